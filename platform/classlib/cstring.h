@@ -88,6 +88,10 @@ class CString {
   int ReverseFind(char ch) const;
   int FindOneOf(const char* set) const;
 
+  // Next token delimited by any character of set, starting at start; start
+  // moves past it, and becomes -1 with an empty result when none is left.
+  CString Tokenize(const char* set, int& start) const;
+
   // Formatting with printf formats; pass strings as const char* (GetString()).
   void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void FormatV(const char* format, va_list args);
@@ -117,3 +121,17 @@ bool operator<(const CString& a, const char* b);
 bool operator>(const CString& a, const CString& b);
 bool operator<=(const CString& a, const CString& b);
 bool operator>=(const CString& a, const CString& b);
+// Mixed forms, so that comparing with a literal is never ambiguous with the
+// built-in pointer comparison.
+bool operator<(const char* a, const CString& b);
+bool operator>(const CString& a, const char* b);
+bool operator>(const char* a, const CString& b);
+bool operator<=(const CString& a, const char* b);
+bool operator<=(const char* a, const CString& b);
+bool operator>=(const CString& a, const char* b);
+bool operator>=(const char* a, const CString& b);
+
+template <>
+struct std::hash<CString> {
+  size_t operator()(const CString& text) const noexcept { return std::hash<std::string>()(text.str()); }
+};
