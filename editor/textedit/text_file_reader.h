@@ -1,0 +1,16 @@
+// Reads a text file into line records, cut at one line-ending style.
+#pragma once
+
+#include <vector>
+
+#include "editor/textedit/line_record.h"
+
+struct TextFileContents {
+  std::vector<TextLineRecord> lines;
+  int style = 0;
+  bool read_only = false;  // no write permission bits, or not writable by us
+};
+
+// style -1 detects it from the file's first LF. False when the file is
+// missing, not a regular file, unreadable, or holds a line too long to keep.
+bool ReadTextFile(const char* path, int style, TextFileContents& contents);
