@@ -21,6 +21,7 @@ struct ControlInfo {
   bool visible = true;
   bool read_only = false;
   std::vector<std::string> items;  // entries of lists and combo boxes
+  bool focused = false;            // has the keyboard focus
 };
 
 // What an open modal dialog offers to the driver that runs it. The actions
