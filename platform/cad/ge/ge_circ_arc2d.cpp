@@ -1,30 +1,13 @@
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/ge_circ_arc_impl.h"
 #include "platform/cad/ge/ge_line.h"
 
-namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-double normalizedAngle(double a)
-{
-    a = std::fmod(a, kTwoPi);
-    if (a < 0.0)
-        a += kTwoPi;
-    return a;
-}
-
-// Sweep from angle a to angle b going forwards, in (0, 2pi].
-double forwardSweep(double a, double b)
-{
-    const double s = normalizedAngle(b - a);
-    return s == 0.0 ? kTwoPi : s;
-}
-
-} // namespace
+using ge_detail::forwardSweep;
+using ge_detail::kTwoPi;
+using ge_detail::normalizedAngle;
 
 AcGeCircArc2d::AcGeCircArc2d() = default;
 
@@ -74,15 +57,9 @@ AcGeCircArc2d& AcGeCircArc2d::set(const AcGePoint2d& startPoint, const AcGePoint
 AcGeCircArc2d& AcGeCircArc2d::set(const AcGePoint2d& startPoint, const AcGePoint2d& pnt,
                                   const AcGePoint2d& endPoint, AcGe::ErrorCondition& error)
 {
-    error = AcGe::kOk;
-    if (startPoint.isEqualTo(pnt)) {
-        error = AcGe::kEqualArg1Arg2;
+    error = ge_detail::equalNeighbours(startPoint, pnt, endPoint);
+    if (error != AcGe::kOk)
         return *this;
-    }
-    if (pnt.isEqualTo(endPoint)) {
-        error = AcGe::kEqualArg2Arg3;
-        return *this;
-    }
     if (startPoint.isEqualTo(endPoint)) {
         // A closed arc: the full circle on the diameter start - pnt.
         const AcGePoint2d centre = startPoint + (pnt - startPoint) * 0.5;
@@ -152,14 +129,7 @@ AcGeCircArc2d& AcGeCircArc2d::setRadius(double radius)
 
 AcGeCircArc2d& AcGeCircArc2d::setAngles(double startAngle, double endAngle)
 {
-    if (!std::isfinite(startAngle) || !std::isfinite(endAngle))
-        return *this;
-    while (endAngle < startAngle)
-        endAngle += kTwoPi;
-    if (endAngle - startAngle > kTwoPi)
-        endAngle = startAngle + kTwoPi;
-    m_startAng = startAngle;
-    m_endAng = endAngle;
+    ge_detail::arcAngles(startAngle, endAngle, m_startAng, m_endAng);
     return *this;
 }
 
@@ -188,19 +158,9 @@ bool AcGeCircArc2d::intersectWith(const AcGeLinearEnt2d& line, int& intn, AcGePo
     const AcGeVector2d dir = carrier.direction();
     if (dir.isZeroLength())
         return false;
-    const AcGePoint2d foot = carrier.closestPointTo(m_center);
-    const double d = foot.distanceTo(m_center);
-    if (d > m_radius + tol.equalPoint())
-        return false;
     AcGePoint2d candidates[2];
-    int count = 0;
-    if (std::fabs(d - m_radius) <= tol.equalPoint()) {
-        candidates[count++] = foot;
-    } else {
-        const double h = std::sqrt(std::max(m_radius * m_radius - d * d, 0.0));
-        candidates[count++] = foot - dir * h;
-        candidates[count++] = foot + dir * h;
-    }
+    const int count =
+        ge_detail::lineCircleCrossings(carrier.closestPointTo(m_center), dir, m_center, m_radius, tol, candidates);
     AcGePoint2d* outs[2] = {&p1, &p2};
     for (int i = 0; i < count; ++i)
         if (containsAngleOf(candidates[i], tol) && line.isOn(candidates[i], tol))
@@ -271,24 +231,21 @@ bool AcGeCircArc2d::isEqualTo(const AcGeEntity2d& other, const AcGeTol& tol) con
 
 AcGePoint2d AcGeCircArc2d::pointAt(double param) const
 {
-    return m_center + (m_refVec * std::cos(param) + perpRef() * std::sin(param)) * m_radius;
+    return ge_detail::framePoint(m_center, m_refVec, perpRef(), m_radius, param);
 }
 
 AcGeVector2d AcGeCircArc2d::derivAt(double param, int order) const
 {
-    const AcGeVector2d radial = m_refVec * std::cos(param) + perpRef() * std::sin(param);
-    const AcGeVector2d along = perpRef() * std::cos(param) - m_refVec * std::sin(param);
-    return order <= 1 ? along * m_radius : radial * -m_radius;
+    return ge_detail::frameDeriv(m_refVec, perpRef(), m_radius, param, order);
 }
 
 double AcGeCircArc2d::nearestParam(const AcGePoint2d& pnt) const
 {
     if (pnt.isEqualTo(m_center))
         return m_startAng;
-    const double a = m_startAng + normalizedAngle(angleOfPoint(pnt) - m_startAng);
-    if (a <= m_endAng)
-        return a;
-    return pnt.distanceTo(startPoint()) <= pnt.distanceTo(endPoint()) ? m_startAng : m_endAng;
+    return ge_detail::clampedArcParam(m_startAng, m_endAng, angleOfPoint(pnt), [&] {
+        return pnt.distanceTo(startPoint()) <= pnt.distanceTo(endPoint());
+    });
 }
 
 double AcGeCircArc2d::arcLength(double fromParam, double toParam) const
@@ -337,7 +294,6 @@ double AcGeCircArc2d::angleOfPoint(const AcGePoint2d& pnt) const
 
 bool AcGeCircArc2d::containsAngleOf(const AcGePoint2d& pnt, const AcGeTol& tol) const
 {
-    const double slack = m_radius > 0.0 ? tol.equalPoint() / m_radius : 0.0;
-    const double rel = normalizedAngle(angleOfPoint(pnt) - m_startAng);
-    return rel <= (m_endAng - m_startAng) + slack || rel >= kTwoPi - slack;
+    return ge_detail::angleWithinSweep(normalizedAngle(angleOfPoint(pnt) - m_startAng), m_endAng - m_startAng,
+                                       m_radius, tol);
 }

@@ -1,25 +1,13 @@
-#include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/ge_circ_arc_impl.h"
 #include "platform/cad/ge/ge_ecs.h"
 #include "platform/cad/ge/ge_line.h"
 #include "platform/cad/ge/ge_plane.h"
 
-namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-double normalizedAngle(double a)
-{
-    a = std::fmod(a, kTwoPi);
-    if (a < 0.0)
-        a += kTwoPi;
-    return a;
-}
-
-} // namespace
+using ge_detail::kTwoPi;
+using ge_detail::normalizedAngle;
 
 AcGeCircArc3d::AcGeCircArc3d() = default;
 
@@ -62,15 +50,9 @@ AcGeCircArc3d& AcGeCircArc3d::set(const AcGePoint3d& startPoint, const AcGePoint
 AcGeCircArc3d& AcGeCircArc3d::set(const AcGePoint3d& startPoint, const AcGePoint3d& pnt,
                                   const AcGePoint3d& endPoint, AcGe::ErrorCondition& error)
 {
-    error = AcGe::kOk;
-    if (startPoint.isEqualTo(pnt)) {
-        error = AcGe::kEqualArg1Arg2;
+    error = ge_detail::equalNeighbours(startPoint, pnt, endPoint);
+    if (error != AcGe::kOk)
         return *this;
-    }
-    if (pnt.isEqualTo(endPoint)) {
-        error = AcGe::kEqualArg2Arg3;
-        return *this;
-    }
     if (startPoint.isEqualTo(endPoint)) {
         error = AcGe::kEqualArg1Arg3;
         return *this;
@@ -133,14 +115,7 @@ AcGeCircArc3d& AcGeCircArc3d::setRadius(double radius)
 
 AcGeCircArc3d& AcGeCircArc3d::setAngles(double startAngle, double endAngle)
 {
-    if (!std::isfinite(startAngle) || !std::isfinite(endAngle))
-        return *this;
-    while (endAngle < startAngle)
-        endAngle += kTwoPi;
-    if (endAngle - startAngle > kTwoPi)
-        endAngle = startAngle + kTwoPi;
-    m_startAng = startAngle;
-    m_endAng = endAngle;
+    ge_detail::arcAngles(startAngle, endAngle, m_startAng, m_endAng);
     return *this;
 }
 
@@ -160,17 +135,8 @@ bool AcGeCircArc3d::intersectWith(const AcGeLinearEnt3d& line, int& intn, AcGePo
     if (std::fabs(dir.dotProduct(m_normal)) <= tol.equalVector()) {
         if (plane.distanceTo(carrier.pointOnLine()) > tol.equalPoint())
             return false;
-        const AcGePoint3d foot = carrier.closestPointTo(m_center);
-        const double d = foot.distanceTo(m_center);
-        if (d > m_radius + tol.equalPoint())
-            return false;
-        if (std::fabs(d - m_radius) <= tol.equalPoint()) {
-            candidates[count++] = foot;
-        } else {
-            const double h = std::sqrt(std::max(m_radius * m_radius - d * d, 0.0));
-            candidates[count++] = foot - dir * h;
-            candidates[count++] = foot + dir * h;
-        }
+        count = ge_detail::lineCircleCrossings(carrier.closestPointTo(m_center), dir, m_center, m_radius, tol,
+                                               candidates);
     } else {
         AcGePoint3d crossing;
         if (!plane.intersectWith(carrier, crossing, tol))
@@ -182,9 +148,7 @@ bool AcGeCircArc3d::intersectWith(const AcGeLinearEnt3d& line, int& intn, AcGePo
     AcGePoint3d* outs[2] = {&p1, &p2};
     for (int i = 0; i < count; ++i) {
         const double rel = normalizedAngle(angleOfPoint(candidates[i]) - m_startAng);
-        const double slack = m_radius > 0.0 ? tol.equalPoint() / m_radius : 0.0;
-        const bool onArc = rel <= (m_endAng - m_startAng) + slack || rel >= kTwoPi - slack;
-        if (onArc && line.isOn(candidates[i], tol))
+        if (ge_detail::angleWithinSweep(rel, m_endAng - m_startAng, m_radius, tol) && line.isOn(candidates[i], tol))
             *outs[intn++] = candidates[i];
     }
     return intn > 0;
@@ -214,24 +178,21 @@ bool AcGeCircArc3d::isEqualTo(const AcGeEntity3d& other, const AcGeTol& tol) con
 
 AcGePoint3d AcGeCircArc3d::pointAt(double param) const
 {
-    return m_center + (m_refVec * std::cos(param) + perpRef() * std::sin(param)) * m_radius;
+    return ge_detail::framePoint(m_center, m_refVec, perpRef(), m_radius, param);
 }
 
 AcGeVector3d AcGeCircArc3d::derivAt(double param, int order) const
 {
-    const AcGeVector3d radial = m_refVec * std::cos(param) + perpRef() * std::sin(param);
-    const AcGeVector3d along = perpRef() * std::cos(param) - m_refVec * std::sin(param);
-    return order <= 1 ? along * m_radius : radial * -m_radius;
+    return ge_detail::frameDeriv(m_refVec, perpRef(), m_radius, param, order);
 }
 
 double AcGeCircArc3d::nearestParam(const AcGePoint3d& pnt) const
 {
     if ((pnt - m_center).orthoProject(m_normal).isZeroLength())
         return m_startAng;
-    const double a = m_startAng + normalizedAngle(angleOfPoint(pnt) - m_startAng);
-    if (a <= m_endAng)
-        return a;
-    return pnt.distanceTo(startPoint()) <= pnt.distanceTo(endPoint()) ? m_startAng : m_endAng;
+    return ge_detail::clampedArcParam(m_startAng, m_endAng, angleOfPoint(pnt), [&] {
+        return pnt.distanceTo(startPoint()) <= pnt.distanceTo(endPoint());
+    });
 }
 
 double AcGeCircArc3d::arcLength(double fromParam, double toParam) const

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cad/ge/ge_curve_impl.h"
 #include "platform/cad/ge/ge_curve_numeric.h"
 #include "platform/cad/ge/ge_line.h"
 
@@ -56,20 +57,12 @@ void AcGeCurve2d::getInterval(AcGeInterval& intrvl, AcGePoint2d& start, AcGePoin
 
 bool AcGeCurve2d::hasStartPoint(AcGePoint2d& startPnt) const
 {
-    const AcGeInterval range = paramInterval();
-    if (!range.isBoundedBelow())
-        return false;
-    startPnt = pointAt(range.lowerBound());
-    return true;
+    return ge_detail::boundStartPoint(*this, startPnt);
 }
 
 bool AcGeCurve2d::hasEndPoint(AcGePoint2d& endPnt) const
 {
-    const AcGeInterval range = paramInterval();
-    if (!range.isBoundedAbove())
-        return false;
-    endPnt = pointAt(range.upperBound());
-    return true;
+    return ge_detail::boundEndPoint(*this, endPnt);
 }
 
 AcGePoint2d AcGeCurve2d::evalPoint(double param) const
@@ -79,9 +72,7 @@ AcGePoint2d AcGeCurve2d::evalPoint(double param) const
 
 AcGePoint2d AcGeCurve2d::evalPoint(double param, int numDeriv, AcGeVector2dArray& derivArray) const
 {
-    derivArray.setLogicalLength(0);
-    for (int order = 1; order <= std::min(numDeriv, 2); ++order)
-        derivArray.append(derivAt(param, order));
+    ge_detail::derivsUpTo(numDeriv, derivArray, [this, param](int order) { return derivAt(param, order); });
     return pointAt(param);
 }
 
@@ -102,19 +93,12 @@ double AcGeCurve2d::distanceTo(const AcGePoint2d& pnt, const AcGeTol& tol) const
 
 bool AcGeCurve2d::isOn(const AcGePoint2d& pnt, double& param, const AcGeTol& tol) const
 {
-    const double t = nearestParam(pnt);
-    if (pointAt(t).distanceTo(pnt) > tol.equalPoint())
-        return false;
-    param = t;
-    return true;
+    return ge_detail::pointIsOnCurve(*this, pnt, param, tol);
 }
 
 double AcGeCurve2d::length() const
 {
-    const AcGeInterval range = paramInterval();
-    if (!range.isBounded())
-        return range.length();
-    return arcLength(range.lowerBound(), range.upperBound());
+    return ge_detail::wholeLength(*this);
 }
 
 double AcGeCurve2d::length(double fromParam, double toParam, double) const
@@ -150,16 +134,7 @@ AcGeCurve2d& AcGeCurve2d::reverseParam()
 
 void AcGeCurve2d::getSamplePoints(int numSample, AcGePoint2dArray& pointArray) const
 {
-    pointArray.setLogicalLength(0);
-    const AcGeInterval range = paramInterval();
-    if (!range.isBounded() || numSample <= 0)
-        return;
-    if (numSample == 1) {
-        pointArray.append(pointAt(range.lowerBound()));
-        return;
-    }
-    for (int i = 0; i < numSample; ++i)
-        pointArray.append(pointAt(range.lowerBound() + range.length() * i / (numSample - 1)));
+    ge_detail::samplePoints(*this, numSample, pointArray);
 }
 
 AcGeVector2d AcGeCurve2d::derivAt(double param, int order) const

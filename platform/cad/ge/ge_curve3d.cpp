@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cad/ge/ge_curve_impl.h"
 #include "platform/cad/ge/ge_curve_numeric.h"
 #include "platform/cad/ge/ge_line.h"
 #include "platform/cad/ge/ge_plane.h"
@@ -57,20 +58,12 @@ void AcGeCurve3d::getInterval(AcGeInterval& intrvl, AcGePoint3d& start, AcGePoin
 
 bool AcGeCurve3d::hasStartPoint(AcGePoint3d& startPnt) const
 {
-    const AcGeInterval range = paramInterval();
-    if (!range.isBoundedBelow())
-        return false;
-    startPnt = pointAt(range.lowerBound());
-    return true;
+    return ge_detail::boundStartPoint(*this, startPnt);
 }
 
 bool AcGeCurve3d::hasEndPoint(AcGePoint3d& endPnt) const
 {
-    const AcGeInterval range = paramInterval();
-    if (!range.isBoundedAbove())
-        return false;
-    endPnt = pointAt(range.upperBound());
-    return true;
+    return ge_detail::boundEndPoint(*this, endPnt);
 }
 
 AcGePoint3d AcGeCurve3d::evalPoint(double param) const
@@ -80,9 +73,7 @@ AcGePoint3d AcGeCurve3d::evalPoint(double param) const
 
 AcGePoint3d AcGeCurve3d::evalPoint(double param, int numDeriv, AcGeVector3dArray& derivArray) const
 {
-    derivArray.setLogicalLength(0);
-    for (int order = 1; order <= std::min(numDeriv, 2); ++order)
-        derivArray.append(derivAt(param, order));
+    ge_detail::derivsUpTo(numDeriv, derivArray, [this, param](int order) { return derivAt(param, order); });
     return pointAt(param);
 }
 
@@ -103,19 +94,12 @@ double AcGeCurve3d::distanceTo(const AcGePoint3d& pnt, const AcGeTol& tol) const
 
 bool AcGeCurve3d::isOn(const AcGePoint3d& pnt, double& param, const AcGeTol& tol) const
 {
-    const double t = nearestParam(pnt);
-    if (pointAt(t).distanceTo(pnt) > tol.equalPoint())
-        return false;
-    param = t;
-    return true;
+    return ge_detail::pointIsOnCurve(*this, pnt, param, tol);
 }
 
 double AcGeCurve3d::length() const
 {
-    const AcGeInterval range = paramInterval();
-    if (!range.isBounded())
-        return range.length();
-    return arcLength(range.lowerBound(), range.upperBound());
+    return ge_detail::wholeLength(*this);
 }
 
 double AcGeCurve3d::length(double fromParam, double toParam, double) const
@@ -151,16 +135,7 @@ AcGeCurve3d& AcGeCurve3d::reverseParam()
 
 void AcGeCurve3d::getSamplePoints(int numSample, AcGePoint3dArray& pointArray) const
 {
-    pointArray.setLogicalLength(0);
-    const AcGeInterval range = paramInterval();
-    if (!range.isBounded() || numSample <= 0)
-        return;
-    if (numSample == 1) {
-        pointArray.append(pointAt(range.lowerBound()));
-        return;
-    }
-    for (int i = 0; i < numSample; ++i)
-        pointArray.append(pointAt(range.lowerBound() + range.length() * i / (numSample - 1)));
+    ge_detail::samplePoints(*this, numSample, pointArray);
 }
 
 AcGeVector3d AcGeCurve3d::derivAt(double param, int order) const

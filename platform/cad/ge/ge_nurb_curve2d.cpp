@@ -1,21 +1,5 @@
-#include <cmath>
-
 #include "platform/cad/ge/ge_nurb_curve.h"
-#include "platform/cad/ge/ge_nurbs_eval.h"
-
-namespace {
-
-using Coords = ge_detail::Coords<2>;
-
-std::vector<Coords> toCoords(const AcGePoint2dArray& points)
-{
-    std::vector<Coords> out;
-    for (const auto& p : points)
-        out.push_back({p.x, p.y});
-    return out;
-}
-
-} // namespace
+#include "platform/cad/ge/ge_nurb_curve_impl.h"
 
 AcGeNurbCurve2d::AcGeNurbCurve2d(int degree, const AcGeKnotVector& knots, const AcGePoint2dArray& controlPoints,
                                  bool isPeriodic)
@@ -33,13 +17,13 @@ AcGeNurbCurve2d::AcGeNurbCurve2d(const AcGePoint2dArray& fitPoints, const AcGeTo
 {
     int degree = 0;
     AcGeDoubleArray knots;
-    std::vector<Coords> ctrl;
-    if (!ge_detail::interpolate<2>(toCoords(fitPoints), nullptr, nullptr, degree, knots, ctrl))
+    std::vector<ge_detail::Coords<2>> ctrl;
+    if (!ge_detail::interpolate<2>(ge_detail::toCoords<2>(fitPoints), nullptr, nullptr, degree, knots, ctrl))
         return;
     m_degree = degree;
     m_knots = AcGeKnotVector(knots);
     for (const auto& c : ctrl)
-        m_controlPoints.append(AcGePoint2d(c[0], c[1]));
+        m_controlPoints.append(ge_detail::fromCoords<AcGePoint2d>(c));
     m_fitPoints = fitPoints;
 }
 
@@ -63,10 +47,7 @@ bool AcGeNurbCurve2d::isValid() const
 
 bool AcGeNurbCurve2d::isRational() const
 {
-    for (double w : m_weights)
-        if (w != 1.0)
-            return true;
-    return false;
+    return ge_detail::hasNonUnitWeight(m_weights);
 }
 
 AcGeNurbCurve2d& AcGeNurbCurve2d::setControlPointAt(int index, const AcGePoint2d& point)
@@ -77,9 +58,7 @@ AcGeNurbCurve2d& AcGeNurbCurve2d::setControlPointAt(int index, const AcGePoint2d
 
 double AcGeNurbCurve2d::weightAt(int index) const
 {
-    if (m_weights.isEmpty())
-        return 1.0;
-    return m_weights[index];
+    return ge_detail::weightOrOne(m_weights, index);
 }
 
 bool AcGeNurbCurve2d::getFitPointAt(int index, AcGePoint2d& point) const
@@ -97,35 +76,20 @@ bool AcGeNurbCurve2d::isKindOf(AcGe::EntityId entType) const
 
 bool AcGeNurbCurve2d::isEqualTo(const AcGeEntity2d& other, const AcGeTol& tol) const
 {
-    if (other.type() != AcGe::kNurbCurve2d)
-        return false;
-    const auto& curve = static_cast<const AcGeNurbCurve2d&>(other);
-    if (curve.m_degree != m_degree || curve.numControlPoints() != numControlPoints() ||
-        curve.numKnots() != numKnots())
-        return false;
-    for (int i = 0; i < numControlPoints(); ++i)
-        if (!m_controlPoints[i].isEqualTo(curve.m_controlPoints[i], tol) ||
-            std::fabs(weightAt(i) - curve.weightAt(i)) > tol.equalVector())
-            return false;
-    for (int i = 0; i < numKnots(); ++i)
-        if (std::fabs(m_knots[i] - curve.m_knots[i]) > tol.equalVector())
-            return false;
-    return true;
+    return other.type() == AcGe::kNurbCurve2d &&
+           ge_detail::sameDefinition(*this, static_cast<const AcGeNurbCurve2d&>(other), tol);
 }
 
 AcGeInterval AcGeNurbCurve2d::paramInterval() const
 {
-    if (!isValid())
-        return AcGeInterval(0.0, 0.0);
-    return AcGeInterval(m_knots[m_degree], m_knots[numControlPoints()]);
+    return ge_detail::nurbsDomain(*this);
 }
 
 AcGePoint2d AcGeNurbCurve2d::pointAt(double param) const
 {
     if (!isValid())
         return m_controlPoints.isEmpty() ? AcGePoint2d::kOrigin : m_controlPoints.first();
-    const Coords c = ge_detail::deBoor<2>(m_degree, m_knots.getArray(), toCoords(m_controlPoints), m_weights, param);
-    return {c[0], c[1]};
+    return ge_detail::nurbsPoint<2, AcGePoint2d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }
 
 AcGeVector2d AcGeNurbCurve2d::derivAt(double param, int order) const
@@ -134,8 +98,7 @@ AcGeVector2d AcGeNurbCurve2d::derivAt(double param, int order) const
         return AcGeVector2d();
     if (order >= 2)
         return AcGeCurve2d::derivAt(param, order);
-    const Coords c = ge_detail::firstDeriv<2>(m_degree, m_knots.getArray(), toCoords(m_controlPoints), m_weights, param);
-    return {c[0], c[1]};
+    return ge_detail::nurbsFirstDeriv<2, AcGeVector2d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }
 
 void AcGeNurbCurve2d::transformGeometry(const AcGeMatrix2d& xfm)

@@ -1,19 +1,9 @@
-#include <cmath>
-
 #include "platform/cad/ge/ge_nurb_curve.h"
-#include "platform/cad/ge/ge_nurbs_eval.h"
+#include "platform/cad/ge/ge_nurb_curve_impl.h"
 
 namespace {
 
 using Coords = ge_detail::Coords<3>;
-
-std::vector<Coords> toCoords(const AcGePoint3dArray& points)
-{
-    std::vector<Coords> out;
-    for (const auto& p : points)
-        out.push_back({p.x, p.y, p.z});
-    return out;
-}
 
 } // namespace
 
@@ -66,10 +56,7 @@ bool AcGeNurbCurve3d::isValid() const
 
 bool AcGeNurbCurve3d::isRational() const
 {
-    for (double w : m_weights)
-        if (w != 1.0)
-            return true;
-    return false;
+    return ge_detail::hasNonUnitWeight(m_weights);
 }
 
 AcGeNurbCurve3d& AcGeNurbCurve3d::setKnotAt(int index, double val)
@@ -87,9 +74,7 @@ AcGeNurbCurve3d& AcGeNurbCurve3d::setControlPointAt(int index, const AcGePoint3d
 
 double AcGeNurbCurve3d::weightAt(int index) const
 {
-    if (m_weights.isEmpty())
-        return 1.0;
-    return m_weights[index];
+    return ge_detail::weightOrOne(m_weights, index);
 }
 
 AcGeNurbCurve3d& AcGeNurbCurve3d::setWeightAt(int index, double weight)
@@ -158,35 +143,20 @@ bool AcGeNurbCurve3d::isKindOf(AcGe::EntityId entType) const
 
 bool AcGeNurbCurve3d::isEqualTo(const AcGeEntity3d& other, const AcGeTol& tol) const
 {
-    if (other.type() != AcGe::kNurbCurve3d)
-        return false;
-    const auto& curve = static_cast<const AcGeNurbCurve3d&>(other);
-    if (curve.m_degree != m_degree || curve.numControlPoints() != numControlPoints() ||
-        curve.numKnots() != numKnots())
-        return false;
-    for (int i = 0; i < numControlPoints(); ++i)
-        if (!m_controlPoints[i].isEqualTo(curve.m_controlPoints[i], tol) ||
-            std::fabs(weightAt(i) - curve.weightAt(i)) > tol.equalVector())
-            return false;
-    for (int i = 0; i < numKnots(); ++i)
-        if (std::fabs(m_knots[i] - curve.m_knots[i]) > tol.equalVector())
-            return false;
-    return true;
+    return other.type() == AcGe::kNurbCurve3d &&
+           ge_detail::sameDefinition(*this, static_cast<const AcGeNurbCurve3d&>(other), tol);
 }
 
 AcGeInterval AcGeNurbCurve3d::paramInterval() const
 {
-    if (!isValid())
-        return AcGeInterval(0.0, 0.0);
-    return AcGeInterval(m_knots[m_degree], m_knots[numControlPoints()]);
+    return ge_detail::nurbsDomain(*this);
 }
 
 AcGePoint3d AcGeNurbCurve3d::pointAt(double param) const
 {
     if (!isValid())
         return m_controlPoints.isEmpty() ? AcGePoint3d::kOrigin : m_controlPoints.first();
-    const Coords c = ge_detail::deBoor<3>(m_degree, m_knots.getArray(), toCoords(m_controlPoints), m_weights, param);
-    return {c[0], c[1], c[2]};
+    return ge_detail::nurbsPoint<3, AcGePoint3d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }
 
 AcGeVector3d AcGeNurbCurve3d::derivAt(double param, int order) const
@@ -195,8 +165,7 @@ AcGeVector3d AcGeNurbCurve3d::derivAt(double param, int order) const
         return AcGeVector3d();
     if (order >= 2)
         return AcGeCurve3d::derivAt(param, order);
-    const Coords c = ge_detail::firstDeriv<3>(m_degree, m_knots.getArray(), toCoords(m_controlPoints), m_weights, param);
-    return {c[0], c[1], c[2]};
+    return ge_detail::nurbsFirstDeriv<3, AcGeVector3d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }
 
 void AcGeNurbCurve3d::transformGeometry(const AcGeMatrix3d& xfm)
@@ -247,13 +216,13 @@ void AcGeNurbCurve3d::fitThrough(const AcGePoint3dArray& fitPoints, const AcGeVe
     int degree = 0;
     AcGeDoubleArray knots;
     std::vector<Coords> ctrl;
-    if (!ge_detail::interpolate<3>(toCoords(fitPoints), startTangent != nullptr ? &st : nullptr,
+    if (!ge_detail::interpolate<3>(ge_detail::toCoords<3>(fitPoints), startTangent != nullptr ? &st : nullptr,
                                    endTangent != nullptr ? &et : nullptr, degree, knots, ctrl))
         return;
     m_degree = degree;
     m_knots = AcGeKnotVector(knots);
     m_controlPoints.setLogicalLength(0);
     for (const auto& c : ctrl)
-        m_controlPoints.append(AcGePoint3d(c[0], c[1], c[2]));
+        m_controlPoints.append(ge_detail::fromCoords<AcGePoint3d>(c));
     m_weights.setLogicalLength(0);
 }

@@ -1,7 +1,7 @@
 #include <algorithm>
-#include <cmath>
 
 #include "platform/cad/ge/ge_polyline.h"
+#include "platform/cad/ge/ge_polyline_impl.h"
 
 AcGePolyline2d::AcGePolyline2d(const AcGePoint2dArray& points) : m_points(points) {}
 
@@ -18,15 +18,8 @@ bool AcGePolyline2d::isKindOf(AcGe::EntityId entType) const
 
 bool AcGePolyline2d::isEqualTo(const AcGeEntity2d& other, const AcGeTol& tol) const
 {
-    if (other.type() != AcGe::kPolyline2d)
-        return false;
-    const auto& poly = static_cast<const AcGePolyline2d&>(other);
-    if (poly.numFitPoints() != numFitPoints())
-        return false;
-    for (int i = 0; i < numFitPoints(); ++i)
-        if (!m_points[i].isEqualTo(poly.m_points[i], tol))
-            return false;
-    return true;
+    return other.type() == AcGe::kPolyline2d &&
+           ge_detail::samePoints(m_points, static_cast<const AcGePolyline2d&>(other).m_points, tol);
 }
 
 AcGeInterval AcGePolyline2d::paramInterval() const
@@ -36,52 +29,22 @@ AcGeInterval AcGePolyline2d::paramInterval() const
 
 AcGePoint2d AcGePolyline2d::pointAt(double param) const
 {
-    const int n = numFitPoints();
-    if (n == 0)
-        return AcGePoint2d::kOrigin;
-    if (n == 1)
-        return m_points[0];
-    const double t = std::clamp(param, 0.0, static_cast<double>(n - 1));
-    const int i = std::min(static_cast<int>(std::floor(t)), n - 2);
-    return m_points[i] + (m_points[i + 1] - m_points[i]) * (t - i);
+    return ge_detail::polylinePoint(m_points, param, AcGePoint2d::kOrigin);
 }
 
 AcGeVector2d AcGePolyline2d::derivAt(double param, int order) const
 {
-    const int n = numFitPoints();
-    if (n < 2 || order > 1)
-        return AcGeVector2d();
-    const int i = std::clamp(static_cast<int>(std::floor(param)), 0, n - 2);
-    return m_points[i + 1] - m_points[i];
+    return ge_detail::polylineDeriv(m_points, param, order);
 }
 
 double AcGePolyline2d::nearestParam(const AcGePoint2d& pnt) const
 {
-    double best = 0.0;
-    double bestDist = -1.0;
-    for (int i = 0; i + 1 < numFitPoints(); ++i) {
-        const AcGeVector2d seg = m_points[i + 1] - m_points[i];
-        const double len2 = seg.lengthSqrd();
-        const double t = len2 > 0.0 ? std::clamp((pnt - m_points[i]).dotProduct(seg) / len2, 0.0, 1.0) : 0.0;
-        const double dist = (m_points[i] + seg * t).distanceTo(pnt);
-        if (bestDist < 0.0 || dist < bestDist) {
-            bestDist = dist;
-            best = i + t;
-        }
-    }
-    return best;
+    return ge_detail::polylineNearest(m_points, pnt);
 }
 
 double AcGePolyline2d::arcLength(double fromParam, double toParam) const
 {
-    double total = 0.0;
-    for (int i = 0; i + 1 < numFitPoints(); ++i) {
-        const double a = std::max(fromParam, static_cast<double>(i));
-        const double b = std::min(toParam, static_cast<double>(i + 1));
-        if (b > a)
-            total += (b - a) * m_points[i].distanceTo(m_points[i + 1]);
-    }
-    return total;
+    return ge_detail::polylineLength(m_points, fromParam, toParam);
 }
 
 void AcGePolyline2d::transformGeometry(const AcGeMatrix2d& xfm)
