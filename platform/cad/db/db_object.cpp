@@ -1,0 +1,427 @@
+#include "platform/cad/db/db_object.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/cad/db/db_block_table.h"
+#include "platform/cad/db/db_database.h"
+#include "platform/cad/db/db_dictionary.h"
+#include "platform/cad/db/db_dxf_filer.h"
+#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/db_id_mapping.h"
+#include "platform/cad/db/db_stub.h"
+#include "platform/cad/db/dwg_memory_filer.h"
+#include "platform/cad/db/rx_class.h"
+
+CADDB_DEFINE_BUILTIN_ABSTRACT_MEMBERS(AcDbObject, AcRxObject)
+
+namespace {
+
+void reportMisuse(const AcDbObject* object, const char* what) {
+  const AcRxClass* rxClass = object->isA();
+  std::fprintf(stderr, "\n%s: %s\n", rxClass != nullptr ? rxClass->name() : "AcDbObject", what);
+}
+
+}  // namespace
+
+void eraseOwnedObject(AcDbObjectId id, bool erasing) {
+  AcDbObject* object = peekObject(id);
+  AcDbStub* stub = id;
+  if (object == nullptr || stub->isErased() == erasing) return;
+  if (object->subErase(erasing) == Acad::eOk) stub->setErased(erasing);
+}
+
+AcDbObject::AcDbObject() = default;
+
+AcDbObject::~AcDbObject() {
+  if (stub_ != nullptr) {
+    // Deleted by a caller although the drawing owns it: let the drawing forget it.
+    reportMisuse(this, "deleted while its drawing owns it");
+    (void)stub_->object_.release();
+  }
+}
+
+AcDbObjectId AcDbObject::objectId() const { return AcDbObjectId(stub_); }
+
+Acad::ErrorStatus AcDbObject::setOwnerId(AcDbObjectId ownerId) {
+  ownerId_ = ownerId;
+  return Acad::eOk;
+}
+
+void AcDbObject::getAcDbHandle(AcDbHandle& handle) const {
+  handle = stub_ != nullptr ? stub_->handle() : AcDbHandle();
+}
+
+AcDbDatabase* AcDbObject::database() const { return stub_ != nullptr ? stub_->database() : nullptr; }
+
+bool AcDbObject::isErased() const { return stub_ != nullptr && stub_->isErased(); }
+
+bool AcDbObject::isReadEnabled() const { return stub_ == nullptr || stub_->isOpen(); }
+
+bool AcDbObject::isWriteEnabled() const { return stub_ == nullptr || stub_->writer_; }
+
+bool AcDbObject::isNotifyEnabled() const { return stub_ != nullptr && stub_->notifiers_ > 0; }
+
+bool AcDbObject::assertReadEnabled() const {
+  if (isReadEnabled()) return true;
+  reportMisuse(this, "not open for read");
+  return false;
+}
+
+bool AcDbObject::assertWriteEnabled(Adesk::Boolean autoUndo, Adesk::Boolean recordModified) {
+  if (!isWriteEnabled()) {
+    reportMisuse(this, "not open for write");
+    return false;
+  }
+  if (stub_ != nullptr && autoUndo && undoSnapshot_ == nullptr) {
+    auto snapshot = std::make_unique<DwgMemoryFiler>(AcDb::kUndoFiler, database());
+    if (dwgOutFields(snapshot.get()) == Acad::eOk) undoSnapshot_ = std::move(snapshot);
+  }
+  if (recordModified) modified_ = true;
+  return true;
+}
+
+bool AcDbObject::assertNotifyEnabled() const {
+  if (isNotifyEnabled() || isWriteEnabled()) return true;
+  reportMisuse(this, "not open for notify");
+  return false;
+}
+
+Acad::ErrorStatus AcDbObject::close() {
+  if (stub_ == nullptr) return Acad::eOk;  // the creator still owns it
+  AcDbStub& stub = *stub_;
+  if (stub.writer_) {
+    subClose();
+    stub.writer_ = false;
+    undoSnapshot_.reset();
+    isNew_ = false;
+    modified_ = false;
+    return Acad::eOk;
+  }
+  if (stub.readers_ > 0) {
+    subClose();
+    --stub.readers_;
+    return Acad::eOk;
+  }
+  if (stub.notifiers_ > 0) {
+    --stub.notifiers_;
+    return Acad::eOk;
+  }
+  return Acad::eNotOpenForRead;
+}
+
+void AcDbObject::restoreFromSnapshot() {
+  std::unique_ptr<DwgMemoryFiler> snapshot = std::move(undoSnapshot_);
+  snapshot->rewind();
+  // Restoring is not a change of its own: no new snapshot, no modified mark.
+  undoSnapshot_ = std::make_unique<DwgMemoryFiler>(AcDb::kUndoFiler, database());
+  dwgInFields(snapshot.get());
+  undoSnapshot_.reset();
+}
+
+Acad::ErrorStatus AcDbObject::cancel() {
+  if (stub_ == nullptr) return Acad::eOk;
+  if (stub_->writer_ && undoSnapshot_ != nullptr) restoreFromSnapshot();
+  return close();
+}
+
+Acad::ErrorStatus AcDbObject::upgradeOpen() {
+  if (stub_ == nullptr) return Acad::eOk;
+  if (stub_->writer_) return Acad::eWasOpenForWrite;
+  if (stub_->readers_ == 0) return Acad::eNotOpenForRead;
+  if (stub_->readers_ > 1) return Acad::eHadMultipleReaders;
+  stub_->readers_ = 0;
+  stub_->writer_ = true;
+  modified_ = false;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::downgradeOpen() {
+  if (stub_ == nullptr) return Acad::eOk;
+  if (!stub_->writer_) return Acad::eNotOpenForWrite;
+  stub_->writer_ = false;
+  stub_->readers_ = 1;
+  undoSnapshot_.reset();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::upgradeFromNotify(Adesk::Boolean& wasWritable) {
+  if (stub_ == nullptr) return Acad::eNotInDatabase;
+  if (stub_->notifiers_ == 0) return Acad::eNotOpenForNotify;
+  wasWritable = stub_->writer_;
+  if (!stub_->writer_ && stub_->readers_ > 0) return Acad::eWasOpenForRead;
+  --stub_->notifiers_;
+  stub_->writer_ = true;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::downgradeToNotify(Adesk::Boolean wasWritable) {
+  if (stub_ == nullptr) return Acad::eNotInDatabase;
+  if (!stub_->writer_) return Acad::eNotOpenForWrite;
+  if (!wasWritable) stub_->writer_ = false;
+  ++stub_->notifiers_;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::erase(Adesk::Boolean erasing) {
+  if (stub_ == nullptr) return Acad::eNotInDatabase;
+  if (!stub_->writer_) return Acad::eNotOpenForWrite;
+  if (stub_->erased_ == erasing) return erasing ? Acad::eWasErased : Acad::eOk;
+  Acad::ErrorStatus es = subErase(erasing);
+  if (es != Acad::eOk) return es;
+  stub_->erased_ = erasing;
+  modified_ = true;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::subErase(Adesk::Boolean erasing) {
+  if (!extensionDictionary_.isNull()) eraseOwnedObject(extensionDictionary_, erasing);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::subOpen(AcDb::OpenMode /*mode*/) { return Acad::eOk; }
+
+Acad::ErrorStatus AcDbObject::subClose() { return Acad::eOk; }
+
+Acad::ErrorStatus AcDbObject::dwgIn(AcDbDwgFiler* filer) {
+  if (filer == nullptr) return Acad::eInvalidInput;
+  Acad::ErrorStatus es = dwgInFields(filer);
+  return es != Acad::eOk ? es : filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dwgOut(AcDbDwgFiler* filer) const {
+  if (filer == nullptr) return Acad::eInvalidInput;
+  Acad::ErrorStatus es = dwgOutFields(filer);
+  return es != Acad::eOk ? es : filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dxfIn(AcDbDxfFiler* filer) {
+  if (filer == nullptr) return Acad::eInvalidInput;
+  Acad::ErrorStatus es = dxfInFields(filer);
+  return es != Acad::eOk ? es : filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dxfOut(AcDbDxfFiler* filer) const {
+  if (filer == nullptr) return Acad::eInvalidInput;
+  Acad::ErrorStatus es = dxfOutFields(filer);
+  return es != Acad::eOk ? es : filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dwgOutFields(AcDbDwgFiler* filer) const {
+  assertReadEnabled();
+  filer->writeSoftPointerId(ownerId_);
+  filer->writeHardOwnershipId(extensionDictionary_);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
+  AcDbSoftPointerId owner;
+  AcDbHardOwnershipId extensionDictionary;
+  filer->readSoftPointerId(&owner);
+  filer->readHardOwnershipId(&extensionDictionary);
+  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+  switch (filer->filerType()) {
+    case AcDb::kCopyFiler:
+      break;  // a copy belongs nowhere yet and shares no dictionary
+    case AcDb::kDeepCloneFiler:
+      extensionDictionary_ = extensionDictionary;  // cloned along, then translated
+      break;
+    default:
+      ownerId_ = owner;
+      extensionDictionary_ = extensionDictionary;
+      break;
+  }
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::dxfOutFields(AcDbDxfFiler* filer) const {
+  assertReadEnabled();
+  if (stub_ != nullptr) filer->writeAcDbHandle(AcDb::kDxfHandle, stub_->handle());
+  if (!extensionDictionary_.isNull()) {
+    filer->writeString(AcDb::kDxfControlString, "{ACAD_XDICTIONARY");
+    filer->writeObjectId(AcDb::kDxfHardOwnershipId, extensionDictionary_);
+    filer->writeString(AcDb::kDxfControlString, "}");
+  }
+  if (!ownerId_.isNull()) filer->writeObjectId(AcDb::kDxfSoftPointerId, ownerId_);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
+  resbuf rb;
+  bool inExtensionDictionary = false;
+  bool inOtherGroup = false;
+  while (filer->readItem(&rb) == Acad::eOk) {
+    if (rb.restype == AcDb::kDxfHandle) {
+      if (stub_ == nullptr) pendingHandle_ = AcDbHandle(rb.resval.rstring);
+    } else if (rb.restype == AcDb::kDxfControlString) {
+      const char* text = rb.resval.rstring != nullptr ? rb.resval.rstring : "";
+      if (std::strcmp(text, "}") == 0) {
+        inExtensionDictionary = inOtherGroup = false;
+      } else if (std::strcmp(text, "{ACAD_XDICTIONARY") == 0) {
+        inExtensionDictionary = true;
+      } else {
+        inOtherGroup = true;
+      }
+    } else if (inExtensionDictionary && rb.restype == AcDb::kDxfHardOwnershipId) {
+      acdbGetObjectId(extensionDictionary_, rb.resval.rlname);
+    } else if (inOtherGroup) {
+      continue;  // reactors and application groups are not kept
+    } else if (rb.restype == AcDb::kDxfSoftPointerId) {
+      acdbGetObjectId(ownerId_, rb.resval.rlname);
+    } else {
+      filer->pushBackItem();
+      break;
+    }
+  }
+  return filer->filerStatus();
+}
+
+AcRxObject* AcDbObject::clone() const {
+  AcRxClass* rxClass = isA();
+  AcRxObject* created = rxClass != nullptr ? rxClass->create() : nullptr;
+  AcDbObject* copy = AcDbObject::cast(created);
+  if (copy == nullptr) {
+    delete created;
+    return nullptr;
+  }
+  DwgMemoryFiler filer(AcDb::kCopyFiler, database());
+  if (dwgOut(&filer) != Acad::eOk) {
+    delete copy;
+    return nullptr;
+  }
+  filer.rewind();
+  if (copy->dwgIn(&filer) != Acad::eOk) {
+    delete copy;
+    return nullptr;
+  }
+  return copy;
+}
+
+Acad::ErrorStatus AcDbObject::copyFrom(const AcRxObject* other) {
+  const AcDbObject* source = AcDbObject::cast(other);
+  if (source == nullptr || source->isA() != isA()) return Acad::eNotThatKindOfClass;
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  DwgMemoryFiler filer(AcDb::kCopyFiler, source->database());
+  Acad::ErrorStatus es = source->dwgOut(&filer);
+  if (es != Acad::eOk) return es;
+  filer.rewind();
+  return dwgIn(&filer);
+}
+
+Acad::ErrorStatus AcDbObject::deepClone(AcDbObject* pOwner, AcDbObject*& pClonedObject, AcDbIdMapping& idMap,
+                                        Adesk::Boolean isPrimary) const {
+  pClonedObject = nullptr;
+  if (pOwner == nullptr) return Acad::eNullObjectPointer;
+  if (stub_ == nullptr || pOwner->database() == nullptr) return Acad::eNotInDatabase;
+  AcDbIdPair known(objectId(), AcDbObjectId(), false);
+  if (idMap.compute(known) && known.isCloned()) return Acad::eOk;
+
+  AcRxClass* rxClass = isA();
+  AcRxObject* created = rxClass != nullptr ? rxClass->create() : nullptr;
+  AcDbObject* copy = AcDbObject::cast(created);
+  if (copy == nullptr) {
+    delete created;
+    return Acad::eNotApplicable;
+  }
+  DwgMemoryFiler filer(AcDb::kDeepCloneFiler, database());
+  Acad::ErrorStatus es = dwgOut(&filer);
+  if (es == Acad::eOk) {
+    filer.rewind();
+    es = copy->dwgIn(&filer);
+  }
+  if (es == Acad::eOk) {
+    AcDbBlockTableRecord* block = AcDbBlockTableRecord::cast(pOwner);
+    AcDbEntity* entity = AcDbEntity::cast(copy);
+    if (block != nullptr && entity != nullptr) {
+      es = block->appendAcDbEntity(entity);
+    } else {
+      es = pOwner->database()->addAcDbObject(copy);
+      if (es == Acad::eOk) copy->setOwnerId(pOwner->objectId());
+    }
+  }
+  if (es != Acad::eOk) {
+    delete copy;
+    return es;
+  }
+  idMap.assign(AcDbIdPair(objectId(), copy->objectId(), true, isPrimary, true));
+
+  for (const DwgMemoryFiler::OwnedId& owned : filer.ownedIds()) {
+    const AcDbObject* child = peekObject(owned.id);
+    if (child == nullptr || owned.id.isErased()) continue;
+    AcDbObject* childClone = nullptr;
+    Acad::ErrorStatus childStatus = child->deepClone(copy, childClone, idMap, false);
+    if (childClone != nullptr) childClone->close();
+    if (childStatus != Acad::eOk && es == Acad::eOk) es = childStatus;
+  }
+  pClonedObject = copy;
+  return es;
+}
+
+Acad::ErrorStatus AcDbObject::createExtensionDictionary() {
+  if (stub_ == nullptr) return Acad::eNotInDatabase;
+  if (!extensionDictionary_.isNull() && !extensionDictionary_.isErased()) return Acad::eAlreadyInDb;
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  auto* dictionary = new AcDbDictionary();
+  dictionary->setTreatElementsAsHard(true);
+  AcDbObjectId id;
+  Acad::ErrorStatus es = database()->addAcDbObject(id, dictionary);
+  if (es != Acad::eOk) {
+    delete dictionary;
+    return es;
+  }
+  dictionary->setOwnerId(objectId());
+  dictionary->close();
+  extensionDictionary_ = id;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbObject::releaseExtensionDictionary() {
+  if (extensionDictionary_.isNull()) return Acad::eOk;
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  const AcDbDictionary* dictionary = AcDbDictionary::cast(peekObject(extensionDictionary_));
+  if (dictionary != nullptr && dictionary->numEntries() > 0) return Acad::eNotApplicable;
+  eraseOwnedObject(extensionDictionary_, true);
+  extensionDictionary_.setNull();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
+  obj = nullptr;
+  AcDbStub* stub = id;
+  if (stub == nullptr) return Acad::eNullObjectId;
+  AcDbObject* object = stub->object();
+  if (object == nullptr) return Acad::eUnknownHandle;
+  if (stub->erased_ && !openErased) return Acad::eWasErased;
+  switch (mode) {
+    case AcDb::kForRead:
+      if (stub->writer_) return Acad::eWasOpenForWrite;
+      if (stub->readers_ >= AcDbStub::kMaxReaders) return Acad::eAtMaxReaders;
+      break;
+    case AcDb::kForWrite:
+      if (stub->writer_) return Acad::eWasOpenForWrite;
+      if (stub->readers_ > 0) return Acad::eWasOpenForRead;
+      if (stub->notifiers_ > 0) return Acad::eWasOpenForNotify;
+      break;
+    case AcDb::kForNotify:
+      if (stub->notifiers_ > 0) return Acad::eWasOpenForNotify;
+      break;
+    default:
+      return Acad::eInvalidOpenState;
+  }
+  Acad::ErrorStatus es = object->subOpen(mode);
+  if (es != Acad::eOk) return es;
+  if (mode == AcDb::kForRead) {
+    ++stub->readers_;
+  } else if (mode == AcDb::kForWrite) {
+    stub->writer_ = true;
+    object->modified_ = false;
+  } else {
+    ++stub->notifiers_;
+  }
+  obj = object;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
+  return acdbOpenAcDbObject(obj, id, mode, openErased);
+}

@@ -1,0 +1,52 @@
+// AcDbStub: what an AcDbObjectId points at. The drawing owns its stubs and, through
+// them, its objects. Internal to the database library and the classes built on it.
+#pragma once
+
+#include <memory>
+
+#include "platform/cad/db/db_handle.h"
+#include "platform/cad/db/db_object.h"
+
+class AcDbDatabase;
+
+class AcDbStub {
+ public:
+  AcDbStub(AcDbDatabase* database, const AcDbHandle& handle) : database_(database), handle_(handle) {}
+
+  AcDbDatabase* database() const { return database_; }
+  const AcDbHandle& handle() const { return handle_; }
+  AcDbObject* object() const { return object_.get(); }
+  bool isErased() const { return erased_; }
+  void setErased(bool erased) { erased_ = erased; }
+
+  // Open state.
+  int readers() const { return readers_; }
+  bool isOpenForWrite() const { return writer_; }
+  int notifiers() const { return notifiers_; }
+  bool isOpen() const { return readers_ > 0 || writer_ || notifiers_ > 0; }
+
+  static constexpr int kMaxReaders = 256;
+
+ private:
+  friend class AcDbDatabase;
+  friend class AcDbObject;
+  friend Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*&, AcDbObjectId, AcDb::OpenMode, bool);
+
+  AcDbDatabase* database_;
+  AcDbHandle handle_;
+  std::unique_ptr<AcDbObject> object_;
+  bool erased_ = false;
+  int readers_ = 0;
+  bool writer_ = false;
+  int notifiers_ = 0;
+};
+
+// The object behind an id without opening it; null for a null id or a forward reference.
+// For the database's own bookkeeping (containers reading names, cascades of erase).
+inline AcDbObject* peekObject(AcDbObjectId id) {
+  AcDbStub* stub = id;
+  return stub != nullptr ? stub->object() : nullptr;
+}
+
+// Erases (or unerases) an owned object along with its owner, whatever its open state.
+void eraseOwnedObject(AcDbObjectId id, bool erasing);
