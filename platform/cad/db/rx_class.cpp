@@ -6,6 +6,8 @@
 #include <strings.h>
 #include <vector>
 
+#include "platform/cad/db/db_builtin_classes.h"
+
 namespace {
 
 void printAbortMessage(const char* message) { std::fprintf(stderr, "\n%s\n", message); }
@@ -124,7 +126,10 @@ AcRxClass* newAcRxClass(const char* className, const char* parentClassName, int 
 
 void deleteAcRxClass(AcRxClass* rxClass) { RxClassRegistry::instance().remove(rxClass); }
 
-void acrxBuildClassHierarchy() { RxClassRegistry::instance().linkParents(); }
+void acrxBuildClassHierarchy() {
+  acdbRegisterBuiltinClasses();  // a plug-in's class may name any of them as its parent
+  RxClassRegistry::instance().linkParents();
+}
 
 AcRxClass* acrxFindClassByDxfName(const char* dxfName) {
   return RxClassRegistry::instance().findByDxfName(dxfName);

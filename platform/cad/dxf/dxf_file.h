@@ -1,0 +1,25 @@
+// Reading and writing drawings as DXF R2000 (AC1015) files.
+//
+// Reading builds a new drawing and hands it out only when the whole file was read;
+// a damaged file gives "line N: ..." in message and leaves out untouched. Writing
+// goes to a temporary file beside the target that then replaces it, so the old file
+// stays whole on any failure.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/cad/db/error_status.h"
+
+class AcDbDatabase;
+
+// eFileNotFound or eFileAccessErr when the file cannot be read, eBadDxfSequence for a
+// damaged one.
+Acad::ErrorStatus ReadDxfFile(const char* path, std::unique_ptr<AcDbDatabase>& out, std::string& message);
+Acad::ErrorStatus ReadDxfText(std::string_view text, std::unique_ptr<AcDbDatabase>& out, std::string& message);
+
+// eFileAccessErr when the file cannot be written, eFilerError when an object cannot be.
+Acad::ErrorStatus WriteDxfFile(const AcDbDatabase& database, const char* path, std::string& message);
+Acad::ErrorStatus WriteDxfFile(const AcDbDatabase* database, const char* path, std::string& message);
+Acad::ErrorStatus WriteDxfText(const AcDbDatabase& database, std::string& text, std::string& message);
