@@ -1,6 +1,10 @@
 #include "platform/cad/db/db_object.h"
 
+#include <strings.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/cad/db/db_block_table.h"
@@ -20,6 +24,37 @@ namespace {
 void reportMisuse(const AcDbObject* object, const char* what) {
   const AcRxClass* rxClass = object->isA();
   std::fprintf(stderr, "\n%s: %s\n", rxClass != nullptr ? rxClass->name() : "AcDbObject", what);
+}
+
+bool isXDataGroup(int code) { return code >= 1000 && code <= 1071 && code != AcDb::kDxfRegAppName; }
+
+const char* textOf(const resbuf& rb) { return rb.resval.rstring != nullptr ? rb.resval.rstring : ""; }
+
+// A chain setXData can take: runs of groups, each led by a named 1001.
+bool isValidXDataChain(const resbuf* xdata) {
+  if (xdata == nullptr || xdata->restype != AcDb::kDxfRegAppName) return false;
+  for (const resbuf* rb = xdata; rb != nullptr; rb = rb->rbnext) {
+    if (rb->restype == AcDb::kDxfRegAppName) {
+      if (textOf(*rb)[0] == '\0') return false;
+    } else if (!isXDataGroup(rb->restype)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+const resbuf* nextApp(const resbuf* rb) {
+  while (rb != nullptr && rb->restype != AcDb::kDxfRegAppName) rb = rb->rbnext;
+  return rb;
+}
+
+// Appends a copy of rb at *tail; false when memory runs out.
+bool appendCopy(resbuf**& tail, const resbuf& rb) {
+  resbuf* copy = duplicateResbuf(rb);
+  if (copy == nullptr) return false;
+  *tail = copy;
+  tail = &copy->rbnext;
+  return true;
 }
 
 }  // namespace
@@ -211,7 +246,7 @@ Acad::ErrorStatus AcDbObject::dwgOutFields(AcDbDwgFiler* filer) const {
   assertReadEnabled();
   filer->writeSoftPointerId(ownerId_);
   filer->writeHardOwnershipId(extensionDictionary_);
-  return filer->filerStatus();
+  return writeXData(filer);
 }
 
 Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
@@ -220,6 +255,8 @@ Acad::ErrorStatus AcDbObject::dwgInFields(AcDbDwgFiler* filer) {
   filer->readSoftPointerId(&owner);
   filer->readHardOwnershipId(&extensionDictionary);
   if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+  // Copies, clones and undo all keep the extended data.
+  if (Acad::ErrorStatus es = readXData(filer); es != Acad::eOk) return es;
   switch (filer->filerType()) {
     case AcDb::kCopyFiler:
       break;  // a copy belongs nowhere yet and shares no dictionary
@@ -274,6 +311,142 @@ Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
     }
   }
   return filer->filerStatus();
+}
+
+resbuf* AcDbObject::xData(const char* regappName) const {
+  assertReadEnabled();
+  resbuf* head = nullptr;
+  resbuf** tail = &head;
+  for (const XDataApp& app : xdata_) {
+    if (regappName != nullptr && strcasecmp(regappName, app.name.c_str()) != 0) continue;
+    resbuf name{};
+    name.restype = AcDb::kDxfRegAppName;
+    name.resval.rstring = const_cast<char*>(app.name.c_str());
+    if (!appendCopy(tail, name)) break;
+    resbuf* groups = duplicateResbufChain(app.groups.get());
+    if (groups == nullptr) break;
+    *tail = groups;
+    while (*tail != nullptr) tail = &(*tail)->rbnext;
+  }
+  return head;
+}
+
+Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata) {
+  if (!isValidXDataChain(xdata)) return Acad::eInvalidInput;
+  // Copies first, so that running out of memory changes nothing.
+  std::vector<XDataApp> incoming;
+  for (const resbuf* app = xdata; app != nullptr;) {
+    const resbuf* next = nextApp(app->rbnext);
+    XDataApp entry{textOf(*app), nullptr};
+    if (app->rbnext != next) {
+      entry.groups.reset(duplicateResbufChain(app->rbnext, next));
+      if (entry.groups == nullptr) return Acad::eOutOfMemory;
+    }
+    incoming.push_back(std::move(entry));
+    app = next;
+  }
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  for (XDataApp& entry : incoming) {
+    auto same = [&](const XDataApp& held) { return strcasecmp(held.name.c_str(), entry.name.c_str()) == 0; };
+    auto found = std::find_if(xdata_.begin(), xdata_.end(), same);
+    if (entry.groups == nullptr) {
+      if (found != xdata_.end()) xdata_.erase(found);
+    } else if (found != xdata_.end()) {
+      found->groups = std::move(entry.groups);
+    } else {
+      xdata_.push_back(std::move(entry));
+    }
+  }
+  return Acad::eOk;
+}
+
+std::vector<std::string> AcDbObject::xDataAppNames() const {
+  std::vector<std::string> names;
+  for (const XDataApp& app : xdata_) names.push_back(app.name);
+  return names;
+}
+
+Acad::ErrorStatus AcDbObject::writeXData(AcDbDwgFiler* filer) const {
+  filer->writeUInt32(static_cast<Adesk::UInt32>(xdata_.size()));
+  for (const XDataApp& app : xdata_) {
+    filer->writeString(app.name.c_str());
+    Adesk::UInt32 count = 0;
+    for (const resbuf* rb = app.groups.get(); rb != nullptr; rb = rb->rbnext) ++count;
+    filer->writeUInt32(count);
+    for (const resbuf* rb = app.groups.get(); rb != nullptr; rb = rb->rbnext) {
+      filer->writeInt16(rb->restype);
+      switch (AcDb::dxfValueKind(rb->restype)) {
+        case AcDb::kDxfValueReal:
+          filer->writeDouble(rb->resval.rreal);
+          break;
+        case AcDb::kDxfValuePoint:
+          for (double coordinate : rb->resval.rpoint) filer->writeDouble(coordinate);
+          break;
+        case AcDb::kDxfValueInt16:
+          filer->writeInt16(rb->resval.rint);
+          break;
+        case AcDb::kDxfValueInt32:
+          filer->writeInt32(rb->resval.rlong);
+          break;
+        case AcDb::kDxfValueBinary:
+          filer->writeBChunk(rb->resval.rbinary);
+          break;
+        default:
+          filer->writeString(textOf(*rb));
+          break;
+      }
+    }
+  }
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbObject::readXData(AcDbDwgFiler* filer) {
+  std::vector<XDataApp> apps;
+  Adesk::UInt32 appCount = 0;
+  filer->readUInt32(&appCount);
+  for (Adesk::UInt32 a = 0; a < appCount && filer->filerStatus() == Acad::eOk; ++a) {
+    XDataApp app;
+    Adesk::UInt32 count = 0;
+    filer->readString(&app.name);
+    filer->readUInt32(&count);
+    resbuf** tail = nullptr;
+    for (Adesk::UInt32 i = 0; i < count && filer->filerStatus() == Acad::eOk; ++i) {
+      Adesk::Int16 code = 0;
+      filer->readInt16(&code);
+      resbuf* rb = acutNewRb(code);
+      if (rb == nullptr) return Acad::eOutOfMemory;
+      if (tail == nullptr) {
+        app.groups.reset(rb);
+      } else {
+        *tail = rb;
+      }
+      tail = &rb->rbnext;
+      switch (AcDb::dxfValueKind(code)) {
+        case AcDb::kDxfValueReal:
+          filer->readDouble(&rb->resval.rreal);
+          break;
+        case AcDb::kDxfValuePoint:
+          for (double& coordinate : rb->resval.rpoint) filer->readDouble(&coordinate);
+          break;
+        case AcDb::kDxfValueInt16:
+          filer->readInt16(&rb->resval.rint);
+          break;
+        case AcDb::kDxfValueInt32:
+          filer->readInt32(&rb->resval.rlong);
+          break;
+        case AcDb::kDxfValueBinary:
+          filer->readBChunk(&rb->resval.rbinary);
+          break;
+        default:
+          filer->readString(&rb->resval.rstring);
+          break;
+      }
+    }
+    if (app.groups != nullptr) apps.push_back(std::move(app));
+  }
+  if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+  xdata_ = std::move(apps);
+  return Acad::eOk;
 }
 
 AcRxObject* AcDbObject::clone() const {

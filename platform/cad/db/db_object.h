@@ -11,12 +11,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/cad/db/adesk.h"
 #include "platform/cad/db/db_enums.h"
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/error_status.h"
+#include "platform/cad/db/resbuf.h"
 #include "platform/cad/db/rx_object.h"
 
 class AcDbDatabase;
@@ -88,6 +90,17 @@ class AcDbObject : public AcRxObject {
   AcDbObjectId extensionDictionary() const { return extensionDictionary_; }
   Acad::ErrorStatus releaseExtensionDictionary();
 
+  // Extended data: per application, a 1001 group with its name and the 1000-1071
+  // groups after it. xData hands over a new chain (free it with acutRelRb), null when
+  // there is none; a null name gives every application's. setXData replaces the data
+  // of each application the chain names; a name with no groups after it removes that
+  // application's data. Bad chains (no leading 1001, codes outside 1000-1071) change
+  // nothing and give Acad::eInvalidInput.
+  resbuf* xData(const char* regappName = nullptr) const;
+  Acad::ErrorStatus setXData(const resbuf* xdata);
+  // The names of the applications with data here, in order.
+  std::vector<std::string> xDataAppNames() const;
+
   // Hooks for derived classes; overrides call the parent's.
   virtual Acad::ErrorStatus subErase(Adesk::Boolean erasing);
   virtual Acad::ErrorStatus subOpen(AcDb::OpenMode mode);
@@ -105,6 +118,16 @@ class AcDbObject : public AcRxObject {
   friend class AcDbStub;
   friend Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*&, AcDbObjectId, AcDb::OpenMode, bool);
   void restoreFromSnapshot();
+  Acad::ErrorStatus writeXData(AcDbDwgFiler* filer) const;
+  Acad::ErrorStatus readXData(AcDbDwgFiler* filer);
+
+  struct ResbufChainDeleter {
+    void operator()(resbuf* rb) const { acutRelRb(rb); }
+  };
+  struct XDataApp {
+    std::string name;
+    std::unique_ptr<resbuf, ResbufChainDeleter> groups;  // never null: an app without groups is removed
+  };
 
   AcDbStub* stub_ = nullptr;
   AcDbObjectId ownerId_;
@@ -113,6 +136,7 @@ class AcDbObject : public AcRxObject {
   bool modified_ = false;
   bool isNew_ = true;
   std::unique_ptr<DwgMemoryFiler> undoSnapshot_;  // state at the first change of a write open
+  std::vector<XDataApp> xdata_;
 };
 
 // Opening by id. openErased lets an erased object be opened.

@@ -1,6 +1,7 @@
 #include "platform/cad/db/resbuf.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/cad/db/db_enums.h"
 
@@ -38,4 +39,45 @@ int acutRelRb(resbuf* rb) {
 void acutDelString(char*& string) {
   std::free(string);
   string = nullptr;
+}
+
+resbuf* duplicateResbuf(const resbuf& rb) {
+  resbuf* copy = acutNewRb(rb.restype);
+  if (copy == nullptr) return nullptr;
+  copy->resval = rb.resval;
+  if (holdsString(rb.restype) && rb.resval.rstring != nullptr) {
+    copy->resval.rstring = strdup(rb.resval.rstring);
+    if (copy->resval.rstring == nullptr) {
+      std::free(copy);
+      return nullptr;
+    }
+  } else if (holdsBinary(rb.restype)) {
+    const short length = rb.resval.rbinary.buf != nullptr && rb.resval.rbinary.clen > 0 ? rb.resval.rbinary.clen : 0;
+    copy->resval.rbinary.clen = length;
+    copy->resval.rbinary.buf = nullptr;
+    if (length > 0) {
+      copy->resval.rbinary.buf = static_cast<char*>(std::malloc(static_cast<std::size_t>(length)));
+      if (copy->resval.rbinary.buf == nullptr) {
+        std::free(copy);
+        return nullptr;
+      }
+      std::memcpy(copy->resval.rbinary.buf, rb.resval.rbinary.buf, static_cast<std::size_t>(length));
+    }
+  }
+  return copy;
+}
+
+resbuf* duplicateResbufChain(const resbuf* first, const resbuf* stopBefore) {
+  resbuf* head = nullptr;
+  resbuf** tail = &head;
+  for (const resbuf* rb = first; rb != nullptr && rb != stopBefore; rb = rb->rbnext) {
+    *tail = duplicateResbuf(*rb);
+    if (*tail == nullptr) {
+      acutRelRb(head);
+      return nullptr;
+    }
+    (*tail)->rbnext = nullptr;
+    tail = &(*tail)->rbnext;
+  }
+  return head;
 }

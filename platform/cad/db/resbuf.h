@@ -68,5 +68,9 @@ enum {
 // and binary chunks it holds (their memory is malloc'ed).
 resbuf* acutNewRb(int type);
 int acutRelRb(resbuf* rb);
+// Copies of one buffer and of a chain (up to stopBefore, exclusive), strings and binary
+// chunks included; free them with acutRelRb. Null when memory runs out.
+resbuf* duplicateResbuf(const resbuf& rb);
+resbuf* duplicateResbufChain(const resbuf* first, const resbuf* stopBefore = nullptr);
 // Frees a string that a host call handed over (acutDelString(p) also nulls p).
 void acutDelString(char*& string);
