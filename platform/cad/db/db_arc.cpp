@@ -154,13 +154,6 @@ Acad::ErrorStatus AcDbArc::getParamAtDist(double dist, double& param) const {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbArc::getDistAtPoint(const AcGePoint3d& point, double& dist) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es != Acad::eOk) return es;
-  return getDistAtParam(param, dist);
-}
-
 Acad::ErrorStatus AcDbArc::getPointAtDist(double dist, AcGePoint3d& point) const {
   double param = 0.0;
   Acad::ErrorStatus es = getParamAtDist(dist, param);
@@ -174,24 +167,10 @@ Acad::ErrorStatus AcDbArc::getFirstDeriv(double param, AcGeVector3d& firstDeriv)
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbArc::getFirstDeriv(const AcGePoint3d& point, AcGeVector3d& firstDeriv) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es == Acad::eOk) firstDeriv = geometry().firstDerivAt(param);
-  return es;
-}
-
 Acad::ErrorStatus AcDbArc::getSecondDeriv(double param, AcGeVector3d& secDeriv) const {
   if (!geometry().containsParam(param)) return Acad::eInvalidInput;
   secDeriv = geometry().secondDerivAt(param);
   return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbArc::getSecondDeriv(const AcGePoint3d& point, AcGeVector3d& secDeriv) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es == Acad::eOk) secDeriv = geometry().secondDerivAt(param);
-  return es;
 }
 
 Acad::ErrorStatus AcDbArc::getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,

@@ -41,12 +41,12 @@ class AcDbArc : public AcDbCurve {
   Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
   Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  using AcDbCurve::getDistAtPoint;
   Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  using AcDbCurve::getFirstDeriv;  // the forms by point, through the parameter
+  using AcDbCurve::getSecondDeriv;
   Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
-  Acad::ErrorStatus getFirstDeriv(const AcGePoint3d& point, AcGeVector3d& firstDeriv) const override;
   Acad::ErrorStatus getSecondDeriv(double param, AcGeVector3d& secDeriv) const override;
-  Acad::ErrorStatus getSecondDeriv(const AcGePoint3d& point, AcGeVector3d& secDeriv) const override;
   Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       Adesk::Boolean extend = false) const override;
   Acad::ErrorStatus getSplitCurves(const AcGeDoubleArray& params, AcDbVoidPtrArray& curveSegments) const override;

@@ -137,24 +137,10 @@ Acad::ErrorStatus AcDbCircle::getFirstDeriv(double param, AcGeVector3d& firstDer
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbCircle::getFirstDeriv(const AcGePoint3d& point, AcGeVector3d& firstDeriv) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es == Acad::eOk) firstDeriv = geometry().firstDerivAt(param);
-  return es;
-}
-
 Acad::ErrorStatus AcDbCircle::getSecondDeriv(double param, AcGeVector3d& secDeriv) const {
   if (!geometry().containsParam(param)) return Acad::eInvalidInput;
   secDeriv = geometry().secondDerivAt(param);
   return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbCircle::getSecondDeriv(const AcGePoint3d& point, AcGeVector3d& secDeriv) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es == Acad::eOk) secDeriv = geometry().secondDerivAt(param);
-  return es;
 }
 
 Acad::ErrorStatus AcDbCircle::getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,

@@ -35,10 +35,10 @@ class AcDbCircle : public AcDbCurve {
   Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
   Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
   Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  using AcDbCurve::getFirstDeriv;  // the forms by point, through the parameter
+  using AcDbCurve::getSecondDeriv;
   Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const override;
-  Acad::ErrorStatus getFirstDeriv(const AcGePoint3d& point, AcGeVector3d& firstDeriv) const override;
   Acad::ErrorStatus getSecondDeriv(double param, AcGeVector3d& secDeriv) const override;
-  Acad::ErrorStatus getSecondDeriv(const AcGePoint3d& point, AcGeVector3d& secDeriv) const override;
   Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       Adesk::Boolean extend = false) const override;
   Acad::ErrorStatus getArea(double& area) const override;

@@ -133,24 +133,10 @@ Acad::ErrorStatus AcDbLine::getFirstDeriv(double param, AcGeVector3d& firstDeriv
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbLine::getFirstDeriv(const AcGePoint3d& point, AcGeVector3d& firstDeriv) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es != Acad::eOk) return es;
-  return getFirstDeriv(param, firstDeriv);
-}
-
 Acad::ErrorStatus AcDbLine::getSecondDeriv(double param, AcGeVector3d& secDeriv) const {
   if (!isParamOnLine(param)) return Acad::eInvalidInput;
   secDeriv = AcGeVector3d();
   return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLine::getSecondDeriv(const AcGePoint3d& point, AcGeVector3d& secDeriv) const {
-  double param = 0.0;
-  Acad::ErrorStatus es = getParamAtPoint(point, param);
-  if (es != Acad::eOk) return es;
-  return getSecondDeriv(param, secDeriv);
 }
 
 Acad::ErrorStatus AcDbLine::getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
