@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_dwg_filer.h"
 #include "platform/cad/db/db_dxf_filer.h"
 #include "platform/cad/db/db_entity_math.h"
@@ -59,6 +60,7 @@ Acad::ErrorStatus AcDb3dPolylineVertex::dwgOutFields(AcDbDwgFiler* filer) const 
   if (es != Acad::eOk) return es;
   filer->writePoint3d(position_);
   filer->writeInt16(static_cast<Adesk::Int16>(type_));
+  handle_.dwgOut(filer);
   return filer->filerStatus();
 }
 
@@ -70,6 +72,7 @@ Acad::ErrorStatus AcDb3dPolylineVertex::dwgInFields(AcDbDwgFiler* filer) {
   filer->readInt16(&type);
   type_ = type >= AcDb::k3dSimpleVertex && type <= AcDb::k3dFitVertex ? static_cast<AcDb::Vertex3dType>(type)
                                                                       : AcDb::k3dSimpleVertex;
+  handle_.dwgIn(filer);
   return filer->filerStatus();
 }
 
@@ -86,6 +89,9 @@ Acad::ErrorStatus AcDb3dPolylineVertex::dxfOutFields(AcDbDxfFiler* filer) const 
 Acad::ErrorStatus AcDb3dPolylineVertex::dxfInFields(AcDbDxfFiler* filer) {
   Acad::ErrorStatus es = AcDbVertex::dxfInFields(filer);
   if (es != Acad::eOk) return es;
+  // A vertex never joins the drawing itself: its owner holds the handle for it.
+  handle_.setRead(pendingHandle());
+  setPendingHandle(AcDbHandle());
   if (!filer->atSubclassData("AcDbVertex") || !filer->atSubclassData("AcDb3dPolylineVertex"))
     return filer->filerStatus() != Acad::eOk ? filer->filerStatus() : Acad::eBadDxfSequence;
   resbuf rb;
@@ -118,7 +124,29 @@ Acad::ErrorStatus AcDb3dPolyline::appendVertex(AcDb3dPolylineVertex* vertex) {
   if (std::any_of(vertices_.begin(), vertices_.end(), [vertex](const auto& v) { return v.get() == vertex; }))
     return Acad::eInvalidInput;
   vertices_.emplace_back(vertex);
+  vertex->handle_.hold(database(), true);
   return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDb3dPolyline::setOwnerId(AcDbObjectId ownerId) {
+  Acad::ErrorStatus es = AcDbCurve::setOwnerId(ownerId);
+  if (es == Acad::eOk) holdHandles(false);
+  return es;
+}
+
+void AcDb3dPolyline::setSequenceEndHandle(const AcDbHandle& handle) {
+  sequenceEnd_.setRead(handle);
+  sequenceEnd_.hold(database(), true);
+}
+
+void AcDb3dPolyline::holdSubEntityHandles() const { holdHandles(true); }
+
+void AcDb3dPolyline::holdHandles(bool giveSequenceEnd) const {
+  AcDbDatabase* db = database();
+  if (db == nullptr) return;
+  for (const auto& v : vertices_) v->handle_.hold(db, true);
+  // A reader sets the SEQEND's own handle after the vertices; a new one then would be lost.
+  sequenceEnd_.hold(db, giveSequenceEnd || !vertices_.empty());
 }
 
 Acad::ErrorStatus AcDb3dPolyline::appendVertex(AcDbObjectId& vertexId, AcDb3dPolylineVertex* vertex) {
@@ -364,6 +392,7 @@ Acad::ErrorStatus AcDb3dPolyline::dwgOutFields(AcDbDwgFiler* filer) const {
     es = v->dwgOutFields(filer);
     if (es != Acad::eOk) return es;
   }
+  sequenceEnd_.dwgOut(filer);
   return filer->filerStatus();
 }
 
@@ -385,6 +414,7 @@ Acad::ErrorStatus AcDb3dPolyline::dwgInFields(AcDbDwgFiler* filer) {
     read.push_back(std::move(v));
   }
   vertices_ = std::move(read);
+  sequenceEnd_.dwgIn(filer);
   return filer->filerStatus();
 }
 

@@ -1,13 +1,16 @@
 // AcDb3dPolyline: straight segments through 3D vertices. As the host has it, the
 // vertices are AcDb3dPolylineVertex entities owned by the polyline, added with
 // appendVertex and walked with newIterator. Here they stay in the polyline's memory
-// (they have no ids of their own) and are filed with it. Parameter i lies on vertex i.
+// (they have no ids of their own) and are filed with it; their handles, and the one of
+// the SEQEND closing them in a DXF file, are held in the drawing (SubEntityHandle).
+// Parameter i lies on vertex i.
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "platform/cad/db/db_curve.h"
+#include "platform/cad/db/db_sub_entity_handle.h"
 
 class AcDbObjectIterator;
 
@@ -46,9 +49,16 @@ class AcDb3dPolylineVertex : public AcDbVertex {
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
+  // The handle of the VERTEX record (null until the polyline's drawing gives one).
+  AcDbHandle subEntityHandle() const { return handle_.handle(); }
+
  private:
+  friend class AcDb3dPolyline;
+
   AcGePoint3d position_;
   AcDb::Vertex3dType type_ = AcDb::k3dSimpleVertex;
+  // Mutable: a save gives a missing handle even to a polyline opened for read.
+  mutable SubEntityHandle handle_;
 };
 
 class AcDb3dPolyline : public AcDbCurve {
@@ -103,7 +113,18 @@ class AcDb3dPolyline : public AcDbCurve {
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
+  // Joining a drawing claims the vertices' handles there.
+  Acad::ErrorStatus setOwnerId(AcDbObjectId ownerId) override;
+  // The handle of the SEQEND record after the vertices; a read one is claimed at once
+  // when the polyline is in a drawing.
+  AcDbHandle sequenceEndHandle() const { return sequenceEnd_.handle(); }
+  void setSequenceEndHandle(const AcDbHandle& handle);
+  // Gives the vertices and the SEQEND that lack one a handle of the drawing, so every
+  // save writes the same handles.
+  void holdSubEntityHandles() const;
+
  private:
+  void holdHandles(bool giveSequenceEnd) const;
   std::vector<AcGePoint3d> points() const;
   unsigned int numSegments() const;
   bool splitParam(double param, unsigned int& index, double& fraction) const;
@@ -111,4 +132,5 @@ class AcDb3dPolyline : public AcDbCurve {
   std::vector<std::unique_ptr<AcDb3dPolylineVertex>> vertices_;
   AcDb::Poly3dType type_ = AcDb::k3dSimplePoly;
   bool closed_ = false;
+  mutable SubEntityHandle sequenceEnd_;
 };

@@ -214,6 +214,7 @@ Acad::ErrorStatus AcDbAttribute::dwgOutFields(AcDbDwgFiler* filer) const {
   filer->writeString(tag_.c_str());
   filer->writeInt32(flags_);
   filer->writeUInt16(fieldLength_);
+  handle_.dwgOut(filer);
   return filer->filerStatus();
 }
 
@@ -225,6 +226,7 @@ Acad::ErrorStatus AcDbAttribute::dwgInFields(AcDbDwgFiler* filer) {
   filer->readInt32(&flags);
   filer->readUInt16(&fieldLength_);
   flags_ = flags & kAllFlags;
+  handle_.dwgIn(filer);
   return filer->filerStatus();
 }
 
@@ -247,6 +249,9 @@ Acad::ErrorStatus AcDbAttribute::dxfOutFields(AcDbDxfFiler* filer) const {
 Acad::ErrorStatus AcDbAttribute::dxfInFields(AcDbDxfFiler* filer) {
   Acad::ErrorStatus es = AcDbText::dxfInFields(filer);
   if (es != Acad::eOk) return es;
+  // An attribute never joins the drawing itself: its reference holds the handle for it.
+  handle_.setRead(pendingHandle());
+  setPendingHandle(AcDbHandle());
   if (!filer->atSubclassData("AcDbAttribute"))
     return filer->filerStatus() != Acad::eOk ? filer->filerStatus() : Acad::eBadDxfSequence;
   AttributeSection section;

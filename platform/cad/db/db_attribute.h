@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/cad/db/db_sub_entity_handle.h"
 #include "platform/cad/db/db_text.h"
 
 class AcDbAttributeDefinition : public AcDbText {
@@ -82,11 +83,18 @@ class AcDbAttribute : public AcDbText {
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
+  // The handle of the ATTRIB record (null until the reference's drawing gives one).
+  AcDbHandle subEntityHandle() const { return handle_.handle(); }
+
  protected:
   Acad::ErrorStatus dxfOutTextTail(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInTextTail(AcDbDxfFiler* filer) override;
 
  private:
+  friend class AcDbBlockReference;
+
+  // Mutable: a save gives a missing handle even to a reference opened for read.
+  mutable SubEntityHandle handle_;
   std::string tag_;
   int flags_ = 0;
   Adesk::UInt16 fieldLength_ = 0;

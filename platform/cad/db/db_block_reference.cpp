@@ -154,7 +154,27 @@ Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbAttribute* attribute) 
   for (const auto& a : attributes_)
     if (a.get() == attribute) return Acad::eInvalidInput;
   attributes_.emplace_back(attribute);
+  attribute->handle_.hold(database(), true);
   return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setOwnerId(AcDbObjectId ownerId) {
+  Acad::ErrorStatus es = AcDbEntity::setOwnerId(ownerId);
+  if (es == Acad::eOk) holdSubEntityHandles();
+  return es;
+}
+
+void AcDbBlockReference::setSequenceEndHandle(const AcDbHandle& handle) {
+  sequenceEnd_.setRead(handle);
+  sequenceEnd_.hold(database(), true);
+}
+
+void AcDbBlockReference::holdSubEntityHandles() const {
+  AcDbDatabase* db = database();
+  if (db == nullptr) return;
+  for (const auto& a : attributes_) a->handle_.hold(db, true);
+  // Without attributes no SEQEND is written (and a reader has yet to append them).
+  if (!attributes_.empty()) sequenceEnd_.hold(db, true);
 }
 
 Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbObjectId& attributeId, AcDbAttribute* attribute) {
@@ -240,6 +260,7 @@ Acad::ErrorStatus AcDbBlockReference::dwgOutFields(AcDbDwgFiler* filer) const {
     es = a->dwgOutFields(filer);
     if (es != Acad::eOk) return es;
   }
+  sequenceEnd_.dwgOut(filer);
   return filer->filerStatus();
 }
 
@@ -265,6 +286,7 @@ Acad::ErrorStatus AcDbBlockReference::dwgInFields(AcDbDwgFiler* filer) {
     read.push_back(std::move(attribute));
   }
   attributes_ = std::move(read);
+  sequenceEnd_.dwgIn(filer);
   return filer->filerStatus();
 }
 

@@ -1,6 +1,8 @@
 // AcDbBlockReference: an insert of a block table record, placed by position, scale
 // factors, rotation (in the coordinate system of the normal) and normal. Attributes
-// appended to it are owned by it and walked with attributeIterator.
+// appended to it are owned by it and walked with attributeIterator. Their handles, and
+// the one of the SEQEND closing them in a DXF file, are held in the drawing
+// (SubEntityHandle).
 #pragma once
 
 #include <memory>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/db_sub_entity_handle.h"
 #include "platform/cad/ge/ge_scale.h"
 
 class AcDbAttribute;
@@ -61,6 +64,16 @@ class AcDbBlockReference : public AcDbEntity {
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
+  // Joining a drawing claims the attributes' handles there.
+  Acad::ErrorStatus setOwnerId(AcDbObjectId ownerId) override;
+  // The handle of the SEQEND record after the attributes; a read one is claimed at
+  // once when the reference is in a drawing.
+  AcDbHandle sequenceEndHandle() const { return sequenceEnd_.handle(); }
+  void setSequenceEndHandle(const AcDbHandle& handle);
+  // Gives the attributes and their SEQEND that lack one a handle of the drawing, so
+  // every save writes the same handles.
+  void holdSubEntityHandles() const;
+
  private:
   AcGeMatrix3d placement() const;  // the block transform without the origin shift
   AcGePoint3d blockOrigin() const;
@@ -73,4 +86,5 @@ class AcDbBlockReference : public AcDbEntity {
   double rotation_ = 0.0;
   AcGeVector3d normal_ = AcGeVector3d::kZAxis;
   std::vector<std::unique_ptr<AcDbAttribute>> attributes_;
+  mutable SubEntityHandle sequenceEnd_;
 };

@@ -32,6 +32,15 @@ enum Planarity { kNonPlanar = 0, kPlanar, kLinear };
 
 enum SubentType { kNullSubentType = 0, kFaceSubentType, kEdgeSubentType, kVertexSubentType, kMlineSubentCache };
 
+// Line weights in hundredths of a millimetre, and the three that defer to something else.
+enum LineWeight {
+  kLnWt000 = 0, kLnWt005 = 5, kLnWt009 = 9, kLnWt013 = 13, kLnWt015 = 15, kLnWt018 = 18, kLnWt020 = 20,
+  kLnWt025 = 25, kLnWt030 = 30, kLnWt035 = 35, kLnWt040 = 40, kLnWt050 = 50, kLnWt053 = 53, kLnWt060 = 60,
+  kLnWt070 = 70, kLnWt080 = 80, kLnWt090 = 90, kLnWt100 = 100, kLnWt106 = 106, kLnWt120 = 120,
+  kLnWt140 = 140, kLnWt158 = 158, kLnWt200 = 200, kLnWt211 = 211,
+  kLnWtByLayer = -1, kLnWtByBlock = -2, kLnWtByLwDefault = -3
+};
+
 // Colour indexes with a meaning of their own.
 enum { kColorByBlock = 0, kColorByLayer = 256 };
 

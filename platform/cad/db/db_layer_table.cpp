@@ -15,6 +15,16 @@ CADDB_DEFINE_BUILTIN_MEMBERS(AcDbLayerTable, AcDbSymbolTable, nullptr)
 namespace {
 constexpr Adesk::Int16 kFrozenFlag = 1;
 constexpr Adesk::Int16 kLockedFlag = 4;
+constexpr auto kDxfPlotStyleId = static_cast<AcDb::DxfCode>(390);
+
+bool isValidLineWeight(int weight) {
+  static constexpr int kWeights[] = {0,  5,  9,  13, 15,  18,  20,  25,  30,  35,  40,  50,  53,  60,
+                                     70, 80, 90, 100, 106, 120, 140, 158, 200, 211, -1, -2, -3};
+  for (int known : kWeights) {
+    if (weight == known) return true;
+  }
+  return false;
+}
 }  // namespace
 
 AcDbLayerTableRecord::AcDbLayerTableRecord() { color_.setColorIndex(7); }
@@ -43,6 +53,25 @@ void AcDbLayerTableRecord::setLinetypeObjectId(AcDbObjectId id) {
   if (assertWriteEnabled()) linetypeId_ = id;
 }
 
+Acad::ErrorStatus AcDbLayerTableRecord::setLineWeight(AcDb::LineWeight weight) {
+  if (!isValidLineWeight(weight)) return Acad::eInvalidInput;
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  lineWeight_ = weight;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbLayerTableRecord::setIsPlottable(bool plottable) {
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  plottable_ = plottable;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbLayerTableRecord::setPlotStyleName(const AcDbObjectId& id) {
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  plotStyleId_ = id;
+  return Acad::eOk;
+}
+
 Adesk::Int16 AcDbLayerTableRecord::dxfFlags() const {
   return static_cast<Adesk::Int16>((frozen_ ? kFrozenFlag : 0) | (locked_ ? kLockedFlag : 0));
 }
@@ -60,6 +89,9 @@ Acad::ErrorStatus AcDbLayerTableRecord::dwgOutFields(AcDbDwgFiler* filer) const 
   filer->writeBool(locked_);
   filer->writeUInt16(color_.colorIndex());
   filer->writeHardPointerId(linetypeId_);
+  filer->writeInt16(static_cast<Adesk::Int16>(lineWeight_));
+  filer->writeBool(plottable_);
+  filer->writeHardPointerId(plotStyleId_);
   return filer->filerStatus();
 }
 
@@ -73,8 +105,15 @@ Acad::ErrorStatus AcDbLayerTableRecord::dwgInFields(AcDbDwgFiler* filer) {
   filer->readBool(&locked_);
   filer->readUInt16(&color);
   filer->readHardPointerId(&linetypeId);
+  Adesk::Int16 weight = AcDb::kLnWtByLwDefault;
+  AcDbHardPointerId plotStyleId;
+  filer->readInt16(&weight);
+  filer->readBool(&plottable_);
+  filer->readHardPointerId(&plotStyleId);
   color_.setColorIndex(color);
   linetypeId_ = linetypeId;
+  lineWeight_ = static_cast<AcDb::LineWeight>(weight);
+  plotStyleId_ = plotStyleId;
   return filer->filerStatus();
 }
 
@@ -88,6 +127,9 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfOutFields(AcDbDxfFiler* filer) const 
   filer->writeInt16(AcDb::kDxfColor, off_ ? static_cast<Adesk::Int16>(-color) : color);
   const auto* linetype = AcDbLinetypeTableRecord::cast(peekObject(linetypeId_));
   filer->writeString(AcDb::kDxfLinetypeName, linetype != nullptr ? linetype->name() : "Continuous");
+  if (!plottable_) filer->writeBool(AcDb::kDxfBool, false);
+  filer->writeInt16(AcDb::kDxfLineWeight, static_cast<Adesk::Int16>(lineWeight_));
+  if (!plotStyleId_.isNull()) filer->writeObjectId(kDxfPlotStyleId, plotStyleId_);
   return filer->filerStatus();
 }
 
@@ -108,11 +150,18 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer) {
       const auto* table = db != nullptr ? AcDbLinetypeTable::cast(peekObject(db->linetypeTableId())) : nullptr;
       const AcDbObjectId id = table != nullptr ? table->findRecordId(rb.resval.rstring) : AcDbObjectId();
       if (!id.isNull()) linetypeId_ = id;
+    } else if (rb.restype == AcDb::kDxfBool) {
+      plottable_ = rb.resval.rint != 0;
+    } else if (rb.restype == AcDb::kDxfLineWeight) {
+      // A weight no program draws with reads as the default rather than failing the file.
+      lineWeight_ = isValidLineWeight(rb.resval.rint) ? static_cast<AcDb::LineWeight>(rb.resval.rint)
+                                                       : AcDb::kLnWtByLwDefault;
+    } else if (rb.restype == kDxfPlotStyleId) {
+      acdbGetObjectId(plotStyleId_, rb.resval.rlname);
     } else if (rb.restype == AcDb::kDxfSubclass || rb.restype == AcDb::kDxfStart) {
       filer->pushBackItem();
       break;
     }
-    // Plot flag, line weight and plot style are not kept.
   }
   return filer->filerStatus();
 }

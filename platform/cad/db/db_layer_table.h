@@ -1,4 +1,5 @@
-// The layer table and its records (on/off, frozen, locked, colour, linetype).
+// The layer table and its records (on/off, frozen, locked, colour, linetype, line
+// weight, plotting and plot style).
 #pragma once
 
 #include "platform/cad/db/db_color.h"
@@ -23,6 +24,13 @@ class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
   void setColor(const AcCmColor& color);
   AcDbObjectId linetypeObjectId() const { return linetypeId_; }
   void setLinetypeObjectId(AcDbObjectId id);
+  AcDb::LineWeight lineWeight() const { return lineWeight_; }
+  Acad::ErrorStatus setLineWeight(AcDb::LineWeight weight);
+  bool isPlottable() const { return plottable_; }
+  Acad::ErrorStatus setIsPlottable(bool plottable);
+  // The plot style placeholder object the layer names (null when it names none).
+  AcDbObjectId plotStyleNameId() const { return plotStyleId_; }
+  Acad::ErrorStatus setPlotStyleName(const AcDbObjectId& id);
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
@@ -39,6 +47,9 @@ class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
   bool locked_ = false;
   AcCmColor color_;
   AcDbObjectId linetypeId_;
+  AcDb::LineWeight lineWeight_ = AcDb::kLnWtByLwDefault;
+  bool plottable_ = true;
+  AcDbObjectId plotStyleId_;
 };
 
 class AcDbLayerTable : public AcDbSymbolTable {

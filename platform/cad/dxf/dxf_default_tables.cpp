@@ -70,7 +70,8 @@ void standardDimensionStyle(DxfGroupWriter& out, const AcDbHandle& handle, const
 }  // namespace
 
 void writeDefaultTableText(DxfGroupWriter& out, const std::string& tableName, const AcDbHandle& tableHandle,
-                           const std::function<AcDbHandle()>& newHandle, const AcDbDatabase& database) {
+                           const std::function<AcDbHandle()>& newHandle, const AcDbDatabase& database,
+                           const std::function<void()>& moreRecords) {
   const bool hasRecord = tableName == "VPORT" || tableName == "STYLE" || tableName == "APPID" ||
                          tableName == "DIMSTYLE";
   out.plain(0, "TABLE");
@@ -92,5 +93,6 @@ void writeDefaultTableText(DxfGroupWriter& out, const std::string& tableName, co
   } else if (tableName == "DIMSTYLE") {
     standardDimensionStyle(out, newHandle(), tableHandle);
   }
+  if (moreRecords) moreRecords();
   out.plain(0, "ENDTAB");
 }

@@ -11,5 +11,7 @@
 class AcDbDatabase;
 class DxfGroupWriter;
 
+// moreRecords, when given, writes records of its own before the table ends.
 void writeDefaultTableText(DxfGroupWriter& out, const std::string& tableName, const AcDbHandle& tableHandle,
-                           const std::function<AcDbHandle()>& newHandle, const AcDbDatabase& database);
+                           const std::function<AcDbHandle()>& newHandle, const AcDbDatabase& database,
+                           const std::function<void()>& moreRecords = nullptr);

@@ -15,6 +15,7 @@
 #include "platform/cad/dxf/dxf_group_items.h"
 #include "platform/cad/dxf/dxf_kept_records.h"
 #include "platform/cad/dxf/dxf_sub_entities.h"
+#include "platform/cad/dxf/dxf_xdata.h"
 
 namespace {
 
@@ -437,7 +438,14 @@ bool DxfFileReader::readSubEntities(AcDbEntity* owner) {
   for (;;) {
     if (!nextRecord(record)) return false;
     const std::string name(record.start.value);
-    if (name == "SEQEND") return true;
+    if (name == "SEQEND") {
+      std::vector<DxfItem> items;
+      if (!itemsOf(record, items)) return false;
+      if (const DxfItem* handle = findItem(items, 5); handle != nullptr && !handle->text.empty()) {
+        setSequenceEndHandle(owner, AcDbHandle(handle->text.c_str()));
+      }
+      return true;
+    }
     if (name == "ENDSEC" || name == "ENDBLK") return failAt(record.start, "a run of VERTEX or ATTRIB records has no SEQEND");
     std::vector<DxfItem> items;
     if (!itemsOf(record, items)) return false;
@@ -496,15 +504,29 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
 
 bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vector<DxfItem>& items, bool report) {
   if (object == nullptr) return failAt(record.start, "cannot make a " + std::string(record.start.value));
+  // Extended data trails the fields: a known class reads the fields only, and a kept
+  // record keeps it among its groups.
+  std::vector<DxfItem> xdata;
+  if (keptGroupsOf(object) == nullptr) {
+    const auto start = items.begin() + static_cast<long>(xDataStart(items));
+    xdata.assign(std::make_move_iterator(start), std::make_move_iterator(items.end()));
+    items.erase(start, items.end());
+  }
   const std::size_t itemCount = items.size();
   DxfItemFiler filer(std::move(items), db_.get());
-  const Acad::ErrorStatus es = object->dxfIn(&filer);
+  Acad::ErrorStatus es = object->dxfIn(&filer);
+  std::string problem;
+  if (es == Acad::eOk && !applyXData(object, xdata.data(), xdata.data() + xdata.size(), problem)) {
+    es = Acad::eInvalidInput;
+  }
   if (es != Acad::eOk) {
     if (!report) {
       items = filer.items();
+      items.insert(items.end(), std::make_move_iterator(xdata.begin()), std::make_move_iterator(xdata.end()));
       return false;
     }
-    return failAt(record.start, "cannot read this " + std::string(record.start.value) + ": " + errorText(es, filer));
+    const std::string reason = problem.empty() ? errorText(es, filer) : problem;
+    return failAt(record.start, "cannot read this " + std::string(record.start.value) + ": " + reason);
   }
   // What a kept record did not take as common fields is kept exactly as it came.
   if (auto* kept = const_cast<DxfKeptGroups*>(keptGroupsOf(object))) {

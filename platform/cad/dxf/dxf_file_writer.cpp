@@ -17,6 +17,7 @@
 #include "platform/cad/dxf/dxf_drawing_completion.h"
 #include "platform/cad/dxf/dxf_kept_records.h"
 #include "platform/cad/dxf/dxf_sub_entities.h"
+#include "platform/cad/dxf/dxf_xdata.h"
 
 namespace {
 
@@ -105,7 +106,15 @@ void DxfFileWriter::survey() {
     const AcDbObjectId id = ids[i];
     if (!isLiveObject(id)) continue;
     AcDbObject* object = peekObject(id);
+    holdSubEntityHandles(object);
     AcRxClass* rxClass = object->isA();
+    noteXDataApps(object);
+    if (const auto* entity = AcDbEntity::cast(object)) {
+      std::vector<const AcDbEntity*> parts;
+      if (subEntitiesOf(entity, parts)) {
+        for (const AcDbEntity* part : parts) noteXDataApps(part);
+      }
+    }
     if (const DxfKeptGroups* kept = keptGroupsOf(object)) {
       switch (kept->role()) {
         case DxfKeptGroups::kTable:
@@ -152,6 +161,7 @@ void DxfFileWriter::survey() {
     // as a reactor, as other readers expect.
     if (!object->ownerId().isNull()) reactors_[id].push_back(object->ownerId());
   }
+  nextHandle_ = db_.handseed();  // above the handles just given to parts
 }
 
 bool DxfFileWriter::write(std::string& text, std::string& message) {
@@ -295,6 +305,7 @@ bool DxfFileWriter::writeCoreTable(DxfGroupWriter& out, const char* tableName, A
   DxfItemFiler filer(&db_);
   if (symbolTable->dxfOut(&filer) != Acad::eOk) return fail(std::string("cannot write the ") + tableName + " table");
   writeItems(out, filer.items(), tableId, head);
+  writeXData(out, symbolTable);
   RecordOptions record;
   record.name = tableName;  // LTYPE, LAYER and BLOCK_RECORD records are named as their tables
   for (const AcDbObjectId& id : symbolTable->recordIds()) {
@@ -317,16 +328,26 @@ bool DxfFileWriter::writeKeptTable(DxfGroupWriter& out, AcDbObjectId tableId) {
   if (!writeRecord(out, tableId, head)) return false;
   RecordOptions record;
   record.dimStyleHandle = kept->tableName() == "DIMSTYLE";
+  std::vector<std::string> registered;
   for (AcDbObjectId id : keptRecords_[tableId]) {
     if (!writeRecord(out, id, record)) return false;
+    if (const DxfKeptGroups* keptRecord = keptGroupsOf(peekObject(id))) {
+      for (const DxfItem& item : keptRecord->items()) {
+        if (item.code == 2) registered.push_back(item.text);
+      }
+    }
   }
+  if (kept->tableName() == "APPID") writeAppIdRecords(out, missingAppIds(registered), tableId.handle());
   out.plain(0, "ENDTAB");
   return true;
 }
 
 void DxfFileWriter::writeDefaultTable(DxfGroupWriter& out, const std::string& tableName) {
   const AcDbHandle tableHandle = newHandle();
-  writeDefaultTableText(out, tableName, tableHandle, [this] { return newHandle(); }, db_);
+  std::vector<std::string> appIds;
+  if (tableName == "APPID") appIds = missingAppIds({"ACAD"});
+  writeDefaultTableText(out, tableName, tableHandle, [this] { return newHandle(); }, db_,
+                        [&] { writeAppIdRecords(out, appIds, tableHandle); });
 }
 
 bool DxfFileWriter::writeBlocks(DxfGroupWriter& out) {
@@ -405,12 +426,14 @@ bool DxfFileWriter::writeSubEntities(DxfGroupWriter& out, AcDbObjectId ownerId) 
   RecordOptions options;
   options.owner = ownerId.handle();
   for (const AcDbEntity* part : parts) {
-    options.handle = newHandle();
+    options.handle = subEntityHandle(part);
+    if (options.handle.isNull()) options.handle = newHandle();
     if (!writeObjectRecord(out, part, AcDbObjectId(), options)) return false;
   }
   const char* layer = recordName(owner->layerId());
   out.plain(0, "SEQEND");
-  out.handle(5, newHandle());
+  const AcDbHandle sequenceEnd = sequenceEndHandle(owner);
+  out.handle(5, sequenceEnd.isNull() ? newHandle() : sequenceEnd);
   out.handle(330, ownerId.handle());
   out.plain(100, "AcDbEntity");
   if (AcDbBlockTableRecord::cast(peekObject(owner->ownerId())) != nullptr &&
@@ -482,7 +505,50 @@ bool DxfFileWriter::writeObjectRecord(DxfGroupWriter& out, const AcDbObject* obj
   }
   if (!name.empty()) out.plain(0, name);
   writeItems(out, filer.items(), id, options);
+  writeXData(out, object);
   return true;
+}
+
+void DxfFileWriter::writeXData(DxfGroupWriter& out, const AcDbObject* object) {
+  std::vector<DxfItem> xdata;
+  appendXDataItems(object, xdata);
+  for (const DxfItem& item : xdata) out.item(item);
+}
+
+// Every application named by extended data, so that the APPID table can register it.
+void DxfFileWriter::noteXDataApps(const AcDbObject* object) {
+  for (std::string& name : object->xDataAppNames()) xdataApps_.push_back(std::move(name));
+  if (const DxfKeptGroups* kept = keptGroupsOf(object)) {
+    for (const DxfItem& item : kept->items()) {
+      if (item.code == AcDb::kDxfRegAppName) xdataApps_.push_back(item.text);
+    }
+  }
+}
+
+// The names of xdataApps_ not among the given APPID records, each once.
+std::vector<std::string> DxfFileWriter::missingAppIds(const std::vector<std::string>& registered) const {
+  std::vector<std::string> missing;
+  auto among = [](const std::vector<std::string>& names, const std::string& name) {
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& other) { return strcasecmp(other.c_str(), name.c_str()) == 0; });
+  };
+  for (const std::string& name : xdataApps_) {
+    if (!name.empty() && !among(registered, name) && !among(missing, name)) missing.push_back(name);
+  }
+  return missing;
+}
+
+void DxfFileWriter::writeAppIdRecords(DxfGroupWriter& out, const std::vector<std::string>& names,
+                                      const AcDbHandle& tableHandle) {
+  for (const std::string& name : names) {
+    out.plain(0, "APPID");
+    out.handle(5, newHandle());
+    out.handle(330, tableHandle);
+    out.plain(100, "AcDbSymbolTableRecord");
+    out.plain(100, "AcDbRegAppTableRecord");
+    out.string(2, name);
+    out.integer(70, 0);
+  }
 }
 
 void DxfFileWriter::writeItems(DxfGroupWriter& out, const std::vector<DxfItem>& items, AcDbObjectId id,

@@ -56,6 +56,12 @@ class DxfFileWriter {
   void writeItems(DxfGroupWriter& out, const std::vector<DxfItem>& items, AcDbObjectId id,
                   const RecordOptions& options);
 
+  // Extended data goes last in a record.
+  void writeXData(DxfGroupWriter& out, const AcDbObject* object);
+  void noteXDataApps(const AcDbObject* object);
+  std::vector<std::string> missingAppIds(const std::vector<std::string>& registered) const;
+  void writeAppIdRecords(DxfGroupWriter& out, const std::vector<std::string>& names, const AcDbHandle& tableHandle);
+
   AcDbHandle newHandle();
   bool fail(const std::string& what);
 
@@ -71,6 +77,7 @@ class DxfFileWriter {
   std::vector<AcDbObjectId> classHolders_;
   AcDbObjectId headerHolder_;
   std::vector<AcDbObjectId> objects_;
+  std::vector<std::string> xdataApps_;  // may repeat
   std::map<std::string, AcRxClass*> classes_;                             // by DXF name
   std::unordered_map<AcDbObjectId, std::vector<AcDbObjectId>> reactors_;  // object -> its reactor owners
 };

@@ -47,3 +47,25 @@ bool subEntitiesOf(const AcDbObject* entity, std::vector<const AcDbEntity*>& par
   }
   return false;
 }
+
+void setSequenceEndHandle(AcDbObject* owner, const AcDbHandle& handle) {
+  if (auto* polyline = AcDb3dPolyline::cast(owner)) polyline->setSequenceEndHandle(handle);
+  if (auto* reference = AcDbBlockReference::cast(owner)) reference->setSequenceEndHandle(handle);
+}
+
+void holdSubEntityHandles(const AcDbObject* entity) {
+  if (const auto* polyline = AcDb3dPolyline::cast(entity)) polyline->holdSubEntityHandles();
+  if (const auto* reference = AcDbBlockReference::cast(entity)) reference->holdSubEntityHandles();
+}
+
+AcDbHandle subEntityHandle(const AcDbEntity* part) {
+  if (const auto* vertex = AcDb3dPolylineVertex::cast(part)) return vertex->subEntityHandle();
+  if (const auto* attribute = AcDbAttribute::cast(part)) return attribute->subEntityHandle();
+  return AcDbHandle();
+}
+
+AcDbHandle sequenceEndHandle(const AcDbObject* owner) {
+  if (const auto* polyline = AcDb3dPolyline::cast(owner)) return polyline->sequenceEndHandle();
+  if (const auto* reference = AcDbBlockReference::cast(owner)) return reference->sequenceEndHandle();
+  return AcDbHandle();
+}
