@@ -282,7 +282,8 @@ Acad::ErrorStatus AcDbDatabase::deepCloneObjects(AcDbObjectIdArray& objectIds, A
 
   Acad::ErrorStatus result = Acad::eOk;
   for (const AcDbObjectId& id : objectIds) {
-    const AcDbObject* source = peekObject(id);
+    ScopedReadAccess access(id);
+    const AcDbObject* source = access.get();
     if (source == nullptr || id.isErased()) {
       if (result == Acad::eOk) result = source == nullptr ? Acad::eUnknownHandle : Acad::eWasErased;
       continue;

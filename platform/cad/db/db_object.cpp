@@ -519,8 +519,10 @@ Acad::ErrorStatus AcDbObject::deepClone(AcDbObject* pOwner, AcDbObject*& pCloned
   idMap.assign(AcDbIdPair(objectId(), copy->objectId(), true, isPrimary, true));
 
   for (const DwgMemoryFiler::OwnedId& owned : filer.ownedIds()) {
-    const AcDbObject* child = peekObject(owned.id);
-    if (child == nullptr || owned.id.isErased()) continue;
+    if (owned.id.isErased()) continue;
+    ScopedReadAccess access(owned.id);
+    const AcDbObject* child = access.get();
+    if (child == nullptr) continue;
     AcDbObject* childClone = nullptr;
     Acad::ErrorStatus childStatus = child->deepClone(copy, childClone, idMap, false);
     if (childClone != nullptr) childClone->close();
@@ -597,4 +599,22 @@ Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& obj, AcDbObjectId id, AcDb::Op
 
 Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased) {
   return acdbOpenAcDbObject(obj, id, mode, openErased);
+}
+
+ScopedReadAccess::ScopedReadAccess(AcDbObjectId id) {
+  AcDbObject* object = peekObject(id);
+  if (object == nullptr) return;
+  if (object->isReadEnabled()) {
+    object_ = object;
+    return;
+  }
+  if (acdbOpenAcDbObject(object_, id, AcDb::kForRead, true) == Acad::eOk) {
+    opened_ = true;
+  } else {
+    object_ = nullptr;
+  }
+}
+
+ScopedReadAccess::~ScopedReadAccess() {
+  if (opened_) object_->close();
 }

@@ -48,5 +48,20 @@ inline AcDbObject* peekObject(AcDbObjectId id) {
   return stub != nullptr ? stub->object() : nullptr;
 }
 
+// Read access for the database's own copying: opens the object for read unless it is
+// readable already (opened by the caller), and closes only what it opened.
+class ScopedReadAccess {
+ public:
+  explicit ScopedReadAccess(AcDbObjectId id);
+  ~ScopedReadAccess();
+  ScopedReadAccess(const ScopedReadAccess&) = delete;
+  ScopedReadAccess& operator=(const ScopedReadAccess&) = delete;
+  const AcDbObject* get() const { return object_; }
+
+ private:
+  AcDbObject* object_ = nullptr;
+  bool opened_ = false;
+};
+
 // Erases (or unerases) an owned object along with its owner, whatever its open state.
 void eraseOwnedObject(AcDbObjectId id, bool erasing);
