@@ -116,25 +116,23 @@ Acad::ErrorStatus DxfItemFiler::pushBackItem() {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus DxfItemFiler::writeItem(const resbuf& rb) {
-  if (status_ != Acad::eOk) return status_;
+DxfItem DxfItem::fromResbuf(const resbuf& rb) {
   DxfItem item;
   item.code = rb.restype;
   item.kind = AcDb::dxfValueKind(rb.restype);
   switch (item.kind) {
     case AcDb::kDxfValueString:
     case AcDb::kDxfValueHandle:
+    case AcDb::kDxfValueUnknown:
       item.text = rb.resval.rstring != nullptr ? rb.resval.rstring : "";
       break;
     case AcDb::kDxfValueReal:
       item.reals[0] = rb.resval.rreal;
       item.dimensions = 1;
-      item.precision = itemPrecision();
       break;
     case AcDb::kDxfValuePoint:
       for (int i = 0; i < 3; ++i) item.reals[i] = rb.resval.rpoint[i];
-      item.dimensions = pointDimensions();
-      item.precision = itemPrecision();
+      item.dimensions = 3;
       break;
     case AcDb::kDxfValueInt16:
     case AcDb::kDxfValueBool:
@@ -159,8 +157,25 @@ Acad::ErrorStatus DxfItemFiler::writeItem(const resbuf& rb) {
         item.bytes.assign(rb.resval.rbinary.buf, rb.resval.rbinary.buf + rb.resval.rbinary.clen);
       }
       break;
+  }
+  return item;
+}
+
+Acad::ErrorStatus DxfItemFiler::writeItem(const resbuf& rb) {
+  if (status_ != Acad::eOk) return status_;
+  DxfItem item = DxfItem::fromResbuf(rb);
+  switch (item.kind) {
+    case AcDb::kDxfValueReal:
+      item.precision = itemPrecision();
+      break;
+    case AcDb::kDxfValuePoint:
+      item.dimensions = pointDimensions();
+      item.precision = itemPrecision();
+      break;
     case AcDb::kDxfValueUnknown:
       return setError(Acad::eInvalidDxfCode, "\nError: invalid group code %d", rb.restype);
+    default:
+      break;
   }
   items_.push_back(std::move(item));
   return Acad::eOk;

@@ -20,6 +20,8 @@ struct DxfItem {
   std::vector<std::uint8_t> bytes;   // binary chunks
   int precision = AcDbDxfFiler::kDfltPrec;
 
+  // The item a resbuf holds; codes of no known kind keep their text.
+  static DxfItem fromResbuf(const resbuf& rb);
   static DxfItem makeText(int code, std::string text);
   static DxfItem makeReal(int code, double value);
   static DxfItem makePoint(int code, double x, double y, double z, int dimensions = 3);

@@ -11,51 +11,6 @@ CADDB_DEFINE_BUILTIN_MEMBERS(DxfUnknownEntity, AcDbEntity, nullptr)
 
 namespace {
 
-DxfItem itemFromResbuf(const resbuf& rb) {
-  DxfItem item;
-  item.code = rb.restype;
-  item.kind = AcDb::dxfValueKind(rb.restype);
-  switch (item.kind) {
-    case AcDb::kDxfValueString:
-    case AcDb::kDxfValueHandle:
-    case AcDb::kDxfValueUnknown:
-      item.text = rb.resval.rstring != nullptr ? rb.resval.rstring : "";
-      break;
-    case AcDb::kDxfValueReal:
-      item.reals[0] = rb.resval.rreal;
-      item.dimensions = 1;
-      break;
-    case AcDb::kDxfValuePoint:
-      for (int i = 0; i < 3; ++i) item.reals[i] = rb.resval.rpoint[i];
-      item.dimensions = 3;
-      break;
-    case AcDb::kDxfValueInt16:
-    case AcDb::kDxfValueBool:
-      item.integer = rb.resval.rint;
-      break;
-    case AcDb::kDxfValueInt32:
-      item.integer = rb.resval.rlong;
-      break;
-    case AcDb::kDxfValueInt64:
-      item.integer = rb.resval.rlong64;
-      break;
-    case AcDb::kDxfValueObjectId: {
-      AcDbObjectId id;
-      acdbGetObjectId(id, rb.resval.rlname);
-      char text[AcDbHandle::kStrSiz];
-      id.handle().getIntoAsciiBuffer(text);
-      item.text = text;
-      break;
-    }
-    case AcDb::kDxfValueBinary:
-      if (rb.resval.rbinary.buf != nullptr && rb.resval.rbinary.clen > 0) {
-        item.bytes.assign(rb.resval.rbinary.buf, rb.resval.rbinary.buf + rb.resval.rbinary.clen);
-      }
-      break;
-  }
-  return item;
-}
-
 resbuf resbufFromItem(const DxfItem& item, AcDbDatabase* database) {
   resbuf rb{};
   rb.restype = item.code;
@@ -101,7 +56,7 @@ resbuf resbufFromItem(const DxfItem& item, AcDbDatabase* database) {
 Acad::ErrorStatus DxfKeptGroups::readRest(AcDbDxfFiler* filer) {
   items_.clear();
   resbuf rb;
-  while (filer->readItem(&rb) == Acad::eOk) items_.push_back(itemFromResbuf(rb));
+  while (filer->readItem(&rb) == Acad::eOk) items_.push_back(DxfItem::fromResbuf(rb));
   return filer->filerStatus() == Acad::eEndOfFile ? Acad::eOk : filer->filerStatus();
 }
 
