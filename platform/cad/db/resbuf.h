@@ -7,6 +7,7 @@
 
 using ads_real = double;
 using ads_point = ads_real[3];
+using ads_matrix = ads_real[4][4];
 // An entity name: a drawing object's id in the form the editor functions take.
 using ads_name = std::int64_t[2];
 using ads_namep = std::int64_t*;

@@ -1,0 +1,116 @@
+// Documents: each open drawing with its file name and lock, the current
+// document (whose drawing is the working database), and reactors told when a
+// document becomes current or is about to go.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/cad/db/db_database.h"
+#include "platform/cad/db/error_status.h"
+
+namespace AcAp {
+enum DocLockMode {
+  kNone = 0x00,
+  kAutoWrite = 0x01,
+  kNotLocked = 0x02,
+  kWrite = 0x04,
+  kProtectedAutoWrite = 0x14,
+  kRead = 0x20,
+  kXWrite = 0x40,
+};
+}  // namespace AcAp
+
+class AcApDocument {
+ public:
+  AcApDocument(std::unique_ptr<AcDbDatabase> database, std::string fileName);
+  AcDbDatabase* database() const { return database_.get(); }
+  // The drawing's path; empty for a new drawing never saved.
+  const char* fileName() const { return fileName_.c_str(); }
+  void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
+  // The file name without folder ("Drawing1.dxf" for a new one).
+  const char* docTitle() const { return title_.c_str(); }
+  AcAp::DocLockMode myLockMode() const;
+  bool isQuiescent() const { return lockCount_ == 0; }
+  int lockCount() const { return lockCount_; }
+
+ private:
+  friend class AcApDocManager;
+  std::unique_ptr<AcDbDatabase> database_;
+  std::string fileName_;
+  std::string title_;
+  std::vector<AcAp::DocLockMode> locks_;
+  int lockCount_ = 0;
+};
+
+class AcApDocManagerReactor {
+ public:
+  virtual ~AcApDocManagerReactor() = default;
+  virtual void documentCreated(AcApDocument*) {}
+  virtual void documentToBeDestroyed(AcApDocument*) {}
+  virtual void documentBecameCurrent(AcApDocument*) {}
+  virtual void documentLockModeChanged(AcApDocument*, AcAp::DocLockMode /*myPreviousMode*/,
+                                       AcAp::DocLockMode /*myCurrentMode*/, AcAp::DocLockMode /*currentMode*/,
+                                       const char* /*pGlobalCmdName*/) {}
+};
+
+class AcApDocumentIterator {
+ public:
+  explicit AcApDocumentIterator(std::vector<AcApDocument*> documents) : documents_(std::move(documents)) {}
+  bool done() const { return index_ >= documents_.size(); }
+  void step() {
+    if (!done()) ++index_;
+  }
+  AcApDocument* document() const { return done() ? nullptr : documents_[index_]; }
+
+ private:
+  std::vector<AcApDocument*> documents_;
+  std::size_t index_ = 0;
+};
+
+class AcApDocManager {
+ public:
+  AcApDocManager();
+  ~AcApDocManager();  // closes every document (reactors are told)
+  AcApDocManager(const AcApDocManager&) = delete;
+  AcApDocManager& operator=(const AcApDocManager&) = delete;
+
+  AcApDocument* curDocument() const { return current_; }
+  AcApDocument* mdiActiveDocument() const { return current_; }
+  AcApDocument* document(const AcDbDatabase* database) const;
+  int documentCount() const { return static_cast<int>(documents_.size()); }
+  // The caller deletes it.
+  AcApDocumentIterator* newAcApDocumentIterator() const;
+
+  // Locks nest; each lock is undone by one unlock. eOk; eNullObjectPointer for
+  // no document; eLockViolation when a write lock meets a read lock held.
+  Acad::ErrorStatus lockDocument(AcApDocument* pDoc, AcAp::DocLockMode mode = AcAp::kWrite,
+                                 const char* pGlobalCmdName = nullptr, const char* pLocalCmdName = nullptr,
+                                 bool prompt = true);
+  Acad::ErrorStatus unlockDocument(AcApDocument* pDoc);
+
+  void addReactor(AcApDocManagerReactor* reactor);
+  void removeReactor(AcApDocManagerReactor* reactor);
+
+  // Host side. Takes the drawing, makes it the current document (its drawing the
+  // working database) and tells the reactors (created, became current).
+  AcApDocument* appendDocument(std::unique_ptr<AcDbDatabase> database, std::string fileName);
+  Acad::ErrorStatus setCurDocument(AcApDocument* pDoc);
+  // Tells the reactors (to be destroyed), then deletes the document; the newest
+  // remaining one becomes current (none: no working database).
+  Acad::ErrorStatus closeDocument(AcApDocument* pDoc);
+
+ private:
+  std::vector<std::unique_ptr<AcApDocument>> documents_;
+  AcApDocument* current_ = nullptr;
+  std::vector<AcApDocManagerReactor*> reactors_;
+  int untitledCount_ = 0;
+};
+
+// The host's document manager (null when no host runs). The host program makes one
+// and installs it for its lifetime.
+AcApDocManager* acDocManagerPtr();
+void acSetDocManager(AcApDocManager* manager);
+#define acDocManager acDocManagerPtr()
+AcApDocument* curDoc();

@@ -1,0 +1,86 @@
+// The dynamic linker: loads plug-in libraries (dlopen), calls their exported
+// acrxEntryPoint with the host's application messages, and unloads them.
+// It lives in the system registry under "DynamicLinker" while the host runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/cad/db/rx_object.h"
+
+namespace AcRx {
+enum AppMsgCode {
+  kNullMsg = 0,
+  kInitAppMsg = 1,
+  kUnloadAppMsg = 2,
+  kLoadDwgMsg = 3,
+  kUnloadDwgMsg = 4,
+  kInvkSubrMsg = 5,
+  kCfgMsg = 6,
+  kEndMsg = 7,
+  kQuitMsg = 8,
+  kSaveMsg = 9,
+  kDependencyMsg = 10,
+  kNoDependencyMsg = 11,
+  kOleUnloadAppMsg = 12,
+  kPreQuitMsg = 13,
+  kInitDialogMsg = 14,
+  kEndDialogMsg = 15,
+  kSuspendMsg = 16,
+};
+enum AppRetCode { kRetOK = 0, kRetError = 3 };
+}  // namespace AcRx
+
+// The entry point a plug-in exports (extern "C").
+using AcRxEntryPointFunction = AcRx::AppRetCode (*)(AcRx::AppMsgCode msg, void* appId);
+
+class AcRxDynamicLinker : public AcRxObject {
+ public:
+  ACRX_DECLARE_MEMBERS(AcRxDynamicLinker);
+
+  AcRxDynamicLinker();
+  ~AcRxDynamicLinker() override;  // unloads what is still loaded, newest first
+
+  // Loads the library (a path, or a name looked up beside the host program and
+  // in $VELMORA_PLUGIN_PATH), sends kInitAppMsg, then kLoadDwgMsg for each open
+  // document. False, with the reason in lastError() (and printed when printit),
+  // when it cannot be opened, has no acrxEntryPoint, is loaded already, or its
+  // entry point answers kRetError (it is unloaded again).
+  bool loadModule(const char* fileName, bool printit, bool asCmd = false);
+  // Sends kUnloadAppMsg and closes the library; commands whose functions lie in
+  // it are removed from the command stack. False when not loaded or locked.
+  bool unloadModule(const char* fileName, bool printit);
+  // Sends the message to every loaded module, oldest first.
+  void sendMessageToAll(AcRx::AppMsgCode msg, void* data = nullptr);
+
+  bool unlockApplication(void* appId);
+  bool lockApplication(void* appId);
+  bool isApplicationLocked(const char* name) const;
+  Acad::ErrorStatus registerAppMDIAware(void* appId);
+  Acad::ErrorStatus registerAppNotMDIAware(void* appId);
+  bool isAppMDIAware(const char* name) const;
+
+  // Names of the loaded modules (file names without folder), in load order.
+  std::vector<std::string> loadedModules() const;
+  const std::string& lastError() const { return lastError_; }
+
+ private:
+  struct Module {
+    std::string path;
+    std::string name;
+    void* handle;
+    AcRxEntryPointFunction entry;
+    bool locked;
+    bool mdiAware;
+  };
+  Module* find(const char* name);
+  const Module* find(const char* name) const;
+  Module* findById(void* appId);
+  bool unload(std::size_t index, bool printit);
+
+  std::vector<Module> modules_;
+  std::string lastError_;
+};
+
+AcRxDynamicLinker* acrxDynamicLinkerObject();
+#define acrxDynamicLinker acrxDynamicLinkerObject()
