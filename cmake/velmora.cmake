@@ -1,6 +1,6 @@
 # velmora_module(NAME [SHARED] [DEPS lib...])
 #   Builds every *.cpp of the current folder except *_test.cpp into library NAME,
-#   and every *_test.cpp into NAME_tests, registered with CTest.
+#   and every *_test.cpp into NAME_tests, registered with CTest. main.cpp is left out.
 #   Include paths are rooted at the project folder: #include "platform/win/registry.h".
 function(velmora_module name)
   cmake_parse_arguments(ARG "SHARED" "" "DEPS;TEST_DEPS" ${ARGN})
@@ -9,6 +9,8 @@ function(velmora_module name)
   if(tests)
     list(REMOVE_ITEM sources ${tests})
   endif()
+  # A program's main.cpp stays out of its library; the folder's CMakeLists adds the program.
+  list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
   if(NOT sources)
     # Header-only so far.
     add_library(${name} INTERFACE)

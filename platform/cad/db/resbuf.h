@@ -75,3 +75,11 @@ resbuf* duplicateResbuf(const resbuf& rb);
 resbuf* duplicateResbufChain(const resbuf* first, const resbuf* stopBefore = nullptr);
 // Frees a string that a host call handed over (acutDelString(p) also nulls p).
 void acutDelString(char*& string);
+
+// Builds a chain from (type, value) pairs ended by 0: RTSHORT, RTLONG and short/
+// long DXF codes take an int, RTREAL/RTANG and real codes a double, RTSTR, RTDXF0
+// (group 0, since 0 ends the list) and string codes a const char*, RTPOINT/RT3DPOINT
+// and point codes an ads_point, RTENAME/RTPICKS and id codes an ads_name; RTLB, RTLE, RTDOTE,
+// RTNIL, RTT, RTNONE and RTVOID take no value. Null for an unknown type or when
+// memory runs out (nothing is leaked).
+resbuf* acutBuildList(int rtype, ...);
