@@ -27,7 +27,17 @@ CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObjec
                                        nullptr,   nullptr,                            nullptr};
 static const AFX_CLASSINIT afx_init_CObject(RUNTIME_CLASS(CObject));
 
-AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* new_class) { Register(new_class); }
+AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* new_class) : registered_class(new_class) { Register(new_class); }
+
+AFX_CLASSINIT::~AFX_CLASSINIT() {
+  for (CRuntimeClass** link = &RegistryHead(); *link != nullptr; link = &(*link)->m_pNextClass) {
+    if (*link == registered_class) {
+      *link = registered_class->m_pNextClass;
+      registered_class->m_pNextClass = nullptr;
+      return;
+    }
+  }
+}
 
 CObject* CRuntimeClass::CreateObject() const {
   if (m_pfnCreateObject == nullptr) {

@@ -25,9 +25,14 @@ struct CRuntimeClass {
   static CObject* CreateObject(LPCSTR class_name);
 };
 
-// Adds a run-time class to the by-name registry during static start-up.
+// Adds a run-time class to the by-name registry during static start-up, and
+// takes it out when its module goes (a plug-in library being closed).
 struct AFX_CLASSINIT {
   explicit AFX_CLASSINIT(CRuntimeClass* new_class);
+  ~AFX_CLASSINIT();
+  AFX_CLASSINIT(const AFX_CLASSINIT&) = delete;
+  AFX_CLASSINIT& operator=(const AFX_CLASSINIT&) = delete;
+  CRuntimeClass* registered_class;
 };
 
 class CObject {

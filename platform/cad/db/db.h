@@ -14,6 +14,7 @@
 #include "platform/cad/db/db_extents.h"
 #include "platform/cad/db/db_group.h"
 #include "platform/cad/db/db_handle.h"
+#include "platform/cad/db/db_hatch.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_id_mapping.h"
 #include "platform/cad/db/db_layer_table.h"

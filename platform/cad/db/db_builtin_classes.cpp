@@ -9,6 +9,7 @@
 #include "platform/cad/db/db_dictionary.h"
 #include "platform/cad/db/db_ellipse.h"
 #include "platform/cad/db/db_group.h"
+#include "platform/cad/db/db_hatch.h"
 #include "platform/cad/db/db_layer_table.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_linetype_table.h"
@@ -40,6 +41,7 @@ void acdbRegisterBuiltinClasses() {
     AcDbText::desc();
     AcDbAttribute::desc();
     AcDbAttributeDefinition::desc();
+    AcDbHatch::desc();
     return true;
   }();
   (void)registered;

@@ -2,6 +2,8 @@
 
 #include "platform/cad/db/rx_class.h"
 
+// Offsets, splits, intersections and the projected closest point are in db_curve_*.cpp.
+
 CADDB_DEFINE_BUILTIN_ABSTRACT_MEMBERS(AcDbCurve, AcDbEntity)
 
 AcDbCurve::AcDbCurve() = default;
@@ -74,30 +76,6 @@ Acad::ErrorStatus AcDbCurve::getSecondDeriv(const AcGePoint3d& point, AcGeVector
 
 Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& /*givenPoint*/, AcGePoint3d& /*pointOnCurve*/,
                                                Adesk::Boolean /*extend*/) const {
-  return Acad::eNotImplemented;
-}
-
-Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& /*givenPoint*/, const AcGeVector3d& /*direction*/,
-                                               AcGePoint3d& /*pointOnCurve*/, Adesk::Boolean /*extend*/) const {
-  return Acad::eNotImplemented;
-}
-
-Acad::ErrorStatus AcDbCurve::getOffsetCurves(double /*offsetDist*/, AcDbVoidPtrArray& /*offsetCurves*/) const {
-  return Acad::eNotImplemented;
-}
-
-Acad::ErrorStatus AcDbCurve::getOffsetCurvesGivenPlaneNormal(const AcGeVector3d& /*normal*/, double /*offsetDist*/,
-                                                             AcDbVoidPtrArray& /*offsetCurves*/) const {
-  return Acad::eNotImplemented;
-}
-
-Acad::ErrorStatus AcDbCurve::getSplitCurves(const AcGeDoubleArray& /*params*/,
-                                            AcDbVoidPtrArray& /*curveSegments*/) const {
-  return Acad::eNotImplemented;
-}
-
-Acad::ErrorStatus AcDbCurve::getSplitCurves(const AcGePoint3dArray& /*points*/,
-                                            AcDbVoidPtrArray& /*curveSegments*/) const {
   return Acad::eNotImplemented;
 }
 

@@ -212,18 +212,6 @@ Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents& /*extents*/) const { r
 
 Acad::ErrorStatus AcDbEntity::explode(AcDbVoidPtrArray& /*entitySet*/) const { return Acad::eNotApplicable; }
 
-Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity* /*pEnt*/, AcDb::Intersect /*intType*/,
-                                            AcGePoint3dArray& /*points*/, Adesk::IntPtr /*thisGsMarker*/,
-                                            Adesk::IntPtr /*otherGsMarker*/) const {
-  return Acad::eNotImplemented;
-}
-
-Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity* /*pEnt*/, AcDb::Intersect /*intType*/,
-                                            const AcGePlane& /*projPlane*/, AcGePoint3dArray& /*points*/,
-                                            Adesk::IntPtr /*thisGsMarker*/, Adesk::IntPtr /*otherGsMarker*/) const {
-  return Acad::eNotImplemented;
-}
-
 Acad::ErrorStatus AcDbEntity::getPlane(AcGePlane& /*plane*/, AcDb::Planarity& planarity) const {
   planarity = AcDb::kNonPlanar;
   return Acad::eNotApplicable;

@@ -1,5 +1,7 @@
 #include "platform/cad/db/db_spline.h"
 
+#include "platform/cad/curve/nurb_split.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -243,7 +245,7 @@ Acad::ErrorStatus AcDbSpline::getParamAtPoint(const AcGePoint3d& point, double& 
 Acad::ErrorStatus AcDbSpline::getDistAtParam(double param, double& dist) const {
   double start = 0.0;
   if (!containsParam(param) || getStartParam(start) != Acad::eOk) return Acad::eInvalidInput;
-  dist = param <= start ? 0.0 : curve_.length(start, param);
+  dist = param <= start ? 0.0 : curve::nurbLength(curve_, start, param);
   return Acad::eOk;
 }
 
@@ -251,10 +253,10 @@ Acad::ErrorStatus AcDbSpline::getParamAtDist(double dist, double& param) const {
   double start = 0.0;
   double end = 0.0;
   if (getStartParam(start) != Acad::eOk || getEndParam(end) != Acad::eOk) return Acad::eDegenerateGeometry;
-  const double total = curve_.length(start, end);
+  const double total = curve::nurbLength(curve_, start, end);
   if (!std::isfinite(dist) || dist < -kPointTol || dist > total + kPointTol * std::max(1.0, total))
     return Acad::eInvalidInput;
-  param = std::clamp(curve_.paramAtLength(start, std::clamp(dist, 0.0, total)), start, end);
+  param = std::clamp(curve::nurbParamAtLength(curve_, start, std::clamp(dist, 0.0, total)), start, end);
   return Acad::eOk;
 }
 

@@ -60,7 +60,8 @@
   X(eDegenerateGeometry)          \
   X(eNonCoplanarGeometry)         \
   X(eGeneralModelingFailure)      \
-  X(eInvalidAdsName)
+  X(eInvalidAdsName)              \
+  X(eLockViolation)
 
 namespace Acad {
 #define ACAD_ERROR_STATUS_ENUM(name) name,

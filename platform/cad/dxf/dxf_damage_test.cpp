@@ -2,6 +2,9 @@
 // old file whole.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 #include <fstream>
@@ -106,7 +109,7 @@ TEST(DxfDamage, NotADxfFile) {
 }
 
 TEST(DxfSave, ReplacesTheFileOnlyWhenAllIsWritten) {
-  const std::string folder = ::testing::TempDir() + "dxf_save_test";
+  const std::string folder = ::testing::TempDir() + "dxf_save_test_" + std::to_string(::getpid());
   ::mkdir(folder.c_str(), 0755);
   const std::string path = folder + "/drawing.dxf";
   { std::ofstream(path) << "old contents"; }

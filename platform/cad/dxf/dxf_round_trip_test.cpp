@@ -2,6 +2,9 @@
 // comes back with the same values and handles.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <unistd.h>
+
 #include "platform/cad/db/db_3d_polyline.h"
 #include "platform/cad/db/db_arc.h"
 #include "platform/cad/db/db_attribute.h"
@@ -360,7 +363,7 @@ TEST_F(DxfRoundTrip, TablesAndHeaderComeBack) {
 
 TEST_F(DxfRoundTrip, PassesTheAuditOfAnotherProgram) {
   if (!ezdxfAvailable()) GTEST_SKIP() << "python3-ezdxf is not installed";
-  const std::string path = ::testing::TempDir() + "every_kind.dxf";
+  const std::string path = ::testing::TempDir() + "every_kind_" + std::to_string(::getpid()) + ".dxf";
   std::string message;
   ASSERT_EQ(WriteDxfFile(*back, path.c_str(), message), Acad::eOk) << message;
   const std::string report = runPython(ezdxfAuditScript(), path);

@@ -2,6 +2,9 @@
 // load to save and from save to save; other objects may be keyed by them.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <unistd.h>
+
 #include <cstdio>
 #include <set>
 
@@ -174,7 +177,7 @@ TEST(DxfSubEntityHandles, PassTheAuditOfAnotherProgram) {
   fill(d);
   auto loaded = load(save(d.db));
   ASSERT_NE(loaded, nullptr);
-  const std::string file = ::testing::TempDir() + "sub_entity_handles.dxf";
+  const std::string file = ::testing::TempDir() + "sub_entity_handles_" + std::to_string(::getpid()) + ".dxf";
   std::string message;
   ASSERT_EQ(WriteDxfFile(*loaded, file.c_str(), message), Acad::eOk) << message;
   const std::string report = runPython(ezdxfAuditScript(), file);

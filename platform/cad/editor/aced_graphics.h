@@ -10,9 +10,11 @@
 #include "platform/cad/ge/ge_point3d.h"
 
 int acedGrDraw(const ads_point from, const ads_point to, int color, int hl);
-// A chain of RTSHORT colour / RTPOINT pairs as the host documents it; a null matrix is identity.
+// Points are in the UCS. A chain of RTSHORT colour / RTPOINT pairs as the host
+// documents it (a colour from 256 up draws highlighted); a null matrix is identity.
 int acedGrVecs(const resbuf* vlist, ads_matrix mat);
-// ent null: the whole drawing (mode 1 clears every temporary vector).
+// ent null: the whole drawing is redrawn (modes 0 and 1 clear every temporary
+// vector). Else modes 1-4 redraw, undraw, highlight and unhighlight the entity.
 int acedRedraw(const ads_name ent, int mode);
 void acedUpdateDisplay();
 

@@ -19,9 +19,13 @@
 // str: null (interactive), ":S" (one selection line), ":E" (everything within
 // the pick's reach), "_W"/"W" and "_C"/"C" (pt1, pt2 corners), "_WP"/"_CP"
 // (pt1 is a resbuf chain of RTPOINT/RT3DPOINT), "_X"/"X" (all of the drawing,
-// also other spaces), "_L", "_P", "_I" (the implied set: none here). A leading '_'
-// or '.' is ignored. filter: a resbuf chain of DXF items (0 type, 8 layer, 62
-// colour; comma lists and '*' '?' wildcards in texts); null for none.
+// also other spaces and hidden entities), "_A"/"ALL" (the shown ones of the
+// current space), "_L", "_P", "_I" (the implied set: none here, RTERROR); str null
+// with pt1 a point: the pick there. A leading '_' or '.' is ignored. filter: a
+// resbuf chain of DXF items that all must match (0 type, 8 layer, 62 colour;
+// comma lists and '*' '?' '#' '@' '~' wildcards in texts); null for none; other
+// codes give RTERROR.
+// The interactive modes answer the keywords of the last acedInitGet (RTKWORD).
 // RTNORM with a new set in ss; RTERROR when nothing was selected; RTCAN.
 int acedSSGet(const char* str, const void* pt1, const void* pt2, const resbuf* filter, ads_name ss);
 int acedSSFree(const ads_name sname);
@@ -34,8 +38,10 @@ int acedSSDel(const ads_name ename, const ads_name ss);
 int acedSSMemb(const ads_name ename, const ads_name ss);  // RTNORM when a member, else RTERROR
 // How entity i was selected: a list (method ename ...) in rbpp, freed with acutRelRb.
 // Methods: 0 non-specific (L, ALL, filters, added by program), 1 pick (then the
-// graphics marker and the pick point as (0 (x y z))), 2 window, 3 crossing; for
-// windows and crossings the list ends with the marker 0.
+// graphics marker and the pick point as (0 (x y z)), world), 2 window (also
+// window polygons), 3 crossing; for windows and crossings the list ends with the
+// marker 0. Lists are RTLB ... RTLE, methods and markers RTSHORT. i == -1: the
+// lists of every member, one after the other.
 int acedSSNameX(resbuf** rbpp, const ads_name ss, long i);
 
 // One pick: the entity name and the picked point (UCS). RTNORM; RTERROR when the
@@ -48,8 +54,7 @@ int acedNEntSelP(const char* str, ads_name entres, ads_point ptres, int pickflag
                  resbuf** refstkres);
 
 namespace cadeditor {
-// Entity names that the host's own commands look at (LIST, ERASE): the last
-// entity appended to the current space, and the previous selection set.
-void ForgetSelectionSets();  // frees all sets (a drawing was closed)
+// Frees all sets and forgets the previous selection (a drawing was closed).
+void ForgetSelectionSets();
 long OpenSelectionSetCount();
 }  // namespace cadeditor

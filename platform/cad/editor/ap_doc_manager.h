@@ -28,9 +28,11 @@ class AcApDocument {
   AcDbDatabase* database() const { return database_.get(); }
   // The drawing's path; empty for a new drawing never saved.
   const char* fileName() const { return fileName_.c_str(); }
-  void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
+  // After a save under a new name; the title follows.
+  void setFileName(std::string fileName);
   // The file name without folder ("Drawing1.dxf" for a new one).
   const char* docTitle() const { return title_.c_str(); }
+  // The strongest lock held (a write lock over a nested read lock); kNotLocked when none.
   AcAp::DocLockMode myLockMode() const;
   bool isQuiescent() const { return lockCount_ == 0; }
   int lockCount() const { return lockCount_; }
@@ -84,7 +86,9 @@ class AcApDocManager {
   AcApDocumentIterator* newAcApDocumentIterator() const;
 
   // Locks nest; each lock is undone by one unlock. eOk; eNullObjectPointer for
-  // no document; eLockViolation when a write lock meets a read lock held.
+  // no document; eInvalidInput for a document not (or no longer) managed here or
+  // a mode that is no lock; eLockViolation when a write lock meets a read lock
+  // held. unlockDocument: eNotApplicable when the document holds no lock.
   Acad::ErrorStatus lockDocument(AcApDocument* pDoc, AcAp::DocLockMode mode = AcAp::kWrite,
                                  const char* pGlobalCmdName = nullptr, const char* pLocalCmdName = nullptr,
                                  bool prompt = true);
@@ -92,16 +96,23 @@ class AcApDocManager {
 
   void addReactor(AcApDocManagerReactor* reactor);
   void removeReactor(AcApDocManagerReactor* reactor);
+  const std::vector<AcApDocManagerReactor*>& reactors() const { return reactors_; }
 
   // Host side. Takes the drawing, makes it the current document (its drawing the
   // working database) and tells the reactors (created, became current).
   AcApDocument* appendDocument(std::unique_ptr<AcDbDatabase> database, std::string fileName);
+  // eInvalidInput for a document not managed here.
   Acad::ErrorStatus setCurDocument(AcApDocument* pDoc);
   // Tells the reactors (to be destroyed), then deletes the document; the newest
   // remaining one becomes current (none: no working database).
   Acad::ErrorStatus closeDocument(AcApDocument* pDoc);
 
  private:
+  bool manages(const AcApDocument* pDoc) const;
+  // Calls each reactor still registered at the moment of its call.
+  template <class Notify>
+  void tellReactors(Notify notify);
+
   std::vector<std::unique_ptr<AcApDocument>> documents_;
   AcApDocument* current_ = nullptr;
   std::vector<AcApDocManagerReactor*> reactors_;

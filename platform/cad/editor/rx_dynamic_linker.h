@@ -41,16 +41,22 @@ class AcRxDynamicLinker : public AcRxObject {
   AcRxDynamicLinker();
   ~AcRxDynamicLinker() override;  // unloads what is still loaded, newest first
 
-  // Loads the library (a path, or a name looked up beside the host program and
-  // in $VELMORA_PLUGIN_PATH), sends kInitAppMsg, then kLoadDwgMsg for each open
-  // document. False, with the reason in lastError() (and printed when printit),
-  // when it cannot be opened, has no acrxEntryPoint, is loaded already, or its
-  // entry point answers kRetError (it is unloaded again).
+  // Loads the library (a path, or a name looked up as plugin_path.h says), sends
+  // kInitAppMsg, then kLoadDwgMsg for each open document. A module starts locked
+  // until it unlocks itself. False, with the reason in lastError() (and printed
+  // when printit), when it cannot be opened, has no acrxEntryPoint, is loaded
+  // already, or its entry point answers kRetError (it is closed again).
+  // asCmd makes no difference here.
   bool loadModule(const char* fileName, bool printit, bool asCmd = false);
-  // Sends kUnloadAppMsg and closes the library; commands whose functions lie in
-  // it are removed from the command stack. False when not loaded or locked.
+  // Sends kUnloadAppMsg and closes the library. What the module left behind that
+  // points into it goes first: commands whose functions lie in it, run-time
+  // classes it constructs, and document reactors of its classes. While an open
+  // drawing holds objects of its classes, its code stays mapped (and its classes
+  // registered) so that they can still be saved and deleted. False when not
+  // loaded, locked, or its entry point answers kRetError.
   bool unloadModule(const char* fileName, bool printit);
-  // Sends the message to every loaded module, oldest first.
+  // Sends the message to every loaded module, oldest first, with data (or, when
+  // null, each module's own id).
   void sendMessageToAll(AcRx::AppMsgCode msg, void* data = nullptr);
 
   bool unlockApplication(void* appId);
@@ -77,8 +83,12 @@ class AcRxDynamicLinker : public AcRxObject {
   const Module* find(const char* name) const;
   Module* findById(void* appId);
   bool unload(std::size_t index, bool printit);
+  // Takes away what points into the library, forgets the module and closes it.
+  void release(void* handle);
+  bool refuse(std::string message, bool printit);
 
   std::vector<Module> modules_;
+  std::vector<void*> retained_;  // unloaded, but still mapped for the drawings' objects
   std::string lastError_;
 };
 

@@ -1,0 +1,35 @@
+#include "host/builtin_commands.h"
+
+#include "host/draw_commands.h"
+#include "host/edit_commands.h"
+#include "host/inquiry_commands.h"
+#include "host/file_commands.h"
+#include "host/module_commands.h"
+
+namespace host {
+
+const std::vector<BuiltinCommand>& BuiltinCommands() {
+  static const std::vector<BuiltinCommand> commands = {
+      {"OPEN", &OpenCommand, false},      {"SAVE", &SaveCommand, false},
+      {"SAVEAS", &SaveAsCommand, false},  {"NEW", &NewCommand, false},
+      {"QUIT", &QuitCommand, false},      {"LINE", &LineCommand, true},
+      {"ARC", &ArcCommand, true},         {"CIRCLE", &CircleCommand, true},
+      {"PLINE", &PlineCommand, true},     {"POINT", &PointCommand, true},
+      {"ELLIPSE", &EllipseCommand, true}, {"SPLINE", &SplineCommand, true},
+      {"ERASE", &EraseCommand, true},     {"LIST", &ListCommand, false},
+      {"UCS", &UcsCommand, true},         {"SETVAR", &SetvarCommand, true},
+      {"GETVAR", &GetvarCommand, false},  {"SVG", &SvgCommand, false},
+      {"APPLOAD", &ApploadCommand, true}, {"ARX", &ArxCommand, true},
+      {"COMMANDS", &CommandsCommand, false}, {"GROUPS", &GroupsCommand, false},
+  };
+  return commands;
+}
+
+const BuiltinCommand* FindBuiltinCommand(const std::string& name) {
+  for (const BuiltinCommand& command : BuiltinCommands()) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace host

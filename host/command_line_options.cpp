@@ -1,0 +1,91 @@
+#include "host/command_line_options.h"
+
+#include <string_view>
+
+namespace host {
+
+namespace {
+
+// True for "--plugin=x" and option "--plugin", with "x" in value.
+bool ValueAfterEquals(std::string_view arg, std::string_view option, std::string& value) {
+  if (arg.size() <= option.size() || arg.substr(0, option.size()) != option || arg[option.size()] != '=') {
+    return false;
+  }
+  value = std::string(arg.substr(option.size() + 1));
+  return true;
+}
+
+}  // namespace
+
+std::string ParseCommandLine(const std::vector<std::string>& args, CommandLineOptions& options) {
+  options = CommandLineOptions{};
+  bool options_ended = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (options_ended || arg.size() < 2 || arg[0] != '-') {
+      if (!options.drawing.empty()) return "only one drawing can be opened (" + options.drawing + ", " + arg + ")";
+      if (arg.empty()) return "the drawing name is empty";
+      options.drawing = arg;
+      continue;
+    }
+    if (arg == "--") {
+      options_ended = true;
+      continue;
+    }
+    if (arg == "-h" || arg == "--help") {
+      options.help = true;
+      continue;
+    }
+    std::string value;
+    const bool script = arg == "-s" || arg == "--script";
+    const bool plugin = arg == "--plugin";
+    if (script || plugin) {
+      if (i + 1 >= args.size()) return "option " + arg + " needs a value";
+      value = args[++i];
+    } else if (!ValueAfterEquals(arg, "--script", value) && !ValueAfterEquals(arg, "--plugin", value)) {
+      return "unknown option " + arg;
+    }
+    if (value.empty()) return "option " + arg + " needs a value";
+    if (script || arg.rfind("--script=", 0) == 0) {
+      if (!options.script.empty()) return "only one script can be given";
+      options.script = value;
+    } else {
+      options.plugins.push_back(value);
+    }
+  }
+  return {};
+}
+
+std::string UsageText() {
+  return
+      "Usage: cadhost [-s SCRIPT] [--plugin LIB]... [DRAWING.dxf]\n"
+      "\n"
+      "Opens DRAWING.dxf (or a new drawing), loads each plug-in library, then reads\n"
+      "commands from SCRIPT, or from standard input when no script is given.\n"
+      "\n"
+      "Options:\n"
+      "  -s, --script SCRIPT  answer every question from the script file; the transcript\n"
+      "                       goes to standard output, and a line of the wrong kind stops\n"
+      "                       the run with its line number\n"
+      "  --plugin LIB         load a plug-in library (a path, or a name looked up beside\n"
+      "                       cadhost and in $VELMORA_PLUGIN_PATH); may be repeated\n"
+      "  -h, --help           show this text\n"
+      "\n"
+      "Input, one line per answer:\n"
+      "  at \"Command: \"   a command name (LINE, _line, .LINE ...); COMMANDS lists them\n"
+      "  ; comment        a line starting with ';' is skipped\n"
+      "  point            x,y or x,y,z in the current UCS, or @dx,dy[,dz] from the last point\n"
+      "  number, keyword  the line itself; an empty line is no input; ^C cancels\n"
+      "  selection        picks (a point or #HANDLE), W p1 p2, C p1 p2, WP p1 p2 p3..., ALL,\n"
+      "                   L, P, R/A, ended by an empty line\n"
+      "  dialogs          set ID text, click ID, check ID, uncheck ID, select ID INDEX,\n"
+      "                   dblclick ID INDEX, show, ok, cancel (ID: number or \"label\")\n"
+      "  message boxes    ok, cancel, yes, no, retry, ignore, abort (else the default)\n"
+      "  file dialogs     a path, or cancel\n"
+      "\n"
+      "Exit status: 0; 1 when the script stopped on a wrong line, a plug-in failed to\n"
+      "load from the command line, a drawing could not be opened, or a fatal error\n"
+      "was reported.\n";
+}
+
+}  // namespace host

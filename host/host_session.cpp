@@ -1,0 +1,91 @@
+#include "host/host_session.h"
+
+#include <filesystem>
+#include <memory>
+#include <utility>
+
+#include "platform/cad/db/db_database.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/editor/ap_doc_manager.h"
+#include "platform/cad/editor/aced_sysvars.h"
+
+namespace host {
+
+namespace {
+
+// Documents keep full paths, so DWGPREFIX names a real folder.
+std::string FullPath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  return error ? path : full.lexically_normal().string();
+}
+
+}  // namespace
+
+HostSession::HostSession(HostDriver& driver, AbortWatch& abort, bool scripted)
+    : driver_(driver), abort_(abort), scripted_(scripted) {}
+
+AcApDocument* HostSession::CurrentDocument() const {
+  return acDocManager != nullptr ? acDocManager->curDocument() : nullptr;
+}
+
+AcDbDatabase* HostSession::CurrentDatabase() const {
+  AcApDocument* document = CurrentDocument();
+  return document != nullptr ? document->database() : nullptr;
+}
+
+std::string HostSession::OpenDrawing(const std::string& path) {
+  std::unique_ptr<AcDbDatabase> database;
+  std::string message;
+  const Acad::ErrorStatus status = ReadDxfFile(path.c_str(), database, message);
+  if (status == Acad::eFileNotFound) return "Cannot find the drawing \"" + path + "\".";
+  if (status != Acad::eOk || database == nullptr) {
+    return "Cannot open \"" + path + "\": " + (message.empty() ? acadErrorStatusText(status) : message);
+  }
+  AcApDocument* document = acDocManager->appendDocument(std::move(database), FullPath(path));
+  changed_[document] = false;
+  UpdateDrawingVariables();
+  return {};
+}
+
+void HostSession::NewDrawing() {
+  AcApDocument* document = acDocManager->appendDocument(std::make_unique<AcDbDatabase>(), std::string());
+  changed_[document] = false;
+  UpdateDrawingVariables();
+}
+
+bool HostSession::SaveDocument(AcApDocument* document, const std::string& path) {
+  if (document == nullptr || document->database() == nullptr) return false;
+  std::string message;
+  const Acad::ErrorStatus status = WriteDxfFile(*document->database(), path.c_str(), message);
+  if (status != Acad::eOk) {
+    driver_.PrintLine("Cannot save \"" + path + "\": " + (message.empty() ? acadErrorStatusText(status) : message));
+    return false;
+  }
+  document->setFileName(FullPath(path));
+  changed_[document] = false;
+  if (document == CurrentDocument()) UpdateDrawingVariables();
+  return true;
+}
+
+bool HostSession::IsChanged(const AcApDocument* document) const {
+  const auto found = changed_.find(document);
+  return found != changed_.end() && found->second;
+}
+
+void HostSession::SetChanged(const AcApDocument* document, bool changed) {
+  if (document != nullptr) changed_[document] = changed;
+}
+
+void HostSession::FinishAbortScope(const std::string& what) {
+  if (abort_.EndWindDown()) driver_.PrintLine(what + " was ended by the fatal error.");
+}
+
+void HostSession::UpdateDrawingVariables() {
+  AcApDocument* document = CurrentDocument();
+  if (document == nullptr) return;
+  const std::string path = document->fileName();
+  cadeditor::SetDrawingPathVariables(path.empty() ? std::string(document->docTitle()) : path);
+}
+
+}  // namespace host

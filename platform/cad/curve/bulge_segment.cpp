@@ -1,0 +1,160 @@
+#include "platform/cad/curve/bulge_segment.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace curve {
+
+namespace {
+// Bulges this small are straight for every practical size.
+constexpr double kStraightBulge = 1e-12;
+}  // namespace
+
+void Box2::add(const AcGePoint2d& p) {
+  minX = std::min(minX, p.x);
+  minY = std::min(minY, p.y);
+  maxX = std::max(maxX, p.x);
+  maxY = std::max(maxY, p.y);
+}
+
+void Box2::add(const Box2& b) {
+  minX = std::min(minX, b.minX);
+  minY = std::min(minY, b.minY);
+  maxX = std::max(maxX, b.maxX);
+  maxY = std::max(maxY, b.maxY);
+}
+
+double Box2::size() const { return maxX < minX ? 0.0 : std::max(maxX - minX, maxY - minY); }
+
+double normalizeAngle(double angle) {
+  double a = std::fmod(angle, kTwoPi);
+  if (a < 0.0) a += kTwoPi;
+  return a >= kTwoPi ? 0.0 : a;
+}
+
+double bulgeOfSweep(double sweep) { return std::tan(sweep / 4.0); }
+
+AcGePoint2d Arc2::pointAtAngle(double angle) const {
+  return {center.x + radius * std::cos(angle), center.y + radius * std::sin(angle)};
+}
+
+bool Arc2::isFullCircle() const { return std::fabs(sweep) >= kTwoPi - 1e-12; }
+
+double Arc2::fractionOfAngle(double angle) const {
+  if (sweep == 0.0) return 0.0;
+  // Offset from the start in the arc's own direction, 0 .. 2pi.
+  const double along = sweep > 0 ? normalizeAngle(angle - startAngle) : normalizeAngle(startAngle - angle);
+  const double total = std::fabs(sweep);
+  if (along <= total) return along / total;
+  // Outside: the side of the nearer end.
+  return (along - total) < (kTwoPi - along) ? along / total : -(kTwoPi - along) / total;
+}
+
+bool BulgeSeg::isArc() const { return std::fabs(bulge) > kStraightBulge && !start.isEqualTo(end); }
+
+Arc2 BulgeSeg::arc() const {
+  const AcGeVector2d chord = end - start;
+  const double c = chord.length();
+  const double sweep = 4.0 * std::atan(bulge);
+  const double radius = c * (1.0 + bulge * bulge) / (4.0 * std::fabs(bulge));
+  // Centre on the left of the chord for a counter-clockwise arc of less than a half turn.
+  const double sagittaToCenter = radius - std::fabs(bulge) * c / 2.0;
+  const AcGeVector2d left(-chord.y / c, chord.x / c);
+  const AcGePoint2d mid(start.x + chord.x / 2, start.y + chord.y / 2);
+  const double side = bulge > 0 ? 1.0 : -1.0;
+  const AcGePoint2d center = mid + left * (side * sagittaToCenter);
+  Arc2 a;
+  a.center = center;
+  a.radius = radius;
+  a.startAngle = std::atan2(start.y - center.y, start.x - center.x);
+  a.sweep = sweep;
+  return a;
+}
+
+AcGePoint2d BulgeSeg::pointAt(double fraction) const {
+  if (fraction == 0.0) return start;
+  if (fraction == 1.0) return end;
+  if (!isArc()) return start + (end - start) * fraction;
+  return arc().pointAt(fraction);
+}
+
+double BulgeSeg::length() const {
+  if (!isArc()) return start.distanceTo(end);
+  const Arc2 a = arc();
+  return a.radius * std::fabs(a.sweep);
+}
+
+AcGeVector2d BulgeSeg::tangentAt(double fraction) const {
+  if (!isArc()) {
+    AcGeVector2d d = end - start;
+    const double len = d.length();
+    return len > 0 ? d / len : AcGeVector2d(1.0, 0.0);
+  }
+  const Arc2 a = arc();
+  const double ang = a.startAngle + a.sweep * fraction;
+  const AcGeVector2d radial(std::cos(ang), std::sin(ang));
+  return a.sweep > 0 ? radial.perpVector() : -radial.perpVector();
+}
+
+double BulgeSeg::nearestFraction(const AcGePoint2d& p) const {
+  if (!isArc()) {
+    const AcGeVector2d d = end - start;
+    const double len2 = d.lengthSqrd();
+    if (len2 <= 0.0) return 0.0;
+    return std::clamp((p - start).dotProduct(d) / len2, 0.0, 1.0);
+  }
+  const Arc2 a = arc();
+  const AcGeVector2d r = p - a.center;
+  if (r.lengthSqrd() == 0.0) return 0.0;
+  const double f = a.fractionOfAngle(std::atan2(r.y, r.x));
+  if (f >= 0.0 && f <= 1.0) return f;
+  return p.distanceTo(start) <= p.distanceTo(end) ? 0.0 : 1.0;
+}
+
+BulgeSeg BulgeSeg::part(double from, double to) const {
+  BulgeSeg s{pointAt(from), pointAt(to), 0.0};
+  if (isArc()) s.bulge = bulgeOfSweep(4.0 * std::atan(bulge) * (to - from));
+  return s;
+}
+
+Box2 BulgeSeg::box() const {
+  Box2 b;
+  b.add(start);
+  b.add(end);
+  if (!isArc()) return b;
+  const Arc2 a = arc();
+  // Extreme points of the circle that the sweep passes.
+  for (int k = 0; k < 4; ++k) {
+    const double ang = k * kPi / 2;
+    const double f = a.fractionOfAngle(ang);
+    if (f > 0.0 && f < 1.0) b.add(a.pointAtAngle(ang));
+  }
+  return b;
+}
+
+int BulgePath::numSegments() const {
+  const int n = static_cast<int>(vertices.size());
+  if (n < 2) return 0;
+  return closed ? n : n - 1;
+}
+
+BulgeSeg BulgePath::segment(int index) const {
+  const int n = static_cast<int>(vertices.size());
+  const BulgeVertex& a = vertices[static_cast<size_t>(index)];
+  const BulgeVertex& b = vertices[static_cast<size_t>((index + 1) % n)];
+  return {a.point, b.point, a.bulge};
+}
+
+std::vector<BulgeSeg> BulgePath::segments() const {
+  std::vector<BulgeSeg> out;
+  for (int i = 0; i < numSegments(); ++i) out.push_back(segment(i));
+  return out;
+}
+
+double BulgePath::length() const {
+  double sum = 0.0;
+  for (int i = 0; i < numSegments(); ++i) sum += segment(i).length();
+  return sum;
+}
+
+}  // namespace curve

@@ -1,0 +1,23 @@
+// Offset of a plane path of lines and arcs: every element moved sideways, convex
+// corners joined by arcs about the vertex, and everything nearer to the path than the
+// distance cut away, so that a closed path gives closed loops and an open one keeps
+// its ends. Arcs stay arcs.
+#pragma once
+
+#include <vector>
+
+#include "platform/cad/curve/bulge_segment.h"
+
+namespace curve {
+
+enum class OffsetStatus { kOk, kInvalidInput, kFailed };
+
+// left > 0 offsets to the left of travel, left < 0 to the right. The result may be
+// empty (the path is swallowed). kInvalidInput for a path without a segment or a
+// distance that is not finite.
+OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out);
+
+// The path without repeated vertices (and without a closing vertex equal to the first).
+BulgePath withoutRepeatedVertices(const BulgePath& path, double tol);
+
+}  // namespace curve

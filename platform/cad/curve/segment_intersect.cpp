@@ -1,0 +1,210 @@
+#include "platform/cad/curve/segment_intersect.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace curve {
+
+Prim2 Prim2::of(const BulgeSeg& seg, bool extend) {
+  Prim2 p;
+  p.unbounded = extend;
+  if (seg.isArc()) {
+    p.isArc = true;
+    p.arc = seg.arc();
+  } else {
+    p.p0 = seg.start;
+    p.p1 = seg.end;
+  }
+  return p;
+}
+
+Prim2 Prim2::circle(const AcGePoint2d& center, double radius) {
+  Prim2 p;
+  p.isArc = true;
+  p.unbounded = true;
+  p.arc.center = center;
+  p.arc.radius = radius;
+  p.arc.startAngle = 0.0;
+  p.arc.sweep = kTwoPi;
+  return p;
+}
+
+AcGePoint2d Prim2::pointAt(double fraction) const {
+  if (isArc) return arc.pointAt(fraction);
+  return p0 + (p1 - p0) * fraction;
+}
+
+double Prim2::fractionOf(const AcGePoint2d& p) const {
+  if (!isArc) {
+    const AcGeVector2d d = p1 - p0;
+    const double len2 = d.lengthSqrd();
+    return len2 > 0.0 ? (p - p0).dotProduct(d) / len2 : 0.0;
+  }
+  const double ang = std::atan2(p.y - arc.center.y, p.x - arc.center.x);
+  if (!unbounded) return arc.fractionOfAngle(ang);
+  const double along = arc.sweep > 0 ? normalizeAngle(ang - arc.startAngle) : normalizeAngle(arc.startAngle - ang);
+  const double f = along / std::fabs(arc.sweep);
+  // Just before the start counts as the start, not as almost a full turn on.
+  return (kTwoPi - along) * arc.radius < 1e-9 * std::max(1.0, arc.radius) ? 0.0 : f;
+}
+
+double Prim2::length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : p0.distanceTo(p1); }
+
+bool Prim2::holds(double fraction, double tol) const {
+  if (unbounded) return true;
+  const double len = length();
+  const double slack = len > 0.0 ? tol / len : 1.0;
+  return fraction >= -slack && fraction <= 1.0 + slack;
+}
+
+namespace {
+
+double clamp01(double f) { return std::clamp(f, 0.0, 1.0); }
+
+void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
+  double fa = a.fractionOf(p), fb = b.fractionOf(p);
+  if (!a.holds(fa, tol) || !b.holds(fb, tol)) return;
+  if (!a.unbounded) fa = clamp01(fa);
+  if (!b.unbounded) fb = clamp01(fb);
+  for (const Hit2& h : hits)
+    if (h.point.distanceTo(p) <= tol) return;
+  hits.push_back({p, fa, fb});
+}
+
+// Elements on one carrier: the ends of each that lie on the other.
+void addOverlap(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double tol) {
+  if (!a.unbounded) {
+    addHit(hits, a, b, a.pointAt(0.0), tol);
+    addHit(hits, a, b, a.pointAt(1.0), tol);
+  }
+  if (!b.unbounded) {
+    addHit(hits, a, b, b.pointAt(0.0), tol);
+    addHit(hits, a, b, b.pointAt(1.0), tol);
+  }
+}
+
+void lineLine(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double tol) {
+  const AcGeVector2d da = a.p1 - a.p0, db = b.p1 - b.p0;
+  const double la = da.length(), lb = db.length();
+  if (la <= 0.0 || lb <= 0.0) {
+    // A point: on the other or not.
+    const Prim2& pt = la <= 0.0 ? a : b;
+    const Prim2& other = la <= 0.0 ? b : a;
+    const double f = other.fractionOf(pt.p0);
+    if (other.pointAt(f).distanceTo(pt.p0) <= tol) addHit(hits, a, b, pt.p0, tol);
+    return;
+  }
+  const double cross = da.crossProduct(db);
+  const double offLine = std::fabs((b.p0 - a.p0).crossProduct(da)) / la;
+  if (std::fabs(cross) <= 1e-12 * la * lb) {
+    if (offLine <= tol) addOverlap(hits, a, b, tol);
+    return;
+  }
+  const double t = (b.p0 - a.p0).crossProduct(db) / cross;
+  addHit(hits, a, b, a.p0 + da * t, tol);
+}
+
+void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, bool lineFirst, double tol) {
+  const AcGeVector2d d = line.p1 - line.p0;
+  const double len = d.length();
+  const Prim2& a = lineFirst ? line : circ;
+  const Prim2& b = lineFirst ? circ : line;
+  if (len <= 0.0) {
+    if (std::fabs(line.p0.distanceTo(circ.arc.center) - circ.arc.radius) <= tol) addHit(hits, a, b, line.p0, tol);
+    return;
+  }
+  const AcGeVector2d u = d / len;
+  const AcGePoint2d& c = circ.arc.center;
+  const double along = (c - line.p0).dotProduct(u);
+  const AcGePoint2d foot = line.p0 + u * along;
+  const double h = foot.distanceTo(c);
+  const double r = circ.arc.radius;
+  if (h > r + tol) return;
+  if (h >= r - tol) {
+    addHit(hits, a, b, foot, tol);
+    return;
+  }
+  const double half = std::sqrt(r * r - h * h);
+  addHit(hits, a, b, foot - u * half, tol);
+  addHit(hits, a, b, foot + u * half, tol);
+}
+
+void circleCircle(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double tol) {
+  const AcGePoint2d c1 = a.arc.center, c2 = b.arc.center;
+  const double r1 = a.arc.radius, r2 = b.arc.radius;
+  const double dist = c1.distanceTo(c2);
+  if (dist <= tol && std::fabs(r1 - r2) <= tol) {
+    addOverlap(hits, a, b, tol);
+    return;
+  }
+  if (dist <= tol) return;
+  if (dist > r1 + r2 + tol || dist < std::fabs(r1 - r2) - tol) return;
+  const AcGeVector2d u = (c2 - c1) / dist;
+  // Touching circles meet in one point.
+  if (std::fabs(dist - (r1 + r2)) <= tol) {
+    addHit(hits, a, b, c1 + u * r1, tol);
+    return;
+  }
+  if (std::fabs(dist - std::fabs(r1 - r2)) <= tol) {
+    addHit(hits, a, b, c1 + u * (r1 >= r2 ? r1 : -r1), tol);
+    return;
+  }
+  // Distance from c1 to the chord through the crossings.
+  const double x = (dist * dist + r1 * r1 - r2 * r2) / (2.0 * dist);
+  const double y = std::sqrt(std::max(r1 * r1 - x * x, 0.0));
+  const AcGePoint2d base = c1 + u * x;
+  const AcGeVector2d n = u.perpVector();
+  addHit(hits, a, b, base + n * y, tol);
+  addHit(hits, a, b, base - n * y, tol);
+}
+
+}  // namespace
+
+std::vector<Hit2> intersect(const Prim2& a, const Prim2& b, double tol) {
+  std::vector<Hit2> hits;
+  if (!a.isArc && !b.isArc)
+    lineLine(hits, a, b, tol);
+  else if (!a.isArc)
+    lineCircle(hits, a, b, true, tol);
+  else if (!b.isArc)
+    lineCircle(hits, b, a, false, tol);
+  else
+    circleCircle(hits, a, b, tol);
+  return hits;
+}
+
+namespace {
+
+// Points of an arc where its distance to something along the direction dir may be least.
+void addArcCandidates(std::vector<AcGePoint2d>& out, const BulgeSeg& seg, const AcGeVector2d& dir) {
+  if (!seg.isArc() || dir.isZeroLength()) return;
+  const Arc2 a = seg.arc();
+  const double ang = std::atan2(dir.y, dir.x);
+  for (double t : {ang, ang + kPi}) {
+    const double f = a.fractionOfAngle(t);
+    if (f >= 0.0 && f <= 1.0) out.push_back(a.pointAtAngle(t));
+  }
+}
+
+}  // namespace
+
+double distanceBetween(const BulgeSeg& a, const BulgeSeg& b, double tol) {
+  if (!intersect(Prim2::of(a), Prim2::of(b), tol).empty()) return 0.0;
+  double best = std::min({a.distanceTo(b.start), a.distanceTo(b.end), b.distanceTo(a.start), b.distanceTo(a.end)});
+  std::vector<AcGePoint2d> onA, onB;
+  if (a.isArc() && b.isArc()) {
+    const AcGeVector2d between = b.arc().center - a.arc().center;
+    addArcCandidates(onA, a, between);
+    addArcCandidates(onB, b, between);
+  } else if (a.isArc() || b.isArc()) {
+    const BulgeSeg& line = a.isArc() ? b : a;
+    const BulgeSeg& arc = a.isArc() ? a : b;
+    const AcGeVector2d normal = (line.end - line.start).perpVector();
+    addArcCandidates(a.isArc() ? onA : onB, arc, normal);
+  }
+  for (const AcGePoint2d& p : onA) best = std::min(best, b.distanceTo(p));
+  for (const AcGePoint2d& p : onB) best = std::min(best, a.distanceTo(p));
+  return best;
+}
+
+}  // namespace curve

@@ -1,0 +1,40 @@
+// Crossings of straight and circular path elements, bounded or extended.
+#pragma once
+
+#include <vector>
+
+#include "platform/cad/curve/bulge_segment.h"
+
+namespace curve {
+
+// A line (segment, or whole line when unbounded) or an arc (or whole circle).
+// Positions are fractions: 0 .. 1 within the bounds, any value on an unbounded one.
+struct Prim2 {
+  bool isArc = false;
+  bool unbounded = false;
+  AcGePoint2d p0, p1;  // line
+  Arc2 arc;            // arc
+
+  static Prim2 of(const BulgeSeg& seg, bool extend = false);
+  static Prim2 circle(const AcGePoint2d& center, double radius);
+  AcGePoint2d pointAt(double fraction) const;
+  double fractionOf(const AcGePoint2d& p) const;
+  // Within the bounds, give or take tol in length.
+  bool holds(double fraction, double tol) const;
+  double length() const;
+};
+
+struct Hit2 {
+  AcGePoint2d point;
+  double fa = 0.0;
+  double fb = 0.0;
+};
+
+// Points common to both within their bounds. Tangent elements meet in one point;
+// overlapping ones give the ends of the overlap.
+std::vector<Hit2> intersect(const Prim2& a, const Prim2& b, double tol);
+
+// Least distance between two bounded elements.
+double distanceBetween(const BulgeSeg& a, const BulgeSeg& b, double tol);
+
+}  // namespace curve

@@ -1,0 +1,5 @@
+// Handlers of the NC output commands.
+#pragma once
+
+void PostCommand();
+void QPostCommand();

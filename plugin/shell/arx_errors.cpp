@@ -1,0 +1,16 @@
+#include "plugin/shell/arx_errors.h"
+
+#include "platform/cad/editor/aced_input.h"
+#include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/cstring.h"
+
+void PrintArxError(Acad::ErrorStatus status) {
+  if (status != Acad::eOk) acutPrintf("\nARX ERROR: %s", acadErrorStatusText(status));
+}
+
+void ShowArxError(Acad::ErrorStatus status) {
+  if (status == Acad::eOk) return;
+  CString message;
+  message.Format("ARX ERROR: %s", acadErrorStatusText(status));
+  AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+}

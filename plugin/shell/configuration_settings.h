@@ -1,0 +1,37 @@
+// The plug-in's settings: working folders, the editor's path, tolerances, the
+// user cycle names and the language of its messages. Read from the registry at
+// load and by ETRANSMIT; written by the configuration dialog.
+#pragma once
+
+#include "platform/classlib/cstring.h"
+#include "platform/win/windows_types.h"
+
+// Under HKEY_LOCAL_MACHINE.
+constexpr const char* kSettingsKey = "SOFTWARE\\Velmora\\Ostrivo for AutoCad";
+constexpr int kUserCycleCount = 5;
+
+struct PluginSettings {
+  CString CfgDir;
+  CString NcdataDir;
+  CString ParamDir;
+  CString PostDir;
+  CString EditorPath;
+  double JoinToler = 0.01;
+  double ConvToArcChk = 1.0;  // 0 or 1
+  double ConvArcTol = 0.01;
+  CString UserCycleName[kUserCycleCount];
+  int LanguageIndex = 3;  // 1 Korean, 2 Japanese, 3 English
+};
+
+// The one process-wide instance.
+PluginSettings& ConfigurationSettings();
+
+// 1042 -> 1, 1041 -> 2, anything else -> 3.
+int LanguageIndexOf(LANGID languageId);
+
+// Defaults, then whatever the registry holds, then the language and the message
+// table. Nothing is written back.
+void LoadConfiguration();
+
+// Handler of ETRANSMIT: reads the settings again.
+void EtransmitCommand();

@@ -1,0 +1,8 @@
+// The library's own start: its module handle, kept from the moment the library
+// is mapped until it goes.
+#pragma once
+
+#include "platform/win/windows_types.h"
+
+// Null only before the library has started.
+HINSTANCE PluginModuleHandle();

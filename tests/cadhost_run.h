@@ -1,0 +1,138 @@
+// Runs the built cadhost as a user would: in a temporary folder that is also
+// its HOME and holds its registry, on a script, with standard input closed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/cad/db/db.h"
+#include "platform/cad/dxf/dxf_file.h"
+
+namespace e2e {
+
+struct HostRun {
+  int status = -1;
+  std::string out;  // the transcript
+  std::string err;
+};
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+inline std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+inline std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('/')); }
+
+class CadHostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "cadhost_e2e_XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    if (!HasFailure()) std::system(("rm -rf " + Quoted(folder_)).c_str());
+  }
+
+  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+
+  std::string WriteScript(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name)) << text;
+    return Path(name);
+  }
+
+  // cadhost with the arguments, in the folder.
+  HostRun Run(const std::vector<std::string>& args) const {
+    std::string command = "cd " + Quoted(folder_) + " && HOME=" + Quoted(folder_) +
+                          " VELMORA_REGISTRY=" + Quoted(Path("registry.reg")) +
+                          " VELMORA_PLUGIN_PATH=" + Quoted(FolderOf(HOSTPROBE_PATH)) + " " + Quoted(CADHOST_PATH);
+    for (const std::string& arg : args) command += " " + Quoted(arg);
+    command += " >" + Quoted(Path("out.txt")) + " 2>" + Quoted(Path("err.txt")) + " </dev/null";
+    HostRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadFile(Path("out.txt"));
+    run.err = ReadFile(Path("err.txt"));
+    return run;
+  }
+
+  // cadhost on a script text, with the plug-in when asked, and drawing when given.
+  HostRun RunScript(const std::string& script, bool with_plugin = false, const std::string& drawing = "") const {
+    std::vector<std::string> args = {"-s", WriteScript("run.scr", script)};
+    if (with_plugin) args.insert(args.end(), {"--plugin", HOSTPROBE_PATH});
+    if (!drawing.empty()) args.push_back(drawing);
+    return Run(args);
+  }
+
+  std::unique_ptr<AcDbDatabase> Load(const std::string& name) const {
+    std::unique_ptr<AcDbDatabase> database;
+    std::string message;
+    EXPECT_EQ(ReadDxfFile(Path(name).c_str(), database, message), Acad::eOk) << message;
+    return database;
+  }
+
+  std::string folder_;
+};
+
+// The DXF names of the live entities of model space, in order.
+inline std::vector<std::string> ModelSpaceTypes(AcDbDatabase& database) {
+  std::vector<std::string> types;
+  AcDbBlockTable* table = nullptr;
+  if (database.getBlockTable(table, AcDb::kForRead) != Acad::eOk) return types;
+  AcDbBlockTableRecord* space = nullptr;
+  table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForRead);
+  table->close();
+  if (space == nullptr) return types;
+  AcDbBlockTableRecordIterator* it = nullptr;
+  space->newIterator(it);
+  for (; it != nullptr && !it->done(); it->step()) {
+    AcDbEntity* entity = nullptr;
+    if (it->getEntity(entity, AcDb::kForRead) != Acad::eOk) continue;
+    types.emplace_back(entity->isA()->dxfName());
+    entity->close();
+  }
+  delete it;
+  space->close();
+  return types;
+}
+
+// The LIST blocks of a transcript: a "TYPE  Handle = H" line and the indented lines under it.
+inline std::vector<std::string> ListedEntities(const std::string& transcript) {
+  std::vector<std::string> blocks;
+  std::istringstream lines(transcript);
+  std::string line;
+  bool in_block = false;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line[0] != ' ' && line.find("  Handle = ") != std::string::npos) {
+      blocks.push_back(line + "\n");
+      in_block = true;
+    } else if (in_block && line.rfind("  ", 0) == 0) {
+      blocks.back() += line + "\n";
+    } else {
+      in_block = false;
+    }
+  }
+  return blocks;
+}
+
+// Debian's ezdxf, when it is there, for an outside check of saved drawings.
+inline bool EzdxfAvailable() { return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0; }
+
+}  // namespace e2e
