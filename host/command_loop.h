@@ -21,8 +21,8 @@ struct ResolvedCommand {
   bool found() const { return builtin != nullptr || registered != nullptr; }
 };
 
-// Built-in commands first, then the
-// registered ones, by global name first after a '_' prefix, else local first.
+// Built-in commands first, then the registered ones: by global name first
+// after a '_' prefix, else by local name first.
 ResolvedCommand ResolveCommand(const CommandName& name, const AcEdCommandStack* stack);
 
 // Runs the command a line names; false when the line names none.

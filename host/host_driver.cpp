@@ -53,6 +53,7 @@ int HostDriver::MessageBox(const std::string& text, const std::string& caption, 
     PrintLine(ui::FormatMessageBox(text, caption, type) + " -> " + ui::MessageBoxResultWord(result));
     return result;
   }
+  StartLine();
   const int result = inner_.MessageBox(text, caption, type);
   at_line_start_ = true;
   return result;
@@ -64,6 +65,7 @@ void HostDriver::RunModal(ui::ModalSurface& dialog) {
     dialog.Cancel();
     return;
   }
+  StartLine();
   WindDownSurface surface(dialog, cancelling_);
   inner_.RunModal(surface);
   at_line_start_ = true;
@@ -74,6 +76,7 @@ std::optional<std::string> HostDriver::AskFile(const ui::FileDialogRequest& requ
     PrintLine((request.title.empty() ? std::string("File dialog") : request.title) + " -> cancel");
     return std::nullopt;
   }
+  StartLine();
   std::optional<std::string> answer = inner_.AskFile(request);
   at_line_start_ = true;
   return answer;
@@ -106,12 +109,17 @@ void HostDriver::PrintLine(const std::string& text) {
   Print("\n" + text + (ends_line ? "" : "\n"));
 }
 
+void HostDriver::StartLine() {
+  if (!at_line_start_) Print("\n");
+}
+
 bool HostDriver::IsKeyDown(int virtual_key) {
   if (Cancelling()) return virtual_key == VK_ESCAPE;
   return inner_.IsKeyDown(virtual_key);
 }
 
 void HostDriver::Fail(const std::string& why) {
+  StartLine();
   inner_.Fail(why);
   at_line_start_ = true;
 }

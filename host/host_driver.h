@@ -36,6 +36,8 @@ class HostDriver : public ui::UiDriver {
 
  private:
   bool Cancelling() const { return cancelling_(); }
+  // Boxes, dialogs and reports that the inner driver prints start on a line of their own.
+  void StartLine();
 
   ui::UiDriver& inner_;
   std::function<bool()> cancelling_;

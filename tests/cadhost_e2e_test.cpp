@@ -90,6 +90,16 @@ TEST_F(CadHostTest, QuitInAScriptAsksNothingAndSavesNothing) {
   EXPECT_EQ(run.out.find("LINE"), std::string::npos) << "nothing runs after QUIT";
 }
 
+TEST_F(CadHostTest, QuitAtATerminalOffersToSaveTheChanges) {
+  const std::string typed = WriteScript("typed.txt", "LINE\n0,0\n1,1\n\nQUIT\ncancel\nQUIT\nyes\nkept\n");
+  const HostRun run = Run({}, typed);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_EQ(Count(run.out, "[cadhost] Save changes to Drawing1.dxf? {yes* no cancel}"), 2u) << run.out;
+  std::unique_ptr<AcDbDatabase> saved = Load("kept.dxf");
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(ModelSpaceTypes(*saved), (Types{"LINE"}));
+}
+
 TEST_F(CadHostTest, DrawingsThatCannotBeOpened) {
   const HostRun missing = Run({"-s", ScriptPath("list_all.scr"), "missing.dxf"});
   EXPECT_EQ(missing.status, 1);

@@ -9,12 +9,6 @@
 namespace e2e {
 namespace {
 
-std::size_t Count(const std::string& text, const std::string& part) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 TEST_F(CadHostTest, PluginCommandsComeAndGoWithThePlugin) {
   const HostRun run = RunScript(
       "PROBEPOINT\n1,2\n"

@@ -38,6 +38,12 @@ inline std::string Quoted(const std::string& text) {
   return quoted + "'";
 }
 
+inline std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 inline std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('/')); }
 
 class CadHostTest : public ::testing::Test {
@@ -58,13 +64,13 @@ class CadHostTest : public ::testing::Test {
     return Path(name);
   }
 
-  // cadhost with the arguments, in the folder.
-  HostRun Run(const std::vector<std::string>& args) const {
+  // cadhost with the arguments, in the folder; standard input from the file when given.
+  HostRun Run(const std::vector<std::string>& args, const std::string& input = "/dev/null") const {
     std::string command = "cd " + Quoted(folder_) + " && HOME=" + Quoted(folder_) +
                           " VELMORA_REGISTRY=" + Quoted(Path("registry.reg")) +
                           " VELMORA_PLUGIN_PATH=" + Quoted(FolderOf(HOSTPROBE_PATH)) + " " + Quoted(CADHOST_PATH);
     for (const std::string& arg : args) command += " " + Quoted(arg);
-    command += " >" + Quoted(Path("out.txt")) + " 2>" + Quoted(Path("err.txt")) + " </dev/null";
+    command += " >" + Quoted(Path("out.txt")) + " 2>" + Quoted(Path("err.txt")) + " <" + Quoted(input);
     HostRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
