@@ -4,7 +4,11 @@
 #include "host/edit_commands.h"
 #include "host/inquiry_commands.h"
 #include "host/file_commands.h"
+#include "host/modeler_commands.h"
 #include "host/module_commands.h"
+#include "host/offset_command.h"
+#include "host/primitive_commands.h"
+#include "host/solid_commands.h"
 
 namespace host {
 
@@ -21,6 +25,12 @@ const std::vector<BuiltinCommand>& BuiltinCommands() {
       {"GETVAR", &GetvarCommand, false},  {"SVG", &SvgCommand, false},
       {"APPLOAD", &ApploadCommand, true}, {"ARX", &ArxCommand, true},
       {"COMMANDS", &CommandsCommand, false}, {"GROUPS", &GroupsCommand, false},
+      {"OFFSET", &OffsetCommand, true},   {"REGION", &RegionCommand, true},
+      {"UNION", &UnionCommand, true},     {"SUBTRACT", &SubtractCommand, true},
+      {"INTERSECT", &IntersectCommand, true}, {"EXTRUDE", &ExtrudeCommand, true},
+      {"SECTION", &SectionCommand, true}, {"BOX", &BoxCommand, true},
+      {"CYLINDER", &CylinderCommand, true}, {"SPHERE", &SphereCommand, true},
+      {"IMPORT", &ImportCommand, true},
   };
   return commands;
 }

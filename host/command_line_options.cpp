@@ -83,6 +83,12 @@ std::string UsageText() {
       "  message boxes    ok, cancel, yes, no, retry, ignore, abort (else the default)\n"
       "  file dialogs     a path, or cancel\n"
       "\n"
+      "Modeling commands:\n"
+      "  REGION, UNION, SUBTRACT, INTERSECT   regions from closed curves, and combined\n"
+      "  EXTRUDE, SECTION                     solids from regions, regions cut from solids\n"
+      "  BOX, CYLINDER, SPHERE, IMPORT        solid primitives, solids of a STEP file\n"
+      "  OFFSET                               a distance, then curve and side until empty\n"
+      "\n"
       "Exit status: 0; 1 when the script stopped on a wrong line, a plug-in failed to\n"
       "load from the command line, a drawing could not be opened, or a fatal error\n"
       "was reported.\n";

@@ -13,6 +13,8 @@
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/db_spline.h"
 #include "platform/cad/db/rx_class.h"
+#include "platform/cad/modeler/db_3d_solid.h"
+#include "platform/cad/modeler/db_region.h"
 
 namespace host {
 
@@ -115,6 +117,27 @@ std::string SplineGeometry(const AcDbSpline& spline) {
   return text + CurveLength(spline);
 }
 
+std::string ExtentsField(const AcDbEntity& entity) {
+  AcDbExtents extents;
+  if (entity.getGeomExtents(extents) != Acad::eOk) return {};
+  return Field("extents", Point(extents.minPoint()) + " to " + Point(extents.maxPoint()));
+}
+
+std::string RegionGeometry(const AcDbRegion& region) {
+  double area = 0.0, perimeter = 0.0;
+  AcGeVector3d normal;
+  if (region.isNull() || region.getArea(area) != Acad::eOk) return Field("shape", "none");
+  std::string text = Field("area", Number(area));
+  if (region.getPerimeter(perimeter) == Acad::eOk) text += Field("perimeter", Number(perimeter));
+  if (region.getNormal(normal) == Acad::eOk) text += NormalField(normal);
+  return text + ExtentsField(region);
+}
+
+std::string SolidGeometry(const AcDb3dSolid& solid) {
+  if (solid.isNull()) return Field("shape", solid.hasForeignData() ? "another program's data, kept as read" : "none");
+  return Field("volume", Number(solid.volume())) + ExtentsField(solid);
+}
+
 std::string Geometry(const AcDbEntity& entity) {
   if (const auto* line = AcDbLine::cast(&entity)) return LineGeometry(*line);
   if (const auto* arc = AcDbArc::cast(&entity)) return ArcGeometry(*arc);
@@ -123,9 +146,9 @@ std::string Geometry(const AcDbEntity& entity) {
   if (const auto* polyline = AcDbPolyline::cast(&entity)) return PolylineGeometry(*polyline);
   if (const auto* ellipse = AcDbEllipse::cast(&entity)) return EllipseGeometry(*ellipse);
   if (const auto* spline = AcDbSpline::cast(&entity)) return SplineGeometry(*spline);
-  AcDbExtents extents;
-  if (entity.getGeomExtents(extents) != Acad::eOk) return {};
-  return Field("extents", Point(extents.minPoint()) + " to " + Point(extents.maxPoint()));
+  if (const auto* region = AcDbRegion::cast(&entity)) return RegionGeometry(*region);
+  if (const auto* solid = AcDb3dSolid::cast(&entity)) return SolidGeometry(*solid);
+  return ExtentsField(entity);
 }
 
 std::string TypeName(const AcDbEntity& entity) {

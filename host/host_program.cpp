@@ -11,6 +11,7 @@
 #include "host/host_driver.h"
 #include "host/host_session.h"
 #include "platform/cad/editor/host_services.h"
+#include "platform/cad/modeler/modeler_classes.h"
 #include "platform/ui/console_driver.h"
 #include "platform/ui/script_driver.h"
 
@@ -63,6 +64,7 @@ int RunSession(const CommandLineOptions& options, ui::UiDriver& inner) {
 }  // namespace
 
 int RunCadHost(const CommandLineOptions& options) {
+  acmodelerRegisterClasses();  // drawings with regions and solids read as such
   if (options.script.empty()) {
     ui::ConsoleDriver console;
     return RunSession(options, console);

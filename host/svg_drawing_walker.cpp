@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/svg_entity_shapes.h"
+#include "host/svg_modeler_shapes.h"
 #include "host/svg_style.h"
 #include "platform/cad/db/db_attribute.h"
 #include "platform/cad/db/db_block_reference.h"
@@ -151,7 +152,8 @@ void ModelSpaceWalker::drawEntity(const AcDbEntity& entity, const SvgLook& look,
     return;
   }
   SvgItem item;
-  if (!CurvePathOf(entity, xform, item.path) || !item.path.isFinite()) {
+  const bool shaped = CurvePathOf(entity, xform, item.path) || ModelerEdgePathOf(entity, xform, item.path);
+  if (!shaped || !item.path.isFinite()) {
     ++scene_.notDrawn[kindName(entity)];
     return;
   }

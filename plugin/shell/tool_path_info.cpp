@@ -1,21 +1,342 @@
 #include "plugin/shell/tool_path_info.h"
 
-#include "platform/cad/db/rx_class.h"
+#include <memory>
+
+#include "platform/cad/db/db.h"
+#include "platform/cad/db/db_point.h"
+#include "platform/cad/editor/aced_input.h"
+#include "plugin/geometry/tool_shape_dlg.h"
+#include "plugin/shell/arx_errors.h"
+#include "plugin/shell/toolpath_entities.h"
 
 ACRX_DXF_DEFINE_MEMBERS(CToolPathInfo, AcDbObject, 23, 13, 0, OSTRIVO_INFO, Ostrivo)
+
+namespace {
+
+constexpr const char* kSubclassMarker = "Ostrivo_Info";
+
+bool IsIntegerCode(int code) { return code >= 90 && code <= 99; }
+bool IsRealCode(int code) { return code >= 40 && code <= 59; }
+
+Acad::ErrorStatus ExpectedGroupCode(AcDbDxfFiler* filer, int code) {
+  filer->pushBackItem();
+  filer->setError("\nError: expected group code %d", code);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus ReadInteger(AcDbDxfFiler* filer, Adesk::Int32& value) {
+  resbuf rb;
+  if (filer->readItem(&rb) != Acad::eOk || !IsIntegerCode(rb.restype)) return ExpectedGroupCode(filer, 90);
+  value = static_cast<Adesk::Int32>(rb.resval.rlong);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus ReadReal(AcDbDxfFiler* filer, double& value) {
+  resbuf rb;
+  if (filer->readItem(&rb) != Acad::eOk || !IsRealCode(rb.restype)) return ExpectedGroupCode(filer, 40);
+  value = rb.resval.rreal;
+  return Acad::eOk;
+}
+
+std::string HandleText(AcDbObjectId id) {
+  char buffer[32] = {};
+  id.handle().getIntoAsciiBuffer(buffer);
+  return buffer;
+}
+
+AcDbDatabase* WorkingDrawing() { return acdbHostApplicationServices()->workingDatabase(); }
+
+// The info dictionary open in the mode; made on first use when writing.
+AcDbDictionary* OpenInfoDictionary(AcDb::OpenMode mode) {
+  AcDbDatabase* db = WorkingDrawing();
+  if (db == nullptr) return nullptr;
+  AcDbDictionary* named = nullptr;
+  if (db->getNamedObjectsDictionary(named, mode) != Acad::eOk) return nullptr;
+  AcDbDictionary* info = nullptr;
+  AcDbObject* entry = nullptr;
+  if (named->getAt(kToolPathInfoDictionary, entry, mode) == Acad::eOk) {
+    info = AcDbDictionary::cast(entry);
+    if (info == nullptr) CloseOrAbort(entry);
+  } else if (mode == AcDb::kForWrite) {
+    auto fresh = std::make_unique<AcDbDictionary>();
+    AcDbObjectId id;
+    if (named->setAt(kToolPathInfoDictionary, fresh.get(), id) == Acad::eOk) info = fresh.release();
+  }
+  CloseOrAbort(named);
+  return info;
+}
+
+bool AttachInfo(std::unique_ptr<CToolPathInfo> info, AcDbObjectId& pointId, AcDbObjectId entityId) {
+  pointId.setNull();
+  AcGePoint3d start, end;
+  GetCurveEndPoints(entityId, start, end);
+  info->setPoint(start);
+
+  AcDbBlockTableRecord* modelSpace = nullptr;
+  if (OpenModelSpaceForWrite(modelSpace) == 0) return false;
+  const Acad::ErrorStatus appended = AddInfoPoint(*info, modelSpace, pointId);
+  modelSpace->close();
+  if (appended != Acad::eOk) {
+    PrintArxError(appended);
+    return false;
+  }
+  const Acad::ErrorStatus filed = AddToInfoDictionary(info.get(), pointId);
+  if (filed != Acad::eOk) {
+    // A point without its information would read as a bare marker later on.
+    PrintArxError(filed);
+    EraseObject(pointId);
+    pointId.setNull();
+    return false;
+  }
+  info.release();  // the dictionary owns it now
+  return true;
+}
+
+}  // namespace
 
 CToolPathInfo::CToolPathInfo() = default;
 CToolPathInfo::~CToolPathInfo() = default;
 
-// The fields are filed by the toolpath store; until then only the base object's part.
-Acad::ErrorStatus CToolPathInfo::dwgInFields(AcDbDwgFiler* filer) { return AcDbObject::dwgInFields(filer); }
+Adesk::Int32 CToolPathInfo::kind() const { return kind_; }
+Adesk::Int32 CToolPathInfo::toolType() const { return toolType_; }
+Adesk::Int32 CToolPathInfo::firstNumber() const { return firstNumber_; }
+Adesk::Int32 CToolPathInfo::secondNumber() const { return secondNumber_; }
+double CToolPathInfo::diameter() const { return diameter_; }
+double CToolPathInfo::cornerRadius() const { return cornerRadius_; }
+double CToolPathInfo::length() const { return length_; }
+double CToolPathInfo::value() const { return value_; }
+AcGePoint3d CToolPathInfo::point() const { return point_; }
 
-Acad::ErrorStatus CToolPathInfo::dwgOutFields(AcDbDwgFiler* filer) const {
-  return AcDbObject::dwgOutFields(filer);
+void CToolPathInfo::setTool(Adesk::Int32 toolType, Adesk::Int32 firstNumber, Adesk::Int32 secondNumber,
+                            double diameter, double cornerRadius, double length) {
+  if (!assertWriteEnabled()) return;
+  kind_ = kToolInformation;
+  toolType_ = toolType;
+  firstNumber_ = firstNumber;
+  secondNumber_ = secondNumber;
+  diameter_ = diameter;
+  cornerRadius_ = cornerRadius;
+  length_ = length;
 }
 
-Acad::ErrorStatus CToolPathInfo::dxfInFields(AcDbDxfFiler* filer) { return AcDbObject::dxfInFields(filer); }
+void CToolPathInfo::setValue(Adesk::Int32 kind, double value) {
+  if (!assertWriteEnabled()) return;
+  kind_ = kind;
+  value_ = value;
+}
+
+void CToolPathInfo::setPoint(const AcGePoint3d& point) {
+  if (!assertWriteEnabled()) return;
+  point_ = point;
+}
+
+// Drawing filing also carries the point: copies, undo and clones go through it.
+Acad::ErrorStatus CToolPathInfo::dwgOutFields(AcDbDwgFiler* filer) const {
+  const Acad::ErrorStatus es = AcDbObject::dwgOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeItem(kind_);
+  if (kind_ == kToolInformation) {
+    filer->writeItem(toolType_);
+    filer->writeItem(firstNumber_);
+    filer->writeItem(secondNumber_);
+    filer->writeItem(diameter_);
+    filer->writeItem(cornerRadius_);
+    filer->writeItem(length_);
+  } else {
+    filer->writeItem(value_);
+  }
+  filer->writeItem(point_);
+  return filer->filerStatus();
+}
+
+Acad::ErrorStatus CToolPathInfo::dwgInFields(AcDbDwgFiler* filer) {
+  const Acad::ErrorStatus es = AcDbObject::dwgInFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->readItem(&kind_);
+  if (kind_ == kToolInformation) {
+    filer->readItem(&toolType_);
+    filer->readItem(&firstNumber_);
+    filer->readItem(&secondNumber_);
+    filer->readItem(&diameter_);
+    filer->readItem(&cornerRadius_);
+    filer->readItem(&length_);
+  } else {
+    filer->readItem(&value_);
+  }
+  filer->readItem(&point_);
+  return filer->filerStatus();
+}
 
 Acad::ErrorStatus CToolPathInfo::dxfOutFields(AcDbDxfFiler* filer) const {
-  return AcDbObject::dxfOutFields(filer);
+  const Acad::ErrorStatus es = AcDbObject::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  filer->writeItem(AcDb::kDxfSubclass, kSubclassMarker);
+  filer->writeItem(AcDb::kDxfInt32, kind_);
+  if (kind_ == kToolInformation) {
+    filer->writeItem(AcDb::kDxfInt32, toolType_);
+    filer->writeItem(AcDb::kDxfInt32, firstNumber_);
+    filer->writeItem(AcDb::kDxfInt32, secondNumber_);
+    filer->writeItem(AcDb::kDxfReal, diameter_);
+    filer->writeItem(AcDb::kDxfReal, cornerRadius_);
+    filer->writeItem(AcDb::kDxfReal, length_);
+  } else {
+    filer->writeItem(AcDb::kDxfReal, value_);
+  }
+  filer->writeItem(AcDb::kDxfXCoord, point_);
+  return filer->filerStatus();
+}
+
+// Everything is read into a scratch copy first, so a bad record changes nothing.
+Acad::ErrorStatus CToolPathInfo::dxfInFields(AcDbDxfFiler* filer) {
+  Acad::ErrorStatus es = AcDbObject::dxfInFields(filer);
+  if (es != Acad::eOk) {
+    acutPrintf("\nError in DXFIN ");
+    return es;
+  }
+  if (!filer->atSubclassData(kSubclassMarker)) {
+    acutPrintf("\nBad DXFIN subclass marker ");
+    return Acad::eBadDxfSequence;
+  }
+  resbuf rb;
+  if (filer->readItem(&rb) != Acad::eOk || rb.restype != AcDb::kDxfInt32) return ExpectedGroupCode(filer, 90);
+  const auto kind = static_cast<Adesk::Int32>(rb.resval.rlong);
+  Adesk::Int32 toolType = 0, firstNumber = 0, secondNumber = 0;
+  double diameter = 0.0, cornerRadius = 0.0, length = 0.0, value = 0.0;
+  if (kind == kToolInformation) {
+    if ((es = ReadInteger(filer, toolType)) != Acad::eOk) return es;
+    if ((es = ReadInteger(filer, firstNumber)) != Acad::eOk) return es;
+    if ((es = ReadInteger(filer, secondNumber)) != Acad::eOk) return es;
+    if ((es = ReadReal(filer, diameter)) != Acad::eOk) return es;
+    if ((es = ReadReal(filer, cornerRadius)) != Acad::eOk) return es;
+    if ((es = ReadReal(filer, length)) != Acad::eOk) return es;
+  } else if ((es = ReadReal(filer, value)) != Acad::eOk) {
+    return es;
+  }
+  if (filer->readItem(&rb) != Acad::eOk || rb.restype != AcDb::kDxfXCoord) return ExpectedGroupCode(filer, 10);
+  if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  kind_ = kind;
+  toolType_ = toolType;
+  firstNumber_ = firstNumber;
+  secondNumber_ = secondNumber;
+  diameter_ = diameter;
+  cornerRadius_ = cornerRadius;
+  length_ = length;
+  value_ = value;
+  point_.set(rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]);
+  return filer->filerStatus();
+}
+
+int OpenModelSpaceForWrite(AcDbBlockTableRecord*& modelSpace) {
+  modelSpace = nullptr;
+  AcDbDatabase* db = WorkingDrawing();
+  AcDbBlockTable* table = nullptr;
+  if (db == nullptr || db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) {
+    acutPrintf("\nFailed to open Block Table for a read operation.");
+    return 0;
+  }
+  const Acad::ErrorStatus es = table->getAt(ACDB_MODEL_SPACE, modelSpace, AcDb::kForWrite);
+  table->close();
+  if (es != Acad::eOk) {
+    modelSpace = nullptr;
+    acutPrintf("\nFailed to open MODEL SPACE for a write operation.");
+    return 0;
+  }
+  return 1;
+}
+
+Acad::ErrorStatus AddInfoPoint(const CToolPathInfo& info, AcDbBlockTableRecord* modelSpace, AcDbObjectId& pointId) {
+  pointId.setNull();
+  auto point = std::make_unique<AcDbPoint>(info.point());
+  point->setVisibility(AcDb::kInvisible);
+  const Acad::ErrorStatus es = modelSpace->appendAcDbEntity(pointId, point.get());
+  if (es != Acad::eOk) return es;
+  point.release()->close();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AddToInfoDictionary(CToolPathInfo* info, AcDbObjectId pointId) {
+  if (info == nullptr) return Acad::eNullObjectPointer;
+  if (pointId.isNull()) return Acad::eNullObjectId;
+  AcDbDictionary* dictionary = OpenInfoDictionary(AcDb::kForWrite);
+  if (dictionary == nullptr) return Acad::eNotOpenForWrite;
+  AcDbObjectId infoId;
+  const Acad::ErrorStatus es = dictionary->setAt(HandleText(pointId).c_str(), info, infoId);
+  CloseOrAbort(dictionary);
+  if (es == Acad::eOk) info->close();
+  return es;
+}
+
+Acad::ErrorStatus OpenToolPathInfo(AcDbObjectId pointId, CToolPathInfo*& info) {
+  info = nullptr;
+  if (pointId.isNull()) return Acad::eKeyNotFound;
+  AcDbDictionary* dictionary = OpenInfoDictionary(AcDb::kForRead);
+  if (dictionary == nullptr) return Acad::eKeyNotFound;
+  AcDbObject* object = nullptr;
+  const Acad::ErrorStatus es = dictionary->getAt(HandleText(pointId).c_str(), object, AcDb::kForRead);
+  CloseOrAbort(dictionary);
+  if (es != Acad::eOk) return Acad::eKeyNotFound;
+  info = CToolPathInfo::cast(object);
+  if (info == nullptr) {
+    acutPrintf("\nObject in dictionary is not a ToolPathInfo ");
+    CloseOrAbort(object);
+    return Acad::eNotThatKindOfClass;
+  }
+  return Acad::eOk;
+}
+
+CToolPathInfo* OpenToolPathInfoOf(AcDbObjectId pointId) {
+  CToolPathInfo* info = nullptr;
+  OpenToolPathInfo(pointId, info);
+  return info;
+}
+
+bool HasToolPathInfoDictionary() {
+  AcDbDictionary* dictionary = OpenInfoDictionary(AcDb::kForRead);
+  if (dictionary == nullptr) return false;
+  CloseOrAbort(dictionary);
+  return true;
+}
+
+bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool,
+                              int toolNumber, int lengthOffsetFlag, int lengthOffsetNumber) {
+  return AttachToolInfo12(pointId, entityId, tool.m_ToolType, tool.m_Diameter, tool.m_Length, tool.m_CornerRadius,
+                          toolNumber, lengthOffsetFlag, lengthOffsetNumber);
+}
+
+bool AttachToolInfo12(AcDbObjectId& pointId, AcDbObjectId entityId, int toolType, double diameter, double length,
+                      double cornerRadius, int firstNumber, int /*flag*/, int secondNumber) {
+  auto info = std::make_unique<CToolPathInfo>();
+  info->setTool(toolType, firstNumber, secondNumber, diameter, cornerRadius, length);
+  return AttachInfo(std::move(info), pointId, entityId);
+}
+
+bool AttachToolPathInfo(int kind, AcDbObjectId& pointId, double value, AcDbObjectId entityId) {
+  auto info = std::make_unique<CToolPathInfo>();
+  info->setValue(kind, value);
+  return AttachInfo(std::move(info), pointId, entityId);
+}
+
+bool GetToolPathInfoKind(AcDbObjectId pointId, int& kind, double& value) {
+  CToolPathInfo* info = nullptr;
+  if (OpenToolPathInfo(pointId, info) != Acad::eOk) return false;
+  kind = info->kind();
+  if (kind != CToolPathInfo::kToolInformation) value = info->value();
+  CloseOrAbort(info);
+  return true;
+}
+
+bool GetToolPathInfoTool(AcDbObjectId pointId, CToolShapeDlg& tool, int& firstNumber, int& secondNumber) {
+  CToolPathInfo* info = nullptr;
+  if (OpenToolPathInfo(pointId, info) != Acad::eOk) return false;
+  const bool isTool = info->kind() == CToolPathInfo::kToolInformation;
+  if (isTool) {
+    tool.m_ToolType = info->toolType();
+    tool.m_Diameter = static_cast<float>(info->diameter());
+    tool.m_CornerRadius = static_cast<float>(info->cornerRadius());
+    tool.m_Length = static_cast<float>(info->length());
+    firstNumber = info->firstNumber();
+    secondNumber = info->secondNumber();
+  }
+  CloseOrAbort(info);
+  return isTool;
 }

@@ -14,17 +14,17 @@ BoxTree::BoxTree(std::vector<Box2> boxes) : boxes_(std::move(boxes)) {
   std::iota(order_.begin(), order_.end(), 0);
   if (!boxes_.empty()) {
     nodes_.reserve(2 * boxes_.size() / kLeafSize + 2);
-    build(0, static_cast<int>(boxes_.size()));
+    build(0, static_cast<int>(boxes_.size()), 0);
   }
 }
 
-int BoxTree::build(int first, int count) {
+int BoxTree::build(int first, int count, int depth) {
   const int index = static_cast<int>(nodes_.size());
   nodes_.emplace_back();
   Box2 box;
   for (int i = first; i < first + count; ++i) box.add(boxes_[static_cast<size_t>(order_[static_cast<size_t>(i)])]);
   nodes_[static_cast<size_t>(index)].box = box;
-  if (count <= kLeafSize) {
+  if (count <= kLeafSize || depth == kMaxDepth) {
     nodes_[static_cast<size_t>(index)].first = first;
     nodes_[static_cast<size_t>(index)].count = count;
     return index;
@@ -38,30 +38,11 @@ int BoxTree::build(int first, int count) {
   const int half = count / 2;
   std::nth_element(order_.begin() + first, order_.begin() + first + half, order_.begin() + first + count,
                    [&](int a, int b) { return centre(a) < centre(b); });
-  const int left = build(first, half);
-  const int right = build(first + half, count - half);
+  const int left = build(first, half, depth + 1);
+  const int right = build(first + half, count - half, depth + 1);
   nodes_[static_cast<size_t>(index)].left = left;
   nodes_[static_cast<size_t>(index)].right = right;
   return index;
-}
-
-void BoxTree::query(const Box2& box, const std::function<void(int)>& visit) const {
-  if (nodes_.empty()) return;
-  std::vector<int> stack{0};
-  while (!stack.empty()) {
-    const Node& node = nodes_[static_cast<size_t>(stack.back())];
-    stack.pop_back();
-    if (!node.box.overlaps(box)) continue;
-    if (node.count > 0) {
-      for (int i = node.first; i < node.first + node.count; ++i) {
-        const int item = order_[static_cast<size_t>(i)];
-        if (boxes_[static_cast<size_t>(item)].overlaps(box)) visit(item);
-      }
-    } else {
-      stack.push_back(node.left);
-      stack.push_back(node.right);
-    }
-  }
 }
 
 }  // namespace curve

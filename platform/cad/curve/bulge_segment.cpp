@@ -132,6 +132,16 @@ Box2 BulgeSeg::box() const {
   return b;
 }
 
+PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {
+  if (!isArc_) return;
+  const Arc2 a = seg.arc();
+  center_ = a.center;
+  radius_ = a.radius;
+  low_ = (a.sweep > 0 ? start_ : end_) - center_;
+  high_ = (a.sweep > 0 ? end_ : start_) - center_;
+  beyondHalfTurn_ = std::fabs(seg.bulge) > 1.0;
+}
+
 int BulgePath::numSegments() const {
   const int n = static_cast<int>(vertices.size());
   if (n < 2) return 0;

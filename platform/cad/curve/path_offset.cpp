@@ -1,6 +1,7 @@
 #include "platform/cad/curve/path_offset.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/cad/curve/box_tree.h"
@@ -80,23 +81,86 @@ std::vector<BulgeSeg> movedElements(const BulgePath& path, const std::vector<Bul
   return elements;
 }
 
-// The curves bounding the band of points within distance d of one element.
-std::vector<Prim2> bandBoundary(const BulgeSeg& seg, double d, double tol) {
-  std::vector<Prim2> out;
+// The curves bounding the band of points within distance d of one element: its two
+// moved copies and the circles about its ends.
+struct BandBoundary {
+  std::array<Prim2, 2> sides;
+  std::array<PreparedSeg, 2> preparedSides;
+  int sideCount = 0;
+  std::array<AcGePoint2d, 2> ends;
+};
+
+BandBoundary bandBoundary(const BulgeSeg& seg, double d, double tol) {
+  BandBoundary out;
   for (double side : {d, -d}) {
     BulgeSeg moved;
-    if (movedSegment(seg, side, tol, moved)) out.push_back(Prim2::of(moved));
+    if (!movedSegment(seg, side, tol, moved)) continue;
+    out.sides[static_cast<size_t>(out.sideCount)] = Prim2::of(moved);
+    out.preparedSides[static_cast<size_t>(out.sideCount++)] = PreparedSeg(moved);
   }
-  out.push_back(Prim2::circle(seg.start, d));
-  out.push_back(Prim2::circle(seg.end, d));
+  out.ends = {seg.start, seg.end};
   return out;
+}
+
+// A source segment that may come within the distance of the element being trimmed,
+// with its distance from the element's midpoint.
+struct Neighbour {
+  int segment = 0;
+  double fromMid = 0.0;
+};
+
+// A stretch of an element, in fractions.
+struct Stretch {
+  double from = 0.0;
+  double to = 1.0;
+};
+
+// A stretch seen as a point of the element and the most the stretch strays from it.
+struct Ball {
+  AcGePoint2d center;
+  double radius = 0.0;
+};
+
+// The element being trimmed, in the forms the trimming asks for.
+struct Element {
+  const BulgeSeg& seg;
+  Prim2 prim;
+  PreparedSeg prepared;
+  Box2 box;
+  double length;
+  AcGePoint2d mid;
+
+  explicit Element(const BulgeSeg& s)
+      : seg(s), prim(Prim2::of(s)), prepared(s), box(s.box()), length(s.length()), mid(s.midPoint()) {}
+
+  // Lengths along the element bound distances between its points.
+  Ball ballOf(const Stretch& s) const { return {prim.pointAt((s.from + s.to) / 2), (s.to - s.from) * length / 2}; }
+};
+
+bool overlaps(const Stretch& a, const Stretch& b) { return a.from < b.to && b.from < a.to; }
+
+// Sorts and joins stretches that touch.
+void normalize(std::vector<Stretch>& stretches) {
+  std::sort(stretches.begin(), stretches.end(), [](const Stretch& a, const Stretch& b) { return a.from < b.from; });
+  size_t kept = 0;
+  for (const Stretch& s : stretches) {
+    if (kept > 0 && s.from <= stretches[kept - 1].to) {
+      stretches[kept - 1].to = std::max(stretches[kept - 1].to, s.to);
+      continue;
+    }
+    stretches[kept++] = s;
+  }
+  stretches.resize(kept);
 }
 
 class OffsetBuilder {
  public:
   OffsetBuilder(const BulgePath& path, double left)
       : path_(path), segs_(path.segments()), left_(left), dist_(std::fabs(left)), tol_(tolerancesFor(path)),
-        tree_(boxesOf(segs_)) {}
+        tree_(boxesOf(segs_)), bands_(segs_.size()), bandReady_(segs_.size(), false) {
+    prepared_.reserve(segs_.size());
+    for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
+  }
 
   std::vector<BulgePath> run() {
     elements_ = movedElements(path_, segs_, left_, tol_.point);
@@ -107,37 +171,179 @@ class OffsetBuilder {
  private:
   static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs) {
     std::vector<Box2> boxes;
+    boxes.reserve(segs.size());
     for (const BulgeSeg& s : segs) boxes.push_back(s.box());
     return boxes;
+  }
+
+  // Points this much nearer to a source segment than the distance are surely dropped
+  // by outsideBand, rounding included.
+  double deepLimit() const { return dist_ - tol_.keep - tol_.point; }
+  // How far inside that a stretch must lie to be dropped without cutting it: far more
+  // than any slack, so no piece that the cuts would keep reaches it.
+  double drownDepth() const { return std::max(1e-3 * dist_, 1e3 * tol_.keep); }
+
+  const BandBoundary& bandOf(int j) {
+    const size_t k = static_cast<size_t>(j);
+    if (!bandReady_[k]) {
+      bands_[k] = bandBoundary(segs_[k], dist_, tol_.point);
+      bandReady_[k] = true;
+    }
+    return bands_[k];
+  }
+
+  // Gathers the source segments whose band can reach the element into neighbours_;
+  // false, early, when one segment's band holds the whole element.
+  bool gatherNeighbours(const Element& el) {
+    const double half = el.length / 2;
+    auto swallows = [&](double fromMid) { return fromMid + half < deepLimit(); };
+    // Neighbouring elements tend to drown in the same band.
+    if (lastSwallower_ >= 0 && swallows(prepared_[static_cast<size_t>(lastSwallower_)].distanceTo(el.mid)))
+      return false;
+    neighbours_.clear();
+    const bool open = tree_.queryUntil(el.box.grown(dist_ + tol_.join), [&](int j) {
+      const double fromMid = prepared_[static_cast<size_t>(j)].distanceTo(el.mid);
+      if (swallows(fromMid)) {
+        lastSwallower_ = j;
+        return false;
+      }
+      if (fromMid - half <= dist_ + tol_.join) neighbours_.push_back({j, fromMid});
+      return true;
+    });
+    if (!open) return false;
+    // Nearest first: a piece inside the band is then found out at once.
+    std::sort(neighbours_.begin(), neighbours_.end(),
+              [](const Neighbour& a, const Neighbour& b) { return a.fromMid < b.fromMid; });
+    return true;
+  }
+
+  // Distance from p, a point of the element, to the nearest gathered neighbour.
+  double nearestNeighbour(const AcGePoint2d& p, const AcGePoint2d& mid) const {
+    const double shift = std::sqrt((p - mid).lengthSqrd());
+    double best = 1e300;
+    for (const Neighbour& n : neighbours_) {
+      if (n.fromMid - shift >= best) break;  // these and all after are farther
+      best = std::min(best, prepared_[static_cast<size_t>(n.segment)].distanceTo(p));
+    }
+    return best;
+  }
+
+  // Keeps the neighbours that come within the distance of a shallow stretch: only they
+  // can cut it or hold one of its pieces.
+  void keepNeighboursOfShallowStretches(const Element& el) {
+    balls_.clear();
+    for (const Stretch& s : shallow_) balls_.push_back(el.ballOf(s));
+    auto reaches = [&](const Neighbour& n) {
+      for (const Ball& b : balls_)
+        if (prepared_[static_cast<size_t>(n.segment)].distanceTo(b.center) <= dist_ + b.radius + tol_.join) return true;
+      return false;
+    };
+    neighbours_.erase(std::remove_if(neighbours_.begin(), neighbours_.end(), [&](const Neighbour& n) { return !reaches(n); }),
+                      neighbours_.end());
+  }
+
+  // Splits the element into stretches lying deep inside the band (deep_) and the rest
+  // (shallow_), both in order. A probe point at depth h inside the band has every point
+  // within h - drownDepth() of it along the element deep as well; one at a depth below
+  // drownDepth() has the points within the difference shallow. Stretches too short to
+  // be worth probing, or left when the probes run out, count as shallow.
+  void mapDepth(const Element& el) {
+    constexpr int kMaxProbes = 48;
+    deep_.clear();
+    shallow_.clear();
+    toProbe_.assign(1, Stretch{});
+    const double shortest = std::max(drownDepth(), 0.01 * dist_) / el.length;
+    for (int probes = 0; !toProbe_.empty();) {
+      const Stretch s = toProbe_.back();
+      toProbe_.pop_back();
+      if (s.to - s.from <= shortest || probes == kMaxProbes) {
+        shallow_.push_back(s);
+        continue;
+      }
+      ++probes;
+      const double m = (s.from + s.to) / 2;
+      const double depth = deepLimit() - nearestNeighbour(el.prim.pointAt(m), el.mid);
+      const double reach = std::fabs(depth - drownDepth()) / el.length;
+      const Stretch known{std::max(s.from, m - reach), std::min(s.to, m + reach)};
+      (depth > drownDepth() ? deep_ : shallow_).push_back(known);
+      if (known.from > s.from) toProbe_.push_back({s.from, known.from});
+      if (known.to < s.to) toProbe_.push_back({known.to, s.to});
+    }
+    normalize(deep_);
+    normalize(shallow_);
+  }
+
+  bool inShallowStretch(double fraction) const {
+    for (const Stretch& s : shallow_)
+      if (fraction >= s.from && fraction <= s.to) return true;
+    return false;
+  }
+
+  void addCuts(const Element& el, const Prim2& boundary) {
+    for (const Hit2& hit : intersect(el.prim, boundary, tol_.point))
+      if (hit.fa * el.length > tol_.point && (1.0 - hit.fa) * el.length > tol_.point && inShallowStretch(hit.fa))
+        cuts_.push_back(hit.fa);
+  }
+
+  // Where the shallow stretches (balls_) cross the bands' boundaries. Boundaries that cannot come
+  // within the tolerance of a shallow stretch are passed over: they give no cut there.
+  void gatherCuts(const Element& el) {
+    cuts_.assign({0.0, 1.0});
+    auto near = [&](auto&& distanceFrom) {
+      for (const Ball& b : balls_)
+        if (distanceFrom(b.center) <= b.radius + tol_.join) return true;
+      return false;
+    };
+    for (const Neighbour& n : neighbours_) {
+      const BandBoundary& band = bandOf(n.segment);
+      for (int k = 0; k < band.sideCount; ++k) {
+        const PreparedSeg& side = band.preparedSides[static_cast<size_t>(k)];
+        if (near([&](const AcGePoint2d& p) { return side.distanceTo(p); }))
+          addCuts(el, band.sides[static_cast<size_t>(k)]);
+      }
+      for (const AcGePoint2d& end : band.ends)
+        if (near([&](const AcGePoint2d& p) { return std::fabs(std::sqrt((p - end).lengthSqrd()) - dist_); }))
+          addCuts(el, Prim2::circle(end, dist_));
+    }
+    std::sort(cuts_.begin(), cuts_.end());
+  }
+
+  bool touchesDeepStretch(double from, double to) const {
+    for (const Stretch& s : deep_)
+      if (overlaps(s, {from, to})) return true;
+    return false;
   }
 
   // Cuts an element where it enters or leaves the band around the path, and keeps the
   // parts lying outside.
   void keepPiecesOf(int e) {
-    const BulgeSeg& element = elements_[static_cast<size_t>(e)];
-    const Prim2 prim = Prim2::of(element);
-    const double len = element.length();
-    std::vector<double> cuts{0.0, 1.0};
-    tree_.query(element.box().grown(dist_ + tol_.join), [&](int j) {
-      for (const Prim2& boundary : bandBoundary(segs_[static_cast<size_t>(j)], dist_, tol_.point))
-        for (const Hit2& hit : intersect(prim, boundary, tol_.point))
-          if (hit.fa * len > tol_.point && (1.0 - hit.fa) * len > tol_.point) cuts.push_back(hit.fa);
-    });
-    std::sort(cuts.begin(), cuts.end());
-    for (size_t k = 0; k + 1 < cuts.size(); ++k) {
-      const double from = cuts[k], to = cuts[k + 1];
-      if ((to - from) * len <= tol_.point) continue;
-      const BulgeSeg part = element.part(from, to);
-      if (nearestDistance(part.midPoint()) >= dist_ - tol_.keep) pieces_.push_back({e, from, to, part});
+    const Element el(elements_[static_cast<size_t>(e)]);
+    if (!gatherNeighbours(el)) return;
+    mapDepth(el);
+    if (shallow_.empty()) return;
+    keepNeighboursOfShallowStretches(el);
+    gatherCuts(el);
+    for (size_t k = 0; k + 1 < cuts_.size(); ++k) {
+      const double from = cuts_[k], to = cuts_[k + 1];
+      if ((to - from) * el.length <= tol_.point || touchesDeepStretch(from, to)) continue;
+      const BulgeSeg part = el.seg.part(from, to);
+      if (outsideBand(part.midPoint(), el.mid)) pieces_.push_back({e, from, to, part});
     }
   }
 
-  double nearestDistance(const AcGePoint2d& p) const {
-    double best = 1e300;
-    Box2 around;
-    around.add(p);
-    tree_.query(around.grown(dist_), [&](int j) { best = std::min(best, segs_[static_cast<size_t>(j)].distanceTo(p)); });
-    return best;
+  // No source segment within the distance (less the slack) of p, a point of the element
+  // whose midpoint is mid. Only the gathered neighbours can come that near. The quick
+  // distance settles all but the cases within rounding of the limit.
+  bool outsideBand(const AcGePoint2d& p, const AcGePoint2d& mid) const {
+    const double limit = dist_ - tol_.keep;
+    const double shift = p.distanceTo(mid);
+    for (const Neighbour& n : neighbours_) {
+      if (n.fromMid - shift >= limit + tol_.point) break;  // these and all after are too far
+      const double quick = prepared_[static_cast<size_t>(n.segment)].distanceTo(p);
+      if (quick >= limit + tol_.point) continue;
+      if (quick < limit - tol_.point || segs_[static_cast<size_t>(n.segment)].distanceTo(p) < limit) return false;
+    }
+    return true;
   }
 
   bool joins(const Piece& a, const Piece& b) const { return a.seg.end.distanceTo(b.seg.start) <= tol_.join; }
@@ -236,12 +442,22 @@ class OffsetBuilder {
 
   const BulgePath& path_;
   std::vector<BulgeSeg> segs_;
+  std::vector<PreparedSeg> prepared_;
   double left_;
   double dist_;
   Tolerances tol_;
   BoxTree tree_;
+  // Band boundaries of the source segments, worked out when first needed.
+  std::vector<BandBoundary> bands_;
+  std::vector<bool> bandReady_;
   std::vector<BulgeSeg> elements_;
   std::vector<Piece> pieces_;
+  // Scratch of keepPiecesOf, kept to spare allocations.
+  std::vector<Neighbour> neighbours_;
+  std::vector<Stretch> deep_, shallow_, toProbe_;
+  std::vector<Ball> balls_;
+  std::vector<double> cuts_;
+  int lastSwallower_ = -1;
 };
 
 }  // namespace

@@ -199,16 +199,6 @@ Acad::ErrorStatus AcDbArc::getSplitCurves(const AcGeDoubleArray& params, AcDbVoi
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbArc::getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const {
-  AcGeDoubleArray params;
-  for (const AcGePoint3d& p : points) {
-    double param = 0.0;
-    if (getParamAtPoint(p, param) != Acad::eOk) return Acad::eInvalidInput;
-    params.append(param);
-  }
-  return getSplitCurves(params, curveSegments);
-}
-
 Acad::ErrorStatus AcDbArc::getArea(double& area) const {
   area = geometry().segmentArea();
   return Acad::eOk;

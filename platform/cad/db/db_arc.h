@@ -50,7 +50,7 @@ class AcDbArc : public AcDbCurve {
   Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       Adesk::Boolean extend = false) const override;
   Acad::ErrorStatus getSplitCurves(const AcGeDoubleArray& params, AcDbVoidPtrArray& curveSegments) const override;
-  Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const override;
+  using AcDbCurve::getSplitCurves;  // the by-point form: parameters of the points
   // The area between the arc and its chord.
   Acad::ErrorStatus getArea(double& area) const override;
   // Runs the same points the other way: normal negated, angles mirrored.

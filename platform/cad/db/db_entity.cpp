@@ -219,6 +219,28 @@ Acad::ErrorStatus AcDbEntity::getPlane(AcGePlane& /*plane*/, AcDb::Planarity& pl
 
 Adesk::Boolean AcDbEntity::worldDraw(AcGiWorldDraw* /*mode*/) { return true; }
 
+Acad::ErrorStatus AcDbEntity::getSubentPathsAtGsMarker(AcDb::SubentType /*type*/, Adesk::GsMarker /*gsMark*/,
+                                                       const AcGePoint3d& /*pickPoint*/,
+                                                       const AcGeMatrix3d& /*viewXform*/, int& numPaths,
+                                                       AcDbFullSubentPath*& subentPaths, int /*numInserts*/,
+                                                       AcDbObjectId* /*entAndInsertStack*/) const {
+  numPaths = 0;
+  subentPaths = nullptr;
+  return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbEntity::getGsMarkersAtSubentPath(const AcDbFullSubentPath& /*subPath*/,
+                                                       AcArray<Adesk::GsMarker>& /*gsMarkers*/) const {
+  return Acad::eNotApplicable;
+}
+
+AcDbEntity* AcDbEntity::subentPtr(const AcDbFullSubentPath& /*id*/) const { return nullptr; }
+
+Adesk::GsMarker AcDbEntity::gsMarkerAtPick(const AcGePoint3d& /*point*/, const AcGeVector3d& /*viewDirection*/,
+                                           double /*aperture*/) const {
+  return 0;
+}
+
 Acad::ErrorStatus AcDbEntity::dwgOutFields(AcDbDwgFiler* filer) const {
   Acad::ErrorStatus es = AcDbObject::dwgOutFields(filer);
   if (es != Acad::eOk) return es;

@@ -6,6 +6,7 @@
 #include "platform/cad/db/db_extents.h"
 #include "platform/cad/db/db_object.h"
 #include "platform/cad/db/db_subent.h"
+#include "platform/cad/db/gi_types.h"
 #include "platform/cad/ge/ge_arrays.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 
@@ -54,10 +55,10 @@ class AcDbEntity : public AcDbObject {
   void setDatabaseDefaults(AcDbDatabase* pDb);
 
   // Highlighting changes no data; the state is kept so that a view (or a test) can show it.
-  Acad::ErrorStatus highlight(const AcDbFullSubentPath& subId = kNullSubent,
-                              const Adesk::Boolean highlightAll = false) const;
-  Acad::ErrorStatus unhighlight(const AcDbFullSubentPath& subId = kNullSubent,
-                                const Adesk::Boolean highlightAll = false) const;
+  virtual Acad::ErrorStatus highlight(const AcDbFullSubentPath& subId = kNullSubent,
+                                      const Adesk::Boolean highlightAll = false) const;
+  virtual Acad::ErrorStatus unhighlight(const AcDbFullSubentPath& subId = kNullSubent,
+                                        const Adesk::Boolean highlightAll = false) const;
   bool isHighlighted() const { return highlighted_; }
 
   // Geometry, overridden by each entity class.
@@ -68,15 +69,31 @@ class AcDbEntity : public AcDbObject {
   virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
   virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
                                           AcGePoint3dArray& points, Adesk::IntPtr thisGsMarker = 0,
-                                          Adesk::IntPtr otherGsMarker = 0) const;         // eNotImplemented
+                                          Adesk::IntPtr otherGsMarker = 0) const;
   virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
                                           const AcGePlane& projPlane, AcGePoint3dArray& points,
                                           Adesk::IntPtr thisGsMarker = 0,
-                                          Adesk::IntPtr otherGsMarker = 0) const;         // eNotImplemented
+                                          Adesk::IntPtr otherGsMarker = 0) const;
   virtual Adesk::Boolean isPlanar() const { return false; }
   virtual Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const;  // eNotApplicable
   // Drawing through the graphics interface; nothing by default.
   virtual Adesk::Boolean worldDraw(AcGiWorldDraw* mode);
+
+  // Sub-entities (faces and edges of modeler entities) by graphics marker; entities
+  // without any answer eNotApplicable, and subentPtr null. The paths array is
+  // new[]-allocated; the caller frees it with delete[].
+  virtual Acad::ErrorStatus getSubentPathsAtGsMarker(AcDb::SubentType type, Adesk::GsMarker gsMark,
+                                                     const AcGePoint3d& pickPoint, const AcGeMatrix3d& viewXform,
+                                                     int& numPaths, AcDbFullSubentPath*& subentPaths,
+                                                     int numInserts = 0,
+                                                     AcDbObjectId* entAndInsertStack = nullptr) const;
+  virtual Acad::ErrorStatus getGsMarkersAtSubentPath(const AcDbFullSubentPath& subPath,
+                                                     AcArray<Adesk::GsMarker>& gsMarkers) const;
+  virtual AcDbEntity* subentPtr(const AcDbFullSubentPath& id) const;
+  // The graphics marker a pick at point, looking along viewDirection, would report
+  // (0 for entities without sub-entities). Not a host call: the editor's picks use it.
+  virtual Adesk::GsMarker gsMarkerAtPick(const AcGePoint3d& point, const AcGeVector3d& viewDirection,
+                                         double aperture) const;
 
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;

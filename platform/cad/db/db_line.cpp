@@ -185,16 +185,6 @@ Acad::ErrorStatus AcDbLine::getSplitCurves(const AcGeDoubleArray& params, AcDbVo
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbLine::getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const {
-  AcGeDoubleArray params;
-  for (const AcGePoint3d& p : points) {
-    double param = 0.0;
-    if (getParamAtPoint(p, param) != Acad::eOk) return Acad::eInvalidInput;
-    params.append(param);
-  }
-  return getSplitCurves(params, curveSegments);
-}
-
 Acad::ErrorStatus AcDbLine::extend(double newParam) {
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   const AcGeVector3d dir = unitDirection();

@@ -40,7 +40,7 @@ class AcDbLine : public AcDbCurve {
   Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, const AcGeVector3d& direction,
                                       AcGePoint3d& pointOnCurve, Adesk::Boolean extend = false) const override;
   Acad::ErrorStatus getSplitCurves(const AcGeDoubleArray& params, AcDbVoidPtrArray& curveSegments) const override;
-  Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const override;
+  using AcDbCurve::getSplitCurves;  // the by-point form: parameters of the points
   Acad::ErrorStatus extend(double newParam) override;
   Acad::ErrorStatus extend(Adesk::Boolean extendStart, const AcGePoint3d& toPoint) override;
   Acad::ErrorStatus getArea(double& area) const override;

@@ -606,16 +606,6 @@ Acad::ErrorStatus AcDbPolyline::getSplitCurves(const AcGeDoubleArray& params, Ac
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const {
-  AcGeDoubleArray params;
-  for (const AcGePoint3d& p : points) {
-    double param = 0.0;
-    if (getParamAtPoint(p, param) != Acad::eOk) return Acad::eInvalidInput;
-    params.append(param);
-  }
-  return getSplitCurves(params, curveSegments);
-}
-
 Acad::ErrorStatus AcDbPolyline::getArea(double& area) const {
   const std::size_t n = vertices_.size();
   double twice = 0.0;

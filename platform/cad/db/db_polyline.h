@@ -99,7 +99,7 @@ class AcDbPolyline : public AcDbCurve {
   // Pieces between the sorted parameters; on a closed polyline the last piece runs
   // through the start to the first cut.
   Acad::ErrorStatus getSplitCurves(const AcGeDoubleArray& params, AcDbVoidPtrArray& curveSegments) const override;
-  Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const override;
+  using AcDbCurve::getSplitCurves;  // the by-point form: parameters of the points
   // The area enclosed with the closing segment, arcs included; never negative.
   Acad::ErrorStatus getArea(double& area) const override;
 

@@ -330,6 +330,16 @@ resbuf* Append(resbuf*& tail, int type) {
   return rb;
 }
 
+// The face or edge marker under a pick, looking down the current UCS's Z axis.
+std::int32_t MarkerAtPick(const SelectionEntry& entry) {
+  AcDbEntity* entity = nullptr;
+  if (acdbOpenAcDbEntity(entity, entry.id, AcDb::kForRead) != Acad::eOk) return 0;
+  const AcGeVector3d down = -(cadeditor::UcsToWorld() * AcGeVector3d::kZAxis);
+  const Adesk::GsMarker marker = entity->gsMarkerAtPick(entry.pickPoint, down, cadeditor::PickBoxReach());
+  entity->close();
+  return static_cast<std::int32_t>(marker);
+}
+
 // (method ename [marker (0 (x y z))] [0]) for one member, after tail.
 bool AppendEntryList(resbuf*& tail, const SelectionEntry& entry) {
   resbuf* rb = nullptr;
@@ -338,8 +348,8 @@ bool AppendEntryList(resbuf*& tail, const SelectionEntry& entry) {
   if ((rb = Append(tail, RTENAME)) == nullptr) return false;
   acdbGetAdsName(rb->resval.rlname, entry.id);
   if (entry.method != SelectionMethod::kNonSpecific) {
-    if ((rb = Append(tail, RTSHORT)) == nullptr) return false;
-    rb->resval.rint = 0;  // graphics marker
+    if ((rb = Append(tail, RTLONG)) == nullptr) return false;
+    rb->resval.rlong = entry.method == SelectionMethod::kPick ? MarkerAtPick(entry) : 0;
   }
   if (entry.method == SelectionMethod::kPick) {
     if (Append(tail, RTLB) == nullptr || (rb = Append(tail, RTSHORT)) == nullptr) return false;

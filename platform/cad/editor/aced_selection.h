@@ -40,7 +40,8 @@ int acedSSMemb(const ads_name ename, const ads_name ss);  // RTNORM when a membe
 // Methods: 0 non-specific (L, ALL, filters, added by program), 1 pick (then the
 // graphics marker and the pick point as (0 (x y z)), world), 2 window (also
 // window polygons), 3 crossing; for windows and crossings the list ends with the
-// marker 0. Lists are RTLB ... RTLE, methods and markers RTSHORT. i == -1: the
+// marker 0. A pick's marker names the face under it on a solid or region (0 for
+// other entities). Lists are RTLB ... RTLE, methods RTSHORT, markers RTLONG. i == -1: the
 // lists of every member, one after the other.
 int acedSSNameX(resbuf** rbpp, const ads_name ss, long i);
 

@@ -224,7 +224,7 @@ TEST(Selection, NameXTellsHowEachEntityCame) {
   // (1 <line> 0 (0 (5 0 0)))
   std::vector<int> types;
   for (const resbuf* rb = list; rb != nullptr; rb = rb->rbnext) types.push_back(rb->restype);
-  EXPECT_EQ(types, (std::vector<int>{RTLB, RTSHORT, RTENAME, RTSHORT, RTLB, RTSHORT, RT3DPOINT, RTLE, RTLE}));
+  EXPECT_EQ(types, (std::vector<int>{RTLB, RTSHORT, RTENAME, RTLONG, RTLB, RTSHORT, RT3DPOINT, RTLE, RTLE}));
   EXPECT_EQ(list->rbnext->resval.rint, 1);
   EXPECT_EQ(IdOf(list->rbnext->rbnext->resval.rlname), line);
   EXPECT_DOUBLE_EQ(list->rbnext->rbnext->rbnext->rbnext->rbnext->rbnext->resval.rpoint[0], 5.0);

@@ -10,6 +10,8 @@ namespace cadeditor {
 namespace {
 
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+// Leading digits count with the capitals: "3point" is answered by "3".
+bool IsAbbreviationMark(char c) { return IsUpper(c) || (c >= '0' && c <= '9'); }
 
 std::vector<std::string> Words(std::string_view text) {
   std::istringstream stream{std::string(text)};
@@ -37,7 +39,7 @@ KeywordList::KeywordList(std::string_view text) {
 
 bool KeywordList::IsAbbreviationOf(std::string_view answer, const std::string& keyword) {
   std::size_t leading_capitals = 0;
-  while (leading_capitals < keyword.size() && IsUpper(keyword[leading_capitals])) ++leading_capitals;
+  while (leading_capitals < keyword.size() && IsAbbreviationMark(keyword[leading_capitals])) ++leading_capitals;
   if (leading_capitals > 0 && leading_capitals < keyword.size()) {
     return answer.size() >= leading_capitals && StartsWithNoCase(keyword, answer);
   }

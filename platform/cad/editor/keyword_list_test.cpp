@@ -26,6 +26,9 @@ TEST(KeywordList, CapitalsMarkTheShortestAbbreviation) {
   EXPECT_EQ(list.Match("x"), "eXit");
   EXPECT_EQ(list.Match("ex"), "eXit");
   EXPECT_EQ(list.Match("e"), std::nullopt);
+  const KeywordList ucs("World Origin 3point");
+  EXPECT_EQ(ucs.Match("3"), "3point");  // a leading digit marks the abbreviation too
+  EXPECT_EQ(ucs.Match("3p"), "3point");
 }
 
 TEST(KeywordList, LocalWordsAnswerWithTheirGlobalNames) {

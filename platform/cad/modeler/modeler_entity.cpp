@@ -214,3 +214,9 @@ Acad::ErrorStatus ModelerEntity::unhighlight(const AcDbFullSubentPath& subId,
   }
   return AcDbEntity::unhighlight(subId, highlightAll);
 }
+
+Adesk::GsMarker ModelerEntity::gsMarkerAtPick(const AcGePoint3d& point, const AcGeVector3d& viewDirection,
+                                              double aperture) const {
+  Adesk::GsMarker marker = 0;
+  return pickFaceMarker(point, viewDirection, aperture, marker) == Acad::eOk ? marker : 0;
+}

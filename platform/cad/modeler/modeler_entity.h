@@ -47,12 +47,13 @@ class ModelerEntity : public AcDbEntity {
   Acad::ErrorStatus getSubentPathsAtGsMarker(AcDb::SubentType type, Adesk::GsMarker gsMark,
                                              const AcGePoint3d& pickPoint, const AcGeMatrix3d& viewXform,
                                              int& numPaths, AcDbFullSubentPath*& subentPaths, int numInserts = 0,
-                                             AcDbObjectId* entAndInsertStack = nullptr) const;
-  Acad::ErrorStatus getGsMarkersAtSubentPath(const AcDbFullSubentPath& subPath, AcDbGsMarkerArray& gsMarkers) const;
+                                             AcDbObjectId* entAndInsertStack = nullptr) const override;
+  Acad::ErrorStatus getGsMarkersAtSubentPath(const AcDbFullSubentPath& subPath,
+                                             AcDbGsMarkerArray& gsMarkers) const override;
   // A new entity (the caller owns it) for a face (a region when it is flat, a body
   // otherwise) or an edge (a line, arc, circle, ellipse or spline); null when the
   // path names nothing here.
-  AcDbEntity* subentPtr(const AcDbFullSubentPath& id) const;
+  AcDbEntity* subentPtr(const AcDbFullSubentPath& id) const override;
 
   // The face under a pick: the line through point along the view direction (from the
   // eye into the drawing) meets faces; the one nearest the eye gives its marker. A
@@ -60,12 +61,14 @@ class ModelerEntity : public AcDbEntity {
   // eInvalidInput when nothing is that close.
   Acad::ErrorStatus pickFaceMarker(const AcGePoint3d& point, const AcGeVector3d& viewDirection, double aperture,
                                    Adesk::GsMarker& marker) const;
+  Adesk::GsMarker gsMarkerAtPick(const AcGePoint3d& point, const AcGeVector3d& viewDirection,
+                                 double aperture) const override;
 
   // Highlighting a sub-entity also records its path, until it is unhighlighted.
   Acad::ErrorStatus highlight(const AcDbFullSubentPath& subId = kNullSubent,
-                              const Adesk::Boolean highlightAll = false) const;
+                              const Adesk::Boolean highlightAll = false) const override;
   Acad::ErrorStatus unhighlight(const AcDbFullSubentPath& subId = kNullSubent,
-                                const Adesk::Boolean highlightAll = false) const;
+                                const Adesk::Boolean highlightAll = false) const override;
   const std::vector<AcDbFullSubentPath>& highlightedSubents() const { return highlightedSubents_; }
 
   // True when the entity keeps modeler data of another program that it cannot read.

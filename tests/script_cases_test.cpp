@@ -1,0 +1,57 @@
+// Every NAME.scr with a NAME.expected beside it under plugin/*/testdata runs in
+// cadhost with the plug-in loaded; the transcript must match, with the run's
+// home folder written as $HOME.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/cadhost_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ScriptCases() {
+  std::vector<std::string> cases;
+  const fs::path plugin = fs::path(HOST_SAMPLES).parent_path() / "plugin";
+  if (!fs::exists(plugin)) return cases;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(plugin)) {
+    const fs::path& path = entry.path();
+    if (path.extension() != ".scr" || path.parent_path().filename() != "testdata") continue;
+    if (fs::exists(fs::path(path).replace_extension(".expected"))) cases.push_back(path.string());
+  }
+  std::sort(cases.begin(), cases.end());
+  return cases;
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+class ScriptCaseTest : public e2e::CadHostTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ScriptCaseTest, TranscriptMatches) {
+  const std::string script = GetParam();
+  const std::string expected = e2e::ReadFile(fs::path(script).replace_extension(".expected").string());
+  const e2e::HostRun run = Run({"--plugin", OSTRIVO_PATH, "-s", script});
+  EXPECT_EQ(Replaced(run.out, folder_, "$HOME"), expected) << run.err;
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<std::string>& info) {
+  std::string name = fs::path(info.param).parent_path().parent_path().filename().string() + "_" +
+                     fs::path(info.param).stem().string();
+  std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Plugin, ScriptCaseTest, ::testing::ValuesIn(ScriptCases()), CaseName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ScriptCaseTest);
+
+}  // namespace
