@@ -47,13 +47,16 @@ int RunSession(const CommandLineOptions& options, ui::UiDriver& inner) {
   ui::ScopedUiDriver scope(driver);
   cadeditor::HostServices services;
   HostSession session(driver, abort, !options.script.empty());
-  if (options.drawing.empty()) {
-    session.NewDrawing();
-  } else if (const std::string refused = session.OpenDrawing(options.drawing); !refused.empty()) {
-    std::cerr << "cadhost: " << refused << '\n';
-    return 1;
-  }
+  // Plug-ins come before the drawing, so that its objects of their classes are read as such.
+  session.NewDrawing();
   bool plugins_failed = !LoadPlugins(session, services.linker(), options.plugins);
+  if (!plugins_failed && !options.drawing.empty()) {
+    if (const std::string refused = session.OpenDrawing(options.drawing); !refused.empty()) {
+      std::cerr << "cadhost: " << refused << '\n';
+      UnloadPlugins(session, services.linker());
+      return 1;
+    }
+  }
   if (!plugins_failed) RunCommandLoop(session);
   UnloadPlugins(session, services.linker());
   if (!driver.AtLineStart()) driver.Print("\n");

@@ -7,7 +7,9 @@
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/editor/ap_doc_manager.h"
+#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_sysvars.h"
+#include "platform/cad/editor/rx_dynamic_linker.h"
 
 namespace host {
 
@@ -42,16 +44,33 @@ std::string HostSession::OpenDrawing(const std::string& path) {
   if (status != Acad::eOk || database == nullptr) {
     return "Cannot open \"" + path + "\": " + (message.empty() ? acadErrorStatusText(status) : message);
   }
+  AcApDocument* untouched = CurrentDocument();
+  if (untouched != nullptr && (untouched->fileName()[0] != '\0' || IsChanged(untouched))) untouched = nullptr;
   AcApDocument* document = acDocManager->appendDocument(std::move(database), FullPath(path));
   changed_[document] = false;
-  UpdateDrawingVariables();
+  // A drawing opened over the untouched start-up drawing replaces it, as users expect.
+  if (untouched != nullptr) CloseDocument(untouched);
+  DocumentArrived();
   return {};
 }
 
 void HostSession::NewDrawing() {
   AcApDocument* document = acDocManager->appendDocument(std::make_unique<AcDbDatabase>(), std::string());
   changed_[document] = false;
+  DocumentArrived();
+}
+
+void HostSession::CloseDocument(AcApDocument* document) {
+  if (acrxDynamicLinker != nullptr) acrxDynamicLinker->sendMessageToAll(AcRx::kUnloadDwgMsg, document);
+  cadeditor::ForgetSelectionSets();
+  changed_.erase(document);
+  acDocManager->closeDocument(document);
+}
+
+// Loaded plug-ins hear of every drawing that opens after them.
+void HostSession::DocumentArrived() {
   UpdateDrawingVariables();
+  if (acrxDynamicLinker != nullptr) acrxDynamicLinker->sendMessageToAll(AcRx::kLoadDwgMsg, CurrentDocument());
 }
 
 bool HostSession::SaveDocument(AcApDocument* document, const std::string& path) {

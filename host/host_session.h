@@ -33,6 +33,8 @@ class HostSession {
   std::string OpenDrawing(const std::string& path);
   // A new empty drawing as the current document.
   void NewDrawing();
+  // Tells the plug-ins, forgets the selection sets and closes the document.
+  void CloseDocument(AcApDocument* document);
   // Writes the document's drawing to path and, on success, makes path its file
   // and clears its changed mark. False with the reason printed.
   bool SaveDocument(AcApDocument* document, const std::string& path);
@@ -48,6 +50,7 @@ class HostSession {
 
  private:
   void UpdateDrawingVariables();
+  void DocumentArrived();
 
   HostDriver& driver_;
   AbortWatch& abort_;

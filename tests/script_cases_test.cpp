@@ -1,6 +1,6 @@
 // Every NAME.scr with a NAME.expected beside it under plugin/*/testdata runs in
-// cadhost with the plug-in loaded; the transcript must match, with the run's
-// home folder written as $HOME.
+// cadhost with the plug-in loaded, on NAME.dxf when there is one; the transcript
+// must match, with the run's home folder written as $HOME.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,7 +39,14 @@ class ScriptCaseTest : public e2e::CadHostTest, public ::testing::WithParamInter
 TEST_P(ScriptCaseTest, TranscriptMatches) {
   const std::string script = GetParam();
   const std::string expected = e2e::ReadFile(fs::path(script).replace_extension(".expected").string());
-  const e2e::HostRun run = Run({"--plugin", OSTRIVO_PATH, "-s", script});
+  std::vector<std::string> args = {"--plugin", OSTRIVO_PATH, "-s", script};
+  const fs::path drawing = fs::path(script).replace_extension(".dxf");
+  if (fs::exists(drawing)) {
+    // A copy, so that a script that saves cannot change the test's own drawing.
+    fs::copy_file(drawing, Path("drawing.dxf"), fs::copy_options::overwrite_existing);
+    args.push_back(Path("drawing.dxf"));
+  }
+  const e2e::HostRun run = Run(args);
   EXPECT_EQ(Replaced(run.out, folder_, "$HOME"), expected) << run.err;
   EXPECT_EQ(run.status, 0) << run.err;
 }

@@ -27,6 +27,11 @@ class BoxTree {
   template <class Visit>
   bool queryUntil(const Box2& box, Visit&& visit) const;
 
+  // The least distance(index) over the boxes nearer to p than bound; bound when there
+  // is none. Nearer boxes are tried first, so far ones are mostly passed over.
+  template <class Distance>
+  double nearest(const AcGePoint2d& p, double bound, Distance&& distance) const;
+
   const Box2& boxAt(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
 
  private:
@@ -66,6 +71,39 @@ bool BoxTree::queryUntil(const Box2& box, Visit&& visit) const {
     }
   }
   return true;
+}
+
+template <class Distance>
+double BoxTree::nearest(const AcGePoint2d& p, double bound, Distance&& distance) const {
+  if (nodes_.empty()) return bound;
+  double best = bound;
+  // Each entry: a node and the square of its box's distance from p.
+  std::array<std::pair<int, double>, kMaxDepth + 2> stack;
+  int top = 0;
+  stack[static_cast<std::size_t>(top++)] = {0, nodes_[0].box.distanceSqrdTo(p)};
+  while (top > 0) {
+    const auto [index, boxDistSqrd] = stack[static_cast<std::size_t>(--top)];
+    if (boxDistSqrd >= best * best) continue;
+    const Node& node = nodes_[static_cast<std::size_t>(index)];
+    if (node.count == 0) {
+      const double l = nodes_[static_cast<std::size_t>(node.left)].box.distanceSqrdTo(p);
+      const double r = nodes_[static_cast<std::size_t>(node.right)].box.distanceSqrdTo(p);
+      // The nearer child goes on top.
+      if (l <= r) {
+        stack[static_cast<std::size_t>(top++)] = {node.right, r};
+        stack[static_cast<std::size_t>(top++)] = {node.left, l};
+      } else {
+        stack[static_cast<std::size_t>(top++)] = {node.left, l};
+        stack[static_cast<std::size_t>(top++)] = {node.right, r};
+      }
+      continue;
+    }
+    for (int i = node.first; i < node.first + node.count; ++i) {
+      const int item = order_[static_cast<std::size_t>(i)];
+      if (boxes_[static_cast<std::size_t>(item)].distanceSqrdTo(p) < best * best) best = std::min(best, distance(item));
+    }
+  }
+  return best;
 }
 
 }  // namespace curve

@@ -21,6 +21,12 @@ struct Box2 {
   void add(const Box2& b);
   Box2 grown(double by) const { return {minX - by, minY - by, maxX + by, maxY + by}; }
   bool overlaps(const Box2& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
+  // Square of the distance from p to the box (0 inside).
+  double distanceSqrdTo(const AcGePoint2d& p) const {
+    const double dx = std::max({minX - p.x, 0.0, p.x - maxX});
+    const double dy = std::max({minY - p.y, 0.0, p.y - maxY});
+    return dx * dx + dy * dy;
+  }
   double size() const;
 };
 

@@ -157,7 +157,7 @@ class OffsetBuilder {
  public:
   OffsetBuilder(const BulgePath& path, double left)
       : path_(path), segs_(path.segments()), left_(left), dist_(std::fabs(left)), tol_(tolerancesFor(path)),
-        tree_(boxesOf(segs_)), bands_(segs_.size()), bandReady_(segs_.size(), false) {
+        tree_(boxesOf(segs_)), bands_(segs_.size()), bandReady_(segs_.size(), false), seenAt_(segs_.size(), 0) {
     prepared_.reserve(segs_.size());
     for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
   }
@@ -192,54 +192,48 @@ class OffsetBuilder {
     return bands_[k];
   }
 
-  // Gathers the source segments whose band can reach the element into neighbours_;
-  // false, early, when one segment's band holds the whole element.
-  bool gatherNeighbours(const Element& el) {
-    const double half = el.length / 2;
-    auto swallows = [&](double fromMid) { return fromMid + half < deepLimit(); };
+  double nearestSegment(const AcGePoint2d& p, double bound) const {
+    return tree_.nearest(p, bound, [&](int j) { return prepared_[static_cast<size_t>(j)].distanceTo(p); });
+  }
+
+  // One segment's band holds the whole element: nothing of it is kept.
+  bool swallowed(const Element& el) {
+    const double bound = deepLimit() - el.length / 2;
+    if (bound <= 0.0) return false;
     // Neighbouring elements tend to drown in the same band.
-    if (lastSwallower_ >= 0 && swallows(prepared_[static_cast<size_t>(lastSwallower_)].distanceTo(el.mid)))
-      return false;
-    neighbours_.clear();
-    const bool open = tree_.queryUntil(el.box.grown(dist_ + tol_.join), [&](int j) {
-      const double fromMid = prepared_[static_cast<size_t>(j)].distanceTo(el.mid);
-      if (swallows(fromMid)) {
-        lastSwallower_ = j;
-        return false;
-      }
-      if (fromMid - half <= dist_ + tol_.join) neighbours_.push_back({j, fromMid});
-      return true;
+    if (lastSwallower_ >= 0 && prepared_[static_cast<size_t>(lastSwallower_)].distanceTo(el.mid) < bound) return true;
+    int nearest = -1;
+    tree_.nearest(el.mid, bound, [&](int j) {
+      const double d = prepared_[static_cast<size_t>(j)].distanceTo(el.mid);
+      if (d < bound) nearest = j;
+      return d;
     });
-    if (!open) return false;
-    // Nearest first: a piece inside the band is then found out at once.
-    std::sort(neighbours_.begin(), neighbours_.end(),
-              [](const Neighbour& a, const Neighbour& b) { return a.fromMid < b.fromMid; });
+    if (nearest < 0) return false;
+    lastSwallower_ = nearest;
     return true;
   }
 
-  // Distance from p, a point of the element, to the nearest gathered neighbour.
-  double nearestNeighbour(const AcGePoint2d& p, const AcGePoint2d& mid) const {
-    const double shift = std::sqrt((p - mid).lengthSqrd());
-    double best = 1e300;
-    for (const Neighbour& n : neighbours_) {
-      if (n.fromMid - shift >= best) break;  // these and all after are farther
-      best = std::min(best, prepared_[static_cast<size_t>(n.segment)].distanceTo(p));
+  // Gathers into neighbours_ the source segments that come within the distance of a
+  // shallow stretch (balls_): only they can cut it or hold one of its pieces.
+  void gatherNeighbours(const Element& el) {
+    ++stamp_;
+    neighbours_.clear();
+    for (const Ball& b : balls_) {
+      Box2 around;
+      around.add(b.center);
+      const double reach = dist_ + b.radius + tol_.join;
+      tree_.query(around.grown(reach), [&](int j) {
+        int& seen = seenAt_[static_cast<size_t>(j)];
+        if (seen == stamp_) return;
+        const PreparedSeg& seg = prepared_[static_cast<size_t>(j)];
+        if (seg.distanceTo(b.center) > reach) return;
+        seen = stamp_;
+        neighbours_.push_back({j, seg.distanceTo(el.mid)});
+      });
     }
-    return best;
-  }
-
-  // Keeps the neighbours that come within the distance of a shallow stretch: only they
-  // can cut it or hold one of its pieces.
-  void keepNeighboursOfShallowStretches(const Element& el) {
-    balls_.clear();
-    for (const Stretch& s : shallow_) balls_.push_back(el.ballOf(s));
-    auto reaches = [&](const Neighbour& n) {
-      for (const Ball& b : balls_)
-        if (prepared_[static_cast<size_t>(n.segment)].distanceTo(b.center) <= dist_ + b.radius + tol_.join) return true;
-      return false;
-    };
-    neighbours_.erase(std::remove_if(neighbours_.begin(), neighbours_.end(), [&](const Neighbour& n) { return !reaches(n); }),
-                      neighbours_.end());
+    // Nearest first: a piece inside the band is then found out at once.
+    std::sort(neighbours_.begin(), neighbours_.end(),
+              [](const Neighbour& a, const Neighbour& b) { return a.fromMid < b.fromMid; });
   }
 
   // Splits the element into stretches lying deep inside the band (deep_) and the rest
@@ -262,7 +256,7 @@ class OffsetBuilder {
       }
       ++probes;
       const double m = (s.from + s.to) / 2;
-      const double depth = deepLimit() - nearestNeighbour(el.prim.pointAt(m), el.mid);
+      const double depth = deepLimit() - nearestSegment(el.prim.pointAt(m), 2.0 * dist_);
       const double reach = std::fabs(depth - drownDepth()) / el.length;
       const Stretch known{std::max(s.from, m - reach), std::min(s.to, m + reach)};
       (depth > drownDepth() ? deep_ : shallow_).push_back(known);
@@ -271,6 +265,8 @@ class OffsetBuilder {
     }
     normalize(deep_);
     normalize(shallow_);
+    balls_.clear();
+    for (const Stretch& st : shallow_) balls_.push_back(el.ballOf(st));
   }
 
   bool inShallowStretch(double fraction) const {
@@ -321,7 +317,6 @@ class OffsetBuilder {
     if (!gatherNeighbours(el)) return;
     mapDepth(el);
     if (shallow_.empty()) return;
-    keepNeighboursOfShallowStretches(el);
     gatherCuts(el);
     for (size_t k = 0; k + 1 < cuts_.size(); ++k) {
       const double from = cuts_[k], to = cuts_[k + 1];
@@ -458,6 +453,9 @@ class OffsetBuilder {
   std::vector<Ball> balls_;
   std::vector<double> cuts_;
   int lastSwallower_ = -1;
+  // Marks the segments already gathered for the element of stamp_.
+  std::vector<int> seenAt_;
+  int stamp_ = 0;
 };
 
 }  // namespace
