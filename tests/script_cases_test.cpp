@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,16 +15,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The scripts under plugin/*/testdata, as the build found them.
+const char* const kScripts[] = {
+#include "ostrivo_scripts.inc"
+    nullptr};
+
 std::vector<std::string> ScriptCases() {
   std::vector<std::string> cases;
-  const fs::path plugin = fs::path(HOST_SAMPLES).parent_path() / "plugin";
-  if (!fs::exists(plugin)) return cases;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(plugin)) {
-    const fs::path& path = entry.path();
-    if (path.extension() != ".scr" || path.parent_path().filename() != "testdata") continue;
-    if (fs::exists(fs::path(path).replace_extension(".expected"))) cases.push_back(path.string());
+  for (const char* const* script = kScripts; *script != nullptr; ++script) {
+    if (fs::exists(fs::path(*script).replace_extension(".expected"))) cases.emplace_back(*script);
   }
-  std::sort(cases.begin(), cases.end());
   return cases;
 }
 
