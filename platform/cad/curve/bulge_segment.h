@@ -72,16 +72,19 @@ class PreparedSeg {
   PreparedSeg() = default;
   explicit PreparedSeg(const BulgeSeg& seg);
 
-  double distanceTo(const AcGePoint2d& p) const {
+  double distanceTo(const AcGePoint2d& p) const { return std::sqrt((p - nearestPoint(p)).lengthSqrd()); }
+
+  AcGePoint2d nearestPoint(const AcGePoint2d& p) const {
     if (isArc_) {
       const AcGeVector2d v = p - center_;
-      if (facesArc(v)) return std::fabs(std::sqrt(v.lengthSqrd()) - radius_);
-      return std::sqrt(std::min((p - start_).lengthSqrd(), (p - end_).lengthSqrd()));
+      const double len2 = v.lengthSqrd();
+      if (facesArc(v) && len2 > 0.0) return center_ + v * (radius_ / std::sqrt(len2));
+      return (p - start_).lengthSqrd() <= (p - end_).lengthSqrd() ? start_ : end_;
     }
     const AcGeVector2d d = end_ - start_;
     const double len2 = d.lengthSqrd();
     const double f = len2 > 0.0 ? std::clamp((p - start_).dotProduct(d) / len2, 0.0, 1.0) : 0.0;
-    return std::sqrt((p - (start_ + d * f)).lengthSqrd());
+    return start_ + d * f;
   }
 
   // Distance of the segment's point farthest from p.

@@ -102,17 +102,17 @@ BandBoundary bandBoundary(const BulgeSeg& seg, double d, double tol) {
   return out;
 }
 
-// A source segment that may come within the distance of the element being trimmed,
-// with its distance from the element's midpoint.
-struct Neighbour {
-  int segment = 0;
-  double fromMid = 0.0;
+// Where an element crosses the boundary of a source segment's band.
+struct Cut {
+  double at = 0.0;
+  int segment = -1;
 };
 
 // A stretch of an element, in fractions.
 struct Stretch {
   double from = 0.0;
   double to = 1.0;
+  bool empty() const { return to <= from; }
 };
 
 // A stretch seen as a point of the element and the most the stretch strays from it.
@@ -126,15 +126,43 @@ struct Element {
   const BulgeSeg& seg;
   Prim2 prim;
   PreparedSeg prepared;
-  Box2 box;
   double length;
-  AcGePoint2d mid;
 
-  explicit Element(const BulgeSeg& s)
-      : seg(s), prim(Prim2::of(s)), prepared(s), box(s.box()), length(s.length()), mid(s.midPoint()) {}
+  explicit Element(const BulgeSeg& s) : seg(s), prim(Prim2::of(s)), prepared(s), length(s.length()) {}
 
+  AcGePoint2d mid() const { return prim.pointAt(0.5); }
   // Lengths along the element bound distances between its points.
   Ball ballOf(const Stretch& s) const { return {prim.pointAt((s.from + s.to) / 2), (s.to - s.from) * length / 2}; }
+
+  // The stretch around fraction f whose points lie nearer to x than radius; empty when
+  // the point at f does not.
+  Stretch nearPoint(double f, const AcGePoint2d& x, double radius) const {
+    const Stretch none{f, f};
+    if (!prim.isArc) {
+      // |p0 + t d - x|^2 < radius^2
+      const AcGeVector2d d = prim.p1 - prim.p0, w = prim.p0 - x;
+      const double a = d.lengthSqrd(), b = d.dotProduct(w), c = w.lengthSqrd() - radius * radius;
+      const double disc = b * b - a * c;
+      if (a <= 0.0 || disc <= 0.0) return none;
+      const double root = std::sqrt(disc);
+      const Stretch s{std::max(0.0, (-b - root) / a), std::min(1.0, (-b + root) / a)};
+      return s.from <= f && f <= s.to ? s : none;
+    }
+    // On the circle: the angles within half of the direction of x seen from the centre.
+    const Arc2& arc = prim.arc;
+    const AcGeVector2d v = x - arc.center;
+    const double r = arc.radius, s = v.length();
+    if (s + r < radius) return {0.0, 1.0};
+    if (s == 0.0) return none;
+    const double cosHalf = (r * r + s * s - radius * radius) / (2.0 * r * s);
+    if (cosHalf >= 1.0) return none;
+    if (cosHalf <= -1.0) return {0.0, 1.0};
+    const double half = std::acos(cosHalf);
+    const double off = std::remainder(arc.startAngle + arc.sweep * f - std::atan2(v.y, v.x), kTwoPi);
+    if (std::fabs(off) >= half) return none;
+    const double back = -(half + off) / arc.sweep, ahead = (half - off) / arc.sweep;
+    return {std::max(0.0, f + std::min(back, ahead)), std::min(1.0, f + std::max(back, ahead))};
+  }
 };
 
 bool overlaps(const Stretch& a, const Stretch& b) { return a.from < b.to && b.from < a.to; }
@@ -153,11 +181,17 @@ void normalize(std::vector<Stretch>& stretches) {
   stretches.resize(kept);
 }
 
+// Moves the path's elements sideways and trims them to what lies at the distance from
+// the path: each element is cut where it crosses the boundary of a source segment's
+// band, and a part is kept when its midpoint lies no nearer to the path than the
+// distance. Most elements at larger distances drown in the band whole or in long
+// stretches; those are found by probing their depth and dropped without cutting.
 class OffsetBuilder {
  public:
   OffsetBuilder(const BulgePath& path, double left)
       : path_(path), segs_(path.segments()), left_(left), dist_(std::fabs(left)), tol_(tolerancesFor(path)),
-        tree_(boxesOf(segs_)), bands_(segs_.size()), bandReady_(segs_.size(), false), seenAt_(segs_.size(), 0) {
+        tree_(boxesOf(segs_)), bands_(segs_.size()), bandReady_(segs_.size(), false), seenAt_(segs_.size(), 0),
+        vertexSeenAt_(path.vertices.size(), 0) {
     prepared_.reserve(segs_.size());
     for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
   }
@@ -176,9 +210,10 @@ class OffsetBuilder {
     return boxes;
   }
 
-  // Points this much nearer to a source segment than the distance are surely dropped
-  // by outsideBand, rounding included.
-  double deepLimit() const { return dist_ - tol_.keep - tol_.point; }
+  // A piece whose midpoint lies nearer to a source segment than this is dropped.
+  double keepLimit() const { return dist_ - tol_.keep; }
+  // Nearer than this is surely nearer than keepLimit, whatever the rounding.
+  double deepLimit() const { return keepLimit() - tol_.point; }
   // How far inside that a stretch must lie to be dropped without cutting it: far more
   // than any slack, so no piece that the cuts would keep reaches it.
   double drownDepth() const { return std::max(1e-3 * dist_, 1e3 * tol_.keep); }
@@ -192,74 +227,72 @@ class OffsetBuilder {
     return bands_[k];
   }
 
-  double nearestSegment(const AcGePoint2d& p, double bound) const {
-    return tree_.nearest(p, bound, [&](int j) { return prepared_[static_cast<size_t>(j)].distanceTo(p); });
+  // Quick distance from p to the nearest source segment (which, when nearer than
+  // bound); bound when none is nearer.
+  double nearestSegment(const AcGePoint2d& p, double bound, int* which = nullptr) const {
+    double best = bound;
+    return tree_.nearest(p, bound, [&](int j) {
+      const double d = prepared_[static_cast<size_t>(j)].distanceTo(p);
+      if (d < best) {
+        best = d;
+        if (which != nullptr) *which = j;
+      }
+      return d;
+    });
   }
 
   // One segment's band holds the whole element: nothing of it is kept.
   bool swallowed(const Element& el) {
     const double bound = deepLimit() - el.length / 2;
     if (bound <= 0.0) return false;
+    const AcGePoint2d mid = el.mid();
     // Neighbouring elements tend to drown in the same band.
-    if (lastSwallower_ >= 0 && prepared_[static_cast<size_t>(lastSwallower_)].distanceTo(el.mid) < bound) return true;
+    if (lastSwallower_ >= 0 && prepared_[static_cast<size_t>(lastSwallower_)].distanceTo(mid) < bound) return true;
     int nearest = -1;
-    tree_.nearest(el.mid, bound, [&](int j) {
-      const double d = prepared_[static_cast<size_t>(j)].distanceTo(el.mid);
-      if (d < bound) nearest = j;
-      return d;
-    });
+    nearestSegment(mid, bound, &nearest);
     if (nearest < 0) return false;
     lastSwallower_ = nearest;
     return true;
   }
 
-  // Gathers into neighbours_ the source segments that come within the distance of a
-  // shallow stretch (balls_): only they can cut it or hold one of its pieces.
-  void gatherNeighbours(const Element& el) {
-    ++stamp_;
-    neighbours_.clear();
-    for (const Ball& b : balls_) {
-      Box2 around;
-      around.add(b.center);
-      const double reach = dist_ + b.radius + tol_.join;
-      tree_.query(around.grown(reach), [&](int j) {
-        int& seen = seenAt_[static_cast<size_t>(j)];
-        if (seen == stamp_) return;
-        const PreparedSeg& seg = prepared_[static_cast<size_t>(j)];
-        if (seg.distanceTo(b.center) > reach) return;
-        seen = stamp_;
-        neighbours_.push_back({j, seg.distanceTo(el.mid)});
-      });
-    }
-    // Nearest first: a piece inside the band is then found out at once.
-    std::sort(neighbours_.begin(), neighbours_.end(),
-              [](const Neighbour& a, const Neighbour& b) { return a.fromMid < b.fromMid; });
+  // The stretch around fraction m known to lie deep in the band, or empty. The nearest
+  // point x of the nearest segment holds every point nearer to x than deepLimit() less
+  // drownDepth().
+  Stretch deepStretchAround(const Element& el, double m) const {
+    const AcGePoint2d p = el.prim.pointAt(m);
+    const double radius = deepLimit() - drownDepth();
+    int nearest = -1;
+    nearestSegment(p, radius, &nearest);
+    if (nearest < 0) return {m, m};
+    return el.nearPoint(m, prepared_[static_cast<size_t>(nearest)].nearestPoint(p), radius);
   }
 
   // Splits the element into stretches lying deep inside the band (deep_) and the rest
-  // (shallow_), both in order. A probe point at depth h inside the band has every point
-  // within h - drownDepth() of it along the element deep as well; one at a depth below
-  // drownDepth() has the points within the difference shallow. Stretches too short to
-  // be worth probing, or left when the probes run out, count as shallow.
+  // (shallow_), both in order. Anything may count as shallow, which only means it is cut
+  // exactly: so a probe point that is not deep settles a fair stretch around it, and
+  // stretches too short to be worth a probe, or left when the probes run out, are
+  // shallow too.
   void mapDepth(const Element& el) {
-    constexpr int kMaxProbes = 48;
+    constexpr int kMaxProbes = 32;
     deep_.clear();
     shallow_.clear();
+    const double settled = std::max(drownDepth(), 0.02 * dist_) / el.length;
+    const bool canDrown = drownDepth() < deepLimit();
     toProbe_.assign(1, Stretch{});
-    const double shortest = std::max(drownDepth(), 0.01 * dist_) / el.length;
     for (int probes = 0; !toProbe_.empty();) {
       const Stretch s = toProbe_.back();
       toProbe_.pop_back();
-      if (s.to - s.from <= shortest || probes == kMaxProbes) {
+      if (!canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
         shallow_.push_back(s);
         continue;
       }
       ++probes;
       const double m = (s.from + s.to) / 2;
-      const double depth = deepLimit() - nearestSegment(el.prim.pointAt(m), 2.0 * dist_);
-      const double reach = std::fabs(depth - drownDepth()) / el.length;
-      const Stretch known{std::max(s.from, m - reach), std::min(s.to, m + reach)};
-      (depth > drownDepth() ? deep_ : shallow_).push_back(known);
+      Stretch known = deepStretchAround(el, m);
+      const bool deep = !known.empty();
+      if (!deep) known = {m - settled, m + settled};
+      known = {std::max(s.from, known.from), std::min(s.to, known.to)};
+      (deep ? deep_ : shallow_).push_back(known);
       if (known.from > s.from) toProbe_.push_back({s.from, known.from});
       if (known.to < s.to) toProbe_.push_back({known.to, s.to});
     }
@@ -269,44 +302,69 @@ class OffsetBuilder {
     for (const Stretch& st : shallow_) balls_.push_back(el.ballOf(st));
   }
 
+  // Gathers into neighbours_ the source segments that come within the distance of a
+  // shallow stretch (balls_): only they can cut it.
+  void gatherNeighbours() {
+    ++stamp_;
+    neighbours_.clear();
+    for (const Ball& b : balls_) {
+      Box2 around;
+      around.add(b.center);
+      const double reach = dist_ + b.radius + tol_.join;
+      tree_.query(around.grown(reach), [&](int j) {
+        int& seen = seenAt_[static_cast<size_t>(j)];
+        if (seen == stamp_ || prepared_[static_cast<size_t>(j)].distanceTo(b.center) > reach) return;
+        seen = stamp_;
+        neighbours_.push_back(j);
+      });
+    }
+  }
+
   bool inShallowStretch(double fraction) const {
     for (const Stretch& s : shallow_)
       if (fraction >= s.from && fraction <= s.to) return true;
     return false;
   }
 
-  void addCuts(const Element& el, const Prim2& boundary) {
-    for (const Hit2& hit : intersect(el.prim, boundary, tol_.point))
+  void addCuts(const Element& el, const Prim2& boundary, int segment) {
+    intersect(el.prim, boundary, tol_.point, hits_);
+    for (const Hit2& hit : hits_)
       if (hit.fa * el.length > tol_.point && (1.0 - hit.fa) * el.length > tol_.point && inShallowStretch(hit.fa))
-        cuts_.push_back(hit.fa);
+        cuts_.push_back({hit.fa, segment});
   }
 
-  // Where the shallow stretches (balls_) cross the bands' boundaries. Boundaries that cannot come
+  // Where the shallow stretches cross the bands' boundaries. Boundaries that cannot come
   // within the tolerance of a shallow stretch are passed over: they give no cut there.
   void gatherCuts(const Element& el) {
-    cuts_.assign({0.0, 1.0});
+    cuts_.assign({{0.0, -1}, {1.0, -1}});
     auto near = [&](auto&& distanceFrom) {
       for (const Ball& b : balls_)
         if (distanceFrom(b.center) <= b.radius + tol_.join) return true;
       return false;
     };
-    for (const Neighbour& n : neighbours_) {
-      const BandBoundary& band = bandOf(n.segment);
+    for (int j : neighbours_) {
+      const BandBoundary& band = bandOf(j);
       for (int k = 0; k < band.sideCount; ++k) {
         const PreparedSeg& side = band.preparedSides[static_cast<size_t>(k)];
-        if (near([&](const AcGePoint2d& p) { return side.distanceTo(p); }))
-          addCuts(el, band.sides[static_cast<size_t>(k)]);
+        if (near([&](const AcGePoint2d& p) { return side.distanceTo(p); })) addCuts(el, band.sides[static_cast<size_t>(k)], j);
       }
-      for (const AcGePoint2d& end : band.ends)
+      for (int k = 0; k < 2; ++k) {
+        // Segments that meet share the circle about their common vertex.
+        int& seen = vertexSeenAt_[static_cast<size_t>((j + k) % static_cast<int>(path_.vertices.size()))];
+        if (seen == stamp_) continue;
+        seen = stamp_;
+        const AcGePoint2d& end = band.ends[static_cast<size_t>(k)];
+        if (el.prepared.distanceTo(end) > dist_ + tol_.join || el.prepared.farthestFrom(end) < dist_ - tol_.join) continue;
         if (near([&](const AcGePoint2d& p) { return std::fabs(std::sqrt((p - end).lengthSqrd()) - dist_); }))
-          addCuts(el, Prim2::circle(end, dist_));
+          addCuts(el, Prim2::circle(end, dist_), j);
+      }
     }
-    std::sort(cuts_.begin(), cuts_.end());
+    std::sort(cuts_.begin(), cuts_.end(), [](const Cut& a, const Cut& b) { return a.at < b.at; });
   }
 
-  bool touchesDeepStretch(double from, double to) const {
+  bool touchesDeepStretch(const Stretch& piece) const {
     for (const Stretch& s : deep_)
-      if (overlaps(s, {from, to})) return true;
+      if (overlaps(s, piece)) return true;
     return false;
   }
 
@@ -314,31 +372,47 @@ class OffsetBuilder {
   // parts lying outside.
   void keepPiecesOf(int e) {
     const Element el(elements_[static_cast<size_t>(e)]);
-    if (!gatherNeighbours(el)) return;
+    if (swallowed(el)) return;
     mapDepth(el);
     if (shallow_.empty()) return;
+    gatherNeighbours();
     gatherCuts(el);
     for (size_t k = 0; k + 1 < cuts_.size(); ++k) {
-      const double from = cuts_[k], to = cuts_[k + 1];
-      if ((to - from) * el.length <= tol_.point || touchesDeepStretch(from, to)) continue;
+      const double from = cuts_[k].at, to = cuts_[k + 1].at;
+      if ((to - from) * el.length <= tol_.point || touchesDeepStretch({from, to})) continue;
+      if (surelyInsideBand(el.prim.pointAt((from + to) / 2), {cuts_[k].segment, cuts_[k + 1].segment})) continue;
       const BulgeSeg part = el.seg.part(from, to);
-      if (outsideBand(part.midPoint(), el.mid)) pieces_.push_back({e, from, to, part});
+      if (outsideBand(part.midPoint())) pieces_.push_back({e, from, to, part});
     }
   }
 
-  // No source segment within the distance (less the slack) of p, a point of the element
-  // whose midpoint is mid. Only the gathered neighbours can come that near. The quick
-  // distance settles all but the cases within rounding of the limit.
-  bool outsideBand(const AcGePoint2d& p, const AcGePoint2d& mid) const {
-    const double limit = dist_ - tol_.keep;
-    const double shift = p.distanceTo(mid);
-    for (const Neighbour& n : neighbours_) {
-      if (n.fromMid - shift >= limit + tol_.point) break;  // these and all after are too far
-      const double quick = prepared_[static_cast<size_t>(n.segment)].distanceTo(p);
-      if (quick >= limit + tol_.point) continue;
-      if (quick < limit - tol_.point || segs_[static_cast<size_t>(n.segment)].distanceTo(p) < limit) return false;
-    }
-    return true;
+  // A source segment lies nearer to p, a point of the element standing for the
+  // midpoint of a piece, than keepLimit(), with room to spare for rounding.
+  // Likely holders go first: the bands whose boundaries end the piece, and the band
+  // that held the piece before.
+  bool surelyInsideBand(const AcGePoint2d& p, std::array<int, 2> likely) {
+    const double limit = deepLimit() - tol_.point;
+    for (int j : {likely[0], likely[1], lastHolder_})
+      if (j >= 0 && prepared_[static_cast<size_t>(j)].distanceTo(p) < limit) return true;
+    int holder = -1;
+    nearestSegment(p, limit, &holder);
+    if (holder >= 0) lastHolder_ = holder;
+    return holder >= 0;
+  }
+
+  // No source segment nearer to p than keepLimit(). The quick distance settles all but
+  // the cases within rounding of the limit, which get the exact one.
+  bool outsideBand(const AcGePoint2d& p) const {
+    const double limit = keepLimit();
+    const double nearest = nearestSegment(p, limit + tol_.point);
+    if (nearest >= limit + tol_.point) return true;
+    if (nearest < limit - tol_.point) return false;
+    Box2 around;
+    around.add(p);
+    return tree_.queryUntil(around.grown(limit + tol_.point), [&](int j) {
+      return prepared_[static_cast<size_t>(j)].distanceTo(p) >= limit + tol_.point ||
+             segs_[static_cast<size_t>(j)].distanceTo(p) >= limit;
+    });
   }
 
   bool joins(const Piece& a, const Piece& b) const { return a.seg.end.distanceTo(b.seg.start) <= tol_.join; }
@@ -448,13 +522,15 @@ class OffsetBuilder {
   std::vector<BulgeSeg> elements_;
   std::vector<Piece> pieces_;
   // Scratch of keepPiecesOf, kept to spare allocations.
-  std::vector<Neighbour> neighbours_;
+  std::vector<int> neighbours_;
   std::vector<Stretch> deep_, shallow_, toProbe_;
   std::vector<Ball> balls_;
-  std::vector<double> cuts_;
+  std::vector<Cut> cuts_;
+  std::vector<Hit2> hits_;
   int lastSwallower_ = -1;
+  int lastHolder_ = -1;
   // Marks the segments already gathered for the element of stamp_.
-  std::vector<int> seenAt_;
+  std::vector<int> seenAt_, vertexSeenAt_;
   int stamp_ = 0;
 };
 

@@ -33,6 +33,33 @@ void expectAtDistance(const BulgePath& source, const std::vector<BulgePath>& res
       }
 }
 
+double distanceToPaths(const std::vector<BulgePath>& paths, const AcGePoint2d& p) {
+  double best = 1e300;
+  for (const BulgePath& path : paths) best = std::min(best, distanceToPath(path, p));
+  return best;
+}
+
+// Nothing of the offset is missing: every point at the distance from the source on the
+// offset side (on a moved segment or about a vertex between the moved ends) lies on a result.
+void expectComplete(const BulgePath& source, const std::vector<BulgePath>& results, double left) {
+  const double dist = std::fabs(left);
+  auto expectCovered = [&](const AcGePoint2d& p) {
+    if (distanceToPath(source, p) < dist - 1e-9) return;  // inside the band: not on the offset
+    ASSERT_LT(distanceToPaths(results, p), 1e-6) << "missing " << p.x << "," << p.y << " at " << left;
+  };
+  const std::vector<BulgeSeg> segs = source.segments();
+  const int n = static_cast<int>(segs.size());
+  for (int i = 0; i < n; ++i) {
+    const BulgeSeg& s = segs[static_cast<size_t>(i)];
+    for (int k = 1; k < 16; ++k) expectCovered(s.pointAt(k / 16.0) + s.tangentAt(k / 16.0).perpVector() * left);
+    if (i + 1 == n && !source.closed) break;
+    const BulgeSeg& next = segs[static_cast<size_t>((i + 1) % n)];
+    const AcGeVector2d in = s.tangentAt(1.0).perpVector() * left, out = next.tangentAt(0.0).perpVector() * left;
+    const double turn = std::atan2(in.crossProduct(out), in.dotProduct(out));
+    for (int k = 1; k < 8; ++k) expectCovered(s.end + AcGeVector2d(in).rotateBy(turn * k / 8.0));
+  }
+}
+
 int arcCount(const BulgePath& p) {
   int n = 0;
   for (const BulgeVertex& v : p.vertices) n += v.bulge != 0.0;
@@ -165,6 +192,46 @@ TEST(PathOffset, ManyArcsAtManyDistances) {
       EXPECT_LE(p.vertices.size(), 60u) << d;  // arcs, not many small lines
     }
     expectAtDistance(wave, out, std::fabs(d));
+  }
+}
+
+TEST(PathOffset, ToothedRingFromJustOutsideToCollapseIsExactAndComplete) {
+  // Narrow teeth with arcs on top and bottom: far out and far in, most moved elements
+  // and the long corner arcs drown in the band whole or in long stretches.
+  BulgePath ring;
+  ring.closed = true;
+  const int n = 120;
+  for (int i = 0; i < n; ++i) {
+    const double a = i * kTwoPi / n, r = 40.0 + (i % 4 < 2 ? 3.0 : 0.0);
+    ring.vertices.push_back({{r * std::cos(a), r * std::sin(a)}, i % 2 == 0 ? 0.3 : 0.0});
+  }
+  std::vector<BulgePath> out;
+  for (double d : {-60.0, -9.0, -2.5, -0.4, 0.3, 1.3, 4.0, 12.0, 30.0, 39.5}) {
+    ASSERT_EQ(offsetPath(ring, d, out), OffsetStatus::kOk);
+    ASSERT_EQ(out.size(), 1u) << d;
+    EXPECT_TRUE(out[0].closed) << d;
+    expectAtDistance(ring, out, std::fabs(d));
+    expectComplete(ring, out, d);
+  }
+  ASSERT_EQ(offsetPath(ring, 40.5, out), OffsetStatus::kOk);
+  EXPECT_TRUE(out.empty());
+}
+
+TEST(PathOffset, LongCombKeepsWhatLiesAtTheDistanceOnBothSides) {
+  // Long teeth close together: their moved copies run deep inside the neighbours' bands.
+  BulgePath comb;
+  for (int i = 0; i < 20; ++i) {
+    comb.vertices.push_back({{i * 1.0, 0.0}, 0.0});
+    comb.vertices.push_back({{i * 1.0, 25.0}, 0.0});
+    comb.vertices.push_back({{i * 1.0 + 0.5, 25.0}, i % 3 == 0 ? 0.5 : 0.0});
+    comb.vertices.push_back({{i * 1.0 + 0.5, 0.0}, 0.0});
+  }
+  std::vector<BulgePath> out;
+  for (double d : {-7.0, -0.2, 0.2, 3.0, 11.0}) {
+    ASSERT_EQ(offsetPath(comb, d, out), OffsetStatus::kOk);
+    ASSERT_FALSE(out.empty()) << d;
+    expectAtDistance(comb, out, std::fabs(d));
+    expectComplete(comb, out, d);
   }
 }
 

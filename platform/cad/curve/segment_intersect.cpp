@@ -162,6 +162,12 @@ void circleCircle(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, doubl
 
 std::vector<Hit2> intersect(const Prim2& a, const Prim2& b, double tol) {
   std::vector<Hit2> hits;
+  intersect(a, b, tol, hits);
+  return hits;
+}
+
+void intersect(const Prim2& a, const Prim2& b, double tol, std::vector<Hit2>& hits) {
+  hits.clear();
   if (!a.isArc && !b.isArc)
     lineLine(hits, a, b, tol);
   else if (!a.isArc)
@@ -170,7 +176,6 @@ std::vector<Hit2> intersect(const Prim2& a, const Prim2& b, double tol) {
     lineCircle(hits, b, a, false, tol);
   else
     circleCircle(hits, a, b, tol);
-  return hits;
 }
 
 namespace {

@@ -33,6 +33,8 @@ struct Hit2 {
 // Points common to both within their bounds. Tangent elements meet in one point;
 // overlapping ones give the ends of the overlap.
 std::vector<Hit2> intersect(const Prim2& a, const Prim2& b, double tol);
+// The same into hits, which is cleared first: spares an allocation per call in loops.
+void intersect(const Prim2& a, const Prim2& b, double tol, std::vector<Hit2>& hits);
 
 // Least distance between two bounded elements.
 double distanceBetween(const BulgeSeg& a, const BulgeSeg& b, double tol);

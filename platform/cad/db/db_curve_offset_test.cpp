@@ -94,11 +94,29 @@ TEST(CurveOffset, EllipseAndSplineComeAsArcPolylinesAtTheDistance) {
   for (double t = 0; t < end; t += 0.37) {
     AcGePoint3d p, q;
     pl->getPointAtParam(t, p);
+    // Nearest ellipse point: coarse samples, then a ternary search within one step.
+    const int samples = 720;
+    const double step = 2 * M_PI / samples;
+    double bestParam = 0.0;
     double best = 1e300;
-    for (int k = 0; k < 200000; ++k) {
-      ellipse.getPointAtParam(k * 2 * M_PI / 200000, q);
-      best = std::min(best, p.distanceTo(q));
+    for (int k = 0; k < samples; ++k) {
+      ellipse.getPointAtParam(k * step, q);
+      if (p.distanceTo(q) < best) best = p.distanceTo(q), bestParam = k * step;
     }
+    const auto distanceAt = [&](double u) {
+      ellipse.getPointAtParam(std::fmod(u + 2 * M_PI, 2 * M_PI), q);
+      return p.distanceTo(q);
+    };
+    double lo = bestParam - step, hi = bestParam + step;
+    for (int i = 0; i < 100; ++i) {
+      const double a = lo + (hi - lo) / 3, b = hi - (hi - lo) / 3;
+      if (distanceAt(a) < distanceAt(b)) {
+        hi = b;
+      } else {
+        lo = a;
+      }
+    }
+    best = std::min(best, distanceAt((lo + hi) / 2));
     EXPECT_NEAR(best, 1.5, 1e-6 * 20.0);  // a millionth of the ellipse's size
   }
 

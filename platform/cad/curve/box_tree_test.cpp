@@ -1,0 +1,77 @@
+#include "platform/cad/curve/box_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+using namespace curve;
+
+namespace {
+
+std::vector<Box2> randomBoxes(int n, unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_real_distribution<double> at(0.0, 100.0), size(0.0, 5.0);
+  std::vector<Box2> boxes;
+  for (int i = 0; i < n; ++i) {
+    const double x = at(rng), y = at(rng);
+    boxes.push_back({x, y, x + size(rng), y + size(rng)});
+  }
+  return boxes;
+}
+
+}  // namespace
+
+TEST(BoxTree, QueriesFindExactlyTheOverlappingBoxes) {
+  const std::vector<Box2> boxes = randomBoxes(500, 1);
+  const BoxTree tree(boxes);
+  std::mt19937 rng(2);
+  std::uniform_real_distribution<double> at(-10.0, 110.0);
+  for (int q = 0; q < 200; ++q) {
+    const double x = at(rng), y = at(rng);
+    const Box2 query{x, y, x + 8.0, y + 3.0};
+    std::vector<int> found, expected;
+    tree.query(query, [&](int i) { found.push_back(i); });
+    for (int i = 0; i < static_cast<int>(boxes.size()); ++i)
+      if (boxes[static_cast<size_t>(i)].overlaps(query)) expected.push_back(i);
+    std::sort(found.begin(), found.end());
+    ASSERT_EQ(found, expected);
+
+    int visits = 0;
+    const bool finished = tree.queryUntil(query, [&](int) { return ++visits < 2; });
+    EXPECT_EQ(finished, expected.size() < 2);
+    EXPECT_EQ(visits, std::min<int>(2, static_cast<int>(expected.size())));
+  }
+}
+
+TEST(BoxTree, NearestMatchesAFullSearchAndHonoursTheBound) {
+  const std::vector<Box2> boxes = randomBoxes(800, 3);
+  const BoxTree tree(boxes);
+  // Distance to a box's centre: never less than the distance to the box, as required.
+  auto centreDistance = [&](const AcGePoint2d& p, int i) {
+    const Box2& b = boxes[static_cast<size_t>(i)];
+    return p.distanceTo(AcGePoint2d((b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2));
+  };
+  std::mt19937 rng(4);
+  std::uniform_real_distribution<double> at(-50.0, 150.0);
+  for (int q = 0; q < 300; ++q) {
+    const AcGePoint2d p(at(rng), at(rng));
+    double expected = 1e300;
+    for (int i = 0; i < static_cast<int>(boxes.size()); ++i) expected = std::min(expected, centreDistance(p, i));
+    EXPECT_DOUBLE_EQ(tree.nearest(p, 1e300, [&](int i) { return centreDistance(p, i); }), expected);
+    EXPECT_EQ(tree.nearest(p, expected * 0.5, [&](int i) { return centreDistance(p, i); }), expected * 0.5);
+  }
+}
+
+TEST(BoxTree, ManyEqualBoxesAndNoBoxes) {
+  const BoxTree same(std::vector<Box2>(3000, Box2{1, 1, 2, 2}));
+  int count = 0;
+  same.query({0, 0, 1.5, 1.5}, [&](int) { ++count; });
+  EXPECT_EQ(count, 3000);
+  EXPECT_EQ(same.nearest({0, 0}, 10.0, [](int) { return 5.0; }), 5.0);
+
+  const BoxTree none({});
+  EXPECT_TRUE(none.queryUntil({0, 0, 1, 1}, [](int) { return false; }));
+  EXPECT_EQ(none.nearest({0, 0}, 7.0, [](int) { return 1.0; }), 7.0);
+}
