@@ -97,6 +97,8 @@ bool faceNormal(const TopoDS_Shape& shape, gp_Dir& normal, gp_Pnt& origin) {
   if (surface.GetType() != GeomAbs_Plane) return false;
   const gp_Pln plane = surface.Plane();
   normal = plane.Axis().Direction();
+  // The surface faces along X cross Y, which is against the axis on left-handed axes.
+  if (!plane.Position().Direct()) normal.Reverse();
   if (shape.Orientation() == TopAbs_REVERSED) normal.Reverse();
   origin = plane.Location();
   return true;

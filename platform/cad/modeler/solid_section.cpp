@@ -1,20 +1,21 @@
-#include <BOPAlgo_Tools.hxx>
 #include <BRepAlgoAPI_Common.hxx>
 #include <BRepAlgoAPI_Section.hxx>
-#include <BRep_Builder.hxx>
-#include <TopExp_Explorer.hxx>
-#include <TopoDS_Compound.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <ElSLib.hxx>
-#include <TopoDS_Face.hxx>
 #include <Standard_Failure.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Face.hxx>
 
 #include <algorithm>
-#include <vector>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/cad/modeler/brep_shape.h"
 #include "platform/cad/modeler/modeler_operations.h"
+#include "platform/cad/modeler/section_loops.h"
+#include "platform/cad/modeler/section_slicer.h"
 
 namespace brep {
 namespace {
@@ -41,54 +42,27 @@ std::optional<TopoDS_Face> planePatch(const gp_Pln& plane, const Bnd_Box& box) {
   return BRepBuilderAPI_MakeFace(plane, uMin - margin, uMax + margin, vMin - margin, vMax + margin).Face();
 }
 
-bool encloses(const Bnd_Box& outer, const Bnd_Box& inner) {
-  const gp_XYZ low = outer.CornerMin().XYZ(), high = outer.CornerMax().XYZ();
-  const gp_XYZ innerLow = inner.CornerMin().XYZ(), innerHigh = inner.CornerMax().XYZ();
-  constexpr double kSlack = 1e-7;
-  for (int axis = 1; axis <= 3; ++axis) {
-    if (innerLow.Coord(axis) < low.Coord(axis) - kSlack || innerHigh.Coord(axis) > high.Coord(axis) + kSlack) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// The section's edges closed into faces, each turned to face the plane's normal; a
-// null shape when they make none.
-TopoDS_Shape facesFromSection(const TopoDS_Shape& solid, const gp_Pln& plane) {
+// The section the general way: a boolean section of the whole solid, its edges
+// closed into faces; a null shape when they make none.
+TopoDS_Shape facesFromBooleanSection(const TopoDS_Shape& solid, const gp_Pln& plane) {
   BRepAlgoAPI_Section section(solid, plane, Standard_False);
   section.Approximation(Standard_False);
   section.Build();
   if (!section.IsDone() || section.HasErrors()) return TopoDS_Shape();
-  TopoDS_Compound edges;
-  BRep_Builder builder;
-  builder.MakeCompound(edges);
-  bool any = false;
-  for (TopExp_Explorer it(section.Shape(), TopAbs_EDGE); it.More(); it.Next(), any = true) builder.Add(edges, it.Current());
-  if (!any) return TopoDS_Shape();
-  TopoDS_Shape wires, faces;
-  if (BOPAlgo_Tools::EdgesToWires(edges, wires, Standard_True) != 0) return TopoDS_Shape();
-  if (!BOPAlgo_Tools::WiresToFaces(wires, faces)) return TopoDS_Shape();
-  // Loops inside loops (islands, holes) come out as faces of their own here: those
-  // sections take the slower way.
-  std::vector<Bnd_Box> boxes;
-  for (TopExp_Explorer it(faces, TopAbs_FACE); it.More(); it.Next()) boxes.push_back(tightBox(it.Current()));
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    for (std::size_t j = 0; j < boxes.size(); ++j) {
-      if (i != j && encloses(boxes[i], boxes[j])) return TopoDS_Shape();
-    }
+  std::vector<TopoDS_Edge> edges;
+  for (TopExp_Explorer it(section.Shape(), TopAbs_EDGE); it.More(); it.Next()) edges.push_back(TopoDS::Edge(it.Current()));
+  return facesFromSectionEdges(edges, plane);
+}
+
+// Sections come in runs on one solid (one per machining level): the solid stays
+// prepared until another is cut.
+const SolidSlicer& slicerFor(const TopoDS_Shape& solid) {
+  thread_local std::unique_ptr<SolidSlicer> last;
+  if (last == nullptr || !last->solid().IsEqual(solid)) {
+    last.reset();
+    last = std::make_unique<SolidSlicer>(solid);
   }
-  TopoDS_Compound turned;
-  builder.MakeCompound(turned);
-  const gp_Dir normal = plane.Axis().Direction();
-  for (TopExp_Explorer it(faces, TopAbs_FACE); it.More(); it.Next()) {
-    gp_Dir faceDir;
-    gp_Pnt origin;
-    if (!faceNormal(it.Current(), faceDir, origin)) return TopoDS_Shape();
-    builder.Add(turned, faceDir.Dot(normal) > 0.0 ? it.Current() : it.Current().Reversed());
-  }
-  const TopoDS_Shape result = facesCompound(turned);
-  return !result.IsNull() && areaOf(result) > 0.0 ? result : TopoDS_Shape();
+  return *last;
 }
 
 }  // namespace
@@ -97,9 +71,15 @@ Acad::ErrorStatus sectionOf(const TopoDS_Shape& solid, const gp_Pln& plane, Topo
   faces.Nullify();
   if (!hasSolids(solid)) return Acad::eInvalidInput;
   try {
-    const std::optional<TopoDS_Face> patch = planePatch(plane, tightBox(solid));
+    const SolidSlicer& slicer = slicerFor(solid);
+    const std::optional<TopoDS_Face> patch = planePatch(plane, slicer.box());
     if (!patch) return Acad::eOk;
-    faces = facesFromSection(solid, plane);
+    if (const std::optional<std::vector<TopoDS_Edge>> edges = slicer.sectionEdges(plane)) {
+      if (edges->empty()) return Acad::eOk;
+      faces = facesFromSectionEdges(*edges, plane);
+      if (!faces.IsNull()) return Acad::eOk;
+    }
+    faces = facesFromBooleanSection(solid, plane);
     if (!faces.IsNull()) return Acad::eOk;
     // Cutting a plane patch by the solid is slower, but sure where the edges do not close.
     BRepAlgoAPI_Common common(solid, *patch);
