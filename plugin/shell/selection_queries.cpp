@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -78,7 +79,7 @@ bool IsEntityShown(AcDbObjectId id) {
     if (entity->visibility() != AcDb::kVisible) return false;
     char* name = entity->layer();
     layer = name != nullptr ? name : "";
-    delete[] name;
+    std::free(name);  // the host hands out malloc'ed copies
   }
   return IsLayerOn(layer, id.database());
 }
@@ -114,7 +115,7 @@ bool GetEntityLayer(AcDbObjectId id, CString& layerName) {
   char* name = entity->layer();
   if (name == nullptr) return false;
   layerName = name;
-  delete[] name;
+  std::free(name);
   return true;
 }
 

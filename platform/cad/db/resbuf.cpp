@@ -8,7 +8,7 @@
 namespace {
 
 bool holdsString(int type) {
-  if (type == RTSTR) return true;
+  if (type == RTSTR || type == RTDXF0) return true;
   if (type < 0 || type >= RTNONE) return false;
   return AcDb::dxfValueKind(type) == AcDb::kDxfValueString || AcDb::dxfValueKind(type) == AcDb::kDxfValueHandle;
 }
