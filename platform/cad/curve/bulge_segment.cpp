@@ -52,7 +52,7 @@ double Arc2::fractionOfAngle(double angle) const {
 
 bool BulgeSeg::isArc() const { return std::fabs(bulge) > kStraightBulge && !start.isEqualTo(end); }
 
-Arc2 BulgeSeg::arc() const {
+Arc2 ArcOfBulge(const AcGePoint2d& start, const AcGePoint2d& end, double bulge) {
   const AcGeVector2d chord = end - start;
   const double c = chord.length();
   const double sweep = 4.0 * std::atan(bulge);
@@ -70,6 +70,8 @@ Arc2 BulgeSeg::arc() const {
   a.sweep = sweep;
   return a;
 }
+
+Arc2 BulgeSeg::arc() const { return ArcOfBulge(start, end, bulge); }
 
 AcGePoint2d BulgeSeg::pointAt(double fraction) const {
   if (fraction == 0.0) return start;

@@ -44,6 +44,11 @@ struct Arc2 {
   bool isFullCircle() const;
 };
 
+// The arc of a polyline segment from start to end with the bulge (tan of a quarter
+// of the sweep, positive counter-clockwise); start and end must differ and the
+// bulge must not be 0.
+Arc2 ArcOfBulge(const AcGePoint2d& start, const AcGePoint2d& end, double bulge);
+
 struct BulgeSeg {
   AcGePoint2d start;
   AcGePoint2d end;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "platform/cad/curve/bulge_segment.h"
+
 namespace hatch {
 
 namespace {
@@ -54,17 +56,9 @@ Edge Edge::arc(const AcGePoint2d& center, double radius, double startAngle, doub
 }
 
 Edge Edge::fromBulge(const AcGePoint2d& from, const AcGePoint2d& to, double bulge) {
-  const double chord = from.distanceTo(to);
-  if (bulge == 0.0 || chord == 0.0 || !std::isfinite(bulge)) return line(from, to);
-  const double sweep = 4.0 * std::atan(bulge);
-  const double radius = chord / (2.0 * std::fabs(std::sin(sweep / 2.0)));
-  // The centre lies off the chord's midpoint, to the left for a counter-clockwise arc.
-  const AcGeVector2d along = (to - from) / chord;
-  const AcGeVector2d left(-along.y, along.x);
-  const double sagittaToCenter = chord / 2.0 / std::tan(sweep / 2.0);
-  const AcGePoint2d mid(0.5 * (from.x + to.x), 0.5 * (from.y + to.y));
-  const AcGePoint2d center = mid + left * sagittaToCenter;
-  Edge edge = arc(center, radius, std::atan2(from.y - center.y, from.x - center.x), sweep);
+  if (bulge == 0.0 || from.distanceTo(to) == 0.0 || !std::isfinite(bulge)) return line(from, to);
+  const curve::Arc2 bulged = curve::ArcOfBulge(from, to, bulge);
+  Edge edge = arc(bulged.center, bulged.radius, bulged.startAngle, bulged.sweep);
   edge.start = from;
   edge.end = to;
   return edge;

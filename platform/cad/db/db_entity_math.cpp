@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/ge/ge_ecs.h"
 
 namespace entity_math {
@@ -95,15 +96,12 @@ void extrudeExtents(AcDbExtents& extents, const AcGeVector3d& offset) {
 }
 
 bool arcFromBulge(const AcGePoint2d& start, const AcGePoint2d& end, double bulge, BulgeArc& arc) {
-  const AcGeVector2d chord = end - start;
-  const double length = chord.length();
-  if (bulge == 0.0 || length <= 0.0 || !std::isfinite(bulge)) return false;
-  arc.sweep = 4.0 * std::atan(bulge);
-  arc.radius = length * (1.0 + bulge * bulge) / (4.0 * std::fabs(bulge));
-  // The centre lies on the chord's bisector, to the left for a counter-clockwise arc.
-  arc.center = start + chord * 0.5 + chord.perpVector() * ((1.0 - bulge * bulge) / (4.0 * bulge));
-  const AcGeVector2d toStart = start - arc.center;
-  arc.startAngle = std::atan2(toStart.y, toStart.x);
+  if (bulge == 0.0 || start.distanceTo(end) <= 0.0 || !std::isfinite(bulge)) return false;
+  const curve::Arc2 bulged = curve::ArcOfBulge(start, end, bulge);
+  arc.center = bulged.center;
+  arc.radius = bulged.radius;
+  arc.startAngle = bulged.startAngle;
+  arc.sweep = bulged.sweep;
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/db_3d_polyline.h"
 #include "platform/cad/db/db_arc.h"
 #include "platform/cad/db/db_circle.h"
@@ -72,18 +73,13 @@ void AddSpaceSegment(Shape2d& shape, const AcGePoint3d& a, const AcGePoint3d& b,
 
 // A bulged segment of a lightweight polyline as an arc in its plane.
 SpaceArc BulgeArc(const AcDbPolyline& pline, const AcGePoint2d& p0, const AcGePoint2d& p1, double bulge) {
-  const double chord = p0.distanceTo(p1);
-  const double included = 4.0 * std::atan(std::abs(bulge));
-  const double radius = chord / (2.0 * std::sin(included / 2.0));
-  const double dx = (p1.x - p0.x) / chord;
-  const double dy = (p1.y - p0.y) / chord;
-  const double offset = chord * (1.0 - bulge * bulge) / (4.0 * bulge);  // towards the left of p0->p1
-  const AcGePoint2d center((p0.x + p1.x) / 2.0 - dy * offset, (p0.y + p1.y) / 2.0 + dx * offset);
-  const AcGePoint2d& from = bulge > 0.0 ? p0 : p1;
-  const double start = std::atan2(from.y - center.y, from.x - center.x);
+  const curve::Arc2 arc = curve::ArcOfBulge(p0, p1, bulge);
+  // Counter-clockwise always: a clockwise arc starts at its far end.
+  const double start = arc.sweep > 0.0 ? arc.startAngle : arc.startAngle + arc.sweep;
   const AcGeVector3d normal = pline.normal();
-  const AcGePoint3d center3d = AcGeMatrix3d::planeToWorld(normal) * AcGePoint3d(center.x, center.y, pline.elevation());
-  return ArcInPlane(normal, center3d, radius, start, included);
+  const AcGePoint3d center3d =
+      AcGeMatrix3d::planeToWorld(normal) * AcGePoint3d(arc.center.x, arc.center.y, pline.elevation());
+  return ArcInPlane(normal, center3d, arc.radius, start, std::fabs(arc.sweep));
 }
 
 void AddPolyline(Shape2d& shape, const AcDbPolyline& pline, const AcGeMatrix3d& toUcs) {
