@@ -370,13 +370,19 @@ int PickOnPromptLine(const char* str, NestedHit& hit, AcGePoint3d& ucs_point) {
     if (!answer) return RTCAN;
     const std::string_view text = cadeditor::TrimmedText(*answer);
     if (text.empty() && rules.Has(RSG_NONULL)) continue;
-    if (text.empty()) return RTERROR;
+    if (text.empty()) {
+      cadeditor::SetErrno(cadeditor::kErrnoEmptyAnswer);
+      return RTERROR;
+    }
     const std::optional<SelectionLine> line =
         cadeditor::ParseSelectionLine(text, cadeditor::LastPoint(), cadeditor::CurrentElevation());
     if (line && line->kind == SelectionLine::kHandle) {
       Selector selector(everything);
       const std::vector<SelectionEntry> found = selector.byHandle(line->handle);
-      if (found.empty()) return RTERROR;
+      if (found.empty()) {
+        cadeditor::SetErrno(cadeditor::kErrnoNoEntity);
+        return RTERROR;
+      }
       hit.path = {found.front().id};
       ucs_point = cadeditor::WorldToUcs() * found.front().pickPoint;
       return RTNORM;
@@ -521,6 +527,7 @@ int acedSSNameX(resbuf** rbpp, const ads_name ss, long i) {
 
 int acedEntSel(const char* str, ads_name entres, ads_point ptres) {
   if (entres == nullptr || ptres == nullptr) return RTERROR;
+  cadeditor::SetErrno(0);
   NestedHit hit;
   AcGePoint3d ucs_point;
   const int status = PickOnPromptLine(str, hit, ucs_point);
@@ -529,7 +536,10 @@ int acedEntSel(const char* str, ads_name entres, ads_point ptres) {
     const SelectionFilter everything;
     Selector selector(everything);
     const std::vector<SelectionEntry> found = selector.pick(ucs_point, false);
-    if (found.empty()) return RTERROR;
+    if (found.empty()) {
+      cadeditor::SetErrno(cadeditor::kErrnoNoEntity);
+      return RTERROR;
+    }
     hit.path = {found.front().id};
   }
   NameEntity(hit.path.front(), entres);
@@ -541,6 +551,7 @@ int acedNEntSelP(const char* str, ads_name entres, ads_point ptres, int pickflag
                  resbuf** refstkres) {
   if (entres == nullptr || ptres == nullptr) return RTERROR;
   if (refstkres != nullptr) *refstkres = nullptr;
+  cadeditor::SetErrno(0);
   NestedHit hit;
   AcGePoint3d ucs_point;
   if (pickflag != 0) {
@@ -549,7 +560,10 @@ int acedNEntSelP(const char* str, ads_name entres, ads_point ptres, int pickflag
     const int status = PickOnPromptLine(str, hit, ucs_point);
     if (status != RTNORM) return status;
   }
-  if (hit.path.empty() && !NestedHitAt(ucs_point, hit)) return RTERROR;
+  if (hit.path.empty() && !NestedHitAt(ucs_point, hit)) {
+    cadeditor::SetErrno(cadeditor::kErrnoNoEntity);
+    return RTERROR;
+  }
   NameEntity(hit.path.back(), entres);
   CopyPoint(ucs_point, ptres);
   if (xformres != nullptr) {

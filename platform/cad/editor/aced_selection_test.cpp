@@ -90,7 +90,7 @@ TEST(Selection, PolygonsWorkLikeWindowsOfAnyShape) {
 }
 
 TEST(Selection, PickTakesTheNewestShownEntityWithinPickbox) {
-  EditorSession session("5,0.5\n5,3\n");
+  EditorSession session("5,0.5\n5,3\n\n");
   const AcDbObjectId older = session.add(new AcDbLine({0, 0, 0}, {10, 0, 0}));
   const AcDbObjectId newer = session.add(new AcDbLine({0, 1, 0}, {10, 1, 0}));
   const AcDbObjectId hidden_layer = session.addLayer("HIDDEN", true);
@@ -105,6 +105,12 @@ TEST(Selection, PickTakesTheNewestShownEntityWithinPickbox) {
   ASSERT_EQ(acedEntSel("\nSelect: ", picked, where), RTNORM);
   EXPECT_EQ(IdOf(picked), newer);
   EXPECT_EQ(acedEntSel("\nSelect: ", picked, where), RTERROR);  // 2 units away
+  resbuf why{nullptr, RTSHORT, {}};
+  ASSERT_EQ(acedGetVar("ERRNO", &why), RTNORM);
+  EXPECT_EQ(why.resval.rint, 7);
+  EXPECT_EQ(acedEntSel("\nSelect: ", picked, where), RTERROR);  // an empty answer
+  ASSERT_EQ(acedGetVar("ERRNO", &why), RTNORM);
+  EXPECT_EQ(why.resval.rint, 52);
   (void)older;
 }
 

@@ -30,6 +30,7 @@ struct Session {
   short blipmode = 0;
   short highlight = 1;
   short expert = 0;
+  short errno_code = 0;  // why the last pick failed
   double elevation = 0.0;
   double thickness = 0.0;
   std::string dwgname = "Drawing1.dxf";
@@ -119,6 +120,8 @@ const std::vector<Variable>& Variables() {
            State().elevation = std::get<double>(v);
            return std::string();
          }},
+        {"ERRNO", Kind::kShort, [] { return ShortOf(&Session::errno_code); },
+         ShortSetter(&Session::errno_code, 0, 32767)},
         {"EXPERT", Kind::kShort, [] { return ShortOf(&Session::expert); }, ShortSetter(&Session::expert, 0, 5)},
         {"EXTMAX", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return db.extmax(); }), nullptr},
         {"EXTMIN", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return db.extmin(); }), nullptr},
@@ -328,6 +331,8 @@ AcGePoint3d LastPoint() { return WorldToUcs() * State().last_point_world; }
 void SetLastPoint(const AcGePoint3d& ucsPoint) { State().last_point_world = UcsToWorld() * ucsPoint; }
 
 double PickBoxReach() { return State().pickbox; }
+
+void SetErrno(short code) { State().errno_code = code; }
 
 double CurrentElevation() { return State().elevation; }
 

@@ -1,7 +1,8 @@
 // System variables of the editor, read and set by name (case-insensitive).
 // Known ones: LASTPOINT (3D point, UCS), PICKBOX (short, drawing units of a
-// pick's reach), CMDECHO, FILEDIA, OSMODE, ORTHOMODE, BLIPMODE, HIGHLIGHT, EXPERT
-// (shorts), CLAYER, CELTYPE, DWGNAME, DWGPREFIX (strings), PDMODE, PDSIZE,
+// pick's reach), CMDECHO, FILEDIA, OSMODE, ORTHOMODE, BLIPMODE, HIGHLIGHT, EXPERT,
+// ERRNO (shorts; ERRNO tells why the last pick failed: 7 nothing there, 52 an
+// empty answer), CLAYER, CELTYPE, DWGNAME, DWGPREFIX (strings), PDMODE, PDSIZE,
 // LTSCALE, ELEVATION, THICKNESS (reals), EXTMIN, EXTMAX, UCSORG, UCSXDIR,
 // UCSYDIR (points), WORLDUCS (short). The drawing's own variables (CLAYER,
 // CELTYPE, LTSCALE, PDMODE, PDSIZE, EXTMIN, EXTMAX and the UCS ones) come from the
@@ -41,5 +42,8 @@ void SetDrawingPathVariables(const std::string& path);
 AcGePoint3d LastPoint();  // UCS
 void SetLastPoint(const AcGePoint3d& ucsPoint);
 double PickBoxReach();
+// ERRNO: 0, kErrnoNoEntity (a pick found nothing) or kErrnoEmptyAnswer.
+enum : short { kErrnoNoEntity = 7, kErrnoEmptyAnswer = 52 };
+void SetErrno(short code);
 double CurrentElevation();
 }  // namespace cadeditor
