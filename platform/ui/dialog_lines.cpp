@@ -167,10 +167,8 @@ std::optional<DialogLine> ParseDialogLine(std::string_view text, std::string* er
   rest.remove_prefix(verb_end);
   const std::optional<DialogVerb> verb = VerbFromName(verb_name);
   if (!verb) {
-    // Appended piece by piece: GCC 12 warns falsely about the chained form at -O3.
-    error->assign(1, '\'');
-    *error += TrimSpaces(text);
-    *error += "' is not a dialog line (set, click, check, uncheck, select, dblclick, ok, cancel, show)";
+    *error = "'" + std::string(TrimSpaces(text)) +
+             "' is not a dialog line (set, click, check, uncheck, select, dblclick, ok, cancel, show)";
     return std::nullopt;
   }
   DialogLine line;

@@ -125,8 +125,7 @@ BOOL CopyFile(LPCSTR from, LPCSTR to, BOOL fail_if_exists) {
 UINT GetTempFileName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR name) {
   if (!folder || !name) return Fail(ERROR_INVALID_PARAMETER);
   std::string unix_folder = win::ToUnixPath(folder);
-  // assign, not = ".": GCC 12 warns falsely about a short literal at -O3.
-  if (unix_folder.empty()) unix_folder.assign(1, '.');
+  if (unix_folder.empty()) unix_folder = ".";
   if (unix_folder.size() > 1 && unix_folder.back() == '/') unix_folder.pop_back();
   struct stat info {};
   if (stat(unix_folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return Fail(ERROR_DIRECTORY);
