@@ -1,0 +1,36 @@
+// How far apart outlines are, and how far a point or a straight move is from
+// them. Distances are plan distances (X, Y); Z is ignored. The id-list forms that
+// take their list by value free it before they return.
+#pragma once
+
+#include "platform/cad/db/db_object_id.h"
+#include "platform/cad/ge/ge_point3d.h"
+
+class AcDbPolyline;
+
+// What a least distance starts at; a result still equal to it measured nothing.
+constexpr double kNoPolylineDistance = 99999.0;
+constexpr double kNoListDistance = 9999.0;
+
+// Least distance over all segment pairs (kNoPolylineDistance when either has no
+// segment). False when the id is no lightweight polyline or cannot be opened.
+bool DistancePolylineObjectToPolyline(const AcDbPolyline* polyline, AcDbObjectId otherId, double& distance);
+// Least over the list; false as soon as one query fails, or when nothing was measured.
+bool MinDistancePolylineObjectToPolylines(const AcDbPolyline* polyline, AcDbObjectIdArray others, double& distance);
+bool MinDistancePolylineToPolylines(AcDbObjectId id, AcDbObjectIdArray others, double& distance);
+bool DistancePolylineToPolyline(AcDbObjectId first, AcDbObjectId second, double& distance);
+
+// False when the id is no lightweight polyline or cannot be opened.
+bool DistancePointToPolyline(const AcGePoint3d& point, AcDbObjectId id, double& distance);
+// A move of no length is measured as its point.
+bool DistanceSegmentToPolyline(const AcGePoint3d& from, const AcGePoint3d& to, AcDbObjectId id, double& distance);
+
+// Least over the polylines that could be measured; true when one was. With
+// nothing measured the distance is kNoListDistance.
+bool MinDistancePointToPolylines(const AcGePoint3d& point, const AcDbObjectIdArray& ids, double& distance);
+bool MinDistanceSegmentToPolylines(const AcGePoint3d& from, const AcGePoint3d& to, const AcDbObjectIdArray& ids,
+                                   double& distance);
+
+// The nearest listed polyline; of equal distances the first wins. False, with a
+// null id and kNoPolylineDistance, when no listed polyline could be measured.
+bool FindNearestPolyline(const AcGePoint3d& point, AcDbObjectIdArray ids, AcDbObjectId& nearest, double& distance);
