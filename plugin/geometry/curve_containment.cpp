@@ -1,0 +1,34 @@
+#include "plugin/geometry/curve_containment.h"
+
+#include "platform/cad/db/db.h"
+#include "platform/cad/db/db_curve.h"
+#include "plugin/geometry/distance_queries.h"
+#include "plugin/geometry/polyline_measure.h"
+#include "plugin/shell/toolpath_entities.h"
+
+namespace {
+
+constexpr double kTouching = 0.000000001;
+constexpr double kNear = 0.00001;
+
+bool ReadAreaAndStart(AcDbObjectId id, double& area, AcGePoint3d& start) {
+  AcDbCurve* curve = nullptr;
+  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk || curve == nullptr) return false;
+  const bool ok = curve->getArea(area) == Acad::eOk && curve->getStartPoint(start) == Acad::eOk;
+  CloseOrAbort(curve);
+  return ok;
+}
+
+}  // namespace
+
+int ClassifyCurveContainment(AcDbObjectId first, AcDbObjectId second) {
+  double distance = kNoPolylineDistance;
+  const bool measured = DistancePolylineToPolyline(first, second, distance);
+  if (measured && distance < kTouching) return -2;
+  double firstArea = 0.0, secondArea = 0.0;
+  AcGePoint3d firstStart, secondStart;
+  if (!ReadAreaAndStart(first, firstArea, firstStart) || !ReadAreaAndStart(second, secondArea, secondStart)) return 0;
+  const bool near = measured && distance <= kNear;
+  if (firstArea <= secondArea) return (near || IsPointInsidePolyline(second, firstStart)) ? -1 : 0;
+  return (near || IsPointInsidePolyline(first, secondStart)) ? 1 : 0;
+}
