@@ -2,11 +2,11 @@
 // lightweight polylines and points, as toolpaths are): entities per second and MB/s.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <memory>
 #include <random>
 #include <string>
-#include <unistd.h>
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_arc.h"

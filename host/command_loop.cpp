@@ -87,4 +87,3 @@ void RunCommandLoop(HostSession& session) {
 }
 
 }  // namespace host
-

@@ -9,8 +9,8 @@
 namespace host {
 
 struct CommandName {
-  std::string name;        // upper case, without the prefixes
-  bool global = false;     // a '_' prefix: look the global name up first
+  std::string name;     // upper case, without the prefixes
+  bool global = false;  // a '_' prefix: look the global name up first
 };
 
 // "_line" -> {"LINE", global}; "._Line" -> {"LINE", global}; "" for a line

@@ -90,8 +90,7 @@ AcGeDoubleArray ClampedKnots(int count, int degree) {
 AcDbSpline* MakeSpline(const AcGePoint3dArray& points, bool control) {
   if (!control) return new AcDbSpline(points);
   const int degree = std::min(3, static_cast<int>(points.length()) - 1);
-  return new AcDbSpline(degree, false, false, false, points, ClampedKnots(points.length(), degree),
-                        AcGeDoubleArray());
+  return new AcDbSpline(degree, false, false, false, points, ClampedKnots(points.length(), degree), AcGeDoubleArray());
 }
 
 void Append(HostSession& session, AcDbEntity* entity) {
@@ -111,10 +110,9 @@ void LineCommand(HostSession& session) {
     const bool can_close = segments.size() >= 2;
     acedInitGet(0, can_close ? "Close Undo" : "Undo");
     ads_point next;
-    const int status = acedGetPoint(points.back().data(),
-                                    can_close ? "\nSpecify next point or [Close/Undo]: "
-                                              : "\nSpecify next point or [Undo]: ",
-                                    next);
+    const int status =
+        acedGetPoint(points.back().data(),
+                     can_close ? "\nSpecify next point or [Close/Undo]: " : "\nSpecify next point or [Undo]: ", next);
     if (status == RTNORM) {
       segments.push_back(AppendToCurrentSpace(*session.CurrentDatabase(),
                                               new AcDbLine(ucs.ToWorld(points.back().data()), ucs.ToWorld(next))));
@@ -228,9 +226,9 @@ void SplineCommand(HostSession& session) {
   std::vector<UcsPoint> points{UcsPoint(point)};
   for (;;) {
     acedInitGet(0, "Undo");
-    status = acedGetPoint(points.back().data(),
-                          control ? "\nSpecify next control point or [Undo]: " : "\nEnter next point or [Undo]: ",
-                          point);
+    status =
+        acedGetPoint(points.back().data(),
+                     control ? "\nSpecify next control point or [Undo]: " : "\nEnter next point or [Undo]: ", point);
     if (status == RTNORM) {
       points.emplace_back(point);
     } else if (status == RTKWORD) {

@@ -33,6 +33,7 @@ class UcsFrame {
   AcGePoint3d ToWorld(const AcGePoint3d& point) const;
   // The UCS Z axis: the normal of planar entities drawn now.
   AcGeVector3d Normal() const;
+
  private:
   AcGeMatrix3d to_world_;
 };

@@ -77,8 +77,10 @@ void UcsThreePoint() {
 void UcsRotateZ() {
   double angle = 0.0;
   const int status = acedGetAngle(nullptr, "\nSpecify rotation angle about Z axis <90>: ", &angle);
-  if (status == RTNONE) angle = M_PI / 2.0;
-  else if (status != RTNORM) return;
+  if (status == RTNONE)
+    angle = M_PI / 2.0;
+  else if (status != RTNORM)
+    return;
   AcGeMatrix3d matrix;
   acedGetCurrentUCS(matrix);
   AcGePoint3d origin;
@@ -120,7 +122,8 @@ void SetvarCommand(HostSession& session) {
     session.Driver().Fail("Unknown variable name \"" + name + "\".");
     return;
   }
-  const std::string prompt = "\nEnter new value for " + name + " <" + cadeditor::SystemVariableText(name.c_str()) + ">: ";
+  const std::string prompt =
+      "\nEnter new value for " + name + " <" + cadeditor::SystemVariableText(name.c_str()) + ">: ";
   char value[512] = {};
   if (acedGetString(1, prompt.c_str(), value) != RTNORM || value[0] == '\0') return;
   const std::string refused = cadeditor::SetSystemVariableFromText(name.c_str(), value);

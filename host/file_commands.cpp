@@ -46,9 +46,8 @@ std::optional<std::string> AskFileToWrite(const std::string& title, const std::s
   std::optional<std::string> path = ui::Ui().AskFile(request);
   if (!path) return std::nullopt;
   *path = WithExtension(*path, extension);
-  if (FileExists(*path) &&
-      ui::Ui().MessageBox(*path + " already exists.\nDo you want to replace it?", title,
-                          MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+  if (FileExists(*path) && ui::Ui().MessageBox(*path + " already exists.\nDo you want to replace it?", title,
+                                               MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
     return std::nullopt;
   }
   return path;
@@ -96,8 +95,8 @@ void QuitCommand(HostSession& session) {
     for (; documents != nullptr && !documents->done(); documents->step()) {
       AcApDocument* document = documents->document();
       if (!session.IsChanged(document)) continue;
-      const int answer = ui::Ui().MessageBox(std::string("Save changes to ") + document->docTitle() + "?",
-                                             "cadhost", MB_YESNOCANCEL | MB_ICONWARNING);
+      const int answer = ui::Ui().MessageBox(std::string("Save changes to ") + document->docTitle() + "?", "cadhost",
+                                             MB_YESNOCANCEL | MB_ICONWARNING);
       if (answer == IDCANCEL) return;
       if (answer == IDYES && !Save(session, document)) return;
     }

@@ -60,15 +60,16 @@ class AbortingDialog : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(AbortingDialog, CDialog)
-  ON_BN_CLICKED(10, &AbortingDialog::OnFail)
+ON_BN_CLICKED(10, &AbortingDialog::OnFail)
 END_MESSAGE_MAP()
 
-const DialogTemplateRegistration kAbortingTemplate(7001, {"Aborting", {
-    res::PushButton(10, "Fail"),
-    res::EditText(11, "Name"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kAbortingTemplate(7001, {"Aborting",
+                                                          {
+                                                              res::PushButton(10, "Fail"),
+                                                              res::EditText(11, "Name"),
+                                                              res::DefPushButton(IDOK, "OK"),
+                                                              res::PushButton(IDCANCEL, "Cancel"),
+                                                          }});
 
 TEST(HostDriver, DialogClosesAsSoonAsItsHandlerAborts) {
   DriverRun run("click 10\nset 11 never\nok\nLINE\n");

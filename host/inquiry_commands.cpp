@@ -46,8 +46,7 @@ void CommandsCommand(HostSession& session) {
     std::unique_ptr<AcEdCommandIterator> commands(acedRegCmds->iterator());
     for (; commands != nullptr && !commands->done(); commands->next()) {
       const AcEdCommand* command = commands->command();
-      driver.PrintLine(std::string(command->groupName()) + "  " + command->globalName() + "  " +
-                       command->localName());
+      driver.PrintLine(std::string(command->groupName()) + "  " + command->globalName() + "  " + command->localName());
     }
   }
   for (const BuiltinCommand& command : BuiltinCommands()) driver.PrintLine(std::string("(built-in)  ") + command.name);
@@ -64,8 +63,8 @@ void GroupsCommand(HostSession& session) {
     AcDbObjectPointer<AcDbGroup> group(entries->objectId(), AcDb::kForRead);
     if (group.openStatus() != Acad::eOk) continue;
     const unsigned int members = group->numEntities();
-    std::string line = std::string(entries->name()) + "  (" + std::to_string(members) +
-                       (members == 1 ? " entity)" : " entities)");
+    std::string line =
+        std::string(entries->name()) + "  (" + std::to_string(members) + (members == 1 ? " entity)" : " entities)");
     if (group->description()[0] != '\0') line += ": " + Indented(group->description(), "    ");
     session.Driver().PrintLine(line);
     ++count;

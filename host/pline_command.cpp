@@ -15,13 +15,15 @@ namespace host {
 namespace {
 
 struct Vertex {
-  AcGePoint2d point;    // UCS
-  double bulge = 0.0;   // of the segment that starts here
+  AcGePoint2d point;   // UCS
+  double bulge = 0.0;  // of the segment that starts here
 };
 
 class PolylineDraft {
  public:
-  explicit PolylineDraft(const ads_point start) : elevation_(start[2]) { vertices_.push_back({AcGePoint2d(start[0], start[1])}); }
+  explicit PolylineDraft(const ads_point start) : elevation_(start[2]) {
+    vertices_.push_back({AcGePoint2d(start[0], start[1])});
+  }
 
   std::size_t Segments() const { return vertices_.size() - 1; }
   const AcGePoint2d& Last() const { return vertices_.back().point; }
@@ -100,10 +102,10 @@ void PlineCommand(HostSession& session) {
   for (;;) {
     acedInitGet(0, arc_mode ? "Line Close Undo" : "Arc Close Undo");
     const ads_point last = {draft.Last().x, draft.Last().y, draft.Elevation()};
-    const int status = acedGetPoint(last,
-                                    arc_mode ? "\nSpecify end point of arc or [Line/Close/Undo]: "
-                                             : "\nSpecify next point or [Arc/Close/Undo]: ",
-                                    point);
+    const int status = acedGetPoint(
+        last,
+        arc_mode ? "\nSpecify end point of arc or [Line/Close/Undo]: " : "\nSpecify next point or [Arc/Close/Undo]: ",
+        point);
     if (status == RTNORM) {
       const AcGePoint2d to(point[0], point[1]);
       if (!arc_mode) {

@@ -95,8 +95,10 @@ bool ExtrudeSource(AcDbObjectId id, double height, double taper, std::vector<std
 bool AskTaper(double& taper) {
   double degrees = 0.0;
   const int status = acedGetReal("\nSpecify angle of taper for extrusion <0>: ", &degrees);
-  if (status == RTNONE) degrees = 0.0;
-  else if (status != RTNORM) return false;
+  if (status == RTNONE)
+    degrees = 0.0;
+  else if (status != RTNORM)
+    return false;
   if (!(std::fabs(degrees) < 90.0)) {
     acutPrintf("\nThe taper angle must lie between -90 and 90 degrees.\n");
     return false;
@@ -116,8 +118,10 @@ bool AskUcsPlane(const std::string& keyword, AcGePlane& plane) {
   const std::string prompt = "\nSpecify a point on the " + keyword + "-plane <0,0,0>: ";
   ads_point point = {0, 0, 0};
   const int status = acedGetPoint(nullptr, prompt.c_str(), point);
-  if (status == RTNONE) point[0] = point[1] = point[2] = 0.0;
-  else if (status != RTNORM) return false;
+  if (status == RTNONE)
+    point[0] = point[1] = point[2] = 0.0;
+  else if (status != RTNORM)
+    return false;
   AcGePoint3d origin;
   AcGeVector3d x, y, z;
   UcsAxes(origin, x, y, z);
@@ -144,8 +148,7 @@ bool AskThreePointPlane(const ads_point first, AcGePlane& plane) {
 bool AskSectionPlane(AcGePlane& plane) {
   ads_point first;
   acedInitGet(0, "XY YZ ZX 3points");
-  int status =
-      acedGetPoint(nullptr, "\nSpecify first point on Section plane by [XY/YZ/ZX/3points] <3points>: ", first);
+  int status = acedGetPoint(nullptr, "\nSpecify first point on Section plane by [XY/YZ/ZX/3points] <3points>: ", first);
   if (status == RTKWORD) {
     const std::string keyword = LastKeyword();
     if (!IsKeyword(keyword, "3points")) return AskUcsPlane(keyword, plane);

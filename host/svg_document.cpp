@@ -90,8 +90,8 @@ void DocumentWriter::header() {
   out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
           pixel(pixels * view_.width / view_.size()) + "\" height=\"" + pixel(pixels * view_.height / view_.size()) +
           "\" viewBox=\"" + x + ' ' + y + ' ' + width + ' ' + height + "\">\n";
-  out_ += "<rect x=\"" + x + "\" y=\"" + y + "\" width=\"" + width + "\" height=\"" + height +
-          "\" fill=\"#ffffff\"/>\n";
+  out_ +=
+      "<rect x=\"" + x + "\" y=\"" + y + "\" width=\"" + width + "\" height=\"" + height + "\" fill=\"#ffffff\"/>\n";
 }
 
 void DocumentWriter::leftOutComments() {
@@ -104,8 +104,8 @@ void DocumentWriter::leftOutComments() {
       kinds += name;
       if (scene_.notDrawn.size() > 1 && number > 1) kinds += " (" + std::to_string(number) + ")";
     }
-    out_ += "<!-- " + XmlCommentText(std::to_string(count) + (count == 1 ? " entity" : " entities") +
-                                     " not drawn: " + kinds) +
+    out_ += "<!-- " +
+            XmlCommentText(std::to_string(count) + (count == 1 ? " entity" : " entities") + " not drawn: " + kinds) +
             " -->\n";
   }
   for (const std::string& note : scene_.notes) out_ += "<!-- " + XmlCommentText(note) + " -->\n";
@@ -113,9 +113,15 @@ void DocumentWriter::leftOutComments() {
 
 void DocumentWriter::item(const SvgItem& item) {
   switch (item.kind) {
-    case SvgItem::Kind::kPath: path(item); break;
-    case SvgItem::Kind::kText: text(item); break;
-    case SvgItem::Kind::kPoint: point(item); break;
+    case SvgItem::Kind::kPath:
+      path(item);
+      break;
+    case SvgItem::Kind::kText:
+      text(item);
+      break;
+    case SvgItem::Kind::kPoint:
+      point(item);
+      break;
   }
 }
 
@@ -143,13 +149,13 @@ void DocumentWriter::text(const SvgItem& item) {
   const double* m = shape.matrix;
   out_ += "<text xml:space=\"preserve\" font-size=\"" + length_(shape.height) + "\" fill=\"" +
           ColorIndexToSvg(item.colorIndex) + '"';
-  const bool plain = std::fabs(m[0] - 1) < 1e-12 && std::fabs(m[1]) < 1e-12 && std::fabs(m[2]) < 1e-12 &&
-                     std::fabs(m[3] - 1) < 1e-12;
+  const bool plain =
+      std::fabs(m[0] - 1) < 1e-12 && std::fabs(m[1]) < 1e-12 && std::fabs(m[2]) < 1e-12 && std::fabs(m[3] - 1) < 1e-12;
   if (plain) {
     out_ += " x=\"" + coordinate_(m[4]) + "\" y=\"" + coordinate_(m[5]) + '"';
   } else {
-    out_ += " transform=\"matrix(" + factor_(m[0]) + ' ' + factor_(m[1]) + ' ' + factor_(m[2]) + ' ' +
-            factor_(m[3]) + ' ' + coordinate_(m[4]) + ' ' + coordinate_(m[5]) + ")\"";
+    out_ += " transform=\"matrix(" + factor_(m[0]) + ' ' + factor_(m[1]) + ' ' + factor_(m[2]) + ' ' + factor_(m[3]) +
+            ' ' + coordinate_(m[4]) + ' ' + coordinate_(m[5]) + ")\"";
   }
   if (shape.anchor != nullptr) out_ += std::string(" text-anchor=\"") + shape.anchor + '"';
   if (shape.baseline != nullptr) out_ += std::string(" dominant-baseline=\"") + shape.baseline + '"';
@@ -175,10 +181,17 @@ void DocumentWriter::point(const SvgItem& item) {
         return;
       }
       break;
-    case 2: d = "M" + at(-half, 0) + " L" + at(half, 0) + " M" + at(0, -half) + " L" + at(0, half); break;
-    case 3: d = "M" + at(-half, -half) + " L" + at(half, half) + " M" + at(-half, half) + " L" + at(half, -half); break;
-    case 4: d = "M" + at(0, 0) + " L" + at(0, -half); break;
-    default: break;
+    case 2:
+      d = "M" + at(-half, 0) + " L" + at(half, 0) + " M" + at(0, -half) + " L" + at(0, half);
+      break;
+    case 3:
+      d = "M" + at(-half, -half) + " L" + at(half, half) + " M" + at(-half, half) + " L" + at(half, -half);
+      break;
+    case 4:
+      d = "M" + at(0, 0) + " L" + at(0, -half);
+      break;
+    default:
+      break;
   }
   if ((mode & 32) != 0) {
     d += (d.empty() ? "M" : " M") + at(-half, 0) + " A" + length_(half) + ' ' + length_(half) + " 0 1 0 " +

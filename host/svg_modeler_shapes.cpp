@@ -44,8 +44,10 @@ class EdgeRecorder : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
   Adesk::Boolean polyline(const Adesk::UInt32 count, const AcGePoint3d* points, const AcGeVector3d*,
                           Adesk::LongPtr) const override {
     for (Adesk::UInt32 i = 0; i < count; ++i) {
-      if (i == 0) path().moveTo(xform_ * points[i]);
-      else path().lineTo(xform_ * points[i]);
+      if (i == 0)
+        path().moveTo(xform_ * points[i]);
+      else
+        path().lineTo(xform_ * points[i]);
     }
     return false;
   }

@@ -34,8 +34,7 @@ class SvgPath {
   // The arc of center + u cos t + v sin t from t0 to t1 (either way round), seen from
   // above: an ellipse of the plan, exact as SVG arcs; sampled when seen edge on.
   // Joins the current point with a line when it does not start there.
-  void conicArcTo(const AcGePoint3d& center, const AcGeVector3d& u, const AcGeVector3d& v, double t0,
-                  double t1);
+  void conicArcTo(const AcGePoint3d& center, const AcGeVector3d& u, const AcGeVector3d& v, double t0, double t1);
   void close();
 
   bool empty() const { return commands_.empty(); }

@@ -1,8 +1,8 @@
 #include "host/svg_style.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <cmath>
-#include <strings.h>
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_entity.h"
@@ -86,13 +86,19 @@ SvgLook SvgStyleResolver::lookOf(const AcDbEntity& entity, const SvgInherited& i
   }
 
   switch (linetype(entity.linetypeId()).kind) {
-    case LinetypeKind::kByLayer: look.linetypeId = patternLinetype(onLayer.linetypeId); break;
-    case LinetypeKind::kByBlock: look.linetypeId = inherited.linetypeId; break;
-    case LinetypeKind::kPattern: look.linetypeId = entity.linetypeId(); break;
+    case LinetypeKind::kByLayer:
+      look.linetypeId = patternLinetype(onLayer.linetypeId);
+      break;
+    case LinetypeKind::kByBlock:
+      look.linetypeId = inherited.linetypeId;
+      break;
+    case LinetypeKind::kPattern:
+      look.linetypeId = entity.linetypeId();
+      break;
   }
   if (!look.linetypeId.isNull()) {
-    const double scale = usableScale(entity.linetypeScale()) * usableScale(db_.ltscale()) *
-                         usableScale(inherited.linetypeScale);
+    const double scale =
+        usableScale(entity.linetypeScale()) * usableScale(db_.ltscale()) * usableScale(inherited.linetypeScale);
     look.dashes = SvgDashArray(linetype(look.linetypeId).pattern, scale);
   }
   return look;

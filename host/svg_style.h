@@ -13,19 +13,19 @@ class AcDbEntity;
 // What the entities of a block take from the reference that shows them.
 struct SvgInherited {
   bool inBlock = false;
-  AcDbObjectId layerId;       // for entities on layer "0"
-  int colorIndex = 7;         // for colour by block
-  AcDbObjectId linetypeId;    // for linetype by block; null: continuous
-  double linetypeScale = 1.0; // the placement's scale
+  AcDbObjectId layerId;        // for entities on layer "0"
+  int colorIndex = 7;          // for colour by block
+  AcDbObjectId linetypeId;     // for linetype by block; null: continuous
+  double linetypeScale = 1.0;  // the placement's scale
 };
 
 struct SvgLook {
   bool invisible = false;
   bool layerOff = false;
   bool layerFrozen = false;
-  AcDbObjectId layerId;     // the layer it is drawn on
+  AcDbObjectId layerId;  // the layer it is drawn on
   int colorIndex = 7;
-  AcDbObjectId linetypeId;  // null: continuous
+  AcDbObjectId linetypeId;     // null: continuous
   std::vector<double> dashes;  // SVG dash array, empty for a solid line
 
   bool shown() const { return !invisible && !layerOff && !layerFrozen; }
@@ -37,8 +37,7 @@ class SvgStyleResolver {
 
   SvgLook lookOf(const AcDbEntity& entity, const SvgInherited& inherited);
   // What the entities placed by a block reference of this look take.
-  static SvgInherited inheritedFrom(const SvgLook& referenceLook, const SvgInherited& outer,
-                                    double placementScale);
+  static SvgInherited inheritedFrom(const SvgLook& referenceLook, const SvgInherited& outer, double placementScale);
 
  private:
   struct LayerInfo {

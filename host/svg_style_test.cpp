@@ -11,7 +11,7 @@ using Dashes = std::vector<double>;
 TEST(SvgStyleTest, DashArraysAlternateFromADash) {
   EXPECT_EQ(SvgDashArray({12, -18}, 1.0), (Dashes{12, 18}));
   EXPECT_EQ(SvgDashArray({0.5, -0.25, 0, -0.25}, 2.0), (Dashes{1, 0.5, 0.1, 0.5}));  // a dot: a short dash
-  EXPECT_EQ(SvgDashArray({-1, 2}, 1.0), (Dashes{0, 1, 2, 0}));  // opens with a gap
+  EXPECT_EQ(SvgDashArray({-1, 2}, 1.0), (Dashes{0, 1, 2, 0}));                       // opens with a gap
   EXPECT_EQ(SvgDashArray({1, 1, -1, -1, 3}, 1.0), (Dashes{2, 2, 3, 0}));
   EXPECT_TRUE(SvgDashArray({}, 1.0).empty());
   EXPECT_TRUE(SvgDashArray({2}, 1.0).empty());   // never a gap: solid

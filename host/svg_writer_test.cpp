@@ -297,7 +297,8 @@ TEST_F(SvgWriterTest, BlocksArePlacedAndCyclesStop) {
 
 TEST_F(SvgWriterTest, WritesTheFileWholeOrNotAtAll) {
   add(line(0, 0, 1, 1));
-  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / ("svg_writer_test_" + std::to_string(getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::path(::testing::TempDir()) / ("svg_writer_test_" + std::to_string(getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::string target = (folder / "plan.svg").string();

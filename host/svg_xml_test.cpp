@@ -9,8 +9,11 @@ namespace {
 TEST(SvgXmlTest, TextIsEscapedAndCleaned) {
   EXPECT_EQ(XmlEscape("a<b & \"c\" 'd' >"), "a&lt;b &amp; &quot;c&quot; &apos;d&apos; &gt;");
   EXPECT_EQ(XmlEscape("\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9");
-  EXPECT_EQ(XmlEscape("x\x01y\tz"), "xy\tz");                       // no control characters
-  EXPECT_EQ(XmlEscape("a\xFF" "b\xC3"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");  // broken UTF-8
+  EXPECT_EQ(XmlEscape("x\x01y\tz"), "xy\tz");  // no control characters
+  EXPECT_EQ(XmlEscape("a\xFF"
+                      "b\xC3"),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");                                                    // broken UTF-8
   EXPECT_EQ(XmlEscape("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // no surrogates
   EXPECT_EQ(XmlCommentText("a--b<-"), "a- -b<- ");
 }
@@ -27,7 +30,9 @@ TEST(SvgXmlTest, NumbersAreShortAndLocaleFree) {
 
 TEST(SvgXmlTest, DrawingCodesBecomeCharacters) {
   EXPECT_EQ(PlainText("%%c10 %%p0.1 45%%d %%uunder%%u 100%%% %%065 50%"),
-            "\xE2\x8C\x80" "10 \xC2\xB1" "0.1 45\xC2\xB0 under 100% A 50%");
+            "\xE2\x8C\x80"
+            "10 \xC2\xB1"
+            "0.1 45\xC2\xB0 under 100% A 50%");
 }
 
 }  // namespace

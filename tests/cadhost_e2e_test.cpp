@@ -16,9 +16,8 @@ TEST_F(CadHostTest, DrawnEntitiesSurviveSaveAndReopen) {
   ASSERT_EQ(drawn.status, 0) << drawn.out << drawn.err;
   std::unique_ptr<AcDbDatabase> saved = Load("drawn.dxf");
   ASSERT_NE(saved, nullptr);
-  EXPECT_EQ(ModelSpaceTypes(*saved),
-            (Types{"LINE", "LINE", "LINE", "LINE", "ARC", "ARC", "CIRCLE", "CIRCLE", "CIRCLE", "LWPOLYLINE", "POINT",
-                   "ELLIPSE", "SPLINE", "SPLINE"}));
+  EXPECT_EQ(ModelSpaceTypes(*saved), (Types{"LINE", "LINE", "LINE", "LINE", "ARC", "ARC", "CIRCLE", "CIRCLE", "CIRCLE",
+                                            "LWPOLYLINE", "POINT", "ELLIPSE", "SPLINE", "SPLINE"}));
 
   const HostRun reopened = Run({"-s", ScriptPath("list_all.scr"), "drawn.dxf"});
   ASSERT_EQ(reopened.status, 0) << reopened.out << reopened.err;
@@ -28,10 +27,10 @@ TEST_F(CadHostTest, DrawnEntitiesSurviveSaveAndReopen) {
 
   // The geometry the options asked for.
   const std::string listing = drawn.out;
-  EXPECT_NE(listing.find("  from point: 10.0000,0.0000,0.0000\n  to point: 10.0000,5.0000,0.0000\n"),
-            std::string::npos) << "Undo took the segment back";
-  EXPECT_NE(listing.find("  from point: 0.0000,5.0000,0.0000\n  to point: 0.0000,0.0000,0.0000\n"),
-            std::string::npos) << "Close ends at the first point";
+  EXPECT_NE(listing.find("  from point: 10.0000,0.0000,0.0000\n  to point: 10.0000,5.0000,0.0000\n"), std::string::npos)
+      << "Undo took the segment back";
+  EXPECT_NE(listing.find("  from point: 0.0000,5.0000,0.0000\n  to point: 0.0000,0.0000,0.0000\n"), std::string::npos)
+      << "Close ends at the first point";
   EXPECT_NE(listing.find("  center: 25.0000,0.0000,0.0000\n  radius: 5.0000\n  start angle: 0.0000\n"
                          "  end angle: 180.0000\n"),
             std::string::npos);
@@ -67,7 +66,8 @@ TEST_F(CadHostTest, SavedDrawingPassesTheOutsideAudit) {
 }
 
 TEST_F(CadHostTest, WrongKindOfAnswerStopsTheScriptWithItsLineNumber) {
-  const HostRun run = RunScript("LINE\n0,0\n; a comment counts as a line of the file\nbanana\n10,10\n\nSAVEAS\nx.dxf\n");
+  const HostRun run =
+      RunScript("LINE\n0,0\n; a comment counts as a line of the file\nbanana\n10,10\n\nSAVEAS\nx.dxf\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("script line 4: "), std::string::npos) << run.out;
   EXPECT_NE(run.err.find("script line 4: "), std::string::npos) << run.err;
@@ -118,9 +118,9 @@ TEST_F(CadHostTest, DrawingsThatCannotBeOpened) {
 
 TEST_F(CadHostTest, SaveKeepsTheFileNameAndSaveAsAsksBeforeReplacing) {
   const HostRun run = RunScript(
-      "LINE\n0,0\n1,0\n\nSAVEAS\nfirst\n"        // the extension is added
-      "CIRCLE\n0,0\n2\nSAVE\n"                    // to first.dxf again
-      "SAVEAS\nfirst.dxf\n"                       // exists: not replaced without a yes
+      "LINE\n0,0\n1,0\n\nSAVEAS\nfirst\n"  // the extension is added
+      "CIRCLE\n0,0\n2\nSAVE\n"             // to first.dxf again
+      "SAVEAS\nfirst.dxf\n"                // exists: not replaced without a yes
       "SAVEAS\nfirst.dxf\nyes\n"
       "GETVAR\nDWGNAME\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
@@ -142,15 +142,17 @@ TEST_F(CadHostTest, PointsAreTypedInTheUcs) {
   const std::vector<std::string> lines = ListedEntities(run.out);
   ASSERT_EQ(lines.size(), 3u) << run.out;
   EXPECT_NE(lines[0].find("from point: 100.0000,50.0000,0.0000\n  to point: 110.0000,50.0000,0.0000\n"),
-            std::string::npos) << lines[0];
+            std::string::npos)
+      << lines[0];
   EXPECT_NE(lines[1].find("from point: 100.0000,50.0000,0.0000\n  to point: 100.0000,60.0000,0.0000\n"),
-            std::string::npos) << lines[1];
+            std::string::npos)
+      << lines[1];
   EXPECT_NE(lines[2].find("to point: 1.0000,0.0000,0.0000\n"), std::string::npos) << lines[2];
 }
 
 TEST_F(CadHostTest, SvgOfARedRapidLineIsWellFormedAndDashed) {
-  const HostRun run = Run({"-s", WriteScript("svg.scr", "SVG\nrapid.svg\n"), std::string(HOST_SAMPLES) +
-                                                                              "/drawings/rapid_move.dxf"});
+  const HostRun run =
+      Run({"-s", WriteScript("svg.scr", "SVG\nrapid.svg\n"), std::string(HOST_SAMPLES) + "/drawings/rapid_move.dxf"});
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   const std::string svg = ReadFile(Path("rapid.svg"));
   ASSERT_FALSE(svg.empty()) << run.out;
@@ -159,8 +161,10 @@ TEST_F(CadHostTest, SvgOfARedRapidLineIsWellFormedAndDashed) {
                    svg.find("rgb(255,0,0)") != std::string::npos;
   EXPECT_TRUE(red) << svg;
   if (std::system("/usr/bin/python3 -c 'pass' >/dev/null 2>&1") == 0) {
-    const std::string check = "/usr/bin/python3 -c 'import sys, xml.dom.minidom; "
-                              "xml.dom.minidom.parse(sys.argv[1])' " + Quoted(Path("rapid.svg"));
+    const std::string check =
+        "/usr/bin/python3 -c 'import sys, xml.dom.minidom; "
+        "xml.dom.minidom.parse(sys.argv[1])' " +
+        Quoted(Path("rapid.svg"));
     EXPECT_EQ(std::system(check.c_str()), 0) << svg;
   }
 }

@@ -35,7 +35,7 @@ const char* const kRectangleAndCircle = "PLINE\n0,0\n30,0\n30,20\n0,20\nC\nCIRCL
 TEST_F(CadHostModelTest, SectionsOfABoxFollowItsOutline) {
   const HostRun run = RunScript(
       "BOX\n0,0\n10,20\n5\n"
-      "SECTION\nALL\n\nXY\n0,0,2\n"           // across, at Z 2
+      "SECTION\nALL\n\nXY\n0,0,2\n"            // across, at Z 2
       "SECTION\nALL\n\n4,0,0\n4,1,0\n4,0,1\n"  // the plane X = 4 by three points; the region is passed over
       "SECTION\n#C\n\nZX\n0,50,0\n"            // misses the box
       "LIST\nALL\n\n");
@@ -57,12 +57,12 @@ TEST_F(CadHostModelTest, SectionsOfABoxFollowItsOutline) {
 TEST_F(CadHostModelTest, RegionsFromCurvesAreCombined) {
   const HostRun run = RunScript(std::string(kRectangleAndCircle) +
                                 "REGION\nALL\n\n"
-                                "SUBTRACT\n30,5\n\n20,10\n\n"     // the circle out of the rectangle
+                                "SUBTRACT\n30,5\n\n20,10\n\n"  // the circle out of the rectangle
                                 "LIST\nALL\n\nSAVEAS\nholed.dxf\n"
                                 "BOX\n0,0\n10,10\n10\nBOX\n5,5\n15,15\n10\n"
                                 "BOX\n100,100\n101,101\n1\nBOX\n200,200\n201,201\n1\n"
-                                "INTERSECT\nC 4,4 16,16\n\n"     // the two boxes; the region has no partner
-                                "INTERSECT\n#12\n#13\n\n"       // apart: nothing is left
+                                "INTERSECT\nC 4,4 16,16\n\n"  // the two boxes; the region has no partner
+                                "INTERSECT\n#12\n#13\n\n"     // apart: nothing is left
                                 "LIST\nALL\n\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(Has(run.out, "\n2 loops extracted.\n2 Regions created.\n")) << run.out;
@@ -95,8 +95,8 @@ TEST_F(CadHostModelTest, UnionCombinesOnlyRegionsOfOnePlane) {
 
 TEST_F(CadHostModelTest, RegionOfLinesEndToEndLeavesStrayLines) {
   // The sample's three lines close a triangle; a fourth hangs off a corner.
-  const HostRun run = RunScript("LINE\n40,20\n60,20\n\nREGION\nALL\n\nSAVEAS\nout.dxf\n", false,
-                                Sample("rapid_move.dxf"));
+  const HostRun run =
+      RunScript("LINE\n40,20\n60,20\n\nREGION\nALL\n\nSAVEAS\nout.dxf\n", false, Sample("rapid_move.dxf"));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(Has(run.out, "\n1 loop extracted.\n1 Region created.\n")) << run.out;
   std::unique_ptr<AcDbDatabase> saved = Load("out.dxf");
@@ -106,8 +106,8 @@ TEST_F(CadHostModelTest, RegionOfLinesEndToEndLeavesStrayLines) {
 
 TEST_F(CadHostModelTest, ExtrusionsLeanByTheTaper) {
   const HostRun run = RunScript(
-      "PLINE\n0,0\n10,0\n10,10\n0,10\nC\nEXTRUDE\nL\n\n2\n45\n"   // a frustum, top 6 x 6
-      "CIRCLE\n50,0\n5\nEXTRUDE\nL\n\n-4\n\n"                    // a cylinder downwards
+      "PLINE\n0,0\n10,0\n10,10\n0,10\nC\nEXTRUDE\nL\n\n2\n45\n"     // a frustum, top 6 x 6
+      "CIRCLE\n50,0\n5\nEXTRUDE\nL\n\n-4\n\n"                       // a cylinder downwards
       "PLINE\n20,0\n30,0\n30,10\n20,10\nC\nEXTRUDE\nL\n\n10\n60\n"  // closes at 2.89: refused
       "LIST\nALL\n\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
@@ -125,8 +125,10 @@ TEST_F(CadHostModelTest, ExtrusionsLeanByTheTaper) {
 
 TEST_F(CadHostModelTest, ImportReadsStepSolidsAndRefusesOtherFiles) {
   std::ofstream(Path("damaged.step")) << "ISO-10303-21;\nHEADER;\nnonsense(\n";
-  const HostRun run = RunScript("IMPORT\nmissing.step\nIMPORT\ndamaged.step\nIMPORT\nrun.scr\nIMPORT\ncancel\n"
-                                "IMPORT\n" + Sample("block.step") + "\nLIST\nALL\n\nSAVEAS\nin.dxf\n");
+  const HostRun run = RunScript(
+      "IMPORT\nmissing.step\nIMPORT\ndamaged.step\nIMPORT\nrun.scr\nIMPORT\ncancel\n"
+      "IMPORT\n" +
+      Sample("block.step") + "\nLIST\nALL\n\nSAVEAS\nin.dxf\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(Has(run.out, "Nothing imported: cannot find the file \"missing.step\".")) << run.out;
   EXPECT_TRUE(Has(run.out, "Nothing imported: \"damaged.step\" is damaged")) << run.out;
@@ -141,13 +143,14 @@ TEST_F(CadHostModelTest, ImportReadsStepSolidsAndRefusesOtherFiles) {
 
 TEST_F(CadHostModelTest, OffsetGoesToTheSidePointedAt) {
   const HostRun run = RunScript(
-      "SETVAR\nPICKBOX\n1\n"                       // picks near the outline find it alone
+      "SETVAR\nPICKBOX\n1\n"  // picks near the outline find it alone
       "PLINE\n0,30\n30,30\n30,50\n0,50\nC\n"
-      "OFFSET\n2\n30,40\n40,40\n30,40\n20,40\n\n"   // out, then in
-      "OFFSET\n1\n#E\n0,20\n"                       // the red rapid move, to its upper left
-      "70,70\n"                                     // nothing there: asked again
-      "20,0\n20,-5\n\n"                             // the first line, downwards
-      "LIST\nALL\n\n", false, Sample("rapid_move.dxf"));
+      "OFFSET\n2\n30,40\n40,40\n30,40\n20,40\n\n"  // out, then in
+      "OFFSET\n1\n#E\n0,20\n"                      // the red rapid move, to its upper left
+      "70,70\n"                                    // nothing there: asked again
+      "20,0\n20,-5\n\n"                            // the first line, downwards
+      "LIST\nALL\n\n",
+      false, Sample("rapid_move.dxf"));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(Count(run.out, "No object found."), 1u) << run.out;
   const std::vector<std::string> outlines = Listed(run.out, "LWPOLYLINE");
@@ -160,8 +163,7 @@ TEST_F(CadHostModelTest, OffsetGoesToTheSidePointedAt) {
   // Right of the rapid move's travel, with its colour and linetype.
   EXPECT_TRUE(Has(lines[3], "  color: 1 (red)\n  linetype: \"ACAD_ISO03W100\"\n")) << lines[3];
   EXPECT_TRUE(Has(lines[3], "  from point: 39.5528,20.8944,0.0000\n")) << lines[3];
-  EXPECT_TRUE(Has(lines[4], "  from point: 0.0000,-1.0000,0.0000\n  to point: 40.0000,-1.0000,0.0000\n"))
-      << lines[4];
+  EXPECT_TRUE(Has(lines[4], "  from point: 0.0000,-1.0000,0.0000\n  to point: 40.0000,-1.0000,0.0000\n")) << lines[4];
 }
 
 TEST_F(CadHostModelTest, SolidsAndRegionsSurviveSavingAndAreDrawn) {
@@ -184,10 +186,11 @@ TEST_F(CadHostModelTest, SolidsAndRegionsSurviveSavingAndAreDrawn) {
   EXPECT_TRUE(Has(svg, "10 -20")) << "the box's far corner" << svg;
   EXPECT_TRUE(Has(svg, "A4 4")) << "the region's circle" << svg;
   if (std::system("/usr/bin/python3 -c 'import xml.etree.ElementTree' >/dev/null 2>&1") != 0) return;
-  const std::string command = "/usr/bin/python3 -c \"import sys, xml.etree.ElementTree as t; "
-                              "r = t.parse(sys.argv[1]).getroot(); "
-                              "print(len(r.findall('.//{http://www.w3.org/2000/svg}path')))\" " +
-                              Quoted(Path("model.svg")) + " >" + Quoted(Path("paths.txt")) + " 2>&1";
+  const std::string command =
+      "/usr/bin/python3 -c \"import sys, xml.etree.ElementTree as t; "
+      "r = t.parse(sys.argv[1]).getroot(); "
+      "print(len(r.findall('.//{http://www.w3.org/2000/svg}path')))\" " +
+      Quoted(Path("model.svg")) + " >" + Quoted(Path("paths.txt")) + " 2>&1";
   std::system(command.c_str());
   EXPECT_EQ(ReadFile(Path("paths.txt")), "4\n") << "one path for each entity, in a well-formed document";
 }

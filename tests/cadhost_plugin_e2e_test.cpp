@@ -113,9 +113,11 @@ TEST_F(CadHostTest, WindowCrossingAndPolygonSelectExactlyTheirEntities) {
       "PROBESEL\nW 0,0 5,9\n\n"
       "PROBESEL\nC 0,0 5,5\n\n"
       "PROBESEL\nWP 0,0 6,0 6,6 0,6\n\n"
-      "PROBESEL\nC 0,0 5,9\nR\n#" + layout.crossing + "\n\n"
-      "PROBESEL\n25,20\n\n"
-      "PROBESEL\nW 100,100 110,110\n\n",
+      "PROBESEL\nC 0,0 5,9\nR\n#" +
+          layout.crossing +
+          "\n\n"
+          "PROBESEL\n25,20\n\n"
+          "PROBESEL\nW 100,100 110,110\n\n",
       true, "layout.dxf");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find(Sorted({layout.inside})), std::string::npos) << run.out;

@@ -16,11 +16,16 @@ constexpr const char* kGroup = "HOSTPROBE";
 
 const char* StatusWord(int status) {
   switch (status) {
-    case RTNORM: return "normal";
-    case RTNONE: return "none";
-    case RTKWORD: return "keyword";
-    case RTCAN: return "cancelled";
-    default: return "error";
+    case RTNORM:
+      return "normal";
+    case RTNONE:
+      return "none";
+    case RTKWORD:
+      return "keyword";
+    case RTCAN:
+      return "cancelled";
+    default:
+      return "error";
   }
 }
 
@@ -43,12 +48,13 @@ constexpr UINT kProbeDialogId = 9100;
 constexpr int kNameEdit = 9101;
 constexpr int kPickButton = 9102;
 
-const DialogTemplateRegistration kProbeTemplate(kProbeDialogId, {"Probe", {
-    res::EditText(kNameEdit, "Name"),
-    res::PushButton(kPickButton, "Pick"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kProbeTemplate(kProbeDialogId, {"Probe",
+                                                                 {
+                                                                     res::EditText(kNameEdit, "Name"),
+                                                                     res::PushButton(kPickButton, "Pick"),
+                                                                     res::DefPushButton(IDOK, "OK"),
+                                                                     res::PushButton(IDCANCEL, "Cancel"),
+                                                                 }});
 
 class CProbeDialog : public CAcUiDialog {
  public:
@@ -79,7 +85,7 @@ class CProbeDialog : public CAcUiDialog {
 };
 
 BEGIN_MESSAGE_MAP(CProbeDialog, CAcUiDialog)
-  ON_BN_CLICKED(kPickButton, &CProbeDialog::OnPick)
+ON_BN_CLICKED(kPickButton, &CProbeDialog::OnPick)
 END_MESSAGE_MAP()
 
 void ProbeDialog() {
@@ -142,8 +148,7 @@ void AddCommand(const char* name, AcRxFunctionPtr function) {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg,
-                                                                                    void* appId) {
+extern "C" __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
   switch (msg) {
     case AcRx::kInitAppMsg:
       acrxDynamicLinker->unlockApplication(appId);

@@ -53,9 +53,10 @@ TEST_P(ScriptCaseTest, TranscriptMatches) {
 }
 
 std::string CaseName(const ::testing::TestParamInfo<std::string>& info) {
-  std::string name = fs::path(info.param).parent_path().parent_path().filename().string() + "_" +
-                     fs::path(info.param).stem().string();
-  std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  std::string name =
+      fs::path(info.param).parent_path().parent_path().filename().string() + "_" + fs::path(info.param).stem().string();
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 }
 

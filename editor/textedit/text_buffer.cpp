@@ -56,8 +56,8 @@ CVellumTextBuffer::CVellumTextBuffer() = default;
 
 CVellumTextBuffer::~CVellumTextBuffer() = default;
 
-void CVellumTextBuffer::CopyRange(int start_line, int start_column, int end_line, int end_column,
-                                  CString& text, const char* ending) const {
+void CVellumTextBuffer::CopyRange(int start_line, int start_column, int end_line, int end_column, CString& text,
+                                  const char* ending) const {
   text.Empty();
   if (!IsValidPosition(start_line, start_column) || !IsValidPosition(end_line, end_column)) return;
   TextPosition start{start_column, start_line};
@@ -67,8 +67,8 @@ void CVellumTextBuffer::CopyRange(int start_line, int start_column, int end_line
   text = CString(copy);
 }
 
-void CVellumTextBuffer::CollectRange(TextPosition& start, TextPosition& end, std::string_view ending,
-                                     std::string& text, std::vector<int>* line_breaks) const {
+void CVellumTextBuffer::CollectRange(TextPosition& start, TextPosition& end, std::string_view ending, std::string& text,
+                                     std::vector<int>* line_breaks) const {
   const LineRecord& first = lines_[static_cast<size_t>(start.line)];
   const LineRecord& last = lines_[static_cast<size_t>(end.line)];
   start.column = utf8_boundary::CharStart(first.text.get(), first.length, start.column);
@@ -90,8 +90,7 @@ void CVellumTextBuffer::CollectRange(TextPosition& start, TextPosition& end, std
   for (int line = start.line + 1; line <= end.line; ++line) {
     if (line_breaks != nullptr) line_breaks->push_back(static_cast<int>(text.size()));
     text.append(ending);
-    const size_t count = line == end.line ? static_cast<size_t>(end.column)
-                                          : static_cast<size_t>(LineLength(line));
+    const size_t count = line == end.line ? static_cast<size_t>(end.column) : static_cast<size_t>(LineLength(line));
     text.append(LineText(line), count);
   }
 }
@@ -140,8 +139,7 @@ BOOL CVellumTextBuffer::LoadFromFile(const char* path, int style) {
 BOOL CVellumTextBuffer::SaveToFile(const char* path, int style, BOOL clear_modified) {
   if (!line_ending::IsValidStyle(style)) style = line_ending_style_;
   AtomicFileWriter writer;
-  SaveResult result =
-      path == nullptr || *path == '\0' ? SaveResult::kCannotCreate : writer.Open(win::ToUnixPath(path));
+  SaveResult result = path == nullptr || *path == '\0' ? SaveResult::kCannotCreate : writer.Open(win::ToUnixPath(path));
   if (result == SaveResult::kSaved) {
     const std::string_view ending = line_ending::Bytes(style);
     const int count = LineCount();
@@ -254,8 +252,7 @@ void CVellumTextBuffer::DetachView(CTextBufferView* view) {
   if (found != views_.end()) views_.erase(found);
 }
 
-void CVellumTextBuffer::NotifyViews(CTextBufferView* source, const CPositionFixup* fixup, DWORD flags,
-                                    int line) {
+void CVellumTextBuffer::NotifyViews(CTextBufferView* source, const CPositionFixup* fixup, DWORD flags, int line) {
   // A view may detach itself while it is told.
   const std::vector<CTextBufferView*> views = views_;
   for (CTextBufferView* view : views) view->OnBufferChange(source, fixup, flags, line);
@@ -265,8 +262,8 @@ bool CVellumTextBuffer::IsValidPosition(int line, int column) const {
   return line >= 0 && line < LineCount() && column >= 0 && column <= LineLength(line);
 }
 
-BOOL CVellumTextBuffer::InsertRaw(CTextBufferView* view, int line, int column, const char* text,
-                                  int& end_line, int& end_column) {
+BOOL CVellumTextBuffer::InsertRaw(CTextBufferView* view, int line, int column, const char* text, int& end_line,
+                                  int& end_column) {
   if (read_only_ || text == nullptr || !IsValidPosition(line, column)) return FALSE;
   TextPosition end;
   if (!InsertLines(view, TextPosition{column, line}, SplitInsertedText(text), end)) return FALSE;
@@ -275,8 +272,8 @@ BOOL CVellumTextBuffer::InsertRaw(CTextBufferView* view, int line, int column, c
   return TRUE;
 }
 
-BOOL CVellumTextBuffer::InsertLines(CTextBufferView* view, TextPosition at,
-                                    const std::vector<std::string_view>& pieces, TextPosition& end) {
+BOOL CVellumTextBuffer::InsertLines(CTextBufferView* view, TextPosition at, const std::vector<std::string_view>& pieces,
+                                    TextPosition& end) {
   if (read_only_ || !IsValidPosition(at.line, at.column) || pieces.empty()) return FALSE;
   LineRecord& first = lines_[static_cast<size_t>(at.line)];
   const size_t tail_length = static_cast<size_t>(first.length - at.column);

@@ -87,10 +87,10 @@ class CVellumTextBuffer : public CCmdTarget {
 
   // Edits with undo. Both return FALSE, changing nothing, when the buffer is
   // read-only or a position lies outside the text.
-  BOOL InsertText(CTextBufferView* view, int line, int column, const char* text, int& end_line,
-                  int& end_column, int action = ActionUnknown);
-  BOOL DeleteText(CTextBufferView* view, int start_line, int start_column, int end_line,
-                  int end_column, int action = ActionUnknown);
+  BOOL InsertText(CTextBufferView* view, int line, int column, const char* text, int& end_line, int& end_column,
+                  int action = ActionUnknown);
+  BOOL DeleteText(CTextBufferView* view, int start_line, int start_column, int end_line, int end_column,
+                  int action = ActionUnknown);
 
   // Undo groups: one user action undoes as one step.
   void BeginUndoGroup(BOOL merge = FALSE);
@@ -113,10 +113,8 @@ class CVellumTextBuffer : public CCmdTarget {
 
  protected:
   // Raw edits: change the text and notify, record nothing.
-  BOOL InsertRaw(CTextBufferView* view, int line, int column, const char* text, int& end_line,
-                 int& end_column);
-  BOOL DeleteRaw(CTextBufferView* view, int start_line, int start_column, int end_line,
-                 int end_column);
+  BOOL InsertRaw(CTextBufferView* view, int line, int column, const char* text, int& end_line, int& end_column);
+  BOOL DeleteRaw(CTextBufferView* view, int start_line, int start_column, int end_line, int end_column);
 
  private:
   // A saved position that no undo or redo can reach again.

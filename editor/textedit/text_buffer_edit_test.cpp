@@ -103,7 +103,9 @@ TEST_F(TextBufferEdit, NeverSplitsAMultiByteCharacter) {
   ASSERT_TRUE(buffer_.DeleteText(&view_, 0, 2, 0, 6));
   EXPECT_EQ(Joined(buffer_), "XZ");
   // A stray continuation byte is a character of its own.
-  Fill({"a\x80" "b"});
+  Fill(
+      {"a\x80"
+       "b"});
   ASSERT_TRUE(buffer_.DeleteText(&view_, 0, 1, 0, 2));
   EXPECT_EQ(Joined(buffer_), "ab");
 }

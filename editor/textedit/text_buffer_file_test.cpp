@@ -37,9 +37,15 @@ class TextBufferFile : public ::testing::Test {
 };
 
 TEST_F(TextBufferFile, RoundTripsEveryStyleByteForByte) {
-  const Strings files = {"G00 X0\r\nG01 Y1\r\nM30",   "G00 X0\r\nG01 Y1\r\nM30\r\n", "G00 X0\nG01 Y1\nM30",
-                         "G00 X0\nG01 Y1\nM30\n",     "G00 X0\n\rG01 Y1\n\rM30",     "G00 X0\n\rG01 Y1\n\rM30\n\r",
-                         "\r\n\r\n",                  "\n\n",                        "\n\r\n\r"};
+  const Strings files = {"G00 X0\r\nG01 Y1\r\nM30",
+                         "G00 X0\r\nG01 Y1\r\nM30\r\n",
+                         "G00 X0\nG01 Y1\nM30",
+                         "G00 X0\nG01 Y1\nM30\n",
+                         "G00 X0\n\rG01 Y1\n\rM30",
+                         "G00 X0\n\rG01 Y1\n\rM30\n\r",
+                         "\r\n\r\n",
+                         "\n\n",
+                         "\n\r\n\r"};
   const std::string copy = folder_.File("copy.nc");
   for (const std::string& bytes : files) {
     ASSERT_TRUE(Load(bytes)) << bytes;

@@ -23,8 +23,7 @@ class ScratchFolder {
   }
   ~ScratchFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
@@ -105,9 +104,7 @@ class RecordingView : public CTextBufferView {
     notices.push_back({source, flags, line, fixup != nullptr});
     if (fixup != nullptr) fixup->Adjust(caret);
   }
-  void AfterEditAction(int action, const CString& text) override {
-    actions.emplace_back(action, text.str());
-  }
+  void AfterEditAction(int action, const CString& text) override { actions.emplace_back(action, text.str()); }
 
   std::vector<Notice> notices;
   std::vector<std::pair<int, std::string>> actions;

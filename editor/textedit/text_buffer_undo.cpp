@@ -5,8 +5,8 @@
 #include "editor/textedit/text_buffer.h"
 #include "editor/textedit/utf8_boundary.h"
 
-BOOL CVellumTextBuffer::InsertText(CTextBufferView* view, int line, int column, const char* text,
-                                   int& end_line, int& end_column, int action) {
+BOOL CVellumTextBuffer::InsertText(CTextBufferView* view, int line, int column, const char* text, int& end_line,
+                                   int& end_column, int action) {
   if (read_only_ || text == nullptr || !IsValidPosition(line, column)) return FALSE;
   column = utf8_boundary::CharStart(LineText(line), LineLength(line), column);
   if (!InsertRaw(view, line, column, text, end_line, end_column)) return FALSE;
@@ -127,8 +127,7 @@ BOOL CVellumTextBuffer::RedoStep(TextPosition& cursor) {
     if (record.IsInsertion()) {
       int end_line = 0;
       int end_column = 0;
-      if (!InsertRaw(nullptr, record.start.line, record.start.column, record.text.c_str(), end_line,
-                     end_column)) {
+      if (!InsertRaw(nullptr, record.start.line, record.start.column, record.text.c_str(), end_line, end_column)) {
         break;
       }
       cursor = record.end;

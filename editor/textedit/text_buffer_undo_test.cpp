@@ -96,8 +96,7 @@ TEST_F(TextBufferUndo, NewEditForgetsTheRedoPart) {
 
 TEST_F(TextBufferUndo, DeletedLinesComeBackExactly) {
   // A lone CR, a NUL and a CR LF inside a line must all survive the round trip.
-  const std::string files[] = {"a\r\r\nb\r\n", std::string("x\0y\r\n\0\r\nz", 9), "a\n\rb\r\nc\n\r",
-                               "G0\nG1\n"};
+  const std::string files[] = {"a\r\r\nb\r\n", std::string("x\0y\r\n\0\r\nz", 9), "a\n\rb\r\nc\n\r", "G0\nG1\n"};
   for (const std::string& bytes : files) {
     Load(bytes);
     const Strings before = Lines(buffer_);

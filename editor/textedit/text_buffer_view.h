@@ -23,8 +23,7 @@ class CTextBufferView {
 
   // A change of the buffer. source is the view that caused it (may be null);
   // fixup is null for notices that move no text; line is -1 for a reset.
-  virtual void OnBufferChange(CTextBufferView* source, const CPositionFixup* fixup, DWORD flags,
-                              int line) = 0;
+  virtual void OnBufferChange(CTextBufferView* source, const CPositionFixup* fixup, DWORD flags, int line) = 0;
 
   // An undo group closed by this view; text is the last record's text.
   virtual void AfterEditAction(int action, const CString& text) = 0;

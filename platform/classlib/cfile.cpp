@@ -20,47 +20,72 @@ namespace {
 
 int CauseFromErrno(int errno_value, int cause_if_unknown) {
   switch (errno_value) {
-    case ENOENT: return CFileException::fileNotFound;
+    case ENOENT:
+      return CFileException::fileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
-    case ELOOP: return CFileException::badPath;
+    case ELOOP:
+      return CFileException::badPath;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY: return CFileException::accessDenied;
+    case ETXTBSY:
+      return CFileException::accessDenied;
     case EMFILE:
-    case ENFILE: return CFileException::tooManyOpenFiles;
+    case ENFILE:
+      return CFileException::tooManyOpenFiles;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return CFileException::diskFull;
-    case EIO: return CFileException::hardIO;
+    case EFBIG:
+      return CFileException::diskFull;
+    case EIO:
+      return CFileException::hardIO;
     case EINVAL:
     case ESPIPE:
-    case EOVERFLOW: return cause_if_unknown == CFileException::genericException ? CFileException::badSeek : cause_if_unknown;
-    case EBADF: return CFileException::invalidFile;
-    case EBUSY: return CFileException::sharingViolation;
-    default: return cause_if_unknown;
+    case EOVERFLOW:
+      return cause_if_unknown == CFileException::genericException ? CFileException::badSeek : cause_if_unknown;
+    case EBADF:
+      return CFileException::invalidFile;
+    case EBUSY:
+      return CFileException::sharingViolation;
+    default:
+      return cause_if_unknown;
   }
 }
 
 const char* CauseText(int cause) {
   switch (cause) {
-    case CFileException::none: return "no error occurred";
-    case CFileException::fileNotFound: return "the file was not found";
-    case CFileException::badPath: return "all or part of the path is invalid";
-    case CFileException::tooManyOpenFiles: return "too many files are open";
-    case CFileException::accessDenied: return "access to the file was denied";
-    case CFileException::invalidFile: return "the file is not open";
-    case CFileException::removeCurrentDir: return "the current folder cannot be removed";
-    case CFileException::directoryFull: return "the folder is full";
-    case CFileException::badSeek: return "the file position could not be set";
-    case CFileException::hardIO: return "a hardware error occurred";
-    case CFileException::sharingViolation: return "the file is in use";
-    case CFileException::lockViolation: return "the file is locked";
-    case CFileException::diskFull: return "the disk is full";
-    case CFileException::endOfFile: return "the end of the file was reached";
-    default: return "an unexpected error occurred";
+    case CFileException::none:
+      return "no error occurred";
+    case CFileException::fileNotFound:
+      return "the file was not found";
+    case CFileException::badPath:
+      return "all or part of the path is invalid";
+    case CFileException::tooManyOpenFiles:
+      return "too many files are open";
+    case CFileException::accessDenied:
+      return "access to the file was denied";
+    case CFileException::invalidFile:
+      return "the file is not open";
+    case CFileException::removeCurrentDir:
+      return "the current folder cannot be removed";
+    case CFileException::directoryFull:
+      return "the folder is full";
+    case CFileException::badSeek:
+      return "the file position could not be set";
+    case CFileException::hardIO:
+      return "a hardware error occurred";
+    case CFileException::sharingViolation:
+      return "the file is in use";
+    case CFileException::lockViolation:
+      return "the file is locked";
+    case CFileException::diskFull:
+      return "the disk is full";
+    case CFileException::endOfFile:
+      return "the end of the file was reached";
+    default:
+      return "an unexpected error occurred";
   }
 }
 
@@ -75,8 +100,10 @@ BOOL ReportErrno(CFileException* error, LPCTSTR file_name, int cause_if_unknown)
 
 int PosixFlags(UINT open_flags) {
   int flags = O_RDONLY;
-  if (open_flags & CFile::modeReadWrite) flags = O_RDWR;
-  else if (open_flags & CFile::modeWrite) flags = O_WRONLY;
+  if (open_flags & CFile::modeReadWrite)
+    flags = O_RDWR;
+  else if (open_flags & CFile::modeWrite)
+    flags = O_WRONLY;
   if (open_flags & CFile::modeCreate) {
     flags |= O_CREAT;
     if (!(open_flags & CFile::modeNoTruncate)) flags |= O_TRUNC;
@@ -86,9 +113,12 @@ int PosixFlags(UINT open_flags) {
 
 const char* StreamMode(int posix_flags) {
   switch (posix_flags & O_ACCMODE) {
-    case O_WRONLY: return "wb";  // fdopen never truncates
-    case O_RDWR: return "r+b";
-    default: return "rb";
+    case O_WRONLY:
+      return "wb";  // fdopen never truncates
+    case O_RDWR:
+      return "r+b";
+    default:
+      return "rb";
   }
 }
 
@@ -102,8 +132,10 @@ CFileException::CFileException(int cause, LONG os_error, LPCTSTR file_name)
 CString CFileException::GetErrorMessage() const {
   if (m_cause == none) return CString();
   CString message;
-  if (m_strFileName.IsEmpty()) message.Format("%s.", CauseText(m_cause));
-  else message.Format("%s: %s.", m_strFileName.GetString(), CauseText(m_cause));
+  if (m_strFileName.IsEmpty())
+    message.Format("%s.", CauseText(m_cause));
+  else
+    message.Format("%s: %s.", m_strFileName.GetString(), CauseText(m_cause));
   return message;
 }
 

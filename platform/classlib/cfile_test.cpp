@@ -121,7 +121,8 @@ TEST_F(CFileTest, OpenFlagsCreateTruncateAndSeek) {
   WriteBytes("data.bin", "0123456789");
   {
     CFile file;
-    ASSERT_TRUE(file.Open(PathOf("data.bin").c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite));
+    ASSERT_TRUE(
+        file.Open(PathOf("data.bin").c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite));
     EXPECT_EQ(file.GetLength(), 10u);
     EXPECT_EQ(file.Seek(-3, CFile::end), 7u);
     char tail[4] = {};

@@ -148,9 +148,7 @@ class CList : public CObject {
     std::vector<TYPE> values;
   };
 
-  static POSITION ToPosition(const Node* node) {
-    return reinterpret_cast<POSITION>(const_cast<Node*>(node));
-  }
+  static POSITION ToPosition(const Node* node) { return reinterpret_cast<POSITION>(const_cast<Node*>(node)); }
   static Node* Valid(POSITION position) {
     ASSERT(position != nullptr);
     if (position == nullptr) classlib_detail::NullPositionFault();
@@ -165,8 +163,10 @@ class CList : public CObject {
   // Puts node between prev and next (either may be null at the ends).
   void Link(std::unique_ptr<Node> node, Node* prev, Node* next) {
     node->prev = prev;
-    if (next != nullptr) next->prev = node.get();
-    else tail_ = node.get();
+    if (next != nullptr)
+      next->prev = node.get();
+    else
+      tail_ = node.get();
     std::unique_ptr<Node>& owner = prev == nullptr ? head_ : prev->next;
     node->next = std::move(owner);
     owner = std::move(node);
@@ -177,8 +177,10 @@ class CList : public CObject {
     std::unique_ptr<Node>& owner = prev == nullptr ? head_ : prev->next;
     std::unique_ptr<Node> doomed = std::move(owner);
     owner = std::move(doomed->next);
-    if (owner) owner->prev = prev;
-    else tail_ = prev;
+    if (owner)
+      owner->prev = prev;
+    else
+      tail_ = prev;
     --count_;
   }
 

@@ -28,9 +28,7 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-int CCmdTarget::NotifyCode(UINT notify_code) {
-  return static_cast<int>((WM_NOTIFY << 16) | LowWord(notify_code));
-}
+int CCmdTarget::NotifyCode(UINT notify_code) { return static_cast<int>((WM_NOTIFY << 16) | LowWord(notify_code)); }
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UINT id) const {
   for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;

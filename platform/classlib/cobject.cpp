@@ -23,8 +23,7 @@ void Register(CRuntimeClass* runtime_class) {
 
 }  // namespace
 
-CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
-                                       nullptr,   nullptr,                            nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr, nullptr};
 static const AFX_CLASSINIT afx_init_CObject(RUNTIME_CLASS(CObject));
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* new_class) : registered_class(new_class) { Register(new_class); }
@@ -69,9 +68,7 @@ CObject* CRuntimeClass::CreateObject(LPCSTR class_name) {
 
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* target) const {
-  return GetRuntimeClass()->IsDerivedFrom(target);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* target) const { return GetRuntimeClass()->IsDerivedFrom(target); }
 
 BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 

@@ -11,10 +11,10 @@ class CObject;
 struct CRuntimeClass {
   LPCSTR m_lpszClassName;
   int m_nObjectSize;
-  UINT m_wSchema;                       // 0xFFFF unless the class is serial
-  CObject* (*m_pfnCreateObject)();      // null unless the class is dyncreate
-  CRuntimeClass* m_pBaseClass;          // null for CObject
-  CRuntimeClass* m_pNextClass;          // registry chain, filled at start-up
+  UINT m_wSchema;                   // 0xFFFF unless the class is serial
+  CObject* (*m_pfnCreateObject)();  // null unless the class is dyncreate
+  CRuntimeClass* m_pBaseClass;      // null for CObject
+  CRuntimeClass* m_pNextClass;      // registry chain, filled at start-up
 
   // The caller owns the new object; null when the class cannot be created.
   CObject* CreateObject() const;
@@ -61,9 +61,9 @@ CObject* AfxStaticDownCast(CRuntimeClass* target, CObject* object);
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)              \
- public:                                         \
-  static CRuntimeClass class##class_name;        \
+#define DECLARE_DYNAMIC(class_name)       \
+ public:                                  \
+  static CRuntimeClass class##class_name; \
   CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
@@ -72,25 +72,21 @@ CObject* AfxStaticDownCast(CRuntimeClass* target, CObject* object);
 
 #define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create_fn)            \
-  CRuntimeClass class_name::class##class_name = {#class_name,                              \
-                                                 static_cast<int>(sizeof(class_name)),     \
-                                                 schema,                                   \
-                                                 create_fn,                                \
-                                                 RUNTIME_CLASS(base_class_name),           \
-                                                 nullptr};                                 \
-  static const AFX_CLASSINIT afx_init_##class_name(RUNTIME_CLASS(class_name));             \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, create_fn)                                \
+  CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)), schema,   \
+                                                 create_fn,   RUNTIME_CLASS(base_class_name),       nullptr}; \
+  static const AFX_CLASSINIT afx_init_##class_name(RUNTIME_CLASS(class_name));                                \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                          \
-  CObject* class_name::CreateObject() { return new class_name; }                  \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)         \
+  CObject* class_name::CreateObject() { return new class_name; } \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)                     \
-  CObject* class_name::CreateObject() { return new class_name; }                  \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, schema)    \
+  CObject* class_name::CreateObject() { return new class_name; } \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, class_name::CreateObject)
 
 #define DYNAMIC_DOWNCAST(class_name, object) \

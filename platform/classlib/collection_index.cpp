@@ -6,8 +6,7 @@
 namespace classlib_detail {
 
 void IndexFault(const char* collection, long long index, std::size_t size) {
-  std::fprintf(stderr, "%s: index %lld outside 0..%lld\n", collection, index,
-               static_cast<long long>(size) - 1);
+  std::fprintf(stderr, "%s: index %lld outside 0..%lld\n", collection, index, static_cast<long long>(size) - 1);
   std::abort();
 }
 

@@ -26,15 +26,16 @@ class CCycleNamesDlg : public CDialog {
   }
 };
 
-const DialogTemplateRegistration kCycleNamesTemplate(CCycleNamesDlg::IDD, {"사용자 cycle 이름", {
-    res::EditText(429, "사용자 cycle 1"),
-    res::EditText(430, "사용자 cycle 2"),
-    res::EditText(431, "사용자 cycle 3"),
-    res::EditText(432, "사용자 cycle 4"),
-    res::EditText(433, "사용자 cycle 5"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kCycleNamesTemplate(CCycleNamesDlg::IDD, {"사용자 cycle 이름",
+                                                                           {
+                                                                               res::EditText(429, "사용자 cycle 1"),
+                                                                               res::EditText(430, "사용자 cycle 2"),
+                                                                               res::EditText(431, "사용자 cycle 3"),
+                                                                               res::EditText(432, "사용자 cycle 4"),
+                                                                               res::EditText(433, "사용자 cycle 5"),
+                                                                               res::DefPushButton(IDOK, "OK"),
+                                                                               res::PushButton(IDCANCEL, "Cancel"),
+                                                                           }});
 
 class CSettingsDlg : public CDialog {
  public:
@@ -82,21 +83,22 @@ class CSettingsDlg : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(CSettingsDlg, CDialog)
-  ON_BN_CLICKED(443, &CSettingsDlg::OnConvToArc)
-  ON_BN_CLICKED(592, &CSettingsDlg::OnCycleNames)
+ON_BN_CLICKED(443, &CSettingsDlg::OnConvToArc)
+ON_BN_CLICKED(592, &CSettingsDlg::OnCycleNames)
 END_MESSAGE_MAP()
 
-const DialogTemplateRegistration kSettingsTemplate(CSettingsDlg::IDD, {"환경설정", {
-    res::EditText(385, "환경 directory"),
-    res::EditText(388, "문서 편집기"),
-    res::EditText(387, "도형연결공차"),
-    res::EditText(386, "Ncdata directory"),
-    res::CheckBox(443, "타원, 스프라인 -> 원호"),
-    res::EditText(429, ""),
-    res::PushButton(592, "사용자 cycle 이름"),
-    res::DefPushButton(IDOK, "저장"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kSettingsTemplate(CSettingsDlg::IDD, {"환경설정",
+                                                                       {
+                                                                           res::EditText(385, "환경 directory"),
+                                                                           res::EditText(388, "문서 편집기"),
+                                                                           res::EditText(387, "도형연결공차"),
+                                                                           res::EditText(386, "Ncdata directory"),
+                                                                           res::CheckBox(443, "타원, 스프라인 -> 원호"),
+                                                                           res::EditText(429, ""),
+                                                                           res::PushButton(592, "사용자 cycle 이름"),
+                                                                           res::DefPushButton(IDOK, "저장"),
+                                                                           res::PushButton(IDCANCEL, "Cancel"),
+                                                                       }});
 
 struct ScriptRun {
   explicit ScriptRun(const std::string& script) : input(script), driver(input, transcript, "test") {

@@ -12,24 +12,26 @@ namespace {
 
 constexpr UINT kTemplate = 902;
 
-const DialogTemplateRegistration kControlsTemplate(kTemplate, {"Controls", {
-    res::EditText(322, "번호"),
-    res::EditText(323, "장보정", ES_READONLY),
-    res::EditText(324, "count", ES_NUMBER),
-    res::RadioButton(4006, "ON"),
-    res::RadioButton(4007, "Left"),
-    res::RadioButton(386, "Single", WS_GROUP),
-    res::RadioButton(387, "Chain"),
-    res::CheckBox(325, "공구 장보정"),
-    res::ComboBox(258, "가공방법", CBS_DROPDOWNLIST, {"라운드 윤곽", "윤곽", "양방향 직선"}),
-    res::ListBox(313, "toolpaths", 0, {"Pocket", "Profile", "Drill"}),
-    res::ListBox(316, "chosen"),
-    res::ListView(500, "rows", LVS_SINGLESEL),
-    res::Hidden(res::PushButton(600, "hidden")),
-    res::BitmapButton(271, "F20.0-0.0-50.0"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kControlsTemplate(
+    kTemplate, {"Controls",
+                {
+                    res::EditText(322, "번호"),
+                    res::EditText(323, "장보정", ES_READONLY),
+                    res::EditText(324, "count", ES_NUMBER),
+                    res::RadioButton(4006, "ON"),
+                    res::RadioButton(4007, "Left"),
+                    res::RadioButton(386, "Single", WS_GROUP),
+                    res::RadioButton(387, "Chain"),
+                    res::CheckBox(325, "공구 장보정"),
+                    res::ComboBox(258, "가공방법", CBS_DROPDOWNLIST, {"라운드 윤곽", "윤곽", "양방향 직선"}),
+                    res::ListBox(313, "toolpaths", 0, {"Pocket", "Profile", "Drill"}),
+                    res::ListBox(316, "chosen"),
+                    res::ListView(500, "rows", LVS_SINGLESEL),
+                    res::Hidden(res::PushButton(600, "hidden")),
+                    res::BitmapButton(271, "F20.0-0.0-50.0"),
+                    res::DefPushButton(IDOK, "OK"),
+                    res::PushButton(IDCANCEL, "Cancel"),
+                }});
 
 class CControlsDlg : public CDialog {
  public:
@@ -65,7 +67,9 @@ class CControlsDlg : public CDialog {
     from->GetText(from->GetCurSel(), name);
     m_chosen.AddString(name);
   }
-  void OnPattern() { log.push_back("pattern " + std::to_string(static_cast<CComboBox*>(GetDlgItem(258))->GetCurSel())); }
+  void OnPattern() {
+    log.push_back("pattern " + std::to_string(static_cast<CComboBox*>(GetDlgItem(258))->GetCurSel()));
+  }
   void OnSide(UINT id) { log.push_back("side " + std::to_string(id)); }
   void OnRowClick(NMHDR* header, LRESULT*) {
     log.push_back("click row " + std::to_string(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem));
@@ -77,14 +81,14 @@ class CControlsDlg : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(CControlsDlg, CDialog)
-  ON_EN_CHANGE(322, &CControlsDlg::OnToolNumberChanged)
-  ON_EN_KILLFOCUS(322, &CControlsDlg::OnToolNumberLeft)
-  ON_BN_CLICKED(325, &CControlsDlg::OnLengthOffset)
-  ON_LBN_DBLCLK(313, &CControlsDlg::OnChoose)
-  ON_CBN_SELCHANGE(258, &CControlsDlg::OnPattern)
-  ON_CONTROL_RANGE(BN_CLICKED, 4006, 4007, &CControlsDlg::OnSide)
-  ON_NOTIFY(NM_CLICK, 500, &CControlsDlg::OnRowClick)
-  ON_NOTIFY(NM_DBLCLK, 500, &CControlsDlg::OnRowDblclk)
+ON_EN_CHANGE(322, &CControlsDlg::OnToolNumberChanged)
+ON_EN_KILLFOCUS(322, &CControlsDlg::OnToolNumberLeft)
+ON_BN_CLICKED(325, &CControlsDlg::OnLengthOffset)
+ON_LBN_DBLCLK(313, &CControlsDlg::OnChoose)
+ON_CBN_SELCHANGE(258, &CControlsDlg::OnPattern)
+ON_CONTROL_RANGE(BN_CLICKED, 4006, 4007, &CControlsDlg::OnSide)
+ON_NOTIFY(NM_CLICK, 500, &CControlsDlg::OnRowClick)
+ON_NOTIFY(NM_DBLCLK, 500, &CControlsDlg::OnRowDblclk)
 END_MESSAGE_MAP()
 
 class ControlsTest : public ::testing::Test {

@@ -13,9 +13,7 @@ namespace {
 
 std::string_view ViewOf(const char* text) { return text == nullptr ? std::string_view() : std::string_view(text); }
 
-bool IsAsciiSpace(char ch) {
-  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
+bool IsAsciiSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f'; }
 
 char AsciiUpper(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
 char AsciiLower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
@@ -25,9 +23,12 @@ char AsciiLower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(c
 size_t CharLength(std::string_view text, size_t index) {
   const auto lead = static_cast<unsigned char>(text[index]);
   size_t length = 1;
-  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  else if (lead >= 0xE0) length = 3;
-  else if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4;
+  else if (lead >= 0xE0)
+    length = 3;
+  else if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2;
   if (length == 1 || index + length > text.size()) return 1;
   for (size_t i = 1; i < length; ++i) {
     if ((static_cast<unsigned char>(text[index + i]) & 0xC0) != 0x80) return 1;

@@ -40,8 +40,7 @@ TEST(CStringFormat, LongOutputAndSelfReference) {
 
 TEST(CStringFormat, DecimalPointIgnoresProcessLocale) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
-      std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
     GTEST_SKIP() << "no locale with a decimal comma installed";
   }
   CString text;

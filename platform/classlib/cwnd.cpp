@@ -28,13 +28,20 @@ using afx::WindowRecord;
 
 std::unique_ptr<CWnd> MakeTemporary(WindowKind kind) {
   switch (kind) {
-    case WindowKind::kEdit: return std::make_unique<CEdit>();
-    case WindowKind::kButton: return std::make_unique<CButton>();
-    case WindowKind::kComboBox: return std::make_unique<CComboBox>();
-    case WindowKind::kListBox: return std::make_unique<CListBox>();
-    case WindowKind::kListCtrl: return std::make_unique<CListCtrl>();
-    case WindowKind::kStatic: return std::make_unique<CStatic>();
-    default: return std::make_unique<CWnd>();
+    case WindowKind::kEdit:
+      return std::make_unique<CEdit>();
+    case WindowKind::kButton:
+      return std::make_unique<CButton>();
+    case WindowKind::kComboBox:
+      return std::make_unique<CComboBox>();
+    case WindowKind::kListBox:
+      return std::make_unique<CListBox>();
+    case WindowKind::kListCtrl:
+      return std::make_unique<CListCtrl>();
+    case WindowKind::kStatic:
+      return std::make_unique<CStatic>();
+    default:
+      return std::make_unique<CWnd>();
   }
 }
 
@@ -289,8 +296,7 @@ UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const {
 }
 
 void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) {
-  const std::string text =
-      bSigned ? std::to_string(static_cast<int>(nValue)) : std::to_string(nValue);
+  const std::string text = bSigned ? std::to_string(static_cast<int>(nValue)) : std::to_string(nValue);
   SetDlgItemText(nID, text.c_str());
 }
 
@@ -338,9 +344,7 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
   return ui::Ui().MessageBox(lpszText != nullptr ? lpszText : "", caption, nType);
 }
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return WindowProc(message, wParam, lParam);
-}
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (Record() == nullptr) return FALSE;

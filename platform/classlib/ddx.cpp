@@ -282,9 +282,7 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
 
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) { ExchangeComboString(pDX, nIDC, value, false); }
 
-void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
-  ExchangeComboString(pDX, nIDC, value, true);
-}
+void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) { ExchangeComboString(pDX, nIDC, value, true); }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
   WindowRecord* control = Prepare(pDX, nIDC, false);
@@ -299,9 +297,7 @@ void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value) { ExchangeListString(pDX, nIDC, value, false); }
 
-void DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
-  ExchangeListString(pDX, nIDC, value, true);
-}
+void DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value) { ExchangeListString(pDX, nIDC, value, true); }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
   if (rControl.m_hWnd != nullptr) return;
@@ -346,7 +342,8 @@ void DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars) {
   if (pDX->Failed()) return;
   if (!pDX->m_bSaveAndValidate) {
     WindowRecord* control = DialogControl(pDX, pDX->m_idLastControl);
-    if (control != nullptr && (control->kind == afx::WindowKind::kEdit || control->kind == afx::WindowKind::kComboBox)) {
+    if (control != nullptr &&
+        (control->kind == afx::WindowKind::kEdit || control->kind == afx::WindowKind::kComboBox)) {
       control->limit = nChars;
     }
     return;

@@ -12,20 +12,22 @@ namespace {
 
 constexpr UINT kTemplate = 901;
 
-const DialogTemplateRegistration kExchangeTemplate(kTemplate, {"Exchange", {
-    res::EditText(10, "a"),
-    res::EditText(11, "b"),
-    res::EditText(12, "c"),
-    res::CheckBox(20, "check"),
-    res::RadioButton(21, "r1"),
-    res::RadioButton(22, "r2"),
-    res::RadioButton(23, "r3"),
-    res::RadioButton(24, "s1", WS_GROUP),
-    res::RadioButton(25, "s2"),
-    res::ComboBox(30, "dropdown", CBS_DROPDOWN, {"Alpha", "Beta"}),
-    res::ComboBox(31, "droplist", CBS_DROPDOWNLIST, {"One", "Two", "Three"}),
-    res::ListBox(32, "list", 0, {"x1", "x2"}),
-}});
+const DialogTemplateRegistration kExchangeTemplate(
+    kTemplate, {"Exchange",
+                {
+                    res::EditText(10, "a"),
+                    res::EditText(11, "b"),
+                    res::EditText(12, "c"),
+                    res::CheckBox(20, "check"),
+                    res::RadioButton(21, "r1"),
+                    res::RadioButton(22, "r2"),
+                    res::RadioButton(23, "r3"),
+                    res::RadioButton(24, "s1", WS_GROUP),
+                    res::RadioButton(25, "s2"),
+                    res::ComboBox(30, "dropdown", CBS_DROPDOWN, {"Alpha", "Beta"}),
+                    res::ComboBox(31, "droplist", CBS_DROPDOWNLIST, {"One", "Two", "Three"}),
+                    res::ListBox(32, "list", 0, {"x1", "x2"}),
+                }});
 
 class CExchangeDlg : public CDialog {
  public:
@@ -245,7 +247,7 @@ TEST_F(DataExchangeTest, ButtonsAndListsExchangeTheirState) {
   dlg.UpdateData(FALSE);
   EXPECT_EQ((dlg.GetDlgItemText(30, text), text), "Beta");
   EXPECT_EQ(dlg.GetCheckedRadioButton(21, 23), 0);  // -1 clears the group
-  EXPECT_EQ(dlg.IsDlgButtonChecked(25), 1u);         // and only that group
+  EXPECT_EQ(dlg.IsDlgButtonChecked(25), 1u);        // and only that group
 }
 
 }  // namespace

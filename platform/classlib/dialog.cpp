@@ -10,8 +10,8 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_COMMAND(IDOK, &CDialog::OnOK)
-  ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
 namespace {
@@ -21,12 +21,18 @@ using afx::WindowRecord;
 
 WindowKind WindowKindOf(DialogControlKind kind) {
   switch (kind) {
-    case DialogControlKind::kEdit: return WindowKind::kEdit;
-    case DialogControlKind::kButton: return WindowKind::kButton;
-    case DialogControlKind::kComboBox: return WindowKind::kComboBox;
-    case DialogControlKind::kListBox: return WindowKind::kListBox;
-    case DialogControlKind::kListView: return WindowKind::kListCtrl;
-    case DialogControlKind::kStatic: break;
+    case DialogControlKind::kEdit:
+      return WindowKind::kEdit;
+    case DialogControlKind::kButton:
+      return WindowKind::kButton;
+    case DialogControlKind::kComboBox:
+      return WindowKind::kComboBox;
+    case DialogControlKind::kListBox:
+      return WindowKind::kListBox;
+    case DialogControlKind::kListView:
+      return WindowKind::kListCtrl;
+    case DialogControlKind::kStatic:
+      break;
   }
   return WindowKind::kStatic;
 }
@@ -38,8 +44,7 @@ std::unique_ptr<WindowRecord> BuildDialogWindow(const DialogTemplate& dialog_tem
                                                dialog_template.caption);
   for (const ControlTemplate& item : dialog_template.controls) {
     const WindowKind kind = WindowKindOf(item.kind);
-    auto control =
-        std::make_unique<WindowRecord>(kind, item.id, item.style, ShowsLabelAsText(kind) ? item.label : "");
+    auto control = std::make_unique<WindowRecord>(kind, item.id, item.style, ShowsLabelAsText(kind) ? item.label : "");
     control->label = item.label;
     control->visible = (item.style & WS_VISIBLE) != 0;
     for (const std::string& entry : item.items) control->entries.push_back({entry, 0, false});
@@ -49,8 +54,7 @@ std::unique_ptr<WindowRecord> BuildDialogWindow(const DialogTemplate& dialog_tem
 }
 
 bool CanTakeFocus(const WindowRecord& control) {
-  return control.visible && control.enabled && (control.style & WS_TABSTOP) != 0 &&
-         control.kind != WindowKind::kStatic;
+  return control.visible && control.enabled && (control.style & WS_TABSTOP) != 0 && control.kind != WindowKind::kStatic;
 }
 
 }  // namespace

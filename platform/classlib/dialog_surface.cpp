@@ -54,12 +54,15 @@ std::string ValueOf(const WindowRecord& control) {
   switch (control.kind) {
     case WindowKind::kEdit:
       return (control.style & ES_PASSWORD) ? std::string(control.text.size(), '*') : control.text;
-    case WindowKind::kComboBox: return control.ShownText();
+    case WindowKind::kComboBox:
+      return control.ShownText();
     case WindowKind::kListBox:
-    case WindowKind::kListCtrl: return SelectedText(control);
+    case WindowKind::kListCtrl:
+      return SelectedText(control);
     case WindowKind::kButton:
       return control.IsCheckBox() || control.IsRadioButton() ? std::to_string(control.check) : std::string();
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -73,8 +76,8 @@ std::vector<std::string> ItemsOf(const WindowRecord& control) {
 ui::ControlInfo InfoOf(const WindowRecord& control) {
   ui::ControlInfo info;
   info.id = control.id;
-  info.label = control.kind == WindowKind::kButton || control.kind == WindowKind::kStatic ? control.text
-                                                                                            : control.label;
+  info.label =
+      control.kind == WindowKind::kButton || control.kind == WindowKind::kStatic ? control.text : control.label;
   info.kind = control.KindName();
   info.value = ValueOf(control);
   info.enabled = control.enabled;

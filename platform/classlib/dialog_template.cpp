@@ -68,8 +68,8 @@ ControlTemplate ComboBox(int id, std::string label, DWORD style, std::vector<std
 }
 
 ControlTemplate ListBox(int id, std::string label, DWORD style, std::vector<std::string> items) {
-  ControlTemplate item = Make(id, DialogControlKind::kListBox, std::move(label),
-                          WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | style);
+  ControlTemplate item =
+      Make(id, DialogControlKind::kListBox, std::move(label), WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | style);
   item.items = std::move(items);
   return item;
 }

@@ -106,8 +106,8 @@ bool CFileDialog::Accept(const std::string& answer, ui::FileDialogRequest* reque
   }
   if (!path.has_extension() && !request->default_ext.empty()) path += "." + request->default_ext;
   if (!IsFolder(path.parent_path())) {
-    ui::Ui().MessageBox(path.parent_path().string() + "\nPath does not exist.\nCheck the path and try again.",
-                        title, MB_OK | MB_ICONWARNING);
+    ui::Ui().MessageBox(path.parent_path().string() + "\nPath does not exist.\nCheck the path and try again.", title,
+                        MB_OK | MB_ICONWARNING);
     return false;
   }
   if (open_ && (m_ofn.Flags & OFN_FILEMUSTEXIST) && !Exists(path)) {

@@ -27,7 +27,7 @@ struct OPENFILENAME {
   HWND hwndOwner = nullptr;
   LPCTSTR lpstrFilter = nullptr;  // pairs of texts, each ended by a zero, the list by two
   DWORD nFilterIndex = 1;
-  LPTSTR lpstrFile = nullptr;     // in: proposed name; out: the chosen path
+  LPTSTR lpstrFile = nullptr;  // in: proposed name; out: the chosen path
   DWORD nMaxFile = 0;
   LPTSTR lpstrFileTitle = nullptr;
   DWORD nMaxFileTitle = 0;

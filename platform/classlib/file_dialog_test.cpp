@@ -52,8 +52,9 @@ TEST_F(FileDialogTest, SaveAsksBeforeReplacingAndAddsTheDefaultExtension) {
   ASSERT_EQ(dlg.DoModal(), IDOK);
   EXPECT_EQ(dlg.GetPathName(), (folder / "out.nc").c_str());
   // The first answer met the default No; the second was confirmed.
-  EXPECT_NE(transcript.str().find("[Confirm Save As] out.nc already exists.\nDo you want to replace it? {yes no*} -> no"),
-            std::string::npos)
+  EXPECT_NE(
+      transcript.str().find("[Confirm Save As] out.nc already exists.\nDo you want to replace it? {yes no*} -> no"),
+      std::string::npos)
       << transcript.str();
   EXPECT_NE(transcript.str().find("{yes no*} -> yes"), std::string::npos);
 }

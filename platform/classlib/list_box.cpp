@@ -9,9 +9,7 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 namespace {
 
-bool IsMultiple(const afx::WindowRecord& record) {
-  return (record.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
-}
+bool IsMultiple(const afx::WindowRecord& record) { return (record.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
 
 }  // namespace
 

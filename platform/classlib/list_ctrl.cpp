@@ -16,9 +16,7 @@ bool ValidRow(const WindowRecord* record, int item) {
   return record != nullptr && item >= 0 && item < static_cast<int>(record->rows.size());
 }
 
-POSITION PositionOf(int index) {
-  return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(index + 1));
-}
+POSITION PositionOf(int index) { return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(index + 1)); }
 
 int NextSelected(const WindowRecord& record, int after) {
   for (int i = after + 1; i < static_cast<int>(record.rows.size()); ++i) {
@@ -101,9 +99,7 @@ int CListCtrl::GetColumnCount() const {
   return record != nullptr ? static_cast<int>(record->columns.size()) : 0;
 }
 
-int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem) {
-  return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
-}
+int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem) { return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0); }
 
 int CListCtrl::InsertItem(const LVITEM* pItem) {
   if (pItem == nullptr) return -1;

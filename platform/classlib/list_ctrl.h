@@ -12,8 +12,7 @@ class CListCtrl : public CWnd {
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   // Columns.
-  int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                   int nSubItem = -1);
+  int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
   int InsertColumn(int nCol, const LVCOLUMN* pColumn);
   BOOL DeleteColumn(int nCol);
   int GetColumnWidth(int nCol) const;
@@ -23,8 +22,7 @@ class CListCtrl : public CWnd {
   // Rows. Indexes past the end append.
   int InsertItem(int nItem, LPCTSTR lpszItem);
   int InsertItem(const LVITEM* pItem);
-  int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                 LPARAM lParam);
+  int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
   BOOL DeleteItem(int nItem);
   BOOL DeleteAllItems();
   int GetItemCount() const;

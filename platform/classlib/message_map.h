@@ -92,29 +92,28 @@ BOOL MessageThunk(CCmdTarget& target, MessageArgs& args) {
 
 }  // namespace afx
 
-#define DECLARE_MESSAGE_MAP()                     \
- protected:                                       \
-  static const AFX_MSGMAP* GetThisMessageMap();   \
+#define DECLARE_MESSAGE_MAP()                   \
+ protected:                                     \
+  static const AFX_MSGMAP* GetThisMessageMap(); \
   const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                     \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                \
-    using ThisClass [[maybe_unused]] = theClass;                                   \
-    using TheBaseClass = baseClass;                                                \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
+    using TheBaseClass = baseClass;                                                 \
     static const AFX_MSGMAP_ENTRY kEntries[] = {
-
-#define END_MESSAGE_MAP()                                             \
-  {0, 0, 0, 0, nullptr}                                               \
-  }                                                                   \
-  ;                                                                   \
+#define END_MESSAGE_MAP()                                                          \
+  { 0, 0, 0, 0, nullptr }                                                          \
+  }                                                                                \
+  ;                                                                                \
   static const AFX_MSGMAP kMap = {&TheBaseClass::GetThisMessageMap, &kEntries[0]}; \
-  return &kMap;                                                       \
+  return &kMap;                                                                    \
   }
 
-#define AFX_MAP_ENTRY(message, code, first, last, thunk, memberFxn)                              \
-  {static_cast<UINT>(message), static_cast<UINT>(code), static_cast<UINT>(first),               \
-   static_cast<UINT>(last), &::afx::thunk<ThisClass, memberFxn>},
+#define AFX_MAP_ENTRY(message, code, first, last, thunk, memberFxn)                                        \
+  {static_cast<UINT>(message), static_cast<UINT>(code), static_cast<UINT>(first), static_cast<UINT>(last), \
+   &::afx::thunk<ThisClass, memberFxn>},
 
 #define ON_COMMAND(id, memberFxn) AFX_MAP_ENTRY(WM_COMMAND, CN_COMMAND, id, id, CommandThunk, memberFxn)
 #define ON_COMMAND_EX(id, memberFxn) AFX_MAP_ENTRY(WM_COMMAND, CN_COMMAND, id, id, CommandExThunk, memberFxn)
@@ -152,8 +151,7 @@ BOOL MessageThunk(CCmdTarget& target, MessageArgs& args) {
 #define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
 #define ON_STN_DBLCLK(id, memberFxn) ON_CONTROL(STN_DBLCLK, id, memberFxn)
 
-#define ON_NOTIFY(code, id, memberFxn) \
-  AFX_MAP_ENTRY(WM_NOTIFY, static_cast<WORD>(code), id, id, NotifyThunk, memberFxn)
+#define ON_NOTIFY(code, id, memberFxn) AFX_MAP_ENTRY(WM_NOTIFY, static_cast<WORD>(code), id, id, NotifyThunk, memberFxn)
 #define ON_NOTIFY_RANGE(code, first, last, memberFxn) \
   AFX_MAP_ENTRY(WM_NOTIFY, static_cast<WORD>(code), first, last, NotifyRangeThunk, memberFxn)
 

@@ -18,8 +18,8 @@ class CBaseTarget : public CCmdTarget {
 };
 
 BEGIN_MESSAGE_MAP(CBaseTarget, CCmdTarget)
-  ON_COMMAND(100, &CBaseTarget::OnFirst)
-  ON_COMMAND(101, &CBaseTarget::OnSecond)
+ON_COMMAND(100, &CBaseTarget::OnFirst)
+ON_COMMAND(101, &CBaseTarget::OnSecond)
 END_MESSAGE_MAP()
 
 class CDerivedTarget : public CBaseTarget {
@@ -38,14 +38,14 @@ class CDerivedTarget : public CBaseTarget {
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTarget, CBaseTarget)
-  ON_COMMAND(100, &CDerivedTarget::OnFirst)
-  ON_EN_CHANGE(100, &CDerivedTarget::OnChange)
-  ON_COMMAND_RANGE(200, 209, &CDerivedTarget::OnRange)
-  ON_NOTIFY(NM_CLICK, 300, &CDerivedTarget::OnClickList)
-  ON_UPDATE_COMMAND_UI(101, &CDerivedTarget::OnUpdateSecond)
-  ON_UPDATE_COMMAND_UI(102, &CDerivedTarget::OnUpdatePassOn)
-  ON_COMMAND_EX(400, &CDerivedTarget::OnMaybe)
-  ON_COMMAND_EX(401, &CDerivedTarget::OnMaybe)
+ON_COMMAND(100, &CDerivedTarget::OnFirst)
+ON_EN_CHANGE(100, &CDerivedTarget::OnChange)
+ON_COMMAND_RANGE(200, 209, &CDerivedTarget::OnRange)
+ON_NOTIFY(NM_CLICK, 300, &CDerivedTarget::OnClickList)
+ON_UPDATE_COMMAND_UI(101, &CDerivedTarget::OnUpdateSecond)
+ON_UPDATE_COMMAND_UI(102, &CDerivedTarget::OnUpdatePassOn)
+ON_COMMAND_EX(400, &CDerivedTarget::OnMaybe)
+ON_COMMAND_EX(401, &CDerivedTarget::OnMaybe)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, MostDerivedHandlerWinsThenTheBases) {

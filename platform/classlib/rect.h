@@ -93,9 +93,7 @@ class CRect : public RECT {
 
   BOOL IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
   BOOL IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-  BOOL PtInRect(POINT point) const {
-    return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
-  }
+  BOOL PtInRect(POINT point) const { return point.x >= left && point.x < right && point.y >= top && point.y < bottom; }
   BOOL EqualRect(LPCRECT rect) const;
 
   void SetRect(int l, int t, int r, int b) { left = l, top = t, right = r, bottom = b; }
@@ -127,8 +125,8 @@ class CRect : public RECT {
   // The smallest rectangle holding a and b; empty ones are ignored.
   BOOL UnionRect(LPCRECT a, LPCRECT b);
 
-  operator LPRECT() { return this; }               // NOLINT
-  operator LPCRECT() const { return this; }        // NOLINT
+  operator LPRECT() { return this; }         // NOLINT
+  operator LPCRECT() const { return this; }  // NOLINT
   bool operator==(const RECT& other) const { return EqualRect(&other) != FALSE; }
   bool operator!=(const RECT& other) const { return !(*this == other); }
   void operator+=(POINT point) { OffsetRect(point); }

@@ -25,9 +25,15 @@ constexpr WPARAM CommandParam(int id, UINT code) {
 
 void SendFocusNotice(WindowRecord& record, bool gained) {
   switch (record.kind) {
-    case WindowKind::kEdit: NotifyParent(record, gained ? EN_SETFOCUS : EN_KILLFOCUS); break;
-    case WindowKind::kComboBox: NotifyParent(record, gained ? CBN_SETFOCUS : CBN_KILLFOCUS); break;
-    case WindowKind::kListBox: NotifyParent(record, gained ? LBN_SETFOCUS : LBN_KILLFOCUS); break;
+    case WindowKind::kEdit:
+      NotifyParent(record, gained ? EN_SETFOCUS : EN_KILLFOCUS);
+      break;
+    case WindowKind::kComboBox:
+      NotifyParent(record, gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
+      break;
+    case WindowKind::kListBox:
+      NotifyParent(record, gained ? LBN_SETFOCUS : LBN_KILLFOCUS);
+      break;
     case WindowKind::kButton:
       if (record.style & BS_NOTIFY) NotifyParent(record, gained ? BN_SETFOCUS : BN_KILLFOCUS);
       break;
@@ -36,7 +42,8 @@ void SendFocusNotice(WindowRecord& record, bool gained) {
       NotifyParent(record, header, gained ? NM_SETFOCUS : NM_KILLFOCUS);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -72,8 +79,8 @@ WindowRecord* WindowRecord::FindChild(int child_id) {
 }
 
 void WindowRecord::DestroyChild(WindowRecord* child) {
-  const auto found = std::find_if(children.begin(), children.end(),
-                                  [child](const auto& owned) { return owned.get() == child; });
+  const auto found =
+      std::find_if(children.begin(), children.end(), [child](const auto& owned) { return owned.get() == child; });
   if (found != children.end()) children.erase(found);
 }
 
@@ -94,8 +101,7 @@ bool WindowRecord::IsAutoButton() const {
 
 bool WindowRecord::IsPushButton() const {
   const DWORD type = ButtonType();
-  return kind == WindowKind::kButton &&
-         (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
+  return kind == WindowKind::kButton && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
 }
 
 bool WindowRecord::IsDropDownList() const {
@@ -106,22 +112,33 @@ bool WindowRecord::IsReadOnly() const { return kind == WindowKind::kEdit && (sty
 
 bool WindowRecord::Notifies() const {
   switch (kind) {
-    case WindowKind::kListBox: return (style & LBS_NOTIFY) != 0;
-    case WindowKind::kStatic: return (style & SS_NOTIFY) != 0;
-    default: return true;
+    case WindowKind::kListBox:
+      return (style & LBS_NOTIFY) != 0;
+    case WindowKind::kStatic:
+      return (style & SS_NOTIFY) != 0;
+    default:
+      return true;
   }
 }
 
 std::string WindowRecord::KindName() const {
   switch (kind) {
-    case WindowKind::kEdit: return "edit";
-    case WindowKind::kComboBox: return "combo";
-    case WindowKind::kListBox: return "list";
-    case WindowKind::kListCtrl: return "listctrl";
-    case WindowKind::kStatic: return (style & SS_TYPEMASK) == SS_BITMAP ? "picture" : "static";
-    case WindowKind::kDialog: return "dialog";
-    case WindowKind::kWindow: return "window";
-    case WindowKind::kButton: break;
+    case WindowKind::kEdit:
+      return "edit";
+    case WindowKind::kComboBox:
+      return "combo";
+    case WindowKind::kListBox:
+      return "list";
+    case WindowKind::kListCtrl:
+      return "listctrl";
+    case WindowKind::kStatic:
+      return (style & SS_TYPEMASK) == SS_BITMAP ? "picture" : "static";
+    case WindowKind::kDialog:
+      return "dialog";
+    case WindowKind::kWindow:
+      return "window";
+    case WindowKind::kButton:
+      break;
   }
   if (IsCheckBox()) return "check";
   if (IsRadioButton()) return "radio";

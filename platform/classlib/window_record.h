@@ -78,8 +78,8 @@ class WindowRecord {
   int sel_start = 0;
   int sel_end = 0;
   bool modified = false;
-  std::vector<ListEntry> entries;  // combo and list boxes
-  int current = -1;                // chosen entry
+  std::vector<ListEntry> entries;   // combo and list boxes
+  int current = -1;                 // chosen entry
   std::vector<ListColumn> columns;  // list controls
   std::vector<ListRow> rows;
   int selection_mark = -1;
@@ -87,8 +87,8 @@ class WindowRecord {
 
   WindowRecord* parent = nullptr;
   std::vector<std::unique_ptr<WindowRecord>> children;
-  CWnd* attached = nullptr;          // the permanent object, if any
-  std::unique_ptr<CWnd> temporary;   // made on demand for FromHandle
+  CWnd* attached = nullptr;         // the permanent object, if any
+  std::unique_ptr<CWnd> temporary;  // made on demand for FromHandle
 };
 
 HWND HandleOf(WindowRecord* record);

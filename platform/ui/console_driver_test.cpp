@@ -29,7 +29,7 @@ TEST(ConsoleDriver, MessageBoxAsksUntilAButtonIsNamed) {
   std::istringstream in("maybe\n\nno\n");
   std::ostringstream out;
   ConsoleDriver driver(in, out);
-  EXPECT_EQ(driver.MessageBox("Saved.", "Info", MB_OK), IDOK);  // one button: nothing to ask
+  EXPECT_EQ(driver.MessageBox("Saved.", "Info", MB_OK), IDOK);                    // one button: nothing to ask
   EXPECT_EQ(driver.MessageBox("Replace?", "Q", MB_YESNO | MB_DEFBUTTON2), IDNO);  // "maybe", then empty: default
   EXPECT_EQ(driver.MessageBox("Replace?", "Q", MB_YESNO), IDNO);
   EXPECT_NE(out.str().find("Answer with one of: yes no"), std::string::npos);

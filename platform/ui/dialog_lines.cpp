@@ -33,11 +33,9 @@ struct VerbName {
 };
 
 constexpr VerbName kVerbs[] = {
-    {"set", DialogVerb::kSet},       {"click", DialogVerb::kClick},
-    {"check", DialogVerb::kCheck},   {"uncheck", DialogVerb::kUncheck},
-    {"select", DialogVerb::kSelect}, {"dblclick", DialogVerb::kDoubleClick},
-    {"ok", DialogVerb::kOk},         {"cancel", DialogVerb::kCancel},
-    {"show", DialogVerb::kShow},
+    {"set", DialogVerb::kSet},         {"click", DialogVerb::kClick},   {"check", DialogVerb::kCheck},
+    {"uncheck", DialogVerb::kUncheck}, {"select", DialogVerb::kSelect}, {"dblclick", DialogVerb::kDoubleClick},
+    {"ok", DialogVerb::kOk},           {"cancel", DialogVerb::kCancel}, {"show", DialogVerb::kShow},
 };
 
 std::optional<DialogVerb> VerbFromName(std::string_view name) {
@@ -121,8 +119,7 @@ bool ResolveTarget(const ModalSurface& dialog, const DialogLine& line, int* id, 
   if (found.empty()) {
     *error = "the dialog \"" + dialog.Caption() + "\" has no control labelled \"" + line.target + "\"";
   } else {
-    *error = "the label \"" + line.target + "\" names several controls (" + ControlIdList(found) +
-             "); use the id";
+    *error = "the label \"" + line.target + "\" names several controls (" + ControlIdList(found) + "); use the id";
   }
   return false;
 }
@@ -225,21 +222,33 @@ std::string RunDialogLine(ModalSurface& dialog, const DialogLine& line, std::ost
       dialog.Ok();
       return {};
     }
-    case DialogVerb::kCancel: dialog.Cancel(); return {};
-    case DialogVerb::kShow: PrintDialog(dialog, out); return {};
-    default: break;
+    case DialogVerb::kCancel:
+      dialog.Cancel();
+      return {};
+    case DialogVerb::kShow:
+      PrintDialog(dialog, out);
+      return {};
+    default:
+      break;
   }
   int id = 0;
   std::string error;
   if (!ResolveTarget(dialog, line, &id, &error)) return error;
   switch (line.verb) {
-    case DialogVerb::kSet: return dialog.SetText(id, line.argument);
-    case DialogVerb::kClick: return dialog.Click(id);
-    case DialogVerb::kCheck: return dialog.SetCheck(id, true);
-    case DialogVerb::kUncheck: return dialog.SetCheck(id, false);
-    case DialogVerb::kSelect: return ChooseEntry(dialog, id, line, false);
-    case DialogVerb::kDoubleClick: return ChooseEntry(dialog, id, line, true);
-    default: return {};
+    case DialogVerb::kSet:
+      return dialog.SetText(id, line.argument);
+    case DialogVerb::kClick:
+      return dialog.Click(id);
+    case DialogVerb::kCheck:
+      return dialog.SetCheck(id, true);
+    case DialogVerb::kUncheck:
+      return dialog.SetCheck(id, false);
+    case DialogVerb::kSelect:
+      return ChooseEntry(dialog, id, line, false);
+    case DialogVerb::kDoubleClick:
+      return ChooseEntry(dialog, id, line, true);
+    default:
+      return {};
   }
 }
 

@@ -15,9 +15,9 @@ enum class DialogVerb { kSet, kClick, kCheck, kUncheck, kSelect, kDoubleClick, k
 
 struct DialogLine {
   DialogVerb verb = DialogVerb::kShow;
-  std::string target;             // resource id digits, or the label without its quotes
+  std::string target;  // resource id digits, or the label without its quotes
   bool target_is_label = false;
-  std::string argument;           // text of set, index or entry of select/dblclick
+  std::string argument;  // text of set, index or entry of select/dblclick
   bool argument_quoted = false;
 };
 

@@ -14,11 +14,11 @@ struct NamedKey {
 // Codes as the Windows virtual-key table numbers them, so that callers may
 // compare with their VK_ constants.
 constexpr NamedKey kNamedKeys[] = {
-    {"ESC", 0x1B},    {"ESCAPE", 0x1B}, {"ENTER", 0x0D},  {"RETURN", 0x0D}, {"SPACE", 0x20},
-    {"TAB", 0x09},    {"BACKSPACE", 0x08}, {"DELETE", 0x2E}, {"DEL", 0x2E},  {"INSERT", 0x2D},
-    {"INS", 0x2D},    {"HOME", 0x24},   {"END", 0x23},    {"PGUP", 0x21},   {"PAGEUP", 0x21},
-    {"PGDN", 0x22},   {"PAGEDOWN", 0x22}, {"LEFT", 0x25}, {"UP", 0x26},     {"RIGHT", 0x27},
-    {"DOWN", 0x28},   {"SHIFT", 0x10},  {"CTRL", 0x11},   {"CONTROL", 0x11}, {"ALT", 0x12},
+    {"ESC", 0x1B},  {"ESCAPE", 0x1B},    {"ENTER", 0x0D},  {"RETURN", 0x0D},  {"SPACE", 0x20},
+    {"TAB", 0x09},  {"BACKSPACE", 0x08}, {"DELETE", 0x2E}, {"DEL", 0x2E},     {"INSERT", 0x2D},
+    {"INS", 0x2D},  {"HOME", 0x24},      {"END", 0x23},    {"PGUP", 0x21},    {"PAGEUP", 0x21},
+    {"PGDN", 0x22}, {"PAGEDOWN", 0x22},  {"LEFT", 0x25},   {"UP", 0x26},      {"RIGHT", 0x27},
+    {"DOWN", 0x28}, {"SHIFT", 0x10},     {"CTRL", 0x11},   {"CONTROL", 0x11}, {"ALT", 0x12},
 };
 
 constexpr int kF1 = 0x70;

@@ -27,12 +27,18 @@ bool SameWord(std::string_view a, std::string_view b) {
 
 std::vector<MessageBoxButton> MessageBoxButtons(UINT type) {
   switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {kOk, kCancel};
-    case MB_ABORTRETRYIGNORE: return {kAbort, kRetry, kIgnore};
-    case MB_YESNOCANCEL: return {kYes, kNo, kCancel};
-    case MB_YESNO: return {kYes, kNo};
-    case MB_RETRYCANCEL: return {kRetry, kCancel};
-    default: return {kOk};
+    case MB_OKCANCEL:
+      return {kOk, kCancel};
+    case MB_ABORTRETRYIGNORE:
+      return {kAbort, kRetry, kIgnore};
+    case MB_YESNOCANCEL:
+      return {kYes, kNo, kCancel};
+    case MB_YESNO:
+      return {kYes, kNo};
+    case MB_RETRYCANCEL:
+      return {kRetry, kCancel};
+    default:
+      return {kOk};
   }
 }
 

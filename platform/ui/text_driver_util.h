@@ -10,7 +10,7 @@
 namespace ui {
 
 std::string_view Trimmed(std::string_view text);
-bool IsCancelLine(std::string_view line);  // "^C"
+bool IsCancelLine(std::string_view line);   // "^C"
 bool IsCommentLine(std::string_view line);  // starts with ';'
 // The key names of a `key NAME...` line; false when the line is not one.
 bool SplitKeyLine(std::string_view line, std::vector<std::string>* names);

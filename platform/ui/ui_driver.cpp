@@ -18,9 +18,7 @@ UiDriver& Ui() {
   return console;
 }
 
-ScopedUiDriver::ScopedUiDriver(UiDriver& driver) : previous_(CurrentDriver()) {
-  CurrentDriver() = &driver;
-}
+ScopedUiDriver::ScopedUiDriver(UiDriver& driver) : previous_(CurrentDriver()) { CurrentDriver() = &driver; }
 
 ScopedUiDriver::~ScopedUiDriver() { CurrentDriver() = previous_; }
 

@@ -44,12 +44,12 @@ class ModalSurface {
 };
 
 struct FileDialogRequest {
-  bool open = true;            // open or save
+  bool open = true;  // open or save
   std::string title;
   std::string initial_folder;
-  std::string file_name;       // proposed name
+  std::string file_name;  // proposed name
   std::string default_ext;
-  std::string filter;          // "NC files (*.nc)|*.nc|All files (*.*)|*.*||"
+  std::string filter;  // "NC files (*.nc)|*.nc|All files (*.*)|*.*||"
 };
 
 enum class InputStatus { kLine, kCancelled, kEndOfInput };

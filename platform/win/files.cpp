@@ -27,8 +27,7 @@ bool IsReadOnly(const struct stat& info) { return (info.st_mode & S_IWUSR) == 0;
 
 bool CopyRegularFile(const std::string& from, const std::string& to, bool overwrite) {
   std::error_code error;
-  auto options =
-      overwrite ? std::filesystem::copy_options::overwrite_existing : std::filesystem::copy_options::none;
+  auto options = overwrite ? std::filesystem::copy_options::overwrite_existing : std::filesystem::copy_options::none;
   if (std::filesystem::copy_file(from, to, options, error)) return true;
   SetLastError(error.value() == EEXIST ? ERROR_ALREADY_EXISTS : win::ErrorFromErrno(error.value()));
   return false;
@@ -95,8 +94,7 @@ BOOL MoveFileEx(LPCSTR from, LPCSTR to, DWORD flags) {
   bool replace = flags & MOVEFILE_REPLACE_EXISTING;
   if (replace) {
     struct stat target_info {};
-    if (stat(target.c_str(), &target_info) == 0 &&
-        (S_ISDIR(target_info.st_mode) || IsReadOnly(target_info))) {
+    if (stat(target.c_str(), &target_info) == 0 && (S_ISDIR(target_info.st_mode) || IsReadOnly(target_info))) {
       return Fail(ERROR_ACCESS_DENIED);
     }
   }
@@ -129,8 +127,7 @@ UINT GetTempFileName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR name) {
   if (unix_folder.size() > 1 && unix_folder.back() == '/') unix_folder.pop_back();
   struct stat info {};
   if (stat(unix_folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return Fail(ERROR_DIRECTORY);
-  std::string stem =
-      (unix_folder == "/" ? "" : unix_folder) + "/" + std::string(prefix ? prefix : "").substr(0, 3);
+  std::string stem = (unix_folder == "/" ? "" : unix_folder) + "/" + std::string(prefix ? prefix : "").substr(0, 3);
   if (stem.size() + std::strlen("FFFF.TMP") >= MAX_PATH) return Fail(ERROR_FILENAME_EXCED_RANGE);
   auto make_name = [&](UINT number) {
     char digits[16];

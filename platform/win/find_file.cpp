@@ -102,9 +102,7 @@ bool MakeEntry(const std::string& path, const std::string& name, WIN32_FIND_DATA
 
 // "." and ".." first, then by name without case.
 bool ListedBefore(const WIN32_FIND_DATA& a, const WIN32_FIND_DATA& b) {
-  auto rank = [](const char* name) {
-    return std::strcmp(name, ".") == 0 ? 0 : std::strcmp(name, "..") == 0 ? 1 : 2;
-  };
+  auto rank = [](const char* name) { return std::strcmp(name, ".") == 0 ? 0 : std::strcmp(name, "..") == 0 ? 1 : 2; };
   if (rank(a.cFileName) != rank(b.cFileName)) return rank(a.cFileName) < rank(b.cFileName);
   std::string folded_a = win::FoldCase(a.cFileName), folded_b = win::FoldCase(b.cFileName);
   return folded_a != folded_b ? folded_a < folded_b : std::strcmp(a.cFileName, b.cFileName) < 0;

@@ -115,8 +115,7 @@ std::vector<std::string> DriveRoots() {
     fields >> device >> mount_point;
     mount_point = DecodeMountPoint(mount_point);
     struct stat info {};
-    if (IsRemovableMountPoint(mount_point) && stat(mount_point.c_str(), &info) == 0 &&
-        S_ISDIR(info.st_mode)) {
+    if (IsRemovableMountPoint(mount_point) && stat(mount_point.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
       roots.push_back(WithTrailingSlash(mount_point));
     }
   }

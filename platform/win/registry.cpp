@@ -190,8 +190,7 @@ LONG RegCreateKeyEx(HKEY key, LPCSTR sub_key, DWORD /*reserved*/, LPSTR /*class_
 }
 
 LONG RegCreateKey(HKEY key, LPCSTR sub_key, PHKEY result) {
-  return RegCreateKeyEx(key, sub_key, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, result,
-                        nullptr);
+  return RegCreateKeyEx(key, sub_key, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, result, nullptr);
 }
 
 LONG RegCloseKey(HKEY key) {
@@ -214,8 +213,7 @@ LONG RegQueryValueEx(HKEY handle, LPCSTR value_name, LPDWORD /*reserved*/, LPDWO
   return CopyData(StoredBytes(*value), data, data_size);
 }
 
-LONG RegSetValueEx(HKEY handle, LPCSTR value_name, DWORD /*reserved*/, DWORD type, const BYTE* data,
-                   DWORD data_size) {
+LONG RegSetValueEx(HKEY handle, LPCSTR value_name, DWORD /*reserved*/, DWORD type, const BYTE* data, DWORD data_size) {
   if (data_size > 0 && !data) return ERROR_INVALID_PARAMETER;
   if (type == REG_DWORD && data_size != sizeof(DWORD)) return ERROR_INVALID_PARAMETER;
   Value value{value_name ? value_name : "", type, {}};
@@ -268,8 +266,8 @@ LONG RegEnumValue(HKEY handle, DWORD index, LPSTR name, LPDWORD name_size, LPDWO
   return CopyData(StoredBytes(value), data, data_size);
 }
 
-LONG RegEnumKeyEx(HKEY handle, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD /*reserved*/,
-                  LPSTR class_name, LPDWORD class_size, LPFILETIME last_write) {
+LONG RegEnumKeyEx(HKEY handle, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD /*reserved*/, LPSTR class_name,
+                  LPDWORD class_size, LPFILETIME last_write) {
   Tree tree;
   std::string path;
   const Key* key = nullptr;

@@ -57,17 +57,15 @@ LONG RegCloseKey(HKEY key);
 
 // data == nullptr: *data_size receives the size. A buffer too small gives
 // ERROR_MORE_DATA and the needed size. REG_SZ sizes count the terminating zero.
-LONG RegQueryValueEx(HKEY key, LPCSTR value_name, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                     LPDWORD data_size);
-LONG RegSetValueEx(HKEY key, LPCSTR value_name, DWORD reserved, DWORD type, const BYTE* data,
-                   DWORD data_size);
+LONG RegQueryValueEx(HKEY key, LPCSTR value_name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD data_size);
+LONG RegSetValueEx(HKEY key, LPCSTR value_name, DWORD reserved, DWORD type, const BYTE* data, DWORD data_size);
 LONG RegDeleteValue(HKEY key, LPCSTR value_name);
 // The key must have no subkeys.
 LONG RegDeleteKey(HKEY key, LPCSTR sub_key);
 
 // Enumeration by index until ERROR_NO_MORE_ITEMS; name sizes in characters,
 // the zero included on the way in and excluded on the way out.
-LONG RegEnumValue(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD reserved, LPDWORD type,
-                  LPBYTE data, LPDWORD data_size);
+LONG RegEnumValue(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                  LPDWORD data_size);
 LONG RegEnumKeyEx(HKEY key, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD reserved, LPSTR class_name,
                   LPDWORD class_size, LPFILETIME last_write);

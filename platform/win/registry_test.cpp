@@ -23,9 +23,7 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 class RegistryTest : public ::testing::Test {
  protected:
@@ -35,8 +33,8 @@ class RegistryTest : public ::testing::Test {
 
   HKEY CreateKey(HKEY root, const char* path, REGSAM access = KEY_ALL_ACCESS) {
     HKEY key = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyEx(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
-                                            &key, nullptr));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegCreateKeyEx(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr));
     return key;
   }
 
@@ -80,8 +78,7 @@ TEST_F(RegistryTest, EveryValueTypeRoundTripsThroughTheStoreFile) {
   for (const Case& c : cases) {
     std::vector<BYTE> stored = c.data;
     if (c.type == REG_SZ) stored.push_back(0);
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetValueEx(key, c.name, 0, c.type, stored.data(), static_cast<DWORD>(stored.size())))
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, c.name, 0, c.type, stored.data(), static_cast<DWORD>(stored.size())))
         << c.name;
   }
   ASSERT_EQ(ERROR_SUCCESS, RegCloseKey(key));
@@ -113,14 +110,12 @@ TEST_F(RegistryTest, QueryFollowsTheDocumentedBufferRules) {
 
   char small[3] = {'x', 'x', 'x'};
   size = sizeof small;
-  EXPECT_EQ(ERROR_MORE_DATA,
-            RegQueryValueEx(key, "EditorPath", nullptr, &type, reinterpret_cast<BYTE*>(small), &size));
+  EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueEx(key, "EditorPath", nullptr, &type, reinterpret_cast<BYTE*>(small), &size));
   EXPECT_EQ(4u, size);
 
   char exact[4];
   size = sizeof exact;
-  EXPECT_EQ(ERROR_SUCCESS,
-            RegQueryValueEx(key, "editorpath", nullptr, nullptr, reinterpret_cast<BYTE*>(exact), &size));
+  EXPECT_EQ(ERROR_SUCCESS, RegQueryValueEx(key, "editorpath", nullptr, nullptr, reinterpret_cast<BYTE*>(exact), &size));
   EXPECT_STREQ("abc", exact);
 
   EXPECT_EQ(ERROR_SUCCESS, RegQueryValueEx(key, "EditorPath", nullptr, nullptr, nullptr, nullptr));
@@ -133,8 +128,7 @@ TEST_F(RegistryTest, QueryFollowsTheDocumentedBufferRules) {
   EXPECT_EQ(ERROR_SUCCESS, RegQueryValueEx(key, "NoZero", nullptr, nullptr, nullptr, &size));
   EXPECT_EQ(3u, size);
   DWORD number = 7;
-  EXPECT_EQ(ERROR_INVALID_PARAMETER,
-            RegSetValueEx(key, "Short", 0, REG_DWORD, reinterpret_cast<BYTE*>(&number), 2));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegSetValueEx(key, "Short", 0, REG_DWORD, reinterpret_cast<BYTE*>(&number), 2));
   RegCloseKey(key);
 }
 
@@ -145,12 +139,12 @@ TEST_F(RegistryTest, KeysAndHandlesReportTheDocumentedCodes) {
   EXPECT_EQ(nullptr, key);
 
   DWORD disposition = 0;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Velmora\\VellumEdit\\Find", 0,
-                                          nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Velmora\\VellumEdit\\Find", 0, nullptr, 0,
+                                          KEY_ALL_ACCESS, nullptr, &key, &disposition));
   EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
   HKEY again = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, "SOFTWARE\\velmora\\VellumEdit\\Find\\", 0,
-                                          nullptr, 0, KEY_READ, nullptr, &again, &disposition));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, "SOFTWARE\\velmora\\VellumEdit\\Find\\", 0, nullptr, 0,
+                                          KEY_READ, nullptr, &again, &disposition));
   EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
   EXPECT_NE(key, again);
 
@@ -262,15 +256,13 @@ TEST_F(RegistryTest, MissingOrEmptyStoreIsAnEmptyRegistryAndAFolderIsMade) {
   WriteFile(store_, "");
   HKEY key = nullptr;
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key));
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND,
-            RegQueryValueEx(HKEY_CURRENT_USER, "x", nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueEx(HKEY_CURRENT_USER, "x", nullptr, nullptr, nullptr, nullptr));
 
   win::ScopedEnv nested("VELMORA_REGISTRY", folder_ / "new/velmora/registry.reg");
   key = CreateKey(HKEY_LOCAL_MACHINE, kSettingsKey);
   EXPECT_EQ(ERROR_SUCCESS, SetText(key, "JoinToler", "0.010000"));
   RegCloseKey(key);
-  EXPECT_EQ(0u,
-            ReadFile(folder_ / "new/velmora/registry.reg").find("Windows Registry Editor Version 5.00\n"));
+  EXPECT_EQ(0u, ReadFile(folder_ / "new/velmora/registry.reg").find("Windows Registry Editor Version 5.00\n"));
 }
 
 }  // namespace

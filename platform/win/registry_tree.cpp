@@ -7,8 +7,8 @@
 namespace win::registry {
 
 const Value* Key::FindValue(std::string_view name) const {
-  auto found = std::find_if(values.begin(), values.end(),
-                            [&](const Value& value) { return EqualsNoCase(value.name, name); });
+  auto found =
+      std::find_if(values.begin(), values.end(), [&](const Value& value) { return EqualsNoCase(value.name, name); });
   return found == values.end() ? nullptr : &*found;
 }
 
@@ -24,16 +24,16 @@ void Key::SetValue(Value value) {
 }
 
 bool Key::DeleteValue(std::string_view name) {
-  auto found = std::find_if(values.begin(), values.end(),
-                            [&](const Value& value) { return EqualsNoCase(value.name, name); });
+  auto found =
+      std::find_if(values.begin(), values.end(), [&](const Value& value) { return EqualsNoCase(value.name, name); });
   if (found == values.end()) return false;
   values.erase(found);
   return true;
 }
 
 bool Tree::IsRootName(std::string_view name) {
-  for (std::string_view root : {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
-                                "HKEY_CURRENT_CONFIG"}) {
+  for (std::string_view root :
+       {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG"}) {
     if (EqualsNoCase(name, root)) return true;
   }
   return false;
@@ -56,8 +56,7 @@ Key* Tree::Find(std::string_view path) {
 }
 
 Key& Tree::Create(std::string_view path) {
-  for (std::size_t slash = path.find('\\'); slash != std::string_view::npos;
-       slash = path.find('\\', slash + 1)) {
+  for (std::size_t slash = path.find('\\'); slash != std::string_view::npos; slash = path.find('\\', slash + 1)) {
     std::string_view ancestor = path.substr(0, slash);
     keys_.try_emplace(FoldCase(ancestor), Key{std::string(ancestor), {}});
   }

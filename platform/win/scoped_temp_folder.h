@@ -18,8 +18,7 @@ class ScopedTempFolder {
   }
   ~ScopedTempFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   ScopedTempFolder(const ScopedTempFolder&) = delete;

@@ -145,8 +145,7 @@ int StartProgram(const std::vector<std::string>& arguments, const std::string& w
     pid_t grandchild = fork();
     if (grandchild < 0) ReportFailureAndExit(pipe_ends[1], false);
     if (grandchild > 0) _exit(0);
-    if (!working_folder.empty() && chdir(working_folder.c_str()) != 0)
-      ReportFailureAndExit(pipe_ends[1], true);
+    if (!working_folder.empty() && chdir(working_folder.c_str()) != 0) ReportFailureAndExit(pipe_ends[1], true);
     // Keep the caller's input and transcript to itself; errors still reach stderr.
     int null_device = open("/dev/null", O_RDWR);
     if (null_device >= 0) {
@@ -182,8 +181,7 @@ int Execute(std::string_view verb, const std::string& file, const std::string& p
   std::string target = LocateFile(win::ToProgramPath(file), working_folder);
   if (!Exists(target)) {
     std::size_t slash = target.rfind('/');
-    return slash != std::string::npos && slash > 0 && !IsFolder(target.substr(0, slash)) ? SE_ERR_PNF
-                                                                                         : SE_ERR_FNF;
+    return slash != std::string::npos && slash > 0 && !IsFolder(target.substr(0, slash)) ? SE_ERR_PNF : SE_ERR_FNF;
   }
   if (IsFolder(target)) return OpenWithProgram(target, working_folder);
   if (explore) return SE_ERR_NOASSOC;
@@ -195,8 +193,7 @@ int Execute(std::string_view verb, const std::string& file, const std::string& p
 
 }  // namespace
 
-HINSTANCE ShellExecute(HWND /*owner*/, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder,
-                       int /*show*/) {
+HINSTANCE ShellExecute(HWND /*owner*/, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder, int /*show*/) {
   if (!file || !*file) return AsResult(SE_ERR_FNF);
   std::string working_folder = folder && *folder ? win::ToUnixPath(folder) : "";
   return AsResult(Execute(verb ? verb : "", file, parameters ? parameters : "", working_folder));
@@ -206,8 +203,7 @@ namespace win {
 
 void SetDocumentProgram(std::string_view extension, std::string_view program) {
   std::lock_guard lock(ProgramsMutex());
-  std::string key =
-      FoldCase(extension.starts_with('.') ? std::string(extension) : "." + std::string(extension));
+  std::string key = FoldCase(extension.starts_with('.') ? std::string(extension) : "." + std::string(extension));
   if (program.empty()) {
     DocumentPrograms().erase(key);
   } else {

@@ -32,8 +32,7 @@ std::string WaitForFile(const std::string& path) {
   return text.str();
 }
 
-int Start(const char* verb, const std::string& file, const char* parameters = nullptr,
-          const char* folder = nullptr) {
+int Start(const char* verb, const std::string& file, const char* parameters = nullptr, const char* folder = nullptr) {
   return win::ShellResult(ShellExecute(nullptr, verb, file.c_str(), parameters, folder, SW_SHOWNORMAL));
 }
 

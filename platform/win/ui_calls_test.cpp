@@ -38,8 +38,7 @@ TEST(MessageBoxCall, PassesCaptionStyleAndAnswer) {
   FakeDriver driver;
   ui::ScopedUiDriver scope(driver);
   driver.answer = IDNO;
-  EXPECT_EQ(IDNO,
-            ::MessageBox(nullptr, "저장할까요?", "질문", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2));
+  EXPECT_EQ(IDNO, ::MessageBox(nullptr, "저장할까요?", "질문", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2));
   EXPECT_EQ("저장할까요?", driver.text);
   EXPECT_EQ("질문", driver.caption);
   EXPECT_EQ(MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2, driver.type);

@@ -69,8 +69,7 @@ std::string ToProgramPath(std::string_view path) {
   std::string unix_path = ToUnixPath(path);
   constexpr std::string_view kExe = ".exe";
   if (unix_path.size() > kExe.size() &&
-      EqualsNoCase(std::string_view(unix_path).substr(unix_path.size() - kExe.size()), kExe) &&
-      !Exists(unix_path)) {
+      EqualsNoCase(std::string_view(unix_path).substr(unix_path.size() - kExe.size()), kExe) && !Exists(unix_path)) {
     unix_path.resize(unix_path.size() - kExe.size());
   }
   return unix_path;
@@ -84,8 +83,6 @@ std::string FoldCase(std::string_view text) {
   return folded;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && FoldCase(a) == FoldCase(b);
-}
+bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && FoldCase(a) == FoldCase(b); }
 
 }  // namespace win

@@ -84,15 +84,15 @@ double Deviation(const std::vector<AcGePoint3d>& p, int g, int w, int j) {
   const Circle circle = CircleThrough(p[g], p[w], p[j], kCircleTolerance);
   double worst = 0.0;
   for (int k = g + 1; k < j; ++k) {
-    const double miss = circle.found ? std::fabs(circle.radius - circle.center.distanceTo(p[k]))
-                                     : DistanceToLine(p[k], p[g], p[j]);
+    const double miss =
+        circle.found ? std::fabs(circle.radius - circle.center.distanceTo(p[k])) : DistanceToLine(p[k], p[g], p[j]);
     worst = std::max(worst, miss);
   }
   return worst;
 }
 
 struct ArcReach {
-  int end = -1;     // accepted end sample, -1 for none
+  int end = -1;      // accepted end sample, -1 for none
   int through = -1;  // intermediate sample the arc passes
 };
 

@@ -64,7 +64,8 @@ TEST(ArcFitting, SplineBecomesFewArcsCloseToIt) {
 
 TEST(ArcFitting, CircularPartsOfACurveFitOneArcEach) {
   // A half ellipse of ratio 1 is a half circle.
-  const AcDbEllipse half(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, AcGeVector3d(10, 0, 0), 1.0, 0.0, 3.14159265358979);
+  const AcDbEllipse half(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, AcGeVector3d(10, 0, 0), 1.0, 0.0,
+                         3.14159265358979);
   AcDbPolyline arcs;
   EXPECT_FALSE(FitArcsToEllipse(&half, &arcs, 0.01));  // one arc: two vertices
   EXPECT_EQ(arcs.numVerts(), 2u);

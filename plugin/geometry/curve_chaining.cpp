@@ -27,9 +27,7 @@ struct Entry {
   bool used = false;
 };
 
-bool Meet(const AcGePoint3d& a, const AcGePoint3d& b) {
-  return a.distanceTo(b) < ConfigurationSettings().JoinToler;
-}
+bool Meet(const AcGePoint3d& a, const AcGePoint3d& b) { return a.distanceTo(b) < ConfigurationSettings().JoinToler; }
 
 bool ReadEntries(AcDbObjectIdArray& curves, std::vector<Entry>& entries) {
   AcDbObjectIdArray ordered;

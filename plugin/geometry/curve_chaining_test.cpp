@@ -64,8 +64,8 @@ TEST_F(CurveChaining, LoneCircleBecomesTwoHalfCircles) {
 }
 
 TEST_F(CurveChaining, WideCornerGapLeavesAnOpenChain) {
-  const AcDbObjectIdArray square = ids({line(0, 0, 10, 0), line(10, 0, 10, 10), line(10, 10, 0, 10),
-                                        line(0, 10, 0, 0.5)});
+  const AcDbObjectIdArray square =
+      ids({line(0, 0, 10, 0), line(10, 0, 10, 10), line(10, 10, 0, 10), line(0, 10, 0, 0.5)});
   AcDbObjectIdArray out;
   out.append(square[0]);  // a failed run leaves the caller's list alone
   EXPECT_FALSE(ChainCurvesToPolyline(square, out));
@@ -79,8 +79,8 @@ TEST_F(CurveChaining, WideCornerGapLeavesAnOpenChain) {
 }
 
 TEST_F(CurveChaining, EveryOpenChainIsKeptNotOnlyTheLast) {
-  const AcDbObjectIdArray curves = ids({line(0, 0, 10, 0), line(10, 0, 10, 10), line(50, 0, 60, 0),
-                                        line(60, 0, 60, 10)});
+  const AcDbObjectIdArray curves =
+      ids({line(0, 0, 10, 0), line(10, 0, 10, 10), line(50, 0, 60, 0), line(60, 0, 60, 10)});
   AcDbObjectIdArray out;
   out.append(curves[0]);
   ASSERT_TRUE(ChainBoundaryCurves(curves, out));

@@ -27,8 +27,7 @@ double DistanceToChord(const AcGePoint3d& p, const AcGePoint3d& a, const AcGePoi
   return p.distanceTo(a + chord * f);
 }
 
-bool ChordStraysFromCurve(const AcDbCurve* curve, double u, double v, const AcGePoint3d& from,
-                          const AcGePoint3d& to) {
+bool ChordStraysFromCurve(const AcDbCurve* curve, double u, double v, const AcGePoint3d& from, const AcGePoint3d& to) {
   for (const double share : {0.2, 0.4, 0.6, 0.8}) {
     AcGePoint3d p;
     if (curve->getPointAtParam(u + share * (v - u), p) != Acad::eOk) continue;

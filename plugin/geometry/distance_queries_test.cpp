@@ -75,9 +75,9 @@ TEST_F(DistanceQueries, ListQueriesReportWhetherAnythingWasMeasured) {
 }
 
 TEST_F(DistanceQueries, NearestPolylineFirstOfEqualsAndClearWhenNoneFound) {
-  const AcDbObjectId left = square(-12, -1, 2);   // 10 from the origin
-  const AcDbObjectId right = square(10, -1, 2);   // 10 as well
-  const AcDbObjectId near = square(0, 4, 2);      // 4
+  const AcDbObjectId left = square(-12, -1, 2);  // 10 from the origin
+  const AcDbObjectId right = square(10, -1, 2);  // 10 as well
+  const AcDbObjectId near = square(0, 4, 2);     // 4
   AcDbObjectIdArray ids;
   ids.append(line());
   ids.append(left);

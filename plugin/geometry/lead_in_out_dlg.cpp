@@ -33,33 +33,35 @@ constexpr int kExitFeedOnCheck = 302;
 constexpr int kExitFeedEdit = 300;
 
 // Edits without a label of their own stand beside the check box or radio that switches them.
-const DialogTemplateRegistration kLeadInOutTemplate(CLeadInOutDlg::IDD, {"진입 / 복귀 조건", {
-    res::CheckBox(kEntryOnCheck, "진입"),
-    res::CheckBox(kEntryLineOnCheck, "직선길이"),
-    res::EditText(kEntryLineLengthEdit, ""),
-    res::EditText(kEntryLineAngleEdit, "직선 각도"),
-    res::CheckBox(kEntryArcOnCheck, "Arc 반경"),
-    res::EditText(kEntryArcRadiusEdit, ""),
-    res::EditText(kEntryArcAngleEdit, "ARC 각도"),
-    res::CheckBox(kEntryFeedOnCheck, "Feed"),
-    res::EditText(kEntryFeedEdit, ""),
-    res::CheckBox(kExitOnCheck, "복귀"),
-    res::CheckBox(kExitArcOnCheck, "Arc 반경"),
-    res::EditText(kExitArcRadiusEdit, ""),
-    res::EditText(kExitArcAngleEdit, "ARC 각도"),
-    res::CheckBox(kExitLineOnCheck, "직선길이"),
-    res::EditText(kExitLineLengthEdit, ""),
-    res::EditText(kExitLineAngleEdit, "직선 각도"),
-    res::CheckBox(kExitFeedOnCheck, "Feed"),
-    res::EditText(kExitFeedEdit, ""),
-    res::GroupBox(IDC_STATIC, "<< Z 진입 >>"),
-    res::RadioButton(kZEntryWholeRadio, "전체", WS_GROUP),
-    res::RadioButton(kZEntryNoneRadio, "없음"),
-    res::RadioButton(kZEntryLengthRadio, "길이"),
-    res::EditText(kZEntryLengthEdit, ""),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kLeadInOutTemplate(CLeadInOutDlg::IDD,
+                                                    {"진입 / 복귀 조건",
+                                                     {
+                                                         res::CheckBox(kEntryOnCheck, "진입"),
+                                                         res::CheckBox(kEntryLineOnCheck, "직선길이"),
+                                                         res::EditText(kEntryLineLengthEdit, ""),
+                                                         res::EditText(kEntryLineAngleEdit, "직선 각도"),
+                                                         res::CheckBox(kEntryArcOnCheck, "Arc 반경"),
+                                                         res::EditText(kEntryArcRadiusEdit, ""),
+                                                         res::EditText(kEntryArcAngleEdit, "ARC 각도"),
+                                                         res::CheckBox(kEntryFeedOnCheck, "Feed"),
+                                                         res::EditText(kEntryFeedEdit, ""),
+                                                         res::CheckBox(kExitOnCheck, "복귀"),
+                                                         res::CheckBox(kExitArcOnCheck, "Arc 반경"),
+                                                         res::EditText(kExitArcRadiusEdit, ""),
+                                                         res::EditText(kExitArcAngleEdit, "ARC 각도"),
+                                                         res::CheckBox(kExitLineOnCheck, "직선길이"),
+                                                         res::EditText(kExitLineLengthEdit, ""),
+                                                         res::EditText(kExitLineAngleEdit, "직선 각도"),
+                                                         res::CheckBox(kExitFeedOnCheck, "Feed"),
+                                                         res::EditText(kExitFeedEdit, ""),
+                                                         res::GroupBox(IDC_STATIC, "<< Z 진입 >>"),
+                                                         res::RadioButton(kZEntryWholeRadio, "전체", WS_GROUP),
+                                                         res::RadioButton(kZEntryNoneRadio, "없음"),
+                                                         res::RadioButton(kZEntryLengthRadio, "길이"),
+                                                         res::EditText(kZEntryLengthEdit, ""),
+                                                         res::DefPushButton(IDOK, "OK"),
+                                                         res::PushButton(IDCANCEL, "Cancel"),
+                                                     }});
 
 struct LeadValues {
   int side = 0, zEntryMode = 0, entryFeedOn = 0, entryOn = 0;
@@ -74,9 +76,9 @@ struct LeadValues {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLeadInOutDlg, CDialog)
-  ON_BN_CLICKED(kZEntryWholeRadio, &CLeadInOutDlg::OnZEntryWhole)
-  ON_BN_CLICKED(kZEntryNoneRadio, &CLeadInOutDlg::OnZEntryNone)
-  ON_BN_CLICKED(kZEntryLengthRadio, &CLeadInOutDlg::OnZEntryLength)
+ON_BN_CLICKED(kZEntryWholeRadio, &CLeadInOutDlg::OnZEntryWhole)
+ON_BN_CLICKED(kZEntryNoneRadio, &CLeadInOutDlg::OnZEntryNone)
+ON_BN_CLICKED(kZEntryLengthRadio, &CLeadInOutDlg::OnZEntryLength)
 END_MESSAGE_MAP()
 
 CLeadInOutDlg::CLeadInOutDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -110,10 +112,17 @@ BOOL CLeadInOutDlg::OnInitDialog() {
   // The radio handlers change the mode at once; Cancel gives it back.
   m_ZEntryModeBeforeOpening = m_ZEntryMode;
   switch (m_ZEntryMode) {
-    case kZEntryWhole: CheckRadioButton(kZEntryWholeRadio, kZEntryLengthRadio, kZEntryWholeRadio); break;
-    case kZEntryNone: CheckRadioButton(kZEntryWholeRadio, kZEntryLengthRadio, kZEntryNoneRadio); break;
-    case kZEntryLength: CheckRadioButton(kZEntryWholeRadio, kZEntryLengthRadio, kZEntryLengthRadio); break;
-    default: break;
+    case kZEntryWhole:
+      CheckRadioButton(kZEntryWholeRadio, kZEntryLengthRadio, kZEntryWholeRadio);
+      break;
+    case kZEntryNone:
+      CheckRadioButton(kZEntryWholeRadio, kZEntryLengthRadio, kZEntryNoneRadio);
+      break;
+    case kZEntryLength:
+      CheckRadioButton(kZEntryWholeRadio, kZEntryLengthRadio, kZEntryLengthRadio);
+      break;
+    default:
+      break;
   }
   return TRUE;
 }

@@ -60,7 +60,7 @@ TEST(LeadMoveRecordText, TwoBlocksReadBackInTurnAndWriteTheSameBytes) {
 TEST(LeadMoveRecordText, ABrokenBlockChangesNothing) {
   const std::string full(kFreshBlock);
   const std::string broken[] = {
-      full.substr(0, full.rfind(" 1 10.00")),                   // last line missing
+      full.substr(0, full.rfind(" 1 10.00")),                              // last line missing
       " 1 2 0 1\n 300 0 1 300\n 1 1\n 1 90 x 10 90\n 1 10 10 90 90 30\n",  // not a number
   };
   for (const std::string& text : broken) {
@@ -69,8 +69,9 @@ TEST(LeadMoveRecordText, ABrokenBlockChangesNothing) {
     const char* cursor = text.c_str();
     EXPECT_FALSE(ReadLeadMoveRecordText(cursor, dlg)) << text;
     EXPECT_EQ(cursor, text.c_str());
-    EXPECT_EQ(LeadMoveRecordText(dlg), " 0 3 0 1\n 300 0 1 300\n 1 1\n 1 90.00 10.00 10.00 90.00\n"
-                                       " 1 10.00 10.00 90.00 90.00 5.00\n");
+    EXPECT_EQ(LeadMoveRecordText(dlg),
+              " 0 3 0 1\n 300 0 1 300\n 1 1\n 1 90.00 10.00 10.00 90.00\n"
+              " 1 10.00 10.00 90.00 90.00 5.00\n");
   }
   // A side other than 0 or 1 still fits the byte flag.
   CLeadInOutDlg dlg;

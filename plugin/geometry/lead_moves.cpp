@@ -262,8 +262,7 @@ void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& 
   for (AcDbObjectId passId : placed) AddLeadMoves(lead, passId);
 }
 
-void AddZEntryMoves(const CLeadInOutDlg& lead, AcDbObjectIdArray& ids, const AcGePoint3d& from,
-                    const AcGePoint3d& to) {
+void AddZEntryMoves(const CLeadInOutDlg& lead, AcDbObjectIdArray& ids, const AcGePoint3d& from, const AcGePoint3d& to) {
   const int feed = lead.m_EntryFeedOn == 1 ? lead.m_EntryFeed : lead.m_DefaultFeed;
   auto keep = [&ids](AcDbObjectId id) {
     if (!id.isNull()) ids.append(id);

@@ -18,21 +18,29 @@ AcGePoint3d ToPoint(const Xyz& p) { return AcGePoint3d(p.x, p.y, p.z); }
 // The plane's first, second and third axes as x, y and z.
 Xyz ToPlaneFrame(const Xyz& p, char plane) {
   switch (plane) {
-    case kPlaneZX: return {p.z, p.x, p.y};
-    case kPlaneYZ: return {p.y, p.z, p.x};
-    default: return p;
+    case kPlaneZX:
+      return {p.z, p.x, p.y};
+    case kPlaneYZ:
+      return {p.y, p.z, p.x};
+    default:
+      return p;
   }
 }
 
 Xyz FromPlaneFrame(const Xyz& p, char plane) {
   switch (plane) {
-    case kPlaneZX: return {p.y, p.z, p.x};
-    case kPlaneYZ: return {p.z, p.x, p.y};
-    default: return p;
+    case kPlaneZX:
+      return {p.y, p.z, p.x};
+    case kPlaneYZ:
+      return {p.z, p.x, p.y};
+    default:
+      return p;
   }
 }
 
-double Distance(const Xyz& p, const Xyz& q) { return std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y) + (p.z - q.z) * (p.z - q.z)); }
+double Distance(const Xyz& p, const Xyz& q) {
+  return std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y) + (p.z - q.z) * (p.z - q.z));
+}
 
 double DirectionFrom(const Xyz& center, const Xyz& p, char plane) {
   const Xyz local = ToPlaneFrame({p.x - center.x, p.y - center.y, p.z - center.z}, plane);
@@ -80,7 +88,8 @@ int GetVectorBetweenPoints(const Xyz& p, const Xyz& q, XyzDifference& difference
   difference.dx = p.x - q.x;
   difference.dy = p.y - q.y;
   difference.dz = p.z - q.z;
-  difference.length = std::sqrt(difference.dx * difference.dx + difference.dy * difference.dy + difference.dz * difference.dz);
+  difference.length =
+      std::sqrt(difference.dx * difference.dx + difference.dy * difference.dy + difference.dz * difference.dz);
   if (difference.length == 0.0) return 0;
   unit = {difference.dx / difference.length, difference.dy / difference.length, difference.dz / difference.length};
   return 1;
@@ -128,16 +137,19 @@ namespace {
 
 bool OffPlane(const Xyz& p1, const Xyz& p, double tolerance, char plane) {
   switch (plane) {
-    case kPlaneZX: return std::fabs(p.y - p1.y) > tolerance;
-    case kPlaneYZ: return std::fabs(p.x - p1.x) > tolerance;
-    default: return std::fabs(p.z - p1.z) > tolerance;
+    case kPlaneZX:
+      return std::fabs(p.y - p1.y) > tolerance;
+    case kPlaneYZ:
+      return std::fabs(p.x - p1.x) > tolerance;
+    default:
+      return std::fabs(p.z - p1.z) > tolerance;
   }
 }
 
 }  // namespace
 
-int CircleThrough3Points(const Xyz& p1, const Xyz& p2, const Xyz& p3, double tolerance, char plane,
-                         double& radius, int& sense, Xyz& center) {
+int CircleThrough3Points(const Xyz& p1, const Xyz& p2, const Xyz& p3, double tolerance, char plane, double& radius,
+                         int& sense, Xyz& center) {
   if (OffPlane(p1, p2, tolerance, plane) || OffPlane(p1, p3, tolerance, plane)) return 0;
   const Xyz a1 = ToPlaneFrame(p1, plane);
   Xyz a2 = ToPlaneFrame(p2, plane);
@@ -171,8 +183,8 @@ int CircleThrough3Points(const Xyz& p1, const Xyz& p2, const Xyz& p3, double tol
   return 1;
 }
 
-int CircleThrough3Points(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, double tolerance, char plane,
-                         double& radius, int& sense, AcGePoint3d& center) {
+int CircleThrough3Points(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, double tolerance, char plane, double& radius,
+                         int& sense, AcGePoint3d& center) {
   Xyz found;
   if (CircleThrough3Points(ToXyz(p1), ToXyz(p2), ToXyz(p3), tolerance, plane, radius, sense, found) == 0) return 0;
   center = ToPoint(found);
@@ -208,8 +220,8 @@ int GetArcAngles(const Xyz& start, const Xyz& end, const Xyz& center, int sense,
   return 1;
 }
 
-int GetArcAngles(AcGePoint3d start, AcGePoint3d end, AcGePoint3d center, int sense, char plane,
-                 double& startAngle, double& endAngle, double& sweep, double& radius, double& length) {
+int GetArcAngles(AcGePoint3d start, AcGePoint3d end, AcGePoint3d center, int sense, char plane, double& startAngle,
+                 double& endAngle, double& sweep, double& radius, double& length) {
   return GetArcAngles(ToXyz(start), ToXyz(end), ToXyz(center), sense, plane, startAngle, endAngle, sweep, radius,
                       length);
 }

@@ -48,10 +48,10 @@ int GetVectorBetweenPoints2d(AcGePoint2d p, AcGePoint2d q, XyzDifference& differ
 // The circle through three points in the plane of the code; the points must agree in
 // the plane's third axis within the tolerance. 1 with radius, sense and centre, or
 // 0 (the outputs untouched) for points off the plane, coincident or in a line.
-int CircleThrough3Points(const Xyz& p1, const Xyz& p2, const Xyz& p3, double tolerance, char plane,
-                         double& radius, int& sense, Xyz& center);
-int CircleThrough3Points(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, double tolerance, char plane,
-                         double& radius, int& sense, AcGePoint3d& center);
+int CircleThrough3Points(const Xyz& p1, const Xyz& p2, const Xyz& p3, double tolerance, char plane, double& radius,
+                         int& sense, Xyz& center);
+int CircleThrough3Points(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, double tolerance, char plane, double& radius,
+                         int& sense, AcGePoint3d& center);
 
 // Angles in degrees of an arc's ends about the centre, in the plane of the code (any
 // unknown code is the XY plane), run the way of the sense (8 clockwise, anything else
@@ -59,8 +59,8 @@ int CircleThrough3Points(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, double 
 // Always 1.
 int GetArcAngles(const Xyz& start, const Xyz& end, const Xyz& center, int sense, char plane, double& startAngle,
                  double& endAngle, double& sweep, double& radius, double& length);
-int GetArcAngles(AcGePoint3d start, AcGePoint3d end, AcGePoint3d center, int sense, char plane,
-                 double& startAngle, double& endAngle, double& sweep, double& radius, double& length);
+int GetArcAngles(AcGePoint3d start, AcGePoint3d end, AcGePoint3d center, int sense, char plane, double& startAngle,
+                 double& endAngle, double& sweep, double& radius, double& length);
 
 // 6 when P2 lies on the counter-clockwise way from P1 to P3 about C (in XY), 8 when
 // not, 0 when the three lie in one direction from C.

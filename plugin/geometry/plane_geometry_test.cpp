@@ -92,8 +92,8 @@ TEST(PlaneGeometry, IntersectCirclesTangentCrossingAndApart) {
 
 TEST(PlaneGeometry, ArcAnglesBySense) {
   double start = 0, end = 0, sweep = 0, radius = 0, length = 0;
-  GetArcAngles(Xyz{1, 0, 0}, Xyz{0, 1, 0}, Xyz{0, 0, 0}, kArcSenseCounterClockwise, kPlaneXY, start, end, sweep,
-               radius, length);
+  GetArcAngles(Xyz{1, 0, 0}, Xyz{0, 1, 0}, Xyz{0, 0, 0}, kArcSenseCounterClockwise, kPlaneXY, start, end, sweep, radius,
+               length);
   EXPECT_NEAR(sweep, 90.0, 1e-12);
   EXPECT_NEAR(length, kPi / 2, 1e-12);
   GetArcAngles(Xyz{1, 0, 0}, Xyz{0, 1, 0}, Xyz{0, 0, 0}, kArcSenseClockwise, kPlaneXY, start, end, sweep, radius,

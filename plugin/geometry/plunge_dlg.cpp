@@ -30,34 +30,36 @@ constexpr int kPlungeFeedEdit = 250;
 constexpr int kReturnAtCuttingFeedCheck = 251;
 
 // Edits without a label of their own stand beside the radio or check box that switches them.
-const DialogTemplateRegistration kPlungeTemplate(CPlungeDlg::IDD, {"진입 조건을 입력하시요!!", {
-    res::GroupBox(IDC_STATIC, "<< 플런지 방식 >>"),
-    res::RadioButton(kAngleRadio, "각도", WS_GROUP),
-    res::RadioButton(kCircularRadio, "원형"),
-    res::RadioButton(kStraightSlotRadio, "직선 홈"),
-    res::GroupBox(IDC_STATIC, "<< 각도 플런지 >>"),
-    res::RadioButton(kWholeRadio, "전체", WS_GROUP),
-    res::RadioButton(kNoneRadio, "없음"),
-    res::RadioButton(kLengthRadio, "길이"),
-    res::EditText(kAnglePlungeLengthEdit, ""),
-    res::EditText(kZAngleEdit, "Z각도"),
-    res::EditText(kXYAngleEdit, "XY 각도"),
-    res::GroupBox(IDC_STATIC, "<< 원형 플런지 >>"),
-    res::EditText(kHelixRadiusEdit, "반 경"),
-    res::EditText(kHelixLengthEdit, "길 이"),
-    res::EditText(kHelixPitchAngleEdit, "피치 각도"),
-    res::EditText(kHelixCircleLengthEdit, "원형길이"),
-    res::GroupBox(IDC_STATIC, "<< 직선 홈 플런지 >>"),
-    res::EditText(kSlotPlungeLengthEdit, "플런지 길이"),
-    res::EditText(kSlotLengthEdit, "홈 길이"),
-    res::EditText(kSlotDepthEdit, "홈 깊이"),
-    res::EditText(kSlotPitchAngleEdit, "피치 각도"),
-    res::CheckBox(kPlungeFeedOnCheck, "플런지 피드"),
-    res::EditText(kPlungeFeedEdit, ""),
-    res::CheckBox(kReturnAtCuttingFeedCheck, "절삭이송 복귀"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kPlungeTemplate(CPlungeDlg::IDD,
+                                                 {"진입 조건을 입력하시요!!",
+                                                  {
+                                                      res::GroupBox(IDC_STATIC, "<< 플런지 방식 >>"),
+                                                      res::RadioButton(kAngleRadio, "각도", WS_GROUP),
+                                                      res::RadioButton(kCircularRadio, "원형"),
+                                                      res::RadioButton(kStraightSlotRadio, "직선 홈"),
+                                                      res::GroupBox(IDC_STATIC, "<< 각도 플런지 >>"),
+                                                      res::RadioButton(kWholeRadio, "전체", WS_GROUP),
+                                                      res::RadioButton(kNoneRadio, "없음"),
+                                                      res::RadioButton(kLengthRadio, "길이"),
+                                                      res::EditText(kAnglePlungeLengthEdit, ""),
+                                                      res::EditText(kZAngleEdit, "Z각도"),
+                                                      res::EditText(kXYAngleEdit, "XY 각도"),
+                                                      res::GroupBox(IDC_STATIC, "<< 원형 플런지 >>"),
+                                                      res::EditText(kHelixRadiusEdit, "반 경"),
+                                                      res::EditText(kHelixLengthEdit, "길 이"),
+                                                      res::EditText(kHelixPitchAngleEdit, "피치 각도"),
+                                                      res::EditText(kHelixCircleLengthEdit, "원형길이"),
+                                                      res::GroupBox(IDC_STATIC, "<< 직선 홈 플런지 >>"),
+                                                      res::EditText(kSlotPlungeLengthEdit, "플런지 길이"),
+                                                      res::EditText(kSlotLengthEdit, "홈 길이"),
+                                                      res::EditText(kSlotDepthEdit, "홈 깊이"),
+                                                      res::EditText(kSlotPitchAngleEdit, "피치 각도"),
+                                                      res::CheckBox(kPlungeFeedOnCheck, "플런지 피드"),
+                                                      res::EditText(kPlungeFeedEdit, ""),
+                                                      res::CheckBox(kReturnAtCuttingFeedCheck, "절삭이송 복귀"),
+                                                      res::DefPushButton(IDOK, "OK"),
+                                                      res::PushButton(IDCANCEL, "Cancel"),
+                                                  }});
 
 struct PlungeValues {
   int method = 0, extent = 0, plungeFeedOn = 0;
@@ -71,12 +73,12 @@ struct PlungeValues {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPlungeDlg, CDialog)
-  ON_BN_CLICKED(kAngleRadio, &CPlungeDlg::OnMethodAngle)
-  ON_BN_CLICKED(kCircularRadio, &CPlungeDlg::OnMethodCircular)
-  ON_BN_CLICKED(kStraightSlotRadio, &CPlungeDlg::OnMethodStraightSlot)
-  ON_BN_CLICKED(kWholeRadio, &CPlungeDlg::OnExtentWhole)
-  ON_BN_CLICKED(kNoneRadio, &CPlungeDlg::OnExtentNone)
-  ON_BN_CLICKED(kLengthRadio, &CPlungeDlg::OnExtentLength)
+ON_BN_CLICKED(kAngleRadio, &CPlungeDlg::OnMethodAngle)
+ON_BN_CLICKED(kCircularRadio, &CPlungeDlg::OnMethodCircular)
+ON_BN_CLICKED(kStraightSlotRadio, &CPlungeDlg::OnMethodStraightSlot)
+ON_BN_CLICKED(kWholeRadio, &CPlungeDlg::OnExtentWhole)
+ON_BN_CLICKED(kNoneRadio, &CPlungeDlg::OnExtentNone)
+ON_BN_CLICKED(kLengthRadio, &CPlungeDlg::OnExtentLength)
 END_MESSAGE_MAP()
 
 CPlungeDlg::CPlungeDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -154,13 +156,12 @@ bool ReadPlungeRecordText(const char*& cursor, CPlungeDlg& dlg) {
   // Parsed aside first, so that a broken block changes nothing; the second
   // reading of the Z angle overwrites the first.
   PlungeValues v;
-  const bool complete =
-      std::sscanf(l[0].c_str(), "%d %d %d", &v.method, &v.extent, &v.plungeFeedOn) == 3 &&
-      std::sscanf(l[1].c_str(), "%d %f %f", &v.plungeFeed, &v.anglePlungeLength, &v.zAngle) == 3 &&
-      std::sscanf(l[2].c_str(), "%f %f %f %f %f", &v.xyAngle, &v.zAngle, &v.helixRadius, &v.helixLength,
-                  &v.helixCircleLength) == 5 &&
-      std::sscanf(l[3].c_str(), "%f %f %f %f %f %d", &v.slotLength, &v.slotDepth, &v.slotPitchAngle,
-                  &v.slotPlungeLength, &v.helixPitchAngle, &v.returnAtCuttingFeed) == 6;
+  const bool complete = std::sscanf(l[0].c_str(), "%d %d %d", &v.method, &v.extent, &v.plungeFeedOn) == 3 &&
+                        std::sscanf(l[1].c_str(), "%d %f %f", &v.plungeFeed, &v.anglePlungeLength, &v.zAngle) == 3 &&
+                        std::sscanf(l[2].c_str(), "%f %f %f %f %f", &v.xyAngle, &v.zAngle, &v.helixRadius,
+                                    &v.helixLength, &v.helixCircleLength) == 5 &&
+                        std::sscanf(l[3].c_str(), "%f %f %f %f %f %d", &v.slotLength, &v.slotDepth, &v.slotPitchAngle,
+                                    &v.slotPlungeLength, &v.helixPitchAngle, &v.returnAtCuttingFeed) == 6;
   if (!complete) return false;
 
   dlg.m_PlungeMethod = v.method;

@@ -16,8 +16,8 @@ class CPlungeDlg : public CDialog {
 
   int m_PlungeMethod = kPlungeAngle;
   int m_Extent = kPlungeWhole;
-  int m_DefaultFeed = 0;  // the pass's cutting feed; set by the owner
-  int m_Reserved = 0;     // never stored
+  int m_DefaultFeed = 0;         // the pass's cutting feed; set by the owner
+  int m_Reserved = 0;            // never stored
   double m_SlotDirection = 0.0;  // degrees; set by the slot plunge, never stored
   int m_PlungeFeedOn = 0;
   float m_AnglePlungeLength = 30.0f;

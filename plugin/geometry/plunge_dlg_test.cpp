@@ -54,7 +54,7 @@ TEST(PlungeRecordText, ReadsBackTheSameBytesAndKeepsTheZAngleOfLineThree) {
 
 TEST(PlungeRecordText, ABrokenBlockChangesNothing) {
   const std::string broken[] = {
-      " 2 3 1\n 75 30.00 12.50\n 180.00 12.50 10.00 30.00 10.00\n",           // last line missing
+      " 2 3 1\n 75 30.00 12.50\n 180.00 12.50 10.00 30.00 10.00\n",                 // last line missing
       " 2 3 1\n 75 30.00 12.50\n 180.00 12.50 10.00 30.00 10.00\n 10 10 2 30 2\n",  // last value missing
   };
   for (const std::string& text : broken) {

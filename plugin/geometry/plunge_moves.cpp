@@ -59,7 +59,8 @@ void AddRamp(const CPlungeDlg& plunge, const AcDbCurve* pass, AcDbObjectIdArray&
   const double zAngle = Radians(plunge.m_ZAngle);
   const double plan = Radians(heading + plunge.m_XYAngle);
   const AcGePoint3d rampTop(approach.x + length * std::cos(zAngle) * std::cos(plan),
-                            approach.y + length * std::cos(zAngle) * std::sin(plan), start.z + length * std::sin(zAngle));
+                            approach.y + length * std::cos(zAngle) * std::sin(plan),
+                            start.z + length * std::sin(zAngle));
   const AcGePoint3d overTop(rampTop.x, rampTop.y, approach.z);
   // The tool goes over the ramp top first, so the path has no gap.
   if (overTop.distanceTo(approach) > kSamePlace) Rapid(ids, approach, overTop);

@@ -58,7 +58,8 @@ Points Helix(const AcGePoint3d& t, double radius, double height, double depth, d
   for (int k = turns; k >= 1; --k) {
     for (int j = 0; j < points; ++j) {
       const double angle = 2.0 * kPi * j / points;
-      out.emplace_back(t.x + radius * std::cos(angle), t.y + radius * std::sin(angle), t.z + k * step - j * step / points);
+      out.emplace_back(t.x + radius * std::cos(angle), t.y + radius * std::sin(angle),
+                       t.z + k * step - j * step / points);
     }
   }
   out.emplace_back(t.x + radius, t.y, t.z);
@@ -213,7 +214,8 @@ int Make3dPolylineMove(const CPlungeDlg& plunge, AcDbObjectId passId, const AcDb
   }
   AcGePoint3d passStart;
   AcGePoint3d passEnd;
-  site.passStartsHere = GetCurveEndPoints(passId, passStart, passEnd) != 0 && passStart.distanceTo(start) < kStartsHereGap;
+  site.passStartsHere =
+      GetCurveEndPoints(passId, passStart, passEnd) != 0 && passStart.distanceTo(start) < kStartsHereGap;
   Points points;
   const int kind = method == kPlungeCircular ? HelixPoints(plunge, site, top.z, points)
                                              : SlotPoints(plunge, site, !boundaryIds.isEmpty(), top.z, points);

@@ -109,8 +109,7 @@ bool MakeTwoPointPolylines(AcDbObjectIdArray& ids) {
       everyOne = false;
       continue;
     }
-    const AcDbObjectId made =
-        AddTwoPointPolyline(AcGePoint2d(start.x, start.y), AcGePoint2d(end.x, end.y), start.z);
+    const AcDbObjectId made = AddTwoPointPolyline(AcGePoint2d(start.x, start.y), AcGePoint2d(end.x, end.y), start.z);
     if (made.isNull()) {
       everyOne = false;
       continue;

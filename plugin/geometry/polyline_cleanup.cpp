@@ -43,7 +43,8 @@ void RemoveZeroLengthSteps(Vertices& v, double tolerance) {
 
 void RemoveInnerCollinear(Vertices& v, double degrees) {
   for (std::size_t j = 1; j + 1 < v.size() && v.size() > 2;) {
-    if (IsStraight(v, j - 1) && IsStraight(v, j) && RunsStraightOn(v[j - 1].point, v[j].point, v[j + 1].point, degrees)) {
+    if (IsStraight(v, j - 1) && IsStraight(v, j) &&
+        RunsStraightOn(v[j - 1].point, v[j].point, v[j + 1].point, degrees)) {
       v.erase(v.begin() + static_cast<long>(j));
       if (j > 1) --j;
     } else {

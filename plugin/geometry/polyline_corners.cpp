@@ -67,8 +67,7 @@ bool LieOnOneCircle(const curve::BulgeSeg& first, const curve::BulgeSeg& second)
   }
   const curve::Arc2 arc1 = first.arc();
   const curve::Arc2 arc2 = second.arc();
-  return arc1.center.distanceTo(arc2.center) < kCoCircularTolerance &&
-         arc1.radius < arc2.radius + kCoCircularTolerance;
+  return arc1.center.distanceTo(arc2.center) < kCoCircularTolerance && arc1.radius < arc2.radius + kCoCircularTolerance;
 }
 
 void MergeArcs(Vertices& v, bool closed) {

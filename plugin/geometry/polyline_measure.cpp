@@ -46,7 +46,8 @@ std::vector<double> DirectionsAlong(const Vertices& v, bool closed) {
       continue;
     }
     for (int k = 0; k < kArcSamples; ++k) {
-      add(segment.pointAt(static_cast<double>(k) / kArcSamples), segment.pointAt(static_cast<double>(k + 1) / kArcSamples));
+      add(segment.pointAt(static_cast<double>(k) / kArcSamples),
+          segment.pointAt(static_cast<double>(k + 1) / kArcSamples));
     }
   }
   return directions;

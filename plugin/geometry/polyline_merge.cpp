@@ -185,8 +185,8 @@ bool BoundsTheUnion(AcDbObjectId piece, AcDbObjectId first, AcDbObjectId second)
     if (curve.openStatus() != Acad::eOk || curve->getEndParam(endParameter) != Acad::eOk ||
         curve->getDistAtParam(endParameter, length) != Acad::eOk ||
         curve->getParamAtDist(length * 0.5, parameter) != Acad::eOk ||
-        curve->getPointAtParam(parameter, middle) != Acad::eOk ||
-        curve->getFirstDeriv(parameter, along) != Acad::eOk || along.length() == 0.0) {
+        curve->getPointAtParam(parameter, middle) != Acad::eOk || curve->getFirstDeriv(parameter, along) != Acad::eOk ||
+        along.length() == 0.0) {
       return true;
     }
   }

@@ -14,5 +14,4 @@ bool MergeClosedPolylines(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdA
 // second against the second. With side 1 a piece of the second loop stays when
 // it lies inside the first loop, otherwise when it lies outside.
 bool MergeOffsetLoops(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdArray firstReferences,
-                      AcDbObjectIdArray secondReferences, double offset, AcDbObjectIdArray& merged,
-                      unsigned char side);
+                      AcDbObjectIdArray secondReferences, double offset, AcDbObjectIdArray& merged, unsigned char side);

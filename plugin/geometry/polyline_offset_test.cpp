@@ -89,8 +89,18 @@ TEST_F(PolylineOffsetTest, RetriesPastFailedAndOpenResultsAndRecordsTheLevel) {
 }
 
 TEST_F(PolylineOffsetTest, NarrowNeckSplitsIntoTwoLoops) {
-  const AcDbObjectId dumbbell = addPolyline({{0, 0}, {10, 0}, {10, 4.5}, {14, 4.5}, {14, 0}, {24, 0}, {24, 10},
-                                             {14, 10}, {14, 5.5}, {10, 5.5}, {10, 10}, {0, 10}},
+  const AcDbObjectId dumbbell = addPolyline({{0, 0},
+                                             {10, 0},
+                                             {10, 4.5},
+                                             {14, 4.5},
+                                             {14, 0},
+                                             {24, 0},
+                                             {24, 10},
+                                             {14, 10},
+                                             {14, 5.5},
+                                             {10, 5.5},
+                                             {10, 10},
+                                             {0, 10}},
                                             true);
   AcDbObjectIdArray result;
   ASSERT_TRUE(OffsetPolyline(dumbbell, result, 1.0, 0.0, 1));

@@ -10,11 +10,11 @@
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/curve_reverse.h"
+#include "plugin/geometry/pass_geometry.h"
 #include "plugin/geometry/polyline_measure.h"
 #include "plugin/geometry/polyline_properties.h"
 #include "plugin/geometry/polyline_reshape.h"
 #include "plugin/geometry/polyline_vertices.h"
-#include "plugin/geometry/pass_geometry.h"
 #include "plugin/shell/region_helpers.h"
 #include "plugin/shell/toolpath_entities.h"
 
@@ -143,9 +143,7 @@ void UniteRegions(AcDbObjectIdArray& regions) {
 
 }  // namespace
 
-bool SplitArcsAtQuadrants(AcDbObjectId polylineId) {
-  return EditPolylineVertices(polylineId, SplitArcsOfVertexList);
-}
+bool SplitArcsAtQuadrants(AcDbObjectId polylineId) { return EditPolylineVertices(polylineId, SplitArcsOfVertexList); }
 
 bool RebuildPassArcs(AcDbObjectIdArray ids) {
   for (int i = 0; i < ids.length(); ++i) SplitArcsAtQuadrants(ids[i]);

@@ -10,25 +10,27 @@ constexpr int kLengthEdit = 276;
 constexpr int kCornerRadiusEdit = 277;
 constexpr UINT kToolShapeBitmap = 226;
 
-const DialogTemplateRegistration kToolShapeTemplate(CToolShapeDlg::IDD, {"공구형상", {
-    res::GroupBox(IDC_STATIC, "<< 공구 형상 >>"),
-    res::RadioButton(kFlatButton, "평 엔드밀"),
-    res::RadioButton(kBallButton, "볼 엔드밀"),
-    res::RadioButton(kRadiusButton, "래디우스"),
-    res::EditText(kDiameterEdit, "공구직경"),
-    res::EditText(kLengthEdit, "공구길이"),
-    res::EditText(kCornerRadiusEdit, "코너반경"),
-    res::Picture(IDC_STATIC, kToolShapeBitmap),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kToolShapeTemplate(CToolShapeDlg::IDD,
+                                                    {"공구형상",
+                                                     {
+                                                         res::GroupBox(IDC_STATIC, "<< 공구 형상 >>"),
+                                                         res::RadioButton(kFlatButton, "평 엔드밀"),
+                                                         res::RadioButton(kBallButton, "볼 엔드밀"),
+                                                         res::RadioButton(kRadiusButton, "래디우스"),
+                                                         res::EditText(kDiameterEdit, "공구직경"),
+                                                         res::EditText(kLengthEdit, "공구길이"),
+                                                         res::EditText(kCornerRadiusEdit, "코너반경"),
+                                                         res::Picture(IDC_STATIC, kToolShapeBitmap),
+                                                         res::DefPushButton(IDOK, "OK"),
+                                                         res::PushButton(IDCANCEL, "Cancel"),
+                                                     }});
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CToolShapeDlg, CDialog)
-  ON_BN_CLICKED(kFlatButton, &CToolShapeDlg::OnFlatEndMill)
-  ON_BN_CLICKED(kBallButton, &CToolShapeDlg::OnBallEndMill)
-  ON_BN_CLICKED(kRadiusButton, &CToolShapeDlg::OnRadiusEndMill)
+ON_BN_CLICKED(kFlatButton, &CToolShapeDlg::OnFlatEndMill)
+ON_BN_CLICKED(kBallButton, &CToolShapeDlg::OnBallEndMill)
+ON_BN_CLICKED(kRadiusButton, &CToolShapeDlg::OnRadiusEndMill)
 END_MESSAGE_MAP()
 
 CToolShapeDlg::CToolShapeDlg(CWnd* pParent) : CDialog(IDD, pParent) { FormatToolName(); }
@@ -85,9 +87,16 @@ void CToolShapeDlg::ChooseToolType(int toolType) {
 
 void CToolShapeDlg::CheckToolTypeButton() {
   switch (m_ToolType) {
-    case kFlatEndMill: CheckRadioButton(kFlatButton, kRadiusButton, kFlatButton); break;
-    case kBallEndMill: CheckRadioButton(kFlatButton, kRadiusButton, kBallButton); break;
-    case kRadiusEndMill: CheckRadioButton(kFlatButton, kRadiusButton, kRadiusButton); break;
-    default: break;
+    case kFlatEndMill:
+      CheckRadioButton(kFlatButton, kRadiusButton, kFlatButton);
+      break;
+    case kBallEndMill:
+      CheckRadioButton(kFlatButton, kRadiusButton, kBallButton);
+      break;
+    case kRadiusEndMill:
+      CheckRadioButton(kFlatButton, kRadiusButton, kRadiusButton);
+      break;
+    default:
+      break;
   }
 }

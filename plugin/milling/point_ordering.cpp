@@ -116,14 +116,22 @@ Points NearestNext(Points w, double tolerance) {
 
 Sweep SweepOf(int method) {
   switch (method) {
-    case kSortColumnsUp: return {Axis::kX, Extreme::kLeast, Extreme::kLeast, false};
-    case kSortColumnsZigzagUp: return {Axis::kX, Extreme::kLeast, Extreme::kLeast, true};
-    case kSortRowsRight: return {Axis::kY, Extreme::kLeast, Extreme::kLeast, false};
-    case kSortRowsZigzag: return {Axis::kY, Extreme::kLeast, Extreme::kLeast, true};
-    case kSortColumnsDown: return {Axis::kX, Extreme::kLeast, Extreme::kGreatest, false};
-    case kSortColumnsZigzagDown: return {Axis::kX, Extreme::kLeast, Extreme::kGreatest, true};
-    case kSortRowsFromTop: return {Axis::kY, Extreme::kGreatest, Extreme::kLeast, false};
-    default: return {Axis::kY, Extreme::kGreatest, Extreme::kLeast, true};
+    case kSortColumnsUp:
+      return {Axis::kX, Extreme::kLeast, Extreme::kLeast, false};
+    case kSortColumnsZigzagUp:
+      return {Axis::kX, Extreme::kLeast, Extreme::kLeast, true};
+    case kSortRowsRight:
+      return {Axis::kY, Extreme::kLeast, Extreme::kLeast, false};
+    case kSortRowsZigzag:
+      return {Axis::kY, Extreme::kLeast, Extreme::kLeast, true};
+    case kSortColumnsDown:
+      return {Axis::kX, Extreme::kLeast, Extreme::kGreatest, false};
+    case kSortColumnsZigzagDown:
+      return {Axis::kX, Extreme::kLeast, Extreme::kGreatest, true};
+    case kSortRowsFromTop:
+      return {Axis::kY, Extreme::kGreatest, Extreme::kLeast, false};
+    default:
+      return {Axis::kY, Extreme::kGreatest, Extreme::kLeast, true};
   }
 }
 

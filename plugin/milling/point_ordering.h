@@ -6,14 +6,14 @@
 #include "platform/cad/ge/ge_arrays.h"
 
 enum PointSortMethod {
-  kSortColumnsUp = 1,         // columns from the left, each from the bottom
-  kSortColumnsZigzagUp = 2,   // columns from the left, back and forth, starting upwards
-  kSortRowsRight = 3,         // rows from the bottom, each from the left
-  kSortRowsZigzag = 4,        // rows from the bottom, back and forth
-  kSortColumnsDown = 5,       // columns from the left, each from the top
-  kSortColumnsZigzagDown = 6, // columns from the left, back and forth, starting downwards
-  kSortRowsFromTop = 7,       // rows from the top, each from the left
-  kSortRowsFromTopZigzag = 8, // rows from the top, back and forth
+  kSortColumnsUp = 1,          // columns from the left, each from the bottom
+  kSortColumnsZigzagUp = 2,    // columns from the left, back and forth, starting upwards
+  kSortRowsRight = 3,          // rows from the bottom, each from the left
+  kSortRowsZigzag = 4,         // rows from the bottom, back and forth
+  kSortColumnsDown = 5,        // columns from the left, each from the top
+  kSortColumnsZigzagDown = 6,  // columns from the left, back and forth, starting downwards
+  kSortRowsFromTop = 7,        // rows from the top, each from the left
+  kSortRowsFromTopZigzag = 8,  // rows from the top, back and forth
   kSortNearestNext = 17,
 };
 

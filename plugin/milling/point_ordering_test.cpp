@@ -23,15 +23,21 @@ const Pts kSquare = {{10, 10, 0}, {0, 0, 0}, {10, 0, 0}, {0, 10, 0}};
 TEST(OrderDrillPoints, EachMethodSweepsTheSquareItsOwnWay) {
   const AcGePoint3d a(0, 0, 0), b(0, 10, 0), c(10, 0, 0), d(10, 10, 0);
   const std::pair<int, Pts> orders[] = {
-      {kSortColumnsUp, {a, b, c, d}},   {kSortColumnsZigzagUp, {a, b, d, c}}, {kSortRowsRight, {a, c, b, d}},
-      {kSortRowsZigzag, {a, c, d, b}},  {kSortColumnsDown, {b, a, d, c}},     {kSortColumnsZigzagDown, {b, a, c, d}},
-      {kSortRowsFromTop, {b, d, a, c}}, {kSortRowsFromTopZigzag, {b, d, c, a}},
+      {kSortColumnsUp, {a, b, c, d}},
+      {kSortColumnsZigzagUp, {a, b, d, c}},
+      {kSortRowsRight, {a, c, b, d}},
+      {kSortRowsZigzag, {a, c, d, b}},
+      {kSortColumnsDown, {b, a, d, c}},
+      {kSortColumnsZigzagDown, {b, a, c, d}},
+      {kSortRowsFromTop, {b, d, a, c}},
+      {kSortRowsFromTopZigzag, {b, d, c, a}},
       // From (0,0) two points tie at distance 10; the first of them in the list is taken.
       {kSortNearestNext, {a, c, d, b}},
   };
   for (const auto& [method, expected] : orders) EXPECT_EQ(Ordered(kSquare, method), expected) << method;
   const Pts grid = {{10, 5, 0}, {5, 0, 0}, {0, 5, 0}, {10, 0, 0}, {0, 0, 0}, {5, 5, 0}};
-  EXPECT_EQ(Ordered(grid, kSortColumnsZigzagUp), (Pts{{0, 0, 0}, {0, 5, 0}, {5, 5, 0}, {5, 0, 0}, {10, 0, 0}, {10, 5, 0}}));
+  EXPECT_EQ(Ordered(grid, kSortColumnsZigzagUp),
+            (Pts{{0, 0, 0}, {0, 5, 0}, {5, 5, 0}, {5, 0, 0}, {10, 0, 0}, {10, 5, 0}}));
 }
 
 TEST(OrderDrillPoints, ToleranceGroupsColumnsAndTiesGoToTheLastInTheList) {
@@ -50,8 +56,7 @@ TEST(OrderDrillPoints, NearestNextWalksToTheClosestPoint) {
   // Nothing within the search distance: the first remaining point comes next.
   const Pts far = {{0, 0, 0}, {300000, 0, 0}, {200000, 0, 0}};
   EXPECT_EQ(Ordered(far, kSortNearestNext), far);
-  EXPECT_EQ(Ordered({{0, 9, 0}, {0.5, 2, 0}, {4, 2, 0}}, kSortNearestNext),
-            (Pts{{0.5, 2, 0}, {4, 2, 0}, {0, 9, 0}}));
+  EXPECT_EQ(Ordered({{0, 9, 0}, {0.5, 2, 0}, {4, 2, 0}}, kSortNearestNext), (Pts{{0.5, 2, 0}, {4, 2, 0}, {0, 9, 0}}));
 }
 
 TEST(OrderDrillPoints, NoPointIsEverLost) {

@@ -15,41 +15,43 @@ struct MethodButton {
 
 // In dialog order; the bitmaps "SORT9U" and "SORT9D" (1117, 1118) belong to no button.
 constexpr MethodButton kMethodButtons[CPointSortDlg::kMethodButtonCount] = {
-    {410, kSortColumnsUp, 1101, 1102},        {411, kSortColumnsZigzagUp, 1103, 1104},
-    {412, kSortRowsRight, 1105, 1106},        {413, kSortRowsZigzag, 1107, 1108},
-    {414, kSortColumnsDown, 1109, 1110},      {415, kSortColumnsZigzagDown, 1111, 1112},
-    {418, kSortRowsFromTop, 1113, 1114},      {419, kSortRowsFromTopZigzag, 1115, 1116},
+    {410, kSortColumnsUp, 1101, 1102},   {411, kSortColumnsZigzagUp, 1103, 1104},
+    {412, kSortRowsRight, 1105, 1106},   {413, kSortRowsZigzag, 1107, 1108},
+    {414, kSortColumnsDown, 1109, 1110}, {415, kSortColumnsZigzagDown, 1111, 1112},
+    {418, kSortRowsFromTop, 1113, 1114}, {419, kSortRowsFromTopZigzag, 1115, 1116},
     {417, kSortNearestNext, 1133, 1134},
 };
 
-const DialogTemplateRegistration kPointSortTemplate(CPointSortDlg::IDD, {"포인트 정렬", {
-    res::GroupBox(IDC_STATIC, "<< 정렬 방법 >>"),
-    res::BitmapButton(410, "Sort1"),
-    res::BitmapButton(411, "Sort2"),
-    res::BitmapButton(412, "Sort3"),
-    res::BitmapButton(413, "Sort4"),
-    res::BitmapButton(414, "Sort5"),
-    res::BitmapButton(415, "Sort6"),
-    res::BitmapButton(418, "Sort7"),
-    res::BitmapButton(419, "Sort8"),
-    res::BitmapButton(417, "Sort17"),
-    res::EditText(kToleranceEdit, "정렬 공차"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kPointSortTemplate(CPointSortDlg::IDD,
+                                                    {"포인트 정렬",
+                                                     {
+                                                         res::GroupBox(IDC_STATIC, "<< 정렬 방법 >>"),
+                                                         res::BitmapButton(410, "Sort1"),
+                                                         res::BitmapButton(411, "Sort2"),
+                                                         res::BitmapButton(412, "Sort3"),
+                                                         res::BitmapButton(413, "Sort4"),
+                                                         res::BitmapButton(414, "Sort5"),
+                                                         res::BitmapButton(415, "Sort6"),
+                                                         res::BitmapButton(418, "Sort7"),
+                                                         res::BitmapButton(419, "Sort8"),
+                                                         res::BitmapButton(417, "Sort17"),
+                                                         res::EditText(kToleranceEdit, "정렬 공차"),
+                                                         res::DefPushButton(IDOK, "OK"),
+                                                         res::PushButton(IDCANCEL, "Cancel"),
+                                                     }});
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPointSortDlg, CDialog)
-  ON_BN_CLICKED(410, &CPointSortDlg::OnSort1)
-  ON_BN_CLICKED(411, &CPointSortDlg::OnSort2)
-  ON_BN_CLICKED(412, &CPointSortDlg::OnSort3)
-  ON_BN_CLICKED(413, &CPointSortDlg::OnSort4)
-  ON_BN_CLICKED(414, &CPointSortDlg::OnSort5)
-  ON_BN_CLICKED(415, &CPointSortDlg::OnSort6)
-  ON_BN_CLICKED(418, &CPointSortDlg::OnSort7)
-  ON_BN_CLICKED(419, &CPointSortDlg::OnSort8)
-  ON_BN_CLICKED(417, &CPointSortDlg::OnSort17)
+ON_BN_CLICKED(410, &CPointSortDlg::OnSort1)
+ON_BN_CLICKED(411, &CPointSortDlg::OnSort2)
+ON_BN_CLICKED(412, &CPointSortDlg::OnSort3)
+ON_BN_CLICKED(413, &CPointSortDlg::OnSort4)
+ON_BN_CLICKED(414, &CPointSortDlg::OnSort5)
+ON_BN_CLICKED(415, &CPointSortDlg::OnSort6)
+ON_BN_CLICKED(418, &CPointSortDlg::OnSort7)
+ON_BN_CLICKED(419, &CPointSortDlg::OnSort8)
+ON_BN_CLICKED(417, &CPointSortDlg::OnSort17)
 END_MESSAGE_MAP()
 
 CPointSortDlg::CPointSortDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

@@ -12,8 +12,7 @@
 // toolpath store made); otherwise it is left alone and eDuplicateRecordName is
 // returned. Names starting with '*' (model and paper space, anonymous blocks)
 // and empty names are refused with eInvalidInput.
-Acad::ErrorStatus GetOrCreateBlockRecord(const char* name, AcDbObjectId& recordId, AcDbDatabase* db,
-                                         bool allowReplace);
+Acad::ErrorStatus GetOrCreateBlockRecord(const char* name, AcDbObjectId& recordId, AcDbDatabase* db, bool allowReplace);
 
 // Deep-clones the objects into the owner record and transforms each primary
 // clone by the matrix. Returns the clone's status (printed when it failed); a

@@ -45,9 +45,7 @@ AcGePoint3d StartOf(AcDbObjectId lineId) {
 
 class BlockHelpers : public ::testing::Test {
  protected:
-  AcDbObjectId lineId() {
-    return session_.add(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)));
-  }
+  AcDbObjectId lineId() { return session_.add(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0))); }
   ShellSession session_;
 };
 

@@ -3,8 +3,8 @@
 #include "platform/cad/editor/aced_input.h"
 #include "platform/cad/editor/aced_selection.h"
 #include "plugin/shell/region_helpers.h"
-#include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/tool_path_info_report.h"
+#include "plugin/shell/toolpath_entities.h"
 
 namespace {
 

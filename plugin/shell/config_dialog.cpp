@@ -9,29 +9,32 @@ namespace {
 // The smallest tolerance that "%f" still stores as a non-zero value.
 constexpr float kSmallestTolerance = 0.000001f;
 
-const DialogTemplateRegistration kConfigTemplate(CConfigDlg::IDD, {"환경설정", {
-    res::EditText(385, "환경 directory"),
-    res::EditText(388, "문서 편집기"),
-    res::EditText(387, "도형연결공차"),
-    res::EditText(386, "Ncdata directory"),
-    res::EditText(389, "Post Directory"),
-    res::CheckBox(443, "타원, 스프라인 -> 원호"),
-    res::EditText(429, ""),
-    res::EditText(390, "Parameter  Directory"),
-    res::PushButton(592, "사용자 cycle 이름"),
-    res::DefPushButton(IDOK, "저장"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kConfigTemplate(CConfigDlg::IDD, {"환경설정",
+                                                                   {
+                                                                       res::EditText(385, "환경 directory"),
+                                                                       res::EditText(388, "문서 편집기"),
+                                                                       res::EditText(387, "도형연결공차"),
+                                                                       res::EditText(386, "Ncdata directory"),
+                                                                       res::EditText(389, "Post Directory"),
+                                                                       res::CheckBox(443, "타원, 스프라인 -> 원호"),
+                                                                       res::EditText(429, ""),
+                                                                       res::EditText(390, "Parameter  Directory"),
+                                                                       res::PushButton(592, "사용자 cycle 이름"),
+                                                                       res::DefPushButton(IDOK, "저장"),
+                                                                       res::PushButton(IDCANCEL, "Cancel"),
+                                                                   }});
 
-const DialogTemplateRegistration kUserCycleNameTemplate(CUserCycleNameDlg::IDD, {"사용자 cycle 이름", {
-    res::EditText(429, "사용자 cycle 1"),
-    res::EditText(430, "사용자 cycle 2"),
-    res::EditText(431, "사용자 cycle 3"),
-    res::EditText(432, "사용자 cycle 4"),
-    res::EditText(433, "사용자 cycle 5"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kUserCycleNameTemplate(CUserCycleNameDlg::IDD,
+                                                        {"사용자 cycle 이름",
+                                                         {
+                                                             res::EditText(429, "사용자 cycle 1"),
+                                                             res::EditText(430, "사용자 cycle 2"),
+                                                             res::EditText(431, "사용자 cycle 3"),
+                                                             res::EditText(432, "사용자 cycle 4"),
+                                                             res::EditText(433, "사용자 cycle 5"),
+                                                             res::DefPushButton(IDOK, "OK"),
+                                                             res::PushButton(IDCANCEL, "Cancel"),
+                                                         }});
 
 // A folder or name must fit what the registry helpers store.
 void ExchangeText(CDataExchange* pDX, int nIDC, CString& value) {
@@ -57,7 +60,7 @@ void CUserCycleNameDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BEGIN_MESSAGE_MAP(CConfigDlg, CDialog)
-  ON_BN_CLICKED(592, &CConfigDlg::OnUserCycleName)
+ON_BN_CLICKED(592, &CConfigDlg::OnUserCycleName)
 END_MESSAGE_MAP()
 
 CConfigDlg::CConfigDlg(CWnd* pParent) : CDialog(IDD, pParent), m_UserCycleNameDlg(nullptr) {}

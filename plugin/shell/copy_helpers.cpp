@@ -86,8 +86,8 @@ void CopyFiledInfo(AcDbObjectId originalId, AcDbObjectId copyId) {
   if (info == nullptr) return;
   auto copy = std::make_unique<CToolPathInfo>();
   if (info->kind() == CToolPathInfo::kToolInformation) {
-    copy->setTool(info->toolType(), info->firstNumber(), info->secondNumber(), info->diameter(),
-                  info->cornerRadius(), info->length());
+    copy->setTool(info->toolType(), info->firstNumber(), info->secondNumber(), info->diameter(), info->cornerRadius(),
+                  info->length());
   } else {
     copy->setValue(info->kind(), info->value());
   }

@@ -78,8 +78,8 @@ std::vector<ChainCurve> CurvesOfSet(const ads_name set) {
 
 bool IsClosedShape(AcDbObjectId id) {
   const int kind = GetEntityKind(id);
-  const bool shapeKind = kind == kEntityCircle || kind == kEntityPolyline || kind == kEntitySpline ||
-                         kind == kEntityEllipse;
+  const bool shapeKind =
+      kind == kEntityCircle || kind == kEntityPolyline || kind == kEntitySpline || kind == kEntityEllipse;
   return shapeKind && IsClosedCurve(id);
 }
 
@@ -136,8 +136,7 @@ std::optional<AcGePoint3d> OpenEndOfPick(const ChainCurve& picked, const AcDbObj
 
 // Grows the chain at openEnd, one candidate per sweep, never past a branch.
 // From the second curve taken on, touching an end of closer closes the chain.
-void GrowChain(std::vector<ChainCurve>& candidates, AcGePoint3d openEnd, const ChainCurve& closer,
-               ads_name result) {
+void GrowChain(std::vector<ChainCurve>& candidates, AcGePoint3d openEnd, const ChainCurve& closer, ads_name result) {
   const size_t sweeps = candidates.size();
   int taken = 0;
   for (size_t sweep = 0; sweep < sweeps && !candidates.empty(); ++sweep) {
@@ -166,9 +165,8 @@ void GrowChain(std::vector<ChainCurve>& candidates, AcGePoint3d openEnd, const C
 
 void ShowTooManyCandidates(size_t count) {
   CString text;
-  text.Format(
-      "검색된 도형(%zu)이 %d개 이상 있습니다. \n\n도형을 삭제하거나 보이지 않게 한후 다시 선택하시기 바랍니다.",
-      count, kMaxChainCandidates);
+  text.Format("검색된 도형(%zu)이 %d개 이상 있습니다. \n\n도형을 삭제하거나 보이지 않게 한후 다시 선택하시기 바랍니다.",
+              count, kMaxChainCandidates);
   ::MessageBox(nullptr, text, "Error message", MB_OK | MB_ICONINFORMATION);
 }
 

@@ -51,7 +51,7 @@ TEST(ChainConnectedCurves, StopsAtATJunctionAndKeepsListedBoundariesApart) {
   ShellSession session;
   const AcDbObjectId first = AddLine(session, 0, 0, 10, 0);
   const AcDbObjectId second = AddLine(session, 10, 0, 20, 0);
-  AddLine(session, 20, 0, 30, 0);   // the junction at (20,0) has two ways on
+  AddLine(session, 20, 0, 30, 0);  // the junction at (20,0) has two ways on
   AddLine(session, 20, 0, 20, 10);
   ads_name result = {0, 0};
   ASSERT_TRUE(ChainConnectedCurves(AcDbObjectIdArray(), Name(first).value, result));

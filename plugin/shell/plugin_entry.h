@@ -4,5 +4,4 @@
 
 #include "platform/cad/editor/rx_dynamic_linker.h"
 
-extern "C" __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg,
-                                                                                   void* appId);
+extern "C" __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId);

@@ -31,9 +31,9 @@ TEST(ProgramLaunchers, StartsTheProgramInTheFolderItsKeyNames) {
   const std::string program = session.folder() / "Tarnwick";
   std::ofstream(program) << "#!/bin/sh\ntouch '" << marker << "'\n";
   chmod(program.c_str(), 0755);
-  ASSERT_EQ(WriteRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora\\Quellpad", "CfgDir",
-                                session.folder().path().c_str()),
-            1);
+  ASSERT_EQ(
+      WriteRegistryString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora\\Quellpad", "CfgDir", session.folder().path().c_str()),
+      1);
   TarnwickCommand();
   EXPECT_EQ(session.transcript(), "");
   // The program runs on its own; give it a moment to leave its mark.

@@ -125,9 +125,9 @@ int AddToolInfoMarker(AcDbObjectIdArray& ids, const CToolShapeDlg& tool, int /*t
   const bool marked = AddMarkerPoint(1, markerId, 0.0, entityId);
   if (marked) ids.append(markerId);
   AcDbObjectId infoId;
-  const bool attached = AttachToolInfoFromDialog(infoId, entityId, tool, toolNumber, lengthOffsetOn,
-                                                 lengthOffsetNumber) &&
-                        !infoId.isNull();
+  const bool attached =
+      AttachToolInfoFromDialog(infoId, entityId, tool, toolNumber, lengthOffsetOn, lengthOffsetNumber) &&
+      !infoId.isNull();
   if (attached) ids.append(infoId);
   return marked && attached ? 1 : 0;
 }

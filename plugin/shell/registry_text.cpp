@@ -49,8 +49,7 @@ int ReadRegistryString(HKEY root, const char* keyPath, const char* valueName, CS
   char buffer[kReadBufferSize] = {};
   DWORD type = REG_NONE;
   DWORD size = kReadBufferSize;
-  if (RegQueryValueEx(key.get(), valueName, nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size) !=
-      ERROR_SUCCESS) {
+  if (RegQueryValueEx(key.get(), valueName, nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size) != ERROR_SUCCESS) {
     return 0;
   }
   if (type != REG_SZ || size > kReadBufferSize) return 0;

@@ -107,8 +107,8 @@ double CToolPathInfo::length() const { return length_; }
 double CToolPathInfo::value() const { return value_; }
 AcGePoint3d CToolPathInfo::point() const { return point_; }
 
-void CToolPathInfo::setTool(Adesk::Int32 toolType, Adesk::Int32 firstNumber, Adesk::Int32 secondNumber,
-                            double diameter, double cornerRadius, double length) {
+void CToolPathInfo::setTool(Adesk::Int32 toolType, Adesk::Int32 firstNumber, Adesk::Int32 secondNumber, double diameter,
+                            double cornerRadius, double length) {
   if (!assertWriteEnabled()) return;
   kind_ = kToolInformation;
   toolType_ = toolType;
@@ -297,8 +297,8 @@ bool HasToolPathInfoDictionary() {
   return true;
 }
 
-bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool,
-                              int toolNumber, int lengthOffsetFlag, int lengthOffsetNumber) {
+bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool, int toolNumber,
+                              int lengthOffsetFlag, int lengthOffsetNumber) {
   return AttachToolInfo12(pointId, entityId, tool.m_ToolType, tool.m_Diameter, tool.m_Length, tool.m_CornerRadius,
                           toolNumber, lengthOffsetFlag, lengthOffsetNumber);
 }

@@ -54,10 +54,10 @@ class CToolPathInfo : public AcDbObject {
 
 // Attaching: an invisible point at the entity's start point, and the info filed
 // under the point's handle. False when model space cannot be opened.
-bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool,
-                              int toolNumber, int lengthOffsetFlag, int lengthOffsetNumber);
-bool AttachToolInfo12(AcDbObjectId& pointId, AcDbObjectId entityId, int toolType, double diameter,
-                      double length, double cornerRadius, int firstNumber, int flag, int secondNumber);
+bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool, int toolNumber,
+                              int lengthOffsetFlag, int lengthOffsetNumber);
+bool AttachToolInfo12(AcDbObjectId& pointId, AcDbObjectId entityId, int toolType, double diameter, double length,
+                      double cornerRadius, int firstNumber, int flag, int secondNumber);
 bool AttachToolPathInfo(int kind, AcDbObjectId& pointId, double value, AcDbObjectId entityId);
 
 // Reading by the info point. True when the dictionary holds an info for it.
@@ -68,8 +68,7 @@ bool GetToolPathInfoTool(AcDbObjectId pointId, CToolShapeDlg& tool, int& firstNu
 // "*Model_Space" of the working drawing open for write: 1, or 0 with a message.
 int OpenModelSpaceForWrite(AcDbBlockTableRecord*& modelSpace);
 // Appends the invisible point at the info's point; closes it.
-Acad::ErrorStatus AddInfoPoint(const CToolPathInfo& info, AcDbBlockTableRecord* modelSpace,
-                               AcDbObjectId& pointId);
+Acad::ErrorStatus AddInfoPoint(const CToolPathInfo& info, AcDbBlockTableRecord* modelSpace, AcDbObjectId& pointId);
 // Files the (new) info under the point's handle; the dictionary owns it on
 // success, the caller keeps it otherwise.
 Acad::ErrorStatus AddToInfoDictionary(CToolPathInfo* info, AcDbObjectId pointId);

@@ -144,10 +144,14 @@ TEST_F(ToolInformation, SavedDrawingsFindEveryInformationAgainByHandle) {
 
 // The items of an info record after the subclass marker.
 std::vector<DxfItem> ToolRecord(int realCode, bool withPoint) {
-  std::vector<DxfItem> items = {DxfItem::makeText(100, "Ostrivo_Info"), DxfItem::makeInteger(90, 12),
-                                DxfItem::makeInteger(90, 2),            DxfItem::makeInteger(90, 4),
-                                DxfItem::makeInteger(90, 14),           DxfItem::makeReal(realCode, 6.0),
-                                DxfItem::makeReal(realCode, 3.0),       DxfItem::makeReal(realCode, 40.0)};
+  std::vector<DxfItem> items = {DxfItem::makeText(100, "Ostrivo_Info"),
+                                DxfItem::makeInteger(90, 12),
+                                DxfItem::makeInteger(90, 2),
+                                DxfItem::makeInteger(90, 4),
+                                DxfItem::makeInteger(90, 14),
+                                DxfItem::makeReal(realCode, 6.0),
+                                DxfItem::makeReal(realCode, 3.0),
+                                DxfItem::makeReal(realCode, 40.0)};
   if (withPoint) items.push_back(DxfItem::makePoint(10, 1, 2, 3));
   return items;
 }

@@ -123,8 +123,7 @@ bool CreateToolpathBlock(const char* name, const char* recordText, AcDbObjectIdA
     AcGeMatrix3d clone;
     UcsAlignMatrix(clone, UcsToWcsPoint(base, db), db);
     if (DeepCloneIntoBlock(db, ids, recordId, clone) != Acad::eOk) {
-      ::MessageBox(nullptr, "ERROR: Could not clone entities into block def!", "Ostrivo message",
-                   MB_OK | MB_ICONSTOP);
+      ::MessageBox(nullptr, "ERROR: Could not clone entities into block def!", "Ostrivo message", MB_OK | MB_ICONSTOP);
       EraseById(recordId);
     } else {
       // Only a complete block takes the place of the old toolpath.

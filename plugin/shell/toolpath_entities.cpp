@@ -22,7 +22,14 @@ bool ToolpathMoveEncoding::WidthToFeed(double width, int& feed) {
 
 bool IsMarkerType(int type) {
   switch (type) {
-    case 1: case 2: case 3: case 5: case 6: case 7: case 9: case 14:
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 6:
+    case 7:
+    case 9:
+    case 14:
       return true;
     default:
       return false;
@@ -106,9 +113,7 @@ int EntityKindCodeOf(const AcDbObject* object) {
   return kEntityOther;
 }
 
-AcDbObjectId AddLine(const AcGePoint3d& from, const AcGePoint3d& to) {
-  return AppendOrDelete(new AcDbLine(from, to));
-}
+AcDbObjectId AddLine(const AcGePoint3d& from, const AcGePoint3d& to) { return AppendOrDelete(new AcDbLine(from, to)); }
 
 AcDbObjectId AddMoveLine(const AcGePoint3d& from, const AcGePoint3d& to, int moveKind) {
   const AcDbObjectId id = AddLine(from, to);

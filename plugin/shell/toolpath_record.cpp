@@ -29,14 +29,22 @@ bool ReadInteger(const char*& p, int& value) {
 
 const char* ToolpathKindName(int kind) {
   switch (kind) {
-    case kToolpathPocket: return "POCKET";
-    case kToolpathProfile: return "PROFILE";
-    case kToolpathDrillCycle: return "CYCLE";
-    case kToolpathLathe: return "LATHE";
-    case kToolpathSolidPocket: return "SOLID_POCKET";
-    case kToolpathSolidCut: return "SOLMILL";
-    case kToolpathZLevelContour: return "ZPROFILE";
-    default: return "";
+    case kToolpathPocket:
+      return "POCKET";
+    case kToolpathProfile:
+      return "PROFILE";
+    case kToolpathDrillCycle:
+      return "CYCLE";
+    case kToolpathLathe:
+      return "LATHE";
+    case kToolpathSolidPocket:
+      return "SOLID_POCKET";
+    case kToolpathSolidCut:
+      return "SOLMILL";
+    case kToolpathZLevelContour:
+      return "ZPROFILE";
+    default:
+      return "";
   }
 }
 

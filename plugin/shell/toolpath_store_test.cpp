@@ -128,7 +128,8 @@ TEST(ToolpathStore, ListingGivesTaggedBlocksThenTaggedGroupsAndLeavesForeignGrou
 
 TEST(ToolpathStore, ListingHasNoFixedLimit) {
   ShellSession session;
-  for (int n = 0; n < 320; ++n) ASSERT_TRUE(StoreGroup(session, CString("T_") + std::to_string(n).c_str(), Record(1), 1));
+  for (int n = 0; n < 320; ++n)
+    ASSERT_TRUE(StoreGroup(session, CString("T_") + std::to_string(n).c_str(), Record(1), 1));
   EXPECT_EQ(Listed().size(), 320u);
 }
 

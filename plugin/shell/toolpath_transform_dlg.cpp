@@ -18,37 +18,39 @@ constexpr double kMostScale = 9999999.0;
 
 constexpr int kModeRadios[] = {550, 551, 552, 553};
 
-const DialogTemplateRegistration kTransformTemplate(CToolpathTransformDlg::IDD, {"공구경로 이동, 복사", {
-    res::Text(IDC_STATIC, "공구경로 :"),
-    res::Text(549, ""),
-    res::RadioButton(550, "이동", WS_GROUP),
-    res::EditText(555, "X,Y,Z"),
-    res::EditText(556, ""),
-    res::EditText(557, ""),
-    res::PushButton(389, "......"),
-    res::RadioButton(551, "회전", WS_GROUP),
-    res::EditText(429, "회전각도"),
-    res::EditText(430, "중심(X,Y)"),
-    res::EditText(431, ""),
-    res::PushButton(554, "....."),
-    res::RadioButton(552, "미러", WS_GROUP),
-    res::CheckBox(559, "X 축"),
-    res::EditText(560, ""),
-    res::CheckBox(561, "Y 축"),
-    res::EditText(562, ""),
-    res::EditText(434, "중심(X,Y)"),
-    res::EditText(435, ""),
-    res::PushButton(563, "....."),
-    res::RadioButton(553, "스케일", WS_GROUP),
-    res::EditText(566, "배율"),
-    res::EditText(432, "중심(X,Y)"),
-    res::EditText(433, ""),
-    res::PushButton(558, "....."),
-    res::CheckBox(564, "복사    횟수"),
-    res::EditText(565, ""),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kTransformTemplate(CToolpathTransformDlg::IDD,
+                                                    {"공구경로 이동, 복사",
+                                                     {
+                                                         res::Text(IDC_STATIC, "공구경로 :"),
+                                                         res::Text(549, ""),
+                                                         res::RadioButton(550, "이동", WS_GROUP),
+                                                         res::EditText(555, "X,Y,Z"),
+                                                         res::EditText(556, ""),
+                                                         res::EditText(557, ""),
+                                                         res::PushButton(389, "......"),
+                                                         res::RadioButton(551, "회전", WS_GROUP),
+                                                         res::EditText(429, "회전각도"),
+                                                         res::EditText(430, "중심(X,Y)"),
+                                                         res::EditText(431, ""),
+                                                         res::PushButton(554, "....."),
+                                                         res::RadioButton(552, "미러", WS_GROUP),
+                                                         res::CheckBox(559, "X 축"),
+                                                         res::EditText(560, ""),
+                                                         res::CheckBox(561, "Y 축"),
+                                                         res::EditText(562, ""),
+                                                         res::EditText(434, "중심(X,Y)"),
+                                                         res::EditText(435, ""),
+                                                         res::PushButton(563, "....."),
+                                                         res::RadioButton(553, "스케일", WS_GROUP),
+                                                         res::EditText(566, "배율"),
+                                                         res::EditText(432, "중심(X,Y)"),
+                                                         res::EditText(433, ""),
+                                                         res::PushButton(558, "....."),
+                                                         res::CheckBox(564, "복사    횟수"),
+                                                         res::EditText(565, ""),
+                                                         res::DefPushButton(IDOK, "OK"),
+                                                         res::PushButton(IDCANCEL, "Cancel"),
+                                                     }});
 
 bool AskPoint(const ads_point base, const char* prompt, ads_point result) {
   return acedGetPoint(base, prompt, result) == RTNORM;
@@ -57,14 +59,14 @@ bool AskPoint(const ads_point base, const char* prompt, ads_point result) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CToolpathTransformDlg, CAcUiDialog)
-  ON_BN_CLICKED(550, &CToolpathTransformDlg::OnMoveRadio)
-  ON_BN_CLICKED(551, &CToolpathTransformDlg::OnRotateRadio)
-  ON_BN_CLICKED(552, &CToolpathTransformDlg::OnMirrorRadio)
-  ON_BN_CLICKED(553, &CToolpathTransformDlg::OnScaleRadio)
-  ON_BN_CLICKED(389, &CToolpathTransformDlg::OnPickMove)
-  ON_BN_CLICKED(554, &CToolpathTransformDlg::OnPickRotateCenter)
-  ON_BN_CLICKED(558, &CToolpathTransformDlg::OnPickScaleCenter)
-  ON_BN_CLICKED(563, &CToolpathTransformDlg::OnPickMirrorCenter)
+ON_BN_CLICKED(550, &CToolpathTransformDlg::OnMoveRadio)
+ON_BN_CLICKED(551, &CToolpathTransformDlg::OnRotateRadio)
+ON_BN_CLICKED(552, &CToolpathTransformDlg::OnMirrorRadio)
+ON_BN_CLICKED(553, &CToolpathTransformDlg::OnScaleRadio)
+ON_BN_CLICKED(389, &CToolpathTransformDlg::OnPickMove)
+ON_BN_CLICKED(554, &CToolpathTransformDlg::OnPickRotateCenter)
+ON_BN_CLICKED(558, &CToolpathTransformDlg::OnPickScaleCenter)
+ON_BN_CLICKED(563, &CToolpathTransformDlg::OnPickMirrorCenter)
 END_MESSAGE_MAP()
 
 CToolpathTransformDlg::CToolpathTransformDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {}

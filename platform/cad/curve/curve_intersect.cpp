@@ -57,8 +57,8 @@ Chords chordsOf(const Piece3& p) {
 }
 
 // Parameters of the closest points of segments a0-a1 and b0-b1.
-double segmentGap(const AcGePoint3d& a0, const AcGePoint3d& a1, const AcGePoint3d& b0, const AcGePoint3d& b1,
-                  double& u, double& v) {
+double segmentGap(const AcGePoint3d& a0, const AcGePoint3d& a1, const AcGePoint3d& b0, const AcGePoint3d& b1, double& u,
+                  double& v) {
   const AcGeVector3d d1 = a1 - a0, d2 = b1 - b0, r = a0 - b0;
   const double a = d1.dotProduct(d1), e = d2.dotProduct(d2), f = d2.dotProduct(r);
   if (a <= 1e-300 && e <= 1e-300) {
@@ -136,7 +136,8 @@ bool planeElement(const Piece3& p, const Frame& f, double tol, Prim2& out) {
     out.p1 = f.to2d(p.p1);
     return true;
   }
-  if (p.kind != Piece3::kArc || std::fabs(f.height(p.center)) > tol || !p.normal.isParallelTo(f.z, AcGeTol())) return false;
+  if (p.kind != Piece3::kArc || std::fabs(f.height(p.center)) > tol || !p.normal.isParallelTo(f.z, AcGeTol()))
+    return false;
   out.isArc = true;
   out.arc.center = f.to2d(p.center);
   out.arc.radius = p.radius;

@@ -42,33 +42,45 @@ Piece3 Piece3::smooth(std::function<AcGePoint3d(double)> point, std::function<Ac
 
 double Piece3::lo() const {
   switch (kind) {
-    case kLine: return extended ? -1e6 : 0.0;
-    case kArc: return 0.0;
-    default: return t0;
+    case kLine:
+      return extended ? -1e6 : 0.0;
+    case kArc:
+      return 0.0;
+    default:
+      return t0;
   }
 }
 
 double Piece3::hi() const {
   switch (kind) {
-    case kLine: return extended ? 1e6 : 1.0;
-    case kArc: return extended ? kTwoPi : sweep;
-    default: return t1;
+    case kLine:
+      return extended ? 1e6 : 1.0;
+    case kArc:
+      return extended ? kTwoPi : sweep;
+    default:
+      return t1;
   }
 }
 
 AcGePoint3d Piece3::pointAt(double t) const {
   switch (kind) {
-    case kLine: return p0 + (p1 - p0) * t;
-    case kArc: return center + (xAxis * std::cos(t) + normal.crossProduct(xAxis) * std::sin(t)) * radius;
-    default: return point(t);
+    case kLine:
+      return p0 + (p1 - p0) * t;
+    case kArc:
+      return center + (xAxis * std::cos(t) + normal.crossProduct(xAxis) * std::sin(t)) * radius;
+    default:
+      return point(t);
   }
 }
 
 AcGeVector3d Piece3::derivAt(double t) const {
   switch (kind) {
-    case kLine: return p1 - p0;
-    case kArc: return (xAxis * -std::sin(t) + normal.crossProduct(xAxis) * std::cos(t)) * radius;
-    default: return deriv(t);
+    case kLine:
+      return p1 - p0;
+    case kArc:
+      return (xAxis * -std::sin(t) + normal.crossProduct(xAxis) * std::cos(t)) * radius;
+    default:
+      return deriv(t);
   }
 }
 

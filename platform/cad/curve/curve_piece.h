@@ -34,8 +34,8 @@ struct Piece3 {
   static Piece3 line(const AcGePoint3d& a, const AcGePoint3d& b);
   // Counter-clockwise about normal from the start point over sweep.
   static Piece3 arc(const AcGePoint3d& center, const AcGeVector3d& normal, const AcGePoint3d& start, double sweep);
-  static Piece3 smooth(std::function<AcGePoint3d(double)> point, std::function<AcGeVector3d(double)> deriv,
-                       double t0, double t1, int chords);
+  static Piece3 smooth(std::function<AcGePoint3d(double)> point, std::function<AcGeVector3d(double)> deriv, double t0,
+                       double t1, int chords);
 
   double lo() const;
   double hi() const;

@@ -51,8 +51,7 @@ bool appendPath(const AcGeCurve2d& c, BulgePath& path) {
                                               c.evalPoint(t, 1, d);
                                               return d[0];
                                             },
-                                            range.lowerBound(),
-                                            range.upperBound(), 1e-7 * size, 16, false);
+                                            range.lowerBound(), range.upperBound(), 1e-7 * size, 16, false);
     for (int i = 0; i < fitted.numSegments(); ++i) appendSeg(path, fitted.segment(i));
   }
   return true;
@@ -89,7 +88,10 @@ double sampledDistance(const AcGeCurve2d& a, const AcGeCurve2d& b) {
   double x1 = lo + (hi - lo) * std::min(best + 1, samples) / samples;
   for (int i = 0; i < 100; ++i) {
     const double m1 = x0 + (x1 - x0) / 3, m2 = x1 - (x1 - x0) / 3;
-    if (distAt(m1) < distAt(m2)) x1 = m2; else x0 = m1;
+    if (distAt(m1) < distAt(m2))
+      x1 = m2;
+    else
+      x0 = m1;
   }
   return std::min(bestDist, distAt((x0 + x1) / 2));
 }

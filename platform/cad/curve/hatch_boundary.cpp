@@ -89,8 +89,8 @@ double coordinateScale(const std::vector<Loop>& loops) {
   double scale = 1.0;
   for (const Loop& loop : loops) {
     for (const Edge& edge : loop) {
-      scale = std::max({scale, std::fabs(edge.start.x), std::fabs(edge.start.y), std::fabs(edge.end.x),
-                        std::fabs(edge.end.y)});
+      scale = std::max(
+          {scale, std::fabs(edge.start.x), std::fabs(edge.start.y), std::fabs(edge.end.x), std::fabs(edge.end.y)});
       if (edge.kind == Edge::kArc) {
         scale = std::max({scale, std::fabs(edge.center.x) + edge.radius, std::fabs(edge.center.y) + edge.radius});
       }

@@ -30,8 +30,8 @@ TEST(HatchBoundary, AreasCountArcsAndIslands) {
   Loop outer{Edge::line({0, 0}, {2, 0}), bulged, Edge::line({2, 2}, {0, 2}), Edge::line({0, 2}, {0, 0})};
   const double pi = 3.14159265358979323846;
   EXPECT_NEAR(signedArea(outer), 4.0 + pi / 2.0, 1e-12);
-  Loop island{Edge::line({0.5, 0.5}, {0.5, 1.5}), Edge::line({0.5, 1.5}, {1.5, 1.5}), Edge::line({1.5, 1.5}, {1.5, 0.5}),
-              Edge::line({1.5, 0.5}, {0.5, 0.5})};
+  Loop island{Edge::line({0.5, 0.5}, {0.5, 1.5}), Edge::line({0.5, 1.5}, {1.5, 1.5}),
+              Edge::line({1.5, 1.5}, {1.5, 0.5}), Edge::line({1.5, 0.5}, {0.5, 0.5})};
   EXPECT_NEAR(evenOddArea({outer, island}), 3.0 + pi / 2.0, 1e-9);
 
   AcGePoint2d lo, hi;

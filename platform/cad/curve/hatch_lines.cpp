@@ -83,9 +83,8 @@ class FamilyClipper {
 
   // Appends this family's pieces in line order; false past the piece limit.
   bool emit(std::vector<Segment>& segments, double minLength) {
-    std::sort(crossings_.begin(), crossings_.end(), [](const Crossing& x, const Crossing& y) {
-      return x.line != y.line ? x.line < y.line : x.u < y.u;
-    });
+    std::sort(crossings_.begin(), crossings_.end(),
+              [](const Crossing& x, const Crossing& y) { return x.line != y.line ? x.line < y.line : x.u < y.u; });
     for (std::size_t first = 0; first < crossings_.size();) {
       std::size_t last = first;
       while (last < crossings_.size() && crossings_[last].line == crossings_[first].line) ++last;

@@ -17,9 +17,7 @@ Loop polygon(std::initializer_list<AcGePoint2d> points) {
   return loop;
 }
 
-Loop rectangle(double x0, double y0, double x1, double y1) {
-  return polygon({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
-}
+Loop rectangle(double x0, double y0, double x1, double y1) { return polygon({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}); }
 
 std::vector<Segment> lines(const std::vector<Loop>& loops, double degrees, double space) {
   std::vector<Segment> out;

@@ -149,8 +149,7 @@ double gauss(const AcGeNurbCurve3d& c, double a, double b) {
 double adaptive(const AcGeNurbCurve3d& c, double a, double b, double whole, int depth) {
   const double m = (a + b) / 2;
   const double left = gauss(c, a, m), right = gauss(c, m, b);
-  if (depth >= 20 || std::fabs(left + right - whole) <= 1e-13 * std::max(1.0, std::fabs(whole)))
-    return left + right;
+  if (depth >= 20 || std::fabs(left + right - whole) <= 1e-13 * std::max(1.0, std::fabs(whole))) return left + right;
   return adaptive(c, a, m, left, depth + 1) + adaptive(c, m, b, right, depth + 1);
 }
 
@@ -178,7 +177,10 @@ double nurbParamAtLength(const AcGeNurbCurve3d& c, double a, double len) {
   double t = a + (hi - a) * len / std::max(nurbLength(c, a, hi), 1e-300);
   for (int i = 0; i < 100; ++i) {
     const double f = nurbLength(c, a, t) - len;
-    if (f > 0) hi = t; else lo = t;
+    if (f > 0)
+      hi = t;
+    else
+      lo = t;
     const double v = speed(c, t);
     double next = v > 0 ? t - f / v : (lo + hi) / 2;
     if (!(next > lo && next < hi)) next = (lo + hi) / 2;

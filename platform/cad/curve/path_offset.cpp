@@ -29,8 +29,8 @@ struct Tolerances {
 Tolerances tolerancesFor(const BulgePath& path) {
   Box2 box;
   for (const BulgeVertex& v : path.vertices) box.add(v.point);
-  const double scale = std::max(1.0, std::max({std::fabs(box.minX), std::fabs(box.minY), std::fabs(box.maxX),
-                                               std::fabs(box.maxY), box.size()}));
+  const double scale = std::max(
+      1.0, std::max({std::fabs(box.minX), std::fabs(box.minY), std::fabs(box.maxX), std::fabs(box.maxY), box.size()}));
   return {1e-10 * scale, 1e-7 * scale, 1e-8 * scale};
 }
 
@@ -65,8 +65,7 @@ bool cornerArc(const BulgeSeg& in, const BulgeSeg& out, double left, double tol,
 }
 
 // The elements of the moved path, corner arcs between them.
-std::vector<BulgeSeg> movedElements(const BulgePath& path, const std::vector<BulgeSeg>& segs, double left,
-                                    double tol) {
+std::vector<BulgeSeg> movedElements(const BulgePath& path, const std::vector<BulgeSeg>& segs, double left, double tol) {
   std::vector<BulgeSeg> elements;
   const int n = static_cast<int>(segs.size());
   for (int i = 0; i < n; ++i) {
@@ -189,8 +188,15 @@ void normalize(std::vector<Stretch>& stretches) {
 class OffsetBuilder {
  public:
   OffsetBuilder(const BulgePath& path, double left)
-      : path_(path), segs_(path.segments()), left_(left), dist_(std::fabs(left)), tol_(tolerancesFor(path)),
-        tree_(boxesOf(segs_)), bands_(segs_.size()), bandReady_(segs_.size(), false), seenAt_(segs_.size(), 0),
+      : path_(path),
+        segs_(path.segments()),
+        left_(left),
+        dist_(std::fabs(left)),
+        tol_(tolerancesFor(path)),
+        tree_(boxesOf(segs_)),
+        bands_(segs_.size()),
+        bandReady_(segs_.size(), false),
+        seenAt_(segs_.size(), 0),
         vertexSeenAt_(path.vertices.size(), 0) {
     prepared_.reserve(segs_.size());
     for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
@@ -346,7 +352,8 @@ class OffsetBuilder {
       const BandBoundary& band = bandOf(j);
       for (int k = 0; k < band.sideCount; ++k) {
         const PreparedSeg& side = band.preparedSides[static_cast<size_t>(k)];
-        if (near([&](const AcGePoint2d& p) { return side.distanceTo(p); })) addCuts(el, band.sides[static_cast<size_t>(k)], j);
+        if (near([&](const AcGePoint2d& p) { return side.distanceTo(p); }))
+          addCuts(el, band.sides[static_cast<size_t>(k)], j);
       }
       for (int k = 0; k < 2; ++k) {
         // Segments that meet share the circle about their common vertex.
@@ -354,7 +361,8 @@ class OffsetBuilder {
         if (seen == stamp_) continue;
         seen = stamp_;
         const AcGePoint2d& end = band.ends[static_cast<size_t>(k)];
-        if (el.prepared.distanceTo(end) > dist_ + tol_.join || el.prepared.farthestFrom(end) < dist_ - tol_.join) continue;
+        if (el.prepared.distanceTo(end) > dist_ + tol_.join || el.prepared.farthestFrom(end) < dist_ - tol_.join)
+          continue;
         if (near([&](const AcGePoint2d& p) { return std::fabs(std::sqrt((p - end).lengthSqrd()) - dist_); }))
           addCuts(el, Prim2::circle(end, dist_), j);
       }
@@ -427,7 +435,8 @@ class OffsetBuilder {
     Box2 at;
     at.add(pieces_[static_cast<size_t>(i)].seg.end);
     starts.query(at.grown(tol_.join), [&](int k) {
-      if (used[static_cast<size_t>(k)] || !joins(pieces_[static_cast<size_t>(i)], pieces_[static_cast<size_t>(k)])) return;
+      if (used[static_cast<size_t>(k)] || !joins(pieces_[static_cast<size_t>(i)], pieces_[static_cast<size_t>(k)]))
+        return;
       // Nearest in path order after i.
       auto ahead = [&](int m) { return (m - i + n) % n; };
       if (best < 0 || ahead(k) < ahead(best)) best = k;
@@ -452,8 +461,10 @@ class OffsetBuilder {
     std::vector<int> order;
     for (int i = 0; i < n; ++i) {
       bool hasPredecessor = false;
-      ends.query(startBoxes[static_cast<size_t>(i)],
-                 [&](int k) { hasPredecessor = hasPredecessor || (k != i && joins(pieces_[static_cast<size_t>(k)], pieces_[static_cast<size_t>(i)])); });
+      ends.query(startBoxes[static_cast<size_t>(i)], [&](int k) {
+        hasPredecessor =
+            hasPredecessor || (k != i && joins(pieces_[static_cast<size_t>(k)], pieces_[static_cast<size_t>(i)]));
+      });
       if (!hasPredecessor) order.push_back(i);
     }
     for (int i = 0; i < n; ++i) order.push_back(i);
@@ -505,7 +516,8 @@ class OffsetBuilder {
       const BulgeSeg seg = elements_[static_cast<size_t>(p.element)].part(p.from, p.to);
       path.vertices.push_back({seg.start, seg.bulge});
     }
-    if (!closed) path.vertices.push_back({elements_[static_cast<size_t>(merged.back().element)].pointAt(merged.back().to), 0.0});
+    if (!closed)
+      path.vertices.push_back({elements_[static_cast<size_t>(merged.back().element)].pointAt(merged.back().to), 0.0});
     return path;
   }
 

@@ -161,9 +161,18 @@ TEST(PathOffset, StarSplitsAndSheds) {
 
 TEST(PathOffset, DumbbellSplitsIntoTwoLoops) {
   // Two 10 x 10 squares joined by a corridor 2 wide.
-  const BulgePath shape = polygon({{{0, 0}, 0}, {{10, 0}, 0}, {{10, 4}, 0}, {{20, 4}, 0}, {{20, 0}, 0},
-                                   {{30, 0}, 0}, {{30, 10}, 0}, {{20, 10}, 0}, {{20, 6}, 0}, {{10, 6}, 0},
-                                   {{10, 10}, 0}, {{0, 10}, 0}});
+  const BulgePath shape = polygon({{{0, 0}, 0},
+                                   {{10, 0}, 0},
+                                   {{10, 4}, 0},
+                                   {{20, 4}, 0},
+                                   {{20, 0}, 0},
+                                   {{30, 0}, 0},
+                                   {{30, 10}, 0},
+                                   {{20, 10}, 0},
+                                   {{20, 6}, 0},
+                                   {{10, 6}, 0},
+                                   {{10, 10}, 0},
+                                   {{0, 10}, 0}});
   std::vector<BulgePath> out;
   ASSERT_EQ(offsetPath(shape, 1.5, out), OffsetStatus::kOk);
   ASSERT_EQ(out.size(), 2u);

@@ -201,9 +201,7 @@ bool AcDb3dPolyline::splitParam(double param, unsigned int& index, double& fract
   return true;
 }
 
-Acad::ErrorStatus AcDb3dPolyline::length(double& length) const {
-  return getDistAtParam(numSegments(), length);
-}
+Acad::ErrorStatus AcDb3dPolyline::length(double& length) const { return getDistAtParam(numSegments(), length); }
 
 Acad::ErrorStatus AcDb3dPolyline::getStartParam(double& param) const {
   if (points().empty()) return Acad::eDegenerateGeometry;
@@ -349,8 +347,7 @@ Acad::ErrorStatus AcDb3dPolyline::getArea(double& area) const {
   // Newell's method: half the length of the summed cross products.
   const std::vector<AcGePoint3d> p = points();
   AcGeVector3d sum;
-  for (std::size_t i = 0; i < p.size(); ++i)
-    sum += p[i].asVector().crossProduct(p[(i + 1) % p.size()].asVector());
+  for (std::size_t i = 0; i < p.size(); ++i) sum += p[i].asVector().crossProduct(p[(i + 1) % p.size()].asVector());
   area = 0.5 * sum.length();
   return Acad::eOk;
 }

@@ -12,8 +12,7 @@ class AcDbArc : public AcDbCurve {
 
   AcDbArc();
   AcDbArc(const AcGePoint3d& center, double radius, double startAngle, double endAngle);
-  AcDbArc(const AcGePoint3d& center, const AcGeVector3d& normal, double radius, double startAngle,
-          double endAngle);
+  AcDbArc(const AcGePoint3d& center, const AcGeVector3d& normal, double radius, double startAngle, double endAngle);
   ~AcDbArc() override;
 
   AcGePoint3d center() const;

@@ -17,9 +17,7 @@ constexpr int kVerifiable = 4;
 constexpr int kPreset = 8;
 constexpr int kAllFlags = kInvisible | kConstant | kVerifiable | kPreset;
 
-bool isValidTag(const char* tag) {
-  return tag != nullptr && *tag != '\0' && std::strchr(tag, ' ') == nullptr;
-}
+bool isValidTag(const char* tag) { return tag != nullptr && *tag != '\0' && std::strchr(tag, ' ') == nullptr; }
 
 // Reads the group codes of an attribute section up to the first foreign one.
 struct AttributeSection {
@@ -35,11 +33,21 @@ void readAttributeSection(AcDbDxfFiler* filer, AttributeSection& section) {
   while (filer->readItem(&rb) == Acad::eOk) {
     const char* text = rb.resval.rstring != nullptr ? rb.resval.rstring : "";
     switch (rb.restype) {
-      case AcDb::kDxfAttributePrompt: section.prompt = text; break;
-      case AcDb::kDxfAttributeTag: section.tag = text; break;
-      case AcDb::kDxfInt16: section.flags = rb.resval.rint & kAllFlags; break;
-      case 73: section.fieldLength = rb.resval.rint; break;
-      case 74: section.verticalMode = rb.resval.rint; break;
+      case AcDb::kDxfAttributePrompt:
+        section.prompt = text;
+        break;
+      case AcDb::kDxfAttributeTag:
+        section.tag = text;
+        break;
+      case AcDb::kDxfInt16:
+        section.flags = rb.resval.rint & kAllFlags;
+        break;
+      case 73:
+        section.fieldLength = rb.resval.rint;
+        break;
+      case 74:
+        section.verticalMode = rb.resval.rint;
+        break;
       default:
         filer->pushBackItem();
         return;
@@ -48,8 +56,7 @@ void readAttributeSection(AcDbDxfFiler* filer, AttributeSection& section) {
 }
 
 AcDb::TextVertMode vertModeOf(int value) {
-  return value >= AcDb::kTextBase && value <= AcDb::kTextTop ? static_cast<AcDb::TextVertMode>(value)
-                                                             : AcDb::kTextBase;
+  return value >= AcDb::kTextBase && value <= AcDb::kTextTop ? static_cast<AcDb::TextVertMode>(value) : AcDb::kTextBase;
 }
 }  // namespace
 
@@ -58,9 +65,7 @@ AcDb::TextVertMode vertModeOf(int value) {
 AcDbAttributeDefinition::AcDbAttributeDefinition() = default;
 AcDbAttributeDefinition::AcDbAttributeDefinition(const AcGePoint3d& position, const char* text, const char* tag,
                                                  const char* prompt, AcDbObjectId style)
-    : AcDbText(position, text, style),
-      prompt_(prompt != nullptr ? prompt : ""),
-      tag_(isValidTag(tag) ? tag : "") {}
+    : AcDbText(position, text, style), prompt_(prompt != nullptr ? prompt : ""), tag_(isValidTag(tag) ? tag : "") {}
 AcDbAttributeDefinition::~AcDbAttributeDefinition() = default;
 
 char* AcDbAttributeDefinition::prompt() const { return strdup(prompt_.c_str()); }

@@ -209,7 +209,8 @@ Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const
       if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) continue;
       AcDbExtents part;
       // Definitions are not drawn in a reference; its attributes stand for them.
-      if (!entity->isKindOf(AcDbAttributeDefinition::desc()) && entity->getGeomExtents(part) == Acad::eOk && part.isValid()) {
+      if (!entity->isKindOf(AcDbAttributeDefinition::desc()) && entity->getGeomExtents(part) == Acad::eOk &&
+          part.isValid()) {
         part.transformBy(xform);
         extents.addExt(part);
       }
@@ -324,16 +325,35 @@ Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer) {
     const double* p = rb.resval.rpoint;
     bool more = true;
     switch (rb.restype) {
-      case AcDb::kDxfHasSubentities: break;
-      case AcDb::kDxfBlockName: name = rb.resval.rstring != nullptr ? rb.resval.rstring : ""; break;
-      case AcDb::kDxfXCoord: ecsPosition.set(p[0], p[1], p[2]); break;
-      case 41: scale_.sx = rb.resval.rreal; break;
-      case 42: scale_.sy = rb.resval.rreal; break;
-      case 43: scale_.sz = rb.resval.rreal; break;
-      case AcDb::kDxfAngle: rotation_ = normalizeAngle(degreesToRadians(rb.resval.rreal)); break;
-      case AcDb::kDxfNormalX: normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2])); break;
+      case AcDb::kDxfHasSubentities:
+        break;
+      case AcDb::kDxfBlockName:
+        name = rb.resval.rstring != nullptr ? rb.resval.rstring : "";
+        break;
+      case AcDb::kDxfXCoord:
+        ecsPosition.set(p[0], p[1], p[2]);
+        break;
+      case 41:
+        scale_.sx = rb.resval.rreal;
+        break;
+      case 42:
+        scale_.sy = rb.resval.rreal;
+        break;
+      case 43:
+        scale_.sz = rb.resval.rreal;
+        break;
+      case AcDb::kDxfAngle:
+        rotation_ = normalizeAngle(degreesToRadians(rb.resval.rreal));
+        break;
+      case AcDb::kDxfNormalX:
+        normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2]));
+        break;
       // Array inserts (columns, rows, spacing) are not kept.
-      case 44: case 45: case 70: case 71: break;
+      case 44:
+      case 45:
+      case 70:
+      case 71:
+        break;
       default:
         filer->pushBackItem();
         more = false;

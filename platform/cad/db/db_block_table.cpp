@@ -1,8 +1,8 @@
 #include "platform/cad/db/db_block_table.h"
 
+#include <strings.h>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_dwg_filer.h"
@@ -230,9 +230,7 @@ void AcDbBlockTableRecordIterator::start(bool atBeginning, bool skipDeleted) {
   if (skipDeleted) skipErased(atBeginning);
 }
 
-bool AcDbBlockTableRecordIterator::done() const {
-  return index_ < 0 || index_ >= static_cast<long>(entities_.size());
-}
+bool AcDbBlockTableRecordIterator::done() const { return index_ < 0 || index_ >= static_cast<long>(entities_.size()); }
 
 void AcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted) {
   if (done()) return;

@@ -181,7 +181,8 @@ Acad::ErrorStatus planePathOf(const AcDbCurve* curve, const AcGeVector3d& normal
   if (AcDbLine::cast(curve) != nullptr || AcDb3dPolyline::cast(curve) != nullptr) {
     const int steps = static_cast<int>(std::lround(end - start));
     const bool line = AcDbLine::cast(curve) != nullptr;
-    for (int i = 0; i <= (line ? 1 : steps); ++i) out.path.vertices.push_back({map(at(line ? (i == 0 ? start : end) : start + i)), 0.0});
+    for (int i = 0; i <= (line ? 1 : steps); ++i)
+      out.path.vertices.push_back({map(at(line ? (i == 0 ? start : end) : start + i)), 0.0});
     out.path.closed = curve->isClosed();
   } else if (AcDbPolyline::cast(curve) != nullptr) {
     const AcDbPolyline* pl = AcDbPolyline::cast(curve);
@@ -218,8 +219,8 @@ Acad::ErrorStatus planePathOf(const AcDbCurve* curve, const AcGeVector3d& normal
       const AcGeVector3d flat = toPlane * d;
       return AcGeVector2d(flat.x, flat.y);
     };
-    out.path = curve::fitArcs([&](double t) { return map(at(std::min(std::max(t, start), end))); }, deriv, start,
-                              end, 1e-7 * size, 16, closed);
+    out.path = curve::fitArcs([&](double t) { return map(at(std::min(std::max(t, start), end))); }, deriv, start, end,
+                              1e-7 * size, 16, closed);
   } else {
     return Acad::eNotApplicable;
   }

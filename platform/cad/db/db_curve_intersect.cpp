@@ -27,13 +27,13 @@ curve::Piece3 projected(const curve::Piece3& piece, const AcGePlane& plane) {
     return out;
   }
   const curve::Piece3 source = piece;
-  curve::Piece3 out = curve::Piece3::smooth(
-      [source, flat](double t) { return flat(source.pointAt(t)); },
-      [source, n](double t) {
-        const AcGeVector3d d = source.derivAt(t);
-        return d - n * d.dotProduct(n);
-      },
-      source.lo(), source.hi(), source.kind == curve::Piece3::kArc ? 64 : source.chords);
+  curve::Piece3 out =
+      curve::Piece3::smooth([source, flat](double t) { return flat(source.pointAt(t)); },
+                            [source, n](double t) {
+                              const AcGeVector3d d = source.derivAt(t);
+                              return d - n * d.dotProduct(n);
+                            },
+                            source.lo(), source.hi(), source.kind == curve::Piece3::kArc ? 64 : source.chords);
   return out;
 }
 

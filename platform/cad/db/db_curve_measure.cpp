@@ -30,7 +30,10 @@ Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& givenPoint, co
     double b = lo + (hi - lo) * std::min(bestI + 1, samples) / samples;
     for (int i = 0; i < 200 && b - a > 1e-15 * std::max(1.0, std::fabs(a)); ++i) {
       const double m1 = a + (b - a) / 3, m2 = b - (b - a) / 3;
-      if (gap(p, m1) < gap(p, m2)) b = m2; else a = m1;
+      if (gap(p, m1) < gap(p, m2))
+        b = m2;
+      else
+        a = m1;
     }
     const double t = (a + b) / 2;
     if (gap(p, t) < best) {

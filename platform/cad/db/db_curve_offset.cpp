@@ -68,9 +68,12 @@ Acad::ErrorStatus offsetPlanePath(const AcDbCurve* curve, const AcGeVector3d& no
   if (es != Acad::eOk) return es;
   std::vector<curve::BulgePath> results;
   switch (curve::offsetPath(plane.path, -dist, results)) {
-    case curve::OffsetStatus::kOk: break;
-    case curve::OffsetStatus::kInvalidInput: return Acad::eInvalidInput;
-    case curve::OffsetStatus::kFailed: return Acad::eGeneralModelingFailure;
+    case curve::OffsetStatus::kOk:
+      break;
+    case curve::OffsetStatus::kInvalidInput:
+      return Acad::eInvalidInput;
+    case curve::OffsetStatus::kFailed:
+      return Acad::eGeneralModelingFailure;
   }
   for (const curve::BulgePath& r : results) {
     AcDbPolyline* pl = polylineFor(curve, plane);

@@ -1,9 +1,9 @@
 #include "platform/cad/db/db_database.h"
 
+#include <strings.h>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <strings.h>
 
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_dictionary.h"
@@ -167,8 +167,8 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& objId, AcDbObject* p
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbDatabase::getAcDbObjectId(AcDbObjectId& retId, bool createIfNotFound,
-                                                const AcDbHandle& objHandle, Adesk::UInt32 /*xRefId*/) {
+Acad::ErrorStatus AcDbDatabase::getAcDbObjectId(AcDbObjectId& retId, bool createIfNotFound, const AcDbHandle& objHandle,
+                                                Adesk::UInt32 /*xRefId*/) {
   retId.setNull();
   if (objHandle.isNull()) return Acad::eNullHandle;
   auto found = byHandle_.find(objHandle.value());
@@ -218,8 +218,7 @@ Acad::ErrorStatus AcDbDatabase::loadLineTypeFile(const char* ltName, const char*
   }
   std::string text;
   char found[4096];
-  const bool readFromFile = acdbHostApplicationServices()->findFile(found, sizeof found, fileName, this) ==
-                                Acad::eOk &&
+  const bool readFromFile = acdbHostApplicationServices()->findFile(found, sizeof found, fileName, this) == Acad::eOk &&
                             readWholeFile(found, text);
   if (!readFromFile) {
     if (!isBuiltinLinetypeFile(fileName)) return Acad::eFileNotFound;
@@ -330,8 +329,7 @@ Acad::ErrorStatus AcDbDatabase::setCeltype(AcDbObjectId linetypeId) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbDatabase::setUcs(const AcGePoint3d& origin, const AcGeVector3d& xDir,
-                                       const AcGeVector3d& yDir) {
+Acad::ErrorStatus AcDbDatabase::setUcs(const AcGePoint3d& origin, const AcGeVector3d& xDir, const AcGeVector3d& yDir) {
   if (xDir.isZeroLength() || yDir.isZeroLength() || !xDir.isPerpendicularTo(yDir)) return Acad::eInvalidInput;
   ucsOrigin_ = origin;
   ucsXDir_ = xDir.normal();
@@ -340,6 +338,5 @@ Acad::ErrorStatus AcDbDatabase::setUcs(const AcGePoint3d& origin, const AcGeVect
 }
 
 bool AcDbDatabase::isUcsWorld() const {
-  return ucsOrigin_ == AcGePoint3d::kOrigin && ucsXDir_ == AcGeVector3d::kXAxis &&
-         ucsYDir_ == AcGeVector3d::kYAxis;
+  return ucsOrigin_ == AcGePoint3d::kOrigin && ucsXDir_ == AcGeVector3d::kXAxis && ucsYDir_ == AcGeVector3d::kYAxis;
 }

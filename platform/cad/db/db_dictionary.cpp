@@ -1,9 +1,9 @@
 #include "platform/cad/db/db_dictionary.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_dwg_filer.h"
@@ -179,9 +179,8 @@ AcDbDictionaryIterator* AcDbDictionary::newIterator(AcRx::DictIterType type) con
     if (!entry.id.isErased()) live.push_back({entry.key, entry.id});
   }
   if (type == AcRx::kDictSorted) {
-    std::stable_sort(live.begin(), live.end(), [](const auto& a, const auto& b) {
-      return strcasecmp(a.key.c_str(), b.key.c_str()) < 0;
-    });
+    std::stable_sort(live.begin(), live.end(),
+                     [](const auto& a, const auto& b) { return strcasecmp(a.key.c_str(), b.key.c_str()) < 0; });
   }
   return new AcDbDictionaryIterator(std::move(live));
 }

@@ -1,9 +1,9 @@
 #include "platform/cad/db/db_dxf_filer.h"
 
-#include <numbers>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <numbers>
 
 namespace {
 

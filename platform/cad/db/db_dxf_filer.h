@@ -37,8 +37,7 @@ class AcDbDxfFiler {
   virtual Adesk::Boolean includesDefaultValues() const { return false; }
 
   // Records an error status with its message; the status is the result.
-  Acad::ErrorStatus setError(Acad::ErrorStatus status, const char* format, ...)
-      __attribute__((format(printf, 3, 4)));
+  Acad::ErrorStatus setError(Acad::ErrorStatus status, const char* format, ...) __attribute__((format(printf, 3, 4)));
   Acad::ErrorStatus setError(const char* format, ...) __attribute__((format(printf, 2, 3)));
   const char* errorMessage() const { return errorMessage_.c_str(); }
 
@@ -61,7 +60,9 @@ class AcDbDxfFiler {
   Acad::ErrorStatus writeResBuf(const resbuf& item) { return writeItem(item); }
   Acad::ErrorStatus writeObjectId(AcDb::DxfCode code, const AcDbObjectId& id);
   Acad::ErrorStatus writeString(AcDb::DxfCode code, const char* value);
-  Acad::ErrorStatus writeString(AcDb::DxfCode code, const std::string& value) { return writeString(code, value.c_str()); }
+  Acad::ErrorStatus writeString(AcDb::DxfCode code, const std::string& value) {
+    return writeString(code, value.c_str());
+  }
   Acad::ErrorStatus writeAcDbHandle(AcDb::DxfCode code, const AcDbHandle& value);
   Acad::ErrorStatus writeBChunk(AcDb::DxfCode code, const ads_binary& value);
   Acad::ErrorStatus writeInt8(AcDb::DxfCode code, Adesk::Int8 value);

@@ -360,12 +360,24 @@ Acad::ErrorStatus AcDbEllipse::dxfInFields(AcDbDxfFiler* filer) {
     const double* p = rb.resval.rpoint;
     bool more = true;
     switch (rb.restype) {
-      case AcDb::kDxfXCoord: center_.set(p[0], p[1], p[2]); break;
-      case 11: majorAxis_.set(p[0], p[1], p[2]); break;
-      case AcDb::kDxfNormalX: normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2])); break;
-      case AcDb::kDxfReal: radiusRatio_ = rb.resval.rreal; break;
-      case 41: start = rb.resval.rreal; break;
-      case 42: end = rb.resval.rreal; break;
+      case AcDb::kDxfXCoord:
+        center_.set(p[0], p[1], p[2]);
+        break;
+      case 11:
+        majorAxis_.set(p[0], p[1], p[2]);
+        break;
+      case AcDb::kDxfNormalX:
+        normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2]));
+        break;
+      case AcDb::kDxfReal:
+        radiusRatio_ = rb.resval.rreal;
+        break;
+      case 41:
+        start = rb.resval.rreal;
+        break;
+      case 42:
+        end = rb.resval.rreal;
+        break;
       default:
         filer->pushBackItem();
         more = false;

@@ -1,9 +1,9 @@
 #include "platform/cad/db/db_entity.h"
 
+#include <strings.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <strings.h>
 
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_database.h"
@@ -312,8 +312,8 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
         continue;
       case AcDb::kDxfLinetypeName:
         if (db != nullptr) {
-          linetypeId_ = findOrAddRecord<AcDbLinetypeTable, AcDbLinetypeTableRecord>(db->linetypeTableId(),
-                                                                                   rb.resval.rstring);
+          linetypeId_ =
+              findOrAddRecord<AcDbLinetypeTable, AcDbLinetypeTableRecord>(db->linetypeTableId(), rb.resval.rstring);
         }
         continue;
       case AcDb::kDxfColor:
@@ -339,8 +339,7 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
   return filer->filerStatus();
 }
 
-Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& pEnt, AcDbObjectId id, AcDb::OpenMode mode,
-                                     bool openErasedEntity) {
+Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& pEnt, AcDbObjectId id, AcDb::OpenMode mode, bool openErasedEntity) {
   pEnt = nullptr;
   AcDbObject* object = nullptr;
   Acad::ErrorStatus es = acdbOpenAcDbObject(object, id, mode, openErasedEntity);

@@ -62,17 +62,15 @@ class AcDbEntity : public AcDbObject {
   bool isHighlighted() const { return highlighted_; }
 
   // Geometry, overridden by each entity class.
-  virtual Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform);                 // eNotApplicable
+  virtual Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform);  // eNotApplicable
   virtual Acad::ErrorStatus getTransformedCopy(const AcGeMatrix3d& xform, AcDbEntity*& ent) const;
-  virtual Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const;               // eInvalidExtents
+  virtual Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const;  // eInvalidExtents
   // Fills entitySet with new AcDbEntity objects (caller owns them); eNotApplicable by default.
   virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
-  virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
+  virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, AcGePoint3dArray& points,
+                                          Adesk::IntPtr thisGsMarker = 0, Adesk::IntPtr otherGsMarker = 0) const;
+  virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, const AcGePlane& projPlane,
                                           AcGePoint3dArray& points, Adesk::IntPtr thisGsMarker = 0,
-                                          Adesk::IntPtr otherGsMarker = 0) const;
-  virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
-                                          const AcGePlane& projPlane, AcGePoint3dArray& points,
-                                          Adesk::IntPtr thisGsMarker = 0,
                                           Adesk::IntPtr otherGsMarker = 0) const;
   virtual Adesk::Boolean isPlanar() const { return false; }
   virtual Acad::ErrorStatus getPlane(AcGePlane& plane, AcDb::Planarity& planarity) const;  // eNotApplicable

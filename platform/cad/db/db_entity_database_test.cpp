@@ -75,8 +75,7 @@ TEST(EntityInDrawing, CancelRestoresEveryVertexAndWidth) {
 TEST(EntityInDrawing, ThreeDPolylineJoinsModelSpaceWithItsVertices) {
   AcDbDatabase db;
   AcGePoint3dArray points;
-  for (int i = 0; i < 8; ++i)
-    points.append(AcGePoint3d(std::cos(i * kPi / 4), std::sin(i * kPi / 4), -0.1 * i));
+  for (int i = 0; i < 8; ++i) points.append(AcGePoint3d(std::cos(i * kPi / 4), std::sin(i * kPi / 4), -0.1 * i));
   const AcDbObjectId id = appendToModelSpace(db, new AcDb3dPolyline(AcDb::k3dSimplePoly, points));
   AcDbCurve* curve = nullptr;
   ASSERT_EQ(acdbOpenObject(curve, id, AcDb::kForRead), Acad::eOk);

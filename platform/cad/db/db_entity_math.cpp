@@ -64,9 +64,7 @@ Acad::ErrorStatus transformCircleFrame(const AcGeMatrix3d& xform, CircleFrame& f
 }
 
 namespace {
-bool angleInSweep(double angle, double startAngle, double sweep) {
-  return normalizeAngle(angle - startAngle) <= sweep;
-}
+bool angleInSweep(double angle, double startAngle, double sweep) { return normalizeAngle(angle - startAngle) <= sweep; }
 }  // namespace
 
 void addArcExtents(AcDbExtents& extents, const AcGePoint3d& center, const AcGeVector3d& normal, double radius,
@@ -110,9 +108,7 @@ AcGePoint2d pointOnBulgeArc(const BulgeArc& arc, double fraction) {
   return arc.center + AcGeVector2d(std::cos(angle), std::sin(angle)) * arc.radius;
 }
 
-AcGeVector3d CircularArc::secondDerivAt(double param) const {
-  return (pointAt(param) - center) * -1.0;
-}
+AcGeVector3d CircularArc::secondDerivAt(double param) const { return (pointAt(param) - center) * -1.0; }
 
 bool CircularArc::paramOf(const AcGePoint3d& point, double& param) const {
   const AcGeVector3d n = unitNormal(normal);
@@ -141,8 +137,6 @@ AcGePoint3d CircularArc::closestPointTo(const AcGePoint3d& point, bool extend) c
   return point.distanceTo(a) <= point.distanceTo(b) ? a : b;
 }
 
-double CircularArc::segmentArea() const {
-  return 0.5 * radius * radius * (sweep - std::sin(sweep));
-}
+double CircularArc::segmentArea() const { return 0.5 * radius * radius * (sweep - std::sin(sweep)); }
 
 }  // namespace entity_math

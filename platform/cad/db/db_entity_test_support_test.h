@@ -41,11 +41,11 @@ inline const DxfItem* findItem(const std::vector<DxfItem>& items, int code, std:
   return nullptr;
 }
 
-#define EXPECT_POINT_NEAR(actual, expected, tol)          \
-  do {                                                    \
-    const AcGePoint3d a_ = (actual);                      \
-    const AcGePoint3d e_ = (expected);                    \
-    EXPECT_NEAR(a_.x, e_.x, tol) << "x";                  \
-    EXPECT_NEAR(a_.y, e_.y, tol) << "y";                  \
-    EXPECT_NEAR(a_.z, e_.z, tol) << "z";                  \
+#define EXPECT_POINT_NEAR(actual, expected, tol) \
+  do {                                           \
+    const AcGePoint3d a_ = (actual);             \
+    const AcGePoint3d e_ = (expected);           \
+    EXPECT_NEAR(a_.x, e_.x, tol) << "x";         \
+    EXPECT_NEAR(a_.y, e_.y, tol) << "y";         \
+    EXPECT_NEAR(a_.z, e_.z, tol) << "z";         \
   } while (false)

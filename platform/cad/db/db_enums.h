@@ -24,7 +24,16 @@ enum FilerType {
 enum AcDbDwgVersion { kDHL_1015 = 23, kDHL_CURRENT = kDHL_1015 };
 enum MaintenanceReleaseVersion { kMRelease0 = 0, kMReleaseCurrent = 13 };
 
-enum DeepCloneType { kDcCopy = 0, kDcExplode, kDcBlock, kDcXrefBind, kDcSymTableMerge, kDcInsert, kDcWblock, kDcObjects };
+enum DeepCloneType {
+  kDcCopy = 0,
+  kDcExplode,
+  kDcBlock,
+  kDcXrefBind,
+  kDcSymTableMerge,
+  kDcInsert,
+  kDcWblock,
+  kDcObjects
+};
 
 enum Intersect { kOnBothOperands = 0, kExtendThis, kExtendArg, kExtendBoth };
 
@@ -34,11 +43,33 @@ enum SubentType { kNullSubentType = 0, kFaceSubentType, kEdgeSubentType, kVertex
 
 // Line weights in hundredths of a millimetre, and the three that defer to something else.
 enum LineWeight {
-  kLnWt000 = 0, kLnWt005 = 5, kLnWt009 = 9, kLnWt013 = 13, kLnWt015 = 15, kLnWt018 = 18, kLnWt020 = 20,
-  kLnWt025 = 25, kLnWt030 = 30, kLnWt035 = 35, kLnWt040 = 40, kLnWt050 = 50, kLnWt053 = 53, kLnWt060 = 60,
-  kLnWt070 = 70, kLnWt080 = 80, kLnWt090 = 90, kLnWt100 = 100, kLnWt106 = 106, kLnWt120 = 120,
-  kLnWt140 = 140, kLnWt158 = 158, kLnWt200 = 200, kLnWt211 = 211,
-  kLnWtByLayer = -1, kLnWtByBlock = -2, kLnWtByLwDefault = -3
+  kLnWt000 = 0,
+  kLnWt005 = 5,
+  kLnWt009 = 9,
+  kLnWt013 = 13,
+  kLnWt015 = 15,
+  kLnWt018 = 18,
+  kLnWt020 = 20,
+  kLnWt025 = 25,
+  kLnWt030 = 30,
+  kLnWt035 = 35,
+  kLnWt040 = 40,
+  kLnWt050 = 50,
+  kLnWt053 = 53,
+  kLnWt060 = 60,
+  kLnWt070 = 70,
+  kLnWt080 = 80,
+  kLnWt090 = 90,
+  kLnWt100 = 100,
+  kLnWt106 = 106,
+  kLnWt120 = 120,
+  kLnWt140 = 140,
+  kLnWt158 = 158,
+  kLnWt200 = 200,
+  kLnWt211 = 211,
+  kLnWtByLayer = -1,
+  kLnWtByBlock = -2,
+  kLnWtByLwDefault = -3
 };
 
 // Colour indexes with a meaning of their own.
@@ -181,9 +212,19 @@ enum DxfCode {
 };
 
 // What a group code's value is, by the DXF ranges.
-enum DxfValueKind { kDxfValueString, kDxfValueReal, kDxfValuePoint, kDxfValueInt16, kDxfValueInt32,
-                    kDxfValueInt64, kDxfValueBool, kDxfValueHandle, kDxfValueObjectId,
-                    kDxfValueBinary, kDxfValueUnknown };
+enum DxfValueKind {
+  kDxfValueString,
+  kDxfValueReal,
+  kDxfValuePoint,
+  kDxfValueInt16,
+  kDxfValueInt32,
+  kDxfValueInt64,
+  kDxfValueBool,
+  kDxfValueHandle,
+  kDxfValueObjectId,
+  kDxfValueBinary,
+  kDxfValueUnknown
+};
 DxfValueKind dxfValueKind(int groupCode);
 
 }  // namespace AcDb

@@ -9,9 +9,7 @@ constexpr double kHuge = std::numeric_limits<double>::max();
 
 AcDbExtents::AcDbExtents() : min_(kHuge, kHuge, kHuge), max_(-kHuge, -kHuge, -kHuge) {}
 
-AcDbExtents::AcDbExtents(const AcGePoint3d& min, const AcGePoint3d& max) : AcDbExtents() {
-  set(min, max);
-}
+AcDbExtents::AcDbExtents(const AcGePoint3d& min, const AcGePoint3d& max) : AcDbExtents() { set(min, max); }
 
 Acad::ErrorStatus AcDbExtents::set(const AcGePoint3d& min, const AcGePoint3d& max) {
   if (min.x > max.x || min.y > max.y || min.z > max.z) return Acad::eInvalidExtents;

@@ -91,9 +91,8 @@ TEST_F(FilerTest, DxfFilerReportsAMissingGroupWithItsText) {
 }
 
 TEST_F(FilerTest, DxfReferencesToLaterObjectsBecomeForwardIds) {
-  DxfItemFiler in({DxfItem::makeText(100, "AcDbDictionary"), DxfItem::makeText(3, "KEY"),
-                   DxfItem::makeText(350, "7A0")},
-                  &db);
+  DxfItemFiler in(
+      {DxfItem::makeText(100, "AcDbDictionary"), DxfItem::makeText(3, "KEY"), DxfItem::makeText(350, "7A0")}, &db);
   AcDbDictionary dictionary;
   ASSERT_EQ(dictionary.dxfIn(&in), Acad::eOk);
   AcDbObjectId forward;

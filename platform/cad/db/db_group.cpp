@@ -1,10 +1,10 @@
 #include "platform/cad/db/db_group.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
-#include <strings.h>
 
 #include "platform/cad/db/db_dictionary.h"
 #include "platform/cad/db/db_dwg_filer.h"

@@ -12,7 +12,7 @@ TEST(Handle, ReadsAndWritesHexText) {
   EXPECT_STREQ(text, "1F");
   EXPECT_EQ(AcDbHandle("1f").value(), 0x1fu);
   EXPECT_EQ(AcDbHandle("FFFFFFFFFFFFFFFF").value(), ~std::uint64_t{0});
-  EXPECT_TRUE(AcDbHandle("12G").isNull());  // not hex
+  EXPECT_TRUE(AcDbHandle("12G").isNull());                // not hex
   EXPECT_TRUE(AcDbHandle("10000000000000000").isNull());  // more than 64 bits
   EXPECT_TRUE(AcDbHandle(static_cast<const char*>(nullptr)).isNull());
 }

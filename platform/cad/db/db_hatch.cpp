@@ -84,7 +84,8 @@ Edge fromGeArc(const AcGeCircArc2d& arc) {
 // The edges of a DXF arc edge: angles in degrees, those of a clockwise arc measured clockwise.
 Edge dxfArc(const AcGePoint2d& center, double radius, double startDeg, double endDeg, bool ccw) {
   AcGeCircArc2d arc(center, radius, degreesToRadians(startDeg), degreesToRadians(endDeg), AcGeVector2d::kXAxis, !ccw);
-  if (std::fabs(endDeg - startDeg) >= 360.0) arc.setAngles(degreesToRadians(startDeg), degreesToRadians(startDeg) + kTwoPi);
+  if (std::fabs(endDeg - startDeg) >= 360.0)
+    arc.setAngles(degreesToRadians(startDeg), degreesToRadians(startDeg) + kTwoPi);
   return fromGeArc(arc);
 }
 
@@ -127,9 +128,8 @@ bool plausibleCount(long count) { return count >= 0 && count <= 10000000; }
 
 bool readSplineEdge(DxfCursor& in, std::vector<Edge>& edges) {
   long degree = 0, rational = 0, periodic = 0, knotCount = 0, pointCount = 0;
-  if (!in.takeInt(94, degree) || !in.takeInt(73, rational) || !in.takeInt(74, periodic) ||
-      !in.takeInt(95, knotCount) || !in.takeInt(96, pointCount) || !plausibleCount(knotCount) ||
-      !plausibleCount(pointCount)) {
+  if (!in.takeInt(94, degree) || !in.takeInt(73, rational) || !in.takeInt(74, periodic) || !in.takeInt(95, knotCount) ||
+      !in.takeInt(96, pointCount) || !plausibleCount(knotCount) || !plausibleCount(pointCount)) {
     return false;
   }
   AcGeDoubleArray knots, weights;
@@ -537,9 +537,8 @@ Acad::ErrorStatus AcDbHatch::appendLoop(Adesk::Int32 loopType, const AcGePoint2d
     const double bulge = static_cast<int>(i) < bulges.length() ? bulges[static_cast<int>(i)] : 0.0;
     if (points[i].distanceTo(next) > 0.0) edges.push_back(Edge::fromBulge(points[i], next, bulge));
   }
-  const bool enclosesArea = edges.size() > 2 || std::any_of(edges.begin(), edges.end(), [](const Edge& e) {
-                              return e.kind == Edge::kArc;
-                            });
+  const bool enclosesArea =
+      edges.size() > 2 || std::any_of(edges.begin(), edges.end(), [](const Edge& e) { return e.kind == Edge::kArc; });
   if (!enclosesArea) return Acad::eInvalidInput;
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   addLoops(loopType, true, {edges}, {});
@@ -632,7 +631,8 @@ int AcDbHatch::numSeedPoints() const {
 
 AcGePoint2d AcDbHatch::getSeedPointAt(int index) const {
   assertReadEnabled();
-  return index >= 0 && index < static_cast<int>(seeds_.size()) ? seeds_[static_cast<std::size_t>(index)] : AcGePoint2d();
+  return index >= 0 && index < static_cast<int>(seeds_.size()) ? seeds_[static_cast<std::size_t>(index)]
+                                                               : AcGePoint2d();
 }
 
 Acad::ErrorStatus AcDbHatch::appendSeedPoint(const AcGePoint2d& point) {
@@ -730,7 +730,9 @@ Acad::ErrorStatus AcDbHatch::transformBy(const AcGeMatrix3d& xform) {
   }
   const bool mirrored = ax.crossProduct(ay) < 0.0;
   const double turn = ax.angle();
-  auto mapPoint = [&](const AcGePoint2d& p) { return AcGePoint2d(o.x + ax.x * p.x + ay.x * p.y, o.y + ax.y * p.x + ay.y * p.y); };
+  auto mapPoint = [&](const AcGePoint2d& p) {
+    return AcGePoint2d(o.x + ax.x * p.x + ay.x * p.y, o.y + ax.y * p.x + ay.y * p.y);
+  };
   auto mapVector = [&](const AcGeVector2d& v) { return ax * v.x + ay * v.y; };
   auto mapAngle = [&](double angle) { return mirrored ? turn - angle : turn + angle; };
   for (Loop& loop : loops_) {
@@ -919,7 +921,8 @@ Acad::ErrorStatus AcDbHatch::dxfOutFields(AcDbDxfFiler* filer) const {
   for (const Loop& loop : loops_) {
     filer->writeInt32(code(92), loop.type);
     if (loop.isPolyline) {
-      const bool hasBulge = std::any_of(loop.edges.begin(), loop.edges.end(), [](const Edge& e) { return e.kind == Edge::kArc; });
+      const bool hasBulge =
+          std::any_of(loop.edges.begin(), loop.edges.end(), [](const Edge& e) { return e.kind == Edge::kArc; });
       filer->writeInt16(code(72), hasBulge ? 1 : 0);
       filer->writeInt16(code(73), 1);
       filer->writeInt32(code(93), static_cast<Adesk::Int32>(loop.edges.size()));
@@ -1081,7 +1084,8 @@ Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer) {
         break;
       }
       case 75:
-        read.style_ = rb.resval.rint >= kNormal && rb.resval.rint <= kIgnore ? static_cast<HatchStyle>(rb.resval.rint) : kNormal;
+        read.style_ =
+            rb.resval.rint >= kNormal && rb.resval.rint <= kIgnore ? static_cast<HatchStyle>(rb.resval.rint) : kNormal;
         break;
       case 76:
         if (rb.resval.rint < kUserDefined || rb.resval.rint > kCustomDefined) return Acad::eBadDxfSequence;
@@ -1141,7 +1145,8 @@ Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer) {
       (read.patternType_ == kPreDefined && hatch::predefinedPattern(read.patternName_, unit))) {
     // The first line's base point tells where the pattern was placed.
     const std::vector<hatch::PatternLine> atZero = read.patternLines();
-    if (!read.keptPattern_.empty() && !atZero.empty()) origin = read.keptPattern_.front().base - atZero.front().base.asVector();
+    if (!read.keptPattern_.empty() && !atZero.empty())
+      origin = read.keptPattern_.front().base - atZero.front().base.asVector();
     read.keptPattern_.clear();
   }
   objectType_ = kHatchObject;

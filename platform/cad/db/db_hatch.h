@@ -79,8 +79,8 @@ class AcDbHatch : public AcDbEntity {
   Acad::ErrorStatus setOriginPoint(const AcGePoint2d& point);
   // The pattern's definition lines as placed (angle, scale and origin applied).
   int numPatternDefinitions() const;
-  Acad::ErrorStatus getPatternDefinitionAt(int index, double& angle, double& baseX, double& baseY,
-                                           double& offsetX, double& offsetY, AcGeDoubleArray& dashes) const;
+  Acad::ErrorStatus getPatternDefinitionAt(int index, double& angle, double& baseX, double& baseY, double& offsetX,
+                                           double& offsetY, AcGeDoubleArray& dashes) const;
 
   // Loops. Those from entities: curves that meet end to end, in any order and
   // direction; an entity that is no curve (a region) counts with the curves its
@@ -96,8 +96,7 @@ class AcDbHatch : public AcDbEntity {
   Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcDbObjectIdArray& dbObjIds);
   Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcGeVoidPointerArray& edgePtrs,
                                const AcGeIntArray& edgeTypes);
-  Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcGePoint2dArray& vertices,
-                               const AcGeDoubleArray& bulges);
+  Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcGePoint2dArray& vertices, const AcGeDoubleArray& bulges);
   Acad::ErrorStatus removeLoopAt(int loopIndex);
   // The entities a loop was made from (empty for a hatch that is not associative).
   Acad::ErrorStatus getAssocObjIdsAt(int loopIndex, AcDbObjectIdArray& dbObjIds) const;
@@ -146,7 +145,8 @@ class AcDbHatch : public AcDbEntity {
   AcGePoint2d toPlane(const AcGePoint3d& world) const;
   AcGePoint3d toWorld(const AcGePoint2d& point) const;
   double closeTolerance(const std::vector<hatch::Edge>& edges) const;
-  void addLoops(Adesk::Int32 type, bool isPolyline, std::vector<hatch::Loop> chains, const std::vector<AcDbObjectId>& sources);
+  void addLoops(Adesk::Int32 type, bool isPolyline, std::vector<hatch::Loop> chains,
+                const std::vector<AcDbObjectId>& sources);
   std::vector<hatch::Loop> loopGeometry() const;
   std::vector<hatch::PatternLine> patternLines() const;
   Acad::ErrorStatus computeLines() const;

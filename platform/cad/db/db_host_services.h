@@ -11,8 +11,17 @@ class AcDbDatabase;
 
 class AcDbHostApplicationServices {
  public:
-  enum FindFileHint { kDefault = 0, kFontFile, kCompiledShapeFile, kTrueTypeFontFile, kEmbeddedImageFile,
-                      kXRefDrawing, kPatternFile, kARXApplication, kFontMapFile };
+  enum FindFileHint {
+    kDefault = 0,
+    kFontFile,
+    kCompiledShapeFile,
+    kTrueTypeFontFile,
+    kEmbeddedImageFile,
+    kXRefDrawing,
+    kPatternFile,
+    kARXApplication,
+    kFontMapFile
+  };
 
   virtual ~AcDbHostApplicationServices() = default;
 

@@ -10,8 +10,7 @@
 class AcDbIdPair {
  public:
   AcDbIdPair() = default;
-  AcDbIdPair(AcDbObjectId key, AcDbObjectId value, bool isCloned, bool isPrimary = false,
-             bool isOwnerXlated = true)
+  AcDbIdPair(AcDbObjectId key, AcDbObjectId value, bool isCloned, bool isPrimary = false, bool isOwnerXlated = true)
       : key_(key), value_(value), cloned_(isCloned), primary_(isPrimary), ownerXlated_(isOwnerXlated) {}
 
   AcDbObjectId key() const { return key_; }

@@ -18,7 +18,7 @@ constexpr Adesk::Int16 kLockedFlag = 4;
 constexpr auto kDxfPlotStyleId = static_cast<AcDb::DxfCode>(390);
 
 bool isValidLineWeight(int weight) {
-  static constexpr int kWeights[] = {0,  5,  9,  13, 15,  18,  20,  25,  30,  35,  40,  50,  53,  60,
+  static constexpr int kWeights[] = {0,  5,  9,  13,  15,  18,  20,  25,  30,  35,  40, 50, 53, 60,
                                      70, 80, 90, 100, 106, 120, 140, 158, 200, 211, -1, -2, -3};
   for (int known : kWeights) {
     if (weight == known) return true;
@@ -154,8 +154,8 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer) {
       plottable_ = rb.resval.rint != 0;
     } else if (rb.restype == AcDb::kDxfLineWeight) {
       // A weight no program draws with reads as the default rather than failing the file.
-      lineWeight_ = isValidLineWeight(rb.resval.rint) ? static_cast<AcDb::LineWeight>(rb.resval.rint)
-                                                       : AcDb::kLnWtByLwDefault;
+      lineWeight_ =
+          isValidLineWeight(rb.resval.rint) ? static_cast<AcDb::LineWeight>(rb.resval.rint) : AcDb::kLnWtByLwDefault;
     } else if (rb.restype == kDxfPlotStyleId) {
       acdbGetObjectId(plotStyleId_, rb.resval.rlname);
     } else if (rb.restype == AcDb::kDxfSubclass || rb.restype == AcDb::kDxfStart) {

@@ -69,9 +69,7 @@ AcGeVector3d AcDbLine::unitDirection() const {
   return len > 0.0 ? d / len : AcGeVector3d::kXAxis;
 }
 
-bool AcDbLine::isParamOnLine(double param) const {
-  return param >= -kPointTol && param <= length() + kPointTol;
-}
+bool AcDbLine::isParamOnLine(double param) const { return param >= -kPointTol && param <= length() + kPointTol; }
 
 Acad::ErrorStatus AcDbLine::getStartParam(double& param) const {
   param = 0.0;
@@ -101,8 +99,7 @@ Acad::ErrorStatus AcDbLine::getPointAtParam(double param, AcGePoint3d& point) co
 
 Acad::ErrorStatus AcDbLine::getParamAtPoint(const AcGePoint3d& point, double& param) const {
   const double t = (point - start_).dotProduct(unitDirection());
-  if (!isParamOnLine(t) || (start_ + unitDirection() * t).distanceTo(point) > kPointTol)
-    return Acad::eInvalidInput;
+  if (!isParamOnLine(t) || (start_ + unitDirection() * t).distanceTo(point) > kPointTol) return Acad::eInvalidInput;
   param = std::clamp(t, 0.0, length());
   return Acad::eOk;
 }

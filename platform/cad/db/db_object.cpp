@@ -83,9 +83,7 @@ Acad::ErrorStatus AcDbObject::setOwnerId(AcDbObjectId ownerId) {
   return Acad::eOk;
 }
 
-void AcDbObject::getAcDbHandle(AcDbHandle& handle) const {
-  handle = stub_ != nullptr ? stub_->handle() : AcDbHandle();
-}
+void AcDbObject::getAcDbHandle(AcDbHandle& handle) const { handle = stub_ != nullptr ? stub_->handle() : AcDbHandle(); }
 
 AcDbDatabase* AcDbObject::database() const { return stub_ != nullptr ? stub_->database() : nullptr; }
 

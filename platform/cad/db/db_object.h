@@ -140,10 +140,8 @@ class AcDbObject : public AcRxObject {
 };
 
 // Opening by id. openErased lets an erased object be opened.
-Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
-                                     bool openErased = false);
-Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
-                                 bool openErased = false);
+Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false);
+Acad::ErrorStatus acdbOpenObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false);
 // Opens as T: Acad::eNotThatKindOfClass (and nothing left open) when the object is no T.
 template <class T>
 Acad::ErrorStatus acdbOpenObject(T*& obj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false) {

@@ -826,8 +826,9 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
       case 41:
       case 42:
         if (vertices_.empty()) return filer->setError(Acad::eBadDxfSequence, "LWPOLYLINE vertex data before a vertex");
-        (rb.restype == 40 ? vertices_.back().startWidth
-                          : rb.restype == 41 ? vertices_.back().endWidth : vertices_.back().bulge) = rb.resval.rreal;
+        (rb.restype == 40   ? vertices_.back().startWidth
+         : rb.restype == 41 ? vertices_.back().endWidth
+                            : vertices_.back().bulge) = rb.resval.rreal;
         break;
       case AcDb::kDxfNormalX:
         normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2]));

@@ -187,8 +187,8 @@ TEST(Polyline, ExplodeGivesLinesAndArcsWithTheProperties) {
   AcDbPolyline pline;
   pline.addVertexAt(0, AcGePoint2d(0, 0), -1.0);  // clockwise half circle
   pline.addVertexAt(1, AcGePoint2d(2, 0));
-  pline.addVertexAt(2, AcGePoint2d(2, 0));        // zero-length segment
-  pline.addVertexAt(3, AcGePoint2d(2, 2), 1.0);   // counter-clockwise closing arc
+  pline.addVertexAt(2, AcGePoint2d(2, 0));       // zero-length segment
+  pline.addVertexAt(3, AcGePoint2d(2, 2), 1.0);  // counter-clockwise closing arc
   pline.setClosed(true);
   pline.setThickness(kThicknessFeed);
   pline.setColorIndex(3);

@@ -529,18 +529,44 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer) {
     const double* p = rb.resval.rpoint;
     bool more = true;
     switch (rb.restype) {
-      case AcDb::kDxfNormalX: case 72: case 73: case 74: break;
-      case AcDb::kDxfInt16: flags = rb.resval.rint; break;
-      case 71: degree = rb.resval.rint; break;
-      case 42: knotTol = rb.resval.rreal; break;
-      case 43: controlPtTol = rb.resval.rreal; break;
-      case 44: fitTol = rb.resval.rreal; break;
-      case 12: startTangent.set(p[0], p[1], p[2]); break;
-      case 13: endTangent.set(p[0], p[1], p[2]); break;
-      case AcDb::kDxfReal: knots.append(rb.resval.rreal); break;
-      case 41: weights.append(rb.resval.rreal); break;
-      case AcDb::kDxfXCoord: controlPoints.append(AcGePoint3d(p[0], p[1], p[2])); break;
-      case 11: fitPoints.append(AcGePoint3d(p[0], p[1], p[2])); break;
+      case AcDb::kDxfNormalX:
+      case 72:
+      case 73:
+      case 74:
+        break;
+      case AcDb::kDxfInt16:
+        flags = rb.resval.rint;
+        break;
+      case 71:
+        degree = rb.resval.rint;
+        break;
+      case 42:
+        knotTol = rb.resval.rreal;
+        break;
+      case 43:
+        controlPtTol = rb.resval.rreal;
+        break;
+      case 44:
+        fitTol = rb.resval.rreal;
+        break;
+      case 12:
+        startTangent.set(p[0], p[1], p[2]);
+        break;
+      case 13:
+        endTangent.set(p[0], p[1], p[2]);
+        break;
+      case AcDb::kDxfReal:
+        knots.append(rb.resval.rreal);
+        break;
+      case 41:
+        weights.append(rb.resval.rreal);
+        break;
+      case AcDb::kDxfXCoord:
+        controlPoints.append(AcGePoint3d(p[0], p[1], p[2]));
+        break;
+      case 11:
+        fitPoints.append(AcGePoint3d(p[0], p[1], p[2]));
+        break;
       default:
         filer->pushBackItem();
         more = false;

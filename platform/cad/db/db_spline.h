@@ -42,10 +42,9 @@ class AcDbSpline : public AcDbCurve {
                                  Adesk::Boolean& periodic, AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots,
                                  AcGeDoubleArray& weights, double& controlPtTol, double& knotTol) const;
   // eInvalidInput when the counts do not make a spline (knots = control points + degree + 1).
-  Acad::ErrorStatus setNurbsData(int degree, Adesk::Boolean rational, Adesk::Boolean closed,
-                                 Adesk::Boolean periodic, const AcGePoint3dArray& controlPoints,
-                                 const AcGeDoubleArray& knots, const AcGeDoubleArray& weights,
-                                 double controlPtTol = 0.0, double knotTol = 0.0);
+  Acad::ErrorStatus setNurbsData(int degree, Adesk::Boolean rational, Adesk::Boolean closed, Adesk::Boolean periodic,
+                                 const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
+                                 const AcGeDoubleArray& weights, double controlPtTol = 0.0, double knotTol = 0.0);
   const AcGeNurbCurve3d& nurbCurve() const { return curve_; }
 
   Adesk::Boolean isClosed() const override;

@@ -1,8 +1,8 @@
 #include "platform/cad/db/db_symbol_table.h"
 
+#include <strings.h>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_dwg_filer.h"
@@ -126,8 +126,8 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const char* entryName, AcDbObjectId& re
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSymbolTable::getAt(const char* entryName, AcDbSymbolTableRecord*& pRec,
-                                         AcDb::OpenMode openMode, bool openErasedRec) const {
+Acad::ErrorStatus AcDbSymbolTable::getAt(const char* entryName, AcDbSymbolTableRecord*& pRec, AcDb::OpenMode openMode,
+                                         bool openErasedRec) const {
   pRec = nullptr;
   AcDbObjectId id;
   Acad::ErrorStatus es = getAt(entryName, id, openErasedRec);
@@ -231,8 +231,7 @@ Acad::ErrorStatus AcDbSymbolTable::dxfInFields(AcDbDxfFiler* filer) {
 
 // Iterators.
 
-AcDbSymbolTableIterator::AcDbSymbolTableIterator(std::vector<AcDbObjectId> records, bool atBeginning,
-                                                 bool skipDeleted)
+AcDbSymbolTableIterator::AcDbSymbolTableIterator(std::vector<AcDbObjectId> records, bool atBeginning, bool skipDeleted)
     : records_(std::move(records)) {
   start(atBeginning, skipDeleted);
 }

@@ -116,8 +116,7 @@ class AcDbSymbolTableIterator {
 };
 
 template <class T>
-Acad::ErrorStatus AcDbSymbolTableIterator::getRecordAs(T*& pRecord, AcDb::OpenMode openMode,
-                                                       bool openErasedRec) const {
+Acad::ErrorStatus AcDbSymbolTableIterator::getRecordAs(T*& pRecord, AcDb::OpenMode openMode, bool openErasedRec) const {
   pRecord = nullptr;
   AcDbObjectId id;
   Acad::ErrorStatus es = getRecordId(id);

@@ -20,13 +20,11 @@ constexpr int kMirrorXFlag = 2;
 constexpr int kMirrorYFlag = 4;
 
 AcDb::TextHorzMode horzModeOf(int value) {
-  return value >= AcDb::kTextLeft && value <= AcDb::kTextFit ? static_cast<AcDb::TextHorzMode>(value)
-                                                             : AcDb::kTextLeft;
+  return value >= AcDb::kTextLeft && value <= AcDb::kTextFit ? static_cast<AcDb::TextHorzMode>(value) : AcDb::kTextLeft;
 }
 
 AcDb::TextVertMode vertModeOf(int value) {
-  return value >= AcDb::kTextBase && value <= AcDb::kTextTop ? static_cast<AcDb::TextVertMode>(value)
-                                                             : AcDb::kTextBase;
+  return value >= AcDb::kTextBase && value <= AcDb::kTextTop ? static_cast<AcDb::TextVertMode>(value) : AcDb::kTextBase;
 }
 }  // namespace
 
@@ -239,8 +237,8 @@ Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& xform) {
   normal_ = frame.normal;
   height_ = frame.radius;
   thickness_ = frame.thickness;
-  rotation_ = normalizeAngle(std::atan2(newBaseline.dotProduct(acgeEcsYAxis(normal_)),
-                                        newBaseline.dotProduct(acgeEcsXAxis(normal_))));
+  rotation_ = normalizeAngle(
+      std::atan2(newBaseline.dotProduct(acgeEcsYAxis(normal_)), newBaseline.dotProduct(acgeEcsXAxis(normal_))));
   if (mirrored) mirroredInY_ = !mirroredInY_;
   return Acad::eOk;
 }
@@ -349,13 +347,27 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer) {
     const double* p = rb.resval.rpoint;
     bool more = true;
     switch (rb.restype) {
-      case AcDb::kDxfThickness: thickness_ = rb.resval.rreal; break;
-      case AcDb::kDxfXCoord: ecsPosition.set(p[0], p[1], p[2]); break;
-      case AcDb::kDxfTxtSize: height_ = rb.resval.rreal; break;
-      case AcDb::kDxfText: text_ = rb.resval.rstring != nullptr ? rb.resval.rstring : ""; break;
-      case AcDb::kDxfAngle: rotation_ = normalizeAngle(degreesToRadians(rb.resval.rreal)); break;
-      case AcDb::kDxfTxtStyleXScale: widthFactor_ = rb.resval.rreal; break;
-      case AcDb::kDxfViewportTwist: oblique_ = degreesToRadians(rb.resval.rreal); break;
+      case AcDb::kDxfThickness:
+        thickness_ = rb.resval.rreal;
+        break;
+      case AcDb::kDxfXCoord:
+        ecsPosition.set(p[0], p[1], p[2]);
+        break;
+      case AcDb::kDxfTxtSize:
+        height_ = rb.resval.rreal;
+        break;
+      case AcDb::kDxfText:
+        text_ = rb.resval.rstring != nullptr ? rb.resval.rstring : "";
+        break;
+      case AcDb::kDxfAngle:
+        rotation_ = normalizeAngle(degreesToRadians(rb.resval.rreal));
+        break;
+      case AcDb::kDxfTxtStyleXScale:
+        widthFactor_ = rb.resval.rreal;
+        break;
+      case AcDb::kDxfViewportTwist:
+        oblique_ = degreesToRadians(rb.resval.rreal);
+        break;
       case AcDb::kDxfTextStyleName:
         if (rb.resval.rstring != nullptr && *rb.resval.rstring != '\0') styleName_ = rb.resval.rstring;
         break;
@@ -363,12 +375,16 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer) {
         mirroredInX_ = (rb.resval.rint & kMirrorXFlag) != 0;
         mirroredInY_ = (rb.resval.rint & kMirrorYFlag) != 0;
         break;
-      case AcDb::kDxfLinetypeAlign: horzMode_ = horzModeOf(rb.resval.rint); break;
+      case AcDb::kDxfLinetypeAlign:
+        horzMode_ = horzModeOf(rb.resval.rint);
+        break;
       case 11:
         ecsAlignment.set(p[0], p[1], p[2]);
         hasAlignment = true;
         break;
-      case AcDb::kDxfNormalX: normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2])); break;
+      case AcDb::kDxfNormalX:
+        normal_ = unitNormal(AcGeVector3d(p[0], p[1], p[2]));
+        break;
       default:
         filer->pushBackItem();
         more = false;

@@ -18,8 +18,8 @@ class AcDbText : public AcDbEntity {
   ACRX_DECLARE_MEMBERS(AcDbText);
 
   AcDbText();
-  AcDbText(const AcGePoint3d& position, const char* text, AcDbObjectId style = AcDbObjectId::kNull,
-           double height = 0.0, double rotation = 0.0);
+  AcDbText(const AcGePoint3d& position, const char* text, AcDbObjectId style = AcDbObjectId::kNull, double height = 0.0,
+           double rotation = 0.0);
   ~AcDbText() override;
 
   AcGePoint3d position() const;

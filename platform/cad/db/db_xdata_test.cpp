@@ -75,8 +75,8 @@ TEST(XData, SetReplacesPerApplicationAndEmptyAppRemoves) {
   AcDbLine line(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
   EXPECT_EQ(line.xData(), nullptr);
 
-  Chain both = ChainBuilder().text(1001, "ALPHA").text(1000, "a").real(1040, 2.5).text(1001, "BETA")
-                   .integer(1070, 7).take();
+  Chain both =
+      ChainBuilder().text(1001, "ALPHA").text(1000, "a").real(1040, 2.5).text(1001, "BETA").integer(1070, 7).take();
   ASSERT_EQ(line.setXData(both.get()), Acad::eOk);
   EXPECT_EQ(xdataOf(line), "1001=ALPHA;1000=a;1040=2.500000;1001=BETA;1070=7;");
   EXPECT_EQ(xdataOf(line, "beta"), "1001=BETA;1070=7;");  // names compare without case

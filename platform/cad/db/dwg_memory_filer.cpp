@@ -127,7 +127,9 @@ Acad::ErrorStatus DwgMemoryFiler::readString(std::string* value) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus DwgMemoryFiler::writeString(const char* value) { return put(std::string(value != nullptr ? value : "")); }
+Acad::ErrorStatus DwgMemoryFiler::writeString(const char* value) {
+  return put(std::string(value != nullptr ? value : ""));
+}
 
 Acad::ErrorStatus DwgMemoryFiler::readBChunk(ads_binary* value) {
   const Bytes* item = take<Bytes>();
@@ -186,13 +188,13 @@ Acad::ErrorStatus DwgMemoryFiler::readDouble(double* value) {
 }
 Acad::ErrorStatus DwgMemoryFiler::writeDouble(double value) { return put(value); }
 
-#define DWG_MEMORY_FILER_VALUE(TYPE, NAME)                               \
-  Acad::ErrorStatus DwgMemoryFiler::read##NAME(TYPE* value) {           \
-    const TYPE* item = take<TYPE>();                                     \
-    if (item == nullptr) return status_;                                 \
-    if (value != nullptr) *value = *item;                                \
-    return Acad::eOk;                                                    \
-  }                                                                      \
+#define DWG_MEMORY_FILER_VALUE(TYPE, NAME)                    \
+  Acad::ErrorStatus DwgMemoryFiler::read##NAME(TYPE* value) { \
+    const TYPE* item = take<TYPE>();                          \
+    if (item == nullptr) return status_;                      \
+    if (value != nullptr) *value = *item;                     \
+    return Acad::eOk;                                         \
+  }                                                           \
   Acad::ErrorStatus DwgMemoryFiler::write##NAME(const TYPE& value) { return put(value); }
 
 DWG_MEMORY_FILER_VALUE(AcGePoint2d, Point2d)

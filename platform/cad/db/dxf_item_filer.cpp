@@ -101,7 +101,8 @@ Acad::ErrorStatus DxfItemFiler::readItem(resbuf* rb) {
     }
     case AcDb::kDxfValueBinary:
       rb->resval.rbinary.clen = static_cast<short>(item.bytes.size());
-      rb->resval.rbinary.buf = item.bytes.empty() ? nullptr : const_cast<char*>(reinterpret_cast<const char*>(item.bytes.data()));
+      rb->resval.rbinary.buf =
+          item.bytes.empty() ? nullptr : const_cast<char*>(reinterpret_cast<const char*>(item.bytes.data()));
       break;
     case AcDb::kDxfValueUnknown:
       return setError(Acad::eInvalidDxfCode, "\nError: invalid group code %d", item.code);

@@ -13,11 +13,11 @@
 struct DxfItem {
   short code = 0;
   AcDb::DxfValueKind kind = AcDb::kDxfValueUnknown;
-  std::string text;                  // strings; handles and object references as hex
+  std::string text;                   // strings; handles and object references as hex
   double reals[3] = {0.0, 0.0, 0.0};  // reals and points
-  int dimensions = 0;                // 2 or 3 for points, 1 for a real
-  std::int64_t integer = 0;          // 16-, 32-, 64-bit and boolean codes
-  std::vector<std::uint8_t> bytes;   // binary chunks
+  int dimensions = 0;                 // 2 or 3 for points, 1 for a real
+  std::int64_t integer = 0;           // 16-, 32-, 64-bit and boolean codes
+  std::vector<std::uint8_t> bytes;    // binary chunks
   int precision = AcDbDxfFiler::kDfltPrec;
 
   // The item a resbuf holds; codes of no known kind keep their text.

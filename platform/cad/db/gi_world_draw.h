@@ -51,8 +51,7 @@ class AcGiGeometry {
                                const AcGiVertexData* pVertexData = nullptr, const resbuf* pResBuf = nullptr,
                                const bool bAutoGenerateNormals = true) const = 0;
   virtual Adesk::Boolean text(const AcGePoint3d& position, const AcGeVector3d& normal, const AcGeVector3d& direction,
-                              const double height, const double width, const double oblique,
-                              const char* pMsg) const {
+                              const double height, const double width, const double oblique, const char* pMsg) const {
     (void)position, (void)normal, (void)direction, (void)height, (void)width, (void)oblique, (void)pMsg;
     return false;
   }

@@ -13,9 +13,7 @@ bool holdsString(int type) {
   return AcDb::dxfValueKind(type) == AcDb::kDxfValueString || AcDb::dxfValueKind(type) == AcDb::kDxfValueHandle;
 }
 
-bool holdsBinary(int type) {
-  return type >= 0 && type < RTNONE && AcDb::dxfValueKind(type) == AcDb::kDxfValueBinary;
-}
+bool holdsBinary(int type) { return type >= 0 && type < RTNONE && AcDb::dxfValueKind(type) == AcDb::kDxfValueBinary; }
 
 }  // namespace
 

@@ -11,19 +11,30 @@ enum class ValueShape { kNone, kShort, kLong, kLong64, kReal, kString, kPoint, k
 
 ValueShape shapeOf(int type) {
   switch (type) {
-    case RTLB: case RTLE: case RTDOTE: case RTNIL: case RTT: case RTNONE: case RTVOID:
+    case RTLB:
+    case RTLE:
+    case RTDOTE:
+    case RTNIL:
+    case RTT:
+    case RTNONE:
+    case RTVOID:
       return ValueShape::kNone;
     case RTSHORT:
       return ValueShape::kShort;
     case RTLONG:
       return ValueShape::kLong;
-    case RTREAL: case RTANG: case RTORINT:
+    case RTREAL:
+    case RTANG:
+    case RTORINT:
       return ValueShape::kReal;
-    case RTSTR: case RTDXF0:
+    case RTSTR:
+    case RTDXF0:
       return ValueShape::kString;
-    case RTPOINT: case RT3DPOINT:
+    case RTPOINT:
+    case RT3DPOINT:
       return ValueShape::kPoint;
-    case RTENAME: case RTPICKS:
+    case RTENAME:
+    case RTPICKS:
       return ValueShape::kName;
     default:
       break;
@@ -31,14 +42,24 @@ ValueShape shapeOf(int type) {
   if (type == -1 || type == -2) return ValueShape::kName;
   if (type < 0 || type >= RTNONE) return ValueShape::kUnknown;
   switch (AcDb::dxfValueKind(type)) {
-    case AcDb::kDxfValueString: case AcDb::kDxfValueHandle: return ValueShape::kString;
-    case AcDb::kDxfValueReal: return ValueShape::kReal;
-    case AcDb::kDxfValuePoint: return ValueShape::kPoint;
-    case AcDb::kDxfValueInt16: case AcDb::kDxfValueBool: return ValueShape::kShort;
-    case AcDb::kDxfValueInt32: return ValueShape::kLong;
-    case AcDb::kDxfValueInt64: return ValueShape::kLong64;
-    case AcDb::kDxfValueObjectId: return ValueShape::kName;
-    default: return ValueShape::kUnknown;
+    case AcDb::kDxfValueString:
+    case AcDb::kDxfValueHandle:
+      return ValueShape::kString;
+    case AcDb::kDxfValueReal:
+      return ValueShape::kReal;
+    case AcDb::kDxfValuePoint:
+      return ValueShape::kPoint;
+    case AcDb::kDxfValueInt16:
+    case AcDb::kDxfValueBool:
+      return ValueShape::kShort;
+    case AcDb::kDxfValueInt32:
+      return ValueShape::kLong;
+    case AcDb::kDxfValueInt64:
+      return ValueShape::kLong64;
+    case AcDb::kDxfValueObjectId:
+      return ValueShape::kName;
+    default:
+      return ValueShape::kUnknown;
   }
 }
 
@@ -102,7 +123,10 @@ resbuf* acutBuildList(int rtype, ...) {
       va_end(args);
       return nullptr;
     }
-    if (tail == nullptr) head = rb; else tail->rbnext = rb;
+    if (tail == nullptr)
+      head = rb;
+    else
+      tail->rbnext = rb;
     tail = rb;
   }
   va_end(args);

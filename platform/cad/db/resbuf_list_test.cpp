@@ -9,8 +9,8 @@ namespace {
 TEST(BuildListTest, TakesEachValueByItsTypeInOrder) {
   ads_point corner = {1.0, 2.0, 3.0};
   ads_name name = {7, 0};
-  resbuf* list = acutBuildList(RTDXF0, "LINE,ARC", 8, "0", 62, 1, 10, corner, RTREAL, 2.5, RTLB, RTENAME, name,
-                               RTLE, 90, 70000, 0);
+  resbuf* list = acutBuildList(RTDXF0, "LINE,ARC", 8, "0", 62, 1, 10, corner, RTREAL, 2.5, RTLB, RTENAME, name, RTLE,
+                               90, 70000, 0);
   ASSERT_NE(list, nullptr);
   const resbuf* rb = list;
   EXPECT_EQ(rb->restype, RTDXF0);

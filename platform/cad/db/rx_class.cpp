@@ -1,9 +1,9 @@
 #include "platform/cad/db/rx_class.h"
 
+#include <strings.h>
 #include <cstdarg>
 #include <cstdio>
 #include <memory>
-#include <strings.h>
 #include <vector>
 
 #include "platform/cad/db/db_builtin_classes.h"
@@ -112,9 +112,9 @@ Acad::ErrorStatus AcRxClass::getClassVersion(int& dwgVersion, int& maintenanceVe
 
 AcRxDictionary* acrxSysRegistry() { return &RxClassRegistry::instance().systemRegistry(); }
 
-AcRxClass* newAcRxClass(const char* className, const char* parentClassName, int dwgVersion,
-                        int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor pseudoConstructor,
-                        const char* dxfName, const char* appName) {
+AcRxClass* newAcRxClass(const char* className, const char* parentClassName, int dwgVersion, int maintenanceVersion,
+                        int proxyFlags, AcRxPseudoConstructor pseudoConstructor, const char* dxfName,
+                        const char* appName) {
   return RxClassRegistry::instance().add(className, parentClassName, nullptr, dwgVersion, maintenanceVersion,
                                          proxyFlags, pseudoConstructor, dxfName, appName);
 }
@@ -131,9 +131,7 @@ void acrxBuildClassHierarchy() {
   RxClassRegistry::instance().linkParents();
 }
 
-AcRxClass* acrxFindClassByDxfName(const char* dxfName) {
-  return RxClassRegistry::instance().findByDxfName(dxfName);
-}
+AcRxClass* acrxFindClassByDxfName(const char* dxfName) { return RxClassRegistry::instance().findByDxfName(dxfName); }
 
 void acrx_abort(const char* format, ...) {
   char message[1024];
@@ -158,16 +156,16 @@ AcRxClass* lookUpClass(const char* className) {
 }
 
 AcRxClass* initClass(AcRxClass* current, const char* className, const char* parentClassName, int dwgVersion,
-                     int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor constructor,
-                     const char* dxfName, const char* appName) {
+                     int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor constructor, const char* dxfName,
+                     const char* appName) {
   AcRxClass* registered = lookUpClass(className);
   if (registered != nullptr) {
     if (registered == current) return current;
     acrx_abort("Class mismatch");
     return current;
   }
-  return newAcRxClass(className, parentClassName, dwgVersion, maintenanceVersion, proxyFlags, constructor,
-                      dxfName, appName);
+  return newAcRxClass(className, parentClassName, dwgVersion, maintenanceVersion, proxyFlags, constructor, dxfName,
+                      appName);
 }
 
 AcRxClass* builtinClass(const char* className, AcRxClass* parent, AcRxPseudoConstructor constructor,

@@ -46,10 +46,9 @@ class AcRxClass : public AcRxObject {
 
 // Makes a class and files it in the class dictionary. The parent is looked up by
 // name now, or later by acrxBuildClassHierarchy. Null when the name is taken.
-AcRxClass* newAcRxClass(const char* className, const char* parentClassName, int dwgVersion,
-                        int maintenanceVersion, int proxyFlags = 0,
-                        AcRxPseudoConstructor pseudoConstructor = nullptr, const char* dxfName = nullptr,
-                        const char* appName = nullptr);
+AcRxClass* newAcRxClass(const char* className, const char* parentClassName, int dwgVersion, int maintenanceVersion,
+                        int proxyFlags = 0, AcRxPseudoConstructor pseudoConstructor = nullptr,
+                        const char* dxfName = nullptr, const char* appName = nullptr);
 AcRxClass* newAcRxClass(const char* className, const char* parentClassName, int proxyFlags = 0,
                         AcRxPseudoConstructor pseudoConstructor = nullptr, const char* dxfName = nullptr,
                         const char* appName = nullptr);
@@ -72,9 +71,9 @@ namespace rx_detail {
 AcRxClass* lookUpClass(const char* className);
 // rxInit() of a macro-defined class: registers it unless current already is the
 // registered class; another class object under the name aborts with "Class mismatch".
-AcRxClass* initClass(AcRxClass* current, const char* className, const char* parentClassName,
-                     int dwgVersion, int maintenanceVersion, int proxyFlags,
-                     AcRxPseudoConstructor constructor, const char* dxfName, const char* appName);
+AcRxClass* initClass(AcRxClass* current, const char* className, const char* parentClassName, int dwgVersion,
+                     int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor constructor, const char* dxfName,
+                     const char* appName);
 // desc() of the database's own classes: registered on first use.
 AcRxClass* builtinClass(const char* className, AcRxClass* parent, AcRxPseudoConstructor constructor,
                         const char* dxfName);
@@ -85,60 +84,57 @@ AcRxObject* construct() {
 }  // namespace rx_detail
 
 // Definitions for classes registered by their module's rxInit().
-#define ACRX_DEFINE_MEMBERS(CLASS_NAME)                                             \
-  AcRxClass* CLASS_NAME::gpDesc = nullptr;                                          \
-  AcRxClass* CLASS_NAME::desc() {                                                   \
-    if (gpDesc != nullptr) return gpDesc;                                           \
-    return gpDesc = rx_detail::lookUpClass(#CLASS_NAME);                            \
-  }                                                                                 \
+#define ACRX_DEFINE_MEMBERS(CLASS_NAME)                  \
+  AcRxClass* CLASS_NAME::gpDesc = nullptr;               \
+  AcRxClass* CLASS_NAME::desc() {                        \
+    if (gpDesc != nullptr) return gpDesc;                \
+    return gpDesc = rx_detail::lookUpClass(#CLASS_NAME); \
+  }                                                      \
   AcRxClass* CLASS_NAME::isA() const { return CLASS_NAME::desc(); }
 
-#define ACRX_NO_CONS_DEFINE_MEMBERS(CLASS_NAME, PARENT_CLASS)                              \
-  ACRX_DEFINE_MEMBERS(CLASS_NAME)                                                          \
-  void CLASS_NAME::rxInit() {                                                              \
-    PARENT_CLASS::desc();                                                                  \
-    gpDesc = rx_detail::initClass(gpDesc, #CLASS_NAME, #PARENT_CLASS, 0, 0, 0, nullptr,   \
-                                  nullptr, nullptr);                                       \
+#define ACRX_NO_CONS_DEFINE_MEMBERS(CLASS_NAME, PARENT_CLASS)                                              \
+  ACRX_DEFINE_MEMBERS(CLASS_NAME)                                                                          \
+  void CLASS_NAME::rxInit() {                                                                              \
+    PARENT_CLASS::desc();                                                                                  \
+    gpDesc = rx_detail::initClass(gpDesc, #CLASS_NAME, #PARENT_CLASS, 0, 0, 0, nullptr, nullptr, nullptr); \
   }
 
-#define ACRX_CONS_DEFINE_MEMBERS(CLASS_NAME, PARENT_CLASS, VERSION_NUMBER)                     \
-  ACRX_DEFINE_MEMBERS(CLASS_NAME)                                                              \
-  void CLASS_NAME::rxInit() {                                                                  \
-    PARENT_CLASS::desc();                                                                      \
-    gpDesc = rx_detail::initClass(gpDesc, #CLASS_NAME, #PARENT_CLASS, VERSION_NUMBER, 0, 0,   \
-                                  &rx_detail::construct<CLASS_NAME>, nullptr, nullptr);        \
+#define ACRX_CONS_DEFINE_MEMBERS(CLASS_NAME, PARENT_CLASS, VERSION_NUMBER)                  \
+  ACRX_DEFINE_MEMBERS(CLASS_NAME)                                                           \
+  void CLASS_NAME::rxInit() {                                                               \
+    PARENT_CLASS::desc();                                                                   \
+    gpDesc = rx_detail::initClass(gpDesc, #CLASS_NAME, #PARENT_CLASS, VERSION_NUMBER, 0, 0, \
+                                  &rx_detail::construct<CLASS_NAME>, nullptr, nullptr);     \
   }
 
 // DXF_NAME and APP are written bare (OSTRIVO_INFO, Ostrivo) or quoted; either way the
 // stored text is without quotes.
-#define ACRX_DXF_DEFINE_MEMBERS(CLASS_NAME, PARENT_CLASS, DWG_VERSION, MAINTENANCE_VERSION,       \
-                                PROXY_FLAGS, DXF_NAME, APP)                                      \
-  ACRX_DEFINE_MEMBERS(CLASS_NAME)                                                                \
-  void CLASS_NAME::rxInit() {                                                                    \
-    PARENT_CLASS::desc();                                                                        \
-    gpDesc = rx_detail::initClass(gpDesc, #CLASS_NAME, #PARENT_CLASS, DWG_VERSION,              \
-                                  MAINTENANCE_VERSION, PROXY_FLAGS,                              \
-                                  &rx_detail::construct<CLASS_NAME>, #DXF_NAME, #APP);           \
+#define ACRX_DXF_DEFINE_MEMBERS(CLASS_NAME, PARENT_CLASS, DWG_VERSION, MAINTENANCE_VERSION, PROXY_FLAGS, DXF_NAME,   \
+                                APP)                                                                                 \
+  ACRX_DEFINE_MEMBERS(CLASS_NAME)                                                                                    \
+  void CLASS_NAME::rxInit() {                                                                                        \
+    PARENT_CLASS::desc();                                                                                            \
+    gpDesc = rx_detail::initClass(gpDesc, #CLASS_NAME, #PARENT_CLASS, DWG_VERSION, MAINTENANCE_VERSION, PROXY_FLAGS, \
+                                  &rx_detail::construct<CLASS_NAME>, #DXF_NAME, #APP);                               \
   }
 
 // Definitions for the database's own classes, known without any rxInit() call.
-#define CADDB_DEFINE_BUILTIN_MEMBERS(CLASS_NAME, PARENT_CLASS, DXF_NAME)                        \
-  AcRxClass* CLASS_NAME::gpDesc = nullptr;                                                     \
-  AcRxClass* CLASS_NAME::desc() {                                                              \
-    if (gpDesc == nullptr)                                                                     \
-      gpDesc = rx_detail::builtinClass(#CLASS_NAME, PARENT_CLASS::desc(),                      \
-                                       &rx_detail::construct<CLASS_NAME>, DXF_NAME);           \
-    return gpDesc;                                                                             \
-  }                                                                                            \
-  AcRxClass* CLASS_NAME::isA() const { return CLASS_NAME::desc(); }                            \
+#define CADDB_DEFINE_BUILTIN_MEMBERS(CLASS_NAME, PARENT_CLASS, DXF_NAME)                                           \
+  AcRxClass* CLASS_NAME::gpDesc = nullptr;                                                                         \
+  AcRxClass* CLASS_NAME::desc() {                                                                                  \
+    if (gpDesc == nullptr)                                                                                         \
+      gpDesc =                                                                                                     \
+          rx_detail::builtinClass(#CLASS_NAME, PARENT_CLASS::desc(), &rx_detail::construct<CLASS_NAME>, DXF_NAME); \
+    return gpDesc;                                                                                                 \
+  }                                                                                                                \
+  AcRxClass* CLASS_NAME::isA() const { return CLASS_NAME::desc(); }                                                \
   void CLASS_NAME::rxInit() { CLASS_NAME::desc(); }
 
-#define CADDB_DEFINE_BUILTIN_ABSTRACT_MEMBERS(CLASS_NAME, PARENT_CLASS)                        \
-  AcRxClass* CLASS_NAME::gpDesc = nullptr;                                                     \
-  AcRxClass* CLASS_NAME::desc() {                                                              \
-    if (gpDesc == nullptr)                                                                     \
-      gpDesc = rx_detail::builtinClass(#CLASS_NAME, PARENT_CLASS::desc(), nullptr, nullptr);   \
-    return gpDesc;                                                                             \
-  }                                                                                            \
-  AcRxClass* CLASS_NAME::isA() const { return CLASS_NAME::desc(); }                            \
+#define CADDB_DEFINE_BUILTIN_ABSTRACT_MEMBERS(CLASS_NAME, PARENT_CLASS)                                           \
+  AcRxClass* CLASS_NAME::gpDesc = nullptr;                                                                        \
+  AcRxClass* CLASS_NAME::desc() {                                                                                 \
+    if (gpDesc == nullptr) gpDesc = rx_detail::builtinClass(#CLASS_NAME, PARENT_CLASS::desc(), nullptr, nullptr); \
+    return gpDesc;                                                                                                \
+  }                                                                                                               \
+  AcRxClass* CLASS_NAME::isA() const { return CLASS_NAME::desc(); }                                               \
   void CLASS_NAME::rxInit() { CLASS_NAME::desc(); }

@@ -91,7 +91,7 @@ TEST(RxClass, DeletedClassesLeaveTheDictionarySafely) {
   EXPECT_FALSE(cached->isRegistered());
   EXPECT_EQ(cached->create(), nullptr);
   EXPECT_STREQ(cached->name(), "Unloadable");  // still readable
-  Unloadable::rxInit();  // loading again registers anew
+  Unloadable::rxInit();                        // loading again registers anew
   EXPECT_TRUE(acrxClassDictionary->has("Unloadable"));
   EXPECT_NE(Unloadable::desc(), cached);
 }

@@ -8,15 +8,15 @@ class AcRxClass;
 class AcRxObject;
 
 // In a class body, under public: gives isA(), desc(), cast() and rxInit().
-#define ACRX_DECLARE_MEMBERS(CLASS_NAME)                                                       \
-  virtual AcRxClass* isA() const;                                                              \
-  static AcRxClass* gpDesc;                                                                    \
-  static AcRxClass* desc();                                                                    \
-  static CLASS_NAME* cast(const AcRxObject* inPtr) {                                           \
-    return (inPtr == nullptr || !inPtr->isKindOf(CLASS_NAME::desc()))                          \
-               ? nullptr                                                                       \
-               : static_cast<CLASS_NAME*>(const_cast<AcRxObject*>(inPtr));                     \
-  }                                                                                            \
+#define ACRX_DECLARE_MEMBERS(CLASS_NAME)                                   \
+  virtual AcRxClass* isA() const;                                          \
+  static AcRxClass* gpDesc;                                                \
+  static AcRxClass* desc();                                                \
+  static CLASS_NAME* cast(const AcRxObject* inPtr) {                       \
+    return (inPtr == nullptr || !inPtr->isKindOf(CLASS_NAME::desc()))      \
+               ? nullptr                                                   \
+               : static_cast<CLASS_NAME*>(const_cast<AcRxObject*>(inPtr)); \
+  }                                                                        \
   static void rxInit()
 
 class AcRxObject {

@@ -2,8 +2,8 @@
 // old file whole.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <unistd.h>
+#include <string>
 
 #include <sys/stat.h>
 

@@ -72,8 +72,8 @@ void standardDimensionStyle(DxfGroupWriter& out, const AcDbHandle& handle, const
 void writeDefaultTableText(DxfGroupWriter& out, const std::string& tableName, const AcDbHandle& tableHandle,
                            const std::function<AcDbHandle()>& newHandle, const AcDbDatabase& database,
                            const std::function<void()>& moreRecords) {
-  const bool hasRecord = tableName == "VPORT" || tableName == "STYLE" || tableName == "APPID" ||
-                         tableName == "DIMSTYLE";
+  const bool hasRecord =
+      tableName == "VPORT" || tableName == "STYLE" || tableName == "APPID" || tableName == "DIMSTYLE";
   out.plain(0, "TABLE");
   out.plain(2, tableName);
   out.handle(5, tableHandle);

@@ -138,8 +138,8 @@ bool DxfFileReader::nextRecord(Record& record) {
     return fail(reader_.lastLine(), "the file ends inside a section (is it truncated?)");
   }
   if (record.start.code != 0) {
-    return failAt(record.start, "expected a record (group code 0), found group code " +
-                                    std::to_string(record.start.code));
+    return failAt(record.start,
+                  "expected a record (group code 0), found group code " + std::to_string(record.start.code));
   }
   DxfGroup group;
   while (reader_.next(group)) {
@@ -299,8 +299,8 @@ bool DxfFileReader::readTable(Record& head) {
     const Acad::ErrorStatus es = coreTable->add(symbolRecord);
     if (es == Acad::eHandleExists) return failAt(record.start, "the handle of this " + tableName + " record is taken");
     if (es != Acad::eOk) {
-      return failAt(record.start, "cannot add " + tableName + " record '" + symbolRecord->name() +
-                                      "': " + acadErrorStatusText(es));
+      return failAt(record.start,
+                    "cannot add " + tableName + " record '" + symbolRecord->name() + "': " + acadErrorStatusText(es));
     }
     created.release()->close();
   }
@@ -349,8 +349,7 @@ bool DxfFileReader::readBlock(Record& begin) {
   if (const DxfItem* path = findItem(items, 1); path != nullptr && !path->text.empty()) {
     record->setPathName(path->text.c_str());
   }
-  auto keepBoundary = [&](const Record& boundary, const std::vector<DxfItem>& boundaryItems,
-                          DxfKeptGroups::Role role) {
+  auto keepBoundary = [&](const Record& boundary, const std::vector<DxfItem>& boundaryItems, DxfKeptGroups::Role role) {
     const DxfItem* handle = findItem(boundaryItems, 5);
     if (handle == nullptr || handle->text.empty()) return true;
     auto* kept = new DxfUnknownObject();
@@ -420,7 +419,8 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
   if (block == nullptr) return failAt(record.start, "no block to put this " + name + " into");
   AcDbObjectId entityId;
   const Acad::ErrorStatus es = block->appendAcDbEntity(entityId, entity);
-  if (es == Acad::eHandleExists) return failAt(record.start, "the handle of this " + name + " is taken by another object");
+  if (es == Acad::eHandleExists)
+    return failAt(record.start, "the handle of this " + name + " is taken by another object");
   if (es != Acad::eOk) return failAt(record.start, "cannot add this " + name + ": " + acadErrorStatusText(es));
   created.release();
   ++entityCount_;
@@ -446,7 +446,8 @@ bool DxfFileReader::readSubEntities(AcDbEntity* owner) {
       }
       return true;
     }
-    if (name == "ENDSEC" || name == "ENDBLK") return failAt(record.start, "a run of VERTEX or ATTRIB records has no SEQEND");
+    if (name == "ENDSEC" || name == "ENDBLK")
+      return failAt(record.start, "a run of VERTEX or ATTRIB records has no SEQEND");
     std::vector<DxfItem> items;
     if (!itemsOf(record, items)) return false;
     NewObject created(readEntityRecord(record, items));
@@ -555,9 +556,11 @@ bool DxfFileReader::addObject(AcDbObject* object, const Record& record, AcDbObje
   AcDbObjectId added;
   const Acad::ErrorStatus es = db_->addAcDbObject(added, object);
   if (es == Acad::eHandleExists) {
-    return failAt(record.start, "the handle of this " + std::string(record.start.value) + " is taken by another object");
+    return failAt(record.start,
+                  "the handle of this " + std::string(record.start.value) + " is taken by another object");
   }
-  if (es != Acad::eOk) return failAt(record.start, "cannot add this " + std::string(record.start.value) + ": " + acadErrorStatusText(es));
+  if (es != Acad::eOk)
+    return failAt(record.start, "cannot add this " + std::string(record.start.value) + ": " + acadErrorStatusText(es));
   if (id != nullptr) *id = added;
   return true;
 }

@@ -21,8 +21,8 @@
 
 namespace {
 
-const char* const kTableOrder[] = {"VPORT", "LTYPE", "LAYER", "STYLE", "VIEW", "UCS", "APPID", "DIMSTYLE",
-                                   "BLOCK_RECORD"};
+const char* const kTableOrder[] = {"VPORT", "LTYPE", "LAYER",    "STYLE",       "VIEW",
+                                   "UCS",   "APPID", "DIMSTYLE", "BLOCK_RECORD"};
 
 const char* recordName(AcDbObjectId id) {
   const auto* record = AcDbSymbolTableRecord::cast(peekObject(id));
@@ -284,9 +284,8 @@ bool DxfFileWriter::writeTables(DxfGroupWriter& out) {
     if (!ok) return false;
   }
   for (const auto& [tableName, id] : keptTables_) {
-    const bool known = std::find_if(std::begin(kTableOrder), std::end(kTableOrder), [&](const char* name) {
-                         return tableName == name;
-                       }) != std::end(kTableOrder);
+    const bool known = std::find_if(std::begin(kTableOrder), std::end(kTableOrder),
+                                    [&](const char* name) { return tableName == name; }) != std::end(kTableOrder);
     if (!known && !writeKeptTable(out, id)) return false;
   }
   out.plain(0, "ENDSEC");
@@ -346,8 +345,9 @@ void DxfFileWriter::writeDefaultTable(DxfGroupWriter& out, const std::string& ta
   const AcDbHandle tableHandle = newHandle();
   std::vector<std::string> appIds;
   if (tableName == "APPID") appIds = missingAppIds({"ACAD"});
-  writeDefaultTableText(out, tableName, tableHandle, [this] { return newHandle(); }, db_,
-                        [&] { writeAppIdRecords(out, appIds, tableHandle); });
+  writeDefaultTableText(
+      out, tableName, tableHandle, [this] { return newHandle(); }, db_,
+      [&] { writeAppIdRecords(out, appIds, tableHandle); });
 }
 
 bool DxfFileWriter::writeBlocks(DxfGroupWriter& out) {
@@ -493,8 +493,7 @@ bool DxfFileWriter::writeObjectRecord(DxfGroupWriter& out, const AcDbObject* obj
     name = object->isA()->dxfName();
   }
   if (name.empty() && options.name == nullptr) {
-    return fail(std::string("object ") + handleText(id) + " of class " + object->isA()->name() +
-                " has no DXF name");
+    return fail(std::string("object ") + handleText(id) + " of class " + object->isA()->name() + " has no DXF name");
   }
   DxfItemFiler filer(&db_);
   const Acad::ErrorStatus es = object->dxfOut(&filer);

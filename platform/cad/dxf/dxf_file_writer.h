@@ -27,12 +27,12 @@ class DxfFileWriter {
 
  private:
   struct RecordOptions {
-    const char* name = nullptr;       // the DXF name; by default the class's
-    bool ownerZero = false;           // writes "330 0" when the object has no owner
-    bool dimStyleHandle = false;      // the handle goes as 105 (DIMSTYLE records)
-    AcDbHandle handle;                // for an object without one (parts of complex entities)
-    AcDbHandle owner;                 // likewise its owner
-    AcDbHandle layout;                // a block record's kept layout (340)
+    const char* name = nullptr;   // the DXF name; by default the class's
+    bool ownerZero = false;       // writes "330 0" when the object has no owner
+    bool dimStyleHandle = false;  // the handle goes as 105 (DIMSTYLE records)
+    AcDbHandle handle;            // for an object without one (parts of complex entities)
+    AcDbHandle owner;             // likewise its owner
+    AcDbHandle layout;            // a block record's kept layout (340)
   };
 
   void survey();
@@ -50,8 +50,7 @@ class DxfFileWriter {
   bool writeBlock(DxfGroupWriter& out, AcDbObjectId recordId, bool withEntities);
   bool writeBlockEntities(DxfGroupWriter& out, AcDbObjectId recordId);
   bool writeRecord(DxfGroupWriter& out, AcDbObjectId id, const RecordOptions& options);
-  bool writeObjectRecord(DxfGroupWriter& out, const AcDbObject* object, AcDbObjectId id,
-                         const RecordOptions& options);
+  bool writeObjectRecord(DxfGroupWriter& out, const AcDbObject* object, AcDbObjectId id, const RecordOptions& options);
   bool writeSubEntities(DxfGroupWriter& out, AcDbObjectId ownerId);
   void writeItems(DxfGroupWriter& out, const std::vector<DxfItem>& items, AcDbObjectId id,
                   const RecordOptions& options);
@@ -70,14 +69,14 @@ class DxfFileWriter {
   std::string message_;
   long entityCount_ = 0;
 
-  std::map<std::string, AcDbObjectId> keptTables_;                       // by table name
+  std::map<std::string, AcDbObjectId> keptTables_;                           // by table name
   std::unordered_map<AcDbObjectId, std::vector<AcDbObjectId>> keptRecords_;  // by table
-  std::unordered_map<AcDbObjectId, AcDbHandle> blockBegins_, blockEnds_;   // by block record
-  std::unordered_map<AcDbObjectId, AcDbHandle> layouts_;                   // kept LAYOUT by block record
+  std::unordered_map<AcDbObjectId, AcDbHandle> blockBegins_, blockEnds_;     // by block record
+  std::unordered_map<AcDbObjectId, AcDbHandle> layouts_;                     // kept LAYOUT by block record
   std::vector<AcDbObjectId> classHolders_;
   AcDbObjectId headerHolder_;
   std::vector<AcDbObjectId> objects_;
-  std::vector<std::string> xdataApps_;  // may repeat
+  std::vector<std::string> xdataApps_;                                    // may repeat
   std::map<std::string, AcRxClass*> classes_;                             // by DXF name
   std::unordered_map<AcDbObjectId, std::vector<AcDbObjectId>> reactors_;  // object -> its reactor owners
 };

@@ -59,7 +59,8 @@ bool appendDxfItems(const DxfGroup* begin, const DxfGroup* end, std::vector<DxfI
       case AcDb::kDxfValueObjectId: {
         std::uint64_t handle = 0;
         const std::string_view text = trimDxfBlanks(g.value);
-        if (!text.empty() && !parseDxfHex(text, handle)) return fail(message, g, "needs a handle, not " + quoted(g.value));
+        if (!text.empty() && !parseDxfHex(text, handle))
+          return fail(message, g, "needs a handle, not " + quoted(g.value));
         item.text.assign(text);
         break;
       }
@@ -90,7 +91,8 @@ bool appendDxfItems(const DxfGroup* begin, const DxfGroup* end, std::vector<DxfI
         break;
       }
       case AcDb::kDxfValueBinary:
-        if (!parseBinary(g.value, item.bytes)) return fail(message, g, "needs hexadecimal bytes, not " + quoted(g.value));
+        if (!parseBinary(g.value, item.bytes))
+          return fail(message, g, "needs hexadecimal bytes, not " + quoted(g.value));
         break;
       case AcDb::kDxfValueUnknown:
         message = "line " + std::to_string(g.line) + ": bad group code " + std::to_string(g.code);

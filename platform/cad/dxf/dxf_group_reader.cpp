@@ -13,8 +13,8 @@ bool DxfGroupReader::readLine(std::string_view& line) {
   if (pos_ >= text_.size()) return false;
   const char* begin = text_.data() + pos_;
   const void* newline = std::memchr(begin, '\n', text_.size() - pos_);
-  std::size_t length = newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - begin)
-                                          : text_.size() - pos_;
+  std::size_t length =
+      newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - begin) : text_.size() - pos_;
   pos_ += length + (newline != nullptr ? 1 : 0);
   if (length > 0 && begin[length - 1] == '\r') --length;
   line = std::string_view(begin, length);
@@ -41,8 +41,8 @@ bool DxfGroupReader::next(DxfGroup& group) {
   auto [end, ec] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), code);
   if (trimmed.empty() || ec != std::errc() || end != trimmed.data() + trimmed.size() || code < -5 || code > 1071) {
     // The binary form of DXF opens with a sentinel that ends in the bytes 0x1A 0x00.
-    if (codeLine == 1 && (codeText.find('\x1a') != std::string_view::npos ||
-                          text_.substr(0, 32).find('\0') != std::string_view::npos)) {
+    if (codeLine == 1 &&
+        (codeText.find('\x1a') != std::string_view::npos || text_.substr(0, 32).find('\0') != std::string_view::npos)) {
       fail(codeLine, "this is a binary file; only text DXF files are read");
     } else {
       fail(codeLine, "bad group code '" + std::string(codeText.substr(0, 40)) + "'");

@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "platform/cad/db/dxf_item_filer.h"
-#include "platform/cad/dxf/dxf_string_codec.h"
 #include "platform/cad/dxf/dxf_number_text.h"
+#include "platform/cad/dxf/dxf_string_codec.h"
 
 void DxfGroupWriter::code(int code) {
   char buffer[16];

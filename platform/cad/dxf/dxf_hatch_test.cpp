@@ -1,16 +1,16 @@
 // Hatches through DXF files: our own round trip, and the outside view of ezdxf.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <unistd.h>
+#include <string>
 
 #include <cmath>
 
 #include "platform/cad/db/db_hatch.h"
 #include "platform/cad/db/db_polyline.h"
+#include "platform/cad/dxf/dxf_test_support.h"
 #include "platform/cad/ge/ge_circ_arc.h"
 #include "platform/cad/ge/ge_line.h"
-#include "platform/cad/dxf/dxf_test_support.h"
 
 using namespace dxf_test;
 

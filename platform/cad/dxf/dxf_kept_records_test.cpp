@@ -39,18 +39,21 @@ std::string foreignText() {
                "  0\nCLASS\n  1\nFOREIGN_THING\n  2\nForeignThing\n  3\nOther Program\n 90\n0\n280\n0\n281\n1\n",
                "CLASSES");
   insertBefore(text, "  0\nENDTAB\n",
-               "  0\nAPPID\n  5\nA01\n330\n" + appIds + "\n100\nAcDbSymbolTableRecord\n100\nAcDbRegAppTableRecord\n  2\nOTHERAPP\n"
-               " 70\n0\n",
+               "  0\nAPPID\n  5\nA01\n330\n" + appIds +
+                   "\n100\nAcDbSymbolTableRecord\n100\nAcDbRegAppTableRecord\n  2\nOTHERAPP\n"
+                   " 70\n0\n",
                "  2\nAPPID\n");
   insertBefore(text, "  0\nENDSEC\n",
-               "  0\nFOREIGN_THING\n  5\nA02\n330\n" + std::string(modelSpace) + "\n100\nAcDbEntity\n  8\n0\n 62\n5\n100\nForeignThing\n"
-               " 10\n1.5\n 20\n-2.25\n 11\n3.0\n 21\n4.0\n 31\n5.0\n  1\nline one^Jline two\n340\nA03\n"
-               "310\n00FF10\n1001\nOTHERAPP\n1000\nsome data\n1040\n0.1\n",
+               "  0\nFOREIGN_THING\n  5\nA02\n330\n" + std::string(modelSpace) +
+                   "\n100\nAcDbEntity\n  8\n0\n 62\n5\n100\nForeignThing\n"
+                   " 10\n1.5\n 20\n-2.25\n 11\n3.0\n 21\n4.0\n 31\n5.0\n  1\nline one^Jline two\n340\nA03\n"
+                   "310\n00FF10\n1001\nOTHERAPP\n1000\nsome data\n1040\n0.1\n",
                "ENTITIES");
   insertBefore(text, "  0\nENDSEC\n",
                "  0\nFOREIGN_DATA\n  5\nA03\n102\n{ACAD_REACTORS\n330\n" + std::string(root) + "\n102\n}\n330\n" +
-                   std::string(root) + "\n100\nForeignData\n"
-               " 90\n42\n 10\n1.0\n 20\n2.0\n340\nA02\n",
+                   std::string(root) +
+                   "\n100\nForeignData\n"
+                   " 90\n42\n 10\n1.0\n 20\n2.0\n340\nA02\n",
                "OBJECTS");
   return text;
 }

@@ -2,8 +2,8 @@
 // comes back with the same values and handles.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <unistd.h>
+#include <string>
 
 #include "platform/cad/db/db_3d_polyline.h"
 #include "platform/cad/db/db_arc.h"

@@ -162,7 +162,8 @@ std::string decodeDxfString(std::string_view value) {
       if (unit >= 0xD800 && unit <= 0xDBFF) {
         const long low = unicodeEscapeAt(value, i + 1);
         if (low >= 0xDC00 && low <= 0xDFFF) {
-          cp = 0x10000 + ((static_cast<std::uint32_t>(unit) - 0xD800) << 10) + (static_cast<std::uint32_t>(low) - 0xDC00);
+          cp = 0x10000 + ((static_cast<std::uint32_t>(unit) - 0xD800) << 10) +
+               (static_cast<std::uint32_t>(low) - 0xDC00);
           i += 7;
         } else {
           cp = 0xFFFD;

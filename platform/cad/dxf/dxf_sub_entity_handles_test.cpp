@@ -2,8 +2,8 @@
 // load to save and from save to save; other objects may be keyed by them.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <unistd.h>
+#include <string>
 
 #include <cstdio>
 #include <set>

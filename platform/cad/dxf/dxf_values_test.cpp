@@ -20,10 +20,10 @@ TEST(DxfStringCodec, EscapesControlCharactersCaretsAndNonAscii) {
 }
 
 TEST(DxfStringCodec, ReadsWhatOtherWritersPut) {
-  EXPECT_EQ(decodeDxfString("^x stays"), "^x stays");    // no escape
+  EXPECT_EQ(decodeDxfString("^x stays"), "^x stays");  // no escape
   EXPECT_EQ(decodeDxfString("trailing^"), "trailing^");
   EXPECT_EQ(decodeDxfString("\\U+00e9t\\U+00E9"), "\xC3\xA9t\xC3\xA9");
-  EXPECT_EQ(decodeDxfString("\\U+12"), "\\U+12");          // too short to be one
+  EXPECT_EQ(decodeDxfString("\\U+12"), "\\U+12");                // too short to be one
   EXPECT_EQ(decodeDxfString("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");  // Windows-1252 bytes
   EXPECT_EQ(decodeDxfString("\x80"), "\xE2\x82\xAC");
   EXPECT_EQ(decodeDxfString("\xEA\xB0\x80"), "\xEA\xB0\x80");  // UTF-8 stays
@@ -86,7 +86,7 @@ TEST(DxfGroupReader, DamageNamesTheLine) {
 }
 
 TEST(DxfGroupItems, JoinsPointsAndChecksValues) {
-  const DxfGroup groups[] = {{10, "1.5", 5}, {20, "2", 7}, {30, "-3", 9}, {11, "4", 11}, {21, "5", 13},
+  const DxfGroup groups[] = {{10, "1.5", 5}, {20, "2", 7},    {30, "-3", 9},     {11, "4", 11},  {21, "5", 13},
                              {62, "7", 15},  {330, "1F", 17}, {310, "0AFF", 19}, {1, "a^Jb", 21}};
   std::vector<DxfItem> items;
   std::string message;

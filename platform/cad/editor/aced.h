@@ -3,7 +3,6 @@
 // documents and the host dialog base.
 #pragma once
 
-#include "platform/cad/editor/acui_dialog.h"
 #include "platform/cad/editor/aced_command_stack.h"
 #include "platform/cad/editor/aced_graphics.h"
 #include "platform/cad/editor/aced_input.h"
@@ -11,5 +10,6 @@
 #include "platform/cad/editor/aced_status.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/aced_ucs.h"
+#include "platform/cad/editor/acui_dialog.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "platform/cad/editor/rx_dynamic_linker.h"

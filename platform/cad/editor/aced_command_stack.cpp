@@ -38,9 +38,8 @@ AcEdCommandStack::Group* AcEdCommandStack::findGroup(const char* name) {
 
 Acad::ErrorStatus AcEdCommandStack::addCommand(const char* cmdGroupName, const char* cmdGlobalName,
                                                const char* cmdLocalName, Adesk::Int32 commandFlags,
-                                               AcRxFunctionPtr FunctionAddr, AcEdUIContext* /*UIContext*/,
-                                               int fcode, HINSTANCE /*hResourceHandle*/,
-                                               AcEdCommand** cmdPtrRet) {
+                                               AcRxFunctionPtr FunctionAddr, AcEdUIContext* /*UIContext*/, int fcode,
+                                               HINSTANCE /*hResourceHandle*/, AcEdCommand** cmdPtrRet) {
   if (cmdPtrRet != nullptr) *cmdPtrRet = nullptr;
   if (IsBlank(cmdGroupName) || IsBlank(cmdGlobalName) || IsBlank(cmdLocalName) || FunctionAddr == nullptr) {
     return Acad::eInvalidInput;
@@ -55,8 +54,8 @@ Acad::ErrorStatus AcEdCommandStack::addCommand(const char* cmdGroupName, const c
     groups_.push_back(Group{cmdGroupName, {}});
     group = &groups_.back();
   }
-  group->commands.push_back(std::make_unique<AcEdCommand>(group->name, cmdGlobalName, cmdLocalName,
-                                                          commandFlags, FunctionAddr, fcode));
+  group->commands.push_back(
+      std::make_unique<AcEdCommand>(group->name, cmdGlobalName, cmdLocalName, commandFlags, FunctionAddr, fcode));
   if (cmdPtrRet != nullptr) *cmdPtrRet = group->commands.back().get();
   return Acad::eOk;
 }
@@ -101,9 +100,8 @@ Acad::ErrorStatus AcEdCommandStack::removeCmd(const char* cmdGroupName, const ch
   Group* group = findGroup(groupName.c_str());
   if (group == nullptr) return Acad::eKeyNotFound;
   auto& commands = group->commands;
-  auto found = std::find_if(commands.begin(), commands.end(), [&](const auto& command) {
-    return SameName(globalName.c_str(), command->globalName());
-  });
+  auto found = std::find_if(commands.begin(), commands.end(),
+                            [&](const auto& command) { return SameName(globalName.c_str(), command->globalName()); });
   if (found == commands.end()) return Acad::eKeyNotFound;
   commands.erase(found);
   if (commands.empty()) removeGroup(groupName.c_str());
@@ -111,16 +109,16 @@ Acad::ErrorStatus AcEdCommandStack::removeCmd(const char* cmdGroupName, const ch
 }
 
 Acad::ErrorStatus AcEdCommandStack::removeGroup(const char* groupName) {
-  auto found = std::find_if(groups_.begin(), groups_.end(),
-                            [&](const Group& group) { return SameName(groupName, group.name); });
+  auto found =
+      std::find_if(groups_.begin(), groups_.end(), [&](const Group& group) { return SameName(groupName, group.name); });
   if (found == groups_.end()) return Acad::eKeyNotFound;
   groups_.erase(found);
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcEdCommandStack::popGroupToTop(const char* groupName) {
-  auto found = std::find_if(groups_.begin(), groups_.end(),
-                            [&](const Group& group) { return SameName(groupName, group.name); });
+  auto found =
+      std::find_if(groups_.begin(), groups_.end(), [&](const Group& group) { return SameName(groupName, group.name); });
   if (found == groups_.end()) return Acad::eKeyNotFound;
   std::rotate(found, found + 1, groups_.end());
   return Acad::eOk;

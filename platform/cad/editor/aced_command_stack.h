@@ -82,8 +82,8 @@ class AcEdCommandStack : public AcRxObject {
   // another); eInvalidInput for an empty name or a null function.
   Acad::ErrorStatus addCommand(const char* cmdGroupName, const char* cmdGlobalName, const char* cmdLocalName,
                                Adesk::Int32 commandFlags, AcRxFunctionPtr FunctionAddr,
-                               AcEdUIContext* UIContext = nullptr, int fcode = -1,
-                               HINSTANCE hResourceHandle = nullptr, AcEdCommand** cmdPtrRet = nullptr);
+                               AcEdUIContext* UIContext = nullptr, int fcode = -1, HINSTANCE hResourceHandle = nullptr,
+                               AcEdCommand** cmdPtrRet = nullptr);
   AcEdCommandIterator* iterator() const;
   AcEdCommand* lookupGlobalCmd(const char* cmdName) const;
   AcEdCommand* lookupLocalCmd(const char* cmdName) const;

@@ -187,7 +187,8 @@ int acedGetReal(const char* prompt, ads_real* result) {
       return Outcome{};
     }
     if (std::optional<Outcome> keyword = KeywordOutcome(text, rules)) return *keyword;
-    return Outcome::Refused(rules.keywords.empty() ? "Requires numeric value." : "Requires numeric value or option keyword.");
+    return Outcome::Refused(rules.keywords.empty() ? "Requires numeric value."
+                                                   : "Requires numeric value or option keyword.");
   });
 }
 

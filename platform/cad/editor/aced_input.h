@@ -30,11 +30,11 @@ int acedGetDist(const ads_point pt, const char* prompt, ads_real* result);   // 
 int acedGetAngle(const ads_point pt, const char* prompt, ads_real* result);  // radians
 // cronly is ignored: a line answers with all its text. RTINPUTTRUNCATED when the
 // text did not fit (the buffer holds its beginning).
-int acedGetString(int cronly, const char* prompt, char* result);              // result: 512 bytes
+int acedGetString(int cronly, const char* prompt, char* result);  // result: 512 bytes
 int acedGetString(int cronly, const char* prompt, char* result, int bufsize);
-int acedGetKword(const char* prompt, char* result);                           // result: 512 bytes
+int acedGetKword(const char* prompt, char* result);  // result: 512 bytes
 // The keyword (global form) or, with RSG_OTHER, the text of the last RTKWORD answer.
-int acedGetInput(char* str);                                                  // str: 512 bytes
+int acedGetInput(char* str);  // str: 512 bytes
 
 // Prints to the prompt line (the transcript); printf formats.
 int acutPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -71,8 +71,8 @@ NestedHit NearestPart(const AcDbEntity& entity, AcDbObjectId id, const AcGeMatri
   if (reference != nullptr && depth < kMaxBlockDepth) {
     const AcGeMatrix3d inner = blockToWorld * reference->blockTransform();
     AcDbObjectPointer<AcDbBlockTableRecord> record(reference->blockTableRecord(), AcDb::kForRead);
-    const std::vector<AcDbObjectId> parts = record.openStatus() == Acad::eOk ? record->entityIds()
-                                                                               : std::vector<AcDbObjectId>();
+    const std::vector<AcDbObjectId> parts =
+        record.openStatus() == Acad::eOk ? record->entityIds() : std::vector<AcDbObjectId>();
     record.close();
     for (const AcDbObjectId& part_id : parts) {
       if (part_id.isErased()) continue;
@@ -179,7 +179,8 @@ class Selector {
     for (const AcDbObjectId& id : cadeditor::PreviousSelection()) {
       if (id.isErased() || !id.isValid() || id.database() != view_.database()) continue;
       AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
-      if (entity.openStatus() == Acad::eOk && eligible(*entity, false)) found.push_back({id, SelectionMethod::kNonSpecific, {}});
+      if (entity.openStatus() == Acad::eOk && eligible(*entity, false))
+        found.push_back({id, SelectionMethod::kNonSpecific, {}});
     }
     return found;
   }
@@ -188,7 +189,8 @@ class Selector {
     std::vector<SelectionEntry> found;
     for (const AcDbObjectId& id : view_.layoutEntities()) {
       AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
-      if (entity.openStatus() == Acad::eOk && eligible(*entity, false)) found.push_back({id, SelectionMethod::kNonSpecific, {}});
+      if (entity.openStatus() == Acad::eOk && eligible(*entity, false))
+        found.push_back({id, SelectionMethod::kNonSpecific, {}});
     }
     return found;
   }
@@ -222,7 +224,8 @@ bool AskMissingPoints(SelectionLine& line) {
     return true;
   }
   for (;;) {
-    const int status = acedGetPoint(nullptr, line.points.empty() ? "First polygon point: " : "Next polygon point: ", point);
+    const int status =
+        acedGetPoint(nullptr, line.points.empty() ? "First polygon point: " : "Next polygon point: ", point);
     if (status == RTNONE && line.points.size() >= 3) return true;
     if (status == RTNONE) continue;
     if (status != RTNORM) return false;
@@ -268,16 +271,35 @@ int SelectInteractively(const SelectionFilter& filter, bool single, bool everyth
     if (!AskMissingPoints(*line)) return RTCAN;
     std::vector<SelectionEntry> found;
     switch (line->kind) {
-      case SelectionLine::kPick: found = selector.pick(line->points.front(), everything); break;
-      case SelectionLine::kHandle: found = selector.byHandle(line->handle); break;
-      case SelectionLine::kWindow: found = selector.window(line->points[0], line->points[1], false); break;
-      case SelectionLine::kCrossing: found = selector.window(line->points[0], line->points[1], true); break;
-      case SelectionLine::kWindowPolygon: found = selector.polygon(line->points, false); break;
-      case SelectionLine::kCrossingPolygon: found = selector.polygon(line->points, true); break;
-      case SelectionLine::kAll: found = selector.all(); break;
-      case SelectionLine::kLast: found = selector.last(); break;
-      case SelectionLine::kPrevious: found = selector.previous(); break;
-      default: break;
+      case SelectionLine::kPick:
+        found = selector.pick(line->points.front(), everything);
+        break;
+      case SelectionLine::kHandle:
+        found = selector.byHandle(line->handle);
+        break;
+      case SelectionLine::kWindow:
+        found = selector.window(line->points[0], line->points[1], false);
+        break;
+      case SelectionLine::kCrossing:
+        found = selector.window(line->points[0], line->points[1], true);
+        break;
+      case SelectionLine::kWindowPolygon:
+        found = selector.polygon(line->points, false);
+        break;
+      case SelectionLine::kCrossingPolygon:
+        found = selector.polygon(line->points, true);
+        break;
+      case SelectionLine::kAll:
+        found = selector.all();
+        break;
+      case SelectionLine::kLast:
+        found = selector.last();
+        break;
+      case SelectionLine::kPrevious:
+        found = selector.previous();
+        break;
+      default:
+        break;
     }
     const bool was_empty = set.length() == 0;
     std::size_t changed = 0;
@@ -441,7 +463,8 @@ int acedSSGet(const char* str, const void* pt1, const void* pt2, const resbuf* f
   if (mode == "W" || mode == "C") {
     if (pt1 == nullptr || pt2 == nullptr) return RTERROR;
     return StoreFound(selector.window(ToPoint(static_cast<const ads_real*>(pt1)),
-                                      ToPoint(static_cast<const ads_real*>(pt2)), mode == "C"), ss);
+                                      ToPoint(static_cast<const ads_real*>(pt2)), mode == "C"),
+                      ss);
   }
   if (mode == "WP" || mode == "CP") {
     const std::vector<AcGePoint3d> points = PointChain(pt1);

@@ -51,10 +51,10 @@ struct WindowScene {
   WindowScene() {
     inside_line = session.add(new AcDbLine({1, 1, 0}, {9, 9, 0}));
     crossing_line = session.add(new AcDbLine({-5, 5, 0}, {15, 5, 0}));  // no end inside
-    bulging_arc = session.add(new AcDbArc({5, 8, 0}, 3.0, 0.0, kPi));    // top reaches y = 11
+    bulging_arc = session.add(new AcDbArc({5, 8, 0}, 3.0, 0.0, kPi));   // top reaches y = 11
     inside_arc = session.add(new AcDbArc({5, 5, 0}, 3.0, kPi, 2 * kPi));
     outside_circle = session.add(new AcDbCircle({20, 20, 0}, AcGeVector3d::kZAxis, 2.0));
-    bulging_pline = session.add(Pline({{{2, 1}, 1.0}, {{8, 1}, 0.0}}));   // half circle dips to y = -2
+    bulging_pline = session.add(Pline({{{2, 1}, 1.0}, {{8, 1}, 0.0}}));  // half circle dips to y = -2
     around_circle = session.add(new AcDbCircle({5, 5, 0}, AcGeVector3d::kZAxis, 50.0));
   }
 };
@@ -66,8 +66,8 @@ TEST(Selection, WindowTakesWhatLiesWhollyInsideAndCrossingWhatTouches) {
   ASSERT_EQ(acedSSGet("_W", a, b, nullptr, window), RTNORM);
   EXPECT_EQ(Members(window), (std::set{scene.inside_line, scene.inside_arc}));
   ASSERT_EQ(acedSSGet("C", b, a, nullptr, crossing), RTNORM);
-  EXPECT_EQ(Members(crossing),
-            (std::set{scene.inside_line, scene.crossing_line, scene.bulging_arc, scene.inside_arc, scene.bulging_pline}));
+  EXPECT_EQ(Members(crossing), (std::set{scene.inside_line, scene.crossing_line, scene.bulging_arc, scene.inside_arc,
+                                         scene.bulging_pline}));
   const ads_point far1 = {100, 100, 0}, far2 = {110, 110, 0};
   ads_name none;
   EXPECT_EQ(acedSSGet("_W", far1, far2, nullptr, none), RTERROR);

@@ -106,8 +106,7 @@ AcGePoint3d AsPoint(const AcGeVector3d& v) { return {v.x, v.y, v.z}; }
 const std::vector<Variable>& Variables() {
   static const std::vector<Variable> variables = [] {
     std::vector<Variable> list = {
-        {"BLIPMODE", Kind::kShort, [] { return ShortOf(&Session::blipmode); },
-         ShortSetter(&Session::blipmode, 0, 1)},
+        {"BLIPMODE", Kind::kShort, [] { return ShortOf(&Session::blipmode); }, ShortSetter(&Session::blipmode, 0, 1)},
         {"CELTYPE", Kind::kString, FromDrawing([](const AcDbDatabase& db) { return SymbolName(db.celtype()); }),
          SetCurrentLinetype},
         {"CLAYER", Kind::kString, FromDrawing([](const AcDbDatabase& db) { return SymbolName(db.clayer()); }),
@@ -162,10 +161,8 @@ const std::vector<Variable>& Variables() {
            return std::string();
          }},
         {"UCSORG", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return db.ucsorg(); }), nullptr},
-        {"UCSXDIR", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return AsPoint(db.ucsxdir()); }),
-         nullptr},
-        {"UCSYDIR", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return AsPoint(db.ucsydir()); }),
-         nullptr},
+        {"UCSXDIR", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return AsPoint(db.ucsxdir()); }), nullptr},
+        {"UCSYDIR", Kind::kPoint, FromDrawing([](const AcDbDatabase& db) { return AsPoint(db.ucsydir()); }), nullptr},
         {"WORLDUCS", Kind::kShort,
          FromDrawing([](const AcDbDatabase& db) { return static_cast<short>(db.isUcsWorld() ? 1 : 0); }), nullptr},
     };

@@ -11,13 +11,14 @@ namespace {
 
 enum { kIdd = 9301, kEditX = 101, kPick = 102, kForget = 103 };
 
-const DialogTemplateRegistration kPickTemplate(kIdd, {"Pick test", {
-    res::EditText(kEditX, "X"),
-    res::PushButton(kPick, "Pick"),
-    res::PushButton(kForget, "Forget"),
-    res::DefPushButton(IDOK, "OK"),
-    res::PushButton(IDCANCEL, "Cancel"),
-}});
+const DialogTemplateRegistration kPickTemplate(kIdd, {"Pick test",
+                                                      {
+                                                          res::EditText(kEditX, "X"),
+                                                          res::PushButton(kPick, "Pick"),
+                                                          res::PushButton(kForget, "Forget"),
+                                                          res::DefPushButton(IDOK, "OK"),
+                                                          res::PushButton(IDCANCEL, "Cancel"),
+                                                      }});
 
 class CPickDlg : public CAcUiDialog {
  public:
@@ -52,8 +53,8 @@ class CPickDlg : public CAcUiDialog {
 };
 
 BEGIN_MESSAGE_MAP(CPickDlg, CAcUiDialog)
-  ON_BN_CLICKED(kPick, &CPickDlg::OnPick)
-  ON_BN_CLICKED(kForget, &CPickDlg::OnForget)
+ON_BN_CLICKED(kPick, &CPickDlg::OnPick)
+ON_BN_CLICKED(kForget, &CPickDlg::OnForget)
 END_MESSAGE_MAP()
 
 struct ScriptRun {

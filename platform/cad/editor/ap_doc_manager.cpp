@@ -17,8 +17,7 @@ std::string FileTitle(const std::string& path) {
 }
 
 bool IsWriteMode(AcAp::DocLockMode mode) {
-  return mode == AcAp::kWrite || mode == AcAp::kAutoWrite || mode == AcAp::kProtectedAutoWrite ||
-         mode == AcAp::kXWrite;
+  return mode == AcAp::kWrite || mode == AcAp::kAutoWrite || mode == AcAp::kProtectedAutoWrite || mode == AcAp::kXWrite;
 }
 
 bool IsLockMode(AcAp::DocLockMode mode) { return IsWriteMode(mode) || mode == AcAp::kRead; }
@@ -74,9 +73,8 @@ AcApDocumentIterator* AcApDocManager::newAcApDocumentIterator() const {
   return new AcApDocumentIterator(std::move(documents));
 }
 
-Acad::ErrorStatus AcApDocManager::lockDocument(AcApDocument* pDoc, AcAp::DocLockMode mode,
-                                               const char* pGlobalCmdName, const char* /*pLocalCmdName*/,
-                                               bool /*prompt*/) {
+Acad::ErrorStatus AcApDocManager::lockDocument(AcApDocument* pDoc, AcAp::DocLockMode mode, const char* pGlobalCmdName,
+                                               const char* /*pLocalCmdName*/, bool /*prompt*/) {
   if (pDoc == nullptr) return Acad::eNullObjectPointer;
   if (!manages(pDoc) || !IsLockMode(mode)) return Acad::eInvalidInput;
   const bool readHeld = std::find(pDoc->locks_.begin(), pDoc->locks_.end(), AcAp::kRead) != pDoc->locks_.end();

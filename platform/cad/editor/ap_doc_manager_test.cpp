@@ -61,8 +61,7 @@ TEST(DocManager, CurrentDocumentFollowsOpeningAndClosing) {
     EXPECT_EQ(count, 2);
     recorder.events.clear();
   }
-  EXPECT_EQ(recorder.events,
-            (std::vector<std::string>{"closing saved.dxf", "current plate.dxf", "closing plate.dxf"}));
+  EXPECT_EQ(recorder.events, (std::vector<std::string>{"closing saved.dxf", "current plate.dxf", "closing plate.dxf"}));
   EXPECT_EQ(acdbCurDwg(), nullptr);
 }
 

@@ -34,8 +34,7 @@ struct SpaceArc {
   double sweep;
 };
 
-SpaceArc ArcInPlane(const AcGeVector3d& normal, const AcGePoint3d& center, double radius, double start,
-                    double sweep) {
+SpaceArc ArcInPlane(const AcGeVector3d& normal, const AcGePoint3d& center, double radius, double start, double sweep) {
   const AcGeMatrix3d plane = AcGeMatrix3d::planeToWorld(normal);
   const AcGeVector3d u = plane * AcGeVector3d(std::cos(start), std::sin(start), 0.0) * radius;
   const AcGeVector3d v = plane * AcGeVector3d(-std::sin(start), std::cos(start), 0.0) * radius;

@@ -16,14 +16,22 @@ struct Word {
 };
 
 constexpr Word kWords[] = {
-    {"W", SelectionLine::kWindow, 2},          {"WINDOW", SelectionLine::kWindow, 2},
-    {"C", SelectionLine::kCrossing, 2},        {"CROSSING", SelectionLine::kCrossing, 2},
-    {"WP", SelectionLine::kWindowPolygon, 3},  {"WPOLYGON", SelectionLine::kWindowPolygon, 3},
-    {"CP", SelectionLine::kCrossingPolygon, 3}, {"CPOLYGON", SelectionLine::kCrossingPolygon, 3},
-    {"ALL", SelectionLine::kAll, 0},           {"L", SelectionLine::kLast, 0},
-    {"LAST", SelectionLine::kLast, 0},         {"P", SelectionLine::kPrevious, 0},
-    {"PREVIOUS", SelectionLine::kPrevious, 0}, {"R", SelectionLine::kRemoveMode, 0},
-    {"REMOVE", SelectionLine::kRemoveMode, 0}, {"A", SelectionLine::kAddMode, 0},
+    {"W", SelectionLine::kWindow, 2},
+    {"WINDOW", SelectionLine::kWindow, 2},
+    {"C", SelectionLine::kCrossing, 2},
+    {"CROSSING", SelectionLine::kCrossing, 2},
+    {"WP", SelectionLine::kWindowPolygon, 3},
+    {"WPOLYGON", SelectionLine::kWindowPolygon, 3},
+    {"CP", SelectionLine::kCrossingPolygon, 3},
+    {"CPOLYGON", SelectionLine::kCrossingPolygon, 3},
+    {"ALL", SelectionLine::kAll, 0},
+    {"L", SelectionLine::kLast, 0},
+    {"LAST", SelectionLine::kLast, 0},
+    {"P", SelectionLine::kPrevious, 0},
+    {"PREVIOUS", SelectionLine::kPrevious, 0},
+    {"R", SelectionLine::kRemoveMode, 0},
+    {"REMOVE", SelectionLine::kRemoveMode, 0},
+    {"A", SelectionLine::kAddMode, 0},
     {"ADD", SelectionLine::kAddMode, 0},
 };
 

@@ -12,8 +12,19 @@
 namespace cadeditor {
 
 struct SelectionLine {
-  enum Kind { kPick, kHandle, kWindow, kCrossing, kWindowPolygon, kCrossingPolygon, kAll, kLast, kPrevious,
-              kRemoveMode, kAddMode };
+  enum Kind {
+    kPick,
+    kHandle,
+    kWindow,
+    kCrossing,
+    kWindowPolygon,
+    kCrossingPolygon,
+    kAll,
+    kLast,
+    kPrevious,
+    kRemoveMode,
+    kAddMode
+  };
   Kind kind = kPick;
   std::vector<AcGePoint3d> points;  // UCS; a window or polygon without points asks for them
   std::string handle;               // hex, for kHandle

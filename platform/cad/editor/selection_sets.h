@@ -39,7 +39,7 @@ class SelectionSet {
   long aliveBefore(std::size_t n) const;
 
   std::vector<SelectionEntry> entries_;  // a removed member leaves a slot with a null id
-  std::vector<long> alive_;               // Fenwick tree over the slots (1-based)
+  std::vector<long> alive_;              // Fenwick tree over the slots (1-based)
   std::unordered_map<AcDbObjectId, std::size_t> index_;
 };
 

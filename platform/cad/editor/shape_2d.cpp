@@ -174,8 +174,8 @@ double Shape2d::distanceTo(const AcGePoint2d& p) const {
     if (arc.containsAngle(AngleOf(arc.center, p))) {
       best = std::min(best, std::abs(p.distanceTo(arc.center) - arc.radius));
     } else {
-      best = std::min({best, p.distanceTo(arc.pointAt(arc.startAngle)),
-                       p.distanceTo(arc.pointAt(arc.startAngle + arc.sweep))});
+      best = std::min(
+          {best, p.distanceTo(arc.pointAt(arc.startAngle)), p.distanceTo(arc.pointAt(arc.startAngle + arc.sweep))});
     }
   }
   return best;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/cad/db/db_ellipse.h"
 #include "platform/cad/db/db_arc.h"
+#include "platform/cad/db/db_ellipse.h"
 #include "platform/cad/editor/entity_shape.h"
 #include "platform/cad/editor/selection_filter.h"
 

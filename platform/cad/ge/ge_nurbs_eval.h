@@ -28,140 +28,117 @@ bool solveDense(std::vector<std::vector<double>>& a, std::vector<std::vector<dou
 // De Boor's algorithm in homogeneous coordinates.
 template <int D>
 Coords<D> deBoor(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
-                 const AcGeDoubleArray& weights, double t)
-{
-    const int n = static_cast<int>(ctrl.size());
-    const double lo = knots[degree], hi = knots[n];
-    t = std::fmin(std::fmax(t, lo), hi);
-    const int k = findSpan(degree, knots, n, t);
-    std::vector<std::array<double, D + 1>> d(static_cast<size_t>(degree + 1));
-    for (int j = 0; j <= degree; ++j) {
-        const int i = j + k - degree;
-        const double w = weights.isEmpty() ? 1.0 : weights[i];
-        for (int c = 0; c < D; ++c)
-            d[j][c] = ctrl[i][c] * w;
-        d[j][D] = w;
+                 const AcGeDoubleArray& weights, double t) {
+  const int n = static_cast<int>(ctrl.size());
+  const double lo = knots[degree], hi = knots[n];
+  t = std::fmin(std::fmax(t, lo), hi);
+  const int k = findSpan(degree, knots, n, t);
+  std::vector<std::array<double, D + 1>> d(static_cast<size_t>(degree + 1));
+  for (int j = 0; j <= degree; ++j) {
+    const int i = j + k - degree;
+    const double w = weights.isEmpty() ? 1.0 : weights[i];
+    for (int c = 0; c < D; ++c) d[j][c] = ctrl[i][c] * w;
+    d[j][D] = w;
+  }
+  for (int r = 1; r <= degree; ++r)
+    for (int j = degree; j >= r; --j) {
+      const double a = knots[j + k - degree];
+      const double b = knots[j + 1 + k - r];
+      const double alpha = b > a ? (t - a) / (b - a) : 0.0;
+      for (int c = 0; c <= D; ++c) d[j][c] = (1.0 - alpha) * d[j - 1][c] + alpha * d[j][c];
     }
-    for (int r = 1; r <= degree; ++r)
-        for (int j = degree; j >= r; --j) {
-            const double a = knots[j + k - degree];
-            const double b = knots[j + 1 + k - r];
-            const double alpha = b > a ? (t - a) / (b - a) : 0.0;
-            for (int c = 0; c <= D; ++c)
-                d[j][c] = (1.0 - alpha) * d[j - 1][c] + alpha * d[j][c];
-        }
-    Coords<D> out{};
-    const double w = d[degree][D] != 0.0 ? d[degree][D] : 1.0;
-    for (int c = 0; c < D; ++c)
-        out[c] = d[degree][c] / w;
-    return out;
+  Coords<D> out{};
+  const double w = d[degree][D] != 0.0 ? d[degree][D] : 1.0;
+  for (int c = 0; c < D; ++c) out[c] = d[degree][c] / w;
+  return out;
 }
 
 // Exact first derivative from the basis derivatives (quotient rule for rational curves).
 template <int D>
 Coords<D> firstDeriv(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
-                     const AcGeDoubleArray& weights, double t)
-{
-    const int n = static_cast<int>(ctrl.size());
-    t = std::fmin(std::fmax(t, knots[degree]), knots[n]);
-    std::vector<double> dn;
-    const std::vector<double> nv = basisRow(degree, knots, n, t, &dn);
-    Coords<D> a{}, da{};
-    double w = 0.0, dw = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const double wi = weights.isEmpty() ? 1.0 : weights[i];
-        w += nv[i] * wi;
-        dw += dn[i] * wi;
-        for (int c = 0; c < D; ++c) {
-            a[c] += nv[i] * wi * ctrl[i][c];
-            da[c] += dn[i] * wi * ctrl[i][c];
-        }
+                     const AcGeDoubleArray& weights, double t) {
+  const int n = static_cast<int>(ctrl.size());
+  t = std::fmin(std::fmax(t, knots[degree]), knots[n]);
+  std::vector<double> dn;
+  const std::vector<double> nv = basisRow(degree, knots, n, t, &dn);
+  Coords<D> a{}, da{};
+  double w = 0.0, dw = 0.0;
+  for (int i = 0; i < n; ++i) {
+    const double wi = weights.isEmpty() ? 1.0 : weights[i];
+    w += nv[i] * wi;
+    dw += dn[i] * wi;
+    for (int c = 0; c < D; ++c) {
+      a[c] += nv[i] * wi * ctrl[i][c];
+      da[c] += dn[i] * wi * ctrl[i][c];
     }
-    Coords<D> out{};
-    if (w == 0.0)
-        return out;
-    for (int c = 0; c < D; ++c)
-        out[c] = (da[c] - dw * a[c] / w) / w;
-    return out;
+  }
+  Coords<D> out{};
+  if (w == 0.0) return out;
+  for (int c = 0; c < D; ++c) out[c] = (da[c] - dw * a[c] / w) / w;
+  return out;
 }
 
 // Interpolating spline through pts (chord-length parameters, knots by averaging) of at most
 // degree 3, with optional end tangents. False when the points do not allow a curve.
 template <int D>
 bool interpolate(const std::vector<Coords<D>>& pts, const Coords<D>* startTangent, const Coords<D>* endTangent,
-                 int& degree, AcGeDoubleArray& knots, std::vector<Coords<D>>& ctrl)
-{
-    const int numPts = static_cast<int>(pts.size());
-    if (numPts < 2)
-        return false;
-    std::vector<double> u(static_cast<size_t>(numPts), 0.0);
-    double total = 0.0;
-    for (int i = 1; i < numPts; ++i) {
-        double d2 = 0.0;
-        for (int c = 0; c < D; ++c)
-            d2 += (pts[i][c] - pts[i - 1][c]) * (pts[i][c] - pts[i - 1][c]);
-        total += std::sqrt(d2);
-        u[i] = total;
-    }
-    if (total <= 0.0)
-        return false;
-    for (double& v : u)
-        v /= total;
-    u.back() = 1.0;
+                 int& degree, AcGeDoubleArray& knots, std::vector<Coords<D>>& ctrl) {
+  const int numPts = static_cast<int>(pts.size());
+  if (numPts < 2) return false;
+  std::vector<double> u(static_cast<size_t>(numPts), 0.0);
+  double total = 0.0;
+  for (int i = 1; i < numPts; ++i) {
+    double d2 = 0.0;
+    for (int c = 0; c < D; ++c) d2 += (pts[i][c] - pts[i - 1][c]) * (pts[i][c] - pts[i - 1][c]);
+    total += std::sqrt(d2);
+    u[i] = total;
+  }
+  if (total <= 0.0) return false;
+  for (double& v : u) v /= total;
+  u.back() = 1.0;
 
-    // One parameter per unknown: an end with a tangent counts twice.
-    std::vector<double> t;
-    if (startTangent != nullptr)
-        t.push_back(0.0);
-    t.insert(t.end(), u.begin(), u.end());
-    if (endTangent != nullptr)
-        t.push_back(1.0);
-    const int unknowns = static_cast<int>(t.size());
-    degree = std::min(3, unknowns - 1);
+  // One parameter per unknown: an end with a tangent counts twice.
+  std::vector<double> t;
+  if (startTangent != nullptr) t.push_back(0.0);
+  t.insert(t.end(), u.begin(), u.end());
+  if (endTangent != nullptr) t.push_back(1.0);
+  const int unknowns = static_cast<int>(t.size());
+  degree = std::min(3, unknowns - 1);
 
-    knots.setLogicalLength(0);
-    for (int i = 0; i <= degree; ++i)
-        knots.append(0.0);
-    for (int j = 1; j <= unknowns - 1 - degree; ++j) {
-        double sum = 0.0;
-        for (int i = j; i < j + degree; ++i)
-            sum += t[static_cast<size_t>(i)];
-        knots.append(sum / degree);
-    }
-    for (int i = 0; i <= degree; ++i)
-        knots.append(1.0);
+  knots.setLogicalLength(0);
+  for (int i = 0; i <= degree; ++i) knots.append(0.0);
+  for (int j = 1; j <= unknowns - 1 - degree; ++j) {
+    double sum = 0.0;
+    for (int i = j; i < j + degree; ++i) sum += t[static_cast<size_t>(i)];
+    knots.append(sum / degree);
+  }
+  for (int i = 0; i <= degree; ++i) knots.append(1.0);
 
-    std::vector<std::vector<double>> a;
-    std::vector<std::vector<double>> rhs(D);
-    auto addRow = [&](const std::vector<double>& row, const Coords<D>& value) {
-        a.push_back(row);
-        for (int c = 0; c < D; ++c)
-            rhs[c].push_back(value[c]);
-    };
-    std::vector<double> derivs;
-    if (startTangent != nullptr) {
-        basisRow(degree, knots, unknowns, 0.0, &derivs);
-        Coords<D> tan;
-        for (int c = 0; c < D; ++c)
-            tan[c] = (*startTangent)[c] * total;
-        addRow(derivs, tan);
-    }
-    for (int i = 0; i < numPts; ++i)
-        addRow(basisRow(degree, knots, unknowns, u[i], nullptr), pts[i]);
-    if (endTangent != nullptr) {
-        basisRow(degree, knots, unknowns, 1.0, &derivs);
-        Coords<D> tan;
-        for (int c = 0; c < D; ++c)
-            tan[c] = (*endTangent)[c] * total;
-        addRow(derivs, tan);
-    }
-    if (!solveDense(a, rhs))
-        return false;
-    ctrl.assign(static_cast<size_t>(unknowns), Coords<D>{});
-    for (int i = 0; i < unknowns; ++i)
-        for (int c = 0; c < D; ++c)
-            ctrl[i][c] = rhs[c][i];
-    return true;
+  std::vector<std::vector<double>> a;
+  std::vector<std::vector<double>> rhs(D);
+  auto addRow = [&](const std::vector<double>& row, const Coords<D>& value) {
+    a.push_back(row);
+    for (int c = 0; c < D; ++c) rhs[c].push_back(value[c]);
+  };
+  std::vector<double> derivs;
+  if (startTangent != nullptr) {
+    basisRow(degree, knots, unknowns, 0.0, &derivs);
+    Coords<D> tan;
+    for (int c = 0; c < D; ++c) tan[c] = (*startTangent)[c] * total;
+    addRow(derivs, tan);
+  }
+  for (int i = 0; i < numPts; ++i) addRow(basisRow(degree, knots, unknowns, u[i], nullptr), pts[i]);
+  if (endTangent != nullptr) {
+    basisRow(degree, knots, unknowns, 1.0, &derivs);
+    Coords<D> tan;
+    for (int c = 0; c < D; ++c) tan[c] = (*endTangent)[c] * total;
+    addRow(derivs, tan);
+  }
+  if (!solveDense(a, rhs)) return false;
+  ctrl.assign(static_cast<size_t>(unknowns), Coords<D>{});
+  for (int i = 0; i < unknowns; ++i)
+    for (int c = 0; c < D; ++c) ctrl[i][c] = rhs[c][i];
+  return true;
 }
 
-} // namespace ge_detail
+}  // namespace ge_detail

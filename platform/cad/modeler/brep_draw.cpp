@@ -85,9 +85,7 @@ bool drawEdge(const TopoDS_Edge& edge, Adesk::GsMarker marker, double deviation,
   return !mode.geometry().polyline(static_cast<Adesk::UInt32>(points.size()), points.data());
 }
 
-bool wantsFaces(AcGiRegenType regen) {
-  return regen == kAcGiHideOrShadeCommand || regen == kAcGiRenderCommand;
-}
+bool wantsFaces(AcGiRegenType regen) { return regen == kAcGiHideOrShadeCommand || regen == kAcGiRenderCommand; }
 
 }  // namespace
 

@@ -29,8 +29,7 @@ int faceNearLine(const TopoDS_Shape& shape, const gp_Lin& line, double aperture,
   const Bnd_Box box = tightBox(shape);
   if (box.IsVoid()) return 0;
   const double reach = line.Distance(box.CornerMin()) + line.Distance(box.CornerMax()) +
-                       box.CornerMin().Distance(box.CornerMax()) +
-                       line.Location().Distance(box.CornerMin());
+                       box.CornerMin().Distance(box.CornerMax()) + line.Location().Distance(box.CornerMin());
   const TopoDS_Edge probe = BRepBuilderAPI_MakeEdge(line, -reach, reach);
   int best = 0;
   double bestDistance = aperture;

@@ -32,8 +32,8 @@ bool toTrsf(const AcGeMatrix3d& m, gp_Trsf& trsf) {
   }
   if (!m.isUniScaledOrtho()) return false;
   try {
-    trsf.SetValues(m(0, 0), m(0, 1), m(0, 2), m(0, 3), m(1, 0), m(1, 1), m(1, 2), m(1, 3), m(2, 0), m(2, 1),
-                   m(2, 2), m(2, 3));
+    trsf.SetValues(m(0, 0), m(0, 1), m(0, 2), m(0, 3), m(1, 0), m(1, 1), m(1, 2), m(1, 3), m(2, 0), m(2, 1), m(2, 2),
+                   m(2, 3));
   } catch (const Standard_Failure&) {
     return false;
   }
@@ -105,13 +105,9 @@ double lengthOf(const TopoDS_Shape& shape) {
   return props.Mass();
 }
 
-bool hasFaces(const TopoDS_Shape& shape) {
-  return !shape.IsNull() && TopExp_Explorer(shape, TopAbs_FACE).More();
-}
+bool hasFaces(const TopoDS_Shape& shape) { return !shape.IsNull() && TopExp_Explorer(shape, TopAbs_FACE).More(); }
 
-bool hasSolids(const TopoDS_Shape& shape) {
-  return !shape.IsNull() && TopExp_Explorer(shape, TopAbs_SOLID).More();
-}
+bool hasSolids(const TopoDS_Shape& shape) { return !shape.IsNull() && TopExp_Explorer(shape, TopAbs_SOLID).More(); }
 
 bool isValid(const TopoDS_Shape& shape) {
   if (shape.IsNull()) return false;

@@ -120,9 +120,8 @@ bool splineEdges(const AcDbSpline* spline, std::vector<TopoDS_Edge>& edges) {
     knotValues.SetValue(static_cast<int>(i) + 1, distinct[i]);
     knotMults.SetValue(static_cast<int>(i) + 1, std::min(multiplicities[i], degree + 1));
   }
-  Handle(Geom_BSplineCurve) curve =
-      rational ? new Geom_BSplineCurve(poles, poleWeights, knotValues, knotMults, degree)
-               : new Geom_BSplineCurve(poles, knotValues, knotMults, degree);
+  Handle(Geom_BSplineCurve) curve = rational ? new Geom_BSplineCurve(poles, poleWeights, knotValues, knotMults, degree)
+                                             : new Geom_BSplineCurve(poles, knotValues, knotMults, degree);
   return addEdge(BRepBuilderAPI_MakeEdge(curve), edges);
 }
 

@@ -107,8 +107,8 @@ Acad::ErrorStatus AcDb3dSolid::taperFaces(const AcArray<AcDbSubentId*>& faceSube
   }
   if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
   TopoDS_Shape made;
-  const Acad::ErrorStatus es = brep::taperOf(brep().shape, faces, brep::toPnt(basePoint), brep::toDir(draftVector),
-                                             draftAngle, made);
+  const Acad::ErrorStatus es =
+      brep::taperOf(brep().shape, faces, brep::toPnt(basePoint), brep::toDir(draftVector), draftAngle, made);
   return keep(*this, es, made);
 }
 

@@ -215,9 +215,9 @@ TEST(SolidSubentities, MarkersPathsPicksAndDrawing) {
   ASSERT_EQ(block->pickFaceMarker(AcGePoint3d(1, 1, 100), AcGeVector3d(0, 0, -1), 0.0, marker), Acad::eOk);
   int numPaths = 0;
   AcDbFullSubentPath* paths = nullptr;
-  ASSERT_EQ(block->getSubentPathsAtGsMarker(AcDb::kFaceSubentType, marker, AcGePoint3d(), AcGeMatrix3d(), numPaths,
-                                            paths),
-            Acad::eOk);
+  ASSERT_EQ(
+      block->getSubentPathsAtGsMarker(AcDb::kFaceSubentType, marker, AcGePoint3d(), AcGeMatrix3d(), numPaths, paths),
+      Acad::eOk);
   ASSERT_EQ(numPaths, 1);
   std::unique_ptr<AcDbEntity> topFace(block->subentPtr(paths[0]));
   AcDbGsMarkerArray markers;
@@ -239,8 +239,8 @@ TEST(SolidSubentities, MarkersPathsPicksAndDrawing) {
 
   // An edge marker names its two faces; a face names its four edges.
   const Adesk::GsMarker edgeMarker = 6 + 1;
-  ASSERT_EQ(block->getSubentPathsAtGsMarker(AcDb::kFaceSubentType, edgeMarker, AcGePoint3d(), AcGeMatrix3d(),
-                                            numPaths, paths),
+  ASSERT_EQ(block->getSubentPathsAtGsMarker(AcDb::kFaceSubentType, edgeMarker, AcGePoint3d(), AcGeMatrix3d(), numPaths,
+                                            paths),
             Acad::eOk);
   EXPECT_EQ(numPaths, 2);
   delete[] paths;

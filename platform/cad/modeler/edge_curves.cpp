@@ -31,7 +31,9 @@ struct EdgeRun {
   bool reversed = false;
 
   explicit EdgeRun(const TopoDS_Edge& edge)
-      : curve(edge), first(curve.FirstParameter()), last(curve.LastParameter()),
+      : curve(edge),
+        first(curve.FirstParameter()),
+        last(curve.LastParameter()),
         reversed(edge.Orientation() == TopAbs_REVERSED) {}
   AcGePoint3d start() const { return toPoint(curve.Value(reversed ? last : first)); }
   AcGePoint3d end() const { return toPoint(curve.Value(reversed ? first : last)); }
@@ -70,8 +72,7 @@ AcDbCurve* ellipseCurve(const EdgeRun& run, const AcGeVector3d& planeNormal) {
   const AcGeVector3d normal = chooseNormal(elips.Axis().Direction(), planeNormal);
   const bool flipped = normal.dotProduct(axis) < 0.0;
   const AcGeVector3d major = toVector(elips.XAxis().Direction()) * elips.MajorRadius();
-  auto* ellipse = new AcDbEllipse(toPoint(elips.Location()), normal, major,
-                                  elips.MinorRadius() / elips.MajorRadius());
+  auto* ellipse = new AcDbEllipse(toPoint(elips.Location()), normal, major, elips.MinorRadius() / elips.MajorRadius());
   if (!run.isFull()) {
     // About the opposite normal the minor axis flips, and so does the parameter.
     ellipse->setStartParam(flipped ? -run.last : run.first);
@@ -84,8 +85,7 @@ AcDbCurve* splineCurve(const TopoDS_Edge& edge, const EdgeRun& run) {
   double first = 0.0, last = 0.0;
   Handle(Geom_Curve) geom = BRep_Tool::Curve(edge, first, last);
   if (geom.IsNull()) return nullptr;
-  Handle(Geom_BSplineCurve) bspline =
-      GeomConvert::CurveToBSplineCurve(new Geom_TrimmedCurve(geom, first, last));
+  Handle(Geom_BSplineCurve) bspline = GeomConvert::CurveToBSplineCurve(new Geom_TrimmedCurve(geom, first, last));
   if (bspline.IsNull()) return nullptr;
   if (run.reversed) bspline->Reverse();
   AcGePoint3dArray points;

@@ -86,8 +86,9 @@ TEST(ModelerDxf, DataOfAnotherProgramIsKeptAsItCame) {
   EXPECT_TRUE(solid->isNull());
   EXPECT_TRUE(solid->hasForeignData());
   const std::string saved = dxf_test::save(*loaded);
-  EXPECT_NE(saved.find("AcDbModelerGeometry\n 70\n1\n  1\n^F^L^F^C^K^C^K ^F^F^F^F^K\n  1\n^N^L^N^O ^K^O^K\n  3\ncontinued\n"),
-            std::string::npos);
+  EXPECT_NE(
+      saved.find("AcDbModelerGeometry\n 70\n1\n  1\n^F^L^F^C^K^C^K ^F^F^F^F^K\n  1\n^N^L^N^O ^K^O^K\n  3\ncontinued\n"),
+      std::string::npos);
 
   // A clone keeps it too.
   std::unique_ptr<AcDb3dSolid> copy(AcDb3dSolid::cast(solid->clone()));

@@ -205,8 +205,7 @@ Acad::ErrorStatus ModelerEntity::highlight(const AcDbFullSubentPath& subId, cons
   return AcDbEntity::highlight(subId, highlightAll);
 }
 
-Acad::ErrorStatus ModelerEntity::unhighlight(const AcDbFullSubentPath& subId,
-                                             const Adesk::Boolean highlightAll) const {
+Acad::ErrorStatus ModelerEntity::unhighlight(const AcDbFullSubentPath& subId, const Adesk::Boolean highlightAll) const {
   if (subId.subentId().type() == AcDb::kNullSubentType) {
     highlightedSubents_.clear();
   } else {

@@ -45,8 +45,8 @@ class ModelerEntity : public AcDbEntity {
   // array is new[]-allocated; the caller frees it with delete[]. eInvalidInput for
   // a marker that names nothing here.
   Acad::ErrorStatus getSubentPathsAtGsMarker(AcDb::SubentType type, Adesk::GsMarker gsMark,
-                                             const AcGePoint3d& pickPoint, const AcGeMatrix3d& viewXform,
-                                             int& numPaths, AcDbFullSubentPath*& subentPaths, int numInserts = 0,
+                                             const AcGePoint3d& pickPoint, const AcGeMatrix3d& viewXform, int& numPaths,
+                                             AcDbFullSubentPath*& subentPaths, int numInserts = 0,
                                              AcDbObjectId* entAndInsertStack = nullptr) const override;
   Acad::ErrorStatus getGsMarkersAtSubentPath(const AcDbFullSubentPath& subPath,
                                              AcDbGsMarkerArray& gsMarkers) const override;

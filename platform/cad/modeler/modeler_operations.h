@@ -18,8 +18,7 @@ Acad::ErrorStatus makeBox(double xLen, double yLen, double zLen, TopoDS_Shape& r
 // The sloped face runs from the top at -X down to the bottom at +X.
 Acad::ErrorStatus makeWedge(double xLen, double yLen, double zLen, TopoDS_Shape& result);
 // Along Z from -height/2 to +height/2; elliptical when the radii differ.
-Acad::ErrorStatus makeFrustum(double height, double xRadius, double yRadius, double topXRadius,
-                              TopoDS_Shape& result);
+Acad::ErrorStatus makeFrustum(double height, double xRadius, double yRadius, double topXRadius, TopoDS_Shape& result);
 Acad::ErrorStatus makeSphere(double radius, TopoDS_Shape& result);
 // About the Z axis; a minor radius at or above the major one gives the closed solid
 // the spinning circle sweeps.

@@ -110,9 +110,7 @@ class RecordingDraw : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrai
   Adesk::UInt32 numberOfIsolines() const override { return 1; }
   double deviation(const AcGiDeviationType, const AcGePoint3d&) const override { return deviation_; }
 
-  Adesk::Boolean circle(const AcGePoint3d&, const double, const AcGeVector3d&) const override {
-    return add(1);
-  }
+  Adesk::Boolean circle(const AcGePoint3d&, const double, const AcGeVector3d&) const override { return add(1); }
   Adesk::Boolean circularArc(const AcGePoint3d&, const double, const AcGeVector3d&, const AcGeVector3d&, const double,
                              const AcGiArcType) const override {
     return add(2);

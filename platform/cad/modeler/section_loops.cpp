@@ -181,9 +181,12 @@ Inside encloses(Loop& outer, const Loop& inner, const FaceMaker& maker) {
   if (outer.alone.IsNull()) outer.alone = maker.face(outer.wire);
   BRepClass_FaceClassifier classifier(outer.alone, inner.probe, Precision::Confusion());
   switch (classifier.State()) {
-    case TopAbs_IN: return Inside::kYes;
-    case TopAbs_OUT: return Inside::kNo;
-    default: return Inside::kUnsure;
+    case TopAbs_IN:
+      return Inside::kYes;
+    case TopAbs_OUT:
+      return Inside::kNo;
+    default:
+      return Inside::kUnsure;
   }
 }
 

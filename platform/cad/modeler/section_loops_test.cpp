@@ -1,5 +1,6 @@
 #include "platform/cad/modeler/section_loops.h"
 
+#include <gtest/gtest.h>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeVertex.hxx>
@@ -8,7 +9,6 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Wire.hxx>
 #include <gp_Circ.hxx>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -29,7 +29,8 @@ std::vector<TopoDS_Edge> square(double low, double high, bool clockwise = false)
   }
   polygon.Close();
   std::vector<TopoDS_Edge> edges;
-  for (TopExp_Explorer it(polygon.Wire(), TopAbs_EDGE); it.More(); it.Next()) edges.push_back(TopoDS::Edge(it.Current()));
+  for (TopExp_Explorer it(polygon.Wire(), TopAbs_EDGE); it.More(); it.Next())
+    edges.push_back(TopoDS::Edge(it.Current()));
   return edges;
 }
 

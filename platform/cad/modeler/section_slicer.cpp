@@ -93,10 +93,16 @@ gp_Vec edgeTangent(const EdgeGeometry& edge, double t) {
   gp_Pnt p;
   gp_Vec v;
   switch (edge.type) {
-    case GeomAbs_Line: return gp_Vec(edge.line.Direction());
-    case GeomAbs_Circle: ElCLib::D1(t, edge.circle, p, v); return v;
-    case GeomAbs_Ellipse: ElCLib::D1(t, edge.ellipse, p, v); return v;
-    default: return v;
+    case GeomAbs_Line:
+      return gp_Vec(edge.line.Direction());
+    case GeomAbs_Circle:
+      ElCLib::D1(t, edge.circle, p, v);
+      return v;
+    case GeomAbs_Ellipse:
+      ElCLib::D1(t, edge.ellipse, p, v);
+      return v;
+    default:
+      return v;
   }
 }
 
@@ -228,15 +234,19 @@ const std::vector<Crossing>* PlaneCut::crossingsOf(int index) {
   std::vector<Crossing> found;
   bool settled = true;
   switch (edge.type) {
-    case GeomAbs_Line: settled = crossLine(edge, found); break;
+    case GeomAbs_Line:
+      settled = crossLine(edge, found);
+      break;
     case GeomAbs_Circle:
       settled = crossConic(edge, edge.circle.Position(), edge.circle.Radius(), edge.circle.Radius(), found);
       break;
     case GeomAbs_Ellipse:
-      settled = crossConic(edge, edge.ellipse.Position(), edge.ellipse.MajorRadius(), edge.ellipse.MinorRadius(),
-                           found);
+      settled =
+          crossConic(edge, edge.ellipse.Position(), edge.ellipse.MajorRadius(), edge.ellipse.MinorRadius(), found);
       break;
-    default: settled = edge.box.IsVoid() || edge.box.IsOut(plane_); break;
+    default:
+      settled = edge.box.IsVoid() || edge.box.IsOut(plane_);
+      break;
   }
   if (!settled) return nullptr;
   known = std::move(found);
@@ -277,7 +287,9 @@ bool PlaneCut::addSegment(const CutCurve& curve, const Passage& from, const Pass
   if (from.vertex.IsSame(to.vertex)) return false;
   BRepLib_MakeEdge maker;
   switch (curve.kind) {
-    case CutKind::kLine: maker = BRepLib_MakeEdge(from.vertex, to.vertex); break;
+    case CutKind::kLine:
+      maker = BRepLib_MakeEdge(from.vertex, to.vertex);
+      break;
     case CutKind::kCircle: {
       const double end = to.parameter > from.parameter ? to.parameter : to.parameter + kTwoPi;
       maker = BRepLib_MakeEdge(new Geom_Circle(curve.circle), from.vertex, to.vertex, from.parameter, end);
@@ -304,8 +316,8 @@ bool PlaneCut::addEdges(const FaceGeometry& face, CurveOnFace& cut) {
     BRepClass_FaceClassifier classifier(face.face, curve.value(0.0), std::max(face.tolerance, Precision::Confusion()));
     if (classifier.State() == TopAbs_OUT) return true;
     if (classifier.State() != TopAbs_IN) return false;
-    BRepLib_MakeEdge maker = curve.kind == CutKind::kCircle ? BRepLib_MakeEdge(curve.circle)
-                                                             : BRepLib_MakeEdge(curve.ellipse);
+    BRepLib_MakeEdge maker =
+        curve.kind == CutKind::kCircle ? BRepLib_MakeEdge(curve.circle) : BRepLib_MakeEdge(curve.ellipse);
     if (!maker.IsDone()) return false;
     edges_.push_back(maker.Edge());
     return true;

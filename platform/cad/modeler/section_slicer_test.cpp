@@ -1,5 +1,6 @@
 #include "platform/cad/modeler/section_slicer.h"
 
+#include <gtest/gtest.h>
 #include <BRepAlgoAPI_Common.hxx>
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
@@ -12,7 +13,6 @@
 #include <BRepPrimAPI_MakeSphere.hxx>
 #include <BRepPrimAPI_MakeTorus.hxx>
 #include <TopExp_Explorer.hxx>
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>

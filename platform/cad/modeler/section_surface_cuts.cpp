@@ -13,12 +13,23 @@ ElementarySurface ElementarySurface::of(const TopoDS_Face& face) {
   BRepAdaptor_Surface adaptor(face, Standard_False);
   surface.type = adaptor.GetType();
   switch (surface.type) {
-    case GeomAbs_Plane: surface.plane = adaptor.Plane(); break;
-    case GeomAbs_Cylinder: surface.cylinder = adaptor.Cylinder(); break;
-    case GeomAbs_Cone: surface.cone = adaptor.Cone(); break;
-    case GeomAbs_Sphere: surface.sphere = adaptor.Sphere(); break;
-    case GeomAbs_Torus: surface.torus = adaptor.Torus(); break;
-    default: break;
+    case GeomAbs_Plane:
+      surface.plane = adaptor.Plane();
+      break;
+    case GeomAbs_Cylinder:
+      surface.cylinder = adaptor.Cylinder();
+      break;
+    case GeomAbs_Cone:
+      surface.cone = adaptor.Cone();
+      break;
+    case GeomAbs_Sphere:
+      surface.sphere = adaptor.Sphere();
+      break;
+    case GeomAbs_Torus:
+      surface.torus = adaptor.Torus();
+      break;
+    default:
+      break;
   }
   return surface;
 }
@@ -39,29 +50,41 @@ gp_Vec normalOn(const Surface& surface, const gp_Pnt& point) {
 
 gp_Vec ElementarySurface::normalAt(const gp_Pnt& point) const {
   switch (type) {
-    case GeomAbs_Plane: return normalOn(plane, point);
-    case GeomAbs_Cylinder: return normalOn(cylinder, point);
-    case GeomAbs_Cone: return normalOn(cone, point);
-    case GeomAbs_Sphere: return normalOn(sphere, point);
-    case GeomAbs_Torus: return normalOn(torus, point);
-    default: return gp_Vec();
+    case GeomAbs_Plane:
+      return normalOn(plane, point);
+    case GeomAbs_Cylinder:
+      return normalOn(cylinder, point);
+    case GeomAbs_Cone:
+      return normalOn(cone, point);
+    case GeomAbs_Sphere:
+      return normalOn(sphere, point);
+    case GeomAbs_Torus:
+      return normalOn(torus, point);
+    default:
+      return gp_Vec();
   }
 }
 
 double CutCurve::parameterOf(const gp_Pnt& point) const {
   switch (kind) {
-    case CutKind::kLine: return ElCLib::Parameter(line, point);
-    case CutKind::kCircle: return ElCLib::Parameter(circle, point);
-    case CutKind::kEllipse: return ElCLib::Parameter(ellipse, point);
+    case CutKind::kLine:
+      return ElCLib::Parameter(line, point);
+    case CutKind::kCircle:
+      return ElCLib::Parameter(circle, point);
+    case CutKind::kEllipse:
+      return ElCLib::Parameter(ellipse, point);
   }
   return 0.0;
 }
 
 gp_Pnt CutCurve::value(double t) const {
   switch (kind) {
-    case CutKind::kLine: return ElCLib::Value(t, line);
-    case CutKind::kCircle: return ElCLib::Value(t, circle);
-    case CutKind::kEllipse: return ElCLib::Value(t, ellipse);
+    case CutKind::kLine:
+      return ElCLib::Value(t, line);
+    case CutKind::kCircle:
+      return ElCLib::Value(t, circle);
+    case CutKind::kEllipse:
+      return ElCLib::Value(t, ellipse);
   }
   return gp_Pnt();
 }
@@ -70,9 +93,14 @@ gp_Vec CutCurve::tangent(double t) const {
   gp_Pnt point;
   gp_Vec along;
   switch (kind) {
-    case CutKind::kLine: return gp_Vec(line.Direction());
-    case CutKind::kCircle: ElCLib::D1(t, circle, point, along); break;
-    case CutKind::kEllipse: ElCLib::D1(t, ellipse, point, along); break;
+    case CutKind::kLine:
+      return gp_Vec(line.Direction());
+    case CutKind::kCircle:
+      ElCLib::D1(t, circle, point, along);
+      break;
+    case CutKind::kEllipse:
+      ElCLib::D1(t, ellipse, point, along);
+      break;
   }
   return along;
 }
@@ -84,18 +112,30 @@ std::optional<std::vector<CutCurve>> cutCurves(const ElementarySurface& surface,
   const double tolerance = Precision::Confusion();
   IntAna_QuadQuadGeo meeting;
   switch (surface.type) {
-    case GeomAbs_Plane: meeting.Perform(plane, surface.plane, kAngular, tolerance); break;
-    case GeomAbs_Cylinder: meeting.Perform(plane, surface.cylinder, kAngular, tolerance); break;
-    case GeomAbs_Cone: meeting.Perform(plane, surface.cone, kAngular, tolerance); break;
-    case GeomAbs_Sphere: meeting.Perform(plane, surface.sphere); break;
-    case GeomAbs_Torus: meeting.Perform(plane, surface.torus, tolerance); break;
-    default: return std::nullopt;
+    case GeomAbs_Plane:
+      meeting.Perform(plane, surface.plane, kAngular, tolerance);
+      break;
+    case GeomAbs_Cylinder:
+      meeting.Perform(plane, surface.cylinder, kAngular, tolerance);
+      break;
+    case GeomAbs_Cone:
+      meeting.Perform(plane, surface.cone, kAngular, tolerance);
+      break;
+    case GeomAbs_Sphere:
+      meeting.Perform(plane, surface.sphere);
+      break;
+    case GeomAbs_Torus:
+      meeting.Perform(plane, surface.torus, tolerance);
+      break;
+    default:
+      return std::nullopt;
   }
   if (!meeting.IsDone()) return std::nullopt;
   std::vector<CutCurve> curves;
   const int count = meeting.NbSolutions();
   switch (meeting.TypeInter()) {
-    case IntAna_Empty: return curves;
+    case IntAna_Empty:
+      return curves;
     case IntAna_Line:
       // One line across a plane, two along a cylinder (one: where the plane touches it).
       if (count != (surface.type == GeomAbs_Plane ? 1 : surface.type == GeomAbs_Cylinder ? 2 : 0)) {
@@ -112,7 +152,8 @@ std::optional<std::vector<CutCurve>> cutCurves(const ElementarySurface& surface,
     case IntAna_Ellipse:
       for (int i = 1; i <= count; ++i) curves.push_back(CutCurve{CutKind::kEllipse, {}, {}, meeting.Ellipse(i)});
       break;
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
   // Where the surface lies flat on the plane along a curve, the plane touches it there.
   const gp_Vec planeNormal(plane.Axis().Direction());

@@ -79,8 +79,8 @@ TopoDS_Shape extrudeFace(const TopoDS_Face& face, double height, double taperAng
   TopoDS_Shape solid = taperedLoop(loopFace(outer, plane), direction, origin, std::fabs(height), taperAngle);
   for (TopExp_Explorer it(face, TopAbs_WIRE); it.More() && !solid.IsNull(); it.Next()) {
     if (it.Current().IsSame(outer)) continue;
-    const TopoDS_Shape hole = taperedLoop(loopFace(TopoDS::Wire(it.Current()), plane), direction, origin,
-                                          std::fabs(height), -taperAngle);
+    const TopoDS_Shape hole =
+        taperedLoop(loopFace(TopoDS::Wire(it.Current()), plane), direction, origin, std::fabs(height), -taperAngle);
     if (hole.IsNull()) return hole;
     BRepAlgoAPI_Cut cut(solid, hole);
     if (!cut.IsDone() || cut.HasErrors()) return TopoDS_Shape();

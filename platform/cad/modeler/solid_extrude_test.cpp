@@ -3,9 +3,9 @@
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <Bnd_Box.hxx>
-#include <gp_Ax3.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Face.hxx>
+#include <gp_Ax3.hxx>
 #include <gp_Pln.hxx>
 
 #include "platform/cad/modeler/modeler_operations.h"

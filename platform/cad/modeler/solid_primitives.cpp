@@ -1,11 +1,10 @@
 #include <BRepAlgoAPI_Common.hxx>
-#include <BRepBuilderAPI_MakeVertex.hxx>
-#include <BRepOffsetAPI_ThruSections.hxx>
-#include <gp_Elips.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
+#include <BRepOffsetAPI_ThruSections.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCone.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
@@ -16,6 +15,7 @@
 #include <Standard_Failure.hxx>
 #include <gce_MakeCirc.hxx>
 #include <gp_Circ.hxx>
+#include <gp_Elips.hxx>
 
 #include <cmath>
 #include <functional>
@@ -78,10 +78,8 @@ Acad::ErrorStatus makeWedge(double xLen, double yLen, double zLen, TopoDS_Shape&
       result);
 }
 
-Acad::ErrorStatus makeFrustum(double height, double xRadius, double yRadius, double topXRadius,
-                              TopoDS_Shape& result) {
-  if (!positive(height) || !positive(xRadius) || !positive(yRadius) || topXRadius < 0.0 ||
-      !std::isfinite(topXRadius)) {
+Acad::ErrorStatus makeFrustum(double height, double xRadius, double yRadius, double topXRadius, TopoDS_Shape& result) {
+  if (!positive(height) || !positive(xRadius) || !positive(yRadius) || topXRadius < 0.0 || !std::isfinite(topXRadius)) {
     return Acad::eInvalidInput;
   }
   return build(

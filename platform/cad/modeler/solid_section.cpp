@@ -50,7 +50,8 @@ TopoDS_Shape facesFromBooleanSection(const TopoDS_Shape& solid, const gp_Pln& pl
   section.Build();
   if (!section.IsDone() || section.HasErrors()) return TopoDS_Shape();
   std::vector<TopoDS_Edge> edges;
-  for (TopExp_Explorer it(section.Shape(), TopAbs_EDGE); it.More(); it.Next()) edges.push_back(TopoDS::Edge(it.Current()));
+  for (TopExp_Explorer it(section.Shape(), TopAbs_EDGE); it.More(); it.Next())
+    edges.push_back(TopoDS::Edge(it.Current()));
   return facesFromSectionEdges(edges, plane);
 }
 

@@ -101,9 +101,15 @@ AcRx::AppRetCode Unload() {
 
 extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
   switch (msg) {
-    case AcRx::kInitAppMsg: return Init(appId);
-    case AcRx::kUnloadAppMsg: return Unload();
-    case AcRx::kLoadDwgMsg: Log("loaddwg"); return AcRx::kRetOK;
-    default: Log("msg" + std::to_string(msg)); return AcRx::kRetOK;
+    case AcRx::kInitAppMsg:
+      return Init(appId);
+    case AcRx::kUnloadAppMsg:
+      return Unload();
+    case AcRx::kLoadDwgMsg:
+      Log("loaddwg");
+      return AcRx::kRetOK;
+    default:
+      Log("msg" + std::to_string(msg));
+      return AcRx::kRetOK;
   }
 }
