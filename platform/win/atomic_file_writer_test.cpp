@@ -87,55 +87,66 @@ TEST(AtomicFileWriter, LinksAreFollowedToTheRegularFileTheyName) {
   EXPECT_EQ("link", win::KindOf(folder / "loop-a"));
 }
 
-// A child that begins a save of path and stops inside it, its temporary file
-// written in part. Returns the child (or -1) and its temporary file's path.
-pid_t StartSaveAndStop(const std::string& path, std::string& temporary) {
-  int channel[2];
-  if (pipe(channel) != 0) return -1;
-  const pid_t child = fork();
-  if (child == 0) {
-    close(channel[0]);
-    AtomicFileWriter writer(kOptions);
-    if (writer.Open(path) == SaveResult::kSaved && writer.Write("half", 4)) {
-      const std::string& name = writer.temporary_path();
-      (void)!write(channel[1], name.data(), name.size());
+// A child process that begins a save of path and stops inside it, its
+// temporary file written in part; killed (kill -9) at the latest at scope end.
+class StoppedSave {
+ public:
+  explicit StoppedSave(const std::string& path) {
+    int channel[2];
+    if (pipe(channel) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(channel[0]);
+      AtomicFileWriter writer(kOptions);
+      if (writer.Open(path) == SaveResult::kSaved && writer.Write("half", 4)) {
+        (void)!write(channel[1], writer.temporary_path().data(), writer.temporary_path().size());
+      }
+      close(channel[1]);
+      pause();
+      _exit(0);
     }
     close(channel[1]);
-    pause();
-    _exit(0);
+    char name[4096];
+    ssize_t length = 0;
+    while ((length = read(channel[0], name, sizeof name)) < 0 && errno == EINTR) {
+    }
+    close(channel[0]);
+    if (length > 0) temporary_.assign(name, static_cast<size_t>(length));
   }
-  close(channel[1]);
-  char name[4096];
-  ssize_t length = 0;
-  while ((length = read(channel[0], name, sizeof name)) < 0 && errno == EINTR) {
-  }
-  close(channel[0]);
-  temporary.assign(name, length > 0 ? static_cast<size_t>(length) : 0);
-  return child;
-}
+  ~StoppedSave() { Kill(); }
+  StoppedSave(const StoppedSave&) = delete;
+  StoppedSave& operator=(const StoppedSave&) = delete;
 
-void KillAndReap(pid_t child) {
-  kill(child, SIGKILL);
-  int status = 0;
-  waitpid(child, &status, 0);
-}
+  void Kill() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -pid_;
+  }
+  pid_t pid() const { return pid_ < 0 ? -pid_ : pid_; }
+  const std::string& temporary() const { return temporary_; }
+
+ private:
+  pid_t pid_ = 0;
+  std::string temporary_;
+};
 
 TEST(AtomicFileWriter, SaveRemovesTheTemporaryFilesOfKilledWritersOnly) {
   win::ScopedTempFolder folder;
   const std::string target = folder / "part.nc";
-  std::string killed_temporary, working_temporary;
-  const pid_t killed = StartSaveAndStop(target, killed_temporary);
-  const pid_t working = StartSaveAndStop(target, working_temporary);
-  ASSERT_GT(killed, 0);
-  ASSERT_GT(working, 0);
+  StoppedSave killed(target);
+  StoppedSave working(target);
+  const std::string& killed_temporary = killed.temporary();
+  const std::string& working_temporary = working.temporary();
   ASSERT_EQ("file", win::KindOf(killed_temporary));
   ASSERT_EQ("file", win::KindOf(working_temporary));
-  EXPECT_EQ(0u, std::filesystem::path(killed_temporary).filename().string().rfind("CRE" + std::to_string(killed), 0));
-  KillAndReap(killed);
+  const std::string dead = "CRE" + std::to_string(killed.pid()) + "-";
+  EXPECT_EQ(0u, std::filesystem::path(killed_temporary).filename().string().rfind(dead, 0));
+  killed.Kill();
 
   // What must stay: other names, a folder and a link named like the dead
   // writer's files, and such a file that a writer elsewhere holds locked.
-  const std::string dead = "CRE" + std::to_string(killed) + "-";
   const std::set<std::string> kept_always = {"CRE1A2B.tmp",       "notes.tmp",         dead + "abcdef.txt",
                                              dead + "FOLDER.tmp", dead + "LINKED.tmp", dead + "abc.tmp"};
   for (const std::string& name : kept_always) WriteFile(folder / name, "keep");
@@ -155,7 +166,7 @@ TEST(AtomicFileWriter, SaveRemovesTheTemporaryFilesOfKilledWritersOnly) {
   EXPECT_EQ("file", win::KindOf(locked));
   for (const std::string& name : kept_always) EXPECT_NE("missing", win::KindOf(folder / name)) << name;
 
-  KillAndReap(working);
+  working.Kill();
   holder.Close();
   ASSERT_TRUE(ReplaceFileContents(target, "second", kOptions, message)) << message;
   EXPECT_EQ("missing", win::KindOf(working_temporary));
