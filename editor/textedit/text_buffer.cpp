@@ -5,11 +5,11 @@
 #include <cstring>
 #include <iterator>
 
-#include "editor/textedit/atomic_file_writer.h"
 #include "editor/textedit/line_ending.h"
 #include "editor/textedit/text_file_reader.h"
 #include "editor/textedit/utf8_boundary.h"
 #include "platform/ui/ui_driver.h"
+#include "platform/win/atomic_file_writer.h"
 #include "platform/win/win_paths.h"
 
 IMPLEMENT_DYNCREATE(CVellumTextBuffer, CCmdTarget)
@@ -18,6 +18,8 @@ namespace {
 
 constexpr char kDefaultEnding[] = "\r\n";
 constexpr char kMessageCaption[] = "메시지";
+// Temporary files "CRE<pid>-<letters>.tmp"; a read-only file is refused, not replaced.
+const AtomicWriteOptions kSaveOptions{{"CRE", ".tmp"}, 0666, true};
 
 bool HasSingleBit(DWORD bit) { return bit != 0 && (bit & (bit - 1)) == 0; }
 
@@ -138,7 +140,7 @@ BOOL CVellumTextBuffer::LoadFromFile(const char* path, int style) {
 
 BOOL CVellumTextBuffer::SaveToFile(const char* path, int style, BOOL clear_modified) {
   if (!line_ending::IsValidStyle(style)) style = line_ending_style_;
-  AtomicFileWriter writer;
+  AtomicFileWriter writer(kSaveOptions);
   SaveResult result = path == nullptr || *path == '\0' ? SaveResult::kCannotCreate : writer.Open(win::ToUnixPath(path));
   if (result == SaveResult::kSaved) {
     const std::string_view ending = line_ending::Bytes(style);

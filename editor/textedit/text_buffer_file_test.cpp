@@ -3,9 +3,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "editor/textedit/atomic_file_writer.h"
 #include "editor/textedit/text_buffer.h"
 #include "editor/textedit/text_buffer_test_support.h"
+#include "platform/win/atomic_file_writer.h"
 
 namespace {
 
@@ -230,7 +230,7 @@ TEST_F(TextBufferFile, SaveOverAFolderOrIntoAMissingFolderFails) {
 
 TEST_F(TextBufferFile, FailedRenameLeavesTargetAndRemovesTemporaryFile) {
   WriteBytes(path_, "original");
-  AtomicFileWriter writer;
+  AtomicFileWriter writer({{"CRE", ".tmp"}, 0666, true});
   ASSERT_EQ(writer.Open(path_), SaveResult::kSaved);
   const std::string temporary = writer.temporary_path();
   EXPECT_EQ(std::filesystem::path(temporary).filename().string().rfind("CRE", 0), 0u);

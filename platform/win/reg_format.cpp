@@ -228,6 +228,7 @@ bool ParseRegText(std::string_view text, Tree& tree, std::string& error) {
       std::string_view path = std::string_view(line).substr(1);
       if (!path.ends_with(']')) return fail("a key section without its closing ']'");
       path.remove_suffix(1);
+      if (KeyDepth(path) > kMaxKeyDepth) return fail("a key deeper than " + std::to_string(kMaxKeyDepth) + " levels");
       if (!IsValidKeyPath(path)) return fail("\"" + std::string(path) + "\" is not a key path");
       key = &tree.Create(path);
       continue;
@@ -256,6 +257,8 @@ std::string FormatRegText(const Tree& tree) {
   std::string out(kRegHeader);
   out += "\n";
   for (const auto& [folded, key] : tree.keys()) {
+    // Reading a subkey's section makes its ancestors again.
+    if (key.values.empty() && tree.HasSubkeys(key.path)) continue;
     out += "\n[" + key.path + "]\n";
     for (const Value& value : key.values) {
       if (value.name.empty()) {

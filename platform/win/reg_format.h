@@ -19,6 +19,9 @@ constexpr std::string_view kRegHeader = "Windows Registry Editor Version 5.00";
 // An empty (or blank) text is an empty registry.
 bool ParseRegText(std::string_view text, Tree& tree, std::string& error);
 
+// A key without values is written only when it has no subkeys: the sections
+// of its subkeys make it again, and listing every ancestor with its full path
+// would grow the text with the square of a key's depth.
 std::string FormatRegText(const Tree& tree);
 
 }  // namespace win::registry

@@ -52,6 +52,27 @@ TEST(RegFormat, FormattedTextReadsBackTheSame) {
   EXPECT_EQ(tricky, TextOf(reread.Find(key.path)->FindValue("What")));
 }
 
+TEST(RegFormat, KeysWithoutValuesAreWrittenOnlyWhereNoSubkeyMakesThemAgain) {
+  Tree tree;
+  tree.Create("HKEY_CURRENT_USER\\Software\\Velmora\\Ostrivo\\Settings").SetValue({"Tol", kTypeDword, {1, 0, 0, 0}});
+  tree.Create("HKEY_CURRENT_USER\\Software\\Velmora\\Empty");
+  tree.Create("HKEY_CURRENT_USER").SetValue({"", kTypeString, {'r'}});
+  const std::string text = FormatRegText(tree);
+  EXPECT_EQ(
+      "Windows Registry Editor Version 5.00\n"
+      "\n[HKEY_CURRENT_USER]\n@=\"r\"\n"
+      "\n[HKEY_CURRENT_USER\\Software\\Velmora\\Empty]\n"
+      "\n[HKEY_CURRENT_USER\\Software\\Velmora\\Ostrivo\\Settings]\n\"Tol\"=dword:00000001\n",
+      text);
+
+  Tree reread;
+  std::string error;
+  ASSERT_TRUE(ParseRegText(text, reread, error)) << error;
+  EXPECT_TRUE(reread.Exists("HKEY_CURRENT_USER\\Software\\Velmora\\Ostrivo"));
+  EXPECT_EQ((std::vector<std::string>{"Empty", "Ostrivo"}), reread.SubkeyNames("HKEY_CURRENT_USER\\Software\\Velmora"));
+  EXPECT_EQ(text, FormatRegText(reread));
+}
+
 TEST(RegFormat, DamageIsToldWithItsLine) {
   struct Case {
     const char* text;
@@ -78,6 +99,13 @@ TEST(RegFormat, DamageIsToldWithItsLine) {
     EXPECT_FALSE(ParseRegText(text, tree, error)) << text;
     EXPECT_NE(std::string::npos, error.find(c.error)) << text << " gave: " << error;
   }
+  std::string deep = std::string(header) + "[HKEY_CURRENT_USER";
+  for (std::size_t level = 0; level <= kMaxKeyDepth; ++level) deep += "\\k";
+  Tree deep_tree;
+  std::string deep_error;
+  EXPECT_FALSE(ParseRegText(deep + "]\n", deep_tree, deep_error));
+  EXPECT_EQ("line 2: a key deeper than 512 levels", deep_error);
+
   Tree tree;
   std::string error;
   EXPECT_TRUE(ParseRegText(" \n\n", tree, error));

@@ -75,7 +75,8 @@ LONG Resolve(HKEY key, REGSAM needed_access, OpenKey& open) {
 }
 
 // Names are separated by '\'; one trailing '\' is allowed. Line breaks and other
-// control characters cannot stand in the store's [key] lines.
+// control characters cannot stand in the store's [key] lines. Keys deeper than
+// the platform allows are refused.
 LONG JoinSubKey(const std::string& base, LPCSTR sub_key, std::string& path) {
   path = base;
   if (!sub_key || !*sub_key) return ERROR_SUCCESS;
@@ -94,7 +95,7 @@ LONG JoinSubKey(const std::string& base, LPCSTR sub_key, std::string& path) {
   }
   path += '\\';
   path += sub;
-  return ERROR_SUCCESS;
+  return win::registry::KeyDepth(path) > win::registry::kMaxKeyDepth ? ERROR_BADKEY : ERROR_SUCCESS;
 }
 
 // Loads the store and finds the key behind an open handle. `key` stays null

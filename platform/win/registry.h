@@ -1,6 +1,7 @@
 // Registry calls over the shared store (registry_store.h). Keys opened or
 // created here are handles that RegCloseKey releases; the predefined root keys
-// need no opening. Every call returns ERROR_SUCCESS or a system error code.
+// need no opening. Every call returns ERROR_SUCCESS or a system error code;
+// a key path more than 512 names below its root gives ERROR_BADKEY.
 #pragma once
 
 #include <cstdint>

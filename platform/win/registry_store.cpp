@@ -6,34 +6,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <set>
-#include <utility>
 
+#include "platform/win/atomic_file_writer.h"
+#include "platform/win/file_descriptor.h"
 #include "platform/win/reg_format.h"
 #include "platform/win/win_paths.h"
 
 namespace win::registry {
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
 
 // Each distinct trouble with the store is told once per process.
 void ReportOnce(const std::string& message) {
@@ -56,22 +41,19 @@ void CreateFolders(const std::string& folder) {
   }
 }
 
-// The file a write must replace: the target when the store is a symbolic link.
-std::string WriteTarget(const std::string& path) {
-  struct stat info {};
-  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
+enum class ReadResult { kRead, kMissing, kFailed, kNotAFile };
 
-enum class ReadResult { kRead, kMissing, kFailed };
-
+// A pipe or device is refused before anything is read from it, so that a
+// store that never ends or never answers cannot hold a program up.
 ReadResult ReadWholeFile(const std::string& path, std::string& text) {
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return errno == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
+  FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!file.IsOpen()) return errno == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
+  struct stat info {};
+  if (fstat(file.Get(), &info) != 0) return ReadResult::kFailed;
+  if (!S_ISREG(info.st_mode)) return ReadResult::kNotAFile;
   char buffer[65536];
   for (;;) {
-    ssize_t count = read(file.get(), buffer, sizeof buffer);
+    ssize_t count = read(file.Get(), buffer, sizeof buffer);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) return ReadResult::kFailed;
     if (count == 0) return ReadResult::kRead;
@@ -86,6 +68,9 @@ LONG LoadStoreAt(const std::string& path, Tree& tree, std::string& original_text
     case ReadResult::kFailed:
       ReportOnce("registry: cannot read " + path + ": " + std::strerror(errno));
       return ERROR_CANTREAD;
+    case ReadResult::kNotAFile:
+      ReportOnce("registry: the store " + path + " is not a regular file; no setting is read or saved");
+      return ERROR_CANTREAD;
     case ReadResult::kRead:
       break;
   }
@@ -98,36 +83,11 @@ LONG LoadStoreAt(const std::string& path, Tree& tree, std::string& original_text
   return ERROR_SUCCESS;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-  for (std::size_t done = 0; done < text.size();) {
-    ssize_t count = write(fd, text.data() + done, text.size() - done);
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) return false;
-    done += static_cast<std::size_t>(count);
-  }
-  return true;
-}
-
-LONG ReplaceFile(const std::string& path, const std::string& text) {
-  std::string target = WriteTarget(path);
-  std::string temporary = target + ".XXXXXX";
-  FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.get() < 0) {
-    ReportOnce("registry: cannot write beside " + target + ": " + std::strerror(errno));
-    return ERROR_CANTWRITE;
-  }
-  struct stat existing {};
-  mode_t mode = stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0600;
-  bool written = WriteAll(file.get(), text) && fchmod(file.get(), mode) == 0 && fsync(file.get()) == 0;
-  int error = errno;
-  if (close(file.release()) != 0 && written) {
-    written = false;
-    error = errno;
-  }
-  if (written && rename(temporary.c_str(), target.c_str()) == 0) return ERROR_SUCCESS;
-  if (written) error = errno;
-  unlink(temporary.c_str());
-  ReportOnce("registry: cannot save " + target + ": " + std::strerror(error));
+LONG SaveStoreText(const std::string& path, const std::string& text) {
+  const AtomicWriteOptions options{{".registry-save-", ""}, 0600, false};
+  std::string message;
+  if (ReplaceFileContents(path, text, options, message)) return ERROR_SUCCESS;
+  ReportOnce("registry: cannot save " + path + ": " + message);
   return ERROR_CANTWRITE;
 }
 
@@ -151,7 +111,7 @@ LONG UpdateStore(const std::function<LONG(Tree&)>& change) {
   std::string lock_path = path + ".lock";
   FileDescriptor lock(open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
   int locked = -1;
-  while (lock.get() >= 0 && (locked = flock(lock.get(), LOCK_EX)) != 0 && errno == EINTR) {
+  while (lock.IsOpen() && (locked = flock(lock.Get(), LOCK_EX)) != 0 && errno == EINTR) {
   }
   if (locked != 0) {
     ReportOnce("registry: cannot lock " + lock_path + ": " + std::strerror(errno));
@@ -163,7 +123,7 @@ LONG UpdateStore(const std::function<LONG(Tree&)>& change) {
   if (LONG status = change(tree); status != ERROR_SUCCESS) return status;
   std::string text = FormatRegText(tree);
   if (text == original_text) return ERROR_SUCCESS;
-  return ReplaceFile(path, text);
+  return SaveStoreText(path, text);
 }
 
 }  // namespace win::registry

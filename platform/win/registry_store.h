@@ -2,8 +2,8 @@
 // $VELMORA_REGISTRY or ${XDG_CONFIG_HOME:-$HOME/.config}/velmora/registry.reg.
 // Reads take the file as it is; each change re-reads it under an exclusive lock
 // on "<store>.lock", applies itself and replaces the file atomically, so that
-// programs writing at the same time lose nothing. A damaged file is reported
-// once on stderr and left untouched.
+// programs writing at the same time lose nothing. A damaged file, or a store
+// that is a device or a pipe, is reported once on stderr and left untouched.
 #pragma once
 
 #include <functional>

@@ -1,16 +1,20 @@
 #include "platform/win/registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/win/scoped_temp_folder.h"
+#include "platform/win/special_files_for_tests.h"
 
 namespace {
 
@@ -263,6 +267,68 @@ TEST_F(RegistryTest, MissingOrEmptyStoreIsAnEmptyRegistryAndAFolderIsMade) {
   EXPECT_EQ(ERROR_SUCCESS, SetText(key, "JoinToler", "0.010000"));
   RegCloseKey(key);
   EXPECT_EQ(0u, ReadFile(folder_ / "new/velmora/registry.reg").find("Windows Registry Editor Version 5.00\n"));
+}
+
+TEST_F(RegistryTest, AStoreThatIsAPipeOrADeviceIsRefusedAtOnceAndKept) {
+  alarm(30);  // a store read to its end or opened for writing would hold the test up for ever
+  std::map<std::string, std::string> stores = {{folder_ / "pipe.reg", "pipe"}, {folder_ / "link-to-pipe.reg", "link"}};
+  ASSERT_EQ(0, mkfifo((folder_ / "pipe.reg").c_str(), 0600));
+  ASSERT_EQ(0, symlink("pipe.reg", (folder_ / "link-to-pipe.reg").c_str()));
+  if (win::MakeDeviceNode(folder_ / "device.reg")) {
+    stores[folder_ / "device.reg"] = "device";
+    ASSERT_EQ(0, symlink("device.reg", (folder_ / "link-to-device.reg").c_str()));
+    stores[folder_ / "link-to-device.reg"] = "link";
+  }
+  testing::internal::CaptureStderr();
+  for (const auto& [store, kind] : stores) {
+    win::ScopedEnv env("VELMORA_REGISTRY", store);
+    HKEY key = nullptr;
+    EXPECT_EQ(ERROR_CANTREAD, RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_READ, &key)) << store;
+    EXPECT_EQ(ERROR_CANTREAD, RegCreateKey(HKEY_LOCAL_MACHINE, kSettingsKey, &key)) << store;
+    EXPECT_EQ(ERROR_CANTREAD, SetText(HKEY_CURRENT_USER, "CfgDir", "c:\\x")) << store;
+  }
+  std::string messages = testing::internal::GetCapturedStderr();
+  alarm(0);
+  EXPECT_NE(std::string::npos, messages.find(folder_ / "pipe.reg is not a regular file")) << messages;
+  for (const auto& [store, kind] : stores) EXPECT_EQ(kind, win::KindOf(store)) << store;
+
+  // A link to a regular store is written through and stays a link.
+  WriteFile(store_, "");
+  win::ScopedEnv env("VELMORA_REGISTRY", folder_ / "link.reg");
+  ASSERT_EQ(0, symlink(store_.c_str(), (folder_ / "link.reg").c_str()));
+  EXPECT_EQ(ERROR_SUCCESS, SetText(HKEY_CURRENT_USER, "CfgDir", "c:\\x"));
+  EXPECT_EQ("link", win::KindOf(folder_ / "link.reg"));
+  EXPECT_NE(std::string::npos, ReadFile(store_).find("\"CfgDir\"=\"c:\\\\x\""));
+}
+
+TEST_F(RegistryTest, KeysDeeperThanThePlatformAllowsAreRefused) {
+  std::string deepest = "k";
+  for (int level = 1; level < 512; ++level) deepest += "\\k";
+  HKEY key = CreateKey(HKEY_CURRENT_USER, deepest.c_str());
+  ASSERT_NE(nullptr, key);
+  EXPECT_EQ(ERROR_SUCCESS, SetText(key, "Depth", "512"));
+  HKEY deeper = nullptr;
+  EXPECT_EQ(ERROR_BADKEY, RegCreateKey(key, "k", &deeper));
+  EXPECT_EQ(ERROR_BADKEY, RegOpenKeyEx(HKEY_CURRENT_USER, (deepest + "\\k").c_str(), 0, KEY_READ, &deeper));
+  EXPECT_EQ(nullptr, deeper);
+  RegCloseKey(key);
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "k\\k\\k", 0, KEY_READ, &key));
+  RegCloseKey(key);
+  // The key's section makes its ancestors: listing them too took half a megabyte.
+  const std::string text = ReadFile(store_);
+  EXPECT_LT(text.size(), 2 * deepest.size());
+  EXPECT_EQ(1, std::count(text.begin(), text.end(), '['));
+
+  // A store holding a key a thousand levels deep (about 2 KB) is damage, kept as it is.
+  std::string thousand = "[HKEY_CURRENT_USER";
+  for (int level = 0; level < 1000; ++level) thousand += "\\k";
+  const std::string damaged = "Windows Registry Editor Version 5.00\n\n" + thousand + "]\n\"A\"=\"b\"\n";
+  WriteFile(store_, damaged);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ERROR_REGISTRY_CORRUPT, SetText(HKEY_CURRENT_USER, "CfgDir", "c:\\x"));
+  std::string messages = testing::internal::GetCapturedStderr();
+  EXPECT_NE(std::string::npos, messages.find("line 3: a key deeper than 512 levels")) << messages;
+  EXPECT_EQ(damaged, ReadFile(store_));
 }
 
 }  // namespace

@@ -41,6 +41,10 @@ bool Tree::IsRootName(std::string_view name) {
 
 std::string_view RootOf(std::string_view path) { return path.substr(0, path.find('\\')); }
 
+std::size_t KeyDepth(std::string_view path) {
+  return static_cast<std::size_t>(std::count(path.begin(), path.end(), '\\'));
+}
+
 bool Tree::Exists(std::string_view path) const {
   return Find(path) != nullptr || (path.find('\\') == std::string_view::npos && IsRootName(path));
 }
@@ -55,12 +59,22 @@ Key* Tree::Find(std::string_view path) {
   return found == keys_.end() ? nullptr : &found->second;
 }
 
+// Every key's ancestors exist (keys go only when they have no subkeys), so
+// the walk up stops at the first ancestor found: a deep key costs its length.
 Key& Tree::Create(std::string_view path) {
-  for (std::size_t slash = path.find('\\'); slash != std::string_view::npos; slash = path.find('\\', slash + 1)) {
-    std::string_view ancestor = path.substr(0, slash);
-    keys_.try_emplace(FoldCase(ancestor), Key{std::string(ancestor), {}});
+  const std::string folded = FoldCase(path);
+  auto [created, is_new] = keys_.try_emplace(folded, Key{std::string(path), {}});
+  for (std::size_t slash = path.rfind('\\'); is_new && slash != std::string_view::npos && slash > 0;
+       slash = path.rfind('\\', slash - 1)) {
+    is_new = keys_.try_emplace(folded.substr(0, slash), Key{std::string(path.substr(0, slash)), {}}).second;
   }
-  return keys_.try_emplace(FoldCase(path), Key{std::string(path), {}}).first->second;
+  return created->second;
+}
+
+bool Tree::HasSubkeys(std::string_view path) const {
+  const std::string prefix = FoldCase(path) + '\\';
+  auto next = keys_.lower_bound(prefix);
+  return next != keys_.end() && next->first.starts_with(prefix);
 }
 
 void Tree::Remove(std::string_view path) { keys_.erase(FoldCase(path)); }

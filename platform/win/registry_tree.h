@@ -15,6 +15,9 @@ constexpr DWORD kTypeString = 1;  // REG_SZ
 constexpr DWORD kTypeDword = 4;   // REG_DWORD
 constexpr DWORD kTypeBinary = 3;  // REG_BINARY
 
+// Names below the root; the platform allows no deeper keys.
+constexpr std::size_t kMaxKeyDepth = 512;
+
 struct Value {
   std::string name;  // "" is the key's default value
   DWORD type = 0;
@@ -41,6 +44,7 @@ class Tree {
   Key* Find(std::string_view path);
   // Creates the key with its missing ancestors; returns it.
   Key& Create(std::string_view path);
+  bool HasSubkeys(std::string_view path) const;
   // Removes one key (its subkeys stay, as the caller checked there are none).
   void Remove(std::string_view path);
   // Paths of the direct subkeys, ordered by name without case.
@@ -54,5 +58,7 @@ class Tree {
 
 // The first component of a key path.
 std::string_view RootOf(std::string_view path);
+// The number of names below the root.
+std::size_t KeyDepth(std::string_view path);
 
 }  // namespace win::registry

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/classlib/file_dialog.h"
+#include "platform/win/atomic_file_writer.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/shell/configuration_settings.h"
@@ -36,24 +37,9 @@ CString AskPath(bool open) {
 
 bool ParamFile::Write(const char* path, const char* recordText) {
   if (path == nullptr || *path == '\0') return false;
-  const fs::path target = win::ToUnixPath(path);
-  fs::path partial = target;
-  partial += ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    const std::string text = recordText != nullptr ? recordText : "";
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(partial, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  fs::rename(partial, target, error);
-  if (error) fs::remove(partial, error);
-  return !error && fs::exists(target, error);
+  std::string ignored;
+  return ReplaceFileContents(win::ToUnixPath(path), recordText != nullptr ? recordText : "", {{".par-save-", ""}},
+                             ignored);
 }
 
 ParamFile::ReadResult ParamFile::Read(const char* path, int kind, CString& recordText) {
@@ -68,6 +54,8 @@ ParamFile::ReadResult ParamFile::Read(const char* path, int kind, CString& recor
   if (!in) return kCannotOpen;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return kCannotOpen;
+  // A record is text; what follows a zero byte could not be written back.
+  if (text.find('\0') != std::string::npos) return kWrongKind;
   if (ParseToolpathRecordKind(text.c_str()) != kind) return kWrongKind;
   recordText = text;
   return kRead;

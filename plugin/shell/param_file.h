@@ -23,7 +23,9 @@ class ParamFile {
   static bool Load(int kind, const char* wrongKindText, CString& recordText);
 
   // Without dialogs or messages. Write goes through a temporary file beside
-  // the target, so a failure leaves an old file whole.
+  // the target, so a failure leaves an old file whole, and writes only a
+  // regular file (never a device such as "nul.par"). Read takes a file with
+  // a zero byte for no record.
   static bool Write(const char* path, const char* recordText);
   static ReadResult Read(const char* path, int kind, CString& recordText);
 };

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/win/special_files_for_tests.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/toolpath_store.h"
@@ -39,6 +40,39 @@ TEST(ParamFile, RoundTripIsByteExactAndOtherKindsOrUntaggedFilesChangeNothing) {
   // A write that cannot happen leaves the old file whole.
   EXPECT_FALSE(ParamFile::Write((session.folder() / "no/such/folder.par").c_str(), "x"));
   EXPECT_EQ(FileText(path), kPocketRecord);
+}
+
+TEST(ParamFile, ARecordWithAZeroByteIsNoRecord) {
+  ShellSession session;
+  const std::string path = session.folder() / "zero.par";
+  const std::string cut = "Ostrivo_ToolPath 3 1\r\n20.000";
+  std::ofstream(path, std::ios::binary) << cut << '\0' << " 0.500\n\t7 8 9\n";
+  CString read = "before";
+  EXPECT_EQ(ParamFile::Read(path.c_str(), kToolpathPocket, read), ParamFile::kWrongKind);
+  EXPECT_EQ(read, "before");
+}
+
+TEST(ParamFile, OnlyRegularFilesAreWritten) {
+  ShellSession session;
+  const std::string pipe = session.folder() / "pipe.par";
+  const std::string link = session.folder() / "link.par";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  ASSERT_EQ(symlink(pipe.c_str(), link.c_str()), 0);
+  EXPECT_FALSE(ParamFile::Write(pipe.c_str(), kPocketRecord.c_str()));
+  EXPECT_FALSE(ParamFile::Write(link.c_str(), kPocketRecord.c_str()));
+  EXPECT_EQ(win::KindOf(pipe), "pipe");
+  EXPECT_EQ(win::KindOf(link), "link");
+
+  // "nul.par" in any folder is the null device: a /dev of the test's own stands in for the system's.
+  const std::string null_name = session.folder() / "nul.par";
+  const int outcome = win::RunWithPrivateDev([&] {
+    const bool written = ParamFile::Write(null_name.c_str(), kPocketRecord.c_str());
+    const bool untouched =
+        win::KindOf("/dev/null") == "device" && std::distance(std::filesystem::directory_iterator("/dev"), {}) == 1;
+    return written ? 1 : untouched ? 0 : 2;
+  });
+  if (outcome < 0) GTEST_SKIP() << "no private /dev can be made here";
+  EXPECT_EQ(outcome, 0) << "1: written, 2: the device was replaced or a file left beside it";
 }
 
 TEST(ParamFile, DialogsStartInTheParameterFolderAndReportRefusedFiles) {

@@ -9,60 +9,12 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win/atomic_file_writer.h"
+
 namespace {
-
-// Closes a descriptor and, unless released, removes the temporary file behind it.
-class TemporaryFile {
- public:
-  TemporaryFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-  ~TemporaryFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!kept_) ::unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  int fd() const { return fd_; }
-  const std::string& path() const { return path_; }
-  bool close() {
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc == 0;
-  }
-  void keep() { kept_ = true; }
-
- private:
-  int fd_;
-  std::string path_;
-  bool kept_ = false;
-};
-
-std::string folderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
 
 std::string systemError(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
-}
-
-bool writeAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t written = ::write(fd, data.data(), data.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-mode_t modeForNewFile() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -102,37 +54,5 @@ bool readWholeFile(const char* path, std::string& text, std::string& message, in
 }
 
 bool replaceFileAtomically(const char* path, std::string_view data, std::string& message) {
-  const std::string target(path);
-  std::string pattern = folderOf(target) + "/.dxf-save-XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    message = systemError("cannot write a temporary file in", folderOf(target));
-    return false;
-  }
-  TemporaryFile temporary(fd, name.data());
-  struct stat existing {};
-  const mode_t mode = ::stat(path, &existing) == 0 ? (existing.st_mode & 07777) : modeForNewFile();
-  if (!writeAll(fd, data) || ::fsync(fd) != 0) {
-    message = systemError("cannot write", temporary.path());
-    return false;
-  }
-  ::fchmod(fd, mode);
-  if (!temporary.close()) {
-    message = systemError("cannot write", temporary.path());
-    return false;
-  }
-  if (::rename(temporary.path().c_str(), path) != 0) {
-    message = systemError("cannot replace", target);
-    return false;
-  }
-  temporary.keep();
-  // The rename itself is made durable too.
-  const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  return true;
+  return ReplaceFileContents(path, data, {{".dxf-save-", ""}}, message);
 }

@@ -8,5 +8,5 @@
 bool readWholeFile(const char* path, std::string& text, std::string& message, int& error);
 // Writes data to a new file beside path and renames it over path, so that the old
 // file stays whole on any failure. A new file gets the usual permissions, a replaced
-// one keeps its own.
+// one keeps its own. Only a regular file is written (atomic_file_writer.h).
 bool replaceFileAtomically(const char* path, std::string_view data, std::string& message);
