@@ -1,6 +1,6 @@
 #include "plugin/shell/block_helpers.h"
 
-#include <memory>
+#include <vector>
 
 #include "platform/cad/db/db_attribute.h"
 #include "platform/cad/db/db_block_table.h"
@@ -11,17 +11,12 @@
 
 namespace {
 
-// The ids of the record's entities, erased ones left out; eOk or why not.
-Acad::ErrorStatus RecordEntityIds(const AcDbBlockTableRecord* record, std::vector<AcDbObjectId>& ids) {
-  AcDbBlockTableRecordIterator* raw = nullptr;
-  const Acad::ErrorStatus status = record->newIterator(raw);
-  if (status != Acad::eOk) return status;
-  const std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
-  for (; !it->done(); it->step()) {
-    AcDbObjectId id;
-    if (it->getEntityId(id) == Acad::eOk) ids.push_back(id);
+std::vector<AcDbObjectId> LiveEntityIds(const AcDbBlockTableRecord* record) {
+  std::vector<AcDbObjectId> ids;
+  for (const AcDbObjectId& id : record->entityIds()) {
+    if (!id.isErased()) ids.push_back(id);
   }
-  return Acad::eOk;
+  return ids;
 }
 
 Acad::ErrorStatus EraseEntity(AcDbObjectId id) {
@@ -32,17 +27,12 @@ Acad::ErrorStatus EraseEntity(AcDbObjectId id) {
 
 // Erases every entity of the record; the first failure is returned, the rest still erased.
 Acad::ErrorStatus EraseContents(AcDbObjectId recordId) {
-  std::vector<AcDbObjectId> ids;
+  OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForWrite);
+  if (record.openStatus() != Acad::eOk) return record.openStatus();
   Acad::ErrorStatus status = Acad::eOk;
-  {
-    OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForWrite);
-    if (record.openStatus() != Acad::eOk) return record.openStatus();
-    status = RecordEntityIds(record, ids);
-    if (status != Acad::eOk) return status;
-    for (const AcDbObjectId& id : ids) {
-      const Acad::ErrorStatus es = EraseEntity(id);
-      if (status == Acad::eOk) status = es;
-    }
+  for (const AcDbObjectId& id : LiveEntityIds(record)) {
+    const Acad::ErrorStatus es = EraseEntity(id);
+    if (status == Acad::eOk) status = es;
   }
   return status;
 }
@@ -137,10 +127,7 @@ Acad::ErrorStatus AddBlockAttributes(AcDbBlockReference* reference, AcDbObjectId
   if (reference == nullptr) return Acad::eNullEntityPointer;
   OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForRead);
   if (record.openStatus() != Acad::eOk) return record.openStatus();
-  std::vector<AcDbObjectId> ids;
-  const Acad::ErrorStatus status = RecordEntityIds(record, ids);
-  if (status != Acad::eOk) return status;
-  for (const AcDbObjectId& id : ids) {
+  for (const AcDbObjectId& id : LiveEntityIds(record)) {
     OpenedObject<AcDbAttributeDefinition> definition(id, AcDb::kForRead);
     if (definition.openStatus() == Acad::eOk && !definition->isConstant()) AddAttributeFor(*definition, reference);
   }

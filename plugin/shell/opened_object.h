@@ -1,10 +1,10 @@
-// The plug-in opens drawing objects only through OpenedObject, by id, for the length of one call:
+// Drawing objects are opened only through OpenedObject, for the length of one call:
 //   OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
 //   if (polyline.openStatus() != Acad::eOk) return false;
-// An object left open on an early return would refuse the next caller's open, and a second
-// close would take back somebody else's open; the guard closes exactly once on every way out.
-// A close the drawing refuses means the object was closed behind the guard's back, and it ends
-// the command with "Failed AcDbObject::close()" as the plug-in has always reported it.
+// An object left open on an early return locks out the next caller, and a second close takes
+// back somebody else's open; the guard closes once on every way out. A close the drawing refuses
+// (the object was closed behind the guard) still ends the command with "Failed AcDbObject::close()",
+// as the plug-in has always reported it.
 #pragma once
 
 #include "platform/cad/db/db_object_pointer.h"

@@ -1,6 +1,7 @@
 #include "plugin/shell/toolpath_store.h"
 
 #include <memory>
+#include <vector>
 
 #include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_block_table.h"
@@ -29,15 +30,16 @@ bool IsRecordOfName(AcDbObjectId id) {
   return OpenedObject<AcDbBlockTableRecord>(id, AcDb::kForRead).openStatus() == Acad::eOk;
 }
 
-// The block record whose name equals name without regard to case; the first in
-// table order wins. Names of other scripts pass through untouched, as only
-// ASCII letters have a case to fold.
 // The block table's record ids in table order; nothing when it cannot be opened.
 std::vector<AcDbObjectId> BlockRecordIds(AcDbDatabase* db) {
   OpenedObject<AcDbBlockTable> table(db->blockTableId(), AcDb::kForRead);
   if (table.openStatus() != Acad::eOk) return {};
   return table->recordIds();
 }
+
+// The block record whose name equals name without regard to case; the first in
+// table order wins. Names of other scripts pass through untouched, as only
+// ASCII letters have a case to fold.
 
 bool FindBlockRecord(AcDbDatabase* db, const char* name, AcDbObjectId& recordId) {
   for (const AcDbObjectId& id : BlockRecordIds(db)) {
