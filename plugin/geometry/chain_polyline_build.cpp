@@ -8,7 +8,6 @@
 #include "platform/cad/db/db_circle.h"
 #include "platform/cad/db/db_ellipse.h"
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/db_spline.h"
 #include "platform/cad/ge/ge_circ_arc.h"
@@ -21,6 +20,7 @@
 #include "plugin/geometry/polyline_cleanup.h"
 #include "plugin/geometry/polyline_segments.h"
 #include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -186,7 +186,7 @@ void AddApproximatedCurve(ChainWalk& walk, const AcDbCurve* curve) {
 }
 
 // False when the polyline could not be reopened after its reversal.
-bool AddPolyline(ChainWalk& walk, AcDbEntityPointer& entity, AcDbObjectId id) {
+bool AddPolyline(ChainWalk& walk, OpenedObject<AcDbEntity>& entity, AcDbObjectId id) {
   const auto* polyline = AcDbPolyline::cast(entity.object());
   AcGePoint3d start;
   AcGePoint3d end;
@@ -206,7 +206,7 @@ bool AddPolyline(ChainWalk& walk, AcDbEntityPointer& entity, AcDbObjectId id) {
 }
 
 bool AddCurve(ChainWalk& walk, AcDbObjectId id) {
-  AcDbEntityPointer entity(id, AcDb::kForRead);
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
   if (entity.openStatus() != Acad::eOk) return false;
   if (const auto* line = AcDbLine::cast(entity.object())) {
     AddLine(walk, line);

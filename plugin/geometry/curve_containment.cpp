@@ -12,11 +12,9 @@ constexpr double kTouching = 0.000000001;
 constexpr double kNear = 0.00001;
 
 bool ReadAreaAndStart(AcDbObjectId id, double& area, AcGePoint3d& start) {
-  AcDbCurve* curve = nullptr;
-  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk || curve == nullptr) return false;
-  const bool ok = curve->getArea(area) == Acad::eOk && curve->getStartPoint(start) == Acad::eOk;
-  CloseOrAbort(curve);
-  return ok;
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
+  if (curve.openStatus() != Acad::eOk) return false;
+  return curve->getArea(area) == Acad::eOk && curve->getStartPoint(start) == Acad::eOk;
 }
 
 }  // namespace

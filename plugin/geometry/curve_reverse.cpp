@@ -9,6 +9,7 @@
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/ge/ge_point2d.h"
+#include "plugin/shell/opened_object.h"
 
 namespace {
 
@@ -38,10 +39,6 @@ void RemoveClosingVertex(std::vector<Vertex>& vertices, double tolerance) {
   if (vertices.size() > 2 && vertices.back().point.distanceTo(vertices.front().point) <= tolerance) {
     vertices.pop_back();
   }
-}
-
-void CloseOrAbort(AcDbObject* object) {
-  if (object->close() != Acad::eOk) acrx_abort("Failed AcDbObject::close()");
 }
 
 }  // namespace
@@ -81,16 +78,15 @@ void ReversePolylineVertices(AcDbPolyline* polyline) {
 }
 
 bool ReversePolyline(AcDbObjectId id) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return false;
   ReversePolylineVertices(polyline);
-  CloseOrAbort(polyline);
   return true;
 }
 
 bool ReverseCurve(AcDbObjectId id) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForWrite) != Acad::eOk) return false;
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
+  if (entity.openStatus() != Acad::eOk) return false;
   bool reversed = true;
   if (auto* line = AcDbLine::cast(entity)) {
     const AcGePoint3d start = line->startPoint();
@@ -110,6 +106,5 @@ bool ReverseCurve(AcDbObjectId id) {
   } else {
     reversed = false;
   }
-  CloseOrAbort(entity);
   return reversed;
 }

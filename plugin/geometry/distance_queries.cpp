@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/editor/aced_input.h"
 #include "platform/cad/ge/ge_curve2d.h"
 #include "platform/cad/ge/ge_line.h"
 #include "plugin/geometry/polyline_segments.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -38,7 +38,7 @@ AcGePoint2d Plan(const AcGePoint3d& point) { return AcGePoint2d(point.x, point.y
 
 // Opens a lightweight polyline for read; the kind is checked on the entity so
 // that another kind of object fails like one that cannot be opened.
-bool OpenPolyline(AcDbObjectPointer<AcDbEntity>& entity, AcDbObjectId id, const AcDbPolyline*& polyline) {
+bool OpenPolyline(OpenedObject<AcDbEntity>& entity, AcDbObjectId id, const AcDbPolyline*& polyline) {
   polyline = nullptr;
   if (entity.open(id, AcDb::kForRead) != Acad::eOk) return false;
   if (EntityKindCodeOf(entity.object()) != kEntityPolyline) return false;
@@ -65,7 +65,7 @@ bool LeastOverList(const AcDbObjectIdArray& ids, const PolylineMeasure& measure,
 
 bool DistancePolylineObjectToPolyline(const AcDbPolyline* polyline, AcDbObjectId otherId, double& distance) {
   if (polyline == nullptr) return false;
-  AcDbObjectPointer<AcDbEntity> entity;
+  OpenedObject<AcDbEntity> entity;
   const AcDbPolyline* other = nullptr;
   if (!OpenPolyline(entity, otherId, other)) {
     if (entity.openStatus() != Acad::eOk) acutPrintf("\n Can not open polyline 1");
@@ -91,7 +91,7 @@ bool MinDistancePolylineObjectToPolylines(const AcDbPolyline* polyline, AcDbObje
 }
 
 bool MinDistancePolylineToPolylines(AcDbObjectId id, AcDbObjectIdArray others, double& distance) {
-  AcDbObjectPointer<AcDbEntity> entity;
+  OpenedObject<AcDbEntity> entity;
   const AcDbPolyline* polyline = nullptr;
   if (!OpenPolyline(entity, id, polyline)) {
     if (entity.openStatus() != Acad::eOk) acutPrintf("\n Can not open polyline 4");
@@ -101,7 +101,7 @@ bool MinDistancePolylineToPolylines(AcDbObjectId id, AcDbObjectIdArray others, d
 }
 
 bool DistancePolylineToPolyline(AcDbObjectId first, AcDbObjectId second, double& distance) {
-  AcDbObjectPointer<AcDbEntity> entity;
+  OpenedObject<AcDbEntity> entity;
   const AcDbPolyline* polyline = nullptr;
   if (!OpenPolyline(entity, first, polyline)) {
     if (entity.openStatus() != Acad::eOk) acutPrintf("\n Can not open polyline 4");
@@ -111,7 +111,7 @@ bool DistancePolylineToPolyline(AcDbObjectId first, AcDbObjectId second, double&
 }
 
 bool DistancePointToPolyline(const AcGePoint3d& point, AcDbObjectId id, double& distance) {
-  AcDbObjectPointer<AcDbEntity> entity;
+  OpenedObject<AcDbEntity> entity;
   const AcDbPolyline* polyline = nullptr;
   if (!OpenPolyline(entity, id, polyline)) return false;
   const SegmentList segments(polyline);
@@ -121,7 +121,7 @@ bool DistancePointToPolyline(const AcGePoint3d& point, AcDbObjectId id, double& 
 }
 
 bool DistanceSegmentToPolyline(const AcGePoint3d& from, const AcGePoint3d& to, AcDbObjectId id, double& distance) {
-  AcDbObjectPointer<AcDbEntity> entity;
+  OpenedObject<AcDbEntity> entity;
   const AcDbPolyline* polyline = nullptr;
   if (!OpenPolyline(entity, id, polyline)) {
     acutPrintf("\n Can not open polyline 3");

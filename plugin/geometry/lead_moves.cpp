@@ -4,7 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/plane_geometry.h"
@@ -12,6 +11,7 @@
 #include "plugin/geometry/polyline_measure.h"
 #include "plugin/geometry/polyline_reshape.h"
 #include "plugin/geometry/polyline_vertices.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -147,7 +147,7 @@ std::vector<PolylineVertex> StartedAt(const AcDbPolyline* pass, double parameter
 }
 
 bool IsPolylineId(AcDbObjectId id) {
-  AcDbObjectPointer<AcDbPolyline> polyline(id, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
   return polyline.openStatus() == Acad::eOk;
 }
 
@@ -209,7 +209,7 @@ bool AddLeadMovesToPolyline(const CLeadInOutDlg& lead, AcDbPolyline* polyline) {
 }
 
 bool AddLeadMoves(const CLeadInOutDlg& lead, AcDbObjectId passId) {
-  AcDbObjectPointer<AcDbPolyline> polyline(passId, AcDb::kForWrite);
+  OpenedObject<AcDbPolyline> polyline(passId, AcDb::kForWrite);
   if (polyline.openStatus() != Acad::eOk) return false;
   if (polyline->numVerts() < 2) return false;
   return AddLeadMovesToPolyline(lead, polyline.object());
@@ -223,7 +223,7 @@ void AddLeadMovesToList(const CLeadInOutDlg& lead, AcDbObjectIdArray& ids) {
 bool AddLeadMovesClosedPass(const CLeadInOutDlg& lead, AcDbObjectId passId, AcDbPolyline*& trial, double distance,
                             double& parameter) {
   trial = nullptr;
-  AcDbObjectPointer<AcDbPolyline> pass(passId, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> pass(passId, AcDb::kForRead);
   if (pass.openStatus() != Acad::eOk || pass->numVerts() < 2) return false;
   // Only a loop can start anywhere along itself.
   AcGePoint3d first;

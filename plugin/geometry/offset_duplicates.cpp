@@ -16,11 +16,9 @@ constexpr double kAreaTolerance = 0.0001;
 constexpr double kProbeOffset = 1000.0;
 
 bool ReadStartPoint(AcDbObjectId id, AcGePoint3d& start) {
-  AcDbCurve* curve = nullptr;
-  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk || curve == nullptr) return false;
-  const bool ok = curve->getStartPoint(start) == Acad::eOk;
-  CloseOrAbort(curve);
-  return ok;
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
+  if (curve.openStatus() != Acad::eOk) return false;
+  return curve->getStartPoint(start) == Acad::eOk;
 }
 
 double PointDistance(const AcGePoint3d& point, AcDbObjectId id) {

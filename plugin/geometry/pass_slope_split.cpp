@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/pass_geometry.h"
 #include "plugin/geometry/polyline_vertices.h"
 #include "plugin/shell/copy_helpers.h"
+#include "plugin/shell/opened_object.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ bool SplitPassesAtArcs(AcDbObjectIdArray ids, AcDbObjectIdArray& parts, double l
     Vertices v;
     double elevation = 0.0;
     {
-      AcDbObjectPointer<AcDbPolyline> polyline(ids[i], AcDb::kForRead);
+      OpenedObject<AcDbPolyline> polyline(ids[i], AcDb::kForRead);
       if (polyline.openStatus() != Acad::eOk) continue;
       v = ReadPolylineVertices(polyline.object());
       elevation = polyline->elevation();

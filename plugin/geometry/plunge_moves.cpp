@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/plunge_polyline.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
 
@@ -128,7 +128,7 @@ void AddLinkPlungeMoves(const CPlungeDlg& plunge, AcDbObjectIdArray& ids, const 
 
 bool AddPlungeMove(const CPlungeDlg& plunge, AcDbObjectId passId, const AcDbObjectIdArray& boundaryIds,
                    AcDbObjectIdArray& ids, const AcGePoint3d& approach, const AcGePoint3d& start) {
-  AcDbObjectPointer<AcDbCurve> pass(passId, AcDb::kForRead);
+  OpenedObject<AcDbCurve> pass(passId, AcDb::kForRead);
   if (pass.openStatus() != Acad::eOk) return false;
   if (plunge.m_PlungeMethod == kPlungeCircular || plunge.m_PlungeMethod == kPlungeStraightSlot) {
     pass.close();

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline_measure.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -107,7 +107,7 @@ Points RunPath(const AcDbPolyline* pass, const AcGePoint3d& t, double endParam) 
 
 bool Descent(const PlungeSite& site, double runLength, double depth, double pitch, double height, Points& out) {
   if (depth <= 0.0) return false;
-  AcDbObjectPointer<AcDbPolyline> pass(site.passId, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> pass(site.passId, AcDb::kForRead);
   if (pass.openStatus() != Acad::eOk || pass->numVerts() < 2) return false;
   const double count = pass->numVerts();
   double passLength = 0.0;

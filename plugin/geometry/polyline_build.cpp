@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/polyline_vertices.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -82,12 +82,11 @@ class PolylineJoiner {
 bool JoinLinesIntoPolyline(const AcDbObjectIdArray& ids, double gap, AcDbObjectIdArray& polylines) {
   PolylineJoiner joiner(gap, polylines);
   for (int i = 0; i < ids.length(); ++i) {
-    AcDbEntity* entity = nullptr;
-    if (acdbOpenAcDbEntity(entity, ids[i], AcDb::kForRead) != Acad::eOk) {
+    OpenedObject<AcDbEntity> entity(ids[i], AcDb::kForRead);
+    if (entity.openStatus() != Acad::eOk) {
       joiner.finish();
       return false;
     }
-    ObjectCloser closer(entity);
     if (const AcDbLine* line = AcDbLine::cast(entity)) {
       joiner.addLine(line);
     } else if (const AcDbPolyline* polyline = AcDbPolyline::cast(entity)) {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/polyline_vertices.h"
+#include "plugin/shell/opened_object.h"
 
 namespace {
 
@@ -91,9 +91,8 @@ void RemoveClosingVertex(AcDbPolyline* polyline, double tolerance) {
 }
 
 bool CloseWithTolerance(AcDbObjectId id, double tolerance) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return false;
   RemoveClosingVertex(polyline, tolerance);
   return true;
 }

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/error_status.h"
 #include "platform/cad/editor/aced_input.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline_measure.h"
 #include "plugin/geometry/polyline_vertices.h"
+#include "plugin/shell/opened_object.h"
 
 namespace {
 
@@ -126,13 +126,13 @@ void MoveAwayFromLeft(PolylineVertex& vertex, double alpha) {
 
 bool SharpenSmallArcs(AcDbObjectId id, double radiusThreshold, int side) {
   {
-    AcDbEntity* entity = nullptr;
-    const Acad::ErrorStatus es = acdbOpenAcDbEntity(entity, id, AcDb::kForRead);
-    if (es != Acad::eOk) {
-      acutPrintf("\nERROR: %s", acadErrorStatusText(es));
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+    if (entity.openStatus() != Acad::eOk) {
+      // Worded as the host's entity open words it.
+      const Acad::ErrorStatus es = entity.openStatus();
+      acutPrintf("\nERROR: %s", acadErrorStatusText(es == Acad::eNotThatKindOfClass ? Acad::eNotAnEntity : es));
       return false;
     }
-    ObjectCloser closer(entity);
     if (AcDbPolyline::cast(entity) == nullptr) {
       acutPrintf("\nLW polyline not selected.");
       return false;

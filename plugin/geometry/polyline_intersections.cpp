@@ -1,13 +1,13 @@
 #include "plugin/geometry/polyline_intersections.h"
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/editor/aced_input.h"
 #include "plugin/geometry/polyline_properties.h"
+#include "plugin/shell/opened_object.h"
 
 bool IntersectSegmentWithPolyline(const AcGePoint2d& from, const AcGePoint2d& to, double elevation,
                                   AcDbObjectId polylineId, AcGePoint3dArray& points) {
-  AcDbObjectPointer<AcDbEntity> polyline(polylineId, AcDb::kForRead);
+  OpenedObject<AcDbEntity> polyline(polylineId, AcDb::kForRead);
   if (polyline.openStatus() != Acad::eOk) {
     acutPrintf("\n Can not open polyline 5");
     return false;
@@ -23,12 +23,12 @@ bool IntersectSegmentWithPolyline(const AcGePoint2d& from, const AcGePoint2d& to
 
 int PolylinesIntersect(AcDbObjectId first, AcDbObjectId second, AcGePoint3dArray& points) {
   points.setLogicalLength(0);
-  AcDbObjectPointer<AcDbEntity> a(first, AcDb::kForRead);
+  OpenedObject<AcDbEntity> a(first, AcDb::kForRead);
   if (a.openStatus() != Acad::eOk) {
     acutPrintf("\n Can not merge 1");
     return 0;
   }
-  AcDbObjectPointer<AcDbEntity> b(second, AcDb::kForRead);
+  OpenedObject<AcDbEntity> b(second, AcDb::kForRead);
   if (b.openStatus() != Acad::eOk) {
     acutPrintf("\n Can not merge 2");
     return 0;

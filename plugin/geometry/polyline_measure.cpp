@@ -5,7 +5,6 @@
 
 #include "platform/cad/db/db_curve.h"
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/error_status.h"
 #include "platform/cad/editor/aced_input.h"
@@ -14,6 +13,7 @@
 #include "plugin/geometry/polyline_cleanup.h"
 #include "plugin/geometry/polyline_vertices.h"
 #include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -98,9 +98,8 @@ struct CurveEnds {
 }  // namespace
 
 double GetPolylineLength(AcDbObjectId id) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForRead) != Acad::eOk) return 0.0;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) return 0.0;
   const Vertices v = ReadPolylineVertices(polyline);
   const std::size_t segments = v.empty() ? 0 : (polyline->isClosed() ? v.size() : v.size() - 1);
   double length = 0.0;
@@ -109,9 +108,8 @@ double GetPolylineLength(AcDbObjectId id) {
 }
 
 double GetCurveArea(AcDbObjectId id) {
-  AcDbCurve* curve = nullptr;
-  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk) return 0.0;
-  ObjectCloser closer(curve);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
+  if (curve.openStatus() != Acad::eOk) return 0.0;
   double area = 0.0;
   if (curve->getArea(area) != Acad::eOk) return 0.0;
   return area;
@@ -132,13 +130,11 @@ int FindLargestAreaCurve(const AcDbObjectIdArray& ids) {
 
 bool IsPolylineClockwise(AcDbObjectId id) {
   RemoveShortArcs(id);
-  AcDbPolyline* polyline = nullptr;
-  const Acad::ErrorStatus es = acdbOpenObject(polyline, id, AcDb::kForRead);
-  if (es != Acad::eOk) {
-    acutPrintf("\nERROR: %s", acadErrorStatusText(es));
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) {
+    acutPrintf("\nERROR: %s", acadErrorStatusText(polyline.openStatus()));
     return false;
   }
-  ObjectCloser closer(polyline);
   Vertices v = ReadPolylineVertices(polyline);
   if (v.size() < 2) return false;
   bool closed = polyline->isClosed();
@@ -150,9 +146,8 @@ bool IsPolylineClockwise(AcDbObjectId id) {
 }
 
 bool IsPointInsidePolyline(AcDbObjectId id, const AcGePoint3d& point) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForRead) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) return false;
   const Vertices v = ReadPolylineVertices(polyline);
   if (v.size() < 2) return false;
   const AcGePoint2d p = InPlaneOf(polyline, point);
@@ -166,9 +161,8 @@ bool IsPointInsidePolyline(AcDbObjectId id, const AcGePoint3d& point) {
 }
 
 bool GetStartDirectionAngle(AcDbObjectId id, double& degrees) {
-  AcDbCurve* curve = nullptr;
-  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk) return false;
-  ObjectCloser closer(curve);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
+  if (curve.openStatus() != Acad::eOk) return false;
   AcGePoint3d from, to;
   if (const AcDbLine* line = AcDbLine::cast(curve)) {
     from = line->startPoint();

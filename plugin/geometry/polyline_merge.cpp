@@ -4,7 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/editor/aced_input.h"
 #include "plugin/geometry/chain_polyline_build.h"
@@ -15,6 +14,7 @@
 #include "plugin/geometry/polyline_reshape.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/curve_chain_select.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -80,12 +80,12 @@ bool SplitOutline(const AcDbPolyline* outline, AcGePoint3dArray crossings, Piece
 
 bool SplitBoth(AcDbObjectId first, AcDbObjectId second, const AcGePoint3dArray& crossings, Pieces& firstPieces,
                Pieces& secondPieces) {
-  AcDbObjectPointer<AcDbPolyline> a(first, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> a(first, AcDb::kForRead);
   if (a.openStatus() != Acad::eOk) {
     acutPrintf("\n Can not merge 3");
     return false;
   }
-  AcDbObjectPointer<AcDbPolyline> b(second, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> b(second, AcDb::kForRead);
   if (b.openStatus() != Acad::eOk) {
     acutPrintf("\n Can not merge 4");
     return false;
@@ -131,7 +131,7 @@ AcDbObjectIdArray TakeSharedPieces(AcDbObjectIdArray& firstIds, AcDbObjectIdArra
 
 // A vertex well inside the piece: the middle one, or halfway along a single segment.
 bool InnerTestPoint(AcDbObjectId id, AcGePoint3d& point) {
-  AcDbObjectPointer<AcDbPolyline> piece(id, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> piece(id, AcDb::kForRead);
   if (piece.openStatus() != Acad::eOk) return false;
   int n = static_cast<int>(piece->numVerts());
   if (n >= 2) {
@@ -147,7 +147,7 @@ bool InnerTestPoint(AcDbObjectId id, AcGePoint3d& point) {
 }
 
 bool MidPointOf(AcDbObjectId id, AcGePoint3d& point) {
-  AcDbObjectPointer<AcDbCurve> curve(id, AcDb::kForRead);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
   double endParameter = 0.0;
   double length = 0.0;
   return curve.openStatus() == Acad::eOk && curve->getEndParam(endParameter) == Acad::eOk &&
@@ -178,7 +178,7 @@ bool BoundsTheUnion(AcDbObjectId piece, AcDbObjectId first, AcDbObjectId second)
   AcGePoint3d middle;
   AcGeVector3d along;
   {
-    AcDbObjectPointer<AcDbCurve> curve(piece, AcDb::kForRead);
+    OpenedObject<AcDbCurve> curve(piece, AcDb::kForRead);
     double endParameter = 0.0;
     double length = 0.0;
     double parameter = 0.0;

@@ -56,60 +56,49 @@ struct GeCurves {
 };
 
 AcDbObjectId CloneIntoModelSpace(AcDbObjectId sourceId) {
-  AcDbEntity* source = nullptr;
-  if (acdbOpenObject(source, sourceId, AcDb::kForRead) != Acad::eOk || source == nullptr) return {};
-  AcDbEntity* copy = AcDbEntity::cast(source->clone());
-  CloseOrAbort(source);
-  if (copy == nullptr) return {};
-  AcDbObjectId copyId;
-  if (AddEntityToModelSpace(copy, copyId) != 1) {
-    delete copy;
-    return {};
+  OpenedObject<AcDbEntity> copy;  // deleted unless the drawing takes it
+  {
+    OpenedObject<AcDbEntity> source(sourceId, AcDb::kForRead);
+    if (source.openStatus() != Acad::eOk) return {};
+    AcDbEntity* clone = AcDbEntity::cast(source->clone());
+    if (copy.acquire(clone) != Acad::eOk) return {};
   }
-  CloseOrAbort(copy);
+  AcDbObjectId copyId;
+  if (AddEntityToModelSpace(copy, copyId) != 1) return {};
   return copyId;
 }
 
 bool ReadCurveArea(AcDbObjectId id, double& area) {
-  AcDbCurve* curve = nullptr;
-  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk || curve == nullptr) return false;
-  const bool ok = curve->getArea(area) == Acad::eOk;
-  CloseOrAbort(curve);
-  return ok;
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
+  if (curve.openStatus() != Acad::eOk) return false;
+  return curve->getArea(area) == Acad::eOk;
 }
 
 // Vertex count and area of the cleaned copy; false when it is no polyline or
 // has no area to read.
 bool ReadOutline(AcDbObjectId id, int& vertexCount, double& area) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk || entity == nullptr) return false;
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+  if (entity.openStatus() != Acad::eOk) return false;
   const AcDbPolyline* polyline = AcDbPolyline::cast(entity);
   const bool ok = polyline != nullptr && polyline->getArea(area) == Acad::eOk;
   if (polyline != nullptr) vertexCount = static_cast<int>(polyline->numVerts());
-  CloseOrAbort(entity);
   return ok;
 }
 
 Acad::ErrorStatus HostOffset(AcDbObjectId cloneId, double distance, HostCurves& curves) {
-  AcDbPolyline* polyline = nullptr;
-  const Acad::ErrorStatus status = acdbOpenObject(polyline, cloneId, AcDb::kForRead);
-  if (status != Acad::eOk) return status;
-  const Acad::ErrorStatus offset = polyline->getOffsetCurves(distance, curves.items);
-  CloseOrAbort(polyline);
-  return offset;
+  OpenedObject<AcDbPolyline> polyline(cloneId, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) return polyline.openStatus();
+  return polyline->getOffsetCurves(distance, curves.items);
 }
 
 // An empty offset often means edges running parallel exactly at the distance:
 // they are nudged apart and the offset is tried once more.
 Acad::ErrorStatus NudgedOffset(AcDbObjectId cloneId, double distance, HostCurves& curves, bool dropClosingVertex) {
-  AcDbPolyline* polyline = nullptr;
-  const Acad::ErrorStatus status = acdbOpenObject(polyline, cloneId, AcDb::kForWrite);
-  if (status != Acad::eOk) return status;
+  OpenedObject<AcDbPolyline> polyline(cloneId, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return polyline.openStatus();
   if (dropClosingVertex) RemoveClosingVertex(polyline, 0.001);
-  Acad::ErrorStatus offset = Acad::eOk;
-  if (NudgeParallelVertices(polyline, std::fabs(distance))) offset = polyline->getOffsetCurves(distance, curves.items);
-  CloseOrAbort(polyline);
-  return offset;
+  if (!NudgeParallelVertices(polyline, std::fabs(distance))) return Acad::eOk;
+  return polyline->getOffsetCurves(distance, curves.items);
 }
 
 // The retrying offset of one cleaned copy: each attempt starts the copy one
@@ -330,10 +319,9 @@ bool OffsetPolylineTrimmed(AcDbObjectId sourceId, AcDbObjectId& resultId, double
   if (SetPolylineStartVertex(clone, 0.01, 1)) SetPolylineClosed(clone, false);
 
   AcGeCurve2d* path = nullptr;
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, clone, AcDb::kForRead) == Acad::eOk) {
-    PolylineToCompositeCurve(polyline, path);
-    CloseOrAbort(polyline);
+  {
+    OpenedObject<AcDbPolyline> polyline(clone, AcDb::kForRead);
+    if (polyline.openStatus() == Acad::eOk) PolylineToCompositeCurve(polyline, path);
   }
   EraseObject(clone);
   const std::unique_ptr<AcGeCurve2d> ownedPath(path);
@@ -359,13 +347,11 @@ bool OffsetPolylineTrimmed(AcDbObjectId sourceId, AcDbObjectId& resultId, double
 }
 
 bool GetCurveMidPoint(AcDbObjectId curveId, AcGePoint3d& point) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenObject(entity, curveId, AcDb::kForRead) != Acad::eOk || entity == nullptr) return false;
+  OpenedObject<AcDbEntity> entity(curveId, AcDb::kForRead);
+  if (entity.openStatus() != Acad::eOk) return false;
   const AcDbCurve* curve = AcDbCurve::cast(entity);
   double endParam = 0.0, length = 0.0;
-  const bool ok = curve != nullptr && curve->getEndParam(endParam) == Acad::eOk &&
-                  curve->getDistAtParam(endParam, length) == Acad::eOk &&
-                  curve->getPointAtDist(length * 0.5, point) == Acad::eOk;
-  CloseOrAbort(entity);
-  return ok;
+  return curve != nullptr && curve->getEndParam(endParam) == Acad::eOk &&
+         curve->getDistAtParam(endParam, length) == Acad::eOk &&
+         curve->getPointAtDist(length * 0.5, point) == Acad::eOk;
 }

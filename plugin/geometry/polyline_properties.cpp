@@ -1,65 +1,57 @@
 #include "plugin/geometry/polyline_properties.h"
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 bool SetPolylineClosed(AcDbObjectId id, bool closed) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return false;
   polyline->setClosed(closed);
   return true;
 }
 
 bool SetPolylineElevation(AcDbObjectId id, double elevation) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return false;
   polyline->setElevation(elevation);
   return true;
 }
 
 bool GetPolylineElevation(AcDbObjectId id, double& elevation) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForRead) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) return false;
   elevation = polyline->elevation();
   return true;
 }
 
 bool ClonePolylineAtElevation(AcDbObjectId id, AcDbObjectId& copyId, double elevation) {
   copyId.setNull();
-  AcDbPolyline* copy = nullptr;
+  OpenedObject<AcDbPolyline> copy;  // deleted unless the drawing takes it
   {
-    AcDbPolyline* source = nullptr;
-    if (acdbOpenObject(source, id, AcDb::kForRead) != Acad::eOk) return false;
-    ObjectCloser closer(source);
-    copy = AcDbPolyline::cast(source->clone());
+    OpenedObject<AcDbPolyline> source(id, AcDb::kForRead);
+    if (source.openStatus() != Acad::eOk) return false;
+    AcDbPolyline* clone = AcDbPolyline::cast(source->clone());
+    if (copy.acquire(clone) != Acad::eOk) return false;
   }
-  if (copy == nullptr) return false;
   copy->setElevation(elevation);
   if (AddEntityToModelSpace(copy, copyId) != 1) {
-    delete copy;
     copyId.setNull();
     return false;
   }
-  CloseOrAbort(copy);
   return true;
 }
 
 bool IsCurveClosed(AcDbObjectId id) {
-  AcDbCurve* curve = nullptr;
-  if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk) return false;
-  ObjectCloser closer(curve);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
+  if (curve.openStatus() != Acad::eOk) return false;
   return curve->isClosed();
 }
 
 int GetPolylineVertexCount(AcDbObjectId id) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForRead) != Acad::eOk) return 0;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) return 0;
   return static_cast<int>(polyline->numVerts());
 }
 

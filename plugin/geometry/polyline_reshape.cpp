@@ -4,10 +4,10 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/polyline_cleanup.h"
 #include "plugin/geometry/polyline_vertices.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -128,9 +128,8 @@ bool SetPolylineStartVertex(AcDbObjectId id, double parameter, unsigned char ski
   RemoveShortArcs(id);
   bool rewritten = false;
   {
-    AcDbPolyline* polyline = nullptr;
-    if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
-    ObjectCloser closer(polyline);
+    OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+    if (polyline.openStatus() != Acad::eOk) return false;
     rewritten = RewriteStart(polyline, parameter, skipArcs == 1);
   }
   RemoveShortArcs(id);
@@ -138,9 +137,8 @@ bool SetPolylineStartVertex(AcDbObjectId id, double parameter, unsigned char ski
 }
 
 bool SplitSegmentsAtMidpoints(AcDbObjectId id) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return false;
   const Vertices v = ReadPolylineVertices(polyline);
   if (v.size() < 2) return true;
   WritePolylineVertices(polyline, HalvedSegments(v, polyline->isClosed()));
@@ -170,9 +168,8 @@ bool LinearizePolylineArcs(AcDbObjectId id, double tolerance, AcDbObjectId& copy
   copyId.setNull();
   std::unique_ptr<AcDbPolyline> copy;
   {
-    AcDbPolyline* source = nullptr;
-    if (acdbOpenObject(source, id, AcDb::kForRead) != Acad::eOk) return false;
-    ObjectCloser closer(source);
+    OpenedObject<AcDbPolyline> source(id, AcDb::kForRead);
+    if (source.openStatus() != Acad::eOk) return false;
     const Vertices v = ReadPolylineVertices(source);
     const double chordTolerance = std::max(tolerance, kSmallestChordTolerance);
     const bool closed = source->isClosed();

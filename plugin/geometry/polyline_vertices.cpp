@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
+#include "plugin/shell/opened_object.h"
 
 std::vector<PolylineVertex> ReadPolylineVertices(const AcDbPolyline* polyline) {
   std::vector<PolylineVertex> vertices(polyline->numVerts());
@@ -34,9 +34,8 @@ curve::BulgeSeg SegmentOf(const std::vector<PolylineVertex>& vertices, std::size
 double PartialBulge(double bulge, double fraction) { return std::tan(std::atan(bulge) * fraction); }
 
 bool EditPolylineVertices(AcDbObjectId id, const std::function<void(std::vector<PolylineVertex>&, bool closed)>& edit) {
-  AcDbPolyline* polyline = nullptr;
-  if (acdbOpenObject(polyline, id, AcDb::kForWrite) != Acad::eOk) return false;
-  ObjectCloser closer(polyline);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  if (polyline.openStatus() != Acad::eOk) return false;
   std::vector<PolylineVertex> vertices = ReadPolylineVertices(polyline);
   edit(vertices, polyline->isClosed());
   WritePolylineVertices(polyline, vertices);

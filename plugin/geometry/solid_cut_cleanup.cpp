@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/curve_reverse.h"
@@ -15,6 +14,7 @@
 #include "plugin/geometry/polyline_properties.h"
 #include "plugin/geometry/polyline_reshape.h"
 #include "plugin/geometry/polyline_vertices.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/region_helpers.h"
 #include "plugin/shell/toolpath_entities.h"
 
@@ -39,7 +39,7 @@ PolylineVertex VertexAt(const AcGePoint2d& point, double bulge) {
 }
 
 Vertices ReadVertices(AcDbObjectId id, bool& opened) {
-  AcDbObjectPointer<AcDbPolyline> polyline(id, AcDb::kForRead);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
   opened = polyline.openStatus() == Acad::eOk;
   return opened ? ReadPolylineVertices(polyline.object()) : Vertices();
 }
@@ -96,7 +96,7 @@ bool StartX(AcDbObjectId id, double& x) {
 }
 
 bool CloseDownToFloor(AcDbObjectId id, double floorY) {
-  AcDbObjectPointer<AcDbPolyline> polyline(id, AcDb::kForWrite);
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);
   if (polyline.openStatus() != Acad::eOk) return false;
   const unsigned int n = polyline->numVerts();
   if (n == 0) return true;
@@ -210,7 +210,7 @@ bool SplitAndSortPasses(AcDbObjectIdArray ids, AcDbObjectIdArray& runs) {
 }
 
 bool TrimVerticalEnds(AcDbObjectId polylineId) {
-  AcDbObjectPointer<AcDbPolyline> polyline(polylineId, AcDb::kForWrite);
+  OpenedObject<AcDbPolyline> polyline(polylineId, AcDb::kForWrite);
   if (polyline.openStatus() != Acad::eOk) return false;
   polyline->setClosed(false);
   Vertices v = ReadPolylineVertices(polyline.object());

@@ -1,41 +1,49 @@
 #include "plugin/shell/block_helpers.h"
 
-#include <memory>
+#include <vector>
 
 #include "platform/cad/db/db_attribute.h"
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_id_mapping.h"
 #include "platform/cad/editor/aced_input.h"
 #include "plugin/shell/arx_errors.h"
+#include "plugin/shell/opened_object.h"
 
 namespace {
 
+std::vector<AcDbObjectId> LiveEntityIds(const AcDbBlockTableRecord* record) {
+  std::vector<AcDbObjectId> ids;
+  for (const AcDbObjectId& id : record->entityIds()) {
+    if (!id.isErased()) ids.push_back(id);
+  }
+  return ids;
+}
+
+Acad::ErrorStatus EraseEntity(AcDbObjectId id) {
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
+  if (entity.openStatus() != Acad::eOk) return entity.openStatus();
+  return entity->erase();
+}
+
 // Erases every entity of the record; the first failure is returned, the rest still erased.
-Acad::ErrorStatus EraseContents(AcDbBlockTableRecord* record) {
-  AcDbBlockTableRecordIterator* raw = nullptr;
-  Acad::ErrorStatus status = record->newIterator(raw);
-  if (status != Acad::eOk) return status;
-  std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
-  for (; !it->done(); it->step()) {
-    AcDbEntity* entity = nullptr;
-    Acad::ErrorStatus es = it->getEntity(entity, AcDb::kForWrite);
-    if (es == Acad::eOk) {
-      es = entity->erase();
-      entity->close();
-    }
+Acad::ErrorStatus EraseContents(AcDbObjectId recordId) {
+  OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForWrite);
+  if (record.openStatus() != Acad::eOk) return record.openStatus();
+  Acad::ErrorStatus status = Acad::eOk;
+  for (const AcDbObjectId& id : LiveEntityIds(record)) {
+    const Acad::ErrorStatus es = EraseEntity(id);
     if (status == Acad::eOk) status = es;
   }
   return status;
 }
 
 Acad::ErrorStatus AddBlockRecord(AcDbBlockTable* table, const char* name, AcDbObjectId& recordId) {
-  auto record = std::make_unique<AcDbBlockTableRecord>();
+  OpenedObject<AcDbBlockTableRecord> record;  // deleted unless the table takes it
+  record.create();
   Acad::ErrorStatus status = record->setName(name);
   if (status == Acad::eOk) status = record->setPathName("");
-  if (status == Acad::eOk) status = table->add(recordId, record.get());
-  if (status != Acad::eOk) return status;
-  record.release()->close();  // the drawing owns it now
-  return Acad::eOk;
+  if (status == Acad::eOk) status = table->add(recordId, record);
+  return status;
 }
 
 void CopyAttributeData(const AcDbAttributeDefinition& definition, AcDbAttribute& attribute) {
@@ -60,16 +68,15 @@ void CopyAttributeData(const AcDbAttributeDefinition& definition, AcDbAttribute&
 }
 
 void AddAttributeFor(const AcDbAttributeDefinition& definition, AcDbBlockReference* reference) {
-  auto attribute = std::make_unique<AcDbAttribute>();
+  OpenedObject<AcDbAttribute> attribute;  // deleted unless the reference takes it
+  attribute.create();
   CopyAttributeData(definition, *attribute);
-  if (reference->appendAttribute(attribute.get()) != Acad::eOk) {
+  if (reference->appendAttribute(attribute) != Acad::eOk) {
     acutPrintf("\nERROR: Could not append ATTRIBUTE.");
     return;
   }
-  AcDbAttribute* appended = attribute.release();  // the reference owns it
-  appended->transformBy(reference->blockTransform());
-  appended->setWidthFactor(definition.widthFactor());
-  appended->close();
+  attribute->transformBy(reference->blockTransform());
+  attribute->setWidthFactor(definition.widthFactor());
 }
 
 }  // namespace
@@ -78,22 +85,14 @@ Acad::ErrorStatus GetOrCreateBlockRecord(const char* name, AcDbObjectId& recordI
                                          bool allowReplace) {
   if (name == nullptr || *name == '\0' || *name == '*') return Acad::eInvalidInput;
   if (db == nullptr) return Acad::eNoDatabase;
-  AcDbBlockTable* table = nullptr;
-  Acad::ErrorStatus status = db->getBlockTable(table, AcDb::kForWrite);
-  if (status != Acad::eOk) return status;
   AcDbObjectId existingId;
-  if (table->getAt(name, existingId) != Acad::eOk) {
-    status = AddBlockRecord(table, name, recordId);
-    table->close();
-    return status;
+  {
+    OpenedObject<AcDbBlockTable> table(db->blockTableId(), AcDb::kForWrite);
+    if (table.openStatus() != Acad::eOk) return table.openStatus();
+    if (table->getAt(name, existingId) != Acad::eOk) return AddBlockRecord(table, name, recordId);
   }
-  table->close();
   if (!allowReplace) return Acad::eDuplicateRecordName;
-  AcDbBlockTableRecord* record = nullptr;
-  status = acdbOpenObject(record, existingId, AcDb::kForWrite);
-  if (status != Acad::eOk) return status;
-  status = EraseContents(record);
-  record->close();
+  const Acad::ErrorStatus status = EraseContents(existingId);
   if (status == Acad::eOk) recordId = existingId;
   return status;
 }
@@ -113,37 +112,24 @@ Acad::ErrorStatus DeepCloneIntoBlock(AcDbDatabase* db, const AcDbObjectIdArray& 
     AcDbIdPair pair;
     if (!iter.getMap(pair)) return Acad::eKeyNotFound;
     if (!pair.isCloned() || !pair.isPrimary()) continue;
-    AcDbEntity* clone = nullptr;
-    const Acad::ErrorStatus es = acdbOpenAcDbEntity(clone, pair.value(), AcDb::kForWrite);
-    if (es != Acad::eOk) {
-      PrintArxError(es);
+    OpenedObject<AcDbEntity> clone(pair.value(), AcDb::kForWrite);
+    if (clone.openStatus() != Acad::eOk) {
+      // Worded as the host's entity open words it.
+      PrintArxError(clone.openStatus() == Acad::eNotThatKindOfClass ? Acad::eNotAnEntity : clone.openStatus());
       continue;
     }
     clone->transformBy(matrix);
-    clone->close();
   }
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AddBlockAttributes(AcDbBlockReference* reference, AcDbObjectId recordId) {
   if (reference == nullptr) return Acad::eNullEntityPointer;
-  AcDbBlockTableRecord* record = nullptr;
-  Acad::ErrorStatus status = acdbOpenObject(record, recordId, AcDb::kForRead);
-  if (status != Acad::eOk) return status;
-  AcDbBlockTableRecordIterator* raw = nullptr;
-  status = record->newIterator(raw);
-  if (status != Acad::eOk) {
-    record->close();
-    return status;
+  OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForRead);
+  if (record.openStatus() != Acad::eOk) return record.openStatus();
+  for (const AcDbObjectId& id : LiveEntityIds(record)) {
+    OpenedObject<AcDbAttributeDefinition> definition(id, AcDb::kForRead);
+    if (definition.openStatus() == Acad::eOk && !definition->isConstant()) AddAttributeFor(*definition, reference);
   }
-  std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
-  for (; !it->done(); it->step()) {
-    AcDbEntity* entity = nullptr;
-    if (it->getEntity(entity, AcDb::kForRead) != Acad::eOk) continue;
-    const AcDbAttributeDefinition* definition = AcDbAttributeDefinition::cast(entity);
-    if (definition != nullptr && !definition->isConstant()) AddAttributeFor(*definition, reference);
-    entity->close();
-  }
-  record->close();
   return Acad::eOk;
 }

@@ -8,9 +8,9 @@
 #include "platform/cad/db/db_arc.h"
 #include "platform/cad/db/db_circle.h"
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_point.h"
 #include "platform/cad/db/db_polyline.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
 
@@ -73,26 +73,26 @@ void RestoreFeedCarriers(AcDbEntity* entity, const FeedCarriers& carriers) {
 
 // The filed position of an info point follows the point.
 void MoveFiledInfoPoint(AcDbObjectId pointId, const AcGePoint3d& position) {
-  CToolPathInfo* info = OpenToolPathInfoOf(pointId);
-  if (info == nullptr) return;
+  OpenedObject<CToolPathInfo> info;
+  if (OpenToolPathInfo(pointId, info) != Acad::eOk) return;
   if (info->upgradeOpen() == Acad::eOk) info->setPoint(position);
-  info->close();
 }
 
 // Files a copy of the original's information under the copy's handle; nothing
 // when the original has none.
 void CopyFiledInfo(AcDbObjectId originalId, AcDbObjectId copyId) {
-  CToolPathInfo* info = OpenToolPathInfoOf(originalId);
-  if (info == nullptr) return;
   auto copy = std::make_unique<CToolPathInfo>();
-  if (info->kind() == CToolPathInfo::kToolInformation) {
-    copy->setTool(info->toolType(), info->firstNumber(), info->secondNumber(), info->diameter(), info->cornerRadius(),
-                  info->length());
-  } else {
-    copy->setValue(info->kind(), info->value());
+  {
+    OpenedObject<CToolPathInfo> info;
+    if (OpenToolPathInfo(originalId, info) != Acad::eOk) return;
+    if (info->kind() == CToolPathInfo::kToolInformation) {
+      copy->setTool(info->toolType(), info->firstNumber(), info->secondNumber(), info->diameter(), info->cornerRadius(),
+                    info->length());
+    } else {
+      copy->setValue(info->kind(), info->value());
+    }
+    copy->setPoint(info->point());
   }
-  copy->setPoint(info->point());
-  info->close();
   CToolPathInfo* filed = copy.get();
   if (AddToInfoDictionary(filed, copyId) == Acad::eOk) copy.release();
 }
@@ -103,7 +103,7 @@ bool TransformEntity(AcDbObjectId id, const AcGeMatrix3d& matrix) {
   bool isPoint = false;
   AcGePoint3d position;
   {
-    AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForWrite);
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
     if (entity.openStatus() != Acad::eOk) return false;
     const FeedCarriers carriers = ReadFeedCarriers(entity);
     if (entity->transformBy(matrix) != Acad::eOk) return false;
@@ -128,7 +128,7 @@ bool CloneEntityWithInfo(AcDbObjectId id, AcDbObjectId& copyId) {
   copyId = AcDbObjectId::kNull;
   std::unique_ptr<AcDbEntity> copy;
   {
-    AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
     if (entity.openStatus() != Acad::eOk) return false;
     AcRxObject* cloned = entity->clone();
     copy.reset(AcDbEntity::cast(cloned));
@@ -175,7 +175,7 @@ double GetCurveEndZ(AcDbObjectId id) {
 }
 
 bool GetArcRadius(AcDbObjectId id, double& radius) {
-  AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
   if (entity.openStatus() != Acad::eOk) return false;
   if (const AcDbArc* arc = AcDbArc::cast(entity)) {
     radius = arc->radius();

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/editor/aced_selection.h"
 #include "platform/win/message_box.h"
 #include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/selection_queries.h"
 #include "plugin/shell/toolpath_entities.h"
 
@@ -188,7 +188,7 @@ bool SameEnds(const ChainCurve& a, const ChainCurve& b) {
 }
 
 bool MiddlePoint(AcDbObjectId id, AcGePoint3d& middle) {
-  AcDbObjectPointer<AcDbCurve> curve(id, AcDb::kForRead);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
   if (curve.openStatus() != Acad::eOk) return false;
   double startParam = 0.0;
   double endParam = 0.0;
@@ -197,7 +197,7 @@ bool MiddlePoint(AcDbObjectId id, AcGePoint3d& middle) {
 }
 
 bool LengthAndHalfPoint(AcDbObjectId id, double& length, AcGePoint3d& half) {
-  AcDbObjectPointer<AcDbCurve> curve(id, AcDb::kForRead);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
   if (curve.openStatus() != Acad::eOk) return false;
   double endParam = 0.0;
   if (curve->getEndParam(endParam) != Acad::eOk || curve->getDistAtParam(endParam, length) != Acad::eOk) {

@@ -7,6 +7,7 @@
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "plugin/shell/command_table.h"
 #include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/rapid_linetype.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/solid/facet_settings_reactor.h"
@@ -18,11 +19,8 @@ bool DrawingHoldsObjectsOf(AcDbDatabase* db, const AcRxClass* rxClass) {
   AcDbObjectIdArray ids;
   db->getAllObjectIds(ids);
   for (int i = 0; i < ids.length(); ++i) {
-    AcDbObject* object = nullptr;
-    if (acdbOpenAcDbObject(object, ids[i], AcDb::kForRead, true) != Acad::eOk) continue;
-    const bool held = object->isKindOf(rxClass);
-    object->close();
-    if (held) return true;
+    OpenedObject<AcDbObject> object(ids[i], AcDb::kForRead, true);
+    if (object.openStatus() == Acad::eOk && object->isKindOf(rxClass)) return true;
   }
   return false;
 }

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"
 #include "plugin/shell/copy_helpers.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/selection_queries.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
@@ -26,7 +26,7 @@ void DeleteEntities(AcDbVoidPtrArray& entities, int from) {
 bool ExplodeIntoModelSpace(AcDbObjectId id, AcDbObjectIdArray& pieces) {
   AcDbVoidPtrArray parts;
   {
-    AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
     if (entity.openStatus() != Acad::eOk) return false;
     if (entity->explode(parts) != Acad::eOk) {
       DeleteEntities(parts, 0);
@@ -45,7 +45,7 @@ bool CreateRegionsFromCurves(AcDbObjectId curveId, AcDbObjectId& regionId) {
   regionId = AcDbObjectId::kNull;
   AcDbVoidPtrArray regions;
   {
-    AcDbObjectPointer<AcDbCurve> curve(curveId, AcDb::kForRead);
+    OpenedObject<AcDbCurve> curve(curveId, AcDb::kForRead);
     if (curve.openStatus() != Acad::eOk) return false;
     AcDbVoidPtrArray curves;
     curves.append(curve.object());
@@ -68,9 +68,9 @@ bool CreateRegionsFromCurves(AcDbObjectId curveId, AcDbObjectId& regionId) {
 
 bool RegionBooleanOper(AcDbObjectId firstId, AcDbObjectId secondId, int operation) {
   if (operation < AcDb::kBoolUnite || operation > AcDb::kBoolSubtract) return false;
-  AcDbObjectPointer<AcDbRegion> first(firstId, AcDb::kForWrite);
+  OpenedObject<AcDbRegion> first(firstId, AcDb::kForWrite);
   if (first.openStatus() != Acad::eOk) return false;
-  AcDbObjectPointer<AcDbRegion> second(secondId, AcDb::kForWrite);
+  OpenedObject<AcDbRegion> second(secondId, AcDb::kForWrite);
   if (second.openStatus() != Acad::eOk) return false;
   return first->booleanOper(static_cast<AcDb::BoolOperType>(operation), second) == Acad::eOk;
 }
@@ -94,13 +94,13 @@ bool ExplodeRegionToCurves(AcDbObjectId regionId, AcDbObjectIdArray& pieces) {
 
 bool OffsetSolidCopy(AcDbObjectId solidId, double distance, AcDbObjectId& copyId) {
   {
-    AcDbObjectPointer<AcDb3dSolid> solid(solidId, AcDb::kForRead);
+    OpenedObject<AcDb3dSolid> solid(solidId, AcDb::kForRead);
     if (solid.openStatus() != Acad::eOk) return false;
   }
   if (!CloneEntityWithInfo(solidId, copyId)) return false;
   Acad::ErrorStatus es = Acad::eOk;
   {
-    AcDbObjectPointer<AcDb3dSolid> copy(copyId, AcDb::kForWrite);
+    OpenedObject<AcDb3dSolid> copy(copyId, AcDb::kForWrite);
     es = copy.openStatus() == Acad::eOk ? copy->offsetBody(distance) : copy.openStatus();
   }
   if (es == Acad::eOk) return true;
@@ -110,7 +110,7 @@ bool OffsetSolidCopy(AcDbObjectId solidId, double distance, AcDbObjectId& copyId
 }
 
 bool GetSolidExtents(AcDbObjectId solidId, AcGePoint3d& minPoint, AcGePoint3d& maxPoint) {
-  AcDbObjectPointer<AcDb3dSolid> solid(solidId, AcDb::kForRead);
+  OpenedObject<AcDb3dSolid> solid(solidId, AcDb::kForRead);
   if (solid.openStatus() != Acad::eOk) return false;
   AcDbExtents extents;
   if (solid->getGeomExtents(extents) != Acad::eOk) return false;

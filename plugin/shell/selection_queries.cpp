@@ -13,10 +13,10 @@
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_layer_table.h"
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/editor/aced_selection.h"
 #include "platform/classlib/cstring_array.h"
 #include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/toolpath_store.h"
 
@@ -74,7 +74,7 @@ bool ShouldFilterOut(AcDbObjectId id) {
 bool IsEntityShown(AcDbObjectId id) {
   CString layer;
   {
-    AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
     if (entity.openStatus() != Acad::eOk) return false;
     if (entity->visibility() != AcDb::kVisible) return false;
     char* name = entity->layer();
@@ -89,28 +89,25 @@ bool IsEntityShownOfName(const ads_name name) { return IsEntityShown(IdOfName(na
 bool IsLayerOn(const char* layerName, AcDbDatabase* db) {
   if (db == nullptr) db = acdbHostApplicationServices()->workingDatabase();
   if (db == nullptr || layerName == nullptr) return true;
-  AcDbLayerTable* table = nullptr;
-  if (db->getLayerTable(table, AcDb::kForRead) != Acad::eOk) return true;
-  AcDbObjectPointer<AcDbLayerTable> tableGuard;
-  tableGuard.acquire(table);
+  OpenedObject<AcDbLayerTable> table(db->layerTableId(), AcDb::kForRead);
+  if (table.openStatus() != Acad::eOk) return true;
   AcDbLayerTableIterator* iterator = nullptr;
-  if (tableGuard->newIterator(iterator) != Acad::eOk) return true;
-  std::unique_ptr<AcDbLayerTableIterator> iteratorGuard(iterator);
+  if (table->newIterator(iterator) != Acad::eOk) return true;
+  const std::unique_ptr<AcDbLayerTableIterator> iteratorGuard(iterator);
   const CString wanted(layerName);
   for (; !iterator->done(); iterator->step()) {
-    AcDbLayerTableRecord* record = nullptr;
-    if (iterator->getRecord(record, AcDb::kForRead) != Acad::eOk) continue;
-    AcDbObjectPointer<AcDbLayerTableRecord> recordGuard;
-    recordGuard.acquire(record);
+    AcDbObjectId recordId;
+    if (iterator->getRecordId(recordId) != Acad::eOk) continue;
+    OpenedObject<AcDbLayerTableRecord> record(recordId, AcDb::kForRead);
     const char* name = nullptr;
-    if (recordGuard->getName(name) != Acad::eOk || name == nullptr) continue;
-    if (wanted.CompareNoCase(name) == 0) return !recordGuard->isOff();
+    if (record.openStatus() != Acad::eOk || record->getName(name) != Acad::eOk || name == nullptr) continue;
+    if (wanted.CompareNoCase(name) == 0) return !record->isOff();
   }
   return true;
 }
 
 bool GetEntityLayer(AcDbObjectId id, CString& layerName) {
-  AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForRead);
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
   if (entity.openStatus() != Acad::eOk) return false;
   char* name = entity->layer();
   if (name == nullptr) return false;
@@ -120,13 +117,13 @@ bool GetEntityLayer(AcDbObjectId id, CString& layerName) {
 }
 
 bool SetEntityLayer(AcDbObjectId id, const char* layerName) {
-  AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForWrite);
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
   if (entity.openStatus() != Acad::eOk) return false;
   return entity->setLayer(layerName) == Acad::eOk;
 }
 
 bool SetEntityVisibility(AcDbObjectId id, int flag) {
-  AcDbObjectPointer<AcDbEntity> entity(id, AcDb::kForWrite);
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
   if (entity.openStatus() != Acad::eOk) return false;
   return entity->setVisibility(flag == 1 ? AcDb::kVisible : AcDb::kInvisible) == Acad::eOk;
 }
@@ -149,7 +146,7 @@ bool SetToolpathLayer(const char* toolpathName, const char* layerName) {
 }
 
 int GetEntityKind(AcDbObjectId id) {
-  AcDbObjectPointer<AcDbObject> object(id, AcDb::kForRead);
+  OpenedObject<AcDbObject> object(id, AcDb::kForRead);
   if (object.openStatus() != Acad::eOk) return kEntityOther;
   return EntityKindCodeOf(object);
 }
@@ -169,14 +166,14 @@ bool IsFlatCurve(AcDbObjectId id) {
 bool IsFlatCurveOfName(const ads_name name) { return IsFlatCurve(IdOfName(name)); }
 
 bool IsClosedCurve(AcDbObjectId id) {
-  AcDbObjectPointer<AcDbCurve> curve(id, AcDb::kForRead);
+  OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
   return curve.openStatus() == Acad::eOk && curve->isClosed();
 }
 
 bool IsClosedCurveOfName(const ads_name name) { return IsClosedCurve(IdOfName(name)); }
 
 double LineLength(AcDbObjectId id) {
-  AcDbObjectPointer<AcDbLine> line(id, AcDb::kForRead);
+  OpenedObject<AcDbLine> line(id, AcDb::kForRead);
   if (line.openStatus() != Acad::eOk) return 0.0;
   return line->startPoint().distanceTo(line->endPoint());
 }
@@ -189,7 +186,7 @@ bool GetCircleCenter(AcDbObjectId id, AcGePoint3d& center) {
 }
 
 bool GetCircleCenterRadius(AcDbObjectId id, AcGePoint3d& center, double& radius) {
-  AcDbObjectPointer<AcDbCircle> circle(id, AcDb::kForRead);
+  OpenedObject<AcDbCircle> circle(id, AcDb::kForRead);
   if (circle.openStatus() != Acad::eOk) return false;
   center = circle->center();
   radius = circle->radius();
@@ -202,7 +199,7 @@ bool GetCircleCenterRadiusOfName(const ads_name name, AcGePoint3d& center, doubl
 
 bool GetArcGeometry(AcDbObjectId id, AcGePoint3d& start, AcGePoint3d& end, AcGePoint3d& center, double& radius,
                     AcGeVector3d& normal) {
-  AcDbObjectPointer<AcDbArc> arc(id, AcDb::kForRead);
+  OpenedObject<AcDbArc> arc(id, AcDb::kForRead);
   if (arc.openStatus() != Acad::eOk) return false;
   if (arc->getStartPoint(start) != Acad::eOk || arc->getEndPoint(end) != Acad::eOk) return false;
   center = arc->center();

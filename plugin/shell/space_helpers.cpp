@@ -2,24 +2,24 @@
 
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/editor/aced_input.h"
+#include "plugin/shell/opened_object.h"
 
 AcDbBlockTableRecord* OpenCurrentSpace(AcDb::OpenMode mode, AcDbDatabase* db) {
   if (db == nullptr) return nullptr;
-  AcDbBlockTableRecord* space = nullptr;
-  if (acdbOpenObject(space, db->currentSpaceId(), mode) != Acad::eOk) return nullptr;
-  return space;
+  OpenedObject<AcDbBlockTableRecord> space(db->currentSpaceId(), mode);
+  AcDbBlockTableRecord* opened = nullptr;
+  space.release(opened);
+  return opened;
 }
 
 Acad::ErrorStatus AppendEntityToSpace(AcDbEntity* entity, AcDbDatabase* db) {
   if (entity == nullptr) return Acad::eNullEntityPointer;
   if (db == nullptr) return Acad::eNoDatabase;
-  AcDbBlockTableRecord* space = OpenCurrentSpace(AcDb::kForWrite, db);
-  if (space == nullptr) {
-    acutPrintf("\nERROR: could not add entity to current space (%s)", acadErrorStatusText(Acad::eInvalidOpenState));
-    return Acad::eInvalidOpenState;
+  Acad::ErrorStatus status = Acad::eOk;
+  {
+    OpenedObject<AcDbBlockTableRecord> space(db->currentSpaceId(), AcDb::kForWrite);
+    status = space.openStatus() == Acad::eOk ? space->appendAcDbEntity(entity) : Acad::eInvalidOpenState;
   }
-  const Acad::ErrorStatus status = space->appendAcDbEntity(entity);
-  space->close();
   if (status != Acad::eOk) {
     acutPrintf("\nERROR: could not add entity to current space (%s)", acadErrorStatusText(status));
   }

@@ -46,24 +46,36 @@ std::string HandleText(AcDbObjectId id) {
 
 AcDbDatabase* WorkingDrawing() { return acdbHostApplicationServices()->workingDatabase(); }
 
-// The info dictionary open in the mode; made on first use when writing.
-AcDbDictionary* OpenInfoDictionary(AcDb::OpenMode mode) {
+// The info dictionary open in the mode; made on first use when writing. One
+// that exists but cannot be opened is never replaced: that would drop every
+// toolpath's information.
+bool OpenInfoDictionary(AcDb::OpenMode mode, OpenedObject<AcDbDictionary>& info) {
   AcDbDatabase* db = WorkingDrawing();
-  if (db == nullptr) return nullptr;
-  AcDbDictionary* named = nullptr;
-  if (db->getNamedObjectsDictionary(named, mode) != Acad::eOk) return nullptr;
-  AcDbDictionary* info = nullptr;
-  AcDbObject* entry = nullptr;
-  if (named->getAt(kToolPathInfoDictionary, entry, mode) == Acad::eOk) {
-    info = AcDbDictionary::cast(entry);
-    if (info == nullptr) CloseOrAbort(entry);
-  } else if (mode == AcDb::kForWrite) {
-    auto fresh = std::make_unique<AcDbDictionary>();
-    AcDbObjectId id;
-    if (named->setAt(kToolPathInfoDictionary, fresh.get(), id) == Acad::eOk) info = fresh.release();
+  if (db == nullptr) return false;
+  OpenedObject<AcDbDictionary> named(db->namedObjectsDictionaryId(), mode);
+  if (named.openStatus() != Acad::eOk) return false;
+  AcDbObjectId id;
+  if (named->getAt(kToolPathInfoDictionary, id) == Acad::eOk) return info.open(id, mode) == Acad::eOk;
+  if (mode != AcDb::kForWrite) return false;
+  info.create();
+  if (named->setAt(kToolPathInfoDictionary, info, id) == Acad::eOk) return true;
+  info.close();  // never filed, so deleted
+  return false;
+}
+
+bool OpenModelSpaceReporting(OpenedObject<AcDbBlockTableRecord>& modelSpace) {
+  switch (OpenModelSpace(modelSpace)) {
+    case ModelSpaceAccess::kOpen:
+      return true;
+    case ModelSpaceAccess::kNoDrawing:
+    case ModelSpaceAccess::kNoBlockTable:
+      acutPrintf("\nFailed to open Block Table for a read operation.");
+      return false;
+    case ModelSpaceAccess::kNoModelSpace:
+      acutPrintf("\nFailed to open MODEL SPACE for a write operation.");
+      return false;
   }
-  CloseOrAbort(named);
-  return info;
+  return false;
 }
 
 bool AttachInfo(std::unique_ptr<CToolPathInfo> info, AcDbObjectId& pointId, AcDbObjectId entityId) {
@@ -72,10 +84,12 @@ bool AttachInfo(std::unique_ptr<CToolPathInfo> info, AcDbObjectId& pointId, AcDb
   GetCurveEndPoints(entityId, start, end);
   info->setPoint(start);
 
-  AcDbBlockTableRecord* modelSpace = nullptr;
-  if (OpenModelSpaceForWrite(modelSpace) == 0) return false;
-  const Acad::ErrorStatus appended = AddInfoPoint(*info, modelSpace, pointId);
-  modelSpace->close();
+  Acad::ErrorStatus appended = Acad::eOk;
+  {
+    OpenedObject<AcDbBlockTableRecord> modelSpace;
+    if (!OpenModelSpaceReporting(modelSpace)) return false;
+    appended = AddInfoPoint(*info, modelSpace, pointId);
+  }
   if (appended != Acad::eOk) {
     PrintArxError(appended);
     return false;
@@ -227,74 +241,62 @@ Acad::ErrorStatus CToolPathInfo::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 int OpenModelSpaceForWrite(AcDbBlockTableRecord*& modelSpace) {
-  modelSpace = nullptr;
-  AcDbDatabase* db = WorkingDrawing();
-  AcDbBlockTable* table = nullptr;
-  if (db == nullptr || db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) {
-    acutPrintf("\nFailed to open Block Table for a read operation.");
-    return 0;
-  }
-  const Acad::ErrorStatus es = table->getAt(ACDB_MODEL_SPACE, modelSpace, AcDb::kForWrite);
-  table->close();
-  if (es != Acad::eOk) {
-    modelSpace = nullptr;
-    acutPrintf("\nFailed to open MODEL SPACE for a write operation.");
-    return 0;
-  }
-  return 1;
+  OpenedObject<AcDbBlockTableRecord> opened;
+  const bool open = OpenModelSpaceReporting(opened);
+  opened.release(modelSpace);
+  return open ? 1 : 0;
 }
 
 Acad::ErrorStatus AddInfoPoint(const CToolPathInfo& info, AcDbBlockTableRecord* modelSpace, AcDbObjectId& pointId) {
   pointId.setNull();
-  auto point = std::make_unique<AcDbPoint>(info.point());
+  OpenedObject<AcDbPoint> point;
+  point.create();
+  point->setPosition(info.point());
   point->setVisibility(AcDb::kInvisible);
-  const Acad::ErrorStatus es = modelSpace->appendAcDbEntity(pointId, point.get());
-  if (es != Acad::eOk) return es;
-  point.release()->close();
-  return Acad::eOk;
+  return modelSpace->appendAcDbEntity(pointId, point);
 }
 
 Acad::ErrorStatus AddToInfoDictionary(CToolPathInfo* info, AcDbObjectId pointId) {
   if (info == nullptr) return Acad::eNullObjectPointer;
   if (pointId.isNull()) return Acad::eNullObjectId;
-  AcDbDictionary* dictionary = OpenInfoDictionary(AcDb::kForWrite);
-  if (dictionary == nullptr) return Acad::eNotOpenForWrite;
-  AcDbObjectId infoId;
-  const Acad::ErrorStatus es = dictionary->setAt(HandleText(pointId).c_str(), info, infoId);
-  CloseOrAbort(dictionary);
-  if (es == Acad::eOk) info->close();
-  return es;
-}
-
-Acad::ErrorStatus OpenToolPathInfo(AcDbObjectId pointId, CToolPathInfo*& info) {
-  info = nullptr;
-  if (pointId.isNull()) return Acad::eKeyNotFound;
-  AcDbDictionary* dictionary = OpenInfoDictionary(AcDb::kForRead);
-  if (dictionary == nullptr) return Acad::eKeyNotFound;
-  AcDbObject* object = nullptr;
-  const Acad::ErrorStatus es = dictionary->getAt(HandleText(pointId).c_str(), object, AcDb::kForRead);
-  CloseOrAbort(dictionary);
-  if (es != Acad::eOk) return Acad::eKeyNotFound;
-  info = CToolPathInfo::cast(object);
-  if (info == nullptr) {
-    acutPrintf("\nObject in dictionary is not a ToolPathInfo ");
-    CloseOrAbort(object);
-    return Acad::eNotThatKindOfClass;
+  Acad::ErrorStatus es = Acad::eOk;
+  {
+    OpenedObject<AcDbDictionary> dictionary;
+    if (!OpenInfoDictionary(AcDb::kForWrite, dictionary)) return Acad::eNotOpenForWrite;
+    AcDbObjectId infoId;
+    es = dictionary->setAt(HandleText(pointId).c_str(), info, infoId);
   }
+  if (es != Acad::eOk) return es;
+  OpenedObject<CToolPathInfo> filed;
+  filed.acquire(info);  // the dictionary owns it now; the guard only closes it
   return Acad::eOk;
 }
 
+Acad::ErrorStatus OpenToolPathInfo(AcDbObjectId pointId, OpenedObject<CToolPathInfo>& info) {
+  if (pointId.isNull()) return Acad::eKeyNotFound;
+  AcDbObjectId infoId;
+  {
+    OpenedObject<AcDbDictionary> dictionary;
+    if (!OpenInfoDictionary(AcDb::kForRead, dictionary)) return Acad::eKeyNotFound;
+    if (dictionary->getAt(HandleText(pointId).c_str(), infoId) != Acad::eOk) return Acad::eKeyNotFound;
+  }
+  const Acad::ErrorStatus es = info.open(infoId, AcDb::kForRead);
+  if (es == Acad::eNotThatKindOfClass) acutPrintf("\nObject in dictionary is not a ToolPathInfo ");
+  if (es != Acad::eOk && es != Acad::eNotThatKindOfClass) return Acad::eKeyNotFound;
+  return es;
+}
+
 CToolPathInfo* OpenToolPathInfoOf(AcDbObjectId pointId) {
+  OpenedObject<CToolPathInfo> opened;
+  OpenToolPathInfo(pointId, opened);
   CToolPathInfo* info = nullptr;
-  OpenToolPathInfo(pointId, info);
+  opened.release(info);
   return info;
 }
 
 bool HasToolPathInfoDictionary() {
-  AcDbDictionary* dictionary = OpenInfoDictionary(AcDb::kForRead);
-  if (dictionary == nullptr) return false;
-  CloseOrAbort(dictionary);
-  return true;
+  OpenedObject<AcDbDictionary> dictionary;
+  return OpenInfoDictionary(AcDb::kForRead, dictionary);
 }
 
 bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool, int toolNumber,
@@ -317,16 +319,15 @@ bool AttachToolPathInfo(int kind, AcDbObjectId& pointId, double value, AcDbObjec
 }
 
 bool GetToolPathInfoKind(AcDbObjectId pointId, int& kind, double& value) {
-  CToolPathInfo* info = nullptr;
+  OpenedObject<CToolPathInfo> info;
   if (OpenToolPathInfo(pointId, info) != Acad::eOk) return false;
   kind = info->kind();
   if (kind != CToolPathInfo::kToolInformation) value = info->value();
-  CloseOrAbort(info);
   return true;
 }
 
 bool GetToolPathInfoTool(AcDbObjectId pointId, CToolShapeDlg& tool, int& firstNumber, int& secondNumber) {
-  CToolPathInfo* info = nullptr;
+  OpenedObject<CToolPathInfo> info;
   if (OpenToolPathInfo(pointId, info) != Acad::eOk) return false;
   const bool isTool = info->kind() == CToolPathInfo::kToolInformation;
   if (isTool) {
@@ -337,6 +338,5 @@ bool GetToolPathInfoTool(AcDbObjectId pointId, CToolShapeDlg& tool, int& firstNu
     firstNumber = info->firstNumber();
     secondNumber = info->secondNumber();
   }
-  CloseOrAbort(info);
   return isTool;
 }

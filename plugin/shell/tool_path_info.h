@@ -5,6 +5,7 @@
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_object.h"
 #include "platform/cad/ge/ge_point3d.h"
+#include "plugin/shell/opened_object.h"
 
 class CToolShapeDlg;
 
@@ -72,9 +73,9 @@ Acad::ErrorStatus AddInfoPoint(const CToolPathInfo& info, AcDbBlockTableRecord* 
 // Files the (new) info under the point's handle; the dictionary owns it on
 // success, the caller keeps it otherwise.
 Acad::ErrorStatus AddToInfoDictionary(CToolPathInfo* info, AcDbObjectId pointId);
-// The info filed for the point, open for read (caller closes): eKeyNotFound when
-// there is none, eNotThatKindOfClass (with a message) for an object of another class.
-Acad::ErrorStatus OpenToolPathInfo(AcDbObjectId pointId, CToolPathInfo*& info);
-// The same, null when there is none.
+// The info filed for the point, open for read: eKeyNotFound when there is none,
+// eNotThatKindOfClass (with a message) for an object of another class.
+Acad::ErrorStatus OpenToolPathInfo(AcDbObjectId pointId, OpenedObject<CToolPathInfo>& info);
+// The same, null when there is none; the caller closes it.
 CToolPathInfo* OpenToolPathInfoOf(AcDbObjectId pointId);
 bool HasToolPathInfoDictionary();

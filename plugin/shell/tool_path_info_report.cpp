@@ -4,7 +4,6 @@
 #include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_status.h"
 #include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
 
 void PrintToolPathInfo(const CToolPathInfo& info) {
   acutPrintf("\nType = %d", static_cast<int>(info.kind()));
@@ -36,10 +35,9 @@ void ShowToolPathInfoOfPick() {
     acutPrintf("\nError selecting Window entity ");
     return;
   }
-  CToolPathInfo* info = nullptr;
+  OpenedObject<CToolPathInfo> info;
   const Acad::ErrorStatus es = OpenToolPathInfo(id, info);
   if (es == Acad::eKeyNotFound) acutPrintf("\nNot a ToolPathInfo object");
   if (es != Acad::eOk) return;
   PrintToolPathInfo(*info);
-  CloseOrAbort(info);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/cad/db/db_dictionary.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_point.h"
 #include "platform/cad/dxf/dxf_file.h"
@@ -95,6 +96,27 @@ TEST_F(ToolInformation, NoModelSpaceMeansNoPointAndNoEntry) {
   EXPECT_TRUE(pointId.isNull());
   EXPECT_FALSE(HasToolPathInfoDictionary());
   EXPECT_NE(session_.transcript().find("Failed to open MODEL SPACE for a write operation."), std::string::npos);
+}
+
+TEST_F(ToolInformation, AnInformationDictionaryInUseIsKeptNotReplaced) {
+  const AcDbObjectId first = AttachTool(AcGePoint3d(1, 2, 0));
+  AcDbObjectId infoId;
+  {
+    OpenedObject<AcDbDictionary> named(session_.db().namedObjectsDictionaryId(), AcDb::kForRead);
+    ASSERT_EQ(named->getAt(kToolPathInfoDictionary, infoId), Acad::eOk);
+  }
+  AcDbObjectId second;
+  {
+    OpenedObject<AcDbDictionary> reader(infoId, AcDb::kForRead);
+    EXPECT_FALSE(AttachToolPathInfo(5, second, 1.0, LineAt(AcGePoint3d(3, 3, 0))));
+  }
+  EXPECT_TRUE(second.isNull());
+  EXPECT_FALSE(infoId.isErased());
+  CToolShapeDlg tool;
+  int number = 0, lengthNumber = 0;
+  ASSERT_TRUE(GetToolPathInfoTool(first, tool, number, lengthNumber));
+  ExpectSampleTool(tool, number, lengthNumber);
+  EXPECT_NE(session_.transcript().find("ARX ERROR"), std::string::npos);
 }
 
 TEST_F(ToolInformation, CopiesThroughTheDrawingFilerKeepThePoint) {

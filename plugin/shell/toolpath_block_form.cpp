@@ -1,7 +1,5 @@
 // The block form of the toolpath store, and the queries that serve both forms
 // through block references.
-#include <memory>
-
 #include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_group.h"
@@ -9,8 +7,10 @@
 #include "platform/win/message_box.h"
 #include "plugin/shell/arx_errors.h"
 #include "plugin/shell/block_helpers.h"
+#include "plugin/shell/opened_object.h"
 #include "plugin/shell/selection_queries.h"
 #include "plugin/shell/space_helpers.h"
+#include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/toolpath_store.h"
 #include "plugin/shell/toolpath_store_internal.h"
 #include "plugin/shell/ucs_helpers.h"
@@ -23,10 +23,8 @@ constexpr int kNameBufferSize = 512;
 
 void TransformEach(const AcDbObjectIdArray& ids, const AcGeMatrix3d& matrix) {
   for (int i = 0; i < ids.length(); ++i) {
-    AcDbEntity* entity = nullptr;
-    if (acdbOpenObject(entity, ids[i], AcDb::kForWrite) != Acad::eOk) continue;
-    entity->transformBy(matrix);
-    CloseOrAbort(entity);
+    OpenedObject<AcDbEntity> entity(ids[i], AcDb::kForWrite);
+    if (entity.openStatus() == Acad::eOk) entity->transformBy(matrix);
   }
 }
 
@@ -42,43 +40,41 @@ Acad::ErrorStatus CreateScratchRecord(AcDbDatabase* db, AcDbObjectId& recordId) 
 }
 
 Acad::ErrorStatus RenameRecord(AcDbObjectId recordId, const char* name) {
-  AcDbBlockTableRecord* record = nullptr;
-  Acad::ErrorStatus status = acdbOpenObject(record, recordId, AcDb::kForWrite);
-  if (status != Acad::eOk) return status;
-  status = record->setName(name);
-  CloseOrAbort(record);
-  return status;
+  OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForWrite);
+  if (record.openStatus() != Acad::eOk) return record.openStatus();
+  return record->setName(name);
 }
 
 void InsertReference(AcDbDatabase* db, AcDbObjectId recordId) {
-  auto reference = std::make_unique<AcDbBlockReference>();
+  OpenedObject<AcDbBlockReference> reference;  // deleted unless the drawing takes it
+  reference.create();
   Acad::ErrorStatus status = reference->setBlockTableRecord(recordId);
   if (status == Acad::eOk) status = reference->setPosition(AcGePoint3d::kOrigin);
   if (status != Acad::eOk) {
     ShowArxError(status);
     return;
   }
-  if (AppendEntityToSpace(reference.get(), db) != Acad::eOk) return;
-  AcDbBlockReference* inserted = reference.release();  // the drawing owns it now
-  AddBlockAttributes(inserted, recordId);
-  CloseOrAbort(inserted);
+  if (AppendEntityToSpace(reference, db) == Acad::eOk) AddBlockAttributes(reference, recordId);
 }
 
 // Calls visit with each block reference of the drawing's spaces, in drawing
 // order, until it returns false.
 template <class Visit>
 void ForEachSpaceReference(AcDbDatabase* db, Visit visit) {
-  AcDbBlockTable* table = nullptr;
-  if (db == nullptr || db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) return;
-  const std::vector<AcDbObjectId> records = table->recordIds();
-  CloseOrAbort(table);
+  if (db == nullptr) return;
+  std::vector<AcDbObjectId> records;
+  {
+    OpenedObject<AcDbBlockTable> table(db->blockTableId(), AcDb::kForRead);
+    if (table.openStatus() != Acad::eOk) return;
+    records = table->recordIds();
+  }
   for (const AcDbObjectId& recordId : records) {
-    AcDbBlockTableRecord* record = nullptr;
-    if (acdbOpenObject(record, recordId, AcDb::kForRead) != Acad::eOk) continue;
-    const bool layout = record->isLayout();
-    const std::vector<AcDbObjectId> entities = record->entityIds();
-    CloseOrAbort(record);
-    if (!layout) continue;
+    std::vector<AcDbObjectId> entities;
+    {
+      OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForRead);
+      if (record.openStatus() != Acad::eOk || !record->isLayout()) continue;
+      entities = record->entityIds();
+    }
     for (const AcDbObjectId& id : entities) {
       if (id.isErased()) continue;
       AcDbObjectId referenced;
@@ -124,14 +120,14 @@ bool CreateToolpathBlock(const char* name, const char* recordText, AcDbObjectIdA
     UcsAlignMatrix(clone, UcsToWcsPoint(base, db), db);
     if (DeepCloneIntoBlock(db, ids, recordId, clone) != Acad::eOk) {
       ::MessageBox(nullptr, "ERROR: Could not clone entities into block def!", "Ostrivo message", MB_OK | MB_ICONSTOP);
-      EraseById(recordId);
+      EraseObject(recordId);
     } else {
       // Only a complete block takes the place of the old toolpath.
       DeleteToolpathKeeping(blockName, ids);
       status = RenameRecord(recordId, blockName);
       if (status != Acad::eOk) {
         PrintArxError(status);
-        EraseById(recordId);
+        EraseObject(recordId);
       } else {
         InsertReference(db, recordId);
         stored = true;
@@ -146,10 +142,12 @@ bool CreateToolpathBlock(const char* name, const char* recordText, AcDbObjectIdA
 }
 
 void GetBlockEntityIds(AcDbObjectId recordId, AcDbObjectIdArray& ids) {
-  AcDbBlockTableRecord* record = nullptr;
-  if (acdbOpenObject(record, recordId, AcDb::kForRead) != Acad::eOk) return;
-  const std::vector<AcDbObjectId> entities = record->entityIds();
-  CloseOrAbort(record);
+  std::vector<AcDbObjectId> entities;
+  {
+    OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForRead);
+    if (record.openStatus() != Acad::eOk) return;
+    entities = record->entityIds();
+  }
   const int before = ids.length();
   for (const AcDbObjectId& id : entities) {
     if (!id.isErased()) ids.append(id);
@@ -158,11 +156,9 @@ void GetBlockEntityIds(AcDbObjectId recordId, AcDbObjectIdArray& ids) {
 }
 
 bool SetToolpathBlockComments(AcDbObjectId recordId, const char* recordText) {
-  AcDbBlockTableRecord* record = nullptr;
-  if (acdbOpenObject(record, recordId, AcDb::kForWrite) != Acad::eOk) return false;
-  const bool set = record->setComments(recordText != nullptr ? recordText : "") == Acad::eOk;
-  CloseOrAbort(record);
-  return set;
+  OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForWrite);
+  if (record.openStatus() != Acad::eOk) return false;
+  return record->setComments(recordText != nullptr ? recordText : "") == Acad::eOk;
 }
 
 bool EraseBlockReferences(AcDbObjectId recordId) {
@@ -171,15 +167,14 @@ bool EraseBlockReferences(AcDbObjectId recordId) {
     if (referenced == recordId) references.append(referenceId);
     return true;
   });
-  for (int i = 0; i < references.length(); ++i) EraseById(references[i]);
+  for (int i = 0; i < references.length(); ++i) EraseObject(references[i]);
   return true;
 }
 
 bool GetBlockOfReference(AcDbObjectId entityId, AcDbObjectId& recordId) {
-  AcDbBlockReference* reference = nullptr;
-  if (acdbOpenObject(reference, entityId, AcDb::kForRead) != Acad::eOk) return false;
+  OpenedObject<AcDbBlockReference> reference(entityId, AcDb::kForRead);
+  if (reference.openStatus() != Acad::eOk) return false;
   recordId = reference->blockTableRecord();
-  CloseOrAbort(reference);
   return true;
 }
 

@@ -51,15 +51,15 @@ bool IsKindOfNamed(const AcDbObject* object, const char* className) {
 
 AcDbDatabase* WorkingDrawing() { return acdbHostApplicationServices()->workingDatabase(); }
 
-// Model space of the working drawing open for write, or null.
-AcDbBlockTableRecord* OpenModelSpace(AcDbDatabase* db) {
-  if (db == nullptr) return nullptr;
-  AcDbBlockTable* table = nullptr;
-  if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) return nullptr;
-  AcDbBlockTableRecord* space = nullptr;
-  const Acad::ErrorStatus es = table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite);
-  table->close();
-  return es == Acad::eOk ? space : nullptr;
+// The one way into model space. The entity is left open for write; the result
+// tells which step failed, with the append's own status in appended.
+ModelSpaceAccess AppendLeavingOpen(AcDbEntity* entity, AcDbObjectId& id, Acad::ErrorStatus& appended) {
+  id.setNull();
+  appended = Acad::eNullEntityPointer;
+  OpenedObject<AcDbBlockTableRecord> space;
+  const ModelSpaceAccess access = OpenModelSpace(space);
+  if (access == ModelSpaceAccess::kOpen && entity != nullptr) appended = space->appendAcDbEntity(id, entity);
+  return access;
 }
 
 // Appends a new entity and closes it; deletes it when it could not join the drawing.
@@ -79,21 +79,16 @@ AcDbObjectId IdOfName(const ads_name name) {
 }
 
 void SetHighlight(AcDbObjectId id, bool on) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) return;
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+  if (entity.openStatus() != Acad::eOk) return;
   if (on) {
     entity->highlight(kNullSubent);
   } else {
     entity->unhighlight(kNullSubent);
   }
-  CloseOrAbort(entity);
 }
 
 }  // namespace
-
-void CloseOrAbort(AcDbObject* object) {
-  if (object->close() != Acad::eOk) acrx_abort("Failed AcDbObject::close()");
-}
 
 int EntityKindCodeOf(const AcDbObject* object) {
   if (object == nullptr) return kEntityOther;
@@ -152,15 +147,34 @@ bool AddMarkerPoint(int type, AcDbObjectId& pointId, double value, AcDbObjectId 
   return !pointId.isNull();
 }
 
+ModelSpaceAccess OpenModelSpace(OpenedObject<AcDbBlockTableRecord>& space) {
+  AcDbDatabase* db = WorkingDrawing();
+  if (db == nullptr) return ModelSpaceAccess::kNoDrawing;
+  OpenedObject<AcDbBlockTable> table(db->blockTableId(), AcDb::kForRead);
+  if (table.openStatus() != Acad::eOk) return ModelSpaceAccess::kNoBlockTable;
+  AcDbObjectId spaceId;
+  if (table->getAt(ACDB_MODEL_SPACE, spaceId) != Acad::eOk || space.open(spaceId, AcDb::kForWrite) != Acad::eOk) {
+    return ModelSpaceAccess::kNoModelSpace;
+  }
+  return ModelSpaceAccess::kOpen;
+}
+
 Acad::ErrorStatus AppendToModelSpace(AcDbEntity* entity, AcDbObjectId& id) {
   id.setNull();
   if (entity == nullptr) return Acad::eNullEntityPointer;
-  AcDbBlockTableRecord* space = OpenModelSpace(WorkingDrawing());
-  if (space == nullptr) return WorkingDrawing() == nullptr ? Acad::eNoDatabase : Acad::eNotOpenForWrite;
-  const Acad::ErrorStatus es = space->appendAcDbEntity(id, entity);
-  if (es == Acad::eOk) entity->close();
-  space->close();
-  return es;
+  Acad::ErrorStatus appended = Acad::eOk;
+  switch (AppendLeavingOpen(entity, id, appended)) {
+    case ModelSpaceAccess::kOpen:
+      break;
+    case ModelSpaceAccess::kNoDrawing:
+      return Acad::eNoDatabase;
+    default:
+      return Acad::eNotOpenForWrite;
+  }
+  if (appended != Acad::eOk) return appended;
+  OpenedObject<AcDbEntity> added;
+  added.acquire(entity);  // the drawing owns it now; the guard only closes it
+  return Acad::eOk;
 }
 
 void AppendEntitiesToModelSpace(AcDbObjectIdArray& ids, AcDbVoidPtrArray& entities) {
@@ -180,27 +194,21 @@ void AppendEntitiesToModelSpace(AcDbObjectIdArray& ids, AcDbVoidPtrArray& entiti
 }
 
 int AddEntityToModelSpace(AcDbEntity* entity, AcDbObjectId& id) {
-  id.setNull();
-  AcDbDatabase* db = WorkingDrawing();
-  if (db == nullptr) {
-    acedAlert("No database!");
-    return 0;
+  Acad::ErrorStatus appended = Acad::eOk;
+  switch (AppendLeavingOpen(entity, id, appended)) {
+    case ModelSpaceAccess::kOpen:
+      break;
+    case ModelSpaceAccess::kNoDrawing:
+      acedAlert("No database!");
+      return 0;
+    case ModelSpaceAccess::kNoBlockTable:
+      acedAlert("Failed to get block table!");
+      return 0;
+    case ModelSpaceAccess::kNoModelSpace:
+      acedAlert("Failed to get block table record!");
+      return 0;
   }
-  AcDbBlockTable* table = nullptr;
-  if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) {
-    acedAlert("Failed to get block table!");
-    return 0;
-  }
-  AcDbBlockTableRecord* space = nullptr;
-  const Acad::ErrorStatus opened = table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite);
-  table->close();
-  if (opened != Acad::eOk) {
-    acedAlert("Failed to get block table record!");
-    return 0;
-  }
-  const Acad::ErrorStatus es = entity == nullptr ? Acad::eNullEntityPointer : space->appendAcDbEntity(id, entity);
-  space->close();
-  if (es != Acad::eOk) {
+  if (appended != Acad::eOk) {
     acedAlert("Failed to append entity!");
     return 0;
   }
@@ -208,19 +216,18 @@ int AddEntityToModelSpace(AcDbEntity* entity, AcDbObjectId& id) {
 }
 
 bool SetRapidStyle(AcDbObjectId id, int moveKind) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForWrite) != Acad::eOk) return false;
-  if (moveKind != ToolpathMoveEncoding::kRapidMoveKind) {
-    CloseOrAbort(entity);
-    return true;
-  }
-  Acad::ErrorStatus es = entity->setLinetype(kRapidLinetype);
-  if (es != Acad::eOk) {
-    LoadRapidLinetype();
+  Acad::ErrorStatus es = Acad::eOk;
+  {
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
+    if (entity.openStatus() != Acad::eOk) return false;
+    if (moveKind != ToolpathMoveEncoding::kRapidMoveKind) return true;
     es = entity->setLinetype(kRapidLinetype);
+    if (es != Acad::eOk) {
+      LoadRapidLinetype();
+      es = entity->setLinetype(kRapidLinetype);
+    }
+    if (es == Acad::eOk) entity->setColorIndex(ToolpathMoveEncoding::kRapidColorIndex);
   }
-  if (es == Acad::eOk) entity->setColorIndex(ToolpathMoveEncoding::kRapidColorIndex);
-  CloseOrAbort(entity);
   if (es != Acad::eOk) {
     // A red continuous line would pass for a rapid on screen but not to the post.
     acutPrintf("\nLinetype %s could not be set on a rapid move (%s).", kRapidLinetype, acadErrorStatusText(es));
@@ -231,8 +238,8 @@ bool SetRapidStyle(AcDbObjectId id, int moveKind) {
 
 bool SetCurveThickness(AcDbObjectId id, double value) {
   if (value == 0.0) return true;
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForWrite) != Acad::eOk) return false;
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForWrite);
+  if (entity.openStatus() != Acad::eOk) return false;
   if (auto* line = AcDbLine::cast(entity)) {
     line->setThickness(value);
   } else if (auto* polyline = AcDbPolyline::cast(entity)) {
@@ -240,14 +247,13 @@ bool SetCurveThickness(AcDbObjectId id, double value) {
   } else if (auto* arc = AcDbArc::cast(entity)) {
     arc->setThickness(value);
   }
-  CloseOrAbort(entity);
   return true;
 }
 
 bool GetCurveThickness(AcDbObjectId id, double& value) {
   value = 0.0;
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) return false;
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+  if (entity.openStatus() != Acad::eOk) return false;
   if (auto* line = AcDbLine::cast(entity)) {
     value = line->thickness();
   } else if (auto* polyline = AcDbPolyline::cast(entity)) {
@@ -255,17 +261,19 @@ bool GetCurveThickness(AcDbObjectId id, double& value) {
   } else if (auto* arc = AcDbArc::cast(entity)) {
     value = arc->thickness();
   }
-  CloseOrAbort(entity);
   return true;
 }
 
 int ReadMarkerPoint(AcDbObjectId pointId, double& value) {
   value = 0.0;
-  AcDbPoint* point = nullptr;
-  if (acdbOpenObject(point, pointId, AcDb::kForRead, true) != Acad::eOk) return 0;
-  const int type = point->colorIndex();
-  const double thickness = point->thickness();
-  CloseOrAbort(point);
+  int type = 0;
+  double thickness = 0.0;
+  {
+    OpenedObject<AcDbPoint> point(pointId, AcDb::kForRead, true);
+    if (point.openStatus() != Acad::eOk) return 0;
+    type = point->colorIndex();
+    thickness = point->thickness();
+  }
   if (!IsMarkerType(type)) return 0;
   if (MarkerTypeHasValue(type)) value = ToolpathMoveEncoding::ThicknessToValue(thickness);
   return type;
@@ -304,11 +312,9 @@ int CurveEndPointsOf(const AcDbObject* object, AcGePoint3d& start, AcGePoint3d& 
 }
 
 int GetCurveEndPoints(AcDbObjectId id, AcGePoint3d& start, AcGePoint3d& end) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForRead) != Acad::eOk) return kEntityOther;
-  const int kind = CurveEndPointsOf(entity, start, end);
-  CloseOrAbort(entity);
-  return kind;
+  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+  if (entity.openStatus() != Acad::eOk) return kEntityOther;
+  return CurveEndPointsOf(entity, start, end);
 }
 
 int GetCurveEndPointsOfName(const ads_name name, AcGePoint3d& start, AcGePoint3d& end) {
@@ -331,16 +337,10 @@ void UnhighlightEntities(AcDbObjectIdArray& ids) {
 }
 
 bool EraseObject(AcDbObjectId id) {
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenAcDbEntity(entity, id, AcDb::kForWrite) == Acad::eOk) {
-    entity->erase();
-    CloseOrAbort(entity);
-    return true;
-  }
-  AcDbObject* object = nullptr;
-  if (acdbOpenAcDbObject(object, id, AcDb::kForWrite) != Acad::eOk) return false;
+  // Entities and plain objects open alike, so one open serves both.
+  OpenedObject<AcDbObject> object(id, AcDb::kForWrite);
+  if (object.openStatus() != Acad::eOk) return false;
   object->erase();
-  CloseOrAbort(object);
   return true;
 }
 

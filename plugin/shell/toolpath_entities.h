@@ -2,11 +2,13 @@
 // create, style, read and erase those entities in model space.
 #pragma once
 
+#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/resbuf.h"
 #include "platform/cad/ge/ge_point2d.h"
 #include "platform/cad/ge/ge_point3d.h"
+#include "plugin/shell/opened_object.h"
 
 // Rapid moves, feeds and marker values ride on ordinary entity properties so that
 // the drawing needs no private format.
@@ -62,6 +64,12 @@ AcDbObjectId AddTwoPointPolyline(const AcGePoint2d& first, const AcGePoint2d& se
 // An invisible point at the marked entity's start: colour = type, thickness = value.
 bool AddMarkerPoint(int type, AcDbObjectId& pointId, double value, AcDbObjectId markedId);
 
+// Which step of reaching "*Model_Space" of the working drawing failed, so that
+// each caller can word it its own way.
+enum class ModelSpaceAccess { kOpen, kNoDrawing, kNoBlockTable, kNoModelSpace };
+// Opens model space for write into space.
+ModelSpaceAccess OpenModelSpace(OpenedObject<AcDbBlockTableRecord>& space);
+
 // Appends and closes the entity; on failure it stays with the caller.
 Acad::ErrorStatus AppendToModelSpace(AcDbEntity* entity, AcDbObjectId& id);
 // Empties ids, appends each new entity (objects that are no entities fail) and
@@ -84,9 +92,6 @@ int ReadMarkerPoint(AcDbObjectId pointId, double& value);
 // Links the piece to the path with a move line when both have entities, then
 // appends the piece's ids and frees the piece.
 bool AppendPathPiece(AcDbObjectIdArray& path, AcDbObjectIdArray& piece, int moveKind);
-
-// Closes an object; a drawing that cannot take it back ends the host.
-void CloseOrAbort(AcDbObject* object);
 
 // Queries and housekeeping.
 // The kind code by the end-point reader; 0 when the entity cannot be opened or is

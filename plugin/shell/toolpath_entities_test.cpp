@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <fstream>
+#include <memory>
 
+#include "platform/cad/db/db_dictionary.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_point.h"
 #include "plugin/shell/marker_points.h"
@@ -126,6 +128,106 @@ TEST_F(ToolpathEntities, PiecesJoinThePathWithALinkOnlyBetweenTwoNonEmptyLists) 
   EXPECT_EQ(LookOf(path[1]).color, 1);
   EXPECT_EQ(LookOf(path[1]).linetype, kRapidLinetype);
   EXPECT_NE(LookOf(AddMoveLine(end, start, 4)).color, 1);  // only kind 2 is a rapid
+}
+
+AcDbObjectId ModelSpaceId(AcDbDatabase& db) {
+  OpenedObject<AcDbBlockTable> table(db.blockTableId(), AcDb::kForRead);
+  AcDbObjectId id;
+  if (table.openStatus() == Acad::eOk) table->getAt(ACDB_MODEL_SPACE, id);
+  return id;
+}
+
+Acad::ErrorStatus OpenForWrite(AcDbObjectId id) {
+  AcDbObject* object = nullptr;
+  const Acad::ErrorStatus es = acdbOpenObject(object, id, AcDb::kForWrite);
+  if (es == Acad::eOk) object->close();
+  return es;
+}
+
+TEST_F(ToolpathEntities, BothModelSpaceAppendsDifferOnlyInWhoClosesTheEntity) {
+  auto closedOne = std::make_unique<AcDbLine>(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
+  AcDbObjectId closedId;
+  ASSERT_EQ(AppendToModelSpace(closedOne.get(), closedId), Acad::eOk);
+  closedOne.release();  // the drawing owns it now
+  EXPECT_EQ(OpenForWrite(closedId), Acad::eOk);
+
+  auto openOne = std::make_unique<AcDbLine>(AcGePoint3d(0, 0, 0), AcGePoint3d(2, 0, 0));
+  AcDbObjectId openId;
+  ASSERT_EQ(AddEntityToModelSpace(openOne.get(), openId), 1);
+  AcDbLine* stillOpen = openOne.release();
+  EXPECT_EQ(OpenForWrite(openId), Acad::eWasOpenForWrite);
+  stillOpen->close();
+  EXPECT_EQ(OpenForWrite(openId), Acad::eOk);
+
+  for (AcDbObjectId id : {closedId, openId}) {
+    AcDbEntity* entity = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(entity, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(entity->ownerId(), ModelSpaceId(session_.db()));
+    entity->close();
+  }
+  EXPECT_EQ(session_.transcript(), "");
+}
+
+TEST_F(ToolpathEntities, AFailedAppendLeavesTheEntityWithTheCallerAndSaysWhichStepFailed) {
+  AcDbLine line(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
+  AcDbObjectId id;
+  {
+    OpenedObject<AcDbBlockTableRecord> held(ModelSpaceId(session_.db()), AcDb::kForWrite);
+    EXPECT_EQ(AppendToModelSpace(&line, id), Acad::eNotOpenForWrite);
+    EXPECT_EQ(AddEntityToModelSpace(&line, id), 0);
+  }
+  {
+    OpenedObject<AcDbBlockTable> held(session_.db().blockTableId(), AcDb::kForWrite);
+    EXPECT_EQ(AppendToModelSpace(&line, id), Acad::eNotOpenForWrite);
+    EXPECT_EQ(AddEntityToModelSpace(&line, id), 0);
+  }
+  AcDbDatabase* working = acdbHostApplicationServices()->workingDatabase();
+  acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+  EXPECT_EQ(AppendToModelSpace(&line, id), Acad::eNoDatabase);
+  EXPECT_EQ(AddEntityToModelSpace(&line, id), 0);
+  acdbHostApplicationServices()->setWorkingDatabase(working);
+  EXPECT_EQ(AddEntityToModelSpace(nullptr, id), 0);
+
+  EXPECT_TRUE(id.isNull());
+  EXPECT_FALSE(line.isDatabaseResident());
+  const std::string transcript = session_.transcript();
+  const std::size_t record = transcript.find("Failed to get block table record!");
+  const std::size_t table = transcript.find("Failed to get block table!");
+  const std::size_t drawing = transcript.find("No database!");
+  const std::size_t append = transcript.find("Failed to append entity!");
+  EXPECT_NE(record, std::string::npos);
+  EXPECT_NE(table, std::string::npos);
+  EXPECT_NE(drawing, std::string::npos);
+  EXPECT_NE(append, std::string::npos);
+  EXPECT_TRUE(record < table && table < drawing && drawing < append) << transcript;
+}
+
+TEST_F(ToolpathEntities, EraseObjectTakesEntitiesAndPlainObjectsButNothingOpenElsewhere) {
+  const AcDbObjectId line = AddLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
+  AcDbObjectId dictionaryId;
+  {
+    OpenedObject<AcDbDictionary> named(session_.db().namedObjectsDictionaryId(), AcDb::kForWrite);
+    OpenedObject<AcDbDictionary> plain;
+    plain.create();
+    ASSERT_EQ(named->setAt("PLAIN", plain, dictionaryId), Acad::eOk);
+  }
+  {
+    OpenedObject<AcDbLine> reader(line, AcDb::kForRead);
+    EXPECT_FALSE(EraseObject(line));
+  }
+  EXPECT_TRUE(EraseObject(line));
+  EXPECT_TRUE(EraseObject(dictionaryId));
+  EXPECT_TRUE(line.isErased());
+  EXPECT_TRUE(dictionaryId.isErased());
+  EXPECT_FALSE(EraseObject(line));
+
+  AcDbObjectIdArray ids;
+  ids.append(AddLine(AcGePoint3d(0, 0, 0), AcGePoint3d(2, 0, 0)));
+  ids.append(line);
+  ids.setPhysicalLength(8);
+  EXPECT_TRUE(EraseEntityArray(ids));
+  EXPECT_TRUE(ids.isEmpty());
+  EXPECT_EQ(ids.physicalLength(), 8);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "plugin/shell/toolpath_store.h"
 
 #include <memory>
+#include <vector>
 
 #include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_block_table.h"
@@ -11,23 +12,13 @@
 #include "platform/cad/editor/aced_input.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
+#include "plugin/shell/opened_object.h"
+#include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/toolpath_store_internal.h"
 
 namespace toolpath_store {
 
 AcDbDatabase* Drawing() { return acdbHostApplicationServices()->workingDatabase(); }
-
-void CloseOrAbort(AcDbObject* object) {
-  if (object != nullptr && object->close() != Acad::eOk) acrx_abort("Failed AcDbObject::close()");
-}
-
-bool EraseById(AcDbObjectId id) {
-  AcDbObject* object = nullptr;
-  if (acdbOpenObject(object, id, AcDb::kForWrite) != Acad::eOk) return false;
-  const bool erased = object->erase() == Acad::eOk;
-  CloseOrAbort(object);
-  return erased;
-}
 
 }  // namespace toolpath_store
 
@@ -36,83 +27,70 @@ using namespace toolpath_store;
 namespace {
 
 bool IsRecordOfName(AcDbObjectId id) {
-  AcDbBlockTableRecord* record = nullptr;
-  if (acdbOpenObject(record, id, AcDb::kForRead) != Acad::eOk) return false;
-  CloseOrAbort(record);
-  return true;
+  return OpenedObject<AcDbBlockTableRecord>(id, AcDb::kForRead).openStatus() == Acad::eOk;
+}
+
+// The block table's record ids in table order; nothing when it cannot be opened.
+std::vector<AcDbObjectId> BlockRecordIds(AcDbDatabase* db) {
+  OpenedObject<AcDbBlockTable> table(db->blockTableId(), AcDb::kForRead);
+  if (table.openStatus() != Acad::eOk) return {};
+  return table->recordIds();
 }
 
 // The block record whose name equals name without regard to case; the first in
 // table order wins. Names of other scripts pass through untouched, as only
 // ASCII letters have a case to fold.
+
 bool FindBlockRecord(AcDbDatabase* db, const char* name, AcDbObjectId& recordId) {
-  AcDbBlockTable* table = nullptr;
-  if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) return false;
-  std::unique_ptr<AcDbBlockTableIterator> it;
-  {
-    AcDbBlockTableIterator* raw = nullptr;
-    if (table->newIterator(raw) == Acad::eOk) it.reset(raw);
-  }
-  CloseOrAbort(table);
-  if (!it) return false;
-  for (; !it->done(); it->step()) {
-    AcDbBlockTableRecord* record = nullptr;
-    if (it->getRecord(record, AcDb::kForRead) != Acad::eOk) continue;
-    const bool match = win::EqualsNoCase(record->name(), name);
-    const AcDbObjectId id = record->objectId();
-    CloseOrAbort(record);
-    if (match) {
-      recordId = id;
-      return true;
-    }
+  for (const AcDbObjectId& id : BlockRecordIds(db)) {
+    OpenedObject<AcDbBlockTableRecord> record(id, AcDb::kForRead);
+    if (record.openStatus() != Acad::eOk || !win::EqualsNoCase(record->name(), name)) continue;
+    recordId = id;
+    return true;
   }
   return false;
 }
 
 // Group members, or nothing when the object is no toolpath group.
 bool TaggedGroupMembers(AcDbObjectId id, AcDbObjectIdArray& members) {
-  AcDbGroup* group = nullptr;
-  if (acdbOpenObject(group, id, AcDb::kForRead) != Acad::eOk) return false;
+  OpenedObject<AcDbGroup> group(id, AcDb::kForRead);
+  if (group.openStatus() != Acad::eOk) return false;
   const bool tagged = IsToolpathRecordText(group->description());
   if (tagged) group->allEntityIds(members);
-  CloseOrAbort(group);
   return tagged;
 }
 
 bool EraseToolpathGroupKeeping(AcDbObjectId groupId, const AcDbObjectIdArray& keep) {
   AcDbDatabase* db = Drawing();
   if (db == nullptr) return false;
-  AcDbDictionary* dictionary = nullptr;
-  if (db->getGroupDictionary(dictionary, AcDb::kForWrite) != Acad::eOk) return false;
+  OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForWrite);
+  if (dictionary.openStatus() != Acad::eOk) return false;
   const bool held = dictionary->has(groupId);
   AcDbObjectIdArray members;
-  AcDbGroup* group = nullptr;
-  if (acdbOpenObject(group, groupId, AcDb::kForWrite) == Acad::eOk) {
-    group->allEntityIds(members);
-    group->erase();
-    CloseOrAbort(group);
+  {
+    OpenedObject<AcDbGroup> group(groupId, AcDb::kForWrite);
+    if (group.openStatus() == Acad::eOk) {
+      group->allEntityIds(members);
+      group->erase();
+    }
   }
   for (int i = 0; i < members.length(); ++i) {
-    if (!keep.contains(members[i])) EraseById(members[i]);
+    if (!keep.contains(members[i])) EraseObject(members[i]);
   }
   if (held) dictionary->remove(groupId);
-  CloseOrAbort(dictionary);
   return held;
 }
 
 bool IsLayoutRecord(AcDbObjectId id) {
-  AcDbBlockTableRecord* record = nullptr;
-  if (acdbOpenObject(record, id, AcDb::kForRead) != Acad::eOk) return false;
-  const bool layout = record->isLayout();
-  CloseOrAbort(record);
-  return layout;
+  OpenedObject<AcDbBlockTableRecord> record(id, AcDb::kForRead);
+  return record.openStatus() == Acad::eOk && record->isLayout();
 }
 
 bool EraseBlockToolpath(AcDbObjectId recordId) {
   // The drawing's own spaces are never a toolpath to throw away.
   if (IsLayoutRecord(recordId)) return false;
   EraseBlockReferences(recordId);
-  return EraseById(recordId);
+  return EraseObject(recordId);
 }
 
 // Erases the toolpath object found under a name; false when it is neither a
@@ -123,23 +101,27 @@ bool EraseFoundToolpath(AcDbObjectId id, const AcDbObjectIdArray& keep) {
   return false;
 }
 
+bool AddToolpathGroup(AcDbDatabase* db, const char* name, const char* recordText, const AcDbObjectIdArray& ids) {
+  OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForWrite);
+  if (dictionary.openStatus() != Acad::eOk) return false;
+  OpenedObject<AcDbGroup> group;  // deleted unless the dictionary takes it
+  group.create();
+  group->setDescription(recordText != nullptr ? recordText : "");
+  AcDbObjectId groupId;
+  if (dictionary->setAt(name, group, groupId) != Acad::eOk) return false;
+  for (int i = 0; i < ids.length(); ++i) group->append(ids[i]);
+  return true;
+}
+
 // The tagged blocks, in table order; layout blocks never count.
 void AppendToolpathBlockNames(AcDbDatabase* db, CStringArray& names) {
-  AcDbBlockTable* table = nullptr;
-  if (db->getBlockTable(table, AcDb::kForRead) != Acad::eOk) return;
-  AcDbBlockTableIterator* raw = nullptr;
-  const Acad::ErrorStatus status = table->newIterator(raw);
-  CloseOrAbort(table);
-  if (status != Acad::eOk) return;
-  std::unique_ptr<AcDbBlockTableIterator> it(raw);
-  for (; !it->done(); it->step()) {
-    AcDbBlockTableRecord* record = nullptr;
-    if (it->getRecord(record, AcDb::kForRead) != Acad::eOk) continue;
+  for (const AcDbObjectId& id : BlockRecordIds(db)) {
+    OpenedObject<AcDbBlockTableRecord> record(id, AcDb::kForRead);
+    if (record.openStatus() != Acad::eOk) continue;
     const char* comments = nullptr;
     if (!record->isLayout() && record->comments(comments) == Acad::eOk && IsToolpathRecordText(comments)) {
       names.Add(record->name());
     }
-    CloseOrAbort(record);
   }
 }
 
@@ -168,18 +150,7 @@ bool CreateToolpathGroup(const char* name, const char* recordText, AcDbObjectIdA
     // The old toolpath goes before its name is taken, so none of its entities
     // stays behind without a group; entities the new one takes over stay.
     DeleteToolpathKeeping(name, ids);
-    AcDbDictionary* dictionary = nullptr;
-    if (db->getGroupDictionary(dictionary, AcDb::kForWrite) == Acad::eOk) {
-      auto group = std::make_unique<AcDbGroup>(recordText != nullptr ? recordText : "", true);
-      AcDbObjectId groupId;
-      if (dictionary->setAt(name, group.get(), groupId) == Acad::eOk) {
-        AcDbGroup* stored = group.release();  // the drawing owns it now
-        for (int i = 0; i < ids.length(); ++i) stored->append(ids[i]);
-        CloseOrAbort(stored);
-        created = true;
-      }
-      CloseOrAbort(dictionary);
-    }
+    created = AddToolpathGroup(db, name, recordText, ids);
   }
   ids.removeAll();
   ids.setPhysicalLength(0);
@@ -189,21 +160,17 @@ bool CreateToolpathGroup(const char* name, const char* recordText, AcDbObjectIdA
 bool FindToolpathGroup(const char* name, AcDbObjectId& groupId) {
   AcDbDatabase* db = Drawing();
   if (db == nullptr || name == nullptr) return false;
-  AcDbDictionary* dictionary = nullptr;
-  if (db->getGroupDictionary(dictionary, AcDb::kForRead) != Acad::eOk) return false;
+  OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForRead);
+  if (dictionary.openStatus() != Acad::eOk) return false;
   AcDbObjectId found;
-  const bool held = dictionary->getAt(name, found) == Acad::eOk;
-  CloseOrAbort(dictionary);
-  if (held) groupId = found;
-  return held;
+  if (dictionary->getAt(name, found) != Acad::eOk) return false;
+  groupId = found;
+  return true;
 }
 
 bool IsToolpathGroup(AcDbObjectId id) {
-  AcDbGroup* group = nullptr;
-  if (acdbOpenObject(group, id, AcDb::kForRead) != Acad::eOk) return false;
-  const bool tagged = IsToolpathRecordText(group->description());
-  CloseOrAbort(group);
-  return tagged;
+  OpenedObject<AcDbGroup> group(id, AcDb::kForRead);
+  return group.openStatus() == Acad::eOk && IsToolpathRecordText(group->description());
 }
 
 bool IsToolpathGroupName(const char* name) {
@@ -215,10 +182,12 @@ bool CollectToolpathGroupNames(CStringArray& names, int& count) {
   count = 0;
   AcDbDatabase* db = Drawing();
   if (db == nullptr) return false;
-  AcDbDictionary* dictionary = nullptr;
-  if (db->getGroupDictionary(dictionary, AcDb::kForRead) != Acad::eOk) return false;
-  std::unique_ptr<AcDbDictionaryIterator> it(dictionary->newIterator());
-  CloseOrAbort(dictionary);
+  std::unique_ptr<AcDbDictionaryIterator> it;
+  {
+    OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForRead);
+    if (dictionary.openStatus() != Acad::eOk) return false;
+    it.reset(dictionary->newIterator());
+  }
   // Toolpaths left without members are thrown away once the walk is over.
   AcDbObjectIdArray emptyToolpaths;
   for (; it && !it->done(); it->next()) {
@@ -273,20 +242,18 @@ bool GetToolpathEntityIds(const char* name, AcDbObjectIdArray& ids) {
 }
 
 int ReadToolpathTypeCode(AcDbObjectId id, CString& text) {
-  AcDbObject* object = nullptr;
-  if (acdbOpenObject(object, id, AcDb::kForRead) != Acad::eOk) return 0;
   CString stored;
-  if (AcDbBlockTableRecord* record = AcDbBlockTableRecord::cast(object)) {
-    const char* comments = nullptr;
-    if (record->comments(comments) != Acad::eOk) {
-      CloseOrAbort(object);
-      return 0;
+  {
+    OpenedObject<AcDbObject> object(id, AcDb::kForRead);
+    if (object.openStatus() != Acad::eOk) return 0;
+    if (const AcDbBlockTableRecord* record = AcDbBlockTableRecord::cast(object)) {
+      const char* comments = nullptr;
+      if (record->comments(comments) != Acad::eOk) return 0;
+      stored = comments;
+    } else if (const AcDbGroup* group = AcDbGroup::cast(object)) {
+      stored = group->description();
     }
-    stored = comments;
-  } else if (AcDbGroup* group = AcDbGroup::cast(object)) {
-    stored = group->description();
   }
-  CloseOrAbort(object);
   text = stored.TrimLeft();
   return ParseToolpathRecordKind(text);
 }

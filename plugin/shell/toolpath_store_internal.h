@@ -8,9 +8,6 @@ namespace toolpath_store {
 
 // The working drawing; null when none is open.
 AcDbDatabase* Drawing();
-// A failed close ends the host, as every drawing helper of the plug-in does.
-void CloseOrAbort(AcDbObject* object);
-bool EraseById(AcDbObjectId id);
 // Erases the toolpath of the name (a block and a group of that name both) and
 // every entity it held except those listed in keep. True when something was erased.
 bool DeleteToolpathKeeping(const char* name, const AcDbObjectIdArray& keep);

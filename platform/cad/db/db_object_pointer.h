@@ -38,7 +38,7 @@ class AcDbObjectPointer {
     status_ = Acad::eOk;
     return status_;
   }
-  // Takes over a new object (the guard will delete it unless it joins a drawing).
+  // Takes over a new object (deleted unless it joins a drawing) or one opened elsewhere (closed).
   Acad::ErrorStatus acquire(T*& pObject) {
     if (pObject == nullptr) return Acad::eNullObjectPointer;
     release();
