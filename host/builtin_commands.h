@@ -11,7 +11,6 @@ class HostSession;
 struct BuiltinCommand {
   const char* name;
   void (*run)(HostSession& session);
-  bool changes_drawing;  // the drawing counts as changed after the command
 };
 
 // In the order COMMANDS lists them.

@@ -74,13 +74,16 @@ std::string UsageText() {
          "  at \"Command: \"   a command name (LINE, _line, .LINE ...); COMMANDS lists them\n"
          "  ; comment        a line starting with ';' is skipped\n"
          "  point            x,y or x,y,z in the current UCS, or @dx,dy[,dz] from the last point\n"
-         "  number, keyword  the line itself; an empty line is no input; ^C cancels\n"
-         "  selection        picks (a point or #HANDLE), W p1 p2, C p1 p2, WP p1 p2 p3..., ALL,\n"
-         "                   L, P, R/A, ended by an empty line\n"
+         "  number, keyword  the line itself; an empty line is no input; ^C (or Ctrl-C at\n"
+         "                   a terminal) cancels; Ctrl-C twice at \"Command: \" quits\n"
+         "  selection        picks (a point, taking the nearest entity, or #HANDLE), W p1 p2,\n"
+         "                   C p1 p2, WP p1 p2 p3..., ALL, L, P, R/A, ended by an empty line\n"
          "  dialogs          set ID text, click ID, check ID, uncheck ID, select ID INDEX,\n"
          "                   dblclick ID INDEX, show, ok, cancel (ID: number or \"label\")\n"
-         "  message boxes    ok, cancel, yes, no, retry, ignore, abort (else the default)\n"
-         "  file dialogs     a path, or cancel\n"
+         "  message boxes    ok, cancel, yes (y), no (n), retry, ignore, abort (else the default)\n"
+         "  file dialogs     a path (quotes around it are dropped), or cancel\n"
+         "  QUIT             asks whether to save changed drawings: yes or no (a script that\n"
+         "                   leaves it unanswered fails)\n"
          "\n"
          "Modeling commands:\n"
          "  REGION, UNION, SUBTRACT, INTERSECT   regions from closed curves, and combined\n"
@@ -88,9 +91,10 @@ std::string UsageText() {
          "  BOX, CYLINDER, SPHERE, IMPORT        solid primitives, solids of a STEP file\n"
          "  OFFSET                               a distance, then curve and side until empty\n"
          "\n"
-         "Exit status: 0; 1 when the script stopped on a wrong line, a plug-in failed to\n"
-         "load from the command line, a drawing could not be opened, or a fatal error\n"
-         "was reported.\n";
+         "Exit status: 0; 1 when the script stopped on a wrong line or on a file it could\n"
+         "not (or was told not to) write, the input ended inside a command or with unsaved\n"
+         "changes, a plug-in failed to load from the command line, a drawing could not be\n"
+         "opened, or a fatal error was reported.\n";
 }
 
 }  // namespace host

@@ -1,8 +1,12 @@
 #include "host/command_loop.h"
 
 #include <exception>
+#include <memory>
+#include <vector>
 
 #include "host/builtin_commands.h"
+#include "host/command_suggestions.h"
+#include "host/file_commands.h"
 #include "host/host_session.h"
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/editor/aced_command_stack.h"
@@ -30,6 +34,37 @@ class DocumentLock {
  private:
   AcApDocument* document_ = nullptr;
 };
+
+// Every name a command can be typed by: built-in ones, and the global and local
+// names of the registered ones.
+std::vector<std::string> KnownCommandNames() {
+  std::vector<std::string> names;
+  for (const BuiltinCommand& command : BuiltinCommands()) names.emplace_back(command.name);
+  if (acedRegCmds == nullptr) return names;
+  std::unique_ptr<AcEdCommandIterator> commands(acedRegCmds->iterator());
+  for (; commands != nullptr && !commands->done(); commands->next()) {
+    for (const char* name : {commands->command()->globalName(), commands->command()->localName()}) {
+      names.push_back(ReadCommandName(name).name);
+    }
+  }
+  return names;
+}
+
+std::string TitlesOf(const std::vector<AcApDocument*>& documents) {
+  std::string titles;
+  for (const AcApDocument* document : documents)
+    titles += (titles.empty() ? "" : ", ") + std::string(document->docTitle());
+  return titles;
+}
+
+// The input ended at "Command:": nothing may be lost without a word.
+void ReportUnsavedAtEnd(HostSession& session) {
+  if (session.QuitRequested() || session.Driver().Failed()) return;
+  const std::vector<AcApDocument*> changed = session.ChangedDocuments();
+  if (changed.empty()) return;
+  session.FailRun("The input ended with unsaved changes to " + TitlesOf(changed) +
+                  "; they are lost.  Save them, or QUIT and answer no.");
+}
 
 }  // namespace
 
@@ -65,25 +100,39 @@ bool RunCommandLine(HostSession& session, const std::string& line) {
       acrx_abort("unknown exception in %s", local_name.c_str());
     }
   }
-  if (command.builtin == nullptr || command.builtin->changes_drawing) session.SetChanged(document, true);
   session.FinishAbortScope("The command " + local_name);
+  if (session.Driver().InputEnded() && !session.QuitRequested() && !session.Driver().Failed()) {
+    session.FailRun("The input ended in the middle of the command " + local_name + ".");
+  }
   return true;
 }
 
 void RunCommandLoop(HostSession& session) {
   HostDriver& driver = session.Driver();
+  int cancels_at_prompt = 0;
   while (!session.QuitRequested()) {
     const ui::InputLine input = driver.ReadLine("\nCommand: ");
     if (input.status == ui::InputStatus::kEndOfInput) break;
     if (input.status == ui::InputStatus::kCancelled) {
       driver.PrintLine("*Cancel*");
+      // At a terminal a second Ctrl-C in a row means the user wants out.
+      if (session.Scripted()) continue;
+      if (++cancels_at_prompt < 2) {
+        driver.PrintLine("Press Ctrl-C again to quit.");
+        continue;
+      }
+      cancels_at_prompt = 0;
+      QuitCommand(session);
       continue;
     }
-    if (ReadCommandName(input.text).name.empty()) continue;
+    cancels_at_prompt = 0;
+    const CommandName name = ReadCommandName(input.text);
+    if (name.name.empty()) continue;
     if (!RunCommandLine(session, input.text)) {
-      driver.Fail("Unknown command \"" + ReadCommandName(input.text).name + "\".  Press F1 for help.");
+      driver.Fail(UnknownCommandMessage(name.name, NearestCommandNames(name.name, KnownCommandNames())));
     }
   }
+  ReportUnsavedAtEnd(session);
 }
 
 }  // namespace host

@@ -1,13 +1,12 @@
 #include "host/file_commands.h"
 
-#include <sys/stat.h>
-
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "host/host_session.h"
 #include "host/svg_writer.h"
+#include "host/write_target.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "platform/ui/ui_driver.h"
 
@@ -17,51 +16,50 @@ namespace {
 
 constexpr const char* kDrawingFilter = "Drawing (*.dxf)|*.dxf|All files (*.*)|*.*||";
 
-bool FileExists(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0;
-}
+// How a write that was asked for ended.
+struct WriteOutcome {
+  bool written = false;
+  bool declined = false;  // the user said no or cancelled
+  std::string why;        // when not written
+};
 
-std::string WithExtension(const std::string& path, const std::string& extension) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::size_t dot = path.find_last_of('.');
-  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return path;
-  return path + "." + extension;
-}
+WriteOutcome Declined(const std::string& why) { return {false, true, why}; }
 
 std::string StemOf(const std::string& title) {
   const std::size_t dot = title.find_last_of('.');
   return dot == std::string::npos ? title : title.substr(0, dot);
 }
 
-// Asks for a file to write; an existing file is replaced only when the user says so.
-std::optional<std::string> AskFileToWrite(const std::string& title, const std::string& proposed,
-                                          const std::string& extension, const std::string& filter) {
-  ui::FileDialogRequest request;
-  request.open = false;
-  request.title = title;
-  request.file_name = proposed;
-  request.default_ext = extension;
-  request.filter = filter;
-  std::optional<std::string> path = ui::Ui().AskFile(request);
-  if (!path) return std::nullopt;
-  *path = WithExtension(*path, extension);
-  if (FileExists(*path) && ui::Ui().MessageBox(*path + " already exists.\nDo you want to replace it?", title,
-                                               MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-    return std::nullopt;
-  }
-  return path;
+WriteOutcome Write(HostSession& session, AcApDocument* document, const std::string& path) {
+  const std::string failed = session.SaveDocument(document, path);
+  return {failed.empty(), false, failed};
 }
 
-bool SaveAs(HostSession& session, AcApDocument* document) {
+WriteOutcome SaveAs(HostSession& session, AcApDocument* document) {
+  std::string declined;
   const std::optional<std::string> path =
-      AskFileToWrite("Save Drawing As", document->docTitle(), "dxf", kDrawingFilter);
-  return path && session.SaveDocument(document, *path);
+      AskFileToWrite({"Save Drawing As", document->docTitle(), "dxf", kDrawingFilter}, declined);
+  if (!path) return Declined(declined);
+  return Write(session, document, *path);
 }
 
-bool Save(HostSession& session, AcApDocument* document) {
-  if (document->fileName()[0] == '\0') return SaveAs(session, document);
-  return session.SaveDocument(document, document->fileName());
+WriteOutcome Save(HostSession& session, AcApDocument* document) {
+  const std::string path = document->fileName();
+  if (path.empty()) return SaveAs(session, document);
+  std::string declined;
+  if (!ConfirmReplace(path, "Save Drawing", false, declined)) return Declined(declined);
+  return Write(session, document, path);
+}
+
+// A failed write is always reported; one the user declined only ends a script,
+// which must not go on as if the file were there.
+void ReportUnwritten(HostSession& session, const WriteOutcome& outcome, const std::string& what) {
+  if (outcome.written || session.Abort().Active()) return;
+  if (!outcome.declined) {
+    session.Driver().Fail(outcome.why);
+  } else if (session.Scripted()) {
+    session.Driver().Fail(what + ": " + outcome.why + ".");
+  }
 }
 
 }  // namespace
@@ -80,25 +78,38 @@ void OpenCommand(HostSession& session) {
 }
 
 void SaveCommand(HostSession& session) {
-  if (AcApDocument* document = session.CurrentDocument()) Save(session, document);
+  if (AcApDocument* document = session.CurrentDocument()) {
+    ReportUnwritten(session, Save(session, document), "The drawing was not saved");
+  }
 }
 
 void SaveAsCommand(HostSession& session) {
-  if (AcApDocument* document = session.CurrentDocument()) SaveAs(session, document);
+  if (AcApDocument* document = session.CurrentDocument()) {
+    ReportUnwritten(session, SaveAs(session, document), "The drawing was not saved");
+  }
 }
 
 void NewCommand(HostSession& session) { session.NewDrawing(); }
 
 void QuitCommand(HostSession& session) {
-  if (!session.Scripted() && acDocManager != nullptr) {
-    std::unique_ptr<AcApDocumentIterator> documents(acDocManager->newAcApDocumentIterator());
-    for (; documents != nullptr && !documents->done(); documents->step()) {
-      AcApDocument* document = documents->document();
-      if (!session.IsChanged(document)) continue;
-      const int answer = ui::Ui().MessageBox(std::string("Save changes to ") + document->docTitle() + "?", "cadhost",
-                                             MB_YESNOCANCEL | MB_ICONWARNING);
-      if (answer == IDCANCEL) return;
-      if (answer == IDYES && !Save(session, document)) return;
+  // A script says yes or no; unanswered, it neither saves into a file it never
+  // named nor drops the changes.
+  const UINT default_button = session.Scripted() ? MB_DEFBUTTON3 : MB_DEFBUTTON1;
+  for (AcApDocument* document : session.ChangedDocuments()) {
+    const std::string title = document->docTitle();
+    const int answer = ui::Ui().MessageBox("Save changes to " + title + "?", "cadhost",
+                                           MB_YESNOCANCEL | MB_ICONWARNING | default_button);
+    if (answer == IDCANCEL) {
+      if (session.Scripted() && !session.Abort().Active()) {
+        session.FailRun("QUIT needs an answer: save the changes to " + title + " (yes) or drop them (no).");
+      }
+      return;
+    }
+    if (answer != IDYES) continue;
+    const WriteOutcome saved = Save(session, document);
+    if (!saved.written) {
+      ReportUnwritten(session, saved, "The drawing was not saved");
+      return;
     }
   }
   session.RequestQuit();
@@ -107,13 +118,16 @@ void QuitCommand(HostSession& session) {
 void SvgCommand(HostSession& session) {
   AcApDocument* document = session.CurrentDocument();
   if (document == nullptr) return;
+  std::string declined;
   const std::optional<std::string> path =
-      AskFileToWrite("Save SVG", StemOf(document->docTitle()) + ".svg", "svg", "SVG (*.svg)|*.svg||");
-  if (!path) return;
-  std::string message;
-  if (!WriteSvgFile(*document->database(), *path, message)) {
-    session.Driver().PrintLine("Cannot write \"" + *path + "\": " + message);
+      AskFileToWrite({"Save SVG", StemOf(document->docTitle()) + ".svg", "svg", "SVG (*.svg)|*.svg||"}, declined);
+  WriteOutcome outcome = Declined(declined);
+  if (path) {
+    outcome = {true, false, {}};
+    // The writer's message names the file and the reason already.
+    if (!WriteSvgFile(*document->database(), *path, outcome.why)) outcome.written = false;
   }
+  ReportUnwritten(session, outcome, "The SVG was not written");
 }
 
 }  // namespace host

@@ -29,6 +29,7 @@ class HostDriver : public ui::UiDriver {
   bool IsKeyDown(int virtual_key) override;
   void Fail(const std::string& why) override;
   bool Failed() const override { return inner_.Failed(); }
+  bool InputEnded() const override { return inner_.InputEnded(); }
 
   // Prints the text as lines of their own (a leading newline only when needed).
   void PrintLine(const std::string& text);

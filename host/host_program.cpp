@@ -13,6 +13,7 @@
 #include "platform/cad/editor/host_services.h"
 #include "platform/cad/modeler/modeler_classes.h"
 #include "platform/ui/console_driver.h"
+#include "platform/ui/interrupt_signal.h"
 #include "platform/ui/script_driver.h"
 
 namespace host {
@@ -22,10 +23,10 @@ namespace {
 // Loads the plug-ins in order; false at the first that fails.
 bool LoadPlugins(HostSession& session, AcRxDynamicLinker& linker, const std::vector<std::string>& plugins) {
   for (const std::string& plugin : plugins) {
-    const bool loaded = linker.loadModule(plugin.c_str(), true, false);
+    const bool loaded = linker.loadModule(plugin.c_str(), false, false);
     session.FinishAbortScope("Loading " + plugin);
     if (!loaded) {
-      std::cerr << "cadhost: cannot load " << plugin << ": " << linker.lastError() << '\n';
+      std::cerr << "cadhost: " << linker.lastError() << '\n';
       return false;
     }
   }
@@ -50,6 +51,8 @@ int RunSession(const CommandLineOptions& options, ui::UiDriver& inner) {
   // Plug-ins come before the drawing, so that its objects of their classes are read as such.
   session.NewDrawing();
   bool plugins_failed = !LoadPlugins(session, services.linker(), options.plugins);
+  // What the plug-ins add to the start-up drawing as they load (their linetypes) is part of it.
+  session.MarkUnchanged(session.CurrentDocument());
   if (!plugins_failed && !options.drawing.empty()) {
     if (const std::string refused = session.OpenDrawing(options.drawing); !refused.empty()) {
       std::cerr << "cadhost: " << refused << '\n';
@@ -61,7 +64,7 @@ int RunSession(const CommandLineOptions& options, ui::UiDriver& inner) {
   UnloadPlugins(session, services.linker());
   if (!driver.AtLineStart()) driver.Print("\n");
   std::cout.flush();
-  return (plugins_failed || driver.Failed() || abort.Happened()) ? 1 : 0;
+  return (plugins_failed || session.RunFailed() || abort.Happened()) ? 1 : 0;
 }
 
 }  // namespace
@@ -69,6 +72,7 @@ int RunSession(const CommandLineOptions& options, ui::UiDriver& inner) {
 int RunCadHost(const CommandLineOptions& options) {
   acmodelerRegisterClasses();  // drawings with regions and solids read as such
   if (options.script.empty()) {
+    const ui::InterruptSignal interrupt;  // Ctrl-C cancels a command instead of ending cadhost
     ui::ConsoleDriver console;
     return RunSession(options, console);
   }

@@ -6,9 +6,10 @@
 
 namespace host {
 
-// The exit status: 0, or 1 when the script stopped on a wrong line, the drawing
-// or a plug-in of the command line could not be loaded, or a fatal error was
-// reported.
+// The exit status: 0, or 1 when the script stopped on a wrong line or an
+// unwritten file, the input ended in a command or with unsaved changes, the
+// drawing or a plug-in of the command line could not be loaded, or a fatal
+// error was reported.
 int RunCadHost(const CommandLineOptions& options);
 
 }  // namespace host

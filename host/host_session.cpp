@@ -47,23 +47,23 @@ std::string HostSession::OpenDrawing(const std::string& path) {
   AcApDocument* untouched = CurrentDocument();
   if (untouched != nullptr && (untouched->fileName()[0] != '\0' || IsChanged(untouched))) untouched = nullptr;
   AcApDocument* document = acDocManager->appendDocument(std::move(database), FullPath(path));
-  changed_[document] = false;
   // A drawing opened over the untouched start-up drawing replaces it, as users expect.
   if (untouched != nullptr) CloseDocument(untouched);
   DocumentArrived();
+  MarkUnchanged(document);
   return {};
 }
 
 void HostSession::NewDrawing() {
   AcApDocument* document = acDocManager->appendDocument(std::make_unique<AcDbDatabase>(), std::string());
-  changed_[document] = false;
   DocumentArrived();
+  MarkUnchanged(document);
 }
 
 void HostSession::CloseDocument(AcApDocument* document) {
   if (acrxDynamicLinker != nullptr) acrxDynamicLinker->sendMessageToAll(AcRx::kUnloadDwgMsg, document);
   cadeditor::ForgetSelectionSets();
-  changed_.erase(document);
+  unchanged_counts_.erase(document);
   acDocManager->closeDocument(document);
 }
 
@@ -73,27 +73,44 @@ void HostSession::DocumentArrived() {
   if (acrxDynamicLinker != nullptr) acrxDynamicLinker->sendMessageToAll(AcRx::kLoadDwgMsg, CurrentDocument());
 }
 
-bool HostSession::SaveDocument(AcApDocument* document, const std::string& path) {
-  if (document == nullptr || document->database() == nullptr) return false;
+std::string HostSession::SaveDocument(AcApDocument* document, const std::string& path) {
+  if (document == nullptr || document->database() == nullptr) return "There is no drawing to save.";
   std::string message;
   const Acad::ErrorStatus status = WriteDxfFile(*document->database(), path.c_str(), message);
   if (status != Acad::eOk) {
-    driver_.PrintLine("Cannot save \"" + path + "\": " + (message.empty() ? acadErrorStatusText(status) : message));
-    return false;
+    return "Cannot save \"" + path + "\": " + (message.empty() ? acadErrorStatusText(status) : message);
   }
   document->setFileName(FullPath(path));
-  changed_[document] = false;
+  MarkUnchanged(document);
   if (document == CurrentDocument()) UpdateDrawingVariables();
-  return true;
+  return {};
 }
 
 bool HostSession::IsChanged(const AcApDocument* document) const {
-  const auto found = changed_.find(document);
-  return found != changed_.end() && found->second;
+  const auto found = unchanged_counts_.find(document);
+  if (found == unchanged_counts_.end() || document->database() == nullptr) return false;
+  return document->database()->changeCount() != found->second;
 }
 
-void HostSession::SetChanged(const AcApDocument* document, bool changed) {
-  if (document != nullptr) changed_[document] = changed;
+std::vector<AcApDocument*> HostSession::ChangedDocuments() const {
+  std::vector<AcApDocument*> changed;
+  if (acDocManager == nullptr) return changed;
+  std::unique_ptr<AcApDocumentIterator> documents(acDocManager->newAcApDocumentIterator());
+  for (; documents != nullptr && !documents->done(); documents->step()) {
+    if (IsChanged(documents->document())) changed.push_back(documents->document());
+  }
+  return changed;
+}
+
+void HostSession::MarkUnchanged(const AcApDocument* document) {
+  if (document != nullptr && document->database() != nullptr) {
+    unchanged_counts_[document] = document->database()->changeCount();
+  }
+}
+
+void HostSession::FailRun(const std::string& why) {
+  run_failed_ = true;
+  driver_.Fail(why);
 }
 
 void HostSession::FinishAbortScope(const std::string& what) {

@@ -1,9 +1,12 @@
 // What the commands of cadhost share: the driver, the abort watch, the
-// documents with their changed marks, and whether the run should end.
+// documents with what they held when last opened or saved, and how the run
+// is to end.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "host/abort_watch.h"
 #include "host/host_driver.h"
@@ -36,14 +39,23 @@ class HostSession {
   // Tells the plug-ins, forgets the selection sets and closes the document.
   void CloseDocument(AcApDocument* document);
   // Writes the document's drawing to path and, on success, makes path its file
-  // and clears its changed mark. False with the reason printed.
-  bool SaveDocument(AcApDocument* document, const std::string& path);
+  // and counts it unchanged. An empty string on success, else why it failed.
+  std::string SaveDocument(AcApDocument* document, const std::string& path);
 
+  // Changed: its drawing is no longer as it was when opened, made or saved.
   bool IsChanged(const AcApDocument* document) const;
-  void SetChanged(const AcApDocument* document, bool changed);
+  // What the document's drawing holds now counts as unchanged.
+  void MarkUnchanged(const AcApDocument* document);
+  // The changed documents, in the order they were opened.
+  std::vector<AcApDocument*> ChangedDocuments() const;
 
   void RequestQuit() { quit_ = true; }
   bool QuitRequested() const { return quit_; }
+
+  // Reports why the run fails (with the script line in a script) and makes
+  // its exit status non-zero, also at a terminal.
+  void FailRun(const std::string& why);
+  bool RunFailed() const { return run_failed_ || driver_.Failed(); }
 
   // Ends the wind-down of an abort after `what` (a command, a load) returned.
   void FinishAbortScope(const std::string& what);
@@ -56,7 +68,8 @@ class HostSession {
   AbortWatch& abort_;
   bool scripted_;
   bool quit_ = false;
-  std::map<const AcApDocument*, bool> changed_;
+  bool run_failed_ = false;
+  std::map<const AcApDocument*, std::uint64_t> unchanged_counts_;
 };
 
 }  // namespace host

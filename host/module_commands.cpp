@@ -8,17 +8,11 @@
 #include "host/host_session.h"
 #include "platform/cad/editor/aced_input.h"
 #include "platform/cad/editor/rx_dynamic_linker.h"
+#include "platform/ui/text_driver_util.h"
 
 namespace host {
 
 namespace {
-
-std::string Trimmed(const char* text) {
-  std::string result(text);
-  const std::size_t first = result.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return result.substr(first, result.find_last_not_of(" \t") - first + 1);
-}
 
 void Load(HostSession& session, const std::string& path) {
   if (acrxDynamicLinker == nullptr) return;
@@ -30,7 +24,7 @@ void Load(HostSession& session, const std::string& path) {
 std::optional<std::string> AskApplicationName() {
   char name[512] = {};
   if (acedGetString(1, "\nEnter application name: ", name) != RTNORM) return std::nullopt;
-  std::string text = Trimmed(name);
+  std::string text = ui::UnquotedPath(name);
   if (text.empty()) return std::nullopt;
   return text;
 }
@@ -56,7 +50,7 @@ void ArxCommand(HostSession& session) {
   for (;;) {
     char answer[512] = {};
     if (acedGetString(0, "\nEnter an option [?/Load/Unload]: ", answer) != RTNORM) return;
-    const std::string option = Trimmed(answer);
+    const std::string option(ui::Trimmed(answer));
     if (option.empty()) return;
     if (option == "?") {
       ListModules(session);

@@ -21,7 +21,7 @@ namespace {
 
 enum class Pick { kFound, kMissed, kDone };
 
-// The entity under a point of the UCS (the topmost within the pick box).
+// The entity under a point of the UCS (the nearest within the pick box).
 Pick EntityAt(const ads_point point, AcDbObjectId& id) {
   ads_name set = {0, 0};
   if (acedSSGet(nullptr, point, nullptr, nullptr, set) != RTNORM) return Pick::kMissed;

@@ -38,7 +38,8 @@ TEST_F(CadHostModelTest, SectionsOfABoxFollowItsOutline) {
       "SECTION\nALL\n\nXY\n0,0,2\n"            // across, at Z 2
       "SECTION\nALL\n\n4,0,0\n4,1,0\n4,0,1\n"  // the plane X = 4 by three points; the region is passed over
       "SECTION\n#C\n\nZX\n0,50,0\n"            // misses the box
-      "LIST\nALL\n\n");
+      "LIST\nALL\n\n" +
+      std::string(kQuitWithoutSaving));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(Has(run.out, "1 was filtered out.")) << run.out;
   EXPECT_TRUE(Has(run.out, "The plane cuts none of the solids.")) << run.out;
@@ -63,7 +64,8 @@ TEST_F(CadHostModelTest, RegionsFromCurvesAreCombined) {
                                 "BOX\n100,100\n101,101\n1\nBOX\n200,200\n201,201\n1\n"
                                 "INTERSECT\nC 4,4 16,16\n\n"  // the two boxes; the region has no partner
                                 "INTERSECT\n#12\n#13\n\n"     // apart: nothing is left
-                                "LIST\nALL\n\n");
+                                "LIST\nALL\n\n" +
+                                kQuitWithoutSaving);
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(Has(run.out, "\n2 loops extracted.\n2 Regions created.\n")) << run.out;
   EXPECT_TRUE(Has(run.out, "Null solid created - deleted.")) << run.out;
@@ -83,7 +85,8 @@ TEST_F(CadHostModelTest, UnionCombinesOnlyRegionsOfOnePlane) {
   const HostRun run = RunScript(
       "CIRCLE\n0,0\n5\nCIRCLE\n6,0\n5\nREGION\nALL\n\n"
       "BOX\n20,0\n30,10\n10\nSECTION\nL\n\nYZ\n25,0,0\n"  // a square standing in the plane X = 25
-      "UNION\nALL\n\nLIST\nALL\n\n");
+      "UNION\nALL\n\nLIST\nALL\n\n" +
+      std::string(kQuitWithoutSaving));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   const std::vector<std::string> regions = Listed(run.out, "REGION");
   ASSERT_EQ(regions.size(), 2u) << run.out;
@@ -109,7 +112,8 @@ TEST_F(CadHostModelTest, ExtrusionsLeanByTheTaper) {
       "PLINE\n0,0\n10,0\n10,10\n0,10\nC\nEXTRUDE\nL\n\n2\n45\n"     // a frustum, top 6 x 6
       "CIRCLE\n50,0\n5\nEXTRUDE\nL\n\n-4\n\n"                       // a cylinder downwards
       "PLINE\n20,0\n30,0\n30,10\n20,10\nC\nEXTRUDE\nL\n\n10\n60\n"  // closes at 2.89: refused
-      "LIST\nALL\n\n");
+      "LIST\nALL\n\n" +
+      std::string(kQuitWithoutSaving));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_TRUE(Has(run.out, "Cannot extrude the profile")) << run.out;
   const std::vector<std::string> solids = Listed(run.out, "3DSOLID");
@@ -149,7 +153,8 @@ TEST_F(CadHostModelTest, OffsetGoesToTheSidePointedAt) {
       "OFFSET\n1\n#E\n0,20\n"                      // the red rapid move, to its upper left
       "70,70\n"                                    // nothing there: asked again
       "20,0\n20,-5\n\n"                            // the first line, downwards
-      "LIST\nALL\n\n",
+      "LIST\nALL\n\n" +
+          std::string(kQuitWithoutSaving),
       false, Sample("rapid_move.dxf"));
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(Count(run.out, "No object found."), 1u) << run.out;

@@ -35,10 +35,12 @@ TEST_F(CadHostTest, PluginCommandsComeAndGoWithThePlugin) {
 TEST_F(CadHostTest, PluginThatCannotBeLoadedFailsTheRun) {
   const HostRun run = Run({"--plugin", "no_such_plugin.so", "-s", WriteScript("a.scr", "LINE\n0,0\n1,1\n\n")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("no_such_plugin.so"), std::string::npos) << run.err;
+  // Where it was looked for, once.
+  EXPECT_EQ(Count(run.err, "no_such_plugin.so: no such plug-in.  Looked for "), 1u) << run.err;
+  EXPECT_NE(run.err.find(FolderOf(HOSTPROBE_PATH) + "/no_such_plugin.so"), std::string::npos) << run.err;
   EXPECT_EQ(run.out.find("Specify first point"), std::string::npos) << "the script does not run";
 
-  const HostRun appload = RunScript("APPLOAD\nno_such_plugin.so\nLINE\n0,0\n1,1\n\n");
+  const HostRun appload = RunScript("APPLOAD\nno_such_plugin.so\nLINE\n0,0\n1,1\n\n" + std::string(kQuitWithoutSaving));
   EXPECT_EQ(appload.status, 0) << "a failed load from a command is only reported";
   EXPECT_NE(appload.out.find("Unable to load"), std::string::npos) << appload.out;
 }
@@ -57,7 +59,8 @@ TEST_F(CadHostTest, DialogPickButtonHandsLinesToThePromptAndTakesTheDialogBack) 
 }
 
 TEST_F(CadHostTest, MessageBoxesTakeButtonWordsOrTheirDefault) {
-  const HostRun run = RunScript("PROBEBOX\ncancel\nno\nPROBEBOX\nLINE\n0,0\n1,0\n\n", true);
+  const HostRun run =
+      RunScript("PROBEBOX\ncancel\nN\nPROBEBOX\nLINE\n0,0\n1,0\n\n" + std::string(kQuitWithoutSaving), true);
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("PROBEBOX cancel no\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("PROBEBOX ok yes\n"), std::string::npos) << run.out;

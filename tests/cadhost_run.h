@@ -19,6 +19,9 @@
 
 namespace e2e {
 
+// Ends a script whose changes are not to be kept (else the run fails for them).
+inline constexpr const char* kQuitWithoutSaving = "QUIT\nno\n";
+
 struct HostRun {
   int status = -1;
   std::string out;  // the transcript

@@ -60,6 +60,22 @@ std::string CaseName(const ::testing::TestParamInfo<std::string>& info) {
   return name;
 }
 
+// Commands of the plug-in that change nothing leave the drawing unchanged, so
+// QUIT has nothing to ask, in a script or at a terminal.
+using PluginRunTest = e2e::CadHostTest;
+
+TEST_F(PluginRunTest, CommandsThatChangeNothingLeaveQuitNothingToAsk) {
+  const std::string typed = "ENConfig\ncancel\nPocket\nCOMMANDS\nQUIT\n";
+  const e2e::HostRun scripted = Run({"--plugin", OSTRIVO_PATH, "-s", WriteScript("run.scr", typed)});
+  EXPECT_EQ(scripted.status, 0) << scripted.out << scripted.err;
+  EXPECT_EQ(scripted.out.find("Save changes"), std::string::npos) << scripted.out;
+  EXPECT_NE(scripted.out.find("Pocket: this command is not available yet."), std::string::npos) << scripted.out;
+
+  const e2e::HostRun at_terminal = Run({"--plugin", OSTRIVO_PATH}, WriteScript("typed.txt", typed));
+  EXPECT_EQ(at_terminal.status, 0) << at_terminal.out << at_terminal.err;
+  EXPECT_EQ(at_terminal.out.find("Save changes"), std::string::npos) << at_terminal.out;
+}
+
 INSTANTIATE_TEST_SUITE_P(Plugin, ScriptCaseTest, ::testing::ValuesIn(ScriptCases()), CaseName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ScriptCaseTest);
 

@@ -1,56 +1,73 @@
 #include "platform/ui/console_driver.h"
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <iostream>
 #include <vector>
 
 #include "platform/ui/dialog_lines.h"
+#include "platform/ui/interrupt_signal.h"
 #include "platform/ui/key_names.h"
 #include "platform/ui/message_box_text.h"
+#include "platform/ui/terminal_input.h"
 #include "platform/ui/text_driver_util.h"
 
 namespace ui {
 
-ConsoleDriver::ConsoleDriver() : ConsoleDriver(std::cin, std::cout) {}
+ConsoleDriver::ConsoleDriver()
+    : terminal_(std::make_unique<TerminalInput>(STDIN_FILENO)),
+      terminal_stream_(std::make_unique<std::istream>(terminal_.get())),
+      in_(*terminal_stream_),
+      out_(std::cout) {}
 
 ConsoleDriver::ConsoleDriver(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
-std::optional<std::string> ConsoleDriver::NextLine() {
+ConsoleDriver::~ConsoleDriver() = default;
+
+InputLine ConsoleDriver::NextLine() {
   out_.flush();
+  // A Ctrl-C while the program worked cancels the question that follows.
+  if (TakeInterrupt()) {
+    out_ << '\n';
+    return {InputStatus::kCancelled, {}};
+  }
   if (typed_ahead_) {
-    std::optional<std::string> line = std::move(typed_ahead_);
+    std::string line = std::move(*typed_ahead_);
     typed_ahead_.reset();
-    return line;
+    if (IsCancelLine(line)) return {InputStatus::kCancelled, {}};
+    return {InputStatus::kLine, std::move(line)};
   }
   std::string line;
   while (std::getline(in_, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!IsCommentLine(line)) return line;
+    if (first_line_) line = std::string(WithoutByteOrderMark(line));
+    first_line_ = false;
+    if (IsCancelLine(line)) return {InputStatus::kCancelled, {}};
+    if (!IsCommentLine(line)) return {InputStatus::kLine, std::move(line)};
   }
-  return std::nullopt;
+  if (TakeInterrupt()) {
+    in_.clear();  // the terminal stays open: go on reading after the cancel
+    out_ << '\n';
+    return {InputStatus::kCancelled, {}};
+  }
+  return {InputStatus::kEndOfInput, {}};
 }
 
 bool ConsoleDriver::LineWaiting() {
   if (typed_ahead_ || !in_.good()) return false;
-  if (&in_ == &std::cin) {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    return ::poll(&input, 1, 0) > 0 && (input.revents & POLLIN) != 0;
-  }
+  if (terminal_ != nullptr) return terminal_->HasInput();
   return in_.rdbuf() != nullptr && in_.rdbuf()->in_avail() > 0;
 }
 
 InputLine ConsoleDriver::ReadLine(const std::string& prompt) {
   out_ << prompt;
-  std::optional<std::string> line = NextLine();
+  InputLine line = NextLine();
   pending_keys_.clear();
-  if (!line) {
+  if (line.status == InputStatus::kEndOfInput) {
     out_ << '\n';
-    return {InputStatus::kEndOfInput, {}};
+    input_ended_ = true;
   }
-  if (IsCancelLine(*line)) return {InputStatus::kCancelled, {}};
-  return {InputStatus::kLine, std::move(*line)};
+  return line;
 }
 
 void ConsoleDriver::Print(const std::string& text) { out_ << text << std::flush; }
@@ -62,9 +79,9 @@ int ConsoleDriver::MessageBox(const std::string& text, const std::string& captio
   if (buttons.size() == 1) return default_result;
   for (;;) {
     out_ << "Answer [" << MessageBoxResultWord(default_result) << "]: ";
-    const std::optional<std::string> line = NextLine();
-    if (!line || IsCancelLine(*line)) return EscapeMessageBoxResult(type);
-    const std::string_view word = Trimmed(*line);
+    const InputLine line = NextLine();
+    if (line.status != InputStatus::kLine) return EscapeMessageBoxResult(type);
+    const std::string_view word = Trimmed(line.text);
     if (word.empty()) return default_result;
     if (std::optional<int> chosen = MessageBoxResultFromWord(word, type)) return *chosen;
     out_ << "Answer with one of:";
@@ -77,22 +94,23 @@ void ConsoleDriver::RunModal(ModalSurface& dialog) {
   PrintDialog(dialog, out_);
   while (!dialog.IsClosed()) {
     out_ << dialog.Caption() << "> ";
-    const std::optional<std::string> line = NextLine();
-    if (!line) {
+    const InputLine line = NextLine();
+    if (line.status == InputStatus::kEndOfInput) {
       out_ << '\n';
+      input_ended_ = true;
       dialog.Cancel();
       return;
     }
-    RunDialogStep(dialog, *line);
+    if (line.status == InputStatus::kCancelled) {
+      dialog.Cancel();
+      continue;
+    }
+    RunDialogStep(dialog, line.text);
   }
 }
 
 void ConsoleDriver::RunDialogStep(ModalSurface& dialog, const std::string& line) {
   if (Trimmed(line).empty()) return;
-  if (IsCancelLine(line)) {
-    dialog.Cancel();
-    return;
-  }
   std::string error;
   const std::optional<DialogLine> parsed = ParseDialogLine(line, &error);
   if (parsed) error = RunDialogLine(dialog, *parsed, out_);
@@ -103,9 +121,10 @@ std::optional<std::string> ConsoleDriver::AskFile(const FileDialogRequest& reque
   out_ << DescribeFileRequest(request) << '\n';
   for (;;) {
     out_ << "File name (or cancel): ";
-    const std::optional<std::string> line = NextLine();
-    if (!line || IsCancelLine(*line)) return std::nullopt;
-    const std::string answer(Trimmed(*line));
+    const InputLine line = NextLine();
+    if (line.status == InputStatus::kEndOfInput) input_ended_ = true;
+    if (line.status != InputStatus::kLine) return std::nullopt;
+    const std::string answer = UnquotedPath(line.text);
     if (answer == "cancel") return std::nullopt;
     if (!answer.empty()) return answer;
     if (!request.file_name.empty()) return request.file_name;
@@ -113,6 +132,7 @@ std::optional<std::string> ConsoleDriver::AskFile(const FileDialogRequest& reque
 }
 
 bool ConsoleDriver::IsKeyDown(int virtual_key) {
+  if (virtual_key == VK_ESCAPE && TakeInterrupt()) return true;
   if (pending_keys_.empty() && LineWaiting()) {
     std::string line;
     if (std::getline(in_, line)) {
@@ -128,6 +148,9 @@ bool ConsoleDriver::IsKeyDown(int virtual_key) {
           }
         }
       }
+    } else if (InterruptPending()) {
+      in_.clear();  // the Ctrl-C is for the Esc poll or the question that follows
+      if (virtual_key == VK_ESCAPE) return TakeInterrupt();
     }
   }
   const auto found = pending_keys_.find(virtual_key);

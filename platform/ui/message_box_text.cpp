@@ -64,6 +64,9 @@ int EscapeMessageBoxResult(UINT type) {
 std::optional<int> MessageBoxResultFromWord(std::string_view word, UINT type) {
   for (const MessageBoxButton& button : MessageBoxButtons(type)) {
     if (SameWord(word, button.word)) return button.result;
+    // "y" and "n", as people answer yes/no questions.
+    const bool yes_or_no = button.result == IDYES || button.result == IDNO;
+    if (yes_or_no && word.size() == 1 && SameWord(word, std::string_view(button.word, 1))) return button.result;
   }
   return std::nullopt;
 }

@@ -25,7 +25,8 @@ int DefaultMessageBoxResult(UINT type);
 // box has them, else its only button.
 int EscapeMessageBoxResult(UINT type);
 
-// The result for an answer word valid for this box (case-insensitive).
+// The result for an answer word valid for this box (case-insensitive; "y" and
+// "n" stand for yes and no).
 std::optional<int> MessageBoxResultFromWord(std::string_view word, UINT type);
 
 // "[caption] text {ok* cancel}", the default button starred.

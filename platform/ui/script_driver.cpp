@@ -20,6 +20,7 @@ const std::string* ScriptDriver::Peek() {
     if (!std::getline(script_, line)) return nullptr;
     ++lines_read_;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (lines_read_ == 1) line = std::string(WithoutByteOrderMark(line));
     if (IsCommentLine(line)) continue;
     next_ = std::move(line);
     next_number_ = lines_read_;
@@ -40,6 +41,7 @@ InputLine ScriptDriver::ReadLine(const std::string& prompt) {
   if (failed_) return {InputStatus::kEndOfInput, {}};
   if (Peek() == nullptr) {
     transcript_ << prompt << '\n';
+    input_ended_ = true;
     return {InputStatus::kEndOfInput, {}};
   }
   std::string line = Take();
@@ -68,6 +70,7 @@ void ScriptDriver::RunModal(ModalSurface& dialog) {
   transcript_ << DialogHeader(dialog) << '\n';
   while (!dialog.IsClosed()) {
     if (failed_ || Peek() == nullptr) {
+      input_ended_ = input_ended_ || !failed_;
       // A dialog whose cancel handler refuses stays open; the caller closes it.
       dialog.Cancel();
       return;
@@ -97,10 +100,11 @@ void ScriptDriver::RunDialogStep(ModalSurface& dialog) {
 std::optional<std::string> ScriptDriver::AskFile(const FileDialogRequest& request) {
   transcript_ << DescribeFileRequest(request);
   if (failed_ || Peek() == nullptr) {
+    input_ended_ = input_ended_ || !failed_;
     transcript_ << " -> cancel\n";
     return std::nullopt;
   }
-  const std::string line(Trimmed(Take()));
+  const std::string line = UnquotedPath(Take());
   transcript_ << " -> " << line << '\n';
   if (line == "cancel" || IsCancelLine(line)) return std::nullopt;
   if (!line.empty()) return line;

@@ -27,6 +27,7 @@ class ScriptDriver : public UiDriver {
   bool IsKeyDown(int virtual_key) override;
   void Fail(const std::string& why) override;
   bool Failed() const override { return failed_; }
+  bool InputEnded() const override { return input_ended_; }
 
   // Number of the script line taken last (0 before the first).
   int LineNumber() const { return line_number_; }
@@ -47,6 +48,7 @@ class ScriptDriver : public UiDriver {
   int lines_read_ = 0;
   int line_number_ = 0;
   bool failed_ = false;
+  bool input_ended_ = false;
   std::multiset<int> pending_keys_;
 };
 

@@ -101,13 +101,17 @@ TEST(ScriptDriverDialog, EndOfScriptOrCtrlCCancels) {
 }
 
 TEST(ScriptDriverMessageBox, TakesOnlyButtonWordsOfThatBox) {
-  ScriptRun run("yes\nno\nRETRY\nok\n");
+  ScriptRun run("yes\nno\nRETRY\nok\nY\nn\ny\n");
   EXPECT_EQ(run.driver.MessageBox("Done", "Info", MB_OK), IDOK);  // "yes" is not an OK-box word
   EXPECT_EQ(run.driver.MessageBox("Replace?", "Q", MB_YESNO), IDYES);
   EXPECT_EQ(run.driver.MessageBox("Replace?", "Q", MB_YESNO | MB_DEFBUTTON2), IDNO);
   EXPECT_EQ(run.driver.MessageBox("Failed", "E", MB_ABORTRETRYIGNORE), IDRETRY);
   EXPECT_EQ(run.driver.MessageBox("Go on?", "Q", MB_YESNOCANCEL | MB_DEFBUTTON3), IDCANCEL);  // "ok" stays
   EXPECT_EQ(run.driver.ReadLine("> ").text, "ok");
+  EXPECT_EQ(run.driver.MessageBox("Replace?", "Q", MB_YESNO | MB_DEFBUTTON2), IDYES);
+  EXPECT_EQ(run.driver.MessageBox("Save?", "Q", MB_YESNOCANCEL), IDNO);
+  EXPECT_EQ(run.driver.MessageBox("Go on?", "Q", MB_OKCANCEL), IDOK);  // "y" answers yes/no boxes only
+  EXPECT_EQ(run.driver.ReadLine("> ").text, "y");
   EXPECT_NE(run.transcript.str().find("[Q] Replace? {yes no*} -> no\n"), std::string::npos) << run.transcript.str();
   EXPECT_NE(run.transcript.str().find("[Info] Done {ok*} -> ok\n"), std::string::npos);
 }
@@ -139,6 +143,45 @@ TEST(ScriptDriverFile, TakesAPathCancelOrTheProposedName) {
   EXPECT_EQ(run.driver.AskFile(request), "default.nc");
   EXPECT_EQ(run.driver.AskFile(FileDialogRequest{}), std::nullopt);  // nothing proposed, nothing given
   EXPECT_TRUE(run.driver.Failed());
+}
+
+TEST(ScriptDriverFile, QuotesAroundAPathAreNoPartOfIt) {
+  ScriptRun run("\"/tmp/my drawing.dxf\"\n  'it''s.dxf'  \n\"half.dxf\n");
+  EXPECT_EQ(run.driver.AskFile({}), "/tmp/my drawing.dxf");
+  EXPECT_EQ(run.driver.AskFile({}), "it''s.dxf");
+  EXPECT_EQ(run.driver.AskFile({}), "\"half.dxf");  // no closing quote: taken as it stands
+}
+
+// Which questions the script left unanswered: a prompt, a dialog or a file
+// dialog at the end counts, a message box (it has its default) does not, and
+// neither does a run stopped by a wrong line.
+TEST(ScriptDriverEnd, KnowsWhenAQuestionFoundTheEnd) {
+  ScriptRun boxed("");
+  boxed.driver.MessageBox("Go on?", "Q", MB_YESNO);
+  EXPECT_FALSE(boxed.driver.InputEnded());
+  boxed.driver.ReadLine("Point: ");
+  EXPECT_TRUE(boxed.driver.InputEnded());
+
+  ScriptRun dialog_run("");
+  FakeSurface dialog;
+  dialog_run.driver.RunModal(dialog);
+  EXPECT_TRUE(dialog_run.driver.InputEnded());
+
+  ScriptRun file_run("");
+  file_run.driver.AskFile({});
+  EXPECT_TRUE(file_run.driver.InputEnded());
+
+  ScriptRun failed("frob\nmore\n");
+  failed.driver.ReadLine("Point: ");
+  failed.driver.Fail("wrong");
+  failed.driver.ReadLine("Point: ");
+  EXPECT_FALSE(failed.driver.InputEnded());
+}
+
+TEST(ScriptDriverPrompt, AByteOrderMarkStartsNoLine) {
+  ScriptRun run("\xEF\xBB\xBFLINE\n\xEF\xBB\xBFnot at the start\n");
+  EXPECT_EQ(run.driver.ReadLine("Command: ").text, "LINE");
+  EXPECT_EQ(run.driver.ReadLine("Command: ").text, "\xEF\xBB\xBFnot at the start");
 }
 
 TEST(ScriptDriverKeys, KeyLinesAreDownOnceAtTheNextPoll) {

@@ -35,6 +35,19 @@ bool SplitKeyLine(std::string_view line, std::vector<std::string>* names) {
   return true;
 }
 
+std::string UnquotedPath(std::string_view typed) {
+  std::string_view path = Trimmed(typed);
+  const bool quoted = path.size() >= 2 && (path.front() == '"' || path.front() == '\'') && path.back() == path.front();
+  if (quoted) path = path.substr(1, path.size() - 2);
+  return std::string(path);
+}
+
+std::string_view WithoutByteOrderMark(std::string_view line) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (line.substr(0, kMark.size()) == kMark) line.remove_prefix(kMark.size());
+  return line;
+}
+
 std::string DescribeFileRequest(const FileDialogRequest& request) {
   std::string title = request.title;
   if (title.empty()) title = request.open ? "Open" : "Save As";

@@ -85,6 +85,9 @@ class UiDriver {
   // number and remember that the run failed.
   virtual void Fail(const std::string& why) = 0;
   virtual bool Failed() const = 0;
+
+  // True once a prompt, dialog or file dialog found no more input to answer it.
+  virtual bool InputEnded() const { return false; }
 };
 
 // The driver in force; a console driver on standard input and output until set.

@@ -317,7 +317,7 @@ Acad::ErrorStatus AcDbDatabase::setClayer(AcDbObjectId layerId) {
   if (layerId.database() != this || AcDbLayerTableRecord::cast(peekObject(layerId)) == nullptr) {
     return Acad::eInvalidInput;
   }
-  clayer_ = layerId;
+  setHeader(clayer_, layerId);
   return Acad::eOk;
 }
 
@@ -325,15 +325,15 @@ Acad::ErrorStatus AcDbDatabase::setCeltype(AcDbObjectId linetypeId) {
   if (linetypeId.database() != this || AcDbLinetypeTableRecord::cast(peekObject(linetypeId)) == nullptr) {
     return Acad::eInvalidInput;
   }
-  celtype_ = linetypeId;
+  setHeader(celtype_, linetypeId);
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbDatabase::setUcs(const AcGePoint3d& origin, const AcGeVector3d& xDir, const AcGeVector3d& yDir) {
   if (xDir.isZeroLength() || yDir.isZeroLength() || !xDir.isPerpendicularTo(yDir)) return Acad::eInvalidInput;
-  ucsOrigin_ = origin;
-  ucsXDir_ = xDir.normal();
-  ucsYDir_ = yDir.normal();
+  setHeader(ucsOrigin_, origin);
+  setHeader(ucsXDir_, xDir.normal());
+  setHeader(ucsYDir_, yDir.normal());
   return Acad::eOk;
 }
 

@@ -103,13 +103,13 @@ class AcDbDatabase {
   void setByBlockLinetype(AcDbObjectId id) { byBlockLinetype_ = id; }
   void setContinuousLinetype(AcDbObjectId id) { continuousLinetype_ = id; }
   double ltscale() const { return ltscale_; }
-  void setLtscale(double scale) { ltscale_ = scale; }
+  void setLtscale(double scale) { setHeader(ltscale_, scale); }
   Adesk::Int16 pdmode() const { return pdmode_; }
-  void setPdmode(Adesk::Int16 mode) { pdmode_ = mode; }
+  void setPdmode(Adesk::Int16 mode) { setHeader(pdmode_, mode); }
   double pdsize() const { return pdsize_; }
-  void setPdsize(double size) { pdsize_ = size; }
+  void setPdsize(double size) { setHeader(pdsize_, size); }
   AcGePoint3d insbase() const { return insbase_; }
-  void setInsbase(const AcGePoint3d& point) { insbase_ = point; }
+  void setInsbase(const AcGePoint3d& point) { setHeader(insbase_, point); }
   AcGePoint3d extmin() const { return extmin_; }
   AcGePoint3d extmax() const { return extmax_; }
   void setExtmin(const AcGePoint3d& point) { extmin_ = point; }
@@ -121,12 +121,24 @@ class AcDbDatabase {
   Acad::ErrorStatus setUcs(const AcGePoint3d& origin, const AcGeVector3d& xDir, const AcGeVector3d& yDir);
   bool isUcsWorld() const;
 
+  // Grows with every change of the drawing: an object closed after it was added,
+  // changed or erased, or a header variable above set to another value (extents
+  // and the handle seed are bookkeeping, not changes). Equal counts mean the
+  // drawing is as it was.
+  Adesk::UInt64 changeCount() const { return changeCount_; }
+  void noteChange() { ++changeCount_; }
+
  private:
   friend class AcDbObject;
   friend class AcDbStub;
   AcDbStub* newStub(const AcDbHandle& handle);
   void buildDefaultDrawing();
   void translateClonedReferences(const AcDbIdMapping& idMap);
+  template <class T>
+  void setHeader(T& variable, const T& value) {
+    if (variable != value) noteChange();
+    variable = value;
+  }
 
   std::vector<std::unique_ptr<AcDbStub>> stubs_;  // creation order
   std::unordered_map<std::uint64_t, AcDbStub*> byHandle_;
@@ -143,4 +155,5 @@ class AcDbDatabase {
   AcGePoint3d ucsOrigin_;
   AcGeVector3d ucsXDir_{1.0, 0.0, 0.0};
   AcGeVector3d ucsYDir_{0.0, 1.0, 0.0};
+  Adesk::UInt64 changeCount_ = 0;
 };

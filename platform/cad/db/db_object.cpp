@@ -125,6 +125,7 @@ Acad::ErrorStatus AcDbObject::close() {
   AcDbStub& stub = *stub_;
   if (stub.writer_) {
     subClose();
+    recordChange();
     stub.writer_ = false;
     undoSnapshot_.reset();
     isNew_ = false;
@@ -143,6 +144,11 @@ Acad::ErrorStatus AcDbObject::close() {
   return Acad::eNotOpenForRead;
 }
 
+void AcDbObject::recordChange() {
+  if ((modified_ || isNew_) && stub_ != nullptr && stub_->database() != nullptr) stub_->database()->noteChange();
+  modified_ = false;
+}
+
 void AcDbObject::restoreFromSnapshot() {
   std::unique_ptr<DwgMemoryFiler> snapshot = std::move(undoSnapshot_);
   snapshot->rewind();
@@ -154,7 +160,10 @@ void AcDbObject::restoreFromSnapshot() {
 
 Acad::ErrorStatus AcDbObject::cancel() {
   if (stub_ == nullptr) return Acad::eOk;
-  if (stub_->writer_ && undoSnapshot_ != nullptr) restoreFromSnapshot();
+  if (stub_->writer_ && undoSnapshot_ != nullptr) {
+    restoreFromSnapshot();
+    modified_ = false;  // as it was: no change to count
+  }
   return close();
 }
 
@@ -172,6 +181,7 @@ Acad::ErrorStatus AcDbObject::upgradeOpen() {
 Acad::ErrorStatus AcDbObject::downgradeOpen() {
   if (stub_ == nullptr) return Acad::eOk;
   if (!stub_->writer_) return Acad::eNotOpenForWrite;
+  recordChange();
   stub_->writer_ = false;
   stub_->readers_ = 1;
   undoSnapshot_.reset();

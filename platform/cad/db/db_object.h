@@ -117,6 +117,8 @@ class AcDbObject : public AcRxObject {
   friend class AcDbDatabase;
   friend class AcDbStub;
   friend Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*&, AcDbObjectId, AcDb::OpenMode, bool);
+  // Tells the drawing when a write open added, changed or erased the object.
+  void recordChange();
   void restoreFromSnapshot();
   Acad::ErrorStatus writeXData(AcDbDwgFiler* filer) const;
   Acad::ErrorStatus readXData(AcDbDwgFiler* filer);

@@ -188,4 +188,47 @@ TEST(ErrorStatusText, GivesTheStatusName) {
   EXPECT_EQ(Acad::eOk, 0);
 }
 
+// What counts as a change of the drawing: reads, untouched write opens and
+// cancelled edits leave the count; additions, edits, erasures and header
+// variables set to another value move it, also when a write open is downgraded.
+TEST_F(OpenCloseTest, ChangeCountMovesOnlyWithRealChanges) {
+  const Adesk::UInt64 start = db.changeCount();
+  AcDbObject* object = nullptr;
+  ASSERT_EQ(acdbOpenObject(object, dotId, AcDb::kForRead), Acad::eOk);
+  object->close();
+  ASSERT_EQ(acdbOpenObject(object, dotId, AcDb::kForWrite), Acad::eOk);
+  object->close();
+  TestDot* dot = nullptr;
+  ASSERT_EQ(acdbOpenObject(dot, dotId, AcDb::kForWrite), Acad::eOk);
+  dot->setPosition(AcGePoint3d(7, 7, 7));
+  dot->cancel();
+  db.setLtscale(db.ltscale());
+  EXPECT_EQ(db.changeCount(), start);
+
+  ASSERT_EQ(acdbOpenObject(dot, dotId, AcDb::kForWrite), Acad::eOk);
+  dot->setPosition(AcGePoint3d(7, 7, 7));
+  dot->close();
+  Adesk::UInt64 seen = db.changeCount();
+  EXPECT_NE(seen, start);
+
+  ASSERT_EQ(acdbOpenObject(dot, dotId, AcDb::kForRead), Acad::eOk);
+  ASSERT_EQ(dot->upgradeOpen(), Acad::eOk);
+  dot->setPosition(AcGePoint3d(8, 8, 8));
+  ASSERT_EQ(dot->downgradeOpen(), Acad::eOk);
+  dot->close();
+  EXPECT_NE(db.changeCount(), seen);
+
+  seen = db.changeCount();
+  addDot(db, AcGePoint3d(0, 0, 0));
+  EXPECT_NE(db.changeCount(), seen);
+  seen = db.changeCount();
+  ASSERT_EQ(acdbOpenObject(object, dotId, AcDb::kForWrite), Acad::eOk);
+  object->erase();
+  object->close();
+  EXPECT_NE(db.changeCount(), seen);
+  seen = db.changeCount();
+  db.setPdmode(db.pdmode() + 1);
+  EXPECT_NE(db.changeCount(), seen);
+}
+
 }  // namespace

@@ -92,6 +92,26 @@ NestedHit NearestPart(const AcDbEntity& entity, AcDbObjectId id, const AcGeMatri
   return best;
 }
 
+// The shown entity nearest a UCS point within the pick box, with its innermost
+// part; of entities equally near, the newest.
+template <class Eligible>
+bool NearestHit(DrawingView& view, const AcGePoint2d& point, Eligible eligible, NestedHit& result) {
+  const double reach = cadeditor::PickBoxReach();
+  // Distances that differ by rounding only count as a tie.
+  const double tie = 1e-9 * std::max(1.0, reach);
+  bool found = false;
+  const std::vector<AcDbObjectId> ids = view.currentSpaceEntities();
+  for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
+    AcDbObjectPointer<AcDbEntity> entity(*it, AcDb::kForRead);
+    if (entity.openStatus() != Acad::eOk || !eligible(*entity)) continue;
+    NestedHit hit = NearestPart(*entity, *it, AcGeMatrix3d::kIdentity, view.toUcs(), point, 0);
+    if (hit.distance > reach || (found && hit.distance >= result.distance - tie)) continue;
+    result = std::move(hit);
+    found = true;
+  }
+  return found;
+}
+
 // A point on the entity, in the world, for an entity named by its handle.
 AcGePoint3d PointOn(const AcDbEntity& entity) {
   AcGePoint3d point;
@@ -144,18 +164,24 @@ class Selector {
     return collect(SelectionMethod::kNonSpecific, [](const auto& s) { return !s.isEmpty(); });
   }
 
-  // The topmost entity within reach, or every one with everything set.
+  // The nearest entity within reach, or every one with everything set.
   std::vector<SelectionEntry> pick(const AcGePoint3d& ucs_point, bool everything) {
     std::vector<SelectionEntry> found;
-    const std::vector<AcDbObjectId> ids = view_.currentSpaceEntities();
     const AcGePoint3d world_point = cadeditor::UcsToWorld() * ucs_point;
+    if (!everything) {
+      NestedHit hit;
+      if (NearestHit(
+              view_, Flat(ucs_point), [this](const AcDbEntity& e) { return eligible(e); }, hit)) {
+        found.push_back({hit.path.front(), SelectionMethod::kPick, world_point});
+      }
+      return found;
+    }
+    const std::vector<AcDbObjectId> ids = view_.currentSpaceEntities();
     for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
       AcDbObjectPointer<AcDbEntity> entity(*it, AcDb::kForRead);
       if (entity.openStatus() != Acad::eOk || !eligible(*entity)) continue;
       const NestedHit hit = NearestPart(*entity, *it, AcGeMatrix3d::kIdentity, view_.toUcs(), Flat(ucs_point), 0);
-      if (hit.distance > cadeditor::PickBoxReach()) continue;
-      found.push_back({*it, SelectionMethod::kPick, world_point});
-      if (!everything) break;
+      if (hit.distance <= cadeditor::PickBoxReach()) found.push_back({*it, SelectionMethod::kPick, world_point});
     }
     return found;
   }
@@ -427,20 +453,11 @@ int PickOnPromptLine(const char* str, NestedHit& hit, AcGePoint3d& ucs_point) {
   }
 }
 
-// The topmost shown entity at a UCS point, with its innermost part.
+// The nearest shown entity at a UCS point, with its innermost part.
 bool NestedHitAt(const AcGePoint3d& ucs_point, NestedHit& result) {
   DrawingView view;
-  const std::vector<AcDbObjectId> ids = view.currentSpaceEntities();
-  for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
-    AcDbObjectPointer<AcDbEntity> entity(*it, AcDb::kForRead);
-    if (entity.openStatus() != Acad::eOk || !view.isShown(*entity)) continue;
-    NestedHit hit = NearestPart(*entity, *it, AcGeMatrix3d::kIdentity, view.toUcs(), Flat(ucs_point), 0);
-    if (hit.distance <= cadeditor::PickBoxReach()) {
-      result = std::move(hit);
-      return true;
-    }
-  }
-  return false;
+  return NearestHit(
+      view, Flat(ucs_point), [&view](const AcDbEntity& e) { return view.isShown(e); }, result);
 }
 
 }  // namespace

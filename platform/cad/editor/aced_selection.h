@@ -1,8 +1,9 @@
 // Entity picks and selection sets. A selection set is named by an ads_name;
 // the entities in it by their entity names (acdbGetObjectId turns one into an id).
 //
-// Answers (see aced_input.h for points): a pick is a point, taking the topmost
-// shown entity within PICKBOX drawing units of it, or "#HANDLE". An interactive
+// Answers (see aced_input.h for points): a pick is a point, taking the nearest
+// shown entity within PICKBOX drawing units of it (of equally near ones the
+// newest), or "#HANDLE". An interactive
 // selection ("Select objects: ") takes lines of picks, "W p1 p2" (window: inside),
 // "C p1 p2" (crossing: inside or crossing), "WP p1 p2 p3 ..." (window polygon),
 // "CP p1 p2 p3 ..." (crossing polygon), "ALL", "L" (the last entity made), "P"

@@ -89,8 +89,8 @@ TEST(Selection, PolygonsWorkLikeWindowsOfAnyShape) {
   EXPECT_EQ(Members(crossing), (std::set{scene.inside_line, scene.crossing_line, scene.bulging_arc, scene.inside_arc}));
 }
 
-TEST(Selection, PickTakesTheNewestShownEntityWithinPickbox) {
-  EditorSession session("5,0.5\n5,3\n\n");
+TEST(Selection, PickTakesTheNearestShownEntityWithinPickboxAndTiesTheNewest) {
+  EditorSession session("5,0.5\n5,0.3\n5,3\n\n");
   const AcDbObjectId older = session.add(new AcDbLine({0, 0, 0}, {10, 0, 0}));
   const AcDbObjectId newer = session.add(new AcDbLine({0, 1, 0}, {10, 1, 0}));
   const AcDbObjectId hidden_layer = session.addLayer("HIDDEN", true);
@@ -103,7 +103,9 @@ TEST(Selection, PickTakesTheNewestShownEntityWithinPickbox) {
   ads_name picked;
   ads_point where;
   ASSERT_EQ(acedEntSel("\nSelect: ", picked, where), RTNORM);
-  EXPECT_EQ(IdOf(picked), newer);
+  EXPECT_EQ(IdOf(picked), newer);  // both lines half a unit away
+  ASSERT_EQ(acedEntSel("\nSelect: ", picked, where), RTNORM);
+  EXPECT_EQ(IdOf(picked), older);                               // nearer, though the newer one is within reach too
   EXPECT_EQ(acedEntSel("\nSelect: ", picked, where), RTERROR);  // 2 units away
   resbuf why{nullptr, RTSHORT, {}};
   ASSERT_EQ(acedGetVar("ERRNO", &why), RTNORM);
@@ -111,7 +113,35 @@ TEST(Selection, PickTakesTheNewestShownEntityWithinPickbox) {
   EXPECT_EQ(acedEntSel("\nSelect: ", picked, where), RTERROR);  // an empty answer
   ASSERT_EQ(acedGetVar("ERRNO", &why), RTNORM);
   EXPECT_EQ(why.resval.rint, 52);
-  (void)older;
+}
+
+// Two circles that overlap, the newer over the older: every way of picking
+// takes the outline nearest the point, not the newest within reach.
+TEST(Selection, PicksBetweenOverlappingCirclesTakeTheNearerOutline) {
+  EditorSession session("4.8,0\n\n4.3,0\n\n4.8,0\n4.5,0\n");
+  const AcDbObjectId older = session.add(new AcDbCircle({0, 0, 0}, AcGeVector3d::kZAxis, 5.0));  // through 5,0
+  const AcDbObjectId newer = session.add(new AcDbCircle({8, 0, 0}, AcGeVector3d::kZAxis, 4.0));  // through 4,0
+  resbuf pickbox{nullptr, RTSHORT, {}};
+  pickbox.resval.rint = 3;
+  ASSERT_EQ(acedSetVar("PICKBOX", &pickbox), RTNORM);
+  ads_name set;
+  ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTNORM);
+  EXPECT_EQ(Members(set), (std::set{older}));
+  acedSSFree(set);
+  ASSERT_EQ(acedSSGet(nullptr, nullptr, nullptr, nullptr, set), RTNORM);
+  EXPECT_EQ(Members(set), (std::set{newer}));
+  acedSSFree(set);
+  const ads_point at = {4.8, 0, 0};
+  ASSERT_EQ(acedSSGet(nullptr, at, nullptr, nullptr, set), RTNORM);
+  EXPECT_EQ(Members(set), (std::set{older}));
+  acedSSFree(set);
+  ads_name picked;
+  ads_point where;
+  ads_matrix xform;
+  ASSERT_EQ(acedNEntSelP(nullptr, picked, where, 0, xform, nullptr), RTNORM);
+  EXPECT_EQ(IdOf(picked), older);
+  ASSERT_EQ(acedEntSel(nullptr, picked, where), RTNORM);
+  EXPECT_EQ(IdOf(picked), newer);  // half a unit from both
 }
 
 TEST(Selection, AHandleNamesAnEntityDirectly) {

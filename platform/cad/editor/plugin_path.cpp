@@ -47,12 +47,12 @@ std::vector<std::string> FileNameForms(const std::string& name) {
   return forms;
 }
 
-bool IsFile(const std::string& path) {
+}  // namespace
+
+bool IsRegularFile(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
-
-}  // namespace
 
 std::vector<std::string> PluginCandidates(const std::string& name) {
   std::string path = name;
@@ -75,7 +75,7 @@ std::vector<std::string> PluginCandidates(const std::string& name) {
 
 std::string FindPlugin(const std::string& name) {
   for (const std::string& candidate : PluginCandidates(name)) {
-    if (IsFile(candidate)) return candidate;
+    if (IsRegularFile(candidate)) return candidate;
   }
   std::string path = name;
   std::replace(path.begin(), path.end(), '\\', '/');

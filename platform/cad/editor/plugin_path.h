@@ -16,6 +16,8 @@ std::vector<std::string> PluginCandidates(const std::string& name);
 // The first candidate that exists as a file; the name itself when none does.
 std::string FindPlugin(const std::string& name);
 
+bool IsRegularFile(const std::string& path);
+
 // "folder/libprobe.so" -> "libprobe.so".
 std::string FileNameOf(const std::string& path);
 

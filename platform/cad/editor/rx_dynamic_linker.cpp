@@ -35,6 +35,14 @@ const void* LibraryOfClass(const void* polymorphicObject) {
   return LibraryOf(*static_cast<const void* const*>(polymorphicObject));
 }
 
+// Where a library that is nowhere was looked for, so the user can put it there.
+std::string NotFoundMessage(const std::string& given) {
+  std::string message = "Unable to load " + given + ": no such plug-in.  Looked for";
+  const std::vector<std::string> tried = cadeditor::PluginCandidates(given);
+  for (std::size_t i = 0; i < tried.size(); ++i) message += (i == 0 ? " " : ", ") + tried[i];
+  return message + " (a plug-in folder can be added to VELMORA_PLUGIN_PATH).";
+}
+
 void RemoveCommandsOf(const void* library) {
   if (AcEdCommandStack* commands = acedRegCmdsStack()) {
     commands->removeCommandsIf(&FunctionInLibrary, const_cast<void*>(library));
@@ -142,6 +150,7 @@ bool AcRxDynamicLinker::loadModule(const char* fileName, bool printit, bool /*as
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* why = dlerror();
+    if (!cadeditor::IsRegularFile(path)) return refuse(NotFoundMessage(given), printit);
     return refuse("Unable to load " + given + ": " + (why != nullptr ? why : "unknown error"), printit);
   }
   if (findById(handle) != nullptr) {  // the same library under another name
