@@ -475,7 +475,8 @@ void CPocketDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
   if (!CheckAllowances() || !CheckRestPass() || !CheckToolpathName()) return;
   if (!m_EditMode) ChainSelection();
-  if (m_Boundary.isNull()) {
+  // A boundary erased since it was picked or reloaded is no boundary either.
+  if (!IsLiveId(m_Boundary)) {
     ::MessageBox(nullptr, "외곽 영역이 선택되지 않았습니다!!", kQuestionCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }

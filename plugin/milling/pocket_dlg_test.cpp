@@ -285,6 +285,18 @@ TEST(PocketDlg, OkWithoutABoundaryStaysOpen) {
   EXPECT_FALSE(IsHighlighted(open));
 }
 
+TEST(PocketDlg, OkRefusesAnErasedBoundary) {
+  ShellSession session("ok\nok\ncancel\n");
+  EditedPocket edited(session);
+  {
+    OpenedObject<AcDbEntity> boundary(edited.dlg.m_Boundary, AcDb::kForWrite);
+    ASSERT_EQ(boundary.openStatus(), Acad::eOk);
+    boundary->erase();
+  }
+  EXPECT_EQ(edited.dlg.DoModal(), IDCANCEL);
+  EXPECT_TRUE(Contains(session.transcript(), "[Message] 외곽 영역이 선택되지 않았습니다!!")) << session.transcript();
+}
+
 TEST(PocketDlg, ClimbTurnsTheBoundaryCounterClockwiseAndIslandsClockwise) {
   for (const int direction : {0, 1}) {
     SCOPED_TRACE(direction);
