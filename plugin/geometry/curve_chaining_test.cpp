@@ -29,23 +29,6 @@ class CurveChaining : public PolylineFixture {
     for (const AcDbObjectId id : list) out.append(id);
     return out;
   }
-  // Lightweight polylines now in model space.
-  int polylinesInDrawing() {
-    AcDbBlockTableRecord* space = nullptr;
-    EXPECT_EQ(acdbOpenObject(space, db_.currentSpaceId(), AcDb::kForRead), Acad::eOk);
-    AcDbBlockTableRecordIterator* it = nullptr;
-    space->newIterator(it);
-    int count = 0;
-    for (; !it->done(); it->step()) {
-      AcDbEntity* entity = nullptr;
-      if (it->getEntity(entity, AcDb::kForRead) != Acad::eOk) continue;
-      if (AcDbPolyline::cast(entity) != nullptr) ++count;
-      entity->close();
-    }
-    delete it;
-    space->close();
-    return count;
-  }
   bool isErased(AcDbObjectId id) {
     AcDbEntity* entity = nullptr;
     if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return true;
@@ -217,7 +200,7 @@ TEST_F(CurveChaining, LargestLoopIsTheBoundaryAndTheLoopsInsideItItsIslands) {
     EXPECT_TRUE(closed);
   }
   // Boundary and islands only: the outside loop is erased, the open chain never built.
-  EXPECT_EQ(polylinesInDrawing(), 3);
+  EXPECT_EQ(entitiesInDrawing(true), 3);
   EXPECT_EQ(joined.length(), 5 + 1 + 4);
   // The picked curves stay in the drawing.
   for (int i = 0; i < curves.length(); ++i) EXPECT_FALSE(isErased(curves[i]));
@@ -231,7 +214,7 @@ TEST_F(CurveChaining, LoopsWithoutAreaGiveNoBoundaryAndLeaveNothing) {
   EXPECT_FALSE(ChainCurvesToPolylineAsk(curves, boundary, islands, 0.01));
   EXPECT_TRUE(boundary.isNull());
   EXPECT_EQ(islands.length(), 1);
-  EXPECT_EQ(polylinesInDrawing(), 0);
+  EXPECT_EQ(entitiesInDrawing(true), 0);
 }
 
 TEST_F(CurveChaining, AWideJointIsJoinedOnlyWhenTheUserAgrees) {
@@ -242,7 +225,7 @@ TEST_F(CurveChaining, AWideJointIsJoinedOnlyWhenTheUserAgrees) {
   AcDbObjectId boundary;
   AcDbObjectIdArray islands;
   EXPECT_FALSE(ChainCurvesToPolylineAsk(squareWithAWideJoint(), boundary, islands, 0.01));
-  EXPECT_EQ(polylinesInDrawing(), 0);
+  EXPECT_EQ(entitiesInDrawing(true), 0);
   EXPECT_NE(transcript.str().find("[Message] 도형 끝점간의 간격이 최대 0.0139"), std::string::npos) << transcript.str();
 
   ASSERT_TRUE(ChainCurvesToPolylineAsk(squareWithAWideJoint(), boundary, islands, 0.01));

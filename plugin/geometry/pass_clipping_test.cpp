@@ -1,7 +1,6 @@
 #include "plugin/geometry/pass_clipping.h"
 
 #include <cmath>
-#include <initializer_list>
 
 #include "platform/cad/db/db_line.h"
 #include "plugin/geometry/polyline_fixture_test.h"
@@ -9,12 +8,6 @@
 #include "plugin/geometry/polyline_properties.h"
 
 namespace {
-
-AcDbObjectIdArray Ids(std::initializer_list<AcDbObjectId> list) {
-  AcDbObjectIdArray ids;
-  for (const AcDbObjectId& id : list) ids.append(id);
-  return ids;
-}
 
 class PassClipping : public PolylineFixture {
  protected:

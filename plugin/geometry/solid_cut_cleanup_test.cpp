@@ -11,12 +11,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-AcDbObjectIdArray Ids(std::initializer_list<AcDbObjectId> list) {
-  AcDbObjectIdArray ids;
-  for (const AcDbObjectId& id : list) ids.append(id);
-  return ids;
-}
-
 class SolidCutCleanup : public PolylineFixture {
  protected:
   void expectPoints(AcDbObjectId id, const std::vector<V>& expected) {
@@ -28,17 +22,6 @@ class SolidCutCleanup : public PolylineFixture {
     }
   }
   double startX(AcDbObjectId id) { return vertices(id).front().point.x; }
-  int entitiesInDrawing() {
-    AcDbBlockTableRecord* space = nullptr;
-    EXPECT_EQ(acdbOpenObject(space, db_.currentSpaceId(), AcDb::kForRead), Acad::eOk);
-    AcDbBlockTableRecordIterator* it = nullptr;
-    space->newIterator(it);
-    int count = 0;
-    for (; !it->done(); it->step()) ++count;
-    delete it;
-    space->close();
-    return count;
-  }
 };
 
 TEST_F(SolidCutCleanup, ArcsAreSplitAtTheirQuadrantPointsOnly) {
