@@ -176,13 +176,6 @@ bool BuildExact(const AcDbObjectIdArray& ids, AcDbObjectId& id, double tolerance
   return BuildPolylineFromCurves(ids, id, tolerance);
 }
 
-void AppendCurvesOf(const std::vector<BuiltChain>& chains, AcDbObjectId polyline, AcDbObjectIdArray* curves) {
-  if (curves == nullptr) return;
-  for (const BuiltChain& chain : chains) {
-    if (chain.polyline == polyline) curves->append(chain.curves);
-  }
-}
-
 // The largest outline becomes the boundary and those inside it the islands; the
 // rest are erased. False, with every outline erased, when none has an area.
 bool PickBoundaryAndIslands(const std::vector<BuiltChain>& chains, double closingTolerance, AcDbObjectId& boundary,
@@ -194,16 +187,15 @@ bool PickBoundaryAndIslands(const std::vector<BuiltChain>& chains, double closin
     return false;
   }
   const AcDbObjectId outer = outlines[largest];
-  outlines.removeAt(largest);
   AcDbObjectIdArray inside;
-  AppendCurvesOf(chains, outer, joinedCurves);
   for (int i = 0; i < outlines.length(); ++i) {
-    if (ClassifyCurveContainment(outer, outlines[i]) == 1) {
-      inside.append(outlines[i]);
-      AppendCurvesOf(chains, outlines[i], joinedCurves);
-    } else {
+    const bool kept = i == largest || ClassifyCurveContainment(outer, outlines[i]) == 1;
+    if (!kept) {
       EraseObject(outlines[i]);
+      continue;
     }
+    if (i != largest) inside.append(outlines[i]);
+    if (joinedCurves != nullptr) joinedCurves->append(chains[static_cast<std::size_t>(i)].curves);
   }
   CloseWithTolerance(outer, closingTolerance);
   RemoveShortSegmentsInList(inside, closingTolerance);
