@@ -1,9 +1,13 @@
 #include "plugin/geometry/curve_chaining.h"
 
+#include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "platform/cad/ge/ge_point3d.h"
+#include "platform/win/message_box.h"
 #include "plugin/geometry/chain_polyline_build.h"
+#include "plugin/geometry/curve_containment.h"
 #include "plugin/geometry/polyline_cleanup.h"
 #include "plugin/geometry/polyline_measure.h"
 #include "plugin/shell/configuration_settings.h"
@@ -14,10 +18,13 @@ namespace {
 
 using Builder = bool (*)(const AcDbObjectIdArray&, AcDbObjectId&, double);
 
+// What becomes of a closed chain whose joints are wider than the join tolerance.
+enum class WideJoint { kDrop, kBuildWithGap, kAsk };
+
 struct ChainRules {
   Builder build = nullptr;
-  // Open chains and chains with a wider joint are built rather than dropped.
-  bool keepEveryChain = false;
+  bool keepOpenChains = false;
+  WideJoint wideJoint = WideJoint::kDrop;
 };
 
 struct Entry {
@@ -28,6 +35,13 @@ struct Entry {
 };
 
 bool Meet(const AcGePoint3d& a, const AcGePoint3d& b) { return a.distanceTo(b) < ConfigurationSettings().JoinToler; }
+
+bool UserJoinsGap(double gap) {
+  char text[160];
+  std::snprintf(text, sizeof text, "도형 끝점간의 간격이 최대 %f까지 떨어저 있습니다. \n    끝점을 연결 하겠습니까?",
+                gap);
+  return ::MessageBox(nullptr, text, "Message", MB_OKCANCEL | MB_ICONINFORMATION) == IDOK;
+}
 
 bool ReadEntries(AcDbObjectIdArray& curves, std::vector<Entry>& entries) {
   AcDbObjectIdArray ordered;
@@ -41,11 +55,17 @@ bool ReadEntries(AcDbObjectIdArray& curves, std::vector<Entry>& entries) {
   return true;
 }
 
+// A polyline made by the walk and the curves it was made of.
+struct BuiltChain {
+  AcDbObjectId polyline;
+  AcDbObjectIdArray curves;
+};
+
 class ChainWalker {
  public:
   ChainWalker(std::vector<Entry>& entries, const ChainRules& rules) : entries_(entries), rules_(rules) {}
 
-  AcDbObjectIdArray walk() {
+  std::vector<BuiltChain> walk() {
     for (std::size_t a = 0; a < entries_.size(); ++a) {
       if (!entries_[a].used) walkFrom(a);
     }
@@ -80,7 +100,7 @@ class ChainWalker {
       }
     }
     // Loose ends: kept as an open polyline wherever the chain stands in the list.
-    if (rules_.keepEveryChain) {
+    if (rules_.keepOpenChains) {
       markUsed(chain);
       build(chain, ConfigurationSettings().JoinToler);
     }
@@ -88,19 +108,22 @@ class ChainWalker {
 
   void finishClosed(const std::vector<std::size_t>& chain) {
     markUsed(chain);
-    const AcDbObjectIdArray ids = idsOf(chain);
     double gap = 0.0;
     const double joinToler = ConfigurationSettings().JoinToler;
-    if (CheckChainGaps(ids, gap)) {
+    if (CheckChainGaps(idsOf(chain), gap)) {
       build(chain, joinToler);
-    } else if (rules_.keepEveryChain) {
-      build(chain, chain.size() == 1 ? joinToler : gap);
+      return;
     }
+    const bool join =
+        rules_.wideJoint == WideJoint::kBuildWithGap || (rules_.wideJoint == WideJoint::kAsk && UserJoinsGap(gap));
+    // A lone closed curve has no joint to widen.
+    if (join) build(chain, chain.size() == 1 ? joinToler : gap);
   }
 
   void build(const std::vector<std::size_t>& chain, double tolerance) {
-    AcDbObjectId polylineId;
-    if (rules_.build(idsOf(chain), polylineId, tolerance)) built_.append(polylineId);
+    BuiltChain made;
+    made.curves = idsOf(chain);
+    if (rules_.build(made.curves, made.polyline, tolerance)) built_.push_back(made);
   }
 
   void markUsed(const std::vector<std::size_t>& chain) {
@@ -115,21 +138,35 @@ class ChainWalker {
 
   std::vector<Entry>& entries_;
   const ChainRules& rules_;
-  AcDbObjectIdArray built_;
+  std::vector<BuiltChain> built_;
 };
 
-// False when no polyline was made or a curve had no end points.
-bool ChainCurves(AcDbObjectIdArray& curves, const ChainRules& rules, AcDbObjectIdArray& built) {
+AcDbObjectIdArray PolylinesOf(const std::vector<BuiltChain>& chains) {
+  AcDbObjectIdArray ids;
+  for (const BuiltChain& chain : chains) ids.append(chain.polyline);
+  return ids;
+}
+
+// False when no polyline was made or a curve had no end points (all ends are
+// read before anything is built).
+bool ChainCurves(AcDbObjectIdArray& curves, const ChainRules& rules, std::vector<BuiltChain>& built) {
   std::vector<Entry> entries;
   if (!ReadEntries(curves, entries)) return false;
   built = ChainWalker(entries, rules).walk();
-  return !built.isEmpty();
+  return !built.empty();
+}
+
+bool ChainCurves(AcDbObjectIdArray& curves, const ChainRules& rules, AcDbObjectIdArray& built) {
+  std::vector<BuiltChain> chains;
+  const bool made = ChainCurves(curves, rules, chains);
+  built = PolylinesOf(chains);
+  return made;
 }
 
 bool ChainClosedCurves(AcDbObjectIdArray& curves, Builder builder, AcDbObjectIdArray& polylines,
                        double closingTolerance) {
   AcDbObjectIdArray built;
-  if (!ChainCurves(curves, ChainRules{builder, false}, built)) return false;
+  if (!ChainCurves(curves, ChainRules{builder, false, WideJoint::kDrop}, built)) return false;
   RemoveShortSegmentsInList(built, closingTolerance);
   polylines = built;
   return true;
@@ -137,6 +174,34 @@ bool ChainClosedCurves(AcDbObjectIdArray& curves, Builder builder, AcDbObjectIdA
 
 bool BuildExact(const AcDbObjectIdArray& ids, AcDbObjectId& id, double tolerance) {
   return BuildPolylineFromCurves(ids, id, tolerance);
+}
+
+// The largest outline becomes the boundary and those inside it the islands; the
+// rest are erased. False, with every outline erased, when none has an area.
+bool PickBoundaryAndIslands(const std::vector<BuiltChain>& chains, double closingTolerance, AcDbObjectId& boundary,
+                            AcDbObjectIdArray& islands, AcDbObjectIdArray* joinedCurves) {
+  AcDbObjectIdArray outlines = PolylinesOf(chains);
+  const int largest = FindLargestAreaCurve(outlines);
+  if (largest < 0) {
+    EraseEntityArray(outlines);
+    return false;
+  }
+  const AcDbObjectId outer = outlines[largest];
+  AcDbObjectIdArray inside;
+  for (int i = 0; i < outlines.length(); ++i) {
+    const bool kept = i == largest || ClassifyCurveContainment(outer, outlines[i]) == 1;
+    if (!kept) {
+      EraseObject(outlines[i]);
+      continue;
+    }
+    if (i != largest) inside.append(outlines[i]);
+    if (joinedCurves != nullptr) joinedCurves->append(chains[static_cast<std::size_t>(i)].curves);
+  }
+  CloseWithTolerance(outer, closingTolerance);
+  RemoveShortSegmentsInList(inside, closingTolerance);
+  boundary = outer;
+  islands = inside;
+  return true;
 }
 
 }  // namespace
@@ -155,7 +220,24 @@ bool ChainCurvesToPolylineLines(AcDbObjectIdArray curves, AcDbObjectIdArray& pol
 
 bool ChainBoundaryCurves(AcDbObjectIdArray curves, AcDbObjectIdArray& polylines) {
   AcDbObjectIdArray built;
-  if (!ChainCurves(curves, ChainRules{BuildExact, true}, built)) return false;
+  if (!ChainCurves(curves, ChainRules{BuildExact, true, WideJoint::kBuildWithGap}, built)) return false;
   polylines.append(built);
+  return true;
+}
+
+bool ChainCurvesToPolylineAsk(AcDbObjectIdArray curves, AcDbObjectId& boundary, AcDbObjectIdArray& polylines,
+                              double signedTolerance, AcDbObjectIdArray* joinedCurves) {
+  const bool pocketBoundary = signedTolerance > 0.0;
+  const ChainRules rules = pocketBoundary ? ChainRules{BuildExact, false, WideJoint::kAsk}
+                                          : ChainRules{BuildExact, true, WideJoint::kBuildWithGap};
+  std::vector<BuiltChain> chains;
+  if (!ChainCurves(curves, rules, chains)) return false;
+  if (pocketBoundary) {
+    return PickBoundaryAndIslands(chains, std::fabs(signedTolerance), boundary, polylines, joinedCurves);
+  }
+  polylines = PolylinesOf(chains);
+  if (joinedCurves != nullptr) {
+    for (const BuiltChain& chain : chains) joinedCurves->append(chain.curves);
+  }
   return true;
 }

@@ -18,3 +18,15 @@ bool ChainCurvesToPolylineLines(AcDbObjectIdArray curves, AcDbObjectIdArray& pol
 // a wider joint is built with that joint as join tolerance. The results are
 // appended to the out list.
 bool ChainBoundaryCurves(AcDbObjectIdArray curves, AcDbObjectIdArray& polylines);
+
+// Two uses told by the tolerance's sign, whose size is the closing tolerance.
+// Positive (a pocket's pick): closed chains only, a wider joint built with it
+// when the user agrees; the largest outline becomes the boundary, those inside
+// it the islands (out list replaced, each closed within the tolerance), the
+// others are erased. False, with nothing left in the drawing, when no outline
+// has an area.
+// Negative (curves converted in place): as ChainBoundaryCurves, but the results
+// replace the out list and the boundary is left alone.
+// joinedCurves, when given, receives the source curves of the polylines kept.
+bool ChainCurvesToPolylineAsk(AcDbObjectIdArray curves, AcDbObjectId& boundary, AcDbObjectIdArray& polylines,
+                              double signedTolerance, AcDbObjectIdArray* joinedCurves = nullptr);

@@ -1,14 +1,18 @@
 #include "plugin/geometry/curve_chaining.h"
 
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <utility>
 
 #include "platform/cad/db/db_arc.h"
 #include "platform/cad/db/db_circle.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_text.h"
+#include "platform/ui/script_driver.h"
 #include "plugin/geometry/chain_polyline_build.h"
 #include "plugin/geometry/polyline_fixture_test.h"
+#include "plugin/geometry/polyline_measure.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -24,6 +28,19 @@ class CurveChaining : public PolylineFixture {
     AcDbObjectIdArray out;
     for (const AcDbObjectId id : list) out.append(id);
     return out;
+  }
+  bool isErased(AcDbObjectId id) {
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return true;
+    entity->close();
+    return false;
+  }
+  // A square of lines whose corner (x0, y0) is closed by a curve drawn apart:
+  // the walk joins the tiny first curve by one end, the gap check by the
+  // nearer one, and so finds a joint 0.0139 wide (join tolerance 0.01).
+  AcDbObjectIdArray squareWithAWideJoint() {
+    return ids({line(0, 0, 10, 0), line(10.008, 0, 10.001, 0), line(9.995, 0.005, 10, 10), line(10, 10, 0, 10),
+                line(0, 10, 0, 0)});
   }
   double elevation(AcDbObjectId id) {
     AcDbPolyline* polyline = nullptr;
@@ -155,6 +172,94 @@ TEST_F(CurveChaining, EmptyChainOrUnreadableCurveBuildsNothing) {
   EXPECT_FALSE(BuildPolylineFromCurves(AcDbObjectIdArray(), built));
   EXPECT_FALSE(BuildPolylineFromCurves(ids({AcDbObjectId::kNull}), built));
   EXPECT_TRUE(built.isNull());
+}
+
+TEST_F(CurveChaining, LargestLoopIsTheBoundaryAndTheLoopsInsideItItsIslands) {
+  // Boundary of lines with one rounded corner, drawn in no order and with joints
+  // just inside the join tolerance.
+  const AcDbObjectId corner = add(new AcDbArc(AcGePoint3d(90, 50, 0), 10.0, 0.0, kPi / 2.0));
+  const AcDbObjectIdArray curves = ids(
+      {line(100, 0, 100, 49.995), line(0, 60, 0, 0.006), line(90, 60, 0, 60), corner, line(0, 0, 100, 0),
+       // Islands: a circle, and a square of lines given backwards.
+       add(new AcDbCircle(AcGePoint3d(30, 30, 0), AcGeVector3d::kZAxis, 8.0)), line(60, 20, 60, 30),
+       line(70, 30, 70, 20), line(60, 30, 70, 30), line(70, 20, 60, 20),
+       // A loop outside the boundary, and an open chain inside it.
+       line(200, 0, 210, 0), line(210, 0, 205, 5), line(205, 5, 200, 0), line(40, 50, 50, 50), line(50, 50, 50, 55)});
+  AcDbObjectId boundary;
+  AcDbObjectIdArray islands;
+  AcDbObjectIdArray joined;
+  ASSERT_TRUE(ChainCurvesToPolylineAsk(curves, boundary, islands, 0.01, &joined));
+  bool closed = false;
+  const auto outer = vertices(boundary, &closed);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(outer.size(), 5u);
+  EXPECT_NEAR(GetCurveArea(boundary), 100.0 * 60.0 - 100.0 + 25.0 * kPi, 0.05);
+  ASSERT_EQ(islands.length(), 2);
+  for (int i = 0; i < islands.length(); ++i) {
+    vertices(islands[i], &closed);
+    EXPECT_TRUE(closed);
+  }
+  // Boundary and islands only: the outside loop is erased, the open chain never built.
+  EXPECT_EQ(entitiesInDrawing(true), 3);
+  EXPECT_EQ(joined.length(), 5 + 1 + 4);
+  // The picked curves stay in the drawing.
+  for (int i = 0; i < curves.length(); ++i) EXPECT_FALSE(isErased(curves[i]));
+}
+
+TEST_F(CurveChaining, LoopsWithoutAreaGiveNoBoundaryAndLeaveNothing) {
+  const AcDbObjectIdArray curves = ids({line(0, 0, 10, 0), line(10, 0, 0, 0), line(20, 0, 30, 0)});
+  AcDbObjectId boundary;
+  AcDbObjectIdArray islands;
+  islands.append(curves[0]);
+  EXPECT_FALSE(ChainCurvesToPolylineAsk(curves, boundary, islands, 0.01));
+  EXPECT_TRUE(boundary.isNull());
+  EXPECT_EQ(islands.length(), 1);
+  EXPECT_EQ(entitiesInDrawing(true), 0);
+}
+
+TEST_F(CurveChaining, AWideJointIsJoinedOnlyWhenTheUserAgrees) {
+  std::istringstream script("cancel\nok\n");
+  std::ostringstream transcript;
+  ui::ScriptDriver driver(script, transcript, "test");
+  ui::ScopedUiDriver scope(driver);
+  AcDbObjectId boundary;
+  AcDbObjectIdArray islands;
+  EXPECT_FALSE(ChainCurvesToPolylineAsk(squareWithAWideJoint(), boundary, islands, 0.01));
+  EXPECT_EQ(entitiesInDrawing(true), 0);
+  EXPECT_NE(transcript.str().find("[Message] 도형 끝점간의 간격이 최대 0.0139"), std::string::npos) << transcript.str();
+
+  ASSERT_TRUE(ChainCurvesToPolylineAsk(squareWithAWideJoint(), boundary, islands, 0.01));
+  bool closed = false;
+  vertices(boundary, &closed);
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(islands.isEmpty());
+  EXPECT_NEAR(GetCurveArea(boundary), 100.0, 0.2);
+  EXPECT_FALSE(driver.Failed());
+}
+
+TEST_F(CurveChaining, ConversionKeepsEveryChainWithoutAsking) {
+  std::istringstream script("");
+  std::ostringstream transcript;
+  ui::ScriptDriver driver(script, transcript, "test");
+  ui::ScopedUiDriver scope(driver);
+  AcDbObjectIdArray curves = squareWithAWideJoint();
+  curves.append(line(50, 0, 60, 0));
+  curves.append(line(60, 0, 60, 10));
+  const AcDbObjectId untouched = line(0, 0, 1, 1);
+  AcDbObjectId boundary = untouched;
+  AcDbObjectIdArray out;
+  out.append(untouched);
+  AcDbObjectIdArray joined;
+  ASSERT_TRUE(ChainCurvesToPolylineAsk(curves, boundary, out, -0.01, &joined));
+  EXPECT_EQ(transcript.str(), "");  // no question
+  EXPECT_EQ(boundary, untouched);
+  ASSERT_EQ(out.length(), 2);
+  bool closed = false;
+  EXPECT_EQ(vertices(out[0], &closed).size(), 5u);  // built with the wide joint as join tolerance
+  bool open = true;
+  EXPECT_EQ(vertices(out[1], &open).size(), 3u);
+  EXPECT_FALSE(open);
+  EXPECT_EQ(joined.length(), curves.length());
 }
 
 }  // namespace

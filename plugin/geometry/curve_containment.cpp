@@ -4,12 +4,15 @@
 #include "platform/cad/db/db_curve.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/polyline_measure.h"
+#include "plugin/geometry/polyline_properties.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
 
 constexpr double kTouching = 0.000000001;
 constexpr double kNear = 0.00001;
+// A circle whose rim meets the outline this closely still fits.
+constexpr double kTouchingRim = 1e-9;
 
 bool ReadAreaAndStart(AcDbObjectId id, double& area, AcGePoint3d& start) {
   OpenedObject<AcDbCurve> curve(id, AcDb::kForRead);
@@ -29,4 +32,11 @@ int ClassifyCurveContainment(AcDbObjectId first, AcDbObjectId second) {
   const bool near = measured && distance <= kNear;
   if (firstArea <= secondArea) return (near || IsPointInsidePolyline(second, firstStart)) ? -1 : 0;
   return (near || IsPointInsidePolyline(first, secondStart)) ? 1 : 0;
+}
+
+bool CircleFitsInBoundary(const AcGePoint3d& center, double radius, AcDbObjectId boundaryId) {
+  if (!IsCurveClosed(boundaryId)) return false;
+  double distance = kNoPolylineDistance;
+  if (!DistancePointToPolyline(center, boundaryId, distance) || distance >= kNoPolylineDistance) return false;
+  return distance + kTouchingRim >= radius && IsPointInsidePolyline(boundaryId, center);
 }

@@ -1,8 +1,14 @@
-// Which of two closed outlines holds the other.
+// Which of two closed outlines holds the other, and whether a circle fits in one.
 #pragma once
 #include "platform/cad/db/db_object_id.h"
+#include "platform/cad/ge/ge_point3d.h"
 
 // -2 when the outlines touch (closer than 1e-9). With area(A) <= area(B): -1 when
 // A lies in B (its start inside B, or the two within 0.00001), else 0. Otherwise
 // 1 when B lies in A by the same test, else 0. 0 when an area cannot be read.
 int ClassifyCurveContainment(AcDbObjectId first, AcDbObjectId second);
+
+// True when the circle lies in the closed outline (measured in plan): its
+// centre inside and no part of the outline nearer than the radius; touching
+// counts as fitting. False for an open outline or what cannot be read.
+bool CircleFitsInBoundary(const AcGePoint3d& center, double radius, AcDbObjectId boundaryId);

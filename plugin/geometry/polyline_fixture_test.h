@@ -4,12 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/geometry/polyline_vertices.h"
+
+inline AcDbObjectIdArray Ids(std::initializer_list<AcDbObjectId> list) {
+  AcDbObjectIdArray ids;
+  for (const AcDbObjectId& id : list) ids.append(id);
+  return ids;
+}
 
 struct V {
   double x;
@@ -58,6 +65,24 @@ class PolylineFixture : public ::testing::Test {
     EXPECT_EQ(polyline->getPointAtParam(parameter, point), Acad::eOk);
     polyline->close();
     return point;
+  }
+
+  // Live entities of model space; only lightweight polylines when asked.
+  int entitiesInDrawing(bool polylinesOnly = false) {
+    AcDbBlockTableRecord* space = nullptr;
+    EXPECT_EQ(acdbOpenObject(space, db_.currentSpaceId(), AcDb::kForRead), Acad::eOk);
+    AcDbBlockTableRecordIterator* it = nullptr;
+    space->newIterator(it);
+    int count = 0;
+    for (; !it->done(); it->step()) {
+      AcDbEntity* entity = nullptr;
+      if (it->getEntity(entity, AcDb::kForRead) != Acad::eOk) continue;
+      if (!polylinesOnly || AcDbPolyline::cast(entity) != nullptr) ++count;
+      entity->close();
+    }
+    delete it;
+    space->close();
+    return count;
   }
 
   AcDbDatabase db_;

@@ -58,9 +58,7 @@ class PiecesInDrawing {
 bool SplitOutline(const AcDbPolyline* outline, AcGePoint3dArray crossings, Pieces& pieces) {
   for (int i = 0; i < crossings.length(); ++i) crossings[i].z = outline->elevation();
   AcDbVoidPtrArray parts;
-  // The host's split keeps the piece over the start vertex of a closed outline.
-  bool split = false;
-  if (!outline->isClosed()) split = SplitPolylineAtPoints(outline, crossings, parts);
+  bool split = SplitPolylineAtPoints(outline, crossings, parts);
   if (!split) {
     for (int i = 0; i < parts.length(); ++i) delete static_cast<AcDbEntity*>(parts[i]);
     parts.setLogicalLength(0);

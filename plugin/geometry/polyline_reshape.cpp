@@ -74,27 +74,46 @@ Vertices HalvedSegments(const Vertices& v, bool closed) {
   return out;
 }
 
-// Vertices from parameter a to parameter b (a < b) along the outline.
+// Vertices from parameter a to parameter b (a < b) along the outline; on a
+// closed outline b may pass the end and carry on from vertex 0.
 Vertices PieceBetween(const Vertices& v, double a, double b) {
+  const std::size_t n = v.size();
   const std::size_t first = static_cast<std::size_t>(std::floor(a));
   const std::size_t last = static_cast<std::size_t>(std::ceil(b)) - 1;
   const double fa = a - static_cast<double>(first);
   const double fb = b - static_cast<double>(last);
   Vertices out;
-  PolylineVertex start = PointOnSegment(v, first, fa);
+  PolylineVertex start = PointOnSegment(v, first % n, fa);
   if (first == last) {
-    start.bulge = PartialBulge(v[first].bulge, fb - fa);
+    start.bulge = PartialBulge(v[first % n].bulge, fb - fa);
     out.push_back(start);
   } else {
-    start.bulge = PartialBulge(v[first].bulge, 1.0 - fa);
+    start.bulge = PartialBulge(v[first % n].bulge, 1.0 - fa);
     out.push_back(start);
-    for (std::size_t i = first + 1; i <= last; ++i) out.push_back(v[i]);
-    out.back().bulge = PartialBulge(v[last].bulge, fb);
+    for (std::size_t i = first + 1; i <= last; ++i) out.push_back(v[i % n]);
+    out.back().bulge = PartialBulge(v[last % n].bulge, fb);
   }
-  PolylineVertex end = PointOnSegment(v, last, fb);
+  PolylineVertex end = PointOnSegment(v, last % n, fb);
   end.bulge = 0.0;
   out.push_back(end);
   return out;
+}
+
+// The points' parameters in order, each once; on a closed outline the seam's
+// parameter is read as 0.
+std::vector<double> SplitParameters(const AcDbPolyline* polyline, const AcGePoint3dArray& points, double count) {
+  const bool closed = polyline->isClosed();
+  std::vector<double> parameters;
+  for (int i = 0; i < points.length(); ++i) {
+    double parameter = 0.0;
+    if (polyline->getParamAtPoint(points[i], parameter) != Acad::eOk) continue;
+    if (closed && parameter >= count - kSameParameter) parameter = 0.0;
+    parameters.push_back(parameter);
+  }
+  std::sort(parameters.begin(), parameters.end());
+  const auto same = [](double x, double y) { return y - x < kSameParameter; };
+  parameters.erase(std::unique(parameters.begin(), parameters.end(), same), parameters.end());
+  return parameters;
 }
 
 std::unique_ptr<AcDbPolyline> PolylineLike(const AcDbPolyline* source, const Vertices& vertices, bool closed) {
@@ -149,16 +168,19 @@ bool SplitSegmentsAtMidpoints(AcDbObjectId id) {
 bool SplitPolylineAtPoints(const AcDbPolyline* polyline, const AcGePoint3dArray& points, AcDbVoidPtrArray& pieces) {
   const Vertices v = ReadPolylineVertices(polyline);
   if (v.size() < 2) return false;
-  std::vector<double> parameters;
-  for (int i = 0; i < points.length(); ++i) {
-    double parameter = 0.0;
-    if (polyline->getParamAtPoint(points[i], parameter) == Acad::eOk) parameters.push_back(parameter);
-  }
-  std::sort(parameters.begin(), parameters.end());
+  const double count = static_cast<double>(v.size());
+  const std::vector<double> parameters = SplitParameters(polyline, points, count);
   bool made = false;
   for (std::size_t i = 1; i < parameters.size(); ++i) {
-    if (parameters[i] - parameters[i - 1] < kSameParameter) continue;
     pieces.append(PolylineLike(polyline, PieceBetween(v, parameters[i - 1], parameters[i]), false).release());
+    made = true;
+  }
+  // A closed outline also has the piece from the last point over its start
+  // vertex round to the first; one point alone opens the outline there.
+  if (polyline->isClosed() && !parameters.empty()) {
+    const double from = parameters.back();
+    const double to = parameters.front() + count;
+    pieces.append(PolylineLike(polyline, PieceBetween(v, from, to), false).release());
     made = true;
   }
   return made;

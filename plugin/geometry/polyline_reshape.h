@@ -18,8 +18,10 @@ bool SetPolylineStartVertex(AcDbObjectId id, double parameter, unsigned char ski
 bool SplitSegmentsAtMidpoints(AcDbObjectId id);
 
 // New polylines, not in any drawing, between consecutive points in the order of
-// their parameters; points off the polyline are dropped. Each piece has the
-// polyline's plane, elevation and properties. True when a piece was made.
+// their parameters; points off the polyline are dropped. A closed polyline also
+// gives the piece from the last point over its start vertex to the first (with
+// one point, the whole outline opened there). Each piece has the polyline's
+// plane, elevation and properties. True when a piece was made.
 bool SplitPolylineAtPoints(const AcDbPolyline* polyline, const AcGePoint3dArray& points, AcDbVoidPtrArray& pieces);
 
 // A copy in model space whose arcs are chords no farther than the tolerance

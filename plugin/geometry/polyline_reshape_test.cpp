@@ -100,6 +100,56 @@ TEST_F(PolylineReshape, PiecesRunBetweenPointsInTheirOrderAlongThePolyline) {
   delete piece;
 }
 
+TEST_F(PolylineReshape, AClosedOutlineKeepsThePieceOverItsStartVertex) {
+  // Rounded right side, so that the wrapped piece also carries an arc.
+  auto* source = new AcDbPolyline();
+  source->addVertexAt(0, AcGePoint2d(0, 0));
+  source->addVertexAt(1, AcGePoint2d(10, 0), 1.0);
+  source->addVertexAt(2, AcGePoint2d(10, 10));
+  source->addVertexAt(3, AcGePoint2d(0, 10));
+  source->setClosed(true);
+  AcGePoint3dArray points;
+  points.append(AcGePoint3d(15, 5, 0));  // on the arc
+  points.append(AcGePoint3d(0, 5, 0));   // on the closing segment
+  AcDbVoidPtrArray pieces;
+  ASSERT_TRUE(SplitPolylineAtPoints(source, points, pieces));
+  ASSERT_EQ(pieces.length(), 2);
+  double length = 0.0;
+  for (int i = 0; i < pieces.length(); ++i) {
+    auto* piece = static_cast<AcDbPolyline*>(pieces[i]);
+    double end = 0.0, part = 0.0;
+    piece->getEndParam(end);
+    piece->getDistAtParam(end, part);
+    length += part;
+    EXPECT_FALSE(piece->isClosed());
+  }
+  double whole = 0.0, end = 0.0;
+  source->getEndParam(end);
+  source->getDistAtParam(end, whole);
+  EXPECT_NEAR(length, whole, 1e-9);  // nothing of the outline lost
+  auto* wrapped = static_cast<AcDbPolyline*>(pieces[1]);
+  const auto w = ReadPolylineVertices(wrapped);
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_LT(w[0].point.distanceTo(AcGePoint2d(0, 5)), 1e-9);
+  EXPECT_EQ(w[1].point, AcGePoint2d(0, 0));
+  EXPECT_NEAR(w[2].bulge, kEighthBulge, 1e-12);
+  EXPECT_LT(w[3].point.distanceTo(AcGePoint2d(15, 5)), 1e-9);
+  for (int i = 0; i < pieces.length(); ++i) delete static_cast<AcDbPolyline*>(pieces[i]);
+  pieces.setLogicalLength(0);
+
+  // A point on the start vertex counts once, and one point alone opens the loop there.
+  points.setLogicalLength(0);
+  points.append(AcGePoint3d(0, 0, 0));
+  ASSERT_TRUE(SplitPolylineAtPoints(source, points, pieces));
+  ASSERT_EQ(pieces.length(), 1);
+  const auto opened = ReadPolylineVertices(static_cast<AcDbPolyline*>(pieces[0]));
+  ASSERT_EQ(opened.size(), 5u);
+  EXPECT_EQ(opened.front().point, AcGePoint2d(0, 0));
+  EXPECT_EQ(opened.back().point, AcGePoint2d(0, 0));
+  delete static_cast<AcDbPolyline*>(pieces[0]);
+  delete source;
+}
+
 TEST_F(PolylineReshape, JoiningLinesStartsAFreshPolylineAtAGap) {
   AcDbObjectIdArray ids;
   ids.append(add(new AcDbLine(AcGePoint3d(0, 0, 1), AcGePoint3d(10, 0, 1))));

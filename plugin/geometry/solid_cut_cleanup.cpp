@@ -7,7 +7,6 @@
 
 #include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/db_polyline.h"
-#include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/pass_geometry.h"
 #include "plugin/geometry/polyline_measure.h"
@@ -16,6 +15,7 @@
 #include "plugin/geometry/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/region_helpers.h"
+#include "plugin/shell/section_curve_loops.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {
@@ -26,8 +26,6 @@ constexpr double kRunFallTolerance = 1e-8;
 constexpr double kVerticalRunTolerance = 1e-7;
 constexpr double kVerticalWallTolerance = 0.001;
 constexpr double kOutlineClosingTolerance = 0.001;
-// The outer loops one region may give, as many as the loop scratch of the cut holds.
-constexpr int kMostLoopsPerRegion = 50;
 
 PolylineVertex VertexAt(const AcGePoint2d& point, double bulge) {
   PolylineVertex v;
@@ -111,18 +109,13 @@ bool CloseDownToFloor(AcDbObjectId id, double floorY) {
 }
 
 // The closed outer loops of a region as clockwise polylines at the elevation.
+// The area under passes has no holes; should a region bring one, it goes.
 void AppendRegionOutlines(AcDbObjectId regionId, double elevation, AcDbObjectIdArray& outlines) {
-  AcDbObjectIdArray pieces;
-  if (!ExplodeRegionToCurves(regionId, pieces)) return;
   AcDbObjectIdArray loops;
-  ChainCurvesToPolyline(pieces, loops, kOutlineClosingTolerance);
-  EraseEntityArray(pieces);
+  std::vector<AcDbObjectIdArray> holes;
+  ExplodeToCurveLoopsForCut(regionId, loops, holes, elevation, kOutlineClosingTolerance);
+  for (AcDbObjectIdArray& inner : holes) EraseEntityArray(inner);
   for (int i = 0; i < loops.length(); ++i) {
-    if (i >= kMostLoopsPerRegion) {
-      EraseObject(loops[i]);
-      continue;
-    }
-    SetPolylineElevation(loops[i], elevation);
     if (!IsPolylineClockwise(loops[i])) ReversePolyline(loops[i]);
     outlines.append(loops[i]);
   }

@@ -1,5 +1,6 @@
 #include "plugin/geometry/solid_cut_cleanup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -9,12 +10,6 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-AcDbObjectIdArray Ids(std::initializer_list<AcDbObjectId> list) {
-  AcDbObjectIdArray ids;
-  for (const AcDbObjectId& id : list) ids.append(id);
-  return ids;
-}
 
 class SolidCutCleanup : public PolylineFixture {
  protected:
@@ -27,17 +22,6 @@ class SolidCutCleanup : public PolylineFixture {
     }
   }
   double startX(AcDbObjectId id) { return vertices(id).front().point.x; }
-  int entitiesInDrawing() {
-    AcDbBlockTableRecord* space = nullptr;
-    EXPECT_EQ(acdbOpenObject(space, db_.currentSpaceId(), AcDb::kForRead), Acad::eOk);
-    AcDbBlockTableRecordIterator* it = nullptr;
-    space->newIterator(it);
-    int count = 0;
-    for (; !it->done(); it->step()) ++count;
-    delete it;
-    space->close();
-    return count;
-  }
 };
 
 TEST_F(SolidCutCleanup, ArcsAreSplitAtTheirQuadrantPointsOnly) {
@@ -150,8 +134,17 @@ TEST_F(SolidCutCleanup, ADomeAndASeparateBlockGiveTwoPassesInOrder) {
   ASSERT_GE(top.size(), 2u);
   EXPECT_NEAR(top.front().point.x, -1.0, 1e-6);
   EXPECT_NEAR(top.back().point.x, 1.0, 1e-6);
-  EXPECT_LT(top.front().bulge, 0.0);
-  EXPECT_NEAR(pointAtParam(runs[0], 0.5 * (top.size() - 1)).y, 1.0, 1e-6);
+  // The pass follows the dome, as arcs or as chords tested for 0.01 at their
+  // fifths, which lets the middle of a chord stray up to 0.01 / 0.96.
+  double highest = 0.0;
+  for (std::size_t i = 0; i + 1 < top.size(); ++i) {
+    for (int k = 0; k < 4; ++k) {
+      const AcGePoint3d p = pointAtParam(runs[0], static_cast<double>(i) + k / 4.0);
+      EXPECT_NEAR(std::hypot(p.x, p.y), 1.0, 0.0105) << "at " << i << "+" << k << "/4";
+      highest = std::max(highest, p.y);
+    }
+  }
+  EXPECT_NEAR(highest, 1.0, 0.0105);
   expectPoints(runs[1], {{20, 2}, {30, 2}});
 }
 

@@ -30,7 +30,6 @@ void SimpFaceCommand() { NotAvailableYet("SimpFace"); }
 void SimpRadialCommand() { NotAvailableYet("SimpRadial"); }
 void JobCommand() { NotAvailableYet("Job"); }
 void OverLapDelCommand() { NotAvailableYet("OverLapDel"); }
-void ConvPLCommand() { NotAvailableYet("ConvPL"); }
 void MergePLCommand() { NotAvailableYet("MergePL"); }
 void SolOffCommand() { NotAvailableYet("SolOff"); }
 void SolTaperCommand() { NotAvailableYet("SolTaper"); }
