@@ -76,7 +76,8 @@ struct ResbufChainRelease {
 };
 using ResbufChain = std::unique_ptr<resbuf, ResbufChainRelease>;
 
-// Entity type 0 of the curves a 2D operation takes.
+// The curve types as a group 0 item, made by hand: the selection filter reads
+// group 0, which a list built with RTDXF0 does not give it here.
 ResbufChain CurveTypeFilter() {
   ResbufChain filter(acutNewRb(0));
   if (filter != nullptr) filter->resval.rstring = strdup(kCurveTypes);
