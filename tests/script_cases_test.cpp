@@ -65,11 +65,11 @@ std::string CaseName(const ::testing::TestParamInfo<std::string>& info) {
 using PluginRunTest = e2e::CadHostTest;
 
 TEST_F(PluginRunTest, CommandsThatChangeNothingLeaveQuitNothingToAsk) {
-  const std::string typed = "ENConfig\ncancel\nPocket\nCOMMANDS\nQUIT\n";
+  const std::string typed = "ENConfig\ncancel\nPocket\ncancel\nCOMMANDS\nQUIT\n";
   const e2e::HostRun scripted = Run({"--plugin", OSTRIVO_PATH, "-s", WriteScript("run.scr", typed)});
   EXPECT_EQ(scripted.status, 0) << scripted.out << scripted.err;
   EXPECT_EQ(scripted.out.find("Save changes"), std::string::npos) << scripted.out;
-  EXPECT_NE(scripted.out.find("Pocket: this command is not available yet."), std::string::npos) << scripted.out;
+  EXPECT_NE(scripted.out.find("Dialog: 형상(pocket) 공구경로"), std::string::npos) << scripted.out;
 
   const e2e::HostRun at_terminal = Run({"--plugin", OSTRIVO_PATH}, WriteScript("typed.txt", typed));
   EXPECT_EQ(at_terminal.status, 0) << at_terminal.out << at_terminal.err;

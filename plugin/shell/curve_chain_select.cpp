@@ -163,13 +163,6 @@ void GrowChain(std::vector<ChainCurve>& candidates, AcGePoint3d openEnd, const C
   }
 }
 
-void ShowTooManyCandidates(size_t count) {
-  CString text;
-  text.Format("검색된 도형(%zu)이 %d개 이상 있습니다. \n\n도형을 삭제하거나 보이지 않게 한후 다시 선택하시기 바랍니다.",
-              count, kMaxChainCandidates);
-  ::MessageBox(nullptr, text, "Error message", MB_OK | MB_ICONINFORMATION);
-}
-
 // Equal but for the rounding of the last bits: the same point computed along a
 // curve run the other way round (a reversed arc's end) is not bit-identical.
 bool SameToRounding(double a, double b) {
@@ -221,6 +214,13 @@ bool SameCircleGeometry(AcDbObjectId a, AcDbObjectId b) {
 }
 
 }  // namespace
+
+void ShowTooManyCandidates(std::size_t count) {
+  CString text;
+  text.Format("검색된 도형(%zu)이 %d개 이상 있습니다. \n\n도형을 삭제하거나 보이지 않게 한후 다시 선택하시기 바랍니다.",
+              count, kMaxChainCandidates);
+  ::MessageBox(nullptr, text, "Error message", MB_OK | MB_ICONINFORMATION);
+}
 
 bool ChainCurvesByEndpoints(AcDbObjectIdArray& pool, AcDbObjectIdArray& chain) {
   chain.setLogicalLength(0);

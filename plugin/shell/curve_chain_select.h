@@ -3,11 +3,16 @@
 // they are less than the join tolerance apart.
 #pragma once
 
+#include <cstddef>
+
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/resbuf.h"
 
 // Candidates beyond this refuse a drawing-wide chain.
 constexpr int kMaxChainCandidates = 1000;
+
+// The box that refuses a selection of count curves, over kMaxChainCandidates.
+void ShowTooManyCandidates(std::size_t count);
 
 // Moves the pool into chain run by run; a run grows at its open end only and no
 // curve is reversed. The pool is freed. False for an empty pool or a curve

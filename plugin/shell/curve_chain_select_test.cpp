@@ -22,20 +22,6 @@ struct Name {
   ads_name value = {0, 0};
 };
 
-// Members of a result set, in set order; the set is freed.
-std::vector<AcDbObjectId> TakeSet(ads_name set) {
-  std::vector<AcDbObjectId> ids;
-  long length = 0;
-  acedSSLength(set, &length);
-  for (long i = 0; i < length; ++i) {
-    ads_name name = {0, 0};
-    AcDbObjectId id;
-    if (acedSSName(set, i, name) == RTNORM && acdbGetObjectId(id, name) == Acad::eOk) ids.push_back(id);
-  }
-  acedSSFree(set);
-  return ids;
-}
-
 TEST(ChainConnectedCurves, AClosedLoopOfFourLinesPickedAtOneGivesAllFourInChainOrder) {
   ShellSession session;
   const AcDbObjectId right = AddLine(session, 10, 0, 10, 10);
@@ -44,7 +30,7 @@ TEST(ChainConnectedCurves, AClosedLoopOfFourLinesPickedAtOneGivesAllFourInChainO
   const AcDbObjectId top = AddLine(session, 10, 10, 0, 10);
   ads_name result = {0, 0};
   ASSERT_TRUE(ChainConnectedCurves(AcDbObjectIdArray(), Name(bottom).value, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{bottom, right, top, left}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{bottom, right, top, left}));
 }
 
 TEST(ChainConnectedCurves, StopsAtATJunctionAndKeepsListedBoundariesApart) {
@@ -55,12 +41,12 @@ TEST(ChainConnectedCurves, StopsAtATJunctionAndKeepsListedBoundariesApart) {
   AddLine(session, 20, 0, 20, 10);
   ads_name result = {0, 0};
   ASSERT_TRUE(ChainConnectedCurves(AcDbObjectIdArray(), Name(first).value, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{first, second}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{first, second}));
 
   AcDbObjectIdArray listed;
   listed.append(second);
   ASSERT_TRUE(ChainConnectedCurves(listed, Name(first).value, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{first}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{first}));
 }
 
 TEST(ChainConnectedCurves, AThousandCandidatesAreChainedAndOneMoreIsRefused) {
@@ -70,12 +56,12 @@ TEST(ChainConnectedCurves, AThousandCandidatesAreChainedAndOneMoreIsRefused) {
   for (int i = 0; i < 999; ++i) AddLine(session, i, 10, i + 0.5, 10);
   ads_name result = {0, 0};
   ASSERT_TRUE(ChainConnectedCurves(AcDbObjectIdArray(), Name(picked).value, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{picked, neighbour}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{picked, neighbour}));
   EXPECT_EQ(session.transcript().find("Error message"), std::string::npos);
 
   AddLine(session, 0, 20, 0.5, 20);
   EXPECT_FALSE(ChainConnectedCurves(AcDbObjectIdArray(), Name(picked).value, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{picked}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{picked}));
   EXPECT_NE(session.transcript().find("[Error message] 검색된 도형(1001)이 1000개 이상 있습니다."), std::string::npos)
       << session.transcript();
 }
@@ -88,7 +74,7 @@ TEST(ChainCurvesFromEntity, GrowsFromTheSecondPickAwayFromTheFirst) {
   const AcDbObjectId after = AddLine(session, 20, 0, 30, 0);
   ads_name result = {0, 0};
   ASSERT_TRUE(ChainCurvesFromEntity(AcDbObjectIdArray(), Name(first).value, Name(second).value, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{first, second, after}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{first, second, after}));
 }
 
 TEST(ChainSelectedCurves, TakesTheFirstNeighbourInSetOrderThenGoesAwayFromThePick) {
@@ -102,7 +88,7 @@ TEST(ChainSelectedCurves, TakesTheFirstNeighbourInSetOrderThenGoesAwayFromThePic
   acedSSAdd(Name(right).value, set, set);
   ads_name result = {0, 0};
   ASSERT_TRUE(ChainSelectedCurves(set, result));
-  EXPECT_EQ(TakeSet(result), (std::vector<AcDbObjectId>{middle, left}));
+  EXPECT_EQ(TakeSelectionSet(result), (std::vector<AcDbObjectId>{middle, left}));
   long left_in_set = 0;
   acedSSLength(set, &left_in_set);
   EXPECT_EQ(left_in_set, 2);  // the pick left the given set

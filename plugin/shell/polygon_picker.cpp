@@ -17,20 +17,26 @@ void DrawSegment(const AcGePoint3d& from, const AcGePoint3d& to) {
 
 }  // namespace
 
-int PickPolygonPoints(AcGePoint3dArray& points) {
-  CPointPrompt prompt("Point", "");
-  prompt.SetAllowEmpty(1);
-  while (prompt.Go() == CPointPrompt::kPoint) {
+int AskPolygonPoints(CPointPrompt& prompt, AcGePoint3dArray& points) {
+  int answer = CPointPrompt::kCancelled;
+  while ((answer = prompt.Go()) == CPointPrompt::kPoint) {
     points.append(prompt.Value());
     const int count = points.length();
     if (count >= 2) DrawSegment(points[count - 2], points[count - 1]);
     prompt.SetBasePoint(prompt.Value());
   }
+  for (int i = 1; i < points.length(); ++i) DrawSegment(points[i - 1], points[i]);
+  return answer;
+}
+
+int PickPolygonPoints(AcGePoint3dArray& points) {
+  CPointPrompt prompt("Point", "");
+  prompt.SetAllowEmpty(1);
+  AskPolygonPoints(prompt, points);
   if (points.length() < 2) {
     acutPrintf("\nThere must be at least 2 points.");
     return 3;
   }
-  for (int i = 1; i < points.length(); ++i) DrawSegment(points[i - 1], points[i]);
   return 0;
 }
 

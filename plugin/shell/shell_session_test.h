@@ -5,9 +5,11 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/editor/aced_graphics.h"
+#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/host_services.h"
 #include "platform/classlib/afx_message_box.h"
@@ -50,3 +52,17 @@ class ShellSession {
   cadeditor::HostServices host_;
   AcApDocument* document_ = nullptr;
 };
+
+// The members of a selection set, in set order; the set is freed.
+inline std::vector<AcDbObjectId> TakeSelectionSet(ads_name set) {
+  std::vector<AcDbObjectId> ids;
+  long length = 0;
+  acedSSLength(set, &length);
+  for (long i = 0; i < length; ++i) {
+    ads_name name = {0, 0};
+    AcDbObjectId id;
+    if (acedSSName(set, i, name) == RTNORM && acdbGetObjectId(id, name) == Acad::eOk) ids.push_back(id);
+  }
+  acedSSFree(set);
+  return ids;
+}
