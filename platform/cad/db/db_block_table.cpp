@@ -50,7 +50,8 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& pOutputId
     Acad::ErrorStatus es = db->addAcDbObject(pEntity);
     if (es != Acad::eOk) return es;
   }
-  assertWriteEnabled();
+  const std::size_t before = entities_.size();
+  assertWriteEnabledForAppend([this, before] { entities_.resize(before); });
   pEntity->applyMissingDefaults(db);
   pEntity->setOwnerId(objectId());
   entities_.push_back(pEntity->objectId());

@@ -17,8 +17,47 @@ AcDbDictionary::AcDbDictionary() = default;
 
 AcDbDictionary::~AcDbDictionary() = default;
 
+namespace {
+
+// Equal for two keys exactly when strcasecmp finds them equal.
+std::string foldedKey(const char* key) {
+  std::string folded(key);
+  for (char& c : folded) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return folded;
+}
+
+}  // namespace
+
+void AcDbDictionary::buildKeyIndex() const {
+  keyIndex_.clear();
+  keysRepeat_ = false;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (!keyIndex_.emplace(foldedKey(entries_[i].key.c_str()), i).second) keysRepeat_ = true;
+  }
+  keyIndexBuilt_ = true;
+}
+
+int AcDbDictionary::firstUnderKey(const char* key) const {
+  if (!keyIndexBuilt_) buildKeyIndex();
+  auto found = keyIndex_.find(foldedKey(key));
+  return found != keyIndex_.end() ? static_cast<int>(found->second) : -1;
+}
+
+void AcDbDictionary::appendEntry(Entry entry) {
+  if (keyIndexBuilt_ && !keyIndex_.emplace(foldedKey(entry.key.c_str()), entries_.size()).second) keysRepeat_ = true;
+  entries_.push_back(std::move(entry));
+}
+
 int AcDbDictionary::findKey(const char* key, bool includeErased) const {
   if (key == nullptr) return -1;
+  const int first = firstUnderKey(key);
+  if (first < 0) return -1;
+  if (!keysRepeat_) {
+    if (!entries_[static_cast<std::size_t>(first)].id.isErased()) return first;
+    return includeErased ? first : -1;
+  }
   int erasedMatch = -1;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (strcasecmp(entries_[i].key.c_str(), key) != 0) continue;
@@ -95,30 +134,49 @@ Acad::ErrorStatus AcDbDictionary::setAt(const char* srchKey, AcDbObject* newValu
   if (newValue == this) return Acad::eSelfReference;
   if (database() == nullptr) return Acad::eNoDatabase;
   if (newValue->database() != nullptr && newValue->database() != database()) return Acad::eWrongDatabase;
-  Acad::ErrorStatus es = Acad::eOk;
-  if (!checkWritable(es)) return es;
-
+  if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
+  // A new key for an object under no key yet (a new object never is) only appends.
+  const bool appends =
+      findKey(srchKey, true) < 0 && (newValue->database() == nullptr || findId(newValue->objectId()) < 0);
+  if (appends) {
+    const std::size_t before = entries_.size();
+    assertWriteEnabledForAppend([this, before] {
+      entries_.resize(before);
+      dropKeyIndex();
+    });
+  } else {
+    assertWriteEnabled();
+  }
   if (newValue->database() == nullptr) {
-    es = database()->addAcDbObject(newValue);
+    Acad::ErrorStatus es = database()->addAcDbObject(newValue);
     if (es != Acad::eOk) return es;
   }
   const AcDbObjectId newId = newValue->objectId();
-  // An object filed under another key of this dictionary moves to the new key.
-  const int previousIndex = findId(newId);
-  if (previousIndex >= 0 && strcasecmp(entries_[static_cast<std::size_t>(previousIndex)].key.c_str(), srchKey) != 0) {
-    entries_.erase(entries_.begin() + previousIndex);
-  }
-  const int index = findKey(srchKey, true);
-  if (index >= 0) {
-    Entry& entry = entries_[static_cast<std::size_t>(index)];
-    if (entry.id != newId && !entry.id.isErased()) eraseOwnedObject(entry.id, true);
-    entry = Entry{srchKey, newId};
+  if (appends) {
+    appendEntry(Entry{srchKey, newId});
   } else {
-    entries_.push_back(Entry{srchKey, newId});
+    refileEntry(srchKey, newId);
   }
   newValue->setOwnerId(objectId());
   retObjId = newId;
   return Acad::eOk;
+}
+
+void AcDbDictionary::refileEntry(const char* key, AcDbObjectId id) {
+  // An object filed under another key of this dictionary moves to the new key.
+  const int previousIndex = findId(id);
+  if (previousIndex >= 0 && strcasecmp(entries_[static_cast<std::size_t>(previousIndex)].key.c_str(), key) != 0) {
+    entries_.erase(entries_.begin() + previousIndex);
+    dropKeyIndex();
+  }
+  const int index = findKey(key, true);
+  if (index >= 0) {
+    const AcDbObjectId replaced = entries_[static_cast<std::size_t>(index)].id;
+    if (replaced != id && !replaced.isErased()) eraseOwnedAlong(replaced, true);
+    entries_[static_cast<std::size_t>(index)] = Entry{key, id};  // same key up to case: the index holds
+  } else {
+    appendEntry(Entry{key, id});
+  }
 }
 
 Acad::ErrorStatus AcDbDictionary::remove(const char* key) {
@@ -134,6 +192,7 @@ Acad::ErrorStatus AcDbDictionary::remove(const char* key, AcDbObjectId& returnId
   if (!checkWritable(es)) return es;
   returnId = entries_[static_cast<std::size_t>(index)].id;
   entries_.erase(entries_.begin() + index);
+  dropKeyIndex();
   AcDbObject* object = peekObject(returnId);
   if (object != nullptr && object->ownerId() == objectId()) object->setOwnerId(AcDbObjectId());
   return Acad::eOk;
@@ -160,6 +219,7 @@ bool AcDbDictionary::renameEntry(const char* oldName, const char* newName) {
   const int taken = findKey(newName, false);
   if (taken >= 0 && taken != index) return false;
   entries_[static_cast<std::size_t>(index)].key = newName;
+  dropKeyIndex();
   // A dead entry under the new name goes, so the name has one entry.
   const AcDbObjectId renamed = entries_[static_cast<std::size_t>(index)].id;
   std::erase_if(entries_, [&](const Entry& entry) {
@@ -233,6 +293,7 @@ Acad::ErrorStatus AcDbDictionary::dwgInFields(AcDbDwgFiler* filer) {
   }
   hardOwner_ = hardOwner;
   entries_ = std::move(entries);
+  dropKeyIndex();
   return Acad::eOk;
 }
 
@@ -257,6 +318,7 @@ Acad::ErrorStatus AcDbDictionary::dxfInFields(AcDbDxfFiler* filer) {
     return filer->setError(Acad::eBadDxfSequence, "\nError: expected subclass marker AcDbDictionary");
   }
   entries_.clear();
+  dropKeyIndex();
   std::string key;
   resbuf rb;
   while (filer->readItem(&rb) == Acad::eOk) {

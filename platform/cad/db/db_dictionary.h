@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/cad/db/db_object.h"
@@ -60,10 +61,21 @@ class AcDbDictionary : public AcDbObject {
   // Index of the live (or, with includeErased, any) entry under the key; -1 when none.
   int findKey(const char* key, bool includeErased) const;
   int findId(AcDbObjectId id) const;
+  // The first entry under the key, through the index; -1 when none.
+  int firstUnderKey(const char* key) const;
+  void buildKeyIndex() const;
+  // Appends keep the index; any other change of the list drops it until next asked.
+  void dropKeyIndex() const { keyIndexBuilt_ = false; }
+  void appendEntry(Entry entry);
+  // Moves an object to another key, or replaces the object under a key.
+  void refileEntry(const char* key, AcDbObjectId id);
   bool checkWritable(Acad::ErrorStatus& es);
 
   std::vector<Entry> entries_;  // order of filing
   bool hardOwner_ = false;
+  mutable std::unordered_map<std::string, std::size_t> keyIndex_;  // folded key -> first entry
+  mutable bool keyIndexBuilt_ = false;
+  mutable bool keysRepeat_ = false;  // a read file may hold a key twice: then the list is searched
 };
 
 class AcDbDictionaryIterator {

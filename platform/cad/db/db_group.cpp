@@ -80,8 +80,17 @@ Acad::ErrorStatus AcDbGroup::checkMember(AcDbObjectId id) const {
   const AcDbObject* object = peekObject(id);
   if (object == nullptr) return Acad::eUnknownHandle;
   if (AcDbEntity::cast(object) == nullptr) return Acad::eNotAnEntity;
-  if (std::find(members_.begin(), members_.end(), id) != members_.end()) return Acad::eAlreadyInGroup;
+  if (isMember(id)) return Acad::eAlreadyInGroup;
   return Acad::eOk;
+}
+
+bool AcDbGroup::isMember(AcDbObjectId id) const {
+  if (!memberIndexBuilt_) {
+    memberIndex_.clear();
+    memberIndex_.insert(members_.begin(), members_.end());
+    memberIndexBuilt_ = true;
+  }
+  return memberIndex_.contains(id);
 }
 
 Acad::ErrorStatus AcDbGroup::insertMembers(std::size_t at, const AcDbObjectIdArray& ids) {
@@ -92,8 +101,18 @@ Acad::ErrorStatus AcDbGroup::insertMembers(std::size_t at, const AcDbObjectIdArr
     if (es != Acad::eOk) return es;
     if (!seen.insert(id).second) return Acad::eAlreadyInGroup;
   }
-  assertWriteEnabled();
-  members_.insert(members_.begin() + static_cast<long>(std::min(at, members_.size())), ids.begin(), ids.end());
+  at = std::min(at, members_.size());
+  if (at == members_.size()) {
+    const std::size_t before = members_.size();
+    assertWriteEnabledForAppend([this, before] {
+      members_.resize(before);
+      dropMemberIndex();
+    });
+  } else {
+    assertWriteEnabled();
+  }
+  members_.insert(members_.begin() + static_cast<long>(at), ids.begin(), ids.end());
+  if (memberIndexBuilt_) memberIndex_.insert(ids.begin(), ids.end());
   return Acad::eOk;
 }
 
@@ -132,15 +151,17 @@ Acad::ErrorStatus AcDbGroup::remove(AcDbObjectId id) {
   if (found == members_.end()) return Acad::eNotInGroup;
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   members_.erase(found);
+  dropMemberIndex();
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbGroup::remove(const AcDbObjectIdArray& ids) {
   for (const AcDbObjectId& id : ids) {
-    if (std::find(members_.begin(), members_.end(), id) == members_.end()) return Acad::eNotInGroup;
+    if (!isMember(id)) return Acad::eNotInGroup;
   }
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   for (const AcDbObjectId& id : ids) std::erase(members_, id);
+  dropMemberIndex();
   return Acad::eOk;
 }
 
@@ -157,6 +178,7 @@ Acad::ErrorStatus AcDbGroup::replace(AcDbObjectId oldId, AcDbObjectId newId) {
   if (es != Acad::eOk) return es;
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   *found = newId;
+  dropMemberIndex();
   return Acad::eOk;
 }
 
@@ -169,6 +191,7 @@ Acad::ErrorStatus AcDbGroup::reverse() {
 Acad::ErrorStatus AcDbGroup::clear() {
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   members_.clear();
+  dropMemberIndex();
   return Acad::eOk;
 }
 
@@ -183,9 +206,7 @@ Adesk::UInt32 AcDbGroup::allEntityIds(AcDbObjectIdArray& ids) const {
 
 bool AcDbGroup::has(const AcDbEntity* pEntity) const { return pEntity != nullptr && has(pEntity->objectId()); }
 
-bool AcDbGroup::has(AcDbObjectId id) const {
-  return !id.isNull() && !id.isErased() && std::find(members_.begin(), members_.end(), id) != members_.end();
-}
+bool AcDbGroup::has(AcDbObjectId id) const { return !id.isNull() && !id.isErased() && isMember(id); }
 
 Acad::ErrorStatus AcDbGroup::getIndex(AcDbObjectId id, Adesk::UInt32& idx) const {
   const std::vector<AcDbObjectId> live = liveMembers();
@@ -279,6 +300,7 @@ Acad::ErrorStatus AcDbGroup::dwgInFields(AcDbDwgFiler* filer) {
   selectable_ = selectable;
   anonymous_ = anonymous;
   members_ = std::move(members);
+  dropMemberIndex();
   return Acad::eOk;
 }
 
@@ -300,6 +322,8 @@ Acad::ErrorStatus AcDbGroup::dxfInFields(AcDbDxfFiler* filer) {
     return filer->setError(Acad::eBadDxfSequence, "\nError: expected subclass marker AcDbGroup");
   }
   members_.clear();
+  dropMemberIndex();
+  std::unordered_set<AcDbObjectId> seen;
   resbuf rb;
   while (filer->readItem(&rb) == Acad::eOk) {
     if (rb.restype == AcDb::kDxfXTextString) {
@@ -311,7 +335,7 @@ Acad::ErrorStatus AcDbGroup::dxfInFields(AcDbDxfFiler* filer) {
     } else if (rb.restype == AcDb::kDxfHardPointerId) {
       AcDbObjectId id;
       acdbGetObjectId(id, rb.resval.rlname);
-      if (!id.isNull() && std::find(members_.begin(), members_.end(), id) == members_.end()) members_.push_back(id);
+      if (!id.isNull() && seen.insert(id).second) members_.push_back(id);
     } else {
       filer->pushBackItem();
       break;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/cad/db/db_object.h"
@@ -76,7 +77,13 @@ class AcDbGroup : public AcDbObject {
   std::string description_;
   bool selectable_ = true;
   bool anonymous_ = false;
+  bool isMember(AcDbObjectId id) const;
+  // Additions keep the index; any other change of the list drops it until next asked.
+  void dropMemberIndex() const { memberIndexBuilt_ = false; }
+
   std::vector<AcDbObjectId> members_;  // in order, erased ones kept for unerase
+  mutable std::unordered_set<AcDbObjectId> memberIndex_;
+  mutable bool memberIndexBuilt_ = false;
   mutable std::string nameCache_;
 };
 

@@ -57,13 +57,33 @@ bool appendCopy(resbuf**& tail, const resbuf& rb) {
   return true;
 }
 
+// While set, eraseOwnedObject notes every object it flips, so cancel() can flip it back.
+thread_local std::vector<AcDbStub*>* flippedAlong = nullptr;
+
+class FlipJournal {
+ public:
+  explicit FlipJournal(std::vector<AcDbStub*>& flipped) : previous_(flippedAlong) { flippedAlong = &flipped; }
+  ~FlipJournal() { flippedAlong = previous_; }
+  FlipJournal(const FlipJournal&) = delete;
+  FlipJournal& operator=(const FlipJournal&) = delete;
+
+ private:
+  std::vector<AcDbStub*>* previous_;
+};
+
+void flipBack(const std::vector<AcDbStub*>& flipped, bool erasing) {
+  for (auto it = flipped.rbegin(); it != flipped.rend(); ++it) (*it)->setErased(!erasing);
+}
+
 }  // namespace
 
 void eraseOwnedObject(AcDbObjectId id, bool erasing) {
   AcDbObject* object = peekObject(id);
   AcDbStub* stub = id;
   if (object == nullptr || stub->isErased() == erasing) return;
-  if (object->subErase(erasing) == Acad::eOk) stub->setErased(erasing);
+  if (object->subErase(erasing) != Acad::eOk) return;
+  stub->setErased(erasing);
+  if (flippedAlong != nullptr) flippedAlong->push_back(stub);
 }
 
 AcDbObject::AcDbObject() = default;
@@ -106,12 +126,49 @@ bool AcDbObject::assertWriteEnabled(Adesk::Boolean autoUndo, Adesk::Boolean reco
     reportMisuse(this, "not open for write");
     return false;
   }
-  if (stub_ != nullptr && autoUndo && undoSnapshot_ == nullptr) {
-    auto snapshot = std::make_unique<DwgMemoryFiler>(AcDb::kUndoFiler, database());
-    if (dwgOutFields(snapshot.get()) == Acad::eOk) undoSnapshot_ = std::move(snapshot);
-  }
+  if (autoUndo) takeUndoSnapshot();
   if (recordModified) modified_ = true;
   return true;
+}
+
+bool AcDbObject::assertWriteEnabledForAppend(ObjectUndoLog::Step takeBack) {
+  if (!isWriteEnabled()) {
+    reportMisuse(this, "not open for write");
+    return false;
+  }
+  logUndoStep(std::move(takeBack), true);
+  modified_ = true;
+  return true;
+}
+
+ObjectUndoLog& AcDbObject::undoLog() {
+  if (undo_ == nullptr) undo_ = std::make_unique<ObjectUndoLog>();
+  return *undo_;
+}
+
+void AcDbObject::takeUndoSnapshot() {
+  if (stub_ == nullptr) return;
+  ObjectUndoLog& log = undoLog();
+  if (log.hasSnapshot() || log.isTakingBack()) return;
+  auto snapshot = std::make_unique<DwgMemoryFiler>(AcDb::kUndoFiler, database());
+  if (dwgOutFields(snapshot.get()) == Acad::eOk) log.setSnapshot(std::move(snapshot));
+}
+
+void AcDbObject::logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot) {
+  if (stub_ == nullptr) return;
+  ObjectUndoLog& log = undoLog();
+  if (log.isTakingBack() || (coveredBySnapshot && log.hasSnapshot())) return;
+  log.addStep(std::move(step));
+}
+
+void AcDbObject::eraseOwnedAlong(AcDbObjectId id, bool erasing) {
+  std::vector<AcDbStub*> flipped;
+  {
+    FlipJournal journal(flipped);
+    eraseOwnedObject(id, erasing);
+  }
+  // Erased flags live outside the filing: a snapshot does not cover them.
+  if (!flipped.empty()) logUndoStep([flipped, erasing] { flipBack(flipped, erasing); }, false);
 }
 
 bool AcDbObject::assertNotifyEnabled() const {
@@ -127,7 +184,7 @@ Acad::ErrorStatus AcDbObject::close() {
     subClose();
     recordChange();
     stub.writer_ = false;
-    undoSnapshot_.reset();
+    undo_.reset();
     isNew_ = false;
     modified_ = false;
     return Acad::eOk;
@@ -149,19 +206,10 @@ void AcDbObject::recordChange() {
   modified_ = false;
 }
 
-void AcDbObject::restoreFromSnapshot() {
-  std::unique_ptr<DwgMemoryFiler> snapshot = std::move(undoSnapshot_);
-  snapshot->rewind();
-  // Restoring is not a change of its own: no new snapshot, no modified mark.
-  undoSnapshot_ = std::make_unique<DwgMemoryFiler>(AcDb::kUndoFiler, database());
-  dwgInFields(snapshot.get());
-  undoSnapshot_.reset();
-}
-
 Acad::ErrorStatus AcDbObject::cancel() {
   if (stub_ == nullptr) return Acad::eOk;
-  if (stub_->writer_ && undoSnapshot_ != nullptr) {
-    restoreFromSnapshot();
+  if (stub_->writer_ && undo_ != nullptr) {
+    undo_->takeBack(*this);
     modified_ = false;  // as it was: no change to count
   }
   return close();
@@ -184,7 +232,7 @@ Acad::ErrorStatus AcDbObject::downgradeOpen() {
   recordChange();
   stub_->writer_ = false;
   stub_->readers_ = 1;
-  undoSnapshot_.reset();
+  undo_.reset();
   return Acad::eOk;
 }
 
@@ -210,10 +258,20 @@ Acad::ErrorStatus AcDbObject::erase(Adesk::Boolean erasing) {
   if (stub_ == nullptr) return Acad::eNotInDatabase;
   if (!stub_->writer_) return Acad::eNotOpenForWrite;
   if (stub_->erased_ == erasing) return erasing ? Acad::eWasErased : Acad::eOk;
-  Acad::ErrorStatus es = subErase(erasing);
-  if (es != Acad::eOk) return es;
+  std::vector<AcDbStub*> flipped;
+  Acad::ErrorStatus es = Acad::eOk;
+  {
+    FlipJournal journal(flipped);
+    es = subErase(erasing);
+  }
+  if (es != Acad::eOk) {
+    flipBack(flipped, erasing);  // a refused erase changes nothing
+    return es;
+  }
   stub_->erased_ = erasing;
+  flipped.insert(flipped.begin(), stub_);
   modified_ = true;
+  logUndoStep([flipped = std::move(flipped), erasing] { flipBack(flipped, erasing); }, false);
   return Acad::eOk;
 }
 
@@ -563,7 +621,7 @@ Acad::ErrorStatus AcDbObject::releaseExtensionDictionary() {
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   const AcDbDictionary* dictionary = AcDbDictionary::cast(peekObject(extensionDictionary_));
   if (dictionary != nullptr && dictionary->numEntries() > 0) return Acad::eNotApplicable;
-  eraseOwnedObject(extensionDictionary_, true);
+  eraseOwnedAlong(extensionDictionary_, true);
   extensionDictionary_.setNull();
   return Acad::eOk;
 }

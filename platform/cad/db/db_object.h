@@ -18,6 +18,7 @@
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/error_status.h"
+#include "platform/cad/db/object_undo_log.h"
 #include "platform/cad/db/resbuf.h"
 #include "platform/cad/db/rx_object.h"
 
@@ -113,13 +114,23 @@ class AcDbObject : public AcRxObject {
  protected:
   AcDbObject();
 
+  // For a change that only appends to a list: as assertWriteEnabled, but cancel() runs
+  // takeBack (cutting the list back) instead of restoring a filing of the whole object,
+  // so the change costs the same however large the object is.
+  bool assertWriteEnabledForAppend(ObjectUndoLog::Step takeBack);
+  // Erases or unerases an owned object and what it owns; cancel() flips them back.
+  void eraseOwnedAlong(AcDbObjectId id, bool erasing);
+
  private:
   friend class AcDbDatabase;
   friend class AcDbStub;
   friend Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*&, AcDbObjectId, AcDb::OpenMode, bool);
   // Tells the drawing when a write open added, changed or erased the object.
   void recordChange();
-  void restoreFromSnapshot();
+  ObjectUndoLog& undoLog();
+  // Files the object for cancel() unless that is done already this open.
+  void takeUndoSnapshot();
+  void logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot);
   Acad::ErrorStatus writeXData(AcDbDwgFiler* filer) const;
   Acad::ErrorStatus readXData(AcDbDwgFiler* filer);
 
@@ -137,7 +148,7 @@ class AcDbObject : public AcRxObject {
   AcDbHandle pendingHandle_;
   bool modified_ = false;
   bool isNew_ = true;
-  std::unique_ptr<DwgMemoryFiler> undoSnapshot_;  // state at the first change of a write open
+  std::unique_ptr<ObjectUndoLog> undo_;  // what cancel() takes back; null while nothing changed
   std::vector<XDataApp> xdata_;
 };
 

@@ -170,7 +170,8 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& recordId, AcDbSymbolTableRe
     Acad::ErrorStatus es = database()->addAcDbObject(pRecord);
     if (es != Acad::eOk) return es;
   }
-  assertWriteEnabled();
+  const std::size_t before = records_.size();
+  assertWriteEnabledForAppend([this, before] { records_.resize(before); });
   pRecord->setOwnerId(objectId());
   records_.push_back(pRecord->objectId());
   recordId = pRecord->objectId();
