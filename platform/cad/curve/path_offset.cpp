@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
+#include <span>
+#include <utility>
 
 #include "platform/cad/curve/box_tree.h"
+#include "platform/cad/curve/convex_offset.h"
 #include "platform/cad/curve/offset_fault.h"
 #include "platform/cad/curve/offset_nodes.h"
 #include "platform/cad/curve/path_winding.h"
@@ -80,7 +84,7 @@ struct Stretch {
 
 bool overlaps(const Stretch& a, const Stretch& b) { return a.from < b.to && b.from < a.to; }
 
-bool holds(const std::vector<Stretch>& stretches, double f) {
+bool holds(std::span<const Stretch> stretches, double f) {
   for (const Stretch& s : stretches)
     if (f >= s.from && f <= s.to) return true;
   return false;
@@ -100,6 +104,31 @@ void normalize(std::vector<Stretch>& stretches) {
   stretches.resize(kept);
 }
 
+// Items grouped by a key 0 .. keys - 1 in one array, so that grouping allocates
+// nothing per key.
+template <class T>
+class Buckets {
+ public:
+  void build(int keys, const std::vector<std::pair<int, T>>& items) {
+    begin_.assign(static_cast<size_t>(keys) + 1, 0);
+    for (const auto& item : items) ++begin_[static_cast<size_t>(item.first) + 1];
+    std::partial_sum(begin_.begin(), begin_.end(), begin_.begin());
+    items_.resize(items.size());
+    fill_.assign(begin_.begin(), begin_.end() - 1);
+    for (const auto& item : items) items_[static_cast<size_t>(fill_[static_cast<size_t>(item.first)]++)] = item.second;
+  }
+  std::span<T> operator[](int key) {
+    return {items_.data() + begin_[static_cast<size_t>(key)], items_.data() + begin_[static_cast<size_t>(key) + 1]};
+  }
+  std::span<const T> operator[](int key) const {
+    return {items_.data() + begin_[static_cast<size_t>(key)], items_.data() + begin_[static_cast<size_t>(key) + 1]};
+  }
+
+ private:
+  std::vector<int> begin_, fill_;
+  std::vector<T> items_;
+};
+
 // A curve that may cut the offset: an element of the moved path (whose pieces may be
 // kept), or for open paths a boundary of the band on the far side or about a vertex.
 struct Curve {
@@ -113,7 +142,6 @@ struct Curve {
   int startNode = -1, endNode = -1;
   int prev = -1, next = -1;
   bool swallowed = false;
-  std::vector<Stretch> shallow, deep;
 };
 
 struct Cut {
@@ -148,6 +176,9 @@ struct Ball {
 // distance does: a piece entering another curve's band is dropped however shallow.
 class OffsetBuilder {
  public:
+  // Loops no longer than this many tolerances are rounding, not results.
+  static constexpr double kShortestLoop = 100.0;
+
   OffsetBuilder(const BulgePath& path, double dist)
       : path_(path), segs_(path.segments()), dist_(dist), tol_(toleranceFor(path, dist)), tree_(boxesOf(segs_)) {
     prepared_.reserve(segs_.size());
@@ -155,10 +186,11 @@ class OffsetBuilder {
   }
 
   std::vector<BulgePath> run() {
+    curves_.reserve(2 * segs_.size() + (path_.closed ? 0 : 2 * segs_.size() + 1));
     buildElements();
     if (!path_.closed) buildCutters();
-    for (int e = 0; e < elementCount_; ++e) mapDepth(curves_[static_cast<size_t>(e)]);
-    findCrossings();
+    mapDepths(1e-3 * dist_);
+    findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
     return chains();
   }
@@ -238,7 +270,7 @@ class OffsetBuilder {
   // Nearer than this is surely nearer than keepLimit, whatever the rounding.
   double deepLimit() const { return keepLimit() - tol_; }
   // How far inside that a stretch must lie to be dropped without cutting it.
-  double drownDepth() const { return std::max(1e-3 * dist_, 1e3 * tol_); }
+  double drownDepth() const { return 8.0 * tol_; }
 
   // Quick distance from p to the nearest source segment (which, when nearer than
   // bound); bound when none is nearer.
@@ -258,16 +290,11 @@ class OffsetBuilder {
   bool anyNearer(const AcGePoint2d& p, double limit) {
     if (limit <= 0.0) return false;
     if (lastHolder_ >= 0 && prepared_[static_cast<size_t>(lastHolder_)].distanceTo(p) < limit) return true;
-    Box2 around;
-    around.add(p);
-    int holder = -1;
-    tree_.queryUntil(around.grown(limit), [&](int j) {
-      if (prepared_[static_cast<size_t>(j)].distanceTo(p) >= limit) return true;
-      holder = j;
-      return false;
+    return tree_.anyWithin(p, limit, [&](int j) {
+      if (prepared_[static_cast<size_t>(j)].distanceTo(p) >= limit) return false;
+      lastHolder_ = j;
+      return true;
     });
-    if (holder >= 0) lastHolder_ = holder;
-    return holder >= 0;
   }
 
   // The stretch around fraction m known to lie deep in the band, or empty: the nearest
@@ -321,37 +348,52 @@ class OffsetBuilder {
 
   // Splits the element into stretches lying deep inside the band and the rest (shallow),
   // both in order. Anything may count as shallow, which only means it is cut exactly: so
-  // a probe point that is not deep settles a fair stretch around it, and stretches too
-  // short to be worth a probe, or left when the probes run out, are shallow too.
-  void mapDepth(Curve& el) {
+  // a probe point that is not deep settles the middle half of its stretch, and stretches
+  // too short to be worth a probe, or left when the probes run out, are shallow too.
+  // Splits every element into deep and shallow stretches; a probe that is not deep
+  // settles at least `settle` on either side as shallow.
+  void mapDepths(double settle) {
+    deepItems_.clear();
+    shallowItems_.clear();
+    for (int e = 0; e < elementCount_; ++e) mapDepth(e, settle);
+    deep_.build(elementCount_, deepItems_);
+    shallow_.build(elementCount_, shallowItems_);
+  }
+
+  void mapDepth(int e, double settle) {
     constexpr int kMaxProbes = 32;
+    Curve& el = curve(e);
     if (swallowed(el)) {
       el.swallowed = true;
       return;
     }
-    const double settled = std::max(drownDepth(), 0.02 * dist_) / el.length;
+    const double settled = std::max(drownDepth(), settle) / el.length;
     const bool canDrown = drownDepth() < deepLimit();
+    deepScratch_.clear();
+    shallowScratch_.clear();
     toProbe_.assign(1, Stretch{});
     for (int probes = 0; !toProbe_.empty();) {
       const Stretch s = toProbe_.back();
       toProbe_.pop_back();
       if (!canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
-        el.shallow.push_back(s);
+        shallowScratch_.push_back(s);
         continue;
       }
       ++probes;
       const double m = (s.from + s.to) / 2;
       Stretch known = deepStretchAround(el, m);
       const bool deep = !known.empty();
-      if (!deep) known = {m - settled, m + settled};
+      if (!deep) known = {std::min(m - settled, (s.from + m) / 2), std::max(m + settled, (m + s.to) / 2)};
       known = {std::max(s.from, known.from), std::min(s.to, known.to)};
-      (deep ? el.deep : el.shallow).push_back(known);
+      (deep ? deepScratch_ : shallowScratch_).push_back(known);
       if (known.from > s.from) toProbe_.push_back({s.from, known.from});
       if (known.to < s.to) toProbe_.push_back({known.to, s.to});
     }
-    normalize(el.deep);
-    normalize(el.shallow);
-    el.swallowed = el.shallow.empty();
+    normalize(deepScratch_);
+    normalize(shallowScratch_);
+    el.swallowed = shallowScratch_.empty();
+    for (const Stretch& s : deepScratch_) deepItems_.emplace_back(e, s);
+    for (const Stretch& s : shallowScratch_) shallowItems_.emplace_back(e, s);
   }
 
   Box2 boxOf(const Curve& c, const Stretch& s) const {
@@ -381,7 +423,7 @@ class OffsetBuilder {
         continue;
       }
       if (cv.swallowed) continue;
-      for (const Stretch& s : cv.shallow) {
+      for (const Stretch& s : shallow_[c]) {
         boxes.push_back(boxOf(cv, s));
         owner.push_back(c);
       }
@@ -410,7 +452,7 @@ class OffsetBuilder {
     return f;
   }
 
-  bool inShallowStretch(const Curve& c, double f) const { return !c.element || holds(c.shallow, f); }
+  bool inShallowStretch(int c, double f) const { return !curve(c).element || holds(shallow_[c], f); }
 
   int nodeAt(const Curve& c, double f) {
     if (c.element && f == 0.0) return c.startNode;
@@ -419,40 +461,43 @@ class OffsetBuilder {
   }
 
   // Every crossing of two curves becomes one node cut into both.
-  void findCrossings() {
-    cuts_.assign(curves_.size(), {});
-    for (const auto& [a, b] : candidatePairs()) {
+  void findCrossings(const std::vector<std::pair<int, int>>& pairs) {
+    cutItems_.clear();
+    for (const auto& [a, b] : pairs) {
       const Curve& ca = curve(a);
       const Curve& cb = curve(b);
       intersect(ca.prim, cb.prim, tol_, hits_);
       for (const Hit2& hit : hits_) {
         const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
-        if (!inShallowStretch(ca, fa) || !inShallowStretch(cb, fb)) continue;
+        if (!inShallowStretch(a, fa) || !inShallowStretch(b, fb)) continue;
         int na = nodeAt(ca, fa), nb = nodeAt(cb, fb);
         if (na < 0 && nb < 0) na = nb = nodes_.add();
         if (na < 0) na = nb;
         if (nb < 0) nb = na;
         nodes_.join(na, nb);
-        cuts_[static_cast<size_t>(a)].push_back({fa, na});
-        cuts_[static_cast<size_t>(b)].push_back({fb, nb});
+        cutItems_.push_back({a, {fa, na}});
+        cutItems_.push_back({b, {fb, nb}});
       }
     }
-    for (int c = 0; c < static_cast<int>(curves_.size()); ++c) {
-      Curve& cv = curve(c);
-      std::vector<Cut>& cuts = cuts_[static_cast<size_t>(c)];
-      if (cv.element && !cv.swallowed) {
-        cuts.push_back({0.0, cv.startNode});
-        cuts.push_back({1.0, cv.endNode});
-      }
+    for (int e = 0; e < elementCount_; ++e) {
+      const Curve& el = curve(e);
+      if (el.swallowed) continue;
+      cutItems_.push_back({e, {0.0, el.startNode}});
+      cutItems_.push_back({e, {1.0, el.endNode}});
+    }
+    const int curveCount = static_cast<int>(curves_.size());
+    cuts_.build(curveCount, cutItems_);
+    std::vector<std::pair<int, Passing>> passing;
+    for (int c = 0; c < curveCount; ++c) {
+      const std::span<Cut> cuts = cuts_[c];
       std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
       // Cuts at one point of a curve are one node.
       for (size_t k = 1; k < cuts.size(); ++k)
-        if ((cuts[k].at - cuts[k - 1].at) * cv.length <= tol_) nodes_.join(cuts[k - 1].node, cuts[k].node);
+        if ((cuts[k].at - cuts[k - 1].at) * curve(c).length <= tol_) nodes_.join(cuts[k - 1].node, cuts[k].node);
     }
-    passing_.assign(static_cast<size_t>(nodes_.count()), {});
-    for (int c = 0; c < static_cast<int>(curves_.size()); ++c)
-      for (const Cut& cut : cuts_[static_cast<size_t>(c)])
-        passing_[static_cast<size_t>(nodes_.find(cut.node))].push_back({c, cut.at});
+    for (int c = 0; c < curveCount; ++c)
+      for (const Cut& cut : cuts_[c]) passing.push_back({nodes_.find(cut.node), {c, cut.at}});
+    passing_.build(nodes_.count(), passing);
   }
 
   // The curve continues through the node: it is cut inside, or meets the element
@@ -470,7 +515,7 @@ class OffsetBuilder {
     const int root = nodes_.find(node);
     const Curve& el = curve(e);
     bool others = false;
-    for (const Passing& p : passing_[static_cast<size_t>(root)]) {
+    for (const Passing& p : passing_[root]) {
       if (p.curve == e || (p.curve == el.prev && p.at == 1.0) || (p.curve == el.next && p.at == 0.0)) continue;
       others = true;
       if (!passesThrough(p)) continue;
@@ -481,8 +526,8 @@ class OffsetBuilder {
     return !others && nodes_.isGap(root);
   }
 
-  bool touchesDeepStretch(const Curve& el, const Stretch& piece) const {
-    for (const Stretch& s : el.deep)
+  bool touchesDeepStretch(int e, const Stretch& piece) const {
+    for (const Stretch& s : deep_[e])
       if (overlaps(s, piece)) return true;
     return false;
   }
@@ -491,12 +536,12 @@ class OffsetBuilder {
   void keepPiecesOf(int e) {
     const Curve& el = curve(e);
     if (el.swallowed) return;
-    const std::vector<Cut>& cuts = cuts_[static_cast<size_t>(e)];
+    const std::span<const Cut> cuts = std::as_const(cuts_)[e];
     for (size_t k = 0; k + 1 < cuts.size(); ++k) {
       const Cut& a = cuts[k];
       const Cut& b = cuts[k + 1];
       if (nodes_.find(a.node) == nodes_.find(b.node)) continue;
-      if (touchesDeepStretch(el, {a.at, b.at})) continue;
+      if (touchesDeepStretch(e, {a.at, b.at})) continue;
       if (entersBand(a.node, e, tangentOf(el.prim, a.at))) continue;
       if (entersBand(b.node, e, -tangentOf(el.prim, b.at))) continue;
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
@@ -506,10 +551,10 @@ class OffsetBuilder {
 
   // The kept piece to follow piece i at its end node: the same element's next piece,
   // else the joined element's first, else any.
-  int successor(int i, const std::vector<std::vector<int>>& leaving, const std::vector<bool>& used) const {
+  int successor(int i, const Buckets<int>& leaving, const std::vector<bool>& used) const {
     const Piece& p = pieces_[static_cast<size_t>(i)];
     int best = -1, bestRank = 3;
-    for (int k : leaving[static_cast<size_t>(p.endNode)]) {
+    for (int k : leaving[p.endNode]) {
       if (used[static_cast<size_t>(k)]) continue;
       const Piece& q = pieces_[static_cast<size_t>(k)];
       const int rank = q.element == p.element && q.from == p.to                             ? 0
@@ -524,9 +569,11 @@ class OffsetBuilder {
   }
 
   std::vector<BulgePath> chains() {
-    std::vector<std::vector<int>> leaving(static_cast<size_t>(nodes_.count()));
+    std::vector<std::pair<int, int>> starts;
     for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
-      leaving[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)].push_back(i);
+      starts.emplace_back(pieces_[static_cast<size_t>(i)].startNode, i);
+    Buckets<int> leaving;
+    leaving.build(nodes_.count(), starts);
     std::vector<bool> used(pieces_.size(), false);
     std::vector<BulgePath> out;
     // Open chains start where no kept piece arrives; what is left then are loops.
@@ -556,7 +603,7 @@ class OffsetBuilder {
       // A closed path gives loops only: an open chain is a stray from rounding.
       if (path_.closed && !closed) continue;
       BulgePath result = toPath(chain, closed);
-      if (result.length() <= 100.0 * tol_) continue;
+      if (result.length() <= kShortestLoop * tol_) continue;
       if (path_.closed && !onOffsetSide(result)) continue;
       out.push_back(std::move(result));
     }
@@ -608,12 +655,16 @@ class OffsetBuilder {
   std::vector<Curve> curves_;
   int elementCount_ = 0;
   OffsetNodes nodes_;
-  std::vector<std::vector<Cut>> cuts_;
-  std::vector<std::vector<Passing>> passing_;
+  // Stretches of each element deep in the band, and the rest.
+  std::vector<std::pair<int, Stretch>> deepItems_, shallowItems_;
+  Buckets<Stretch> deep_, shallow_;
+  std::vector<std::pair<int, Cut>> cutItems_;
+  Buckets<Cut> cuts_;
+  Buckets<Passing> passing_;
   std::vector<Piece> pieces_;
   std::optional<double> sourceArea_;
   // Scratch, kept to spare allocations.
-  std::vector<Stretch> toProbe_;
+  std::vector<Stretch> toProbe_, deepScratch_, shallowScratch_;
   std::vector<Hit2> hits_;
   int lastHolder_ = -1;
 };
@@ -631,19 +682,29 @@ BulgePath reversed(const BulgePath& path) {
   return out;
 }
 
+std::vector<BulgePath> offsetToTheLeft(const BulgePath& path, double dist) {
+  std::vector<BulgePath> out;
+  const double tol = toleranceFor(path, dist);
+  if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return out;
+  return OffsetBuilder(path, dist).run();
+}
+
 }  // namespace
 
 BulgePath withoutRepeatedVertices(const BulgePath& path, double tol) {
   BulgePath out;
   out.closed = path.closed;
+  out.vertices.reserve(path.vertices.size());
+  const double tolSqrd = tol * tol;
   for (const BulgeVertex& v : path.vertices) {
-    if (!out.vertices.empty() && out.vertices.back().point.distanceTo(v.point) <= tol) {
+    if (!out.vertices.empty() && (out.vertices.back().point - v.point).lengthSqrd() <= tolSqrd) {
       out.vertices.back().bulge = v.bulge;  // the segment of zero length goes
       continue;
     }
     out.vertices.push_back(v);
   }
-  if (out.closed && out.vertices.size() > 1 && out.vertices.back().point.distanceTo(out.vertices.front().point) <= tol)
+  if (out.closed && out.vertices.size() > 1 &&
+      (out.vertices.back().point - out.vertices.front().point).lengthSqrd() <= tolSqrd)
     out.vertices.pop_back();
   return out;
 }
@@ -661,11 +722,10 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
   if (std::fabs(left) <= toleranceFor(clean, 0.0)) {
     out.push_back(clean);
   } else if (left > 0.0) {
-    out = OffsetBuilder(clean, left).run();
+    out = offsetToTheLeft(clean, left);
   } else {
     // To the right is to the left of the path run backwards.
-    const BulgePath back = reversed(clean);
-    out = OffsetBuilder(back, -left).run();
+    out = offsetToTheLeft(reversed(clean), -left);
     for (BulgePath& p : out) p = reversed(p);
   }
   if (fault == OffsetFault::kOpenCurves)
