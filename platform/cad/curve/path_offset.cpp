@@ -306,7 +306,18 @@ class OffsetBuilder {
     int nearest = -1;
     nearestSegment(p, radius, &nearest);
     if (nearest < 0) return {m, m};
-    return nearPoint(el, m, prepared_[static_cast<size_t>(nearest)].nearestPoint(p), radius);
+    const AcGePoint2d x = prepared_[static_cast<size_t>(nearest)].nearestPoint(p);
+    Stretch s = nearPoint(el, m, x, radius);
+    // The ends are worked out through angles, which flat arcs make inexact: the stretch
+    // counts only once both its ends are seen to lie inside, else pulled in a little.
+    const double radiusSqrd = radius * radius;
+    for (int tries = 0; tries < 4 && !s.empty(); ++tries) {
+      if ((el.prim.pointAt(s.from) - x).lengthSqrd() <= radiusSqrd &&
+          (el.prim.pointAt(s.to) - x).lengthSqrd() <= radiusSqrd)
+        return s;
+      s = {m - (m - s.from) * 0.99, m + (s.to - m) * 0.99};
+    }
+    return {m, m};
   }
 
   // The stretch of the element around fraction f whose points lie nearer to x than

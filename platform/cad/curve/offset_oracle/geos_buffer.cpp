@@ -72,7 +72,8 @@ BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) 
   const double d = std::fabs(grow);
   // Segments per quarter circle so that the round joins stray at most chordError.
   const double step = 2.0 * std::acos(std::max(0.0, 1.0 - chordError / std::max(d, chordError)));
-  const int quadrantSegments = std::clamp(static_cast<int>(std::ceil(kPi / 2 / std::max(step, 1e-6))), 8, 4000);
+  const int quadrantSegments = std::clamp(static_cast<int>(std::ceil(kPi / 2 / std::max(step, 1e-6))), 8, 64);
+  out.joinError = d * (1.0 - std::cos(kPi / 4 / quadrantSegments));
   const Geometry buffer(GEOSBuffer_r(ctx, polygon.get(), grow, quadrantSegments), GeometryDeleter{ctx});
   if (!buffer) return out;
   out.valid = true;

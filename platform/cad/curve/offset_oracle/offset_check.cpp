@@ -48,7 +48,7 @@ std::string describe(const char* what, double left, double value, double expecte
 
 }  // namespace
 
-OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vector<BulgePath>& result) {
+OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vector<BulgePath>& result, bool withGeos) {
   OffsetVerdict verdict;
   const double dist = std::fabs(left);
   const double scale = scaleOf(source, dist);
@@ -74,17 +74,22 @@ OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vecto
         }
       }
   }
+  if (!withGeos) {
+    verdict.checked = true;
+    return verdict;
+  }
   // GEOS grows the region enclosed; the left of a counter-clockwise path is inside it.
   const double sourceArea = signedArea(source);
   const double grow = sourceArea > 0 ? -left : left;
   if (sourceArea < 0) area = -area;
-  const double chordError = 1e-6 * scale;
+  const double chordError = 1e-5 * scale;
   const BufferMeasure measure = geosBuffer(source, grow, chordError);
   if (!measure.valid) return verdict;
   verdict.checked = true;
-  const double areaSlack = 8.0 * chordError * (length + source.length()) + 1e-9 * scale * scale;
+  const double error = chordError + measure.joinError;
+  const double areaSlack = 8.0 * error * (length + source.length()) + 1e-9 * scale * scale;
   // Near a change of loop count the chorded shape may lie on the other side of it.
-  const double nudge = 100.0 * chordError;
+  const double nudge = 100.0 * error;
   bool countMatches = measure.loops == static_cast<int>(result.size());
   for (double step : {-nudge, nudge})
     countMatches = countMatches || geosBuffer(source, grow + step, chordError).loops == static_cast<int>(result.size());

@@ -15,8 +15,10 @@ struct OffsetVerdict {
   bool ok() const { return fault.empty(); }
 };
 
-// left: the distance the offset was asked for (positive to the left of travel).
-OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vector<BulgePath>& result);
+// left: the distance the offset was asked for (positive to the left of travel). Without
+// GEOS only closedness and the distance are checked (GEOS is slow on large shapes).
+OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vector<BulgePath>& result,
+                          bool withGeos = true);
 
 // Offsets the path and checks the result.
 OffsetVerdict offsetAndCheck(const BulgePath& source, double left);

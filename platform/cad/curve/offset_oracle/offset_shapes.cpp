@@ -65,10 +65,10 @@ BulgePath spikedSquare(double size, double spikeWidth) {
                      {{0, size}, 0}});
 }
 
-BulgePath randomClosedPath(std::mt19937_64& random, double size) {
+BulgePath randomClosedPath(std::mt19937_64& random, double size, int maxSides) {
   const double roll = uniform(random, 0.0, 1.0);
-  const int sides =
-      roll < 0.15 ? static_cast<int>(uniform(random, 200, 1200)) : static_cast<int>(uniform(random, 3, 40));
+  const int sides = roll < 0.15 && maxSides > 200 ? static_cast<int>(uniform(random, 200, maxSides))
+                                                  : static_cast<int>(uniform(random, 3, 40));
   const double wobble = sides > 100 ? uniform(random, 0.0, 0.02) : uniform(random, 0.0, 0.5);
   std::vector<double> angles;
   for (int i = 0; i < sides; ++i) angles.push_back(sides > 100 ? i * kTwoPi / sides : uniform(random, 0.0, kTwoPi));

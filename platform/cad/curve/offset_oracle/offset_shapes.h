@@ -28,6 +28,6 @@ BulgePath spikedSquare(double size, double spikeWidth);
 
 // A random simple closed path about the origin of size about `size`: a star of lines
 // and arcs with shallow dents, near-tangent joints, thin spikes and many sides mixed in.
-BulgePath randomClosedPath(std::mt19937_64& random, double size);
+BulgePath randomClosedPath(std::mt19937_64& random, double size, int maxSides = 1200);
 
 }  // namespace curve::oracle
