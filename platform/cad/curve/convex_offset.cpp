@@ -16,17 +16,40 @@ double turnAt(const BulgeSeg& in, const BulgeSeg& out) {
   return std::atan2(t0.crossProduct(t1), t0.dotProduct(t1));
 }
 
+AcGeVector2d unit(const AcGeVector2d& v) {
+  const double len = std::sqrt(v.lengthSqrd());
+  return len > 0.0 ? v / len : AcGeVector2d(1.0, 0.0);
+}
+
+// For polygons of straight sides, without trigonometry: the sides' directions, and whether
+// the polygon turns left at every corner and once around (its directions pass east once).
+bool isLeftConvexPolygon(const BulgePath& path, std::vector<AcGeVector2d>& dirs) {
+  const size_t n = path.vertices.size();
+  dirs.clear();
+  for (size_t i = 0; i < n; ++i) {
+    if (path.vertices[i].bulge != 0.0) return false;
+    dirs.push_back(unit(path.vertices[(i + 1) % n].point - path.vertices[i].point));
+  }
+  int eastward = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const AcGeVector2d& a = dirs[i];
+    const AcGeVector2d& b = dirs[(i + 1) % n];
+    const double cross = a.crossProduct(b);
+    if (cross < -kSmoothTurn || (cross <= kSmoothTurn && a.dotProduct(b) < 0.0)) return false;
+    eastward += a.y < 0.0 && b.y >= 0.0;
+  }
+  return eastward == 1;
+}
+
 // Which way the closed path turns everywhere, when it turns one way only and once around.
-Convexity convexityOf(const std::vector<BulgeSeg>& segs, bool& smooth, bool& straight) {
+Convexity convexityOf(const std::vector<BulgeSeg>& segs, bool& smooth) {
   const size_t n = segs.size();
   bool left = true, right = true;
   double total = 0.0;
   smooth = true;
-  straight = true;
   for (size_t i = 0; i < n; ++i) {
     const BulgeSeg& s = segs[i];
     if (s.isArc()) {
-      straight = false;
       const double sweep = 4.0 * std::atan(s.bulge);
       left = left && sweep > 0.0;
       right = right && sweep < 0.0;
@@ -84,13 +107,13 @@ double crossingAlong(const Line& a, const Line& b) {
 // Inward offset of a convex polygon: the sides moved in, each cut by its neighbours;
 // sides squeezed out go, and their neighbours meet instead. Empty when nothing is left:
 // then some neighbours come to turn half around or more.
-BulgePath shrunkPolygon(const std::vector<BulgeSeg>& segs, double dist, double tol) {
-  const int n = static_cast<int>(segs.size());
+BulgePath shrunkPolygon(const BulgePath& path, const std::vector<AcGeVector2d>& dirs, double dist, double tol) {
+  const int n = static_cast<int>(dirs.size());
   std::vector<Line> lines;
-  lines.reserve(segs.size());
-  for (const BulgeSeg& s : segs) {
-    const AcGeVector2d dir = s.tangentAt(0.0);
-    lines.push_back({s.start + dir.perpVector() * dist, dir});
+  lines.reserve(dirs.size());
+  for (int i = 0; i < n; ++i) {
+    const AcGeVector2d& dir = dirs[static_cast<size_t>(i)];
+    lines.push_back({path.vertices[static_cast<size_t>(i)].point + dir.perpVector() * dist, dir});
   }
   auto line = [&](int i) -> const Line& { return lines[static_cast<size_t>(i)]; };
   std::vector<int> prev(static_cast<size_t>(n)), next(static_cast<size_t>(n)), work(static_cast<size_t>(n));
@@ -130,27 +153,37 @@ BulgePath shrunkPolygon(const std::vector<BulgeSeg>& segs, double dist, double t
   return loop;
 }
 
+// Whether the loop is longer than length, summing no more sides than needed.
+bool longerThan(const BulgePath& loop, double length) {
+  double sum = 0.0;
+  for (int i = 0; i < loop.numSegments() && sum <= length; ++i) sum += loop.segment(i).length();
+  return sum > length;
+}
+
 }  // namespace
 
 bool offsetConvexPath(const BulgePath& path, double dist, double tol, double minLength, std::vector<BulgePath>& out) {
   if (!path.closed || path.numSegments() < 2) return false;
-  const std::vector<BulgeSeg> segs = path.segments();
-  bool smooth = false, straight = false;
-  const Convexity convexity = convexityOf(segs, smooth, straight);
   BulgePath loop;
-  if (convexity == Convexity::kRight) {
-    loop = movedLoop(segs, dist, tol);
-  } else if (convexity == Convexity::kLeft && straight) {
-    loop = shrunkPolygon(segs, dist, tol);
-  } else if (convexity == Convexity::kLeft && smooth) {
-    for (const BulgeSeg& s : segs)
-      if (s.isArc() && s.arc().radius <= dist + tol) return false;
-    loop = movedLoop(segs, dist, tol);
+  std::vector<AcGeVector2d> dirs;
+  if (isLeftConvexPolygon(path, dirs)) {
+    loop = shrunkPolygon(path, dirs, dist, tol);
   } else {
-    return false;
+    const std::vector<BulgeSeg> segs = path.segments();
+    bool smooth = false;
+    const Convexity convexity = convexityOf(segs, smooth);
+    if (convexity == Convexity::kRight) {
+      loop = movedLoop(segs, dist, tol);
+    } else if (convexity == Convexity::kLeft && smooth) {
+      for (const BulgeSeg& s : segs)
+        if (s.isArc() && s.arc().radius <= dist + tol) return false;
+      loop = movedLoop(segs, dist, tol);
+    } else {
+      return false;
+    }
   }
   out.clear();
-  if (loop.vertices.size() >= 2 && loop.length() > minLength) out.push_back(std::move(loop));
+  if (loop.vertices.size() >= 2 && longerThan(loop, minLength)) out.push_back(std::move(loop));
   return true;
 }
 
