@@ -12,13 +12,6 @@ using namespace curve::oracle;
 
 namespace {
 
-BulgePath closedPath(std::initializer_list<BulgeVertex> vertices) {
-  BulgePath p;
-  p.closed = true;
-  p.vertices = vertices;
-  return p;
-}
-
 // Closed, at the distance and as GEOS has it, on both sides from far out to past collapse.
 void expectSoundAtManyDistances(const BulgePath& path, double inscribed) {
   for (double share : {-3.0, -0.5, -0.01, 0.01, 0.3, 0.9, 0.999, 1.001, 2.0}) {

@@ -6,11 +6,21 @@ namespace curve {
 
 namespace {
 
+// Which side of the line through a and b the point lies, +1 left and -1 right. Points on
+// the line count as moved up a hair (and then right a hair), as the crossing rule below
+// takes them, so that chords and the caps of their arcs agree.
+int sideOf(const AcGePoint2d& a, const AcGePoint2d& b, const AcGePoint2d& p) {
+  const AcGeVector2d d = b - a;
+  const double side = d.crossProduct(p - a);
+  if (side != 0.0) return side > 0.0 ? 1 : -1;
+  if (d.x != 0.0) return d.x > 0.0 ? 1 : -1;
+  return d.y > 0.0 ? -1 : 1;
+}
+
 // The chord's share: +1 when it passes upward with p on its left, -1 downward with p on its right.
 int chordWinding(const AcGePoint2d& a, const AcGePoint2d& b, const AcGePoint2d& p) {
-  const double side = (b - a).crossProduct(p - a);
-  if (a.y <= p.y) return b.y > p.y && side > 0.0 ? 1 : 0;
-  return b.y <= p.y && side < 0.0 ? -1 : 0;
+  if (a.y <= p.y) return b.y > p.y && sideOf(a, b, p) > 0 ? 1 : 0;
+  return b.y <= p.y && sideOf(a, b, p) < 0 ? -1 : 0;
 }
 
 // An arc replaces its chord: the region between them (right of the chord for a
@@ -19,9 +29,16 @@ int arcCapWinding(const BulgeSeg& seg, const AcGePoint2d& p) {
   if (!seg.isArc()) return 0;
   const Arc2 arc = seg.arc();
   if ((p - arc.center).lengthSqrd() >= arc.radius * arc.radius) return 0;
-  const double side = (seg.end - seg.start).crossProduct(p - seg.start);
-  if (seg.bulge > 0.0) return side < 0.0 ? 1 : 0;
-  return side > 0.0 ? -1 : 0;
+  const int side = sideOf(seg.start, seg.end, p);
+  if (seg.bulge > 0.0) return side < 0 ? 1 : 0;
+  return side > 0 ? -1 : 0;
+}
+
+// Segment i of the path taken as closed; an open path's last vertex carries no arc.
+BulgeSeg closedSegment(const BulgePath& path, int i) {
+  const int n = static_cast<int>(path.vertices.size());
+  const BulgeVertex& v = path.vertices[static_cast<size_t>(i)];
+  return {v.point, path.vertices[static_cast<size_t>((i + 1) % n)].point, i + 1 < n || path.closed ? v.bulge : 0.0};
 }
 
 }  // namespace
@@ -30,9 +47,7 @@ int windingNumber(const BulgePath& path, const AcGePoint2d& p) {
   const int n = static_cast<int>(path.vertices.size());
   int winding = 0;
   for (int i = 0; i < n; ++i) {
-    const BulgeSeg seg{path.vertices[static_cast<size_t>(i)].point,
-                       path.vertices[static_cast<size_t>((i + 1) % n)].point,
-                       i + 1 < n || path.closed ? path.vertices[static_cast<size_t>(i)].bulge : 0.0};
+    const BulgeSeg seg = closedSegment(path, i);
     winding += chordWinding(seg.start, seg.end, p) + arcCapWinding(seg, p);
   }
   return winding;
@@ -42,9 +57,7 @@ double signedArea(const BulgePath& path) {
   const int n = static_cast<int>(path.vertices.size());
   double area = 0.0;
   for (int i = 0; i < n; ++i) {
-    const BulgeSeg seg{path.vertices[static_cast<size_t>(i)].point,
-                       path.vertices[static_cast<size_t>((i + 1) % n)].point,
-                       i + 1 < n || path.closed ? path.vertices[static_cast<size_t>(i)].bulge : 0.0};
+    const BulgeSeg seg = closedSegment(path, i);
     area += seg.start.x * seg.end.y - seg.end.x * seg.start.y;
     if (seg.isArc()) {
       const Arc2 arc = seg.arc();

@@ -7,13 +7,6 @@ namespace curve::oracle {
 
 namespace {
 
-BulgePath closedPath(std::initializer_list<BulgeVertex> vertices) {
-  BulgePath p;
-  p.closed = true;
-  p.vertices = vertices;
-  return p;
-}
-
 AcGePoint2d polar(double radius, double angle) { return {radius * std::cos(angle), radius * std::sin(angle)}; }
 
 double uniform(std::mt19937_64& random, double from, double to) {
@@ -21,6 +14,13 @@ double uniform(std::mt19937_64& random, double from, double to) {
 }
 
 }  // namespace
+
+BulgePath closedPath(std::initializer_list<BulgeVertex> vertices) {
+  BulgePath p;
+  p.closed = true;
+  p.vertices = vertices;
+  return p;
+}
 
 BulgePath dentedSquare(double size, double dent) {
   return closedPath({{{0, 0}, 0}, {{size / 2, dent}, 0}, {{size, 0}, 0}, {{size, size}, 0}, {{0, size}, 0}});

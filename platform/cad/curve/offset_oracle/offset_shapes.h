@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 
 #include "platform/cad/curve/bulge_segment.h"
 
 namespace curve::oracle {
+
+BulgePath closedPath(std::initializer_list<BulgeVertex> vertices);
 
 // Counter-clockwise: a square of the given size with the middle of its bottom side
 // moved by dent (positive inward).
