@@ -188,7 +188,8 @@ class OffsetBuilder {
   std::vector<BulgePath> run() {
     curves_.reserve(2 * segs_.size() + (path_.closed ? 0 : 2 * segs_.size() + 1));
     buildElements();
-    if (!path_.closed) buildCutters();
+    // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
+    if (!path_.closed || touchesItself(path_, tol_)) buildCutters();
     mapDepths(1e-3 * dist_);
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
@@ -247,8 +248,8 @@ class OffsetBuilder {
     }
   }
 
-  // For open paths the band about the path is bounded also by the moved copies on the
-  // right and by circles about the vertices; the moved path may cross those too.
+  // Otherwise the band about the path is bounded also by the moved copies on the right
+  // and by circles about the vertices; the moved path may cross those too.
   void buildCutters() {
     auto addCutter = [&](const Prim2& prim, double bandSide) {
       Curve c;

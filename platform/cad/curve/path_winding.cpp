@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "platform/cad/curve/box_tree.h"
+#include "platform/cad/curve/segment_intersect.h"
+
 namespace curve {
 
 namespace {
@@ -65,6 +68,39 @@ double signedArea(const BulgePath& path) {
     }
   }
   return area / 2.0;
+}
+
+bool touchesItself(const BulgePath& path, double tol) {
+  const int n = path.numSegments();
+  std::vector<BulgeSeg> segs;
+  std::vector<Prim2> prims;
+  std::vector<Box2> boxes;
+  for (int i = 0; i < n; ++i) {
+    segs.push_back(closedSegment(path, i));
+    prims.push_back(Prim2::of(segs.back()));
+    boxes.push_back(segs.back().box().grown(tol));
+  }
+  const BoxTree tree(boxes);
+  std::vector<Hit2> hits;
+  // Neighbours meet at their common vertex and there only.
+  auto onlyAtCommonVertex = [&](int i, int j) {
+    const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
+    for (const Hit2& h : hits) {
+      const bool atNext = next && h.point.distanceTo(segs[static_cast<size_t>(j)].start) <= tol;
+      const bool atWrap = wraps && h.point.distanceTo(segs[static_cast<size_t>(i)].start) <= tol;
+      if (!atNext && !atWrap) return false;
+    }
+    return true;
+  };
+  for (int i = 0; i < n; ++i) {
+    const bool clear = tree.queryUntil(boxes[static_cast<size_t>(i)], [&](int j) {
+      if (j <= i) return true;
+      intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
+      return onlyAtCommonVertex(i, j);
+    });
+    if (!clear) return true;
+  }
+  return false;
 }
 
 }  // namespace curve

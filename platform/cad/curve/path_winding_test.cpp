@@ -44,3 +44,14 @@ TEST(PathWinding, ZeroWidthSpikesAndDoubleLoops) {
       {{{0, 0}, 0}, {{1, 0}, 0}, {{1, 1}, 0}, {{0, 1}, 0}, {{0, 0}, 0}, {{1, 0}, 0}, {{1, 1}, 0}, {{0, 1}, 0}});
   EXPECT_EQ(windingNumber(twice, {0.5, 0.5}), 2);
 }
+
+TEST(PathWinding, PathsThatMeetThemselves) {
+  const double tol = 1e-12;
+  EXPECT_FALSE(touchesItself(closedPath({{{0, 0}, 1.0}, {{10, 0}, 1.0}}), tol));
+  EXPECT_FALSE(touchesItself(closedPath({{{0, 0}, 0}, {{10, 0}, 0}, {{10, 10}, 0}, {{0, 10}, 0}}), tol));
+  // A bow tie, a spike that runs back over itself, and an arc that swells over the far side.
+  EXPECT_TRUE(touchesItself(closedPath({{{0, 0}, 0}, {{10, 10}, 0}, {{10, 0}, 0}, {{0, 10}, 0}}), tol));
+  EXPECT_TRUE(
+      touchesItself(closedPath({{{0, 0}, 0}, {{5, 0}, 0}, {{5, -3}, 0}, {{5, 0}, 0}, {{10, 0}, 0}, {{5, 8}, 0}}), tol));
+  EXPECT_TRUE(touchesItself(closedPath({{{0, 0}, -0.9}, {{10, 0}, 0}, {{10, 1}, 0}, {{0, 1}, 0}}), tol));
+}

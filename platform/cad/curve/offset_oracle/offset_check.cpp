@@ -7,7 +7,6 @@
 #include "platform/cad/curve/offset_oracle/geos_buffer.h"
 #include "platform/cad/curve/path_offset.h"
 #include "platform/cad/curve/path_winding.h"
-#include "platform/cad/curve/segment_intersect.h"
 
 namespace curve::oracle {
 
@@ -39,33 +38,6 @@ class PathDistance {
   std::vector<PreparedSeg> prepared_;
   BoxTree tree_;
 };
-
-// No two segments meet but neighbours at their common vertex: the offset of a path
-// that crosses or touches itself is not what GEOS measures.
-bool isSimple(const BulgePath& path, double tol) {
-  const std::vector<BulgeSeg> segs = path.segments();
-  const int n = static_cast<int>(segs.size());
-  std::vector<Box2> boxes;
-  for (const BulgeSeg& s : segs) boxes.push_back(s.box().grown(tol));
-  const BoxTree tree(boxes);
-  bool simple = true;
-  for (int i = 0; i < n && simple; ++i)
-    tree.query(boxes[static_cast<size_t>(i)], [&](int j) {
-      if (j <= i || !simple) return;
-      const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
-      for (const Hit2& h :
-           intersect(Prim2::of(segs[static_cast<size_t>(i)]), Prim2::of(segs[static_cast<size_t>(j)]), tol)) {
-        // Neighbours share their common vertex, and only that.
-        if (next && h.fa == 1.0 && h.fb == 0.0) continue;
-        if (wraps && h.fa == 0.0 && h.fb == 1.0) continue;
-        if ((next || wraps) &&
-            (h.point.distanceTo(next ? segs[static_cast<size_t>(j)].start : segs[static_cast<size_t>(i)].start) <= tol))
-          continue;
-        simple = false;
-      }
-    });
-  return simple;
-}
 
 std::string describe(const char* what, double left, double value, double expected) {
   std::ostringstream s;
@@ -106,7 +78,7 @@ OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vecto
     verdict.checked = true;
     return verdict;
   }
-  if (!isSimple(source, 1e-12 * scale)) return verdict;
+  if (touchesItself(source, 1e-12 * scale)) return verdict;
   // GEOS grows the region enclosed; the left of a counter-clockwise path is inside it.
   const double sourceArea = signedArea(source);
   const double grow = sourceArea > 0 ? -left : left;
