@@ -45,10 +45,18 @@ bool movedSegment(const BulgeSeg& seg, double left, double tol, BulgeSeg& out) {
   return radius > tol;
 }
 
+// The radius of the element moved to the left by dist; infinite for a line.
+double movedRadius(const BulgeSeg& seg, double dist) {
+  if (!seg.isArc()) return 1e300;
+  const Arc2 a = seg.arc();
+  return std::fabs(a.sweep > 0 ? a.radius - dist : a.radius + dist);
+}
+
 // The arc about the common vertex from `in` moved to `out` moved. At a convex corner
-// (a right turn or a reversal) it runs clockwise and bounds the offset; at a concave one
-// it runs counter-clockwise inside the band, bridging the moved elements so that the
-// moved path stays one curve however little it turns. band: which side of it the band lies.
+// (a right turn or a reversal) it runs clockwise and bounds the offset. At a concave one
+// the moved elements cross near the corner; where they meet at so small an angle that
+// the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
+// them, so that the moved path stays one curve there. band: which side of it the band lies.
 bool cornerArc(const BulgeSeg& in, const BulgeSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
   const AcGePoint2d p = movedPoint(in, 1.0, dist);
   const AcGePoint2d q = movedPoint(out, 0.0, dist);
@@ -59,6 +67,11 @@ bool cornerArc(const BulgeSeg& in, const BulgeSeg& out, double dist, double tol,
   const bool reversal = dot < 0.0 && std::fabs(turn) <= 1e-12;
   const bool convex = reversal || turn < 0.0;
   const double sweep = std::atan2(std::fabs(turn), dot);
+  if (!convex) {
+    // Circles crossing at angle a seem to touch when a^2 r / 8 is below the tolerance.
+    const double tightest = std::min(movedRadius(in, dist), movedRadius(out, dist));
+    if (sweep > std::max(1e-3, 4.0 * std::sqrt(tol / tightest))) return false;
+  }
   arc = {p, q, bulgeOfSweep(convex ? -sweep : sweep)};
   band = convex ? 1.0 : -1.0;
   return true;
