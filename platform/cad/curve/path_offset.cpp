@@ -175,18 +175,12 @@ struct Piece {
   int startNode = 0, endNode = 0;
 };
 
-// A stretch seen as a point of the element and the most the stretch strays from it.
-struct Ball {
-  AcGePoint2d center;
-  double radius = 0.0;
-};
-
 // Offsets a path to the left. The path is moved element by element, convex corners get
-// arcs; each element is cut where it crosses another (and, for open paths, the band's
-// far side and its caps), and a piece is kept when it lies no nearer to the path than
-// the distance. Every cut is one node shared by the curves crossing there, so pieces
-// chain by the nodes, and the side each piece leaves a node to decides it before any
-// distance does: a piece entering another curve's band is dropped however shallow.
+// arcs; each element is cut where it crosses another (and, for open paths or paths that
+// meet themselves, the band's far side and the circles about vertices), and a piece is kept when it lies no nearer to
+// the path than the distance. Every cut is one node shared by the curves crossing there, so pieces chain by the nodes,
+// and the side each piece leaves a node to decides it before any distance does: a piece entering another curve's band
+// is dropped however shallow.
 class OffsetBuilder {
  public:
   // Loops no longer than this many tolerances are rounding, not results.
@@ -199,7 +193,7 @@ class OffsetBuilder {
   }
 
   std::vector<BulgePath> run() {
-    curves_.reserve(2 * segs_.size() + (path_.closed ? 0 : 2 * segs_.size() + 1));
+    curves_.reserve(4 * segs_.size() + 1);
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
     if (!path_.closed || touchesItself(path_, tol_)) buildCutters();
