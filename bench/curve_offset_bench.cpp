@@ -1,23 +1,109 @@
-// Offsets of closed polylines of lines and arcs with many narrow teeth: at 20 distances
-// either side, and inward pass after pass down to collapse as pocketing asks.
+// Offsets of closed polylines of lines and arcs: the fixed cost of one small offset,
+// offsets of offsets down to collapse as pocketing takes them, and many-toothed gears
+// at many distances and near collapse.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "platform/cad/curve/path_offset.h"
 #include "platform/cad/db/db_polyline.h"
 
 namespace {
 
-void makeGear(AcDbPolyline& pl, int n, double radius) {
+using curve::BulgePath;
+
+BulgePath regularPolygon(int n, double radius) {
+  BulgePath p;
+  p.closed = true;
+  for (int i = 0; i < n; ++i) {
+    const double a = i * 2 * M_PI / n;
+    p.vertices.push_back({{radius * std::cos(a), radius * std::sin(a)}, 0.0});
+  }
+  return p;
+}
+
+// Teeth 3 high, arcs on every other segment; the inscribed radius is just under radius.
+BulgePath gear(int n, double radius) {
+  BulgePath p;
+  p.closed = true;
   for (int i = 0; i < n; ++i) {
     const double a = i * 2 * M_PI / n;
     const double r = radius + (i % 4 < 2 ? 3.0 : 0.0);
-    pl.addVertexAt(i, AcGePoint2d(r * std::cos(a), r * std::sin(a)), i % 2 == 0 ? 0.3 : 0.0);
+    p.vertices.push_back({{r * std::cos(a), r * std::sin(a)}, i % 2 == 0 ? 0.3 : 0.0});
   }
+  return p;
+}
+
+int offsetLoops(const BulgePath& path, double left) {
+  std::vector<BulgePath> out;
+  curve::offsetPath(path, left, out);
+  return static_cast<int>(out.size());
+}
+
+// Arg 0: inward (sharp corners), 1: outward (round corners).
+void BM_OffsetSquare(benchmark::State& state) {
+  const BulgePath square = regularPolygon(4, 7.0);
+  const double left = state.range(0) == 0 ? 1.0 : -1.0;
+  for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(square, left));
+}
+BENCHMARK(BM_OffsetSquare)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_OffsetCircleOfTwoArcs(benchmark::State& state) {
+  BulgePath circle;
+  circle.closed = true;
+  circle.vertices = {{{0, 0}, 1.0}, {{10, 0}, 1.0}};
+  const double left = state.range(0) == 0 ? 1.0 : -1.0;
+  for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(circle, left));
+}
+BENCHMARK(BM_OffsetCircleOfTwoArcs)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Each pass offsets the loops of the pass before by 1% of the radius, until none is left.
+void BM_OffsetsOfOffsetsOf1000GonToCollapse(benchmark::State& state) {
+  const BulgePath polygon = regularPolygon(1000, 500.0);
+  for (auto _ : state) {
+    std::vector<BulgePath> loops{polygon}, next;
+    int passes = 0;
+    while (!loops.empty()) {
+      next.clear();
+      for (const BulgePath& loop : loops) {
+        std::vector<BulgePath> out;
+        curve::offsetPath(loop, 5.0, out);
+        next.insert(next.end(), out.begin(), out.end());
+      }
+      loops.swap(next);
+      ++passes;
+    }
+    benchmark::DoNotOptimize(passes);
+  }
+}
+BENCHMARK(BM_OffsetsOfOffsetsOf1000GonToCollapse)->Unit(benchmark::kMillisecond);
+
+void BM_Gear10000ThreeOffsets(benchmark::State& state) {
+  const BulgePath g = gear(10000, 500.0);
+  for (auto _ : state) {
+    int loops = 0;
+    for (double left : {-10.0, 10.0, 250.0}) loops += offsetLoops(g, left);
+    benchmark::DoNotOptimize(loops);
+  }
+}
+BENCHMARK(BM_Gear10000ThreeOffsets)->Unit(benchmark::kMillisecond);
+
+// Inward by the argument: 250 is half the inscribed radius, the rest lie near collapse.
+void BM_Gear10000Inward(benchmark::State& state) {
+  const BulgePath g = gear(10000, 500.0);
+  const double left = static_cast<double>(state.range(0)) / 10.0;
+  for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(g, left));
+}
+BENCHMARK(BM_Gear10000Inward)->Arg(2500)->Arg(4800)->Arg(4950)->Arg(4990)->Unit(benchmark::kMillisecond);
+
+void makeGear(AcDbPolyline& pl, int n, double radius) {
+  const BulgePath g = gear(n, radius);
+  for (int i = 0; i < n; ++i)
+    pl.addVertexAt(i, g.vertices[static_cast<size_t>(i)].point, g.vertices[static_cast<size_t>(i)].bulge);
   pl.setClosed(true);
 }
 
-int offsetLoops(const AcDbPolyline& pl, double dist) {
+int entityOffsetLoops(const AcDbPolyline& pl, double dist) {
   AcDbVoidPtrArray out;
   pl.getOffsetCurves(dist, out);
   const int loops = out.length();
@@ -25,12 +111,13 @@ int offsetLoops(const AcDbPolyline& pl, double dist) {
   return loops;
 }
 
+// Through the polyline entity, at 20 distances either side.
 void BM_OffsetPolylineAt20Distances(benchmark::State& state) {
   AcDbPolyline pl;
   makeGear(pl, 10000, 500.0);
   for (auto _ : state) {
     int loops = 0;
-    for (int k = 1; k <= 20; ++k) loops += offsetLoops(pl, k % 2 == 0 ? k * 0.5 : -k * 0.5);
+    for (int k = 1; k <= 20; ++k) loops += entityOffsetLoops(pl, k % 2 == 0 ? k * 0.5 : -k * 0.5);
     benchmark::DoNotOptimize(loops);
   }
 }
@@ -43,8 +130,8 @@ void BM_PocketPassesDownToCollapse(benchmark::State& state) {
   makeGear(pl, 2000, 100.0);
   for (auto _ : state) {
     int loops = 0;
-    for (double d = 5.0; d < 100.0; d += 5.0) loops += offsetLoops(pl, -d);
-    loops += offsetLoops(pl, -99.5);
+    for (double d = 5.0; d < 100.0; d += 5.0) loops += entityOffsetLoops(pl, -d);
+    loops += entityOffsetLoops(pl, -99.5);
     benchmark::DoNotOptimize(loops);
   }
 }

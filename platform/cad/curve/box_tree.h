@@ -32,6 +32,11 @@ class BoxTree {
   template <class Distance>
   double nearest(const AcGePoint2d& p, double bound, Distance&& distance) const;
 
+  // Whether some box nearer to p than limit has within(index) true; nearer boxes are tried
+  // first and the walk stops at the first.
+  template <class Within>
+  bool anyWithin(const AcGePoint2d& p, double limit, Within&& within) const;
+
   const Box2& boxAt(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
 
  private:
@@ -104,6 +109,32 @@ double BoxTree::nearest(const AcGePoint2d& p, double bound, Distance&& distance)
     }
   }
   return best;
+}
+
+template <class Within>
+bool BoxTree::anyWithin(const AcGePoint2d& p, double limit, Within&& within) const {
+  if (nodes_.empty() || limit <= 0.0) return false;
+  const double limitSqrd = limit * limit;
+  std::array<int, kMaxDepth + 2> stack;
+  int top = 0;
+  stack[0] = 0;
+  top = 1;
+  while (top > 0) {
+    const Node& node = nodes_[static_cast<std::size_t>(stack[static_cast<std::size_t>(--top)])];
+    if (node.box.distanceSqrdTo(p) >= limitSqrd) continue;
+    if (node.count == 0) {
+      const bool leftFirst = nodes_[static_cast<std::size_t>(node.left)].box.distanceSqrdTo(p) <=
+                             nodes_[static_cast<std::size_t>(node.right)].box.distanceSqrdTo(p);
+      stack[static_cast<std::size_t>(top++)] = leftFirst ? node.right : node.left;
+      stack[static_cast<std::size_t>(top++)] = leftFirst ? node.left : node.right;
+      continue;
+    }
+    for (int i = node.first; i < node.first + node.count; ++i) {
+      const int item = order_[static_cast<std::size_t>(i)];
+      if (boxes_[static_cast<std::size_t>(item)].distanceSqrdTo(p) < limitSqrd && within(item)) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace curve

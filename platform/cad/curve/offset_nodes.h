@@ -1,0 +1,25 @@
+// The points where pieces of an offset meet: numbered as they are found, and merged
+// when two of them turn out to be one point.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace curve {
+
+class OffsetNodes {
+ public:
+  int add(bool gap = false);
+  void join(int a, int b);
+  // The node standing for all merged with a.
+  int find(int a);
+  // A loose end of one element that nothing continues (a concave corner).
+  bool isGap(int node) { return gap_[static_cast<std::size_t>(find(node))]; }
+  int count() const { return static_cast<int>(parent_.size()); }
+
+ private:
+  std::vector<int> parent_;
+  std::vector<bool> gap_;
+};
+
+}  // namespace curve

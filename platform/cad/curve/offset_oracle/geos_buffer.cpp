@@ -1,0 +1,85 @@
+#include "platform/cad/curve/offset_oracle/geos_buffer.h"
+
+#include <geos_c.h>
+
+#include <cmath>
+#include <memory>
+
+namespace curve::oracle {
+
+namespace {
+
+class GeosContext {
+ public:
+  GeosContext() : handle_(GEOS_init_r()) {}
+  ~GeosContext() { GEOS_finish_r(handle_); }
+  GeosContext(const GeosContext&) = delete;
+  GeosContext& operator=(const GeosContext&) = delete;
+  GEOSContextHandle_t get() const { return handle_; }
+
+ private:
+  GEOSContextHandle_t handle_;
+};
+
+struct GeometryDeleter {
+  GEOSContextHandle_t context;
+  void operator()(GEOSGeometry* g) const { GEOSGeom_destroy_r(context, g); }
+};
+using Geometry = std::unique_ptr<GEOSGeometry, GeometryDeleter>;
+
+Geometry polygonOf(GEOSContextHandle_t ctx, const std::vector<AcGePoint2d>& points) {
+  GEOSCoordSequence* seq = GEOSCoordSeq_create_r(ctx, static_cast<unsigned>(points.size() + 1), 2);
+  for (size_t i = 0; i <= points.size(); ++i) {
+    const AcGePoint2d& p = points[i % points.size()];
+    GEOSCoordSeq_setXY_r(ctx, seq, static_cast<unsigned>(i), p.x, p.y);
+  }
+  GEOSGeometry* ring = GEOSGeom_createLinearRing_r(ctx, seq);
+  return Geometry(GEOSGeom_createPolygon_r(ctx, ring, nullptr, 0), GeometryDeleter{ctx});
+}
+
+int ringsOf(GEOSContextHandle_t ctx, const GEOSGeometry* g) {
+  if (GEOSisEmpty_r(ctx, g)) return 0;
+  const int type = GEOSGeomTypeId_r(ctx, g);
+  if (type == GEOS_POLYGON) return 1 + GEOSGetNumInteriorRings_r(ctx, g);
+  int rings = 0;
+  for (int i = 0; i < GEOSGetNumGeometries_r(ctx, g); ++i) rings += ringsOf(ctx, GEOSGetGeometryN_r(ctx, g, i));
+  return rings;
+}
+
+}  // namespace
+
+std::vector<AcGePoint2d> chorded(const BulgePath& path, double chordError) {
+  std::vector<AcGePoint2d> points;
+  for (const BulgeSeg& s : path.segments()) {
+    points.push_back(s.start);
+    if (!s.isArc()) continue;
+    const Arc2 a = s.arc();
+    const double step = 2.0 * std::acos(std::max(0.0, 1.0 - chordError / a.radius));
+    const int n = std::max(1, static_cast<int>(std::ceil(std::fabs(a.sweep) / std::max(step, 1e-6))));
+    for (int k = 1; k < n; ++k) points.push_back(a.pointAt(static_cast<double>(k) / n));
+  }
+  return points;
+}
+
+BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) {
+  BufferMeasure out;
+  const std::vector<AcGePoint2d> points = chorded(path, chordError);
+  if (points.size() < 3) return out;
+  const GeosContext context;
+  GEOSContextHandle_t ctx = context.get();
+  const Geometry polygon = polygonOf(ctx, points);
+  if (!polygon || GEOSisValid_r(ctx, polygon.get()) != 1) return out;
+  const double d = std::fabs(grow);
+  // Segments per quarter circle so that the round joins stray at most chordError.
+  const double step = 2.0 * std::acos(std::max(0.0, 1.0 - chordError / std::max(d, chordError)));
+  const int quadrantSegments = std::clamp(static_cast<int>(std::ceil(kPi / 2 / std::max(step, 1e-6))), 8, 64);
+  out.joinError = d * (1.0 - std::cos(kPi / 4 / quadrantSegments));
+  const Geometry buffer(GEOSBuffer_r(ctx, polygon.get(), grow, quadrantSegments), GeometryDeleter{ctx});
+  if (!buffer) return out;
+  out.valid = true;
+  out.loops = ringsOf(ctx, buffer.get());
+  GEOSArea_r(ctx, buffer.get(), &out.area);
+  return out;
+}
+
+}  // namespace curve::oracle
