@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "platform/classlib/window_styles.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 constexpr int IDC_STATIC = -1;
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/classlib/window_messages.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CWnd;
 

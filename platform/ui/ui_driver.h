@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 namespace ui {
 
