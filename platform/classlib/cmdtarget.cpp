@@ -10,7 +10,11 @@ namespace {
 constexpr UINT LowWord(UINT value) { return value & 0xFFFF; }
 constexpr UINT HighWord(UINT value) { return (value >> 16) & 0xFFFF; }
 
-bool IsRoutedMessage(UINT message) { return message == WM_COMMAND || message == WM_NOTIFY; }
+// Reflected notifications come back to the control under 0xBC00 + message.
+bool IsRoutedMessage(UINT message) {
+  return message == WM_COMMAND || message == WM_NOTIFY || message == 0xBC00 + WM_COMMAND ||
+         message == 0xBC00 + WM_NOTIFY;
+}
 
 bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, UINT code, UINT id) {
   if (entry.nMessage != message) return false;
