@@ -1,6 +1,7 @@
 #include "platform/classlib/cmdtarget.h"
 
 #include "platform/classlib/cwnd.h"
+#include "platform/classlib/window/menu.h"
 #include "platform/classlib/window_record.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -67,11 +68,17 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 void CCmdUI::Enable(BOOL bOn) {
   m_bEnabled = bOn;
   m_bEnableChanged = TRUE;
+  if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
+    m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+  }
   if (m_pOther != nullptr) m_pOther->EnableWindow(bOn);
 }
 
 void CCmdUI::SetCheck(int nCheck) {
   m_nCheck = nCheck;
+  if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
+    m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+  }
   if (m_pOther == nullptr) return;
   if (afx::WindowRecord* record = afx::RecordOf(m_pOther->m_hWnd)) record->check = nCheck;
 }
@@ -81,6 +88,11 @@ void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
 void CCmdUI::SetText(LPCTSTR lpszText) {
   m_strText = lpszText != nullptr ? lpszText : "";
   m_bTextChanged = TRUE;
+  if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
+    const UINT state = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION);
+    m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | (state & (MF_GRAYED | MF_DISABLED | MF_CHECKED)), m_nID,
+                        m_strText);
+  }
   if (m_pOther != nullptr) m_pOther->SetWindowText(m_strText);
 }
 

@@ -31,6 +31,8 @@ WindowKind WindowKindOf(DialogControlKind kind) {
       return WindowKind::kListBox;
     case DialogControlKind::kListView:
       return WindowKind::kListCtrl;
+    case DialogControlKind::kTreeView:
+      return WindowKind::kTreeCtrl;
     case DialogControlKind::kStatic:
       break;
   }
@@ -42,14 +44,7 @@ bool ShowsLabelAsText(WindowKind kind) { return kind == WindowKind::kButton || k
 std::unique_ptr<WindowRecord> BuildDialogWindow(const DialogTemplate& dialog_template) {
   auto dialog = std::make_unique<WindowRecord>(WindowKind::kDialog, 0, WS_POPUP | WS_CAPTION | WS_VISIBLE,
                                                dialog_template.caption);
-  for (const ControlTemplate& item : dialog_template.controls) {
-    const WindowKind kind = WindowKindOf(item.kind);
-    auto control = std::make_unique<WindowRecord>(kind, item.id, item.style, ShowsLabelAsText(kind) ? item.label : "");
-    control->label = item.label;
-    control->visible = (item.style & WS_VISIBLE) != 0;
-    for (const std::string& entry : item.items) control->entries.push_back({entry, 0, false});
-    dialog->AddChild(std::move(control));
-  }
+  afx::AddTemplateControls(*dialog, dialog_template);
   return dialog;
 }
 
@@ -58,6 +53,17 @@ bool CanTakeFocus(const WindowRecord& control) {
 }
 
 }  // namespace
+
+void afx::AddTemplateControls(WindowRecord& parent, const DialogTemplate& dialog_template) {
+  for (const ControlTemplate& item : dialog_template.controls) {
+    const WindowKind kind = WindowKindOf(item.kind);
+    auto control = std::make_unique<WindowRecord>(kind, item.id, item.style, ShowsLabelAsText(kind) ? item.label : "");
+    control->label = item.label;
+    control->visible = (item.style & WS_VISIBLE) != 0;
+    for (const std::string& entry : item.items) control->entries.push_back({entry, 0, false});
+    parent.AddChild(std::move(control));
+  }
+}
 
 CDialog::CDialog() = default;
 
@@ -94,6 +100,23 @@ INT_PTR CDialog::DoModal() {
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
   m_nIDHelp = nIDTemplate;
   m_pParentWnd = pParentWnd;
+  WindowRecord* parent = pParentWnd != nullptr ? afx::RecordOf(pParentWnd->m_hWnd) : nullptr;
+  if (parent != nullptr && parent->created && m_hWnd == nullptr) {
+    const DialogTemplate* dialog_template = FindDialogTemplate(nIDTemplate);
+    if (dialog_template == nullptr) return FALSE;
+    const CRect rect(0, 0, dialog_template->width, dialog_template->height);
+    if (!CreateEx(0, "AfxWnd", dialog_template->caption.c_str(), WS_CHILD | WS_VISIBLE, rect, pParentWnd, 0)) {
+      return FALSE;
+    }
+    if (WindowRecord* record = Record()) {
+      record->kind = WindowKind::kDialog;
+      afx::AddTemplateControls(*record, *dialog_template);
+    }
+    result_ = -1;
+    ended_ = false;
+    if (OnInitDialog()) FocusFirstControl();
+    return TRUE;
+  }
   if (!CreateControls(nIDTemplate)) return FALSE;
   if (OnInitDialog()) FocusFirstControl();
   return TRUE;

@@ -6,9 +6,14 @@
 
 #include "platform/classlib/cwnd.h"
 
+struct DialogTemplate;
+
 namespace afx {
 class DialogSurface;
-}
+class WindowRecord;
+// Adds the controls of a template to a window, as a dialog made from it has them.
+void AddTemplateControls(WindowRecord& parent, const DialogTemplate& dialog_template);
+}  // namespace afx
 
 class CDialog : public CWnd {
   DECLARE_DYNAMIC(CDialog)
@@ -19,6 +24,8 @@ class CDialog : public CWnd {
 
   virtual INT_PTR DoModal();
   // A modeless dialog: its controls and OnInitDialog, then back to the caller.
+  // Inside a window that paints (a docking bar) it is a child window of the
+  // template's size there.
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   // Ends the modal loop; the controls stay until DoModal returns.
   void EndDialog(int nResult);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct TreeItemData {
   TreeItem root;  // the invisible parent of the top items
   TreeItem* selected = nullptr;
   void* image_list = nullptr;  // HIMAGELIST, not owned
+  std::set<TreeItem*> live;    // the items that handles may name
 };
 
 }  // namespace afx

@@ -316,12 +316,19 @@ CSize CDC::SetWindowExt(int cx, int cy) {
 }
 
 int CDC::ToDeviceX(int x) const {
-  return static_cast<int>(Scale(x - state_.window_org.x, state_.viewport_ext.cx, state_.window_ext.cx)) +
-         state_.viewport_org.x;
+  const int mapped = static_cast<int>(Scale(x - state_.window_org.x, state_.viewport_ext.cx, state_.window_ext.cx)) +
+                     state_.viewport_org.x;
+  return output_origin_.x + static_cast<int>(std::lround(mapped * output_scale_));
 }
 int CDC::ToDeviceY(int y) const {
-  return static_cast<int>(Scale(y - state_.window_org.y, state_.viewport_ext.cy, state_.window_ext.cy)) +
-         state_.viewport_org.y;
+  const int mapped = static_cast<int>(Scale(y - state_.window_org.y, state_.viewport_ext.cy, state_.window_ext.cy)) +
+                     state_.viewport_org.y;
+  return output_origin_.y + static_cast<int>(std::lround(mapped * output_scale_));
+}
+
+void CDC::SetOutputTransform(double scale, CPoint origin) {
+  output_scale_ = scale > 0 ? scale : 1.0;
+  output_origin_ = origin;
 }
 int CDC::LengthToLogicalX(int device) const {
   return static_cast<int>(std::abs(Scale(device, state_.window_ext.cx, state_.viewport_ext.cx)));
@@ -360,6 +367,13 @@ CRect CDC::DeviceRect(LPCRECT lpRect) const {
 afx::Surface* CDC::Target() const {
   afx::DeviceContext* context = Context();
   return context != nullptr ? context->Target() : nullptr;
+}
+
+afx::Surface* CDC::MeasureTarget() const {
+  if (m_hAttribDC != nullptr && m_hAttribDC != m_hDC) {
+    if (afx::DeviceContext* attributes = afx::DeviceContextOf(m_hAttribDC)) return attributes->Target();
+  }
+  return Target();
 }
 
 void CDC::ApplyClip() const {
@@ -447,7 +461,7 @@ BOOL CDC::PtVisible(int x, int y) const {
   return box.PtInRect(CPoint(x, y));
 }
 
-LOGFONT CDC::DeviceFont() const {
+LOGFONT CDC::DeviceFont(bool for_output) const {
   LOGFONT font = SelectedFont(state_.font);
   if (state_.map_mode != MM_TEXT) {
     font.lfHeight =
@@ -455,12 +469,24 @@ LOGFONT CDC::DeviceFont() const {
     font.lfWidth =
         static_cast<LONG>(Scale(font.lfWidth, std::abs(state_.viewport_ext.cx), std::abs(state_.window_ext.cx)));
   }
+  if (for_output && output_scale_ != 1.0) {
+    // A font never shrinks to nothing: the smallest is one pixel.
+    afx::Surface* measure = MeasureTarget();
+    const afx::FontMetrics metrics = measure != nullptr ? measure->Metrics(font) : afx::FontMetrics();
+    const auto shrink = [this](LONG value, LONG fallback) {
+      const LONG base = value != 0 ? value : fallback;
+      const auto scaled = static_cast<LONG>(std::lround(base * output_scale_));
+      return scaled == 0 ? (base < 0 ? -1 : 1) : scaled;
+    };
+    font.lfHeight = shrink(font.lfHeight, metrics.height);
+    font.lfWidth = shrink(font.lfWidth, metrics.average_width);
+  }
   return font;
 }
 
 afx::TextStyle CDC::StyleForText() const {
   afx::TextStyle style;
-  style.font = DeviceFont();
+  style.font = DeviceFont(true);
   style.text = state_.text_colour;
   style.back = state_.back_colour;
   style.opaque = state_.back_mode == OPAQUE;
@@ -656,7 +682,7 @@ CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabP
 }
 
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
-  afx::Surface* target = Target();
+  afx::Surface* target = MeasureTarget();
   if (target == nullptr || lpszString == nullptr) return CSize();
   const std::string_view text(lpszString, nCount < 0 ? std::strlen(lpszString) : static_cast<size_t>(nCount));
   const LOGFONT font = DeviceFont();
@@ -668,7 +694,7 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
 CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const {
-  afx::Surface* target = Target();
+  afx::Surface* target = MeasureTarget();
   if (target == nullptr || lpMetrics == nullptr) return FALSE;
   const LOGFONT font = DeviceFont();
   const afx::FontMetrics metrics = target->Metrics(font);
@@ -873,10 +899,12 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) {
 }
 
 int CDC::GetDeviceCaps(int nIndex) const {
-  afx::Surface* target = Target();
+  afx::Surface* target = MeasureTarget();
   if (target == nullptr) return 0;
   const afx::DeviceInfo device = target->Device();
-  afx::DeviceContext* context = Context();
+  afx::DeviceContext* context = m_hAttribDC != nullptr && afx::DeviceContextOf(m_hAttribDC) != nullptr
+                                    ? afx::DeviceContextOf(m_hAttribDC)
+                                    : Context();
   CSize resolution = target->Size();
   if (context != nullptr && context->printer && context->setup != nullptr) {
     resolution = context->setup->printable_size;

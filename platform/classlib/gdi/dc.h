@@ -190,6 +190,9 @@ class CDC : public CObject {
   void Own(HDC hDC);
   // The clip that SelectClipRgn(NULL) returns to (a paint DC's update area), in device pixels.
   void SetBaseClip(const RECT& device);
+  // Drawing lands scaled and moved after the mapping mode (print preview);
+  // measuring stays with the attribute DC.
+  void SetOutputTransform(double scale, CPoint origin);
   afx::DeviceContext* Context() const { return afx::DeviceContextOf(m_hDC); }
 
  private:
@@ -212,8 +215,9 @@ class CDC : public CObject {
   };
 
   afx::Surface* Target() const;
+  afx::Surface* MeasureTarget() const;
   afx::TextStyle StyleForText() const;
-  LOGFONT DeviceFont() const;
+  LOGFONT DeviceFont(bool for_output = false) const;
   void ApplyClip() const;
   void ApplyClipWithin(const RECT& rect) const;
   CRect DeviceRect(LPCRECT lpRect) const;
@@ -230,6 +234,8 @@ class CDC : public CObject {
   bool owns_context_ = false;
   bool base_clipped_ = false;
   CRect base_clip_;
+  double output_scale_ = 1.0;
+  CPoint output_origin_;
 };
 
 class CPaintDC : public CDC {

@@ -17,8 +17,6 @@ class CMenu;
 class CScrollBar;
 class CWnd;
 
-#define afx_msg
-
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 
 namespace afx {

@@ -122,6 +122,7 @@ constexpr UINT WA_CLICKACTIVE = 2;
 // WM_MOUSEACTIVATE answers.
 constexpr int MA_ACTIVATE = 1;
 constexpr int MA_ACTIVATEANDEAT = 2;
+constexpr int MA_NOACTIVATEANDEAT = 4;
 constexpr int MA_NOACTIVATE = 3;
 
 // Mouse key flags of mouse messages.

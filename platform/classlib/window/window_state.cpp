@@ -16,6 +16,7 @@ struct State {
   CursorInfo cursor;
   std::set<int> held;
   std::vector<MSG> current;
+  int loop_depth = 0;
 };
 
 State& Global() {
@@ -74,7 +75,22 @@ void SetHeldKeys(const std::set<int>& keys) {
 
 void ClearHeldKeys() {
   Global().held.clear();
-  ui::ClearHeldKeys();
+  // While a message loop runs, key polls answer from the (empty) held keys, never from the driver's own input.
+  if (Global().loop_depth > 0) {
+    ui::SetHeldKeys({}, true);
+  } else {
+    ui::ClearHeldKeys();
+  }
+}
+
+void EnterMessageLoop() {
+  ++Global().loop_depth;
+  ui::SetHeldKeys(Global().held, true);
+}
+
+void LeaveMessageLoop() {
+  if (Global().loop_depth > 0) --Global().loop_depth;
+  if (Global().loop_depth == 0) ui::ClearHeldKeys();
 }
 
 bool IsHeld(int virtual_key) { return Global().held.count(virtual_key) != 0; }

@@ -29,6 +29,9 @@ CursorInfo& CurrentCursor();
 const std::set<int>& HeldKeys();
 void SetHeldKeys(const std::set<int>& keys);
 void ClearHeldKeys();
+// A message loop runs: key polls never read input of the driver's own meanwhile.
+void EnterMessageLoop();
+void LeaveMessageLoop();
 bool IsHeld(int virtual_key);
 
 // Messages being handled, innermost last.
