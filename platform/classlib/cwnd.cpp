@@ -427,8 +427,10 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-  (void)lParam;
-  return OnCmdMsg(LowWord(wParam), static_cast<int>(HighWord(wParam)), nullptr, nullptr);
+  int code = static_cast<int>(HighWord(wParam));
+  // Menus (0) and accelerators (1) send commands without a control.
+  if (lParam == 0 && (code == 0 || code == 1)) code = CN_COMMAND;
+  return OnCmdMsg(LowWord(wParam), code, nullptr, nullptr);
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

@@ -564,32 +564,33 @@ std::vector<std::string> WrapParagraph(const std::string& text, int width,
                                        const std::function<int(std::string_view)>& measure) {
   std::vector<std::string> lines;
   std::string line;
+  // A word wider than a whole line is broken between its characters.
+  const auto start_line_with = [&](const std::string& word) {
+    line.clear();
+    for (size_t i = 0; i < word.size();) {
+      const size_t length = afx::Utf8Length(word, i);
+      if (!line.empty() && measure(line + word.substr(i, length)) > width) {
+        lines.push_back(line);
+        line.clear();
+      }
+      line += word.substr(i, length);
+      i += length;
+    }
+  };
   size_t at = 0;
   while (at < text.size()) {
     size_t end = at;
     while (end < text.size() && text[end] != ' ') ++end;
     while (end < text.size() && text[end] == ' ') ++end;
     const std::string word = text.substr(at, end - at);
-    if (measure(line + word) <= width || line.empty()) {
-      if (line.empty() && measure(word) > width) {
-        // Break the word itself.
-        std::string piece;
-        for (size_t i = 0; i < word.size();) {
-          const size_t length = afx::Utf8Length(word, i);
-          if (!piece.empty() && measure(piece + word.substr(i, length)) > width) {
-            lines.push_back(piece);
-            piece.clear();
-          }
-          piece += word.substr(i, length);
-          i += length;
-        }
-        line = piece;
-      } else {
-        line += word;
-      }
+    // Blanks at a line's end do not count against its width.
+    std::string trimmed = line + word;
+    while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+    if (measure(trimmed) <= width) {
+      line += word;
     } else {
-      lines.push_back(line);
-      line = word;
+      if (!line.empty()) lines.push_back(line);
+      start_line_with(word);
     }
     at = end;
   }
