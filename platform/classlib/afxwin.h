@@ -32,6 +32,7 @@
 #include "platform/classlib/docview/win_app.h"
 #include "platform/classlib/edit.h"
 #include "platform/classlib/file_dialog.h"
+#include "platform/classlib/gdi/char_cells.h"
 #include "platform/classlib/gdi/dc.h"
 #include "platform/classlib/gdi/gdi_objects.h"
 #include "platform/classlib/list_box.h"

@@ -102,8 +102,9 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
   m_bContinueRouting = FALSE;
   const BOOL handled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
   if (!handled && bDisableIfNoHndler && !m_bEnableChanged) {
+    // Without an update handler a command is enabled exactly when something handles it.
     AFX_CMDHANDLERINFO info;
-    if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info)) Enable(FALSE);
+    Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
   }
   return handled;
 }

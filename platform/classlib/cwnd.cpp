@@ -169,6 +169,17 @@ BOOL CWnd::CreateChild(afx::WindowKind kind, DWORD style, LPCTSTR text, CWnd* pP
 void CWnd::SetWindowText(LPCTSTR lpszString) {
   WindowRecord* record = Record();
   if (record == nullptr) return;
+  // A window with a procedure hears of its new text (status bars show it in a pane).
+  if (record->created) {
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString != nullptr ? lpszString : ""));
+    return;
+  }
+  StoreWindowText(lpszString);
+}
+
+void CWnd::StoreWindowText(LPCTSTR lpszString) {
+  WindowRecord* record = Record();
+  if (record == nullptr) return;
   const std::string text = lpszString != nullptr ? lpszString : "";
   if (record->IsDropDownList()) return;  // a drop-down list shows its entries only
   record->text = text;

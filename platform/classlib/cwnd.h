@@ -306,6 +306,7 @@ class CWnd : public CCmdTarget {
   friend class CDC;
   // Sends WM_NCCALCSIZE and stores the client area the answer gives.
   void RecalcClientArea();
+  void StoreWindowText(LPCTSTR lpszString);
   void DestroyWindowTree(afx::WindowRecord* record);
 
   std::unique_ptr<afx::WindowRecord> own_window_;

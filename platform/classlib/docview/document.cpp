@@ -86,6 +86,13 @@ void CDocument::OnChangedViewList() {
     OnCloseDocument();
     return;
   }
+  // The frames' numbers (":1", ":2") follow the windows that are left.
+  for (POSITION pos = m_viewList.GetHeadPosition(); pos != nullptr;) {
+    CView* view = m_viewList.GetNext(pos);
+    if (CFrameWnd* frame = view->GetParentFrame(); frame != nullptr && IsWindow(frame->m_hWnd)) {
+      frame->OnUpdateFrameTitle(TRUE);
+    }
+  }
 }
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {

@@ -311,7 +311,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCACTIVATE:
       return TRUE;
     case WM_SETTEXT:
-      SetWindowText(reinterpret_cast<LPCTSTR>(lParam));
+      StoreWindowText(reinterpret_cast<LPCTSTR>(lParam));
       return TRUE;
     case WM_SETFONT:
       record->font = reinterpret_cast<void*>(wParam);

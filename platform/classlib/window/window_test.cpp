@@ -21,8 +21,7 @@ constexpr UINT kCommandQuiet = 40002;
 
 const AcceleratorRegistration kKeys(7001, {{FVIRTKEY | FCONTROL, 'S', kCommandSave},
                                            {FVIRTKEY | FALT, VK_BACK, kCommandQuiet}});
-const MenuResourceRegistration kMenu(7002, {res::Popup("File", {res::Item("Save", kCommandSave),
-                                                                res::Separator(),
+const MenuResourceRegistration kMenu(7002, {res::Popup("File", {res::Item("Save", kCommandSave), res::Separator(),
                                                                 res::Item("Quiet", kCommandQuiet)})});
 
 // A window that writes down what reaches it.
@@ -217,8 +216,8 @@ TEST_F(WindowTest, ClicksLandInClientCoordinatesAndCaptureKeepsTheDragOnTheWindo
 
   // Captured, the drag still reaches the window far outside it.
   Headless().Drag(10, 10, 10, -90);
-  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"down", "move 10,-15", "move 10,-40", "move 10,-65", "move 10,-90",
-                                                 "up"}));
+  EXPECT_EQ(TakeLog(),
+            (std::vector<std::string>{"down", "move 10,-15", "move 10,-40", "move 10,-65", "move 10,-90", "up"}));
   EXPECT_EQ(CWnd::GetCapture(), nullptr);
 
   Headless().DoubleClick(5, 5);
