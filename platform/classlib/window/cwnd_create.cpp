@@ -21,6 +21,7 @@ std::map<std::string, WindowClass>& Classes() {
       {"AfxMDIFrame", {CS_DBLCLKS, nullptr, nullptr, nullptr}},
       {"AfxControlBar", {CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr}},
       {"MDICLIENT", {0, nullptr, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), nullptr}},
+      {"SysTreeView32", {CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr}},
   };
   return classes;
 }
