@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/classlib/gdi/char_cells.h"
 #include "platform/classlib/gdi/surface.h"
 
 namespace afx {

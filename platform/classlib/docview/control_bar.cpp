@@ -30,6 +30,25 @@ namespace {
 
 constexpr int kDockSnap = 32;  // a drag released this close to a frame side docks there
 
+// The strip of the room left that a bar of this size takes at its side; the room shrinks by it.
+CRect TakeSide(AFX_SIZEPARENTPARAMS& layout, DWORD style, CSize size) {
+  CRect rect = layout.rect;
+  if (style & CBRS_ALIGN_TOP) {
+    rect.bottom = std::min(rect.bottom, rect.top + static_cast<int>(size.cy));
+    layout.rect.top = rect.bottom;
+  } else if (style & CBRS_ALIGN_BOTTOM) {
+    rect.top = std::max(rect.top, rect.bottom - static_cast<int>(size.cy));
+    layout.rect.bottom = rect.top;
+  } else if (style & CBRS_ALIGN_LEFT) {
+    rect.right = std::min(rect.right, rect.left + static_cast<int>(size.cx));
+    layout.rect.left = rect.right;
+  } else {
+    rect.left = std::max(rect.left, rect.right - static_cast<int>(size.cx));
+    layout.rect.right = rect.left;
+  }
+  return rect;
+}
+
 }  // namespace
 
 // The dock context.
@@ -191,20 +210,7 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam) {
   const CSize size = (m_dwStyle & CBRS_SIZE_DYNAMIC)
                          ? CalcDynamicLayout(-1, horizontal ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK)
                          : CalcFixedLayout(layout->bStretch, horizontal);
-  CRect rect = layout->rect;
-  if (m_dwStyle & CBRS_ALIGN_TOP) {
-    rect.bottom = std::min(rect.bottom, rect.top + static_cast<int>(size.cy));
-    layout->rect.top = rect.bottom;
-  } else if (m_dwStyle & CBRS_ALIGN_BOTTOM) {
-    rect.top = std::max(rect.top, rect.bottom - static_cast<int>(size.cy));
-    layout->rect.bottom = rect.top;
-  } else if (m_dwStyle & CBRS_ALIGN_LEFT) {
-    rect.right = std::min(rect.right, rect.left + static_cast<int>(size.cx));
-    layout->rect.left = rect.right;
-  } else {
-    rect.left = std::max(rect.left, rect.right - static_cast<int>(size.cx));
-    layout->rect.right = rect.left;
-  }
+  const CRect rect = TakeSide(*layout, m_dwStyle, size);
   if (!layout->bQuery) MoveWindow(&rect);
   return 0;
 }
@@ -326,20 +332,7 @@ LRESULT CDockBar::OnSizeParent(WPARAM, LPARAM lParam) {
   auto* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
   const bool horizontal = Horizontal();
   const CSize size = CalcFixedLayout(layout->bStretch, horizontal);
-  CRect rect = layout->rect;
-  if (m_dwStyle & CBRS_ALIGN_TOP) {
-    rect.bottom = std::min(rect.bottom, rect.top + static_cast<int>(size.cy));
-    layout->rect.top = rect.bottom;
-  } else if (m_dwStyle & CBRS_ALIGN_BOTTOM) {
-    rect.top = std::max(rect.top, rect.bottom - static_cast<int>(size.cy));
-    layout->rect.bottom = rect.top;
-  } else if (m_dwStyle & CBRS_ALIGN_LEFT) {
-    rect.right = std::min(rect.right, rect.left + static_cast<int>(size.cx));
-    layout->rect.left = rect.right;
-  } else {
-    rect.left = std::max(rect.left, rect.right - static_cast<int>(size.cx));
-    layout->rect.right = rect.left;
-  }
+  const CRect rect = TakeSide(*layout, m_dwStyle, size);
   if (layout->bQuery) return 0;
   MoveWindow(&rect);
   // The docked bars, one after the other across the side.

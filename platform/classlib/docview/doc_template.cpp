@@ -116,6 +116,16 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL b
   pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
 }
 
+BOOL CDocTemplate::FillDocument(CDocument* pDocument, LPCTSTR lpszPathName) {
+  if (lpszPathName == nullptr) {
+    SetDefaultTitle(pDocument);
+    return pDocument->OnNewDocument();
+  }
+  if (!pDocument->OnOpenDocument(lpszPathName)) return FALSE;
+  pDocument->SetPathName(lpszPathName);
+  return TRUE;
+}
+
 BOOL CDocTemplate::SaveAllModified() {
   for (POSITION pos = GetFirstDocPosition(); pos != nullptr;) {
     if (!GetNextDoc(pos)->SaveModified()) return FALSE;
@@ -187,18 +197,9 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
     delete document;
     return nullptr;
   }
-  if (lpszPathName == nullptr) {
-    SetDefaultTitle(document);
-    if (!document->OnNewDocument()) {
-      frame->DestroyWindow();
-      return nullptr;
-    }
-  } else {
-    if (!document->OnOpenDocument(lpszPathName)) {
-      frame->DestroyWindow();
-      return nullptr;
-    }
-    document->SetPathName(lpszPathName);
+  if (!FillDocument(document, lpszPathName)) {
+    frame->DestroyWindow();
+    return nullptr;
   }
   InitialUpdateFrame(frame, document, bMakeVisible);
   return document;
@@ -268,18 +269,9 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
       return nullptr;
     }
   }
-  if (lpszPathName == nullptr) {
-    SetDefaultTitle(document);
-    if (!document->OnNewDocument()) {
-      if (created) frame->DestroyWindow();
-      return nullptr;
-    }
-  } else {
-    if (!document->OnOpenDocument(lpszPathName)) {
-      if (created) frame->DestroyWindow();
-      return nullptr;
-    }
-    document->SetPathName(lpszPathName);
+  if (!FillDocument(document, lpszPathName)) {
+    if (created) frame->DestroyWindow();
+    return nullptr;
   }
   if (frame != nullptr) {
     if (created && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd == nullptr) AfxGetApp()->m_pMainWnd = frame;

@@ -59,6 +59,8 @@ class CDocTemplate : public CCmdTarget {
 
  protected:
   CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
+  // A new document (null path, default title) or the file read into it.
+  BOOL FillDocument(CDocument* pDocument, LPCTSTR lpszPathName);
 };
 
 class CMultiDocTemplate : public CDocTemplate {
