@@ -29,6 +29,8 @@ const StringTableRegistration kStrings{
     {AFX_IDP_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {AFX_IDP_FAILED_TO_SAVE_DOC, "Failed to save document."},
     {AFX_IDS_UNTITLED, "Untitled"},
+    {AFX_IDS_SAVEFILE, "Save As"},
+    {AFX_IDS_OPENFILE, "Open"},
 };
 
 std::string FileNameOf(const std::string& path) {
@@ -193,7 +195,8 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace) {
       path += first.c_str();
     }
     if (AfxGetApp() == nullptr ||
-        !AfxGetApp()->DoPromptFileName(path, 0xF002, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate)) {
+        !AfxGetApp()->DoPromptFileName(path, AFX_IDS_SAVEFILE, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE,
+                                       m_pDocTemplate)) {
       return FALSE;
     }
   }

@@ -200,7 +200,7 @@ void CDocManager::OnFileNew() {
 
 void CDocManager::OnFileOpen() {
   CString name;
-  if (!DoPromptFileName(name, 0xF001, OFN_FILEMUSTEXIST, TRUE, nullptr)) return;
+  if (!DoPromptFileName(name, AFX_IDS_OPENFILE, OFN_FILEMUSTEXIST, TRUE, nullptr)) return;
   AfxGetApp()->OpenDocumentFile(name);
 }
 
