@@ -11,8 +11,10 @@ struct DialogTemplate;
 namespace afx {
 class DialogSurface;
 class WindowRecord;
-// Adds the controls of a template to a window, as a dialog made from it has them.
-void AddTemplateControls(WindowRecord& parent, const DialogTemplate& dialog_template);
+// Adds the controls of a template to a window, as a dialog made from it has
+// them; as_windows makes them windows of their own that take a place, paint
+// and take input (dialogs and bars inside windows), placed by the program.
+void AddTemplateControls(WindowRecord& parent, const DialogTemplate& dialog_template, bool as_windows = false);
 }  // namespace afx
 
 class CDialog : public CWnd {

@@ -465,7 +465,7 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nI
                     pParentWnd, nID)) {
     return FALSE;
   }
-  afx::AddTemplateControls(*afx::RecordOf(m_hWnd), *dialog_template);
+  afx::AddTemplateControls(*afx::RecordOf(m_hWnd), *dialog_template, true);
   return TRUE;
 }
 

@@ -402,7 +402,10 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
   for (HWND handle : controls) {
     CWnd* control = CWnd::FromHandle(handle);
     afx::WindowRecord* child = afx::RecordOf(handle);
-    if (control == nullptr || child == nullptr || child->id <= 0 || child->id >= 0xF000 || child->created) continue;
+    if (control == nullptr || child == nullptr || child->id <= 0 || child->id >= 0xF000 ||
+        child->kind == afx::WindowKind::kWindow) {
+      continue;  // only controls show commands
+    }
     CCmdUI state;
     state.m_nID = static_cast<UINT>(child->id);
     state.m_pOther = control;

@@ -127,6 +127,16 @@ TEST_F(DockingTest, AModelessDialogInsideABarIsAChildOfItsTemplateSizeAndItsCont
   frame_->explore_enabled = true;
   pane.UpdateDialogControls(frame_, TRUE);
   EXPECT_TRUE(pane.GetDlgItem(1044)->IsWindowEnabled());
+
+  // The pane places its tree; a click there reaches the tree.
+  CTreeCtrl tree;
+  ASSERT_TRUE(tree.SubclassDlgItem(1047, &pane));
+  tree.MoveWindow(5, 30, 170, 265);
+  HTREEITEM item = tree.InsertItem("C:");
+  tree.SetFocus();
+  Headless().Click(30, 4);
+  EXPECT_EQ(tree.GetSelectedItem(), item);
+  tree.UnsubclassWindow();
 }
 
 }  // namespace
