@@ -67,10 +67,7 @@ WindowRecord::WindowRecord(WindowKind kind_in, int id_in, DWORD style_in, std::s
 }
 
 WindowRecord::~WindowRecord() {
-  if (Focus() == this) {
-    Focus() = nullptr;
-    if (created) Backend().FocusChanged(nullptr);
-  }
+  if (Focus() == this) Focus() = nullptr;
   children.clear();
   LiveRecords().erase(this);
   if (attached != nullptr) attached->m_hWnd = nullptr;

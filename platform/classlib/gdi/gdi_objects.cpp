@@ -96,6 +96,15 @@ HGDIOBJ StockObject(int index) {
   return found->second;
 }
 
+HGDIOBJ SharedBrush(COLORREF colour, bool halftone) {
+  auto object = std::make_unique<GdiObject>();
+  object->kind = GdiKind::kBrush;
+  object->stock = true;  // the library's: nobody deletes it
+  object->colour = colour;
+  object->halftone = halftone;
+  return Register(std::move(object));
+}
+
 const LOGFONT& DefaultGuiFont() {
   static const LOGFONT font = [] {
     LOGFONT made;
@@ -336,12 +345,8 @@ CSize CBitmap::GetBitmapDimension() const {
 }
 
 CBrush* AfxGetHalftoneBrush() {
-  static CBrush* brush = [] {
-    static CBrush made;
-    made.CreateHalftoneBrush();
-    return &made;
-  }();
-  return brush;
+  static const HGDIOBJ handle = afx::SharedBrush(RGB(128, 128, 128), true);
+  return CBrush::FromHandle(handle);
 }
 
 HGDIOBJ GetStockObject(int fnObject) { return afx::StockObject(fnObject); }
@@ -355,11 +360,8 @@ BOOL DeleteObject(HGDIOBJ hObject) {
 }
 
 HBRUSH GetSysColorBrush(int nIndex) {
-  static std::map<int, std::unique_ptr<CBrush>> brushes;
-  auto& brush = brushes[nIndex];
-  if (brush == nullptr) {
-    brush = std::make_unique<CBrush>();
-    brush->CreateSolidBrush(GetSysColor(nIndex));
-  }
-  return brush->m_hObject;
+  static std::map<int, HGDIOBJ> brushes;
+  HGDIOBJ& brush = brushes[nIndex];
+  if (afx::GdiObjectOf(brush) == nullptr) brush = afx::SharedBrush(GetSysColor(nIndex), false);
+  return brush;
 }

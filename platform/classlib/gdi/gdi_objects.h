@@ -32,6 +32,8 @@ struct GdiObject {
 
 GdiObject* GdiObjectOf(HGDIOBJ handle);
 HGDIOBJ StockObject(int index);
+// A brush the library keeps for the whole run (system colour and halftone brushes).
+HGDIOBJ SharedBrush(COLORREF colour, bool halftone);
 // The font of windows that set none.
 const LOGFONT& DefaultGuiFont();
 

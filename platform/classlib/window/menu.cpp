@@ -16,10 +16,11 @@ IMPLEMENT_DYNAMIC(CMenu, CObject)
 namespace afx {
 namespace {
 
+// Menus go first at the end of the run: their records still find the live set and wrappers.
 struct Menus {
+  std::map<HMENU, std::unique_ptr<CMenu>> wrappers;
   std::set<MenuRecord*> live;
   std::map<HMENU, std::unique_ptr<MenuRecord>> owned;  // top menus
-  std::map<HMENU, std::unique_ptr<CMenu>> wrappers;
 };
 
 Menus& Registry() {
