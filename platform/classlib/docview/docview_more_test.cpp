@@ -164,7 +164,8 @@ TEST_F(MoreDocViewTest, PrintingToAFileHandsTheFileToThePrinter) {
   dialog.m_pd.hDC = nullptr;
   DOCINFO info;
   info.lpszDocName = "file";
-  info.lpszOutput = dialog.GetOutputFile();
+  const CString output = dialog.GetOutputFile();
+  info.lpszOutput = output;
   ASSERT_GT(printer.StartDoc(&info), 0);
   printer.StartPage();
   printer.EndPage();
