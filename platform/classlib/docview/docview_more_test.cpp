@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "platform/classlib/backend/headless_test_support.h"
-#include "platform/classlib/docview/docview_test_app.h"
+#include "platform/classlib/docview/docview_test_fixture.h"
 
 namespace {
 
@@ -17,39 +17,9 @@ using docview_test::TestApp;
 using docview_test::TestChildFrame;
 using docview_test::TestDoc;
 using docview_test::TestView;
+using docview_test::Text;
 
-std::string Text(CWnd* window) {
-  CString text;
-  window->GetWindowText(text);
-  return text.str();
-}
-
-class MoreDocViewTest : public afx_test::WindowTest {
- protected:
-  void SetUp() override {
-    app_ = std::make_unique<TestApp>();
-    ASSERT_TRUE(app_->InitApplication());
-    ASSERT_TRUE(app_->InitInstance());
-  }
-  void TearDown() override { app_.reset(); }
-  std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::string path = folder_ / name;
-    std::ofstream(path) << text;
-    return path;
-  }
-  void Command(UINT id) {
-    app_->Main()->SendMessage(WM_COMMAND, id);
-    afx::DrainMessages();
-  }
-  std::string ReadFirstLine(const std::string& path) {
-    std::ifstream in(path);
-    std::string line;
-    std::getline(in, line);
-    return line;
-  }
-
-  std::unique_ptr<TestApp> app_;
-};
+class MoreDocViewTest : public docview_test::AppTest {};
 
 TEST_F(MoreDocViewTest, SavingANewDocumentAsksForANameAndTakesIt) {
   Command(ID_FILE_NEW);

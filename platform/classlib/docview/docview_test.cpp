@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "platform/classlib/backend/headless_test_support.h"
-#include "platform/classlib/docview/docview_test_app.h"
+#include "platform/classlib/docview/docview_test_fixture.h"
 
 namespace {
 
@@ -14,46 +14,12 @@ using docview_test::TestApp;
 using docview_test::TestChildFrame;
 using docview_test::TestDoc;
 using docview_test::TestView;
+using docview_test::Text;
 
-std::string Text(CWnd* window) {
-  CString text;
-  window->GetWindowText(text);
-  return text.str();
-}
-
-class DocViewTest : public afx_test::WindowTest {
+class DocViewTest : public docview_test::AppTest {
  protected:
-  void SetUp() override {
-    app_ = std::make_unique<TestApp>();
-    ASSERT_TRUE(app_->InitApplication());
-    ASSERT_TRUE(app_->InitInstance());
-    afx::DrainMessages();
-  }
-  void TearDown() override { app_.reset(); }
-
-  std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::string path = folder_ / name;
-    std::ofstream(path) << text;
-    return path;
-  }
-  TestDoc* Open(const std::string& path) {
-    auto* doc = static_cast<TestDoc*>(app_->OpenDocumentFile(path.c_str()));
-    afx::DrainMessages();
-    return doc;
-  }
   CMDIChildWnd* ActiveChild() { return app_->Main()->MDIGetActive(); }
   TestView* ActiveView() { return static_cast<TestView*>(app_->Main()->GetActiveView()); }
-  void Command(UINT id) {
-    app_->Main()->SendMessage(WM_COMMAND, id);
-    afx::DrainMessages();
-  }
-  std::string MenuTitle(int index) {
-    CString text;
-    app_->Main()->GetMenu()->GetMenuString(index, text, MF_BYPOSITION);
-    return text.str();
-  }
-
-  std::unique_ptr<TestApp> app_;
 };
 
 TEST_F(DocViewTest, OpeningAFileMakesAFrameWithItsViewTitlesAndMenu) {
