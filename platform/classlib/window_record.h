@@ -115,6 +115,7 @@ class WindowRecord {
   bool erase_pending = false;
   bool redraw = true;             // SetRedraw(FALSE) holds painting back
   int show_state = 1;             // SW_SHOWNORMAL, SW_SHOWMINIMIZED or SW_SHOWMAXIMIZED
+  CRect normal_rect;              // where a maximised or minimised window goes back to
   ScrollBarState scroll_bars[2];  // SB_HORZ, SB_VERT
   void* menu = nullptr;           // HMENU of a frame's menu bar
   void* font = nullptr;           // HFONT set with WM_SETFONT

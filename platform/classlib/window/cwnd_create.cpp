@@ -121,7 +121,6 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
   made->window_rect = CRect(cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy);
   made->client_rect = CRect(0, 0, cs.cx, cs.cy);
   if (!child && parent != nullptr) made->owner = parent->handle();
-  if ((style & WS_MAXIMIZE) != 0) made->show_state = SW_SHOWMAXIMIZED;
   WindowRecord* record = (child ? *parent : afx::Desktop()).AddChild(std::move(made));
   record->attached = this;
   m_hWnd = record->handle();

@@ -21,7 +21,8 @@ bool IsTopLevel(const WindowRecord& record) { return record.parent == &Desktop()
 
 }  // namespace
 
-void ShowCreatedWindow(WindowRecord& record, int show_command) {
+void ShowCreatedWindow(WindowRecord& record, int show_command_in) {
+  int show_command = show_command_in;
   CWnd* window = WindowOf(&record);
   const bool show = show_command != SW_HIDE;
   const bool was_visible = record.visible;
@@ -36,23 +37,36 @@ void ShowCreatedWindow(WindowRecord& record, int show_command) {
       }
     }
   }
+  // A window made maximised opens maximised on its first plain show.
+  if ((record.style & WS_MAXIMIZE) && show && !was_visible &&
+      (show_command == SW_SHOWNORMAL || show_command == SW_SHOW || show_command == SW_SHOWDEFAULT)) {
+    show_command = SW_SHOWMAXIMIZED;
+  }
   if (show_command == SW_SHOWMAXIMIZED || show_command == SW_MAXIMIZE || show_command == SW_SHOWMINIMIZED ||
       show_command == SW_MINIMIZE || show_command == SW_RESTORE || show_command == SW_SHOWNORMAL) {
     int state = SW_SHOWNORMAL;
     if (show_command == SW_SHOWMAXIMIZED || show_command == SW_MAXIMIZE) state = SW_SHOWMAXIMIZED;
     if (show_command == SW_SHOWMINIMIZED || show_command == SW_MINIMIZE) state = SW_SHOWMINIMIZED;
     if (state != record.show_state && window != nullptr) {
+      if (record.show_state == SW_SHOWNORMAL) record.normal_rect = record.window_rect;
       record.show_state = state;
-      CRect area = state == SW_SHOWMAXIMIZED ? (IsTopLevel(record) ? ScreenArea() : CRect()) : record.window_rect;
-      if (state == SW_SHOWMAXIMIZED && !IsTopLevel(record) && record.parent != nullptr) {
-        area = CRect(0, 0, record.parent->client_rect.Width(), record.parent->client_rect.Height());
+      record.style = state == SW_SHOWMAXIMIZED ? (record.style | WS_MAXIMIZE) : (record.style & ~WS_MAXIMIZE);
+      CRect area = record.normal_rect.IsRectEmpty() ? record.window_rect : record.normal_rect;
+      if (state == SW_SHOWMAXIMIZED) {
+        area = IsTopLevel(record) || record.parent == nullptr
+                   ? ScreenArea()
+                   : CRect(0, 0, record.parent->client_rect.Width(), record.parent->client_rect.Height());
       }
+      const CRect before = record.window_rect;
       window->SetWindowPos(nullptr, area.left, area.top, area.Width(), area.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-      SendTo(&record, WM_SIZE,
-             state == SW_SHOWMAXIMIZED   ? SIZE_MAXIMIZED
-             : state == SW_SHOWMINIMIZED ? SIZE_MINIMIZED
-                                         : SIZE_RESTORED,
-             MAKELPARAM(record.client_rect.Width(), record.client_rect.Height()));
+      // Without a move the window still hears of its new state.
+      if (RecordOf(record.handle()) != nullptr && record.window_rect == before) {
+        SendTo(&record, WM_SIZE,
+               state == SW_SHOWMAXIMIZED   ? SIZE_MAXIMIZED
+               : state == SW_SHOWMINIMIZED ? SIZE_MINIMIZED
+                                           : SIZE_RESTORED,
+               MAKELPARAM(record.client_rect.Width(), record.client_rect.Height()));
+      }
     }
   }
   Backend().WindowChanged(record, WindowChange::kVisibility);
@@ -180,7 +194,9 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
   lpwndpl->length = sizeof(WINDOWPLACEMENT);
   lpwndpl->flags = 0;
   lpwndpl->showCmd = record->visible ? static_cast<UINT>(record->show_state) : SW_HIDE;
-  lpwndpl->rcNormalPosition = record->window_rect;
+  lpwndpl->rcNormalPosition = record->show_state != SW_SHOWNORMAL && !record->normal_rect.IsRectEmpty()
+                                  ? record->normal_rect
+                                  : record->window_rect;
   return TRUE;
 }
 

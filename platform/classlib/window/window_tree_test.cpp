@@ -123,6 +123,25 @@ TEST_F(WindowTreeTest, MaximisingAChildFillsItsParentAndRestoringBringsBackItsPl
   EXPECT_EQ(CWnd::GetActiveWindow(), nullptr);
 }
 
+TEST_F(WindowTreeTest, AWindowMadeMaximisedOpensMaximisedAndRestoresToItsOwnPlace) {
+  CWnd frame;
+  ASSERT_TRUE(
+      frame.CreateEx(0, nullptr, "frame", WS_OVERLAPPEDWINDOW | WS_MAXIMIZE, CRect(20, 30, 620, 430), nullptr, 0));
+  frame.ShowWindow(SW_SHOWNORMAL);
+  EXPECT_TRUE(frame.IsZoomed());
+  CRect rect;
+  frame.GetWindowRect(&rect);
+  EXPECT_EQ(rect, CRect(0, 0, 1024, 768));
+  WINDOWPLACEMENT placement;
+  frame.GetWindowPlacement(&placement);
+  EXPECT_EQ(CRect(placement.rcNormalPosition), CRect(20, 30, 620, 430));
+  frame.ShowWindow(SW_RESTORE);
+  EXPECT_FALSE(frame.IsZoomed());
+  frame.GetWindowRect(&rect);
+  EXPECT_EQ(rect, CRect(20, 30, 620, 430));
+  EXPECT_EQ(frame.GetStyle() & WS_MAXIMIZE, 0u);
+}
+
 TEST_F(WindowTreeTest, HeldBackPaintingWaitsForRedrawAndValidatedPartsAreNotPainted) {
   CWnd child;
   child.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &top_, 1);
