@@ -2,6 +2,9 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "editor/textedit/text_buffer.h"
 #include "editor/textedit/text_buffer_test_support.h"
@@ -216,6 +219,47 @@ TEST_F(TextBufferFile, WriteFailureKeepsTheOriginalAndRemovesTheTemporaryFile) {
   EXPECT_TRUE(buffer_.IsModified());
   ASSERT_EQ(ui_.boxes.size(), 1u);
   EXPECT_NE(ui_.boxes[0].text.find("원래 파일은 그대로"), std::string::npos);
+}
+
+// Address space in use now, in bytes.
+rlim_t AddressSpaceInUse() {
+  std::ifstream statm("/proc/self/statm");
+  rlim_t pages = 0;
+  statm >> pages;
+  return pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// A dense head (1 MB of line feeds) followed by a sparse hole of zeros.
+void WriteDenseHeadAndHole(const std::string& path, off_t hole) {
+  WriteBytes(path, std::string(1 << 20, '\n'));
+  ASSERT_EQ(::truncate(path.c_str(), (1 << 20) + hole), 0);
+}
+
+TEST_F(TextBufferFile, ADenseHeadBeforeASparseHoleLoadsOrIsRefusedWithinTheMemoryThereIs) {
+  ASSERT_TRUE(Load("kept\n"));
+  struct rlimit old_limit {};
+  ::getrlimit(RLIMIT_AS, &old_limit);
+  struct rlimit small = old_limit;
+  small.rlim_cur = AddressSpaceInUse() + (rlim_t{600} << 20);
+  ASSERT_EQ(::setrlimit(RLIMIT_AS, &small), 0);
+
+  // The head's density, taken for the whole file, would ask for gigabytes.
+  WriteDenseHeadAndHole(path_, off_t{64} << 20);
+  const BOOL loaded = buffer_.LoadFromFile(path_.c_str());
+  const int lines = buffer_.LineCount();
+  const int last_length = lines > 0 ? buffer_.LineLength(lines - 1) : -1;
+
+  // A one-gigabyte line does not fit at all: the load is refused, not aborted.
+  ASSERT_TRUE(Load("kept\n"));
+  WriteDenseHeadAndHole(path_, off_t{1} << 30);
+  const BOOL huge_loaded = buffer_.LoadFromFile(path_.c_str());
+  ::setrlimit(RLIMIT_AS, &old_limit);
+
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(lines, (1 << 20) + 1);
+  EXPECT_EQ(last_length, 64 << 20);
+  EXPECT_FALSE(huge_loaded);
+  EXPECT_EQ(Lines(buffer_), (Strings{"kept", ""}));
 }
 
 TEST_F(TextBufferFile, SaveOverAFolderOrIntoAMissingFolderFails) {
