@@ -1,0 +1,226 @@
+// One level of a pocket pass: the contour or linear roughing, or the finishing
+// rings, linked into one piece and joined to the pass's path.
+#include <algorithm>
+#include <cmath>
+
+#include "plugin/geometry/lead_moves.h"
+#include "plugin/milling/pocket_dlg.h"
+#include "plugin/milling/pocket_generator.h"
+#include "plugin/milling/pocket_link_area.h"
+#include "plugin/milling/pocket_linking.h"
+#include "plugin/milling/pocket_offset_pattern.h"
+#include "plugin/milling/pocket_plan_paths.h"
+#include "plugin/milling/pocket_zigzag.h"
+#include "plugin/milling/toolpath_curve_links.h"
+#include "plugin/shell/copy_helpers.h"
+#include "plugin/shell/marker_points.h"
+#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/toolpath_entities.h"
+
+namespace {
+
+constexpr double kLeastOffset = 1e-6;
+constexpr double kZigzagClearance = 0.01;
+constexpr int kContourBudget = 450;
+constexpr int kNoSmoothing = 1;
+
+unsigned char SideOf(const CPocketDlg& dlg) { return dlg.m_CutDirection == 1 ? 0 : 1; }
+
+// Erases what the id list owns when it goes out of scope.
+class TemporaryIds {
+ public:
+  TemporaryIds() = default;
+  ~TemporaryIds() { EraseEntityArray(ids_); }
+  TemporaryIds(const TemporaryIds&) = delete;
+  TemporaryIds& operator=(const TemporaryIds&) = delete;
+  AcDbObjectIdArray& ids() { return ids_; }
+
+ private:
+  AcDbObjectIdArray ids_;
+};
+
+AcDbObjectIdArray Boundaries(AcDbObjectId boundary) {
+  AcDbObjectIdArray list;
+  list.append(boundary);
+  return list;
+}
+
+void CopyOutlines(AcDbObjectId boundary, const AcDbObjectIdArray& islands, AcDbObjectIdArray& copies) {
+  AcDbObjectId copy;
+  if (CloneEntityWithInfo(boundary, copy)) copies.append(copy);
+  for (const AcDbObjectId& island : islands)
+    if (CloneEntityWithInfo(island, copy)) copies.append(copy);
+}
+
+// The region taken in by the distance, one ring; the outlines themselves when
+// the distance is next to nothing.
+void RegionAt(AcDbObjectId boundary, const AcDbObjectIdArray& islands, double distance, double z, const CPocketDlg& dlg,
+              int smoothing, AcDbObjectIdArray& loops) {
+  loops.setLogicalLength(0);
+  if (distance > kLeastOffset) {
+    OffsetPocketRegions(Boundaries(boundary), islands, loops, 1, distance, dlg.m_RoughStepover, z, SideOf(dlg),
+                        smoothing);
+  } else {
+    CopyOutlines(boundary, islands, loops);
+  }
+}
+
+// Moves the point entities of the list into the other list.
+void SeparatePoints(AcDbObjectIdArray& ids, AcDbObjectIdArray& points) {
+  for (int i = ids.length() - 1; i >= 0; --i) {
+    if (!IsPointEntity(ids[i])) continue;
+    points.append(ids[i]);
+    ids.removeAt(i);
+  }
+}
+
+void TagFeed(const AcDbObjectIdArray& ids, int feed) {
+  for (const AcDbObjectId& id : ids)
+    if (!IsPointEntity(id)) SetCurveTagNumber(id, feed);
+}
+
+PocketLinkMoves LinkMovesOf(const CPocketDlg& dlg, bool firstPiece) {
+  PocketLinkMoves moves;
+  moves.plunge = &dlg.m_Plunge;
+  moves.retractZ = dlg.m_RetractHeight;
+  moves.linkFeed = dlg.m_LinkFeedOn != 0 ? dlg.m_LinkFeed : dlg.m_RoughFeed;
+  moves.enterFirst = dlg.m_RetractBetweenLevels != 0 || firstPiece;
+  moves.leaveLast = dlg.m_RetractBetweenLevels != 0;
+  return moves;
+}
+
+// Enough entries for every ring of every island: the region is cleared, not
+// cut off after a fixed count.
+int ContourBudget(AcDbObjectId boundary, const AcDbObjectIdArray& islands, double stepover) {
+  const curve::Box2 box = PlanBoxOf(boundary);
+  const double span = std::hypot(box.maxX - box.minX, box.maxY - box.minY);
+  const double steps = stepover > 0.0 ? std::min(span / stepover + 2.0, 1e5) : 1.0;
+  return std::max(kContourBudget, static_cast<int>(steps * (islands.length() + 2)));
+}
+
+bool RoughContourLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                       double roughOffset, bool firstPiece, AcDbObjectIdArray& piece, TemporaryIds& outline) {
+  RegionAt(boundary, islands, roughOffset, z, dlg, kNoSmoothing, outline.ids());
+  AcDbObjectIdArray rings;
+  const int budget = ContourBudget(boundary, islands, dlg.m_RoughStepover);
+  if (roughOffset > kLeastOffset) {
+    OffsetPocketRegions(Boundaries(boundary), islands, rings, budget, roughOffset, dlg.m_RoughStepover, z, SideOf(dlg),
+                        dlg.m_RoughPattern);
+  } else {
+    AcDbObjectIdArray inner;
+    OffsetPocketRegions(Boundaries(boundary), islands, inner, budget, dlg.m_RoughStepover, dlg.m_RoughStepover, z,
+                        SideOf(dlg), dlg.m_RoughPattern);
+    CopyOutlines(boundary, islands, rings);
+    rings.append(inner);
+  }
+  if (rings.isEmpty()) return false;
+  TagFeed(rings, dlg.m_RoughFeed);
+  const PocketLinkArea area = PocketLinkArea::FromPolylines(outline.ids());
+  return LinkPocketGroups(rings, area, LinkMovesOf(dlg, firstPiece), dlg.m_StartOutside == 0, piece);
+}
+
+bool RoughLinearLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                      double roughOffset, bool firstPiece, AcDbObjectIdArray& piece, TemporaryIds& outline) {
+  TemporaryIds narrowed;
+  RegionAt(boundary, islands, roughOffset + (roughOffset > kLeastOffset ? kZigzagClearance : 0.0), z, dlg, kNoSmoothing,
+           narrowed.ids());
+  AcDbObjectIdArray narrowedPoints;
+  SeparatePoints(narrowed.ids(), narrowedPoints);
+  EraseEntityArray(narrowedPoints);
+  AcDbObjectIdArray passes;
+  BuildZigzagPasses(narrowed.ids(), passes, dlg, z);
+
+  RegionAt(boundary, islands, roughOffset, z, dlg, kNoSmoothing, outline.ids());
+  // The wall passes follow the fill; they cut what the line ends leave along the outline.
+  AcDbObjectIdArray walls, wallPoints;
+  CopyEntitiesWithInfo(outline.ids(), walls);
+  SeparatePoints(walls, wallPoints);
+  EraseEntityArray(wallPoints);
+  if (passes.isEmpty() && walls.isEmpty()) return false;
+  AcDbObjectId marker;
+  if (!walls.isEmpty() && AddMarkerPoint(kMarkerBranch, marker, 0.0, walls.first())) passes.append(marker);
+  passes.append(walls);
+  TagFeed(passes, dlg.m_RoughFeed);
+  PocketLinkMoves moves = LinkMovesOf(dlg, firstPiece);
+  moves.enterFirst = true;
+  moves.leaveLast = true;
+  moves.directLinks = dlg.m_RoughPattern != kPocketOneWayLinear;
+  const PocketLinkArea area = PocketLinkArea::FromPolylines(outline.ids());
+  return LinkPocketGroups(passes, area, moves, false, piece);
+}
+
+// One ring of the finishing pass at the distance, its loops only.
+void FinishingRing(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z, double distance,
+                   AcDbObjectIdArray& ring) {
+  if (distance > kLeastOffset) {
+    if (dlg.m_CornerRound != 0) {
+      OffsetPocketRegions(Boundaries(boundary), islands, ring, 1, distance, dlg.m_FinishStepover, z, SideOf(dlg), 0);
+    } else {
+      NestPocketRegions(Boundaries(boundary), islands, ring, 1, distance, dlg.m_FinishStepover, z, SideOf(dlg));
+    }
+  } else {
+    CopyOutlines(boundary, islands, ring);
+  }
+  AcDbObjectIdArray points;
+  SeparatePoints(ring, points);
+  EraseEntityArray(points);
+}
+
+bool FinishLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                 double finishOffset, AcDbObjectIdArray& piece) {
+  const bool contour = dlg.m_RoughPattern == kPocketRoundContour || dlg.m_RoughPattern == kPocketContour;
+  const int passes = contour ? std::max(dlg.m_FinishPasses, 1) : 1;
+  dlg.m_FinishLead.m_Side = static_cast<BYTE>(dlg.m_CutDirection == 1 ? 1 : 0);
+  AcDbObjectIdArray all;
+  // The pass nearest the wall comes last.
+  for (int i = passes - 1; i >= 0; --i) {
+    AcDbObjectIdArray ring;
+    FinishingRing(dlg, boundary, islands, z, i * static_cast<double>(dlg.m_FinishStepover) + finishOffset, ring);
+    if (ring.isEmpty()) continue;
+    TagFeed(ring, dlg.m_FinishFeed);
+    PlaceLeadMovesOnPasses(dlg.m_FinishLead, ring, ring.length());
+    all.append(ring);
+  }
+  if (all.isEmpty()) return false;
+  if (!LinkToolpathCurves(all, piece, dlg.m_FinishLead, dlg.m_RetractHeight)) {
+    EraseEntityArray(piece);
+    EraseEntityArray(all);
+    return false;
+  }
+  return !piece.isEmpty();
+}
+
+}  // namespace
+
+bool BuildPocketLevelPasses(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                            double roughOffset, double finishOffset, AcDbObjectIdArray& path) {
+  AcDbObjectIdArray piece;
+  TemporaryIds outline;
+  const bool roughing = dlg.m_RoughOn != 0;
+  const bool contour = dlg.m_RoughPattern == kPocketRoundContour || dlg.m_RoughPattern == kPocketContour;
+  bool made = false;
+  if (roughing) {
+    made = contour ? RoughContourLevel(dlg, boundary, islands, z, roughOffset, path.isEmpty(), piece, outline)
+                   : RoughLinearLevel(dlg, boundary, islands, z, roughOffset, path.isEmpty(), piece, outline);
+  } else if (dlg.m_FinishOn != 0) {
+    made = FinishLevel(dlg, boundary, islands, z, finishOffset, piece);
+  }
+  if (!made || piece.isEmpty()) {
+    EraseEntityArray(piece);
+    return false;
+  }
+
+  const int spindle = roughing ? dlg.m_RoughSpindle : dlg.m_FinishSpindle;
+  (roughing ? dlg.m_RoughSpindleOn : dlg.m_FinishSpindleOn) = 1;
+  AcDbObjectId marker;
+  if (AddMarkerPoint(kMarkerSpindle, marker, spindle, piece.first())) piece.insertAt(0, marker);
+
+  if (path.isEmpty()) {
+    path.append(piece);
+  } else if (roughing && contour && dlg.m_RetractBetweenLevels == 0) {
+    LinkPocketPieces(dlg, path, piece, outline.ids());
+  } else {
+    AppendPathPiece(path, piece, ToolpathMoveEncoding::kRapidMoveKind);
+  }
+  return true;
+}
