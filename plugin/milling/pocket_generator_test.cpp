@@ -13,6 +13,7 @@
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_levels.h"
 #include "plugin/milling/pocket_swept_area_test.h"
+#include "plugin/shell/rapid_linetype.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
@@ -59,6 +60,7 @@ class PocketPart : public ::testing::Test {
     dlg_.m_ZDepth = -5.0f;
     dlg_.m_RetractHeight = 10.0f;
     dlg_.m_ToolpathName = "Pocket_1";
+    session_.db().loadLineTypeFile(kRapidLinetype, "acad.lin");
   }
 
   AcDbObjectId Add(const std::vector<Vertex>& vertices) {
@@ -127,6 +129,11 @@ TEST_P(EveryPattern, RoughingKeepsOffTheWallsAndClearsWhatTheToolReaches) {
   EXPECT_GE(LeastWallDistance(passes[0].moves), 5.0 + allowance - 0.01);
   const Geos::Geometry swept = geos_.swept(passes[0].moves, 5.0);
   EXPECT_LT(UncutArea(swept, 5.0, allowance), 0.01);
+  // Moves across the part at speed go over it, never through it.
+  for (double z : passes[0].rapidHeights) EXPECT_DOUBLE_EQ(z, dlg_.m_RetractHeight);
+  if (pattern == kPocketOneWayLinear) {
+    EXPECT_FALSE(passes[0].rapidHeights.empty());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Patterns, EveryPattern,
@@ -220,6 +227,10 @@ TEST_F(PocketPart, EveryLevelIsCutAtItsZ) {
     if (polyline.openStatus() == Acad::eOk) levels.insert(std::lround(polyline->elevation() * 1000));
   }
   EXPECT_EQ(levels, (std::set<long>{-12000, -8000, -4000}));
+  // Without retracts between levels the next level is reached at depth or over
+  // the part, never by a rapid through it.
+  for (const CutMoves& pass : ReadCutMoves(ids))
+    for (double z : pass.rapidHeights) EXPECT_DOUBLE_EQ(z, dlg_.m_RetractHeight);
 }
 
 TEST_F(PocketPart, ReplacingAToolpathDeletesTheOldOneFirst) {

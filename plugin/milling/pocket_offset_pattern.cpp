@@ -33,6 +33,7 @@ constexpr double kSmoothing = 0.1;
 constexpr double kUnsmoothedReduction = 0.01;
 constexpr double kSimplifyTolerance = 0.1;
 constexpr double kMergedStartParameter = 0.5;
+constexpr double kReferenceMargin = 0.01;
 
 void AppendUnique(AcDbObjectIdArray& to, const AcDbObjectIdArray& from) {
   for (const AcDbObjectId& id : from)
@@ -75,6 +76,20 @@ void PrepareMergedLoops(const AcDbObjectIdArray& merged, double elevation) {
   }
 }
 
+// The references that can decide which pieces of the two loops stay: a
+// reference whose box lies farther than the offset from both loops' boxes is
+// farther than that from every piece, so it cannot bring one under the offset.
+AcDbObjectIdArray NearbyReferences(const AcDbObjectIdArray& references, AcDbObjectId a, AcDbObjectId b,
+                                   double distance) {
+  curve::Box2 box = PlanBoxOf(a);
+  box.add(PlanBoxOf(b));
+  const curve::Box2 reach = box.grown(std::fabs(distance) + kReferenceMargin);
+  AcDbObjectIdArray nearby;
+  for (const AcDbObjectId& reference : references)
+    if (reach.overlaps(PlanBoxOf(reference))) nearby.append(reference);
+  return nearby;
+}
+
 // Loops of island j and k whose boxes meet are the only ones that can touch.
 bool BoxesMeet(AcDbObjectId a, AcDbObjectId b) { return PlanBoxOf(a).grown(kTouching).overlaps(PlanBoxOf(b)); }
 
@@ -89,7 +104,9 @@ bool MergeIslandPair(IslandRings& first, IslandRings& second, AcDbObjectIdArray&
       if (!BoxesMeet(P, Q) || !Touch(P, Q, 0.0, true)) continue;
       AcDbObjectIdArray merged;
       // The union of two island rings: pieces of Q outside P.
-      if (!MergeOffsetLoops(P, Q, first.references, second.references, distance, merged, 0)) continue;
+      if (!MergeOffsetLoops(P, Q, NearbyReferences(first.references, P, Q, distance),
+                            NearbyReferences(second.references, P, Q, distance), distance, merged, 0))
+        continue;
       PrepareMergedLoops(merged, elevation);
       AppendUnique(first.references, second.references);
       first.loops.removeAt(p);
@@ -156,7 +173,9 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
           if (!box.overlaps(PlanBoxOf(I)) || !Touch(O, I, kTouching, false)) continue;
           AcDbObjectIdArray merged;
           // The ring less the island's: pieces of I inside O.
-          if (!MergeOffsetLoops(O, I, outerReferences, island.references, distance, merged, 1)) continue;
+          if (!MergeOffsetLoops(O, I, NearbyReferences(outerReferences, O, I, distance),
+                                NearbyReferences(island.references, O, I, distance), distance, merged, 1))
+            continue;
           PrepareMergedLoops(merged, elevation);
           AppendUnique(outerReferences, island.references);
           outerLoops.removeAt(o);

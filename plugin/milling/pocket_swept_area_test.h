@@ -28,6 +28,8 @@ using PlanPoints = std::vector<AcGePoint2d>;
 struct CutMoves {
   int passKind = 0;
   std::vector<PlanPoints> moves;
+  // Rapid moves that go somewhere in plan: the least Z of their ends.
+  std::vector<double> rapidHeights;
 };
 
 inline void AddArcChords(PlanPoints& points, const curve::BulgeSeg& segment) {
@@ -71,12 +73,17 @@ inline std::vector<CutMoves> ReadCutMoves(const AcDbObjectIdArray& ids) {
     PlanPoints points;
     if (auto* point = AcDbPoint::cast(entity.object())) {
       if (point->colorIndex() == 9) {
-        passes.push_back(CutMoves{static_cast<int>(std::lround(point->thickness() * 1e7)), {}});
+        passes.push_back(CutMoves{static_cast<int>(std::lround(point->thickness() * 1e7)), {}, {}});
       }
       continue;
     }
     if (auto* line = AcDbLine::cast(entity.object())) {
-      if (IsRapidLine(line)) continue;
+      const AcGePoint3d from = line->startPoint(), to = line->endPoint();
+      if (IsRapidLine(line)) {
+        if (std::hypot(to.x - from.x, to.y - from.y) > 1e-9)
+          passes.back().rapidHeights.push_back(std::min(from.z, to.z));
+        continue;
+      }
       points = {AcGePoint2d(line->startPoint().x, line->startPoint().y),
                 AcGePoint2d(line->endPoint().x, line->endPoint().y)};
     } else if (auto* polyline = AcDbPolyline::cast(entity.object())) {
