@@ -42,11 +42,8 @@ void AppendUnique(AcDbObjectIdArray& to, const AcDbObjectIdArray& from) {
 
 void EraseAll(AcDbObjectIdArray ids) { EraseEntityArray(ids); }
 
-bool Touch(AcDbObjectId a, AcDbObjectId b, double limit, bool exactZero) {
-  double distance = 0.0;
-  if (!DistancePolylineToPolyline(a, b, distance)) return false;
-  return exactZero ? distance == 0.0 : distance < limit;
-}
+// Loops closer than the limit (touching or crossing when it is 0).
+bool Touch(AcDbObjectId a, AcDbObjectId b, double limit) { return PlanOutlinesMeet(a, b, limit); }
 
 // One island of a step: the source outlines it stands for and its loops.
 struct IslandRings {
@@ -101,7 +98,7 @@ bool MergeIslandPair(IslandRings& first, IslandRings& second, AcDbObjectIdArray&
     for (int q = 0; q < second.loops.length(); ++q) {
       const AcDbObjectId P = first.loops[p];
       const AcDbObjectId Q = second.loops[q];
-      if (!BoxesMeet(P, Q) || !Touch(P, Q, 0.0, true)) continue;
+      if (!BoxesMeet(P, Q) || !Touch(P, Q, 0.0)) continue;
       AcDbObjectIdArray merged;
       // The union of two island rings: pieces of Q outside P.
       if (!MergeOffsetLoops(P, Q, NearbyReferences(first.references, P, Q, distance),
@@ -146,14 +143,20 @@ std::vector<std::pair<int, int>> CandidateIslandPairs(const std::vector<IslandRi
 
 void MergeTouchingIslands(std::vector<IslandRings>& table, AcDbObjectIdArray& outerLoops, double distance,
                           double elevation) {
-  // A merge can make a loop that reaches a further island: go on until none merges.
+  // A merge can make a loop that reaches a further island: go on until none
+  // merges. Each island merges once a pass, so that merged loops grow in
+  // pairs rather than one loop taking in its neighbours one after the other.
   for (std::size_t pass = 0; pass <= table.size(); ++pass) {
     bool mergedAny = false;
+    std::vector<bool> merged(table.size(), false);
     for (const auto& [j, k] : CandidateIslandPairs(table)) {
-      if (table[static_cast<std::size_t>(j)].loops.isEmpty() || table[static_cast<std::size_t>(k)].loops.isEmpty())
-        continue;
-      mergedAny |= MergeIslandPair(table[static_cast<std::size_t>(j)], table[static_cast<std::size_t>(k)], outerLoops,
-                                   distance, elevation);
+      IslandRings& first = table[static_cast<std::size_t>(j)];
+      IslandRings& second = table[static_cast<std::size_t>(k)];
+      if (merged[static_cast<std::size_t>(j)] || merged[static_cast<std::size_t>(k)]) continue;
+      if (first.loops.isEmpty() || second.loops.isEmpty()) continue;
+      if (!MergeIslandPair(first, second, outerLoops, distance, elevation)) continue;
+      merged[static_cast<std::size_t>(j)] = merged[static_cast<std::size_t>(k)] = true;
+      mergedAny = true;
     }
     if (!mergedAny) return;
   }
@@ -170,7 +173,7 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
       for (IslandRings& island : table) {
         for (int i = 0; i < island.loops.length() && !restart; ++i) {
           const AcDbObjectId I = island.loops[i];
-          if (!box.overlaps(PlanBoxOf(I)) || !Touch(O, I, kTouching, false)) continue;
+          if (!box.overlaps(PlanBoxOf(I)) || !Touch(O, I, kTouching)) continue;
           AcDbObjectIdArray merged;
           // The ring less the island's: pieces of I inside O.
           if (!MergeOffsetLoops(O, I, NearbyReferences(outerReferences, O, I, distance),
@@ -409,12 +412,7 @@ int NestPocketRegions(AcDbObjectIdArray boundaries, const AcDbObjectIdArray& isl
     AcDbObjectIdArray own;
     int verdict = 0;
     for (int i = 0; i < pool.length();) {
-      double distance = 0.0;
-      if (!DistancePolylineToPolyline(boundary, pool[i], distance)) {
-        ++i;
-        continue;
-      }
-      if (distance < kTouching) {
+      if (Touch(boundary, pool[i], kTouching)) {
         own.append(pool[i]);
         pool.removeAt(i);
         continue;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cad/curve/box_tree.h"
+#include "platform/cad/curve/segment_intersect.h"
 #include "platform/cad/db/db_polyline.h"
 #include "plugin/shell/opened_object.h"
 
@@ -75,4 +77,22 @@ AcGePoint2d PieceMidPoint(const std::vector<curve::BulgeVertex>& piece) {
     remaining -= length;
   }
   return piece.back().point;
+}
+
+bool PlanOutlinesMeet(AcDbObjectId a, AcDbObjectId b, double limit) {
+  curve::BulgePath first, second;
+  if (!ReadPlanPath(a, first) || !ReadPlanPath(b, second)) return false;
+  first.closed = second.closed = true;
+  const std::vector<curve::BulgeSeg> others = second.segments();
+  std::vector<curve::Box2> boxes;
+  for (const curve::BulgeSeg& segment : others) boxes.push_back(segment.box());
+  const curve::BoxTree tree(boxes);
+  constexpr double kTolerance = 1e-12;
+  for (const curve::BulgeSeg& segment : first.segments()) {
+    const bool apart = tree.queryUntil(segment.box().grown(limit + kTolerance), [&](int i) {
+      return !(curve::distanceBetween(segment, others[static_cast<std::size_t>(i)], kTolerance) <= limit);
+    });
+    if (!apart) return true;
+  }
+  return false;
 }

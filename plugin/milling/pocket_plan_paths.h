@@ -18,3 +18,7 @@ curve::Box2 PlanBoxOf(const curve::BulgePath& path);
 std::vector<curve::BulgeVertex> PathPiece(const curve::BulgePath& loop, double from, double to);
 // The point halfway along an open run of vertices.
 AcGePoint2d PieceMidPoint(const std::vector<curve::BulgeVertex>& piece);
+
+// Whether the two closed outlines come closer than limit in plan (a limit of 0:
+// whether they touch or cross). Only segments whose boxes meet are measured.
+bool PlanOutlinesMeet(AcDbObjectId a, AcDbObjectId b, double limit);
