@@ -10,6 +10,7 @@
 #include "plugin/geometry/polyline_offset.h"
 #include "plugin/geometry/polyline_properties.h"
 #include "plugin/milling/pocket_dlg.h"
+#include "plugin/milling/pocket_lead_moves.h"
 #include "plugin/milling/pocket_levels.h"
 #include "plugin/milling/pocket_link_area.h"
 #include "plugin/milling/pocket_linking.h"
@@ -175,8 +176,7 @@ bool RestLevel(CPocketDlg& dlg, double z, bool againstFinishing, AcDbObjectIdArr
   for (const AcDbObjectId& id : pieces) SetCurveTagNumber(id, dlg.m_RestFeed);
   dlg.m_RestLead.m_Side = static_cast<BYTE>(dlg.m_CutDirection == 1 ? 1 : 0);
   dlg.m_RestLead.m_DefaultFeed = dlg.m_RestFeed;
-  AcDbObjectIdArray leadTargets = pieces;
-  AddLeadMovesToList(dlg.m_RestLead, leadTargets);
+  AddLeadMovesInside(dlg.m_RestLead, pieces, PocketLinkArea::FromPolylines(rest.boundaries), false);
   AcDbObjectIdArray piece;
   if (!LinkToolpathCurves(pieces, piece, dlg.m_RestLead, dlg.m_RetractHeight)) {
     EraseEntityArray(piece);

@@ -212,6 +212,8 @@ TEST_F(PocketPart, ThreePassesComeInOrderWithTheirMarkersAndSpindles) {
   EXPECT_STREQ(record, expected);
   // The finishing pass runs at the finishing offset: no closer than the radius.
   EXPECT_GE(LeastWallDistance(passes[1].moves), 5.0 - 0.01);
+  // Lead moves too: where one would run into a wall the pass goes without.
+  EXPECT_GE(LeastWallDistance(passes[2].moves), 2.0 - 0.01);
 }
 
 TEST_F(PocketPart, EveryLevelIsCutAtItsZ) {

@@ -2,10 +2,12 @@
 // rings, linked into one piece and joined to the pass's path.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "plugin/geometry/lead_moves.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_generator.h"
+#include "plugin/milling/pocket_lead_moves.h"
 #include "plugin/milling/pocket_link_area.h"
 #include "plugin/milling/pocket_linking.h"
 #include "plugin/milling/pocket_offset_pattern.h"
@@ -171,17 +173,21 @@ bool FinishLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray
   const bool contour = dlg.m_RoughPattern == kPocketRoundContour || dlg.m_RoughPattern == kPocketContour;
   const int passes = contour ? std::max(dlg.m_FinishPasses, 1) : 1;
   dlg.m_FinishLead.m_Side = static_cast<BYTE>(dlg.m_CutDirection == 1 ? 1 : 0);
-  AcDbObjectIdArray all;
-  // The pass nearest the wall comes last.
+  // The pass nearest the wall comes last; it bounds where the lead moves may go.
+  std::vector<AcDbObjectIdArray> rings;
   for (int i = passes - 1; i >= 0; --i) {
     AcDbObjectIdArray ring;
     FinishingRing(dlg, boundary, islands, z, i * static_cast<double>(dlg.m_FinishStepover) + finishOffset, ring);
-    if (ring.isEmpty()) continue;
+    if (!ring.isEmpty()) rings.push_back(ring);
+  }
+  if (rings.empty()) return false;
+  const PocketLinkArea area = PocketLinkArea::FromPolylines(rings.back());
+  AcDbObjectIdArray all;
+  for (const AcDbObjectIdArray& ring : rings) {
     TagFeed(ring, dlg.m_FinishFeed);
-    PlaceLeadMovesOnPasses(dlg.m_FinishLead, ring, ring.length());
+    AddLeadMovesInside(dlg.m_FinishLead, ring, area, true);
     all.append(ring);
   }
-  if (all.isEmpty()) return false;
   if (!LinkToolpathCurves(all, piece, dlg.m_FinishLead, dlg.m_RetractHeight)) {
     EraseEntityArray(piece);
     EraseEntityArray(all);
