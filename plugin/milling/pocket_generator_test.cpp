@@ -150,6 +150,22 @@ TEST_F(PocketPart, ZigzagAtAnAngleStaysInsideToo) {
   EXPECT_LT(UncutArea(geos_.swept(passes[0].moves, 5.0), 5.0, 0.0), 0.01);
 }
 
+TEST_F(PocketPart, HelixEntriesAreFittedInsideTheOutline) {
+  dlg_.m_RoughPattern = kPocketContour;
+  dlg_.m_Plunge.m_PlungeMethod = kPlungeCircular;
+  const std::vector<CutMoves> passes = Generate();
+  ASSERT_EQ(passes.size(), 1u);
+  EXPECT_GE(LeastWallDistance(passes[0].moves), 5.0 - 0.01);
+  AcDbObjectIdArray ids;
+  GetToolpathEntityIds("Pocket_1", ids);
+  int helices = 0;
+  for (const AcDbObjectId& id : ids) {
+    OpenedObject<AcDb3dPolyline> helix(id, AcDb::kForRead);
+    if (helix.openStatus() == Acad::eOk) ++helices;
+  }
+  EXPECT_GT(helices, 0);
+}
+
 TEST_F(PocketPart, RestCutsOnlyWhereTheRoughingToolCouldNotReach) {
   dlg_.m_RoughPattern = kPocketRoundContour;
   dlg_.m_RestOn = 1;

@@ -81,9 +81,11 @@ void TagFeed(const AcDbObjectIdArray& ids, int feed) {
     if (!IsPointEntity(id)) SetCurveTagNumber(id, feed);
 }
 
-PocketLinkMoves LinkMovesOf(const CPocketDlg& dlg, bool firstPiece) {
+PocketLinkMoves LinkMovesOf(const CPocketDlg& dlg, bool firstPiece, const AcDbObjectIdArray& outline) {
   PocketLinkMoves moves;
   moves.plunge = &dlg.m_Plunge;
+  for (const AcDbObjectId& id : outline)
+    if (!IsPointEntity(id)) moves.plungeBounds.append(id);
   moves.retractZ = dlg.m_RetractHeight;
   moves.linkFeed = dlg.m_LinkFeedOn != 0 ? dlg.m_LinkFeed : dlg.m_RoughFeed;
   moves.enterFirst = dlg.m_RetractBetweenLevels != 0 || firstPiece;
@@ -118,7 +120,7 @@ bool RoughContourLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectI
   if (rings.isEmpty()) return false;
   TagFeed(rings, dlg.m_RoughFeed);
   const PocketLinkArea area = PocketLinkArea::FromPolylines(outline.ids());
-  return LinkPocketGroups(rings, area, LinkMovesOf(dlg, firstPiece), dlg.m_StartOutside == 0, piece);
+  return LinkPocketGroups(rings, area, LinkMovesOf(dlg, firstPiece, outline.ids()), dlg.m_StartOutside == 0, piece);
 }
 
 bool RoughLinearLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
@@ -143,7 +145,7 @@ bool RoughLinearLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectId
   if (!walls.isEmpty() && AddMarkerPoint(kMarkerBranch, marker, 0.0, walls.first())) passes.append(marker);
   passes.append(walls);
   TagFeed(passes, dlg.m_RoughFeed);
-  PocketLinkMoves moves = LinkMovesOf(dlg, firstPiece);
+  PocketLinkMoves moves = LinkMovesOf(dlg, firstPiece, outline.ids());
   moves.enterFirst = true;
   moves.leaveLast = true;
   moves.directLinks = dlg.m_RoughPattern != kPocketOneWayLinear;

@@ -54,14 +54,14 @@ class GroupLinker {
     if (!started_) {
       if (moves_.enterFirst) {
         const AcGePoint3d approach = Raised(start, moves_.retractZ);
-        AddPlungeMove(*moves_.plunge, passId, AcDbObjectIdArray(), linked_, approach, start);
+        AddPlungeMove(*moves_.plunge, passId, moves_.plungeBounds, linked_, approach, start);
       }
     } else if (moves_.directLinks && area_.holdsStraightMove(Plan(end_), Plan(start)) &&
                std::abs(end_.z - start.z) < kSamePlace) {
       if (end_.distanceTo(start) > kSamePlace)
         Keep(linked_, AddMoveLineWithFeed(end_, start, kFeedMove, moves_.linkFeed));
     } else {
-      AddRetractAndPlunge(*moves_.plunge, moves_.retractZ, end_, passId, start, linked_);
+      AddRetractAndPlunge(*moves_.plunge, moves_.retractZ, end_, passId, start, moves_.plungeBounds, linked_);
     }
     linked_.append(passId);
     end_ = end;
@@ -91,12 +91,12 @@ void AddRetract(double retractZ, const AcGePoint3d& from, AcDbObjectIdArray& ids
 }
 
 void AddRetractAndPlunge(const CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,
-                         const AcGePoint3d& start, AcDbObjectIdArray& ids) {
+                         const AcGePoint3d& start, const AcDbObjectIdArray& bounds, AcDbObjectIdArray& ids) {
   AddRetract(retractZ, from, ids);
   const AcGePoint3d over = Raised(start, retractZ);
   const AcGePoint3d top = Raised(from, std::max(retractZ, from.z));
   if (top.distanceTo(over) > kSamePlace) Keep(ids, AddMoveLine(top, over, ToolpathMoveEncoding::kRapidMoveKind));
-  AddPlungeMove(plunge, passId, AcDbObjectIdArray(), ids, over, start);
+  AddPlungeMove(plunge, passId, bounds, ids, over, start);
 }
 
 bool LinkPocketGroups(const AcDbObjectIdArray& ordered, const PocketLinkArea& area, const PocketLinkMoves& moves,

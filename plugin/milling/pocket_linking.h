@@ -10,6 +10,9 @@ class PocketLinkArea;
 
 struct PocketLinkMoves {
   const CPlungeDlg* plunge = nullptr;
+  // The outlines the tool centre must keep within: a helix or slot plunge is
+  // fitted to them.
+  AcDbObjectIdArray plungeBounds;
   double retractZ = 0.0;
   int linkFeed = 0;
   // One-way passes are never joined at depth: each is entered from above.
@@ -31,6 +34,6 @@ bool LinkPocketGroups(const AcDbObjectIdArray& ordered, const PocketLinkArea& ar
 // Up from the end to the retract height, over the start, and the plunge of
 // the conditions onto the pass.
 void AddRetractAndPlunge(const CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,
-                         const AcGePoint3d& start, AcDbObjectIdArray& ids);
+                         const AcGePoint3d& start, const AcDbObjectIdArray& bounds, AcDbObjectIdArray& ids);
 // The rapid straight up from the point to the retract height.
 void AddRetract(double retractZ, const AcGePoint3d& from, AcDbObjectIdArray& ids);
