@@ -239,9 +239,9 @@ bool LinkPocketPieces(CPocketDlg& dlg, AcDbObjectIdArray& path, AcDbObjectIdArra
       const AcDbObjectId link = AddMoveLineWithFeed(end, over, 4, feed);
       if (!link.isNull()) path.append(link);
     }
-    AddPlungeMove(dlg.m_Plunge, pass, outline, path, over, start);
+    AddPlungeInside(dlg.m_Plunge, pass, outline, area, over, start, path);
   } else {
-    AddRetractAndPlunge(dlg.m_Plunge, dlg.m_RetractHeight, end, pass, start, outline, path);
+    AddRetractAndPlunge(dlg.m_Plunge, dlg.m_RetractHeight, end, pass, start, outline, area, path);
   }
   for (int i = index; i < piece.length(); ++i) path.append(piece[i]);
   piece.setLogicalLength(0);

@@ -166,6 +166,18 @@ TEST_F(PocketPart, HelixEntriesAreFittedInsideTheOutline) {
   EXPECT_GT(helices, 0);
 }
 
+TEST_F(PocketPart, RampEntriesComeInFromInsideTheOutline) {
+  dlg_.m_RoughPattern = kPocketContour;
+  dlg_.m_StartOutside = 1;
+  dlg_.m_Plunge.m_PlungeMethod = kPlungeAngle;
+  dlg_.m_Plunge.m_Extent = kPlungeLength;
+  dlg_.m_Plunge.m_ZAngle = 20.0f;
+  const std::vector<CutMoves> passes = Generate();
+  ASSERT_EQ(passes.size(), 1u);
+  EXPECT_GE(LeastWallDistance(passes[0].moves), 5.0 - 0.01);
+  EXPECT_FLOAT_EQ(dlg_.m_Plunge.m_ZAngle, 20.0f);
+}
+
 TEST_F(PocketPart, RestCutsOnlyWhereTheRoughingToolCouldNotReach) {
   dlg_.m_RoughPattern = kPocketRoundContour;
   dlg_.m_RestOn = 1;

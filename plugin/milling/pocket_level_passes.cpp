@@ -81,7 +81,7 @@ void TagFeed(const AcDbObjectIdArray& ids, int feed) {
     if (!IsPointEntity(id)) SetCurveTagNumber(id, feed);
 }
 
-PocketLinkMoves LinkMovesOf(const CPocketDlg& dlg, bool firstPiece, const AcDbObjectIdArray& outline) {
+PocketLinkMoves LinkMovesOf(CPocketDlg& dlg, bool firstPiece, const AcDbObjectIdArray& outline) {
   PocketLinkMoves moves;
   moves.plunge = &dlg.m_Plunge;
   for (const AcDbObjectId& id : outline)

@@ -1,9 +1,11 @@
 #include "plugin/milling/pocket_linking.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
+#include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/plunge_moves.h"
 #include "plugin/geometry/polyline_reshape.h"
 #include "plugin/milling/pocket_link_area.h"
@@ -42,6 +44,29 @@ void StartNearest(AcDbObjectId passId, const AcGePoint3d& point) {
     SetPolylineStartVertex(passId, parameter, 0);
 }
 
+constexpr float kStraightDown = 90.0f;
+
+// Where a ramp of the conditions would start, seen in plan; false when the
+// conditions plunge straight down or along the whole height at once.
+bool RampStart(const CPlungeDlg& plunge, AcDbObjectId passId, const AcGePoint3d& approach, AcGePoint2d& rampTop) {
+  if (plunge.m_PlungeMethod != kPlungeAngle || plunge.m_Extent == kPlungeWhole || plunge.m_ZAngle == kStraightDown)
+    return false;
+  curve::BulgePath path;
+  if (!ReadPlanPath(passId, path) || path.numSegments() == 0) return false;
+  const AcGeVector2d heading = path.segment(0).tangentAt(0.0);
+  const double plan = std::atan2(heading.y, heading.x) + plunge.m_XYAngle * kDegreeFactor;
+  const double reach = plunge.m_AnglePlungeLength * std::cos(plunge.m_ZAngle * kDegreeFactor);
+  rampTop = AcGePoint2d(approach.x + reach * std::cos(plan), approach.y + reach * std::sin(plan));
+  return true;
+}
+
+bool RampLeavesArea(const CPlungeDlg& plunge, AcDbObjectId passId, const AcGePoint3d& approach,
+                    const PocketLinkArea& area) {
+  AcGePoint2d rampTop;
+  if (!RampStart(plunge, passId, approach, rampTop) || area.empty()) return false;
+  return !area.holdsStraightMove(rampTop, Plan(approach));
+}
+
 class GroupLinker {
  public:
   GroupLinker(const PocketLinkArea& area, const PocketLinkMoves& moves, AcDbObjectIdArray& linked)
@@ -54,14 +79,14 @@ class GroupLinker {
     if (!started_) {
       if (moves_.enterFirst) {
         const AcGePoint3d approach = Raised(start, moves_.retractZ);
-        AddPlungeMove(*moves_.plunge, passId, moves_.plungeBounds, linked_, approach, start);
+        AddPlungeInside(*moves_.plunge, passId, moves_.plungeBounds, area_, approach, start, linked_);
       }
     } else if (moves_.directLinks && area_.holdsStraightMove(Plan(end_), Plan(start)) &&
                std::abs(end_.z - start.z) < kSamePlace) {
       if (end_.distanceTo(start) > kSamePlace)
         Keep(linked_, AddMoveLineWithFeed(end_, start, kFeedMove, moves_.linkFeed));
     } else {
-      AddRetractAndPlunge(*moves_.plunge, moves_.retractZ, end_, passId, start, moves_.plungeBounds, linked_);
+      AddRetractAndPlunge(*moves_.plunge, moves_.retractZ, end_, passId, start, moves_.plungeBounds, area_, linked_);
     }
     linked_.append(passId);
     end_ = end;
@@ -90,13 +115,23 @@ void AddRetract(double retractZ, const AcGePoint3d& from, AcDbObjectIdArray& ids
     Keep(ids, AddMoveLine(from, Raised(from, retractZ), ToolpathMoveEncoding::kRapidMoveKind));
 }
 
-void AddRetractAndPlunge(const CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,
-                         const AcGePoint3d& start, const AcDbObjectIdArray& bounds, AcDbObjectIdArray& ids) {
+void AddPlungeInside(CPlungeDlg& plunge, AcDbObjectId passId, const AcDbObjectIdArray& bounds,
+                     const PocketLinkArea& area, const AcGePoint3d& approach, const AcGePoint3d& start,
+                     AcDbObjectIdArray& ids) {
+  const float zAngle = plunge.m_ZAngle;
+  if (RampLeavesArea(plunge, passId, approach, area)) plunge.m_ZAngle = kStraightDown;
+  AddPlungeMove(plunge, passId, bounds, ids, approach, start);
+  plunge.m_ZAngle = zAngle;
+}
+
+void AddRetractAndPlunge(CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,
+                         const AcGePoint3d& start, const AcDbObjectIdArray& bounds, const PocketLinkArea& area,
+                         AcDbObjectIdArray& ids) {
   AddRetract(retractZ, from, ids);
   const AcGePoint3d over = Raised(start, retractZ);
   const AcGePoint3d top = Raised(from, std::max(retractZ, from.z));
   if (top.distanceTo(over) > kSamePlace) Keep(ids, AddMoveLine(top, over, ToolpathMoveEncoding::kRapidMoveKind));
-  AddPlungeMove(plunge, passId, bounds, ids, over, start);
+  AddPlungeInside(plunge, passId, bounds, area, over, start, ids);
 }
 
 bool LinkPocketGroups(const AcDbObjectIdArray& ordered, const PocketLinkArea& area, const PocketLinkMoves& moves,

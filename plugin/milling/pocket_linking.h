@@ -9,7 +9,7 @@ class CPlungeDlg;
 class PocketLinkArea;
 
 struct PocketLinkMoves {
-  const CPlungeDlg* plunge = nullptr;
+  CPlungeDlg* plunge = nullptr;
   // The outlines the tool centre must keep within: a helix or slot plunge is
   // fitted to them.
   AcDbObjectIdArray plungeBounds;
@@ -31,9 +31,14 @@ struct PocketLinkMoves {
 bool LinkPocketGroups(const AcDbObjectIdArray& ordered, const PocketLinkArea& area, const PocketLinkMoves& moves,
                       bool insideOut, AcDbObjectIdArray& linked);
 
-// Up from the end to the retract height, over the start, and the plunge of
-// the conditions onto the pass.
-void AddRetractAndPlunge(const CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,
-                         const AcGePoint3d& start, const AcDbObjectIdArray& bounds, AcDbObjectIdArray& ids);
+// The plunge of the conditions onto the pass from the approach point; a ramp
+// that would come in from outside the area goes straight down instead.
+void AddPlungeInside(CPlungeDlg& plunge, AcDbObjectId passId, const AcDbObjectIdArray& bounds,
+                     const PocketLinkArea& area, const AcGePoint3d& approach, const AcGePoint3d& start,
+                     AcDbObjectIdArray& ids);
+// Up from the end to the retract height, over the start, and the plunge.
+void AddRetractAndPlunge(CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,
+                         const AcGePoint3d& start, const AcDbObjectIdArray& bounds, const PocketLinkArea& area,
+                         AcDbObjectIdArray& ids);
 // The rapid straight up from the point to the retract height.
 void AddRetract(double retractZ, const AcGePoint3d& from, AcDbObjectIdArray& ids);
