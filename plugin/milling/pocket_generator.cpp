@@ -28,6 +28,7 @@
 namespace {
 
 constexpr const char* kNoPocketPath = "\n 포켓 공구경로를 생성할 수 없습니다..";
+constexpr const char* kNoToolpathName = "\n 공구경로 이름을 입력하시요.!!";
 constexpr const char* kNoRestPath = "\n 잔삭 공구경로를 생성할 수 없습니다..";
 constexpr double kLeastOffset = 1e-6;
 constexpr double kSamePlace = 1e-6;
@@ -296,6 +297,11 @@ bool BuildRestPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids, bool against
 }
 
 void GeneratePocketToolpath(CPocketDlg& dlg) {
+  // A toolpath without a name could be neither stored nor found again.
+  if (dlg.m_ToolpathName.IsEmpty()) {
+    acutPrintf("%s", kNoToolpathName);
+    return;
+  }
   const int roughOn = dlg.m_RoughOn, finishOn = dlg.m_FinishOn, restOn = dlg.m_RestOn;
   const bool restAgainstFinishing = dlg.RestMeasuresAgainstFinishing();
   AcDbObjectIdArray passes;

@@ -284,6 +284,15 @@ TEST_F(PocketPart, NothingToCutLeavesNoToolpath) {
   EXPECT_NE(session_.transcript().find("포켓 공구경로를 생성할 수 없습니다"), std::string::npos);
 }
 
+TEST_F(PocketPart, AnEmptyNameMakesNothing) {
+  dlg_.m_ToolpathName = "";
+  GeneratePocketToolpath(dlg_);
+  EXPECT_NE(session_.transcript().find("공구경로 이름을 입력하시요"), std::string::npos);
+  OpenedObject<AcDbEntity> boundary(boundary_, AcDb::kForRead);
+  ASSERT_EQ(boundary.openStatus(), Acad::eOk);
+  EXPECT_EQ(boundary->visibility(), AcDb::kVisible);
+}
+
 TEST(PocketLevels, DivideTheDepthIntoEqualStepsNoDeeperThanTheZStep) {
   EXPECT_EQ(PlanPocketLevels(0, 12, 5, 0, 0).levels, (std::vector<double>{-4, -8, -12}));
   EXPECT_EQ(PlanPocketLevels(0, 10, 3, 0, 0).levels, (std::vector<double>{-2.5, -5, -7.5, -10}));
