@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/cad/db/db_polyline.h"
+#include "platform/cad/dxf/dxf_test_support.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_levels.h"
 #include "plugin/milling/pocket_swept_area_test.h"
@@ -261,6 +262,25 @@ TEST_F(PocketPart, EveryLevelIsCutAtItsZ) {
   // the part, never by a rapid through it.
   for (const CutMoves& pass : ReadCutMoves(ids))
     for (double z : pass.rapidHeights) EXPECT_DOUBLE_EQ(z, dlg_.m_RetractHeight);
+}
+
+TEST_F(PocketPart, TheSavedDrawingHoldsTheGroupWithItsRecordAndEveryMember) {
+  if (!dxf_test::ezdxfAvailable()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  dlg_.m_FinishOn = 1;
+  GeneratePocketToolpath(dlg_);
+  AcDbObjectIdArray ids;
+  ASSERT_TRUE(GetToolpathEntityIds("Pocket_1", ids));
+  const std::string path = session_.folder() / "pocket.dxf";
+  std::string message;
+  ASSERT_EQ(WriteDxfFile(session_.db(), path.c_str(), message), Acad::eOk) << message;
+  const std::string audit = dxf_test::runPython(dxf_test::ezdxfAuditScript(), path);
+  EXPECT_NE(audit.find("errors 0"), std::string::npos) << audit;
+  const std::string group = "group Pocket_1 'Ostrivo_ToolPath 4 1 0 0^J";
+  const std::size_t at = audit.find(group);
+  ASSERT_NE(at, std::string::npos) << audit;
+  const std::size_t lineEnd = audit.find('\n', at);
+  const std::string line = audit.substr(at, lineEnd - at);
+  EXPECT_EQ(line.substr(line.rfind(' ') + 1), std::to_string(ids.length())) << line;
 }
 
 TEST_F(PocketPart, ReplacingAToolpathDeletesTheOldOneFirst) {
