@@ -195,6 +195,14 @@ bool RestLevel(CPocketDlg& dlg, double z, bool againstFinishing, AcDbObjectIdArr
   return true;
 }
 
+bool SharesEntities(const char* name, const AcDbObjectIdArray& members) {
+  AcDbObjectIdArray old;
+  if (!GetToolpathEntityIds(name, old)) return false;
+  for (const AcDbObjectId& id : members)
+    if (old.contains(id)) return true;
+  return false;
+}
+
 }  // namespace
 
 bool AddPassMarkers(AcDbObjectIdArray& markers, CPocketDlg& dlg, AcDbObjectId firstEntity) {
@@ -338,8 +346,11 @@ void GeneratePocketToolpath(CPocketDlg& dlg) {
   members.append(dlg.m_Boundary);
   members.append(dlg.m_Islands);
   members.append(passes);
-  // A toolpath the user agreed to replace goes before the new one takes its name.
-  if (dlg.m_EditMode == 0 && ToolpathNameExists(dlg.m_ToolpathName)) DeleteToolpath(dlg.m_ToolpathName);
+  // A toolpath the user agreed to replace goes before the new one takes its
+  // name; outlines the new one takes over are left to the group's own
+  // replacement, which keeps them.
+  if (dlg.m_EditMode == 0 && ToolpathNameExists(dlg.m_ToolpathName) && !SharesEntities(dlg.m_ToolpathName, members))
+    DeleteToolpath(dlg.m_ToolpathName);
   CreateToolpathGroup(dlg.m_ToolpathName, record, members);
   if (!IsToolpathGroupName(dlg.m_ToolpathName)) {
     EraseEntityArray(passes);

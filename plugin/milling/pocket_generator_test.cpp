@@ -11,10 +11,12 @@
 
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/dxf/dxf_test_support.h"
+#include "plugin/geometry/curve_reverse.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_levels.h"
 #include "plugin/milling/pocket_swept_area_test.h"
 #include "plugin/shell/rapid_linetype.h"
+#include "plugin/shell/selection_queries.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
@@ -73,6 +75,8 @@ class PocketPart : public ::testing::Test {
 
   Geos::Geometry Outline(AcDbObjectId id) {
     OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+    EXPECT_EQ(polyline.openStatus(), Acad::eOk);
+    if (polyline.openStatus() != Acad::eOk) return geos_.polygon({{0, 0}, {0, 0}, {0, 0}});
     return geos_.polygon(PolylinePlan(polyline.object()));
   }
 
@@ -141,6 +145,20 @@ INSTANTIATE_TEST_SUITE_P(Patterns, EveryPattern,
                          ::testing::Combine(::testing::Values(kPocketRoundContour, kPocketContour, kPocketTwoWayLinear,
                                                               kPocketOneWayLinear),
                                             ::testing::Values(0.0f, 0.5f)));
+
+TEST_F(PocketPart, ConventionalCuttingTurnsEveryOutlineAndKeepsTheSameClearance) {
+  dlg_.m_CutDirection = 1;
+  ReversePolyline(boundary_);
+  for (const AcDbObjectId& island : islands_) ReversePolyline(island);
+  for (int pattern : {kPocketRoundContour, kPocketTwoWayLinear}) {
+    dlg_.m_RoughPattern = pattern;
+    const std::vector<CutMoves> passes = Generate();
+    ASSERT_EQ(passes.size(), 1u) << pattern;
+    EXPECT_GE(LeastWallDistance(passes[0].moves), 5.0 - 0.01) << pattern;
+    EXPECT_LT(UncutArea(geos_.swept(passes[0].moves, 5.0), 5.0, 0.0), 0.01) << pattern;
+    SetEntityVisibility(boundary_, 1);
+  }
+}
 
 TEST_F(PocketPart, ZigzagAtAnAngleStaysInsideToo) {
   dlg_.m_RoughPattern = kPocketTwoWayLinear;
