@@ -56,7 +56,7 @@ void MakePart(AcDbDatabase& db, CPocketDlg& dlg) {
   }
 }
 
-void PocketLevel(benchmark::State& state, int pattern) {
+void PocketLevels(benchmark::State& state, int pattern, float depth) {
   CToolPathInfo::rxInit();
   CPocketDlg dlg;
   dlg.m_RoughPattern = pattern;
@@ -65,7 +65,7 @@ void PocketLevel(benchmark::State& state, int pattern) {
   dlg.m_RoughStepover = 3.0f;
   dlg.m_AbsoluteZ = 1;
   dlg.m_ZStart = 0.0f;
-  dlg.m_ZDepth = -5.0f;
+  dlg.m_ZDepth = -depth;
   dlg.m_RoughZStep = 5.0f;
   dlg.m_RetractHeight = 10.0f;
   dlg.m_ToolpathName = "Pocket_1";
@@ -88,13 +88,17 @@ void PocketLevel(benchmark::State& state, int pattern) {
     state.ResumeTiming();
   }
   state.counters["entities"] = entities;
+  state.counters["levels"] = depth / 5.0f;
   deleteAcRxClass(CToolPathInfo::gpDesc);
 }
 
-void BM_PocketLevelOffset200Islands(benchmark::State& state) { PocketLevel(state, kPocketContour); }
-void BM_PocketLevelZigzag200Islands(benchmark::State& state) { PocketLevel(state, kPocketTwoWayLinear); }
+void BM_PocketLevelOffset200Islands(benchmark::State& state) { PocketLevels(state, kPocketContour, 5.0f); }
+void BM_PocketLevelZigzag200Islands(benchmark::State& state) { PocketLevels(state, kPocketTwoWayLinear, 5.0f); }
+// Four alike levels: the first level's fill serves the others.
+void BM_PocketFourLevelsOffset200Islands(benchmark::State& state) { PocketLevels(state, kPocketContour, 20.0f); }
 BENCHMARK(BM_PocketLevelOffset200Islands)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_PocketLevelZigzag200Islands)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_PocketFourLevelsOffset200Islands)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

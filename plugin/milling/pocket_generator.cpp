@@ -11,6 +11,7 @@
 #include "plugin/geometry/polyline_properties.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_lead_moves.h"
+#include "plugin/milling/pocket_level_passes.h"
 #include "plugin/milling/pocket_levels.h"
 #include "plugin/milling/pocket_link_area.h"
 #include "plugin/milling/pocket_linking.h"
@@ -95,7 +96,7 @@ struct LevelOutlines {
 };
 
 // Roughing or finishing on one level; true when the level made something.
-bool CutLevel(CPocketDlg& dlg, double z, AcDbObjectIdArray& ids) {
+bool CutLevel(CPocketDlg& dlg, double z, PocketFillCache& cache, AcDbObjectIdArray& ids) {
   LevelOutlines level;
   if (!MakeLevelOutlines(dlg, dlg.m_PassTool, z, level.boundaries, level.islands)) return false;
   const double roughOffset = dlg.m_RoughTool.m_Diameter / 2.0 + dlg.m_RoughAllowance;
@@ -106,7 +107,8 @@ bool CutLevel(CPocketDlg& dlg, double z, AcDbObjectIdArray& ids) {
   bool made = false;
   for (const AcDbObjectId& boundary : level.boundaries) {
     AcDbObjectIdArray levelPath;
-    if (BuildPocketLevelPasses(dlg, boundary, level.islands, z, roughOffset, finishOffset, levelPath)) {
+    PocketFillCache* levelCache = level.boundaries.length() == 1 ? &cache : nullptr;
+    if (BuildPocketLevelPasses(dlg, boundary, level.islands, z, roughOffset, finishOffset, levelPath, levelCache)) {
       if (ids.isEmpty()) {
         ids = levelPath;
       } else {
@@ -269,12 +271,17 @@ bool BuildPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids) {
   }
   std::vector<double> levels = plan.levels;
   levels.insert(levels.end(), plan.layers.begin(), plan.layers.end());
+  // Every level alike: no taper, and no island that some levels leave out.
+  const bool alike = !(dlg.m_ZTaper > 0.0f) &&
+                     !((dlg.m_IslandTaperOn != 0 ? dlg.m_IslandTaper : dlg.m_ZTaper) > 0.0f) &&
+                     dlg.m_IslandZAllowanceOn == 0;
+  PocketFillCache cache(alike);
   for (std::size_t i = 0; i < levels.size(); ++i) {
     if (dlg.m_RetractBetweenLevels == 0) {
       dlg.m_FirstLevel = i == 0 ? 1 : 0;
       dlg.m_LastLevel = i + 1 == levels.size() ? 1 : 0;
     }
-    CutLevel(dlg, levels[i], ids);
+    CutLevel(dlg, levels[i], cache, ids);
   }
   RetractAtEnd(dlg, ids);
   if (!PutPassMarkersInFront(dlg, ids)) {

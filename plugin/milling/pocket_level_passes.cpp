@@ -1,9 +1,10 @@
-// One level of a pocket pass: the contour or linear roughing, or the finishing
-// rings, linked into one piece and joined to the pass's path.
+#include "plugin/milling/pocket_level_passes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "platform/cad/ge/ge_matrix3d.h"
 #include "plugin/geometry/lead_moves.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_generator.h"
@@ -27,6 +28,10 @@ constexpr int kContourBudget = 450;
 constexpr int kNoSmoothing = 1;
 
 unsigned char SideOf(const CPocketDlg& dlg) { return dlg.m_CutDirection == 1 ? 0 : 1; }
+
+bool IsContourPattern(const CPocketDlg& dlg) {
+  return dlg.m_RoughPattern == kPocketRoundContour || dlg.m_RoughPattern == kPocketContour;
+}
 
 // Erases what the id list owns when it goes out of scope.
 class TemporaryIds {
@@ -102,55 +107,66 @@ int ContourBudget(AcDbObjectId boundary, const AcDbObjectIdArray& islands, doubl
   return std::max(kContourBudget, static_cast<int>(steps * (islands.length() + 2)));
 }
 
-bool RoughContourLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
-                       double roughOffset, bool firstPiece, AcDbObjectIdArray& piece, TemporaryIds& outline) {
-  RegionAt(boundary, islands, roughOffset, z, dlg, kNoSmoothing, outline.ids());
-  AcDbObjectIdArray rings;
+bool MakeContourFill(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                     double roughOffset, RoughFill& fill) {
+  RegionAt(boundary, islands, roughOffset, z, dlg, kNoSmoothing, fill.outline);
   const int budget = ContourBudget(boundary, islands, dlg.m_RoughStepover);
   if (roughOffset > kLeastOffset) {
-    OffsetPocketRegions(Boundaries(boundary), islands, rings, budget, roughOffset, dlg.m_RoughStepover, z, SideOf(dlg),
-                        dlg.m_RoughPattern);
+    OffsetPocketRegions(Boundaries(boundary), islands, fill.passes, budget, roughOffset, dlg.m_RoughStepover, z,
+                        SideOf(dlg), dlg.m_RoughPattern);
   } else {
     AcDbObjectIdArray inner;
     OffsetPocketRegions(Boundaries(boundary), islands, inner, budget, dlg.m_RoughStepover, dlg.m_RoughStepover, z,
                         SideOf(dlg), dlg.m_RoughPattern);
-    CopyOutlines(boundary, islands, rings);
-    rings.append(inner);
+    CopyOutlines(boundary, islands, fill.passes);
+    fill.passes.append(inner);
   }
-  if (rings.isEmpty()) return false;
-  TagFeed(rings, dlg.m_RoughFeed);
-  const PocketLinkArea area = PocketLinkArea::FromPolylines(outline.ids());
-  return LinkPocketGroups(rings, area, LinkMovesOf(dlg, firstPiece, outline.ids()), dlg.m_StartOutside == 0, piece);
+  TagFeed(fill.passes, dlg.m_RoughFeed);
+  return !fill.passes.isEmpty();
 }
 
-bool RoughLinearLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
-                      double roughOffset, bool firstPiece, AcDbObjectIdArray& piece, TemporaryIds& outline) {
+bool MakeLinearFill(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                    double roughOffset, RoughFill& fill) {
   TemporaryIds narrowed;
   RegionAt(boundary, islands, roughOffset + (roughOffset > kLeastOffset ? kZigzagClearance : 0.0), z, dlg, kNoSmoothing,
            narrowed.ids());
   AcDbObjectIdArray narrowedPoints;
   SeparatePoints(narrowed.ids(), narrowedPoints);
   EraseEntityArray(narrowedPoints);
-  AcDbObjectIdArray passes;
-  BuildZigzagPasses(narrowed.ids(), passes, dlg, z);
+  BuildZigzagPasses(narrowed.ids(), fill.passes, dlg, z);
 
-  RegionAt(boundary, islands, roughOffset, z, dlg, kNoSmoothing, outline.ids());
+  RegionAt(boundary, islands, roughOffset, z, dlg, kNoSmoothing, fill.outline);
   // The wall passes follow the fill; they cut what the line ends leave along the outline.
   AcDbObjectIdArray walls, wallPoints;
-  CopyEntitiesWithInfo(outline.ids(), walls);
+  CopyEntitiesWithInfo(fill.outline, walls);
   SeparatePoints(walls, wallPoints);
   EraseEntityArray(wallPoints);
-  if (passes.isEmpty() && walls.isEmpty()) return false;
   AcDbObjectId marker;
-  if (!walls.isEmpty() && AddMarkerPoint(kMarkerBranch, marker, 0.0, walls.first())) passes.append(marker);
-  passes.append(walls);
-  TagFeed(passes, dlg.m_RoughFeed);
-  PocketLinkMoves moves = LinkMovesOf(dlg, firstPiece, outline.ids());
+  if (!walls.isEmpty() && AddMarkerPoint(kMarkerBranch, marker, 0.0, walls.first())) fill.passes.append(marker);
+  fill.passes.append(walls);
+  TagFeed(fill.passes, dlg.m_RoughFeed);
+  return !fill.passes.isEmpty();
+}
+
+bool LinkRoughFill(CPocketDlg& dlg, const RoughFill& fill, bool firstPiece, AcDbObjectIdArray& piece) {
+  PocketLinkMoves moves = LinkMovesOf(dlg, firstPiece, fill.outline);
+  const PocketLinkArea area = PocketLinkArea::FromPolylines(fill.outline);
+  if (IsContourPattern(dlg)) return LinkPocketGroups(fill.passes, area, moves, dlg.m_StartOutside == 0, piece);
   moves.enterFirst = true;
   moves.leaveLast = true;
   moves.directLinks = dlg.m_RoughPattern != kPocketOneWayLinear;
-  const PocketLinkArea area = PocketLinkArea::FromPolylines(outline.ids());
-  return LinkPocketGroups(passes, area, moves, false, piece);
+  return LinkPocketGroups(fill.passes, area, moves, false, piece);
+}
+
+// The level's fill: a copy of the kept one moved to z, else made anew (and
+// kept when the cache is on).
+bool RoughLevelFill(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                    double roughOffset, PocketFillCache* cache, RoughFill& fill) {
+  if (cache != nullptr && cache->take(z, fill)) return true;
+  const bool made = IsContourPattern(dlg) ? MakeContourFill(dlg, boundary, islands, z, roughOffset, fill)
+                                          : MakeLinearFill(dlg, boundary, islands, z, roughOffset, fill);
+  if (made && cache != nullptr) cache->keep(fill);
+  return made;
 }
 
 // One ring of the finishing pass at the distance, its loops only.
@@ -172,8 +188,7 @@ void FinishingRing(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArr
 
 bool FinishLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
                  double finishOffset, AcDbObjectIdArray& piece) {
-  const bool contour = dlg.m_RoughPattern == kPocketRoundContour || dlg.m_RoughPattern == kPocketContour;
-  const int passes = contour ? std::max(dlg.m_FinishPasses, 1) : 1;
+  const int passes = IsContourPattern(dlg) ? std::max(dlg.m_FinishPasses, 1) : 1;
   dlg.m_FinishLead.m_Side = static_cast<BYTE>(dlg.m_CutDirection == 1 ? 1 : 0);
   // The pass nearest the wall comes last; it bounds where the lead moves may go.
   std::vector<AcDbObjectIdArray> rings;
@@ -200,21 +215,59 @@ bool FinishLevel(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray
 
 }  // namespace
 
+PocketFillCache::~PocketFillCache() {
+  EraseEntityArray(template_.passes);
+  EraseEntityArray(template_.outline);
+}
+
+void PocketFillCache::keep(const RoughFill& fill) {
+  if (!enabled_ || kept_) return;
+  kept_ = CopyEntitiesWithInfo(fill.passes, template_.passes) && CopyEntitiesWithInfo(fill.outline, template_.outline);
+  template_.z = fill.z;
+  AcDbObjectIdArray hidden = template_.passes;
+  SetEntitiesVisibility(hidden, 0);
+  hidden = template_.outline;
+  SetEntitiesVisibility(hidden, 0);
+}
+
+bool PocketFillCache::take(double z, RoughFill& fill) {
+  if (!enabled_ || !kept_) return false;
+  AcGeMatrix3d move;
+  move.setToTranslation(AcGeVector3d(0.0, 0.0, z - template_.z));
+  AcDbObjectIdArray passes = template_.passes, outline = template_.outline;
+  if (!CopyAndTransformEntities(passes, move, fill.passes) || !CopyAndTransformEntities(outline, move, fill.outline)) {
+    EraseEntityArray(fill.passes);
+    EraseEntityArray(fill.outline);
+    return false;
+  }
+  AcDbObjectIdArray shown = fill.passes;
+  SetEntitiesVisibility(shown, 1);
+  fill.z = z;
+  return true;
+}
+
 bool BuildPocketLevelPasses(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
                             double roughOffset, double finishOffset, AcDbObjectIdArray& path) {
+  return BuildPocketLevelPasses(dlg, boundary, islands, z, roughOffset, finishOffset, path, nullptr);
+}
+
+bool BuildPocketLevelPasses(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                            double roughOffset, double finishOffset, AcDbObjectIdArray& path, PocketFillCache* cache) {
   AcDbObjectIdArray piece;
-  TemporaryIds outline;
+  RoughFill fill;
+  fill.z = z;
   const bool roughing = dlg.m_RoughOn != 0;
-  const bool contour = dlg.m_RoughPattern == kPocketRoundContour || dlg.m_RoughPattern == kPocketContour;
   bool made = false;
   if (roughing) {
-    made = contour ? RoughContourLevel(dlg, boundary, islands, z, roughOffset, path.isEmpty(), piece, outline)
-                   : RoughLinearLevel(dlg, boundary, islands, z, roughOffset, path.isEmpty(), piece, outline);
+    made = RoughLevelFill(dlg, boundary, islands, z, roughOffset, cache, fill) &&
+           LinkRoughFill(dlg, fill, path.isEmpty(), piece);
   } else if (dlg.m_FinishOn != 0) {
     made = FinishLevel(dlg, boundary, islands, z, finishOffset, piece);
   }
   if (!made || piece.isEmpty()) {
     EraseEntityArray(piece);
+    EraseEntityArray(fill.passes);
+    EraseEntityArray(fill.outline);
     return false;
   }
 
@@ -225,10 +278,11 @@ bool BuildPocketLevelPasses(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbOb
 
   if (path.isEmpty()) {
     path.append(piece);
-  } else if (roughing && contour && dlg.m_RetractBetweenLevels == 0) {
-    LinkPocketPieces(dlg, path, piece, outline.ids());
+  } else if (roughing && IsContourPattern(dlg) && dlg.m_RetractBetweenLevels == 0) {
+    LinkPocketPieces(dlg, path, piece, fill.outline);
   } else {
     AppendPathPiece(path, piece, ToolpathMoveEncoding::kRapidMoveKind);
   }
+  EraseEntityArray(fill.outline);
   return true;
 }
