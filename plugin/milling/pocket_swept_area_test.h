@@ -158,25 +158,6 @@ class Geos {
   }
   bool within(const Geometry& a, const Geometry& b) { return GEOSWithin_r(h_, a.get(), b.get()) == 1; }
   bool empty(const Geometry& g) { return GEOSisEmpty_r(h_, g.get()) == 1; }
-  void describe(const Geometry& g) {
-    for (int i = 0; i < GEOSGetNumGeometries_r(h_, g.get()); ++i) {
-      const GEOSGeometry* part = GEOSGetGeometryN_r(h_, g.get(), i);
-      double a = 0, x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-      GEOSArea_r(h_, part, &a);
-      GEOSGeom_getXMin_r(h_, part, &x0);
-      GEOSGeom_getYMin_r(h_, part, &y0);
-      GEOSGeom_getXMax_r(h_, part, &x1);
-      GEOSGeom_getYMax_r(h_, part, &y1);
-      printf("part %.3f in %.2f,%.2f .. %.2f,%.2f\n", a, x0, y0, x1, y1);
-    }
-  }
-  std::string text(const Geometry& g) {
-    char* wkt = GEOSGeomToWKT_r(h_, g.get());
-    std::string out = wkt != nullptr ? wkt : "";
-    GEOSFree_r(h_, wkt);
-    return out;
-  }
-
   // The area the tool sweeps along the moves.
   Geometry swept(const std::vector<PlanPoints>& moves, double radius) {
     std::vector<Geometry> discs;
