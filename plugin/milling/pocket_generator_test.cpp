@@ -12,6 +12,7 @@
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 #include "plugin/geometry/curve_reverse.h"
+#include "plugin/geometry/polyline_properties.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_levels.h"
 #include "plugin/milling/pocket_swept_area_test.h"
@@ -299,6 +300,28 @@ TEST_F(PocketPart, TheSavedDrawingHoldsTheGroupWithItsRecordAndEveryMember) {
   const std::size_t lineEnd = audit.find('\n', at);
   const std::string line = audit.substr(at, lineEnd - at);
   EXPECT_EQ(line.substr(line.rfind(' ') + 1), std::to_string(ids.length())) << line;
+}
+
+TEST_F(PocketPart, AnIslandWhoseTopLiesBelowALevelIsCutOverThere) {
+  SetPolylineElevation(islands_[1], -8.0);
+  dlg_.m_IslandZAllowanceOn = 1;
+  dlg_.m_ZDepth = -12.0f;
+  dlg_.m_RoughZStep = 6.0f;
+  GeneratePocketToolpath(dlg_);
+  AcDbObjectIdArray ids;
+  ASSERT_TRUE(GetToolpathEntityIds("Pocket_1", ids));
+  // Whether a cutting pass of the level comes over the middle of the low island.
+  auto crossesIsland = [&](double z) {
+    const Geos::Geometry middle = geos_.buffer(geos_.path({AcGePoint2d(37.5, 21.0)}), 8.0);
+    for (int i = 1 + islands_.length(); i < ids.length(); ++i) {
+      OpenedObject<AcDbPolyline> pass(ids[i], AcDb::kForRead);
+      if (pass.openStatus() != Acad::eOk || std::fabs(pass->elevation() - z) > 1e-9) continue;
+      if (geos_.distance(geos_.path(PolylinePlan(pass.object())), middle) == 0.0) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(crossesIsland(-6.0));
+  EXPECT_FALSE(crossesIsland(-12.0));
 }
 
 TEST_F(PocketPart, ReplacingAToolpathDeletesTheOldOneFirst) {
