@@ -324,6 +324,15 @@ TEST_F(PocketPart, AnIslandWhoseTopLiesBelowALevelIsCutOverThere) {
   EXPECT_FALSE(crossesIsland(-12.0));
 }
 
+TEST_F(PocketPart, TaperedWallsStandOffByTheirSlopeAtTheLevel) {
+  dlg_.m_ZTaper = 10.0f;
+  dlg_.m_RoughPattern = kPocketContour;
+  const std::vector<CutMoves> passes = Generate();
+  ASSERT_EQ(passes.size(), 1u);
+  // Walls and islands lean 10 degrees: 5 below their top they stand 5 tan 10 off.
+  EXPECT_GE(LeastWallDistance(passes[0].moves), 5.0 + 5.0 * std::tan(10.0 * M_PI / 180.0) - 0.01);
+}
+
 TEST_F(PocketPart, ReplacingAToolpathDeletesTheOldOneFirst) {
   const AcDbObjectId old = Add({{200, 0, 0}, {210, 0, 0}, {210, 10, 0}});
   AcDbObjectIdArray members;
