@@ -142,16 +142,17 @@ class ZigzagOrder {
 
   std::vector<Vertices> twoWay() {
     std::vector<Vertices> chains;
+    const curve::BoxTree ends(EndBoxes());
     std::size_t cursor = 0;
     while (true) {
       while (cursor < lines_.size() && visited_[cursor]) ++cursor;
       if (cursor == lines_.size()) break;
-      int line = static_cast<int>(cursor);
-      int entry = 0;
-      if (!chains.empty() && !chains.back().empty()) {
-        const AcGePoint2d& last = chains.back().back().point;
-        if (lines_[cursor].end.distanceTo(last) < lines_[cursor].start.distanceTo(last)) entry = 1;
-      }
+      LineEnd start{static_cast<int>(cursor), 0};
+      // A new run starts at the line end nearest where the last one stopped.
+      if (!chains.empty() && !chains.back().empty()) start = NearestUnvisitedEnd(ends, chains.back().back().point);
+      int line = start.line;
+      int entry = start.end;
+      int direction = 0;
       Vertices chain;
       while (true) {
         visited_[static_cast<std::size_t>(line)] = true;
@@ -159,7 +160,7 @@ class ZigzagOrder {
         const LineEnd exit{line, 1 - entry};
         LineEnd next{};
         bool forward = true;
-        if (!NextAlongLoop(exit, next, forward)) break;
+        if (!NextAlongLoop(exit, direction, next, forward)) break;
         const LoopPlace& from = place(exit);
         const LoopPlace& to = place(next);
         const curve::BulgePath& loop = loops_[static_cast<std::size_t>(from.loop)];
@@ -188,9 +189,38 @@ class ZigzagOrder {
     return entry == 0 ? Vertices{{l.start, 0.0}, {l.end, 0.0}} : Vertices{{l.end, 0.0}, {l.start, 0.0}};
   }
 
-  // The neighbours of the end along its loop: a line of the next row first,
-  // else one of the same row.
-  bool NextAlongLoop(const LineEnd& exit, LineEnd& next, bool& forward) const {
+  std::vector<curve::Box2> EndBoxes() const {
+    std::vector<curve::Box2> boxes(lines_.size() * 2);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      boxes[2 * i].add(lines_[i].start);
+      boxes[2 * i + 1].add(lines_[i].end);
+    }
+    return boxes;
+  }
+
+  LineEnd NearestUnvisitedEnd(const curve::BoxTree& ends, const AcGePoint2d& point) const {
+    LineEnd best{-1, 0};
+    double bestDistance = 1e300;
+    ends.nearest(point, 1e300, [&](int i) {
+      const std::size_t line = static_cast<std::size_t>(i / 2);
+      if (visited_[line]) return 1e300;
+      const double distance = point.distanceTo(i % 2 == 0 ? lines_[line].start : lines_[line].end);
+      if (distance < bestDistance) {
+        bestDistance = distance;
+        best = LineEnd{i / 2, i % 2};
+      }
+      return distance;
+    });
+    if (best.line >= 0) return best;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+      if (!visited_[i]) return LineEnd{static_cast<int>(i), 0};
+    return LineEnd{0, 0};
+  }
+
+  // The neighbours of the end along its loop: a line of the next row in the
+  // run's direction first (its first step settles the direction), else one of
+  // the same row.
+  bool NextAlongLoop(const LineEnd& exit, int& direction, LineEnd& next, bool& forward) const {
     const LoopPlace& at = place(exit);
     if (at.loop < 0) return false;
     const auto& ends = onLoop_[static_cast<std::size_t>(at.loop)];
@@ -198,13 +228,15 @@ class ZigzagOrder {
     const std::size_t k = indexOnLoop_.at(Key(exit));
     const LineEnd candidates[2] = {ends[(k + 1) % ends.size()], ends[(k + ends.size() - 1) % ends.size()]};
     const long long row = rows_[static_cast<std::size_t>(exit.line)];
-    for (long long wanted : {row + 1, row}) {
+    const std::vector<int> steps = direction == 0 ? std::vector<int>{1, -1, 0} : std::vector<int>{direction, 0};
+    for (int step : steps) {
       for (int c = 0; c < 2; ++c) {
         const LineEnd& candidate = candidates[c];
         if (visited_[static_cast<std::size_t>(candidate.line)]) continue;
-        if (rows_[static_cast<std::size_t>(candidate.line)] != wanted) continue;
+        if (rows_[static_cast<std::size_t>(candidate.line)] != row + step) continue;
         next = candidate;
         forward = c == 0;
+        if (direction == 0 && step != 0) direction = step;
         return true;
       }
     }
