@@ -1,5 +1,6 @@
 #include "plugin/milling/drill_dlg.h"
 
+#include "platform/cad/editor/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/milling/drill_control_ids.h"
 #include "plugin/milling/drill_record.h"
@@ -11,6 +12,7 @@ namespace {
 
 constexpr const char* kBaseName = "Drill";
 constexpr const char* kNoNameText = "공구경로 이름을 입력하시요.!!";
+constexpr const char* kBrokenRecordText = "\n 드릴 파라메타를 읽을 수 없습니다.!!";
 
 DialogTemplate DrillTemplate() {
   DialogTemplate drill{"드릴 공구경로", {}};
@@ -34,7 +36,11 @@ bool CDrillDlg::WriteParamRecord(CString& text) const {
   return true;
 }
 
-bool CDrillDlg::ReadParamRecord(const char* text) { return ReadDrillRecord(text, *this) != DrillRecordRead::kBroken; }
+bool CDrillDlg::ReadParamRecord(const char* text) {
+  if (ReadDrillRecord(text, *this) != DrillRecordRead::kBroken) return true;
+  acutPrintf("%s", kBrokenRecordText);
+  return false;
+}
 
 void CDrillDlg::DoDataExchange(CDataExchange* pDX) {
   CDrillCycleForm::DoDataExchange(pDX);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "plugin/milling/drill_dlg.h"
+#include "plugin/shell/shell_session_test.h"
 
 namespace {
 
@@ -105,14 +106,15 @@ TEST(DrillRecord, VersionOneTakesOneAbsoluteSwitchAndNoFeedLine) {
   d.m_CoolantOn = 1;
   d.m_InitialReturn = 0;
   d.m_ZDepthRelative = 1;
-  ASSERT_TRUE(d.ReadParamRecord("Ostrivo_ToolPath 1 3 2\n"
-                                " 1 4 0 4\n"
-                                " 0 6.000 40.000\n"
-                                " 0 0.000 1.800 118.000\n"
-                                " 0 10.000 3.000 -20.000\n"
-                                " 1 900\n"
-                                " 1 5.000 6.000 50.000\n"
-                                " 2.00 2.00 1.00 0.50 0.00 0.00\n"));
+  ASSERT_TRUE(
+      d.ReadParamRecord("Ostrivo_ToolPath 1 3 2\n"
+                        " 1 4 0 4\n"
+                        " 0 6.000 40.000\n"
+                        " 0 0.000 1.800 118.000\n"
+                        " 0 10.000 3.000 -20.000\n"
+                        " 1 900\n"
+                        " 1 5.000 6.000 50.000\n"
+                        " 2.00 2.00 1.00 0.50 0.00 0.00\n"));
   EXPECT_EQ(d.m_RetractRelative, 1);
   EXPECT_EQ(d.m_ZStartRelative, 1);
   EXPECT_EQ(d.m_ZDepthRelative, 1);
@@ -123,8 +125,9 @@ TEST(DrillRecord, VersionOneTakesOneAbsoluteSwitchAndNoFeedLine) {
   EXPECT_EQ(d.m_DrillTool.m_ToolName, "DR6.0-40.0");
   EXPECT_FLOAT_EQ(d.m_ZDepth, -20.0f);
 
-  ASSERT_TRUE(d.ReadParamRecord("Ostrivo_ToolPath 1 3 2\n 1 4 0 4\n 0 6 40\n 0 0 1.8 118\n 1 10 3 -20\n 1 900\n"
-                                " 1 5 6 50\n 2 2 1 0.5 0 0\n"));
+  ASSERT_TRUE(
+      d.ReadParamRecord("Ostrivo_ToolPath 1 3 2\n 1 4 0 4\n 0 6 40\n 0 0 1.8 118\n 1 10 3 -20\n 1 900\n"
+                        " 1 5 6 50\n 2 2 1 0.5 0 0\n"));
   EXPECT_EQ(d.m_RetractRelative, 0) << "an absolute switch of 1 means absolute heights";
   EXPECT_EQ(d.m_ZStartRelative, 0);
 }
@@ -146,14 +149,15 @@ TEST(DrillRecord, ABrokenRecordIsRefusedAndChangesNothing) {
   FillWithOwnValues(source);
   const std::string good = RecordOf(source);
   const std::string broken[] = {
-      good.substr(0, good.size() - 1),                            // the last line has no line feed
-      good.substr(0, good.find(" 240")),                          // lines missing
+      good.substr(0, good.size() - 1),                                // the last line has no line feed
+      good.substr(0, good.find(" 240")),                              // lines missing
       "Ostrivo_ToolPath 2 1 0\n" + good.substr(good.find('\n') + 1),  // a pocket record
       "Other_Tag 2 3 0\n" + good.substr(good.find('\n') + 1),
       std::string(good).replace(good.find(" 2 8.500 75.250"), 15, " 2 8.500"),  // a short line
       std::string(good).replace(good.find("15.125"), 6, "nan"),
       "",
   };
+  ShellSession session;
   for (const std::string& text : broken) {
     CDrillDlg d;
     const std::string before = RecordOf(d);
@@ -162,6 +166,8 @@ TEST(DrillRecord, ABrokenRecordIsRefusedAndChangesNothing) {
   }
   CDrillDlg d;
   EXPECT_FALSE(d.ReadParamRecord(nullptr));
+  EXPECT_TRUE(session.transcript().find(" 드릴 파라메타를 읽을 수 없습니다.!!") != std::string::npos)
+      << session.transcript();
 }
 
 }  // namespace
