@@ -205,7 +205,8 @@ CString MultiCycleRecordText(const DrillRecordValues& values) { return RecordTex
 DrillRecordRead ParseDrillRecord(const char* text, DrillRecordValues& values) {
   const char* cursor = text;
   int version = 0;
-  if (!ReadHeader(cursor, values, version)) return DrillRecordRead::kBroken;
+  // No record was ever written below version 1.
+  if (!ReadHeader(cursor, values, version) || version < 1) return DrillRecordRead::kBroken;
   if (version != 1 && version != kDrillRecordVersion) return DrillRecordRead::kHeaderOnly;
   const bool read = version == 1 ? ReadVersion1(cursor, values) : ReadVersion2(cursor, values);
   return read && AllFinite(values) ? DrillRecordRead::kComplete : DrillRecordRead::kBroken;

@@ -155,6 +155,7 @@ TEST(DrillRecord, ABrokenRecordIsRefusedAndChangesNothing) {
       "Other_Tag 2 3 0\n" + good.substr(good.find('\n') + 1),
       std::string(good).replace(good.find(" 2 8.500 75.250"), 15, " 2 8.500"),  // a short line
       std::string(good).replace(good.find("15.125"), 6, "nan"),
+      "Ostrivo_ToolPath 0 3 4\n",
       "",
   };
   ShellSession session;
