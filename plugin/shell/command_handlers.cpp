@@ -13,8 +13,6 @@ void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is no
 
 }  // namespace
 
-void DrillCommand() { NotAvailableYet("Drill"); }
-void MultyDrillCommand() { NotAvailableYet("MultyDrill"); }
 void SolidPocketCommand() { NotAvailableYet("SolidPocket"); }
 void SolidCutCommand() { NotAvailableYet("SolidCut"); }
 void ZProfileCommand() { NotAvailableYet("ZProfile"); }
