@@ -51,6 +51,14 @@ DxfItemFiler::DxfItemFiler(AcDbDatabase* database, AcDb::FilerType type) : datab
 DxfItemFiler::DxfItemFiler(std::vector<DxfItem> items, AcDbDatabase* database, AcDb::FilerType type)
     : database_(database), type_(type), items_(std::move(items)) {}
 
+std::vector<DxfItem> DxfItemFiler::takeItems() {
+  readIndex_ = 0;
+  canPushBack_ = false;
+  std::vector<DxfItem> items = std::move(items_);
+  items_.clear();
+  return items;
+}
+
 int DxfItemFiler::rewindFiler() {
   readIndex_ = 0;
   canPushBack_ = false;

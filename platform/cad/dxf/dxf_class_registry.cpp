@@ -11,14 +11,24 @@ void registerDxfClasses() {
   DxfUnknownObject::desc();
 }
 
-AcDbEntity* createEntityFor(const std::string& dxfName) {
-  AcRxClass* rxClass = acrxFindClassByDxfName(dxfName.c_str());
+AcRxClass* DxfClassLookup::find(std::string_view dxfName) {
+  if (dxfName == lastName_ && !lastName_.empty()) return lastClass_;
+  std::string name(dxfName);
+  auto found = known_.find(name);
+  if (found == known_.end()) found = known_.emplace(name, acrxFindClassByDxfName(name.c_str())).first;
+  lastName_ = std::move(name);
+  lastClass_ = found->second;
+  return lastClass_;
+}
+
+AcDbEntity* DxfClassLookup::createEntity(std::string_view dxfName) {
+  AcRxClass* rxClass = find(dxfName);
   if (rxClass != nullptr && rxClass->isDerivedFrom(AcDbEntity::desc())) {
     AcRxObject* created = rxClass->create();
     if (auto* entity = AcDbEntity::cast(created)) return entity;
     delete created;
   }
   auto* kept = new DxfUnknownEntity();
-  kept->setDxfName(dxfName);
+  kept->setDxfName(std::string(dxfName));
   return kept;
 }

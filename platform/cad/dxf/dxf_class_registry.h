@@ -4,9 +4,25 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 class AcDbEntity;
+class AcRxClass;
 
 void registerDxfClasses();
-// A new entity for a record of that DXF name; an unknown kind gives a kept entity.
-AcDbEntity* createEntityFor(const std::string& dxfName);
+
+// The classes of the DXF names met while reading one file: the class dictionary is
+// searched once for each name, not once for each record.
+class DxfClassLookup {
+ public:
+  // Null for a name no class has.
+  AcRxClass* find(std::string_view dxfName);
+  // A new entity for a record of that DXF name; an unknown kind gives a kept entity.
+  AcDbEntity* createEntity(std::string_view dxfName);
+
+ private:
+  std::unordered_map<std::string, AcRxClass*> known_;
+  std::string lastName_;
+  AcRxClass* lastClass_ = nullptr;
+};

@@ -393,9 +393,9 @@ bool DxfFileReader::readEntities() {
 // Reads one entity and appends it to blockId, or (when null) to the block it names as
 // its owner, else to model space (paper space for entities marked 67 = 1).
 bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
-  std::vector<DxfItem> items;
+  std::vector<DxfItem>& items = entityItems_;
   if (!itemsOf(record, items)) return false;
-  const std::string name(record.start.value);
+  const std::string_view name = record.start.value;
   NewObject created(readEntityRecord(record, items));
   if (created == nullptr) return false;
   auto* entity = AcDbEntity::cast(created.get());
@@ -416,12 +416,14 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
     }
   }
   AcDbBlockTableRecord* block = openBlock_->open(target);
-  if (block == nullptr) return failAt(record.start, "no block to put this " + name + " into");
+  if (block == nullptr) return failAt(record.start, "no block to put this " + std::string(name) + " into");
   AcDbObjectId entityId;
   const Acad::ErrorStatus es = block->appendAcDbEntity(entityId, entity);
   if (es == Acad::eHandleExists)
-    return failAt(record.start, "the handle of this " + name + " is taken by another object");
-  if (es != Acad::eOk) return failAt(record.start, "cannot add this " + name + ": " + acadErrorStatusText(es));
+    return failAt(record.start, "the handle of this " + std::string(name) + " is taken by another object");
+  if (es != Acad::eOk) {
+    return failAt(record.start, "cannot add this " + std::string(name) + ": " + acadErrorStatusText(es));
+  }
   created.release();
   ++entityCount_;
   const bool partsFollow = std::any_of(record.groups.begin(), record.groups.end(), [](const DxfGroup& group) {
@@ -474,7 +476,7 @@ bool DxfFileReader::readObject(Record& record) {
   std::vector<DxfItem> items;
   if (!itemsOf(record, items)) return false;
   const std::string name(record.start.value);
-  AcRxClass* rxClass = acrxFindClassByDxfName(name.c_str());
+  AcRxClass* rxClass = classLookup_.find(name);
   NewObject created;
   if (rxClass != nullptr && !isSymbolClass(rxClass) && !rxClass->isDerivedFrom(AcDbEntity::desc())) {
     created.reset(AcDbObject::cast(rxClass->create()));
@@ -522,7 +524,7 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
   }
   if (es != Acad::eOk) {
     if (!report) {
-      items = filer.items();
+      items = filer.takeItems();
       items.insert(items.end(), std::make_move_iterator(xdata.begin()), std::make_move_iterator(xdata.end()));
       return false;
     }
@@ -534,18 +536,18 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
     const std::size_t taken = itemCount - kept->items().size();
     kept->setItems(std::vector<DxfItem>(filer.items().begin() + static_cast<long>(taken), filer.items().end()));
   }
+  items = filer.takeItems();  // the memory serves the next record
   return true;
 }
 
 // An entity of a known kind, or a kept one when the record does not read as that kind
 // (another program's variant, such as a 2D POLYLINE): nothing of the file is lost.
 AcDbEntity* DxfFileReader::readEntityRecord(const Record& record, std::vector<DxfItem>& items) {
-  const std::string name(record.start.value);
-  NewObject created(createEntityFor(name));
+  NewObject created(classLookup_.createEntity(record.start.value));
   if (keptGroupsOf(created.get()) == nullptr) {
     if (readInto(created.get(), record, items, false)) return AcDbEntity::cast(created.release());
     auto* kept = new DxfUnknownEntity();
-    kept->setDxfName(name);
+    kept->setDxfName(std::string(record.start.value));
     created.reset(kept);
   }
   if (!readInto(created.get(), record, items, true)) return nullptr;

@@ -12,6 +12,7 @@
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/dxf_item_filer.h"
+#include "platform/cad/dxf/dxf_class_registry.h"
 #include "platform/cad/dxf/dxf_group_reader.h"
 
 class AcDbBlockTableRecord;
@@ -66,6 +67,8 @@ class DxfFileReader {
   bool failAt(const DxfGroup& group, const std::string& what) { return fail(group.line, what); }
 
   DxfGroupReader reader_;
+  DxfClassLookup classLookup_;
+  std::vector<DxfItem> entityItems_;  // reused from entity to entity
   std::unique_ptr<AcDbDatabase> db_;
   std::unique_ptr<OpenBlock> openBlock_;
   std::string message_;

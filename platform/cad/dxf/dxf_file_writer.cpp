@@ -164,7 +164,7 @@ void DxfFileWriter::survey() {
   nextHandle_ = db_.handseed();  // above the handles just given to parts
 }
 
-bool DxfFileWriter::write(std::string& text, std::string& message) {
+bool DxfFileWriter::write(DxfTextBuffer& text, std::string& message) {
   survey();
   DxfGroupWriter body;
   body.reserve(static_cast<std::size_t>(db_.approxNumObjects()) * 200 + 65536);
@@ -177,10 +177,15 @@ bool DxfFileWriter::write(std::string& text, std::string& message) {
     return false;
   }
   body.plain(0, "EOF");
+  // The header names the handle seed, known only now.
   DxfGroupWriter header;
   writeHeader(header);
-  text = header.takeText();
-  text += body.text();
+  text = body.takeText();
+  text.prepend(header.text());
+  if (text.failed()) {
+    message = "not enough memory for the text of the drawing";
+    return false;
+  }
   return true;
 }
 
@@ -495,15 +500,17 @@ bool DxfFileWriter::writeObjectRecord(DxfGroupWriter& out, const AcDbObject* obj
   if (name.empty() && options.name == nullptr) {
     return fail(std::string("object ") + handleText(id) + " of class " + object->isA()->name() + " has no DXF name");
   }
-  DxfItemFiler filer(&db_);
+  recordItems_.clear();  // keeps its memory from record to record
+  DxfItemFiler filer(std::move(recordItems_), &db_);
   const Acad::ErrorStatus es = object->dxfOut(&filer);
+  recordItems_ = filer.takeItems();
   if (es != Acad::eOk) {
     std::string what = "cannot write " + name + " " + handleText(id) + ": " + acadErrorStatusText(es);
     if (filer.errorMessage()[0] != '\0') what += std::string(" (") + filer.errorMessage() + ")";
     return fail(what);
   }
   if (!name.empty()) out.plain(0, name);
-  writeItems(out, filer.items(), id, options);
+  writeItems(out, recordItems_, id, options);
   writeXData(out, object);
   return true;
 }

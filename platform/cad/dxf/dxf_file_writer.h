@@ -21,7 +21,7 @@ class DxfFileWriter {
   explicit DxfFileWriter(AcDbDatabase& database);
 
   // The whole file; false with a message when an object cannot be written.
-  bool write(std::string& text, std::string& message);
+  bool write(DxfTextBuffer& text, std::string& message);
   // Entities written (the benchmark's measure).
   long entityCount() const { return entityCount_; }
 
@@ -79,4 +79,5 @@ class DxfFileWriter {
   std::vector<std::string> xdataApps_;                                    // may repeat
   std::map<std::string, AcRxClass*> classes_;                             // by DXF name
   std::unordered_map<AcDbObjectId, std::vector<AcDbObjectId>> reactors_;  // object -> its reactor owners
+  std::vector<DxfItem> recordItems_;                                      // the items of the record being written
 };

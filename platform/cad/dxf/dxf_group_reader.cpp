@@ -1,13 +1,36 @@
 #include "platform/cad/dxf/dxf_group_reader.h"
 
-#include <charconv>
 #include <cstring>
-
-#include "platform/cad/dxf/dxf_number_text.h"
 
 DxfGroupReader::DxfGroupReader(std::string_view text) : text_(text) {
   if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;  // a UTF-8 byte-order mark
 }
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A group code line: blanks, an optional '-', digits, blanks. False for anything else
+// and for codes outside -5 .. 1071.
+bool parseGroupCode(std::string_view text, int& code) {
+  std::size_t i = 0;
+  const std::size_t size = text.size();
+  while (i < size && isBlank(text[i])) ++i;
+  const bool negative = i < size && text[i] == '-';
+  if (negative) ++i;
+  const std::size_t firstDigit = i;
+  int value = 0;
+  for (; i < size && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (value < 100000) value = value * 10 + (text[i] - '0');
+  }
+  if (i == firstDigit) return false;
+  while (i < size && (isBlank(text[i]) || text[i] == '\r')) ++i;
+  if (i != size) return false;
+  code = negative ? -value : value;
+  return code >= -5 && code <= 1071;
+}
+
+}  // namespace
 
 bool DxfGroupReader::readLine(std::string_view& line) {
   if (pos_ >= text_.size()) return false;
@@ -36,10 +59,8 @@ bool DxfGroupReader::next(DxfGroup& group) {
   const long codeLine = line_;
   std::string_view codeText;
   if (!readLine(codeText)) return false;
-  const std::string_view trimmed = trimDxfBlanks(codeText);
   int code = 0;
-  auto [end, ec] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), code);
-  if (trimmed.empty() || ec != std::errc() || end != trimmed.data() + trimmed.size() || code < -5 || code > 1071) {
+  if (!parseGroupCode(codeText, code)) {
     // The binary form of DXF opens with a sentinel that ends in the bytes 0x1A 0x00.
     if (codeLine == 1 &&
         (codeText.find('\x1a') != std::string_view::npos || text_.substr(0, 32).find('\0') != std::string_view::npos)) {
