@@ -1,7 +1,9 @@
 #include "platform/cad/dxf/dxf_class_registry.h"
 
 #include "platform/cad/db/db_builtin_classes.h"
+#include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/dxf_item_filer.h"
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/dxf/dxf_kept_records.h"
 
@@ -31,4 +33,25 @@ AcDbEntity* DxfClassLookup::createEntity(std::string_view dxfName) {
   auto* kept = new DxfUnknownEntity();
   kept->setDxfName(std::string(dxfName));
   return kept;
+}
+
+const std::vector<std::string>* DxfClassLookup::subclassMarkers(AcRxClass* rxClass) {
+  auto found = markers_.find(rxClass);
+  if (found == markers_.end()) {
+    std::optional<std::vector<std::string>> markers;
+    AcRxObject* created = rxClass != nullptr ? rxClass->create() : nullptr;
+    if (auto* object = AcDbObject::cast(created)) {
+      AcDbDatabase scratch;  // where the names an object writes (its layer ...) resolve
+      DxfItemFiler filer(&scratch);
+      if (object->dxfOut(&filer) == Acad::eOk) {
+        markers.emplace();
+        for (const DxfItem& item : filer.items()) {
+          if (item.code == AcDb::kDxfSubclass) markers->push_back(item.text);
+        }
+      }
+    }
+    delete created;
+    found = markers_.emplace(rxClass, std::move(markers)).first;
+  }
+  return found->second ? &*found->second : nullptr;
 }

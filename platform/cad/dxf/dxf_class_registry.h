@@ -3,9 +3,11 @@
 // classes of plug-ins are found the same way once their module registered them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class AcDbEntity;
 class AcRxClass;
@@ -20,9 +22,13 @@ class DxfClassLookup {
   AcRxClass* find(std::string_view dxfName);
   // A new entity for a record of that DXF name; an unknown kind gives a kept entity.
   AcDbEntity* createEntity(std::string_view dxfName);
+  // The subclass markers (group code 100) a new object of the class writes, in order;
+  // null when such an object cannot be written.
+  const std::vector<std::string>* subclassMarkers(AcRxClass* rxClass);
 
  private:
   std::unordered_map<std::string, AcRxClass*> known_;
+  std::unordered_map<AcRxClass*, std::optional<std::vector<std::string>>> markers_;
   std::string lastName_;
   AcRxClass* lastClass_ = nullptr;
 };

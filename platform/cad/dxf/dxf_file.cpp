@@ -8,16 +8,29 @@
 #include "platform/cad/dxf/dxf_file_writer.h"
 #include "platform/cad/dxf/dxf_text_buffer.h"
 
-Acad::ErrorStatus ReadDxfText(std::string_view text, std::unique_ptr<AcDbDatabase>& out, std::string& message) {
+Acad::ErrorStatus ReadDxfText(std::string_view text, std::unique_ptr<AcDbDatabase>& out, std::string& message,
+                              std::vector<std::string>& warnings) {
   DxfFileReader reader(text);
   std::unique_ptr<AcDbDatabase> database = reader.read(message);
   if (database == nullptr) return Acad::eBadDxfSequence;
   out = std::move(database);
   message.clear();
+  warnings = reader.warnings();
   return Acad::eOk;
 }
 
+Acad::ErrorStatus ReadDxfText(std::string_view text, std::unique_ptr<AcDbDatabase>& out, std::string& message) {
+  std::vector<std::string> warnings;
+  return ReadDxfText(text, out, message, warnings);
+}
+
 Acad::ErrorStatus ReadDxfFile(const char* path, std::unique_ptr<AcDbDatabase>& out, std::string& message) {
+  std::vector<std::string> warnings;
+  return ReadDxfFile(path, out, message, warnings);
+}
+
+Acad::ErrorStatus ReadDxfFile(const char* path, std::unique_ptr<AcDbDatabase>& out, std::string& message,
+                              std::vector<std::string>& warnings) {
   if (path == nullptr) {
     message = "no file name";
     return Acad::eInvalidInput;
@@ -25,7 +38,7 @@ Acad::ErrorStatus ReadDxfFile(const char* path, std::unique_ptr<AcDbDatabase>& o
   DxfTextBuffer text;
   int error = 0;
   if (!readWholeFile(path, text, message, error)) return error == ENOENT ? Acad::eFileNotFound : Acad::eFileAccessErr;
-  Acad::ErrorStatus es = ReadDxfText(text.view(), out, message);
+  Acad::ErrorStatus es = ReadDxfText(text.view(), out, message, warnings);
   if (es != Acad::eOk) message = std::string(path) + ": " + message;
   return es;
 }

@@ -14,6 +14,8 @@
 #include "platform/cad/dxf/dxf_drawing_completion.h"
 #include "platform/cad/dxf/dxf_group_items.h"
 #include "platform/cad/dxf/dxf_kept_records.h"
+#include "platform/cad/dxf/dxf_number_text.h"
+#include "platform/cad/dxf/dxf_structure.h"
 #include "platform/cad/dxf/dxf_sub_entities.h"
 #include "platform/cad/dxf/dxf_xdata.h"
 
@@ -25,10 +27,16 @@ struct ObjectDeleter {
 };
 using NewObject = std::unique_ptr<AcDbObject, ObjectDeleter>;
 
-std::string errorText(Acad::ErrorStatus es, const AcDbDxfFiler& filer) {
-  std::string text = acadErrorStatusText(es);
+std::string filerDetail(const AcDbDxfFiler& filer) {
   std::string detail = filer.errorMessage();
   while (!detail.empty() && (detail.front() == '\n' || detail.front() == ' ')) detail.erase(0, 1);
+  if (detail.rfind("Error: ", 0) == 0) detail.erase(0, 7);
+  return detail;
+}
+
+std::string errorText(Acad::ErrorStatus es, const AcDbDxfFiler& filer) {
+  std::string text = acadErrorStatusText(es);
+  const std::string detail = filerDetail(filer);
   if (!detail.empty()) text += " (" + detail + ")";
   return text;
 }
@@ -118,6 +126,10 @@ std::unique_ptr<AcDbDatabase> DxfFileReader::read(std::string& message) {
     db_.reset();
     return nullptr;
   }
+  if (unusableCount_ > warnings_.size()) {
+    warnings_.push_back("... and " + std::to_string(unusableCount_ - warnings_.size()) +
+                        " more records kept as they came but not usable");
+  }
   return std::move(db_);
 }
 
@@ -150,7 +162,8 @@ bool DxfFileReader::nextRecord(Record& record) {
     record.groups.push_back(group);
   }
   if (reader_.failed()) return failFromReader();
-  return true;  // the end of the text; the caller finds the missing ENDSEC
+  // A record is always followed by another one, at least the ENDSEC of its section.
+  return fail(reader_.lastLine(), "the file ends inside a section (is it truncated?)");
 }
 
 bool DxfFileReader::itemsOf(const Record& record, std::vector<DxfItem>& items, std::size_t firstGroup) {
@@ -182,10 +195,15 @@ bool DxfFileReader::readHeader() {
     if (group.code == 0) {
       if (group.value != "ENDSEC") return failAt(group, "expected ENDSEC to close the HEADER");
       std::string error;
-      if (!appendDxfItems(groups.data(), groups.data() + groups.size(), headerItems_, error)) {
+      std::vector<DxfItem> items;
+      std::vector<long> lines;
+      if (!appendDxfItems(groups.data(), groups.data() + groups.size(), items, error, &lines)) {
         message_ = error;
         return false;
       }
+      if (!checkHeader(items, lines)) return false;
+      headerItems_.insert(headerItems_.end(), std::make_move_iterator(items.begin()),
+                          std::make_move_iterator(items.end()));
       for (std::size_t i = 0; i + 1 < headerItems_.size(); ++i) {
         if (headerItems_[i].code == 9 && headerItems_[i].text == "$HANDSEED") {
           fileHandseed_ = AcDbHandle(headerItems_[i + 1].text.c_str());
@@ -199,6 +217,18 @@ bool DxfFileReader::readHeader() {
   }
   if (reader_.failed()) return failFromReader();
   return fail(reader_.lastLine(), "the file ends inside the HEADER (is it truncated?)");
+}
+
+bool DxfFileReader::checkHeader(const std::vector<DxfItem>& items, const std::vector<long>& lines) {
+  for (std::size_t i = 0; i + 1 < items.size(); ++i) {
+    if (items[i].code == 9 && items[i].text == "$ACADVER" && isPreR13Version(items[i + 1].text)) {
+      return fail(lines[i + 1], "DXF R12 and older are not supported (this file is " + items[i + 1].text + ")");
+    }
+  }
+  std::size_t bad = 0;
+  std::string problem;
+  if (!checkHeaderShape(items, bad, problem)) return fail(lines[bad], problem);
+  return true;
 }
 
 bool DxfFileReader::readClasses() {
@@ -256,6 +286,8 @@ bool DxfFileReader::readTable(Record& head) {
       return failAt(head.start, "cannot open the " + tableName + " table");
     }
   } else {
+    if (!isDxfTableName(tableName)) return failAt(head.start, "unknown table '" + tableName.substr(0, 40) + "'");
+    if (!keptTableNames_.insert(tableName).second) return failAt(head.start, "a second " + tableName + " table");
     auto* kept = new DxfUnknownObject();
     kept->setRole(DxfKeptGroups::kTable);
     kept->setDxfName("TABLE");
@@ -275,17 +307,22 @@ bool DxfFileReader::readTable(Record& head) {
     const std::string_view type = record.start.value;
     if (type == "ENDTAB") return true;
     if (type == "ENDSEC" || type == "TABLE") return failAt(record.start, "the " + tableName + " table has no ENDTAB");
+    if (!checkRecordFrame(record, tableName != "DIMSTYLE")) return false;
     if (keptTable != nullptr) {
+      if (!checkTableRecordFrame(record, tableName)) return false;
       // DIMSTYLE records carry their handle as 105.
       for (DxfGroup& group : record.groups) {
         if (group.code == 105 && tableName == "DIMSTYLE") group.code = 5;
       }
       if (!itemsOf(record, items)) return false;
-      auto* kept = new DxfUnknownObject();
+      NewObject owned(new DxfUnknownObject());
+      auto* kept = static_cast<DxfUnknownObject*>(owned.get());
       kept->setRole(DxfKeptGroups::kTableRecord);
       kept->setDxfName(std::string(type));
-      if (!keep(kept, record, std::move(items))) return false;
-      kept->close();
+      if (!readInto(kept, record, std::move(items))) return false;
+      kept->setOwnerId(keptTable->objectId());  // the table it stands in, whatever it names
+      if (!addObject(kept, record)) return false;
+      owned.release()->close();
       continue;
     }
     if (!itemsOf(record, items)) return false;
@@ -352,13 +389,14 @@ bool DxfFileReader::readBlock(Record& begin) {
   auto keepBoundary = [&](const Record& boundary, const std::vector<DxfItem>& boundaryItems, DxfKeptGroups::Role role) {
     const DxfItem* handle = findItem(boundaryItems, 5);
     if (handle == nullptr || handle->text.empty()) return true;
-    auto* kept = new DxfUnknownObject();
+    NewObject owned(new DxfUnknownObject());
+    auto* kept = static_cast<DxfUnknownObject*>(owned.get());
     kept->setRole(role);
     kept->setDxfName(role == DxfKeptGroups::kBlockBegin ? "BLOCK" : "ENDBLK");
     kept->setPendingHandle(AcDbHandle(handle->text.c_str()));
     kept->setOwnerId(blockId);
     if (!addObject(kept, boundary)) return false;
-    kept->close();
+    owned.release()->close();
     return true;
   };
   if (!keepBoundary(begin, items, DxfKeptGroups::kBlockBegin)) return false;
@@ -367,6 +405,7 @@ bool DxfFileReader::readBlock(Record& begin) {
   for (;;) {
     if (!nextRecord(record2)) return false;
     if (record2.start.value == "ENDBLK") {
+      if (!sequenceClosed(record2.start)) return false;
       if (!itemsOf(record2, items)) return false;
       return keepBoundary(record2, items, DxfKeptGroups::kBlockEnd);
     }
@@ -384,7 +423,7 @@ bool DxfFileReader::readEntities() {
     if (!nextRecord(record)) return false;
     if (record.start.value == "ENDSEC") {
       openBlock_->close();
-      return true;
+      return sequenceClosed(record.start);
     }
     if (!readEntity(record, AcDbObjectId())) return false;
   }
@@ -393,10 +432,20 @@ bool DxfFileReader::readEntities() {
 // Reads one entity and appends it to blockId, or (when null) to the block it names as
 // its owner, else to model space (paper space for entities marked 67 = 1).
 bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
+  const std::string_view name = record.start.value;
+  if (!checkRecordFrame(record)) return false;
+  const bool part = isSequencePart(name);
+  if (keptSequence_ && !part) {
+    return failAt(record.start, "the VERTEX or ATTRIB records before this " + std::string(name) + " have no SEQEND");
+  }
+  if (!keptSequence_ && part) {
+    return failAt(record.start, "a " + std::string(name) + " outside the POLYLINE or INSERT it belongs to");
+  }
+  if (!part && !isEntityKind(name)) return failAt(record.start, "a " + std::string(name) + " among the entities");
+  if (keptSequence_ && name == "SEQEND") keptSequence_ = false;
   std::vector<DxfItem>& items = entityItems_;
   if (!itemsOf(record, items)) return false;
-  const std::string_view name = record.start.value;
-  NewObject created(readEntityRecord(record, items));
+  NewObject created(readEntityRecord(record, items, part));
   if (created == nullptr) return false;
   auto* entity = AcDbEntity::cast(created.get());
   AcDbObjectId target = blockId;
@@ -429,9 +478,83 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
   const bool partsFollow = std::any_of(record.groups.begin(), record.groups.end(), [](const DxfGroup& group) {
     return group.code == 66 && group.value.find('1') != std::string_view::npos;
   });
-  const bool ok = !partsFollow || !takesSubEntities(entity) || readSubEntities(entity);
+  // The parts of a complex entity kept as it came follow it as kept records, up to
+  // their SEQEND; a POLYLINE always has them.
+  const bool ownsParts = takesSubEntities(entity);
+  if (!ownsParts && (partsFollow || isPolylineRecord(name)) && !part) {
+    if (!partsFollow) {
+      entity->close();
+      return failAt(record.start, "a POLYLINE without its vertices (group code 66 must be 1)");
+    }
+    keptSequence_ = true;
+  }
+  const bool ok = !partsFollow || !ownsParts || readSubEntities(entity);
   entity->close();
   return ok;
+}
+
+// A record of the frame or without a name cannot be kept, nor one with the handles of
+// two records (the start of the second one lost): written back they would break the file.
+bool DxfFileReader::checkRecordFrame(const Record& record, bool oneHandle) {
+  const DxfGroup& start = record.start;
+  if (start.value.empty()) return failAt(start, "a record without a name (group code 0 with no value)");
+  if (isFrameRecord(start.value)) {
+    return failAt(start, "a " + std::string(start.value.substr(0, 40)) +
+                             " cannot stand here (is the record that ends the part before it missing?)");
+  }
+  // Application groups: "102 {NAME", its groups, "102 }".
+  bool open = false;
+  for (const DxfGroup& group : record.groups) {
+    if (group.code != 102) continue;
+    const std::string_view brace = trimDxfBlanks(group.value);
+    if (brace.size() > 1 && brace.front() == '{' && !open) {
+      open = true;
+    } else if (brace == "}" && open) {
+      open = false;
+    } else {
+      return failAt(start, "this " + std::string(start.value.substr(0, 40)) + " has a stray group code 102 '" +
+                               std::string(brace.substr(0, 40)) +
+                               "' (groups in braces open with '{NAME' and close with '}')");
+    }
+  }
+  if (open)
+    return failAt(start,
+                  "a group in braces (code 102) of this " + std::string(start.value.substr(0, 40)) + " is not closed");
+  if (!oneHandle) return true;
+  const auto handles =
+      std::count_if(record.groups.begin(), record.groups.end(), [](const DxfGroup& group) { return group.code == 5; });
+  if (handles > 1) {
+    return failAt(start, "this " + std::string(start.value.substr(0, 40)) +
+                             " has two handles (group code 5): is the start of the record after it missing?");
+  }
+  if (handles == 1 && record.groups.front().code != 5) {
+    return failAt(start, "the handle (group code 5) of this " + std::string(start.value.substr(0, 40)) +
+                             " is not its first group");
+  }
+  return true;
+}
+
+// A record of a kept table: the parts AcDbSymbolTableRecord and the table's own, its
+// name (group code 2) in the second.
+bool DxfFileReader::checkTableRecordFrame(const Record& record, const std::string& tableName) {
+  const std::vector<std::string_view> expected = {"AcDbSymbolTableRecord", tableRecordSubclass(tableName)};
+  std::vector<std::string_view> parts;
+  bool named = false;
+  for (const DxfGroup& group : record.groups) {
+    if (group.code == AcDb::kDxfSubclass) parts.push_back(group.value);
+    if (group.code == 2 && parts.size() == 2 && !trimDxfBlanks(group.value).empty()) named = true;
+  }
+  if (parts != expected) {
+    return failAt(record.start, "this " + tableName + " record lacks its parts " + std::string(expected[0]) + " and " +
+                                    std::string(expected[1]) + " (group code 100), or has others");
+  }
+  if (!named) return failAt(record.start, "a " + tableName + " record without its name (group code 2)");
+  return true;
+}
+
+bool DxfFileReader::sequenceClosed(const DxfGroup& end) {
+  if (!keptSequence_) return true;
+  return failAt(end, "a run of VERTEX or ATTRIB records has no SEQEND");
 }
 
 // The parts that follow a complex entity (open for write), up to their SEQEND.
@@ -468,6 +591,10 @@ bool DxfFileReader::readObjects() {
   for (;;) {
     if (!nextRecord(record)) return false;
     if (record.start.value == "ENDSEC") return true;
+    if (!checkRecordFrame(record)) return false;
+    if (!isObjectKind(record.start.value)) {
+      return failAt(record.start, "a " + std::string(record.start.value) + " among the objects");
+    }
     if (!readObject(record)) return false;
   }
 }
@@ -483,10 +610,15 @@ bool DxfFileReader::readObject(Record& record) {
   }
   // Another program's object, or one that does not read as its kind: kept as it came.
   if (created == nullptr || !readInto(created.get(), record, items, false)) {
-    auto* kept = new DxfUnknownObject();
-    kept->setDxfName(name);
-    if (!keep(kept, record, std::move(items))) return false;
-    kept->close();
+    NewObject kept(new DxfUnknownObject());
+    static_cast<DxfUnknownObject*>(kept.get())->setDxfName(name);
+    if (!readInto(kept.get(), record, items, true)) return false;
+    if (created != nullptr) {
+      if (!checkKeptParts(record, kept.get(), rxClass)) return false;
+      noteUnusable(record, items);
+    }
+    if (!addObject(kept.get(), record)) return false;
+    kept.release()->close();
     return true;
   }
   AcDbObjectId id;
@@ -524,6 +656,9 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
   }
   if (es != Acad::eOk) {
     if (!report) {
+      unreadReason_ = !problem.empty()              ? problem
+                      : !filerDetail(filer).empty() ? filerDetail(filer)
+                                                    : acadErrorStatusText(es);
       items = filer.takeItems();
       items.insert(items.end(), std::make_move_iterator(xdata.begin()), std::make_move_iterator(xdata.end()));
       return false;
@@ -542,16 +677,80 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
 
 // An entity of a known kind, or a kept one when the record does not read as that kind
 // (another program's variant, such as a 2D POLYLINE): nothing of the file is lost.
-AcDbEntity* DxfFileReader::readEntityRecord(const Record& record, std::vector<DxfItem>& items) {
-  NewObject created(classLookup_.createEntity(record.start.value));
-  if (keptGroupsOf(created.get()) == nullptr) {
-    if (readInto(created.get(), record, items, false)) return AcDbEntity::cast(created.release());
+AcDbEntity* DxfFileReader::readEntityRecord(const Record& record, std::vector<DxfItem>& items, bool asItCame) {
+  NewObject created;
+  AcRxClass* unreadKind = nullptr;  // the known kind the record did not read as
+  if (!asItCame) {
+    created.reset(classLookup_.createEntity(record.start.value));
+    if (keptGroupsOf(created.get()) == nullptr) {
+      if (readInto(created.get(), record, items, false)) return AcDbEntity::cast(created.release());
+      unreadKind = created->isA();
+      created.reset();
+    }
+  }
+  if (created == nullptr) {
     auto* kept = new DxfUnknownEntity();
     kept->setDxfName(std::string(record.start.value));
     created.reset(kept);
   }
   if (!readInto(created.get(), record, items, true)) return nullptr;
+  if (!checkKeptParts(record, created.get(), unreadKind)) return nullptr;
+  if (unreadKind != nullptr) noteUnusable(record, items);
   return AcDbEntity::cast(created.release());
+}
+
+// A record is kept as it came only with the parts (group code 100) its kind has, as the
+// writer will write it: other parts mean the frame of the records is broken (a record
+// start lost, two records run together, fields out of their place), which no reader of
+// the saved file could take. A known kind has the parts it writes itself (the 2D, 3D and
+// mesh forms of a POLYLINE differ); any other entity has AcDbEntity and one of its own,
+// except a SEQEND.
+bool DxfFileReader::checkKeptParts(const Record& record, const AcDbObject* kept, AcRxClass* kind) {
+  const std::vector<std::string>* known =
+      kind != nullptr && !isPolylineRecord(record.start.value) ? classLookup_.subclassMarkers(kind) : nullptr;
+  const bool entity = AcDbEntity::cast(kept) != nullptr;
+  if (known == nullptr && !entity) return true;
+  DxfItemFiler written(db_.get());
+  std::vector<std::string> found;
+  if (kept->dxfOut(&written) == Acad::eOk) {
+    for (const DxfItem& item : written.items()) {
+      if (item.code == AcDb::kDxfSubclass) found.push_back(item.text);
+    }
+  }
+  // A SEQEND has no part of its own.
+  const std::size_t least = equalsIgnoringCase(record.start.value, "SEQEND") ? 1 : 2;
+  if (known != nullptr ? found == *known : found.size() >= least && found.front() == "AcDbEntity") return true;
+  auto list = [](const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name.substr(0, 40);
+    return text.empty() ? std::string("none") : text;
+  };
+  const std::string name(record.start.value.substr(0, 40));
+  return failAt(record.start, "this " + name + " has the parts " + list(found) + " (group code 100), " +
+                                  (known != nullptr ? "not those of a " + name + " (" + list(*known) + ")"
+                                                    : "not AcDbEntity and one of its own"));
+}
+
+bool DxfFileReader::isEntityKind(std::string_view name) {
+  if (isDxfTableName(name) || isDxfObjectName(name)) return false;
+  const AcRxClass* rxClass = classLookup_.find(name);
+  return rxClass == nullptr || rxClass->isDerivedFrom(AcDbEntity::desc());
+}
+
+bool DxfFileReader::isObjectKind(std::string_view name) {
+  if (isDxfTableName(name) || isDxfEntityName(name)) return false;
+  const AcRxClass* rxClass = classLookup_.find(name);
+  return rxClass == nullptr || !rxClass->isDerivedFrom(AcDbEntity::desc());
+}
+
+void DxfFileReader::noteUnusable(const Record& record, const std::vector<DxfItem>& items) {
+  ++unusableCount_;
+  if (warnings_.size() >= kWarningsShown) return;
+  const DxfItem* handle = findItem(items, 5);
+  std::string text = std::string(record.start.value.substr(0, 40));
+  text += handle != nullptr && !handle->text.empty() ? " " + handle->text : " without a handle";
+  warnings_.push_back(text + " (line " + std::to_string(record.start.line) +
+                      ") is kept as it came but cannot be used: " + unreadReason_);
 }
 
 bool DxfFileReader::addObject(AcDbObject* object, const Record& record, AcDbObjectId* id) {

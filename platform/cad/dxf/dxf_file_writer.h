@@ -31,7 +31,7 @@ class DxfFileWriter {
     bool ownerZero = false;       // writes "330 0" when the object has no owner
     bool dimStyleHandle = false;  // the handle goes as 105 (DIMSTYLE records)
     AcDbHandle handle;            // for an object without one (parts of complex entities)
-    AcDbHandle owner;             // likewise its owner
+    AcDbHandle owner;             // likewise its owner; for a kept part of a complex entity, its owner instead
     AcDbHandle layout;            // a block record's kept layout (340)
   };
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/cad/dxf/dxf_number_text.h"
+
 DxfGroupReader::DxfGroupReader(std::string_view text) : text_(text) {
   if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;  // a UTF-8 byte-order mark
 }
@@ -75,6 +77,8 @@ bool DxfGroupReader::next(DxfGroup& group) {
     fail(codeLine, "the file ends after group code " + std::to_string(code) + ", without its value");
     return false;
   }
+  // Record names carry no meaningful blanks; "ENDSEC " still ends a section.
+  if (code == 0) value = trimDxfBlanks(value);
   last_ = DxfGroup{code, value, codeLine};
   group = last_;
   return true;

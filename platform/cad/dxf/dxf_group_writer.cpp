@@ -1,6 +1,7 @@
 #include "platform/cad/dxf/dxf_group_writer.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "platform/cad/db/dxf_item_filer.h"
 #include "platform/cad/dxf/dxf_number_text.h"
@@ -48,6 +49,7 @@ void DxfGroupWriter::plain(int groupCode, std::string_view value) {
 }
 
 void DxfGroupWriter::real(int groupCode, double value) {
+  if (!std::isfinite(value) && nonFiniteCode_ == 0) nonFiniteCode_ = groupCode != 0 ? groupCode : -1;
   code(groupCode);
   appendDxfReal(pending_, value);
   pending_ += '\n';

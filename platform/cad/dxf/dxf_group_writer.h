@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/dxf/dxf_text_buffer.h"
@@ -38,6 +39,9 @@ class DxfGroupWriter {
     return std::move(text_);
   }
   void reserve(std::size_t bytes) { text_.reserve(bytes); }
+  // The code of the first real written that was not finite (no reader takes "nan"), or 0;
+  // asking clears it.
+  int takeNonFiniteCode() { return std::exchange(nonFiniteCode_, 0); }
 
  private:
   void code(int code);
@@ -45,4 +49,5 @@ class DxfGroupWriter {
 
   std::string pending_;
   DxfTextBuffer text_;
+  int nonFiniteCode_ = 0;
 };

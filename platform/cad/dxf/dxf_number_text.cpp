@@ -39,7 +39,8 @@ bool parseDxfReal(std::string_view text, double& value) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return false;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size();
+  // "nan" and "inf" read as numbers, but no drawing holds them.
+  return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
 bool parseDxfInteger(std::string_view text, std::int64_t& value) {

@@ -1,6 +1,6 @@
 // Numbers as DXF text, always in the "C" form: reals with the fewest digits that read
 // back to the same double, integers plain. Parsing takes surrounding blanks and a
-// leading '+' and nothing else.
+// leading '+' and nothing else; a real must be finite.
 #pragma once
 
 #include <cstdint>
