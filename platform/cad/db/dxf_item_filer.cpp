@@ -79,8 +79,8 @@ Acad::ErrorStatus DxfItemFiler::readItem(resbuf* rb) {
   switch (item.kind) {
     case AcDb::kDxfValueString:
     case AcDb::kDxfValueHandle:
-      readText_ = item.text;
-      rb->resval.rstring = readText_.data();
+      // The filer's items stay as they are while it lives.
+      rb->resval.rstring = const_cast<char*>(item.text.c_str());
       break;
     case AcDb::kDxfValueReal:
       rb->resval.rreal = item.reals[0];

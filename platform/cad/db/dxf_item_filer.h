@@ -63,5 +63,4 @@ class DxfItemFiler : public AcDbDxfFiler {
   std::vector<DxfItem> items_;
   std::size_t readIndex_ = 0;
   bool canPushBack_ = false;
-  std::string readText_;  // the string of the last item read
 };

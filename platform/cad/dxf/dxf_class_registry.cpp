@@ -6,6 +6,7 @@
 #include "platform/cad/db/dxf_item_filer.h"
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/dxf/dxf_kept_records.h"
+#include "platform/cad/dxf/dxf_structure.h"
 
 void registerDxfClasses() {
   acdbRegisterBuiltinClasses();
@@ -13,14 +14,25 @@ void registerDxfClasses() {
   DxfUnknownObject::desc();
 }
 
-AcRxClass* DxfClassLookup::find(std::string_view dxfName) {
-  if (dxfName == lastName_ && !lastName_.empty()) return lastClass_;
+const DxfRecordKind& DxfClassLookup::kindOf(std::string_view dxfName) {
+  if (lastKind_ != nullptr && dxfName == lastName_) return *lastKind_;
   std::string name(dxfName);
   auto found = known_.find(name);
-  if (found == known_.end()) found = known_.emplace(name, acrxFindClassByDxfName(name.c_str())).first;
+  if (found == known_.end()) {
+    DxfRecordKind kind;
+    kind.rxClass = acrxFindClassByDxfName(name.c_str());
+    kind.frame = isFrameRecord(name);
+    kind.part = isSequencePart(name);
+    kind.polyline = isPolylineRecord(name);
+    const bool entityClass = kind.rxClass != nullptr && kind.rxClass->isDerivedFrom(AcDbEntity::desc());
+    const bool table = isDxfTableName(name);
+    kind.entity = !table && !isDxfObjectName(name) && (kind.rxClass == nullptr || entityClass);
+    kind.object = !table && !isDxfEntityName(name) && (kind.rxClass == nullptr || !entityClass);
+    found = known_.emplace(name, kind).first;
+  }
   lastName_ = std::move(name);
-  lastClass_ = found->second;
-  return lastClass_;
+  lastKind_ = &found->second;  // elements of an unordered_map stay where they are
+  return *lastKind_;
 }
 
 AcDbEntity* DxfClassLookup::createEntity(std::string_view dxfName) {

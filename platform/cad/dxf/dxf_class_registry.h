@@ -14,12 +14,23 @@ class AcRxClass;
 
 void registerDxfClasses();
 
-// The classes of the DXF names met while reading one file: the class dictionary is
-// searched once for each name, not once for each record.
+// What a record name stands for in a DXF file.
+struct DxfRecordKind {
+  AcRxClass* rxClass = nullptr;  // null for a name no class has
+  bool frame = false;            // SECTION, ENDSEC, TABLE ... (see isFrameRecord)
+  bool part = false;             // VERTEX, ATTRIB, SEQEND: a part of a complex entity
+  bool polyline = false;         // POLYLINE
+  bool entity = false;           // may stand among the entities
+  bool object = false;           // may stand among the objects
+};
+
+// The kinds of the record names met while reading one file: the class dictionary and
+// the lists of names are searched once for each name, not once for each record.
 class DxfClassLookup {
  public:
+  const DxfRecordKind& kindOf(std::string_view dxfName);
   // Null for a name no class has.
-  AcRxClass* find(std::string_view dxfName);
+  AcRxClass* find(std::string_view dxfName) { return kindOf(dxfName).rxClass; }
   // A new entity for a record of that DXF name; an unknown kind gives a kept entity.
   AcDbEntity* createEntity(std::string_view dxfName);
   // The subclass markers (group code 100) a new object of the class writes, in order;
@@ -27,8 +38,8 @@ class DxfClassLookup {
   const std::vector<std::string>* subclassMarkers(AcRxClass* rxClass);
 
  private:
-  std::unordered_map<std::string, AcRxClass*> known_;
+  std::unordered_map<std::string, DxfRecordKind> known_;
   std::unordered_map<AcRxClass*, std::optional<std::vector<std::string>>> markers_;
   std::string lastName_;
-  AcRxClass* lastClass_ = nullptr;
+  const DxfRecordKind* lastKind_ = nullptr;
 };

@@ -434,15 +434,16 @@ bool DxfFileReader::readEntities() {
 bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
   const std::string_view name = record.start.value;
   if (!checkRecordFrame(record)) return false;
-  const bool part = isSequencePart(name);
+  const DxfRecordKind& kind = classLookup_.kindOf(name);
+  const bool part = kind.part;
   if (keptSequence_ && !part) {
     return failAt(record.start, "the VERTEX or ATTRIB records before this " + std::string(name) + " have no SEQEND");
   }
   if (!keptSequence_ && part) {
     return failAt(record.start, "a " + std::string(name) + " outside the POLYLINE or INSERT it belongs to");
   }
-  if (!part && !isEntityKind(name)) return failAt(record.start, "a " + std::string(name) + " among the entities");
-  if (keptSequence_ && name == "SEQEND") keptSequence_ = false;
+  if (!part && !kind.entity) return failAt(record.start, "a " + std::string(name) + " among the entities");
+  if (keptSequence_ && equalsIgnoringCase(name, "SEQEND")) keptSequence_ = false;
   std::vector<DxfItem>& items = entityItems_;
   if (!itemsOf(record, items)) return false;
   NewObject created(readEntityRecord(record, items, part));
@@ -481,7 +482,7 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
   // The parts of a complex entity kept as it came follow it as kept records, up to
   // their SEQEND; a POLYLINE always has them.
   const bool ownsParts = takesSubEntities(entity);
-  if (!ownsParts && (partsFollow || isPolylineRecord(name)) && !part) {
+  if (!ownsParts && (partsFollow || kind.polyline) && !part) {
     if (!partsFollow) {
       entity->close();
       return failAt(record.start, "a POLYLINE without its vertices (group code 66 must be 1)");
@@ -498,7 +499,7 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
 bool DxfFileReader::checkRecordFrame(const Record& record, bool oneHandle) {
   const DxfGroup& start = record.start;
   if (start.value.empty()) return failAt(start, "a record without a name (group code 0 with no value)");
-  if (isFrameRecord(start.value)) {
+  if (classLookup_.kindOf(start.value).frame) {
     return failAt(start, "a " + std::string(start.value.substr(0, 40)) +
                              " cannot stand here (is the record that ends the part before it missing?)");
   }
@@ -592,7 +593,7 @@ bool DxfFileReader::readObjects() {
     if (!nextRecord(record)) return false;
     if (record.start.value == "ENDSEC") return true;
     if (!checkRecordFrame(record)) return false;
-    if (!isObjectKind(record.start.value)) {
+    if (!classLookup_.kindOf(record.start.value).object) {
       return failAt(record.start, "a " + std::string(record.start.value) + " among the objects");
     }
     if (!readObject(record)) return false;
@@ -641,8 +642,9 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
   if (object == nullptr) return failAt(record.start, "cannot make a " + std::string(record.start.value));
   // Extended data trails the fields: a known class reads the fields only, and a kept
   // record keeps it among its groups.
+  auto* kept = const_cast<DxfKeptGroups*>(keptGroupsOf(object));
   std::vector<DxfItem> xdata;
-  if (keptGroupsOf(object) == nullptr) {
+  if (kept == nullptr) {
     const auto start = items.begin() + static_cast<long>(xDataStart(items));
     xdata.assign(std::make_move_iterator(start), std::make_move_iterator(items.end()));
     items.erase(start, items.end());
@@ -667,7 +669,7 @@ bool DxfFileReader::readInto(AcDbObject* object, const Record& record, std::vect
     return failAt(record.start, "cannot read this " + std::string(record.start.value) + ": " + reason);
   }
   // What a kept record did not take as common fields is kept exactly as it came.
-  if (auto* kept = const_cast<DxfKeptGroups*>(keptGroupsOf(object))) {
+  if (kept != nullptr) {
     const std::size_t taken = itemCount - kept->items().size();
     kept->setItems(std::vector<DxfItem>(filer.items().begin() + static_cast<long>(taken), filer.items().end()));
   }
@@ -706,8 +708,9 @@ AcDbEntity* DxfFileReader::readEntityRecord(const Record& record, std::vector<Dx
 // mesh forms of a POLYLINE differ); any other entity has AcDbEntity and one of its own,
 // except a SEQEND.
 bool DxfFileReader::checkKeptParts(const Record& record, const AcDbObject* kept, AcRxClass* kind) {
-  const std::vector<std::string>* known =
-      kind != nullptr && !isPolylineRecord(record.start.value) ? classLookup_.subclassMarkers(kind) : nullptr;
+  const std::vector<std::string>* known = kind != nullptr && !classLookup_.kindOf(record.start.value).polyline
+                                              ? classLookup_.subclassMarkers(kind)
+                                              : nullptr;
   const bool entity = AcDbEntity::cast(kept) != nullptr;
   if (known == nullptr && !entity) return true;
   DxfItemFiler written(db_.get());
@@ -729,18 +732,6 @@ bool DxfFileReader::checkKeptParts(const Record& record, const AcDbObject* kept,
   return failAt(record.start, "this " + name + " has the parts " + list(found) + " (group code 100), " +
                                   (known != nullptr ? "not those of a " + name + " (" + list(*known) + ")"
                                                     : "not AcDbEntity and one of its own"));
-}
-
-bool DxfFileReader::isEntityKind(std::string_view name) {
-  if (isDxfTableName(name) || isDxfObjectName(name)) return false;
-  const AcRxClass* rxClass = classLookup_.find(name);
-  return rxClass == nullptr || rxClass->isDerivedFrom(AcDbEntity::desc());
-}
-
-bool DxfFileReader::isObjectKind(std::string_view name) {
-  if (isDxfTableName(name) || isDxfEntityName(name)) return false;
-  const AcRxClass* rxClass = classLookup_.find(name);
-  return rxClass == nullptr || !rxClass->isDerivedFrom(AcDbEntity::desc());
 }
 
 void DxfFileReader::noteUnusable(const Record& record, const std::vector<DxfItem>& items) {

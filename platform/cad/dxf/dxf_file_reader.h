@@ -65,9 +65,6 @@ class DxfFileReader {
   void noteUnusable(const Record& record, const std::vector<DxfItem>& items);
   // kind: the known kind the record did not read as, or null.
   bool checkKeptParts(const Record& record, const AcDbObject* kept, AcRxClass* kind);
-  // Not a table record, nor of a known kind of the other group.
-  bool isEntityKind(std::string_view name);
-  bool isObjectKind(std::string_view name);
   bool readObject(Record& record);
   bool readInto(AcDbObject* object, const Record& record, std::vector<DxfItem> items);
   bool readInto(AcDbObject* object, const Record& record, std::vector<DxfItem>& items, bool report);

@@ -1,5 +1,7 @@
 #include "platform/cad/dxf/dxf_group_items.h"
 
+#include <array>
+
 #include "platform/cad/dxf/dxf_number_text.h"
 #include "platform/cad/dxf/dxf_string_codec.h"
 
@@ -37,10 +39,21 @@ bool readCoordinate(const DxfGroup*& next, const DxfGroup* end, int code, double
   return true;
 }
 
+// The kind of value of each group code, looked up once: it is asked for every group.
+AcDb::DxfValueKind valueKind(int code) {
+  static const auto kKinds = [] {
+    std::array<AcDb::DxfValueKind, 1072> kinds{};
+    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) kinds[static_cast<std::size_t>(c)] = AcDb::dxfValueKind(c);
+    return kinds;
+  }();
+  return code >= 0 && code < static_cast<int>(kKinds.size()) ? kKinds[static_cast<std::size_t>(code)]
+                                                             : AcDb::dxfValueKind(code);
+}
+
 // The item of group g; a point takes its y and z groups from next on.
 bool fillItem(const DxfGroup& g, const DxfGroup*& next, const DxfGroup* end, DxfItem& item, std::string& message) {
   item.code = static_cast<short>(g.code);
-  item.kind = AcDb::dxfValueKind(g.code);
+  item.kind = valueKind(g.code);
   switch (item.kind) {
     case AcDb::kDxfValueString:
       if (dxfStringNeedsDecoding(g.value)) {

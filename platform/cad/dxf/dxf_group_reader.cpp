@@ -59,10 +59,11 @@ bool DxfGroupReader::next(DxfGroup& group) {
   }
   if (failed()) return false;
   const long codeLine = line_;
-  std::string_view codeText;
-  if (!readLine(codeText)) return false;
   int code = 0;
-  if (!parseGroupCode(codeText, code)) {
+  if (!readPlainCode(code)) {
+    std::string_view codeText;
+    if (!readLine(codeText)) return false;
+    if (parseGroupCode(codeText, code)) return readValue(code, codeLine, group);
     // The binary form of DXF opens with a sentinel that ends in the bytes 0x1A 0x00.
     if (codeLine == 1 &&
         (codeText.find('\x1a') != std::string_view::npos || text_.substr(0, 32).find('\0') != std::string_view::npos)) {
@@ -72,6 +73,28 @@ bool DxfGroupReader::next(DxfGroup& group) {
     }
     return false;
   }
+  return readValue(code, codeLine, group);
+}
+
+// Most code lines are blanks and a few digits: read without a search for the line's end.
+bool DxfGroupReader::readPlainCode(int& code) {
+  const char* const begin = text_.data() + pos_;
+  const char* const end = text_.data() + text_.size();
+  const char* p = begin;
+  while (p != end && *p == ' ') ++p;
+  const char* const digits = p;
+  int value = 0;
+  while (p != end && p - digits < 4 && *p >= '0' && *p <= '9') value = value * 10 + (*p++ - '0');
+  if (p == digits || p == end || value > 1071) return false;
+  if (*p == '\r' && p + 1 != end) ++p;
+  if (*p != '\n') return false;
+  code = value;
+  pos_ += static_cast<std::size_t>(p + 1 - begin);
+  ++line_;
+  return true;
+}
+
+bool DxfGroupReader::readValue(int code, long codeLine, DxfGroup& group) {
   std::string_view value;
   if (!readLine(value)) {
     fail(codeLine, "the file ends after group code " + std::to_string(code) + ", without its value");

@@ -222,7 +222,10 @@ Acad::ErrorStatus DxfUnknownEntity::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 const DxfKeptGroups* keptGroupsOf(const AcDbObject* object) {
-  if (const auto* entity = DxfUnknownEntity::cast(object)) return entity;
-  if (const auto* other = DxfUnknownObject::cast(object)) return other;
+  // Asked of every object read and written; the two classes have no subclasses.
+  if (object == nullptr) return nullptr;
+  const AcRxClass* rxClass = object->isA();
+  if (rxClass == DxfUnknownEntity::desc()) return static_cast<const DxfUnknownEntity*>(object);
+  if (rxClass == DxfUnknownObject::desc()) return static_cast<const DxfUnknownObject*>(object);
   return nullptr;
 }

@@ -3,12 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-std::string_view trimDxfBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-  return text;
-}
-
 void appendDxfReal(std::string& out, double value) {
   char buffer[40];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
