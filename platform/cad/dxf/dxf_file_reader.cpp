@@ -261,6 +261,10 @@ bool DxfFileReader::readTable(Record& head) {
   if (head.groups.empty() || head.groups.front().code != 2) {
     return failAt(head.start, "a TABLE needs its name (group code 2) first");
   }
+  if (std::count_if(head.groups.begin(), head.groups.end(), [](const DxfGroup& group) { return group.code == 5; }) >
+      1) {
+    return failAt(head.start, "this TABLE has two handles (group code 5)");
+  }
   const std::string tableName(head.groups.front().value);
   std::vector<DxfItem> items;
   if (!itemsOf(head, items, 1)) return false;
@@ -495,15 +499,45 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
 }
 
 // A record of the frame or without a name cannot be kept, nor one with the handles of
-// two records (the start of the second one lost): written back they would break the file.
+// two records (the start of the second one lost) or with groups out of their place:
+// written back it would break the file.
 bool DxfFileReader::checkRecordFrame(const Record& record, bool oneHandle) {
   const DxfGroup& start = record.start;
   if (start.value.empty()) return failAt(start, "a record without a name (group code 0 with no value)");
-  if (classLookup_.kindOf(start.value).frame) {
-    return failAt(start, "a " + std::string(start.value.substr(0, 40)) +
-                             " cannot stand here (is the record that ends the part before it missing?)");
+  const std::string name(start.value.substr(0, 40));
+  if (std::any_of(start.value.begin(), start.value.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; })) {
+    return failAt(start, "a record name with a control character");
   }
-  // Application groups: "102 {NAME", its groups, "102 }".
+  if (classLookup_.kindOf(start.value).frame) {
+    return failAt(start, "a " + name + " cannot stand here (is the record that ends the part before it missing?)");
+  }
+  if (record.groups.empty() && !equalsIgnoringCase(start.value, "SEQEND")) {
+    return failAt(start, "a " + name + " with no groups (is the rest of it missing?)");
+  }
+  // Extended data ends a record: from the first application name (1001) on, only its groups.
+  const auto xdata = std::find_if(record.groups.begin(), record.groups.end(),
+                                  [](const DxfGroup& group) { return group.code == AcDb::kDxfRegAppName; });
+  const auto stray = std::find_if(xdata, record.groups.end(), [](const DxfGroup& group) { return group.code < 1000; });
+  if (stray != record.groups.end()) {
+    return failAt(*stray, "group code " + std::to_string(stray->code) + " after the extended data of this " + name);
+  }
+  if (!checkBraces(record, name)) return false;
+  if (!oneHandle) return true;
+  const auto handles =
+      std::count_if(record.groups.begin(), record.groups.end(), [](const DxfGroup& group) { return group.code == 5; });
+  if (handles > 1) {
+    return failAt(start,
+                  "this " + name + " has two handles (group code 5): is the start of the record after it missing?");
+  }
+  if (handles == 1 && record.groups.front().code != 5) {
+    return failAt(start, "the handle (group code 5) of this " + name + " is not its first group");
+  }
+  return true;
+}
+
+// Groups in braces: "102 {NAME", its groups, "102 }".
+bool DxfFileReader::checkBraces(const Record& record, const std::string& name) {
   bool open = false;
   for (const DxfGroup& group : record.groups) {
     if (group.code != 102) continue;
@@ -513,25 +547,11 @@ bool DxfFileReader::checkRecordFrame(const Record& record, bool oneHandle) {
     } else if (brace == "}" && open) {
       open = false;
     } else {
-      return failAt(start, "this " + std::string(start.value.substr(0, 40)) + " has a stray group code 102 '" +
-                               std::string(brace.substr(0, 40)) +
-                               "' (groups in braces open with '{NAME' and close with '}')");
+      return failAt(record.start, "this " + name + " has a stray group code 102 '" + std::string(brace.substr(0, 40)) +
+                                      "' (groups in braces open with '{NAME' and close with '}')");
     }
   }
-  if (open)
-    return failAt(start,
-                  "a group in braces (code 102) of this " + std::string(start.value.substr(0, 40)) + " is not closed");
-  if (!oneHandle) return true;
-  const auto handles =
-      std::count_if(record.groups.begin(), record.groups.end(), [](const DxfGroup& group) { return group.code == 5; });
-  if (handles > 1) {
-    return failAt(start, "this " + std::string(start.value.substr(0, 40)) +
-                             " has two handles (group code 5): is the start of the record after it missing?");
-  }
-  if (handles == 1 && record.groups.front().code != 5) {
-    return failAt(start, "the handle (group code 5) of this " + std::string(start.value.substr(0, 40)) +
-                             " is not its first group");
-  }
+  if (open) return failAt(record.start, "a group in braces (code 102) of this " + name + " is not closed");
   return true;
 }
 

@@ -73,6 +73,7 @@ class DxfFileReader {
 
   bool checkHeader(const std::vector<DxfItem>& items, const std::vector<long>& lines);
   bool checkRecordFrame(const Record& record, bool oneHandle = true);
+  bool checkBraces(const Record& record, const std::string& name);
   bool checkTableRecordFrame(const Record& record, const std::string& tableName);
   bool sequenceClosed(const DxfGroup& end);
   bool ensureCoreTables();

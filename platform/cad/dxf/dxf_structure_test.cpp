@@ -106,6 +106,15 @@ TEST(DxfStructure, RecordsRunTogetherOrOutOfShapeAreRefused) {
                 polyline, "stray group code 102 'stray'");
   expectRefused(edited(base, "330\n8\n100\nAcDbEntity\n", "102\n{APP\n330\n8\n100\nAcDbEntity\n", "LWPOLYLINE"),
                 polyline, "is not closed");
+  const long lineStart = lineOf(base, "AcDbLine", entities) + 1;
+  expectRefused(edited(base, "AcDbLine\n", "AcDbLine\n1001\nAPP\n", entities), lineStart + 2,
+                "group code 10 after the extended data of this LINE");
+  expectRefused(edited(base, "  0\nLWPOLYLINE\n", "  0\nWIDGET\n  0\nLWPOLYLINE\n"), polyline,
+                "a WIDGET with no groups");
+  expectRefused(edited(base, "  0\nLWPOLYLINE\n", "  0\n\rWPOLYLINE\n"), polyline,
+                "a record name with a control character");
+  expectRefused(edited(base, "  5\n2\n330\n0\n", "  5\n2\n  5\nB\n330\n0\n"), lineOf(base, "LAYER") - 3,
+                "this TABLE has two handles (group code 5)");
   // A polyline that does not read as one, with the parts of another kind.
   expectRefused(edited(base, "100\nAcDbPolyline\n", "100\nAcDbMaterial\n"), polyline,
                 "this LWPOLYLINE has the parts AcDbEntity, AcDbMaterial (group code 100), not those of a LWPOLYLINE "
@@ -246,4 +255,18 @@ TEST(DxfKeptUnusable, EntitiesOfOtherProgramsKeepEveryGroup) {
   std::unique_ptr<AcDbDatabase> db = load(text);
   ASSERT_NE(db, nullptr);
   EXPECT_EQ(recordsByHandle(save(*db))["F0"], recordsByHandle(text)["F0"]);
+}
+
+TEST(DxfStructure, GroupDictionaryEntryNamingATableLosesNoTable) {
+  // The drawing's group dictionary entry names the LAYER table (handle 2): a new group
+  // dictionary takes the entry, and the table stays.
+  const std::string text = edited(baseText(), "360\nB\n", "360\n2\n", "ACAD_GROUP");
+  std::unique_ptr<AcDbDatabase> db = load(text);
+  ASSERT_NE(db, nullptr);
+  EXPECT_NE(AcDbLayerTable::cast(Opened<AcDbObject>(db->layerTableId()).get()), nullptr);
+  EXPECT_NE(AcDbDictionary::cast(Opened<AcDbObject>(db->groupDictionaryId()).get()), nullptr);
+  EXPECT_NE(db->groupDictionaryId(), db->layerTableId());
+  const std::string saved = save(*db);
+  EXPECT_NE(saved.find("  2\nLAYER\n"), std::string::npos);
+  EXPECT_NE(load(saved), nullptr);
 }
