@@ -261,10 +261,7 @@ bool DxfFileReader::readTable(Record& head) {
   if (head.groups.empty() || head.groups.front().code != 2) {
     return failAt(head.start, "a TABLE needs its name (group code 2) first");
   }
-  if (std::count_if(head.groups.begin(), head.groups.end(), [](const DxfGroup& group) { return group.code == 5; }) >
-      1) {
-    return failAt(head.start, "this TABLE has two handles (group code 5)");
-  }
+  if (!checkHandle(head, "TABLE", 1)) return false;
   const std::string tableName(head.groups.front().value);
   std::vector<DxfItem> items;
   if (!itemsOf(head, items, 1)) return false;
@@ -523,15 +520,20 @@ bool DxfFileReader::checkRecordFrame(const Record& record, bool oneHandle) {
     return failAt(*stray, "group code " + std::to_string(stray->code) + " after the extended data of this " + name);
   }
   if (!checkBraces(record, name)) return false;
-  if (!oneHandle) return true;
+  return !oneHandle || checkHandle(record, name, 0);
+}
+
+// One handle at the most, as group `at` (the first after what names the record).
+bool DxfFileReader::checkHandle(const Record& record, const std::string& name, std::size_t at) {
   const auto handles =
       std::count_if(record.groups.begin(), record.groups.end(), [](const DxfGroup& group) { return group.code == 5; });
   if (handles > 1) {
-    return failAt(start,
+    return failAt(record.start,
                   "this " + name + " has two handles (group code 5): is the start of the record after it missing?");
   }
-  if (handles == 1 && record.groups.front().code != 5) {
-    return failAt(start, "the handle (group code 5) of this " + name + " is not its first group");
+  if (handles == 1 && (record.groups.size() <= at || record.groups[at].code != 5)) {
+    return failAt(record.start, "the handle (group code 5) of this " + name + " is not in its place, group " +
+                                    std::to_string(at + 1) + " of the record");
   }
   return true;
 }

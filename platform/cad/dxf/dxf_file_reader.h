@@ -74,6 +74,7 @@ class DxfFileReader {
   bool checkHeader(const std::vector<DxfItem>& items, const std::vector<long>& lines);
   bool checkRecordFrame(const Record& record, bool oneHandle = true);
   bool checkBraces(const Record& record, const std::string& name);
+  bool checkHandle(const Record& record, const std::string& name, std::size_t at);
   bool checkTableRecordFrame(const Record& record, const std::string& tableName);
   bool sequenceClosed(const DxfGroup& end);
   bool ensureCoreTables();

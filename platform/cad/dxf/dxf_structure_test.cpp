@@ -101,7 +101,8 @@ TEST(DxfStructure, RecordsRunTogetherOrOutOfShapeAreRefused) {
   const long line = codeLineOf(base, "LINE", entities);
   // The start of the polyline lost: the line holds both records.
   expectRefused(edited(base, "  0\nLWPOLYLINE\n", ""), line, "has two handles (group code 5)");
-  expectRefused(edited(base, "  5\nD\n330\n8\n", "330\n8\n  5\nD\n"), polyline, "is not its first group");
+  expectRefused(edited(base, "  5\nD\n330\n8\n", "330\n8\n  5\nD\n"), polyline,
+                "is not in its place, group 1 of the record");
   expectRefused(edited(base, "330\n8\n100\nAcDbEntity\n", "102\nstray\n330\n8\n100\nAcDbEntity\n", "LWPOLYLINE"),
                 polyline, "stray group code 102 'stray'");
   expectRefused(edited(base, "330\n8\n100\nAcDbEntity\n", "102\n{APP\n330\n8\n100\nAcDbEntity\n", "LWPOLYLINE"),
@@ -115,6 +116,8 @@ TEST(DxfStructure, RecordsRunTogetherOrOutOfShapeAreRefused) {
                 "a record name with a control character");
   expectRefused(edited(base, "  5\n2\n330\n0\n", "  5\n2\n  5\nB\n330\n0\n"), lineOf(base, "LAYER") - 3,
                 "this TABLE has two handles (group code 5)");
+  expectRefused(edited(base, "  2\nLAYER\n", "  2\nLAYER\n  2\nLAYER\n"), lineOf(base, "LAYER") - 3,
+                "the handle (group code 5) of this TABLE is not in its place, group 2 of the record");
   // A polyline that does not read as one, with the parts of another kind.
   expectRefused(edited(base, "100\nAcDbPolyline\n", "100\nAcDbMaterial\n"), polyline,
                 "this LWPOLYLINE has the parts AcDbEntity, AcDbMaterial (group code 100), not those of a LWPOLYLINE "
