@@ -52,9 +52,14 @@ bool readText(const std::string& text, TopoDS_Shape& shape) {
   try {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
+    // A failed read throws at once: on damaged text the reader would otherwise loop for
+    // ever over a stream that reads nothing more.
+    in.exceptions(std::ios::failbit | std::ios::badbit);
     BRep_Builder builder;
     BRepTools::Read(shape, in, builder);
   } catch (const Standard_Failure&) {
+    shape.Nullify();
+  } catch (const std::ios_base::failure&) {
     shape.Nullify();
   }
   return !shape.IsNull();

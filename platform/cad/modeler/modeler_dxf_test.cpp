@@ -95,3 +95,27 @@ TEST(ModelerDxf, DataOfAnotherProgramIsKeptAsItCame) {
   ASSERT_NE(copy, nullptr);
   EXPECT_TRUE(copy->hasForeignData());
 }
+
+TEST(ModelerDxf, DamagedModelerDataIsKeptWithoutHangingTheReader) {
+  // A token that is no number in an edge's curve line ("1  x 0 0 10"): the modeler's
+  // reader used to loop for ever on it. The solid is kept as data it cannot use.
+  acmodelerRegisterClasses();
+  AcDbDatabase db;
+  const AcDbObjectId id = dxf_test::append(db, box(10, 20, 30).release());
+  std::string text = dxf_test::save(db);
+  const std::size_t edge = text.find("  1\nEd\n");
+  ASSERT_NE(edge, std::string::npos);
+  const std::size_t curve = text.find("  1\n1  ", edge);
+  ASSERT_NE(curve, std::string::npos);
+  const std::size_t index = curve + 7;
+  text.replace(index, text.find(' ', index) - index, "x");
+  const std::string damaged = text.substr(curve, text.find('\n', curve + 4) - curve);
+
+  auto loaded = dxf_test::load(text);
+  ASSERT_NE(loaded, nullptr);
+  dxf_test::Opened<AcDb3dSolid> solid(dxf_test::idOf(*loaded, id.handle()));
+  ASSERT_NE(solid.get(), nullptr);
+  EXPECT_TRUE(solid->isNull());
+  EXPECT_TRUE(solid->hasForeignData());
+  EXPECT_NE(dxf_test::save(*loaded).find(damaged + "\n"), std::string::npos) << damaged;
+}
