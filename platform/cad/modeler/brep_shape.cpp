@@ -7,12 +7,14 @@
 #include <BRep_Builder.hxx>
 #include <GProp_GProps.hxx>
 #include <ShapeUpgrade_UnifySameDomain.hxx>
+#include <Standard_ErrorHandler.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -49,12 +51,22 @@ std::string writeText(const TopoDS_Shape& shape) {
 
 bool readText(const std::string& text, TopoDS_Shape& shape) {
   shape.Nullify();
+  // The text is plain ASCII as written: other bytes are damage, which can crash the reader.
+  if (std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x7f || (byte < 0x20 && c != '\n' && c != '\r' && c != '\t');
+      })) {
+    return false;
+  }
   try {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
     // A failed read throws at once: on damaged text the reader would otherwise loop for
     // ever over a stream that reads nothing more.
     in.exceptions(std::ios::failbit | std::ios::badbit);
+    // Where the program lets OpenCASCADE turn crashes into exceptions (OSD::SetSignal),
+    // a crash inside the reader lands here too.
+    OCC_CATCH_SIGNALS
     BRep_Builder builder;
     BRepTools::Read(shape, in, builder);
   } catch (const Standard_Failure&) {

@@ -96,26 +96,35 @@ TEST(ModelerDxf, DataOfAnotherProgramIsKeptAsItCame) {
   EXPECT_TRUE(copy->hasForeignData());
 }
 
-TEST(ModelerDxf, DamagedModelerDataIsKeptWithoutHangingTheReader) {
-  // A token that is no number in an edge's curve line ("1  x 0 0 10"): the modeler's
-  // reader used to loop for ever on it. The solid is kept as data it cannot use.
+TEST(ModelerDxf, DamagedModelerDataIsKeptWithoutHangingOrCrashingTheReader) {
+  // A token that is no number in an edge's curve line ("1  x 0 0 10") made the
+  // modeler's reader loop for ever; a byte outside ASCII among the numbers of a plane
+  // made it crash. Such a solid is kept as data it cannot use.
   acmodelerRegisterClasses();
   AcDbDatabase db;
-  const AcDbObjectId id = dxf_test::append(db, box(10, 20, 30).release());
-  std::string text = dxf_test::save(db);
+  auto solid = box(10, 10, 5);
+  solid->transformBy(moved(5, 5, 2.5));
+  const AcDbObjectId id = dxf_test::append(db, solid.release());
+  const std::string text = dxf_test::save(db);
   const std::size_t edge = text.find("  1\nEd\n");
   ASSERT_NE(edge, std::string::npos);
   const std::size_t curve = text.find("  1\n1  ", edge);
   ASSERT_NE(curve, std::string::npos);
-  const std::size_t index = curve + 7;
-  text.replace(index, text.find(' ', index) - index, "x");
-  const std::string damaged = text.substr(curve, text.find('\n', curve + 4) - curve);
+  std::string badToken = text;
+  badToken.replace(curve + 7, text.find(' ', curve + 7) - (curve + 7), "x");
+  const std::size_t plane = text.find("  1\n1 0 0 0 1 0 0 0 0 1 0 -1 0 \n");
+  ASSERT_NE(plane, std::string::npos);
+  std::string badByte = text;
+  badByte[plane + 13] = '\xa0';
 
-  auto loaded = dxf_test::load(text);
-  ASSERT_NE(loaded, nullptr);
-  dxf_test::Opened<AcDb3dSolid> solid(dxf_test::idOf(*loaded, id.handle()));
-  ASSERT_NE(solid.get(), nullptr);
-  EXPECT_TRUE(solid->isNull());
-  EXPECT_TRUE(solid->hasForeignData());
-  EXPECT_NE(dxf_test::save(*loaded).find(damaged + "\n"), std::string::npos) << damaged;
+  for (const std::string& damaged : {badToken, badByte}) {
+    auto loaded = dxf_test::load(damaged);
+    ASSERT_NE(loaded, nullptr);
+    dxf_test::Opened<AcDb3dSolid> solid(dxf_test::idOf(*loaded, id.handle()));
+    ASSERT_NE(solid.get(), nullptr);
+    EXPECT_TRUE(solid->isNull());
+    EXPECT_TRUE(solid->hasForeignData());
+  }
+  const std::string line = badToken.substr(curve, badToken.find('\n', curve + 4) - curve);
+  EXPECT_NE(dxf_test::save(*dxf_test::load(badToken)).find(line + "\n"), std::string::npos) << line;
 }
