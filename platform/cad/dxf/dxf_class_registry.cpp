@@ -1,5 +1,7 @@
 #include "platform/cad/dxf/dxf_class_registry.h"
 
+#include <algorithm>
+
 #include "platform/cad/db/db_builtin_classes.h"
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_entity.h"
@@ -28,6 +30,10 @@ const DxfRecordKind& DxfClassLookup::kindOf(std::string_view dxfName) {
     const bool table = isDxfTableName(name);
     kind.entity = !table && !isDxfObjectName(name) && (kind.rxClass == nullptr || entityClass);
     kind.object = !table && !isDxfEntityName(name) && (kind.rxClass == nullptr || !entityClass);
+    // Names of DXF are written in capitals, those of classes as their class has them.
+    const bool listed = kind.frame || kind.part || isDxfEntityName(name) || isDxfObjectName(name);
+    kind.lowerCase = (listed && std::any_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; })) ||
+                     (kind.rxClass != nullptr && name != kind.rxClass->dxfName());
     found = known_.emplace(name, kind).first;
   }
   lastName_ = std::move(name);

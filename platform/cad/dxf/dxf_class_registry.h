@@ -22,6 +22,7 @@ struct DxfRecordKind {
   bool polyline = false;         // POLYLINE
   bool entity = false;           // may stand among the entities
   bool object = false;           // may stand among the objects
+  bool lowerCase = false;        // a known name in other letters than its own ("vERTEX")
 };
 
 // The kinds of the record names met while reading one file: the class dictionary and

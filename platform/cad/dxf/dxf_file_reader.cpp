@@ -238,6 +238,13 @@ bool DxfFileReader::readClasses() {
     if (!nextRecord(record)) return false;
     if (record.start.value == "ENDSEC") return true;
     if (record.start.value != "CLASS") return failAt(record.start, "expected a CLASS record");
+    // A CLASS holds its names, numbers and flags, nothing else.
+    for (const DxfGroup& group : record.groups) {
+      const int code = group.code;
+      if (code != 1 && code != 2 && code != 3 && code != 90 && code != 91 && code != 280 && code != 281) {
+        return failAt(group, "group code " + std::to_string(code) + " in a CLASS record");
+      }
+    }
     if (!itemsOf(record, items)) return false;
     const DxfItem* name = findItem(items, 1);
     // A class registered here needs no record of its own; the writer makes one.
@@ -505,6 +512,9 @@ bool DxfFileReader::checkRecordFrame(const Record& record, bool oneHandle) {
   if (std::any_of(start.value.begin(), start.value.end(),
                   [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; })) {
     return failAt(start, "a record name with a control character");
+  }
+  if (classLookup_.kindOf(start.value).lowerCase) {
+    return failAt(start, "a " + name + ": the names of records are written in capitals");
   }
   if (classLookup_.kindOf(start.value).frame) {
     return failAt(start, "a " + name + " cannot stand here (is the record that ends the part before it missing?)");

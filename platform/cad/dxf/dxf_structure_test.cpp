@@ -112,12 +112,16 @@ TEST(DxfStructure, RecordsRunTogetherOrOutOfShapeAreRefused) {
                 "group code 10 after the extended data of this LINE");
   expectRefused(edited(base, "  0\nLWPOLYLINE\n", "  0\nWIDGET\n  0\nLWPOLYLINE\n"), polyline,
                 "a WIDGET with no groups");
+  expectRefused(edited(base, "  0\nLWPOLYLINE\n", "  0\nLwPolyline\n"), polyline,
+                "a LwPolyline: the names of records are written in capitals");
   expectRefused(edited(base, "  0\nLWPOLYLINE\n", "  0\n\rWPOLYLINE\n"), polyline,
                 "a record name with a control character");
   expectRefused(edited(base, "  5\n2\n330\n0\n", "  5\n2\n  5\nB\n330\n0\n"), lineOf(base, "LAYER") - 3,
                 "this TABLE has two handles (group code 5)");
   expectRefused(edited(base, "  2\nLAYER\n", "  2\nLAYER\n  2\nLAYER\n"), lineOf(base, "LAYER") - 3,
                 "the handle (group code 5) of this TABLE is not in its place, group 2 of the record");
+  const std::string withClass = edited(base, "CLASSES\n", "CLASSES\n  0\nCLASS\n  1\nWIDGET\n102\n{APP\n");
+  expectRefused(withClass, lineOf(withClass, "{APP") - 1, "group code 102 in a CLASS record");
   // A polyline that does not read as one, with the parts of another kind.
   expectRefused(edited(base, "100\nAcDbPolyline\n", "100\nAcDbMaterial\n"), polyline,
                 "this LWPOLYLINE has the parts AcDbEntity, AcDbMaterial (group code 100), not those of a LWPOLYLINE "
