@@ -17,13 +17,25 @@ constexpr int kDefaultEm = 13;  // pixels, when a font asks for no size
 std::string FamilyFor(const LOGFONT& font) {
   const std::string face = font.lfFaceName;
   static const std::map<std::string, std::string> kFaces = {
-      {"Courier New", "Monospace"},   {"Courier", "Monospace"},      {"Fixedsys", "Monospace"},
-      {"Terminal", "Monospace"},      {"Consolas", "Monospace"},     {"Lucida Console", "Monospace"},
-      {"GulimChe", "Monospace"},      {"\xEA\xB5\xB4\xEB\xA6\xBC\xEC\xB2\xB4", "Monospace"},
-      {"DotumChe", "Monospace"},      {"\xEB\x8F\x8B\xEC\x9B\x80\xEC\xB2\xB4", "Monospace"},
-      {"Arial", "Sans"},              {"MS Sans Serif", "Sans"},     {"MS Shell Dlg", "Sans"},
-      {"Tahoma", "Sans"},             {"Segoe UI", "Sans"},          {"System", "Sans"},
-      {"Gulim", "Sans"},              {"Dotum", "Sans"},             {"Times New Roman", "Serif"},
+      {"Courier New", "Monospace"},
+      {"Courier", "Monospace"},
+      {"Fixedsys", "Monospace"},
+      {"Terminal", "Monospace"},
+      {"Consolas", "Monospace"},
+      {"Lucida Console", "Monospace"},
+      {"GulimChe", "Monospace"},
+      {"\xEA\xB5\xB4\xEB\xA6\xBC\xEC\xB2\xB4", "Monospace"},
+      {"DotumChe", "Monospace"},
+      {"\xEB\x8F\x8B\xEC\x9B\x80\xEC\xB2\xB4", "Monospace"},
+      {"Arial", "Sans"},
+      {"MS Sans Serif", "Sans"},
+      {"MS Shell Dlg", "Sans"},
+      {"Tahoma", "Sans"},
+      {"Segoe UI", "Sans"},
+      {"System", "Sans"},
+      {"Gulim", "Sans"},
+      {"Dotum", "Sans"},
+      {"Times New Roman", "Serif"},
       {"Batang", "Serif"},
   };
   if (const auto found = kFaces.find(face); found != kFaces.end()) return found->second;
@@ -45,6 +57,20 @@ int EmForCellHeight(PangoFontDescription* description, int cell_height) {
   pango_font_metrics_unref(metrics);
   g_object_unref(context);
   return height > 0 ? std::max(1, cell_height * cell_height / height) : cell_height;
+}
+
+// Unhinted, untransformed: sizes in the units the fonts were asked in.
+PangoContext* MeasuringContext() {
+  static PangoContext* context = [] {
+    PangoContext* made = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    pango_cairo_context_set_font_options(made, options);
+    cairo_font_options_destroy(options);
+    return made;
+  }();
+  return context;
 }
 
 }  // namespace
@@ -76,6 +102,7 @@ CairoSurface::CairoSurface(cairo_surface_t* target, const CairoPlacement& placem
 
 CairoSurface::~CairoSurface() {
   if (layout_ != nullptr) g_object_unref(layout_);
+  if (measuring_ != nullptr) g_object_unref(measuring_);
   cairo_destroy(cr_);
   cairo_surface_destroy(target_);
 }
@@ -139,27 +166,42 @@ void CairoSurface::InvertRect(const RECT& rect, bool halftone) {
 }
 
 PangoLayout* CairoSurface::LayoutFor(const LOGFONT& font, std::string_view text) {
-  if (layout_ == nullptr) layout_ = pango_cairo_create_layout(cr_);
-  pango_layout_set_font_description(layout_, FontDescriptionFor(font));
-  PangoAttrList* attributes = pango_attr_list_new();
-  if (font.lfUnderline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (font.lfStrikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-  pango_layout_set_attributes(layout_, attributes);
-  pango_attr_list_unref(attributes);
-  pango_layout_set_text(layout_, text.data(), static_cast<int>(text.size()));
+  return Prepared(DrawingLayout(), font, text);
+}
+
+PangoLayout* CairoSurface::MeasuringLayout(const LOGFONT& font, std::string_view text) {
+  DrawingLayout();
+  return Prepared(measuring_ != nullptr ? measuring_ : layout_, font, text);
+}
+
+PangoLayout* CairoSurface::DrawingLayout() {
+  if (layout_ == nullptr) {
+    layout_ = pango_cairo_create_layout(cr_);
+    if (placement_.scale != 1) {
+      // Pages scaled to points measure in device pixels, as their drawing is placed.
+      measuring_ = pango_layout_new(MeasuringContext());
+    }
+  }
   return layout_;
 }
 
+PangoLayout* CairoSurface::Prepared(PangoLayout* layout, const LOGFONT& font, std::string_view text) {
+  pango_layout_set_font_description(layout, FontDescriptionFor(font));
+  PangoAttrList* attributes = pango_attr_list_new();
+  if (font.lfUnderline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (font.lfStrikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
+  pango_layout_set_attributes(layout, attributes);
+  pango_attr_list_unref(attributes);
+  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  return layout;
+}
+
 void CairoSurface::DrawText(POINT at, std::string_view text, const afx::TextStyle& style) {
-  PangoLayout* layout = LayoutFor(style.font, text);
   if (style.opaque) {
-    int width = 0;
-    int height = 0;
-    pango_layout_get_pixel_size(layout, &width, &height);
-    height = std::max(height, Metrics(style.font).height);
-    FillRect(CRect(at.x, at.y, at.x + width, at.y + height), style.back);
-    layout = LayoutFor(style.font, text);
+    const int width = TextWidth(style.font, text);
+    FillRect(CRect(at.x, at.y, at.x + width, at.y + Metrics(style.font).height), style.back);
   }
+  PangoLayout* layout = LayoutFor(style.font, text);
   SetColour(style.text);
   cairo_move_to(cr_, at.x, at.y);
   pango_cairo_show_layout(cr_, layout);
@@ -215,7 +257,7 @@ void CairoSurface::CopyFrom(const RECT& dest, Surface& source, POINT source_orig
 }
 
 afx::FontMetrics CairoSurface::Metrics(const LOGFONT& font) {
-  PangoLayout* layout = LayoutFor(font, "");
+  PangoLayout* layout = MeasuringLayout(font, "");
   PangoContext* context = pango_layout_get_context(layout);
   PangoFontDescription* description = FontDescriptionFor(font);
   PangoFontMetrics* metrics = pango_context_get_metrics(context, description, nullptr);
@@ -224,8 +266,8 @@ afx::FontMetrics CairoSurface::Metrics(const LOGFONT& font) {
   result.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(metrics));
   result.height = result.ascent + result.descent;
   result.average_width = std::max(1, PANGO_PIXELS(pango_font_metrics_get_approximate_digit_width(metrics)));
-  result.maximum_width = std::max(result.average_width,
-                                  PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(metrics)) * 2);
+  result.maximum_width =
+      std::max(result.average_width, PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(metrics)) * 2);
   const int em = pango_font_description_get_size(description) / PANGO_SCALE;
   result.internal_leading = std::max(0, result.height - em);
   pango_font_metrics_unref(metrics);
@@ -233,7 +275,7 @@ afx::FontMetrics CairoSurface::Metrics(const LOGFONT& font) {
 }
 
 int CairoSurface::TextWidth(const LOGFONT& font, std::string_view text) {
-  PangoLayout* layout = LayoutFor(font, text);
+  PangoLayout* layout = MeasuringLayout(font, text);
   int width = 0;
   int height = 0;
   pango_layout_get_size(layout, &width, &height);

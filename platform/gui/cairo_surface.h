@@ -18,9 +18,9 @@ namespace gui {
 PangoFontDescription* FontDescriptionFor(const LOGFONT& font);
 
 struct CairoPlacement {
-  CPoint origin;      // where device (0, 0) lies on the target, in device pixels
-  CSize size;         // the device area; nothing is drawn outside it
-  double scale = 1;   // target units per device pixel
+  CPoint origin;     // where device (0, 0) lies on the target, in device pixels
+  CSize size;        // the device area; nothing is drawn outside it
+  double scale = 1;  // target units per device pixel
   afx::DeviceInfo device;
 };
 
@@ -52,11 +52,15 @@ class CairoSurface : public afx::Surface {
 
  private:
   PangoLayout* LayoutFor(const LOGFONT& font, std::string_view text);
+  PangoLayout* MeasuringLayout(const LOGFONT& font, std::string_view text);
+  PangoLayout* DrawingLayout();
+  static PangoLayout* Prepared(PangoLayout* layout, const LOGFONT& font, std::string_view text);
   void SetColour(COLORREF colour);
 
   cairo_surface_t* target_;
   cairo_t* cr_;
   PangoLayout* layout_ = nullptr;
+  PangoLayout* measuring_ = nullptr;  // pages scaled to points
   CairoPlacement placement_;
   std::function<void()> presented_;
 };

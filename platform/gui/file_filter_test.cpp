@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/defs.h>
+
 #include "platform/gui/key_codes.h"
 #include "platform/wintypes/windows_types.h"
 

@@ -45,8 +45,7 @@ void SizePixels(WindowRecord& window, COLORREF background) {
   }
   cairo_surface_t* pixels = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   cairo_t* cr = cairo_create(pixels);
-  cairo_set_source_rgb(cr, GetRValue(background) / 255.0, GetGValue(background) / 255.0,
-                       GetBValue(background) / 255.0);
+  cairo_set_source_rgb(cr, GetRValue(background) / 255.0, GetGValue(background) / 255.0, GetBValue(background) / 255.0);
   cairo_paint(cr);
   if (peer.pixels != nullptr) {
     cairo_set_source_surface(cr, peer.pixels, 0, 0);
@@ -393,6 +392,15 @@ bool GuiBackend::WaitForInput() {
     if (!activity_ && afx::QueueEmpty()) loop->Dispatch();
   }
   return true;
+}
+
+std::optional<CRect> NativeScreenRect(HWND window) {
+  WindowRecord* record = afx::RecordOf(window);
+  NativeFrame* frame = record != nullptr ? FrameOf(*record) : nullptr;
+  if (frame == nullptr || !frame->IsShown()) return std::nullopt;
+  const CPoint offset = OffsetInTopLevel(*record) + record->client_rect.TopLeft();
+  const wxPoint origin = frame->canvas()->ClientToScreen(wxPoint(offset.x, offset.y));
+  return CRect(CPoint(origin.x, origin.y), record->client_rect.Size());
 }
 
 void GuiBackend::Wake() {

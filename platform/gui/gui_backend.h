@@ -76,4 +76,7 @@ class GuiBackend : public afx::WindowBackend {
   bool activity_ = false;
 };
 
+// A window's client area in the display's coordinates, once its frame is shown.
+std::optional<CRect> NativeScreenRect(HWND window);
+
 }  // namespace gui

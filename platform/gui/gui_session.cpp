@@ -28,8 +28,8 @@ class ToolkitApp : public wxApp {
 // Toolkit complaints go to standard error, never into a dialog that waits for a person.
 void ReportAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
                   const wxString& message) {
-  std::cerr << "toolkit check failed: " << file << ":" << line << " " << function << ": " << condition << " "
-            << message << "\n";
+  std::cerr << "toolkit check failed: " << file << ":" << line << " " << function << ": " << condition << " " << message
+            << "\n";
 }
 
 }  // namespace

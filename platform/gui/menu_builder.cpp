@@ -2,10 +2,25 @@
 
 #include <wx/menu.h>
 
+#include <algorithm>
+#include <map>
+
 namespace gui {
 namespace {
 
-constexpr int kIdBase = 20000;
+constexpr int kIdBase = 10000;
+constexpr int kIdLast = 0x7FFE;  // the toolkit's limit
+
+// Command ids reach 0xFFFF; native ids are handed out as commands are first seen.
+struct IdTable {
+  std::map<UINT, int> native;
+  std::map<int, UINT> command;
+};
+
+IdTable& Ids() {
+  static IdTable table;
+  return table;
+}
 
 bool Disabled(const afx::MenuItem& item) { return (item.flags & (MF_GRAYED | MF_DISABLED)) != 0; }
 bool Separator(const afx::MenuItem& item) { return (item.flags & MF_SEPARATOR) != 0; }
@@ -46,7 +61,8 @@ void Fill(wxMenu& menu, const afx::MenuRecord& record) {
 
 void Sync(wxMenu& menu, const afx::MenuRecord& record) {
   bool same = menu.GetMenuItemCount() == record.items.size();
-  for (size_t i = 0; same && i < record.items.size(); ++i) same = SameItem(*menu.FindItemByPosition(i), record.items[i]);
+  for (size_t i = 0; same && i < record.items.size(); ++i)
+    same = SameItem(*menu.FindItemByPosition(i), record.items[i]);
   if (!same) {
     Fill(menu, record);
     return;
@@ -75,11 +91,18 @@ const afx::MenuRecord* Find(wxMenu& menu, const afx::MenuRecord& record, const w
 
 }  // namespace
 
-int NativeMenuId(UINT command) { return kIdBase + static_cast<int>(command & 0xFFFF); }
+int NativeMenuId(UINT command) {
+  IdTable& ids = Ids();
+  if (const auto found = ids.native.find(command); found != ids.native.end()) return found->second;
+  const int id = std::min(kIdBase + static_cast<int>(ids.native.size()), kIdLast);
+  ids.native.emplace(command, id);
+  ids.command.emplace(id, command);
+  return id;
+}
 
 UINT CommandOfNativeId(int id) {
-  if (id <= kIdBase || id > kIdBase + 0xFFFF) return 0;
-  return static_cast<UINT>(id - kIdBase);
+  const auto found = Ids().command.find(id);
+  return found != Ids().command.end() ? found->second : 0;
 }
 
 wxMenu* BuildMenu(const afx::MenuRecord& record) {

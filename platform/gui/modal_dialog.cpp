@@ -62,8 +62,8 @@ class SurfaceDialog : public wxDialog {
       if (control.kind == "button" && (control.id == IDOK || control.id == IDCANCEL)) {
         buttons->Add(shown.widget, 0, wxLEFT, 8);
       } else {
-        const bool labelled = control.kind == "edit" || control.kind == "combo" || control.kind == "list" ||
-                              control.kind == "listctrl";
+        const bool labelled =
+            control.kind == "edit" || control.kind == "combo" || control.kind == "list" || control.kind == "listctrl";
         shown.label = new wxStaticText(this, wxID_ANY, labelled ? Text(control.label) : wxString());
         grid->Add(shown.label, 0, wxALIGN_CENTER_VERTICAL);
         grid->Add(shown.widget, 1, wxEXPAND);
@@ -96,14 +96,14 @@ class SurfaceDialog : public wxDialog {
       return check;
     }
     if (control.kind == "radio") {
-      auto* radio = new wxRadioButton(this, wxID_ANY, Text(control.label), wxDefaultPosition, wxDefaultSize,
-                                      wxRB_SINGLE);
+      auto* radio =
+          new wxRadioButton(this, wxID_ANY, Text(control.label), wxDefaultPosition, wxDefaultSize, wxRB_SINGLE);
       radio->Bind(wxEVT_RADIOBUTTON, [this, id](wxCommandEvent&) { Act([this, id] { return surface_.Click(id); }); });
       return radio;
     }
     if (control.kind == "combo") {
-      auto* combo = new wxComboBox(this, wxID_ANY, Text(control.value), wxDefaultPosition, wxDefaultSize,
-                                   Items(control));
+      auto* combo =
+          new wxComboBox(this, wxID_ANY, Text(control.value), wxDefaultPosition, wxDefaultSize, Items(control));
       combo->Bind(wxEVT_COMBOBOX, [this, id, combo](wxCommandEvent&) {
         Act([this, id, combo] { return surface_.SelectIndex(id, combo->GetSelection()); });
       });

@@ -244,9 +244,8 @@ void NativeCanvas::DeliverMouse(UINT message, CPoint screen, const wxMouseState&
   const HWND window = target->handle();
   if (message == WM_LBUTTONDBLCLK && !(target->class_style & CS_DBLCLKS)) message = WM_LBUTTONDOWN;
   if (message == WM_RBUTTONDBLCLK && !(target->class_style & CS_DBLCLKS)) message = WM_RBUTTONDOWN;
-  const LRESULT hit = afx::CaptureRecord() == target
-                          ? HTCLIENT
-                          : object->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  const LRESULT hit =
+      afx::CaptureRecord() == target ? HTCLIENT : object->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
   if (afx::RecordOf(window) == nullptr) return;
   const bool button_down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
                            message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK;
@@ -337,8 +336,7 @@ void NativeCanvas::OnFocus(wxFocusEvent& event) {
 // The frame.
 
 NativeFrame::NativeFrame(WindowRecord& window, GuiBackend& backend)
-    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(window.text), wxDefaultPosition, wxDefaultSize,
-              StyleFor(window)),
+    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(window.text), wxDefaultPosition, wxDefaultSize, StyleFor(window)),
       window_(window.handle()),
       backend_(backend),
       canvas_(new NativeCanvas(this, window.handle(), backend)) {
