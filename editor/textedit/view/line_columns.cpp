@@ -35,7 +35,8 @@ int CharColumns(std::string_view line, int index, int column, int tab_size, int*
 
 int NextChar(std::string_view line, int index) {
   if (index >= Length(line)) return Length(line);
-  return index + static_cast<int>(afx::Utf8Length(line, static_cast<size_t>(std::max(index, 0))));
+  const int start = CharStartAt(line, index);
+  return start + static_cast<int>(afx::Utf8Length(line, static_cast<size_t>(start)));
 }
 
 int PrevChar(std::string_view line, int index) {
