@@ -54,9 +54,10 @@ void CVellumTextView::PaginateForPrinter(CDC* pDC) {
   print_line_height_ = std::max<int>(letter.cy, 1);
   const int band = print_line_height_ * 3 / 2;
   const int bands = (print_header_ ? band : 0) + (print_footer_ ? band : 0);
-  // Whatever the margins, a page keeps room for its bands and one line.
-  print_rect_ = page_layout::TextRectangle(printable, PrinterMargins(pDC),
-                                           CSize(std::max<int>(letter.cx, 1), print_line_height_ + bands));
+  // Whatever the margins, a quarter of the page is left for the text, and at least its bands and one line.
+  const CSize minimum(std::max<int>(printable.Width() / 4, letter.cx),
+                      std::max<int>(printable.Height() / 4, print_line_height_ + bands));
+  print_rect_ = page_layout::TextRectangle(printable, PrinterMargins(pDC), minimum);
   if (print_header_) print_rect_.top += band;
   if (print_footer_) print_rect_.bottom -= band;
   const int width = std::max(print_rect_.Width(), 1);
