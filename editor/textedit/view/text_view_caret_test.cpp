@@ -244,5 +244,58 @@ TEST_F(TextViewCaret, ScrollingKeysMoveTheTextButNotTheCaret) {
   EXPECT_EQ(view_->TopLine(), 0);
 }
 
+TEST_F(TextViewCaret, TheCursorShowsWhatAClickWouldDo) {
+  view_->SetSelection(At(0, 1), At(2, 1));
+  Headless().Click(10, Cell(0, 0).y);
+  EXPECT_EQ(Headless().Cursor().shape, afx::CursorShape::kResource);
+  EXPECT_EQ(Headless().Cursor().resource_id, static_cast<UINT>(IDC_MARGIN_CURSOR));
+  view_->SetSelection(At(0, 1), At(2, 1));
+  Headless().RightClick(Cell(1, 1).x, Cell(1, 1).y);  // over the selection, which stays
+  EXPECT_EQ(Headless().Cursor().shape, afx::CursorShape::kArrow);
+  Headless().Click(Cell(6, 2).x, Cell(6, 2).y);
+  EXPECT_EQ(Headless().Cursor().shape, afx::CursorShape::kIBeam);
+}
+
+// A drop target that keeps what was dropped on it.
+class DropRecorder : public COleDropTarget {
+ public:
+  std::string text;
+  DROPEFFECT OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint) override { return DROPEFFECT_MOVE | DROPEFFECT_COPY; }
+  DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint) override { return DROPEFFECT_MOVE | DROPEFFECT_COPY; }
+  BOOL OnDrop(CWnd*, COleDataObject* data, DROPEFFECT, CPoint) override {
+    HGLOBAL block = data->GetGlobalData(CF_TEXT);
+    afx::TextFromGlobal(block, &text);
+    GlobalFree(block);
+    return TRUE;
+  }
+};
+
+class DragSourceView : public CVellumTextView {
+ public:
+  DROPEFFECT ended = 12345;
+  void DragSourceEnded(DROPEFFECT effect) override { ended = effect; }
+};
+
+TEST_F(TextViewCaret, ASelectionDraggedOutOfTheViewIsOnlyCopied) {
+  frame_.DestroyWindow();
+  Load(Program());
+  auto* view = new DragSourceView;
+  MakeView(view, 40, 10);
+  CWnd target;
+  ASSERT_TRUE(target.CreateEx(0, nullptr, "target", WS_POPUP | WS_VISIBLE, CRect(0, 200, 380, 260), nullptr, 0));
+  DropRecorder recorder;
+  ASSERT_TRUE(recorder.Register(&target));
+  view->SetFocus();
+  view->SetSelection(At(4, 2), At(7, 2));
+  const int before = buffer_.UndoRecordCount();
+  Headless().Drag(Cell(5, 2).x, Cell(5, 2).y, Cell(3, 13).x, Cell(3, 13).y);
+  EXPECT_EQ(recorder.text, "G00");
+  EXPECT_EQ(view->ended, DROPEFFECT_COPY);
+  EXPECT_EQ(buffer_.LineView(2), "N30 G00 Z5. (DEPTH)");
+  EXPECT_EQ(buffer_.UndoRecordCount(), before);
+  recorder.Revoke();
+  target.DestroyWindow();
+}
+
 }  // namespace
 }  // namespace textview_test
