@@ -179,6 +179,11 @@ class CVellumTextView : public CView, public CTextBufferView {
   void RecalcHorzScrollBar(BOOL position_only = FALSE);
   // Caret moves: the common ending (remembered column unless vertical, reveal, anchor, selection).
   void FinishCaretMove(BOOL extend, BOOL vertical = FALSE);
+  // The place one character before (after) pos, across line ends; pos itself at the text's ends.
+  TextPosition CharacterBefore(TextPosition pos);
+  TextPosition CharacterAfter(TextPosition pos);
+  // Without extend and with a selection, the caret goes to its start (or end); TRUE then.
+  BOOL CollapseToSelectionEdge(BOOL extend, BOOL to_end);
   void MoveLeft(BOOL extend);
   void MoveRight(BOOL extend);
   void MoveWordLeft(BOOL extend);
@@ -200,6 +205,10 @@ class CVellumTextView : public CView, public CTextBufferView {
   BOOL IsInsideSelection(TextPosition pos) const;
   void ScrollVertically(int top_line);
   void ScrollHorizontally(int offset);
+  // Selects whole lines from the anchor's line to pos's line; returns the selection's end.
+  TextPosition SelectLinesTo(TextPosition pos);
+  // Selects whole words from the anchor to pos; the caret goes to pos's end.
+  void SelectWordsTo(TextPosition pos);
   // Runs a drag of the selection out of the view.
   void BeginDragOfSelection();
   void EndSelecting();

@@ -1,6 +1,7 @@
 // Caret, anchor and selection; client points and text positions; scrolling
 // the view and its scroll bars, and the sibling panes of a splitter.
 #include <algorithm>
+#include <optional>
 
 #include "editor/textedit/view/line_columns.h"
 #include "editor/textedit/view/text_view.h"
@@ -172,74 +173,54 @@ void CVellumTextView::RecalcHorzScrollBar(BOOL position_only) {
   SetScrollInfo(SB_HORZ, &info);
 }
 
+namespace {
+
+// Where a scroll-bar request takes the first shown line (or column), before
+// clamping; nothing for requests that move nothing. last_start is where the
+// last page starts.
+std::optional<int> ScrollBarTarget(UINT code, int current, const SCROLLINFO& info, int last_start) {
+  const int page = static_cast<int>(info.nPage);
+  switch (code) {
+    case SB_TOP:
+      return 0;
+    case SB_BOTTOM:
+      return last_start;
+    case SB_LINEUP:
+      return current - 1;
+    case SB_LINEDOWN:
+      return current + 1;
+    case SB_PAGEUP:
+      return current - page + 1;
+    case SB_PAGEDOWN:
+      return current + page - 1;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      return info.nTrackPos;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
 void CVellumTextView::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
   SCROLLINFO info;
   info.fMask = SIF_ALL;
   GetScrollInfo(SB_VERT, &info);
-  int top = top_line_;
-  switch (nSBCode) {
-    case SB_TOP:
-      top = 0;
-      break;
-    case SB_BOTTOM:
-      top = TextLineCount() - ScreenLines();
-      break;
-    case SB_LINEUP:
-      top = top_line_ - 1;
-      break;
-    case SB_LINEDOWN:
-      top = top_line_ + 1;
-      break;
-    case SB_PAGEUP:
-      top = top_line_ - static_cast<int>(info.nPage) + 1;
-      break;
-    case SB_PAGEDOWN:
-      top = top_line_ + static_cast<int>(info.nPage) - 1;
-      break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      top = info.nTrackPos;
-      break;
-    default:
-      return;
-  }
-  top = std::max(std::min(top, info.nMax), 0);
-  if (top != top_line_) ScrollVertically(top);
+  const std::optional<int> top = ScrollBarTarget(nSBCode, top_line_, info, TextLineCount() - ScreenLines());
+  if (!top) return;
+  const int clamped = std::max(std::min(*top, info.nMax), 0);
+  if (clamped != top_line_) ScrollVertically(clamped);
 }
 
 void CVellumTextView::OnHScroll(UINT nSBCode, UINT, CScrollBar*) {
   SCROLLINFO info;
   info.fMask = SIF_ALL;
   GetScrollInfo(SB_HORZ, &info);
-  int offset = offset_char_;
-  switch (nSBCode) {
-    case SB_LEFT:
-      offset = 0;
-      break;
-    case SB_RIGHT:
-      offset = MaxLineLength() - ScreenChars();
-      break;
-    case SB_LINELEFT:
-      offset = offset_char_ - 1;
-      break;
-    case SB_LINERIGHT:
-      offset = offset_char_ + 1;
-      break;
-    case SB_PAGELEFT:
-      offset = offset_char_ - static_cast<int>(info.nPage) + 1;
-      break;
-    case SB_PAGERIGHT:
-      offset = offset_char_ + static_cast<int>(info.nPage) - 1;
-      break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      offset = info.nTrackPos;
-      break;
-    default:
-      return;
-  }
-  offset = std::max(std::min(offset, info.nMax), 0);
-  if (offset != offset_char_) ScrollHorizontally(offset);
+  const std::optional<int> offset = ScrollBarTarget(nSBCode, offset_char_, info, MaxLineLength() - ScreenChars());
+  if (!offset) return;
+  const int clamped = std::max(std::min(*offset, info.nMax), 0);
+  if (clamped != offset_char_) ScrollHorizontally(clamped);
 }
 
 BOOL CVellumTextView::OnMouseWheel(UINT, short zDelta, CPoint) {

@@ -119,6 +119,24 @@ TEST_F(TextViewDraw, ScrollingByLinesRedrawsWhatTheScrollUncovers) {
   EXPECT_EQ(info.nPos, 1);
   EXPECT_EQ(info.nMax, 29);
   EXPECT_EQ(info.nPage, 5u);
+
+  // Requests of the scroll bars.
+  const auto bar = [&](UINT message, UINT code) {
+    view_->SendMessage(message, MAKEWPARAM(code, 0));
+    return message == WM_VSCROLL ? view_->TopLine() : view_->HorizontalOffset();
+  };
+  EXPECT_EQ(bar(WM_VSCROLL, SB_LINEDOWN), 2);
+  EXPECT_EQ(bar(WM_VSCROLL, SB_PAGEDOWN), 6);
+  EXPECT_EQ(bar(WM_VSCROLL, SB_BOTTOM), 25);
+  EXPECT_EQ(Row(4), "000030  N290");
+  EXPECT_EQ(bar(WM_VSCROLL, SB_PAGEUP), 21);
+  EXPECT_EQ(bar(WM_VSCROLL, SB_TOP), 0);
+  EXPECT_EQ(bar(WM_VSCROLL, SB_LINEUP), 0);
+  EXPECT_EQ(bar(WM_VSCROLL, SB_ENDSCROLL), 0);
+  EXPECT_EQ(bar(WM_HSCROLL, SB_LINERIGHT), 1);
+  EXPECT_EQ(Row(1), "000002  10");
+  EXPECT_EQ(bar(WM_HSCROLL, SB_RIGHT), 0);  // the longest line, N290, fits the window
+  EXPECT_EQ(bar(WM_HSCROLL, SB_LINELEFT), 0);
 }
 
 TEST_F(TextViewDraw, ShowTabsMarksTabsAndBlanks) {

@@ -52,11 +52,7 @@ void CVellumTextView::OnMouseMove(UINT nFlags, CPoint point) {
   if (selecting_) {
     const TextPosition pos = ClientToText(point);
     if (line_mode_ && point.x < MarginWidth()) {
-      if (pos >= anchor_) {
-        SetSelection(TextPosition{0, anchor_.line}, StartOfLineAfter(pos.line));
-      } else {
-        SetSelection(TextPosition{0, pos.line}, StartOfLineAfter(anchor_.line));
-      }
+      SelectLinesTo(pos);
       caret_ = TextPosition{0, pos.line};
       UpdateCaret();
       return;
@@ -66,20 +62,12 @@ void CVellumTextView::OnMouseMove(UINT nFlags, CPoint point) {
       line_mode_ = word_mode_ = FALSE;
     }
     if (word_mode_) {
-      // The caret follows the mouse's end of the selection.
-      if (pos >= anchor_) {
-        SetSelection(WordStartAt(anchor_), WordEndAt(pos));
-        caret_ = WordEndAt(pos);
-      } else {
-        SetSelection(WordStartAt(pos), WordEndAt(anchor_));
-        caret_ = WordStartAt(pos);
-      }
-      UpdateCaret();
+      SelectWordsTo(pos);
     } else {
       caret_ = pos;
-      UpdateCaret();
       SetSelection(anchor_, caret_);
     }
+    UpdateCaret();
   }
   if (drag_pending_ && (nFlags & MK_LBUTTON)) BeginDragOfSelection();
 }
@@ -89,22 +77,10 @@ void CVellumTextView::OnLButtonUp(UINT nFlags, CPoint point) {
   if (selecting_) {
     const TextPosition pos = ClientToText(point);
     if (line_mode_) {
-      if (pos >= anchor_) {
-        const TextPosition end = StartOfLineAfter(pos.line);
-        SetSelection(TextPosition{0, anchor_.line}, end);
-        caret_ = end;
-      } else {
-        SetSelection(TextPosition{0, pos.line}, StartOfLineAfter(anchor_.line));
-        caret_ = TextPosition{0, pos.line};
-      }
+      const TextPosition end = SelectLinesTo(pos);
+      caret_ = pos >= anchor_ ? end : TextPosition{0, pos.line};
     } else if (word_mode_) {
-      if (pos >= anchor_) {
-        SetSelection(WordStartAt(anchor_), WordEndAt(pos));
-        caret_ = WordEndAt(pos);
-      } else {
-        SetSelection(WordStartAt(pos), WordEndAt(anchor_));
-        caret_ = WordStartAt(pos);
-      }
+      SelectWordsTo(pos);
     } else {
       caret_ = pos;
       SetSelection(anchor_, caret_);
@@ -119,6 +95,28 @@ void CVellumTextView::OnLButtonUp(UINT nFlags, CPoint point) {
     RevealPosition(caret_);
     UpdateCaret();
     SetSelection(caret_, caret_);
+  }
+}
+
+TextPosition CVellumTextView::SelectLinesTo(TextPosition pos) {
+  if (pos >= anchor_) {
+    const TextPosition end = StartOfLineAfter(pos.line);
+    SetSelection(TextPosition{0, anchor_.line}, end);
+    return end;
+  }
+  const TextPosition end = StartOfLineAfter(anchor_.line);
+  SetSelection(TextPosition{0, pos.line}, end);
+  return end;
+}
+
+void CVellumTextView::SelectWordsTo(TextPosition pos) {
+  // The caret follows the mouse's end of the selection.
+  if (pos >= anchor_) {
+    caret_ = WordEndAt(pos);
+    SetSelection(WordStartAt(anchor_), caret_);
+  } else {
+    caret_ = WordStartAt(pos);
+    SetSelection(caret_, WordEndAt(anchor_));
   }
 }
 

@@ -47,35 +47,38 @@ void CVellumTextView::FinishCaretMove(BOOL extend, BOOL vertical) {
   SetSelection(anchor_, caret_);
 }
 
-void CVellumTextView::MoveLeft(BOOL extend) {
-  caret_ = ClampToText(caret_);
+BOOL CVellumTextView::CollapseToSelectionEdge(BOOL extend, BOOL to_end) {
+  if (extend || !HasSelection()) return FALSE;
   TextPosition start;
   TextPosition end;
   GetSelection(start, end);
-  if (!(start == end) && !extend) {
-    caret_ = start;
-  } else if (caret_.column > 0) {
-    caret_.column = line_columns::PrevChar(LineView(caret_.line), caret_.column);
-  } else if (caret_.line > 0) {
-    --caret_.line;
-    caret_.column = TextLineLength(caret_.line);
+  caret_ = to_end ? end : start;
+  return TRUE;
+}
+
+TextPosition CVellumTextView::CharacterBefore(TextPosition pos) {
+  if (pos.column > 0) return TextPosition{line_columns::PrevChar(LineView(pos.line), pos.column), pos.line};
+  if (pos.line > 0) return TextPosition{TextLineLength(pos.line - 1), pos.line - 1};
+  return pos;
+}
+
+TextPosition CVellumTextView::CharacterAfter(TextPosition pos) {
+  if (pos.column < TextLineLength(pos.line)) {
+    return TextPosition{line_columns::NextChar(LineView(pos.line), pos.column), pos.line};
   }
+  if (pos.line < TextLineCount() - 1) return TextPosition{0, pos.line + 1};
+  return pos;
+}
+
+void CVellumTextView::MoveLeft(BOOL extend) {
+  caret_ = ClampToText(caret_);
+  if (!CollapseToSelectionEdge(extend, FALSE)) caret_ = CharacterBefore(caret_);
   FinishCaretMove(extend);
 }
 
 void CVellumTextView::MoveRight(BOOL extend) {
   caret_ = ClampToText(caret_);
-  TextPosition start;
-  TextPosition end;
-  GetSelection(start, end);
-  if (!(start == end) && !extend) {
-    caret_ = end;
-  } else if (caret_.column < TextLineLength(caret_.line)) {
-    caret_.column = line_columns::NextChar(LineView(caret_.line), caret_.column);
-  } else if (caret_.line < TextLineCount() - 1) {
-    ++caret_.line;
-    caret_.column = 0;
-  }
+  if (!CollapseToSelectionEdge(extend, TRUE)) caret_ = CharacterAfter(caret_);
   FinishCaretMove(extend);
 }
 
@@ -132,10 +135,7 @@ void CVellumTextView::MoveWordRight(BOOL extend) {
 
 void CVellumTextView::MoveUp(BOOL extend) {
   caret_ = ClampToText(caret_);
-  TextPosition start;
-  TextPosition end;
-  GetSelection(start, end);
-  if (!(start == end) && !extend) caret_ = start;
+  CollapseToSelectionEdge(extend, FALSE);
   if (caret_.line > 0) {
     if (remembered_column_ < 0) {
       remembered_column_ = line_columns::ColumnOfIndex(LineView(caret_.line), caret_.column, tab_size_);
@@ -148,10 +148,7 @@ void CVellumTextView::MoveUp(BOOL extend) {
 
 void CVellumTextView::MoveDown(BOOL extend) {
   caret_ = ClampToText(caret_);
-  TextPosition start;
-  TextPosition end;
-  GetSelection(start, end);
-  if (!(start == end) && !extend) caret_ = end;
+  CollapseToSelectionEdge(extend, TRUE);
   if (caret_.line < TextLineCount() - 1) {
     if (remembered_column_ < 0) {
       remembered_column_ = line_columns::ColumnOfIndex(LineView(caret_.line), caret_.column, tab_size_);
