@@ -297,5 +297,52 @@ TEST_F(TextViewCaret, ASelectionDraggedOutOfTheViewIsOnlyCopied) {
   target.DestroyWindow();
 }
 
+TEST_F(TextViewCaret, HoldingTheMouseOutsideWhileSelectingScrollsByTheTimer) {
+  std::vector<std::string> lines = Program();
+  lines[25] = std::string(60, 'x');
+  Load(lines);
+  view_->BindBuffer(&buffer_);
+  view_->ScrollToLine(15);
+  const CPoint down = Cell(2, 3);
+  view_->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(down.x, down.y));
+  EXPECT_TRUE(view_->IsSelecting());
+  EXPECT_EQ(Headless().TimersOf(view_->m_hWnd).count(kSelectionTimer), 1u);
+  EXPECT_EQ(Caret(), "(2,18)");
+
+  // More than one line height above the window: three lines every 100 ms; exactly one: one line.
+  Headless().SetCursorPosition(CPoint(down.x, -17));
+  Headless().AdvanceClock(100);
+  EXPECT_EQ(view_->TopLine(), 12);
+  EXPECT_EQ(Caret(), "(2,11)");  // the line the mouse stands on, above the window
+  Headless().AdvanceClock(100);
+  EXPECT_EQ(view_->TopLine(), 9);
+  Headless().SetCursorPosition(CPoint(down.x, -16));
+  Headless().AdvanceClock(100);
+  EXPECT_EQ(view_->TopLine(), 8);
+  EXPECT_EQ(Describe(view_->GetAnchor()), "(2,18)");
+  TextPosition start;
+  TextPosition end;
+  view_->GetSelection(start, end);
+  EXPECT_EQ(Describe(start), "(2,7)");
+  EXPECT_EQ(Describe(end), "(2,18)");
+
+  // Below the window: down; right of it: one column right.
+  Headless().SetCursorPosition(CPoint(down.x, 160));
+  Headless().AdvanceClock(100);
+  EXPECT_EQ(view_->TopLine(), 9);
+  Headless().SetCursorPosition(CPoint(400, 40 + 16 * 16));
+  Headless().AdvanceClock(100);
+  EXPECT_EQ(view_->TopLine(), 12);
+  EXPECT_EQ(view_->HorizontalOffset(), 1);
+  // Inside the window nothing scrolls.
+  Headless().SetCursorPosition(CPoint(down.x, 40));
+  Headless().AdvanceClock(300);
+  EXPECT_EQ(view_->TopLine(), 12);
+
+  view_->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(down.x, 40));
+  EXPECT_FALSE(view_->IsSelecting());
+  EXPECT_TRUE(Headless().TimersOf(view_->m_hWnd).empty());
+}
+
 }  // namespace
 }  // namespace textview_test
