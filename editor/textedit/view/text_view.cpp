@@ -144,6 +144,7 @@ int CVellumTextView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 void CVellumTextView::OnDestroy() {
+  focus_ = FALSE;
   EndSelecting();
   UnbindBuffer();
   for (auto& font : fonts_) font.reset();
@@ -161,7 +162,8 @@ BOOL CVellumTextView::PreTranslateMessage(MSG* pMsg) {
 
 void CVellumTextView::OnInitialUpdate() {
   CView::OnInitialUpdate();
-  BindBuffer(nullptr);
+  // A buffer given before the first update stays.
+  if (buffer_ == nullptr) BindBuffer(nullptr);
   // A new pane of a splitter starts where its neighbours stand.
   CSplitterWnd* splitter = GetParentSplitter(this, FALSE);
   int row = 0;

@@ -3,8 +3,11 @@
 // size, the status-bar indicators and the context menu.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "editor/textedit/line_ending.h"
 #include "editor/textedit/view/text_view_test_support.h"
+#include "platform/win/registry.h"
 
 namespace textview_test {
 namespace {
@@ -247,6 +250,28 @@ TEST_F(TextViewCommands, TheContextMenuIsChosenByTheViewsFlagNotByItsSize) {
   EXPECT_EQ(Headless().LastPopup()->items, (std::vector<std::string>{"라인번호(N) 32837"}));
   frame_.SetMenu(nullptr);
   app.m_pMainWnd = nullptr;
+}
+
+TEST_F(TextViewCommands, OnlyNcCodeZeroInTheRegistryStartsAViewWithoutNcColouring) {
+  const auto colouring_off_with = [](const char* value) {
+    HKEY key = nullptr;
+    EXPECT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora\\Quellpad", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                             &key, nullptr),
+              ERROR_SUCCESS);
+    if (value != nullptr) {
+      RegSetValueEx(key, "NcCode", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                    static_cast<DWORD>(std::strlen(value) + 1));
+    } else {
+      RegDeleteValue(key, "NcCode");
+    }
+    RegCloseKey(key);
+    const CVellumTextView view;
+    return view.GetNoNcColouring() != FALSE;
+  };
+  EXPECT_TRUE(colouring_off_with("0"));
+  EXPECT_FALSE(colouring_off_with("1"));
+  EXPECT_FALSE(colouring_off_with("00"));
+  EXPECT_FALSE(colouring_off_with(nullptr));
 }
 
 }  // namespace
