@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "editor/textedit/text_buffer.h"
@@ -148,11 +149,9 @@ class CVellumTextView : public CView, public CTextBufferView {
   const CString& LastSearchText() const { return last_search_; }
   DWORD LastFindFlags() const { return last_find_flags_; }
 
-  // Printing state, for print preview and tests.
+  // The pages of the print job under way (none outside one): their count and first lines.
   int PrintPageCount() const { return static_cast<int>(page_first_lines_.size()); }
   int PrintPageFirstLine(int page) const { return page_first_lines_[static_cast<size_t>(page)]; }
-  const CRect& PrintTextRect() const { return print_rect_; }
-  int PrintLineHeight() const { return print_line_height_; }
   void SetPrintHeader(BOOL on) { print_header_ = on; }
   void SetPrintFooter(BOOL on) { print_footer_ = on; }
 
@@ -212,7 +211,7 @@ class CVellumTextView : public CView, public CTextBufferView {
   // Runs a drag of the selection out of the view.
   void BeginDragOfSelection();
   void EndSelecting();
-  // Finds again with the remembered search; up inverts its direction.
+  // Finds again with the remembered search, in the other direction when invert_direction is set.
   void FindAgain(BOOL invert_direction);
   void PaginateForPrinter(CDC* pDC);
   // The page-setup margins, in hundredths of millimetres and in the printer's dots.
