@@ -174,6 +174,8 @@ class CVellumTextView : public CView, public CTextBufferView {
   void DrawRows(CDC* pDC, const CRect& clip);
   CFont* FontFor(BOOL bold, BOOL italic);
   void UpdateCaret();
+  // A bar's range, page and position; first_shown goes back to 0 when everything fits.
+  void UpdateScrollBar(int bar, int& first_shown, int total, int page, BOOL position_only);
   void RecalcVertScrollBar(BOOL position_only = FALSE);
   void RecalcHorzScrollBar(BOOL position_only = FALSE);
   // Caret moves: the common ending (remembered column unless vertical, reveal, anchor, selection).

@@ -132,45 +132,32 @@ void CVellumTextView::ScrollToColumn(int offset, BOOL update_bar) {
   UpdateCaret();
 }
 
-void CVellumTextView::RecalcVertScrollBar(BOOL position_only) {
-  if (m_hWnd == nullptr) return;
+void CVellumTextView::UpdateScrollBar(int bar, int& first_shown, int total, int page, BOOL position_only) {
   SCROLLINFO info;
   if (position_only) {
     info.fMask = SIF_POS;
   } else {
     // With everything in the window there is nothing to scroll away.
-    if (ScreenLines() >= TextLineCount() && top_line_ > 0) {
-      top_line_ = 0;
+    if (page >= total && first_shown > 0) {
+      first_shown = 0;
       Invalidate();
       UpdateCaret();
     }
     info.fMask = SIF_DISABLENOSCROLL | SIF_PAGE | SIF_POS | SIF_RANGE;
     info.nMin = 0;
-    info.nMax = TextLineCount() - 1;
-    info.nPage = static_cast<UINT>(ScreenLines());
+    info.nMax = std::max(total - 1, 0);
+    info.nPage = static_cast<UINT>(page);
   }
-  info.nPos = top_line_;
-  SetScrollInfo(SB_VERT, &info);
+  info.nPos = first_shown;
+  SetScrollInfo(bar, &info);
+}
+
+void CVellumTextView::RecalcVertScrollBar(BOOL position_only) {
+  if (m_hWnd != nullptr) UpdateScrollBar(SB_VERT, top_line_, TextLineCount(), ScreenLines(), position_only);
 }
 
 void CVellumTextView::RecalcHorzScrollBar(BOOL position_only) {
-  if (m_hWnd == nullptr) return;
-  SCROLLINFO info;
-  if (position_only) {
-    info.fMask = SIF_POS;
-  } else {
-    if (ScreenChars() >= MaxLineLength() && offset_char_ > 0) {
-      offset_char_ = 0;
-      Invalidate();
-      UpdateCaret();
-    }
-    info.fMask = SIF_DISABLENOSCROLL | SIF_PAGE | SIF_POS | SIF_RANGE;
-    info.nMin = 0;
-    info.nMax = std::max(MaxLineLength() - 1, 0);
-    info.nPage = static_cast<UINT>(ScreenChars());
-  }
-  info.nPos = offset_char_;
-  SetScrollInfo(SB_HORZ, &info);
+  if (m_hWnd != nullptr) UpdateScrollBar(SB_HORZ, offset_char_, MaxLineLength(), ScreenChars(), position_only);
 }
 
 namespace {
