@@ -12,13 +12,12 @@
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/ge/ge_circ_arc.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/rapid_linetype.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/ucs_helpers.h"
 
 namespace {
-
-constexpr const char* kRapidLinetype = "ACAD_ISO03W100";
 
 AcGePoint3d Moved(AcGePoint3d point, const AcGeMatrix3d& matrix) { return point.transformBy(matrix); }
 AcGeVector3d Turned(AcGeVector3d vector, const AcGeMatrix3d& matrix) { return vector.transformBy(matrix); }
