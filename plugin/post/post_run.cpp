@@ -24,6 +24,11 @@ class AtomicFileOutput : public PostTextOutput {
 
 void ShowError(const CString& text) { ::MessageBox(nullptr, text, kErrorCaption, MB_OK | MB_ICONINFORMATION); }
 
+// The message table's words, the file, and why.
+void ShowSaveFailure(const std::string& path, SaveResult result, int error) {
+  ShowError(MsgCannotOpenFile + path.c_str() + "\n" + DescribeSaveFailure(result, error, path).c_str());
+}
+
 // The kind and record of the named toolpath, its holder filled; false (after a
 // message) when the toolpath is to be left out.
 bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, PostKindHolder*& holder) {
@@ -83,7 +88,7 @@ bool RunPost(const PostSettingsFile& definition, PostKindHolders& holders, const
   AtomicFileWriter file(options);
   const SaveResult opened = file.Open(win::ToUnixPath(request.outputPath));
   if (opened != SaveResult::kSaved) {
-    ShowError(MsgCannotOpenFile + DescribeSaveFailure(opened, file.error(), request.outputPath).c_str());
+    ShowSaveFailure(request.outputPath, opened, file.error());
     return false;
   }
   AtomicFileOutput output(file);
@@ -95,7 +100,7 @@ bool RunPost(const PostSettingsFile& definition, PostKindHolders& holders, const
   }
   const SaveResult committed = file.Commit();
   if (committed != SaveResult::kSaved) {
-    ShowError(MsgCannotOpenFile + DescribeSaveFailure(committed, file.error(), request.outputPath).c_str());
+    ShowSaveFailure(request.outputPath, committed, file.error());
     return false;
   }
   if (totals != nullptr) *totals = writer.totals();
