@@ -1,13 +1,10 @@
 #include "plugin/post/post_commands.h"
 
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "platform/cad/editor/aced_input.h"
 #include "platform/classlib/file_dialog.h"
 #include "platform/win/folders.h"
-#include "platform/win/win_paths.h"
 #include "plugin/post/post_dlg.h"
 #include "plugin/post/post_run.h"
 #include "plugin/post/post_var_dlg.h"
@@ -24,11 +21,6 @@ CString DefinitionPath() {
   if (ReadRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, "PostFile", path) == 1) return path;
   path.Format("%s\\%s", ConfigurationSettings().PostDir.GetString(), kDefaultDefinitionName);
   return path;
-}
-
-bool IsFolder(const CString& path) {
-  std::error_code error;
-  return !path.IsEmpty() && std::filesystem::is_directory(win::ToUnixPath(path.str()), error);
 }
 
 // Starts in the NC-data folder when there is one, else in the current folder.

@@ -1,5 +1,8 @@
 #include "plugin/post/post_dlg.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/classlib/file_dialog.h"
 #include "platform/classlib/list_box.h"
 #include "platform/win/atomic_file_writer.h"
@@ -80,6 +83,11 @@ void ShowInformation(const char* text, const char* caption) {
 CListBox* ListOf(CWnd& dialog, int id) { return DYNAMIC_DOWNCAST(CListBox, dialog.GetDlgItem(id)); }
 
 }  // namespace
+
+bool IsFolder(const CString& path) {
+  std::error_code error;
+  return !path.IsEmpty() && std::filesystem::is_directory(win::ToUnixPath(path.str()), error);
+}
 
 CString PostOutputFilter() {
   CString filter;
@@ -164,13 +172,14 @@ void CPostDlg::OnOK() {
 void CPostDlg::OnChooseDefinition() {
   CFileDialog dialog(TRUE, "ppr", "*.ppr", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kDefinitionFilter, this);
   const CString folder = ConfigurationSettings().PostDir;
-  dialog.m_ofn.lpstrInitialDir = folder;
+  if (IsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return;
   LoadDefinition(dialog.GetPathName());
 }
 
 void CPostDlg::OnSaveDefinition() {
-  const CString initial = ConfigurationSettings().PostDir + "\\*.ppr";
+  const CString folder = ConfigurationSettings().PostDir;
+  const CString initial = IsFolder(folder) ? folder + "\\*.ppr" : CString("*.ppr");
   CFileDialog dialog(FALSE, "ppr", initial, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kDefinitionFilter, this);
   if (dialog.DoModal() != IDOK) return;
   m_DefinitionPath = dialog.GetPathName();

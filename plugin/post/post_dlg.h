@@ -63,3 +63,5 @@ class CPostDlg : public CAcUiDialog {
 
 // The NC output file filter of the post's file dialogs.
 CString PostOutputFilter();
+// A configured folder that is there: the file dialogs start in it, else in the current folder.
+bool IsFolder(const CString& path);
