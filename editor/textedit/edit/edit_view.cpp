@@ -91,33 +91,26 @@ void CVellumEditView::OnEditSwitchOverwrite() { overwrite_ = !overwrite_; }
 
 void CVellumEditView::OnUpdateEditSwitchOverwrite(CCmdUI* pCmdUI) { pCmdUI->SetCheck(overwrite_ ? 1 : 0); }
 
-void CVellumEditView::OnEditUndo() {
+void CVellumEditView::UndoOrRedo(BOOL redo) {
   CVellumTextBuffer* buffer = GetTextBuffer();
-  if (!CanEdit() || !buffer->HasUndo()) return;
+  if (!CanEdit() || !(redo ? buffer->HasRedo() : buffer->HasUndo())) return;
   TextPosition pos;
-  if (buffer->UndoStep(pos)) MoveCaretTo(pos);
+  if (redo ? buffer->RedoStep(pos) : buffer->UndoStep(pos)) MoveCaretTo(pos);
 }
 
-void CVellumEditView::OnUpdateEditUndo(CCmdUI* pCmdUI) {
+void CVellumEditView::UpdateUndoOrRedo(CCmdUI* pCmdUI, BOOL redo) {
   CVellumTextBuffer* buffer = GetTextBuffer();
-  const BOOL can = CanEdit() && buffer->HasUndo();
-  pCmdUI->Enable(can);
-  if (buffer != nullptr) pCmdUI->SetText(buffer->UndoMenuText());
+  pCmdUI->Enable(CanEdit() && (redo ? buffer->HasRedo() : buffer->HasUndo()));
+  if (buffer != nullptr) pCmdUI->SetText(redo ? buffer->RedoMenuText() : buffer->UndoMenuText());
 }
 
-void CVellumEditView::OnEditRedo() {
-  CVellumTextBuffer* buffer = GetTextBuffer();
-  if (!CanEdit() || !buffer->HasRedo()) return;
-  TextPosition pos;
-  if (buffer->RedoStep(pos)) MoveCaretTo(pos);
-}
+void CVellumEditView::OnEditUndo() { UndoOrRedo(FALSE); }
 
-void CVellumEditView::OnUpdateEditRedo(CCmdUI* pCmdUI) {
-  CVellumTextBuffer* buffer = GetTextBuffer();
-  const BOOL can = CanEdit() && buffer->HasRedo();
-  pCmdUI->Enable(can);
-  if (buffer != nullptr) pCmdUI->SetText(buffer->RedoMenuText());
-}
+void CVellumEditView::OnUpdateEditUndo(CCmdUI* pCmdUI) { UpdateUndoOrRedo(pCmdUI, FALSE); }
+
+void CVellumEditView::OnEditRedo() { UndoOrRedo(TRUE); }
+
+void CVellumEditView::OnUpdateEditRedo(CCmdUI* pCmdUI) { UpdateUndoOrRedo(pCmdUI, TRUE); }
 
 void CVellumEditView::OnUpdateIndicatorOverwrite(CCmdUI* pCmdUI) { pCmdUI->Enable(overwrite_); }
 

@@ -80,6 +80,9 @@ class CVellumEditView : public CVellumTextView {
   void ShowDropCaret(CPoint point);
   void HideDropCaret();
   DROPEFFECT DropEffectFor(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+  void UndoOrRedo(BOOL redo);
+  // Enabled while there is a step to take; the item names its action.
+  void UpdateUndoOrRedo(CCmdUI* pCmdUI, BOOL redo);
 
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnDestroy();
