@@ -81,6 +81,8 @@ void CReplaceTextDlg::OnCancel() {
 }
 
 BOOL CReplaceTextDlg::SearchStep(TextPosition from, BOOL report) {
+  // Enter with nothing to look for does nothing, as the disabled Find Next would.
+  if (m_sText.IsEmpty()) return FALSE;
   TextPosition block_start;
   TextPosition block_end;
   if (m_nScope == kSelection) {
