@@ -1,11 +1,18 @@
-# velmora_module(NAME [SHARED] [DEPS lib...])
-#   Builds every *.cpp of the current folder except *_test.cpp into library NAME,
-#   and every *_test.cpp into NAME_tests, registered with CTest. main.cpp is left out.
+# velmora_module(NAME [SHARED] [SUBDIRS dir...] [DEPS lib...])
+#   Builds every *.cpp of the current folder (and of the SUBDIRS given, folders split by
+#   concern that make one library) except *_test.cpp into library NAME, and every
+#   *_test.cpp into NAME_tests, registered with CTest. main.cpp is left out.
 #   Include paths are rooted at the project folder: #include "platform/win/registry.h".
 function(velmora_module name)
-  cmake_parse_arguments(ARG "SHARED" "" "DEPS;TEST_DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  cmake_parse_arguments(ARG "SHARED" "" "SUBDIRS;DEPS;TEST_DEPS" ${ARGN})
+  set(source_globs ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(test_globs ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  foreach(dir ${ARG_SUBDIRS})
+    list(APPEND source_globs ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND test_globs ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*_test.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${source_globs})
+  file(GLOB tests CONFIGURE_DEPENDS ${test_globs})
   if(tests)
     list(REMOVE_ITEM sources ${tests})
   endif()

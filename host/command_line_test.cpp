@@ -1,10 +1,10 @@
 // The command line and the reading of typed command names.
 #include <gtest/gtest.h>
 
-#include "host/builtin_commands.h"
 #include "host/command_line_options.h"
 #include "host/command_loop.h"
 #include "host/command_name.h"
+#include "host/commands/builtin_commands.h"
 #include "platform/cad/editor/aced_command_stack.h"
 
 namespace host {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "host/builtin_commands.h"
 #include "host/command_suggestions.h"
-#include "host/file_commands.h"
+#include "host/commands/builtin_commands.h"
+#include "host/commands/file_commands.h"
 #include "host/host_session.h"
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/editor/aced_command_stack.h"
