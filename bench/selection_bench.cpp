@@ -6,7 +6,7 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/ui/script_driver.h"
 
 namespace {

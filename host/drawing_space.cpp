@@ -8,9 +8,9 @@
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_ucs.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/ui/ui_driver.h"
 
 namespace host {

@@ -6,10 +6,10 @@
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/dxf/dxf_file.h"
-#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "platform/cad/editor/rx_dynamic_linker.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 
 namespace host {
 

@@ -14,7 +14,7 @@
 #include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_point.h"
 #include "platform/cad/db/db_spline.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 
 namespace host {
 

@@ -7,9 +7,9 @@
 
 #include "host/drawing_space.h"
 #include "host/host_session.h"
-#include "platform/cad/editor/aced_input.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/aced_ucs.h"
+#include "platform/cad/editor/input/aced_input.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 #include "host/drawing_space.h"
 #include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 
 namespace host {
 

@@ -9,7 +9,7 @@
 #include "host/host_session.h"
 #include "platform/cad/db/db_curve.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"
 

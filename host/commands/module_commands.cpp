@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/host_session.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/rx_dynamic_linker.h"
 #include "platform/ui/text_driver_util.h"
 

@@ -11,9 +11,9 @@
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/editor/aced_selection.h"
-#include "platform/cad/editor/prompt_line.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/editor/input/prompt_line.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 
 namespace host {
 

@@ -8,7 +8,7 @@
 #include "host/drawing_space.h"
 #include "host/host_session.h"
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 
 namespace host {
 

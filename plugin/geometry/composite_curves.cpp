@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
-#include "platform/cad/ge/ge_composite_curve.h"
-#include "platform/cad/ge/ge_line.h"
-#include "platform/cad/ge/ge_polyline.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_composite_curve.h"
+#include "platform/cad/ge/curves/ge_line.h"
+#include "platform/cad/ge/curves/ge_polyline.h"
 #include "plugin/geometry/polyline_segments.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/ge/ge_curve2d.h"
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/ge/curves/ge_curve2d.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "plugin/geometry/polyline_segments.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"

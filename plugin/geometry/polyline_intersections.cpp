@@ -1,7 +1,7 @@
 #include "plugin/geometry/polyline_intersections.h"
 
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/polyline_properties.h"
 #include "plugin/shell/opened_object.h"
 

@@ -7,7 +7,7 @@
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/error_status.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline_cleanup.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/chain_polyline_build.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/polyline_cleanup.h"

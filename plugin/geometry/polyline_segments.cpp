@@ -1,8 +1,8 @@
 #include "plugin/geometry/polyline_segments.h"
 
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_line.h"
 
 int PolylineSegmentCount(const AcDbPolyline* polyline) {
   if (polyline == nullptr) return 0;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_line.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "plugin/milling/drill_cycle_form.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/combo_box.h"
 #include "platform/classlib/edit.h"
 #include "plugin/milling/drill_control_ids.h"

@@ -1,6 +1,6 @@
 #include "plugin/milling/drill_dlg.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/milling/drill_control_ids.h"
 #include "plugin/milling/drill_record.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/milling/drill_dlg.h"
 #include "plugin/shell/drill_tool_markers.h"
 #include "plugin/shell/marker_points.h"

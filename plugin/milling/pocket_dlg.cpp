@@ -1,6 +1,6 @@
 #include "plugin/milling/pocket_dlg.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/polyline_measure.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/lead_moves.h"
 #include "plugin/geometry/plunge_moves.h"

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_sysvars.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/win/win_paths.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/polyline_properties.h"

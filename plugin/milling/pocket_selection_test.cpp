@@ -12,7 +12,7 @@
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_point.h"
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/geometry/polyline_measure.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/shell_session_test.h"

@@ -1,6 +1,6 @@
 #include "plugin/milling/profile_dlg.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/milling/profile_curves.h"
 #include "plugin/milling/profile_pick.h"

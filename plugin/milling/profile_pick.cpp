@@ -1,7 +1,7 @@
 #include "plugin/milling/profile_pick.h"
 
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/milling/pocket_selection.h"
 
 void SelectProfileEntities(AcDbObjectIdArray& selection, int& method) {

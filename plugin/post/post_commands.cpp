@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/file_dialog.h"
 #include "platform/win/folders.h"
 #include "plugin/post/post_dlg.h"

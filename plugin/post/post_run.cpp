@@ -1,6 +1,6 @@
 #include "plugin/post/post_run.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/atomic_file_writer.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"

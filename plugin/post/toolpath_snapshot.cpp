@@ -10,7 +10,7 @@
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_point.h"
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/rapid_linetype.h"
 #include "plugin/shell/tool_path_info.h"

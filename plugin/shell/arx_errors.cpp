@@ -1,6 +1,6 @@
 #include "plugin/shell/arx_errors.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/afx_message_box.h"
 #include "platform/classlib/cstring.h"
 

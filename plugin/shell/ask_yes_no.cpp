@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 
 int AskYesNo(const char* prompt) {
   acedInitGet(0, "Yes No");

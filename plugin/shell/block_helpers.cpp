@@ -5,7 +5,7 @@
 #include "platform/cad/db/db_attribute.h"
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_id_mapping.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/arx_errors.h"
 #include "plugin/shell/opened_object.h"
 

@@ -1,7 +1,7 @@
 #include "plugin/shell/command_handlers.h"
 
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/shell/region_helpers.h"
 #include "plugin/shell/tool_path_info_report.h"
 #include "plugin/shell/toolpath_entities.h"

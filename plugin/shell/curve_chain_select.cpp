@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/win/message_box.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/opened_object.h"

@@ -8,7 +8,7 @@
 #include "platform/cad/db/db_arc.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/shell/shell_session_test.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/milling/drill_dlg.h"
 #include "plugin/milling/drill_generator.h"
 #include "plugin/milling/drill_record.h"

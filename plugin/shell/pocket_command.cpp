@@ -1,5 +1,5 @@
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_generator.h"
 #include "plugin/shell/command_handlers.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"

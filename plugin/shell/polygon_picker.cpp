@@ -1,7 +1,7 @@
 #include "plugin/shell/polygon_picker.h"
 
-#include "platform/cad/editor/aced_graphics.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/graphics/aced_graphics.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/prompt.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "platform/cad/editor/aced_input.h"
 #include "platform/cad/editor/aced_status.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/system_variables.h"
 
 CPrompt::CPrompt(const char* message, const char* keywords)

@@ -13,7 +13,7 @@
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_layer_table.h"
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/classlib/cstring_array.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/opened_object.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cad/db/db_line.h"
-#include "platform/cad/editor/aced_selection.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/toolpath_store.h"
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/editor/aced_graphics.h"
-#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_sysvars.h"
+#include "platform/cad/editor/graphics/aced_graphics.h"
 #include "platform/cad/editor/host_services.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/classlib/afx_message_box.h"
 #include "platform/ui/script_driver.h"
 #include "platform/win/scoped_temp_folder.h"

@@ -1,7 +1,7 @@
 #include "plugin/shell/space_helpers.h"
 
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/opened_object.h"
 
 AcDbBlockTableRecord* OpenCurrentSpace(AcDb::OpenMode mode, AcDbDatabase* db) {

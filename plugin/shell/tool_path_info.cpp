@@ -4,7 +4,7 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_point.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/tool_shape_dlg.h"
 #include "plugin/shell/arx_errors.h"
 #include "plugin/shell/toolpath_entities.h"

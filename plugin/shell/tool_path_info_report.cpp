@@ -1,8 +1,8 @@
 #include "plugin/shell/tool_path_info_report.h"
 
-#include "platform/cad/editor/aced_input.h"
-#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_status.h"
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/shell/tool_path_info.h"
 
 void PrintToolPathInfo(const CToolPathInfo& info) {

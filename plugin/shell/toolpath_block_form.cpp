@@ -3,7 +3,7 @@
 #include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_group.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/shell/arx_errors.h"
 #include "plugin/shell/block_helpers.h"

@@ -11,7 +11,7 @@
 #include "platform/cad/db/db_point.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/db_spline.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/rapid_linetype.h"
 
 bool ToolpathMoveEncoding::WidthToFeed(double width, int& feed) {

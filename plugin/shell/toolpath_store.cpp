@@ -9,7 +9,7 @@
 #include "platform/cad/db/db_group.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/rx_class.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/shell/opened_object.h"

@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/win/message_box.h"
 #include "plugin/shell/ucs_helpers.h"

@@ -1,6 +1,6 @@
 #include "plugin/solid/solid_commands.h"
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 
 namespace {
 

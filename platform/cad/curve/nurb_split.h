@@ -1,7 +1,7 @@
 // Exact pieces of NURBS curves by knot insertion, and the joining of two pieces.
 #pragma once
 
-#include "platform/cad/ge/ge_nurb_curve.h"
+#include "platform/cad/ge/curves/ge_nurb_curve.h"
 
 namespace curve {
 

@@ -11,9 +11,9 @@
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/db_spline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_ecs.h"
-#include "platform/cad/ge/ge_line.h"
 #include "platform/cad/ge/ge_plane.h"
 
 namespace db_curve {

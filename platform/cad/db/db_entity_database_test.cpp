@@ -9,7 +9,7 @@
 #include "platform/cad/db/db_entity_test_support_test.h"
 #include "platform/cad/db/db_object_iterator.h"
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "platform/cad/ge/ge_plane.h"
 
 namespace {

@@ -14,11 +14,11 @@
 #include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/db/rx_class.h"
-#include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_knot_vector.h"
+#include "platform/cad/ge/curves/ge_line.h"
+#include "platform/cad/ge/curves/ge_nurb_curve.h"
 #include "platform/cad/ge/ge_ecs.h"
-#include "platform/cad/ge/ge_knot_vector.h"
-#include "platform/cad/ge/ge_line.h"
-#include "platform/cad/ge/ge_nurb_curve.h"
 #include "platform/cad/ge/ge_plane.h"
 
 CADDB_DEFINE_BUILTIN_MEMBERS(AcDbHatch, AcDbEntity, "HATCH")

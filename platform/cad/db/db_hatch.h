@@ -18,7 +18,7 @@
 #include "platform/cad/curve/hatch_lines.h"
 #include "platform/cad/curve/hatch_pattern.h"
 #include "platform/cad/db/db_entity.h"
-#include "platform/cad/ge/ge_curve2d.h"
+#include "platform/cad/ge/curves/ge_curve2d.h"
 
 class AcDbCurve;
 

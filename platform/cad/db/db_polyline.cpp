@@ -10,9 +10,9 @@
 #include "platform/cad/db/db_entity_math.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/rx_class.h"
-#include "platform/cad/ge/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_ecs.h"
-#include "platform/cad/ge/ge_line.h"
 #include "platform/cad/ge/ge_plane.h"
 
 CADDB_DEFINE_BUILTIN_MEMBERS(AcDbPolyline, AcDbCurve, "LWPOLYLINE")

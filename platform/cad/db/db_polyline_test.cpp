@@ -7,8 +7,8 @@
 #include "platform/cad/db/db_entity_test_support_test.h"
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_polyline.h"
-#include "platform/cad/ge/ge_circ_arc.h"
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_plane.h"
 
 namespace {

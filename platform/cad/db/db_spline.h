@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/ge/ge_nurb_curve.h"
+#include "platform/cad/ge/curves/ge_nurb_curve.h"
 
 class AcDbSpline : public AcDbCurve {
  public:

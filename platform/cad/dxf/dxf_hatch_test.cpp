@@ -9,8 +9,8 @@
 #include "platform/cad/db/db_hatch.h"
 #include "platform/cad/db/db_polyline.h"
 #include "platform/cad/dxf/dxf_test_support.h"
-#include "platform/cad/ge/ge_circ_arc.h"
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_circ_arc.h"
+#include "platform/cad/ge/curves/ge_line.h"
 
 using namespace dxf_test;
 

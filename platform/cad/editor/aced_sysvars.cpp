@@ -13,7 +13,7 @@
 #include "platform/cad/db/db_linetype_table.h"
 #include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/editor/aced_ucs.h"
-#include "platform/cad/editor/answer_text.h"
+#include "platform/cad/editor/input/answer_text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "platform/cad/editor/editor_test_support_test.h"
 
-#include "platform/cad/editor/aced_graphics.h"
-#include "platform/cad/editor/aced_selection.h"
 #include "platform/cad/editor/aced_sysvars.h"
-#include "platform/cad/editor/prompt_line.h"
+#include "platform/cad/editor/graphics/aced_graphics.h"
+#include "platform/cad/editor/input/prompt_line.h"
+#include "platform/cad/editor/selection/aced_selection.h"
 
 EditorSession::EditorSession(const std::string& script)
     : db_(std::make_unique<AcDbDatabase>()),

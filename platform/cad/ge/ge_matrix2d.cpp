@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_square_matrix.h"
 
 const AcGeMatrix2d AcGeMatrix2d::kIdentity;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_ecs.h"
-#include "platform/cad/ge/ge_line.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/cad/ge/ge_square_matrix.h"
 

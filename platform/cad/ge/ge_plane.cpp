@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_ecs.h"
-#include "platform/cad/ge/ge_line.h"
 
 const AcGePlane AcGePlane::kXYPlane(AcGePoint3d(0, 0, 0), AcGeVector3d(1, 0, 0), AcGeVector3d(0, 1, 0));
 const AcGePlane AcGePlane::kYZPlane(AcGePoint3d(0, 0, 0), AcGeVector3d(0, 1, 0), AcGeVector3d(0, 0, 1));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/cad/ge/ge_curve3d.h"
+#include "platform/cad/ge/curves/ge_curve3d.h"
 
 class AcGeLine3d;
 class AcGeLinearEnt3d;

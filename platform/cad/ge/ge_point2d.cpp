@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/ge/ge_line.h"
+#include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/ge_matrix2d.h"
 
 const AcGePoint2d AcGePoint2d::kOrigin(0.0, 0.0);

@@ -8,7 +8,7 @@
 
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/ge/ge_plane.h"
-#include "platform/cad/modeler/brep_shape.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/db_region.h"
 #include "platform/cad/modeler/modeler_operations.h"
 

@@ -1,7 +1,7 @@
 #include "platform/cad/modeler/db_body.h"
 
 #include "platform/cad/db/rx_class.h"
-#include "platform/cad/modeler/brep_shape.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/modeler_operations.h"
 
 // A class of the host's own drawing database: known from its first use.

@@ -11,10 +11,10 @@
 #include "platform/cad/db/db_curve.h"
 #include "platform/cad/db/rx_class.h"
 #include "platform/cad/ge/ge_plane.h"
-#include "platform/cad/modeler/brep_shape.h"
-#include "platform/cad/modeler/curve_edges.h"
-#include "platform/cad/modeler/edge_curves.h"
-#include "platform/cad/modeler/loop_faces.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
+#include "platform/cad/modeler/brep/curve_edges.h"
+#include "platform/cad/modeler/brep/edge_curves.h"
+#include "platform/cad/modeler/brep/loop_faces.h"
 #include "platform/cad/modeler/modeler_operations.h"
 
 // A class of the host's own drawing database: known from its first use.

@@ -9,12 +9,12 @@
 #include <TopoDS.hxx>
 
 #include "platform/cad/db/db_curve.h"
-#include "platform/cad/modeler/brep_draw.h"
-#include "platform/cad/modeler/brep_pick.h"
-#include "platform/cad/modeler/brep_shape.h"
+#include "platform/cad/modeler/brep/brep_draw.h"
+#include "platform/cad/modeler/brep/brep_pick.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
+#include "platform/cad/modeler/brep/edge_curves.h"
 #include "platform/cad/modeler/db_body.h"
 #include "platform/cad/modeler/db_region.h"
-#include "platform/cad/modeler/edge_curves.h"
 #include "platform/cad/modeler/modeler_kept_item.h"
 
 ModelerEntity::ModelerEntity() : shape_(std::make_unique<BrepShape>()) {}

@@ -4,7 +4,7 @@
 // text is ours; in DWG fields as one string.
 #include <cstring>
 
-#include "platform/cad/modeler/brep_shape.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/modeler_entity.h"
 #include "platform/cad/modeler/modeler_kept_item.h"
 

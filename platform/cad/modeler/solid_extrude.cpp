@@ -14,8 +14,8 @@
 
 #include <cmath>
 
-#include "platform/cad/modeler/brep_shape.h"
-#include "platform/cad/modeler/loop_faces.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
+#include "platform/cad/modeler/brep/loop_faces.h"
 #include "platform/cad/modeler/modeler_operations.h"
 
 namespace brep {

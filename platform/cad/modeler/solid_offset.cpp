@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "platform/cad/modeler/brep_shape.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/modeler_operations.h"
 
 namespace brep {

@@ -20,7 +20,7 @@
 #include <cmath>
 #include <functional>
 
-#include "platform/cad/modeler/brep_shape.h"
+#include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/modeler_operations.h"
 
 namespace brep {
