@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "plugin/post/lathe_axes.h"
 #include "plugin/post/post_kind_holders.h"
 #include "plugin/shell/toolpath_store.h"
 
@@ -123,8 +124,9 @@ void PostProgramWriter::CancelPendingCycle() {
   if (Write(kCycleCancelBlock)) written_.moveType = 0;
 }
 
-void PostProgramWriter::FirstPosition(const AcGePoint3d& point) {
+void PostProgramWriter::FirstPosition(const AcGePoint3d& drawingPoint) {
   if (failed()) return;
+  const AcGePoint3d point = IsLatheKind(kind_) ? LatheMachinePoint(drawingPoint) : drawingPoint;
   CancelPendingCycle();
   move_ = {point.x, point.y, point.z, move_.F, kMoveRapid};
   toolpathStart_ = point;
@@ -176,10 +178,9 @@ void PostProgramWriter::PassSet(int set) {
 void PostProgramWriter::Move(const ToolpathMove& given) {
   if (failed()) return;
   ToolpathMove move = given;
-  if (kind_ == kToolpathLathe) {
-    if (move.type == kMoveCcwArc || move.type == kMoveCwArc) move.type = kMoveCcwArc + kMoveCwArc - move.type;
-    move.end.z = move.end.y, move.end.y = 0.0;
-    move.centre.z = move.centre.y, move.centre.y = 0.0;
+  if (IsLatheKind(kind_)) {
+    move.end = LatheMachinePoint(move.end);
+    move.centre = LatheMachinePoint(move.centre);
     move.plane = kPlaneZX;
   }
   if (move.type != kMoveRapid && move.feed <= 0) {
@@ -244,9 +245,9 @@ void PostProgramWriter::WriteCycle(const ToolpathMove& move) {
 }
 
 void PostProgramWriter::AddToTotals(const ToolpathMove& move, const AcGePoint3d& from) {
+  position_ = move.end;
   const bool arc = move.type == kMoveCcwArc || move.type == kMoveCwArc;
   const double distance = arc ? ArcLength(from, move) : from.distanceTo(move.end);
-  position_ = move.end;
   if (IsRapid(move.type)) {
     totals_.rapidLength += distance;
     totals_.rapidTime += distance / kRapidFeed;
