@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "plugin/post/arc_measure.h"
 #include "plugin/post/lathe_axes.h"
 #include "plugin/post/post_kind_holders.h"
 #include "plugin/shell/toolpath_store.h"
@@ -10,7 +11,6 @@ namespace {
 
 constexpr double kArcEndTolerance = 0.00001;
 constexpr double kStartUnwritten = 999.0;
-constexpr double kPi = 3.14159265358979323846;
 
 bool Differs(const AcGePoint3d& point, const PostValues& last) {
   return std::abs(point.x - last.X) >= kArcEndTolerance || std::abs(point.y - last.Y) >= kArcEndTolerance ||
@@ -27,30 +27,6 @@ void TrackDistanceMode(std::string_view text, bool& incremental) {
     if (at + 3 < text.size() && text[at + 3] >= '0' && text[at + 3] <= '9') continue;
     incremental = text[at + 2] == '1';
   }
-}
-
-// The two in-plane coordinates and the one along the plane's axis.
-void PlaneCoordinates(const AcGePoint3d& p, int plane, double& a, double& b, double& along) {
-  if (plane == kPlaneZX) {
-    a = p.z, b = p.x, along = p.y;
-  } else if (plane == kPlaneYZ) {
-    a = p.y, b = p.z, along = p.x;
-  } else {
-    a = p.x, b = p.y, along = p.z;
-  }
-}
-
-double ArcLength(const AcGePoint3d& from, const ToolpathMove& move) {
-  double fa, fb, fz, ea, eb, ez, ca, cb, cz;
-  PlaneCoordinates(from, move.plane, fa, fb, fz);
-  PlaneCoordinates(move.end, move.plane, ea, eb, ez);
-  PlaneCoordinates(move.centre, move.plane, ca, cb, cz);
-  const double ua = fa - ca, ub = fb - cb, va = ea - ca, vb = eb - cb;
-  double sweep = std::atan2(ua * vb - ub * va, ua * va + ub * vb);
-  if (move.type == kMoveCwArc) sweep = -sweep;
-  if (sweep <= 0.0) sweep += 2.0 * kPi;
-  const double planar = std::hypot(ua, ub) * sweep;
-  return std::hypot(planar, ez - fz);
 }
 
 }  // namespace
@@ -247,7 +223,8 @@ void PostProgramWriter::WriteCycle(const ToolpathMove& move) {
 void PostProgramWriter::AddToTotals(const ToolpathMove& move, const AcGePoint3d& from) {
   position_ = move.end;
   const bool arc = move.type == kMoveCcwArc || move.type == kMoveCwArc;
-  const double distance = arc ? ArcLength(from, move) : from.distanceTo(move.end);
+  const double distance =
+      arc ? ArcLength(from, move.end, move.centre, move.plane, move.type) : from.distanceTo(move.end);
   if (IsRapid(move.type)) {
     totals_.rapidLength += distance;
     totals_.rapidTime += distance / kRapidFeed;
