@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/win/scoped_temp_folder.h"
@@ -230,6 +232,177 @@ TEST_F(QuickPostWriterTest, TheConfigurablePostTakesTheSameLatheAxes) {
   EXPECT_NE(nc.find("X0.F150"), std::string::npos) << "the facing move ends on the axis: " << nc;
   EXPECT_NE(nc.find("X22.Z48."), std::string::npos) << "the chamfer: " << nc;
   EXPECT_NE(nc.find("G18G02X27.Z25.I5.K0."), std::string::npos) << nc;
+}
+
+CString DrillRecord(int cycle) {
+  CDrillDlg dlg;
+  dlg.m_CycleIndex = cycle;
+  dlg.m_Feed = 80;
+  dlg.m_FirstPeck = 4.0f;
+  dlg.m_Dwell = 1.0f;
+  CString text;
+  dlg.WriteParamRecord(text);
+  return text;
+}
+
+// Three holes along X at Y 10, each a marked rapid down to R 2 and the drilling move to -12.
+void BuildHoles(ShellSession& session, const char* name, int cycle) {
+  ToolpathBuilder path(session);
+  const AcDbObjectId first = path.Rapid(AcGePoint3d(0, 0, 50), AcGePoint3d(10, 10, 20));
+  for (int i = 0; i < 3; ++i) {
+    const double x = 10.0 + 10.0 * i;
+    if (i > 0) path.Rapid(AcGePoint3d(x - 10, 10, 20), AcGePoint3d(x, 10, 20), 1);
+    path.Rapid(AcGePoint3d(x, 10, 20), AcGePoint3d(x, 10, 2), 1);
+    path.Cut(AcGePoint3d(x, 10, 2), AcGePoint3d(x, 10, -12), 80);
+  }
+  path.Rapid(AcGePoint3d(30, 10, 20), AcGePoint3d(0, 0, 50));
+  path.Head(first);
+  ASSERT_TRUE(path.Store(name, DrillRecord(cycle)));
+}
+
+TEST_F(QuickPostWriterTest, HolesAreOneCycleInIsoAndTheirOwnMovesInConversational) {
+  BuildHoles(session_, "Peck", 1);
+  BuildHoles(session_, "Drill", 0);
+  QuickPostOptions iso;
+  const std::string nc = QuickPost(holders_, {"Peck", "Drill"}, iso);
+  EXPECT_NE(nc.find(Lines({"X10.000Y10.000Z20.000", "G98G83Z-12.000R2.000Q4.000F80", "X20.000", "X30.000", "G80",
+                           "G00X0.000Y0.000Z50.000"})),
+            std::string::npos)
+      << "the peck cycle takes no dwell, and the next move cancels it: " << nc;
+  EXPECT_NE(nc.find("G98G81Z-12.000R2.000F80\r\n"), std::string::npos) << nc;
+  EXPECT_EQ(Count(nc, "G98G8"), 2) << nc;
+  EXPECT_EQ(Count(nc, "G80"), 2) << nc;
+
+  QuickPostOptions conversational;
+  conversational.conversational = true;
+  const std::string plain = QuickPost(holders_, {"Drill"}, conversational);
+  // Over each hole, down to R, drilled at the feed, back up where the holes began.
+  EXPECT_NE(plain.find("9LZ2.000 R F M\r\n10LZ-12.000 R F80 M\r\n11LZ20.000 R F6000 M\r\n12LX20.000 R F M\r\n"),
+            std::string::npos)
+      << plain;
+  EXPECT_EQ(Count(plain, "LZ-12.000 R F"), 3) << plain;
+  EXPECT_EQ(Count(plain, "LZ20.000 R F6000 M"), 3) << plain;
+  EXPECT_EQ(plain.find("G8"), std::string::npos) << plain;
+
+  if (!Rs274Available()) GTEST_SKIP() << "rs274 (linuxcnc-uspace) is not installed";
+  const Rs274Run run = RunRs274(folder_.path(), nc);
+  ASSERT_EQ(run.status, 0) << run.out << nc;
+  EXPECT_EQ(Count(run.out, "STRAIGHT_FEED(30.0000, 10.0000, -12.0000"), 2) << run.out;
+}
+
+TEST_F(QuickPostWriterTest, WithoutDiagonalRapidsTheToolCrossesAtTheUpperLevel) {
+  ToolpathBuilder path(session_);
+  const AcDbObjectId first = path.Rapid(AcGePoint3d(0, 0, 50), AcGePoint3d(20, 10, 5));
+  path.Cut(AcGePoint3d(20, 10, 5), AcGePoint3d(25, 10, 0), 100);
+  path.Rapid(AcGePoint3d(25, 10, 0), AcGePoint3d(0, 0, 50));
+  path.Head(first);
+  ASSERT_TRUE(path.Store("Hop", ProfileRecord(100)));
+  QuickPostOptions options;
+  options.diagonalRapids = false;
+  const std::string split = QuickPost(holders_, {"Hop"}, options);
+  EXPECT_NE(split.find(Lines(
+                {"S1000M03", "X20.000Y10.000", "Z5.000", "G01X25.000Z0.000F100", "G00Z50.000", "X0.000Y0.000", "M09"})),
+            std::string::npos)
+      << split;
+  options.diagonalRapids = true;
+  const std::string diagonal = QuickPost(holders_, {"Hop"}, options);
+  EXPECT_NE(diagonal.find(Lines({"S1000M03", "X20.000Y10.000Z5.000"})), std::string::npos) << diagonal;
+  EXPECT_NE(diagonal.find(Lines({"G00X0.000Y0.000Z50.000", "M09"})), std::string::npos) << diagonal;
+}
+
+TEST_F(QuickPostWriterTest, AToolpathThatCannotBeReadIsLeftOutWithAMessage) {
+  BuildPocket();
+  ToolpathBuilder path(session_);
+  const AcDbObjectId first = path.Rapid(AcGePoint3d(0, 0, 5), AcGePoint3d(0, 0, 0));
+  path.Cut(AcGePoint3d(0, 0, 0), AcGePoint3d(5, 0, 0), 100);
+  path.Head(first);
+  ASSERT_TRUE(path.Store("Untagged", "a group of somebody else's"));
+  QuickPostOptions options;
+  const std::string nc = QuickPost(holders_, {"Untagged", "Missing", "Pocket"}, options);
+  EXPECT_EQ(Count(nc, "G90G00G17"), 1) << nc;
+  EXPECT_EQ(nc.find("X5.000"), std::string::npos) << nc;
+  EXPECT_NE(session_.transcript().find("\"Untagged\"는 출력할 수 없는 종류라"), std::string::npos)
+      << session_.transcript();
+  EXPECT_NE(session_.transcript().find("\"Missing\"를 찾을 수 없어"), std::string::npos) << session_.transcript();
+}
+
+TEST_F(QuickPostWriterTest, AFailedRunLeavesTheEarlierFileAndSaysWhy) {
+  BuildPocket();
+  ToolpathBuilder bare(session_);
+  const AcDbObjectId start = bare.Rapid(AcGePoint3d(0, 0, 5), AcGePoint3d(0, 0, 0));
+  bare.Cut(AcGePoint3d(0, 0, 0), AcGePoint3d(5, 0, 0));
+  bare.Head(start);
+  ASSERT_TRUE(bare.Store("Featureless", RecordOf(3, kToolpathSimpleFace)));
+  const std::string path = folder_ / "out.nc";
+  std::ofstream(path) << "earlier program";
+  QuickPostRequest request;
+  request.outputPath = path;
+  request.toolpathNames = {"Pocket", "Featureless"};
+  int counter = 5;
+  EXPECT_FALSE(RunQuickPost(holders_, request, counter));
+  EXPECT_EQ(ReadText(path), "earlier program");
+  EXPECT_EQ(counter, 5);
+  EXPECT_NE(session_.transcript().find("[Message] " + path +
+                                       "이 사용중이거나 열수 없는 상태에 있습니다.!!\ntoolpath \"Featureless\" has a "
+                                       "cutting move without a feed"),
+            std::string::npos)
+      << session_.transcript();
+
+  request.toolpathNames = {"Pocket"};
+  QuickTotals totals;
+  ASSERT_TRUE(RunQuickPost(holders_, request, counter, &totals));
+  EXPECT_EQ(ReadText(path).rfind("%\r\nG90G00G17Z50.000\r\n", 0), 0u);
+  // 45 down and up at the rapid feed; 7 down at 100 and 80 round at 200.
+  EXPECT_NEAR(totals.rapidLength, 45 + 7, 1e-9);
+  EXPECT_NEAR(totals.cutLength, 7 + 80, 1e-9);
+  EXPECT_NEAR(totals.time, 52 / kQuickRapidFeed + 7.0 / 100 + 80.0 / 200, 1e-9);
+
+  request.outputPath = folder_ / "missing-folder/out.nc";
+  EXPECT_FALSE(RunQuickPost(holders_, request, counter));
+  EXPECT_FALSE(std::filesystem::exists(request.outputPath));
+}
+
+TEST_F(QuickPostWriterTest, AMarkedHelixBecomesArcsInIsoAndStaysStraightInConversational) {
+  AcGePoint3dArray helix;
+  for (const AcGePoint3d& point : {AcGePoint3d(0, 0, 5), AcGePoint3d(0, 0, 4), AcGePoint3d(3, 0, 4)}) {
+    helix.append(point);
+  }
+  for (int j = 1; j <= 8; ++j) {
+    const double angle = 2.0 * kPi * j / 8;
+    helix.append(AcGePoint3d(3 * std::cos(angle), 3 * std::sin(angle), 4 - j / 8.0));
+  }
+  helix.append(AcGePoint3d(0, 0, 3));
+  ToolpathBuilder path(session_);
+  const AcDbObjectId first = path.Rapid(AcGePoint3d(0, 0, 10), AcGePoint3d(0, 0, 5));
+  const AcDbObjectId spiral = session_.add(new AcDb3dPolyline(AcDb::k3dSimplePoly, helix));
+  path.Info(13, 2.0, spiral);
+  path.Append(spiral);
+  path.Head(first);
+  ASSERT_TRUE(path.Store("Helix", ProfileRecord(100)));
+  QuickPostOptions options;
+  options.arcHelix = true;
+  const std::string nc = QuickPost(holders_, {"Helix"}, options);
+  EXPECT_NE(nc.find(Lines({"X3.000", "G03Z3.000I-3.000", "G01X0.000", "G00Z10.000"})), std::string::npos)
+      << "a whole turn by its centre, and the last point written: " << nc;
+  options.conversational = true;
+  const std::string plain = QuickPost(holders_, {"Helix"}, options);
+  EXPECT_EQ(plain.find("CC"), std::string::npos) << plain;
+  EXPECT_EQ(Count(plain, " R F"), 14) << plain;
+  if (!Rs274Available()) GTEST_SKIP() << "rs274 (linuxcnc-uspace) is not installed";
+  const Rs274Run run = RunRs274(folder_.path(), nc);
+  EXPECT_EQ(run.status, 0) << run.out << nc;
+}
+
+TEST_F(QuickPostWriterTest, MachiningInformationGivesTheExtentsAndTheTime) {
+  BuildPocket();
+  QuickPostOptions options;
+  options.machiningInfo = true;
+  const std::string nc = QuickPost(holders_, {"Pocket"}, options);
+  EXPECT_NE(nc.find(Lines({"M09", "(MIN X = 10.000000      MAX X = 30.000000 )",
+                           "(MIN Y = 10.000000      MAX Y = 30.000000 )", "(MIN Z = -2.000000      MAX Z = 50.000000 )",
+                           "(CUTTING TIME = 0.48 MIN)", "M30"})),
+            std::string::npos)
+      << nc;
 }
 
 }  // namespace
