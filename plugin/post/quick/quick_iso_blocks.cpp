@@ -185,6 +185,7 @@ void QuickIsoBlocks::Cycle() {
     c_.WriteLine(line + c_.FeedWord());
     c_.cycleActive = true;
   }
+  c_.AccumulateHole();
   // G98: back at the level the holes began from.
   c_.MoveTo(AcGePoint3d(c_.move.X, c_.move.Y, c_.last.z));
 }

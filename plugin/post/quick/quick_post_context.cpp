@@ -53,6 +53,18 @@ void QuickPostContext::Accumulate(const AcGePoint3d& centre, int plane) {
   }
 }
 
+void QuickPostContext::AccumulateHole() {
+  const double level = last.z;
+  const double rapid = std::hypot(move.X - last.x, move.Y - last.y) + std::abs(level - cycle.rLevel) +
+                       std::abs(level - cycle.depth);
+  const double drilled = std::abs(cycle.rLevel - cycle.depth);
+  totals.rapidLength += rapid;
+  totals.time += rapid / kQuickRapidFeed;
+  if (move.F <= 0) return;
+  totals.cutLength += drilled;
+  totals.time += drilled / move.F;
+}
+
 std::string QuickPostContext::ChangedAxes(bool x, bool y, bool z) const {
   std::string words;
   // Compared as written: a difference below the last decimal is no move.

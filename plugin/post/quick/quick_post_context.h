@@ -39,6 +39,9 @@ class QuickPostContext {
   void RestartNumbers() { lineCounter_ = -1; }
   // The length and time of a move from the last position to the record's point.
   void Accumulate(const AcGePoint3d& centre = AcGePoint3d(), int plane = 0);
+  // The same for a canned cycle at the record's hole: across and down to the R
+  // level as rapids, drilled to depth at the feed, back up as a rapid.
+  void AccumulateHole();
 
   // Absolute axis words of the record's point that differ from the last position.
   std::string ChangedAxes(bool x = true, bool y = true, bool z = true) const;

@@ -12,11 +12,13 @@ namespace quicktest {
 using namespace posttest;
 
 inline std::string QuickPost(PostKindHolders& holders, const std::vector<CString>& names,
-                             const QuickPostOptions& options, int lineCounter = 0, std::string* failure = nullptr) {
+                             const QuickPostOptions& options, int lineCounter = 0, std::string* failure = nullptr,
+                             QuickTotals* totals = nullptr) {
   StringOutput output;
   QuickPostWriter writer(output, options, lineCounter);
   WriteQuickPostProgram(writer, holders, names);
   if (failure != nullptr) *failure = writer.failure();
+  if (totals != nullptr) *totals = writer.totals();
   return output.text_;
 }
 

@@ -272,10 +272,15 @@ TEST_F(QuickPostWriterTest, HolesAreOneCycleInIsoAndTheirOwnMovesInConversationa
   EXPECT_NE(nc.find("G98G81Z-12.000R2.000F80\r\n"), std::string::npos) << nc;
   EXPECT_EQ(Count(nc, "G98G8"), 2) << nc;
   EXPECT_EQ(Count(nc, "G80"), 2) << nc;
+  QuickTotals cycles, moves;
+  QuickPost(holders_, {"Drill"}, iso, 0, nullptr, &cycles);
 
   QuickPostOptions conversational;
   conversational.conversational = true;
-  const std::string plain = QuickPost(holders_, {"Drill"}, conversational);
+  const std::string plain = QuickPost(holders_, {"Drill"}, conversational, 0, nullptr, &moves);
+  EXPECT_NEAR(cycles.cutLength, 3 * 14.0, 1e-9) << "each hole drilled from R 2 to -12";
+  EXPECT_NEAR(moves.cutLength, 3 * 14.0, 1e-9);
+  EXPECT_NEAR(cycles.time, moves.time, 1e-9);
   // Over each hole, down to R, drilled at the feed, back up where the holes began.
   EXPECT_NE(plain.find("9LZ2.000 R F M\r\n10LZ-12.000 R F80 M\r\n11LZ20.000 R F6000 M\r\n12LX20.000 R F M\r\n"),
             std::string::npos)
