@@ -55,8 +55,8 @@ void QuickPostContext::Accumulate(const AcGePoint3d& centre, int plane) {
 
 void QuickPostContext::AccumulateHole() {
   const double level = last.z;
-  const double rapid = std::hypot(move.X - last.x, move.Y - last.y) + std::abs(level - cycle.rLevel) +
-                       std::abs(level - cycle.depth);
+  const double rapid =
+      std::hypot(move.X - last.x, move.Y - last.y) + std::abs(level - cycle.rLevel) + std::abs(level - cycle.depth);
   const double drilled = std::abs(cycle.rLevel - cycle.depth);
   totals.rapidLength += rapid;
   totals.time += rapid / kQuickRapidFeed;

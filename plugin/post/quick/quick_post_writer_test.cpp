@@ -232,6 +232,22 @@ TEST_F(QuickPostWriterTest, TheConfigurablePostTakesTheSameLatheAxes) {
   EXPECT_NE(nc.find("X0.F150"), std::string::npos) << "the facing move ends on the axis: " << nc;
   EXPECT_NE(nc.find("X22.Z48."), std::string::npos) << "the chamfer: " << nc;
   EXPECT_NE(nc.find("G18G02X27.Z25.I5.K0."), std::string::npos) << nc;
+  EXPECT_NE(nc.find("G00Z100.\r\nX60.Y0.\r\n"), std::string::npos) << "the start point too: " << nc;
+}
+
+TEST_F(QuickPostWriterTest, ALatheHoleIsDrilledAlongTheSpindleByItsOwnMoves) {
+  ToolpathBuilder path(session_);
+  const AcDbObjectId first = path.Rapid(AcGePoint3d(100, 30, 0), AcGePoint3d(60, 0, 0));
+  path.Rapid(AcGePoint3d(60, 0, 0), AcGePoint3d(52, 0, 0), 1);
+  path.Cut(AcGePoint3d(52, 0, 0), AcGePoint3d(20, 0, 0), 80);
+  path.Rapid(AcGePoint3d(20, 0, 0), AcGePoint3d(100, 30, 0));
+  path.Head(first, 5, 5);
+  ASSERT_TRUE(path.Store("LatheHole", RecordOf(1, kToolpathLatheDrill)));
+  const std::string nc = QuickPost(holders_, {"LatheHole"}, QuickPostOptions());
+  EXPECT_NE(nc.find(Lines({"G50X30.000Z100.000", "G00T0505", "G97S1000M13", "X0.000Z60.000", "Z52.000", "G01Z20.000F80",
+                           "G00Z60.000", "X30.000Z100.000", "G28U0.W0.M05", "T0500"})),
+            std::string::npos)
+      << nc;
 }
 
 CString DrillRecord(int cycle) {
