@@ -82,13 +82,11 @@ bool QuickPostContext::Increments(std::string texts[3], double rounded[3]) const
   return rounded[0] != 0.0 || rounded[1] != 0.0 || rounded[2] != 0.0;
 }
 
-std::string QuickPostContext::IncrementWords(const std::string texts[3], const double rounded[3], bool x, bool y,
-                                             bool z) const {
+std::string QuickPostContext::IncrementWords(const std::string texts[3], const double rounded[3]) const {
   std::string words;
-  const bool wanted[3] = {x, y, z};
   const char* letters[3] = {"X", "Y", "Z"};
   for (int i = 0; i < 3; ++i) {
-    if (wanted[i] && rounded[i] != 0.0) words += letters[i] + texts[i];
+    if (rounded[i] != 0.0) words += letters[i] + texts[i];
   }
   return words;
 }

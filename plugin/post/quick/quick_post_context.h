@@ -48,8 +48,8 @@ class QuickPostContext {
   // Increments from the last position to the record's point, rounded on the
   // 0.001 grid of the written positions; false when all are zero.
   bool Increments(std::string texts[3], double rounded[3]) const;
-  std::string IncrementWords(const std::string texts[3], const double rounded[3], bool x = true, bool y = true,
-                             bool z = true) const;
+  // The axis words of the increments that are not zero.
+  std::string IncrementWords(const std::string texts[3], const double rounded[3]) const;
   // "F%d" when the record's feed differs from the modal feed and is not 0.
   std::string FeedWord() const;
   // "G90" (and G91 no longer in force) before an absolute block of an incremental program.
@@ -73,7 +73,6 @@ class QuickPostContext {
   int lastPlane = 0;
   bool g91Active = false;
   bool cycleActive = false;  // a canned cycle is in force
-  double cycleStartZ = 0.0;  // where the tool stood when the holes began
   int T = 0, S = 0, H = 0;
   int lastTool = -1;
   QuickCycleValues cycle;

@@ -369,6 +369,11 @@ TEST_F(QuickPostWriterTest, AFailedRunLeavesTheEarlierFileAndSaysWhy) {
             std::string::npos)
       << session_.transcript();
 
+  request.toolpathNames = {"Missing"};
+  EXPECT_FALSE(RunQuickPost(holders_, request, counter)) << "nothing to write";
+  EXPECT_EQ(ReadText(path), "earlier program");
+  EXPECT_NE(session_.transcript().find("출력할 공구경로가 없습니다."), std::string::npos) << session_.transcript();
+
   request.toolpathNames = {"Pocket"};
   QuickTotals totals;
   ASSERT_TRUE(RunQuickPost(holders_, request, counter, &totals));
