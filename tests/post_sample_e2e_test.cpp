@@ -118,6 +118,13 @@ class PostSampleTest : public CadHostTest {
          Path(drawing)});
   }
 
+  // Quick-posts the drawing's first toolpath into nc in ISO milling format.
+  HostRun QuickPost(const std::string& drawing, const std::string& nc) const {
+    return RunPlugin({"-s",
+                      WriteScript("qpost.scr", "qpost\n" + nc + "\nuncheck 214\nselect 313 0\nclick 314\nok\nQUIT\n"),
+                      Path(drawing)});
+  }
+
   // The interpreter's exit status and output.
   HostRun Interpret(const std::string& nc) const {
     HostRun run;
@@ -136,9 +143,10 @@ class PostSampleTest : public CadHostTest {
     return ReadFile(Path("compare.txt"));
   }
 
-  // Posts, interprets and compares; the NC text is returned.
-  std::string PostAndCheck(const std::string& drawing, const std::string& group, const std::string& nc) {
-    const HostRun posted = Post(drawing, nc);
+  // Posts (with the definition, or quick), interprets and compares; the NC text is returned.
+  std::string PostAndCheck(const std::string& drawing, const std::string& group, const std::string& nc,
+                           bool quick = false) {
+    const HostRun posted = quick ? QuickPost(drawing, nc) : Post(drawing, nc);
     EXPECT_EQ(posted.status, 0) << posted.out << posted.err;
     const std::string program = ReadFile(Path(nc));
     EXPECT_FALSE(program.empty()) << posted.out;
@@ -181,6 +189,25 @@ TEST_F(PostSampleTest, APocketRunsInTheInterpreterAlongItsToolpath) {
   const HostRun made = RunPlugin({"-s", WriteScript("pocket.scr", kRectanglePocket)});
   ASSERT_EQ(made.status, 0) << made.out << made.err;
   PostAndCheck("pocketed.dxf", "Pocket_1", "pocket.nc");
+}
+
+TEST_F(PostSampleTest, TheQuickPostWritesEverySampleSoThatTheInterpreterRunsAlongItsToolpath) {
+  fs::copy_file(std::string(HOST_SAMPLES) + "/drawings/profile_part.dxf", Path("part.dxf"));
+  fs::copy_file(std::string(HOST_SAMPLES) + "/drawings/hole_plate.dxf", Path("plate.dxf"));
+  for (const auto& [script, drawing] :
+       {std::pair<std::string, std::string>{"profile.scr", "part.dxf"}, {"drill.scr", "plate.dxf"}}) {
+    const HostRun made = RunPlugin({"-s", std::string(HOST_SAMPLES) + "/scripts/" + script, Path(drawing)});
+    ASSERT_EQ(made.status, 0) << made.out << made.err;
+  }
+  const HostRun pocketed = RunPlugin({"-s", WriteScript("pocket.scr", kRectanglePocket)});
+  ASSERT_EQ(pocketed.status, 0) << pocketed.out << pocketed.err;
+
+  const std::string profile = PostAndCheck("profiled.dxf", "Profile_1", "profile.nc", true);
+  EXPECT_NE(profile.find("R10.000"), std::string::npos) << profile;
+  const std::string drill = PostAndCheck("drilled.dxf", "Holes", "drill.nc", true);
+  EXPECT_EQ(Count(drill, "G98G83"), 1u) << drill;
+  EXPECT_EQ(Count(drill, "G80\r\n"), 1u) << drill;
+  PostAndCheck("pocketed.dxf", "Pocket_1", "pocket.nc", true);
 }
 
 }  // namespace

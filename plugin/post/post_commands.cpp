@@ -53,5 +53,3 @@ void PostCommand() {
   acutPrintf("\n%s: 절삭 %.3f (%.2f분), 급속 %.3f (%.2f분)", request.outputPath.c_str(), totals.cutLength,
              totals.cutTime, totals.rapidLength, totals.rapidTime);
 }
-
-void QPostCommand() { acutPrintf("\nqpost: this command is not available yet."); }

@@ -89,6 +89,43 @@ bool IsFolder(const CString& path) {
   return !path.IsEmpty() && std::filesystem::is_directory(win::ToUnixPath(path.str()), error);
 }
 
+void FillToolpathList(CWnd& dialog) {
+  CListBox* all = ListOf(dialog, kAllList);
+  if (all == nullptr) return;
+  all->ResetContent();
+  CStringArray names;
+  int count = 0;
+  ListToolpathNames(names, count);
+  for (int i = 0; i < names.GetSize(); ++i) all->AddString(names[i]);
+}
+
+void AddChosenToolpath(CWnd& dialog) {
+  CListBox* all = ListOf(dialog, kAllList);
+  CListBox* chosen = ListOf(dialog, kChosenList);
+  if (all == nullptr || chosen == nullptr || all->GetCurSel() < 0) return;
+  CString name;
+  all->GetText(all->GetCurSel(), name);
+  chosen->InsertString(chosen->GetCurSel(), name);
+}
+
+void RemoveChosenToolpath(CWnd& dialog) {
+  CListBox* chosen = ListOf(dialog, kChosenList);
+  if (chosen == nullptr || chosen->GetCurSel() < 0) return;
+  chosen->DeleteString(chosen->GetCurSel());
+}
+
+std::vector<CString> ChosenToolpaths(CWnd& dialog) {
+  std::vector<CString> names;
+  CListBox* chosen = ListOf(dialog, kChosenList);
+  for (int i = 0; chosen != nullptr && i < chosen->GetCount(); ++i) {
+    CString name;
+    chosen->GetText(i, name);
+    if (name.IsEmpty()) break;
+    names.push_back(name);
+  }
+  return names;
+}
+
 CString PostOutputFilter() {
   CString filter;
   filter.Format("NCDATA FILE (%s)|%s|All Files (*.*)|*.*||", kNcPatterns, kNcPatterns);
@@ -136,32 +173,14 @@ BOOL CPostDlg::OnInitDialog() {
   CAcUiDialog::OnInitDialog();
   SetDlgItemText(kDefinitionButton, m_DefinitionPath);
   SetDlgItemText(kOutputButton, m_OutputPath);
-  FillToolpathList();
+  FillToolpathList(*this);
   return TRUE;
-}
-
-void CPostDlg::FillToolpathList() {
-  CListBox* all = ListOf(*this, kAllList);
-  if (all == nullptr) return;
-  all->ResetContent();
-  CStringArray names;
-  int count = 0;
-  ListToolpathNames(names, count);
-  for (int i = 0; i < names.GetSize(); ++i) all->AddString(names[i]);
 }
 
 void CPostDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
   WriteRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, "PostFile", m_DefinitionPath);
-  m_ToolpathNames.clear();
-  if (CListBox* chosen = ListOf(*this, kChosenList)) {
-    for (int i = 0; i < chosen->GetCount(); ++i) {
-      CString name;
-      chosen->GetText(i, name);
-      if (name.IsEmpty()) break;
-      m_ToolpathNames.push_back(name);
-    }
-  }
+  m_ToolpathNames = ChosenToolpaths(*this);
   if (m_ToolpathNames.empty()) {
     ShowInformation(kNothingChosenText, "Error message");
     return;
@@ -230,20 +249,9 @@ void CPostDlg::OnChooseOutput() {
   SetDlgItemText(kOutputButton, m_OutputPath);
 }
 
-void CPostDlg::OnAdd() {
-  CListBox* all = ListOf(*this, kAllList);
-  CListBox* chosen = ListOf(*this, kChosenList);
-  if (all == nullptr || chosen == nullptr || all->GetCurSel() < 0) return;
-  CString name;
-  all->GetText(all->GetCurSel(), name);
-  chosen->InsertString(chosen->GetCurSel(), name);
-}
+void CPostDlg::OnAdd() { AddChosenToolpath(*this); }
 
-void CPostDlg::OnRemove() {
-  CListBox* chosen = ListOf(*this, kChosenList);
-  if (chosen == nullptr || chosen->GetCurSel() < 0) return;
-  chosen->DeleteString(chosen->GetCurSel());
-}
+void CPostDlg::OnRemove() { RemoveChosenToolpath(*this); }
 
 void CPostDlg::OnShowParameters() {
   CListBox* all = ListOf(*this, kAllList);

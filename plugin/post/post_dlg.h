@@ -58,8 +58,16 @@ class CPostDlg : public CAcUiDialog {
 
  private:
   void EditBlock(int block);
-  void FillToolpathList();
 };
+
+// The toolpath lists that both post dialogs share (313 all, 316 chosen).
+// All stored toolpaths into list 313.
+void FillToolpathList(CWnd& dialog);
+// The name selected in 313 goes before the selection of 316, or at its end.
+void AddChosenToolpath(CWnd& dialog);
+void RemoveChosenToolpath(CWnd& dialog);
+// The names of 316 in order, up to the first empty one.
+std::vector<CString> ChosenToolpaths(CWnd& dialog);
 
 // The NC output file filter of the post's file dialogs.
 CString PostOutputFilter();

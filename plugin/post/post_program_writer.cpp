@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "plugin/post/arc_measure.h"
+#include "plugin/post/lathe_axes.h"
 #include "plugin/post/post_kind_holders.h"
 #include "plugin/shell/toolpath_store.h"
 
@@ -9,7 +11,6 @@ namespace {
 
 constexpr double kArcEndTolerance = 0.00001;
 constexpr double kStartUnwritten = 999.0;
-constexpr double kPi = 3.14159265358979323846;
 
 bool Differs(const AcGePoint3d& point, const PostValues& last) {
   return std::abs(point.x - last.X) >= kArcEndTolerance || std::abs(point.y - last.Y) >= kArcEndTolerance ||
@@ -26,30 +27,6 @@ void TrackDistanceMode(std::string_view text, bool& incremental) {
     if (at + 3 < text.size() && text[at + 3] >= '0' && text[at + 3] <= '9') continue;
     incremental = text[at + 2] == '1';
   }
-}
-
-// The two in-plane coordinates and the one along the plane's axis.
-void PlaneCoordinates(const AcGePoint3d& p, int plane, double& a, double& b, double& along) {
-  if (plane == kPlaneZX) {
-    a = p.z, b = p.x, along = p.y;
-  } else if (plane == kPlaneYZ) {
-    a = p.y, b = p.z, along = p.x;
-  } else {
-    a = p.x, b = p.y, along = p.z;
-  }
-}
-
-double ArcLength(const AcGePoint3d& from, const ToolpathMove& move) {
-  double fa, fb, fz, ea, eb, ez, ca, cb, cz;
-  PlaneCoordinates(from, move.plane, fa, fb, fz);
-  PlaneCoordinates(move.end, move.plane, ea, eb, ez);
-  PlaneCoordinates(move.centre, move.plane, ca, cb, cz);
-  const double ua = fa - ca, ub = fb - cb, va = ea - ca, vb = eb - cb;
-  double sweep = std::atan2(ua * vb - ub * va, ua * va + ub * vb);
-  if (move.type == kMoveCwArc) sweep = -sweep;
-  if (sweep <= 0.0) sweep += 2.0 * kPi;
-  const double planar = std::hypot(ua, ub) * sweep;
-  return std::hypot(planar, ez - fz);
 }
 
 }  // namespace
@@ -123,8 +100,9 @@ void PostProgramWriter::CancelPendingCycle() {
   if (Write(kCycleCancelBlock)) written_.moveType = 0;
 }
 
-void PostProgramWriter::FirstPosition(const AcGePoint3d& point) {
+void PostProgramWriter::FirstPosition(const AcGePoint3d& drawingPoint) {
   if (failed()) return;
+  const AcGePoint3d point = IsLatheKind(kind_) ? LatheMachinePoint(drawingPoint) : drawingPoint;
   CancelPendingCycle();
   move_ = {point.x, point.y, point.z, move_.F, kMoveRapid};
   toolpathStart_ = point;
@@ -176,10 +154,9 @@ void PostProgramWriter::PassSet(int set) {
 void PostProgramWriter::Move(const ToolpathMove& given) {
   if (failed()) return;
   ToolpathMove move = given;
-  if (kind_ == kToolpathLathe) {
-    if (move.type == kMoveCcwArc || move.type == kMoveCwArc) move.type = kMoveCcwArc + kMoveCwArc - move.type;
-    move.end.z = move.end.y, move.end.y = 0.0;
-    move.centre.z = move.centre.y, move.centre.y = 0.0;
+  if (IsLatheKind(kind_)) {
+    move.end = LatheMachinePoint(move.end);
+    move.centre = LatheMachinePoint(move.centre);
     move.plane = kPlaneZX;
   }
   if (move.type != kMoveRapid && move.feed <= 0) {
@@ -244,9 +221,10 @@ void PostProgramWriter::WriteCycle(const ToolpathMove& move) {
 }
 
 void PostProgramWriter::AddToTotals(const ToolpathMove& move, const AcGePoint3d& from) {
-  const bool arc = move.type == kMoveCcwArc || move.type == kMoveCwArc;
-  const double distance = arc ? ArcLength(from, move) : from.distanceTo(move.end);
   position_ = move.end;
+  const bool arc = move.type == kMoveCcwArc || move.type == kMoveCwArc;
+  const double distance =
+      arc ? ArcLength(from, move.end, move.centre, move.plane, move.type) : from.distanceTo(move.end);
   if (IsRapid(move.type)) {
     totals_.rapidLength += distance;
     totals_.rapidTime += distance / kRapidFeed;

@@ -13,38 +13,11 @@ namespace {
 
 constexpr const char* kErrorCaption = "Error message";
 
-class AtomicFileOutput : public PostTextOutput {
- public:
-  explicit AtomicFileOutput(AtomicFileWriter& writer) : writer_(writer) {}
-  bool Write(std::string_view text) override { return writer_.Write(text.data(), text.size()); }
-
- private:
-  AtomicFileWriter& writer_;
-};
-
 void ShowError(const CString& text) { ::MessageBox(nullptr, text, kErrorCaption, MB_OK | MB_ICONINFORMATION); }
 
 // The message table's words, the file, and why.
 void ShowSaveFailure(const std::string& path, SaveResult result, int error) {
   ShowError(MsgCannotOpenFile + path.c_str() + "\n" + DescribeSaveFailure(result, error, path).c_str());
-}
-
-// The kind and record of the named toolpath, its holder filled; false (after a
-// message) when the toolpath is to be left out.
-bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, PostKindHolder*& holder) {
-  AcDbObjectId id;
-  CString record;
-  kind = FindToolpathByName(name, id) ? ReadToolpathTypeCode(id, record) : 0;
-  if (kind <= 0) {
-    acutPrintf("\n공구경로 \"%s\"를 찾을 수 없어 출력하지 않습니다.", name.GetString());
-    return false;
-  }
-  holder = holders.Find(kind);
-  if (holder != nullptr && !holder->ReadRecord(record)) {
-    acutPrintf("\n공구경로 \"%s\"의 파라메타를 읽을 수 없어 출력하지 않습니다.", name.GetString());
-    return false;
-  }
-  return true;
 }
 
 class NoFeeds : public ToolpathFeeds {
@@ -55,26 +28,52 @@ class NoFeeds : public ToolpathFeeds {
 
 }  // namespace
 
+bool AtomicFileOutput::Write(std::string_view text) { return writer_.Write(text.data(), text.size()); }
+
+bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, PostKindHolder*& holder) {
+  AcDbObjectId id;
+  CString record;
+  kind = FindToolpathByName(name, id) ? ReadToolpathTypeCode(id, record) : 0;
+  if (kind == 0) {
+    acutPrintf("\n공구경로 \"%s\"를 찾을 수 없어 출력하지 않습니다.", name.GetString());
+    return false;
+  }
+  if (kind < kToolpathPocket || kind > kToolpathLatheDrill) {
+    acutPrintf("\n공구경로 \"%s\"는 출력할 수 없는 종류라 출력하지 않습니다.", name.GetString());
+    return false;
+  }
+  holder = holders.Find(kind);
+  if (holder != nullptr && !holder->ReadRecord(record)) {
+    acutPrintf("\n공구경로 \"%s\"의 파라메타를 읽을 수 없어 출력하지 않습니다.", name.GetString());
+    return false;
+  }
+  return true;
+}
+
+void WalkToolpath(const CString& name, int kind, PostKindHolder* holder, ToolpathSink& sink, bool arcHelix,
+                  const AcGeMatrix3d& toUcs) {
+  static const NoFeeds noFeeds;
+  AcDbObjectIdArray ids;
+  GetToolpathEntityIds(name, ids);
+  ToolpathWalkOptions options;
+  options.kind = kind;
+  options.arcHelix = arcHelix;
+  options.chordTolerance = ConfigurationSettings().ConvArcTol;
+  ToolpathTraversal traversal(sink, holder != nullptr ? static_cast<const ToolpathFeeds&>(*holder) : noFeeds, options);
+  traversal.Walk(ids, toUcs);
+}
+
 void WritePostProgram(PostProgramWriter& writer, PostKindHolders& holders, const std::vector<CString>& names,
                       int programNumber) {
   writer.Begin(programNumber);
   const AcGeMatrix3d toUcs = WorldToCurrentUcs();
-  const NoFeeds noFeeds;
   for (const CString& name : names) {
     if (name.IsEmpty()) break;
     int kind = 0;
     PostKindHolder* holder = nullptr;
     if (!PrepareToolpath(name, holders, kind, holder)) continue;
-    AcDbObjectIdArray ids;
-    GetToolpathEntityIds(name, ids);
     writer.BeginToolpath(name.str(), kind, holder);
-    ToolpathWalkOptions options;
-    options.kind = kind;
-    options.arcHelix = writer.arcHelix();
-    options.chordTolerance = ConfigurationSettings().ConvArcTol;
-    ToolpathTraversal traversal(writer, holder != nullptr ? static_cast<const ToolpathFeeds&>(*holder) : noFeeds,
-                                options);
-    traversal.Walk(ids, toUcs);
+    WalkToolpath(name, kind, holder, writer, writer.arcHelix(), toUcs);
     writer.EndToolpath();
     if (writer.failed()) return;
   }

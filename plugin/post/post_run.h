@@ -12,6 +12,27 @@
 #include "plugin/post/post_program_writer.h"
 #include "plugin/post/post_settings_file.h"
 
+class AtomicFileWriter;
+
+// NC text into a file that replaces its target only when complete.
+class AtomicFileOutput : public PostTextOutput {
+ public:
+  explicit AtomicFileOutput(AtomicFileWriter& writer) : writer_(writer) {}
+  bool Write(std::string_view text) override;
+
+ private:
+  AtomicFileWriter& writer_;
+};
+
+// The kind and record of the named toolpath, its holder (null for none)
+// filled; false, after a message, when the toolpath is missing, of a kind no
+// post reads, or its record does not read.
+bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, PostKindHolder*& holder);
+
+// The toolpath's entities walked into the sink, in the coordinate system the matrix leads to.
+void WalkToolpath(const CString& name, int kind, PostKindHolder* holder, ToolpathSink& sink, bool arcHelix,
+                  const AcGeMatrix3d& toUcs);
+
 struct PostRunRequest {
   std::string outputPath;
   std::vector<CString> toolpathNames;

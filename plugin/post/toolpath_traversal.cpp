@@ -20,10 +20,14 @@ constexpr int kFirstPositionInfoKind = 1;
 constexpr int kSpindleInfoKind = 5;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kLeastChordTolerance = 0.001;
+// How far a helix point may lie off its circle and still be on it.
+constexpr double kOnCircle = 0.001;
 
 bool NearInPlan(const AcGePoint3d& a, const AcGePoint3d& b) {
   return std::abs(a.x - b.x) < kNearInPlan && std::abs(a.y - b.y) < kNearInPlan;
 }
+
+double PlanDistance(const AcGePoint3d& a, const AcGePoint3d& b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 int Whole(double value) { return static_cast<int>(value); }
 
@@ -109,7 +113,8 @@ void ToolpathTraversal::Hole(const EntitySnapshot& rapid, const EntitySnapshot& 
   move.type = kMoveCycle;
   move.end = rapid.end;
   move.plane = kPlaneXY;
-  move.feed = FeedOr(0, feeds_.CutFeed());
+  // The kind's drilling feed, else the feed the drilling move carries.
+  move.feed = FeedOr(feeds_.CutFeed(), StoredValueOf(next.thickness));
   const bool lathe = options_.kind == kToolpathLatheDrill;
   move.cycleR = lathe ? next.start.x : next.start.z;
   move.cycleDepth = lathe ? next.end.x : next.end.z;
@@ -193,37 +198,84 @@ void ToolpathTraversal::Polyline3d(const EntitySnapshot& entity) {
     for (const AcGePoint3d& point : entity.vertices) Cut(point, feed);
     return;
   }
-  AcGePoint3d centre, start(0.0, 0.0, 0.0);
-  int counter = 0;
-  for (const AcGePoint3d& point : entity.vertices) {
-    if (counter < 3) {
-      if (counter == 0) {
-        centre = point;
-      } else {
-        centre.z = point.z;
-        if (NearInPlan(point, centre)) {
-          centre = point;
-        } else {
-          start = point;
-          counter = 99;
-        }
-      }
-      Cut(point, feed);
-      ++counter;
-    } else if (NearInPlan(point, start)) {
-      ToolpathMove move;
-      move.type = kMoveCcwArc;
-      move.plane = kPlaneXY;
-      move.end = point;
-      move.centre = centre;
-      move.feed = feed;
-      sink_.Move(move);
-      centre.z = point.z;
-    } else if (NearInPlan(point, centre)) {
-      Cut(point, feed);
-      centre.z = point.z;
+  HelixWalk walk(*this, feed);
+  for (const AcGePoint3d& point : entity.vertices) walk.Visit(point);
+  walk.Finish();
+}
+
+ToolpathTraversal::HelixWalk::HelixWalk(ToolpathTraversal& traversal, int feed) : traversal_(traversal), feed_(feed) {}
+
+// Down the centre A to the start B, then round A: the points on the circle
+// between two returns to B make one arc. Anything else is a straight move.
+void ToolpathTraversal::HelixWalk::Visit(const AcGePoint3d& point) {
+  if (!started_) {
+    if (seen_++ == 0) {
+      centre_ = point;
+    } else if (NearInPlan(point, centre_)) {
+      centre_ = point;
+    } else {
+      start_ = point;
+      radius_ = PlanDistance(point, centre_);
+      started_ = true;
     }
+    Line(point);
+    return;
   }
+  if (NearInPlan(point, start_) && pending_) {
+    Turn(point);
+  } else if (std::abs(PlanDistance(point, centre_) - radius_) <= kOnCircle && !NearInPlan(point, start_)) {
+    Hold(point);
+  } else {
+    Finish();
+    Line(point);
+  }
+}
+
+void ToolpathTraversal::HelixWalk::Line(const AcGePoint3d& point) {
+  traversal_.Cut(point, feed_);
+  written_ = point;
+  centre_.z = point.z;
+}
+
+// A point on the circle waits for the arc that passes it; the arc is written
+// before it would turn a whole way round or change its sense.
+void ToolpathTraversal::HelixWalk::Hold(const AcGePoint3d& point) {
+  const AcGePoint3d& from = pending_ ? held_ : written_;
+  const AcGeVector2d u(from.x - centre_.x, from.y - centre_.y);
+  const AcGeVector2d v(point.x - centre_.x, point.y - centre_.y);
+  const double cross = u.x * v.y - u.y * v.x;
+  const int sense = cross >= 0.0 ? kMoveCcwArc : kMoveCwArc;
+  const double step = std::atan2(std::abs(cross), u.x * v.x + u.y * v.y);
+  if (pending_ && (sense != sense_ || swept_ + step >= 2.0 * kPi - kNearInPlan)) {
+    Finish();
+    Hold(point);
+    return;
+  }
+  if (!pending_) {
+    sense_ = sense;
+    swept_ = 0.0;
+  }
+  swept_ += step;
+  held_ = point;
+  pending_ = true;
+}
+
+void ToolpathTraversal::HelixWalk::Turn(const AcGePoint3d& point) {
+  ToolpathMove move;
+  move.type = sense_;
+  move.plane = kPlaneXY;
+  move.end = point;
+  move.centre = AcGePoint3d(centre_.x, centre_.y, written_.z);
+  move.feed = feed_;
+  traversal_.sink_.Move(move);
+  written_ = point;
+  centre_.z = point.z;
+  pending_ = false;
+}
+
+// The last point held on the circle is where the tool ends up.
+void ToolpathTraversal::HelixWalk::Finish() {
+  if (pending_) Turn(held_);
 }
 
 void ToolpathTraversal::Point(const EntitySnapshot& entity) {

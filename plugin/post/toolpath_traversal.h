@@ -73,6 +73,31 @@ class ToolpathTraversal {
   int FeedOr(int own, int kindFeed);
   bool IsDrillKind() const;
 
+  // The points of a marked helix plunge: straight moves down the centre and
+  // out to the circle, arcs round it, straight moves for whatever else.
+  class HelixWalk {
+   public:
+    HelixWalk(ToolpathTraversal& traversal, int feed);
+    void Visit(const AcGePoint3d& point);
+    // Writes the arc to the last point held on the circle, if any.
+    void Finish();
+
+   private:
+    void Line(const AcGePoint3d& point);
+    void Hold(const AcGePoint3d& point);
+    void Turn(const AcGePoint3d& point);
+
+    ToolpathTraversal& traversal_;
+    int feed_;
+    int seen_ = 0;
+    bool started_ = false;
+    AcGePoint3d centre_, start_, written_, held_;
+    double radius_ = 0.0;
+    bool pending_ = false;
+    int sense_ = 0;
+    double swept_ = 0.0;
+  };
+
   ToolpathSink& sink_;
   const ToolpathFeeds& feeds_;
   ToolpathWalkOptions options_;
