@@ -1,7 +1,7 @@
 // The host command qpost.
 #include <memory>
 
-#include "platform/cad/editor/aced_input.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/file_dialog.h"
 #include "platform/win/folders.h"
 #include "platform/win/shell.h"
