@@ -12,7 +12,7 @@
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_polyline.h"
-#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/post_run.h"
 #include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"

@@ -5,10 +5,10 @@
 #include "platform/cad/db/db_circle.h"
 #include "platform/cad/db/db_ellipse.h"
 #include "platform/cad/db/db_spline.h"
-#include "plugin/geometry/chain_polyline_build.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/curve_chords.h"
-#include "plugin/geometry/polyline_fixture_test.h"
+#include "plugin/geometry/polyline/chain_polyline_build.h"
+#include "plugin/geometry/polyline/polyline_fixture_test.h"
 #include "plugin/shell/configuration_settings.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/cad/ge/curves/ge_composite_curve.h"
 #include "platform/cad/ge/curves/ge_line.h"
 #include "platform/cad/ge/curves/ge_polyline.h"
-#include "plugin/geometry/polyline_segments.h"
+#include "plugin/geometry/polyline/polyline_segments.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "platform/cad/ge/ge_point3d.h"
 #include "platform/win/message_box.h"
-#include "plugin/geometry/chain_polyline_build.h"
 #include "plugin/geometry/curve_containment.h"
-#include "plugin/geometry/polyline_cleanup.h"
-#include "plugin/geometry/polyline_measure.h"
+#include "plugin/geometry/polyline/chain_polyline_build.h"
+#include "plugin/geometry/polyline/polyline_cleanup.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/curve_chain_select.h"
 #include "plugin/shell/toolpath_entities.h"

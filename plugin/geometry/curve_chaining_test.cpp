@@ -10,9 +10,9 @@
 #include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_text.h"
 #include "platform/ui/script_driver.h"
-#include "plugin/geometry/chain_polyline_build.h"
-#include "plugin/geometry/polyline_fixture_test.h"
-#include "plugin/geometry/polyline_measure.h"
+#include "plugin/geometry/polyline/chain_polyline_build.h"
+#include "plugin/geometry/polyline/polyline_fixture_test.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {

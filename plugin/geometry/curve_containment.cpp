@@ -3,8 +3,8 @@
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_curve.h"
 #include "plugin/geometry/distance_queries.h"
-#include "plugin/geometry/polyline_measure.h"
-#include "plugin/geometry/polyline_properties.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
+#include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "plugin/geometry/curve_containment.h"
 
-#include "plugin/geometry/polyline_fixture_test.h"
+#include "plugin/geometry/polyline/polyline_fixture_test.h"
 
 namespace {
 

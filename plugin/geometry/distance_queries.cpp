@@ -7,7 +7,7 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/curves/ge_curve2d.h"
 #include "platform/cad/ge/curves/ge_line.h"
-#include "plugin/geometry/polyline_segments.h"
+#include "plugin/geometry/polyline/polyline_segments.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpath_entities.h"
 

@@ -1,9 +1,9 @@
 #include "plugin/geometry/distance_queries.h"
 
 #include "platform/cad/db/db_line.h"
-#include "plugin/geometry/polyline_fixture_test.h"
-#include "plugin/geometry/polyline_intersections.h"
-#include "plugin/geometry/polyline_properties.h"
+#include "plugin/geometry/polyline/polyline_fixture_test.h"
+#include "plugin/geometry/polyline/polyline_intersections.h"
+#include "plugin/geometry/polyline/polyline_properties.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_curve.h"
 #include "plugin/geometry/distance_queries.h"
-#include "plugin/geometry/polyline_measure.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/shell/selection_queries.h"
 #include "plugin/shell/toolpath_entities.h"
 

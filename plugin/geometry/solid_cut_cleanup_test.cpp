@@ -4,8 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "plugin/geometry/pass_slope_split.h"
-#include "plugin/geometry/polyline_fixture_test.h"
+#include "plugin/geometry/passes/pass_slope_split.h"
+#include "plugin/geometry/polyline/polyline_fixture_test.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "plugin/milling/toolpath_curve_links.h"
 
-#include "plugin/geometry/lead_moves.h"
+#include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/shell/selection_queries.h"
 #include "plugin/shell/toolpath_entities.h"
 

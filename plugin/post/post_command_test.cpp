@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/win/registry.h"
-#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/post_test_drawing_test.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/registry_text.h"

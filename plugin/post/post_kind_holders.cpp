@@ -1,8 +1,8 @@
 #include "plugin/post/post_kind_holders.h"
 
-#include "plugin/milling/drill_dlg.h"
-#include "plugin/milling/pocket_dlg.h"
-#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/drill/drill_dlg.h"
+#include "plugin/milling/pocket/pocket_dlg.h"
+#include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/shell/toolpath_store.h"
 
 namespace {

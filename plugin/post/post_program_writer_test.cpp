@@ -6,9 +6,9 @@
 #include <string>
 
 #include "platform/win/scoped_temp_folder.h"
-#include "plugin/milling/drill_dlg.h"
-#include "plugin/milling/pocket_dlg.h"
-#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/drill/drill_dlg.h"
+#include "plugin/milling/pocket/pocket_dlg.h"
+#include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/post_test_drawing_test.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "plugin/shell/convert_polylines.h"
 
 #include "plugin/geometry/curve_chaining.h"
-#include "plugin/milling/pocket_selection.h"
+#include "plugin/milling/pocket/pocket_selection.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/toolpath_entities.h"

@@ -1,8 +1,8 @@
 #include "platform/cad/editor/input/aced_input.h"
-#include "plugin/milling/drill_dlg.h"
-#include "plugin/milling/drill_generator.h"
-#include "plugin/milling/drill_record.h"
-#include "plugin/milling/multi_cycle_dlg.h"
+#include "plugin/milling/drill/drill_dlg.h"
+#include "plugin/milling/drill/drill_generator.h"
+#include "plugin/milling/drill/drill_record.h"
+#include "plugin/milling/drill/multi_cycle_dlg.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/toolpath_store.h"
 

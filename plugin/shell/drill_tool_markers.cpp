@@ -1,7 +1,7 @@
 #include "plugin/shell/drill_tool_markers.h"
 
-#include "plugin/milling/drill_tool_dlg.h"
-#include "plugin/milling/lathe_drill_tool_dlg.h"
+#include "plugin/milling/drill/drill_tool_dlg.h"
+#include "plugin/milling/drill/lathe_drill_tool_dlg.h"
 #include "plugin/shell/marker_points.h"
 #include "plugin/shell/tool_path_info.h"
 

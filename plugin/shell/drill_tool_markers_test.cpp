@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cad/db/db_line.h"
-#include "plugin/milling/lathe_drill_tool_dlg.h"
+#include "plugin/milling/drill/lathe_drill_tool_dlg.h"
 #include "plugin/shell/marker_points.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/tool_path_info.h"

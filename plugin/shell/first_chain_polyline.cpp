@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/cad/ge/ge_point3d.h"
-#include "plugin/geometry/chain_polyline_build.h"
+#include "plugin/geometry/polyline/chain_polyline_build.h"
 #include "plugin/shell/toolpath_entities.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/editor/input/aced_input.h"
-#include "plugin/milling/pocket_dlg.h"
-#include "plugin/milling/pocket_generator.h"
+#include "plugin/milling/pocket/pocket_dlg.h"
+#include "plugin/milling/pocket/pocket_generator.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/toolpath_entities.h"
 

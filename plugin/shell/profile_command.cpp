@@ -1,6 +1,6 @@
 #include "platform/cad/db/db_host_services.h"
-#include "plugin/milling/profile_dlg.h"
-#include "plugin/milling/profile_generator.h"
+#include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/profile/profile_generator.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/toolpath_store.h"

@@ -8,8 +8,8 @@
 
 #include "platform/cad/db/db_circle.h"
 #include "platform/cad/db/db_polyline.h"
-#include "plugin/geometry/polyline_measure.h"
-#include "plugin/geometry/polyline_properties.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
+#include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/region_helpers.h"
 #include "plugin/shell/selection_queries.h"
 #include "plugin/shell/shell_session_test.h"

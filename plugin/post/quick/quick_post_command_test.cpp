@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/win/scoped_temp_folder.h"
-#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/post_commands.h"
 #include "plugin/post/quick/quick_post_test_drawing_test.h"
 

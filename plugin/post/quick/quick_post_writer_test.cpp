@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/win/scoped_temp_folder.h"
-#include "plugin/milling/drill_dlg.h"
-#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/drill/drill_dlg.h"
+#include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/quick/quick_number_text.h"
 #include "plugin/post/quick/quick_post_test_drawing_test.h"
 

@@ -1,0 +1,205 @@
+// The pocket dialog: the pocket operation's modal form and, at the same time,
+// its parameter set. The generator reads the members directly; the toolpath
+// manager and the post processors fill instances of their own from stored
+// records (ReadParamRecord) without ever showing them.
+#pragma once
+
+#include "platform/cad/db/db_object_id.h"
+#include "platform/cad/editor/acui_dialog.h"
+#include "platform/classlib/cstring.h"
+#include "plugin/geometry/passes/lead_in_out_dlg.h"
+#include "plugin/geometry/passes/plunge_dlg.h"
+#include "plugin/geometry/tool_shape_dlg.h"
+#include "plugin/milling/pocket/pocket_selection.h"
+#include "plugin/milling/rapid_link_dlg.h"
+
+// The roughing fill, in the order of the drop list.
+enum PocketPattern {
+  kPocketRoundContour = 0,
+  kPocketContour = 1,
+  kPocketTwoWayLinear = 2,
+  kPocketOneWayLinear = 3,
+};
+constexpr int kPocketPatternCount = 4;
+
+class CPocketDlg : public CAcUiDialog {
+ public:
+  enum { IDD = 4001 };
+  explicit CPocketDlg(CWnd* pParent = nullptr);
+
+  // The record text of the members (PocketRecordText); always true.
+  bool WriteParamRecord(CString& text) const;
+  // Fills the members from a pocket record of any version. True when every line
+  // of the record's version was read; on false the lines read before the first
+  // missing or short one keep their new values. Tag and kind are not checked.
+  bool ReadParamRecord(const char* text);
+
+  // The rest pass is measured against finishing only when there is a finishing
+  // pass to measure against; otherwise against roughing.
+  bool RestMeasuresAgainstFinishing() const;
+
+  // Current pass: what the generator copies from the pass it is making.
+  BYTE m_PassToolNumberOn = 1;
+  BYTE m_PassLengthOffsetOn = 0;
+  int m_PassToolNumber = 1;
+  int m_PassLengthOffsetNumber = 1;
+
+  int m_CutDirection = 0;  // 0 climb, 1 conventional
+  int m_RoughPattern = kPocketRoundContour;
+  int m_SelectMethod = kSelectChain;
+  int m_EditMode = 0;  // 1: the instance describes an existing toolpath
+  BYTE m_AbsoluteZ = 1;
+  BYTE m_FirstLevel = 0;  // set by the generator while retract between levels is off
+  BYTE m_LastLevel = 0;
+
+  CPlungeDlg m_Plunge;  // roughing entry
+  CLeadInOutDlg m_FinishLead;
+  CLeadInOutDlg m_RestLead;
+  CToolShapeDlg m_PassTool;  // working copy of the current pass's tool
+  CToolShapeDlg m_RoughTool;
+  CToolShapeDlg m_FinishTool;
+  CToolShapeDlg m_RestTool;
+  CRapidLinkDlg m_RapidLink;
+
+  double m_StartX = 0.0;  // picked start of the roughing path
+  double m_StartY = 0.0;
+  double m_StartZ = 0.0;
+  AcDbObjectId m_Boundary;        // closed polyline, oriented by OK
+  AcDbObjectIdArray m_Islands;    // closed polylines, oriented by OK
+  AcDbObjectIdArray m_Selection;  // picked curves before chaining; kept between runs
+  CString m_ExistingName;         // edit mode: the toolpath being regenerated
+
+  float m_RoughZStep = 10.0f;
+  CString m_ToolpathName = "Ostrivo Toolpath";
+  float m_RoughAngle = 0.0f;  // degrees, linear patterns
+  int m_FinishOn = 0;
+  int m_FinishFeed = 300;
+  float m_FinishStepover = 1.0f;
+  float m_FinishAllowance = 0.0f;
+  float m_RetractHeight = 100.0f;
+  int m_RoughFeed = 100;
+  float m_RoughStepover = 10.0f;
+  float m_RoughAllowance = 3.0f;
+  int m_IslandTaperOn = 0;
+  float m_IslandTaper = 0.0f;
+  float m_ZTaper = 0.0f;
+  float m_ZStart = 0.0f;
+  float m_ZDepth = 0.0f;
+  int m_RoughOn = 1;
+  int m_StartPointOn = 0;
+  int m_IslandZAllowanceOn = 0;
+  int m_FinishSpindle = 1000;
+  int m_RoughSpindle = 500;
+  int m_FinishPasses = 1;
+  int m_LinkFeed = 100;
+  int m_LinkFeedOn = 0;
+  int m_RoughSpindleOn = 1;
+  int m_FinishSpindleOn = 1;
+  float m_FinishZStep = 0.0f;
+  int m_FinishZPasses = 0;
+  int m_StartOutside = 0;
+  int m_CornerRound = 0;
+  int m_RoughLengthOffsetOn = 0;
+  int m_RoughLengthOffsetNumber = 1;
+  int m_RoughToolNumberOn = 1;
+  int m_RoughToolNumber = 1;
+  int m_RestLengthOffsetOn = 0;
+  int m_RestLengthOffsetNumber = 2;
+  int m_RestToolNumberOn = 1;
+  int m_RestToolNumber = 2;
+  double m_RestAllowance = 0.0;
+  int m_RestSpindle = 1000;
+  int m_RestSpindleOn = 0;
+  int m_FinishLengthOffsetOn = 0;
+  int m_FinishLengthOffsetNumber = 1;
+  int m_FinishToolNumberOn = 1;
+  int m_FinishToolNumber = 1;
+  int m_RestFeed = 100;
+  int m_RestOn = 0;
+  int m_RestAfterFinish = 1;
+  int m_RetractBetweenLevels = 1;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+
+  void OnClimb();
+  void OnConventional();
+  void OnAbsoluteZ();
+  void OnRelativeZ();
+  void OnSelectSingle();
+  void OnSelectChain();
+  void OnSelectWindow();
+  void OnSelectPolygon();
+  void OnPatternChange();
+  void OnPlunge();
+  void OnFinishLead();
+  void OnRestLead();
+  void OnRapidLink();
+  void OnRoughTool();
+  void OnFinishTool();
+  void OnRestTool();
+  void OnStartPointOn();
+  void OnStartPoint();
+  void OnPickZStart();
+  void OnPickZDepth();
+  void OnPickEntities();
+  void OnRoughOn();
+  void OnFinishOn();
+  void OnRestOn();
+  void OnIslandTaperOn();
+  void OnZTaperChange();
+  void OnLinkFeedOn();
+  void OnRoughLengthOffsetOn();
+  void OnFinishLengthOffsetOn();
+  void OnRestLengthOffsetOn();
+  void OnRoughToolNumberChange();
+  void OnFinishToolNumberChange();
+  void OnRestToolNumberChange();
+  void OnRoughToolNumberOn();
+  void OnFinishToolNumberOn();
+  void OnRestToolNumberOn();
+  void OnRestAfterFinish();
+  void OnSaveParameters();
+  void OnLoadParameters();
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  // What the clicks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int cutDirection, absoluteZ, selectMethod, roughPattern;
+    int roughOn, finishOn, restOn, islandTaperOn, linkFeedOn;
+    int roughLengthOffsetOn, finishLengthOffsetOn, restLengthOffsetOn;
+    int roughToolNumberOn, finishToolNumberOn, restToolNumberOn;
+    int restAfterFinish, startPointOn;
+    double startX, startY, startZ;
+  };
+  ClickedValues TakeClickedValues() const;
+  void RestoreClickedValues(const ClickedValues& values);
+
+  // The OK steps; false keeps the dialog open (after a message).
+  bool CheckAllowances();
+  bool CheckRestPass();
+  bool CheckToolpathName();
+  // Boundary and islands from the picked curves; the boundary stays null when
+  // they make none.
+  void ChainSelection();
+  void OrientBoundaryAndIslands();
+
+  // Radios, the pattern list, the start point and the read-only states from the members.
+  void ShowChoices();
+  void ShowReadOnlyStates();
+  void ShowStartPoint();
+  void SetReadOnly(int id, bool readOnly);
+  void ForgetStaleSelection();
+  void OfferKeptSelection();
+  void PickStartPoint();
+  void PickZInto(const char* prompt, int editId);
+  void RunToolDialog(CToolShapeDlg& tool, int buttonId);
+  void CopyToolNumberWhileNoOffset(int lengthOffsetOn, int toolNumberId, int offsetNumberId);
+
+  ClickedValues m_ClickedAtOpening{};
+};
