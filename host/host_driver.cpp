@@ -34,6 +34,7 @@ class WindDownSurface : public ui::ModalSurface {
   std::string SelectIndex(int id, int index) override { return inner_.SelectIndex(id, index); }
   std::string SelectText(int id, const std::string& text) override { return inner_.SelectText(id, text); }
   std::string DoubleClick(int id, int index) override { return inner_.DoubleClick(id, index); }
+  std::string SelectCell(int id, int row, int column) override { return inner_.SelectCell(id, row, column); }
   void Ok() override { inner_.Ok(); }
   void Cancel() override { inner_.Cancel(); }
 
@@ -115,6 +116,8 @@ void HostDriver::StartLine() {
 
 bool HostDriver::IsKeyDown(int virtual_key) {
   if (Cancelling()) return virtual_key == VK_ESCAPE;
+  // A key line the script is about to give stands on a line of its own.
+  if (!at_line_start_ && inner_.KeysArePresses() && inner_.KeysCanCome()) StartLine();
   return inner_.IsKeyDown(virtual_key);
 }
 

@@ -3,6 +3,7 @@
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_generator.h"
 #include "plugin/shell/command_handlers.h"
+#include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpath_store.h"
 
 namespace {
@@ -24,6 +25,8 @@ void ForgetPicksOfOtherDrawings(CPocketDlg& dialog) {
 // the values and the picks of the last one.
 void PocketCommand() {
   static CPocketDlg dialog;
+  static DrawingChangeWatch drawing;
+  if (drawing.CurrentDrawingChanged()) DropDrawingIds(dialog);
   ForgetPicksOfOtherDrawings(dialog);
   if (dialog.DoModal() != IDOK) return;
   // OK has asked whether a toolpath of the name may go: the new one takes its place.
