@@ -75,9 +75,10 @@ RegenerateOutcome RegenerateToolpath(const char* name, ToolpathOperations& opera
   }
   operation->SetToolpathName(scratch);
   operation->Generate();
-  // The generator has said why it made nothing; the old toolpath stays.
+  // Nothing was stored: the old toolpath stays.
   if (!ToolpathNameExists(scratch)) {
     Abandon(*operation, name);
+    ShowManagerBox(kCannotRegenerateText);
     return RegenerateOutcome::kKept;
   }
   if (!SwapIn(scratch, name, finalName)) {
