@@ -23,10 +23,8 @@
 class ManagerDrawing {
  public:
   explicit ManagerDrawing(const std::string& script = "") : session_(script) {
-    CToolPathInfo::rxInit();
     session_.db().loadLineTypeFile(kRapidLinetype, "acad.lin");
   }
-  ~ManagerDrawing() { deleteAcRxClass(CToolPathInfo::gpDesc); }
 
   ShellSession& session() { return session_; }
   std::string transcript() const { return session_.transcript(); }
@@ -102,6 +100,14 @@ class ManagerDrawing {
   }
 
  private:
+  // The plug-in registers the class at load and takes it away at unload; the
+  // drawing goes before the class does.
+  struct InfoClass {
+    InfoClass() { CToolPathInfo::rxInit(); }
+    ~InfoClass() { deleteAcRxClass(CToolPathInfo::gpDesc); }
+  };
+
+  InfoClass infoClass_;
   ShellSession session_;
 };
 
