@@ -17,19 +17,7 @@ namespace fs = std::filesystem;
 // and the most distance of its cutting segments from the curve it follows and
 // on which side of a closed curve it runs. Lead moves carry their feed in the
 // vertex widths and are left out. Arcs are sampled exactly, not as Beziers.
-constexpr const char* kMeasure = R"(import sys, math, ezdxf
-from ezdxf.math import bulge_to_arc
-from shapely.geometry import LineString, Polygon, Point
-
-def segment(a, b, bulge, steps):
-    if bulge == 0:
-        return [(a[0] + (b[0] - a[0]) * k / steps, a[1] + (b[1] - a[1]) * k / steps) for k in range(steps + 1)]
-    c, a0, a1, r = bulge_to_arc(a, b, bulge)
-    if a1 < a0:
-        a1 += 2 * math.pi
-    pts = [(c.x + r * math.cos(a0 + (a1 - a0) * k / steps), c.y + r * math.sin(a0 + (a1 - a0) * k / steps))
-           for k in range(steps + 1)]
-    return pts if bulge > 0 else pts[::-1]
+constexpr const char* kMeasure = R"(from shapely.geometry import LineString, Polygon, Point
 
 def points(e, steps, cut_only):
     v = list(e.get_points('xyseb'))
@@ -72,20 +60,12 @@ class ProfileSampleTest : public CadHostTest {
  protected:
   void SetUp() override {
     CadHostTest::SetUp();
-    if (!EzdxfAvailable()) GTEST_SKIP() << "python3-ezdxf is not installed";
-    if (std::system("/usr/bin/python3 -c 'import shapely' >/dev/null 2>&1") != 0) {
-      GTEST_SKIP() << "python3-shapely is not installed";
-    }
+    if (const std::string missing = MissingMeasurePeers(); !missing.empty()) GTEST_SKIP() << missing;
     fs::copy_file(std::string(HOST_SAMPLES) + "/drawings/profile_part.dxf", Path("part.dxf"));
-    std::ofstream(Path("measure.py")) << kMeasure;
+    std::ofstream(Path("measure.py")) << kPlanSegmentPython << kMeasure;
   }
 
-  std::string Measure(const std::string& drawing) const {
-    std::system(("/usr/bin/python3 " + Quoted(Path("measure.py")) + " " + Quoted(Path(drawing)) + " >" +
-                 Quoted(Path("measure.txt")) + " 2>&1")
-                    .c_str());
-    return ReadFile(Path("measure.txt"));
-  }
+  std::string Measure(const std::string& drawing) const { return RunPython("measure.py", drawing); }
 };
 
 TEST_F(ProfileSampleTest, TheScriptProfilesThePartAndTheToolpathSurvivesSavingAndOpening) {

@@ -48,6 +48,7 @@ TEST_F(TextBufferFile, RoundTripsEveryStyleByteForByte) {
                          "G00 X0\n\rG01 Y1\n\rM30\n\r",
                          "\r\n\r\n",
                          "\n\n",
+                         "G00 X0\rG01 Y1\rM30\r",
                          "\n\r\n\r"};
   const std::string copy = folder_.File("copy.nc");
   for (const std::string& bytes : files) {
@@ -62,9 +63,14 @@ TEST_F(TextBufferFile, RoundTripsEveryStyleByteForByte) {
 }
 
 TEST_F(TextBufferFile, DetectsTheStyleAtTheFirstLineFeed) {
-  ASSERT_TRUE(Load("no line feed\rat all"));
+  ASSERT_TRUE(Load("no line feed at all"));
   EXPECT_EQ(buffer_.LineEndingStyle(), 0);
-  EXPECT_EQ(Lines(buffer_), (Strings{"no line feed\rat all"}));
+  ASSERT_TRUE(Load("no line feed\rbut returns\r"));
+  EXPECT_EQ(buffer_.LineEndingStyle(), 3);
+  EXPECT_EQ(Lines(buffer_), (Strings{"no line feed", "but returns", ""}));
+  ASSERT_TRUE(Load(std::string(70000, 'r') + "\r" + std::string(70000, 'x')));  // past the first probe
+  EXPECT_EQ(buffer_.LineEndingStyle(), 3);
+  EXPECT_EQ(buffer_.LineCount(), 2);
 
   ASSERT_TRUE(Load("a\n\rb"));
   EXPECT_EQ(buffer_.LineEndingStyle(), 1);
@@ -236,6 +242,9 @@ void WriteDenseHeadAndHole(const std::string& path, off_t hole) {
 }
 
 TEST_F(TextBufferFile, ADenseHeadBeforeASparseHoleLoadsOrIsRefusedWithinTheMemoryThereIs) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the address sanitizer ends the program where memory runs out instead of throwing";
+#endif
   ASSERT_TRUE(Load("kept\n"));
   struct rlimit old_limit {};
   ::getrlimit(RLIMIT_AS, &old_limit);

@@ -36,18 +36,20 @@ ssize_t PreadRetrying(int fd, char* data, size_t size, off_t offset) {
 }
 
 // The style of the file's first LF, however far into the file it lies;
-// CR LF when there is none. -2 on a read error.
+// without any LF, CR when the file holds one, else CR LF. -2 on a read error.
 int DetectStyle(int fd) {
   auto block = std::make_unique_for_overwrite<char[]>(kProbeSize);
   off_t offset = 0;
   int previous = -1;
+  bool has_cr = false;
   for (;;) {
     const ssize_t count = PreadRetrying(fd, block.get(), kProbeSize, offset);
     if (count < 0) return -2;
-    if (count == 0) return line_ending::kCrLf;
+    if (count == 0) return line_ending::StyleWithoutLf(has_cr);
     const char* data = block.get();
     const auto* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<size_t>(count)));
     if (lf == nullptr) {
+      has_cr = has_cr || std::memchr(data, '\r', static_cast<size_t>(count)) != nullptr;
       previous = static_cast<unsigned char>(data[count - 1]);
       offset += count;
       continue;

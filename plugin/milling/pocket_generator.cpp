@@ -311,11 +311,11 @@ bool BuildRestPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids, bool against
   return true;
 }
 
-void GeneratePocketToolpath(CPocketDlg& dlg) {
+bool GeneratePocketToolpath(CPocketDlg& dlg) {
   // A toolpath without a name could be neither stored nor found again.
   if (dlg.m_ToolpathName.IsEmpty()) {
     acutPrintf("%s", kNoToolpathName);
-    return;
+    return false;
   }
   const int roughOn = dlg.m_RoughOn, finishOn = dlg.m_FinishOn, restOn = dlg.m_RestOn;
   const bool restAgainstFinishing = dlg.RestMeasuresAgainstFinishing();
@@ -342,7 +342,7 @@ void GeneratePocketToolpath(CPocketDlg& dlg) {
   dlg.m_RestOn = restOn;
 
   // Storing the outlines alone would list a toolpath that cuts nothing.
-  if (passes.isEmpty()) return;
+  if (passes.isEmpty()) return false;
   CString record;
   dlg.WriteParamRecord(record);
   SetEntityVisibility(dlg.m_Boundary, 0);
@@ -359,10 +359,11 @@ void GeneratePocketToolpath(CPocketDlg& dlg) {
   if (dlg.m_EditMode == 0 && ToolpathNameExists(dlg.m_ToolpathName) && !SharesEntities(dlg.m_ToolpathName, members))
     DeleteToolpath(dlg.m_ToolpathName);
   CreateToolpathGroup(dlg.m_ToolpathName, record, members);
-  if (!IsToolpathGroupName(dlg.m_ToolpathName)) {
-    EraseEntityArray(passes);
-    SetEntityVisibility(dlg.m_Boundary, 1);
-    AcDbObjectIdArray shown = dlg.m_Islands;
-    SetEntitiesVisibility(shown, 1);
-  }
+  if (IsToolpathGroupName(dlg.m_ToolpathName)) return true;
+  acutPrintf("%s", kNoPocketPath);
+  EraseEntityArray(passes);
+  SetEntityVisibility(dlg.m_Boundary, 1);
+  AcDbObjectIdArray shown = dlg.m_Islands;
+  SetEntitiesVisibility(shown, 1);
+  return false;
 }

@@ -7,8 +7,8 @@
 class CPocketDlg;
 
 // Makes and stores the toolpath under the dialog's toolpath name; messages go
-// to the prompt line.
-void GeneratePocketToolpath(CPocketDlg& dlg);
+// to the prompt line. True when the toolpath was stored.
+bool GeneratePocketToolpath(CPocketDlg& dlg);
 // The roughing or finishing pass (whichever switch is on) over all Z levels:
 // true with the pass's entity ids.
 bool BuildPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids);

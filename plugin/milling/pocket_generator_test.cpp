@@ -147,6 +147,39 @@ INSTANTIATE_TEST_SUITE_P(Patterns, EveryPattern,
                                                               kPocketOneWayLinear),
                                             ::testing::Values(0.0f, 0.5f)));
 
+// The sample plate's outlines as chaining makes them of its lines and arcs: a
+// corner arc stretched 0.004 onto the next line, a round island level with
+// the middle of the plate, a square and a slot.
+class SamplePlate : public PocketPart, public ::testing::WithParamInterface<int> {
+ protected:
+  SamplePlate() {
+    const double q = kQuarterBulge;
+    EraseObject(boundary_);
+    for (const AcDbObjectId& island : islands_) EraseObject(island);
+    boundary_ = Add(
+        {{10, 0, 0}, {110, 0, q}, {120, 10, 0}, {120, 70, q}, {110, 80, 0}, {10, 80, q}, {0, 69.996, 0}, {0, 10, q}});
+    islands_.setLogicalLength(0);
+    islands_.append(Add({{40, 40, -1}, {20, 40, -1}}));
+    islands_.append(Add({{60, 25, 0}, {60, 55, 0}, {90, 55, 0}, {90, 25, 0}}));
+    islands_.append(Add({{98, 30, 0}, {98, 50, -1}, {106, 50, 0}, {106, 30, -1}}));
+    dlg_.m_Boundary = boundary_;
+    dlg_.m_Islands = islands_;
+  }
+};
+
+TEST_P(SamplePlate, EveryPatternKeepsOffTheWallsAndTheIslandsAndClearsTheRest) {
+  dlg_.m_RoughPattern = GetParam();
+  dlg_.m_RoughAllowance = 0.5f;
+  const std::vector<CutMoves> passes = Generate();
+  ASSERT_EQ(passes.size(), 1u);
+  EXPECT_GE(LeastWallDistance(passes[0].moves), 5.5 - 0.01);
+  EXPECT_LT(UncutArea(geos_.swept(passes[0].moves, 5.0), 5.0, 0.5), 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, SamplePlate,
+                         ::testing::Values(kPocketRoundContour, kPocketContour, kPocketTwoWayLinear,
+                                           kPocketOneWayLinear));
+
 TEST_F(PocketPart, ConventionalCuttingTurnsEveryOutlineAndKeepsTheSameClearance) {
   dlg_.m_CutDirection = 1;
   ReversePolyline(boundary_);

@@ -39,6 +39,13 @@ void Translate(DrawOp& op, int dx, int dy) {
   op.to.Offset(dx, dy);
 }
 
+// Whether a fill covers the cell whose centre is at point. An edge that
+// falls on a cell's centre gives the cell to the right (or below), as text
+// drawn from that point is placed in that cell too.
+bool CoversCellCentre(const CRect& rect, CPoint point) {
+  return rect.left < point.x && point.x <= rect.right && rect.top < point.y && point.y <= rect.bottom;
+}
+
 struct Cell {
   std::string text = " ";
   bool continuation = false;
@@ -148,7 +155,7 @@ std::vector<ScreenRow> Canvas::Compose(CSize cell) const {
       case DrawOp::Kind::kFill:
         for (int row = 0; row < rows; ++row) {
           for (int column = 0; column < columns; ++column) {
-            if (!visible.PtInRect(cell_centre(row, column))) continue;
+            if (!CoversCellCentre(visible, cell_centre(row, column))) continue;
             Cell& target = grid[static_cast<size_t>(row)][static_cast<size_t>(column)];
             target = Cell();
             target.back = op.colour;
@@ -159,7 +166,7 @@ std::vector<ScreenRow> Canvas::Compose(CSize cell) const {
         if (op.halftone) break;
         for (int row = 0; row < rows; ++row) {
           for (int column = 0; column < columns; ++column) {
-            if (!visible.PtInRect(cell_centre(row, column))) continue;
+            if (!CoversCellCentre(visible, cell_centre(row, column))) continue;
             Cell& target = grid[static_cast<size_t>(row)][static_cast<size_t>(column)];
             target.back = target.back ^ 0xFFFFFF;
             target.fore = target.fore ^ 0xFFFFFF;

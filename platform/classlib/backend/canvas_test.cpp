@@ -66,4 +66,16 @@ TEST(Canvas, ACopyReplacesWhatItCoversAndKeepsClipping) {
   EXPECT_EQ(rows[1].runs[0].back, RGB(0, 128, 0));
 }
 
+TEST(Canvas, FillsAndTextOffTheCellGridMeetInTheSameCells) {
+  // Text drawn half a cell off the grid goes to the cell on its right; so does a fill's edge there.
+  afx::Canvas canvas(CSize(120, 16));
+  canvas.Add(Fill(CRect(0, 0, 60, 16), RGB(192, 192, 192)));
+  canvas.Add(Fill(CRect(60, 0, 120, 16), RGB(255, 255, 255)));
+  canvas.Add(Text(60, 0, "ab"));
+  canvas.Add(Fill(CRect(76, 0, 120, 16), RGB(0, 0, 0)));
+  const std::vector<afx::ScreenRow> rows = canvas.Compose(CSize(8, 16));
+  EXPECT_EQ(rows[0].text, "        ab");
+  EXPECT_EQ(afx::FormatScreenRow(rows[0]), "        ab  {0 000000/C0C0C0; 8 000000/FFFFFF; 10 000000/000000}");
+}
+
 }  // namespace

@@ -76,6 +76,8 @@ class HeadlessBackend : public WindowBackend {
   // Where a drag that the program starts is dropped, in the window's client
   // coordinates, when no `drag` input is under way; the drag is cancelled without one.
   void SetDropPoint(HWND window, CPoint client, bool copy);
+  // Where the mouse stands now (screen coordinates), without a message to any window: a held mouse.
+  void SetCursorPosition(CPoint screen) { cursor_position_ = screen; }
 
   // Time: fires the timers that fall due within the next milliseconds, in order.
   void AdvanceClock(UINT milliseconds);

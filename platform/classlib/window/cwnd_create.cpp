@@ -88,8 +88,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
   cs.style = static_cast<LONG>(dwStyle);
   cs.x = rect.left;
   cs.y = rect.top;
-  cs.cx = rect.right - rect.left;
-  cs.cy = rect.bottom - rect.top;
+  // Unsigned, so that a default rectangle's size wraps to CW_USEDEFAULT without overflowing.
+  cs.cx = static_cast<int>(static_cast<unsigned>(rect.right) - static_cast<unsigned>(rect.left));
+  cs.cy = static_cast<int>(static_cast<unsigned>(rect.bottom) - static_cast<unsigned>(rect.top));
   cs.hwndParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
   cs.hMenu = reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID));
   cs.lpCreateParams = lpParam;
