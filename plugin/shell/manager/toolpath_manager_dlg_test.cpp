@@ -45,6 +45,17 @@ TEST(ToolpathManager, ListsEveryToolpathWithKindLayerAndVisibility) {
   EXPECT_FALSE(drawing.session().failed()) << shown;
 }
 
+// The Job command keeps one manager for every run.
+TEST(ToolpathManager, AKeptManagerListsTheToolpathsOnEveryRun) {
+  ManagerDrawing drawing("ok\nshow\nok\n");
+  drawing.AddRecordGroup("Profile_1", kToolpathProfile, {drawing.AddLine(0, 50, 10, 50)});
+  CToolpathManagerDlg dialog;
+  dialog.DoModal();
+  dialog.DoModal();
+  const std::string shown = drawing.transcript();
+  EXPECT_TRUE(Contains(shown, "      0: Profile_1 | PROFILE | 0 | On\n")) << shown;
+}
+
 TEST(ToolpathManager, WithoutASelectedRowEveryActionSaysSoAndChangesNothing) {
   ManagerDrawing drawing("show\nclick 380\nclick 386\nclick 387\nclick 388\nclick 389\ncancel\n");
   const Adesk::UInt64 changes = drawing.session().db().changeCount();
