@@ -40,7 +40,10 @@ void EraseUnstored(AcDbObjectIdArray& copies, const CString& toolpathName) {
   copies.setLogicalLength(0);
 }
 
-class PocketOperation : public ToolpathOperation {
+// The kind's dialog held as the record's holder, with the copies of the
+// source geometry its reload made.
+template <class Dialog>
+class HeldDialogOperation : public ToolpathOperation {
  public:
   bool ReadRecord(const char* recordText, const char* toolpathName) override {
     dialog_.m_EditMode = 1;
@@ -48,6 +51,22 @@ class PocketOperation : public ToolpathOperation {
     dialog_.m_ToolpathName = toolpathName;
     return dialog_.ReadParamRecord(recordText);
   }
+  bool RunDialog() override { return dialog_.DoModal() == IDOK; }
+  CString ToolpathName() const override { return dialog_.m_ToolpathName; }
+  void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
+  void DiscardUnstoredSource() override { EraseUnstored(reloaded_, dialog_.m_ToolpathName); }
+  void DropDrawingIds() override {
+    ::DropDrawingIds(dialog_);
+    reloaded_.setLogicalLength(0);
+  }
+
+ protected:
+  Dialog dialog_;
+  AcDbObjectIdArray reloaded_;
+};
+
+class PocketOperation : public HeldDialogOperation<CPocketDlg> {
+ public:
   bool ReloadSource(const char* toolpathName) override {
     reloaded_.setLogicalLength(0);
     if (!ReloadPocketBoundary(toolpathName, dialog_.m_Boundary, dialog_.m_Islands)) return false;
@@ -55,11 +74,7 @@ class PocketOperation : public ToolpathOperation {
     reloaded_.append(dialog_.m_Islands);
     return true;
   }
-  bool RunDialog() override { return dialog_.DoModal() == IDOK; }
-  CString ToolpathName() const override { return dialog_.m_ToolpathName; }
-  void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
   void Generate() override { GeneratePocketToolpath(dialog_); }
-  void DiscardUnstoredSource() override { EraseUnstored(reloaded_, dialog_.m_ToolpathName); }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
     if (pass == 0) pass = FirstPass();
     const CToolShapeDlg* shape = pass == kRoughingPass    ? &dialog_.m_RoughTool
@@ -70,10 +85,6 @@ class PocketOperation : public ToolpathOperation {
     tool = MillingTool(*shape);
     return true;
   }
-  void DropDrawingIds() override {
-    ::DropDrawingIds(dialog_);
-    reloaded_.setLogicalLength(0);
-  }
 
  private:
   int FirstPass() const {
@@ -81,44 +92,23 @@ class PocketOperation : public ToolpathOperation {
     if (dialog_.m_FinishOn) return kFinishingPass;
     return dialog_.m_RestOn ? kRestPass : kRoughingPass;
   }
-
-  CPocketDlg dialog_;
-  AcDbObjectIdArray reloaded_;
 };
 
-class ProfileOperation : public ToolpathOperation {
+class ProfileOperation : public HeldDialogOperation<CProfileDlg> {
  public:
-  bool ReadRecord(const char* recordText, const char* toolpathName) override {
-    dialog_.m_EditMode = 1;
-    dialog_.m_ExistingName = toolpathName;
-    dialog_.m_ToolpathName = toolpathName;
-    return dialog_.ReadParamRecord(recordText);
-  }
   bool ReloadSource(const char* toolpathName) override {
     reloaded_.setLogicalLength(0);
     if (!ReloadProfileCurves(toolpathName, dialog_.m_Curves)) return false;
     reloaded_ = dialog_.m_Curves;
     return true;
   }
-  bool RunDialog() override { return dialog_.DoModal() == IDOK; }
-  CString ToolpathName() const override { return dialog_.m_ToolpathName; }
-  void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
   void Generate() override { GenerateProfileToolpath(dialog_); }
-  void DiscardUnstoredSource() override { EraseUnstored(reloaded_, dialog_.m_ToolpathName); }
   void ReportRegenerated() const override { ShowManagerBox("\n 재생 성이 완료 되었습니다!!!"); }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
     if (pass != 0) return false;
     tool = MillingTool(dialog_.m_Tool);
     return true;
   }
-  void DropDrawingIds() override {
-    ::DropDrawingIds(dialog_);
-    reloaded_.setLogicalLength(0);
-  }
-
- private:
-  CProfileDlg dialog_;
-  AcDbObjectIdArray reloaded_;
 };
 
 // The holes come back as points; the dialog's OK makes their circles, and the
