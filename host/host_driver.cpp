@@ -16,17 +16,20 @@ std::string PromptText(const std::string& prompt) {
 }
 
 // Closes the dialog as soon as an abort is reported, even in the middle of the
-// lines a driver is feeding it.
+// lines a driver is feeding it; a line that a handler's message left open is
+// ended before the dialog takes its next line.
 class WindDownSurface : public ui::ModalSurface {
  public:
-  WindDownSurface(ui::ModalSurface& inner, const std::function<bool()>& cancelling)
-      : inner_(inner), cancelling_(cancelling) {}
+  WindDownSurface(ui::ModalSurface& inner, const std::function<bool()>& cancelling, std::function<void()> start_line)
+      : inner_(inner), cancelling_(cancelling), start_line_(std::move(start_line)) {}
   std::string Caption() const override { return inner_.Caption(); }
   std::vector<ui::ControlInfo> Controls() const override { return inner_.Controls(); }
   bool IsClosed() const override {
     if (!inner_.IsClosed() && cancelling_()) inner_.Cancel();
     // A dialog that refuses to be cancelled is closed by its owner once the driver gives up.
-    return inner_.IsClosed() || cancelling_();
+    const bool closed = inner_.IsClosed() || cancelling_();
+    if (!closed) start_line_();
+    return closed;
   }
   std::string SetText(int id, const std::string& text) override { return inner_.SetText(id, text); }
   std::string Click(int id) override { return inner_.Click(id); }
@@ -34,12 +37,14 @@ class WindDownSurface : public ui::ModalSurface {
   std::string SelectIndex(int id, int index) override { return inner_.SelectIndex(id, index); }
   std::string SelectText(int id, const std::string& text) override { return inner_.SelectText(id, text); }
   std::string DoubleClick(int id, int index) override { return inner_.DoubleClick(id, index); }
+  std::string SelectCell(int id, int row, int column) override { return inner_.SelectCell(id, row, column); }
   void Ok() override { inner_.Ok(); }
   void Cancel() override { inner_.Cancel(); }
 
  private:
   ui::ModalSurface& inner_;
   const std::function<bool()>& cancelling_;
+  std::function<void()> start_line_;
 };
 
 }  // namespace
@@ -66,7 +71,7 @@ void HostDriver::RunModal(ui::ModalSurface& dialog) {
     return;
   }
   StartLine();
-  WindDownSurface surface(dialog, cancelling_);
+  WindDownSurface surface(dialog, cancelling_, [this] { StartLine(); });
   inner_.RunModal(surface);
   at_line_start_ = true;
 }
@@ -115,6 +120,8 @@ void HostDriver::StartLine() {
 
 bool HostDriver::IsKeyDown(int virtual_key) {
   if (Cancelling()) return virtual_key == VK_ESCAPE;
+  // A key line the script is about to give stands on a line of its own.
+  if (!at_line_start_ && inner_.KeysArePresses() && inner_.KeysCanCome()) StartLine();
   return inner_.IsKeyDown(virtual_key);
 }
 

@@ -27,6 +27,9 @@ class HostDriver : public ui::UiDriver {
   ui::InputLine ReadLine(const std::string& prompt) override;
   void Print(const std::string& text) override;
   bool IsKeyDown(int virtual_key) override;
+  bool KeysArePresses() const override { return inner_.KeysArePresses(); }
+  bool KeysCanCome() override { return Cancelling() || inner_.KeysCanCome(); }
+  void Pause(unsigned milliseconds) override { inner_.Pause(milliseconds); }
   void Fail(const std::string& why) override;
   bool Failed() const override { return inner_.Failed(); }
   bool InputEnded() const override { return inner_.InputEnded(); }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "host/abort_watch.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/afxwin.h"
 #include "platform/ui/script_driver.h"
 
@@ -56,17 +57,21 @@ class AbortingDialog : public CDialog {
     ++clicks;
     acrx_abort("dialog went wrong");
   }
+  // A handler's prompt-line message, which leaves its line open.
+  void OnSay() { acutPrintf("\nX: %d", ++clicks); }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(AbortingDialog, CDialog)
 ON_BN_CLICKED(10, &AbortingDialog::OnFail)
+ON_BN_CLICKED(12, &AbortingDialog::OnSay)
 END_MESSAGE_MAP()
 
 const DialogTemplateRegistration kAbortingTemplate(7001, {"Aborting",
                                                           {
                                                               res::PushButton(10, "Fail"),
                                                               res::EditText(11, "Name"),
+                                                              res::PushButton(12, "Say"),
                                                               res::DefPushButton(IDOK, "OK"),
                                                               res::PushButton(IDCANCEL, "Cancel"),
                                                           }});
@@ -80,6 +85,19 @@ TEST(HostDriver, DialogClosesAsSoonAsItsHandlerAborts) {
   // The dialog lines after the click were left for nobody: the script goes on after them.
   EXPECT_EQ(run.driver.ReadLine("Command: ").text, "set 11 never");
   EXPECT_NE(run.transcript.str().find("FATAL ERROR: dialog went wrong\n"), std::string::npos) << run.transcript.str();
+}
+
+TEST(HostDriver, TheDialogsNextLineStandsOnALineOfItsOwnAfterAHandlersMessage) {
+  DriverRun run("click 12\nclick 12\nok\n");
+  AbortingDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(run.transcript.str(),
+            "Dialog: Aborting\n"
+            "Aborting> click 12\n"
+            "X: 1\n"
+            "Aborting> click 12\n"
+            "X: 2\n"
+            "Aborting> ok\n");
 }
 
 TEST(HostDriver, PromptsStartOnALineOfTheirOwnWithoutBlankLines) {

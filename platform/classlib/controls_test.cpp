@@ -72,7 +72,9 @@ class CControlsDlg : public CDialog {
   }
   void OnSide(UINT id) { log.push_back("side " + std::to_string(id)); }
   void OnRowClick(NMHDR* header, LRESULT*) {
-    log.push_back("click row " + std::to_string(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem));
+    const auto* click = reinterpret_cast<NMITEMACTIVATE*>(header);
+    log.push_back("click row " + std::to_string(click->iItem) +
+                  (click->iSubItem != 0 ? " column " + std::to_string(click->iSubItem) : std::string()));
   }
   void OnRowDblclk(NMHDR* header, LRESULT*) {
     log.push_back("open row " + std::to_string(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem));
@@ -159,6 +161,16 @@ TEST_F(ControlsTest, ListsAndCombosNotifyTheirOwner) {
   POSITION pos = rows->GetFirstSelectedItemPosition();
   EXPECT_EQ(rows->GetNextSelectedItem(pos), 0);
   EXPECT_EQ(pos, nullptr);
+}
+
+TEST_F(ControlsTest, ACellClickSelectsTheRowAndNamesTheColumn) {
+  EXPECT_EQ(surface.SelectCell(500, 1, 1), "");
+  auto* rows = static_cast<CListCtrl*>(dlg.GetDlgItem(500));
+  EXPECT_EQ(rows->GetNextItem(-1, LVNI_SELECTED), 1);
+  EXPECT_EQ(surface.SelectCell(500, 2, 0), "control 500 \"rows\" has rows 0 to 1");
+  EXPECT_EQ(surface.SelectCell(500, 0, 2), "control 500 \"rows\" has columns 0 to 1");
+  EXPECT_EQ(surface.SelectCell(313, 0, 0), "control 313 \"toolpaths\" (list) has no columns");
+  EXPECT_EQ(dlg.log, (std::vector<std::string>{"322 lost focus", "click row 1 column 1"}));
 }
 
 TEST_F(ControlsTest, ControlsShowTheirStateToTheDriver) {

@@ -153,9 +153,10 @@ void SelectRow(WindowRecord& control, int index) {
   control.selection_mark = index;
 }
 
-void SendItemActivate(WindowRecord& control, int index, UINT code) {
+void SendItemActivate(WindowRecord& control, int index, UINT code, int column = 0) {
   NMITEMACTIVATE activate;
   activate.iItem = index;
+  activate.iSubItem = column;
   NotifyParent(control, activate.hdr, code);
 }
 
@@ -333,6 +334,26 @@ std::string DialogSurface::SelectText(int id, const std::string& text) {
 }
 
 std::string DialogSurface::DoubleClick(int id, int index) { return ChooseEntry(id, index, true); }
+
+std::string DialogSurface::SelectCell(int id, int row, int column) {
+  std::string why;
+  WindowRecord* control = Usable(id, &why);
+  if (control == nullptr) return why;
+  if (control->kind != WindowKind::kListCtrl)
+    return Describe(*control) + " (" + control->KindName() + ") has no columns";
+  const int rows = static_cast<int>(control->rows.size());
+  if (row < 0 || row >= rows) {
+    return Describe(*control) + (rows == 0 ? " has no rows" : " has rows 0 to " + std::to_string(rows - 1));
+  }
+  const int columns = static_cast<int>(control->columns.size());
+  if (column < 0 || column >= columns) {
+    return Describe(*control) + (columns == 0 ? " has no columns" : " has columns 0 to " + std::to_string(columns - 1));
+  }
+  if ((control = FocusOn(id)) == nullptr) return {};
+  SelectRow(*control, row);
+  if (!IsClosed()) SendItemActivate(*control, row, NM_CLICK, column);
+  return {};
+}
 
 void DialogSurface::Ok() {
   if (!IsClosed()) dialog_.SendMessage(WM_COMMAND, CommandParam(IDOK, BN_CLICKED), 0);

@@ -28,6 +28,7 @@ class DialogSurface : public ui::ModalSurface {
   std::string SelectIndex(int id, int index) override;
   std::string SelectText(int id, const std::string& text) override;
   std::string DoubleClick(int id, int index) override;
+  std::string SelectCell(int id, int row, int column) override;
   void Ok() override;
   void Cancel() override;
 

@@ -29,6 +29,8 @@ class ConsoleDriver : public UiDriver {
   InputLine ReadLine(const std::string& prompt) override;
   void Print(const std::string& text) override;
   bool IsKeyDown(int virtual_key) override;
+  bool KeysArePresses() const override { return true; }
+  bool KeysCanCome() override { return !pending_keys_.empty() || !in_.eof(); }
   void Fail(const std::string& why) override;
   bool Failed() const override { return false; }
   bool InputEnded() const override { return input_ended_; }

@@ -131,9 +131,26 @@ std::optional<ControlInfo> FindControl(const ModalSurface& dialog, int id) {
   return std::nullopt;
 }
 
+// "ROW COLUMN": a click on one cell of a report list.
+bool ParseCell(const DialogLine& line, int* row, int* column) {
+  if (line.argument_quoted) return false;
+  const std::string_view argument = line.argument;
+  const size_t blank = argument.find(' ');
+  if (blank == std::string_view::npos) return false;
+  const std::optional<int> first = ParseInt(argument.substr(0, blank));
+  const std::optional<int> second = ParseInt(TrimSpaces(argument.substr(blank + 1)));
+  if (!first || !second) return false;
+  *row = *first;
+  *column = *second;
+  return true;
+}
+
 // An entry given by index, or by its text when quoted or not a number.
 std::string ChooseEntry(ModalSurface& dialog, int id, const DialogLine& line, bool double_click) {
   const std::optional<int> index = line.argument_quoted ? std::nullopt : ParseInt(line.argument);
+  int row = 0;
+  int column = 0;
+  if (!double_click && ParseCell(line, &row, &column)) return dialog.SelectCell(id, row, column);
   if (!double_click) {
     return index ? dialog.SelectIndex(id, *index) : dialog.SelectText(id, line.argument);
   }

@@ -29,6 +29,9 @@ class FakeSurface : public ModalSurface {
   std::string SelectIndex(int id, int index) override { return Log("index " + Id(id) + " " + Id(index)); }
   std::string SelectText(int id, const std::string& text) override { return Log("text " + Id(id) + " " + text); }
   std::string DoubleClick(int id, int index) override { return Log("dblclick " + Id(id) + " " + Id(index)); }
+  std::string SelectCell(int id, int row, int column) override {
+    return Log("cell " + Id(id) + " " + Id(row) + " " + Id(column));
+  }
   void Ok() override {
     Log("ok");
     closed_ = close_on_ok;

@@ -147,6 +147,14 @@ bool ScriptDriver::IsKeyDown(int virtual_key) {
   return true;
 }
 
+bool ScriptDriver::KeysCanCome() {
+  if (failed_) return false;
+  if (!pending_keys_.empty()) return true;
+  const std::string* next = Peek();
+  std::vector<std::string> names;
+  return next != nullptr && SplitKeyLine(*next, &names);
+}
+
 std::optional<UserInput> ScriptDriver::NextUserInput() {
   while (!failed_ && Peek() != nullptr) {
     const std::string line = Take();

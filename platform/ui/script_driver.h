@@ -25,6 +25,9 @@ class ScriptDriver : public UiDriver {
   InputLine ReadLine(const std::string& prompt) override;
   void Print(const std::string& text) override;
   bool IsKeyDown(int virtual_key) override;
+  bool KeysArePresses() const override { return true; }
+  bool KeysCanCome() override;
+  void Pause(unsigned /*milliseconds*/) override {}
   std::optional<UserInput> NextUserInput() override;
   std::optional<int> TakeMenuChoice() override;
   void Fail(const std::string& why) override;

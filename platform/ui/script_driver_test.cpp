@@ -26,6 +26,7 @@ TEST(ScriptDriverDialog, LinesActOnTheDialogByIdOrLabel) {
       "select 258 2\n"
       "select 258 \"b\"\n"
       "select 258 c\n"
+      "select 258 1 2\n"
       "dblclick 258 1\n"
       "click 457\n"
       "check 457\n"
@@ -37,7 +38,7 @@ TEST(ScriptDriverDialog, LinesActOnTheDialogByIdOrLabel) {
   run.driver.RunModal(dialog);
   EXPECT_FALSE(run.driver.Failed()) << run.transcript.str();
   EXPECT_EQ(dialog.log, (Log{"set 385 [d:\\cam\\x]", "set 385 [  ]", "index 258 2", "text 258 b", "text 258 c",
-                             "dblclick 258 1", "click 457", "check 457", "uncheck 1", "ok"}));
+                             "cell 258 1 2", "dblclick 258 1", "click 457", "check 457", "uncheck 1", "ok"}));
   // The dialog takes no more lines once closed.
   EXPECT_EQ(run.driver.ReadLine("Command: ").text, "after");
   EXPECT_NE(run.transcript.str().find("Dialog: Fake\nFake> set 385 d:\\cam\\x  \n"), std::string::npos);
@@ -182,6 +183,17 @@ TEST(ScriptDriverPrompt, AByteOrderMarkStartsNoLine) {
   ScriptRun run("\xEF\xBB\xBFLINE\n\xEF\xBB\xBFnot at the start\n");
   EXPECT_EQ(run.driver.ReadLine("Command: ").text, "LINE");
   EXPECT_EQ(run.driver.ReadLine("Command: ").text, "\xEF\xBB\xBFnot at the start");
+}
+
+TEST(ScriptDriverKeys, KeysComeAsPressesOnlyFromKeyLinesAndNoTimePasses) {
+  ScriptRun run("key F9\nnext\n");
+  EXPECT_TRUE(run.driver.KeysArePresses());
+  EXPECT_TRUE(run.driver.KeysCanCome());
+  EXPECT_TRUE(run.driver.IsKeyDown(0x78));
+  EXPECT_FALSE(run.driver.KeysCanCome()) << "the next line is no key line";
+  run.driver.Pause(3600 * 1000);  // returns at once, or the test would not end
+  EXPECT_EQ(run.driver.ReadLine("> ").text, "next");
+  EXPECT_FALSE(run.driver.KeysCanCome());
 }
 
 TEST(ScriptDriverKeys, KeyLinesAreDownOnceAtTheNextPoll) {

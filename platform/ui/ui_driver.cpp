@@ -1,5 +1,8 @@
 #include "platform/ui/ui_driver.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/ui/console_driver.h"
 
 namespace ui {
@@ -11,6 +14,8 @@ UiDriver*& CurrentDriver() {
 }
 
 }  // namespace
+
+void UiDriver::Pause(unsigned milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 UiDriver& Ui() {
   if (UiDriver* driver = CurrentDriver()) return *driver;

@@ -39,6 +39,11 @@ class ModalSurface {
   virtual std::string SelectIndex(int id, int index) = 0;
   virtual std::string SelectText(int id, const std::string& text) = 0;
   virtual std::string DoubleClick(int id, int index) = 0;
+  // A click on one cell of a report list: the row is selected and the click
+  // names the column.
+  virtual std::string SelectCell(int id, int /*row*/, int /*column*/) {
+    return "control " + std::to_string(id) + " has no columns";
+  }
   // Ok runs the dialog's OK handler (which may keep it open); Cancel its cancel handler.
   virtual void Ok() = 0;
   virtual void Cancel() = 0;
@@ -81,6 +86,15 @@ class UiDriver {
 
   // Key polling: true while the key (a VK_ code) counts as pressed.
   virtual bool IsKeyDown(int virtual_key) = 0;
+  // True when every IsKeyDown that answers true is a press of its own (a key
+  // line of a script or a terminal); false when a key held down keeps
+  // answering true.
+  virtual bool KeysArePresses() const { return false; }
+  // False when polling cannot bring a key while nothing else reads input: a
+  // script whose next line is no key line, a terminal at its end.
+  virtual bool KeysCanCome() { return true; }
+  // Lets the time pass; a script does not wait for real time.
+  virtual void Pause(unsigned milliseconds);
 
   // What a person does next with the windows of a windowed program run from
   // a script; nullopt when the input has ended (or failed).

@@ -3,7 +3,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <string_view>
-#include <thread>
+
+#include "platform/ui/ui_driver.h"
 
 LANGID GetSystemDefaultLangID() {
   const char* lang = std::getenv("LANG");
@@ -15,7 +16,7 @@ LANGID GetSystemDefaultLangID() {
 
 LANGID GetUserDefaultLangID() { return GetSystemDefaultLangID(); }
 
-void Sleep(DWORD milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void Sleep(DWORD milliseconds) { ui::Ui().Pause(milliseconds); }
 
 DWORD GetTickCount() {
   auto since_start = std::chrono::steady_clock::now().time_since_epoch();

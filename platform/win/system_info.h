@@ -11,6 +11,7 @@ constexpr LANGID kLangEnglishUs = 1033;
 LANGID GetSystemDefaultLangID();
 LANGID GetUserDefaultLangID();
 
+// Waits as the UI driver in force lets time pass: a script does not wait.
 void Sleep(DWORD milliseconds);
 
 // Milliseconds since the system started; wraps after about 49.7 days.

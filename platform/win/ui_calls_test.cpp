@@ -30,6 +30,10 @@ class FakeDriver : public ui::UiDriver {
   ui::InputLine ReadLine(const std::string&) override { return {}; }
   void Print(const std::string&) override {}
   bool IsKeyDown(int virtual_key) override { return keys_down.count(virtual_key) > 0; }
+  bool KeysArePresses() const override { return presses; }
+  void Pause(unsigned milliseconds) override { paused += milliseconds; }
+  bool presses = false;
+  unsigned paused = 0;
   void Fail(const std::string&) override {}
   bool Failed() const override { return false; }
 };
@@ -56,6 +60,30 @@ TEST(KeyState, HighBitWhileTheDriverSaysDown) {
   EXPECT_NE(0, GetAsyncKeyState(VK_ESCAPE) & 0x8000);
   EXPECT_LT(GetKeyState(VK_F9), 0);
   EXPECT_EQ(0, GetAsyncKeyState(VK_F10));
+}
+
+TEST(KeyState, TheLowBitTellsAPressFromAKeyHeldDown) {
+  FakeDriver driver;
+  ui::ScopedUiDriver scope(driver);
+  EXPECT_EQ(GetAsyncKeyState(VK_F9), 0);
+  driver.keys_down = {VK_F9};
+  EXPECT_EQ(GetAsyncKeyState(VK_F9) & 1, 1);
+  EXPECT_EQ(GetAsyncKeyState(VK_F9) & 1, 0) << "held, not pressed again";
+  driver.keys_down.clear();
+  EXPECT_EQ(GetAsyncKeyState(VK_F9), 0);
+  driver.keys_down = {VK_F9};
+  EXPECT_EQ(GetAsyncKeyState(VK_F9) & 1, 1);
+  driver.presses = true;  // a driver of key lines: each one down is a press of its own
+  EXPECT_EQ(GetAsyncKeyState(VK_F9) & 1, 1);
+  EXPECT_TRUE(win::KeysArePresses());
+}
+
+TEST(SystemInfo, SleepLetsTheDriverPassTheTime) {
+  FakeDriver driver;
+  ui::ScopedUiDriver scope(driver);
+  Sleep(50);
+  Sleep(100);
+  EXPECT_EQ(driver.paused, 150u);
 }
 
 TEST(SystemInfo, LanguageFromLangAndATickingClock) {

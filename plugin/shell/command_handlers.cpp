@@ -24,11 +24,6 @@ void SimpProfCommand() { NotAvailableYet("SimpProf"); }
 void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }
 void SimpFaceCommand() { NotAvailableYet("SimpFace"); }
 void SimpRadialCommand() { NotAvailableYet("SimpRadial"); }
-void JobCommand() { NotAvailableYet("Job"); }
-void OverLapDelCommand() { NotAvailableYet("OverLapDel"); }
-void MergePLCommand() { NotAvailableYet("MergePL"); }
-void SolOffCommand() { NotAvailableYet("SolOff"); }
-void SolTaperCommand() { NotAvailableYet("SolTaper"); }
 // Makes a region of the picked curve and takes it away again: a check that the
 // modeler accepts the curve, which leaves the drawing as it was.
 void TestCommand() {

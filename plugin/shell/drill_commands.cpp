@@ -4,6 +4,7 @@
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/milling/drill/multi_cycle_dlg.h"
 #include "plugin/shell/command_handlers.h"
+#include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpath_store.h"
 
 namespace {
@@ -19,6 +20,8 @@ void ClearToolpathName(const CString& name) {
 // the values and the holes of the last one.
 void DrillCommand() {
   static CDrillDlg dialog;
+  static DrawingChangeWatch drawing;
+  if (drawing.CurrentDrawingChanged()) DropDrawingIds(dialog);
   if (dialog.DoModal() != IDOK) return;
   ClearToolpathName(dialog.m_ToolpathName);
   GenerateDrillToolpath(dialog);

@@ -10,9 +10,18 @@
 
 namespace {
 
+// Registered for the test only, and taken away after its drawing, so that the
+// tests of the plug-in's own load find the class unregistered.
+struct ScopedInfoClass {
+  ScopedInfoClass() {
+    CToolPathInfo::rxInit();
+    acrxBuildClassHierarchy();
+  }
+  ~ScopedInfoClass() { deleteAcRxClass(CToolPathInfo::gpDesc); }
+};
+
 TEST(DrillToolMarkers, TheMarkerAndTheInfoPointCarryTheDrillAndItsNumbers) {
-  CToolPathInfo::rxInit();
-  acrxBuildClassHierarchy();
+  const ScopedInfoClass infoClass;
   ShellSession session;
   const AcDbObjectId move = session.add(new AcDbLine(AcGePoint3d(4, 5, 20), AcGePoint3d(4, 5, 2)));
   CLatheDrillToolDlg lathe;

@@ -7,6 +7,7 @@
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "plugin/shell/command_table.h"
 #include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/rapid_linetype.h"
 #include "plugin/shell/tool_path_info.h"
@@ -75,6 +76,10 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
       break;
     case AcRx::kUnloadAppMsg:
       UnloadPlugin();
+      break;
+    case AcRx::kLoadDwgMsg:
+    case AcRx::kUnloadDwgMsg:
+      NoteDrawingChange();
       break;
     default:
       break;

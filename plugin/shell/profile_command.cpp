@@ -2,6 +2,7 @@
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/profile/profile_generator.h"
 #include "plugin/shell/command_handlers.h"
+#include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/toolpath_store.h"
 
@@ -30,6 +31,8 @@ void EraseUnstoredCurves(CProfileDlg& dialog) {
 // the values and the picks of the last one.
 void ProfileCommand() {
   static CProfileDlg dialog;
+  static DrawingChangeWatch drawing;
+  if (drawing.CurrentDrawingChanged()) DropDrawingIds(dialog);
   // Picks kept from another open drawing are no picks in this one.
   if (!AllInWorkingDrawing(dialog.m_Selection)) dialog.m_Selection.setLogicalLength(0);
   if (dialog.DoModal() != IDOK) return;

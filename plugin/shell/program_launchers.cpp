@@ -16,7 +16,13 @@ void StartInstalledProgram(const char* keyPath, const char* programFile, const c
     return;
   }
   const CString program = folder + programFile;
-  ShellExecute(nullptr, "open", program, nullptr, nullptr, SW_SHOWNORMAL);
+  const HINSTANCE started = ShellExecute(nullptr, "open", program, nullptr, nullptr, SW_SHOWNORMAL);
+  // A start that failed would otherwise look like a program that never came up.
+  if (win::ShellResult(started) <= 32) {
+    CString text;
+    text.Format("\"%s\"을(를) 실행할 수 없습니다.!!", program.GetString());
+    MessageBox(nullptr, text, "Ostrivo message", MB_OK | MB_ICONINFORMATION);
+  }
 }
 
 }  // namespace

@@ -41,4 +41,12 @@ TEST(ProgramLaunchers, StartsTheProgramInTheFolderItsKeyNames) {
   EXPECT_EQ(access(marker.c_str(), F_OK), 0);
 }
 
+TEST(ProgramLaunchers, AProgramThatCannotStartIsReported) {
+  ShellSession session;
+  ASSERT_EQ(WriteRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, "CfgDir", session.folder().path().c_str()), 1);
+  SkerrowCommand();
+  const std::string transcript = session.transcript();
+  EXPECT_NE(transcript.find("Skerrow.exe\"을(를) 실행할 수 없습니다.!!"), std::string::npos) << transcript;
+}
+
 }  // namespace

@@ -299,6 +299,19 @@ bool HasToolPathInfoDictionary() {
   return OpenInfoDictionary(AcDb::kForRead, dictionary);
 }
 
+void EraseToolPathInfos(const AcDbObjectIdArray& pointIds) {
+  if (pointIds.isEmpty() || !HasToolPathInfoDictionary()) return;
+  OpenedObject<AcDbDictionary> dictionary;
+  if (!OpenInfoDictionary(AcDb::kForWrite, dictionary)) return;
+  for (const AcDbObjectId& pointId : pointIds) {
+    const std::string key = HandleText(pointId);
+    AcDbObjectId infoId;
+    if (pointId.isNull() || dictionary->getAt(key.c_str(), infoId) != Acad::eOk) continue;
+    dictionary->remove(key.c_str());
+    EraseObject(infoId);
+  }
+}
+
 bool AttachToolInfoFromDialog(AcDbObjectId& pointId, AcDbObjectId entityId, const CToolShapeDlg& tool, int toolNumber,
                               int lengthOffsetFlag, int lengthOffsetNumber) {
   return AttachToolInfo12(pointId, entityId, tool.m_ToolType, tool.m_Diameter, tool.m_Length, tool.m_CornerRadius,

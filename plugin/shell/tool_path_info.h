@@ -79,3 +79,6 @@ Acad::ErrorStatus OpenToolPathInfo(AcDbObjectId pointId, OpenedObject<CToolPathI
 // The same, null when there is none; the caller closes it.
 CToolPathInfo* OpenToolPathInfoOf(AcDbObjectId pointId);
 bool HasToolPathInfoDictionary();
+// Drops the information filed for each of the points (ids of other entities
+// find none), for points that are going.
+void EraseToolPathInfos(const AcDbObjectIdArray& pointIds);

@@ -45,18 +45,6 @@ Acad::ErrorStatus RenameRecord(AcDbObjectId recordId, const char* name) {
   return record->setName(name);
 }
 
-void InsertReference(AcDbDatabase* db, AcDbObjectId recordId) {
-  OpenedObject<AcDbBlockReference> reference;  // deleted unless the drawing takes it
-  reference.create();
-  Acad::ErrorStatus status = reference->setBlockTableRecord(recordId);
-  if (status == Acad::eOk) status = reference->setPosition(AcGePoint3d::kOrigin);
-  if (status != Acad::eOk) {
-    ShowArxError(status);
-    return;
-  }
-  if (AppendEntityToSpace(reference, db) == Acad::eOk) AddBlockAttributes(reference, recordId);
-}
-
 // Calls visit with each block reference of the drawing's spaces, in drawing
 // order, until it returns false.
 template <class Visit>
@@ -129,7 +117,7 @@ bool CreateToolpathBlock(const char* name, const char* recordText, AcDbObjectIdA
         PrintArxError(status);
         EraseObject(recordId);
       } else {
-        InsertReference(db, recordId);
+        InsertToolpathReference(recordId);
         stored = true;
       }
     }
@@ -139,6 +127,20 @@ bool CreateToolpathBlock(const char* name, const char* recordText, AcDbObjectIdA
   ids.removeAll();
   ids.setPhysicalLength(0);
   return stored;
+}
+
+bool InsertToolpathReference(AcDbObjectId recordId) {
+  OpenedObject<AcDbBlockReference> reference;  // deleted unless the drawing takes it
+  reference.create();
+  Acad::ErrorStatus status = reference->setBlockTableRecord(recordId);
+  if (status == Acad::eOk) status = reference->setPosition(AcGePoint3d::kOrigin);
+  if (status != Acad::eOk) {
+    ShowArxError(status);
+    return false;
+  }
+  if (AppendEntityToSpace(reference, Drawing()) != Acad::eOk) return false;
+  AddBlockAttributes(reference, recordId);
+  return true;
 }
 
 void GetBlockEntityIds(AcDbObjectId recordId, AcDbObjectIdArray& ids) {

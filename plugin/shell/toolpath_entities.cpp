@@ -13,6 +13,7 @@
 #include "platform/cad/db/db_spline.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/rapid_linetype.h"
+#include "plugin/shell/tool_path_info.h"
 
 bool ToolpathMoveEncoding::WidthToFeed(double width, int& feed) {
   if (!(width > 0.0)) return false;
@@ -345,6 +346,8 @@ bool EraseObject(AcDbObjectId id) {
 }
 
 bool EraseEntityArray(AcDbObjectIdArray& ids) {
+  // Information filed for a point would outlive it.
+  EraseToolPathInfos(ids);
   for (int i = 0; i < ids.length(); ++i) EraseObject(ids[i]);
   ids.setLogicalLength(0);
   return true;

@@ -110,5 +110,6 @@ void UnhighlightEntities(AcDbObjectIdArray& ids);
 
 // Erases the object as an entity or else as a plain object; true when it opened.
 bool EraseObject(AcDbObjectId id);
-// Erases each and empties the array, keeping its capacity.
+// Erases each, with the tool information filed for it, and empties the
+// array, keeping its capacity.
 bool EraseEntityArray(AcDbObjectIdArray& ids);

@@ -13,6 +13,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/tool_path_info.h"
 #include "plugin/shell/toolpath_entities.h"
 #include "plugin/shell/toolpath_store_internal.h"
 
@@ -74,10 +75,14 @@ bool EraseToolpathGroupKeeping(AcDbObjectId groupId, const AcDbObjectIdArray& ke
       group->erase();
     }
   }
+  AcDbObjectIdArray erased;
   for (int i = 0; i < members.length(); ++i) {
-    if (!keep.contains(members[i])) EraseObject(members[i]);
+    if (!keep.contains(members[i]) && EraseObject(members[i])) erased.append(members[i]);
   }
   if (held) dictionary->remove(groupId);
+  dictionary.close();
+  // The information of the toolpath's points goes with them.
+  EraseToolPathInfos(erased);
   return held;
 }
 
@@ -89,8 +94,17 @@ bool IsLayoutRecord(AcDbObjectId id) {
 bool EraseBlockToolpath(AcDbObjectId recordId) {
   // The drawing's own spaces are never a toolpath to throw away.
   if (IsLayoutRecord(recordId)) return false;
+  AcDbObjectIdArray entities;
+  {
+    OpenedObject<AcDbBlockTableRecord> record(recordId, AcDb::kForRead);
+    if (record.openStatus() == Acad::eOk) {
+      for (const AcDbObjectId& id : record->entityIds()) entities.append(id);
+    }
+  }
   EraseBlockReferences(recordId);
-  return EraseObject(recordId);
+  if (!EraseObject(recordId)) return false;
+  EraseToolPathInfos(entities);
+  return true;
 }
 
 // Erases the toolpath object found under a name; false when it is neither a
@@ -277,4 +291,17 @@ bool ConfirmToolpathName(const char* name) {
   CString question;
   question.Format("\"%s\"가 이미 존재합니다. 기존의 공구경로를 삭제하겠습니까?", name);
   return ::MessageBox(nullptr, question, "Message", MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+bool RenameToolpath(const char* name, const char* newName) {
+  AcDbDatabase* db = Drawing();
+  AcDbObjectId id;
+  if (db == nullptr || newName == nullptr || *newName == '\0' || !FindToolpathByName(name, id)) return false;
+  if (ToolpathNameExists(newName)) return false;
+  if (IsRecordOfName(id)) {
+    OpenedObject<AcDbBlockTableRecord> record(id, AcDb::kForWrite);
+    return record.openStatus() == Acad::eOk && record->setName(newName) == Acad::eOk;
+  }
+  OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForWrite);
+  return dictionary.openStatus() == Acad::eOk && dictionary->setName(name, newName);
 }

@@ -70,6 +70,8 @@ bool EraseToolpathGroup(AcDbObjectId groupId);
 // toolpath of the name only when complete; a failed build leaves the drawing as
 // it was. The id array is emptied afterwards. True when the block was stored.
 bool CreateToolpathBlock(const char* name, const char* recordText, AcDbObjectIdArray& ids);
+// One more reference of the block at the origin of the current space.
+bool InsertToolpathReference(AcDbObjectId recordId);
 // Appends the ids of the record's entities, in record order.
 void GetBlockEntityIds(AcDbObjectId recordId, AcDbObjectIdArray& ids);
 bool SetToolpathBlockComments(AcDbObjectId recordId, const char* recordText);
@@ -98,8 +100,12 @@ bool GetToolpathEntityIds(const char* name, AcDbObjectIdArray& ids);
 int ReadToolpathTypeCode(AcDbObjectId id, CString& text);
 // The first free "<base>_<n>", n = 1 to 999. False, name untouched, when all are taken.
 bool MakeUniqueToolpathName(const char* baseName, CString& name);
-// Erases the toolpath in whichever form it has. True when something was erased.
+// Erases the toolpath in whichever form it has, with the information filed
+// for its points. True when something was erased.
 bool DeleteToolpath(const char* name);
+// Gives the toolpath another name; false, nothing changed, when there is no
+// toolpath of the name or the new name is taken or empty.
+bool RenameToolpath(const char* name, const char* newName);
 // The toolpath manager's row: kind, layer and shown state (of a group's last
 // member, or of the block's first reference). False when not found, empty or
 // the layer cannot be read.
