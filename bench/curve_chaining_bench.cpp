@@ -8,9 +8,9 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/geometry/curve_chaining.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

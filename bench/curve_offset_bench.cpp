@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "platform/cad/curve/path_offset.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/curve/offset/path_offset.h"
+#include "platform/cad/db/entities/db_polyline.h"
 
 namespace {
 

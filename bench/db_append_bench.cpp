@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <string>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/dxf/dxf_file.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_hatch.h"
+#include "platform/cad/db/entities/db_hatch.h"
 
 namespace {
 

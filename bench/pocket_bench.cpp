@@ -7,12 +7,12 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/pocket/pocket_generator.h"
-#include "plugin/shell/rapid_linetype.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/post_run.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 #ifndef VELMORA_SOURCE
 #define VELMORA_SOURCE "."

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/ui/script_driver.h"
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"

@@ -3,7 +3,7 @@
 // ending the program. The run then counts as failed.
 #pragma once
 
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 
 namespace host {
 

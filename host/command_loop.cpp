@@ -8,7 +8,7 @@
 #include "host/commands/builtin_commands.h"
 #include "host/commands/file_commands.h"
 #include "host/host_session.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/editor/aced_command_stack.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/tables/db_block_table.h"
 #include "platform/cad/editor/aced_ucs.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"

@@ -5,14 +5,14 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"
 

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
 
 namespace host {
 namespace {

@@ -1,6 +1,6 @@
 // Drawings opened in cadhost: a record kept but not usable is reported at OPEN with its
 // handle and saved back unchanged; a DXF older than R13 is refused.
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "tests/cadhost_run.h"
 
 using namespace e2e;

@@ -2,8 +2,8 @@
 // a pick button, message boxes, selections and fatal errors, as a plug-in sees them.
 #include <algorithm>
 
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "tests/cadhost_run.h"
 
 namespace e2e {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/classlib/docview/afx_ids.h"
 #include "platform/classlib/gdi/char_cells.h"
 

@@ -7,13 +7,13 @@
 
 #include "host/drawing_space.h"
 #include "host/host_session.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "platform/cad/editor/input/aced_input.h"
 
 namespace host {

@@ -9,9 +9,9 @@
 #include "host/entity_listing.h"
 #include "host/host_session.h"
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_dictionary.h"
-#include "platform/cad/db/db_group.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/tables/db_dictionary.h"
+#include "platform/cad/db/tables/db_group.h"
 #include "platform/cad/editor/aced_command_stack.h"
 
 namespace host {

@@ -1,8 +1,8 @@
 #include "host/commands/modeler_command_support.h"
 
 #include "host/drawing_space.h"
-#include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/entities/db_entity.h"
 #include "platform/cad/editor/input/aced_input.h"
 
 namespace host {

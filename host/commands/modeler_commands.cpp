@@ -7,7 +7,7 @@
 #include "host/commands/modeler_command_support.h"
 #include "host/drawing_space.h"
 #include "host/host_session.h"
-#include "platform/cad/db/db_curve.h"
+#include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/db_object_pointer.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/modeler/db_3d_solid.h"

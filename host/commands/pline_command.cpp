@@ -7,7 +7,7 @@
 #include "host/commands/tangent_arc.h"
 #include "host/drawing_space.h"
 #include "host/host_session.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
 
 namespace host {

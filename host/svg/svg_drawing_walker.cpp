@@ -10,15 +10,15 @@
 #include "host/svg/svg_entity_shapes.h"
 #include "host/svg/svg_modeler_shapes.h"
 #include "host/svg/svg_style.h"
-#include "platform/cad/db/db_attribute.h"
-#include "platform/cad/db/db_block_reference.h"
-#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_object_iterator.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_text.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/entities/db_attribute.h"
+#include "platform/cad/db/entities/db_block_reference.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_text.h"
+#include "platform/cad/db/runtime/rx_class.h"
+#include "platform/cad/db/tables/db_block_table.h"
 
 namespace {
 

@@ -6,16 +6,16 @@
 #include <memory>
 #include <set>
 
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_entity_math.h"
-#include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_object_iterator.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
-#include "platform/cad/db/db_text.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_entity_math.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
+#include "platform/cad/db/entities/db_text.h"
 #include "platform/cad/ge/ge_ecs.h"
 
 namespace {

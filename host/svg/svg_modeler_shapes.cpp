@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "host/svg/svg_entity_shapes.h"
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/gi_world_draw.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/graphics/gi_world_draw.h"
 #include "platform/cad/ge/ge_ecs.h"
 #include "platform/cad/modeler/db_region.h"
 #include "platform/cad/modeler/modeler_entity.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"
 

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_entity.h"
-#include "platform/cad/db/db_layer_table.h"
-#include "platform/cad/db/db_linetype_table.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/tables/db_layer_table.h"
+#include "platform/cad/db/tables/db_linetype_table.h"
 
 namespace {
 

@@ -13,16 +13,16 @@
 #include <sstream>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_attribute.h"
-#include "platform/cad/db/db_block_reference.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
-#include "platform/cad/db/db_text.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_attribute.h"
+#include "platform/cad/db/entities/db_block_reference.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
+#include "platform/cad/db/entities/db_text.h"
 #include "platform/cad/dxf/dxf_file.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "plugin/geometry/plane_geometry.h"
 
 namespace {

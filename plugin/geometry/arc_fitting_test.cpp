@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/curve_chords.h"
 #include "plugin/geometry/polyline/chain_polyline_build.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
-#include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/settings/configuration_settings.h"
 
 namespace {
 

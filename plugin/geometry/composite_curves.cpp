@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "platform/cad/ge/curves/ge_composite_curve.h"
 #include "platform/cad/ge/curves/ge_line.h"

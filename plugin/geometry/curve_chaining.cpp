@@ -10,9 +10,9 @@
 #include "plugin/geometry/polyline/chain_polyline_build.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/curve_chain_select.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/curve_chain_select.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -5,15 +5,15 @@
 #include <string>
 #include <utility>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_text.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_text.h"
 #include "platform/ui/script_driver.h"
 #include "plugin/geometry/polyline/chain_polyline_build.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "platform/cad/ge/ge_point2d.h"
 #include "platform/cad/ge/ge_point3d.h"
 

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_entity.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/ge/ge_point2d.h"
 #include "plugin/shell/opened_object.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_polyline.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/curves/ge_curve2d.h"
 #include "platform/cad/ge/curves/ge_line.h"
 #include "plugin/geometry/polyline/polyline_segments.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "plugin/geometry/distance_queries.h"
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
 #include "plugin/geometry/polyline/polyline_intersections.h"
 #include "plugin/geometry/polyline/polyline_properties.h"

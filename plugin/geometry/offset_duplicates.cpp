@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_curve.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

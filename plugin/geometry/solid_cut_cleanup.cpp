@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/passes/pass_geometry.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
@@ -14,9 +14,9 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/region_helpers.h"
-#include "plugin/shell/section_curve_loops.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/region_helpers.h"
+#include "plugin/shell/selection/section_curve_loops.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

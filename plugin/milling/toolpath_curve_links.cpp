@@ -1,8 +1,8 @@
 #include "plugin/milling/toolpath_curve_links.h"
 
 #include "plugin/geometry/passes/lead_moves.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

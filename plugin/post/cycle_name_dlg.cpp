@@ -1,8 +1,8 @@
 #include "plugin/post/cycle_name_dlg.h"
 
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/post/post_block_dlg.h"
-#include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/settings/configuration_settings.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "platform/cad/ge/ge_point3d.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 inline bool IsLatheKind(int kind) { return kind == kToolpathLathe || kind == kToolpathLatheDrill; }
 

@@ -1,6 +1,6 @@
 #include "plugin/post/post_block_dlg.h"
 
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <functional>
 #include <string>
 
-#include "platform/win/registry.h"
+#include "platform/win/registry/registry.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/post_test_drawing_test.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/registry_text.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/registry_text.h"
 
 namespace {
 

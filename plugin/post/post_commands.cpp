@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "platform/classlib/file_dialog.h"
+#include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/folders.h"
 #include "plugin/post/post_dlg.h"
 #include "plugin/post/post_run.h"
 #include "plugin/post/post_var_dlg.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/registry_text.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/registry_text.h"
 
 namespace {
 

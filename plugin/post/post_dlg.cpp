@@ -3,17 +3,17 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/classlib/file_dialog.h"
-#include "platform/classlib/list_box.h"
+#include "platform/classlib/dialogs/file_dialog.h"
+#include "platform/classlib/dialogs/list_box.h"
 #include "platform/win/atomic_file_writer.h"
 #include "platform/win/message_box.h"
 #include "platform/win/shell.h"
 #include "platform/win/win_paths.h"
 #include "plugin/post/post_block_dlg.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/message_table.h"
-#include "plugin/shell/registry_text.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/message_table.h"
+#include "plugin/shell/settings/registry_text.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/post/toolpath_traversal.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/message_table.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/message_table.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "plugin/post/post_run.h"
-#include "plugin/shell/rapid_linetype.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace posttest {
 

@@ -1,7 +1,7 @@
 #include "plugin/post/post_var_dlg.h"
 
-#include "platform/classlib/dialog_template.h"
-#include "plugin/shell/message_table.h"
+#include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/shell/settings/message_table.h"
 
 namespace {
 

@@ -4,17 +4,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_arc.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/rapid_linetype.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/ucs_helpers.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "plugin/shell/arx_errors.h"
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "platform/classlib/afx_message_box.h"
 #include "platform/classlib/cstring.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
 
 void PrintArxError(Acad::ErrorStatus status) {
   if (status != Acad::eOk) acutPrintf("\nARX ERROR: %s", acadErrorStatusText(status));

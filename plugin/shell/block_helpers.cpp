@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/cad/db/db_attribute.h"
-#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_id_mapping.h"
+#include "platform/cad/db/entities/db_attribute.h"
+#include "platform/cad/db/tables/db_block_table.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/shell/arx_errors.h"
 #include "plugin/shell/opened_object.h"

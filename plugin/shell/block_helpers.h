@@ -2,8 +2,8 @@
 // their attributes.
 #pragma once
 
-#include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_database.h"
+#include "platform/cad/db/entities/db_block_reference.h"
 #include "platform/cad/ge/ge_arrays.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 

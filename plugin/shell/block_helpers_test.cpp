@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/space_helpers.h"
 #include "plugin/shell/ucs_helpers.h"

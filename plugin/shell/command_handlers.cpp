@@ -2,9 +2,9 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
-#include "plugin/shell/region_helpers.h"
-#include "plugin/shell/tool_path_info_report.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/region_helpers.h"
+#include "plugin/shell/toolpaths/tool_path_info_report.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "plugin/post/post_commands.h"
 #include "plugin/shell/command_handlers.h"
-#include "plugin/shell/config_dialog.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/program_launchers.h"
+#include "plugin/shell/commands/program_launchers.h"
+#include "plugin/shell/settings/config_dialog.h"
+#include "plugin/shell/settings/configuration_settings.h"
 #include "plugin/solid/solid_commands.h"
 
 namespace {

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_transform_dlg.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_transform_dlg.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "platform/cad/db/db_object_pointer.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 
 template <class T>
 class OpenedObject : public AcDbObjectPointer<T> {

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "platform/cad/db/db_object.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "plugin/shell/command_table.h"
-#include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/rapid_linetype.h"
-#include "plugin/shell/tool_path_info.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
 #include "plugin/solid/facet_settings_reactor.h"
 #include "plugin/solid/ost_custom_draw_entity.h"
 

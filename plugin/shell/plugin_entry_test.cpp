@@ -8,7 +8,7 @@
 
 #include "plugin/shell/command_table.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/tool_path_info.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
 #include "plugin/solid/ost_custom_draw_entity.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/cad/editor/aced_status.h"
 #include "platform/cad/editor/input/aced_input.h"
-#include "plugin/shell/system_variables.h"
+#include "plugin/shell/settings/system_variables.h"
 
 CPrompt::CPrompt(const char* message, const char* keywords)
     : m_keywords(keywords != nullptr ? keywords : ""), m_message(message != nullptr ? message : "") {}

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "plugin/shell/polygon_picker.h"
+#include "plugin/shell/selection/polygon_picker.h"
 #include "plugin/shell/shell_session_test.h"
 
 namespace {

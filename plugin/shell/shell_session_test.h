@@ -12,7 +12,7 @@
 #include "platform/cad/editor/graphics/aced_graphics.h"
 #include "platform/cad/editor/host_services.h"
 #include "platform/cad/editor/selection/aced_selection.h"
-#include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/ui/script_driver.h"
 #include "platform/win/scoped_temp_folder.h"
 #include "plugin/shell/space_helpers.h"

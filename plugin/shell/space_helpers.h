@@ -1,9 +1,9 @@
 // The current space of a drawing: opening it and appending entities to it.
 #pragma once
 
-#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/tables/db_block_table.h"
 
 // The drawing's current space record open in the mode; null when it cannot be
 // opened or is no block table record. The caller closes it.

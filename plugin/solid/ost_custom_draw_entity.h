@@ -3,7 +3,7 @@
 // capture commands.
 #pragma once
 
-#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/entities/db_entity.h"
 
 class OstCustomDrawEntity : public AcDbEntity {
  public:

@@ -3,8 +3,8 @@
 // the face or edge under the pick.
 #pragma once
 
-#include "platform/cad/db/gi_types.h"
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
+#include "platform/cad/db/graphics/gi_types.h"
 
 // True when the list starts with a list-begin item followed by the method, the
 // entity name and the marker; the three are then given out. A selection that

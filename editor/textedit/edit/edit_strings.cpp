@@ -2,7 +2,7 @@
 
 #include "editor/textedit/edit/edit_ids.h"
 #include "editor/textedit/view/text_view_ids.h"
-#include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/classlib/string_table.h"
 
 namespace {

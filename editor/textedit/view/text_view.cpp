@@ -7,7 +7,7 @@
 
 #include "editor/textedit/view/line_columns.h"
 #include "editor/textedit/view/text_view_resources.h"
-#include "platform/win/registry.h"
+#include "platform/win/registry/registry.h"
 
 IMPLEMENT_DYNCREATE(CVellumTextView, CView)
 

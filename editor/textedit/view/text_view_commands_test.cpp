@@ -7,7 +7,7 @@
 
 #include "editor/textedit/line_ending.h"
 #include "editor/textedit/view/text_view_test_support.h"
-#include "platform/win/registry.h"
+#include "platform/win/registry/registry.h"
 
 namespace textview_test {
 namespace {

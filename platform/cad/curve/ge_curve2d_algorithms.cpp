@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/cad/curve/arc_fit.h"
-#include "platform/cad/curve/path_offset.h"
+#include "platform/cad/curve/offset/path_offset.h"
 #include "platform/cad/curve/segment_intersect.h"
 #include "platform/cad/ge/ge.h"
 

@@ -5,14 +5,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/cad/db/db_block_table.h"
-#include "platform/cad/db/db_dictionary.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_id_mapping.h"
-#include "platform/cad/db/db_layer_table.h"
-#include "platform/cad/db/db_linetype_table.h"
 #include "platform/cad/db/db_stub.h"
-#include "platform/cad/db/dwg_memory_filer.h"
+#include "platform/cad/db/filing/dwg_memory_filer.h"
+#include "platform/cad/db/tables/db_block_table.h"
+#include "platform/cad/db/tables/db_dictionary.h"
+#include "platform/cad/db/tables/db_layer_table.h"
+#include "platform/cad/db/tables/db_linetype_table.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_dictionary.h"
-#include "platform/cad/db/db_dxf_filer.h"
-#include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_id_mapping.h"
 #include "platform/cad/db/db_stub.h"
-#include "platform/cad/db/dwg_memory_filer.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/filing/db_dxf_filer.h"
+#include "platform/cad/db/filing/dwg_memory_filer.h"
+#include "platform/cad/db/runtime/rx_class.h"
+#include "platform/cad/db/tables/db_block_table.h"
+#include "platform/cad/db/tables/db_dictionary.h"
 
 CADDB_DEFINE_BUILTIN_ABSTRACT_MEMBERS(AcDbObject, AcRxObject)
 

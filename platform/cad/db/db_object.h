@@ -18,9 +18,9 @@
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/error_status.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/db/object_undo_log.h"
-#include "platform/cad/db/resbuf.h"
-#include "platform/cad/db/rx_object.h"
+#include "platform/cad/db/runtime/rx_object.h"
 
 class AcDbDatabase;
 class AcDbDwgFiler;

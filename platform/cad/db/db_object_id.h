@@ -9,7 +9,7 @@
 #include "platform/cad/db/adesk.h"
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/error_status.h"
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/ge/ge_arrays.h"
 
 class AcDbDatabase;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/entities/db_entity.h"
 
 class AcDbObjectIterator {
  public:

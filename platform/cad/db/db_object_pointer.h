@@ -8,9 +8,9 @@
 #include <cstdio>
 
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object.h"
-#include "platform/cad/db/db_symbol_table.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/tables/db_symbol_table.h"
 
 template <class T>
 class AcDbObjectPointer {

@@ -1,8 +1,8 @@
 #include "platform/cad/db/db_sub_entity_handle.h"
 
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_dwg_filer.h"
 #include "platform/cad/db/db_stub.h"
+#include "platform/cad/db/filing/db_dwg_filer.h"
 
 void SubEntityHandle::setRead(const AcDbHandle& handle) {
   handle_ = handle;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 
 namespace {
 

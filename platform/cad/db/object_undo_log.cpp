@@ -1,7 +1,7 @@
 #include "platform/cad/db/object_undo_log.h"
 
 #include "platform/cad/db/db_object.h"
-#include "platform/cad/db/dwg_memory_filer.h"
+#include "platform/cad/db/filing/dwg_memory_filer.h"
 
 ObjectUndoLog::ObjectUndoLog() = default;
 

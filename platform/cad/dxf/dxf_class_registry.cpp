@@ -4,11 +4,11 @@
 
 #include "platform/cad/db/db_builtin_classes.h"
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_entity.h"
-#include "platform/cad/db/dxf_item_filer.h"
-#include "platform/cad/db/rx_class.h"
-#include "platform/cad/dxf/dxf_kept_records.h"
-#include "platform/cad/dxf/dxf_structure.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/filing/dxf_item_filer.h"
+#include "platform/cad/db/runtime/rx_class.h"
+#include "platform/cad/dxf/reading/dxf_kept_records.h"
+#include "platform/cad/dxf/reading/dxf_structure.h"
 
 void registerDxfClasses() {
   acdbRegisterBuiltinClasses();

@@ -2,14 +2,14 @@
 // made loads here.
 #include <gtest/gtest.h>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_attribute.h"
-#include "platform/cad/db/db_block_reference.h"
-#include "platform/cad/db/db_line.h"
 #include "platform/cad/db/db_object_iterator.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_text.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_attribute.h"
+#include "platform/cad/db/entities/db_block_reference.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_text.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 
 using namespace dxf_test;

@@ -4,9 +4,9 @@
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/dxf/dxf_file_io.h"
-#include "platform/cad/dxf/dxf_file_reader.h"
-#include "platform/cad/dxf/dxf_file_writer.h"
 #include "platform/cad/dxf/dxf_text_buffer.h"
+#include "platform/cad/dxf/reading/dxf_file_reader.h"
+#include "platform/cad/dxf/writing/dxf_file_writer.h"
 
 Acad::ErrorStatus ReadDxfText(std::string_view text, std::unique_ptr<AcDbDatabase>& out, std::string& message,
                               std::vector<std::string>& warnings) {

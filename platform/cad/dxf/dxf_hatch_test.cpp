@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_hatch.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_hatch.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 #include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "platform/cad/ge/curves/ge_line.h"

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_attribute.h"
-#include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_object_iterator.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_attribute.h"
+#include "platform/cad/db/entities/db_block_reference.h"
 
 namespace {
 

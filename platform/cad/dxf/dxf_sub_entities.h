@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/entities/db_entity.h"
 
 // True when the entity takes parts read from a file.
 bool takesSubEntities(const AcDbObject* entity);

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <set>
 
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_attribute.h"
-#include "platform/cad/db/db_block_reference.h"
 #include "platform/cad/db/db_id_mapping.h"
 #include "platform/cad/db/db_object_iterator.h"
 #include "platform/cad/db/db_stub.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_attribute.h"
+#include "platform/cad/db/entities/db_block_reference.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 
 using namespace dxf_test;

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/cad/dxf/dxf_group_items.h"
-#include "platform/cad/dxf/dxf_group_reader.h"
 #include "platform/cad/dxf/dxf_number_text.h"
 #include "platform/cad/dxf/dxf_string_codec.h"
+#include "platform/cad/dxf/reading/dxf_group_items.h"
+#include "platform/cad/dxf/reading/dxf_group_reader.h"
 
 TEST(DxfStringCodec, EscapesControlCharactersCaretsAndNonAscii) {
   EXPECT_EQ(encodeDxfString("first\nsecond"), "first^Jsecond");

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/dxf_item_filer.h"
+#include "platform/cad/db/filing/dxf_item_filer.h"
 
 class AcDbObject;
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 
 using namespace dxf_test;

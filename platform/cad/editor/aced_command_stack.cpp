@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "platform/cad/db/rx_class.h"
-#include "platform/cad/db/rx_dictionary.h"
+#include "platform/cad/db/runtime/rx_class.h"
+#include "platform/cad/db/runtime/rx_dictionary.h"
 
 CADDB_DEFINE_BUILTIN_ABSTRACT_MEMBERS(AcEdCommandStack, AcRxObject)
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/cad/db/adesk.h"
-#include "platform/cad/db/rx_object.h"
+#include "platform/cad/db/runtime/rx_object.h"
 #include "platform/wintypes/windows_types.h"
 
 using AcRxFunctionPtr = void (*)();

@@ -3,7 +3,7 @@
 // acedInitGet and the selection-method codes of acedSSNameX.
 #pragma once
 
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 
 // Input flags of acedInitGet.
 enum {

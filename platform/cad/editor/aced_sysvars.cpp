@@ -9,9 +9,9 @@
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_layer_table.h"
-#include "platform/cad/db/db_linetype_table.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/tables/db_layer_table.h"
+#include "platform/cad/db/tables/db_linetype_table.h"
 #include "platform/cad/editor/aced_ucs.h"
 #include "platform/cad/editor/input/answer_text.h"
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/ge/ge_point3d.h"
 
 // RTNORM; RTERROR for an unknown name, a value of the wrong type or out of range,

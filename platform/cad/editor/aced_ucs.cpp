@@ -4,7 +4,7 @@
 
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 
 namespace {
 

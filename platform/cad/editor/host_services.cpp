@@ -1,6 +1,6 @@
 #include "platform/cad/editor/host_services.h"
 
-#include "platform/cad/db/rx_dictionary.h"
+#include "platform/cad/db/runtime/rx_dictionary.h"
 
 namespace cadeditor {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/db_stub.h"
-#include "platform/cad/db/rx_class.h"
-#include "platform/cad/db/rx_dictionary.h"
+#include "platform/cad/db/runtime/rx_class.h"
+#include "platform/cad/db/runtime/rx_dictionary.h"
 #include "platform/cad/editor/aced_command_stack.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 #include "platform/cad/editor/plugin_path.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/rx_object.h"
+#include "platform/cad/db/runtime/rx_object.h"
 
 namespace AcRx {
 enum AppMsgCode {

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/editor/host_services.h"
 #include "platform/classlib/cobject.h"
 #include "platform/ui/script_driver.h"

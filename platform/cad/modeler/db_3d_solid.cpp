@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/db_region.h"

@@ -1,6 +1,6 @@
 #include "platform/cad/modeler/db_body.h"
 
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/modeler_operations.h"
 

@@ -8,8 +8,8 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/cad/modeler/brep/brep_shape.h"
 #include "platform/cad/modeler/brep/curve_edges.h"

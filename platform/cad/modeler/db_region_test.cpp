@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "platform/cad/modeler/modeler_test_support_test.h"
 
 using namespace modeler_test;

@@ -8,7 +8,7 @@
 #include <TopTools_ListOfShape.hxx>
 #include <TopoDS.hxx>
 
-#include "platform/cad/db/db_curve.h"
+#include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/modeler/brep/brep_draw.h"
 #include "platform/cad/modeler/brep/brep_pick.h"
 #include "platform/cad/modeler/brep/brep_shape.h"

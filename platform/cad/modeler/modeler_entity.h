@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_entity.h"
-#include "platform/cad/db/gi_types.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/graphics/gi_types.h"
 #include "platform/cad/modeler/modeler_enums.h"
 
 struct BrepShape;

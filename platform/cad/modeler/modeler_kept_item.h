@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/cad/db/db_dwg_filer.h"
-#include "platform/cad/db/db_dxf_filer.h"
+#include "platform/cad/db/filing/db_dwg_filer.h"
+#include "platform/cad/db/filing/db_dxf_filer.h"
 #include "platform/cad/modeler/modeler_entity.h"
 
 struct ModelerEntity::KeptItem {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_entity_test_support_test.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/gi_world_draw.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_entity_test_support_test.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/graphics/gi_world_draw.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"

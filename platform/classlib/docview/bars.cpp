@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/classlib/dialog.h"
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/dialog.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/docview/frame_wnd.h"
 #include "platform/classlib/gdi/dc.h"
 #include "platform/classlib/string_table.h"

@@ -1,6 +1,6 @@
 #include "platform/classlib/docview/doc_template.h"
 
-#include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/classlib/docview/afx_ids.h"
 #include "platform/classlib/docview/document.h"
 #include "platform/classlib/docview/frame_wnd.h"

@@ -4,8 +4,8 @@
 // of its own; the single-document one reuses its one document.
 #pragma once
 
-#include "platform/classlib/clist.h"
 #include "platform/classlib/cmdtarget.h"
+#include "platform/classlib/collections/clist.h"
 #include "platform/classlib/cstring.h"
 #include "platform/classlib/message_map.h"
 #include "platform/classlib/window/window_message_ids.h"

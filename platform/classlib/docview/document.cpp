@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
-#include "platform/classlib/afx_message_box.h"
 #include "platform/classlib/cfile.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
+#include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/classlib/docview/afx_ids.h"
 #include "platform/classlib/docview/doc_template.h"
 #include "platform/classlib/docview/frame_wnd.h"
 #include "platform/classlib/docview/view.h"
 #include "platform/classlib/docview/win_app.h"
-#include "platform/classlib/file_dialog.h"
 #include "platform/classlib/string_table.h"
 #include "platform/win/files.h"
 #include "platform/win/win_paths.h"

@@ -2,8 +2,8 @@
 // owns the document; the document goes when its last view's frame closes.
 #pragma once
 
-#include "platform/classlib/clist.h"
 #include "platform/classlib/cmdtarget.h"
+#include "platform/classlib/collections/clist.h"
 #include "platform/classlib/cstring.h"
 #include "platform/classlib/message_map.h"
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/classlib/afx_message_box.h"
 #include "platform/classlib/backend/window_backend.h"
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/gdi/dc.h"
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CDialog)

@@ -4,7 +4,7 @@
 // driver answers like any other.
 #pragma once
 
-#include "platform/classlib/dialog.h"
+#include "platform/classlib/dialogs/dialog.h"
 #include "platform/classlib/gdi/gdi_types.h"
 
 class CDC;

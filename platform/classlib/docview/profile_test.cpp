@@ -8,7 +8,7 @@
 #include "platform/classlib/docview/recent_file_list.h"
 #include "platform/classlib/docview/win_app.h"
 #include "platform/classlib/window/menu.h"
-#include "platform/win/registry.h"
+#include "platform/win/registry/registry.h"
 
 namespace {
 

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "platform/classlib/afx_message_box.h"
 #include "platform/classlib/backend/window_backend.h"
 #include "platform/classlib/cwnd.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
+#include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/classlib/docview/afx_ids.h"
 #include "platform/classlib/docview/command_line_info.h"
 #include "platform/classlib/docview/doc_template.h"
@@ -13,12 +14,11 @@
 #include "platform/classlib/docview/print_dialogs.h"
 #include "platform/classlib/docview/recent_file_list.h"
 #include "platform/classlib/docview/view.h"
-#include "platform/classlib/file_dialog.h"
 #include "platform/classlib/string_table.h"
 #include "platform/classlib/window/cursors.h"
 #include "platform/classlib/window/message_loop.h"
 #include "platform/classlib/window/window_state.h"
-#include "platform/win/registry.h"
+#include "platform/win/registry/registry.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline/polyline_intersections.h"
@@ -12,7 +12,7 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/shell/copy_helpers.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/passes/pass_geometry.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/copy_helpers.h"

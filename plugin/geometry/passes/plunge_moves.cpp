@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_curve.h"
+#include "platform/cad/db/curves/db_curve.h"
 #include "plugin/geometry/passes/plunge_polyline.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

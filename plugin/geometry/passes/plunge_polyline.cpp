@@ -5,13 +5,13 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

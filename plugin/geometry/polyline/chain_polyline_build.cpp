@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "platform/cad/curve/bulge_segment.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "platform/cad/ge/curves/ge_composite_curve.h"
 #include "platform/cad/ge/curves/ge_line.h"
@@ -19,9 +19,9 @@
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_segments.h"
-#include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
 

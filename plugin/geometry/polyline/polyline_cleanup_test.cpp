@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/geometry/polyline/polyline_corners.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/db/error_status.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/plane_geometry.h"

@@ -9,7 +9,7 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 
 inline AcDbObjectIdArray Ids(std::initializer_list<AcDbObjectId> list) {

@@ -1,6 +1,6 @@
 #include "plugin/geometry/polyline/polyline_intersections.h"
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/opened_object.h"

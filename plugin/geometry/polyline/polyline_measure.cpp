@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/db/error_status.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
-#include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

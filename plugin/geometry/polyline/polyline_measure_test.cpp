@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
-#include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/settings/configuration_settings.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/polyline/chain_polyline_build.h"
@@ -12,10 +12,10 @@
 #include "plugin/geometry/polyline/polyline_intersections.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_reshape.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/curve_chain_select.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/curve_chain_select.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_block_table.h"
+#include "platform/cad/db/tables/db_block_table.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"

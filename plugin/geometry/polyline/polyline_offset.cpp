@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/db.h"
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/db/error_status.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/curves/ge_curve2d.h"
@@ -21,8 +21,8 @@
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/geometry/polyline/polyline_reshape.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 int OffsetRetryLevel = 99999;
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/cad/curve/offset_fault.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/curve/offset/offset_fault.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/geometry/offset_duplicates.h"
 #include "plugin/geometry/polyline/polyline_fixture_test.h"
 #include "plugin/geometry/polyline/polyline_measure.h"

@@ -1,9 +1,9 @@
 #include "plugin/geometry/polyline/polyline_properties.h"
 
-#include "platform/cad/db/db_curve.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 bool SetPolylineClosed(AcDbObjectId id, bool closed) {
   OpenedObject<AcDbPolyline> polyline(id, AcDb::kForWrite);

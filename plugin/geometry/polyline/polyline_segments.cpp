@@ -1,6 +1,6 @@
 #include "plugin/geometry/polyline/polyline_segments.h"
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/ge/curves/ge_circ_arc.h"
 #include "platform/cad/ge/curves/ge_line.h"
 

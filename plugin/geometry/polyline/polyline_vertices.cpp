@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/opened_object.h"
 
 std::vector<PolylineVertex> ReadPolylineVertices(const AcDbPolyline* polyline) {

@@ -1,13 +1,13 @@
 #include "plugin/milling/drill/drill_cycle_form.h"
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "platform/classlib/combo_box.h"
-#include "platform/classlib/edit.h"
+#include "platform/classlib/dialogs/combo_box.h"
+#include "platform/classlib/dialogs/edit.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_point_picker.h"
 #include "plugin/milling/drill/point_ordering.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 using namespace drill_ids;
 

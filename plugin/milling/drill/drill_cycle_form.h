@@ -9,7 +9,7 @@
 #include "platform/cad/editor/acui_dialog.h"
 #include "platform/cad/ge/ge_arrays.h"
 #include "platform/classlib/cstring.h"
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/milling/drill/drill_tip_dlg.h"
 #include "plugin/milling/drill/drill_tool_dlg.h"
 #include "plugin/milling/drill/point_sort_dlg.h"

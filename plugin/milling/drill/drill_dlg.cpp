@@ -4,7 +4,7 @@
 #include "platform/win/message_box.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_record.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 using namespace drill_ids;
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "plugin/milling/drill/drill_test_drawing.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

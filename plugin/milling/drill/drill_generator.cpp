@@ -5,11 +5,11 @@
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/milling/drill/drill_dlg.h"
-#include "plugin/shell/drill_tool_markers.h"
-#include "plugin/shell/marker_points.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/drill_tool_markers.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/shell/ucs_helpers.h"
 
 namespace {

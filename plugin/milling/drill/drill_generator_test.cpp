@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/milling/drill/drill_test_drawing.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

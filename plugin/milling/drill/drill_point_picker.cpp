@@ -5,20 +5,20 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_point.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_point.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/win/win_paths.h"
 #include "plugin/milling/drill/drill_cycle_form.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/polygon_picker.h"
 #include "plugin/shell/prompt.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/polygon_picker.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/ucs_helpers.h"
 
 namespace {

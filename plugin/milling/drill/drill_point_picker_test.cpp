@@ -7,7 +7,7 @@
 #include "platform/cad/editor/aced_ucs.h"
 #include "plugin/milling/drill/drill_cycle_form.h"
 #include "plugin/milling/drill/drill_test_drawing.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "plugin/milling/drill/drill_cycle_form.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_point.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_point.h"
 #include "platform/cad/ge/ge_arrays.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/shell_session_test.h"

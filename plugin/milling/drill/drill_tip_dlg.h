@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/classlib/afxwin.h"
-#include "platform/classlib/edit.h"
+#include "platform/classlib/dialogs/edit.h"
 
 // tan(90 - angle / 2 degrees) x diameter / 2.
 double DrillTipLength(double tipAngleDegrees, double toolDiameter);

@@ -1,7 +1,7 @@
 // The controls that the drill and lathe-drill tool dialogs share.
 #pragma once
 
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 
 constexpr int kDrillDiameterEdit = 275;
 constexpr int kDrillLengthEdit = 276;

@@ -4,14 +4,14 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/classlib/file_dialog.h"
+#include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/milling/drill/multi_cycle_file.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 using namespace drill_ids;
 

@@ -4,8 +4,8 @@
 // command stores one drill toolpath per entry over the dialog's points.
 #pragma once
 
-#include "platform/classlib/cstring_array.h"
-#include "platform/classlib/list_box.h"
+#include "platform/classlib/collections/cstring_array.h"
+#include "platform/classlib/dialogs/list_box.h"
 #include "plugin/milling/drill/drill_cycle_form.h"
 #include "plugin/milling/drill/drill_dlg.h"
 

@@ -8,8 +8,8 @@
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/milling/drill/drill_test_drawing.h"
 #include "plugin/milling/drill/multi_cycle_file.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/classlib/afxwin.h"
-#include "platform/classlib/button.h"
+#include "platform/classlib/dialogs/button.h"
 
 class CPointSortDlg : public CDialog {
  public:

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/ui/script_driver.h"
 #include "plugin/milling/drill/point_ordering.h"
 

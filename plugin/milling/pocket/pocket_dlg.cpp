@@ -5,9 +5,9 @@
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/milling/pocket/pocket_selection.h"
-#include "plugin/shell/param_file.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/settings/param_file.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -18,13 +18,13 @@
 #include "plugin/milling/pocket/pocket_offset_pattern.h"
 #include "plugin/milling/pocket/pocket_rest_boundaries.h"
 #include "plugin/milling/toolpath_curve_links.h"
-#include "plugin/shell/configuration_settings.h"
 #include "plugin/shell/copy_helpers.h"
-#include "plugin/shell/marker_points.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -9,19 +9,19 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/pocket/pocket_levels.h"
 #include "plugin/milling/pocket/pocket_swept_area_test.h"
-#include "plugin/shell/rapid_linetype.h"
-#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

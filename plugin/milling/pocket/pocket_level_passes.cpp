@@ -16,9 +16,9 @@
 #include "plugin/milling/pocket/pocket_zigzag.h"
 #include "plugin/milling/toolpath_curve_links.h"
 #include "plugin/shell/copy_helpers.h"
-#include "plugin/shell/marker_points.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "plugin/geometry/tool_shape_dlg.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

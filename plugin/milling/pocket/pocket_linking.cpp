@@ -10,8 +10,8 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/milling/pocket/pocket_link_area.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

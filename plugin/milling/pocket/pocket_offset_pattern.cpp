@@ -18,9 +18,9 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
 #include "plugin/shell/copy_helpers.h"
-#include "plugin/shell/marker_points.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

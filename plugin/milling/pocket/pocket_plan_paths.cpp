@@ -5,7 +5,7 @@
 
 #include "platform/cad/curve/box_tree.h"
 #include "platform/cad/curve/segment_intersect.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/opened_object.h"
 
 bool ReadPlanPath(AcDbObjectId id, curve::BulgePath& path) {

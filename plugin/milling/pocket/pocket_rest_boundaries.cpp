@@ -10,7 +10,7 @@
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/milling/pocket/pocket_link_area.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

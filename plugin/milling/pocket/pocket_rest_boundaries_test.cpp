@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
 #include "plugin/shell/shell_session_test.h"
 

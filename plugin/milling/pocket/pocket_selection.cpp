@@ -10,13 +10,13 @@
 #include "platform/win/win_paths.h"
 #include "plugin/geometry/curve_chaining.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
-#include "plugin/shell/configuration_settings.h"
-#include "plugin/shell/curve_chain_select.h"
-#include "plugin/shell/polygon_picker.h"
 #include "plugin/shell/prompt.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/curve_chain_select.h"
+#include "plugin/shell/selection/polygon_picker.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/cad/db/db_object_id.h"
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 
 // How curves are picked; the dialogs keep it and show it as radios.
 enum SelectionMethod {

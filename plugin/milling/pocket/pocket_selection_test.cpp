@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/rapid_linetype.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
 
 using PlanPoints = std::vector<AcGePoint2d>;
 

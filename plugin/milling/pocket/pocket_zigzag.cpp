@@ -6,15 +6,15 @@
 #include <unordered_map>
 
 #include "platform/cad/curve/box_tree.h"
-#include "platform/cad/db/db_hatch.h"
+#include "platform/cad/db/entities/db_hatch.h"
 #include "plugin/geometry/curve_containment.h"
 #include "plugin/geometry/passes/pass_geometry.h"
 #include "plugin/geometry/plane_geometry.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
-#include "plugin/shell/marker_points.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/ucs_helpers.h"
 
 namespace {

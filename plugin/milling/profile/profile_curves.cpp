@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "plugin/geometry/polyline/chain_polyline_build.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

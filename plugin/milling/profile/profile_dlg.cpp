@@ -4,9 +4,9 @@
 #include "platform/win/message_box.h"
 #include "plugin/milling/profile/profile_curves.h"
 #include "plugin/milling/profile/profile_pick.h"
-#include "plugin/shell/param_file.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/settings/param_file.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <sstream>
 #include <string>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/milling/profile/profile_record.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/toolpath_curve_links.h"
-#include "plugin/shell/marker_points.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -7,20 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/milling/pocket/pocket_selection.h"
 #include "plugin/milling/profile/profile_dlg.h"
-#include "plugin/shell/marker_points.h"
 #include "plugin/shell/opened_object.h"
-#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/shell_session_test.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "plugin/geometry/record_lines.h"
 #include "plugin/milling/profile/profile_dlg.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

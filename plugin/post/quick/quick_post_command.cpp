@@ -2,14 +2,14 @@
 #include <memory>
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "platform/classlib/file_dialog.h"
+#include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/folders.h"
 #include "platform/win/shell.h"
 #include "plugin/post/post_commands.h"
 #include "plugin/post/post_dlg.h"
 #include "plugin/post/quick/quick_post_dlg.h"
 #include "plugin/post/quick/quick_post_run.h"
-#include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/settings/configuration_settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "plugin/post/quick/quick_post_dlg.h"
 
-#include "platform/classlib/file_dialog.h"
+#include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/message_box.h"
 #include "plugin/post/post_dlg.h"
 

@@ -6,7 +6,7 @@
 #include "plugin/post/lathe_axes.h"
 #include "plugin/post/post_kind_holders.h"
 #include "plugin/post/post_values.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/geometry/polyline/polyline_merge.h"
 #include "plugin/shell/command_handlers.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/shell_session_test.h"

@@ -8,9 +8,9 @@
 #include "platform/classlib/cstring.h"
 #include "platform/win/message_box.h"
 #include "plugin/shell/command_handlers.h"
-#include "plugin/shell/curve_chain_select.h"
 #include "plugin/shell/geometry_commands/overlap_search.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/curve_chain_select.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 

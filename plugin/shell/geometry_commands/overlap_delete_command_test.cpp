@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "plugin/shell/command_handlers.h"
-#include "plugin/shell/curve_chain_select.h"
 #include "plugin/shell/geometry_commands/overlap_search.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/selection/curve_chain_select.h"
 #include "plugin/shell/shell_session_test.h"
 
 namespace {

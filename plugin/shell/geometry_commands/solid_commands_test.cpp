@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/cad/db/db_line.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/opened_object.h"

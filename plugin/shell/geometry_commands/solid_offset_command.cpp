@@ -2,9 +2,9 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/shell/command_handlers.h"
-#include "plugin/shell/region_helpers.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/selection/region_helpers.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 void SolOffCommand() {
   ads_name name = {0, 0};

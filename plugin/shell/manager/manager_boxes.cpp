@@ -1,7 +1,7 @@
 #include "plugin/shell/manager/manager_boxes.h"
 
 #include "platform/win/message_box.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 void ShowManagerBox(const char* text) { ::MessageBox(nullptr, text, kManagerCaption, MB_OK | MB_ICONINFORMATION); }
 

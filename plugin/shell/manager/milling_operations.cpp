@@ -10,8 +10,8 @@
 #include "plugin/milling/profile/profile_generator.h"
 #include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/manager/manager_boxes.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

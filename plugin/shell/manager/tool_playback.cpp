@@ -1,6 +1,6 @@
 #include "plugin/shell/manager/tool_playback.h"
 
-#include "platform/cad/db/db_block_reference.h"
+#include "platform/cad/db/entities/db_block_reference.h"
 #include "platform/cad/editor/graphics/aced_graphics.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/keys.h"

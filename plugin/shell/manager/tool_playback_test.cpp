@@ -5,7 +5,7 @@
 #include <deque>
 #include <sstream>
 
-#include "platform/cad/db/db_block_reference.h"
+#include "platform/cad/db/entities/db_block_reference.h"
 #include "plugin/shell/manager/key_poll.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
 

@@ -3,13 +3,13 @@
 #include <memory>
 #include <numbers>
 
-#include "platform/cad/db/db_circle.h"
+#include "platform/cad/db/entities/db_circle.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "plugin/geometry/tool_name.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

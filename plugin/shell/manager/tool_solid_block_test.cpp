@@ -4,10 +4,10 @@
 
 #include <numbers>
 
-#include "platform/cad/db/db_circle.h"
+#include "platform/cad/db/entities/db_circle.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
-#include "plugin/shell/region_helpers.h"
+#include "plugin/shell/selection/region_helpers.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "plugin/shell/manager/toolpath_manager_dlg.h"
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "platform/classlib/dialog_template.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/win/message_box.h"
 #include "plugin/shell/manager/key_poll.h"
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/manager/toolpath_move_copy.h"
 #include "plugin/shell/manager/toolpath_regeneration.h"
 #include "plugin/shell/manager/toolpath_simulation.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

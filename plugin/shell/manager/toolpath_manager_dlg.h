@@ -5,9 +5,9 @@
 
 #include "platform/cad/editor/acui_dialog.h"
 #include "platform/classlib/cstring.h"
-#include "platform/classlib/list_ctrl.h"
+#include "platform/classlib/dialogs/list_ctrl.h"
 #include "plugin/shell/manager/toolpath_operation.h"
-#include "plugin/shell/toolpath_transform_dlg.h"
+#include "plugin/shell/toolpaths/toolpath_transform_dlg.h"
 
 // List columns.
 enum ToolpathListColumn { kNameColumn = 0, kKindColumn = 1, kLayerColumn = 2, kVisibleColumn = 3 };

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "platform/cad/db/db_block_reference.h"
+#include "platform/cad/db/entities/db_block_reference.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
-#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/selection/selection_queries.h"
 
 namespace {
 

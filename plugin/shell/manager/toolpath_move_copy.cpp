@@ -2,11 +2,11 @@
 
 #include "plugin/shell/copy_helpers.h"
 #include "plugin/shell/manager/manager_boxes.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/tool_path_info.h"
-#include "plugin/shell/toolpath_entities.h"
-#include "plugin/shell/toolpath_store.h"
-#include "plugin/shell/toolpath_store_internal.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store_internal.h"
 
 namespace {
 

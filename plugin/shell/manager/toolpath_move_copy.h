@@ -2,7 +2,7 @@
 // number of copies behind it, as the transform dialog says.
 #pragma once
 
-#include "plugin/shell/toolpath_transform_dlg.h"
+#include "plugin/shell/toolpaths/toolpath_transform_dlg.h"
 
 enum class MoveOutcome { kKept, kMoved, kDeleted };
 

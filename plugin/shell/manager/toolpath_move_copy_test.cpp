@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/cad/db/db_point.h"
+#include "platform/cad/db/entities/db_point.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
-#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/selection/selection_queries.h"
 
 namespace {
 

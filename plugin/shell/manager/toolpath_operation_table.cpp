@@ -3,7 +3,7 @@
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/manager/milling_operations.h"
 #include "plugin/shell/manager/toolpath_operation.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
 

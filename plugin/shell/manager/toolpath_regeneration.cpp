@@ -1,9 +1,9 @@
 #include "plugin/shell/manager/toolpath_regeneration.h"
 
 #include "plugin/shell/manager/manager_boxes.h"
-#include "plugin/shell/selection_queries.h"
-#include "plugin/shell/toolpath_store.h"
-#include "plugin/shell/toolpath_store_internal.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/shell/toolpaths/toolpath_store_internal.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_dictionary.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/tables/db_dictionary.h"
 #include "platform/cad/dxf/dxf_test_support.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
 #include "plugin/shell/manager/toolpath_manager_dlg.h"

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_block_reference.h"
-#include "platform/cad/db/db_layer_table.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_block_reference.h"
+#include "platform/cad/db/tables/db_layer_table.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
 #include "plugin/shell/manager/tool_solid_block.h"
-#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/selection/selection_queries.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "platform/cad/curve/box_tree.h"
+#include "platform/cad/curve/offset/path_offset.h"
+#include "platform/cad/curve/offset/path_winding.h"
 #include "platform/cad/curve/offset_oracle/geos_buffer.h"
-#include "platform/cad/curve/path_offset.h"
-#include "platform/cad/curve/path_winding.h"
 
 namespace curve::oracle {
 

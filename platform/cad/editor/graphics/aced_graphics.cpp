@@ -1,7 +1,7 @@
 #include "platform/cad/editor/graphics/aced_graphics.h"
 
-#include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/entities/db_entity.h"
 #include "platform/cad/editor/aced_ucs.h"
 
 namespace {

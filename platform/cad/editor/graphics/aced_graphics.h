@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/ge/ge_point3d.h"
 
 int acedGrDraw(const ads_point from, const ads_point to, int color, int hl);

@@ -1,9 +1,9 @@
 #include "platform/cad/editor/graphics/drawing_view.h"
 
-#include "platform/cad/db/db_block_table.h"
 #include "platform/cad/db/db_host_services.h"
-#include "platform/cad/db/db_layer_table.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/tables/db_block_table.h"
+#include "platform/cad/db/tables/db_layer_table.h"
 #include "platform/cad/editor/aced_ucs.h"
 
 namespace cadeditor {

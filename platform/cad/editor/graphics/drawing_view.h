@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/cad/db/db_database.h"
-#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/entities/db_entity.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 
 namespace cadeditor {

@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
-#include "platform/cad/db/db_3d_polyline.h"
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
-#include "platform/cad/db/db_text.h"
+#include "platform/cad/db/entities/db_3d_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
+#include "platform/cad/db/entities/db_text.h"
 
 namespace cadeditor {
 

@@ -3,7 +3,7 @@
 // sampled by parameter; anything else by its extents box.
 #pragma once
 
-#include "platform/cad/db/db_entity.h"
+#include "platform/cad/db/entities/db_entity.h"
 #include "platform/cad/editor/graphics/shape_2d.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 

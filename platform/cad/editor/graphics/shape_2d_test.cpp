@@ -5,8 +5,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_ellipse.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_ellipse.h"
 #include "platform/cad/editor/graphics/entity_shape.h"
 #include "platform/cad/editor/selection/selection_filter.h"
 

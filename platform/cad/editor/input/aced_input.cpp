@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/cad/db/db_entity.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/entities/db_entity.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/aced_ucs.h"
 #include "platform/cad/editor/input/answer_text.h"

@@ -18,7 +18,7 @@
 // leading "\n" starts a new line only when printed text left one open.
 #pragma once
 
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/editor/aced_status.h"
 
 int acedInitGet(int val, const char* kwl);

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/cad/db/db_block_reference.h"
-#include "platform/cad/db/db_block_table.h"
-#include "platform/cad/db/db_curve.h"
+#include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_object_pointer.h"
+#include "platform/cad/db/entities/db_block_reference.h"
+#include "platform/cad/db/tables/db_block_table.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/aced_ucs.h"
 #include "platform/cad/editor/graphics/drawing_view.h"

@@ -13,7 +13,7 @@
 // the current UCS.
 #pragma once
 
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/editor/aced_status.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 

@@ -5,12 +5,12 @@
 #include <numbers>
 #include <set>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_block_reference.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_point.h"
-#include "platform/cad/db/db_polyline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_block_reference.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_point.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/aced_sysvars.h"
 #include "platform/cad/editor/editor_test_support_test.h"
 #include "platform/cad/editor/input/aced_input.h"

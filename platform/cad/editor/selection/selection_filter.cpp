@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 
 namespace cadeditor {
 

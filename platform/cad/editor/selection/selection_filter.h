@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/cad/db/db_entity.h"
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/entities/db_entity.h"
+#include "platform/cad/db/filing/resbuf.h"
 
 namespace cadeditor {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/cad/db/db_object_id.h"
-#include "platform/cad/db/resbuf.h"
+#include "platform/cad/db/filing/resbuf.h"
 #include "platform/cad/ge/ge_point3d.h"
 
 namespace cadeditor {

@@ -13,7 +13,7 @@
 #include "platform/cad/db/db_database.h"
 #include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/db_object.h"
-#include "platform/cad/db/rx_class.h"
+#include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/editor/aced.h"
 #include "platform/classlib/afx.h"
 

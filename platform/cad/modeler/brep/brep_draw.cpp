@@ -14,7 +14,7 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/cad/db/gi_world_draw.h"
+#include "platform/cad/db/graphics/gi_world_draw.h"
 #include "platform/cad/modeler/brep/brep_shape.h"
 
 namespace brep {

@@ -12,12 +12,12 @@
 
 #include <cmath>
 
-#include "platform/cad/db/db_arc.h"
-#include "platform/cad/db/db_circle.h"
-#include "platform/cad/db/db_ellipse.h"
-#include "platform/cad/db/db_line.h"
-#include "platform/cad/db/db_polyline.h"
-#include "platform/cad/db/db_spline.h"
+#include "platform/cad/db/entities/db_arc.h"
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_ellipse.h"
+#include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/db/entities/db_spline.h"
 #include "platform/cad/ge/ge_ecs.h"
 #include "platform/cad/modeler/brep/brep_shape.h"
 

@@ -1,0 +1,759 @@
+#include "platform/cad/curve/offset/path_offset.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
+#include <span>
+#include <utility>
+
+#include "platform/cad/curve/box_tree.h"
+#include "platform/cad/curve/offset/convex_offset.h"
+#include "platform/cad/curve/offset/offset_fault.h"
+#include "platform/cad/curve/offset/offset_nodes.h"
+#include "platform/cad/curve/offset/path_winding.h"
+#include "platform/cad/curve/segment_intersect.h"
+
+namespace curve {
+
+namespace {
+
+// The one length tolerance of an offset: points nearer than this are one point, and a
+// piece nearer than this to the distance lies at it. Relative to the coordinates, so a
+// drawing behaves the same at every scale.
+double toleranceFor(const BulgePath& path, double dist) {
+  double scale = dist;
+  for (const BulgeVertex& v : path.vertices) scale = std::max({scale, std::fabs(v.point.x), std::fabs(v.point.y)});
+  return 1e-10 * scale;
+}
+
+// Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
+constexpr double kTangentSine = 1e-9;
+
+AcGeVector2d leftNormal(const BulgeSeg& seg, double fraction) { return seg.tangentAt(fraction).perpVector(); }
+
+AcGePoint2d movedPoint(const BulgeSeg& seg, double fraction, double left) {
+  return seg.pointAt(fraction) + leftNormal(seg, fraction) * left;
+}
+
+// The element moved to the left; false when an arc shrinks to nothing.
+bool movedSegment(const BulgeSeg& seg, double left, double tol, BulgeSeg& out) {
+  out = {movedPoint(seg, 0.0, left), movedPoint(seg, 1.0, left), seg.bulge};
+  if (!seg.isArc()) return true;
+  const Arc2 a = seg.arc();
+  const double radius = a.sweep > 0 ? a.radius - left : a.radius + left;
+  return radius > tol;
+}
+
+// The radius of the element moved to the left by dist; infinite for a line.
+double movedRadius(const BulgeSeg& seg, double dist) {
+  if (!seg.isArc()) return 1e300;
+  const Arc2 a = seg.arc();
+  return std::fabs(a.sweep > 0 ? a.radius - dist : a.radius + dist);
+}
+
+// The arc about the common vertex from `in` moved to `out` moved. At a convex corner
+// (a right turn or a reversal) it runs clockwise and bounds the offset. At a concave one
+// the moved elements cross near the corner; where they meet at so small an angle that
+// the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
+// them, so that the moved path stays one curve there. band: which side of it the band lies.
+bool cornerArc(const BulgeSeg& in, const BulgeSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
+  const AcGePoint2d p = movedPoint(in, 1.0, dist);
+  const AcGePoint2d q = movedPoint(out, 0.0, dist);
+  if (p.distanceTo(q) <= tol) return false;
+  const AcGeVector2d t0 = in.tangentAt(1.0), t1 = out.tangentAt(0.0);
+  const double turn = t0.crossProduct(t1);
+  const double dot = t0.dotProduct(t1);
+  const bool reversal = dot < 0.0 && std::fabs(turn) <= 1e-12;
+  const bool convex = reversal || turn < 0.0;
+  const double sweep = std::atan2(std::fabs(turn), dot);
+  if (!convex) {
+    // Circles crossing at angle a seem to touch when a^2 r / 8 is below the tolerance.
+    const double tightest = std::min(movedRadius(in, dist), movedRadius(out, dist));
+    if (sweep > std::max(1e-3, 4.0 * std::sqrt(tol / tightest))) return false;
+  }
+  arc = {p, q, bulgeOfSweep(convex ? -sweep : sweep)};
+  band = convex ? 1.0 : -1.0;
+  return true;
+}
+
+AcGeVector2d tangentOf(const Prim2& prim, double fraction) {
+  if (!prim.isArc) {
+    const AcGeVector2d d = prim.p1 - prim.p0;
+    const double len = d.length();
+    return len > 0.0 ? d / len : AcGeVector2d(1.0, 0.0);
+  }
+  const double angle = prim.arc.startAngle + prim.arc.sweep * fraction;
+  const AcGeVector2d radial(std::cos(angle), std::sin(angle));
+  return prim.arc.sweep > 0 ? radial.perpVector() : -radial.perpVector();
+}
+
+// A stretch of an element, in fractions.
+struct Stretch {
+  double from = 0.0;
+  double to = 1.0;
+  bool empty() const { return to <= from; }
+};
+
+bool overlaps(const Stretch& a, const Stretch& b) { return a.from < b.to && b.from < a.to; }
+
+bool holds(std::span<const Stretch> stretches, double f) {
+  for (const Stretch& s : stretches)
+    if (f >= s.from && f <= s.to) return true;
+  return false;
+}
+
+// Sorts and joins stretches that touch.
+void normalize(std::vector<Stretch>& stretches) {
+  std::sort(stretches.begin(), stretches.end(), [](const Stretch& a, const Stretch& b) { return a.from < b.from; });
+  size_t kept = 0;
+  for (const Stretch& s : stretches) {
+    if (kept > 0 && s.from <= stretches[kept - 1].to) {
+      stretches[kept - 1].to = std::max(stretches[kept - 1].to, s.to);
+      continue;
+    }
+    stretches[kept++] = s;
+  }
+  stretches.resize(kept);
+}
+
+// Items grouped by a key 0 .. keys - 1 in one array, so that grouping allocates
+// nothing per key.
+template <class T>
+class Buckets {
+ public:
+  void build(int keys, const std::vector<std::pair<int, T>>& items) {
+    begin_.assign(static_cast<size_t>(keys) + 1, 0);
+    for (const auto& item : items) ++begin_[static_cast<size_t>(item.first) + 1];
+    std::partial_sum(begin_.begin(), begin_.end(), begin_.begin());
+    items_.resize(items.size());
+    fill_.assign(begin_.begin(), begin_.end() - 1);
+    for (const auto& item : items) items_[static_cast<size_t>(fill_[static_cast<size_t>(item.first)]++)] = item.second;
+  }
+  std::span<T> operator[](int key) {
+    return {items_.data() + begin_[static_cast<size_t>(key)], items_.data() + begin_[static_cast<size_t>(key) + 1]};
+  }
+  std::span<const T> operator[](int key) const {
+    return {items_.data() + begin_[static_cast<size_t>(key)], items_.data() + begin_[static_cast<size_t>(key) + 1]};
+  }
+
+ private:
+  std::vector<int> begin_, fill_;
+  std::vector<T> items_;
+};
+
+// A curve that may cut the offset: an element of the moved path (whose pieces may be
+// kept), or for open paths a boundary of the band on the far side or about a vertex.
+struct Curve {
+  BulgeSeg seg;
+  Prim2 prim;
+  double length = 0.0;
+  bool element = true;
+  // +1: the band about the path lies on the right of travel; -1: on the left.
+  double bandSide = 1.0;
+  // Elements: the nodes at their ends, and the elements joined there (-1: none).
+  int startNode = -1, endNode = -1;
+  int prev = -1, next = -1;
+  bool swallowed = false;
+};
+
+struct Cut {
+  double at = 0.0;
+  int node = -1;
+};
+
+// A curve passing through (or ending at) a node.
+struct Passing {
+  int curve = 0;
+  double at = 0.0;
+};
+
+// A piece of an element between two cuts, kept for the result.
+struct Piece {
+  int element = 0;
+  double from = 0.0, to = 1.0;
+  int startNode = 0, endNode = 0;
+};
+
+// Offsets a path to the left. The path is moved element by element, convex corners get
+// arcs; each element is cut where it crosses another (and, for open paths or paths that
+// meet themselves, the band's far side and the circles about vertices), and a piece is kept when it lies no nearer to
+// the path than the distance. Every cut is one node shared by the curves crossing there, so pieces chain by the nodes,
+// and the side each piece leaves a node to decides it before any distance does: a piece entering another curve's band
+// is dropped however shallow.
+class OffsetBuilder {
+ public:
+  // Loops no longer than this many tolerances are rounding, not results.
+  static constexpr double kShortestLoop = 100.0;
+
+  OffsetBuilder(const BulgePath& path, double dist)
+      : path_(path), segs_(path.segments()), dist_(dist), tol_(toleranceFor(path, dist)), tree_(boxesOf(segs_)) {
+    prepared_.reserve(segs_.size());
+    for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
+  }
+
+  std::vector<BulgePath> run() {
+    curves_.reserve(4 * segs_.size() + 1);
+    buildElements();
+    // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
+    if (!path_.closed || touchesItself(path_, tol_)) buildCutters();
+    mapDepths(1e-3 * dist_);
+    findCrossings(candidatePairs());
+    for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
+    return chains();
+  }
+
+ private:
+  static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs) {
+    std::vector<Box2> boxes;
+    boxes.reserve(segs.size());
+    for (const BulgeSeg& s : segs) boxes.push_back(s.box());
+    return boxes;
+  }
+
+  Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
+  const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
+
+  void addElement(const BulgeSeg& seg, double bandSide = 1.0) {
+    Curve c;
+    c.seg = seg;
+    c.bandSide = bandSide;
+    c.prim = Prim2::of(seg);
+    c.length = seg.length();
+    curves_.push_back(std::move(c));
+  }
+
+  // The moved path: moved segments with corner arcs between them, in path order, and the
+  // nodes at their ends. Elements meeting end to start share a node; where an arc shrinks
+  // to nothing, two loose ends are left.
+  void buildElements() {
+    const int n = static_cast<int>(segs_.size());
+    for (int i = 0; i < n; ++i) {
+      BulgeSeg moved;
+      if (movedSegment(segs_[static_cast<size_t>(i)], dist_, tol_, moved) && moved.length() > tol_) addElement(moved);
+      if (i + 1 < n || path_.closed) {
+        BulgeSeg arc;
+        double band = 1.0;
+        if (cornerArc(segs_[static_cast<size_t>(i)], segs_[static_cast<size_t>((i + 1) % n)], dist_, tol_, arc, band))
+          addElement(arc, band);
+      }
+    }
+    elementCount_ = static_cast<int>(curves_.size());
+    const int m = elementCount_;
+    auto following = [&](int e) { return e + 1 < m ? e + 1 : path_.closed && m > 1 ? 0 : -1; };
+    for (int e = 0; e < m; ++e) {
+      const int f = following(e);
+      if (f >= 0 && curve(e).seg.end.distanceTo(curve(f).seg.start) <= 4.0 * tol_) {
+        curve(e).next = f;
+        curve(f).prev = e;
+      }
+    }
+    for (int e = 0; e < m; ++e) curve(e).startNode = nodes_.add(curve(e).prev < 0 && (path_.closed || e > 0));
+    for (int e = 0; e < m; ++e) {
+      Curve& c = curve(e);
+      c.endNode = c.next >= 0 ? curve(c.next).startNode : nodes_.add(following(e) >= 0);
+    }
+  }
+
+  // Otherwise the band about the path is bounded also by the moved copies on the right
+  // and by circles about the vertices; the moved path may cross those too.
+  void buildCutters() {
+    auto addCutter = [&](const Prim2& prim, double bandSide) {
+      Curve c;
+      c.prim = prim;
+      c.element = false;
+      c.bandSide = bandSide;
+      c.length = prim.length();
+      curves_.push_back(std::move(c));
+    };
+    for (const BulgeSeg& s : segs_) {
+      BulgeSeg moved;
+      if (movedSegment(s, -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
+    }
+    for (const BulgeVertex& v : path_.vertices) addCutter(Prim2::circle(v.point, dist_), -1.0);
+  }
+
+  // A piece whose midpoint lies nearer to the path than this is dropped.
+  double keepLimit() const { return dist_ - tol_; }
+  // Nearer than this is surely nearer than keepLimit, whatever the rounding.
+  double deepLimit() const { return keepLimit() - tol_; }
+  // How far inside that a stretch must lie to be dropped without cutting it.
+  double drownDepth() const { return 8.0 * tol_; }
+
+  // Quick distance from p to the nearest source segment (which, when nearer than
+  // bound); bound when none is nearer.
+  double nearestSegment(const AcGePoint2d& p, double bound, int* which = nullptr) const {
+    double best = bound;
+    return tree_.nearest(p, bound, [&](int j) {
+      const double d = prepared_[static_cast<size_t>(j)].distanceTo(p);
+      if (d < best) {
+        best = d;
+        if (which != nullptr) *which = j;
+      }
+      return d;
+    });
+  }
+
+  // Some source segment lies nearer to p than limit.
+  bool anyNearer(const AcGePoint2d& p, double limit) {
+    if (limit <= 0.0) return false;
+    if (lastHolder_ >= 0 && prepared_[static_cast<size_t>(lastHolder_)].distanceTo(p) < limit) return true;
+    return tree_.anyWithin(p, limit, [&](int j) {
+      if (prepared_[static_cast<size_t>(j)].distanceTo(p) >= limit) return false;
+      lastHolder_ = j;
+      return true;
+    });
+  }
+
+  // The stretch around fraction m known to lie deep in the band, or empty: the nearest
+  // point x of the nearest segment holds every point nearer to x than deepLimit() less
+  // drownDepth().
+  Stretch deepStretchAround(const Curve& el, double m) const {
+    const AcGePoint2d p = el.prim.pointAt(m);
+    const double radius = deepLimit() - drownDepth();
+    int nearest = -1;
+    nearestSegment(p, radius, &nearest);
+    if (nearest < 0) return {m, m};
+    const AcGePoint2d x = prepared_[static_cast<size_t>(nearest)].nearestPoint(p);
+    Stretch s = nearPoint(el, m, x, radius);
+    // The ends are worked out through angles, which flat arcs make inexact: the stretch
+    // counts only once both its ends are seen to lie inside, else pulled in a little.
+    const double radiusSqrd = radius * radius;
+    for (int tries = 0; tries < 4 && !s.empty(); ++tries) {
+      if ((el.prim.pointAt(s.from) - x).lengthSqrd() <= radiusSqrd &&
+          (el.prim.pointAt(s.to) - x).lengthSqrd() <= radiusSqrd)
+        return s;
+      s = {m - (m - s.from) * 0.99, m + (s.to - m) * 0.99};
+    }
+    return {m, m};
+  }
+
+  // The stretch of the element around fraction f whose points lie nearer to x than
+  // radius; empty when the point at f does not.
+  static Stretch nearPoint(const Curve& el, double f, const AcGePoint2d& x, double radius) {
+    const Stretch none{f, f};
+    const Prim2& prim = el.prim;
+    if (!prim.isArc) {
+      const AcGeVector2d d = prim.p1 - prim.p0, w = prim.p0 - x;
+      const double a = d.lengthSqrd(), b = d.dotProduct(w), c = w.lengthSqrd() - radius * radius;
+      const double disc = b * b - a * c;
+      if (a <= 0.0 || disc <= 0.0) return none;
+      const double root = std::sqrt(disc);
+      const Stretch s{std::max(0.0, (-b - root) / a), std::min(1.0, (-b + root) / a)};
+      return s.from <= f && f <= s.to ? s : none;
+    }
+    // On the circle: the angles within half of the direction of x seen from the centre.
+    const Arc2& arc = prim.arc;
+    const AcGeVector2d v = x - arc.center;
+    const double r = arc.radius, s = v.length();
+    if (s + r < radius) return {0.0, 1.0};
+    if (s == 0.0) return none;
+    const double cosHalf = (r * r + s * s - radius * radius) / (2.0 * r * s);
+    if (cosHalf >= 1.0) return none;
+    if (cosHalf <= -1.0) return {0.0, 1.0};
+    const double half = std::acos(cosHalf);
+    const double off = std::remainder(arc.startAngle + arc.sweep * f - std::atan2(v.y, v.x), kTwoPi);
+    if (std::fabs(off) >= half) return none;
+    const double back = -(half + off) / arc.sweep, ahead = (half - off) / arc.sweep;
+    return {std::max(0.0, f + std::min(back, ahead)), std::min(1.0, f + std::max(back, ahead))};
+  }
+
+  // One segment's band holds the whole element.
+  bool swallowed(const Curve& el) {
+    const double bound = deepLimit() - el.length / 2;
+    if (bound <= 0.0) return false;
+    return anyNearer(el.prim.pointAt(0.5), bound);
+  }
+
+  // Splits the element into stretches lying deep inside the band and the rest (shallow),
+  // both in order. Anything may count as shallow, which only means it is cut exactly: so
+  // a probe point that is not deep settles the middle half of its stretch, and stretches
+  // too short to be worth a probe, or left when the probes run out, are shallow too.
+  // Splits every element into deep and shallow stretches; a probe that is not deep
+  // settles at least `settle` on either side as shallow.
+  void mapDepths(double settle) {
+    deepItems_.clear();
+    shallowItems_.clear();
+    for (int e = 0; e < elementCount_; ++e) mapDepth(e, settle);
+    deep_.build(elementCount_, deepItems_);
+    shallow_.build(elementCount_, shallowItems_);
+  }
+
+  void mapDepth(int e, double settle) {
+    constexpr int kMaxProbes = 32;
+    Curve& el = curve(e);
+    if (swallowed(el)) {
+      el.swallowed = true;
+      return;
+    }
+    const double settled = std::max(drownDepth(), settle) / el.length;
+    const bool canDrown = drownDepth() < deepLimit();
+    deepScratch_.clear();
+    shallowScratch_.clear();
+    toProbe_.assign(1, Stretch{});
+    for (int probes = 0; !toProbe_.empty();) {
+      const Stretch s = toProbe_.back();
+      toProbe_.pop_back();
+      if (!canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
+        shallowScratch_.push_back(s);
+        continue;
+      }
+      ++probes;
+      const double m = (s.from + s.to) / 2;
+      Stretch known = deepStretchAround(el, m);
+      const bool deep = !known.empty();
+      if (!deep) known = {std::min(m - settled, (s.from + m) / 2), std::max(m + settled, (m + s.to) / 2)};
+      known = {std::max(s.from, known.from), std::min(s.to, known.to)};
+      (deep ? deepScratch_ : shallowScratch_).push_back(known);
+      if (known.from > s.from) toProbe_.push_back({s.from, known.from});
+      if (known.to < s.to) toProbe_.push_back({known.to, s.to});
+    }
+    normalize(deepScratch_);
+    normalize(shallowScratch_);
+    el.swallowed = shallowScratch_.empty();
+    for (const Stretch& s : deepScratch_) deepItems_.emplace_back(e, s);
+    for (const Stretch& s : shallowScratch_) shallowItems_.emplace_back(e, s);
+  }
+
+  Box2 boxOf(const Curve& c, const Stretch& s) const {
+    if (!c.element) {
+      if (!c.prim.isArc) {
+        Box2 b;
+        b.add(c.prim.p0);
+        b.add(c.prim.p1);
+        return b.grown(tol_);
+      }
+      return Box2{c.prim.arc.center.x, c.prim.arc.center.y, c.prim.arc.center.x, c.prim.arc.center.y}.grown(
+          c.prim.arc.radius + tol_);
+    }
+    if (s.from <= 0.0 && s.to >= 1.0) return c.seg.box().grown(tol_);
+    return c.seg.part(s.from, s.to).box().grown(tol_);
+  }
+
+  // Pairs of curves whose shallow stretches come near each other, each pair once.
+  std::vector<std::pair<int, int>> candidatePairs() const {
+    std::vector<Box2> boxes;
+    std::vector<int> owner;
+    for (int c = 0; c < static_cast<int>(curves_.size()); ++c) {
+      const Curve& cv = curve(c);
+      if (!cv.element) {
+        boxes.push_back(boxOf(cv, {}));
+        owner.push_back(c);
+        continue;
+      }
+      if (cv.swallowed) continue;
+      for (const Stretch& s : shallow_[c]) {
+        boxes.push_back(boxOf(cv, s));
+        owner.push_back(c);
+      }
+    }
+    std::vector<std::pair<int, int>> pairs;
+    const BoxTree boxTree(boxes);
+    for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
+      const int a = owner[static_cast<size_t>(i)];
+      if (!curve(a).element) continue;
+      boxTree.query(boxes[static_cast<size_t>(i)], [&](int j) {
+        const int b = owner[static_cast<size_t>(j)];
+        if (b == a || (curve(b).element && b < a)) return;
+        pairs.emplace_back(a, b);
+      });
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return pairs;
+  }
+
+  // A fraction within the tolerance of an end of the element goes to that end.
+  double snapped(const Curve& c, double f) const {
+    if (!c.element) return f;
+    if (f * c.length <= tol_) return 0.0;
+    if ((1.0 - f) * c.length <= tol_) return 1.0;
+    return f;
+  }
+
+  bool inShallowStretch(int c, double f) const { return !curve(c).element || holds(shallow_[c], f); }
+
+  int nodeAt(const Curve& c, double f) {
+    if (c.element && f == 0.0) return c.startNode;
+    if (c.element && f == 1.0) return c.endNode;
+    return -1;
+  }
+
+  // Every crossing of two curves becomes one node cut into both.
+  void findCrossings(const std::vector<std::pair<int, int>>& pairs) {
+    cutItems_.clear();
+    for (const auto& [a, b] : pairs) {
+      const Curve& ca = curve(a);
+      const Curve& cb = curve(b);
+      intersect(ca.prim, cb.prim, tol_, hits_);
+      for (const Hit2& hit : hits_) {
+        const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
+        if (!inShallowStretch(a, fa) || !inShallowStretch(b, fb)) continue;
+        int na = nodeAt(ca, fa), nb = nodeAt(cb, fb);
+        if (na < 0 && nb < 0) na = nb = nodes_.add();
+        if (na < 0) na = nb;
+        if (nb < 0) nb = na;
+        nodes_.join(na, nb);
+        cutItems_.push_back({a, {fa, na}});
+        cutItems_.push_back({b, {fb, nb}});
+      }
+    }
+    for (int e = 0; e < elementCount_; ++e) {
+      const Curve& el = curve(e);
+      if (el.swallowed) continue;
+      cutItems_.push_back({e, {0.0, el.startNode}});
+      cutItems_.push_back({e, {1.0, el.endNode}});
+    }
+    const int curveCount = static_cast<int>(curves_.size());
+    cuts_.build(curveCount, cutItems_);
+    std::vector<std::pair<int, Passing>> passing;
+    for (int c = 0; c < curveCount; ++c) {
+      const std::span<Cut> cuts = cuts_[c];
+      std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
+      // Cuts at one point of a curve are one node.
+      for (size_t k = 1; k < cuts.size(); ++k)
+        if ((cuts[k].at - cuts[k - 1].at) * curve(c).length <= tol_) nodes_.join(cuts[k - 1].node, cuts[k].node);
+    }
+    for (int c = 0; c < curveCount; ++c)
+      for (const Cut& cut : cuts_[c]) passing.push_back({nodes_.find(cut.node), {c, cut.at}});
+    passing_.build(nodes_.count(), passing);
+  }
+
+  // The curve continues through the node: it is cut inside, or meets the element
+  // joined to it there.
+  bool passesThrough(const Passing& p) const {
+    const Curve& c = curve(p.curve);
+    if (p.at > 0.0 && p.at < 1.0) return true;
+    if (!c.element) return true;
+    return p.at == 0.0 ? c.prev >= 0 : c.next >= 0;
+  }
+
+  // A piece of element e leaving the node in direction `away` runs into the band of
+  // another curve through the node. Curves at a glancing angle tell nothing.
+  bool entersBand(int node, int e, const AcGeVector2d& away) {
+    const int root = nodes_.find(node);
+    const Curve& el = curve(e);
+    bool others = false;
+    for (const Passing& p : passing_[root]) {
+      if (p.curve == e || (p.curve == el.prev && p.at == 1.0) || (p.curve == el.next && p.at == 0.0)) continue;
+      others = true;
+      if (!passesThrough(p)) continue;
+      const Curve& c = curve(p.curve);
+      if (c.bandSide * tangentOf(c.prim, p.at).crossProduct(away) < -kTangentSine) return true;
+    }
+    // A loose end that nothing meets lies inside the band of the corner's other side.
+    return !others && nodes_.isGap(root);
+  }
+
+  bool touchesDeepStretch(int e, const Stretch& piece) const {
+    for (const Stretch& s : deep_[e])
+      if (overlaps(s, piece)) return true;
+    return false;
+  }
+
+  // The pieces of the element between its cuts that lie outside the band.
+  void keepPiecesOf(int e) {
+    const Curve& el = curve(e);
+    if (el.swallowed) return;
+    const std::span<const Cut> cuts = std::as_const(cuts_)[e];
+    for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+      const Cut& a = cuts[k];
+      const Cut& b = cuts[k + 1];
+      if (nodes_.find(a.node) == nodes_.find(b.node)) continue;
+      if (touchesDeepStretch(e, {a.at, b.at})) continue;
+      if (entersBand(a.node, e, tangentOf(el.prim, a.at))) continue;
+      if (entersBand(b.node, e, -tangentOf(el.prim, b.at))) continue;
+      if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
+      pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
+    }
+  }
+
+  // The kept piece to follow piece i at its end node: the same element's next piece,
+  // else the joined element's first, else any.
+  int successor(int i, const Buckets<int>& leaving, const std::vector<bool>& used) const {
+    const Piece& p = pieces_[static_cast<size_t>(i)];
+    int best = -1, bestRank = 3;
+    for (int k : leaving[p.endNode]) {
+      if (used[static_cast<size_t>(k)]) continue;
+      const Piece& q = pieces_[static_cast<size_t>(k)];
+      const int rank = q.element == p.element && q.from == p.to                             ? 0
+                       : q.element == curve(p.element).next && p.to == 1.0 && q.from == 0.0 ? 1
+                                                                                            : 2;
+      if (rank < bestRank) {
+        best = k;
+        bestRank = rank;
+      }
+    }
+    return best;
+  }
+
+  std::vector<BulgePath> chains() {
+    std::vector<std::pair<int, int>> starts;
+    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
+      starts.emplace_back(pieces_[static_cast<size_t>(i)].startNode, i);
+    Buckets<int> leaving;
+    leaving.build(nodes_.count(), starts);
+    std::vector<bool> used(pieces_.size(), false);
+    std::vector<BulgePath> out;
+    // Open chains start where no kept piece arrives; what is left then are loops.
+    std::vector<bool> arrived(static_cast<size_t>(nodes_.count()), false);
+    for (const Piece& p : pieces_) arrived[static_cast<size_t>(p.endNode)] = true;
+    std::vector<int> order;
+    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
+      if (!arrived[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)]) order.push_back(i);
+    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i) order.push_back(i);
+    for (int first : order) {
+      if (used[static_cast<size_t>(first)]) continue;
+      std::vector<int> chain{first};
+      used[static_cast<size_t>(first)] = true;
+      const int home = pieces_[static_cast<size_t>(first)].startNode;
+      bool closed = false;
+      for (;;) {
+        const int last = chain.back();
+        if (pieces_[static_cast<size_t>(last)].endNode == home) {
+          closed = true;
+          break;
+        }
+        const int next = successor(last, leaving, used);
+        if (next < 0) break;
+        used[static_cast<size_t>(next)] = true;
+        chain.push_back(next);
+      }
+      // A closed path gives loops only: an open chain is a stray from rounding.
+      if (path_.closed && !closed) continue;
+      BulgePath result = toPath(chain, closed);
+      if (result.length() <= kShortestLoop * tol_) continue;
+      if (path_.closed && !onOffsetSide(result)) continue;
+      out.push_back(std::move(result));
+    }
+    return out;
+  }
+
+  // A loop of a closed path lies on the left of it: inside a counter-clockwise path,
+  // outside a clockwise one. Only paths that touch themselves give loops elsewhere.
+  bool onOffsetSide(const BulgePath& loop) {
+    if (!sourceArea_) sourceArea_ = signedArea(path_);
+    const BulgeSeg first = loop.segment(0);
+    const int winding = windingNumber(path_, first.midPoint());
+    return *sourceArea_ > 0.0 ? winding != 0 : winding == 0;
+  }
+
+  // Pieces of one element that follow each other become one segment again.
+  BulgePath toPath(const std::vector<int>& chain, bool closed) const {
+    std::vector<Piece> merged;
+    for (int index : chain) {
+      const Piece& p = pieces_[static_cast<size_t>(index)];
+      if (!merged.empty() && merged.back().element == p.element && merged.back().to == p.from) {
+        merged.back().to = p.to;
+        continue;
+      }
+      merged.push_back(p);
+    }
+    if (closed && merged.size() > 1 && merged.back().element == merged.front().element &&
+        merged.back().to == merged.front().from) {
+      merged.front().from = merged.back().from;
+      merged.pop_back();
+    }
+    BulgePath path;
+    path.closed = closed;
+    for (const Piece& p : merged) {
+      const BulgeSeg seg = curve(p.element).seg.part(p.from, p.to);
+      path.vertices.push_back({seg.start, seg.bulge});
+    }
+    if (!closed) path.vertices.push_back({curve(merged.back().element).seg.pointAt(merged.back().to), 0.0});
+    return path;
+  }
+
+  const BulgePath& path_;
+  std::vector<BulgeSeg> segs_;
+  std::vector<PreparedSeg> prepared_;
+  double dist_;
+  double tol_;
+  BoxTree tree_;
+  // The elements of the moved path come first, in path order; cutters follow.
+  std::vector<Curve> curves_;
+  int elementCount_ = 0;
+  OffsetNodes nodes_;
+  // Stretches of each element deep in the band, and the rest.
+  std::vector<std::pair<int, Stretch>> deepItems_, shallowItems_;
+  Buckets<Stretch> deep_, shallow_;
+  std::vector<std::pair<int, Cut>> cutItems_;
+  Buckets<Cut> cuts_;
+  Buckets<Passing> passing_;
+  std::vector<Piece> pieces_;
+  std::optional<double> sourceArea_;
+  // Scratch, kept to spare allocations.
+  std::vector<Stretch> toProbe_, deepScratch_, shallowScratch_;
+  std::vector<Hit2> hits_;
+  int lastHolder_ = -1;
+};
+
+BulgePath reversed(const BulgePath& path) {
+  BulgePath out;
+  out.closed = path.closed;
+  const int n = static_cast<int>(path.vertices.size());
+  for (int i = n - 1; i >= 0; --i) {
+    // The segment from i - 1 to i, reversed, leaves vertex i.
+    const int before = path.closed ? (i - 1 + n) % n : i - 1;
+    const double bulge = before >= 0 ? -path.vertices[static_cast<size_t>(before)].bulge : 0.0;
+    out.vertices.push_back({path.vertices[static_cast<size_t>(i)].point, bulge});
+  }
+  return out;
+}
+
+std::vector<BulgePath> offsetToTheLeft(const BulgePath& path, double dist) {
+  std::vector<BulgePath> out;
+  const double tol = toleranceFor(path, dist);
+  if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return out;
+  return OffsetBuilder(path, dist).run();
+}
+
+}  // namespace
+
+BulgePath withoutRepeatedVertices(const BulgePath& path, double tol) {
+  BulgePath out;
+  out.closed = path.closed;
+  out.vertices.reserve(path.vertices.size());
+  const double tolSqrd = tol * tol;
+  for (const BulgeVertex& v : path.vertices) {
+    if (!out.vertices.empty() && (out.vertices.back().point - v.point).lengthSqrd() <= tolSqrd) {
+      out.vertices.back().bulge = v.bulge;  // the segment of zero length goes
+      continue;
+    }
+    out.vertices.push_back(v);
+  }
+  if (out.closed && out.vertices.size() > 1 &&
+      (out.vertices.back().point - out.vertices.front().point).lengthSqrd() <= tolSqrd)
+    out.vertices.pop_back();
+  return out;
+}
+
+OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out) {
+  out.clear();
+  if (!std::isfinite(left)) return OffsetStatus::kInvalidInput;
+  for (const BulgeVertex& v : path.vertices)
+    if (!std::isfinite(v.point.x) || !std::isfinite(v.point.y) || !std::isfinite(v.bulge))
+      return OffsetStatus::kInvalidInput;
+  const BulgePath clean = withoutRepeatedVertices(path, toleranceFor(path, 0.0));
+  if (clean.numSegments() == 0) return OffsetStatus::kInvalidInput;
+  const OffsetFault fault = TakeOffsetFault();
+  if (fault == OffsetFault::kFail) return OffsetStatus::kFailed;
+  if (std::fabs(left) <= toleranceFor(clean, 0.0)) {
+    out.push_back(clean);
+  } else if (left > 0.0) {
+    out = offsetToTheLeft(clean, left);
+  } else {
+    // To the right is to the left of the path run backwards.
+    out = offsetToTheLeft(reversed(clean), -left);
+    for (BulgePath& p : out) p = reversed(p);
+  }
+  if (fault == OffsetFault::kOpenCurves)
+    for (BulgePath& p : out)
+      if (p.closed) {
+        p.closed = false;
+        p.vertices.push_back({p.vertices.front().point, 0.0});
+      }
+  return OffsetStatus::kOk;
+}
+
+}  // namespace curve

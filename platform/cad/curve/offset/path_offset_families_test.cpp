@@ -1,0 +1,129 @@
+// Shapes that have given open, stray or doubled offsets, at several scales and distances:
+// every result must be closed loops at the distance, bounding what GEOS's buffer bounds.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/cad/curve/offset/path_offset.h"
+#include "platform/cad/curve/offset_oracle/offset_check.h"
+#include "platform/cad/curve/offset_oracle/offset_shapes.h"
+
+using namespace curve;
+using namespace curve::oracle;
+
+namespace {
+
+BulgePath scaled(BulgePath path, double factor) {
+  for (BulgeVertex& v : path.vertices) v.point = {v.point.x * factor, v.point.y * factor};
+  return path;
+}
+
+std::vector<BulgePath> offsetOf(const BulgePath& path, double left) {
+  std::vector<BulgePath> out;
+  EXPECT_EQ(offsetPath(path, left, out), OffsetStatus::kOk);
+  return out;
+}
+
+// Closed loops only, at the distance, agreeing with GEOS; and as many as expected when given.
+void expectSound(const BulgePath& path, double left, int loops = -1, bool withGeos = true) {
+  const std::vector<BulgePath> out = offsetOf(path, left);
+  const OffsetVerdict verdict = checkOffset(path, left, out, withGeos);
+  EXPECT_TRUE(verdict.ok()) << verdict.fault;
+  EXPECT_TRUE(verdict.checked) << "GEOS took the shape for no polygon";
+  if (loops >= 0) {
+    EXPECT_EQ(static_cast<int>(out.size()), loops) << "offset " << left;
+  }
+}
+
+const double kScales[] = {1000.0, 1.0, 0.1, 0.01, 0.001};
+
+}  // namespace
+
+TEST(OffsetFamilies, ShallowDentsStayOneLoopAtEveryScale) {
+  for (double scale : kScales)
+    for (double dent : {0.5, 1.0, 2.0, -0.5, -2.0}) {
+      const BulgePath square = scaled(dentedSquare(1000.0, dent), scale / 1000.0);
+      for (double d : {0.5, 5.0, 100.0}) {
+        SCOPED_TRACE(testing::Message() << "scale " << scale << " dent " << dent << " d " << d);
+        expectSound(square, d * scale / 1000.0, 1);
+        expectSound(square, -d * scale / 1000.0, 1);
+      }
+    }
+}
+
+TEST(OffsetFamilies, NearTangentArcsCloseWhateverTheGap) {
+  for (double scale : {1.0, 0.01, 100.0})
+    for (double gap : {6.7e-4, -6.7e-4, 1e-6, 0.0, 1e-2}) {
+      const BulgePath shape = scaled(nearTangentArcs(10.0, gap), scale);
+      for (double d : {0.1, 0.3, 0.51, 2.0}) {
+        SCOPED_TRACE(testing::Message() << "scale " << scale << " gap " << gap << " d " << d);
+        expectSound(shape, d * scale, 1);
+        expectSound(shape, -d * scale, 1);
+      }
+    }
+}
+
+TEST(OffsetFamilies, FacetedCirclesGiveOneLoop) {
+  for (int sides : {1000, 10000})
+    for (double scale : {1.0, 0.001}) {
+      BulgePath polygon = regularPolygon(sides, 500.0 * scale);
+      // One vertex pulled in a little, so the shape is no longer convex.
+      BulgePath notched = polygon;
+      notched.vertices[0].point = {499.0 * scale, 0.0};
+      for (double d : {0.5, 5.0, 250.0, 498.0}) {
+        // Near collapse the notched 10000-gon is slow to check and adds nothing.
+        if (sides > 5000 && d > 400.0) continue;
+        SCOPED_TRACE(testing::Message() << sides << " sides, scale " << scale << " d " << d);
+        expectSound(polygon, d * scale, 1, sides < 5000);
+        expectSound(polygon, -d * scale, 1, sides < 5000);
+        expectSound(notched, d * scale, 1, sides < 5000);
+        expectSound(notched, -d * scale, 1, sides < 5000);
+      }
+    }
+}
+
+TEST(OffsetFamilies, CuspGivesTheLoopAndNothingOutside) {
+  for (double scale : {1.0, 1000.0, 0.001}) {
+    const BulgePath block = scaled(cuspedBlock(1.0), scale);
+    for (double d : {0.05, 0.3, 0.9}) {
+      SCOPED_TRACE(testing::Message() << "scale " << scale << " d " << d);
+      expectSound(block, d * scale, 1);
+      expectSound(block, -d * scale, 1);
+    }
+  }
+}
+
+TEST(OffsetFamilies, GearNearCollapseGivesOneLoopOnce) {
+  for (double scale : {1.0, 0.01}) {
+    const BulgePath small = scaled(gear(400, 100.0), scale);
+    for (double d : {-20.0, -1.0, 1.0, 50.0, 99.0}) expectSound(small, d * scale, 1);
+    // Just short of collapse every tooth's moved copy crosses the little that is left.
+    const BulgePath g = scaled(gear(2000, 100.0), scale);
+    for (double d : {99.8, 99.9, 99.95, 99.99}) {
+      SCOPED_TRACE(testing::Message() << "scale " << scale << " d " << d);
+      expectSound(g, d * scale, 1, false);
+    }
+    expectSound(g, 100.001 * scale, 0, false);
+  }
+}
+
+TEST(OffsetFamilies, SpikesLeaveNoOpenCurve) {
+  for (double scale : {1.0, 1000.0, 0.001})
+    for (double width : {0.0, 1e-7, 1e-4}) {
+      const BulgePath square = scaled(spikedSquare(10.0, width), scale);
+      for (double d : {0.5, 2.0}) {
+        SCOPED_TRACE(testing::Message() << "scale " << scale << " width " << width << " d " << d);
+        // Inward the spike is shaved off; outward it is wrapped.
+        const std::vector<BulgePath> in = offsetOf(square, d * scale);
+        ASSERT_EQ(in.size(), 1u);
+        EXPECT_TRUE(in[0].closed);
+        const std::vector<BulgePath> out = offsetOf(square, -d * scale);
+        ASSERT_EQ(out.size(), 1u);
+        EXPECT_TRUE(out[0].closed);
+        if (width > 0.0) {
+          expectSound(square, d * scale, 1);
+          expectSound(square, -d * scale, 1);
+        }
+      }
+    }
+}

@@ -1,0 +1,106 @@
+#include "platform/cad/curve/offset/path_winding.h"
+
+#include <cmath>
+
+#include "platform/cad/curve/box_tree.h"
+#include "platform/cad/curve/segment_intersect.h"
+
+namespace curve {
+
+namespace {
+
+// Which side of the line through a and b the point lies, +1 left and -1 right. Points on
+// the line count as moved up a hair (and then right a hair), as the crossing rule below
+// takes them, so that chords and the caps of their arcs agree.
+int sideOf(const AcGePoint2d& a, const AcGePoint2d& b, const AcGePoint2d& p) {
+  const AcGeVector2d d = b - a;
+  const double side = d.crossProduct(p - a);
+  if (side != 0.0) return side > 0.0 ? 1 : -1;
+  if (d.x != 0.0) return d.x > 0.0 ? 1 : -1;
+  return d.y > 0.0 ? -1 : 1;
+}
+
+// The chord's share: +1 when it passes upward with p on its left, -1 downward with p on its right.
+int chordWinding(const AcGePoint2d& a, const AcGePoint2d& b, const AcGePoint2d& p) {
+  if (a.y <= p.y) return b.y > p.y && sideOf(a, b, p) > 0 ? 1 : 0;
+  return b.y <= p.y && sideOf(a, b, p) < 0 ? -1 : 0;
+}
+
+// An arc replaces its chord: the region between them (right of the chord for a
+// counter-clockwise arc, left for a clockwise one) is wound once more in the arc's sense.
+int arcCapWinding(const BulgeSeg& seg, const AcGePoint2d& p) {
+  if (!seg.isArc()) return 0;
+  const Arc2 arc = seg.arc();
+  if ((p - arc.center).lengthSqrd() >= arc.radius * arc.radius) return 0;
+  const int side = sideOf(seg.start, seg.end, p);
+  if (seg.bulge > 0.0) return side < 0 ? 1 : 0;
+  return side > 0 ? -1 : 0;
+}
+
+// Segment i of the path taken as closed; an open path's last vertex carries no arc.
+BulgeSeg closedSegment(const BulgePath& path, int i) {
+  const int n = static_cast<int>(path.vertices.size());
+  const BulgeVertex& v = path.vertices[static_cast<size_t>(i)];
+  return {v.point, path.vertices[static_cast<size_t>((i + 1) % n)].point, i + 1 < n || path.closed ? v.bulge : 0.0};
+}
+
+}  // namespace
+
+int windingNumber(const BulgePath& path, const AcGePoint2d& p) {
+  const int n = static_cast<int>(path.vertices.size());
+  int winding = 0;
+  for (int i = 0; i < n; ++i) {
+    const BulgeSeg seg = closedSegment(path, i);
+    winding += chordWinding(seg.start, seg.end, p) + arcCapWinding(seg, p);
+  }
+  return winding;
+}
+
+double signedArea(const BulgePath& path) {
+  const int n = static_cast<int>(path.vertices.size());
+  double area = 0.0;
+  for (int i = 0; i < n; ++i) {
+    const BulgeSeg seg = closedSegment(path, i);
+    area += seg.start.x * seg.end.y - seg.end.x * seg.start.y;
+    if (seg.isArc()) {
+      const Arc2 arc = seg.arc();
+      area += arc.radius * arc.radius * (arc.sweep - std::sin(arc.sweep));
+    }
+  }
+  return area / 2.0;
+}
+
+bool touchesItself(const BulgePath& path, double tol) {
+  const int n = path.numSegments();
+  std::vector<BulgeSeg> segs;
+  std::vector<Prim2> prims;
+  std::vector<Box2> boxes;
+  for (int i = 0; i < n; ++i) {
+    segs.push_back(closedSegment(path, i));
+    prims.push_back(Prim2::of(segs.back()));
+    boxes.push_back(segs.back().box().grown(tol));
+  }
+  const BoxTree tree(boxes);
+  std::vector<Hit2> hits;
+  // Neighbours meet at their common vertex and there only.
+  auto onlyAtCommonVertex = [&](int i, int j) {
+    const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
+    for (const Hit2& h : hits) {
+      const bool atNext = next && h.point.distanceTo(segs[static_cast<size_t>(j)].start) <= tol;
+      const bool atWrap = wraps && h.point.distanceTo(segs[static_cast<size_t>(i)].start) <= tol;
+      if (!atNext && !atWrap) return false;
+    }
+    return true;
+  };
+  for (int i = 0; i < n; ++i) {
+    const bool clear = tree.queryUntil(boxes[static_cast<size_t>(i)], [&](int j) {
+      if (j <= i) return true;
+      intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
+      return onlyAtCommonVertex(i, j);
+    });
+    if (!clear) return true;
+  }
+  return false;
+}
+
+}  // namespace curve

@@ -1,3 +1,0 @@
-#include "platform/classlib/cstring_array.h"
-
-IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,7 +1,0 @@
-// CStringList: a list of CString values.
-#pragma once
-
-#include "platform/classlib/clist.h"
-#include "platform/classlib/cstring.h"
-
-class CStringList : public CList<CString, const CString&> {};
