@@ -1,0 +1,17 @@
+// The frame of one document window: a dynamic splitter of up to 2 x 2 panes,
+// all views of the same document.
+#pragma once
+
+#include "platform/classlib/afxwin.h"
+
+class CChildFrame : public CMDIChildWnd {
+  DECLARE_DYNCREATE(CChildFrame)
+
+ public:
+  CChildFrame() = default;
+  BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+  CSplitterWnd& Splitter() { return m_wndSplitter; }
+
+ private:
+  CSplitterWnd m_wndSplitter;
+};
