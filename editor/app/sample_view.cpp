@@ -16,12 +16,6 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_NC_HIGHLIGHT, &CSampleView::OnUpdateNcHighlight)
 ON_COMMAND(ID_VIEW_SETTINGS, &CSampleView::OnSettings)
 END_MESSAGE_MAP()
 
-namespace {
-
-constexpr int kStandInWidth = 521;
-
-}  // namespace
-
 CSampleDoc* CSampleView::GetDocument() const { return static_cast<CSampleDoc*>(m_pDocument); }
 
 CVellumTextBuffer* CSampleView::FindTextBuffer() {
@@ -42,13 +36,8 @@ DWORD CSampleView::ColourBlocksHook(DWORD cookie, int line, std::vector<ColourBl
 
 void CSampleView::OnContextMenu(CWnd*, CPoint) {}
 
+// The size is taken as it comes: a view at the screen's left or top edge is no special case.
 void CSampleView::OnSize(UINT nType, int cx, int cy) {
-  CRect window;
-  GetWindowRect(&window);
-  if (cy >= window.top + window.bottom || cx >= window.left + window.right) {
-    cx = kStandInWidth;
-    cy = kTallViewHeight;
-  }
   CSampleViewBase::OnSize(nType, cx, cy);
   if (cy < kTallViewHeight) {
     VisibleLineEstimate = cy / kEstimateLineHeight;
