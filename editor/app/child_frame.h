@@ -10,6 +10,8 @@ class CChildFrame : public CMDIChildWnd {
  public:
   CChildFrame() = default;
   BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+  // Document windows show maximised unless asked otherwise: they have no captions of their own to arrange.
+  void ActivateFrame(int nCmdShow = -1) override;
   CSplitterWnd& Splitter() { return m_wndSplitter; }
 
  private:

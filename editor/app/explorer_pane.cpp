@@ -64,6 +64,8 @@ BOOL CExplorerPane::OnInitDialog() {
   m_strCurrentFolder = win::ToUnixPath(NcDataFolder.str()).c_str();
   m_strPattern = FileFilterPattern;
   if (m_combo.m_hWnd == nullptr) m_combo.SubclassDlgItem(IDC_PATTERN, this);
+  if (m_explore.m_hWnd == nullptr) m_explore.SubclassDlgItem(IDC_EXPLORE, this);
+  if (m_refresh.m_hWnd == nullptr) m_refresh.SubclassDlgItem(IDC_REFRESH, this);
   m_combo.ResetContent();
   for (const char* pattern : kPatterns) m_combo.AddString(pattern);
   int chosen = m_combo.FindStringExact(-1, m_strPattern);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/app/folder_tree.h"
+#include "editor/app/pane_controls.h"
 #include "platform/classlib/afxwin.h"
 
 class CSampleApp;
@@ -65,5 +66,7 @@ class CExplorerPane : public CDialog {
   CString m_strCurrentFolder;
   BOOL m_bReady = FALSE;
   CFolderTree m_tree;
-  CComboBox m_combo;
+  CPatternBox m_combo;
+  CPaneButton m_explore;
+  CPaneButton m_refresh;
 };
