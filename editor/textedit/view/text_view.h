@@ -113,6 +113,7 @@ class CVellumTextView : public CView, public CTextBufferView {
   void SetAlternateContextMenu(BOOL alternate) { alternate_context_menu_ = alternate; }
   BOOL GetAlternateContextMenu() const { return alternate_context_menu_; }
   void DisableDragAndDrop(BOOL disable) { drag_disabled_ = disable; }
+  BOOL IsDragAndDropDisabled() const { return drag_disabled_; }
 
   // Caret, anchor and selection.
   TextPosition GetCursorPosition() const { return caret_; }
