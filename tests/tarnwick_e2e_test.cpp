@@ -105,15 +105,21 @@ TEST_F(TarnwickTest, WhatTheScreenShowedIsSavedByteForByteAndShowsAgainWhenReope
   for (size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(again[i].text, shown[i].text) << "line " << i + 1;
 }
 
-// Typing needs the editing view under the NC view: enabled once the NC view builds on it.
-TEST_F(TarnwickTest, DISABLED_TypedTextIsSavedAndUndoAndRedoTakeItBackAndForth) {
+// A word typed letter by letter is one undo step, and a blank starts the next.
+TEST_F(TarnwickTest, TypedTextIsSavedAndUndoAndRedoTakeItBackAndForth) {
   const std::string path = Write("part.nc", kProgram);
-  const EditorRun undone = Tarnwick("key Ctrl+End\ntype N30 M30\nscreen\nkey Ctrl+Z\nkey Ctrl+S\n", path);
+  const EditorRun one_undo = Tarnwick("key Ctrl+End\ntype N30 M30\nkey Ctrl+Z\nkey Ctrl+S\n", path);
+  ASSERT_EQ(one_undo.status, 0) << one_undo.out;
+  EXPECT_EQ(ReadFile(path), std::string(kProgram) + "N30");
+
+  std::ofstream(path, std::ios::binary) << kProgram;
+  const EditorRun undone = Tarnwick("key Ctrl+End\ntype N30 M30\nscreen\nkey Ctrl+Z\nkey Ctrl+Z\nkey Ctrl+S\n", path);
   ASSERT_EQ(undone.status, 0) << undone.out;
   EXPECT_EQ(LastScreen(undone.out).back().text, "%N30 M30");
   EXPECT_EQ(ReadFile(path), kProgram) << "undone to the original bytes";
 
-  const EditorRun redone = Tarnwick("key Ctrl+End\ntype N30 M30\nkey Ctrl+Z\nkey Ctrl+Y\nkey Ctrl+S\n", path);
+  const EditorRun redone =
+      Tarnwick("key Ctrl+End\ntype N30 M30\nkey Ctrl+Z\nkey Ctrl+Z\nkey Ctrl+Y\nkey Ctrl+Y\nkey Ctrl+S\n", path);
   ASSERT_EQ(redone.status, 0) << redone.out;
   EXPECT_EQ(ReadFile(path), std::string(kProgram) + "N30 M30");
 }

@@ -1,6 +1,7 @@
 // Resource and command ids of the editor program.
 #pragma once
 
+#include "editor/textedit/edit/edit_ids.h"
 #include "editor/textedit/view/text_view_ids.h"
 
 // Resources.
@@ -27,7 +28,6 @@ constexpr UINT ID_FIND_H_CODE = 32812;
 constexpr UINT ID_FIND_I_CODE = 32813;
 constexpr UINT ID_FIND_J_CODE = 32814;
 constexpr UINT ID_FIND_S_CODE = 32815;
-constexpr UINT ID_EDIT_DELETE_LINE = 32822;
 constexpr UINT ID_EDIT_DELETE_RANGE = 32826;
 constexpr UINT ID_FIND_G_CODE = 32835;
 constexpr UINT ID_FIND_F_CODE = 32836;

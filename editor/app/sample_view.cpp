@@ -6,9 +6,9 @@
 #include "editor/app/sample_doc.h"
 #include "editor/app/settings_dialog.h"
 
-IMPLEMENT_DYNCREATE(CSampleView, CSampleViewBase)
+IMPLEMENT_DYNCREATE(CSampleView, CVellumEditView)
 
-BEGIN_MESSAGE_MAP(CSampleView, CSampleViewBase)
+BEGIN_MESSAGE_MAP(CSampleView, CVellumEditView)
 ON_WM_CONTEXTMENU()
 ON_WM_SIZE()
 ON_COMMAND(ID_VIEW_NC_HIGHLIGHT, &CSampleView::OnNcHighlight)
@@ -24,7 +24,7 @@ CVellumTextBuffer* CSampleView::FindTextBuffer() {
 }
 
 void CSampleView::OnInitialUpdate() {
-  CSampleViewBase::OnInitialUpdate();
+  CVellumEditView::OnInitialUpdate();
   if (CSampleDoc* doc = GetDocument()) SetTextFont(doc->m_lf);
 }
 
@@ -38,7 +38,7 @@ void CSampleView::OnContextMenu(CWnd*, CPoint) {}
 
 // The size is taken as it comes: a view at the screen's left or top edge is no special case.
 void CSampleView::OnSize(UINT nType, int cx, int cy) {
-  CSampleViewBase::OnSize(nType, cx, cy);
+  CVellumEditView::OnSize(nType, cx, cy);
   if (cy < kTallViewHeight) {
     VisibleLineEstimate = cy / kEstimateLineHeight;
     TallViewFlag = 0;

@@ -2,15 +2,11 @@
 // colouring that the "NC코드 강조" command switches on and off.
 #pragma once
 
-#include "editor/textedit/view/text_view.h"
+#include "editor/textedit/edit/edit_view.h"
 
 class CSampleDoc;
 
-// The class the NC view builds on; the editing view takes this place once it exists.
-// (A macro, as the class library's run-time class macros need a plain class name.)
-#define CSampleViewBase CVellumTextView
-
-class CSampleView : public CSampleViewBase {
+class CSampleView : public CVellumEditView {
   DECLARE_DYNCREATE(CSampleView)
 
  public:
