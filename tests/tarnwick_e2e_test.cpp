@@ -124,6 +124,29 @@ TEST_F(TarnwickTest, TypedTextIsSavedAndUndoAndRedoTakeItBackAndForth) {
   EXPECT_EQ(ReadFile(path), std::string(kProgram) + "N30 M30");
 }
 
+// Ctrl+H opens the replace dialog of the NC view; whole words with the case matched.
+TEST_F(TarnwickTest, ReplaceAllWithItsOptionsChangesOnlyMatchingWordsAndSays) {
+  const std::string path = Write("part.nc", "%\r\nN10 G01 X1.\r\nN20 g01 X2.\r\nN30 G010 X3.\r\n%");
+  const EditorRun run = Tarnwick(
+      "key Ctrl+H\nset 8605 G01\nset 8609 G00\ncheck 8604\ncheck 8603\nclick 8608\nok\ncancel\nkey Ctrl+S\n", path);
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("1 occurrence(s) replaced"), std::string::npos) << run.out;
+  EXPECT_EQ(ReadFile(path), "%\r\nN10 G00 X1.\r\nN20 g01 X2.\r\nN30 G010 X3.\r\n%");
+}
+
+// The edit menu's accelerators reach the NC view: a line cut, pasted elsewhere, then the edit undone.
+TEST_F(TarnwickTest, CutAndPasteThroughTheAcceleratorsMoveALineAndUndoTakesItBack) {
+  const std::string path = Write("part.nc", "%\r\nN10 X1.\r\nN20 X2.\r\n%");
+  const EditorRun moved =
+      Tarnwick("key Down\nkey Shift+Down\nkey Ctrl+X\nkey Ctrl+End\nkey Enter\nkey Ctrl+V\nkey Ctrl+S\n", path);
+  ASSERT_EQ(moved.status, 0) << moved.out;
+  EXPECT_EQ(ReadFile(path), "%\r\nN20 X2.\r\n%\r\nN10 X1.\r\n");
+
+  const EditorRun undone = Tarnwick("key Down\nkey Shift+Down\nkey Ctrl+X\nkey Ctrl+Z\nkey Ctrl+S\n", path);
+  ASSERT_EQ(undone.status, 0) << undone.out;
+  EXPECT_EQ(ReadFile(path), "%\r\nN20 X2.\r\n%\r\nN10 X1.\r\n");
+}
+
 TEST_F(TarnwickTest, EachNcWordOfALineShowsInItsColour) {
   const EditorRun run = Tarnwick("screen\n", Write("part.nc", kProgram));
   ASSERT_EQ(run.status, 0) << run.out;
