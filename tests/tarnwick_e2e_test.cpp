@@ -187,6 +187,32 @@ TEST_F(TarnwickTest, TheFirstStartRecordsWhereThePluginFindsTheProgram) {
   EXPECT_NE(registry.find("\"CfgDir\"=\"" + escaped + "\""), std::string::npos) << registry;
 }
 
+// The build's install step, into a folder of the test's own.
+TEST_F(TarnwickTest, TheInstallStepPlacesTheProgramItsDesktopEntryAndItsIcon) {
+  const std::string prefix = Path("usr");
+  const std::string install =
+      Quoted(CMAKE_PATH) + " --install " + Quoted(BUILD_PATH) + " --prefix " + Quoted(prefix) + " >/dev/null 2>&1";
+  ASSERT_EQ(std::system(install.c_str()), 0);
+
+  const std::string program = prefix + "/bin/Tarnwick";
+  EXPECT_EQ(::access(program.c_str(), X_OK), 0) << program;
+  const std::string entry = prefix + "/share/applications/tarnwick.desktop";
+  const std::string text = ReadFile(entry);
+  EXPECT_NE(text.find("\nExec=Tarnwick %f\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nIcon=tarnwick\n"), std::string::npos) << text;
+  if (std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0) {
+    EXPECT_EQ(std::system(("desktop-file-validate " + Quoted(entry) + " >/dev/null").c_str()), 0);
+  }
+  EXPECT_NE(ReadFile(prefix + "/share/icons/hicolor/scalable/apps/tarnwick.svg").find("<svg"), std::string::npos);
+
+  // The installed program runs, and its first start records its own folder for the plug-in.
+  const std::string script = Write("nothing.txt", "");
+  const std::string run = "HOME=" + Quoted(folder_) + " VELMORA_REGISTRY=" + Quoted(Path("installed.reg")) + " " +
+                          Quoted(program) + " --script " + Quoted(script) + " >/dev/null 2>&1 </dev/null";
+  ASSERT_EQ(std::system(run.c_str()), 0);
+  EXPECT_NE(ReadFile(Path("installed.reg")).find("\"CfgDir\"=\"" + prefix + "/bin\""), std::string::npos);
+}
+
 TEST_F(TarnwickTest, AScriptThatCannotBeReadIsRefused) {
   const std::string command = Quoted(TARNWICK_PATH) + " --script " + Quoted(Path("none.txt")) + " >/dev/null 2>&1";
   const int raw = std::system(command.c_str());

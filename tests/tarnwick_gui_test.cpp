@@ -100,6 +100,7 @@ class TarnwickGuiTest : public ::testing::Test {
       kill(pid_, SIGTERM);
       waitpid(pid_, nullptr, 0);
     }
+    if (started_elsewhere_ > 0) kill(started_elsewhere_, SIGTERM);
     if (!folder_.empty()) fs::remove_all(folder_);
   }
 
@@ -133,9 +134,19 @@ class TarnwickGuiTest : public ::testing::Test {
     return condition();
   }
 
+  // Runs a command with this test's HOME and registry.
+  int RunHere(const std::string& command) const {
+    const std::string line = "cd '" + folder_.string() + "' && HOME='" + folder_.string() + "' VELMORA_REGISTRY='" +
+                             (folder_ / "registry.reg").string() + "' " + command + " >/dev/null 2>&1 </dev/null";
+    const int raw = std::system(line.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
   fs::path folder_;
   fs::path program_;
   pid_t pid_ = -1;
+  // An editor that another program started.
+  pid_t started_elsewhere_ = -1;
 };
 
 TEST_F(TarnwickGuiTest, TheWindowShowsMenusToolBarExplorerAndAColouredView) {
@@ -186,5 +197,23 @@ TEST_F(TarnwickGuiTest, TypedKeysEditTheTextAndCtrlSSavesThem) {
   std::system("xdotool key ctrl+s >/dev/null 2>&1");
   EXPECT_TRUE(Eventually([&] { return ReadFile(program_).find("%M30") != std::string::npos; }));
 }
+
+#if defined(CADHOST_PATH) && defined(OSTRIVO_PATH)
+// The plug-in finds the editor through the folder that the editor's first start recorded.
+TEST_F(TarnwickGuiTest, ThePluginsTarnwickCommandStartsTheEditorThatRanOnce) {
+  std::ofstream(folder_ / "nothing.txt") << "";
+  ASSERT_EQ(RunHere(std::string("'") + TARNWICK_PATH + "' --script nothing.txt"), 0);
+  std::ofstream(folder_ / "start.scr") << "Tarnwick\nQUIT\n";
+  const std::string plugins = fs::path(OSTRIVO_PATH).parent_path().string();
+  ASSERT_EQ(RunHere("VELMORA_PLUGIN_PATH='" + plugins + "' '" + CADHOST_PATH + "' --plugin Ostrivo -s start.scr"), 0);
+
+  std::string window =
+      Output("timeout 20 xdotool search --sync --onlyvisible --name 'Tarnwick' 2>/dev/null | head -n 1");
+  while (!window.empty() && (window.back() == '\n' || window.back() == ' ')) window.pop_back();
+  ASSERT_FALSE(window.empty()) << "the plug-in did not start the editor";
+  started_elsewhere_ = static_cast<pid_t>(std::atoi(Output("xdotool getwindowpid " + window).c_str()));
+  EXPECT_GT(started_elsewhere_, 0);
+}
+#endif
 
 }  // namespace
