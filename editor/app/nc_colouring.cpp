@@ -143,3 +143,9 @@ DWORD NcColourBlocks(DWORD cookie, std::string_view line, BOOL colouring_off, st
   if (word >= 0 && IsAddressLetter(line[static_cast<size_t>(word)])) sink.Add(word, NC_COLOUR_VALUE);
   return line.back() == '\\' ? cookie : cookie & NC_COOKIE_SINGLE_QUOTE;
 }
+
+DWORD NcColourViewLine(CVellumTextView& view, DWORD cookie, int line, std::vector<ColourBlock>* blocks) {
+  const char* chars = view.TextLineChars(line);
+  const std::string_view text(chars != nullptr ? chars : "", static_cast<size_t>(view.TextLineLength(line)));
+  return NcColourBlocks(cookie, text, view.GetNoNcColouring(), blocks);
+}

@@ -29,3 +29,6 @@ constexpr int NC_COLOUR_COMMENT = 19;
 // The cookie for the next line; appends the line's blocks, by increasing
 // position, when blocks is given. With colouring off nothing is appended.
 DWORD NcColourBlocks(DWORD cookie, std::string_view line, BOOL colouring_off, std::vector<ColourBlock>* blocks);
+
+// The same for a line of a text view, with the view's colouring switch.
+DWORD NcColourViewLine(CVellumTextView& view, DWORD cookie, int line, std::vector<ColourBlock>* blocks);

@@ -29,9 +29,7 @@ void CSampleView::OnInitialUpdate() {
 }
 
 DWORD CSampleView::ColourBlocksHook(DWORD cookie, int line, std::vector<ColourBlock>* blocks) {
-  const std::string_view text(TextLineChars(line) != nullptr ? TextLineChars(line) : "",
-                              static_cast<size_t>(TextLineLength(line)));
-  return NcColourBlocks(cookie, text, GetNoNcColouring(), blocks);
+  return NcColourViewLine(*this, cookie, line, blocks);
 }
 
 void CSampleView::OnContextMenu(CWnd*, CPoint) {}
