@@ -160,6 +160,8 @@ TEST_F(TarnwickGuiTest, TheWindowShowsMenusToolBarExplorerAndAColouredView) {
     // Menu texts in the top strip, tool bar buttons under it.
     const int menu_text = shot.Count({0, 0, 0}, 0, 0, w / 2, 24) + shot.Count({46, 52, 54}, 0, 0, w / 2, 24);
     const int buttons = shot.Count({128, 128, 128}, 0, 24, w, 50);
+    // The buttons' theme icons: dark strokes inside them.
+    const int icons = shot.Count({46, 52, 54}, 0, 24, w, 50);
     // The explorer's tree on the left: white with the chosen folder in the selection colour.
     const int tree_white = shot.Count({255, 255, 255}, 0, 90, 220, h - 30);
     // The view's NC words: G magenta, X and Y blue, F S M green, the comment orange.
@@ -167,10 +169,10 @@ TEST_F(TarnwickGuiTest, TheWindowShowsMenusToolBarExplorerAndAColouredView) {
     const int blue = shot.Count({0, 0, 255}, 230, 40, w, h / 2);
     const int green = shot.Count({0, 183, 0}, 230, 40, w, h / 2);
     const int orange = shot.Count({225, 140, 26}, 230, 40, w, h / 2);
-    return menu_text > 30 && buttons > 100 && tree_white > 20000 && magenta > 20 && blue > 20 && green > 20 &&
-           orange > 20;
+    return menu_text > 30 && buttons > 100 && icons > 50 && tree_white > 20000 && magenta > 20 && blue > 20 &&
+           green > 20 && orange > 20;
   });
-  EXPECT_TRUE(shown) << "the window never showed its menus, bars, explorer and coloured text";
+  EXPECT_TRUE(shown) << "the window never showed its menus, tool bar icons, explorer and coloured text";
 }
 
 TEST_F(TarnwickGuiTest, CtrlSSavesTheDocument) {

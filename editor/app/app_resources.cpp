@@ -1,9 +1,12 @@
 #include "editor/app/app_resources.h"
 
+#include <utility>
+
 #include "editor/app/app_ids.h"
 #include "editor/textedit/view/text_view_resources.h"
 #include "platform/classlib/afxwin.h"
 #include "platform/classlib/controls/tree_ctrl.h"
+#include "platform/classlib/gdi/theme_icons.h"
 
 namespace {
 
@@ -117,6 +120,40 @@ std::vector<UINT> ToolBarButtons() {
           ID_WINDOW_TILE_VERT};
 }
 
+// What the tool bar's buttons show: theme icons, and the address letter of each NC find.
+void RegisterToolBarIcons() {
+  const std::pair<UINT, const char*> icons[] = {
+      {ID_FILE_NEW, "document-new"},
+      {ID_FILE_OPEN, "document-open"},
+      {ID_FILE_SAVE, "document-save"},
+      {ID_FILE_PRINT, "document-print"},
+      {ID_EDIT_CUT, "edit-cut"},
+      {ID_EDIT_COPY, "edit-copy"},
+      {ID_EDIT_PASTE, "edit-paste"},
+      {ID_EDIT_UNDO, "edit-undo"},
+      {ID_EDIT_REDO, "edit-redo"},
+      {ID_EDIT_FIND, "edit-find"},
+      {ID_EDIT_REPEAT, "go-down"},
+      {ID_EDIT_FIND_PREVIOUS, "go-up"},
+      {ID_EDIT_REPLACE, "edit-find-replace"},
+      {ID_EDIT_TOGGLE_BOOKMARK, "bookmark-new"},
+      {ID_EDIT_GOTO_NEXT_BOOKMARK, "go-next"},
+      {ID_EDIT_GOTO_PREV_BOOKMARK, "go-previous"},
+      {ID_GO_TEXT_BEGIN, "go-top"},
+      {ID_GO_TEXT_END, "go-bottom"},
+      {ID_WINDOW_CASCADE, "view-paged"},
+      {ID_WINDOW_TILE_HORZ, "view-continuous"},
+      {ID_WINDOW_TILE_VERT, "view-dual"},
+  };
+  for (const auto& [command, icon] : icons) afx::SetCommandIcon(command, {icon, ""});
+  const std::pair<UINT, const char*> letters[] = {
+      {ID_FIND_F_CODE, "F"}, {ID_FIND_G_CODE, "G"}, {ID_FIND_H_CODE, "H"}, {ID_FIND_I_CODE, "I"},
+      {ID_FIND_J_CODE, "J"}, {ID_FIND_M_CODE, "M"}, {ID_FIND_S_CODE, "S"}, {ID_FIND_T_CODE, "T"},
+      {ID_FIND_X_CODE, "X"}, {ID_FIND_Y_CODE, "Y"}, {ID_FIND_Z_CODE, "Z"},
+  };
+  for (const auto& [command, letter] : letters) afx::SetCommandIcon(command, {"", letter});
+}
+
 std::vector<ACCEL> FrameKeys() {
   return {
       {kCtrl, 'N', ID_FILE_NEW},        {kCtrl, 'O', ID_FILE_OPEN},       {kCtrl, 'S', ID_FILE_SAVE},
@@ -172,6 +209,7 @@ void RegisterAll() {
                                            Item("삭제", ID_FILE_LIST_DELETE), Item("이름 바꾸기", ID_FILE_LIST_RENAME),
                                            Separator(), Item("속성", ID_FILE_LIST_PROPERTIES)})});
   RegisterToolBarResource(IDR_MAINFRAME, ToolBarButtons());
+  RegisterToolBarIcons();
   RegisterAcceleratorResource(IDR_MAINFRAME, FrameKeys());
   RegisterDialogs();
 }

@@ -58,19 +58,6 @@ FolderContents ReadFolder(const std::string& folder, const std::string* pattern)
 
 }  // namespace
 
-const char* ThemeIconName(int image) {
-  switch (image) {
-    case kImageDrive:
-      return "drive-harddisk";
-    case kImageFolder:
-      return "folder";
-    case kImageOpenFolder:
-      return "folder-open";
-    default:
-      return "text-x-generic";
-  }
-}
-
 void SortNoCase(std::vector<std::string>& names) { std::stable_sort(names.begin(), names.end(), LessNoCase); }
 
 void SortNoCase(CStringArray& names) {

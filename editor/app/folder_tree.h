@@ -9,9 +9,8 @@
 #include "platform/classlib/afxwin.h"
 #include "platform/classlib/controls/tree_ctrl.h"
 
-// Indices of the shared small-icon list: the desktop theme's icons of these names.
+// Indices of the shared small-icon list.
 enum FolderTreeImage { kImageDrive = 0, kImageFolder = 1, kImageOpenFolder = 2, kImageFile = 3 };
-const char* ThemeIconName(int image);
 
 // Sorts in place, ignoring the case of ASCII letters; equal names keep their order.
 void SortNoCase(CStringArray& names);
