@@ -163,6 +163,42 @@ TEST_F(AppStartup, SplittingAChildFrameShowsTheSameBufferInBothPanes) {
   ASSERT_NE(lower, nullptr);
   EXPECT_EQ(lower->GetTextBuffer(), &ActiveDoc()->m_xTextBuffer);
   EXPECT_EQ(lower->GetTextFont().lfFaceName, std::string("Courier"));
+
+  // Typed into one pane, the text shows in the other.
+  ActiveView()->SendMessage(WM_CHAR, 'N');
+  afx::DrainMessages();
+  EXPECT_EQ(std::string(lower->TextLineChars(0), static_cast<size_t>(lower->TextLineLength(0))), "NG01 X1");
+  EXPECT_TRUE(ActiveDoc()->IsModified());
+}
+
+TEST_F(AppStartup, TileAndCascadeArrangeTheMaximisedDocumentWindows) {
+  ASSERT_TRUE(Start({WriteFile("a.nc", "G01 X1")}));
+  app_->OpenFileByName(WriteFile("b.nc", "G01 X2").c_str());
+  afx::DrainMessages();
+  std::vector<CMDIChildWnd*> children = Frame()->Children();
+  ASSERT_EQ(children.size(), 2u);
+  EXPECT_TRUE(children[1]->IsZoomed());
+
+  Command(ID_WINDOW_TILE_VERT);
+  CRect left;
+  CRect right;
+  children[0]->GetWindowRect(&left);
+  children[1]->GetWindowRect(&right);
+  EXPECT_FALSE(children[0]->IsZoomed());
+  EXPECT_FALSE(children[1]->IsZoomed());
+  EXPECT_EQ(left.right, right.left);
+  EXPECT_EQ(left.top, right.top);
+
+  Command(ID_WINDOW_TILE_HORZ);
+  children[0]->GetWindowRect(&left);
+  children[1]->GetWindowRect(&right);
+  EXPECT_EQ(left.bottom, right.top);
+
+  Command(ID_WINDOW_CASCADE);
+  children[0]->GetWindowRect(&left);
+  children[1]->GetWindowRect(&right);
+  EXPECT_GT(right.left, left.left);
+  EXPECT_GT(right.top, left.top);
 }
 
 TEST_F(AppStartup, AViewOf384PixelsIsShortAndOneOf385IsTall) {
