@@ -1,7 +1,5 @@
-// The viewer's own view until the editor's text view takes its place: the
-// document's lines with line numbers in a margin, a few NC words coloured,
-// scrolling, the characters typed into it, and printing with a header and a
-// footer on every page.
+// The viewer's own simple view (`--line-view`): the document's lines with line numbers in a margin, a few NC words
+// coloured, scrolling, the characters typed into it, and printing with a header and a footer on every page.
 #pragma once
 
 #include <string>

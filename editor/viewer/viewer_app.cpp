@@ -2,7 +2,9 @@
 
 #include <iostream>
 
+#include "editor/textedit/view/text_view_resources.h"
 #include "editor/viewer/line_view.h"
+#include "editor/viewer/nc_text_view.h"
 #include "platform/classlib/backend/window_backend.h"
 #include "platform/classlib/docview/afx_ids.h"
 #include "platform/classlib/docview/print_dialogs.h"
@@ -25,7 +27,7 @@ const MenuResourceRegistration kMenu(kResource, {res::Popup("&File", {res::Item(
                                                                       res::Item("E&xit", ID_APP_EXIT)})});
 
 ViewerClasses& Classes() {
-  static ViewerClasses classes{RUNTIME_CLASS(LinesDocument), RUNTIME_CLASS(LineView)};
+  static ViewerClasses classes{RUNTIME_CLASS(NcTextDocument), RUNTIME_CLASS(NcTextView)};
   return classes;
 }
 
@@ -39,10 +41,13 @@ BOOL ViewerApp::InitInstance() {
   for (size_t i = 0; i < m_arguments.size(); ++i) {
     if (m_arguments[i] == "--print-to" && i + 1 < m_arguments.size()) {
       print_to = m_arguments[++i];
+    } else if (m_arguments[i] == "--line-view") {
+      Classes() = {RUNTIME_CLASS(LinesDocument), RUNTIME_CLASS(LineView)};
     } else {
       file = m_arguments[i];
     }
   }
+  RegisterTextViewResources();
   AddDocTemplate(new CSingleDocTemplate(kResource, Classes().document, RUNTIME_CLASS(CFrameWnd), Classes().view));
   if (file.empty()) {
     OnFileNew();

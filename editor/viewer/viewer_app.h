@@ -1,7 +1,7 @@
 // A small program that shows a file in a window under the GTK backend:
-// `viewer FILE` opens it; `viewer --print-to OUT.pdf FILE` prints it to a
-// PDF file and ends. Its document and view classes can be swapped, so the
-// editor's text view can take the place of the viewer's own.
+// `viewer FILE` opens it in the editor's text view with NC colouring;
+// `--line-view` shows it in the viewer's own simpler view instead, and
+// `--print-to OUT.pdf` prints it to a PDF file and ends.
 #pragma once
 
 #include <string>
@@ -15,7 +15,7 @@ struct ViewerClasses {
   CRuntimeClass* view;
 };
 
-// The viewer's own document and view unless set; set before AfxWinMain.
+// The editor's text view unless set; set before AfxWinMain.
 void SetViewerClasses(const ViewerClasses& classes);
 
 class ViewerApp : public CWinApp {

@@ -186,7 +186,7 @@ std::vector<int> ShownArea(Viewer& viewer) {
 
 TEST_F(ViewerGuiTest, ShowsColouredLinesBesideANumberMarginAndTakesTypedKeys) {
   const fs::path program = WriteProgram("sample.nc", 40);
-  Viewer viewer({program.string()});
+  Viewer viewer({"--line-view", program.string()});
   const std::vector<int> area = ShownArea(viewer);
   ASSERT_GT(area[2], 200) << "the viewer never said where it shows";
   ASSERT_GT(area[3], 100);
@@ -225,7 +225,7 @@ TEST_F(ViewerGuiTest, ShowsColouredLinesBesideANumberMarginAndTakesTypedKeys) {
 TEST_F(ViewerGuiTest, PrintsEveryLineToPdfPagesWithHeaderAndFooter) {
   const fs::path program = WriteProgram("lines.nc", 150);
   const fs::path pdf = folder_ / "lines.pdf";
-  Viewer viewer({"--print-to", pdf.string(), program.string()});
+  Viewer viewer({"--line-view", "--print-to", pdf.string(), program.string()});
   ASSERT_EQ(viewer.WaitForExit(), 0);
   ASSERT_TRUE(fs::exists(pdf));
   EXPECT_FALSE(fs::exists(folder_ / "lines.pdf.partial"));
@@ -256,6 +256,28 @@ TEST_F(ViewerGuiTest, PrintsEveryLineToPdfPagesWithHeaderAndFooter) {
     }
   }
   EXPECT_EQ(next_line, 151) << "every line is printed once";
+}
+
+// By default the file shows in the editor's text view, coloured as the NC view colours it.
+TEST_F(ViewerGuiTest, TheEditorsTextViewShowsTheNcWordsInTheirColours) {
+  const fs::path program = WriteProgram("sample.nc", 40);
+  Viewer viewer({program.string()});
+  const std::vector<int> area = ShownArea(viewer);
+  ASSERT_GT(area[2], 200) << "the viewer never said where it shows";
+  ASSERT_GT(area[3], 100);
+
+  // Right of the line-number margin: G01 magenta, X blue, the comments orange.
+  bool shown = false;
+  for (const auto end = Clock::now() + kPatience; !shown && Clock::now() < end;) {
+    const Screenshot screen(folder_, area[0], area[1], area[2], area[3]);
+    ASSERT_TRUE(screen.ok()) << "no screenshot";
+    const int magenta = screen.Count({255, 0, 255}, 60, 0, area[2], area[3] / 2);
+    const int blue = screen.Count({0, 0, 255}, 60, 0, area[2], area[3] / 2);
+    const int orange = screen.Count({225, 140, 26}, 60, 0, area[2], area[3] / 2);
+    shown = magenta > 20 && blue > 20 && orange > 20;
+    if (!shown) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  EXPECT_TRUE(shown) << "the text view never showed the coloured NC words";
 }
 
 }  // namespace

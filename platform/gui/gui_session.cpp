@@ -8,11 +8,13 @@
 #include <iostream>
 
 #include "platform/classlib/backend/window_backend.h"
+#include "platform/classlib/gdi/theme_icons.h"
 #include "platform/classlib/window/window_state.h"
 #include "platform/classlib/window_record.h"
 #include "platform/gui/gui_backend.h"
 #include "platform/gui/gui_driver.h"
 #include "platform/gui/native_frame.h"
+#include "platform/gui/theme_icon_painter.h"
 #include "platform/gui/window_peer.h"
 
 namespace gui {
@@ -49,10 +51,12 @@ GuiSession::GuiSession(int& argc, char** argv) {
   driver_ = std::make_unique<GuiDriver>();
   scope_ = std::make_unique<ui::ScopedUiDriver>(*driver_);
   afx::SetBackend(backend_.get());
+  afx::SetThemeIconPainter(&PaintThemeIcon);
 }
 
 GuiSession::~GuiSession() {
   if (backend_ != nullptr) {
+    afx::SetThemeIconPainter(nullptr);
     afx::SetBackend(nullptr);
     scope_.reset();
     driver_.reset();

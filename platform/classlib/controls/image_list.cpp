@@ -2,6 +2,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/classlib/cwnd.h"
 #include "platform/classlib/gdi/dc.h"
@@ -13,6 +15,8 @@ namespace {
 struct ImageList {
   CSize size;
   int count = 0;
+  // The theme icon each image stands for, where one is known.
+  std::vector<std::string> icons;
 };
 
 std::map<HIMAGELIST, std::unique_ptr<ImageList>>& Lists() {
@@ -44,8 +48,11 @@ HIMAGELIST MakeList(int cx, int cy, int count) {
 namespace afx {
 
 HIMAGELIST SystemSmallImageList() {
-  // Drive, closed folder, open folder, file.
-  static HIMAGELIST list = MakeList(16, 16, 4);
+  static HIMAGELIST list = [] {
+    HIMAGELIST made = MakeList(16, 16, 4);
+    ListOf(made)->icons = {"drive-harddisk", "folder", "folder-open", "text-x-generic"};
+    return made;
+  }();
   return list;
 }
 
@@ -129,6 +136,9 @@ BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
   (void)nStyle;
   ImageList* list = ListOf(m_hImageList);
   if (list == nullptr || pDC == nullptr || nImage < 0 || nImage >= list->count) return FALSE;
+  const CRect area(pt, list->size);
+  const size_t index = static_cast<size_t>(nImage);
+  if (index < list->icons.size() && pDC->DrawThemeIcon(&area, list->icons[index].c_str())) return TRUE;
   pDC->Draw3dRect(pt.x, pt.y, list->size.cx, list->size.cy, GetSysColor(COLOR_BTNHIGHLIGHT),
                   GetSysColor(COLOR_BTNSHADOW));
   return TRUE;

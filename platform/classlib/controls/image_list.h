@@ -49,6 +49,7 @@ class CImageList : public CObject {
 };
 
 namespace afx {
-// The program's shared list of small file icons (the shell's system list).
+// The program's shared list of small file icons (the shell's system list): drive,
+// closed folder, open folder and file, drawn with the desktop theme's icons.
 HIMAGELIST SystemSmallImageList();
 }  // namespace afx

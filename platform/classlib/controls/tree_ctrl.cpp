@@ -445,6 +445,10 @@ void CTreeCtrl::OnPaint() {
       const CString sign = Expanded(item) ? "-" : "+";
       dc.TextOut(text.left - 18 - static_cast<int>(GetIndent()) + 4, text.top, sign);
     }
+    if (CImageList* images = GetImageList(TVSIL_NORMAL)) {
+      const int image = selected ? item->selected_image : item->image;
+      images->Draw(&dc, image, CPoint(text.left - 17, text.top + (text.Height() - 16) / 2), ILD_NORMAL);
+    }
     dc.ExtTextOut(text.left, text.top, ETO_OPAQUE | ETO_CLIPPED, &text, item->text.c_str(),
                   static_cast<UINT>(item->text.size()), nullptr);
   }

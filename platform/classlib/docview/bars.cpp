@@ -7,6 +7,7 @@
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/docview/frame_wnd.h"
 #include "platform/classlib/gdi/dc.h"
+#include "platform/classlib/gdi/theme_icons.h"
 #include "platform/classlib/string_table.h"
 #include "platform/classlib/window/resources.h"
 #include "platform/classlib/window_record.h"
@@ -30,6 +31,7 @@ namespace {
 
 constexpr int kSeparatorWidth = 8;
 constexpr int kPaneGap = 4;
+constexpr int kIconSize = 16;
 
 // A command's user interface on a tool bar button or a status bar pane.
 class BarCmdUI : public CCmdUI {
@@ -232,7 +234,25 @@ void CToolBar::OnPaint() {
     const bool down = (style & (TBBS_PRESSED | TBBS_CHECKED)) != 0;
     dc.Draw3dRect(&rect, GetSysColor(down ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT),
                   GetSysColor(down ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW));
+    DrawButtonFace(dc, rect, buttons_[static_cast<size_t>(i)].id, (style & TBBS_DISABLED) != 0);
   }
+}
+
+// The bitmap's image is not here: the command's theme icon stands for it, or else its label.
+void CToolBar::DrawButtonFace(CDC& dc, const CRect& rect, UINT command, bool disabled) {
+  const afx::CommandIcon* face = afx::FindCommandIcon(command);
+  if (face == nullptr) return;
+  const CPoint centre = rect.CenterPoint();
+  const CRect icon(centre.x - kIconSize / 2, centre.y - kIconSize / 2, centre.x + kIconSize / 2,
+                   centre.y + kIconSize / 2);
+  if (!face->icon.empty() && dc.DrawThemeIcon(&icon, face->icon.c_str())) return;
+  if (face->label.empty()) return;
+  CFont* old = dc.SelectObject(CFont::FromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  CRect box = rect;
+  dc.DrawText(face->label.c_str(), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  dc.SelectObject(old);
 }
 
 void CToolBar::OnLButtonDown(UINT nFlags, CPoint point) {

@@ -67,6 +67,7 @@ class CToolBar : public CControlBar {
     int image = 0;
   };
   bool Horizontal() const;
+  void DrawButtonFace(CDC& dc, const CRect& rect, UINT command, bool disabled);
   std::vector<Button> buttons_;
   CSize button_size_{23, 22};
   CSize image_size_{16, 15};

@@ -16,6 +16,7 @@
 #include "platform/classlib/docview/view.h"
 #include "platform/classlib/string_table.h"
 #include "platform/classlib/window/cursors.h"
+#include "platform/classlib/window/menu.h"
 #include "platform/classlib/window/message_loop.h"
 #include "platform/classlib/window/window_state.h"
 #include "platform/win/registry/registry.h"
@@ -207,6 +208,8 @@ void CDocManager::OnFileOpen() {
 // The application.
 
 CWinApp::CWinApp(LPCTSTR lpszAppName) {
+  // The templates destroy their menus when the application goes, also at the end of the program.
+  afx::EnsureMenuRegistry();
   if (lpszAppName != nullptr) {
     app_name_ = lpszAppName;
     m_pszAppName = app_name_.c_str();

@@ -10,6 +10,7 @@
 #include "platform/classlib/backend/window_backend.h"
 #include "platform/classlib/cwnd.h"
 #include "platform/classlib/gdi/char_cells.h"
+#include "platform/classlib/gdi/theme_icons.h"
 #include "platform/classlib/window_record.h"
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
@@ -722,6 +723,16 @@ void CDC::FillDevice(const CRect& rect, COLORREF colour) {
   if (target == nullptr || rect.IsRectEmpty()) return;
   ApplyClip();
   target->FillRect(rect, colour);
+}
+
+BOOL CDC::DrawThemeIcon(LPCRECT lpRect, const char* name) {
+  afx::Surface* target = Target();
+  const afx::ThemeIconPainter painter = afx::GetThemeIconPainter();
+  if (target == nullptr || painter == nullptr || lpRect == nullptr || name == nullptr || *name == '\0') return FALSE;
+  const CRect rect = DeviceRect(lpRect);
+  if (rect.IsRectEmpty()) return FALSE;
+  ApplyClip();
+  return painter(*target, rect, name) ? TRUE : FALSE;
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {

@@ -174,6 +174,9 @@ class CDC : public CObject {
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
   COLORREF SetPixel(int x, int y, COLORREF crColor);
+  // The desktop theme's icon of that name ("folder", "document-save") scaled into rect;
+  // FALSE when the backend shows no theme icons or the theme has none of that name.
+  BOOL DrawThemeIcon(LPCRECT lpRect, const char* name);
 
   int GetDeviceCaps(int nIndex) const;
 

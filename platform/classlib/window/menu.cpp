@@ -71,6 +71,8 @@ MenuItem* MenuRecord::Find(UINT id_or_position, UINT flags, MenuRecord** owner) 
   return nullptr;
 }
 
+void EnsureMenuRegistry() { Registry(); }
+
 MenuRecord* MenuOf(HMENU handle) {
   auto* menu = reinterpret_cast<MenuRecord*>(handle);
   return menu != nullptr && Registry().live.count(menu) != 0 ? menu : nullptr;

@@ -69,6 +69,9 @@ struct MenuRecord {
 MenuRecord* MenuOf(HMENU handle);
 // A new top menu owned by the registry until DestroyMenu.
 HMENU MakeMenu(std::unique_ptr<MenuRecord> menu);
+// Builds the menu registry now: objects made after this call (an application
+// object, whose templates destroy their menus) are destroyed before it at exit.
+void EnsureMenuRegistry();
 
 }  // namespace afx
 

@@ -1,0 +1,221 @@
+// Tarnwick in its GTK window on the virtual display the suite runs it on:
+// the main frame with menus, tool bar, explorer and a coloured NC view, and
+// keys sent to it as a person presses them.
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kPatience = std::chrono::seconds(20);
+
+std::string Output(const std::string& command) {
+  std::string text;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return text;
+  char chunk[4096];
+  for (size_t got; (got = fread(chunk, 1, sizeof chunk, pipe)) > 0;) text.append(chunk, got);
+  pclose(pipe);
+  return text;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+struct Rgb {
+  int r, g, b;
+};
+
+// The pixels of one window, through ImageMagick.
+class WindowShot {
+ public:
+  WindowShot(const fs::path& folder, const std::string& window) {
+    const fs::path shot = folder / "window.png";
+    std::system(("import -window " + window + " " + shot.string() + " 2>/dev/null").c_str());
+    std::istringstream ppm(Output("convert " + shot.string() + " -depth 8 ppm:- 2>/dev/null"));
+    std::string magic;
+    int depth = 0;
+    ppm >> magic >> width_ >> height_ >> depth;
+    ppm.get();
+    if (magic != "P6" || width_ <= 0 || height_ <= 0) return;
+    bytes_.resize(static_cast<size_t>(width_) * height_ * 3);
+    ppm.read(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+  }
+
+  bool ok() const { return !bytes_.empty(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Pixels within x0..x1, y0..y1 close to a colour.
+  int Count(Rgb colour, int x0, int y0, int x1, int y1) const {
+    int count = 0;
+    for (int y = std::max(y0, 0); y < std::min(y1, height_); ++y) {
+      for (int x = std::max(x0, 0); x < std::min(x1, width_); ++x) {
+        const size_t at = (static_cast<size_t>(y) * width_ + x) * 3;
+        const int r = static_cast<unsigned char>(bytes_[at]);
+        const int g = static_cast<unsigned char>(bytes_[at + 1]);
+        const int b = static_cast<unsigned char>(bytes_[at + 2]);
+        if (std::abs(r - colour.r) + std::abs(g - colour.g) + std::abs(b - colour.b) < 60) ++count;
+      }
+    }
+    return count;
+  }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::string bytes_;
+};
+
+class TarnwickGuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no display";
+    char name[] = "/tmp/tarnwick-gui-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    folder_ = name;
+    program_ = folder_ / "sample.nc";
+    std::ofstream(program_, std::ios::binary)
+        << "%\r\nO1000 (PLATE)\r\nN10 G00 X0. Y0. Z5.\r\nN20 G01 Z-2. F200 S3000 M03\r\nN30 X100. Y50.\r\n%";
+  }
+  void TearDown() override {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (started_elsewhere_ > 0) kill(started_elsewhere_, SIGTERM);
+    if (!folder_.empty()) fs::remove_all(folder_);
+  }
+
+  // Starts the editor on the sample; the id of its window once it shows, empty if it never does.
+  std::string Start() {
+    pid_ = fork();
+    if (pid_ == 0) {
+      setenv("HOME", folder_.c_str(), 1);
+      setenv("VELMORA_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
+      const std::string file = program_.string();
+      execl(TARNWICK_PATH, TARNWICK_PATH, file.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    std::string window = Output("xdotool search --sync --onlyvisible --name 'Tarnwick' 2>/dev/null | head -n 1");
+    while (!window.empty() && (window.back() == '\n' || window.back() == ' ')) window.pop_back();
+    return window;
+  }
+
+  ino_t Inode() const {
+    struct stat info {};
+    return stat(program_.c_str(), &info) == 0 ? info.st_ino : 0;
+  }
+
+  // Waits until the condition holds or the patience runs out.
+  template <class Condition>
+  bool Eventually(Condition condition) {
+    for (const auto end = Clock::now() + kPatience; Clock::now() < end;) {
+      if (condition()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return condition();
+  }
+
+  // Runs a command with this test's HOME and registry.
+  int RunHere(const std::string& command) const {
+    const std::string line = "cd '" + folder_.string() + "' && HOME='" + folder_.string() + "' VELMORA_REGISTRY='" +
+                             (folder_ / "registry.reg").string() + "' " + command + " >/dev/null 2>&1 </dev/null";
+    const int raw = std::system(line.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+  fs::path folder_;
+  fs::path program_;
+  pid_t pid_ = -1;
+  // An editor that another program started.
+  pid_t started_elsewhere_ = -1;
+};
+
+TEST_F(TarnwickGuiTest, TheWindowShowsMenusToolBarExplorerAndAColouredView) {
+  const std::string window = Start();
+  ASSERT_FALSE(window.empty()) << "the editor's window never showed";
+  const bool shown = Eventually([&] {
+    const WindowShot shot(folder_, window);
+    if (!shot.ok()) return false;
+    const int w = shot.width();
+    const int h = shot.height();
+    // Menu texts in the top strip, tool bar buttons under it.
+    const int menu_text = shot.Count({0, 0, 0}, 0, 0, w / 2, 24) + shot.Count({46, 52, 54}, 0, 0, w / 2, 24);
+    const int buttons = shot.Count({128, 128, 128}, 0, 24, w, 50);
+    // The buttons' theme icons: dark strokes inside them.
+    const int icons = shot.Count({46, 52, 54}, 0, 24, w, 50);
+    // The explorer's tree on the left: white with the chosen folder in the selection colour.
+    const int tree_white = shot.Count({255, 255, 255}, 0, 90, 220, h - 30);
+    // The view's NC words: G magenta, X and Y blue, F S M green, the comment orange.
+    const int magenta = shot.Count({255, 0, 255}, 230, 40, w, h / 2);
+    const int blue = shot.Count({0, 0, 255}, 230, 40, w, h / 2);
+    const int green = shot.Count({0, 183, 0}, 230, 40, w, h / 2);
+    const int orange = shot.Count({225, 140, 26}, 230, 40, w, h / 2);
+    return menu_text > 30 && buttons > 100 && icons > 50 && tree_white > 20000 && magenta > 20 && blue > 20 &&
+           green > 20 && orange > 20;
+  });
+  EXPECT_TRUE(shown) << "the window never showed its menus, tool bar icons, explorer and coloured text";
+}
+
+TEST_F(TarnwickGuiTest, CtrlSSavesTheDocument) {
+  const std::string window = Start();
+  ASSERT_FALSE(window.empty());
+  const ino_t before = Inode();
+  const std::string original = ReadFile(program_);
+  std::system(("xdotool windowfocus --sync " + window + " >/dev/null 2>&1").c_str());
+  // The first key may reach the window before its view has the focus: press until the save shows.
+  const bool saved = Eventually([&] {
+    std::system("xdotool key ctrl+s >/dev/null 2>&1");
+    return Inode() != before;
+  });
+  EXPECT_TRUE(saved) << "Ctrl+S did not replace the file";
+  EXPECT_EQ(ReadFile(program_), original);
+}
+
+TEST_F(TarnwickGuiTest, TypedKeysEditTheTextAndCtrlSSavesThem) {
+  const std::string window = Start();
+  ASSERT_FALSE(window.empty());
+  std::system(("xdotool windowfocus --sync " + window + " >/dev/null 2>&1").c_str());
+  std::system("xdotool key ctrl+End >/dev/null 2>&1");
+  std::system("xdotool type --delay 40 'M30' >/dev/null 2>&1");
+  std::system("xdotool key ctrl+s >/dev/null 2>&1");
+  EXPECT_TRUE(Eventually([&] { return ReadFile(program_).find("%M30") != std::string::npos; }));
+}
+
+#if defined(CADHOST_PATH) && defined(OSTRIVO_PATH)
+// The plug-in finds the editor through the folder that the editor's first start recorded.
+TEST_F(TarnwickGuiTest, ThePluginsTarnwickCommandStartsTheEditorThatRanOnce) {
+  std::ofstream(folder_ / "nothing.txt") << "";
+  ASSERT_EQ(RunHere(std::string("'") + TARNWICK_PATH + "' --script nothing.txt"), 0);
+  std::ofstream(folder_ / "start.scr") << "Tarnwick\nQUIT\n";
+  const std::string plugins = fs::path(OSTRIVO_PATH).parent_path().string();
+  ASSERT_EQ(RunHere("VELMORA_PLUGIN_PATH='" + plugins + "' '" + CADHOST_PATH + "' --plugin Ostrivo -s start.scr"), 0);
+
+  std::string window =
+      Output("timeout 20 xdotool search --sync --onlyvisible --name 'Tarnwick' 2>/dev/null | head -n 1");
+  while (!window.empty() && (window.back() == '\n' || window.back() == ' ')) window.pop_back();
+  ASSERT_FALSE(window.empty()) << "the plug-in did not start the editor";
+  started_elsewhere_ = static_cast<pid_t>(std::atoi(Output("xdotool getwindowpid " + window).c_str()));
+  EXPECT_GT(started_elsewhere_, 0);
+}
+#endif
+
+}  // namespace
