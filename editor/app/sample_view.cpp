@@ -2,6 +2,7 @@
 
 #include "editor/app/app_ids.h"
 #include "editor/app/editor_settings.h"
+#include "editor/app/nc_commands/nc_commands.h"
 #include "editor/app/nc_colouring.h"
 #include "editor/app/sample_doc.h"
 #include "editor/app/settings_dialog.h"
@@ -14,6 +15,7 @@ ON_WM_SIZE()
 ON_COMMAND(ID_VIEW_NC_HIGHLIGHT, &CSampleView::OnNcHighlight)
 ON_UPDATE_COMMAND_UI(ID_VIEW_NC_HIGHLIGHT, &CSampleView::OnUpdateNcHighlight)
 ON_COMMAND(ID_VIEW_SETTINGS, &CSampleView::OnSettings)
+ON_COMMAND_EX_RANGE(ID_FIND_LINE_NUMBER, ID_SUBPROGRAM_MERGE, &CSampleView::OnNcCommand)
 END_MESSAGE_MAP()
 
 CSampleDoc* CSampleView::GetDocument() const { return static_cast<CSampleDoc*>(m_pDocument); }
@@ -67,3 +69,5 @@ void CSampleView::OnUpdateNcHighlight(CCmdUI* pCmdUI) {
 }
 
 void CSampleView::OnSettings() { RunSettingsCommand(); }
+
+BOOL CSampleView::OnNcCommand(UINT nID) { return RunNcCommand(this, nID); }
