@@ -25,7 +25,7 @@ BOOL IsWithinTolerance(const float end[3], const CoordinateValues& values) {
   for (int axis = 0; axis < 3; ++axis) {
     if (!values.use[axis]) continue;
     const double difference = std::fabs(static_cast<double>(end[axis]) - values.target[axis]);
-    const auto d = static_cast<std::int64_t>(std::min(difference, 3.0e9));
+    const auto d = static_cast<std::int64_t>(std::min(difference, 1.0e9));
     sum += d * d;
   }
   return static_cast<std::int64_t>(std::sqrt(static_cast<double>(sum))) < values.tolerance;

@@ -1,28 +1,11 @@
 // Programs posted by the plug-in, read block by block by our parser and by
 // LinuxCNC's rs274: after every numbered block both put the tool at the same
 // point, in absolute (G90) and in incremental (G91) programs.
-#include <cstdio>
-
 #include "editor/app/nc_commands/nc_block_parser.h"
 #include "editor/app/nc_commands/rs274_test_support.h"
 
 namespace rs274_test {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines Posted(const std::string& name) {
-  Lines lines = SplitLines(ReadFile(SourcePath("editor/app/nc_commands/testdata/" + name)));
-  // A reference return ends at the machine's home, which no program text tells.
-  std::erase_if(lines, [](const std::string& line) { return line.find("G28") != std::string::npos; });
-  return lines;
-}
-
-std::string Joined(const Lines& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 std::vector<Point> ParserEnds(const Lines& lines) {
   ResetNcParserState();
@@ -36,36 +19,6 @@ std::vector<Point> ParserEnds(const Lines& lines) {
     (void)end;
   }
   return ends;
-}
-
-// The same program in G91: every X, Y and Z word becomes the move the interpreter made.
-Lines Incremental(const Lines& lines, const std::vector<Point>& ends) {
-  Lines out;
-  Point before{0, 0, 0};
-  for (size_t i = 0; i < lines.size(); ++i) {
-    std::string line = lines[i];
-    for (size_t at = line.find("G90"); at != std::string::npos; at = line.find("G90", at)) line[at + 2] = '1';
-    std::string rewritten;
-    for (size_t c = 0; c < line.size();) {
-      const int axis = line[c] == 'X' ? 0 : line[c] == 'Y' ? 1 : line[c] == 'Z' ? 2 : -1;
-      size_t end = c + 1;
-      while (end < line.size() && (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '.' ||
-                                   line[end] == '-')) {
-        ++end;
-      }
-      if (axis < 0 || end == c + 1 || line[0] == '(') {
-        rewritten += line[c++];
-        continue;
-      }
-      char number[48];
-      std::snprintf(number, sizeof number, "%c%.4f", line[c], ends[i][static_cast<size_t>(axis)] - before[axis]);
-      rewritten += number;
-      c = end;
-    }
-    out.push_back(rewritten);
-    before = ends[i];
-  }
-  return out;
 }
 
 class ParserAgainstRs274 : public Rs274Folder {

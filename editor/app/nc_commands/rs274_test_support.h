@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
@@ -98,6 +99,54 @@ inline std::vector<Point> EndPointsByLine(const std::vector<std::string>& lines,
     ends.push_back(at);
   }
   return ends;
+}
+
+using Lines = std::vector<std::string>;
+
+// A posted program of the test data; a reference return ends at the
+// machine's home, which no program text tells, so tests may leave them out.
+inline Lines Posted(const std::string& name, bool reference_returns = false) {
+  Lines lines = SplitLines(ReadFile(SourcePath("editor/app/nc_commands/testdata/" + name)));
+  if (!reference_returns) {
+    std::erase_if(lines, [](const std::string& line) { return line.find("G28") != std::string::npos; });
+  }
+  return lines;
+}
+
+inline std::string Joined(const Lines& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// The same program in G91: every X, Y and Z word becomes the move the interpreter made.
+inline Lines Incremental(const Lines& lines, const std::vector<Point>& ends) {
+  Lines out;
+  Point before{0, 0, 0};
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::string line = lines[i];
+    for (size_t at = line.find("G90"); at != std::string::npos; at = line.find("G90", at)) line[at + 2] = '1';
+    std::string rewritten;
+    for (size_t c = 0; c < line.size();) {
+      const int axis = line[c] == 'X' ? 0 : line[c] == 'Y' ? 1 : line[c] == 'Z' ? 2 : -1;
+      size_t end = c + 1;
+      while (end < line.size() && (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '.' ||
+                                   line[end] == '-')) {
+        ++end;
+      }
+      if (axis < 0 || end == c + 1 || line[0] == '(') {
+        rewritten += line[c++];
+        continue;
+      }
+      char number[48];
+      std::snprintf(number, sizeof number, "%c%.4f", line[c], ends[i][static_cast<size_t>(axis)] - before[axis]);
+      rewritten += number;
+      c = end;
+    }
+    out.push_back(rewritten);
+    before = ends[i];
+  }
+  return out;
 }
 
 class Rs274Folder : public ::testing::Test {
