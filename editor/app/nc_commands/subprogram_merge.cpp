@@ -108,7 +108,11 @@ BOOL FilterSubprogramLine(std::string& line) {
   const bool was_blank = IsBlank(line);
   std::string filtered = WithoutEndWords(line);
   filtered.erase(std::remove(filtered.begin(), filtered.end(), '%'), filtered.end());
-  if (HasProgramNumber(filtered)) filtered = "(" + TrimmedRight(filtered) + ")";
+  if (HasProgramNumber(filtered)) {
+    // Its own comment would close the new one early.
+    std::erase_if(filtered, [](char c) { return c == '(' || c == ')'; });
+    filtered = "(" + TrimmedRight(filtered) + ")";
+  }
   if (!was_blank && IsBlank(filtered)) return FALSE;
   line = std::move(filtered);
   return TRUE;
@@ -141,7 +145,9 @@ std::string MacroFolder() {
 
 SubprogramExpander::Result SubprogramExpander::Call(std::string_view call, int level, Lines& out) {
   const SubprogramCall parsed = ParseCall(AsciiPart(call));
-  const std::string path = FindSubprogramFile(folder_, parsed.number);
+  const auto known = paths_.find(parsed.number);
+  const std::string path = known != paths_.end() ? known->second
+                                                 : (paths_[parsed.number] = FindSubprogramFile(folder_, parsed.number));
   if (path.empty()) return Result::kNotFound;
   if (level > kMaxDepth) {
     error_ = "서브프로그램 O" + std::to_string(parsed.number) + "의 호출이 " + std::to_string(kMaxDepth) +
@@ -151,15 +157,22 @@ SubprogramExpander::Result SubprogramExpander::Call(std::string_view call, int l
   return File(path, parsed.repeat, level, out);
 }
 
+const Lines* SubprogramExpander::Source(const std::string& path) {
+  if (const auto known = sources_.find(path); known != sources_.end()) return &known->second;
+  Lines lines;
+  if (!ReadLines(path, lines)) return nullptr;
+  return &sources_.emplace(path, std::move(lines)).first->second;
+}
+
 SubprogramExpander::Result SubprogramExpander::File(const std::string& path, long repeat, int level, Lines& out) {
-  Lines source;
-  if (!ReadLines(path, source)) {
+  const Lines* source = Source(path);
+  if (source == nullptr) {
     error_ = path + " 파일을 읽을 수 없습니다.";
     return Result::kFailed;
   }
   const size_t start = out.size();
   for (long round = 0; round < repeat; ++round) {
-    for (const std::string& line : source) {
+    for (const std::string& line : *source) {
       if (IsCallLine(line)) {
         const Result nested = Call(line, level + 1, out);
         if (nested == Result::kFailed) return nested;

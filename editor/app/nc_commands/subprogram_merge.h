@@ -3,6 +3,7 @@
 // marker comments. Sub-programs are found by number in the macro folder.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "editor/app/nc_commands/nc_command_support.h"
@@ -44,8 +45,13 @@ class SubprogramExpander {
   Result Call(std::string_view call, int level, Lines& out);
   Result File(const std::string& path, long repeat, int level, Lines& out);
 
+  // Each file is read once a run, however often it is called.
+  const Lines* Source(const std::string& path);
+
   std::string folder_;
   std::string error_;
+  std::map<std::string, Lines> sources_;
+  std::map<long, std::string> paths_;
 };
 
 void RunSubprogramMerge(CVellumTextView* view);
