@@ -2,8 +2,8 @@
 
 #include "editor/app/app_ids.h"
 #include "editor/app/editor_settings.h"
-#include "editor/app/nc_commands/nc_commands.h"
 #include "editor/app/nc_colouring.h"
+#include "editor/app/nc_commands/nc_commands.h"
 #include "editor/app/sample_doc.h"
 #include "editor/app/settings_dialog.h"
 

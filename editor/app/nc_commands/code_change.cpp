@@ -13,12 +13,18 @@ bool IsWorkOffset(std::string_view number) {
 // The word's new number; empty when the word stays.
 std::string NewNumberFor(char letter, std::string_view number, const CodeChangeValues& values) {
   switch (letter) {
-    case 'T': return values.t;
-    case 'H': return values.h;
-    case 'S': return values.s;
-    case 'F': return values.f;
-    case 'G': return values.work_offset.empty() || !IsWorkOffset(number) ? "" : values.work_offset.substr(1);
-    default: return "";
+    case 'T':
+      return values.t;
+    case 'H':
+      return values.h;
+    case 'S':
+      return values.s;
+    case 'F':
+      return values.f;
+    case 'G':
+      return values.work_offset.empty() || !IsWorkOffset(number) ? "" : values.work_offset.substr(1);
+    default:
+      return "";
   }
 }
 
@@ -26,9 +32,12 @@ bool IsNumber(const std::string& text) {
   int points = 0;
   int digits = 0;
   for (char c : text) {
-    if (c == '.') ++points;
-    else if (IsDigit(c)) ++digits;
-    else return false;
+    if (c == '.')
+      ++points;
+    else if (IsDigit(c))
+      ++digits;
+    else
+      return false;
   }
   return digits > 0 && points <= 1;
 }
@@ -81,9 +90,10 @@ void RunCodeChange(CVellumTextView* view) {
   if (dialog.DoModal() != IDOK) return;
   CodeChangeValues values;
   // A switched-on box with an empty value changes nothing but says so.
-  const std::pair<int, CString*> fields[] = {
-      {dialog.m_bT, &dialog.m_strT}, {dialog.m_bH, &dialog.m_strH}, {dialog.m_bS, &dialog.m_strS},
-      {dialog.m_bF, &dialog.m_strF}};
+  const std::pair<int, CString*> fields[] = {{dialog.m_bT, &dialog.m_strT},
+                                             {dialog.m_bH, &dialog.m_strH},
+                                             {dialog.m_bS, &dialog.m_strS},
+                                             {dialog.m_bF, &dialog.m_strF}};
   std::string* targets[] = {&values.t, &values.h, &values.s, &values.f};
   for (size_t i = 0; i < 4; ++i) {
     if (!fields[i].first) continue;

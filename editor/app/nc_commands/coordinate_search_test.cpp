@@ -18,8 +18,8 @@ using rs274_test::Point;
 std::vector<std::string> ShownHits(const std::string& transcript) {
   std::vector<std::string> hits;
   const std::regex line_number(R"(1086 .*?"(-?\d+)\")");
-  for (auto it = std::sregex_iterator(transcript.begin(), transcript.end(), line_number);
-       it != std::sregex_iterator(); ++it) {
+  for (auto it = std::sregex_iterator(transcript.begin(), transcript.end(), line_number); it != std::sregex_iterator();
+       ++it) {
     hits.push_back((*it)[1]);
   }
   return hits;

@@ -15,16 +15,33 @@ bool IsNumberChar(char c) { return std::isdigit(static_cast<unsigned char>(c)) !
 // The word letter c stands for, upper case, or 0 when c starts no word.
 char WordLetter(char c) {
   switch (c) {
-    case 'F': case 'f': return 'F';
-    case 'I': case 'i': return 'I';
-    case 'J': case 'j': return 'J';
-    case 'K': case 'k': return 'K';
-    case 'X': case 'x': return 'X';
-    case 'Y': case 'y': return 'Y';
-    case 'Z': case 'z': return 'Z';
-    case 'G': return 'G';
-    case 'R': return 'R';
-    default: return 0;
+    case 'F':
+    case 'f':
+      return 'F';
+    case 'I':
+    case 'i':
+      return 'I';
+    case 'J':
+    case 'j':
+      return 'J';
+    case 'K':
+    case 'k':
+      return 'K';
+    case 'X':
+    case 'x':
+      return 'X';
+    case 'Y':
+    case 'y':
+      return 'Y';
+    case 'Z':
+    case 'z':
+      return 'Z';
+    case 'G':
+      return 'G';
+    case 'R':
+      return 'R';
+    default:
+      return 0;
   }
 }
 
@@ -52,12 +69,24 @@ void ApplyG(NcParserState& s, int code, float aux[3]) {
     case 1:
       if (s.motion != kNcLinearCarried) s.motion = kNcLinearNew;
       break;
-    case 2: s.motion = kNcArcClockwise; break;
-    case 3: s.motion = kNcArcCounterClockwise; break;
-    case 80: s.motion = kNcRapidNew; break;
-    case 17: aux[2] = 0; break;
-    case 18: aux[1] = 0; break;
-    case 19: aux[0] = 0; break;
+    case 2:
+      s.motion = kNcArcClockwise;
+      break;
+    case 3:
+      s.motion = kNcArcCounterClockwise;
+      break;
+    case 80:
+      s.motion = kNcRapidNew;
+      break;
+    case 17:
+      aux[2] = 0;
+      break;
+    case 18:
+      aux[1] = 0;
+      break;
+    case 19:
+      aux[0] = 0;
+      break;
     case 90:
       s.incremental = 0;
       std::memcpy(s.current, s.blockStart, sizeof s.current);
@@ -77,15 +106,27 @@ void ApplyG(NcParserState& s, int code, float aux[3]) {
 void ApplyWord(NcParserState& s, char letter, double value, float aux[3]) {
   const bool cycle = s.motion == kNcDrillCycle;
   switch (letter) {
-    case 'X': s.current[0] = static_cast<float>(value); break;
-    case 'Y': s.current[1] = static_cast<float>(value); break;
-    case 'Z':
-      if (cycle) aux[0] = static_cast<float>(value);
-      else s.current[2] = static_cast<float>(value);
+    case 'X':
+      s.current[0] = static_cast<float>(value);
       break;
-    case 'I': aux[0] = static_cast<float>(value); break;
-    case 'J': aux[1] = static_cast<float>(value); break;
-    case 'K': aux[2] = static_cast<float>(value); break;
+    case 'Y':
+      s.current[1] = static_cast<float>(value);
+      break;
+    case 'Z':
+      if (cycle)
+        aux[0] = static_cast<float>(value);
+      else
+        s.current[2] = static_cast<float>(value);
+      break;
+    case 'I':
+      aux[0] = static_cast<float>(value);
+      break;
+    case 'J':
+      aux[1] = static_cast<float>(value);
+      break;
+    case 'K':
+      aux[2] = static_cast<float>(value);
+      break;
     case 'R':
       if (cycle) aux[1] = static_cast<float>(value);
       break;
@@ -99,7 +140,8 @@ void ApplyWord(NcParserState& s, char letter, double value, float aux[3]) {
       ApplyG(s, std::fabs(code) < 1000 ? static_cast<int>(code) : -1, aux);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -108,8 +150,8 @@ bool IsArc(short motion) { return motion == kNcArcClockwise || motion == kNcArcC
 int EndBlock(NcParserState& s) {
   if (s.incremental == 0) {
     std::memcpy(s.lastPoint, s.current, sizeof s.current);
-    const bool moved = s.current[0] != s.blockStart[0] || s.current[1] != s.blockStart[1] ||
-                       s.current[2] != s.blockStart[2];
+    const bool moved =
+        s.current[0] != s.blockStart[0] || s.current[1] != s.blockStart[1] || s.current[2] != s.blockStart[2];
     return moved || IsArc(s.motion) ? 1 : 0;
   }
   const bool moved = s.current[0] != 0 || s.current[1] != 0 || s.current[2] != 0;
@@ -123,13 +165,16 @@ int EndBlock(NcParserState& s) {
 int Parse(NcParserState& s, const char* text, float aux[3]) {
   if (std::strchr(text, '#') != nullptr) return 0;
   s.valid = 1;
-  if (s.incremental == 0) std::memcpy(s.current, s.lastPoint, sizeof s.current);
-  else ZeroAux(s.current);
+  if (s.incremental == 0)
+    std::memcpy(s.current, s.lastPoint, sizeof s.current);
+  else
+    ZeroAux(s.current);
   std::memcpy(s.blockStart, s.lastPoint, sizeof s.blockStart);
   s.motion = s.modalMotion;
   if (s.motion == kNcLinearNew) s.motion = kNcLinearCarried;
   if (s.motion == kNcRapidNew) s.motion = kNcRapidCarried;
-  if (s.motion == kNcDrillCycle) std::memcpy(aux, s.cycleValues, sizeof s.cycleValues);
+  if (s.motion == kNcDrillCycle)
+    std::memcpy(aux, s.cycleValues, sizeof s.cycleValues);
   else {
     ZeroAux(s.cycleValues);
     ZeroAux(aux);

@@ -7,11 +7,16 @@
 namespace {
 
 std::vector<ControlTemplate> CoordinateControls() {
-  return {res::CheckBox(IDC_USE_X, "X 좌표"),     res::CheckBox(IDC_USE_Y, "Y 좌표"),
-          res::CheckBox(IDC_USE_Z, "Z 좌표"),     res::EditText(IDC_TARGET_X, "X"),
-          res::EditText(IDC_TARGET_Y, "Y"),       res::EditText(IDC_TARGET_Z, "Z"),
-          res::EditText(IDC_TOLERANCE, "공차"),   res::EditText(IDC_FOUND_X, "X :", ES_READONLY),
-          res::EditText(IDC_FOUND_Y, "Y :", ES_READONLY), res::EditText(IDC_FOUND_Z, "Z :", ES_READONLY)};
+  return {res::CheckBox(IDC_USE_X, "X 좌표"),
+          res::CheckBox(IDC_USE_Y, "Y 좌표"),
+          res::CheckBox(IDC_USE_Z, "Z 좌표"),
+          res::EditText(IDC_TARGET_X, "X"),
+          res::EditText(IDC_TARGET_Y, "Y"),
+          res::EditText(IDC_TARGET_Z, "Z"),
+          res::EditText(IDC_TOLERANCE, "공차"),
+          res::EditText(IDC_FOUND_X, "X :", ES_READONLY),
+          res::EditText(IDC_FOUND_Y, "Y :", ES_READONLY),
+          res::EditText(IDC_FOUND_Z, "Z :", ES_READONLY)};
 }
 
 void RegisterAll() {
@@ -61,11 +66,10 @@ void RegisterAll() {
       {"Dialog",
        {res::Text(IDC_STATIC, "<< 파일 리스트 >>"),
         res::TreeView(IDC_MERGE_TREE, "", TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS),
-        res::ComboBox(IDC_MERGE_PATTERN, "파일 확장자", CBS_DROPDOWN),
-        res::ListBox(IDC_MERGE_LIST, "", LBS_NOTIFY), res::PushButton(IDC_MERGE_ADD, "->"),
-        res::PushButton(IDC_MERGE_REMOVE, "<-"), res::CheckBox(IDC_MERGE_DROP, "자동삭제"),
-        res::CheckBox(IDC_MERGE_START_EMPTY, "새로작성"), res::DefPushButton(IDOK, "OK"),
-        res::PushButton(IDCANCEL, "Cancel")},
+        res::ComboBox(IDC_MERGE_PATTERN, "파일 확장자", CBS_DROPDOWN), res::ListBox(IDC_MERGE_LIST, "", LBS_NOTIFY),
+        res::PushButton(IDC_MERGE_ADD, "->"), res::PushButton(IDC_MERGE_REMOVE, "<-"),
+        res::CheckBox(IDC_MERGE_DROP, "자동삭제"), res::CheckBox(IDC_MERGE_START_EMPTY, "새로작성"),
+        res::DefPushButton(IDOK, "OK"), res::PushButton(IDCANCEL, "Cancel")},
        420,
        360});
 }

@@ -27,7 +27,8 @@ class NcCommandTest : public app_test::AppTest {
   CVellumTextBuffer& Buffer() { return ActiveDoc()->m_xTextBuffer; }
   std::string Text() {
     std::string text;
-    for (int i = 0; i < Buffer().LineCount(); ++i) text += std::string(i > 0 ? "\n" : "") + std::string(Buffer().LineView(i));
+    for (int i = 0; i < Buffer().LineCount(); ++i)
+      text += std::string(i > 0 ? "\n" : "") + std::string(Buffer().LineView(i));
     return text;
   }
   std::string Line(int line) { return std::string(Buffer().LineView(line)); }

@@ -22,8 +22,10 @@ void ReturnTo(CVellumTextView* view, TextPosition place) { Select(view, place, p
 
 void ScrollToShow(CVellumTextView* view, int line) {
   const int visible = std::max(3, view->ScreenLines());
-  if (line > visible - 2) ScrollTo(view, line - visible + 2);
-  else if (line < view->TopLine()) ScrollTo(view, line);
+  if (line > visible - 2)
+    ScrollTo(view, line - visible + 2);
+  else if (line < view->TopLine())
+    ScrollTo(view, line);
 }
 
 void FindLineNumber(CVellumTextView* view) {

@@ -17,8 +17,10 @@ std::string Commented(std::string line) {
 
 // Where a line that belongs only at a program's start or end goes.
 void Put(Lines& out, const std::string& line, bool remove, const MergeOptions& options) {
-  if (!remove) out.push_back(line);
-  else if (!options.drop) out.push_back(Commented(line));
+  if (!remove)
+    out.push_back(line);
+  else if (!options.drop)
+    out.push_back(Commented(line));
 }
 
 void AddDocumentLines(const Lines& document, const MergeOptions& options, Lines& out) {
@@ -27,8 +29,10 @@ void AddDocumentLines(const Lines& document, const MergeOptions& options, Lines&
   if (count > 0 && document.back().empty()) --count;
   for (size_t j = 0; j < count; ++j) {
     const std::string& line = document[j];
-    if (line.starts_with("%")) Put(out, j == 0 ? "%" : line, j > 0, options);
-    else Put(out, line, IsProgramEndLine(line), options);
+    if (line.starts_with("%"))
+      Put(out, j == 0 ? "%" : line, j > 0, options);
+    else
+      Put(out, line, IsProgramEndLine(line), options);
   }
 }
 

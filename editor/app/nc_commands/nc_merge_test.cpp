@@ -45,8 +45,7 @@ class NcMergeTest : public NcCommandTest {
 TEST_F(NcMergeTest, StartsAndEndsBetweenTheProgramsAreDroppedOrCommentedOut) {
   const std::vector<std::string> two = {Data("A.nc"), Data("B.nc")};
   EXPECT_EQ(Joined(Merge({}, two, false, true)), "%|O1000|G01 XA1.|O1001|G01 XB1.|N90 M30|%");
-  EXPECT_EQ(Joined(Merge({}, two, false, false)),
-            "%|O1000|G01 XA1.|(N90 M30)|(%)|(%)|O1001|G01 XB1.|N90 M30|%");
+  EXPECT_EQ(Joined(Merge({}, two, false, false)), "%|O1000|G01 XA1.|(N90 M30)|(%)|(%)|O1001|G01 XB1.|N90 M30|%");
   EXPECT_EQ(Joined(Merge({}, {Data("A.nc")}, false, false)), "%|O1000|G01 XA1.|N90 M30|%")
       << "a single file keeps its end";
   EXPECT_EQ(Joined(Merge({"%", "N10 G01 X10. (ROUGH)", "(A)(B)", "", "M30", "%", ""}, {Data("C.nc")}, true, true)),
@@ -71,7 +70,8 @@ TEST_F(NcMergeTest, ThreeFilesPickedInTheDialogJoinInTheOrderListedAsOneUndoStep
   EXPECT_EQ(Text(), "%\nO1002\nG01 XC1.\nO1000\nG01 XA1.\nO1001\nG01 XB1.\nN90 M30\n%") << Transcript();
   EXPECT_EQ(Caret(), (TextPosition{0, 0}));
   EXPECT_TRUE(ActiveDoc()->IsModified());
-  EXPECT_EQ(ReadFile(folder_ / "env/test.nc"), "%\r\nO1002\r\nG01 XC1.\r\nO1000\r\nG01 XA1.\r\nO1001\r\nG01 XB1.\r\nN90 M30\r\n%\r\n");
+  EXPECT_EQ(ReadFile(folder_ / "env/test.nc"),
+            "%\r\nO1002\r\nG01 XC1.\r\nO1000\r\nG01 XA1.\r\nO1001\r\nG01 XB1.\r\nN90 M30\r\n%\r\n");
   ASSERT_TRUE(UndoOnce());
   EXPECT_EQ(Text(), "(OLD TEXT)\nG00 X0");
   EXPECT_FALSE(UndoOnce());

@@ -10,7 +10,7 @@
 namespace nc {
 
 struct RestartPoint {
-  int line = 0;          // the block restarted after
+  int line = 0;  // the block restarted after
   float end[3] = {0, 0, 0};
   bool incremental = false;  // the program runs in G91 at that block
 };

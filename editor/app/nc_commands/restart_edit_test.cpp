@@ -89,11 +89,14 @@ TEST_F(RestartEditTest, AnIncrementalProgramRestartsInAbsoluteAndGoesOnInIncreme
 
 TEST_F(RestartEditTest, TheHeadKeepsItsLinesWholeAndTheEditIsOneUndoStep) {
   const std::string comment = "(공구 교환: 황삭용 엔드밀 D10, 길이 50 " + std::string(90, '-') + ")";
-  const std::string program = "%\r\nO1000\r\n" + comment + "\r\nT1 M06\r\nS3000 M03 (주축)\r\nG00 X0 Y0 Z5.\r\n"
+  const std::string program = "%\r\nO1000\r\n" + comment +
+                              "\r\nT1 M06\r\nS3000 M03 (주축)\r\nG00 X0 Y0 Z5.\r\n"
                               "G01 Z-1. F120\r\nX20.\r\nY20.\r\nX0\r\nM30\r\n%";
   Open(program);
-  Run(ID_RESTART_EDIT, "check 1054\ncheck 1001\nuncheck 1002\nset 1088 20\nset 1089 0\nset 1091 1\nclick 1092\nclick 5\n");
-  EXPECT_EQ(Text(), "%\nO1000\n" + comment + "\nT1 M06\nS3000 M03 (주축)\nG00X20.000Y0.000\nZ9.000\nG01Z-1.000F120\nY20.\nX0\nM30\n%");
+  Run(ID_RESTART_EDIT,
+      "check 1054\ncheck 1001\nuncheck 1002\nset 1088 20\nset 1089 0\nset 1091 1\nclick 1092\nclick 5\n");
+  EXPECT_EQ(Text(), "%\nO1000\n" + comment +
+                        "\nT1 M06\nS3000 M03 (주축)\nG00X20.000Y0.000\nZ9.000\nG01Z-1.000F120\nY20.\nX0\nM30\n%");
   EXPECT_TRUE(ActiveDoc()->IsModified());
   EXPECT_EQ(Caret(), (TextPosition{14, 7}));
   ASSERT_TRUE(UndoOnce());

@@ -130,8 +130,8 @@ inline Lines Incremental(const Lines& lines, const std::vector<Point>& ends) {
     for (size_t c = 0; c < line.size();) {
       const int axis = line[c] == 'X' ? 0 : line[c] == 'Y' ? 1 : line[c] == 'Z' ? 2 : -1;
       size_t end = c + 1;
-      while (end < line.size() && (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '.' ||
-                                   line[end] == '-')) {
+      while (end < line.size() &&
+             (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '.' || line[end] == '-')) {
         ++end;
       }
       if (axis < 0 || end == c + 1 || line[0] == '(') {

@@ -146,8 +146,8 @@ std::string MacroFolder() {
 SubprogramExpander::Result SubprogramExpander::Call(std::string_view call, int level, Lines& out) {
   const SubprogramCall parsed = ParseCall(AsciiPart(call));
   const auto known = paths_.find(parsed.number);
-  const std::string path = known != paths_.end() ? known->second
-                                                 : (paths_[parsed.number] = FindSubprogramFile(folder_, parsed.number));
+  const std::string path =
+      known != paths_.end() ? known->second : (paths_[parsed.number] = FindSubprogramFile(folder_, parsed.number));
   if (path.empty()) return Result::kNotFound;
   if (level > kMaxDepth) {
     error_ = "서브프로그램 O" + std::to_string(parsed.number) + "의 호출이 " + std::to_string(kMaxDepth) +

@@ -11,9 +11,7 @@
 namespace nc_test {
 namespace {
 
-std::string Filtered(std::string line) {
-  return nc::FilterSubprogramLine(line) ? line : "<dropped>";
-}
+std::string Filtered(std::string line) { return nc::FilterSubprogramLine(line) ? line : "<dropped>"; }
 
 TEST(SubprogramLines, EndWordsGoAsWholeWordsAndProgramNumbersBecomeComments) {
   EXPECT_EQ(Filtered("G01 X1. M99"), "G01 X1. ");
@@ -89,8 +87,8 @@ TEST_F(SubprogramMergeTest, ASelfCallingProgramStopsWithAMessageAndTheDocumentUn
 
 TEST_F(SubprogramMergeTest, AnExponentiallyGrowingExpansionStopsAtTheSizeCap) {
   for (int level = 1; level <= 8; ++level) {
-    Macro("O" + std::to_string(5000 + level), "X" + std::to_string(level) + ".\r\nM98P" +
-                                                  std::to_string(5001 + level) + "L10\r\nM99\r\n");
+    Macro("O" + std::to_string(5000 + level),
+          "X" + std::to_string(level) + ".\r\nM98P" + std::to_string(5001 + level) + "L10\r\nM99\r\n");
   }
   Open("M98P5001\r\nM30");
   Run(ID_SUBPROGRAM_MERGE, "no\nok\n");
