@@ -24,8 +24,10 @@ BOOL IsWithinTolerance(const float end[3], const CoordinateValues& values) {
   std::int64_t sum = 0;
   for (int axis = 0; axis < 3; ++axis) {
     if (!values.use[axis]) continue;
-    const double difference = std::fabs(static_cast<double>(end[axis]) - values.target[axis]);
-    const auto d = static_cast<std::int64_t>(std::min(difference, 1.0e9));
+    double difference = std::fabs(static_cast<double>(end[axis]) - values.target[axis]);
+    // Far away (or no number at all): far enough never to be a hit, and the sum cannot overflow.
+    if (!(difference < 1.0e9)) difference = 1.0e9;
+    const auto d = static_cast<std::int64_t>(difference);
     sum += d * d;
   }
   return static_cast<std::int64_t>(std::sqrt(static_cast<double>(sum))) < values.tolerance;

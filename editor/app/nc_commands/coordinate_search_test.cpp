@@ -40,6 +40,8 @@ TEST(IsWithinTolerance, TruncatedDifferencesOfTheAxesInUseMustStayBelowTheTolera
   EXPECT_TRUE(nc::IsWithinTolerance(off, values));
   const float far[3] = {3.0e38f, -3.0e38f, 0.0f};
   EXPECT_FALSE(nc::IsWithinTolerance(far, values));
+  const float none[3] = {std::nanf(""), 20.0f, 0.0f};
+  EXPECT_FALSE(nc::IsWithinTolerance(none, values));
   EXPECT_EQ(nc::CoordinateText(12.34567f), "12.346");
   EXPECT_EQ(nc::CoordinateText(-2.0f), "-2.000");
 }

@@ -1,6 +1,7 @@
 #include "editor/app/nc_commands/subprogram_merge.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +22,9 @@ long NumberAt(std::string_view text) {
   size_t end = 0;
   while (end < text.size() && IsNumberChar(text[end])) ++end;
   const std::string number(text.substr(0, end));
-  return static_cast<long>(std::strtod(number.c_str(), nullptr));
+  const double value = std::strtod(number.c_str(), nullptr);
+  // No program has such a number: it stands for none.
+  return std::fabs(value) < 1.0e9 ? static_cast<long>(value) : -1;
 }
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -172,6 +175,7 @@ SubprogramExpander::Result SubprogramExpander::File(const std::string& path, lon
   }
   const size_t start = out.size();
   for (long round = 0; round < repeat; ++round) {
+    const size_t round_start = out.size();
     for (const std::string& line : *source) {
       if (IsCallLine(line)) {
         const Result nested = Call(line, level + 1, out);
@@ -186,6 +190,8 @@ SubprogramExpander::Result SubprogramExpander::File(const std::string& path, lon
         return Result::kFailed;
       }
     }
+    // Every round reads the same text: one that adds nothing ends the repeats.
+    if (out.size() == round_start) break;
   }
   return out.size() > start ? Result::kExpanded : Result::kEmpty;
 }

@@ -38,6 +38,7 @@ TEST(SubprogramLines, CallsAreFoundOutsideCommentsAndBlockSkipsWithTheirNumberAn
   EXPECT_EQ(call.repeat, 3);
   EXPECT_EQ(nc::ParseCall("M98P77L0").repeat, 1);
   EXPECT_EQ(nc::ParseCall("M98P0012").number, 12);
+  EXPECT_EQ(nc::ParseCall("M98P99999999999999999999999").number, -1);
 }
 
 class SubprogramMergeTest : public NcCommandTest {
@@ -83,6 +84,15 @@ TEST_F(SubprogramMergeTest, ASelfCallingProgramStopsWithAMessageAndTheDocumentUn
   EXPECT_EQ(Text(), "G00 X0\nM98P3000\nM30");
   EXPECT_FALSE(ActiveDoc()->IsModified());
   EXPECT_EQ(Buffer().UndoRecordCount(), 0);
+}
+
+TEST_F(SubprogramMergeTest, HugeRepeatCountsEndAtTheSizeCapOrWhenARoundAddsNothing) {
+  Macro("O8000", "%\r\nM99\r\n");
+  Macro("O8001", "X1.\r\n");
+  Open("M98P8000L999999999\r\nM98P8001L999999999");
+  Run(ID_SUBPROGRAM_MERGE, "ok\n");
+  EXPECT_TRUE(Said("줄을 넘습니다")) << Transcript();
+  EXPECT_EQ(Text(), "M98P8000L999999999\nM98P8001L999999999");
 }
 
 TEST_F(SubprogramMergeTest, AnExponentiallyGrowingExpansionStopsAtTheSizeCap) {
