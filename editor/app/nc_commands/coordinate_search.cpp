@@ -10,9 +10,6 @@ namespace nc {
 
 namespace {
 
-constexpr char kNoMoreQuestion[] = "공차범위에서 더이상 찾을 수 없습니다. 처음부터 다시 검색 하시겠습니까?";
-constexpr char kNoMoreMessage[] = "공차범위에서 더이상 찾을 수 없습니다.";
-
 CoordinateValues& SearchValues() {
   static CoordinateValues values;
   return values;

@@ -9,6 +9,10 @@
 
 namespace nc {
 
+// Said when a pass over the text finds no more hits, and when the second one ends.
+constexpr char kNoMoreQuestion[] = "공차범위에서 더이상 찾을 수 없습니다. 처음부터 다시 검색 하시겠습니까?";
+constexpr char kNoMoreMessage[] = "공차범위에서 더이상 찾을 수 없습니다.";
+
 // TRUE when the truncated distance over the axes in use is below the tolerance.
 BOOL IsWithinTolerance(const float end[3], const CoordinateValues& values);
 // A coordinate as the found texts show it.

@@ -7,9 +7,6 @@ namespace nc {
 
 namespace {
 
-constexpr char kNoMoreQuestion[] = "공차범위에서 더이상 찾을 수 없습니다. 처음부터 다시 검색 하시겠습니까?";
-constexpr char kNoMoreMessage[] = "공차범위에서 더이상 찾을 수 없습니다.";
-
 struct RestartSettings {
   CoordinateValues values;
   int from_caret = 0;
