@@ -2,6 +2,7 @@
 
 #include "editor/app/nc_commands/coordinate_dialogs.h"
 #include "editor/app/nc_commands/coordinate_search.h"
+#include "editor/app/nc_commands/nc_block_parser.h"
 
 namespace nc {
 
@@ -42,6 +43,17 @@ std::string FeedBefore(const Lines& lines, int last) {
     });
   }
   return feed;
+}
+
+// TRUE when the program runs in G91 after the lines up to and including last.
+bool IncrementalAfter(const Lines& lines, int last) {
+  ResetNcParserState();
+  for (int i = 0; i <= last; ++i) {
+    float aux[3];
+    float end[3];
+    ParseNcBlock((lines[static_cast<size_t>(i)] + "\n").c_str(), aux, end);
+  }
+  return TheNcParserState().incremental != 0;
 }
 
 enum class Choice { kCancel, kSearchOn, kApply };
@@ -96,7 +108,7 @@ Lines RestartProgram(const Lines& lines, const RestartPoint& point, std::string&
   const std::string z = CoordinateText(point.end[2]);
   const std::string clearance = CoordinateText(point.end[2] + 10.0f);
   // The approach is absolute; a program in G91 goes on in G91 after it.
-  program.push_back(std::string(point.incremental ? "G90" : "") + "G00X" + x + "Y" + y);
+  program.push_back(std::string(IncrementalAfter(lines, head_end) ? "G90" : "") + "G00X" + x + "Y" + y);
   program.push_back("Z" + clearance);
   const std::string feed = FeedBefore(lines, hit);
   program.push_back("G01Z" + z + (feed.empty() ? "" : "F" + feed));

@@ -104,6 +104,24 @@ TEST_F(RestartEditTest, TheHeadKeepsItsLinesWholeAndTheEditIsOneUndoStep) {
   EXPECT_FALSE(ActiveDoc()->IsModified());
 }
 
+TEST(RestartProgram, TheApproachIsAbsoluteWhateverModeTheHeadAndTheBlockLeave) {
+  const nc::Lines lines = {"G91 S1000 M03", "G90 G00 X1. Y2. Z3.", "G01 X5. F80", "X6."};
+  nc::RestartPoint point;
+  point.line = 2;
+  point.end[0] = 5;
+  point.end[1] = 2;
+  point.end[2] = 3;
+  std::string why;
+  EXPECT_EQ(nc::RestartProgram(lines, point, why),
+            (nc::Lines{"G91 S1000 M03", "G90G00X5.000Y2.000", "Z13.000", "G01Z3.000F80", "X6."}));
+  point.incremental = true;
+  const nc::Lines in_g91 = {"G90 S1000 M03", "G91 G00 X1. Y2. Z3.", "G01 X4. F80", "X1."};
+  EXPECT_EQ(nc::RestartProgram(in_g91, point, why),
+            (nc::Lines{"G90 S1000 M03", "G00X5.000Y2.000", "Z13.000", "G01Z3.000F80", "G91", "X1."}));
+  EXPECT_TRUE(nc::RestartProgram({"(S1000)", "G00 X1.", "X2."}, point, why).empty()) << "an S in a comment";
+  EXPECT_FALSE(why.empty());
+}
+
 TEST_F(RestartEditTest, CancelNoSpindleBlockAndReadOnlyLeaveTheDocumentAlone) {
   const std::string program = "%\r\nG00 X0 Y0 Z5.\r\nG01 Z-1. F100\r\nX20.\r\nS2000 M03\r\nX40.\r\n%";
   Open(program);
