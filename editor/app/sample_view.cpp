@@ -3,6 +3,7 @@
 #include "editor/app/app_ids.h"
 #include "editor/app/editor_settings.h"
 #include "editor/app/nc_colouring.h"
+#include "editor/app/nc_commands/nc_commands.h"
 #include "editor/app/sample_doc.h"
 #include "editor/app/settings_dialog.h"
 
@@ -14,6 +15,13 @@ ON_WM_SIZE()
 ON_COMMAND(ID_VIEW_NC_HIGHLIGHT, &CSampleView::OnNcHighlight)
 ON_UPDATE_COMMAND_UI(ID_VIEW_NC_HIGHLIGHT, &CSampleView::OnUpdateNcHighlight)
 ON_COMMAND(ID_VIEW_SETTINGS, &CSampleView::OnSettings)
+// The NC commands; the ranges hold no other command of the view.
+ON_COMMAND_EX_RANGE(ID_FIND_LINE_NUMBER, ID_FIND_S_CODE, &CSampleView::OnNcCommand)
+ON_COMMAND_EX(ID_EDIT_DELETE_RANGE, &CSampleView::OnNcCommand)
+ON_COMMAND_EX_RANGE(ID_FIND_G_CODE, ID_FIND_F_CODE, &CSampleView::OnNcCommand)
+ON_COMMAND_EX_RANGE(ID_NC_MERGE, ID_FIND_COORDINATE, &CSampleView::OnNcCommand)
+ON_COMMAND_EX_RANGE(ID_GO_TEXT_BEGIN, ID_GO_TEXT_END, &CSampleView::OnNcCommand)
+ON_COMMAND_EX_RANGE(ID_RESTART_EDIT, ID_SUBPROGRAM_MERGE, &CSampleView::OnNcCommand)
 END_MESSAGE_MAP()
 
 CSampleDoc* CSampleView::GetDocument() const { return static_cast<CSampleDoc*>(m_pDocument); }
@@ -65,3 +73,5 @@ void CSampleView::OnUpdateNcHighlight(CCmdUI* pCmdUI) {
 }
 
 void CSampleView::OnSettings() { RunSettingsCommand(); }
+
+BOOL CSampleView::OnNcCommand(UINT nID) { return RunNcCommand(this, nID); }

@@ -34,5 +34,6 @@ class CSampleView : public CVellumEditView {
   afx_msg void OnNcHighlight();
   afx_msg void OnUpdateNcHighlight(CCmdUI* pCmdUI);
   afx_msg void OnSettings();
+  afx_msg BOOL OnNcCommand(UINT nID);
   DECLARE_MESSAGE_MAP()
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/classlib/afxwin.h"
+#include "platform/classlib/controls/tree_ctrl.h"
 #include "platform/classlib/dialogs/dialog_surface.h"
 
 namespace {
@@ -246,6 +247,50 @@ TEST(ComboAndListBoxes, EntriesSortFindAndSelectAsTheWindowSystemDoes) {
   EXPECT_EQ(list.SetCurSel(0), LB_ERR);  // not for multiple selection
   dlg.DestroyWindow();
   EXPECT_EQ(combo.m_hWnd, nullptr);
+}
+
+// A tree in a dialog, picked by item text as a script picks it.
+constexpr UINT kTreeTemplate = 917;
+const DialogTemplateRegistration kTreeDialogTemplate(
+    kTreeTemplate, {"Tree", {res::TreeView(1047, "folders"), res::DefPushButton(IDOK, "OK")}});
+
+class CTreeDlg : public CDialog {
+ public:
+  CTreeDlg() : CDialog(kTreeTemplate) {}
+  std::vector<std::string> log;
+  CTreeCtrl m_tree;
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    m_tree.SubclassDlgItem(1047, this);
+    const HTREEITEM first = m_tree.InsertItem("a");
+    m_tree.InsertItem("x", first);
+    m_tree.InsertItem("y", first);
+    m_tree.InsertItem("b");
+    return TRUE;
+  }
+  void OnSelected(NMHDR* header, LRESULT*) {
+    log.push_back("selected " + m_tree.GetItemText(reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem).str());
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTreeDlg, CDialog)
+ON_NOTIFY(TVN_SELCHANGED, 1047, &CTreeDlg::OnSelected)
+END_MESSAGE_MAP()
+
+TEST(TreeInDialog, ItemsArePickedByTextAmongTheChildrenSiblingsAndRootsOfTheSelection) {
+  CTreeDlg dlg;
+  dlg.Create(kTreeTemplate);
+  afx::DialogSurface surface{dlg};
+  EXPECT_EQ(surface.SelectText(1047, "b"), "");
+  EXPECT_EQ(surface.SelectText(1047, "a"), "") << "a sibling";
+  EXPECT_EQ(surface.SelectText(1047, "y"), "") << "a child, the item expanded";
+  EXPECT_EQ(surface.SelectText(1047, "x"), "") << "a sibling of the child";
+  EXPECT_EQ(surface.SelectText(1047, "zz"), "control 1047 \"folders\" has no item \"zz\" here");
+  EXPECT_EQ(dlg.log, (std::vector<std::string>{"selected b", "selected a", "selected y", "selected x"}));
+  dlg.DestroyWindow();
 }
 
 }  // namespace

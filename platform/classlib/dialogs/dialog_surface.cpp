@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/classlib/controls/tree_ctrl.h"
 #include "platform/classlib/dialogs/dialog.h"
 #include "platform/classlib/dialogs/list_entries.h"
 #include "platform/classlib/text_copy.h"
@@ -320,6 +321,7 @@ std::string DialogSurface::SelectText(int id, const std::string& text) {
   std::string why;
   WindowRecord* control = Usable(id, &why);
   if (control == nullptr) return why;
+  if (control->kind == WindowKind::kTreeCtrl) return SelectTreeItem(*control, text);
   const std::vector<std::string> items = ItemsOf(*control);
   for (size_t i = 0; i < items.size(); ++i) {
     if (items[i] == text) return SelectIndex(id, static_cast<int>(i));
@@ -331,6 +333,30 @@ std::string DialogSurface::SelectText(int id, const std::string& text) {
     }
   }
   return Describe(*control) + " has no entry \"" + text + "\"";
+}
+
+std::string DialogSurface::SelectTreeItem(WindowRecord& control, const std::string& text) {
+  auto* tree = dynamic_cast<CTreeCtrl*>(control.attached);
+  if (tree == nullptr) return Describe(control) + " (tree) has no items";
+  const HTREEITEM selected = tree->GetSelectedItem();
+  const auto find_among = [&](HTREEITEM first) {
+    for (HTREEITEM item = first; item != nullptr; item = tree->GetNextSiblingItem(item)) {
+      if (tree->GetItemText(item).str() == text) return item;
+    }
+    return static_cast<HTREEITEM>(nullptr);
+  };
+  HTREEITEM found = nullptr;
+  if (selected != nullptr) {
+    tree->Expand(selected, TVE_EXPAND);
+    found = find_among(tree->GetChildItem(selected));
+    const HTREEITEM parent = tree->GetParentItem(selected);
+    if (found == nullptr) found = find_among(parent != nullptr ? tree->GetChildItem(parent) : tree->GetRootItem());
+  }
+  if (found == nullptr) found = find_among(tree->GetRootItem());
+  if (found == nullptr) return Describe(control) + " has no item \"" + text + "\" here";
+  if (FocusOn(control.id) == nullptr) return {};
+  tree->SelectItem(found);
+  return {};
 }
 
 std::string DialogSurface::DoubleClick(int id, int index) { return ChooseEntry(id, index, true); }

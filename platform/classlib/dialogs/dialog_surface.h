@@ -39,6 +39,9 @@ class DialogSurface : public ui::ModalSurface {
   // Focuses the control; null when a focus handler took it away.
   WindowRecord* FocusOn(int id);
   std::string ChooseEntry(int id, int index, bool double_click);
+  // Trees: the item of that text among the selected item's children (expanded
+  // first), then its siblings, then the roots.
+  std::string SelectTreeItem(WindowRecord& control, const std::string& text);
 
   CDialog& dialog_;
 };
