@@ -114,9 +114,10 @@ class AcDbObject : public AcRxObject {
  protected:
   AcDbObject();
 
-  // For a change that only appends to a list: as assertWriteEnabled, but cancel() runs
-  // takeBack (cutting the list back) instead of restoring a filing of the whole object,
-  // so the change costs the same however large the object is.
+  // For a change that only appends to the object's one appendable list: as
+  // assertWriteEnabled, but cancel() runs takeBack (cutting the list back to its length
+  // before the append) instead of restoring a filing of the whole object, so the change
+  // costs the same however large the object is.
   bool assertWriteEnabledForAppend(ObjectUndoLog::Step takeBack);
   // Erases or unerases an owned object and what it owns; cancel() flips them back.
   void eraseOwnedAlong(AcDbObjectId id, bool erasing);
@@ -130,7 +131,7 @@ class AcDbObject : public AcRxObject {
   ObjectUndoLog& undoLog();
   // Files the object for cancel() unless that is done already this open.
   void takeUndoSnapshot();
-  void logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot);
+  void logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot, bool append = false);
   Acad::ErrorStatus writeXData(AcDbDwgFiler* filer) const;
   Acad::ErrorStatus readXData(AcDbDwgFiler* filer);
 

@@ -88,6 +88,33 @@ TEST_F(CancelTest, AppendsToABlockAreTakenBackAroundOtherChanges) {
   EXPECT_EQ(entityIds(db.currentSpaceId()), expected);
 }
 
+TEST_F(CancelTest, RunsOfAppendsAroundAnErasureAreTakenBack) {
+  AcDbBlockTable* blocks = nullptr;
+  ASSERT_EQ(db.getBlockTable(blocks, AcDb::kForWrite), Acad::eOk);
+  auto* block = new AcDbBlockTableRecord();
+  block->setName("PASSES");
+  AcDbObjectId blockId;
+  ASSERT_EQ(blocks->add(blockId, block), Acad::eOk);
+  blocks->close();
+  const AcDbObjectId kept = appendDot(*block, 0);
+  block->close();
+
+  ASSERT_EQ(acdbOpenObject(block, blockId, AcDb::kForWrite), Acad::eOk);
+  std::vector<AcDbObjectId> appended;
+  for (int i = 1; i <= 50; ++i) appended.push_back(appendDot(*block, i));
+  ASSERT_EQ(block->erase(), Acad::eOk);
+  ASSERT_EQ(block->erase(false), Acad::eOk);
+  for (int i = 51; i <= 60; ++i) appended.push_back(appendDot(*block, i));
+  ASSERT_EQ(block->erase(), Acad::eOk);
+  EXPECT_TRUE(appended.back().isErased());
+  ASSERT_EQ(block->cancel(), Acad::eOk);
+
+  EXPECT_EQ(entityIds(blockId), std::vector<AcDbObjectId>{kept});
+  EXPECT_FALSE(blockId.isErased());
+  EXPECT_FALSE(kept.isErased());
+  for (const AcDbObjectId& id : appended) EXPECT_FALSE(id.isErased());
+}
+
 TEST_F(CancelTest, AnAppendThatIsKeptMovesTheChangeCountAndACancelledOneDoesNot) {
   const AcDbObjectId dot = looseDot();
   const Adesk::UInt64 start = db.changeCount();
