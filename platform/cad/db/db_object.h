@@ -18,6 +18,7 @@
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/error_status.h"
+#include "platform/cad/db/object_memory.h"
 #include "platform/cad/db/object_undo_log.h"
 #include "platform/cad/db/resbuf.h"
 #include "platform/cad/db/rx_object.h"
@@ -35,6 +36,9 @@ class AcDbObject : public AcRxObject {
   ~AcDbObject() override;
   AcDbObject(const AcDbObject&) = delete;
   AcDbObject& operator=(const AcDbObject&) = delete;
+  // Made with new and deleted as ever; only the bytes come from object_memory.h.
+  static void* operator new(std::size_t bytes) { return object_memory::allocate(bytes); }
+  static void operator delete(void* block, std::size_t bytes) noexcept { object_memory::deallocate(block, bytes); }
 
   // Identity. A new object has a null id and no database until it is added.
   AcDbObjectId objectId() const;
