@@ -19,7 +19,9 @@
 namespace object_memory {
 
 constexpr std::size_t kLargestPooled = 1024;
-constexpr std::size_t kLargeBytes = std::size_t{256} << 10;
+// Below this a block of its own would waste much of the 2 MiB it is rounded to, and on
+// a host that has not yet backed them huge pages fault in no quicker than small ones.
+constexpr std::size_t kLargeBytes = std::size_t{1} << 20;
 
 // As operator new: throws std::bad_alloc when the memory cannot be had.
 void* allocate(std::size_t bytes);

@@ -39,6 +39,18 @@ class CancelTest : public ::testing::Test {
     return id;
   }
 
+  // A new block of the drawing, open for write.
+  AcDbBlockTableRecord* newBlock(const char* name, AcDbObjectId& blockId) {
+    AcDbBlockTable* blocks = nullptr;
+    EXPECT_EQ(db.getBlockTable(blocks, AcDb::kForWrite), Acad::eOk);
+    if (blocks == nullptr) return nullptr;
+    auto* block = new AcDbBlockTableRecord();
+    block->setName(name);
+    EXPECT_EQ(blocks->add(blockId, block), Acad::eOk);
+    blocks->close();
+    return block;
+  }
+
   AcDbObjectId newDictionary() {
     auto* dictionary = new AcDbDictionary();
     AcDbObjectId id;
@@ -89,13 +101,9 @@ TEST_F(CancelTest, AppendsToABlockAreTakenBackAroundOtherChanges) {
 }
 
 TEST_F(CancelTest, RunsOfAppendsAroundAnErasureAreTakenBack) {
-  AcDbBlockTable* blocks = nullptr;
-  ASSERT_EQ(db.getBlockTable(blocks, AcDb::kForWrite), Acad::eOk);
-  auto* block = new AcDbBlockTableRecord();
-  block->setName("PASSES");
   AcDbObjectId blockId;
-  ASSERT_EQ(blocks->add(blockId, block), Acad::eOk);
-  blocks->close();
+  AcDbBlockTableRecord* block = newBlock("PASSES", blockId);
+  ASSERT_NE(block, nullptr);
   const AcDbObjectId kept = appendDot(*block, 0);
   block->close();
 
@@ -135,13 +143,9 @@ TEST_F(CancelTest, AnAppendThatIsKeptMovesTheChangeCountAndACancelledOneDoesNot)
 }
 
 TEST_F(CancelTest, ErasureIsTakenBackExactlyWithWhatWentAlong) {
-  AcDbBlockTable* blocks = nullptr;
-  ASSERT_EQ(db.getBlockTable(blocks, AcDb::kForWrite), Acad::eOk);
-  auto* block = new AcDbBlockTableRecord();
-  block->setName("PART");
   AcDbObjectId blockId;
-  ASSERT_EQ(blocks->add(blockId, block), Acad::eOk);
-  blocks->close();
+  AcDbBlockTableRecord* block = newBlock("PART", blockId);
+  ASSERT_NE(block, nullptr);
   const AcDbObjectId erasedBefore = appendDot(*block, 1);
   const AcDbObjectId live = appendDot(*block, 2);
   block->close();
