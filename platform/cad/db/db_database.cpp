@@ -126,9 +126,7 @@ void AcDbDatabase::buildDefaultDrawing() {
 }
 
 AcDbStub* AcDbDatabase::newStub(const AcDbHandle& handle) {
-  auto stub = std::make_unique<AcDbStub>(this, handle);
-  AcDbStub* result = stub.get();
-  stubs_.push_back(std::move(stub));
+  AcDbStub* result = stubs_.emplace_back(std::make_unique<AcDbStub>(this, handle)).get();
   byHandle_[handle.value()] = result;
   if (handle >= handseed_) handseed_ = AcDbHandle(handle.value() + 1);
   if (handle > maxHandleInUse_) maxHandleInUse_ = handle;

@@ -14,6 +14,7 @@
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/error_status.h"
+#include "platform/cad/db/object_memory.h"
 #include "platform/cad/ge/ge_point3d.h"
 #include "platform/cad/ge/ge_vector3d.h"
 
@@ -140,8 +141,10 @@ class AcDbDatabase {
     variable = value;
   }
 
-  std::vector<std::unique_ptr<AcDbStub>> stubs_;  // creation order
-  std::unordered_map<std::uint64_t, AcDbStub*> byHandle_;
+  std::vector<std::unique_ptr<AcDbStub>, object_memory::Allocator<std::unique_ptr<AcDbStub>>> stubs_;  // creation order
+  std::unordered_map<std::uint64_t, AcDbStub*, std::hash<std::uint64_t>, std::equal_to<std::uint64_t>,
+                     object_memory::Allocator<std::pair<const std::uint64_t, AcDbStub*>>>
+      byHandle_;
   AcDbHandle handseed_{1};
   AcDbHandle maxHandleInUse_;
   AcDbObjectId blockTableId_, layerTableId_, linetypeTableId_;

@@ -136,7 +136,7 @@ bool AcDbObject::assertWriteEnabledForAppend(ObjectUndoLog::Step takeBack) {
     reportMisuse(this, "not open for write");
     return false;
   }
-  logUndoStep(std::move(takeBack), true);
+  logUndoStep(std::move(takeBack), true, true);
   modified_ = true;
   return true;
 }
@@ -154,11 +154,15 @@ void AcDbObject::takeUndoSnapshot() {
   if (dwgOutFields(snapshot.get()) == Acad::eOk) log.setSnapshot(std::move(snapshot));
 }
 
-void AcDbObject::logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot) {
+void AcDbObject::logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot, bool append) {
   if (stub_ == nullptr) return;
   ObjectUndoLog& log = undoLog();
   if (log.isTakingBack() || (coveredBySnapshot && log.hasSnapshot())) return;
-  log.addStep(std::move(step));
+  if (append) {
+    log.addAppendStep(std::move(step));
+  } else {
+    log.addStep(std::move(step));
+  }
 }
 
 void AcDbObject::eraseOwnedAlong(AcDbObjectId id, bool erasing) {

@@ -19,6 +19,7 @@
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/error_status.h"
 #include "platform/cad/db/filing/resbuf.h"
+#include "platform/cad/db/object_memory.h"
 #include "platform/cad/db/object_undo_log.h"
 #include "platform/cad/db/runtime/rx_object.h"
 
@@ -35,6 +36,9 @@ class AcDbObject : public AcRxObject {
   ~AcDbObject() override;
   AcDbObject(const AcDbObject&) = delete;
   AcDbObject& operator=(const AcDbObject&) = delete;
+  // Made with new and deleted as ever; only the bytes come from object_memory.h.
+  static void* operator new(std::size_t bytes) { return object_memory::allocate(bytes); }
+  static void operator delete(void* block, std::size_t bytes) noexcept { object_memory::deallocate(block, bytes); }
 
   // Identity. A new object has a null id and no database until it is added.
   AcDbObjectId objectId() const;
@@ -114,9 +118,10 @@ class AcDbObject : public AcRxObject {
  protected:
   AcDbObject();
 
-  // For a change that only appends to a list: as assertWriteEnabled, but cancel() runs
-  // takeBack (cutting the list back) instead of restoring a filing of the whole object,
-  // so the change costs the same however large the object is.
+  // For a change that only appends to the object's one appendable list: as
+  // assertWriteEnabled, but cancel() runs takeBack (cutting the list back to its length
+  // before the append) instead of restoring a filing of the whole object, so the change
+  // costs the same however large the object is.
   bool assertWriteEnabledForAppend(ObjectUndoLog::Step takeBack);
   // Erases or unerases an owned object and what it owns; cancel() flips them back.
   void eraseOwnedAlong(AcDbObjectId id, bool erasing);
@@ -130,7 +135,7 @@ class AcDbObject : public AcRxObject {
   ObjectUndoLog& undoLog();
   // Files the object for cancel() unless that is done already this open.
   void takeUndoSnapshot();
-  void logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot);
+  void logUndoStep(ObjectUndoLog::Step step, bool coveredBySnapshot, bool append = false);
   Acad::ErrorStatus writeXData(AcDbDwgFiler* filer) const;
   Acad::ErrorStatus readXData(AcDbDwgFiler* filer);
 

@@ -6,12 +6,15 @@
 
 #include "platform/cad/db/db_handle.h"
 #include "platform/cad/db/db_object.h"
+#include "platform/cad/db/object_memory.h"
 
 class AcDbDatabase;
 
 class AcDbStub {
  public:
   AcDbStub(AcDbDatabase* database, const AcDbHandle& handle) : database_(database), handle_(handle) {}
+  static void* operator new(std::size_t bytes) { return object_memory::allocate(bytes); }
+  static void operator delete(void* block, std::size_t bytes) noexcept { object_memory::deallocate(block, bytes); }
 
   AcDbDatabase* database() const { return database_; }
   const AcDbHandle& handle() const { return handle_; }

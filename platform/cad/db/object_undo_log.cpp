@@ -7,12 +7,22 @@ ObjectUndoLog::ObjectUndoLog() = default;
 
 ObjectUndoLog::~ObjectUndoLog() = default;
 
-void ObjectUndoLog::addStep(Step step) { steps_.push_back(std::move(step)); }
+void ObjectUndoLog::addStep(Step step) {
+  steps_.push_back(std::move(step));
+  newestIsAppend_ = false;
+}
+
+void ObjectUndoLog::addAppendStep(Step step) {
+  if (newestIsAppend_) return;
+  steps_.push_back(std::move(step));
+  newestIsAppend_ = true;
+}
 
 void ObjectUndoLog::setSnapshot(std::unique_ptr<DwgMemoryFiler> snapshot) {
   if (snapshot_ != nullptr) return;  // the first filing is the state to go back to
   snapshot_ = std::move(snapshot);
   stepsBeforeSnapshot_ = steps_.size();
+  newestIsAppend_ = false;
 }
 
 void ObjectUndoLog::runSteps(std::size_t from, std::size_t to) {
@@ -31,4 +41,5 @@ void ObjectUndoLog::takeBack(AcDbObject& object) {
   steps_.clear();
   snapshot_.reset();
   takingBack_ = false;
+  newestIsAppend_ = false;
 }

@@ -2,6 +2,11 @@
 // A change that is cheap to reverse (an append to a list, an erasure) leaves a step;
 // the first other change files the whole object once instead. Appends after that
 // filing need no step: restoring the filing takes them back as well.
+//
+// An append step cuts the object's one appendable list back to its length before the
+// append. Of appends in a row only the first needs its step: cutting back to the
+// shortest length takes the others back too, so a drawing of many thousand entities
+// read into one block does not log a step for each.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +30,7 @@ class ObjectUndoLog {
   // True while takeBack runs: what it changes must not be logged again.
   bool isTakingBack() const { return takingBack_; }
   void addStep(Step step);
+  void addAppendStep(Step step);
   // The object's filing before its first change that has no step of its own.
   void setSnapshot(std::unique_ptr<DwgMemoryFiler> snapshot);
   // Newest first: the steps after the snapshot, the snapshot, the steps before it.
@@ -37,4 +43,5 @@ class ObjectUndoLog {
   std::unique_ptr<DwgMemoryFiler> snapshot_;
   std::size_t stepsBeforeSnapshot_ = 0;
   bool takingBack_ = false;
+  bool newestIsAppend_ = false;
 };

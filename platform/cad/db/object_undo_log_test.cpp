@@ -39,6 +39,18 @@ class CancelTest : public ::testing::Test {
     return id;
   }
 
+  // A new block of the drawing, open for write.
+  AcDbBlockTableRecord* newBlock(const char* name, AcDbObjectId& blockId) {
+    AcDbBlockTable* blocks = nullptr;
+    EXPECT_EQ(db.getBlockTable(blocks, AcDb::kForWrite), Acad::eOk);
+    if (blocks == nullptr) return nullptr;
+    auto* block = new AcDbBlockTableRecord();
+    block->setName(name);
+    EXPECT_EQ(blocks->add(blockId, block), Acad::eOk);
+    blocks->close();
+    return block;
+  }
+
   AcDbObjectId newDictionary() {
     auto* dictionary = new AcDbDictionary();
     AcDbObjectId id;
@@ -88,6 +100,29 @@ TEST_F(CancelTest, AppendsToABlockAreTakenBackAroundOtherChanges) {
   EXPECT_EQ(entityIds(db.currentSpaceId()), expected);
 }
 
+TEST_F(CancelTest, RunsOfAppendsAroundAnErasureAreTakenBack) {
+  AcDbObjectId blockId;
+  AcDbBlockTableRecord* block = newBlock("PASSES", blockId);
+  ASSERT_NE(block, nullptr);
+  const AcDbObjectId kept = appendDot(*block, 0);
+  block->close();
+
+  ASSERT_EQ(acdbOpenObject(block, blockId, AcDb::kForWrite), Acad::eOk);
+  std::vector<AcDbObjectId> appended;
+  for (int i = 1; i <= 50; ++i) appended.push_back(appendDot(*block, i));
+  ASSERT_EQ(block->erase(), Acad::eOk);
+  ASSERT_EQ(block->erase(false), Acad::eOk);
+  for (int i = 51; i <= 60; ++i) appended.push_back(appendDot(*block, i));
+  ASSERT_EQ(block->erase(), Acad::eOk);
+  EXPECT_TRUE(appended.back().isErased());
+  ASSERT_EQ(block->cancel(), Acad::eOk);
+
+  EXPECT_EQ(entityIds(blockId), std::vector<AcDbObjectId>{kept});
+  EXPECT_FALSE(blockId.isErased());
+  EXPECT_FALSE(kept.isErased());
+  for (const AcDbObjectId& id : appended) EXPECT_FALSE(id.isErased());
+}
+
 TEST_F(CancelTest, AnAppendThatIsKeptMovesTheChangeCountAndACancelledOneDoesNot) {
   const AcDbObjectId dot = looseDot();
   const Adesk::UInt64 start = db.changeCount();
@@ -108,13 +143,9 @@ TEST_F(CancelTest, AnAppendThatIsKeptMovesTheChangeCountAndACancelledOneDoesNot)
 }
 
 TEST_F(CancelTest, ErasureIsTakenBackExactlyWithWhatWentAlong) {
-  AcDbBlockTable* blocks = nullptr;
-  ASSERT_EQ(db.getBlockTable(blocks, AcDb::kForWrite), Acad::eOk);
-  auto* block = new AcDbBlockTableRecord();
-  block->setName("PART");
   AcDbObjectId blockId;
-  ASSERT_EQ(blocks->add(blockId, block), Acad::eOk);
-  blocks->close();
+  AcDbBlockTableRecord* block = newBlock("PART", blockId);
+  ASSERT_NE(block, nullptr);
   const AcDbObjectId erasedBefore = appendDot(*block, 1);
   const AcDbObjectId live = appendDot(*block, 2);
   block->close();

@@ -22,6 +22,7 @@ using namespace entity_math;
 namespace {
 constexpr int kClosedFlag = 1;
 constexpr int kPlinegenFlag = 128;
+constexpr long kVerticesReservedAtMost = 1024;
 }  // namespace
 
 struct AcDbPolyline::Segment {
@@ -348,7 +349,7 @@ Acad::ErrorStatus AcDbPolyline::reverseCurve() {
   if (n < 2) return Acad::eOk;
   // A closed polyline keeps its start vertex; an open one starts at its old end.
   // New segment j is the old segment that ended at new vertex j, run backwards.
-  std::vector<Vertex> reversed(n);
+  decltype(vertices_) reversed(n);
   for (std::size_t j = 0; j < n; ++j) {
     const std::size_t from = closed_ ? (n - j) % n : n - 1 - j;
     const Vertex& source = vertices_[(from + n - 1) % n];
@@ -599,7 +600,8 @@ Acad::ErrorStatus AcDbPolyline::getSplitCurves(const AcGeDoubleArray& params, Ac
     if (to - from <= kPointTol) continue;
     auto* piece = static_cast<AcDbPolyline*>(clone());
     if (piece == nullptr) return Acad::eOutOfMemory;
-    piece->vertices_ = stretch(from, to);
+    const std::vector<Vertex> vertices = stretch(from, to);
+    piece->vertices_.assign(vertices.begin(), vertices.end());
     piece->closed_ = false;
     curveSegments.append(piece);
   }
@@ -800,6 +802,8 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
     switch (rb.restype) {
       case AcDb::kDxfInt32:
         expected = rb.resval.rlong;
+        // The count is only what the file says: a damaged one must not take much memory.
+        if (expected > 0) vertices_.reserve(static_cast<std::size_t>(std::min(expected, kVerticesReservedAtMost)));
         break;
       case AcDb::kDxfInt16:
         closed_ = (rb.resval.rint & kClosedFlag) != 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/object_memory.h"
 #include "platform/cad/ge/ge_point2d.h"
 
 class AcGeCircArc2d;
@@ -142,7 +143,7 @@ class AcDbPolyline : public AcDbCurve {
   // Vertices of the stretch between two parameters (to may pass the end of a closed polyline).
   std::vector<Vertex> stretch(double from, double to) const;
 
-  std::vector<Vertex> vertices_;
+  std::vector<Vertex, object_memory::Allocator<Vertex>> vertices_;
   double constantWidth_ = 0.0;
   double elevation_ = 0.0;
   double thickness_ = 0.0;
