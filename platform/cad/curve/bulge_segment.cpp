@@ -144,6 +144,23 @@ PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end)
   beyondHalfTurn_ = std::fabs(seg.bulge) > 1.0;
 }
 
+void PreparedSeg::extentAlong(const AcGeVector2d& axis, double& least, double& greatest) const {
+  const double a = axis.dotProduct(start_.asVector()), b = axis.dotProduct(end_.asVector());
+  least = std::min(a, b);
+  greatest = std::max(a, b);
+  double size = std::max({std::fabs(start_.x), std::fabs(start_.y), std::fabs(end_.x), std::fabs(end_.y)});
+  if (isArc_) {
+    // The circle's points farthest either way along the axis, where the sweep passes them.
+    const double c = axis.dotProduct(center_.asVector());
+    if (facesArc(axis)) greatest = std::max(greatest, c + radius_);
+    if (facesArc(-axis)) least = std::min(least, c - radius_);
+    size = std::max(size, std::max(std::fabs(center_.x), std::fabs(center_.y)) + radius_);
+  }
+  const double margin = 1e-14 * size;
+  least -= margin;
+  greatest += margin;
+}
+
 int BulgePath::numSegments() const {
   const int n = static_cast<int>(vertices.size());
   if (n < 2) return 0;

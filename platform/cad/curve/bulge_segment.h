@@ -92,6 +92,13 @@ class PreparedSeg {
     return start_ + d * f;
   }
 
+  const AcGePoint2d& start() const { return start_; }
+  const AcGePoint2d& end() const { return end_; }
+
+  // Least and greatest of axis . q over the segment's points q (axis of unit length),
+  // widened a little for rounding.
+  void extentAlong(const AcGeVector2d& axis, double& least, double& greatest) const;
+
   // Distance of the segment's point farthest from p.
   double farthestFrom(const AcGePoint2d& p) const {
     const double ends = std::sqrt(std::max((p - start_).lengthSqrd(), (p - end_).lengthSqrd()));

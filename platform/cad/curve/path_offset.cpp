@@ -154,6 +154,8 @@ struct Curve {
   // Elements: the nodes at their ends, and the elements joined there (-1: none).
   int startNode = -1, endNode = -1;
   int prev = -1, next = -1;
+  // The path's vertices its source runs from and to (one for a corner arc).
+  int firstVertex = -1, lastVertex = -1;
   bool swallowed = false;
 };
 
@@ -187,10 +189,12 @@ class OffsetBuilder {
   static constexpr double kShortestLoop = 100.0;
 
   OffsetBuilder(const BulgePath& path, double dist)
-      : path_(path), segs_(path.segments()), dist_(dist), tol_(toleranceFor(path, dist)), tree_(boxesOf(segs_)) {
-    prepared_.reserve(segs_.size());
-    for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
-  }
+      : path_(path),
+        segs_(path.segments()),
+        prepared_(segs_.begin(), segs_.end()),
+        dist_(dist),
+        tol_(toleranceFor(path, dist)),
+        tree_(boxesOf(segs_), prepared_) {}
 
   std::vector<BulgePath> run() {
     curves_.reserve(4 * segs_.size() + 1);
@@ -214,9 +218,11 @@ class OffsetBuilder {
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
 
-  void addElement(const BulgeSeg& seg, double bandSide = 1.0) {
+  void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide = 1.0) {
     Curve c;
     c.seg = seg;
+    c.firstVertex = firstVertex;
+    c.lastVertex = lastVertex;
     c.bandSide = bandSide;
     c.prim = Prim2::of(seg);
     c.length = seg.length();
@@ -228,14 +234,17 @@ class OffsetBuilder {
   // to nothing, two loose ends are left.
   void buildElements() {
     const int n = static_cast<int>(segs_.size());
+    const int vertexCount = static_cast<int>(path_.vertices.size());
     for (int i = 0; i < n; ++i) {
+      const int end = (i + 1) % vertexCount;
       BulgeSeg moved;
-      if (movedSegment(segs_[static_cast<size_t>(i)], dist_, tol_, moved) && moved.length() > tol_) addElement(moved);
+      if (movedSegment(segs_[static_cast<size_t>(i)], dist_, tol_, moved) && moved.length() > tol_)
+        addElement(moved, i, end);
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         double band = 1.0;
         if (cornerArc(segs_[static_cast<size_t>(i)], segs_[static_cast<size_t>((i + 1) % n)], dist_, tol_, arc, band))
-          addElement(arc, band);
+          addElement(arc, end, end, band);
       }
     }
     elementCount_ = static_cast<int>(curves_.size());
@@ -309,23 +318,52 @@ class OffsetBuilder {
   // point x of the nearest segment holds every point nearer to x than deepLimit() less
   // drownDepth().
   Stretch deepStretchAround(const Curve& el, double m) const {
-    const AcGePoint2d p = el.prim.pointAt(m);
     const double radius = deepLimit() - drownDepth();
     int nearest = -1;
-    nearestSegment(p, radius, &nearest);
+    nearestSegment(el.prim.pointAt(m), radius, &nearest);
     if (nearest < 0) return {m, m};
-    const AcGePoint2d x = prepared_[static_cast<size_t>(nearest)].nearestPoint(p);
-    Stretch s = nearPoint(el, m, x, radius);
-    // The ends are worked out through angles, which flat arcs make inexact: the stretch
-    // counts only once both its ends are seen to lie inside, else pulled in a little.
+    return insideAround(el, m, prepared_[static_cast<size_t>(nearest)].nearestPoint(el.prim.pointAt(m)), radius);
+  }
+
+  // The stretch around fraction m whose points lie nearer to x than radius, or empty.
+  Stretch insideAround(const Curve& el, double m, const AcGePoint2d& x, double radius) const {
+    const Stretch s = nearPoint(el, m, x, radius);
+    if (s.empty()) return s;
     const double radiusSqrd = radius * radius;
-    for (int tries = 0; tries < 4 && !s.empty(); ++tries) {
-      if ((el.prim.pointAt(s.from) - x).lengthSqrd() <= radiusSqrd &&
-          (el.prim.pointAt(s.to) - x).lengthSqrd() <= radiusSqrd)
-        return s;
-      s = {m - (m - s.from) * 0.99, m + (s.to - m) * 0.99};
+    auto inside = [&](double f) { return (el.prim.pointAt(f) - x).lengthSqrd() <= radiusSqrd; };
+    // The ends are worked out through angles, which flat arcs make inexact: each counts
+    // only once it is seen to lie inside, else it is pulled in a little, then more.
+    auto checked = [&](double end) {
+      for (double keep : {1.0, 1.0 - 1e-9, 1.0 - 1e-6, 1.0 - 1e-3, 0.99})
+        if (inside(m + (end - m) * keep)) return m + (end - m) * keep;
+      return m;
+    };
+    const Stretch out{checked(s.from), checked(s.to)};
+    if ((out.from == m || out.to == m) && !inside(m)) return {m, m};
+    return out;
+  }
+
+  // Stretches deep in the band about the path's vertices next to the element's own: near
+  // collapse these hold all of it but the little that is kept, where probes would be
+  // many and each would weigh every segment.
+  void seedDeepStretches(const Curve& el) {
+    constexpr int kReach = 4;
+    const int n = static_cast<int>(path_.vertices.size());
+    const double radius = deepLimit() - drownDepth();
+    const AcGePoint2d middle = el.prim.pointAt(0.5);
+    auto seed = [&](int v) {
+      if (path_.closed) v = ((v % n) + n) % n;
+      if (v < 0 || v >= n || v == el.firstVertex || v == el.lastVertex) return;
+      const AcGePoint2d& x = path_.vertices[static_cast<size_t>(v)].point;
+      if (x.distanceTo(middle) - el.length / 2 >= radius) return;
+      const double f = std::clamp(el.prim.fractionOf(x), 0.0, 1.0);
+      const Stretch s = insideAround(el, f, x, radius);
+      if (!s.empty()) deepScratch_.push_back(s);
+    };
+    for (int k = 1; k <= kReach; ++k) {
+      seed(el.firstVertex - k);
+      seed(el.lastVertex + k);
     }
-    return {m, m};
   }
 
   // The stretch of the element around fraction f whose points lie nearer to x than
@@ -390,7 +428,15 @@ class OffsetBuilder {
     const bool canDrown = drownDepth() < deepLimit();
     deepScratch_.clear();
     shallowScratch_.clear();
-    toProbe_.assign(1, Stretch{});
+    if (canDrown) seedDeepStretches(el);
+    normalize(deepScratch_);
+    toProbe_.clear();
+    double from = 0.0;
+    for (const Stretch& s : deepScratch_) {
+      if (s.from > from) toProbe_.push_back({from, s.from});
+      from = std::max(from, s.to);
+    }
+    if (from < 1.0) toProbe_.push_back({from, 1.0});
     for (int probes = 0; !toProbe_.empty();) {
       const Stretch s = toProbe_.back();
       toProbe_.pop_back();
