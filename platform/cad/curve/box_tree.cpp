@@ -3,40 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace curve {
 
 namespace {
 
 constexpr int kLeafSize = 4;
-
-// Sums over points from which the direction they spread most along follows.
-struct Spread {
-  double n = 0.0, x = 0.0, y = 0.0, xx = 0.0, xy = 0.0, yy = 0.0;
-  void add(const AcGePoint2d& p) {
-    n += 1.0;
-    x += p.x;
-    y += p.y;
-    xx += p.x * p.x;
-    xy += p.x * p.y;
-    yy += p.y * p.y;
-  }
-  AcGeVector2d axis() const {
-    if (n < 2.0) return {1.0, 0.0};
-    const double cxx = xx / n - (x / n) * (x / n), cyy = yy / n - (y / n) * (y / n), cxy = xy / n - (x / n) * (y / n);
-    if (!(std::fabs(cxy) > 0.0 || cxx != cyy)) return {1.0, 0.0};
-    const double angle = 0.5 * std::atan2(2.0 * cxy, cxx - cyy);
-    return {std::cos(angle), std::sin(angle)};
-  }
-};
-
-// Rounding in the projections (and in arcs' centres and radii) is covered by a margin
-// this much of the size of the coordinates.
-constexpr double kRoundingMargin = 1e-14;
-
-double magnitude(const Box2& b) {
-  return std::max({std::fabs(b.minX), std::fabs(b.maxX), std::fabs(b.minY), std::fabs(b.maxY)});
-}
 
 }  // namespace
 
@@ -45,30 +18,26 @@ BoxTree::BoxTree(std::vector<Box2> boxes) : boxes_(std::move(boxes)) {
   std::iota(order_.begin(), order_.end(), 0);
   if (!boxes_.empty()) {
     nodes_.reserve(2 * boxes_.size() / kLeafSize + 2);
-    build(0, static_cast<int>(boxes_.size()), 0, nullptr);
+    build(0, static_cast<int>(boxes_.size()), 0);
   }
 }
 
-BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : boxes_(std::move(boxes)) {
-  order_.resize(boxes_.size());
-  std::iota(order_.begin(), order_.end(), 0);
-  if (!boxes_.empty()) {
-    nodes_.reserve(2 * boxes_.size() / kLeafSize + 2);
-    build(0, static_cast<int>(boxes_.size()), 0, &segs);
-  }
+BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : BoxTree(std::move(boxes)) {
+  if (nodes_.empty()) return;
+  std::vector<std::optional<RunRing>> rings(nodes_.size());
+  bound(0, 0, static_cast<int>(boxes_.size()), segs, nullptr, rings);
 }
 
-int BoxTree::build(int first, int count, int depth, const std::vector<PreparedSeg>* segs) {
+int BoxTree::build(int first, int count, int depth) {
   const int index = static_cast<int>(nodes_.size());
   nodes_.emplace_back();
   Box2 box;
   for (int i = first; i < first + count; ++i) box.add(boxes_[static_cast<size_t>(order_[static_cast<size_t>(i)])]);
   nodes_[static_cast<size_t>(index)].box = box;
+  nodes_[static_cast<size_t>(index)].bound = RunBound(box);
   if (count <= kLeafSize || depth == kMaxDepth) {
-    Node& leaf = nodes_[static_cast<size_t>(index)];
-    leaf.first = first;
-    leaf.count = count;
-    turn(leaf, first, count, segs);
+    nodes_[static_cast<size_t>(index)].first = first;
+    nodes_[static_cast<size_t>(index)].count = count;
     return index;
   }
   // Split at the median along the wider side.
@@ -80,63 +49,64 @@ int BoxTree::build(int first, int count, int depth, const std::vector<PreparedSe
   const int half = count / 2;
   std::nth_element(order_.begin() + first, order_.begin() + first + half, order_.begin() + first + count,
                    [&](int a, int b) { return centre(a) < centre(b); });
-  const int left = build(first, half, depth + 1, segs);
-  const int right = build(first + half, count - half, depth + 1, segs);
-  Node& node = nodes_[static_cast<size_t>(index)];
-  node.left = left;
-  node.right = right;
-  turn(node, first, count, segs);
+  const int left = build(first, half, depth + 1);
+  const int right = build(first + half, count - half, depth + 1);
+  nodes_[static_cast<size_t>(index)].left = left;
+  nodes_[static_cast<size_t>(index)].right = right;
   return index;
 }
 
-// For segments, the node's box is turned along the direction their end points spread
-// most, or along the chord of their run in path order where that gives the smaller box: on
-// a toothed curve the teeth skew the spread, and the chord follows the curve.
-void BoxTree::turn(Node& node, int first, int count, const std::vector<PreparedSeg>* segs) const {
-  const Box2& b = node.box;
-  if (segs == nullptr) {
-    node.turned = {{1.0, 0.0}, b.minX, b.maxX, b.minY, b.maxY};
+// The node's bound is tried along the direction its segments' ends spread most, along the
+// chord of their run in path order, and as a sector of the ring about the centre of the
+// run it lies in; or about its own centre, where its run curves about one that it follows
+// more closely. A node's bound comes from its halves' bounds; its ring, from theirs when
+// they share its centre.
+void BoxTree::bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,
+                    std::vector<std::optional<RunRing>>& rings) {
+  Node& node = nodes_[static_cast<size_t>(index)];
+  const Box2& box = node.box;
+  const std::span<const int> items(order_.data() + first, static_cast<size_t>(count));
+  EndPointSums sums(AcGePoint2d((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2));
+  int firstItem = items.front(), lastItem = firstItem;
+  for (int i : items) {
+    sums.add(segs[static_cast<size_t>(i)].start());
+    sums.add(segs[static_cast<size_t>(i)].end());
+    firstItem = std::min(firstItem, i);
+    lastItem = std::max(lastItem, i);
+  }
+  std::vector<AcGeVector2d> axes{sums.spreadAxis()};
+  const AcGeVector2d chord = segs[static_cast<size_t>(lastItem)].end() - segs[static_cast<size_t>(firstItem)].start();
+  if (chord.lengthSqrd() > 0.0) axes.push_back(chord / std::sqrt(chord.lengthSqrd()));
+  AcGePoint2d own;
+  if (sums.curvedAbout(std::hypot(box.maxX - box.minX, box.maxY - box.minY), own) &&
+      (centre == nullptr || sums.scatterAbout(own) < 0.5 * sums.scatterAbout(*centre)))
+    centre = &own;
+
+  std::optional<RunRing>& ring = rings[static_cast<size_t>(index)];
+  if (node.count > 0) {
+    if (centre != nullptr) ring = RunRing::about(*centre, items, segs);
+    node.bound = RunBound::ofSegments(items, segs, box, axes, ring ? &*ring : nullptr);
     return;
   }
-  Spread spread;
-  int firstItem = order_[static_cast<size_t>(first)], lastItem = firstItem;
-  for (int i = first; i < first + count; ++i) {
-    const int item = order_[static_cast<size_t>(i)];
-    spread.add((*segs)[static_cast<size_t>(item)].start());
-    spread.add((*segs)[static_cast<size_t>(item)].end());
-    firstItem = std::min(firstItem, item);
-    lastItem = std::max(lastItem, item);
+  const int half = count / 2;
+  const int halves[] = {node.left, node.right};
+  const int firsts[] = {first, first + half}, counts[] = {half, count - half};
+  for (int k = 0; k < 2; ++k) bound(halves[k], firsts[k], counts[k], segs, centre, rings);
+  if (centre != nullptr) {
+    ring = RunRing{*centre};
+    for (int k = 0; k < 2; ++k) {
+      const std::optional<RunRing>& inner = rings[static_cast<size_t>(halves[k])];
+      if (inner && inner->centre.x == centre->x && inner->centre.y == centre->y)
+        ring->add(*inner);
+      else
+        ring->add(RunRing::about(
+            *centre, items.subspan(static_cast<size_t>(firsts[k] - first), static_cast<size_t>(counts[k])), segs));
+    }
   }
-  node.turned = boxAlong(spread.axis(), first, count, *segs);
-  const AcGeVector2d chord =
-      (*segs)[static_cast<size_t>(lastItem)].end() - (*segs)[static_cast<size_t>(firstItem)].start();
-  if (chord.length() > 0.0) {
-    const TurnedBox alongChord = boxAlong(chord / chord.length(), first, count, *segs);
-    if (alongChord.area() < node.turned.area()) node.turned = alongChord;
-  }
-  const double margin = kRoundingMargin * (magnitude(b) + b.size());
-  node.turned.minAlong -= margin;
-  node.turned.maxAlong += margin;
-  node.turned.minAcross -= margin;
-  node.turned.maxAcross += margin;
-}
-
-BoxTree::TurnedBox BoxTree::boxAlong(const AcGeVector2d& axis, int first, int count,
-                                     const std::vector<PreparedSeg>& segs) const {
-  TurnedBox turned;
-  turned.axis = axis;
-  const AcGeVector2d across(-axis.y, axis.x);
-  for (int i = first; i < first + count; ++i) {
-    const PreparedSeg& seg = segs[static_cast<size_t>(order_[static_cast<size_t>(i)])];
-    double least = 0.0, greatest = 0.0;
-    seg.extentAlong(axis, least, greatest);
-    turned.minAlong = std::min(turned.minAlong, least);
-    turned.maxAlong = std::max(turned.maxAlong, greatest);
-    seg.extentAlong(across, least, greatest);
-    turned.minAcross = std::min(turned.minAcross, least);
-    turned.maxAcross = std::max(turned.maxAcross, greatest);
-  }
-  return turned;
+  const Node& l = nodes_[static_cast<size_t>(node.left)];
+  const Node& r = nodes_[static_cast<size_t>(node.right)];
+  const RunBound::Part parts[] = {{&l.bound, &l.box}, {&r.bound, &r.box}};
+  node.bound = RunBound::ofParts(parts, box, axes, ring ? &*ring : nullptr);
 }
 
 }  // namespace curve

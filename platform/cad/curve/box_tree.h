@@ -1,14 +1,16 @@
 // A static bounding-box hierarchy over indexed boxes, for finding the path elements
-// near another one without testing every pair. For nearness each node is bounded also by
-// a box turned along the run of items it holds: seen from near its centre a curved run
-// lies much nearer to its upright box than to its own points, and the turned box hugs it.
+// near another one without testing every pair. Over segments, nearness walks bound each
+// node by the shape that hugs its run of segments best.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
+#include "platform/cad/curve/run_bound.h"
 
 namespace curve {
 
@@ -44,34 +46,18 @@ class BoxTree {
   const Box2& boxAt(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
 
  private:
-  // A box turned to run along axis: what lies inside has its projections on axis and on
-  // the axis turned a quarter left within these bounds.
-  struct TurnedBox {
-    AcGeVector2d axis{1.0, 0.0};
-    double minAlong = 1e300, maxAlong = -1e300, minAcross = 1e300, maxAcross = -1e300;
-    double area() const { return (maxAlong - minAlong) * (maxAcross - minAcross); }
-    double distanceSqrdTo(const AcGePoint2d& p) const {
-      const double along = axis.x * p.x + axis.y * p.y, across = axis.x * p.y - axis.y * p.x;
-      const double du = std::max({minAlong - along, 0.0, along - maxAlong});
-      const double dv = std::max({minAcross - across, 0.0, across - maxAcross});
-      return du * du + dv * dv;
-    }
-  };
   struct Node {
     Box2 box;
-    TurnedBox turned;
-    int first = 0;  // into order_ for a leaf
-    int count = 0;  // 0 for an inner node
+    RunBound bound;  // for nearness
+    int first = 0;   // into order_ for a leaf
+    int count = 0;   // 0 for an inner node
     int left = -1, right = -1;
-    // Square of a distance from p no greater than any of the node's items'.
-    double distanceSqrdTo(const AcGePoint2d& p) const {
-      return std::max(box.distanceSqrdTo(p), turned.distanceSqrdTo(p));
-    }
+    double distanceSqrdTo(const AcGePoint2d& p) const { return bound.distanceSqrdTo(p); }
   };
-  // segs: the items' own shapes, or null.
-  int build(int first, int count, int depth, const std::vector<PreparedSeg>* segs);
-  void turn(Node& node, int first, int count, const std::vector<PreparedSeg>* segs) const;
-  TurnedBox boxAlong(const AcGeVector2d& axis, int first, int count, const std::vector<PreparedSeg>& segs) const;
+  int build(int first, int count, int depth);
+  // centre: that of the run the node lies in, or null.
+  void bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,
+             std::vector<std::optional<RunRing>>& rings);
 
   // Median splits keep the depth near log2(n); this bounds the walk's stack.
   static constexpr int kMaxDepth = 100;
@@ -142,16 +128,16 @@ bool BoxTree::anyWithin(const AcGePoint2d& p, double limit, Within&& within) con
   const double limitSqrd = limit * limit;
   std::array<int, kMaxDepth + 2> stack;
   int top = 0;
-  stack[0] = 0;
-  top = 1;
+  if (nodes_[0].distanceSqrdTo(p) < limitSqrd) stack[static_cast<std::size_t>(top++)] = 0;
   while (top > 0) {
     const Node& node = nodes_[static_cast<std::size_t>(stack[static_cast<std::size_t>(--top)])];
-    if (node.distanceSqrdTo(p) >= limitSqrd) continue;
     if (node.count == 0) {
-      const bool leftFirst = nodes_[static_cast<std::size_t>(node.left)].distanceSqrdTo(p) <=
-                             nodes_[static_cast<std::size_t>(node.right)].distanceSqrdTo(p);
-      stack[static_cast<std::size_t>(top++)] = leftFirst ? node.right : node.left;
-      stack[static_cast<std::size_t>(top++)] = leftFirst ? node.left : node.right;
+      // Children out of reach are left out; the nearer one goes on top.
+      const double l = nodes_[static_cast<std::size_t>(node.left)].distanceSqrdTo(p);
+      const double r = nodes_[static_cast<std::size_t>(node.right)].distanceSqrdTo(p);
+      const bool leftFirst = l <= r;
+      if ((leftFirst ? r : l) < limitSqrd) stack[static_cast<std::size_t>(top++)] = leftFirst ? node.right : node.left;
+      if ((leftFirst ? l : r) < limitSqrd) stack[static_cast<std::size_t>(top++)] = leftFirst ? node.left : node.right;
       continue;
     }
     for (int i = node.first; i < node.first + node.count; ++i) {
