@@ -1,6 +1,7 @@
 #include "platform/cad/curve/box_tree.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <optional>
@@ -74,9 +75,13 @@ void BoxTree::bound(int index, int first, int count, const std::vector<PreparedS
     firstItem = std::min(firstItem, i);
     lastItem = std::max(lastItem, i);
   }
-  std::vector<AcGeVector2d> axes{sums.spreadAxis()};
+  std::array<AcGeVector2d, 2> axisList{sums.spreadAxis()};
+  std::span<const AcGeVector2d> axes(axisList.data(), 1);
   const AcGeVector2d chord = segs[static_cast<size_t>(lastItem)].end() - segs[static_cast<size_t>(firstItem)].start();
-  if (chord.lengthSqrd() > 0.0) axes.push_back(chord / std::sqrt(chord.lengthSqrd()));
+  if (chord.lengthSqrd() > 0.0) {
+    axisList[1] = chord / std::sqrt(chord.lengthSqrd());
+    axes = axisList;
+  }
   AcGePoint2d own;
   if (sums.curvedAbout(std::hypot(box.maxX - box.minX, box.maxY - box.minY), own) &&
       (centre == nullptr || sums.scatterAbout(own) < 0.5 * sums.scatterAbout(*centre)))

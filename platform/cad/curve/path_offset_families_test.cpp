@@ -37,6 +37,23 @@ void expectSound(const BulgePath& path, double left, int loops = -1, bool withGe
 
 const double kScales[] = {1000.0, 1.0, 0.1, 0.01, 0.001};
 
+// A square on a side tilted by `tilt`, with a spike out of that side whose two base points
+// lie `gap` apart along it and the second `rise` off it (all in sizes).
+BulgePath squareWithSplitSpike(double size, double tilt, double gap, double rise) {
+  AcGeVector2d along(1.0, tilt);
+  along = along / along.length();
+  const AcGeVector2d up = along.perpVector();
+  const AcGePoint2d a(0.3 * size, -0.6 * size), base = a + along * (size / 2);
+  const AcGePoint2d b = a + along * size, top = b + up * size;
+  return closedPath({{a, 0},
+                     {base, 0},
+                     {base - up * (0.2 * size) + along * (0.01 * size), 0},
+                     {base + along * (gap * size) + up * (rise * size), 0},
+                     {b, 0},
+                     {top, 0},
+                     {a + up * size, 0}});
+}
+
 }  // namespace
 
 TEST(OffsetFamilies, ShallowDentsStayOneLoopAtEveryScale) {
@@ -105,6 +122,22 @@ TEST(OffsetFamilies, GearNearCollapseGivesOneLoopOnce) {
     }
     expectSound(g, 100.001 * scale, 0, false);
   }
+}
+
+// The side's moved copies then pass the far base point's circle within the tolerance but
+// cross it a little short of the side's end: that crossing joins the loop.
+TEST(OffsetFamilies, SpikesWithSplitBasesKeepTheLoop) {
+  for (double scale : {1.0, 0.26, 1000.0})
+    for (double tilt : {0.05, -0.03})
+      for (double gap : {3e-8, 3e-7, 1e-6})
+        for (double rise : {4e-11, -4e-11, 8e-11, -8e-11}) {
+          const BulgePath shape = squareWithSplitSpike(scale, tilt, gap, rise);
+          for (double d : {0.004, 0.02, 0.2}) {
+            SCOPED_TRACE(testing::Message()
+                         << "scale " << scale << " tilt " << tilt << " gap " << gap << " rise " << rise << " d " << d);
+            expectSound(shape, d * scale, 1);
+          }
+        }
 }
 
 TEST(OffsetFamilies, SpikesLeaveNoOpenCurve) {

@@ -104,7 +104,7 @@ RunBound::RunBound(const PreparedSeg& seg) {
 
 RunBound RunBound::ofSegments(std::span<const int> items, const std::vector<PreparedSeg>& segs, const Box2& box,
                               std::span<const AcGeVector2d> axes, const RunRing* ring) {
-  std::vector<RunBound> candidates;
+  RunBound best(box);
   for (const AcGeVector2d& axis : axes) {
     RunBound turned;
     turned.axis_ = axis;
@@ -119,7 +119,7 @@ RunBound RunBound::ofSegments(std::span<const int> items, const std::vector<Prep
       turned.inner_ = std::min(turned.inner_, least);
       turned.outer_ = std::max(turned.outer_, greatest);
     }
-    candidates.push_back(turned);
+    best.keepLesser(turned);
   }
   if (ring != nullptr) {
     std::vector<RunBound> ones;
@@ -132,33 +132,34 @@ RunBound RunBound::ofSegments(std::span<const int> items, const std::vector<Prep
       boxes.push_back(RunBound::uprightBoxOf(ones.back()));
     }
     for (size_t k = 0; k < items.size(); ++k) parts.push_back({&ones[k], &boxes[k]});
-    candidates.push_back(sectorOf(*ring, parts));
+    best.keepLesser(sectorOf(*ring, parts));
   }
-  return least(box, candidates);
+  best.widenFor(box);
+  return best;
 }
 
 RunBound RunBound::ofParts(std::span<const Part> parts, const Box2& box, std::span<const AcGeVector2d> axes,
                            const RunRing* ring) {
-  std::vector<RunBound> candidates;
-  for (const AcGeVector2d& axis : axes) candidates.push_back(turned(axis, parts));
-  if (ring != nullptr) candidates.push_back(sectorOf(*ring, parts));
-  return least(box, candidates);
+  RunBound best(box);
+  for (const AcGeVector2d& axis : axes) best.keepLesser(turned(axis, parts));
+  if (ring != nullptr) best.keepLesser(sectorOf(*ring, parts));
+  best.widenFor(box);
+  return best;
 }
 
-RunBound RunBound::least(const Box2& box, std::span<const RunBound> candidates) {
-  RunBound best(box);
-  for (const RunBound& candidate : candidates)
-    if (candidate.area() < best.area()) best = candidate;
+void RunBound::keepLesser(const RunBound& other) {
+  if (other.area() < area()) *this = other;
+}
+
+void RunBound::widenFor(const Box2& box) {
   double size = magnitude(box) + box.size();
-  if (best.ring_) size += best.outer_;
+  if (ring_) size += outer_;
   const double margin = kRoundingMargin * size;
-  best.inner_ -= margin;
-  best.outer_ += margin;
-  if (!best.ring_) {
-    best.low_ -= margin;
-    best.high_ += margin;
-  }
-  return best;
+  inner_ -= margin;
+  outer_ += margin;
+  if (ring_) return;
+  low_ -= margin;
+  high_ += margin;
 }
 
 // Each part is held by its bound and by its upright box, so the tighter of the two

@@ -73,8 +73,10 @@ class RunBound {
  private:
   static RunBound turned(const AcGeVector2d& axis, std::span<const Part> parts);
   static RunBound sectorOf(const RunRing& ring, std::span<const Part> parts);
-  // The least in area of the upright box and the candidates, widened for rounding.
-  static RunBound least(const Box2& box, std::span<const RunBound> candidates);
+  // Becomes other where that is less in area.
+  void keepLesser(const RunBound& other);
+  // Widens the bound of what lies in box for rounding.
+  void widenFor(const Box2& box);
   // Least and greatest of axis . q over the points q within the bound (axis of unit length).
   void extentAlong(const AcGeVector2d& axis, double& least, double& greatest) const;
   // Of a box.
