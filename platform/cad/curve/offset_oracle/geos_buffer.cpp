@@ -70,41 +70,15 @@ int quadrantSegmentsFor(double d, double chordError) {
   return std::clamp(static_cast<int>(std::ceil(kPi / 2 / std::max(step, 1e-6))), 8, 64);
 }
 
-BufferMeasure measureOf(GEOSContextHandle_t ctx, const GEOSGeometry* region, double d, int quadrantSegments) {
-  BufferMeasure out;
-  if (region == nullptr) return out;
-  out.valid = true;
-  out.joinError = d * (1.0 - std::cos(kPi / 4 / quadrantSegments));
-  out.loops = ringsOf(ctx, region);
-  GEOSArea_r(ctx, region, &out.area);
-  return out;
+// The whole ring buffered at once, which GEOS simplifies first.
+Geometry ringBuffer(GEOSContextHandle_t ctx, const GEOSGeometry* polygon, const std::vector<AcGePoint2d>&, double grow,
+                    int quadrantSegments) {
+  return Geometry(GEOSBuffer_r(ctx, polygon, grow, quadrantSegments), GeometryDeleter{ctx});
 }
 
-}  // namespace
-
-BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) {
-  const std::vector<AcGePoint2d> points = chorded(path, chordError);
-  if (points.size() < 3) return {};
-  const GeosContext context;
-  GEOSContextHandle_t ctx = context.get();
-  const Geometry polygon = polygonOf(ctx, points);
-  if (!polygon || GEOSisValid_r(ctx, polygon.get()) != 1) return {};
-  const double d = std::fabs(grow);
-  const int quadrantSegments = quadrantSegmentsFor(d, chordError);
-  const Geometry buffer(GEOSBuffer_r(ctx, polygon.get(), grow, quadrantSegments), GeometryDeleter{ctx});
-  return measureOf(ctx, buffer.get(), d, quadrantSegments);
-}
-
-BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chordError) {
-  const std::vector<AcGePoint2d> points = chorded(path, chordError);
-  if (points.size() < 3) return {};
-  const GeosContext context;
-  GEOSContextHandle_t ctx = context.get();
-  const Geometry polygon = polygonOf(ctx, points);
-  if (!polygon || GEOSisValid_r(ctx, polygon.get()) != 1) return {};
-  const double d = std::fabs(grow);
-  const int quadrantSegments = quadrantSegmentsFor(d, chordError);
-  // Each chord's own buffer; the collection takes them over.
+// Each chord's own buffer, unioned, then taken from or added to the polygon.
+Geometry chordBuffers(GEOSContextHandle_t ctx, const GEOSGeometry* polygon, const std::vector<AcGePoint2d>& points,
+                      double grow, int quadrantSegments) {
   std::vector<GEOSGeometry*> bands;
   for (size_t i = 0; i < points.size(); ++i) {
     GEOSCoordSequence* seq = GEOSCoordSeq_create_r(ctx, 2, 2);
@@ -112,22 +86,52 @@ BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chor
     GEOSCoordSeq_setXY_r(ctx, seq, 0, a.x, a.y);
     GEOSCoordSeq_setXY_r(ctx, seq, 1, b.x, b.y);
     const Geometry chord(GEOSGeom_createLineString_r(ctx, seq), GeometryDeleter{ctx});
-    if (GEOSGeometry* band = chord ? GEOSBuffer_r(ctx, chord.get(), d, quadrantSegments) : nullptr)
+    if (GEOSGeometry* band = chord ? GEOSBuffer_r(ctx, chord.get(), std::fabs(grow), quadrantSegments) : nullptr)
       bands.push_back(band);
   }
+  // The collection takes the bands over.
   const Geometry all(
       GEOSGeom_createCollection_r(ctx, GEOS_GEOMETRYCOLLECTION, bands.data(), static_cast<unsigned>(bands.size())),
       GeometryDeleter{ctx});
   if (!all) {
     for (GEOSGeometry* band : bands) GEOSGeom_destroy_r(ctx, band);
-    return {};
+    return Geometry(nullptr, GeometryDeleter{ctx});
   }
   const Geometry band(GEOSUnaryUnion_r(ctx, all.get()), GeometryDeleter{ctx});
-  if (!band) return {};
-  const Geometry region(
-      grow < 0 ? GEOSDifference_r(ctx, polygon.get(), band.get()) : GEOSUnion_r(ctx, polygon.get(), band.get()),
-      GeometryDeleter{ctx});
-  return measureOf(ctx, region.get(), d, quadrantSegments);
+  if (!band) return Geometry(nullptr, GeometryDeleter{ctx});
+  return Geometry(grow < 0 ? GEOSDifference_r(ctx, polygon, band.get()) : GEOSUnion_r(ctx, polygon, band.get()),
+                  GeometryDeleter{ctx});
+}
+
+using Buffering = Geometry (*)(GEOSContextHandle_t, const GEOSGeometry*, const std::vector<AcGePoint2d>&, double, int);
+
+BufferMeasure measure(const BulgePath& path, double grow, double chordError, Buffering buffering) {
+  BufferMeasure out;
+  const std::vector<AcGePoint2d> points = chorded(path, chordError);
+  if (points.size() < 3) return out;
+  const GeosContext context;
+  GEOSContextHandle_t ctx = context.get();
+  const Geometry polygon = polygonOf(ctx, points);
+  if (!polygon || GEOSisValid_r(ctx, polygon.get()) != 1) return out;
+  const double d = std::fabs(grow);
+  const int quadrantSegments = quadrantSegmentsFor(d, chordError);
+  const Geometry region = buffering(ctx, polygon.get(), points, grow, quadrantSegments);
+  if (!region) return out;
+  out.valid = true;
+  out.joinError = d * (1.0 - std::cos(kPi / 4 / quadrantSegments));
+  out.loops = ringsOf(ctx, region.get());
+  GEOSArea_r(ctx, region.get(), &out.area);
+  return out;
+}
+
+}  // namespace
+
+BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) {
+  return measure(path, grow, chordError, ringBuffer);
+}
+
+BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chordError) {
+  return measure(path, grow, chordError, chordBuffers);
 }
 
 }  // namespace curve::oracle
