@@ -575,8 +575,10 @@ class OffsetBuilder {
   }
 
   // A piece of element e leaving the node in direction `away` runs into the band of
-  // another curve through the node. Curves at a glancing angle tell nothing.
-  bool entersBand(int node, int e, const AcGeVector2d& away) {
+  // another curve through the node. Curves at a glancing angle tell nothing, nor does one
+  // that `alongside` says the piece runs along within the tolerance.
+  template <class Alongside>
+  bool entersBand(int node, int e, const AcGeVector2d& away, Alongside&& alongside) {
     const int root = nodes_.find(node);
     const Curve& el = curve(e);
     bool others = false;
@@ -585,10 +587,17 @@ class OffsetBuilder {
       others = true;
       if (!passesThrough(p)) continue;
       const Curve& c = curve(p.curve);
-      if (c.bandSide * tangentOf(c.prim, p.at).crossProduct(away) < -kTangentSine) return true;
+      const double side = c.bandSide * tangentOf(c.prim, p.at).crossProduct(away);
+      if (side < -kTangentSine && !alongside(p.curve, side)) return true;
     }
     // A loose end that nothing meets lies inside the band of the corner's other side.
     return !others && nodes_.isGap(root);
+  }
+
+  bool passesThroughNode(int c, int node) {
+    for (const Passing& p : passing_[nodes_.find(node)])
+      if (p.curve == c) return true;
+    return false;
   }
 
   bool touchesDeepStretch(int e, const Stretch& piece) const {
@@ -607,8 +616,14 @@ class OffsetBuilder {
       const Cut& b = cuts[k + 1];
       if (nodes_.find(a.node) == nodes_.find(b.node)) continue;
       if (touchesDeepStretch(e, {a.at, b.at})) continue;
-      if (entersBand(a.node, e, tangentOf(el.prim, a.at))) continue;
-      if (entersBand(b.node, e, -tangentOf(el.prim, b.at))) continue;
+      // A curve through both ends, meeting the piece so flat that over its length they never
+      // part by more than the tolerance, runs alongside it: merely near, it has no side.
+      const double length = (b.at - a.at) * el.length;
+      auto alongside = [&](int c, double side) {
+        return -side * length <= tol_ && passesThroughNode(c, a.node) && passesThroughNode(c, b.node);
+      };
+      if (entersBand(a.node, e, tangentOf(el.prim, a.at), alongside)) continue;
+      if (entersBand(b.node, e, -tangentOf(el.prim, b.at), alongside)) continue;
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
