@@ -14,11 +14,15 @@
 #include <string>
 #include <string_view>
 
+#include "bench/nc_program_file.h"
 #include "editor/textedit/text_buffer.h"
 
 namespace {
 
-constexpr char kNeedle[] = "M08";  // coolant on, once every 997 blocks
+using bench_nc::GenerateProgram;
+using bench_nc::kNeedle;
+using bench_nc::PeakMegabytes;
+using bench_nc::WantedBytes;
 
 struct BenchFiles {
   std::filesystem::path folder;
@@ -30,48 +34,6 @@ struct BenchFiles {
 BenchFiles& Files() {
   static BenchFiles files;
   return files;
-}
-
-size_t WantedBytes() {
-  const char* megabytes = std::getenv("TEXT_BENCH_MB");
-  const long size = megabytes != nullptr ? std::atol(megabytes) : 100;
-  return static_cast<size_t>(size > 0 ? size : 100) << 20;
-}
-
-// A milling program: rapid and feed moves, arcs and coolant codes, CR LF endings.
-void GenerateProgram(const std::string& path, size_t wanted) {
-  std::ofstream out(path, std::ios::binary);
-  std::string block;
-  size_t written = 0;
-  char line[128];
-  for (long n = 1; written < wanted; ++n) {
-    const double x = static_cast<double>(n % 4000) * 0.125 - 250.0;
-    const double y = static_cast<double>((n * 7) % 3000) * 0.1 - 150.0;
-    const double z = -static_cast<double>(n % 50) * 0.05;
-    int length;
-    if (n % 997 == 0) {
-      length = std::snprintf(line, sizeof line, "N%ld %s\r\n", n, kNeedle);
-    } else if (n % 11 == 0) {
-      length = std::snprintf(line, sizeof line, "N%ld G02 X%.3f Y%.3f I5.000 J0.000 F800\r\n", n, x, y);
-    } else if (n % 5 == 0) {
-      length = std::snprintf(line, sizeof line, "N%ld G00 X%.3f Y%.3f Z5.000\r\n", n, x, y);
-    } else {
-      length = std::snprintf(line, sizeof line, "N%ld G01 X%.3f Y%.3f Z%.3f F1200\r\n", n, x, y, z);
-    }
-    block.append(line, static_cast<size_t>(length));
-    if (block.size() > (1 << 20)) {
-      out.write(block.data(), static_cast<std::streamsize>(block.size()));
-      written += block.size();
-      block.clear();
-    }
-  }
-  out.write(block.data(), static_cast<std::streamsize>(block.size()));
-}
-
-double PeakMegabytes() {
-  struct rusage usage {};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 double CurrentMegabytes() {

@@ -39,11 +39,13 @@ AcDbDatabase* HostSession::CurrentDatabase() const {
 std::string HostSession::OpenDrawing(const std::string& path) {
   std::unique_ptr<AcDbDatabase> database;
   std::string message;
-  const Acad::ErrorStatus status = ReadDxfFile(path.c_str(), database, message);
+  std::vector<std::string> warnings;
+  const Acad::ErrorStatus status = ReadDxfFile(path.c_str(), database, message, warnings);
   if (status == Acad::eFileNotFound) return "Cannot find the drawing \"" + path + "\".";
   if (status != Acad::eOk || database == nullptr) {
     return "Cannot open \"" + path + "\": " + (message.empty() ? acadErrorStatusText(status) : message);
   }
+  for (const std::string& warning : warnings) driver_.PrintLine(warning);
   AcApDocument* untouched = CurrentDocument();
   if (untouched != nullptr && (untouched->fileName()[0] != '\0' || IsChanged(untouched))) untouched = nullptr;
   AcApDocument* document = acDocManager->appendDocument(std::move(database), FullPath(path));

@@ -90,6 +90,14 @@ class CadHostTest : public ::testing::Test {
     return Run(args);
   }
 
+  // A Python script of the folder run on a drawing of it: what it printed, errors included.
+  std::string RunPython(const std::string& script, const std::string& drawing) const {
+    std::system(("/usr/bin/python3 " + Quoted(Path(script)) + " " + Quoted(Path(drawing)) + " >" +
+                 Quoted(Path("python.txt")) + " 2>&1")
+                    .c_str());
+    return ReadFile(Path("python.txt"));
+  }
+
   std::unique_ptr<AcDbDatabase> Load(const std::string& name) const {
     std::unique_ptr<AcDbDatabase> database;
     std::string message;
@@ -143,5 +151,31 @@ inline std::vector<std::string> ListedEntities(const std::string& transcript) {
 
 // Debian's ezdxf, when it is there, for an outside check of saved drawings.
 inline bool EzdxfAvailable() { return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0; }
+
+// Python for the measuring scripts: the modules they share and the plan points
+// of a polyline segment from a to b with its bulge, in steps (arcs exactly, not
+// as Beziers).
+inline constexpr const char* kPlanSegmentPython = R"(import sys, math, ezdxf
+from ezdxf.math import bulge_to_arc
+
+def segment(a, b, bulge, steps):
+    if bulge == 0:
+        return [(a[0] + (b[0] - a[0]) * k / steps, a[1] + (b[1] - a[1]) * k / steps) for k in range(steps + 1)]
+    c, a0, a1, r = bulge_to_arc(a, b, bulge)
+    if a1 < a0:
+        a1 += 2 * math.pi
+    pts = [(c.x + r * math.cos(a0 + (a1 - a0) * k / steps), c.y + r * math.sin(a0 + (a1 - a0) * k / steps))
+           for k in range(steps + 1)]
+    return pts if bulge > 0 else pts[::-1]
+)";
+
+// What is missing of the outside peers that read drawings and measure
+// toolpaths (ezdxf, and shapely for GEOS); empty when both are there.
+inline std::string MissingMeasurePeers() {
+  if (!EzdxfAvailable()) return "python3-ezdxf is not installed";
+  if (std::system("/usr/bin/python3 -c 'import shapely' >/dev/null 2>&1") != 0)
+    return "python3-shapely is not installed";
+  return "";
+}
 
 }  // namespace e2e

@@ -2,7 +2,7 @@
 // name it in the Undo and Redo menu items.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CString;
 

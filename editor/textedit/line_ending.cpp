@@ -2,7 +2,7 @@
 
 namespace line_ending {
 
-bool IsValidStyle(int style) { return style == kCrLf || style == kLfCr || style == kLf; }
+bool IsValidStyle(int style) { return style == kCrLf || style == kLfCr || style == kLf || style == kCr; }
 
 std::string_view Bytes(int style) {
   switch (style) {
@@ -10,6 +10,8 @@ std::string_view Bytes(int style) {
       return "\n\r";
     case kLf:
       return "\n";
+    case kCr:
+      return "\r";
     default:
       return "\r\n";
   }
@@ -18,8 +20,10 @@ std::string_view Bytes(int style) {
 const char* StatusText(int style) {
   switch (style) {
     case kLfCr:
-      return "UNIX";
+      return "LF CR";
     case kLf:
+      return "UNIX";
+    case kCr:
       return "MAC";
     default:
       return "DOS";
@@ -31,5 +35,7 @@ int StyleAroundFirstLf(int byte_before, int byte_after) {
   if (byte_after == '\r') return kLfCr;
   return kLf;
 }
+
+int StyleWithoutLf(bool has_cr) { return has_cr ? kCr : kCrLf; }
 
 }  // namespace line_ending

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 struct TextLineRecord {
   std::unique_ptr<char[]> text;  // no terminating zero

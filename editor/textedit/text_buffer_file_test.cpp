@@ -2,6 +2,9 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "editor/textedit/text_buffer.h"
 #include "editor/textedit/text_buffer_test_support.h"
@@ -45,6 +48,7 @@ TEST_F(TextBufferFile, RoundTripsEveryStyleByteForByte) {
                          "G00 X0\n\rG01 Y1\n\rM30\n\r",
                          "\r\n\r\n",
                          "\n\n",
+                         "G00 X0\rG01 Y1\rM30\r",
                          "\n\r\n\r"};
   const std::string copy = folder_.File("copy.nc");
   for (const std::string& bytes : files) {
@@ -59,9 +63,14 @@ TEST_F(TextBufferFile, RoundTripsEveryStyleByteForByte) {
 }
 
 TEST_F(TextBufferFile, DetectsTheStyleAtTheFirstLineFeed) {
-  ASSERT_TRUE(Load("no line feed\rat all"));
+  ASSERT_TRUE(Load("no line feed at all"));
   EXPECT_EQ(buffer_.LineEndingStyle(), 0);
-  EXPECT_EQ(Lines(buffer_), (Strings{"no line feed\rat all"}));
+  ASSERT_TRUE(Load("no line feed\rbut returns\r"));
+  EXPECT_EQ(buffer_.LineEndingStyle(), 3);
+  EXPECT_EQ(Lines(buffer_), (Strings{"no line feed", "but returns", ""}));
+  ASSERT_TRUE(Load(std::string(70000, 'r') + "\r" + std::string(70000, 'x')));  // past the first probe
+  EXPECT_EQ(buffer_.LineEndingStyle(), 3);
+  EXPECT_EQ(buffer_.LineCount(), 2);
 
   ASSERT_TRUE(Load("a\n\rb"));
   EXPECT_EQ(buffer_.LineEndingStyle(), 1);
@@ -216,6 +225,50 @@ TEST_F(TextBufferFile, WriteFailureKeepsTheOriginalAndRemovesTheTemporaryFile) {
   EXPECT_TRUE(buffer_.IsModified());
   ASSERT_EQ(ui_.boxes.size(), 1u);
   EXPECT_NE(ui_.boxes[0].text.find("원래 파일은 그대로"), std::string::npos);
+}
+
+// Address space in use now, in bytes.
+rlim_t AddressSpaceInUse() {
+  std::ifstream statm("/proc/self/statm");
+  rlim_t pages = 0;
+  statm >> pages;
+  return pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// A dense head (1 MB of line feeds) followed by a sparse hole of zeros.
+void WriteDenseHeadAndHole(const std::string& path, off_t hole) {
+  WriteBytes(path, std::string(1 << 20, '\n'));
+  ASSERT_EQ(::truncate(path.c_str(), (1 << 20) + hole), 0);
+}
+
+TEST_F(TextBufferFile, ADenseHeadBeforeASparseHoleLoadsOrIsRefusedWithinTheMemoryThereIs) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the address sanitizer ends the program where memory runs out instead of throwing";
+#endif
+  ASSERT_TRUE(Load("kept\n"));
+  struct rlimit old_limit {};
+  ::getrlimit(RLIMIT_AS, &old_limit);
+  struct rlimit small = old_limit;
+  small.rlim_cur = AddressSpaceInUse() + (rlim_t{600} << 20);
+  ASSERT_EQ(::setrlimit(RLIMIT_AS, &small), 0);
+
+  // The head's density, taken for the whole file, would ask for gigabytes.
+  WriteDenseHeadAndHole(path_, off_t{64} << 20);
+  const BOOL loaded = buffer_.LoadFromFile(path_.c_str());
+  const int lines = buffer_.LineCount();
+  const int last_length = lines > 0 ? buffer_.LineLength(lines - 1) : -1;
+
+  // A one-gigabyte line does not fit at all: the load is refused, not aborted.
+  ASSERT_TRUE(Load("kept\n"));
+  WriteDenseHeadAndHole(path_, off_t{1} << 30);
+  const BOOL huge_loaded = buffer_.LoadFromFile(path_.c_str());
+  ::setrlimit(RLIMIT_AS, &old_limit);
+
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(lines, (1 << 20) + 1);
+  EXPECT_EQ(last_length, 64 << 20);
+  EXPECT_FALSE(huge_loaded);
+  EXPECT_EQ(Lines(buffer_), (Strings{"kept", ""}));
 }
 
 TEST_F(TextBufferFile, SaveOverAFolderOrIntoAMissingFolderFails) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "editor/textedit/position_fixup.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CString;
 

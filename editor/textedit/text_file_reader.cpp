@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "editor/textedit/line_ending.h"
 #include "editor/textedit/line_splitter.h"
@@ -34,18 +36,20 @@ ssize_t PreadRetrying(int fd, char* data, size_t size, off_t offset) {
 }
 
 // The style of the file's first LF, however far into the file it lies;
-// CR LF when there is none. -2 on a read error.
+// without any LF, CR when the file holds one, else CR LF. -2 on a read error.
 int DetectStyle(int fd) {
   auto block = std::make_unique_for_overwrite<char[]>(kProbeSize);
   off_t offset = 0;
   int previous = -1;
+  bool has_cr = false;
   for (;;) {
     const ssize_t count = PreadRetrying(fd, block.get(), kProbeSize, offset);
     if (count < 0) return -2;
-    if (count == 0) return line_ending::kCrLf;
+    if (count == 0) return line_ending::StyleWithoutLf(has_cr);
     const char* data = block.get();
     const auto* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<size_t>(count)));
     if (lf == nullptr) {
+      has_cr = has_cr || std::memchr(data, '\r', static_cast<size_t>(count)) != nullptr;
       previous = static_cast<unsigned char>(data[count - 1]);
       offset += count;
       continue;
@@ -64,21 +68,24 @@ int DetectStyle(int fd) {
   }
 }
 
+// The first chunk says little about the rest of a file (a dense head may
+// precede a sparse hole), so the guess never reserves more than this.
+constexpr size_t kMaxReservedLines = size_t{1} << 22;
+
 // Sizes the line array once from the first chunk's line lengths, so that a big
 // file is not copied record by record through every doubling.
 void ReserveLines(std::vector<TextLineRecord>& lines, size_t bytes_read, size_t file_size) {
   if (bytes_read == 0 || file_size <= bytes_read || lines.empty()) return;
   const double lines_per_byte = static_cast<double>(lines.size()) / static_cast<double>(bytes_read);
-  lines.reserve(static_cast<size_t>(lines_per_byte * static_cast<double>(file_size) * 1.1) + 16);
+  const double guess = lines_per_byte * static_cast<double>(file_size) * 1.1 + 16;
+  lines.reserve(static_cast<size_t>(std::min(guess, static_cast<double>(kMaxReservedLines))));
 }
 
 bool IsReadOnly(const char* path, const struct stat& info) {
   return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path, W_OK) != 0;
 }
 
-}  // namespace
-
-bool ReadTextFile(const char* path, int style, TextFileContents& contents) {
+bool ReadFile(const char* path, int style, TextFileContents& contents) {
   UniqueFd file(::open(path, O_RDONLY | O_CLOEXEC));
   if (!file.IsOpen()) return false;
   struct stat info {};
@@ -104,4 +111,14 @@ bool ReadTextFile(const char* path, int style, TextFileContents& contents) {
   contents.style = style;
   contents.read_only = IsReadOnly(path, info);
   return true;
+}
+
+}  // namespace
+
+bool ReadTextFile(const char* path, int style, TextFileContents& contents) {
+  try {
+    return ReadFile(path, style, contents);
+  } catch (const std::bad_alloc&) {
+    return false;  // too big for the memory there is: refused like an unreadable file
+  }
 }

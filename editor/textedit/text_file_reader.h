@@ -12,5 +12,6 @@ struct TextFileContents {
 };
 
 // style -1 detects it from the file's first LF. False when the file is
-// missing, not a regular file, unreadable, or holds a line too long to keep.
+// missing, not a regular file, unreadable, holds a line too long to keep, or
+// needs more memory than can be had.
 bool ReadTextFile(const char* path, int style, TextFileContents& contents);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/textedit/text_position.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 struct TextUndoRecord {
   static constexpr DWORD kInsertion = 0x0001;   // else a deletion

@@ -15,4 +15,4 @@
 #include "platform/classlib/rect.h"
 #include "platform/classlib/string_list.h"
 #include "platform/classlib/string_table.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"

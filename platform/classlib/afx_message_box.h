@@ -1,7 +1,7 @@
 // The class library's message boxes and the program name they carry as caption.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 // A box with the program's name as caption. Without an icon in nType, OK
 // boxes get the exclamation mark and yes/no boxes the question mark.

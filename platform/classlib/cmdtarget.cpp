@@ -1,6 +1,7 @@
 #include "platform/classlib/cmdtarget.h"
 
 #include "platform/classlib/cwnd.h"
+#include "platform/classlib/window/menu.h"
 #include "platform/classlib/window_record.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -10,7 +11,11 @@ namespace {
 constexpr UINT LowWord(UINT value) { return value & 0xFFFF; }
 constexpr UINT HighWord(UINT value) { return (value >> 16) & 0xFFFF; }
 
-bool IsRoutedMessage(UINT message) { return message == WM_COMMAND || message == WM_NOTIFY; }
+// Reflected notifications come back to the control under 0xBC00 + message.
+bool IsRoutedMessage(UINT message) {
+  return message == WM_COMMAND || message == WM_NOTIFY || message == 0xBC00 + WM_COMMAND ||
+         message == 0xBC00 + WM_NOTIFY;
+}
 
 bool Matches(const AFX_MSGMAP_ENTRY& entry, UINT message, UINT code, UINT id) {
   if (entry.nMessage != message) return false;
@@ -63,11 +68,17 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 void CCmdUI::Enable(BOOL bOn) {
   m_bEnabled = bOn;
   m_bEnableChanged = TRUE;
+  if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
+    m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+  }
   if (m_pOther != nullptr) m_pOther->EnableWindow(bOn);
 }
 
 void CCmdUI::SetCheck(int nCheck) {
   m_nCheck = nCheck;
+  if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
+    m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+  }
   if (m_pOther == nullptr) return;
   if (afx::WindowRecord* record = afx::RecordOf(m_pOther->m_hWnd)) record->check = nCheck;
 }
@@ -77,6 +88,11 @@ void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
 void CCmdUI::SetText(LPCTSTR lpszText) {
   m_strText = lpszText != nullptr ? lpszText : "";
   m_bTextChanged = TRUE;
+  if (m_pMenu != nullptr && m_pSubMenu == nullptr) {
+    const UINT state = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION);
+    m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | (state & (MF_GRAYED | MF_DISABLED | MF_CHECKED)), m_nID,
+                        m_strText);
+  }
   if (m_pOther != nullptr) m_pOther->SetWindowText(m_strText);
 }
 
@@ -86,8 +102,9 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
   m_bContinueRouting = FALSE;
   const BOOL handled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
   if (!handled && bDisableIfNoHndler && !m_bEnableChanged) {
+    // Without an update handler a command is enabled exactly when something handles it.
     AFX_CMDHANDLERINFO info;
-    if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info)) Enable(FALSE);
+    Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
   }
   return handled;
 }

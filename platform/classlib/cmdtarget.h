@@ -9,6 +9,7 @@
 
 class CCmdTarget;
 class CCmdUI;
+class CMenu;
 class CWnd;
 struct AFX_MSGMAP_ENTRY;
 
@@ -80,7 +81,10 @@ class CCmdUI {
  public:
   UINT m_nID = 0;
   UINT m_nIndex = 0;
-  CWnd* m_pOther = nullptr;  // the control that shows the command, if any
+  UINT m_nIndexMax = 0;
+  CMenu* m_pMenu = nullptr;     // the menu whose item shows the command, if any
+  CMenu* m_pSubMenu = nullptr;  // the popup when the item opens one
+  CWnd* m_pOther = nullptr;     // the control that shows the command, if any
   BOOL m_bEnableChanged = FALSE;
   BOOL m_bContinueRouting = FALSE;
 

@@ -2,7 +2,7 @@
 // creation by class (DYNCREATE) and lookup by name.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CObject;
 

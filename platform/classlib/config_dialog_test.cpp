@@ -1,6 +1,6 @@
-// A settings dialog in the shape the plug-in's dialogs take (texts, floats
-// with ranges, a check box that enables a field, a button that opens a
-// nested dialog), driven by scripts as a user would drive it.
+// A settings dialog of the usual shape (texts, floats with ranges, a check box
+// that enables a field, a button that opens a nested dialog), driven by
+// scripts as a user would drive it.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -11,62 +11,56 @@
 
 namespace {
 
-class CCycleNamesDlg : public CDialog {
+class CLayerNamesDlg : public CDialog {
  public:
-  enum { IDD = 295 };
-  explicit CCycleNamesDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {
-    for (int i = 0; i < 5; ++i) m_name[i].Format("사용자 cycle %d", i + 1);
+  enum { IDD = 910 };
+  explicit CLayerNamesDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {
+    for (int i = 0; i < 3; ++i) m_name[i].Format("Ebene %d", i + 1);
   }
-  CString m_name[5];
+  CString m_name[3];
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override {
     CDialog::DoDataExchange(pDX);
-    for (int i = 0; i < 5; ++i) DDX_Text(pDX, 429 + i, m_name[i]);
+    for (int i = 0; i < 3; ++i) DDX_Text(pDX, 1101 + i, m_name[i]);
   }
 };
 
-const DialogTemplateRegistration kCycleNamesTemplate(CCycleNamesDlg::IDD, {"사용자 cycle 이름",
+const DialogTemplateRegistration kLayerNamesTemplate(CLayerNamesDlg::IDD, {"Ebenennamen",
                                                                            {
-                                                                               res::EditText(429, "사용자 cycle 1"),
-                                                                               res::EditText(430, "사용자 cycle 2"),
-                                                                               res::EditText(431, "사용자 cycle 3"),
-                                                                               res::EditText(432, "사용자 cycle 4"),
-                                                                               res::EditText(433, "사용자 cycle 5"),
+                                                                               res::EditText(1101, "Ebene 1"),
+                                                                               res::EditText(1102, "Ebene 2"),
+                                                                               res::EditText(1103, "Ebene 3"),
                                                                                res::DefPushButton(IDOK, "OK"),
                                                                                res::PushButton(IDCANCEL, "Cancel"),
                                                                            }});
 
-class CSettingsDlg : public CDialog {
+class CExportDlg : public CDialog {
  public:
-  enum { IDD = 255 };
-  explicit CSettingsDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
+  enum { IDD = 911 };
+  explicit CExportDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
 
-  CString m_CfgDir = "c:\\Ostrivo";
-  CString m_EditorPath = "c:\\Ostrivo\\Tarnwick.exe";
-  float m_JoinToler = 0.01f;
-  CString m_NcdataDir = "c:\\Ostrivo\\Ncdata";
-  int m_ConvToArcChk = 1;
-  float m_ConvArcTol = 0.01f;
-  CCycleNamesDlg m_cycleNames;
+  CString m_OutputDir = "c:\\export";
+  float m_Scale = 0.5f;
+  int m_RoundCorners = 1;
+  float m_Radius = 0.25f;
+  CLayerNamesDlg m_layerNames;
   int saves = 0;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, 385, m_CfgDir);
-    DDX_Text(pDX, 388, m_EditorPath);
-    DDX_Text(pDX, 387, m_JoinToler);
-    DDV_MinMaxFloat(pDX, m_JoinToler, 0.0f, 9999.0f);
-    DDX_Text(pDX, 386, m_NcdataDir);
-    DDX_Check(pDX, 443, m_ConvToArcChk);
-    DDX_Text(pDX, 429, m_ConvArcTol);
-    DDV_MinMaxFloat(pDX, m_ConvArcTol, 0.0f, 1000.0f);
+    DDX_Text(pDX, 1001, m_OutputDir);
+    DDX_Text(pDX, 1002, m_Scale);
+    DDV_MinMaxFloat(pDX, m_Scale, 0.0f, 1000.0f);
+    DDX_Check(pDX, 1003, m_RoundCorners);
+    DDX_Text(pDX, 1004, m_Radius);
+    DDV_MinMaxFloat(pDX, m_Radius, 0.0f, 100.0f);
   }
 
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
-    GetDlgItem(429)->EnableWindow(m_ConvToArcChk);
+    GetDlgItem(1004)->EnableWindow(m_RoundCorners);
     return TRUE;
   }
 
@@ -76,33 +70,31 @@ class CSettingsDlg : public CDialog {
     EndDialog(IDOK);
   }
 
-  void OnConvToArc() { GetDlgItem(429)->EnableWindow(IsDlgButtonChecked(443)); }
-  void OnCycleNames() { m_cycleNames.DoModal(); }
+  void OnRoundCorners() { GetDlgItem(1004)->EnableWindow(IsDlgButtonChecked(1003)); }
+  void OnLayerNames() { m_layerNames.DoModal(); }
 
   DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CSettingsDlg, CDialog)
-ON_BN_CLICKED(443, &CSettingsDlg::OnConvToArc)
-ON_BN_CLICKED(592, &CSettingsDlg::OnCycleNames)
+BEGIN_MESSAGE_MAP(CExportDlg, CDialog)
+ON_BN_CLICKED(1003, &CExportDlg::OnRoundCorners)
+ON_BN_CLICKED(1005, &CExportDlg::OnLayerNames)
 END_MESSAGE_MAP()
 
-const DialogTemplateRegistration kSettingsTemplate(CSettingsDlg::IDD, {"환경설정",
-                                                                       {
-                                                                           res::EditText(385, "환경 directory"),
-                                                                           res::EditText(388, "문서 편집기"),
-                                                                           res::EditText(387, "도형연결공차"),
-                                                                           res::EditText(386, "Ncdata directory"),
-                                                                           res::CheckBox(443, "타원, 스프라인 -> 원호"),
-                                                                           res::EditText(429, ""),
-                                                                           res::PushButton(592, "사용자 cycle 이름"),
-                                                                           res::DefPushButton(IDOK, "저장"),
-                                                                           res::PushButton(IDCANCEL, "Cancel"),
-                                                                       }});
+const DialogTemplateRegistration kExportTemplate(CExportDlg::IDD, {"Exportoptionen",
+                                                                   {
+                                                                       res::EditText(1001, "Zielordner"),
+                                                                       res::EditText(1002, "Maßstab"),
+                                                                       res::CheckBox(1003, "Ecken runden"),
+                                                                       res::EditText(1004, ""),
+                                                                       res::PushButton(1005, "Ebenennamen"),
+                                                                       res::DefPushButton(IDOK, "Speichern"),
+                                                                       res::PushButton(IDCANCEL, "Cancel"),
+                                                                   }});
 
 struct ScriptRun {
   explicit ScriptRun(const std::string& script) : input(script), driver(input, transcript, "test") {
-    AfxSetAppName("Ostrivo");
+    AfxSetAppName("Exporter");
   }
   std::istringstream input;
   std::ostringstream transcript;
@@ -112,88 +104,86 @@ struct ScriptRun {
 
 TEST(SettingsDialog, ScriptFillsTheMembersAndTheNestedDialog) {
   ScriptRun run(
-      "set 385 d:\\cam\n"
-      "set \"도형연결공차\" 0.05\n"
-      "uncheck 443\n"
-      "click \"사용자 cycle 이름\"\n"
-      "set 430 Peck A\n"
+      "set 1001 d:\\out\n"
+      "set \"Maßstab\" 0.05\n"
+      "uncheck 1003\n"
+      "click \"Ebenennamen\"\n"
+      "set 1102 Bohrungen\n"
       "ok\n"
       "ok\n");
-  CSettingsDlg dlg;
+  CExportDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_FALSE(run.driver.Failed()) << run.transcript.str();
-  EXPECT_EQ(dlg.m_CfgDir, "d:\\cam");
-  EXPECT_FLOAT_EQ(dlg.m_JoinToler, 0.05f);
-  EXPECT_EQ(dlg.m_ConvToArcChk, 0);
-  EXPECT_EQ(dlg.m_cycleNames.m_name[1], "Peck A");
-  EXPECT_EQ(dlg.m_cycleNames.m_name[0], "사용자 cycle 1");
+  EXPECT_EQ(dlg.m_OutputDir, "d:\\out");
+  EXPECT_FLOAT_EQ(dlg.m_Scale, 0.05f);
+  EXPECT_EQ(dlg.m_RoundCorners, 0);
+  EXPECT_EQ(dlg.m_layerNames.m_name[1], "Bohrungen");
+  EXPECT_EQ(dlg.m_layerNames.m_name[0], "Ebene 1");
   EXPECT_EQ(dlg.saves, 1);
   EXPECT_EQ(dlg.m_hWnd, nullptr);
-  EXPECT_NE(run.transcript.str().find("Dialog: 사용자 cycle 이름\n사용자 cycle 이름> set 430 Peck A\n"),
-            std::string::npos)
+  EXPECT_NE(run.transcript.str().find("Dialog: Ebenennamen\nEbenennamen> set 1102 Bohrungen\n"), std::string::npos)
       << run.transcript.str();
 }
 
 TEST(SettingsDialog, OutOfRangeValueShowsTheStandardMessageAndKeepsTheDialogOpen) {
   ScriptRun run(
-      "set 385 d:\\cam\n"
-      "set 387 10000\n"
+      "set 1001 d:\\out\n"
+      "set 1002 1001\n"
       "ok\n"
       "show\n"
       "cancel\n");
-  CSettingsDlg dlg;
+  CExportDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   const std::string transcript = run.transcript.str();
-  EXPECT_NE(transcript.find("[Ostrivo] Please enter a number between 0 and 9999. {ok*} -> ok\n"), std::string::npos)
+  EXPECT_NE(transcript.find("[Exporter] Please enter a number between 0 and 1000. {ok*} -> ok\n"), std::string::npos)
       << transcript;
-  EXPECT_NE(transcript.find("  387 edit \"도형연결공차\" = \"10000\" [focus]\n"), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find("  1002 edit \"Maßstab\" = \"1001\" [focus]\n"), std::string::npos) << transcript;
   EXPECT_EQ(dlg.saves, 0);
   // Nothing of the refused OK reached the members, not even the fields before the bad one.
-  EXPECT_EQ(dlg.m_CfgDir, "c:\\Ostrivo");
-  EXPECT_FLOAT_EQ(dlg.m_JoinToler, 0.01f);
+  EXPECT_EQ(dlg.m_OutputDir, "c:\\export");
+  EXPECT_FLOAT_EQ(dlg.m_Scale, 0.5f);
 }
 
 TEST(SettingsDialog, CancelLeavesTheMembersAsTheyWere) {
   ScriptRun run(
-      "set 385 d:\\cam\n"
-      "click 592\n"
-      "set 429 changed\n"
+      "set 1001 d:\\out\n"
+      "click 1005\n"
+      "set 1101 changed\n"
       "ok\n"
       "cancel\n");
-  CSettingsDlg dlg;
+  CExportDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-  EXPECT_EQ(dlg.m_CfgDir, "c:\\Ostrivo");
+  EXPECT_EQ(dlg.m_OutputDir, "c:\\export");
   // The nested dialog was confirmed: its member keeps the edit, as the owner's Cancel does not reach it.
-  EXPECT_EQ(dlg.m_cycleNames.m_name[0], "changed");
+  EXPECT_EQ(dlg.m_layerNames.m_name[0], "changed");
 }
 
 TEST(SettingsDialog, DisabledFieldStopsTheScriptWithItsLineNumber) {
   ScriptRun run(
-      "; the tolerance field follows the check box\n"
-      "uncheck 443\n"
-      "set 429 0.5\n"
+      "; the radius field follows the check box\n"
+      "uncheck 1003\n"
+      "set 1004 0.5\n"
       "ok\n");
-  CSettingsDlg dlg;
+  CExportDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   EXPECT_TRUE(run.driver.Failed());
-  EXPECT_NE(run.transcript.str().find("script line 3: control 429 is disabled\n"), std::string::npos)
+  EXPECT_NE(run.transcript.str().find("script line 3: control 1004 is disabled\n"), std::string::npos)
       << run.transcript.str();
-  EXPECT_EQ(dlg.m_ConvToArcChk, 1);
+  EXPECT_EQ(dlg.m_RoundCorners, 1);
 }
 
 TEST(SettingsDialog, OpensWithTheMembersShown) {
   ScriptRun run("show\ncancel\n");
-  CSettingsDlg dlg;
-  dlg.m_ConvToArcChk = 0;
+  CExportDlg dlg;
+  dlg.m_RoundCorners = 0;
   dlg.DoModal();
   const std::string transcript = run.transcript.str();
-  EXPECT_NE(transcript.find("Dialog: 환경설정\n"), std::string::npos);
-  EXPECT_NE(transcript.find("  385 edit \"환경 directory\" = \"c:\\Ostrivo\" [focus]\n"), std::string::npos)
-      << transcript;
-  EXPECT_NE(transcript.find("  387 edit \"도형연결공차\" = \"0.01\"\n"), std::string::npos);
-  EXPECT_NE(transcript.find("  443 check \"타원, 스프라인 -> 원호\" = 0\n"), std::string::npos);
-  EXPECT_NE(transcript.find("  429 edit \"\" = \"0.01\" [disabled]\n"), std::string::npos);
-  EXPECT_NE(transcript.find("  592 button \"사용자 cycle 이름\"\n"), std::string::npos);
+  EXPECT_NE(transcript.find("Dialog: Exportoptionen\n"), std::string::npos);
+  EXPECT_NE(transcript.find("  1001 edit \"Zielordner\" = \"c:\\export\" [focus]\n"), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find("  1002 edit \"Maßstab\" = \"0.5\"\n"), std::string::npos);
+  EXPECT_NE(transcript.find("  1003 check \"Ecken runden\" = 0\n"), std::string::npos);
+  EXPECT_NE(transcript.find("  1004 edit \"\" = \"0.25\" [disabled]\n"), std::string::npos);
+  EXPECT_NE(transcript.find("  1005 button \"Ebenennamen\"\n"), std::string::npos);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CString {
  public:

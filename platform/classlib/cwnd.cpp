@@ -5,14 +5,19 @@
 #include <string>
 
 #include "platform/classlib/afx_message_box.h"
+#include "platform/classlib/backend/window_backend.h"
 #include "platform/classlib/button.h"
 #include "platform/classlib/combo_box.h"
 #include "platform/classlib/ddx.h"
 #include "platform/classlib/edit.h"
+#include "platform/classlib/gdi/gdi_objects.h"
 #include "platform/classlib/list_box.h"
 #include "platform/classlib/list_ctrl.h"
 #include "platform/classlib/static_control.h"
 #include "platform/classlib/text_copy.h"
+#include "platform/classlib/window/message_loop.h"
+#include "platform/classlib/window/window_internals.h"
+#include "platform/classlib/window/window_state.h"
 #include "platform/classlib/window_record.h"
 #include "platform/ui/ui_driver.h"
 
@@ -71,7 +76,12 @@ CWnd::~CWnd() {
   if (own_window_ != nullptr) {
     own_window_.reset();
   } else if (WindowRecord* record = Record(); record != nullptr && record->attached == this) {
-    record->attached = nullptr;
+    // A window made by CreateEx goes with its object, as the class library's does.
+    if (record->created) {
+      DestroyWindowTree(record);
+    } else {
+      record->attached = nullptr;
+    }
   }
   m_hWnd = nullptr;
 }
@@ -132,6 +142,10 @@ HWND CWnd::UnsubclassWindow() { return Detach(); }
 BOOL CWnd::DestroyWindow() {
   WindowRecord* record = Record();
   if (record == nullptr) return FALSE;
+  if (record->created) {
+    DestroyWindowTree(record);
+    return TRUE;
+  }
   if (own_window_ != nullptr) {
     own_window_.reset();
   } else if (record->parent != nullptr) {
@@ -155,9 +169,21 @@ BOOL CWnd::CreateChild(afx::WindowKind kind, DWORD style, LPCTSTR text, CWnd* pP
 void CWnd::SetWindowText(LPCTSTR lpszString) {
   WindowRecord* record = Record();
   if (record == nullptr) return;
+  // A window with a procedure hears of its new text (status bars show it in a pane).
+  if (record->created) {
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString != nullptr ? lpszString : ""));
+    return;
+  }
+  StoreWindowText(lpszString);
+}
+
+void CWnd::StoreWindowText(LPCTSTR lpszString) {
+  WindowRecord* record = Record();
+  if (record == nullptr) return;
   const std::string text = lpszString != nullptr ? lpszString : "";
   if (record->IsDropDownList()) return;  // a drop-down list shows its entries only
   record->text = text;
+  if (record->created) afx::Backend().WindowChanged(*record, afx::WindowChange::kText);
   if (record->kind == WindowKind::kEdit) {
     record->sel_start = record->sel_end = 0;
     record->modified = false;
@@ -187,6 +213,10 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
   const BOOL was_disabled = !record->enabled;
   record->enabled = bEnable != FALSE;
   if (!record->enabled && afx::FocusedRecord() == record) afx::SetFocusRecord(nullptr);
+  if (record->created && was_disabled == record->enabled) {
+    afx::Backend().WindowChanged(*record, afx::WindowChange::kStyle);
+    SendMessage(WM_ENABLE, record->enabled ? TRUE : FALSE);
+  }
   return was_disabled;
 }
 
@@ -199,6 +229,10 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
   WindowRecord* record = Record();
   if (record == nullptr) return FALSE;
   const BOOL was_visible = record->visible;
+  if (record->created) {
+    afx::ShowCreatedWindow(*record, nCmdShow);
+    return was_visible;
+  }
   record->visible = nCmdShow != SW_HIDE;
   if (!record->visible && afx::FocusedRecord() == record) afx::SetFocusRecord(nullptr);
   return was_visible;
@@ -231,11 +265,6 @@ int CWnd::SetDlgCtrlID(int nID) {
   const int previous = record->id;
   record->id = nID;
   return previous;
-}
-
-CWnd* CWnd::GetParent() const {
-  WindowRecord* record = Record();
-  return record != nullptr && record->parent != nullptr ? FromHandle(record->parent->handle()) : nullptr;
 }
 
 DWORD CWnd::GetStyle() const {
@@ -344,39 +373,85 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
   return ui::Ui().MessageBox(lpszText != nullptr ? lpszText : "", caption, nType);
 }
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG current;
+  current.hwnd = m_hWnd;
+  current.message = message;
+  current.wParam = wParam;
+  current.lParam = lParam;
+  afx::PushCurrentMessage(current);
+  const LRESULT result = WindowProc(message, wParam, lParam);
+  afx::PopCurrentMessage();
+  return result;
+}
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (Record() == nullptr) return FALSE;
-  WindowProc(message, wParam, lParam);
+  WindowRecord* record = Record();
+  if (record == nullptr) return FALSE;
+  if (!record->created) {
+    SendMessage(message, wParam, lParam);
+    return TRUE;
+  }
+  MSG posted;
+  posted.hwnd = m_hWnd;
+  posted.message = message;
+  posted.wParam = wParam;
+  posted.lParam = lParam;
+  afx::PostToQueue(posted);
   return TRUE;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) return OnCommand(wParam, lParam);
+  LRESULT result = 0;
+  if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+  return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (message == WM_COMMAND) {
+    *pResult = OnCommand(wParam, lParam);
+    return *pResult != 0;
+  }
   if (message == WM_NOTIFY) {
     LRESULT result = 0;
-    OnNotify(wParam, lParam, &result);
-    return result;
+    const BOOL handled = OnNotify(wParam, lParam, &result);
+    *pResult = result;
+    return handled;
   }
   const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
-  if (entry == nullptr) return 0;
+  if (entry == nullptr) return FALSE;
   afx::MessageArgs args;
   args.wParam = wParam;
   args.lParam = lParam;
   entry->pfn(*this, args);
-  return args.result;
+  *pResult = args.result;
+  return TRUE;
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  (void)wParam;
+  if (message != WM_NOTIFY) return FALSE;
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  AFX_NOTIFY notify{pResult, header};
+  const int code = static_cast<int>(((WM_REFLECT_BASE + WM_NOTIFY) << 16) | (header->code & 0xFFFF));
+  return OnCmdMsg(0, code, &notify, nullptr);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-  (void)lParam;
-  return OnCmdMsg(LowWord(wParam), static_cast<int>(HighWord(wParam)), nullptr, nullptr);
+  int code = static_cast<int>(HighWord(wParam));
+  // Menus (0) and accelerators (1) send commands without a control.
+  if (lParam == 0 && (code == 0 || code == 1)) code = CN_COMMAND;
+  return OnCmdMsg(LowWord(wParam), code, nullptr, nullptr);
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  (void)wParam;
   auto* header = reinterpret_cast<NMHDR*>(lParam);
   if (header == nullptr) return FALSE;
+  // The control may take its own notification first.
+  if (CWnd* control = FromHandlePermanent(header->hwndFrom);
+      control != nullptr && control != this && control->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult)) {
+    return TRUE;
+  }
   AFX_NOTIFY notify{pResult, header};
   return OnCmdMsg(static_cast<UINT>(header->idFrom), NotifyCode(header->code), &notify, nullptr);
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/classlib/cstring.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CWnd;
 

@@ -2,8 +2,10 @@
 
 #include <iostream>
 
+#include "platform/classlib/backend/window_backend.h"
 #include "platform/classlib/dialog_surface.h"
 #include "platform/classlib/dialog_template.h"
+#include "platform/classlib/window/window_internals.h"
 #include "platform/classlib/window_record.h"
 #include "platform/ui/ui_driver.h"
 
@@ -31,6 +33,8 @@ WindowKind WindowKindOf(DialogControlKind kind) {
       return WindowKind::kListBox;
     case DialogControlKind::kListView:
       return WindowKind::kListCtrl;
+    case DialogControlKind::kTreeView:
+      return WindowKind::kTreeCtrl;
     case DialogControlKind::kStatic:
       break;
   }
@@ -39,17 +43,30 @@ WindowKind WindowKindOf(DialogControlKind kind) {
 
 bool ShowsLabelAsText(WindowKind kind) { return kind == WindowKind::kButton || kind == WindowKind::kStatic; }
 
+// The window system's class of a control kind.
+const char* WindowClassOf(WindowKind kind) {
+  switch (kind) {
+    case WindowKind::kEdit:
+      return "Edit";
+    case WindowKind::kButton:
+      return "Button";
+    case WindowKind::kComboBox:
+      return "ComboBox";
+    case WindowKind::kListBox:
+      return "ListBox";
+    case WindowKind::kListCtrl:
+      return "SysListView32";
+    case WindowKind::kTreeCtrl:
+      return "SysTreeView32";
+    default:
+      return "Static";
+  }
+}
+
 std::unique_ptr<WindowRecord> BuildDialogWindow(const DialogTemplate& dialog_template) {
   auto dialog = std::make_unique<WindowRecord>(WindowKind::kDialog, 0, WS_POPUP | WS_CAPTION | WS_VISIBLE,
                                                dialog_template.caption);
-  for (const ControlTemplate& item : dialog_template.controls) {
-    const WindowKind kind = WindowKindOf(item.kind);
-    auto control = std::make_unique<WindowRecord>(kind, item.id, item.style, ShowsLabelAsText(kind) ? item.label : "");
-    control->label = item.label;
-    control->visible = (item.style & WS_VISIBLE) != 0;
-    for (const std::string& entry : item.items) control->entries.push_back({entry, 0, false});
-    dialog->AddChild(std::move(control));
-  }
+  afx::AddTemplateControls(*dialog, dialog_template);
   return dialog;
 }
 
@@ -58,6 +75,25 @@ bool CanTakeFocus(const WindowRecord& control) {
 }
 
 }  // namespace
+
+void afx::AddTemplateControls(WindowRecord& parent, const DialogTemplate& dialog_template, bool as_windows) {
+  for (const ControlTemplate& item : dialog_template.controls) {
+    const WindowKind kind = WindowKindOf(item.kind);
+    auto control = std::make_unique<WindowRecord>(kind, item.id, item.style, ShowsLabelAsText(kind) ? item.label : "");
+    control->label = item.label;
+    control->visible = (item.style & WS_VISIBLE) != 0;
+    for (const std::string& entry : item.items) control->entries.push_back({entry, 0, false});
+    if (as_windows) {
+      control->created = true;
+      control->class_name = WindowClassOf(kind);
+      if (const afx::WindowClass* window_class = afx::FindWindowClass(control->class_name)) {
+        control->class_style = window_class->style;
+      }
+    }
+    WindowRecord* added = parent.AddChild(std::move(control));
+    if (as_windows) afx::Backend().WindowCreated(*added);
+  }
+}
 
 CDialog::CDialog() = default;
 
@@ -94,6 +130,23 @@ INT_PTR CDialog::DoModal() {
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
   m_nIDHelp = nIDTemplate;
   m_pParentWnd = pParentWnd;
+  WindowRecord* parent = pParentWnd != nullptr ? afx::RecordOf(pParentWnd->m_hWnd) : nullptr;
+  if (parent != nullptr && parent->created && m_hWnd == nullptr) {
+    const DialogTemplate* dialog_template = FindDialogTemplate(nIDTemplate);
+    if (dialog_template == nullptr) return FALSE;
+    const CRect rect(0, 0, dialog_template->width, dialog_template->height);
+    if (!CreateEx(0, "AfxWnd", dialog_template->caption.c_str(), WS_CHILD | WS_VISIBLE, rect, pParentWnd, 0)) {
+      return FALSE;
+    }
+    if (WindowRecord* record = Record()) {
+      record->kind = WindowKind::kDialog;
+      afx::AddTemplateControls(*record, *dialog_template, true);
+    }
+    result_ = -1;
+    ended_ = false;
+    if (OnInitDialog()) FocusFirstControl();
+    return TRUE;
+  }
   if (!CreateControls(nIDTemplate)) return FALSE;
   if (OnInitDialog()) FocusFirstControl();
   return TRUE;

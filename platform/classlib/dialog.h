@@ -6,9 +6,16 @@
 
 #include "platform/classlib/cwnd.h"
 
+struct DialogTemplate;
+
 namespace afx {
 class DialogSurface;
-}
+class WindowRecord;
+// Adds the controls of a template to a window, as a dialog made from it has
+// them; as_windows makes them windows of their own that take a place, paint
+// and take input (dialogs and bars inside windows), placed by the program.
+void AddTemplateControls(WindowRecord& parent, const DialogTemplate& dialog_template, bool as_windows = false);
+}  // namespace afx
 
 class CDialog : public CWnd {
   DECLARE_DYNAMIC(CDialog)
@@ -19,6 +26,8 @@ class CDialog : public CWnd {
 
   virtual INT_PTR DoModal();
   // A modeless dialog: its controls and OnInitDialog, then back to the caller.
+  // Inside a window that paints (a docking bar) it is a child window of the
+  // template's size there.
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   // Ends the modal loop; the controls stay until DoModal returns.
   void EndDialog(int nResult);

@@ -74,6 +74,10 @@ ControlTemplate ListBox(int id, std::string label, DWORD style, std::vector<std:
   return item;
 }
 
+ControlTemplate TreeView(int id, std::string label, DWORD style) {
+  return Make(id, DialogControlKind::kTreeView, std::move(label), WS_TABSTOP | WS_BORDER | style);
+}
+
 ControlTemplate ListView(int id, std::string label, DWORD style) {
   return Make(id, DialogControlKind::kListView, std::move(label), WS_TABSTOP | WS_BORDER | LVS_REPORT | style);
 }

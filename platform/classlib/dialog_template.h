@@ -19,11 +19,11 @@
 #include <vector>
 
 #include "platform/classlib/window_styles.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 constexpr int IDC_STATIC = -1;
 
-enum class DialogControlKind { kEdit, kButton, kComboBox, kListBox, kListView, kStatic };
+enum class DialogControlKind { kEdit, kButton, kComboBox, kListBox, kListView, kStatic, kTreeView };
 
 struct ControlTemplate {
   int id = IDC_STATIC;
@@ -36,6 +36,8 @@ struct ControlTemplate {
 struct DialogTemplate {
   std::string caption;
   std::vector<ControlTemplate> controls;
+  int width = 0;  // pixels, for dialogs shown inside windows (modeless children, dialog bars)
+  int height = 0;
 };
 
 // Adds or replaces the template of a dialog resource.
@@ -61,6 +63,7 @@ ControlTemplate RadioButton(int id, std::string label, DWORD style = 0);  // che
 ControlTemplate ComboBox(int id, std::string label, DWORD style = 0, std::vector<std::string> items = {});
 ControlTemplate ListBox(int id, std::string label, DWORD style = 0, std::vector<std::string> items = {});
 ControlTemplate ListView(int id, std::string label, DWORD style = 0);  // report view
+ControlTemplate TreeView(int id, std::string label, DWORD style = 0);
 ControlTemplate Text(int id, std::string text, DWORD style = 0);
 ControlTemplate GroupBox(int id, std::string label, DWORD style = 0);
 ControlTemplate Picture(int id, UINT bitmap_id, DWORD style = 0);

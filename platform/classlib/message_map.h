@@ -15,6 +15,9 @@
 
 #include "platform/classlib/cmdtarget.h"
 
+// Marks message handlers; it expands to nothing.
+#define afx_msg
+
 namespace afx {
 
 template <class T>
@@ -156,3 +159,8 @@ BOOL MessageThunk(CCmdTarget& target, MessageArgs& args) {
   AFX_MAP_ENTRY(WM_NOTIFY, static_cast<WORD>(code), first, last, NotifyRangeThunk, memberFxn)
 
 #define ON_MESSAGE(message, memberFxn) AFX_MAP_ENTRY(message, 0, 0, 0, MessageThunk, memberFxn)
+
+#define ON_COMMAND_EX_RANGE(first, last, memberFxn) \
+  AFX_MAP_ENTRY(WM_COMMAND, CN_COMMAND, first, last, CommandExThunk, memberFxn)
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
+  AFX_MAP_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, 0, 0xFFFF, UpdateThunk, memberFxn)

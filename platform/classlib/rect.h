@@ -3,7 +3,7 @@
 // its left and top edges and excludes its right and bottom ones.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 struct POINT {
   LONG x;

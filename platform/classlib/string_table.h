@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 struct StringTableEntry {
   UINT id;

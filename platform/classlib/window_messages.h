@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/classlib/rect.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 using DWORD_PTR = std::uintptr_t;
 using LPINT = int*;

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "platform/classlib/backend/window_backend.h"
+#include "platform/classlib/controls/tree_data.h"
 #include "platform/classlib/cwnd.h"
+#include "platform/classlib/window/window_message_ids.h"
 #include "platform/classlib/window_styles.h"
 
 namespace afx {
@@ -37,7 +40,8 @@ void SendFocusNotice(WindowRecord& record, bool gained) {
     case WindowKind::kButton:
       if (record.style & BS_NOTIFY) NotifyParent(record, gained ? BN_SETFOCUS : BN_KILLFOCUS);
       break;
-    case WindowKind::kListCtrl: {
+    case WindowKind::kListCtrl:
+    case WindowKind::kTreeCtrl: {
       NMHDR header;
       NotifyParent(record, header, gained ? NM_SETFOCUS : NM_KILLFOCUS);
       break;
@@ -45,6 +49,13 @@ void SendFocusNotice(WindowRecord& record, bool gained) {
     default:
       break;
   }
+}
+
+// Windows made by CreateEx hear of the focus through their own messages.
+void SendFocusMessage(WindowRecord& record, WindowRecord* other, bool gained) {
+  if (!record.created || record.attached == nullptr) return;
+  record.attached->SendMessage(gained ? WM_SETFOCUS : WM_KILLFOCUS,
+                               reinterpret_cast<WPARAM>(other != nullptr ? other->handle() : nullptr));
 }
 
 }  // namespace
@@ -137,6 +148,8 @@ std::string WindowRecord::KindName() const {
       return "dialog";
     case WindowKind::kWindow:
       return "window";
+    case WindowKind::kTreeCtrl:
+      return "tree";
     case WindowKind::kButton:
       break;
   }
@@ -169,6 +182,33 @@ std::string WindowRecord::ShownText() const {
   return text;
 }
 
+CRect WindowRecord::ScreenWindowRect() const {
+  CRect rect = window_rect;
+  if (parent != nullptr && parent != &Desktop()) {
+    const CRect parent_client = parent->ScreenClientRect();
+    rect.OffsetRect(parent_client.left, parent_client.top);
+  }
+  return rect;
+}
+
+CRect WindowRecord::ScreenClientRect() const {
+  CRect client = client_rect;
+  const CRect window = ScreenWindowRect();
+  client.OffsetRect(window.left, window.top);
+  return client;
+}
+
+WindowRecord* WindowRecord::TopLevel() {
+  WindowRecord* record = this;
+  while (record->parent != nullptr && record->parent != &Desktop()) record = record->parent;
+  return record;
+}
+
+WindowRecord& Desktop() {
+  static WindowRecord desktop(WindowKind::kWindow, 0, WS_VISIBLE, "desktop");
+  return desktop;
+}
+
 HWND HandleOf(WindowRecord* record) { return reinterpret_cast<HWND>(record); }
 
 WindowRecord* RecordOf(HWND handle) {
@@ -183,10 +223,17 @@ void SetFocusRecord(WindowRecord* record) {
   WindowRecord* previous = Focus();
   if (previous == record) return;
   Focus() = record;
-  if (previous != nullptr) SendFocusNotice(*previous, false);
+  if ((record != nullptr && record->created) || (previous != nullptr && previous->created)) {
+    Backend().FocusChanged(record);
+  }
+  if (previous != nullptr) {
+    SendFocusNotice(*previous, false);
+    if (RecordOf(HandleOf(previous)) != nullptr) SendFocusMessage(*previous, record, false);
+  }
   // A kill-focus handler may have moved the focus on or closed the window.
   if (record != nullptr && Focus() == record && RecordOf(HandleOf(record)) != nullptr) {
     SendFocusNotice(*record, true);
+    if (Focus() == record && RecordOf(HandleOf(record)) != nullptr) SendFocusMessage(*record, previous, true);
   }
 }
 

@@ -8,14 +8,34 @@
 #include <string>
 #include <vector>
 
+#include "platform/classlib/rect.h"
 #include "platform/classlib/window_messages.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 class CWnd;
 
 namespace afx {
 
-enum class WindowKind { kWindow, kDialog, kEdit, kButton, kComboBox, kListBox, kListCtrl, kStatic };
+enum class WindowKind { kWindow, kDialog, kEdit, kButton, kComboBox, kListBox, kListCtrl, kStatic, kTreeCtrl };
+
+// What a backend hangs on a window; destroyed with the window.
+class BackendPeer {
+ public:
+  virtual ~BackendPeer() = default;
+};
+
+// One scroll bar of a window.
+struct ScrollBarState {
+  int min = 0;
+  int max = 0;
+  int page = 0;
+  int pos = 0;
+  int track_pos = 0;
+  bool enabled = true;
+  bool shown = false;
+};
+
+struct TreeItemData;
 
 struct ListEntry {
   std::string text;
@@ -85,11 +105,37 @@ class WindowRecord {
   int selection_mark = -1;
   std::vector<UINT> bitmaps;  // bitmap buttons: up, down, focus, disabled
 
+  // Windows made by CWnd::CreateEx: geometry, class and painting state.
+  bool created = false;  // messages reach its CWnd's window procedure
+  CRect window_rect;     // in the parent's client coordinates; screen for top-level windows
+  CRect client_rect;     // the client area, in window coordinates
+  std::string class_name;
+  UINT class_style = 0;
+  CRect invalid;  // client area still to paint; empty when none
+  bool erase_pending = false;
+  bool redraw = true;             // SetRedraw(FALSE) holds painting back
+  int show_state = 1;             // SW_SHOWNORMAL, SW_SHOWMINIMIZED or SW_SHOWMAXIMIZED
+  CRect normal_rect;              // where a maximised or minimised window goes back to
+  ScrollBarState scroll_bars[2];  // SB_HORZ, SB_VERT
+  void* menu = nullptr;           // HMENU of a frame's menu bar
+  void* font = nullptr;           // HFONT set with WM_SETFONT
+  HWND owner = nullptr;
+  std::unique_ptr<TreeItemData> tree;  // tree controls
+  std::unique_ptr<BackendPeer> peer;
+
+  // The window rectangle and client area in screen coordinates.
+  CRect ScreenWindowRect() const;
+  CRect ScreenClientRect() const;
+  WindowRecord* TopLevel();
+
   WindowRecord* parent = nullptr;
   std::vector<std::unique_ptr<WindowRecord>> children;
   CWnd* attached = nullptr;         // the permanent object, if any
   std::unique_ptr<CWnd> temporary;  // made on demand for FromHandle
 };
+
+// The root of every top-level window that CWnd::CreateEx made.
+WindowRecord& Desktop();
 
 HWND HandleOf(WindowRecord* record);
 // Null for a null handle or one whose window is gone.

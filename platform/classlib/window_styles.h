@@ -2,7 +2,7 @@
 // so that code combining them reads as usual.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 // General window styles.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;

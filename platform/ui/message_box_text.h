@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 namespace ui {
 

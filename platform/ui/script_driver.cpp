@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui/dialog_lines.h"
+#include "platform/ui/held_keys.h"
 #include "platform/ui/key_names.h"
 #include "platform/ui/message_box_text.h"
 #include "platform/ui/text_driver_util.h"
@@ -136,12 +137,40 @@ bool ScriptDriver::TakeKeyLine() {
 }
 
 bool ScriptDriver::IsKeyDown(int virtual_key) {
+  // While window input is delivered, its own keys answer.
+  if (const std::optional<bool> held = HeldKeyState(virtual_key)) return *held;
   if (failed_) return false;
   if (pending_keys_.empty() && !TakeKeyLine()) return false;
   const auto found = pending_keys_.find(virtual_key);
   if (found == pending_keys_.end()) return false;
   pending_keys_.erase(found);
   return true;
+}
+
+std::optional<UserInput> ScriptDriver::NextUserInput() {
+  while (!failed_ && Peek() != nullptr) {
+    const std::string line = Take();
+    transcript_ << line << '\n';
+    if (Trimmed(line).empty()) continue;
+    std::string error;
+    std::optional<UserInput> input = ParseUserInputLine(line, &error);
+    if (!input) {
+      Fail(error);
+      return std::nullopt;
+    }
+    return input;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ScriptDriver::TakeMenuChoice() {
+  const std::string* next = failed_ ? nullptr : Peek();
+  if (next == nullptr) return std::nullopt;
+  std::string error;
+  const std::optional<UserInput> input = IsUserInputLine(*next) ? ParseUserInputLine(*next, &error) : std::nullopt;
+  if (!input || input->kind != UserInput::Kind::kMenu) return std::nullopt;
+  transcript_ << Take() << '\n';
+  return input->id;
 }
 
 void ScriptDriver::Fail(const std::string& why) {

@@ -25,6 +25,8 @@ class ScriptDriver : public UiDriver {
   InputLine ReadLine(const std::string& prompt) override;
   void Print(const std::string& text) override;
   bool IsKeyDown(int virtual_key) override;
+  std::optional<UserInput> NextUserInput() override;
+  std::optional<int> TakeMenuChoice() override;
   void Fail(const std::string& why) override;
   bool Failed() const override { return failed_; }
   bool InputEnded() const override { return input_ended_; }

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/windows_types.h"
+#include "platform/ui/user_input.h"
+#include "platform/wintypes/windows_types.h"
 
 namespace ui {
 
@@ -80,6 +81,13 @@ class UiDriver {
 
   // Key polling: true while the key (a VK_ code) counts as pressed.
   virtual bool IsKeyDown(int virtual_key) = 0;
+
+  // What a person does next with the windows of a windowed program run from
+  // a script; nullopt when the input has ended (or failed).
+  virtual std::optional<UserInput> NextUserInput() { return std::nullopt; }
+  // A popup menu is open: the command the next line chooses (a `menu ID`
+  // line, taken), else nothing is taken and the menu is dismissed.
+  virtual std::optional<int> TakeMenuChoice() { return std::nullopt; }
 
   // A script answered with the wrong kind of line: report it with the line
   // number and remember that the run failed.

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 namespace win {
 

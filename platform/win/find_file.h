@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 struct WIN32_FIND_DATA {
   DWORD dwFileAttributes = 0;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 BOOL CreateDirectory(LPCSTR path, LPSECURITY_ATTRIBUTES security);
 BOOL RemoveDirectory(LPCSTR path);

@@ -2,7 +2,7 @@
 // into the system error codes that callers test.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 DWORD GetLastError();
 void SetLastError(DWORD error);

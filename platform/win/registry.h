@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 struct HKEY__;
 using HKEY = HKEY__*;

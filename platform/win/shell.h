@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 // ShellExecute's failures: values of 32 and below.
 constexpr int SE_ERR_OUT_OF_RESOURCES = 0;

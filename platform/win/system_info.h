@@ -1,7 +1,7 @@
 // The system's language, time and pauses.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 constexpr LANGID kLangKorean = 1042;
 constexpr LANGID kLangJapanese = 1041;

@@ -25,6 +25,8 @@ constexpr double kShortestDirection = 0.000001;
 constexpr int kArcSamples = 10;
 constexpr double kClosingTurnMatch = 0.0001;
 constexpr double kStartDirectionRun = 0.1;
+constexpr double kOnChord = 1e-9;
+constexpr double kChordNudge = 1e-7;
 
 double Normalized(double angle) {
   while (angle > curve::kPi) angle -= curve::kTwoPi;
@@ -82,6 +84,24 @@ bool InsideArcCap(const curve::BulgeSeg& segment, const AcGePoint2d& p) {
   const double sideOfPoint = chord.crossProduct(p - segment.start);
   const double sideOfArc = chord.crossProduct(segment.midPoint() - segment.start);
   return sideOfPoint * sideOfArc > 0.0;
+}
+
+// A point on an arc's chord is moved a hair towards the arc: the chord is no
+// edge of the outline, so both its sides are alike, but the two tests above
+// would each count the point as lying beyond it.
+AcGePoint2d OffArcChords(const Vertices& v, std::size_t segments, AcGePoint2d p) {
+  for (std::size_t i = 0; i < segments; ++i) {
+    const curve::BulgeSeg segment = SegmentOf(v, i);
+    if (!segment.isArc()) continue;
+    const AcGeVector2d chord = segment.end - segment.start;
+    const double length = chord.length();
+    if (length == 0.0 || !(p.distanceTo(segment.arc().center) < segment.arc().radius)) continue;
+    if (std::fabs(chord.crossProduct(p - segment.start)) > kOnChord * length) continue;
+    AcGeVector2d towardsArc(-chord.y / length, chord.x / length);
+    if (towardsArc.dotProduct(segment.midPoint() - segment.start) < 0.0) towardsArc = -towardsArc;
+    p += towardsArc * kChordNudge;
+  }
+  return p;
 }
 
 AcGePoint2d InPlaneOf(const AcDbPolyline* polyline, const AcGePoint3d& point) {
@@ -150,9 +170,9 @@ bool IsPointInsidePolyline(AcDbObjectId id, const AcGePoint3d& point) {
   if (polyline.openStatus() != Acad::eOk) return false;
   const Vertices v = ReadPolylineVertices(polyline);
   if (v.size() < 2) return false;
-  const AcGePoint2d p = InPlaneOf(polyline, point);
-  bool inside = InsideChordPolygon(v, p);
   const std::size_t segments = polyline->isClosed() ? v.size() : v.size() - 1;
+  const AcGePoint2d p = OffArcChords(v, segments, InPlaneOf(polyline, point));
+  bool inside = InsideChordPolygon(v, p);
   for (std::size_t i = 0; i < segments; ++i) {
     const curve::BulgeSeg segment = SegmentOf(v, i);
     if (segment.isArc() && InsideArcCap(segment, p)) inside = !inside;

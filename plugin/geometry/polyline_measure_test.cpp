@@ -33,6 +33,17 @@ TEST_F(PolylineMeasure, PointInsideCountsTheRoomBetweenArcsAndChords) {
   EXPECT_TRUE(IsPointInsidePolyline(hollow, AcGePoint3d(3, 5, 0)));
 }
 
+TEST_F(PolylineMeasure, PointOnTheChordOfAnArcIsInsideWhereTheArcBulgesOut) {
+  const AcDbObjectId circle = addPolyline({{40, 40, -1.0}, {20, 40, -1.0}}, true);
+  EXPECT_TRUE(IsPointInsidePolyline(circle, AcGePoint3d(21, 40, 0)));
+  EXPECT_TRUE(IsPointInsidePolyline(circle, AcGePoint3d(30, 40, 0)));
+  EXPECT_FALSE(IsPointInsidePolyline(circle, AcGePoint3d(19, 40, 0)));
+  const AcDbObjectId bulging = addPolyline({{0, 0}, {10, 0, 1.0}, {10, 10}, {0, 10}}, true);
+  const AcDbObjectId hollow = addPolyline({{0, 0}, {10, 0, -1.0}, {10, 10}, {0, 10}}, true);
+  EXPECT_TRUE(IsPointInsidePolyline(bulging, AcGePoint3d(10, 5, 0)));
+  EXPECT_FALSE(IsPointInsidePolyline(hollow, AcGePoint3d(10, 5, 0)));
+}
+
 TEST_F(PolylineMeasure, OrientationBySummedTurning) {
   EXPECT_FALSE(IsPolylineClockwise(addPolyline({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true)));
   EXPECT_TRUE(IsPolylineClockwise(addPolyline({{0, 0}, {0, 10}, {10, 10}, {10, 0}}, true)));

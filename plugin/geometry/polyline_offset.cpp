@@ -329,18 +329,22 @@ bool OffsetPolylineTrimmed(AcDbObjectId sourceId, AcDbObjectId& resultId, double
 
   GeCurves offsets;
   path->getTrimmedOffset(distance, offsets.items, AcGe::kFillet, AcGeContext::gTol);
-  if (offsets.items.isEmpty()) return false;
-  std::unique_ptr<AcDbPolyline> last;
+  // One curve is expected; where a nearly straight joint adds slivers, the
+  // offset of the whole outline is the longest curve.
+  const AcGeCurve2d* longest = nullptr;
   for (void* item : offsets.items) {
-    AcDbPolyline* made = nullptr;
-    const bool converted = CompositeCurveToPolyline(static_cast<const AcGeCurve2d*>(item), made);
-    last.reset(made);
-    if (!converted) return false;
-    last->setElevation(elevation);
+    const auto* curve = static_cast<const AcGeCurve2d*>(item);
+    if (longest == nullptr || curve->length() > longest->length()) longest = curve;
   }
+  if (longest == nullptr) return false;
+  AcDbPolyline* made = nullptr;
+  const bool converted = CompositeCurveToPolyline(longest, made);
+  std::unique_ptr<AcDbPolyline> loop(made);
+  if (!converted || loop == nullptr) return false;
+  loop->setElevation(elevation);
   AcDbObjectId madeId;
-  if (AppendToModelSpace(last.get(), madeId) != Acad::eOk) return false;
-  last.release();
+  if (AppendToModelSpace(loop.get(), madeId) != Acad::eOk) return false;
+  loop.release();
   SetPolylineClosed(madeId, true);
   resultId = madeId;
   return true;

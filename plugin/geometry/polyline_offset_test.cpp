@@ -147,6 +147,29 @@ TEST_F(PolylineOffsetTest, TrimmedOffsetIsOneClosedLoopAtTheSourceElevation) {
   EXPECT_EQ(liveEntities(), 3);
 }
 
+TEST_F(PolylineOffsetTest, TrimmedOffsetOfAnOutlineWithNearlyStraightJointsIsTheWholeLoop) {
+  // Rounded corners whose arc was stretched onto a line ending 0.004 short:
+  // the joints at both ends of that arc bend by a hundredth of a degree.
+  const double quarter = std::tan(M_PI / 8.0);
+  const AcDbObjectId source = addPolyline({{10, 0},
+                                           {110, 0, quarter},
+                                           {120, 10},
+                                           {120, 70, quarter},
+                                           {110, 80},
+                                           {10, 80, quarter},
+                                           {0, 69.996},
+                                           {0, 10, quarter}},
+                                          true);
+  const double area = GetCurveArea(source);
+  const double length = GetPolylineLength(source);
+  for (double distance : {0.1, -0.1}) {
+    AcDbObjectId smoothed;
+    ASSERT_TRUE(OffsetPolylineTrimmed(source, smoothed, distance)) << distance;
+    EXPECT_TRUE(IsCurveClosed(smoothed));
+    EXPECT_NEAR(std::fabs(GetCurveArea(smoothed) - area), 0.1 * length, 1.0) << distance;
+  }
+}
+
 TEST_F(PolylineOffsetTest, MidPointIsHalfWayAlongTheCurve) {
   AcGePoint3d mid;
   ASSERT_TRUE(GetCurveMidPoint(addPolyline({{0, 0}, {10, 0}, {10, 6}}, false), mid));

@@ -7,13 +7,23 @@
 class CPocketDlg;
 
 // Makes and stores the toolpath under the dialog's toolpath name; messages go
-// to the prompt line.
-void GeneratePocketToolpath(CPocketDlg& dlg);
+// to the prompt line. True when the toolpath was stored.
+bool GeneratePocketToolpath(CPocketDlg& dlg);
 // The roughing or finishing pass (whichever switch is on) over all Z levels:
 // true with the pass's entity ids.
 bool BuildPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids);
-// The rest pass over all Z levels; same contract.
+// The rest pass over all Z levels; same contract. The reference pass is the
+// finishing one when againstFinishing, else roughing.
+bool BuildRestPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids, bool againstFinishing);
 bool BuildRestPocketLevels(CPocketDlg& dlg, AcDbObjectIdArray& ids);
 // The passes of one level, added to the path; false when nothing was made.
 bool BuildPocketLevelPasses(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
                             double roughOffset, double finishOffset, AcDbObjectIdArray& path);
+// Joins the next piece to the path at depth where the level's outline holds a
+// straight link, else over the retract height; the piece is entered by the
+// plunge and emptied into the path. outline may be empty (no direct link).
+bool LinkPocketPieces(CPocketDlg& dlg, AcDbObjectIdArray& path, AcDbObjectIdArray& piece,
+                      const AcDbObjectIdArray& outline);
+// Tool marker, pass-kind marker and tool information at the pass's first
+// entity; true when at least one was made.
+bool AddPassMarkers(AcDbObjectIdArray& markers, CPocketDlg& dlg, AcDbObjectId firstEntity);

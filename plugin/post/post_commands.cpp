@@ -1,12 +1,57 @@
 #include "plugin/post/post_commands.h"
 
+#include <memory>
+
 #include "platform/cad/editor/aced_input.h"
+#include "platform/classlib/file_dialog.h"
+#include "platform/win/folders.h"
+#include "plugin/post/post_dlg.h"
+#include "plugin/post/post_run.h"
+#include "plugin/post/post_var_dlg.h"
+#include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/registry_text.h"
 
 namespace {
 
-void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is not available yet.", command); }
+constexpr const char* kDefaultDefinitionName = "default.ppr";
+
+// The last used definition, else "default.ppr" in the post folder.
+CString DefinitionPath() {
+  CString path;
+  if (ReadRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, "PostFile", path) == 1) return path;
+  path.Format("%s\\%s", ConfigurationSettings().PostDir.GetString(), kDefaultDefinitionName);
+  return path;
+}
+
+// Starts in the NC-data folder when there is one, else in the current folder.
+bool AskOutputPath(CPostDlg& dlg) {
+  const CString folder = ConfigurationSettings().NcdataDir;
+  CFileDialog dialog(FALSE, nullptr, dlg.m_OutputPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, PostOutputFilter());
+  if (IsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
+  if (dialog.DoModal() != IDOK) return false;
+  dlg.m_OutputPath = dialog.GetPathName();
+  return true;
+}
 
 }  // namespace
 
-void PostCommand() { NotAvailableYet("post"); }
-void QPostCommand() { NotAvailableYet("qpost"); }
+void PostCommand() {
+  // Built on the first run, kept until the plug-in goes.
+  static std::unique_ptr<CPostDlg> dialog;
+  if (!dialog) dialog = std::make_unique<CPostDlg>();
+  if (IsFolder(ConfigurationSettings().NcdataDir)) SetCurrentDirectory(ConfigurationSettings().NcdataDir);
+  if (!AskOutputPath(*dialog)) return;
+  dialog->LoadDefinition(DefinitionPath());
+  if (dialog->DoModal() != IDOK) return;
+  PostRunRequest request;
+  request.outputPath = dialog->m_OutputPath.str();
+  request.toolpathNames = dialog->m_ToolpathNames;
+  request.programNumber = dialog->m_ProgramNumber;
+  PostVarDlgAsker asker;
+  PostTotals totals;
+  if (!RunPost(dialog->m_Definition, dialog->m_Holders, request, &asker, &totals)) return;
+  acutPrintf("\n%s: 절삭 %.3f (%.2f분), 급속 %.3f (%.2f분)", request.outputPath.c_str(), totals.cutLength,
+             totals.cutTime, totals.rapidLength, totals.rapidTime);
+}
+
+void QPostCommand() { acutPrintf("\nqpost: this command is not available yet."); }

@@ -13,9 +13,6 @@ void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is no
 
 }  // namespace
 
-void ProfileCommand() { NotAvailableYet("Profile"); }
-void DrillCommand() { NotAvailableYet("Drill"); }
-void MultyDrillCommand() { NotAvailableYet("MultyDrill"); }
 void SolidPocketCommand() { NotAvailableYet("SolidPocket"); }
 void SolidCutCommand() { NotAvailableYet("SolidCut"); }
 void ZProfileCommand() { NotAvailableYet("ZProfile"); }

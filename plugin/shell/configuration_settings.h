@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/classlib/cstring.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 // Under HKEY_LOCAL_MACHINE.
 constexpr const char* kSettingsKey = "SOFTWARE\\Velmora\\Ostrivo for AutoCad";

@@ -2,7 +2,7 @@
 // is mapped until it goes.
 #pragma once
 
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 // Null only before the library has started.
 HINSTANCE PluginModuleHandle();

@@ -3,7 +3,7 @@
 #include "plugin/milling/pocket_dlg.h"
 #include "plugin/milling/pocket_generator.h"
 #include "plugin/shell/command_handlers.h"
-#include "plugin/shell/toolpath_store.h"
+#include "plugin/shell/toolpath_entities.h"
 
 namespace {
 
@@ -18,6 +18,13 @@ void ForgetPicksOfOtherDrawings(CPocketDlg& dialog) {
   }
 }
 
+// The outlines OK chained for a run that stored nothing are of no use to anyone.
+void EraseUnstoredOutlines(CPocketDlg& dialog) {
+  EraseObject(dialog.m_Boundary);
+  EraseEntityArray(dialog.m_Islands);
+  dialog.m_Boundary.setNull();
+}
+
 }  // namespace
 
 // The dialog lives from the first Pocket to unload, so that the next run shows
@@ -26,8 +33,11 @@ void PocketCommand() {
   static CPocketDlg dialog;
   ForgetPicksOfOtherDrawings(dialog);
   if (dialog.DoModal() != IDOK) return;
-  // OK has asked whether a toolpath of the name may go: the new one takes its place.
-  if (!dialog.m_EditMode && ToolpathNameExists(dialog.m_ToolpathName)) DeleteToolpath(dialog.m_ToolpathName);
-  GeneratePocketToolpath(dialog);
+  // A toolpath of the name that OK agreed to replace goes only when the new one
+  // is stored: a run that makes nothing keeps it.
+  if (!GeneratePocketToolpath(dialog)) {
+    EraseUnstoredOutlines(dialog);
+    return;
+  }
   acutPrintf("\n 포켓가공이 완료되었습니다..");
 }

@@ -1,7 +1,5 @@
 #include "platform/cad/db/db_handle.h"
 
-#include <cstdio>
-
 AcDbHandle::AcDbHandle(const char* hexText) {
   if (hexText == nullptr) return;
   std::uint64_t value = 0;
@@ -26,6 +24,16 @@ AcDbHandle::AcDbHandle(const char* hexText) {
 
 bool AcDbHandle::getIntoAsciiBuffer(char* buffer) const {
   if (buffer == nullptr) return false;
-  std::snprintf(buffer, kStrSiz, "%llX", static_cast<unsigned long long>(value_));
+  // Written often (every record of a DXF file has a handle), so without printf.
+  static const char kDigits[] = "0123456789ABCDEF";
+  char reversed[16];
+  int count = 0;
+  std::uint64_t rest = value_;
+  do {
+    reversed[count++] = kDigits[rest & 15];
+    rest >>= 4;
+  } while (rest != 0);
+  for (int i = 0; i < count; ++i) buffer[i] = reversed[count - 1 - i];
+  buffer[count] = '\0';
   return true;
 }

@@ -51,6 +51,14 @@ DxfItemFiler::DxfItemFiler(AcDbDatabase* database, AcDb::FilerType type) : datab
 DxfItemFiler::DxfItemFiler(std::vector<DxfItem> items, AcDbDatabase* database, AcDb::FilerType type)
     : database_(database), type_(type), items_(std::move(items)) {}
 
+std::vector<DxfItem> DxfItemFiler::takeItems() {
+  readIndex_ = 0;
+  canPushBack_ = false;
+  std::vector<DxfItem> items = std::move(items_);
+  items_.clear();
+  return items;
+}
+
 int DxfItemFiler::rewindFiler() {
   readIndex_ = 0;
   canPushBack_ = false;
@@ -71,8 +79,8 @@ Acad::ErrorStatus DxfItemFiler::readItem(resbuf* rb) {
   switch (item.kind) {
     case AcDb::kDxfValueString:
     case AcDb::kDxfValueHandle:
-      readText_ = item.text;
-      rb->resval.rstring = readText_.data();
+      // The filer's items stay as they are while it lives.
+      rb->resval.rstring = const_cast<char*>(item.text.c_str());
       break;
     case AcDb::kDxfValueReal:
       rb->resval.rreal = item.reals[0];

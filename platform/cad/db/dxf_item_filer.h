@@ -35,6 +35,8 @@ class DxfItemFiler : public AcDbDxfFiler {
   DxfItemFiler(std::vector<DxfItem> items, AcDbDatabase* database, AcDb::FilerType type = AcDb::kFileFiler);
 
   const std::vector<DxfItem>& items() const { return items_; }
+  // Hands the items back (so that a reader can reuse their memory); the filer is empty after.
+  std::vector<DxfItem> takeItems();
   void append(DxfItem item) { items_.push_back(std::move(item)); }
   std::size_t position() const { return readIndex_; }
 
@@ -61,5 +63,4 @@ class DxfItemFiler : public AcDbDxfFiler {
   std::vector<DxfItem> items_;
   std::size_t readIndex_ = 0;
   bool canPushBack_ = false;
-  std::string readText_;  // the string of the last item read
 };

@@ -118,6 +118,9 @@ bool completeDrawing(AcDbDatabase& db, std::vector<DxfItem>& headerItems, std::v
   }
   AcDbObjectId groups;
   if (root->getAt(ACDB_GROUP_DICTIONARY, groups) != Acad::eOk || AcDbDictionary::cast(peekObject(groups)) == nullptr) {
+    // An entry that names another kind of object (a damaged file) is dropped, not the
+    // object: setAt would erase what it replaces, perhaps a table of the drawing.
+    if (!groups.isNull()) root->remove(ACDB_GROUP_DICTIONARY);
     auto* dictionary = new AcDbDictionary();
     if (root->setAt(ACDB_GROUP_DICTIONARY, dictionary, groups) == Acad::eOk) {
       dictionary->close();

@@ -141,3 +141,34 @@ TEST_F(DxfWithEzdxf, ItsFilesLoadAndSaveAgainCleanly) {
   EXPECT_NE(report.find("entities 7\n"), std::string::npos) << report;
   EXPECT_NE(report.find("group PATH1 'first path' 2\n"), std::string::npos) << report;
 }
+
+TEST_F(DxfWithEzdxf, RecordsKeptAsTheyCamePassItsAudit) {
+  // A 2D polyline (not a kind this drawing models) and a polyline that announces more
+  // vertices than it holds: both kept, reported if of a known kind, and saved cleanly.
+  const char* const script = R"(
+import sys, ezdxf
+doc = ezdxf.new("R2000")
+msp = doc.modelspace()
+msp.add_polyline2d([(0, 0), (3, 3), (6, 0)])
+msp.add_lwpolyline([(0, 0), (5, 0), (5, 5)])
+doc.saveas(sys.argv[1])
+text = open(sys.argv[1]).read().replace(" 90\n3\n", " 90\n4\n", 1)
+open(sys.argv[1], "w").write(text)
+print("made")
+)";
+  const std::string file = path("kept.dxf");
+  ASSERT_EQ(runPython(script, file), "made\n");
+  std::unique_ptr<AcDbDatabase> db;
+  std::string message;
+  std::vector<std::string> warnings;
+  ASSERT_EQ(ReadDxfFile(file.c_str(), db, message, warnings), Acad::eOk) << message;
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[0].rfind("POLYLINE ", 0), 0u) << warnings[0];
+  EXPECT_NE(warnings[1].find("LWPOLYLINE announces 4 vertices but holds 3"), std::string::npos) << warnings[1];
+
+  const std::string again = path("kept_again.dxf");
+  ASSERT_EQ(WriteDxfFile(*db, again.c_str(), message), Acad::eOk) << message;
+  const std::string report = runPython(ezdxfAuditScript(), again);
+  EXPECT_NE(report.find("errors 0\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("entities 2\n"), std::string::npos) << report;
+}

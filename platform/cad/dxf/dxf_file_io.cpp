@@ -1,5 +1,7 @@
 #include "platform/cad/dxf/dxf_file_io.h"
 
+#include "platform/cad/dxf/dxf_text_buffer.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,7 +21,7 @@ std::string systemError(const std::string& what, const std::string& path) {
 
 }  // namespace
 
-bool readWholeFile(const char* path, std::string& text, std::string& message, int& error) {
+bool readWholeFile(const char* path, DxfTextBuffer& text, std::string& message, int& error) {
   error = 0;
   const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -35,10 +37,17 @@ bool readWholeFile(const char* path, std::string& text, std::string& message, in
     return false;
   }
   text.clear();
-  if (info.st_size > 0) text.reserve(static_cast<std::size_t>(info.st_size));
-  std::vector<char> chunk(1 << 20);
+  // The file is read straight into the buffer; one byte more finds the end at once.
+  std::size_t room = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : std::size_t{1} << 16;
   for (;;) {
-    const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+    char* spare = text.spare(room);
+    if (spare == nullptr) {
+      ::close(fd);
+      error = ENOMEM;
+      message = std::string("cannot read ") + path + ": not enough memory";
+      return false;
+    }
+    const ssize_t got = ::read(fd, spare, room);
     if (got < 0) {
       if (errno == EINTR) continue;
       error = errno;
@@ -47,7 +56,9 @@ bool readWholeFile(const char* path, std::string& text, std::string& message, in
       return false;
     }
     if (got == 0) break;
-    text.append(chunk.data(), static_cast<std::size_t>(got));
+    text.grow(static_cast<std::size_t>(got));
+    room = text.capacity() - text.size();
+    if (room == 0) room = std::size_t{1} << 20;
   }
   ::close(fd);
   return true;

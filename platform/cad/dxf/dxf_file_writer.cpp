@@ -16,6 +16,7 @@
 #include "platform/cad/dxf/dxf_default_tables.h"
 #include "platform/cad/dxf/dxf_drawing_completion.h"
 #include "platform/cad/dxf/dxf_kept_records.h"
+#include "platform/cad/dxf/dxf_structure.h"
 #include "platform/cad/dxf/dxf_sub_entities.h"
 #include "platform/cad/dxf/dxf_xdata.h"
 
@@ -164,7 +165,7 @@ void DxfFileWriter::survey() {
   nextHandle_ = db_.handseed();  // above the handles just given to parts
 }
 
-bool DxfFileWriter::write(std::string& text, std::string& message) {
+bool DxfFileWriter::write(DxfTextBuffer& text, std::string& message) {
   survey();
   DxfGroupWriter body;
   body.reserve(static_cast<std::size_t>(db_.approxNumObjects()) * 200 + 65536);
@@ -177,10 +178,22 @@ bool DxfFileWriter::write(std::string& text, std::string& message) {
     return false;
   }
   body.plain(0, "EOF");
+  // The header names the handle seed, known only now.
   DxfGroupWriter header;
   writeHeader(header);
-  text = header.takeText();
-  text += body.text();
+  const int headerCode = header.takeNonFiniteCode();
+  const int bodyCode = body.takeNonFiniteCode();
+  if (headerCode != 0 || bodyCode != 0) {
+    message = "cannot write the drawing: it holds a number that is not finite (group code " +
+              std::to_string(headerCode != 0 ? headerCode : bodyCode) + ")";
+    return false;
+  }
+  text = body.takeText();
+  text.prepend(header.text());
+  if (text.failed()) {
+    message = "not enough memory for the text of the drawing";
+    return false;
+  }
   return true;
 }
 
@@ -409,9 +422,16 @@ bool DxfFileWriter::writeBlock(DxfGroupWriter& out, AcDbObjectId recordId, bool 
 bool DxfFileWriter::writeBlockEntities(DxfGroupWriter& out, AcDbObjectId recordId) {
   const auto* record = AcDbBlockTableRecord::cast(peekObject(recordId));
   if (record == nullptr) return true;
-  RecordOptions options;
+  // The parts of a complex entity kept as it came follow it in the block and name it
+  // as their owner, as they did in the file.
+  AcDbHandle whole;
   for (const AcDbObjectId& id : record->entityIds()) {
     if (!isLiveObject(id)) continue;
+    const DxfKeptGroups* kept = keptGroupsOf(peekObject(id));
+    const bool part = kept != nullptr && isSequencePart(kept->dxfName());
+    RecordOptions options;
+    if (part) options.owner = whole;
+    if (!part) whole = id.handle();
     if (!writeRecord(out, id, options) || !writeSubEntities(out, id)) return false;
     ++entityCount_;
   }
@@ -495,16 +515,25 @@ bool DxfFileWriter::writeObjectRecord(DxfGroupWriter& out, const AcDbObject* obj
   if (name.empty() && options.name == nullptr) {
     return fail(std::string("object ") + handleText(id) + " of class " + object->isA()->name() + " has no DXF name");
   }
-  DxfItemFiler filer(&db_);
+  recordItems_.clear();  // keeps its memory from record to record
+  DxfItemFiler filer(std::move(recordItems_), &db_);
   const Acad::ErrorStatus es = object->dxfOut(&filer);
+  recordItems_ = filer.takeItems();
   if (es != Acad::eOk) {
     std::string what = "cannot write " + name + " " + handleText(id) + ": " + acadErrorStatusText(es);
     if (filer.errorMessage()[0] != '\0') what += std::string(" (") + filer.errorMessage() + ")";
     return fail(what);
   }
+  out.takeNonFiniteCode();
   if (!name.empty()) out.plain(0, name);
-  writeItems(out, filer.items(), id, options);
+  writeItems(out, recordItems_, id, options);
   writeXData(out, object);
+  if (const int code = out.takeNonFiniteCode()) {
+    char handle[AcDbHandle::kStrSiz];
+    (id.isNull() ? options.handle : id.handle()).getIntoAsciiBuffer(handle);
+    return fail("cannot write " + name + " " + handle + ": it holds a number that is not finite (group code " +
+                std::to_string(code) + ")");
+  }
   return true;
 }
 
@@ -575,6 +604,7 @@ void DxfFileWriter::writeItems(DxfGroupWriter& out, const std::vector<DxfItem>& 
       if (last) break;
     }
   }
+  if (i < items.size() && items[i].code == 330 && !options.owner.isNull()) ++i;  // replaced by options.owner
   if (i >= items.size() || items[i].code != 330) {
     if (!options.owner.isNull()) {
       out.handle(330, options.owner);

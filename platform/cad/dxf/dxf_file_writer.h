@@ -21,7 +21,7 @@ class DxfFileWriter {
   explicit DxfFileWriter(AcDbDatabase& database);
 
   // The whole file; false with a message when an object cannot be written.
-  bool write(std::string& text, std::string& message);
+  bool write(DxfTextBuffer& text, std::string& message);
   // Entities written (the benchmark's measure).
   long entityCount() const { return entityCount_; }
 
@@ -31,7 +31,7 @@ class DxfFileWriter {
     bool ownerZero = false;       // writes "330 0" when the object has no owner
     bool dimStyleHandle = false;  // the handle goes as 105 (DIMSTYLE records)
     AcDbHandle handle;            // for an object without one (parts of complex entities)
-    AcDbHandle owner;             // likewise its owner
+    AcDbHandle owner;             // likewise its owner; for a kept part of a complex entity, its owner instead
     AcDbHandle layout;            // a block record's kept layout (340)
   };
 
@@ -79,4 +79,5 @@ class DxfFileWriter {
   std::vector<std::string> xdataApps_;                                    // may repeat
   std::map<std::string, AcRxClass*> classes_;                             // by DXF name
   std::unordered_map<AcDbObjectId, std::vector<AcDbObjectId>> reactors_;  // object -> its reactor owners
+  std::vector<DxfItem> recordItems_;                                      // the items of the record being written
 };

@@ -30,6 +30,8 @@ class DxfGroupReader {
 
  private:
   bool readLine(std::string_view& line);
+  bool readPlainCode(int& code);
+  bool readValue(int code, long codeLine, DxfGroup& group);
   void fail(long line, const std::string& what);
 
   std::string_view text_;

@@ -1,42 +1,64 @@
 #include "platform/cad/dxf/dxf_group_writer.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "platform/cad/db/dxf_item_filer.h"
 #include "platform/cad/dxf/dxf_number_text.h"
 #include "platform/cad/dxf/dxf_string_codec.h"
 
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;
+
+void appendHex(std::string& out, const std::vector<std::uint8_t>& bytes) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  for (std::uint8_t b : bytes) {
+    out += kDigits[b >> 4];
+    out += kDigits[b & 15];
+  }
+}
+
+}  // namespace
+
+void DxfGroupWriter::flush() {
+  text_.append(pending_);
+  pending_.clear();
+}
+
 void DxfGroupWriter::code(int code) {
+  if (pending_.size() >= kChunk) flush();
   char buffer[16];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, code);
   const auto digits = static_cast<std::size_t>(end - buffer);
-  if (digits < 3) text_.append(3 - digits, ' ');
-  text_.append(buffer, digits);
-  text_ += '\n';
+  if (digits < 3) pending_.append(3 - digits, ' ');
+  pending_.append(buffer, digits);
+  pending_ += '\n';
 }
 
 void DxfGroupWriter::string(int groupCode, std::string_view value) {
   code(groupCode);
-  appendDxfString(text_, value);
-  text_ += '\n';
+  appendDxfString(pending_, value);
+  pending_ += '\n';
 }
 
 void DxfGroupWriter::plain(int groupCode, std::string_view value) {
   code(groupCode);
-  text_.append(value);
-  text_ += '\n';
+  pending_.append(value);
+  pending_ += '\n';
 }
 
 void DxfGroupWriter::real(int groupCode, double value) {
+  if (!std::isfinite(value) && nonFiniteCode_ == 0) nonFiniteCode_ = groupCode != 0 ? groupCode : -1;
   code(groupCode);
-  appendDxfReal(text_, value);
-  text_ += '\n';
+  appendDxfReal(pending_, value);
+  pending_ += '\n';
 }
 
 void DxfGroupWriter::integer(int groupCode, std::int64_t value) {
   code(groupCode);
-  appendDxfInteger(text_, value);
-  text_ += '\n';
+  appendDxfInteger(pending_, value);
+  pending_ += '\n';
 }
 
 void DxfGroupWriter::point(int groupCode, double x, double y, double z) {
@@ -55,18 +77,6 @@ void DxfGroupWriter::handle(int groupCode, const AcDbHandle& handle) {
   handle.getIntoAsciiBuffer(buffer);
   plain(groupCode, buffer);
 }
-
-namespace {
-
-void appendHex(std::string& out, const std::vector<std::uint8_t>& bytes) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  for (std::uint8_t b : bytes) {
-    out += kDigits[b >> 4];
-    out += kDigits[b & 15];
-  }
-}
-
-}  // namespace
 
 void DxfGroupWriter::item(const DxfItem& item) {
   switch (item.kind) {
@@ -92,8 +102,8 @@ void DxfGroupWriter::item(const DxfItem& item) {
       break;
     case AcDb::kDxfValueBinary:
       code(item.code);
-      appendHex(text_, item.bytes);
-      text_ += '\n';
+      appendHex(pending_, item.bytes);
+      pending_ += '\n';
       break;
     case AcDb::kDxfValueString:
     case AcDb::kDxfValueUnknown:

@@ -1,13 +1,16 @@
 // DxfGroupWriter: builds the text of a DXF file in memory, group by group. Codes are
 // right-aligned in three columns as DXF writers customarily do; strings are caret
-// escaped; reals get the fewest digits that read back exactly.
+// escaped; reals get the fewest digits that read back exactly. Groups gather in a
+// small string that stays in the cache and goes to the file's buffer in chunks.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/cad/db/db_handle.h"
+#include "platform/cad/dxf/dxf_text_buffer.h"
 
 struct DxfItem;
 
@@ -26,12 +29,25 @@ class DxfGroupWriter {
   // Any item as an object's filer made it.
   void item(const DxfItem& item);
 
-  const std::string& text() const { return text_; }
-  std::string takeText() { return std::move(text_); }
+  // The text written so far.
+  std::string_view text() {
+    flush();
+    return text_.view();
+  }
+  DxfTextBuffer takeText() {
+    flush();
+    return std::move(text_);
+  }
   void reserve(std::size_t bytes) { text_.reserve(bytes); }
+  // The code of the first real written that was not finite (no reader takes "nan"), or 0;
+  // asking clears it.
+  int takeNonFiniteCode() { return std::exchange(nonFiniteCode_, 0); }
 
  private:
   void code(int code);
+  void flush();
 
-  std::string text_;
+  std::string pending_;
+  DxfTextBuffer text_;
+  int nonFiniteCode_ = 0;
 };

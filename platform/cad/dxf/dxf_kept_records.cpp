@@ -51,6 +51,27 @@ resbuf resbufFromItem(const DxfItem& item, AcDbDatabase* database) {
   return rb;
 }
 
+// The items of an entity's object part (handle, groups in braces, owner) and of its
+// "100 AcDbEntity" part as far as that holds only fields the entity writes again.
+std::size_t commonEntityPart(const std::vector<DxfItem>& items) {
+  std::size_t i = 0;
+  bool inBraces = false;
+  for (; i < items.size(); ++i) {
+    const short code = items[i].code;
+    if (code == 102) {
+      inBraces = items[i].text != "}";
+    } else if (!inBraces && code != 5 && code != 330) {
+      break;
+    }
+  }
+  if (i < items.size() && items[i].code == 100 && items[i].text == "AcDbEntity") ++i;
+  for (; i < items.size(); ++i) {
+    const short code = items[i].code;
+    if (code != 8 && code != 6 && code != 62 && code != 48 && code != 60 && code != 67) break;
+  }
+  return i;
+}
+
 }  // namespace
 
 Acad::ErrorStatus DxfKeptGroups::readRest(AcDbDxfFiler* filer) {
@@ -173,9 +194,24 @@ Acad::ErrorStatus DxfUnknownEntity::dwgOutFields(AcDbDwgFiler* filer) const {
 }
 
 Acad::ErrorStatus DxfUnknownEntity::dxfInFields(AcDbDxfFiler* filer) {
-  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  // The common entity fields read over all groups of their part, dropping those the
+  // drawing does not keep: here they take only those they write again, so that every
+  // other group stays among the kept ones.
+  auto* items = dynamic_cast<DxfItemFiler*>(filer);
+  if (items == nullptr) {
+    Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+    if (es != Acad::eOk) return es;
+    if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+    return readRest(filer);
+  }
+  const std::vector<DxfItem>& all = items->items();
+  DxfItemFiler common(std::vector<DxfItem>(all.begin(), all.begin() + static_cast<long>(commonEntityPart(all))),
+                      filer->database());
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(&common);
   if (es != Acad::eOk) return es;
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
+  resbuf skipped;
+  for (std::size_t i = 0; i < common.position(); ++i) items->readItem(&skipped);
   return readRest(filer);
 }
 
@@ -186,7 +222,10 @@ Acad::ErrorStatus DxfUnknownEntity::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 const DxfKeptGroups* keptGroupsOf(const AcDbObject* object) {
-  if (const auto* entity = DxfUnknownEntity::cast(object)) return entity;
-  if (const auto* other = DxfUnknownObject::cast(object)) return other;
+  // Asked of every object read and written; the two classes have no subclasses.
+  if (object == nullptr) return nullptr;
+  const AcRxClass* rxClass = object->isA();
+  if (rxClass == DxfUnknownEntity::desc()) return static_cast<const DxfUnknownEntity*>(object);
+  if (rxClass == DxfUnknownObject::desc()) return static_cast<const DxfUnknownObject*>(object);
   return nullptr;
 }

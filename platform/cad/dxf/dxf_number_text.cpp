@@ -3,12 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-std::string_view trimDxfBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-  return text;
-}
-
 void appendDxfReal(std::string& out, double value) {
   char buffer[40];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -39,7 +33,8 @@ bool parseDxfReal(std::string_view text, double& value) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return false;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size();
+  // "nan" and "inf" read as numbers, but no drawing holds them.
+  return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
 bool parseDxfInteger(std::string_view text, std::int64_t& value) {

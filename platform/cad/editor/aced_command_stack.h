@@ -9,7 +9,7 @@
 
 #include "platform/cad/db/adesk.h"
 #include "platform/cad/db/rx_object.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 using AcRxFunctionPtr = void (*)();
 class AcEdUIContext;

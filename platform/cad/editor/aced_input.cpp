@@ -16,7 +16,7 @@
 #include "platform/cad/editor/prompt_line.h"
 #include "platform/cad/ge/ge_plane.h"
 #include "platform/ui/ui_driver.h"
-#include "platform/win/windows_types.h"
+#include "platform/wintypes/windows_types.h"
 
 using cadeditor::InputRules;
 using cadeditor::TrimmedText;

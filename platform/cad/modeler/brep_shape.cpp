@@ -6,13 +6,18 @@
 #include <BRepTools.hxx>
 #include <BRep_Builder.hxx>
 #include <GProp_GProps.hxx>
+#include <OSD.hxx>
 #include <ShapeUpgrade_UnifySameDomain.hxx>
+#include <Standard_ErrorHandler.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 
+#include <signal.h>
+
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -47,14 +52,62 @@ std::string writeText(const TopoDS_Shape& shape) {
   return out.str();
 }
 
+namespace {
+
+// While alive, a crash inside OpenCASCADE becomes a Standard_Failure at the nearest
+// OCC_CATCH_SIGNALS: its B-rep reader follows what damaged text says into null
+// geometry. Only the crash signals change, and only meanwhile: every other handler of
+// the program stays as it was, and the crash handlers come back after.
+class CrashesAsFailures {
+ public:
+  CrashesAsFailures() {
+    for (int signal = 1; signal < kSignals; ++signal) ::sigaction(signal, nullptr, &saved_[signal]);
+    OSD::SetSignal(OSD_SignalMode_Set, Standard_False);
+    for (int signal = 1; signal < kSignals; ++signal) {
+      if (!isCrash(signal)) ::sigaction(signal, &saved_[signal], nullptr);
+    }
+  }
+  ~CrashesAsFailures() {
+    for (int signal = 1; signal < kSignals; ++signal) {
+      if (isCrash(signal)) ::sigaction(signal, &saved_[signal], nullptr);
+    }
+  }
+  CrashesAsFailures(const CrashesAsFailures&) = delete;
+  CrashesAsFailures& operator=(const CrashesAsFailures&) = delete;
+
+ private:
+  static constexpr int kSignals = 32;
+  static bool isCrash(int signal) {
+    return signal == SIGSEGV || signal == SIGBUS || signal == SIGFPE || signal == SIGILL;
+  }
+
+  struct sigaction saved_[kSignals] {};
+};
+
+}  // namespace
+
 bool readText(const std::string& text, TopoDS_Shape& shape) {
   shape.Nullify();
+  // The text is plain ASCII as written: other bytes are damage, which can crash the reader.
+  if (std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x7f || (byte < 0x20 && c != '\n' && c != '\r' && c != '\t');
+      })) {
+    return false;
+  }
   try {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
+    // A failed read throws at once: on damaged text the reader would otherwise loop for
+    // ever over a stream that reads nothing more.
+    in.exceptions(std::ios::failbit | std::ios::badbit);
+    const CrashesAsFailures guard;
+    OCC_CATCH_SIGNALS
     BRep_Builder builder;
     BRepTools::Read(shape, in, builder);
   } catch (const Standard_Failure&) {
+    shape.Nullify();
+  } catch (const std::ios_base::failure&) {
     shape.Nullify();
   }
   return !shape.IsNull();

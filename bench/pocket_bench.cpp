@@ -1,0 +1,105 @@
+// One level of a pocket with 200 islands, cleared by the offset pattern and by
+// the two-way linear pattern: the time a level takes, linking and storing included.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/cad/db/db.h"
+#include "platform/cad/db/db_host_services.h"
+#include "platform/cad/db/db_polyline.h"
+#include "plugin/milling/pocket_dlg.h"
+#include "plugin/milling/pocket_generator.h"
+#include "plugin/shell/rapid_linetype.h"
+#include "plugin/shell/tool_path_info.h"
+#include "plugin/shell/toolpath_store.h"
+
+namespace {
+
+AcDbObjectId Add(AcDbDatabase& db, AcDbPolyline* polyline) {
+  AcDbBlockTableRecord* space = nullptr;
+  acdbOpenObject(space, db.currentSpaceId(), AcDb::kForWrite);
+  AcDbObjectId id;
+  space->appendAcDbEntity(id, polyline);
+  polyline->close();
+  space->close();
+  return id;
+}
+
+AcDbObjectId Rectangle(AcDbDatabase& db, double x0, double y0, double x1, double y1, bool clockwise) {
+  auto* polyline = new AcDbPolyline();
+  std::vector<AcGePoint2d> corners = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+  if (clockwise) std::swap(corners[1], corners[3]);
+  for (const AcGePoint2d& corner : corners) polyline->addVertexAt(polyline->numVerts(), corner);
+  polyline->setClosed(true);
+  return Add(db, polyline);
+}
+
+// A clockwise circle of two half arcs.
+AcDbObjectId Circle(AcDbDatabase& db, double x, double y, double r) {
+  auto* polyline = new AcDbPolyline();
+  polyline->addVertexAt(0, AcGePoint2d(x + r, y), -1.0);
+  polyline->addVertexAt(1, AcGePoint2d(x - r, y), -1.0);
+  polyline->setClosed(true);
+  return Add(db, polyline);
+}
+
+// 400 x 220 with 20 x 10 islands, round and square in turn, 20 apart.
+void MakePart(AcDbDatabase& db, CPocketDlg& dlg) {
+  dlg.m_Boundary = Rectangle(db, 0, 0, 400, 220, false);
+  dlg.m_Islands.setLogicalLength(0);
+  for (int i = 0; i < 20; ++i) {
+    for (int j = 0; j < 10; ++j) {
+      const double x = 10 + 20 * i, y = 20 + 20 * j;
+      dlg.m_Islands.append((i + j) % 2 == 0 ? Circle(db, x, y, 4) : Rectangle(db, x - 4, y - 4, x + 4, y + 4, true));
+    }
+  }
+}
+
+void PocketLevels(benchmark::State& state, int pattern, float depth) {
+  CToolPathInfo::rxInit();
+  CPocketDlg dlg;
+  dlg.m_RoughPattern = pattern;
+  dlg.m_RoughTool.m_Diameter = 6.0f;
+  dlg.m_RoughAllowance = 0.0f;
+  dlg.m_RoughStepover = 3.0f;
+  dlg.m_AbsoluteZ = 1;
+  dlg.m_ZStart = 0.0f;
+  dlg.m_ZDepth = -depth;
+  dlg.m_RoughZStep = 5.0f;
+  dlg.m_RetractHeight = 10.0f;
+  dlg.m_ToolpathName = "Pocket_1";
+  int entities = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    // A fresh drawing each time: what earlier runs erased is not carried along.
+    auto db = std::make_unique<AcDbDatabase>();
+    acdbHostApplicationServices()->setWorkingDatabase(db.get());
+    db->loadLineTypeFile(kRapidLinetype, "acad.lin");
+    MakePart(*db, dlg);
+    state.ResumeTiming();
+    GeneratePocketToolpath(dlg);
+    state.PauseTiming();
+    AcDbObjectIdArray ids;
+    GetToolpathEntityIds("Pocket_1", ids);
+    entities = ids.length();
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    db.reset();
+    state.ResumeTiming();
+  }
+  state.counters["entities"] = entities;
+  state.counters["levels"] = depth / 5.0f;
+  deleteAcRxClass(CToolPathInfo::gpDesc);
+}
+
+void BM_PocketLevelOffset200Islands(benchmark::State& state) { PocketLevels(state, kPocketContour, 5.0f); }
+void BM_PocketLevelZigzag200Islands(benchmark::State& state) { PocketLevels(state, kPocketTwoWayLinear, 5.0f); }
+// Four alike levels: the first level's fill serves the others.
+void BM_PocketFourLevelsOffset200Islands(benchmark::State& state) { PocketLevels(state, kPocketContour, 20.0f); }
+BENCHMARK(BM_PocketLevelOffset200Islands)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_PocketLevelZigzag200Islands)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_PocketFourLevelsOffset200Islands)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,145 @@
+#include "editor/textedit/view/line_columns.h"
+
+#include <algorithm>
+
+#include "editor/textedit/utf8_boundary.h"
+#include "platform/classlib/gdi/char_cells.h"
+
+namespace line_columns {
+namespace {
+
+constexpr char kTabMark[] = "\xC2\xBB";        // »
+constexpr char kBlankMark[] = "\xE2\x80\xA2";  // •
+
+int Length(std::string_view line) { return static_cast<int>(line.size()); }
+
+int TabWidth(int column, int tab_size) {
+  const int size = std::max(tab_size, 1);
+  return size - column % size;
+}
+
+// Columns of the character at index starting at column, and its byte length.
+int CharColumns(std::string_view line, int index, int column, int tab_size, int* bytes) {
+  const auto byte = static_cast<unsigned char>(line[static_cast<size_t>(index)]);
+  if (byte < 0x80) {
+    *bytes = 1;
+    return byte == '\t' ? TabWidth(column, tab_size) : 1;
+  }
+  size_t length = 1;
+  const char32_t code = afx::DecodeUtf8(line, static_cast<size_t>(index), &length);
+  *bytes = static_cast<int>(length);
+  return afx::CharCells(code);
+}
+
+}  // namespace
+
+int NextChar(std::string_view line, int index) {
+  if (index >= Length(line)) return Length(line);
+  const int start = CharStartAt(line, index);
+  return start + static_cast<int>(afx::Utf8Length(line, static_cast<size_t>(start)));
+}
+
+int PrevChar(std::string_view line, int index) {
+  if (index <= 0) return 0;
+  return utf8_boundary::CharStart(line.data(), Length(line), std::min(index, Length(line)) - 1);
+}
+
+int CharStartAt(std::string_view line, int index) {
+  return utf8_boundary::CharStart(line.data(), Length(line), std::clamp(index, 0, Length(line)));
+}
+
+int ColumnOfIndex(std::string_view line, int index, int tab_size) {
+  const int stop = std::min(index, Length(line));
+  int column = 0;
+  for (int at = 0; at < stop;) {
+    int bytes = 1;
+    column += CharColumns(line, at, column, tab_size, &bytes);
+    at += bytes;
+  }
+  return column;
+}
+
+int ExpandedLength(std::string_view line, int tab_size) {
+  // Plain ASCII without tabs, the usual NC line, is its own length.
+  bool plain = true;
+  for (char c : line) {
+    if (c == '\t' || static_cast<unsigned char>(c) >= 0x80) {
+      plain = false;
+      break;
+    }
+  }
+  return plain ? Length(line) : ColumnOfIndex(line, Length(line), tab_size);
+}
+
+int IndexAtColumn(std::string_view line, int column, int tab_size) {
+  int start = 0;
+  for (int at = 0; at < Length(line);) {
+    int bytes = 1;
+    const int end = start + CharColumns(line, at, start, tab_size, &bytes);
+    if (end > column) return at;
+    start = end;
+    at += bytes;
+  }
+  return Length(line);
+}
+
+int IndexNearColumn(std::string_view line, int column, int tab_size) {
+  int start = 0;
+  for (int at = 0; at < Length(line);) {
+    if (start >= column) return at;
+    int bytes = 1;
+    const int width = CharColumns(line, at, start, tab_size, &bytes);
+    const int end = start + width;
+    if (end > column) {
+      const int half = line[static_cast<size_t>(at)] == '\t' ? std::max(tab_size, 1) / 2 : width / 2;
+      return end - column < half ? at + bytes : at;
+    }
+    start = end;
+    at += bytes;
+  }
+  return Length(line);
+}
+
+std::string Expand(std::string_view line, int from, int to, int start_column, int tab_size, bool show_whitespace,
+                   int* end_column) {
+  std::string out;
+  int column = start_column;
+  to = std::min(to, Length(line));
+  for (int at = std::max(from, 0); at < to;) {
+    int bytes = 1;
+    const int width = CharColumns(line, at, column, tab_size, &bytes);
+    const char c = line[static_cast<size_t>(at)];
+    if (c == '\t') {
+      out += show_whitespace ? kTabMark : " ";
+      out.append(static_cast<size_t>(width - 1), ' ');
+    } else if (c == ' ' && show_whitespace) {
+      out += kBlankMark;
+    } else {
+      out.append(line.substr(static_cast<size_t>(at), static_cast<size_t>(bytes)));
+    }
+    column += width;
+    at += bytes;
+  }
+  if (end_column != nullptr) *end_column = column;
+  return out;
+}
+
+std::string CropColumns(std::string_view expanded, int start_column, int first, int last, int* shown_column) {
+  std::string out;
+  int column = start_column;
+  *shown_column = std::max(start_column, first);
+  for (size_t at = 0; at < expanded.size() && column < last;) {
+    size_t length = 1;
+    const int width = afx::CharCells(afx::DecodeUtf8(expanded, at, &length));
+    if (column >= first && column + width <= last) {
+      out.append(expanded.substr(at, length));
+    } else if (column < first && column + width > first) {
+      out.append(static_cast<size_t>(std::min(column + width, last) - first), ' ');
+    }
+    column += width;
+    at += length;
+  }
+  return out;
+}
+
+}  // namespace line_columns

@@ -1,0 +1,275 @@
+#include "plugin/milling/drill_cycle_form.h"
+
+#include "platform/cad/editor/aced_input.h"
+#include "platform/classlib/combo_box.h"
+#include "platform/classlib/edit.h"
+#include "plugin/milling/drill_control_ids.h"
+#include "plugin/milling/drill_point_picker.h"
+#include "plugin/milling/point_ordering.h"
+#include "plugin/shell/configuration_settings.h"
+#include "plugin/shell/toolpath_entities.h"
+
+using namespace drill_ids;
+
+namespace {
+
+constexpr double kDuplicatePointDistance = 0.01;
+
+constexpr const char* kBuiltInCycles[kCycleFirstUser] = {
+    "드릴-카운터보링", "펙 드릴", "칩 블레이크", "텝", "보링(Feed out)", "보링(Stop spindle)", "보링(Shift)",
+};
+
+constexpr int kStartEdits[] = {kStartXEdit, kStartYEdit, kStartZEdit};
+
+// The highlight helpers free the array they are given.
+void SetHighlight(AcDbObjectIdArray ids, bool on) {
+  if (on) {
+    HighlightEntities(ids);
+  } else {
+    UnhighlightEntities(ids);
+  }
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CDrillCycleForm, CAcUiDialog)
+ON_CBN_SELCHANGE(kCycleCombo, &CDrillCycleForm::OnCycleChange)
+ON_BN_CLICKED(kSelectButton, &CDrillCycleForm::OnSelectPoints)
+ON_CONTROL_RANGE(BN_CLICKED, kFirstModeRadio, kLastModeRadio, &CDrillCycleForm::OnPointMode)
+ON_BN_CLICKED(kPickStartButton, &CDrillCycleForm::OnPickStartPoint)
+ON_BN_CLICKED(kStartPointCheck, &CDrillCycleForm::OnStartPointOn)
+ON_BN_CLICKED(kToolButton, &CDrillCycleForm::OnDrillTool)
+ON_BN_CLICKED(kTipButton, &CDrillCycleForm::OnDrillTip)
+ON_BN_CLICKED(kTipCheck, &CDrillCycleForm::OnTipCompensationOn)
+ON_BN_CLICKED(kAutoSelectCheck, &CDrillCycleForm::OnAutoSelect)
+ON_BN_CLICKED(kSortButton, &CDrillCycleForm::OnSortPoints)
+ON_EN_CHANGE(kToolNumberEdit, &CDrillCycleForm::OnToolNumberChange)
+ON_BN_CLICKED(kLengthOffsetCheck, &CDrillCycleForm::OnLengthOffsetOn)
+END_MESSAGE_MAP()
+
+CDrillCycleForm::CDrillCycleForm(UINT idd, CWnd* pParent) : CAcUiDialog(idd, pParent) {}
+
+std::vector<ControlTemplate> CDrillCycleForm::CycleControls() {
+  return {
+      res::EditText(kNameEdit, "공구경로 이름"),
+      res::RadioButton(kFirstModeRadio, "좌표", WS_GROUP),
+      res::RadioButton(kFirstModeRadio + 1, "원, 호"),
+      res::RadioButton(kFirstModeRadio + 2, "Window"),
+      res::RadioButton(kFirstModeRadio + 3, "Polygon"),
+      res::RadioButton(kLastModeRadio, "All"),
+      res::PushButton(kSelectButton, "선택"),
+      res::CheckBox(kAutoSelectCheck, "자동선택"),
+      res::CheckBox(kCirclesOnlyCheck, "원만 선택"),
+      res::PushButton(kSortButton, "정렬"),
+      res::Text(IDC_STATIC, "공구"),
+      res::PushButton(kToolButton, ""),
+      res::CheckBox(kToolNumberCheck, "번호"),
+      res::EditText(kToolNumberEdit, ""),
+      res::CheckBox(kLengthOffsetCheck, "장보정"),
+      res::EditText(kLengthOffsetEdit, ""),
+      res::ComboBox(kCycleCombo, "가공 싸이클", CBS_DROPDOWNLIST),
+      res::GroupBox(IDC_STATIC, "<< Z 값 설정 >>"),
+      res::EditText(kRetractEdit, "복귀 높이"),
+      res::CheckBox(kRetractRelativeCheck, "상대값"),
+      res::EditText(kZStartEdit, "Z 시작"),
+      res::CheckBox(kZStartRelativeCheck, "상대값"),
+      res::EditText(kZDepthEdit, "Z 깊이"),
+      res::CheckBox(kZDepthRelativeCheck, "상대값"),
+      res::CheckBox(kSpindleCheck, "주축회전수"),
+      res::EditText(kSpindleEdit, ""),
+      res::EditText(kFeedEdit, "Feed"),
+      res::EditText(kFirstPeckEdit, "처음펙"),
+      res::EditText(kNextPeckEdit, "다음펙"),
+      res::EditText(kPeckReturnEdit, "펙 복귀"),
+      res::EditText(kChipBreakEdit, "칩 브레이크"),
+      res::EditText(kDwellEdit, "드웰"),
+      res::EditText(kShiftEdit, "쉬프트"),
+      res::CheckBox(kTipCheck, ""),
+      res::PushButton(kTipButton, "드릴날 보정"),
+      res::CheckBox(kStartPointCheck, ""),
+      res::EditText(kStartXEdit, "시작점 X :"),
+      res::EditText(kStartYEdit, "Y:"),
+      res::EditText(kStartZEdit, "Z:"),
+      res::PushButton(kPickStartButton, "...."),
+  };
+}
+
+void CDrillCycleForm::ExchangeCycleFields(CDataExchange* pDX, float zStartMin) {
+  DDX_Text(pDX, kNameEdit, m_ToolpathName);
+  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
+  DDX_Text(pDX, kToolNumberEdit, m_ToolNumber);
+  DDV_MinMaxInt(pDX, m_ToolNumber, 0, 100000);
+  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
+  DDX_Text(pDX, kLengthOffsetEdit, m_LengthOffsetNumber);
+  DDV_MinMaxInt(pDX, m_LengthOffsetNumber, 0, 10000);
+  DDX_Text(pDX, kRetractEdit, m_RetractHeight);
+  DDV_MinMaxFloat(pDX, m_RetractHeight, -100000.0f, 100000.0f);
+  DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
+  DDX_Text(pDX, kSpindleEdit, m_SpindleSpeed);
+  DDV_MinMaxInt(pDX, m_SpindleSpeed, 0, 1000000);
+  DDX_Text(pDX, kFeedEdit, m_Feed);
+  DDX_Text(pDX, kFirstPeckEdit, m_FirstPeck);
+  DDV_MinMaxFloat(pDX, m_FirstPeck, 0.0f, 10000.0f);
+  DDX_Text(pDX, kPeckReturnEdit, m_PeckReturn);
+  DDV_MinMaxFloat(pDX, m_PeckReturn, 0.0f, 10000.0f);
+  DDX_Text(pDX, kZDepthEdit, m_ZDepth);
+  DDV_MinMaxFloat(pDX, m_ZDepth, -10000.0f, 10000.0f);
+  DDX_Text(pDX, kZStartEdit, m_ZStart);
+  DDV_MinMaxFloat(pDX, m_ZStart, zStartMin, 10000.0f);
+  DDX_Text(pDX, kDwellEdit, m_Dwell);
+  DDV_MinMaxFloat(pDX, m_Dwell, 0.0f, 100000.0f);
+  DDX_Text(pDX, kShiftEdit, m_Shift);
+  DDX_Text(pDX, kNextPeckEdit, m_NextPeck);
+  DDV_MinMaxFloat(pDX, m_NextPeck, 0.0f, 100000.0f);
+  DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
+  DDX_Text(pDX, kStartXEdit, m_StartX);
+  DDV_MinMaxFloat(pDX, m_StartX, -99999.0f, 999999.0f);
+  DDX_Text(pDX, kStartYEdit, m_StartY);
+  DDV_MinMaxFloat(pDX, m_StartY, -99999.0f, 999999.0f);
+  DDX_Text(pDX, kStartZEdit, m_StartZ);
+  DDV_MinMaxFloat(pDX, m_StartZ, -99999.0f, 999999.0f);
+  DDX_Check(pDX, kTipCheck, m_TipCompensationOn);
+  DDX_Check(pDX, kRetractRelativeCheck, m_RetractRelative);
+  DDX_Check(pDX, kZDepthRelativeCheck, m_ZDepthRelative);
+  DDX_Check(pDX, kZStartRelativeCheck, m_ZStartRelative);
+  DDX_Check(pDX, kAutoSelectCheck, m_AutoSelect);
+  DDX_Check(pDX, kCirclesOnlyCheck, m_CirclesOnly);
+}
+
+void CDrillCycleForm::ShowCycleForm() {
+  if (auto* cycles = static_cast<CComboBox*>(GetDlgItem(kCycleCombo))) {
+    cycles->ResetContent();
+    for (const char* text : kBuiltInCycles) cycles->AddString(text);
+    for (const CString& name : ConfigurationSettings().UserCycleName) cycles->AddString(name);
+    cycles->SetCurSel(m_CycleIndex);
+  }
+  ApplyCycleStates();
+  ShowPointMode();
+  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  m_DrillTool.UpdateToolName();
+  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
+  ShowStartPointStates();
+}
+
+void CDrillCycleForm::ShowPointMode() {
+  if (m_PointMode >= kFirstModeRadio && m_PointMode <= kLastModeRadio) {
+    CheckRadioButton(kFirstModeRadio, kLastModeRadio, m_PointMode);
+  }
+}
+
+void CDrillCycleForm::ShowStartPointStates() {
+  for (int id : kStartEdits) SetReadOnly(id, !m_StartPointOn);
+}
+
+void CDrillCycleForm::SetReadOnly(int id, bool readOnly) {
+  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
+}
+
+void CDrillCycleForm::SetCycleFieldsEditable(bool pecks, bool chipBreak, bool dwell, bool shift) {
+  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetReadOnly(id, !pecks);
+  SetReadOnly(kChipBreakEdit, !chipBreak);
+  SetReadOnly(kDwellEdit, !dwell);
+  SetReadOnly(kShiftEdit, !shift);
+}
+
+void CDrillCycleForm::KeepClickedValues() {
+  m_ClickedAtOpening = {m_PointMode, m_CycleIndex, m_StartPointOn, m_TipCompensationOn, m_AutoSelect, m_LengthOffsetOn};
+}
+
+void CDrillCycleForm::RestoreClickedValues() {
+  m_PointMode = m_ClickedAtOpening.pointMode;
+  m_CycleIndex = m_ClickedAtOpening.cycleIndex;
+  m_StartPointOn = m_ClickedAtOpening.startPointOn;
+  m_TipCompensationOn = m_ClickedAtOpening.tipCompensationOn;
+  m_AutoSelect = m_ClickedAtOpening.autoSelect;
+  m_LengthOffsetOn = m_ClickedAtOpening.lengthOffsetOn;
+}
+
+void CDrillCycleForm::AddHoleCircles() {
+  m_CircleIds.setLogicalLength(0);
+  const double radius = m_DrillTool.m_Diameter * 0.5;
+  for (int i = 0; i < m_Points.length(); ++i) {
+    const AcDbObjectId id = AddCircle(m_Points[i], radius);
+    if (!id.isNull()) m_CircleIds.append(id);
+  }
+}
+
+void CDrillCycleForm::HighlightHeldCircles(bool on) const { SetHighlight(ShownCirclesAtPoints(m_Points), on); }
+
+void CDrillCycleForm::OnCycleChange() {
+  if (auto* cycles = static_cast<CComboBox*>(GetDlgItem(kCycleCombo))) m_CycleIndex = cycles->GetCurSel();
+  ApplyCycleStates();
+}
+
+void CDrillCycleForm::OnSelectPoints() {
+  if (!CanPickPoints() || !UpdateData(TRUE)) return;
+  BeginEditorCommand();
+  if (PickDrillPoints(m_Points, m_PointMode, m_AutoSelect, m_CirclesOnly)) {
+    RemoveNearbyDuplicates(m_Points, kDuplicatePointDistance);
+  }
+  CompleteEditorCommand();
+  // A keyword answer may have changed the mode.
+  ShowPointMode();
+}
+
+void CDrillCycleForm::OnPointMode(UINT id) {
+  m_PointMode = static_cast<int>(id);
+  ShowPointMode();
+}
+
+void CDrillCycleForm::OnPickStartPoint() {
+  BeginEditorCommand();
+  ads_point picked = {0.0, 0.0, 0.0};
+  if (acedGetPoint(nullptr, "\n 공구경로 시적점을 선택하시요.", picked) != RTNORM) {
+    CancelEditorCommand();
+    return;
+  }
+  CompleteEditorCommand();
+  for (int i = 0; i < 3; ++i) {
+    CString text;
+    text.Format("%.3f", picked[i]);
+    SetDlgItemText(kStartEdits[i], text);
+  }
+}
+
+void CDrillCycleForm::OnStartPointOn() {
+  m_StartPointOn = IsDlgButtonChecked(kStartPointCheck) ? 1 : 0;
+  ShowStartPointStates();
+}
+
+void CDrillCycleForm::OnDrillTool() {
+  if (m_DrillTool.DoModal() != IDOK) return;
+  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
+  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
+  m_DrillTip.UpdateTipLength();
+}
+
+void CDrillCycleForm::ShowTipDialog() {
+  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
+  m_DrillTip.DoModal();
+}
+
+void CDrillCycleForm::OnDrillTip() { ShowTipDialog(); }
+
+void CDrillCycleForm::OnTipCompensationOn() {
+  m_TipCompensationOn = IsDlgButtonChecked(kTipCheck) ? 1 : 0;
+  if (m_TipCompensationOn) ShowTipDialog();
+}
+
+void CDrillCycleForm::OnAutoSelect() { m_AutoSelect = IsDlgButtonChecked(kAutoSelectCheck) ? 1 : 0; }
+
+void CDrillCycleForm::OnSortPoints() {
+  if (m_PointSort.DoModal() == IDOK) OrderDrillPoints(m_Points, m_PointSort.m_SortMethod, m_PointSort.m_SortToler);
+}
+
+void CDrillCycleForm::OnToolNumberChange() {
+  if (m_LengthOffsetOn) return;
+  CString text;
+  GetDlgItemText(kToolNumberEdit, text);
+  SetDlgItemText(kLengthOffsetEdit, text);
+}
+
+void CDrillCycleForm::OnLengthOffsetOn() {
+  m_LengthOffsetOn = IsDlgButtonChecked(kLengthOffsetCheck) ? 1 : 0;
+  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+}

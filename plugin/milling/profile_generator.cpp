@@ -1,0 +1,193 @@
+#include "plugin/milling/profile_generator.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/cad/editor/aced_input.h"
+#include "platform/win/message_box.h"
+#include "plugin/geometry/lead_moves.h"
+#include "plugin/geometry/plane_geometry.h"
+#include "plugin/geometry/polyline_offset.h"
+#include "plugin/geometry/polyline_properties.h"
+#include "plugin/geometry/polyline_reshape.h"
+#include "plugin/milling/profile_dlg.h"
+#include "plugin/milling/toolpath_curve_links.h"
+#include "plugin/shell/marker_points.h"
+#include "plugin/shell/selection_queries.h"
+#include "plugin/shell/tool_path_info.h"
+#include "plugin/shell/toolpath_entities.h"
+#include "plugin/shell/toolpath_store.h"
+
+namespace {
+
+constexpr double kLeastOffset = 1e-5;
+constexpr const char* kNothingMadeText = "공구경로를 생성할 수 없습니다.!!!";
+constexpr const char* kNoNameText = "\n 공구경로 이름을 입력하시요.!!";
+
+// Erased on the way out unless handed on.
+class ScratchEntities {
+ public:
+  ScratchEntities() = default;
+  ScratchEntities(const ScratchEntities&) = delete;
+  ScratchEntities& operator=(const ScratchEntities&) = delete;
+  ~ScratchEntities() { EraseEntityArray(ids_); }
+  AcDbObjectIdArray& ids() { return ids_; }
+  void HandTo(AcDbObjectIdArray& owner) {
+    owner.append(ids_);
+    ids_.setLogicalLength(0);
+  }
+
+ private:
+  AcDbObjectIdArray ids_;
+};
+
+// How much farther out the tool centre stays where the wall leans by the taper.
+double TaperTerm(const CProfileDlg& dlg, int level, double step) {
+  const double taper = dlg.m_ZTaper;
+  if (taper == 0.0) return 0.0;
+  const double shape = std::tan((90.0 - taper) / 2.0 * kDegreeFactor) - 1.0;
+  double correction = 0.0;
+  if (dlg.m_Tool.m_ToolType == kBallEndMill) correction = shape * dlg.m_Tool.m_Diameter * 0.5;
+  if (dlg.m_Tool.m_ToolType == kRadiusEndMill) correction = shape * dlg.m_Tool.m_CornerRadius;
+  return std::tan(taper * kDegreeFactor) * level * step + correction;
+}
+
+// A copy at the level, or the offset pieces there; false when nothing came.
+bool AddLevelPass(const CProfileDlg& dlg, AcDbObjectId clone, double distance, double z, AcDbObjectIdArray& pieces) {
+  if (dlg.m_Side == kProfileOnCurve || std::fabs(distance) <= kLeastOffset) {
+    AcDbObjectId copy;
+    if (!ClonePolylineAtElevation(clone, copy, z)) return false;
+    pieces.append(copy);
+    return true;
+  }
+  // The side byte turns the offset to the left; the distance keeps its sign.
+  AcDbObjectIdArray offsets;
+  if (!OffsetPolylineSimple(clone, offsets, distance, z, dlg.m_Side == kProfileLeft ? 1 : 0)) return false;
+  pieces.append(offsets);
+  return true;
+}
+
+// Outermost pass first.
+bool AddLevel(const CProfileDlg& dlg, AcDbObjectId clone, int level, double step, double z, AcDbObjectIdArray& pieces) {
+  AcDbObjectIdArray levelPieces;
+  bool made = true;
+  if (dlg.m_Side == kProfileOnCurve) {
+    made = AddLevelPass(dlg, clone, 0.0, z, levelPieces);
+  } else {
+    const double base = dlg.m_Tool.m_Diameter * 0.5 + dlg.m_Allowance + TaperTerm(dlg, level, step);
+    for (int k = 1; k <= dlg.m_Passes && made; ++k) {
+      made = AddLevelPass(dlg, clone, base + (dlg.m_Passes - k) * static_cast<double>(dlg.m_Stepover), z, levelPieces);
+    }
+  }
+  pieces.append(levelPieces);
+  if (!made) return false;
+  SetCurvesTagNumber(levelPieces, dlg.m_Feed);
+  return true;
+}
+
+// Lead arcs on the tool's side, away from the wall being cut.
+void TurnLeadsToTheToolSide(CProfileDlg& dlg) {
+  if (dlg.m_Side == kProfileLeft) dlg.m_Lead.m_Side = 0;
+  if (dlg.m_Side == kProfileRight) dlg.m_Lead.m_Side = 1;
+}
+
+void AddStartMarkers(const CProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& moves) {
+  AcDbObjectId point;
+  if (AddMarkerPoint(kMarkerTool, point, 0.0, first)) moves.append(point);
+  if (AttachToolInfoFromDialog(point, first, dlg.m_Tool, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
+                               dlg.m_LengthOffsetNumber)) {
+    moves.append(point);
+  }
+  if (AddMarkerPoint(kMarkerSpindle, point, dlg.m_SpindleSpeed, first)) moves.append(point);
+}
+
+void ShowCurves(const CProfileDlg& dlg, int flag) {
+  AcDbObjectIdArray curves = dlg.m_Curves;
+  SetEntitiesVisibility(curves, flag);
+}
+
+}  // namespace
+
+bool ProfileZRange(const CProfileDlg& dlg, double elevation, double& top, double& depth) {
+  if (dlg.m_AbsoluteZ != 0) {
+    top = dlg.m_ZStart;
+    // A depth above the start cuts at the start, never above it or below.
+    depth = std::max(0.0, static_cast<double>(dlg.m_ZStart) - dlg.m_ZDepth);
+    return true;
+  }
+  top = elevation;
+  depth = std::fabs(static_cast<double>(dlg.m_ZDepth));
+  return true;
+}
+
+int ProfileLevelCount(double depth, double zStepover) {
+  if (depth <= 0.0 || !(zStepover > 0.0)) return 1;
+  // A step that divides the depth up to rounding makes no extra level.
+  return std::max(1, static_cast<int>(std::ceil(depth / zStepover - 1e-9)));
+}
+
+bool BuildProfilePasses(CProfileDlg& dlg, AcDbObjectId curve, AcDbObjectIdArray& out) {
+  dlg.m_Lead.m_DefaultFeed = dlg.m_Feed;
+  double elevation = 0.0, top = 0.0, depth = 0.0;
+  if (!GetPolylineElevation(curve, elevation) || !ProfileZRange(dlg, elevation, top, depth)) return false;
+  ScratchEntities clone;
+  AcDbObjectId cloneId;
+  if (!ClonePolylineAtElevation(curve, cloneId, elevation)) return false;
+  clone.ids().append(cloneId);
+
+  const int levels = ProfileLevelCount(depth, dlg.m_ZStepover);
+  const double step = depth == 0.0 ? 0.0 : depth / levels;
+  if (dlg.m_MiddleStart != 0 && IsCurveClosed(cloneId)) SetPolylineStartVertex(cloneId, 0.5, 0);
+
+  ScratchEntities pieces;
+  for (int j = 1; j <= levels; ++j) {
+    if (!AddLevel(dlg, cloneId, j, step, top - j * step, pieces.ids())) return false;
+  }
+  TurnLeadsToTheToolSide(dlg);
+  AcDbObjectIdArray leadTaking = pieces.ids();
+  AddLeadMovesToList(dlg.m_Lead, leadTaking);
+  AcDbObjectIdArray path;
+  if (!LinkToolpathCurves(pieces.ids(), path, dlg.m_Lead, dlg.m_RetractHeight)) {
+    EraseEntityArray(path);
+    return false;
+  }
+  pieces.ids().setLogicalLength(0);  // the path holds them now
+  out.append(path);
+  return true;
+}
+
+void GenerateProfileToolpath(CProfileDlg& dlg) {
+  // A toolpath without a name could be neither stored nor found again.
+  if (dlg.m_ToolpathName.IsEmpty()) {
+    acutPrintf("%s", kNoNameText);
+    return;
+  }
+  if (!dlg.m_Curves.isEmpty()) ShowCurves(dlg, 0);
+  AcDbObjectIdArray moves;
+  for (const AcDbObjectId& curve : dlg.m_Curves) {
+    AcDbObjectIdArray path;
+    if (!BuildProfilePasses(dlg, curve, path) || path.isEmpty()) continue;
+    if (moves.isEmpty()) {
+      AddStartMarkers(dlg, path.first(), moves);
+      moves.append(path);
+    } else {
+      AppendPathPiece(moves, path, ToolpathMoveEncoding::kRapidMoveKind);
+    }
+  }
+  if (moves.isEmpty()) {
+    ::MessageBox(nullptr, kNothingMadeText, "Error message", MB_OK | MB_ICONINFORMATION);
+    ShowCurves(dlg, 1);
+    return;
+  }
+  CString record;
+  dlg.WriteParamRecord(record);
+  // The user agreed on OK that a toolpath of the name may go.
+  if (dlg.m_EditMode == 0 && ToolpathNameExists(dlg.m_ToolpathName)) DeleteToolpath(dlg.m_ToolpathName);
+  AcDbObjectIdArray members = dlg.m_Curves;
+  members.append(moves);
+  CreateToolpathGroup(dlg.m_ToolpathName, record, members);
+  if (!IsToolpathGroupName(dlg.m_ToolpathName)) {
+    EraseEntityArray(moves);
+    ShowCurves(dlg, 1);
+  }
+}

@@ -1,0 +1,150 @@
+#include "plugin/post/post_kind_holders.h"
+
+#include "plugin/milling/drill_dlg.h"
+#include "plugin/milling/pocket_dlg.h"
+#include "plugin/milling/profile_dlg.h"
+#include "plugin/shell/toolpath_store.h"
+
+namespace {
+
+void SetToolSizes(PostValues& values, double diameter, double cornerRadius, double length) {
+  values.toolDiameter = diameter;
+  values.toolCornerRadius = cornerRadius;
+  values.toolLength = length;
+}
+
+void CopyTool(const CToolShapeDlg& from, CToolShapeDlg& to) {
+  to.m_ToolType = from.m_ToolType;
+  to.m_ToolName = from.m_ToolName;
+  to.m_CornerRadius = from.m_CornerRadius;
+  to.m_Diameter = from.m_Diameter;
+  to.m_Length = from.m_Length;
+}
+
+class PocketHolder : public PostKindHolder {
+ public:
+  PocketHolder() { Reset(); }
+  void Reset() override {
+    dlg_ = std::make_unique<CPocketDlg>();
+    SelectSet(1);
+  }
+  bool ReadRecord(const char* text) override {
+    Reset();
+    if (!dlg_->ReadParamRecord(text)) return false;
+    SelectSet(1);
+    return true;
+  }
+  int CutFeed() const override { return feed_; }
+  int PlungeFeed() const override { return plungeFeed_; }
+  void ApplyPassSet(int set, PostValues& values) override {
+    if (set < 1 || set > 3) return;
+    SelectSet(set);
+    const CToolShapeDlg& tool = dlg_->m_PassTool;
+    SetToolSizes(values, tool.m_Diameter, tool.m_CornerRadius, tool.m_Length);
+    values.S = set == 1 ? dlg_->m_RoughSpindle : set == 2 ? dlg_->m_FinishSpindle : dlg_->m_RestSpindle;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+
+ private:
+  // The pass set's tool and feed become the current ones; finishing and rest
+  // passes plunge at their own feed.
+  void SelectSet(int set) {
+    const CToolShapeDlg& tool = set == 1 ? dlg_->m_RoughTool : set == 2 ? dlg_->m_FinishTool : dlg_->m_RestTool;
+    CopyTool(tool, dlg_->m_PassTool);
+    feed_ = set == 1 ? dlg_->m_RoughFeed : set == 2 ? dlg_->m_FinishFeed : dlg_->m_RestFeed;
+    const CPlungeDlg& plunge = dlg_->m_Plunge;
+    plungeFeed_ = set == 1 && plunge.m_PlungeFeedOn == 1 ? plunge.m_PlungeFeed : feed_;
+  }
+
+  std::unique_ptr<CPocketDlg> dlg_;
+  int feed_ = 0;
+  int plungeFeed_ = 0;
+};
+
+class ProfileHolder : public PostKindHolder {
+ public:
+  ProfileHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CProfileDlg>(); }
+  bool ReadRecord(const char* text) override {
+    Reset();
+    return dlg_->ReadParamRecord(text);
+  }
+  int CutFeed() const override { return dlg_->m_Feed; }
+  int PlungeFeed() const override { return dlg_->m_Lead.m_EntryFeed; }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    const CToolShapeDlg& tool = dlg_->m_Tool;
+    SetToolSizes(values, tool.m_Diameter, tool.m_CornerRadius, tool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+
+ private:
+  std::unique_ptr<CProfileDlg> dlg_;
+};
+
+class DrillHolder : public PostKindHolder {
+ public:
+  DrillHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CDrillDlg>(); }
+  bool ReadRecord(const char* text) override {
+    Reset();
+    return dlg_->ReadParamRecord(text);
+  }
+  int CutFeed() const override { return dlg_->m_Feed; }
+  int PlungeFeed() const override { return dlg_->m_Feed; }
+  void ApplyRecordValues(PostValues& values, bool& coolant) override {
+    ApplyPassSet(1, values);
+    values.cycleReturnInitial = dlg_->m_InitialReturn != 0;
+    coolant = dlg_->m_CoolantOn != 0;
+  }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+  // P the dwell, Q the first peck (the shift for fine boring), A the next
+  // pecks, B the peck return.
+  void FillCycleValues(PostValues& values) const override {
+    values.cycleIndex = dlg_->m_CycleIndex;
+    values.cycleP = dlg_->m_Dwell;
+    values.cycleQ = dlg_->m_CycleIndex == kCycleBoringShift ? dlg_->m_Shift : dlg_->m_FirstPeck;
+    values.cycleA = dlg_->m_NextPeck;
+    values.cycleB = dlg_->m_PeckReturn;
+    values.cycleK = 0;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    // Shown for its values: no points are picked.
+    dlg_->m_CycleEdit = 1;
+    dlg_->m_ToolpathName = name;
+    dlg_->m_StoredName = name;
+  }
+
+ private:
+  std::unique_ptr<CDrillDlg> dlg_;
+};
+
+}  // namespace
+
+PostKindHolders::PostKindHolders() {
+  holders_[kToolpathPocket] = std::make_unique<PocketHolder>();
+  holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
+  holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
+}
+
+PostKindHolders::~PostKindHolders() = default;
+
+PostKindHolder* PostKindHolders::Find(int kind) {
+  const auto found = holders_.find(kind);
+  return found == holders_.end() ? nullptr : found->second.get();
+}

@@ -1,0 +1,46 @@
+#include "platform/cad/editor/aced_input.h"
+#include "plugin/milling/drill_dlg.h"
+#include "plugin/milling/drill_generator.h"
+#include "plugin/milling/drill_record.h"
+#include "plugin/milling/multi_cycle_dlg.h"
+#include "plugin/shell/command_handlers.h"
+#include "plugin/shell/toolpath_store.h"
+
+namespace {
+
+// OK has asked whether a toolpath of the name may go: the new one takes its place.
+void ClearToolpathName(const CString& name) {
+  if (ToolpathNameExists(name)) DeleteToolpath(name);
+}
+
+}  // namespace
+
+// The dialog lives from the first Drill to unload, so that the next run shows
+// the values and the holes of the last one.
+void DrillCommand() {
+  static CDrillDlg dialog;
+  if (dialog.DoModal() != IDOK) return;
+  ClearToolpathName(dialog.m_ToolpathName);
+  GenerateDrillToolpath(dialog);
+}
+
+// One drill toolpath per listed cycle over the same holes, each with hole
+// circles of its own tool. Each cycle is read into a fresh drill dialog, so a
+// cycle that does not read is left out instead of taking another's values.
+void MultyDrillCommand() {
+  CMultiCycleDlg dialog;
+  if (dialog.DoModal() != IDOK) return;
+  for (INT_PTR i = 0; i < dialog.m_CycleTexts.GetSize(); ++i) {
+    const CString name = dialog.CycleToolpathName(static_cast<int>(i));
+    CDrillDlg drill;
+    if (ReadDrillRecord(dialog.m_CycleTexts[i], drill) != DrillRecordRead::kComplete) {
+      acutPrintf("\n \"%s\": 싸이클 파라메타를 읽을 수 없어 공구경로를 만들지 않았습니다.", name.GetString());
+      continue;
+    }
+    drill.m_ToolpathName = name;
+    drill.m_Points = dialog.m_Points;
+    ClearToolpathName(name);
+    drill.AddHoleCircles();
+    GenerateDrillToolpath(drill);
+  }
+}

@@ -1,0 +1,15 @@
+// The tool markers of drilling toolpaths: a type-1 marker at the first move
+// and the point that carries the drill's tool information.
+#pragma once
+
+#include "platform/cad/db/db_object_id.h"
+
+class CDrillToolDlg;
+class CLatheDrillToolDlg;
+
+// Each id is appended when made; 1 when both were made, else 0. The
+// tool-number switch is not stored.
+int AddDrillToolMarkers(AcDbObjectIdArray& ids, const CDrillToolDlg& tool, int toolNumberOn, int toolNumber,
+                        int lengthOffsetOn, int lengthOffsetNumber, AcDbObjectId entityId);
+int AddLatheDrillToolMarkers(AcDbObjectIdArray& ids, const CLatheDrillToolDlg& tool, int toolNumberOn, int toolNumber,
+                             int lengthOffsetOn, int lengthOffsetNumber, AcDbObjectId entityId);

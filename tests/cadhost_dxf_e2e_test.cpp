@@ -1,0 +1,68 @@
+// Drawings opened in cadhost: a record kept but not usable is reported at OPEN with its
+// handle and saved back unchanged; a DXF older than R13 is refused.
+#include "platform/cad/db/db_polyline.h"
+#include "tests/cadhost_run.h"
+
+using namespace e2e;
+
+namespace {
+
+// The lines of the record with that handle, from its "0" group up to the next one.
+std::string RecordOf(const std::string& text, const std::string& handle) {
+  const std::size_t at = text.find("\n  5\n" + handle + "\n");
+  if (at == std::string::npos) return {};
+  const std::size_t start = text.rfind("  0\n", at);
+  return text.substr(start, text.find("\n  0\n", at) - start);
+}
+
+class CadHostDxfTest : public CadHostTest {
+ protected:
+  // A drawing with a polyline of two vertices that announces five; its handle.
+  std::string WriteShortPolyline(const std::string& name) {
+    AcDbDatabase database;
+    AcDbBlockTable* table = nullptr;
+    database.getBlockTable(table, AcDb::kForRead);
+    AcDbBlockTableRecord* space = nullptr;
+    table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite);
+    table->close();
+    auto* pline = new AcDbPolyline();
+    pline->addVertexAt(0, AcGePoint2d(0, 0));
+    pline->addVertexAt(1, AcGePoint2d(10, 0));
+    AcDbObjectId id;
+    space->appendAcDbEntity(id, pline);
+    pline->close();
+    space->close();
+    std::string text, message;
+    EXPECT_EQ(WriteDxfText(database, text, message), Acad::eOk) << message;
+    text.replace(text.find(" 90\n2\n"), 6, " 90\n5\n");
+    std::ofstream(Path(name)) << text;
+    char handle[AcDbHandle::kStrSiz];
+    id.handle().getIntoAsciiBuffer(handle);
+    return handle;
+  }
+};
+
+}  // namespace
+
+TEST_F(CadHostDxfTest, UnusablePolylineIsReportedAtOpenAndSavedUnchanged) {
+  const std::string handle = WriteShortPolyline("short.dxf");
+  const HostRun run = RunScript("OPEN\nshort.dxf\nSAVEAS\nsaved.dxf\nQUIT\n");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("LWPOLYLINE " + handle + " (line "), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(") is kept as it came but cannot be used: LWPOLYLINE announces 5 vertices but holds 2"),
+            std::string::npos)
+      << run.out;
+  const std::string record = RecordOf(ReadFile(Path("short.dxf")), handle);
+  ASSERT_FALSE(record.empty());
+  EXPECT_EQ(RecordOf(ReadFile(Path("saved.dxf")), handle), record);
+}
+
+TEST_F(CadHostDxfTest, R12DrawingIsRefused) {
+  std::ofstream(Path("old.dxf")) << "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n"
+                                    "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n1\n 21\n1\n"
+                                    "  0\nENDSEC\n  0\nEOF\n";
+  const HostRun run = RunScript("OPEN\nold.dxf\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("line 7: DXF R12 and older are not supported (this file is AC1009)"), std::string::npos)
+      << run.out;
+}
