@@ -204,6 +204,7 @@ class OffsetBuilder {
     mapDepths(1e-3 * dist_);
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
+    dropLooseBridges();
     return chains();
   }
 
@@ -627,6 +628,23 @@ class OffsetBuilder {
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
+  }
+
+  // An arc bridging a concave corner stands in for its neighbours' crossing where that may
+  // pass for a touch. Where the crossing was found after all, the tips beyond it are
+  // dropped and the bridge, which no kept piece reaches or leaves, would be a sliver.
+  void dropLooseBridges() {
+    std::vector<int> arriving(static_cast<size_t>(nodes_.count()), 0), leaving(arriving);
+    for (const Piece& p : pieces_) {
+      ++leaving[static_cast<size_t>(p.startNode)];
+      ++arriving[static_cast<size_t>(p.endNode)];
+    }
+    std::erase_if(pieces_, [&](const Piece& p) {
+      // Of the elements, only bridges have the band on their left.
+      const bool bridge = curve(p.element).bandSide < 0.0;
+      return bridge && p.from == 0.0 && p.to == 1.0 && arriving[static_cast<size_t>(p.startNode)] == 0 &&
+             leaving[static_cast<size_t>(p.endNode)] == 0;
+    });
   }
 
   // The kept piece to follow piece i at its end node: the same element's next piece,
