@@ -496,17 +496,24 @@ class OffsetBuilder {
     }
     std::vector<std::pair<int, int>> pairs;
     const BoxTree boxTree(boxes);
-    for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
+    // A curve's boxes follow each other, so its partners are gathered and sorted alone:
+    // near collapse the pairs are many and one sort of them all would dominate.
+    std::vector<int> partners;
+    const int boxCount = static_cast<int>(boxes.size());
+    for (int i = 0, next = 0; i < boxCount; i = next) {
       const int a = owner[static_cast<size_t>(i)];
+      while (next < boxCount && owner[static_cast<size_t>(next)] == a) ++next;
       if (!curve(a).element) continue;
-      boxTree.query(boxes[static_cast<size_t>(i)], [&](int j) {
-        const int b = owner[static_cast<size_t>(j)];
-        if (b == a || (curve(b).element && b < a)) return;
-        pairs.emplace_back(a, b);
-      });
+      partners.clear();
+      for (int k = i; k < next; ++k)
+        boxTree.query(boxes[static_cast<size_t>(k)], [&](int j) {
+          const int b = owner[static_cast<size_t>(j)];
+          if (b != a && (!curve(b).element || b > a)) partners.push_back(b);
+        });
+      std::sort(partners.begin(), partners.end());
+      partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
+      for (int b : partners) pairs.emplace_back(a, b);
     }
-    std::sort(pairs.begin(), pairs.end());
-    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
     return pairs;
   }
 
