@@ -200,7 +200,7 @@ class OffsetBuilder {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
-    if (!path_.closed || touchesItself(path_, tol_)) buildCutters();
+    if (!path_.closed || touchesItself(segs_, tree_, tol_)) buildCutters();
     mapDepths(1e-3 * dist_);
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
