@@ -404,12 +404,13 @@ class OffsetBuilder {
     return anyNearer(el.prim.pointAt(0.5), bound);
   }
 
-  // Splits the element into stretches lying deep inside the band and the rest (shallow),
-  // both in order. Anything may count as shallow, which only means it is cut exactly: so
-  // a probe point that is not deep settles the middle half of its stretch, and stretches
-  // too short to be worth a probe, or left when the probes run out, are shallow too.
-  // Splits every element into deep and shallow stretches; a probe that is not deep
-  // settles at least `settle` on either side as shallow.
+  // Splits every element into stretches lying deep inside the band and the rest
+  // (shallow), both in order. Anything may count as shallow, which only means it is cut
+  // exactly: so a probe point that is not deep settles its whole stretch, and stretches
+  // shorter than twice `settle`, or left when the probes run out, are shallow too.
+  // Probes pay where a far part of the path swallows long stretches, which a probe then
+  // finds deep; along an offset that is mostly kept, more of them would only weigh the
+  // segments near each element again and again.
   void mapDepths(double settle) {
     deepItems_.clear();
     shallowItems_.clear();
@@ -448,10 +449,12 @@ class OffsetBuilder {
       ++probes;
       const double m = (s.from + s.to) / 2;
       Stretch known = deepStretchAround(el, m);
-      const bool deep = !known.empty();
-      if (!deep) known = {std::min(m - settled, (s.from + m) / 2), std::max(m + settled, (m + s.to) / 2)};
+      if (known.empty()) {
+        shallowScratch_.push_back(s);
+        continue;
+      }
       known = {std::max(s.from, known.from), std::min(s.to, known.to)};
-      (deep ? deepScratch_ : shallowScratch_).push_back(known);
+      deepScratch_.push_back(known);
       if (known.from > s.from) toProbe_.push_back({s.from, known.from});
       if (known.to < s.to) toProbe_.push_back({known.to, s.to});
     }
