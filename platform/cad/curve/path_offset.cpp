@@ -414,12 +414,35 @@ class OffsetBuilder {
   void mapDepths(double settle) {
     deepItems_.clear();
     shallowItems_.clear();
-    for (int e = 0; e < elementCount_; ++e) mapDepth(e, settle);
+    for (int e = 0; e < elementCount_; ++e) mapDepth(e, settle, false);
     deep_.build(elementCount_, deepItems_);
     shallow_.build(elementCount_, shallowItems_);
   }
 
-  void mapDepth(int e, double settle) {
+  // Near collapse every kept piece is short and the shallow stretches about them, as long
+  // as `settle` leaves them, all cross each other. Crowded elements are mapped again,
+  // narrowing: a probe that is not deep settles only its point, and the rest of its
+  // stretch is probed further towards a deep side, so that what stays shallow shrinks to
+  // what is not deep. True when some element was mapped again.
+  bool narrowCrowdedStretches(const std::vector<bool>& crowded) {
+    if (std::find(crowded.begin(), crowded.end(), true) == crowded.end()) return false;
+    auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)]; };
+    std::erase_if(deepItems_, ofCrowded);
+    std::erase_if(shallowItems_, ofCrowded);
+    for (int e = 0; e < elementCount_; ++e)
+      if (crowded[static_cast<size_t>(e)]) mapDepth(e, 0.0, true);
+    deep_.build(elementCount_, deepItems_);
+    shallow_.build(elementCount_, shallowItems_);
+    return true;
+  }
+
+  // A stretch still to probe, and whether a deep stretch lies just before or after it.
+  struct Gap {
+    Stretch s;
+    bool deepBefore = false, deepAfter = false;
+  };
+
+  void mapDepth(int e, double settle, bool narrowing) {
     constexpr int kMaxProbes = 32;
     Curve& el = curve(e);
     if (swallowed(el)) {
@@ -435,12 +458,13 @@ class OffsetBuilder {
     toProbe_.clear();
     double from = 0.0;
     for (const Stretch& s : deepScratch_) {
-      if (s.from > from) toProbe_.push_back({from, s.from});
+      if (s.from > from) toProbe_.push_back({{from, s.from}, from > 0.0, true});
       from = std::max(from, s.to);
     }
-    if (from < 1.0) toProbe_.push_back({from, 1.0});
+    if (from < 1.0) toProbe_.push_back({{from, 1.0}, from > 0.0, false});
     for (int probes = 0; !toProbe_.empty();) {
-      const Stretch s = toProbe_.back();
+      const Gap gap = toProbe_.back();
+      const Stretch s = gap.s;
       toProbe_.pop_back();
       if (!canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
         shallowScratch_.push_back(s);
@@ -450,13 +474,23 @@ class OffsetBuilder {
       const double m = (s.from + s.to) / 2;
       Stretch known = deepStretchAround(el, m);
       if (known.empty()) {
-        shallowScratch_.push_back(s);
+        if (!narrowing) {
+          shallowScratch_.push_back(s);
+          continue;
+        }
+        known = {std::max(s.from, m - settled), std::min(s.to, m + settled)};
+        shallowScratch_.push_back(known);
+        const Stretch before{s.from, known.from}, after{known.to, s.to};
+        if (!before.empty())
+          (gap.deepBefore ? toProbe_.push_back({before, true, false}) : shallowScratch_.push_back(before));
+        if (!after.empty())
+          (gap.deepAfter ? toProbe_.push_back({after, false, true}) : shallowScratch_.push_back(after));
         continue;
       }
       known = {std::max(s.from, known.from), std::min(s.to, known.to)};
       deepScratch_.push_back(known);
-      if (known.from > s.from) toProbe_.push_back({s.from, known.from});
-      if (known.to < s.to) toProbe_.push_back({known.to, s.to});
+      if (known.from > s.from) toProbe_.push_back({{s.from, known.from}, gap.deepBefore, true});
+      if (known.to < s.to) toProbe_.push_back({{known.to, s.to}, true, gap.deepAfter});
     }
     normalize(deepScratch_);
     normalize(shallowScratch_);
@@ -480,8 +514,13 @@ class OffsetBuilder {
     return c.seg.part(s.from, s.to).box().grown(tol_);
   }
 
-  // Pairs of curves whose shallow stretches come near each other, each pair once.
-  std::vector<std::pair<int, int>> candidatePairs() const {
+  // The boxes of the elements' shallow stretches and of the cutters, and whose each is.
+  struct ShallowBoxes {
+    std::vector<int> owner;
+    BoxTree tree;
+  };
+
+  ShallowBoxes shallowBoxes() const {
     std::vector<Box2> boxes;
     std::vector<int> owner;
     for (int c = 0; c < static_cast<int>(curves_.size()); ++c) {
@@ -497,19 +536,43 @@ class OffsetBuilder {
         owner.push_back(c);
       }
     }
+    return {std::move(owner), BoxTree(std::move(boxes))};
+  }
+
+  // The elements whose shallow boxes meet more than a few others; counting stops there.
+  std::vector<bool> crowdedElements(const ShallowBoxes& shallow) const {
+    constexpr int kCrowded = 16;
+    std::vector<bool> crowded(static_cast<size_t>(elementCount_), false);
+    const std::vector<int>& owner = shallow.owner;
+    int met = 0;
+    for (size_t i = 0; i < owner.size(); ++i) {
+      const int a = owner[i];
+      if (!curve(a).element) continue;
+      if (i == 0 || owner[i - 1] != a) met = 0;
+      shallow.tree.queryUntil(shallow.tree.boxAt(static_cast<int>(i)),
+                              [&](int j) { return owner[static_cast<size_t>(j)] == a || ++met <= kCrowded; });
+      if (met > kCrowded) crowded[static_cast<size_t>(a)] = true;
+    }
+    return crowded;
+  }
+
+  // Pairs of curves whose shallow stretches come near each other, each pair once.
+  std::vector<std::pair<int, int>> candidatePairs() {
+    ShallowBoxes shallow = shallowBoxes();
+    if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
+    const std::vector<int>& owner = shallow.owner;
     std::vector<std::pair<int, int>> pairs;
-    const BoxTree boxTree(boxes);
     // A curve's boxes follow each other, so its partners are gathered and sorted alone:
     // near collapse the pairs are many and one sort of them all would dominate.
     std::vector<int> partners;
-    const int boxCount = static_cast<int>(boxes.size());
+    const int boxCount = static_cast<int>(owner.size());
     for (int i = 0, next = 0; i < boxCount; i = next) {
       const int a = owner[static_cast<size_t>(i)];
       while (next < boxCount && owner[static_cast<size_t>(next)] == a) ++next;
       if (!curve(a).element) continue;
       partners.clear();
       for (int k = i; k < next; ++k)
-        boxTree.query(boxes[static_cast<size_t>(k)], [&](int j) {
+        shallow.tree.query(shallow.tree.boxAt(k), [&](int j) {
           const int b = owner[static_cast<size_t>(j)];
           if (b != a && (!curve(b).element || b > a)) partners.push_back(b);
         });
@@ -772,7 +835,8 @@ class OffsetBuilder {
   std::vector<Piece> pieces_;
   std::optional<double> sourceArea_;
   // Scratch, kept to spare allocations.
-  std::vector<Stretch> toProbe_, deepScratch_, shallowScratch_;
+  std::vector<Gap> toProbe_;
+  std::vector<Stretch> deepScratch_, shallowScratch_;
   std::vector<Hit2> hits_;
   int lastHolder_ = -1;
 };
