@@ -201,7 +201,7 @@ class OffsetBuilder {
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
     if (!path_.closed || touchesItself(segs_, tree_, tol_)) buildCutters();
-    mapDepths(1e-3 * dist_);
+    mapDepths();
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
     dropLooseBridges();
@@ -405,32 +405,29 @@ class OffsetBuilder {
   }
 
   // Splits every element into stretches lying deep inside the band and the rest
-  // (shallow), both in order. Anything may count as shallow, which only means it is cut
-  // exactly: so a probe point that is not deep settles its whole stretch, and stretches
-  // shorter than twice `settle`, or left when the probes run out, are shallow too.
-  // Probes pay where a far part of the path swallows long stretches, which a probe then
-  // finds deep; along an offset that is mostly kept, more of them would only weigh the
-  // segments near each element again and again.
-  void mapDepths(double settle) {
+  // (shallow), both in order, by the discs about nearby vertices alone. Anything may count
+  // as shallow, which only means it is cut exactly; the elements where that makes too many
+  // crossings are probed afterwards (narrowCrowdedStretches).
+  void mapDepths() {
     deepItems_.clear();
     shallowItems_.clear();
-    for (int e = 0; e < elementCount_; ++e) mapDepth(e, settle, false);
+    for (int e = 0; e < elementCount_; ++e) mapDepth(e, false);
     deep_.build(elementCount_, deepItems_);
     shallow_.build(elementCount_, shallowItems_);
   }
 
-  // Near collapse every kept piece is short and the shallow stretches about them, as long
-  // as `settle` leaves them, all cross each other. Crowded elements are mapped again,
-  // narrowing: a probe that is not deep settles only its point, and the rest of its
-  // stretch is probed further towards a deep side, so that what stays shallow shrinks to
-  // what is not deep. True when some element was mapped again.
+  // Near collapse every kept piece is short and the shallow stretches about them all
+  // cross each other. Crowded elements are mapped again with probes: a probe point that
+  // is deep settles the deep stretch about it; one that is not settles only itself, and
+  // the rest of its stretch is probed further towards a deep side, so that what stays
+  // shallow shrinks to what is not deep. True when some element was mapped again.
   bool narrowCrowdedStretches(const std::vector<bool>& crowded) {
     if (std::find(crowded.begin(), crowded.end(), true) == crowded.end()) return false;
     auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)]; };
     std::erase_if(deepItems_, ofCrowded);
     std::erase_if(shallowItems_, ofCrowded);
     for (int e = 0; e < elementCount_; ++e)
-      if (crowded[static_cast<size_t>(e)]) mapDepth(e, 0.0, true);
+      if (crowded[static_cast<size_t>(e)]) mapDepth(e, true);
     deep_.build(elementCount_, deepItems_);
     shallow_.build(elementCount_, shallowItems_);
     return true;
@@ -442,14 +439,14 @@ class OffsetBuilder {
     bool deepBefore = false, deepAfter = false;
   };
 
-  void mapDepth(int e, double settle, bool narrowing) {
+  void mapDepth(int e, bool probing) {
     constexpr int kMaxProbes = 32;
     Curve& el = curve(e);
     if (swallowed(el)) {
       el.swallowed = true;
       return;
     }
-    const double settled = std::max(drownDepth(), settle) / el.length;
+    const double settled = drownDepth() / el.length;
     const bool canDrown = drownDepth() < deepLimit();
     deepScratch_.clear();
     shallowScratch_.clear();
@@ -466,7 +463,7 @@ class OffsetBuilder {
       const Gap gap = toProbe_.back();
       const Stretch s = gap.s;
       toProbe_.pop_back();
-      if (!canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
+      if (!probing || !canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
         shallowScratch_.push_back(s);
         continue;
       }
@@ -474,10 +471,6 @@ class OffsetBuilder {
       const double m = (s.from + s.to) / 2;
       Stretch known = deepStretchAround(el, m);
       if (known.empty()) {
-        if (!narrowing) {
-          shallowScratch_.push_back(s);
-          continue;
-        }
         known = {std::max(s.from, m - settled), std::min(s.to, m + settled)};
         shallowScratch_.push_back(known);
         const Stretch before{s.from, known.from}, after{known.to, s.to};
