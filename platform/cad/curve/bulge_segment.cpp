@@ -124,14 +124,16 @@ Box2 BulgeSeg::box() const {
   b.add(start);
   b.add(end);
   if (!isArc()) return b;
-  const Arc2 a = arc();
-  // Extreme points of the circle that the sweep passes.
+  arc().addExtremesTo(b);
+  return b;
+}
+
+void Arc2::addExtremesTo(Box2& box) const {
   for (int k = 0; k < 4; ++k) {
     const double ang = k * kPi / 2;
-    const double f = a.fractionOfAngle(ang);
-    if (f > 0.0 && f < 1.0) b.add(a.pointAtAngle(ang));
+    const double f = fractionOfAngle(ang);
+    if (f > 0.0 && f < 1.0) box.add(pointAtAngle(ang));
   }
-  return b;
 }
 
 PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {

@@ -42,6 +42,8 @@ struct Arc2 {
   // Fraction of the point's direction; the nearer end's side for directions outside the sweep.
   double fractionOfAngle(double angle) const;
   bool isFullCircle() const;
+  // Adds the circle's points farthest left, right, down and up that the sweep passes.
+  void addExtremesTo(Box2& box) const;
 };
 
 // The arc of a polyline segment from start to end with the bulge (tan of a quarter

@@ -503,8 +503,22 @@ class OffsetBuilder {
       return Box2{c.prim.arc.center.x, c.prim.arc.center.y, c.prim.arc.center.x, c.prim.arc.center.y}.grown(
           c.prim.arc.radius + tol_);
     }
-    if (s.from <= 0.0 && s.to >= 1.0) return c.seg.box().grown(tol_);
-    return c.seg.part(s.from, s.to).box().grown(tol_);
+    Box2 b;
+    b.add(pointOf(c, s.from));
+    b.add(pointOf(c, s.to));
+    if (c.prim.isArc) {
+      const Arc2& a = c.prim.arc;
+      const Arc2 part{a.center, a.radius, a.startAngle + a.sweep * s.from, a.sweep * (s.to - s.from)};
+      part.addExtremesTo(b);
+    }
+    return b.grown(tol_);
+  }
+
+  // The element's point at fraction f, from the arc worked out once; its ends exactly.
+  static AcGePoint2d pointOf(const Curve& c, double f) {
+    if (f == 0.0) return c.seg.start;
+    if (f == 1.0) return c.seg.end;
+    return c.prim.pointAt(f);
   }
 
   // The boxes of the elements' shallow stretches and of the cutters, and whose each is.
@@ -801,11 +815,13 @@ class OffsetBuilder {
     }
     BulgePath path;
     path.closed = closed;
+    // As BulgeSeg::part would have it.
     for (const Piece& p : merged) {
-      const BulgeSeg seg = curve(p.element).seg.part(p.from, p.to);
-      path.vertices.push_back({seg.start, seg.bulge});
+      const Curve& c = curve(p.element);
+      const double bulge = c.prim.isArc ? bulgeOfSweep(c.prim.arc.sweep * (p.to - p.from)) : 0.0;
+      path.vertices.push_back({pointOf(c, p.from), bulge});
     }
-    if (!closed) path.vertices.push_back({curve(merged.back().element).seg.pointAt(merged.back().to), 0.0});
+    if (!closed) path.vertices.push_back({pointOf(curve(merged.back().element), merged.back().to), 0.0});
     return path;
   }
 
