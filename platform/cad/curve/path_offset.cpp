@@ -30,26 +30,47 @@ double toleranceFor(const BulgePath& path, double dist) {
 // Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
 constexpr double kTangentSine = 1e-9;
 
-AcGeVector2d leftNormal(const BulgeSeg& seg, double fraction) { return seg.tangentAt(fraction).perpVector(); }
+// A segment of the path with its arc and its end tangents worked out once, as
+// BulgeSeg works them out.
+struct SourceSeg {
+  BulgeSeg seg;
+  bool isArc = false;
+  Arc2 arc;
+  AcGeVector2d startTangent, endTangent;
 
-AcGePoint2d movedPoint(const BulgeSeg& seg, double fraction, double left) {
-  return seg.pointAt(fraction) + leftNormal(seg, fraction) * left;
-}
+  explicit SourceSeg(const BulgeSeg& s) : seg(s), isArc(s.isArc()) {
+    if (isArc) arc = s.arc();
+    startTangent = tangentAt(0.0);
+    endTangent = tangentAt(1.0);
+  }
+
+  AcGeVector2d tangentAt(double fraction) const {
+    if (!isArc) {
+      const AcGeVector2d d = seg.end - seg.start;
+      const double len = d.length();
+      return len > 0 ? d / len : AcGeVector2d(1.0, 0.0);
+    }
+    const double ang = arc.startAngle + arc.sweep * fraction;
+    const AcGeVector2d radial(std::cos(ang), std::sin(ang));
+    return arc.sweep > 0 ? radial.perpVector() : -radial.perpVector();
+  }
+
+  AcGePoint2d movedStart(double left) const { return seg.start + startTangent.perpVector() * left; }
+  AcGePoint2d movedEnd(double left) const { return seg.end + endTangent.perpVector() * left; }
+};
 
 // The element moved to the left; false when an arc shrinks to nothing.
-bool movedSegment(const BulgeSeg& seg, double left, double tol, BulgeSeg& out) {
-  out = {movedPoint(seg, 0.0, left), movedPoint(seg, 1.0, left), seg.bulge};
-  if (!seg.isArc()) return true;
-  const Arc2 a = seg.arc();
-  const double radius = a.sweep > 0 ? a.radius - left : a.radius + left;
+bool movedSegment(const SourceSeg& src, double left, double tol, BulgeSeg& out) {
+  out = {src.movedStart(left), src.movedEnd(left), src.seg.bulge};
+  if (!src.isArc) return true;
+  const double radius = src.arc.sweep > 0 ? src.arc.radius - left : src.arc.radius + left;
   return radius > tol;
 }
 
 // The radius of the element moved to the left by dist; infinite for a line.
-double movedRadius(const BulgeSeg& seg, double dist) {
-  if (!seg.isArc()) return 1e300;
-  const Arc2 a = seg.arc();
-  return std::fabs(a.sweep > 0 ? a.radius - dist : a.radius + dist);
+double movedRadius(const SourceSeg& src, double dist) {
+  if (!src.isArc) return 1e300;
+  return std::fabs(src.arc.sweep > 0 ? src.arc.radius - dist : src.arc.radius + dist);
 }
 
 // The arc about the common vertex from `in` moved to `out` moved. At a convex corner
@@ -57,11 +78,11 @@ double movedRadius(const BulgeSeg& seg, double dist) {
 // the moved elements cross near the corner; where they meet at so small an angle that
 // the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
 // them, so that the moved path stays one curve there. band: which side of it the band lies.
-bool cornerArc(const BulgeSeg& in, const BulgeSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
-  const AcGePoint2d p = movedPoint(in, 1.0, dist);
-  const AcGePoint2d q = movedPoint(out, 0.0, dist);
+bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
+  const AcGePoint2d p = in.movedEnd(dist);
+  const AcGePoint2d q = out.movedStart(dist);
   if (p.distanceTo(q) <= tol) return false;
-  const AcGeVector2d t0 = in.tangentAt(1.0), t1 = out.tangentAt(0.0);
+  const AcGeVector2d t0 = in.endTangent, t1 = out.startTangent;
   const double turn = t0.crossProduct(t1);
   const double dot = t0.dotProduct(t1);
   const bool reversal = dot < 0.0 && std::fabs(turn) <= 1e-12;
@@ -226,8 +247,9 @@ class OffsetBuilder {
     c.lastVertex = lastVertex;
     c.bandSide = bandSide;
     c.prim = Prim2::of(seg);
-    c.length = seg.length();
-    curves_.push_back(std::move(c));
+    c.length = c.prim.length();
+    // No longer than the tolerance, it is a point.
+    if (c.length > tol_) curves_.push_back(std::move(c));
   }
 
   // The moved path: moved segments with corner arcs between them, in path order, and the
@@ -236,15 +258,17 @@ class OffsetBuilder {
   void buildElements() {
     const int n = static_cast<int>(segs_.size());
     const int vertexCount = static_cast<int>(path_.vertices.size());
+    sources_.reserve(segs_.size());
+    for (const BulgeSeg& seg : segs_) sources_.emplace_back(seg);
     for (int i = 0; i < n; ++i) {
       const int end = (i + 1) % vertexCount;
       BulgeSeg moved;
-      if (movedSegment(segs_[static_cast<size_t>(i)], dist_, tol_, moved) && moved.length() > tol_)
-        addElement(moved, i, end);
+      if (movedSegment(sources_[static_cast<size_t>(i)], dist_, tol_, moved)) addElement(moved, i, end);
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         double band = 1.0;
-        if (cornerArc(segs_[static_cast<size_t>(i)], segs_[static_cast<size_t>((i + 1) % n)], dist_, tol_, arc, band))
+        if (cornerArc(sources_[static_cast<size_t>(i)], sources_[static_cast<size_t>((i + 1) % n)], dist_, tol_, arc,
+                      band))
           addElement(arc, end, end, band);
       }
     }
@@ -276,7 +300,7 @@ class OffsetBuilder {
       c.length = prim.length();
       curves_.push_back(std::move(c));
     };
-    for (const BulgeSeg& s : segs_) {
+    for (const SourceSeg& s : sources_) {
       BulgeSeg moved;
       if (movedSegment(s, -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
     }
@@ -828,6 +852,7 @@ class OffsetBuilder {
   const BulgePath& path_;
   std::vector<BulgeSeg> segs_;
   std::vector<PreparedSeg> prepared_;
+  std::vector<SourceSeg> sources_;
   double dist_;
   double tol_;
   BoxTree tree_;
