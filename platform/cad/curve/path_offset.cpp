@@ -429,9 +429,10 @@ class OffsetBuilder {
   }
 
   // Splits every element into stretches lying deep inside the band and the rest
-  // (shallow), both in order, by the discs about nearby vertices alone. Anything may count
-  // as shallow, which only means it is cut exactly; the elements where that makes too many
-  // crossings are probed afterwards (narrowCrowdedStretches).
+  // (shallow), both in order, by the discs about nearby vertices and one probe of each
+  // stretch left long between them, which goes on only while probes prove deep. Anything
+  // may count as shallow, which only means it is cut exactly; the elements where that
+  // makes too many crossings are probed further afterwards (narrowCrowdedStretches).
   void mapDepths() {
     deepItems_.clear();
     shallowItems_.clear();
@@ -463,7 +464,7 @@ class OffsetBuilder {
     bool deepBefore = false, deepAfter = false;
   };
 
-  void mapDepth(int e, bool probing) {
+  void mapDepth(int e, bool narrowing) {
     constexpr int kMaxProbes = 32;
     Curve& el = curve(e);
     if (swallowed(el)) {
@@ -471,6 +472,8 @@ class OffsetBuilder {
       return;
     }
     const double settled = drownDepth() / el.length;
+    // At first only stretches longer than this are probed.
+    const double widest = std::max(2e-3 * dist_, 2.0 * drownDepth()) / el.length;
     const bool canDrown = drownDepth() < deepLimit();
     deepScratch_.clear();
     shallowScratch_.clear();
@@ -487,13 +490,17 @@ class OffsetBuilder {
       const Gap gap = toProbe_.back();
       const Stretch s = gap.s;
       toProbe_.pop_back();
-      if (!probing || !canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
+      if (!canDrown || s.to - s.from <= (narrowing ? 2.0 * settled : widest) || probes == kMaxProbes) {
         shallowScratch_.push_back(s);
         continue;
       }
       ++probes;
       const double m = (s.from + s.to) / 2;
       Stretch known = deepStretchAround(el, m);
+      if (known.empty() && !narrowing) {
+        shallowScratch_.push_back(s);
+        continue;
+      }
       if (known.empty()) {
         known = {std::max(s.from, m - settled), std::min(s.to, m + settled)};
         shallowScratch_.push_back(known);
