@@ -18,7 +18,8 @@ BoxTree::BoxTree(std::vector<Box2> boxes) : boxes_(std::move(boxes)) {
   order_.resize(boxes_.size());
   std::iota(order_.begin(), order_.end(), 0);
   if (!boxes_.empty()) {
-    nodes_.reserve(2 * boxes_.size() / kLeafSize + 2);
+    // Splits leave at least two boxes in a leaf, so there are fewer nodes than boxes.
+    nodes_.reserve(boxes_.size() + 1);
     build(0, static_cast<int>(boxes_.size()), 0);
   }
 }

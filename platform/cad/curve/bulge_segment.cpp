@@ -178,6 +178,7 @@ BulgeSeg BulgePath::segment(int index) const {
 
 std::vector<BulgeSeg> BulgePath::segments() const {
   std::vector<BulgeSeg> out;
+  out.reserve(static_cast<size_t>(numSegments()));
   for (int i = 0; i < numSegments(); ++i) out.push_back(segment(i));
   return out;
 }

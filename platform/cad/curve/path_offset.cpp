@@ -258,19 +258,20 @@ class OffsetBuilder {
   void buildElements() {
     const int n = static_cast<int>(segs_.size());
     const int vertexCount = static_cast<int>(path_.vertices.size());
-    sources_.reserve(segs_.size());
-    for (const BulgeSeg& seg : segs_) sources_.emplace_back(seg);
+    // Each segment is worked out once, as the one after the corner and then as the current.
+    const SourceSeg first(segs_.front());
+    SourceSeg current = first;
     for (int i = 0; i < n; ++i) {
       const int end = (i + 1) % vertexCount;
       BulgeSeg moved;
-      if (movedSegment(sources_[static_cast<size_t>(i)], dist_, tol_, moved)) addElement(moved, i, end);
+      if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
+      const SourceSeg next = i + 1 < n ? SourceSeg(segs_[static_cast<size_t>(i + 1)]) : first;
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         double band = 1.0;
-        if (cornerArc(sources_[static_cast<size_t>(i)], sources_[static_cast<size_t>((i + 1) % n)], dist_, tol_, arc,
-                      band))
-          addElement(arc, end, end, band);
+        if (cornerArc(current, next, dist_, tol_, arc, band)) addElement(arc, end, end, band);
       }
+      current = next;
     }
     elementCount_ = static_cast<int>(curves_.size());
     const int m = elementCount_;
@@ -300,9 +301,9 @@ class OffsetBuilder {
       c.length = prim.length();
       curves_.push_back(std::move(c));
     };
-    for (const SourceSeg& s : sources_) {
+    for (const BulgeSeg& s : segs_) {
       BulgeSeg moved;
-      if (movedSegment(s, -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
+      if (movedSegment(SourceSeg(s), -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
     }
     for (const BulgeVertex& v : path_.vertices) addCutter(Prim2::circle(v.point, dist_), -1.0);
   }
@@ -665,6 +666,7 @@ class OffsetBuilder {
     const int curveCount = static_cast<int>(curves_.size());
     cuts_.build(curveCount, cutItems_);
     std::vector<std::pair<int, Passing>> passing;
+    passing.reserve(cutItems_.size());
     for (int c = 0; c < curveCount; ++c) {
       const std::span<Cut> cuts = cuts_[c];
       std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
@@ -859,7 +861,6 @@ class OffsetBuilder {
   const BulgePath& path_;
   std::vector<BulgeSeg> segs_;
   std::vector<PreparedSeg> prepared_;
-  std::vector<SourceSeg> sources_;
   double dist_;
   double tol_;
   BoxTree tree_;
