@@ -22,13 +22,14 @@ BulgePath regularPolygon(int n, double radius) {
   return p;
 }
 
-// Teeth 3 high, arcs on every other segment; the inscribed radius is just under radius.
-BulgePath gear(int n, double radius) {
+// Teeth 3 high and `pitch` vertices apart, arcs on every other segment; the inscribed
+// radius is just under radius.
+BulgePath gear(int n, double radius, int pitch = 4) {
   BulgePath p;
   p.closed = true;
   for (int i = 0; i < n; ++i) {
     const double a = i * 2 * M_PI / n;
-    const double r = radius + (i % 4 < 2 ? 3.0 : 0.0);
+    const double r = radius + (i % pitch < pitch / 2 ? 3.0 : 0.0);
     p.vertices.push_back({{r * std::cos(a), r * std::sin(a)}, i % 2 == 0 ? 0.3 : 0.0});
   }
   return p;
@@ -88,13 +89,27 @@ void BM_Gear10000ThreeOffsets(benchmark::State& state) {
 }
 BENCHMARK(BM_Gear10000ThreeOffsets)->Unit(benchmark::kMillisecond);
 
-// Inward by the argument: 250 is half the inscribed radius, the rest lie near collapse.
-void BM_Gear10000Inward(benchmark::State& state) {
-  const BulgePath g = gear(10000, 500.0);
+// Inward by a tenth of the argument: 250 is half the inscribed radius, the rest lie near
+// collapse.
+void gearInward(benchmark::State& state, int pitch) {
+  const BulgePath g = gear(10000, 500.0, pitch);
   const double left = static_cast<double>(state.range(0)) / 10.0;
   for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(g, left));
 }
-BENCHMARK(BM_Gear10000Inward)->Arg(2500)->Arg(4800)->Arg(4950)->Arg(4990)->Unit(benchmark::kMillisecond);
+
+void BM_Gear10000Inward(benchmark::State& state) { gearInward(state, 4); }
+BENCHMARK(BM_Gear10000Inward)
+    ->Arg(1000)
+    ->Arg(2500)
+    ->Arg(4800)
+    ->Arg(4950)
+    ->Arg(4990)
+    ->Arg(4999)
+    ->Unit(benchmark::kMillisecond);
+
+// Wider teeth leave longer corner arcs about the region that is left near collapse.
+void BM_Gear10000WideTeethInward(benchmark::State& state) { gearInward(state, 8); }
+BENCHMARK(BM_Gear10000WideTeethInward)->Arg(2500)->Arg(4990)->Arg(4999)->Unit(benchmark::kMillisecond);
 
 void makeGear(AcDbPolyline& pl, int n, double radius) {
   const BulgePath g = gear(n, radius);

@@ -1,21 +1,33 @@
 #include "platform/cad/curve/box_tree.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace curve {
 
 namespace {
+
 constexpr int kLeafSize = 4;
-}
+
+}  // namespace
 
 BoxTree::BoxTree(std::vector<Box2> boxes) : boxes_(std::move(boxes)) {
   order_.resize(boxes_.size());
   std::iota(order_.begin(), order_.end(), 0);
   if (!boxes_.empty()) {
-    nodes_.reserve(2 * boxes_.size() / kLeafSize + 2);
+    // Splits leave at least two boxes in a leaf, so there are fewer nodes than boxes.
+    nodes_.reserve(boxes_.size() + 1);
     build(0, static_cast<int>(boxes_.size()), 0);
   }
+}
+
+BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : BoxTree(std::move(boxes)) {
+  if (nodes_.empty()) return;
+  std::vector<std::optional<RunRing>> rings(nodes_.size());
+  bound(0, 0, static_cast<int>(boxes_.size()), segs, nullptr, rings);
 }
 
 int BoxTree::build(int first, int count, int depth) {
@@ -24,6 +36,7 @@ int BoxTree::build(int first, int count, int depth) {
   Box2 box;
   for (int i = first; i < first + count; ++i) box.add(boxes_[static_cast<size_t>(order_[static_cast<size_t>(i)])]);
   nodes_[static_cast<size_t>(index)].box = box;
+  nodes_[static_cast<size_t>(index)].bound = RunBound(box);
   if (count <= kLeafSize || depth == kMaxDepth) {
     nodes_[static_cast<size_t>(index)].first = first;
     nodes_[static_cast<size_t>(index)].count = count;
@@ -43,6 +56,63 @@ int BoxTree::build(int first, int count, int depth) {
   nodes_[static_cast<size_t>(index)].left = left;
   nodes_[static_cast<size_t>(index)].right = right;
   return index;
+}
+
+// The node's bound is tried along the direction its segments' ends spread most, along the
+// chord of their run in path order, and as a sector of the ring about the centre of the
+// run it lies in; or about its own centre, where its run curves about one that it follows
+// more closely. A node's bound comes from its halves' bounds; its ring, from theirs when
+// they share its centre.
+void BoxTree::bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,
+                    std::vector<std::optional<RunRing>>& rings) {
+  Node& node = nodes_[static_cast<size_t>(index)];
+  const Box2& box = node.box;
+  const std::span<const int> items(order_.data() + first, static_cast<size_t>(count));
+  EndPointSums sums(AcGePoint2d((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2));
+  int firstItem = items.front(), lastItem = firstItem;
+  for (int i : items) {
+    sums.add(segs[static_cast<size_t>(i)].start());
+    sums.add(segs[static_cast<size_t>(i)].end());
+    firstItem = std::min(firstItem, i);
+    lastItem = std::max(lastItem, i);
+  }
+  std::array<AcGeVector2d, 2> axisList{sums.spreadAxis()};
+  std::span<const AcGeVector2d> axes(axisList.data(), 1);
+  const AcGeVector2d chord = segs[static_cast<size_t>(lastItem)].end() - segs[static_cast<size_t>(firstItem)].start();
+  if (chord.lengthSqrd() > 0.0) {
+    axisList[1] = chord / std::sqrt(chord.lengthSqrd());
+    axes = axisList;
+  }
+  AcGePoint2d own;
+  if (sums.curvedAbout(std::hypot(box.maxX - box.minX, box.maxY - box.minY), own) &&
+      (centre == nullptr || sums.scatterAbout(own) < 0.5 * sums.scatterAbout(*centre)))
+    centre = &own;
+
+  std::optional<RunRing>& ring = rings[static_cast<size_t>(index)];
+  if (node.count > 0) {
+    if (centre != nullptr) ring = RunRing::about(*centre, items, segs);
+    node.bound = RunBound::ofSegments(items, segs, box, axes, ring ? &*ring : nullptr);
+    return;
+  }
+  const int half = count / 2;
+  const int halves[] = {node.left, node.right};
+  const int firsts[] = {first, first + half}, counts[] = {half, count - half};
+  for (int k = 0; k < 2; ++k) bound(halves[k], firsts[k], counts[k], segs, centre, rings);
+  if (centre != nullptr) {
+    ring = RunRing{*centre};
+    for (int k = 0; k < 2; ++k) {
+      const std::optional<RunRing>& inner = rings[static_cast<size_t>(halves[k])];
+      if (inner && inner->centre.x == centre->x && inner->centre.y == centre->y)
+        ring->add(*inner);
+      else
+        ring->add(RunRing::about(
+            *centre, items.subspan(static_cast<size_t>(firsts[k] - first), static_cast<size_t>(counts[k])), segs));
+    }
+  }
+  const Node& l = nodes_[static_cast<size_t>(node.left)];
+  const Node& r = nodes_[static_cast<size_t>(node.right)];
+  const RunBound::Part parts[] = {{&l.bound, &l.box}, {&r.bound, &r.box}};
+  node.bound = RunBound::ofParts(parts, box, axes, ring ? &*ring : nullptr);
 }
 
 }  // namespace curve

@@ -1,18 +1,24 @@
 // A static bounding-box hierarchy over indexed boxes, for finding the path elements
-// near another one without testing every pair.
+// near another one without testing every pair. Over segments, nearness walks bound each
+// node by the shape that hugs its run of segments best.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
+#include "platform/cad/curve/run_bound.h"
 
 namespace curve {
 
 class BoxTree {
  public:
   explicit BoxTree(std::vector<Box2> boxes);
+  // The boxes of the segments, whose own shapes then bound nearness more tightly.
+  BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs);
 
   // Calls visit(index) for every box overlapping the query box.
   template <class Visit>
@@ -42,11 +48,16 @@ class BoxTree {
  private:
   struct Node {
     Box2 box;
-    int first = 0;  // into order_ for a leaf
-    int count = 0;  // 0 for an inner node
+    RunBound bound;  // for nearness
+    int first = 0;   // into order_ for a leaf
+    int count = 0;   // 0 for an inner node
     int left = -1, right = -1;
+    double distanceSqrdTo(const AcGePoint2d& p) const { return bound.distanceSqrdTo(p); }
   };
   int build(int first, int count, int depth);
+  // centre: that of the run the node lies in, or null.
+  void bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,
+             std::vector<std::optional<RunRing>>& rings);
 
   // Median splits keep the depth near log2(n); this bounds the walk's stack.
   static constexpr int kMaxDepth = 100;
@@ -85,14 +96,14 @@ double BoxTree::nearest(const AcGePoint2d& p, double bound, Distance&& distance)
   // Each entry: a node and the square of its box's distance from p.
   std::array<std::pair<int, double>, kMaxDepth + 2> stack;
   int top = 0;
-  stack[static_cast<std::size_t>(top++)] = {0, nodes_[0].box.distanceSqrdTo(p)};
+  stack[static_cast<std::size_t>(top++)] = {0, nodes_[0].distanceSqrdTo(p)};
   while (top > 0) {
     const auto [index, boxDistSqrd] = stack[static_cast<std::size_t>(--top)];
     if (boxDistSqrd >= best * best) continue;
     const Node& node = nodes_[static_cast<std::size_t>(index)];
     if (node.count == 0) {
-      const double l = nodes_[static_cast<std::size_t>(node.left)].box.distanceSqrdTo(p);
-      const double r = nodes_[static_cast<std::size_t>(node.right)].box.distanceSqrdTo(p);
+      const double l = nodes_[static_cast<std::size_t>(node.left)].distanceSqrdTo(p);
+      const double r = nodes_[static_cast<std::size_t>(node.right)].distanceSqrdTo(p);
       // The nearer child goes on top.
       if (l <= r) {
         stack[static_cast<std::size_t>(top++)] = {node.right, r};
@@ -117,16 +128,16 @@ bool BoxTree::anyWithin(const AcGePoint2d& p, double limit, Within&& within) con
   const double limitSqrd = limit * limit;
   std::array<int, kMaxDepth + 2> stack;
   int top = 0;
-  stack[0] = 0;
-  top = 1;
+  if (nodes_[0].distanceSqrdTo(p) < limitSqrd) stack[static_cast<std::size_t>(top++)] = 0;
   while (top > 0) {
     const Node& node = nodes_[static_cast<std::size_t>(stack[static_cast<std::size_t>(--top)])];
-    if (node.box.distanceSqrdTo(p) >= limitSqrd) continue;
     if (node.count == 0) {
-      const bool leftFirst = nodes_[static_cast<std::size_t>(node.left)].box.distanceSqrdTo(p) <=
-                             nodes_[static_cast<std::size_t>(node.right)].box.distanceSqrdTo(p);
-      stack[static_cast<std::size_t>(top++)] = leftFirst ? node.right : node.left;
-      stack[static_cast<std::size_t>(top++)] = leftFirst ? node.left : node.right;
+      // Children out of reach are left out; the nearer one goes on top.
+      const double l = nodes_[static_cast<std::size_t>(node.left)].distanceSqrdTo(p);
+      const double r = nodes_[static_cast<std::size_t>(node.right)].distanceSqrdTo(p);
+      const bool leftFirst = l <= r;
+      if ((leftFirst ? r : l) < limitSqrd) stack[static_cast<std::size_t>(top++)] = leftFirst ? node.right : node.left;
+      if ((leftFirst ? l : r) < limitSqrd) stack[static_cast<std::size_t>(top++)] = leftFirst ? node.left : node.right;
       continue;
     }
     for (int i = node.first; i < node.first + node.count; ++i) {

@@ -75,3 +75,41 @@ TEST(BoxTree, ManyEqualBoxesAndNoBoxes) {
   EXPECT_TRUE(none.queryUntil({0, 0, 1, 1}, [](int) { return false; }));
   EXPECT_EQ(none.nearest({0, 0}, 7.0, [](int) { return 1.0; }), 7.0);
 }
+
+// Over segments the nodes are also bounded by turned boxes; those must never pass over a
+// segment, whether the query stands near the centre of a toothed ring, where everything is
+// almost equally far, or among scattered lines and arcs.
+TEST(BoxTree, SegmentTreesFindTheNearestAsAFullSearchDoes) {
+  std::vector<BulgeSeg> segs;
+  const int teeth = 2000;
+  for (int i = 0; i < teeth; ++i) {
+    auto at = [&](int k) {
+      const double a = k * 2 * 3.14159265358979 / teeth;
+      const double r = 50.0 + (k % 4 < 2 ? 0.3 : 0.0);
+      return AcGePoint2d(r * std::cos(a), r * std::sin(a));
+    };
+    segs.push_back({at(i), at(i + 1), i % 2 == 0 ? 0.3 : 0.0});
+  }
+  std::mt19937 rng(5);
+  std::uniform_real_distribution<double> coord(-80.0, 80.0), bulge(-3.0, 3.0);
+  for (int i = 0; i < 300; ++i)
+    segs.push_back({{coord(rng), coord(rng)}, {coord(rng), coord(rng)}, i % 3 == 0 ? 0.0 : bulge(rng)});
+  std::vector<Box2> boxes;
+  for (const BulgeSeg& s : segs) boxes.push_back(s.box());
+  const std::vector<PreparedSeg> prepared(segs.begin(), segs.end());
+  const BoxTree tree(boxes, prepared);
+
+  std::vector<AcGePoint2d> queries;
+  for (double r : {0.0, 1e-3, 0.1, 1.0})
+    for (int k = 0; k < 7; ++k) queries.push_back({r * std::cos(k * 0.9), r * std::sin(k * 0.9)});
+  for (int k = 0; k < 200; ++k) queries.push_back({coord(rng) * 1.2, coord(rng) * 1.2});
+  for (const AcGePoint2d& p : queries) {
+    double expected = 1e300;
+    for (const PreparedSeg& s : prepared) expected = std::min(expected, s.distanceTo(p));
+    auto distance = [&](int i) { return prepared[static_cast<size_t>(i)].distanceTo(p); };
+    ASSERT_EQ(tree.nearest(p, 1e300, distance), expected) << p.x << "," << p.y;
+    auto within = [&](double limit) { return [&, limit](int i) { return distance(i) < limit; }; };
+    EXPECT_TRUE(tree.anyWithin(p, expected * (1 + 1e-12) + 1e-300, within(expected * (1 + 1e-12) + 1e-300)));
+    EXPECT_FALSE(tree.anyWithin(p, expected, within(expected)));
+  }
+}

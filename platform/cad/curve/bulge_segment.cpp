@@ -124,14 +124,16 @@ Box2 BulgeSeg::box() const {
   b.add(start);
   b.add(end);
   if (!isArc()) return b;
-  const Arc2 a = arc();
-  // Extreme points of the circle that the sweep passes.
+  arc().addExtremesTo(b);
+  return b;
+}
+
+void Arc2::addExtremesTo(Box2& box) const {
   for (int k = 0; k < 4; ++k) {
     const double ang = k * kPi / 2;
-    const double f = a.fractionOfAngle(ang);
-    if (f > 0.0 && f < 1.0) b.add(a.pointAtAngle(ang));
+    const double f = fractionOfAngle(ang);
+    if (f > 0.0 && f < 1.0) box.add(pointAtAngle(ang));
   }
-  return b;
 }
 
 PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {
@@ -142,6 +144,23 @@ PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end)
   low_ = (a.sweep > 0 ? start_ : end_) - center_;
   high_ = (a.sweep > 0 ? end_ : start_) - center_;
   beyondHalfTurn_ = std::fabs(seg.bulge) > 1.0;
+}
+
+void PreparedSeg::extentAlong(const AcGeVector2d& axis, double& least, double& greatest) const {
+  const double a = axis.dotProduct(start_.asVector()), b = axis.dotProduct(end_.asVector());
+  least = std::min(a, b);
+  greatest = std::max(a, b);
+  double size = std::max({std::fabs(start_.x), std::fabs(start_.y), std::fabs(end_.x), std::fabs(end_.y)});
+  if (isArc_) {
+    // The circle's points farthest either way along the axis, where the sweep passes them.
+    const double c = axis.dotProduct(center_.asVector());
+    if (facesArc(axis)) greatest = std::max(greatest, c + radius_);
+    if (facesArc(-axis)) least = std::min(least, c - radius_);
+    size = std::max(size, std::max(std::fabs(center_.x), std::fabs(center_.y)) + radius_);
+  }
+  const double margin = 1e-14 * size;
+  least -= margin;
+  greatest += margin;
 }
 
 int BulgePath::numSegments() const {
@@ -159,6 +178,7 @@ BulgeSeg BulgePath::segment(int index) const {
 
 std::vector<BulgeSeg> BulgePath::segments() const {
   std::vector<BulgeSeg> out;
+  out.reserve(static_cast<size_t>(numSegments()));
   for (int i = 0; i < numSegments(); ++i) out.push_back(segment(i));
   return out;
 }

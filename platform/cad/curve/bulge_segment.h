@@ -42,6 +42,8 @@ struct Arc2 {
   // Fraction of the point's direction; the nearer end's side for directions outside the sweep.
   double fractionOfAngle(double angle) const;
   bool isFullCircle() const;
+  // Adds the circle's points farthest left, right, down and up that the sweep passes.
+  void addExtremesTo(Box2& box) const;
 };
 
 // The arc of a polyline segment from start to end with the bulge (tan of a quarter
@@ -91,6 +93,13 @@ class PreparedSeg {
     const double f = len2 > 0.0 ? std::clamp((p - start_).dotProduct(d) / len2, 0.0, 1.0) : 0.0;
     return start_ + d * f;
   }
+
+  const AcGePoint2d& start() const { return start_; }
+  const AcGePoint2d& end() const { return end_; }
+
+  // Least and greatest of axis . q over the segment's points q (axis of unit length),
+  // widened a little for rounding.
+  void extentAlong(const AcGeVector2d& axis, double& least, double& greatest) const;
 
   // Distance of the segment's point farthest from p.
   double farthestFrom(const AcGePoint2d& p) const {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 using namespace curve;
@@ -26,6 +27,23 @@ TEST(PreparedSeg, AgreesWithTheSegmentOnLinesAndArcsOfEverySweep) {
         for (int s = 0; s <= 400; ++s) farthest = std::max(farthest, seg.pointAt(s / 400.0).distanceTo(p));
         EXPECT_GE(prepared.farthestFrom(p), farthest - 1e-9);
         EXPECT_LE(prepared.farthestFrom(p), farthest + 1e-3 * seg.length());
+      }
+      // Projections on any direction: every point within the extent, its ends reached.
+      for (int k = 0; k < 8; ++k) {
+        const double angle = k * 0.7 + 0.1;
+        const AcGeVector2d axis(std::cos(angle), std::sin(angle));
+        double least = 0.0, greatest = 0.0;
+        prepared.extentAlong(axis, least, greatest);
+        double lo = 1e300, hi = -1e300;
+        for (int s = 0; s <= 2000; ++s) {
+          const double at = axis.dotProduct(seg.pointAt(s / 2000.0).asVector());
+          lo = std::min(lo, at);
+          hi = std::max(hi, at);
+        }
+        EXPECT_LE(least, lo) << "bulge " << bulge;
+        EXPECT_GE(greatest, hi) << "bulge " << bulge;
+        EXPECT_GT(least, lo - 1e-5 * seg.length()) << "bulge " << bulge;
+        EXPECT_LT(greatest, hi + 1e-5 * seg.length()) << "bulge " << bulge;
       }
     }
   }

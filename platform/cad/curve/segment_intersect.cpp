@@ -71,6 +71,23 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
   hits.push_back({p, fa, fb});
 }
 
+bool heldByBoth(const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
+  return a.holds(a.fractionOf(p), tol) && b.holds(b.fractionOf(p), tol);
+}
+
+// Curves passing within tol of each other touch at p, which stands for the two crossings
+// at p +- along (if they cross at all). Where p lies off either curve but those crossings
+// lie far enough apart to tell, a crossing may still lie on both: it counts.
+void addTouch(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, const AcGeVector2d& along,
+              double tol) {
+  if (along.length() > tol && !heldByBoth(a, b, p, tol)) {
+    addHit(hits, a, b, p - along, tol);
+    addHit(hits, a, b, p + along, tol);
+    return;
+  }
+  addHit(hits, a, b, p, tol);
+}
+
 // Elements on one carrier: the ends of each that lie on the other.
 void addOverlap(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double tol) {
   if (!a.unbounded) {
@@ -120,11 +137,11 @@ void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, b
   const double h = foot.distanceTo(c);
   const double r = circ.arc.radius;
   if (h > r + tol) return;
+  const double half = std::sqrt(std::max(r * r - h * h, 0.0));
   if (h >= r - tol) {
-    addHit(hits, a, b, foot, tol);
+    addTouch(hits, a, b, foot, u * half, tol);
     return;
   }
-  const double half = std::sqrt(r * r - h * h);
   addHit(hits, a, b, foot - u * half, tol);
   addHit(hits, a, b, foot + u * half, tol);
 }
@@ -139,21 +156,26 @@ void circleCircle(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, doubl
   }
   if (dist <= tol) return;
   if (dist > r1 + r2 + tol || dist < std::fabs(r1 - r2) - tol) return;
-  const AcGeVector2d u = (c2 - c1) / dist;
+  // Worked out from the smaller circle: from the larger, a flat arc's far centre would
+  // leave the crossings' offset from the line of centres to cancellation.
+  const bool fromFirst = r1 <= r2;
+  const AcGePoint2d& small = fromFirst ? c1 : c2;
+  const double rs = fromFirst ? r1 : r2, rb = fromFirst ? r2 : r1;
+  const AcGeVector2d u = ((fromFirst ? c2 : c1) - small) / dist;
+  // Distance from the smaller centre to the chord through the crossings.
+  const double x = ((dist - rb) * (dist + rb) + rs * rs) / (2.0 * dist);
+  const double y = std::sqrt(std::max((rs - x) * (rs + x), 0.0));
+  const AcGeVector2d n = u.perpVector();
   // Touching circles meet in one point.
   if (std::fabs(dist - (r1 + r2)) <= tol) {
-    addHit(hits, a, b, c1 + u * r1, tol);
+    addTouch(hits, a, b, small + u * rs, n * y, tol);
     return;
   }
   if (std::fabs(dist - std::fabs(r1 - r2)) <= tol) {
-    addHit(hits, a, b, c1 + u * (r1 >= r2 ? r1 : -r1), tol);
+    addTouch(hits, a, b, small - u * rs, n * y, tol);
     return;
   }
-  // Distance from c1 to the chord through the crossings.
-  const double x = (dist * dist + r1 * r1 - r2 * r2) / (2.0 * dist);
-  const double y = std::sqrt(std::max(r1 * r1 - x * x, 0.0));
-  const AcGePoint2d base = c1 + u * x;
-  const AcGeVector2d n = u.perpVector();
+  const AcGePoint2d base = small + u * x;
   addHit(hits, a, b, base + n * y, tol);
   addHit(hits, a, b, base - n * y, tol);
 }

@@ -30,26 +30,47 @@ double toleranceFor(const BulgePath& path, double dist) {
 // Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
 constexpr double kTangentSine = 1e-9;
 
-AcGeVector2d leftNormal(const BulgeSeg& seg, double fraction) { return seg.tangentAt(fraction).perpVector(); }
+// A segment of the path with its arc and its end tangents worked out once, as
+// BulgeSeg works them out.
+struct SourceSeg {
+  BulgeSeg seg;
+  bool isArc = false;
+  Arc2 arc;
+  AcGeVector2d startTangent, endTangent;
 
-AcGePoint2d movedPoint(const BulgeSeg& seg, double fraction, double left) {
-  return seg.pointAt(fraction) + leftNormal(seg, fraction) * left;
-}
+  explicit SourceSeg(const BulgeSeg& s) : seg(s), isArc(s.isArc()) {
+    if (isArc) arc = s.arc();
+    startTangent = tangentAt(0.0);
+    endTangent = tangentAt(1.0);
+  }
+
+  AcGeVector2d tangentAt(double fraction) const {
+    if (!isArc) {
+      const AcGeVector2d d = seg.end - seg.start;
+      const double len = d.length();
+      return len > 0 ? d / len : AcGeVector2d(1.0, 0.0);
+    }
+    const double ang = arc.startAngle + arc.sweep * fraction;
+    const AcGeVector2d radial(std::cos(ang), std::sin(ang));
+    return arc.sweep > 0 ? radial.perpVector() : -radial.perpVector();
+  }
+
+  AcGePoint2d movedStart(double left) const { return seg.start + startTangent.perpVector() * left; }
+  AcGePoint2d movedEnd(double left) const { return seg.end + endTangent.perpVector() * left; }
+};
 
 // The element moved to the left; false when an arc shrinks to nothing.
-bool movedSegment(const BulgeSeg& seg, double left, double tol, BulgeSeg& out) {
-  out = {movedPoint(seg, 0.0, left), movedPoint(seg, 1.0, left), seg.bulge};
-  if (!seg.isArc()) return true;
-  const Arc2 a = seg.arc();
-  const double radius = a.sweep > 0 ? a.radius - left : a.radius + left;
+bool movedSegment(const SourceSeg& src, double left, double tol, BulgeSeg& out) {
+  out = {src.movedStart(left), src.movedEnd(left), src.seg.bulge};
+  if (!src.isArc) return true;
+  const double radius = src.arc.sweep > 0 ? src.arc.radius - left : src.arc.radius + left;
   return radius > tol;
 }
 
 // The radius of the element moved to the left by dist; infinite for a line.
-double movedRadius(const BulgeSeg& seg, double dist) {
-  if (!seg.isArc()) return 1e300;
-  const Arc2 a = seg.arc();
-  return std::fabs(a.sweep > 0 ? a.radius - dist : a.radius + dist);
+double movedRadius(const SourceSeg& src, double dist) {
+  if (!src.isArc) return 1e300;
+  return std::fabs(src.arc.sweep > 0 ? src.arc.radius - dist : src.arc.radius + dist);
 }
 
 // The arc about the common vertex from `in` moved to `out` moved. At a convex corner
@@ -57,11 +78,11 @@ double movedRadius(const BulgeSeg& seg, double dist) {
 // the moved elements cross near the corner; where they meet at so small an angle that
 // the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
 // them, so that the moved path stays one curve there. band: which side of it the band lies.
-bool cornerArc(const BulgeSeg& in, const BulgeSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
-  const AcGePoint2d p = movedPoint(in, 1.0, dist);
-  const AcGePoint2d q = movedPoint(out, 0.0, dist);
+bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
+  const AcGePoint2d p = in.movedEnd(dist);
+  const AcGePoint2d q = out.movedStart(dist);
   if (p.distanceTo(q) <= tol) return false;
-  const AcGeVector2d t0 = in.tangentAt(1.0), t1 = out.tangentAt(0.0);
+  const AcGeVector2d t0 = in.endTangent, t1 = out.startTangent;
   const double turn = t0.crossProduct(t1);
   const double dot = t0.dotProduct(t1);
   const bool reversal = dot < 0.0 && std::fabs(turn) <= 1e-12;
@@ -154,6 +175,8 @@ struct Curve {
   // Elements: the nodes at their ends, and the elements joined there (-1: none).
   int startNode = -1, endNode = -1;
   int prev = -1, next = -1;
+  // The path's vertices its source runs from and to (one for a corner arc).
+  int firstVertex = -1, lastVertex = -1;
   bool swallowed = false;
 };
 
@@ -187,19 +210,22 @@ class OffsetBuilder {
   static constexpr double kShortestLoop = 100.0;
 
   OffsetBuilder(const BulgePath& path, double dist)
-      : path_(path), segs_(path.segments()), dist_(dist), tol_(toleranceFor(path, dist)), tree_(boxesOf(segs_)) {
-    prepared_.reserve(segs_.size());
-    for (const BulgeSeg& s : segs_) prepared_.emplace_back(s);
-  }
+      : path_(path),
+        segs_(path.segments()),
+        prepared_(segs_.begin(), segs_.end()),
+        dist_(dist),
+        tol_(toleranceFor(path, dist)),
+        tree_(boxesOf(segs_), prepared_) {}
 
   std::vector<BulgePath> run() {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
-    if (!path_.closed || touchesItself(path_, tol_)) buildCutters();
-    mapDepths(1e-3 * dist_);
+    if (!path_.closed || touchesItself(segs_, tree_, tol_)) buildCutters();
+    mapDepths();
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
+    dropLooseBridges();
     return chains();
   }
 
@@ -214,13 +240,16 @@ class OffsetBuilder {
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
 
-  void addElement(const BulgeSeg& seg, double bandSide = 1.0) {
+  void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide = 1.0) {
     Curve c;
     c.seg = seg;
+    c.firstVertex = firstVertex;
+    c.lastVertex = lastVertex;
     c.bandSide = bandSide;
     c.prim = Prim2::of(seg);
-    c.length = seg.length();
-    curves_.push_back(std::move(c));
+    c.length = c.prim.length();
+    // No longer than the tolerance, it is a point.
+    if (c.length > tol_) curves_.push_back(std::move(c));
   }
 
   // The moved path: moved segments with corner arcs between them, in path order, and the
@@ -228,15 +257,21 @@ class OffsetBuilder {
   // to nothing, two loose ends are left.
   void buildElements() {
     const int n = static_cast<int>(segs_.size());
+    const int vertexCount = static_cast<int>(path_.vertices.size());
+    // Each segment is worked out once, as the one after the corner and then as the current.
+    const SourceSeg first(segs_.front());
+    SourceSeg current = first;
     for (int i = 0; i < n; ++i) {
+      const int end = (i + 1) % vertexCount;
       BulgeSeg moved;
-      if (movedSegment(segs_[static_cast<size_t>(i)], dist_, tol_, moved) && moved.length() > tol_) addElement(moved);
+      if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
+      const SourceSeg next = i + 1 < n ? SourceSeg(segs_[static_cast<size_t>(i + 1)]) : first;
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         double band = 1.0;
-        if (cornerArc(segs_[static_cast<size_t>(i)], segs_[static_cast<size_t>((i + 1) % n)], dist_, tol_, arc, band))
-          addElement(arc, band);
+        if (cornerArc(current, next, dist_, tol_, arc, band)) addElement(arc, end, end, band);
       }
+      current = next;
     }
     elementCount_ = static_cast<int>(curves_.size());
     const int m = elementCount_;
@@ -268,7 +303,7 @@ class OffsetBuilder {
     };
     for (const BulgeSeg& s : segs_) {
       BulgeSeg moved;
-      if (movedSegment(s, -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
+      if (movedSegment(SourceSeg(s), -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
     }
     for (const BulgeVertex& v : path_.vertices) addCutter(Prim2::circle(v.point, dist_), -1.0);
   }
@@ -309,23 +344,52 @@ class OffsetBuilder {
   // point x of the nearest segment holds every point nearer to x than deepLimit() less
   // drownDepth().
   Stretch deepStretchAround(const Curve& el, double m) const {
-    const AcGePoint2d p = el.prim.pointAt(m);
     const double radius = deepLimit() - drownDepth();
     int nearest = -1;
-    nearestSegment(p, radius, &nearest);
+    nearestSegment(el.prim.pointAt(m), radius, &nearest);
     if (nearest < 0) return {m, m};
-    const AcGePoint2d x = prepared_[static_cast<size_t>(nearest)].nearestPoint(p);
-    Stretch s = nearPoint(el, m, x, radius);
-    // The ends are worked out through angles, which flat arcs make inexact: the stretch
-    // counts only once both its ends are seen to lie inside, else pulled in a little.
+    return insideAround(el, m, prepared_[static_cast<size_t>(nearest)].nearestPoint(el.prim.pointAt(m)), radius);
+  }
+
+  // The stretch around fraction m whose points lie nearer to x than radius, or empty.
+  Stretch insideAround(const Curve& el, double m, const AcGePoint2d& x, double radius) const {
+    const Stretch s = nearPoint(el, m, x, radius);
+    if (s.empty()) return s;
     const double radiusSqrd = radius * radius;
-    for (int tries = 0; tries < 4 && !s.empty(); ++tries) {
-      if ((el.prim.pointAt(s.from) - x).lengthSqrd() <= radiusSqrd &&
-          (el.prim.pointAt(s.to) - x).lengthSqrd() <= radiusSqrd)
-        return s;
-      s = {m - (m - s.from) * 0.99, m + (s.to - m) * 0.99};
+    auto inside = [&](double f) { return (el.prim.pointAt(f) - x).lengthSqrd() <= radiusSqrd; };
+    // The ends are worked out through angles, which flat arcs make inexact: each counts
+    // only once it is seen to lie inside, else it is pulled in a little, then more.
+    auto checked = [&](double end) {
+      for (double keep : {1.0, 1.0 - 1e-9, 1.0 - 1e-6, 1.0 - 1e-3, 0.99})
+        if (inside(m + (end - m) * keep)) return m + (end - m) * keep;
+      return m;
+    };
+    const Stretch out{checked(s.from), checked(s.to)};
+    if ((out.from == m || out.to == m) && !inside(m)) return {m, m};
+    return out;
+  }
+
+  // Stretches deep in the band about the path's vertices next to the element's own: near
+  // collapse these hold all of it but the little that is kept, where probes would be
+  // many and each would weigh every segment.
+  void seedDeepStretches(const Curve& el) {
+    constexpr int kReach = 4;
+    const int n = static_cast<int>(path_.vertices.size());
+    const double radius = deepLimit() - drownDepth();
+    const AcGePoint2d middle = el.prim.pointAt(0.5);
+    auto seed = [&](int v) {
+      if (path_.closed) v = ((v % n) + n) % n;
+      if (v < 0 || v >= n || v == el.firstVertex || v == el.lastVertex) return;
+      const AcGePoint2d& x = path_.vertices[static_cast<size_t>(v)].point;
+      if (x.distanceTo(middle) - el.length / 2 >= radius) return;
+      const double f = std::clamp(el.prim.fractionOf(x), 0.0, 1.0);
+      const Stretch s = insideAround(el, f, x, radius);
+      if (!s.empty()) deepScratch_.push_back(s);
+    };
+    for (int k = 1; k <= kReach; ++k) {
+      seed(el.firstVertex - k);
+      seed(el.lastVertex + k);
     }
-    return {m, m};
   }
 
   // The stretch of the element around fraction f whose points lie nearer to x than
@@ -365,48 +429,93 @@ class OffsetBuilder {
     return anyNearer(el.prim.pointAt(0.5), bound);
   }
 
-  // Splits the element into stretches lying deep inside the band and the rest (shallow),
-  // both in order. Anything may count as shallow, which only means it is cut exactly: so
-  // a probe point that is not deep settles the middle half of its stretch, and stretches
-  // too short to be worth a probe, or left when the probes run out, are shallow too.
-  // Splits every element into deep and shallow stretches; a probe that is not deep
-  // settles at least `settle` on either side as shallow.
-  void mapDepths(double settle) {
+  // Splits every element into stretches lying deep inside the band and the rest
+  // (shallow), both in order, by the discs about nearby vertices and one probe of each
+  // stretch left long between them, which goes on only while probes prove deep. Anything
+  // may count as shallow, which only means it is cut exactly; the elements where that
+  // makes too many crossings are probed further afterwards (narrowCrowdedStretches).
+  void mapDepths() {
     deepItems_.clear();
     shallowItems_.clear();
-    for (int e = 0; e < elementCount_; ++e) mapDepth(e, settle);
+    for (int e = 0; e < elementCount_; ++e) mapDepth(e, false);
     deep_.build(elementCount_, deepItems_);
     shallow_.build(elementCount_, shallowItems_);
   }
 
-  void mapDepth(int e, double settle) {
+  // Near collapse every kept piece is short and the shallow stretches about them all
+  // cross each other. Crowded elements are mapped again with probes: a probe point that
+  // is deep settles the deep stretch about it; one that is not settles only itself, and
+  // the rest of its stretch is probed further towards a deep side, so that what stays
+  // shallow shrinks to what is not deep. True when some element was mapped again.
+  bool narrowCrowdedStretches(const std::vector<bool>& crowded) {
+    if (std::find(crowded.begin(), crowded.end(), true) == crowded.end()) return false;
+    auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)]; };
+    std::erase_if(deepItems_, ofCrowded);
+    std::erase_if(shallowItems_, ofCrowded);
+    for (int e = 0; e < elementCount_; ++e)
+      if (crowded[static_cast<size_t>(e)]) mapDepth(e, true);
+    deep_.build(elementCount_, deepItems_);
+    shallow_.build(elementCount_, shallowItems_);
+    return true;
+  }
+
+  // A stretch still to probe, and whether a deep stretch lies just before or after it.
+  struct Gap {
+    Stretch s;
+    bool deepBefore = false, deepAfter = false;
+  };
+
+  void mapDepth(int e, bool narrowing) {
     constexpr int kMaxProbes = 32;
     Curve& el = curve(e);
     if (swallowed(el)) {
       el.swallowed = true;
       return;
     }
-    const double settled = std::max(drownDepth(), settle) / el.length;
+    const double settled = drownDepth() / el.length;
+    // At first only stretches longer than this are probed.
+    const double widest = std::max(2e-3 * dist_, 2.0 * drownDepth()) / el.length;
     const bool canDrown = drownDepth() < deepLimit();
     deepScratch_.clear();
     shallowScratch_.clear();
-    toProbe_.assign(1, Stretch{});
+    if (canDrown) seedDeepStretches(el);
+    normalize(deepScratch_);
+    toProbe_.clear();
+    double from = 0.0;
+    for (const Stretch& s : deepScratch_) {
+      if (s.from > from) toProbe_.push_back({{from, s.from}, from > 0.0, true});
+      from = std::max(from, s.to);
+    }
+    if (from < 1.0) toProbe_.push_back({{from, 1.0}, from > 0.0, false});
     for (int probes = 0; !toProbe_.empty();) {
-      const Stretch s = toProbe_.back();
+      const Gap gap = toProbe_.back();
+      const Stretch s = gap.s;
       toProbe_.pop_back();
-      if (!canDrown || s.to - s.from <= 2.0 * settled || probes == kMaxProbes) {
+      if (!canDrown || s.to - s.from <= (narrowing ? 2.0 * settled : widest) || probes == kMaxProbes) {
         shallowScratch_.push_back(s);
         continue;
       }
       ++probes;
       const double m = (s.from + s.to) / 2;
       Stretch known = deepStretchAround(el, m);
-      const bool deep = !known.empty();
-      if (!deep) known = {std::min(m - settled, (s.from + m) / 2), std::max(m + settled, (m + s.to) / 2)};
+      if (known.empty() && !narrowing) {
+        shallowScratch_.push_back(s);
+        continue;
+      }
+      if (known.empty()) {
+        known = {std::max(s.from, m - settled), std::min(s.to, m + settled)};
+        shallowScratch_.push_back(known);
+        const Stretch before{s.from, known.from}, after{known.to, s.to};
+        if (!before.empty())
+          (gap.deepBefore ? toProbe_.push_back({before, true, false}) : shallowScratch_.push_back(before));
+        if (!after.empty())
+          (gap.deepAfter ? toProbe_.push_back({after, false, true}) : shallowScratch_.push_back(after));
+        continue;
+      }
       known = {std::max(s.from, known.from), std::min(s.to, known.to)};
-      (deep ? deepScratch_ : shallowScratch_).push_back(known);
-      if (known.from > s.from) toProbe_.push_back({s.from, known.from});
-      if (known.to < s.to) toProbe_.push_back({known.to, s.to});
+      deepScratch_.push_back(known);
+      if (known.from > s.from) toProbe_.push_back({{s.from, known.from}, gap.deepBefore, true});
+      if (known.to < s.to) toProbe_.push_back({{known.to, s.to}, true, gap.deepAfter});
     }
     normalize(deepScratch_);
     normalize(shallowScratch_);
@@ -426,12 +535,31 @@ class OffsetBuilder {
       return Box2{c.prim.arc.center.x, c.prim.arc.center.y, c.prim.arc.center.x, c.prim.arc.center.y}.grown(
           c.prim.arc.radius + tol_);
     }
-    if (s.from <= 0.0 && s.to >= 1.0) return c.seg.box().grown(tol_);
-    return c.seg.part(s.from, s.to).box().grown(tol_);
+    Box2 b;
+    b.add(pointOf(c, s.from));
+    b.add(pointOf(c, s.to));
+    if (c.prim.isArc) {
+      const Arc2& a = c.prim.arc;
+      const Arc2 part{a.center, a.radius, a.startAngle + a.sweep * s.from, a.sweep * (s.to - s.from)};
+      part.addExtremesTo(b);
+    }
+    return b.grown(tol_);
   }
 
-  // Pairs of curves whose shallow stretches come near each other, each pair once.
-  std::vector<std::pair<int, int>> candidatePairs() const {
+  // The element's point at fraction f, from the arc worked out once; its ends exactly.
+  static AcGePoint2d pointOf(const Curve& c, double f) {
+    if (f == 0.0) return c.seg.start;
+    if (f == 1.0) return c.seg.end;
+    return c.prim.pointAt(f);
+  }
+
+  // The boxes of the elements' shallow stretches and of the cutters, and whose each is.
+  struct ShallowBoxes {
+    std::vector<int> owner;
+    BoxTree tree;
+  };
+
+  ShallowBoxes shallowBoxes() const {
     std::vector<Box2> boxes;
     std::vector<int> owner;
     for (int c = 0; c < static_cast<int>(curves_.size()); ++c) {
@@ -447,19 +575,50 @@ class OffsetBuilder {
         owner.push_back(c);
       }
     }
-    std::vector<std::pair<int, int>> pairs;
-    const BoxTree boxTree(boxes);
-    for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
-      const int a = owner[static_cast<size_t>(i)];
+    return {std::move(owner), BoxTree(std::move(boxes))};
+  }
+
+  // The elements whose shallow boxes meet more than a few others; counting stops there.
+  std::vector<bool> crowdedElements(const ShallowBoxes& shallow) const {
+    constexpr int kCrowded = 16;
+    std::vector<bool> crowded(static_cast<size_t>(elementCount_), false);
+    const std::vector<int>& owner = shallow.owner;
+    int met = 0;
+    for (size_t i = 0; i < owner.size(); ++i) {
+      const int a = owner[i];
       if (!curve(a).element) continue;
-      boxTree.query(boxes[static_cast<size_t>(i)], [&](int j) {
-        const int b = owner[static_cast<size_t>(j)];
-        if (b == a || (curve(b).element && b < a)) return;
-        pairs.emplace_back(a, b);
-      });
+      if (i == 0 || owner[i - 1] != a) met = 0;
+      shallow.tree.queryUntil(shallow.tree.boxAt(static_cast<int>(i)),
+                              [&](int j) { return owner[static_cast<size_t>(j)] == a || ++met <= kCrowded; });
+      if (met > kCrowded) crowded[static_cast<size_t>(a)] = true;
     }
-    std::sort(pairs.begin(), pairs.end());
-    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return crowded;
+  }
+
+  // Pairs of curves whose shallow stretches come near each other, each pair once.
+  std::vector<std::pair<int, int>> candidatePairs() {
+    ShallowBoxes shallow = shallowBoxes();
+    if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
+    const std::vector<int>& owner = shallow.owner;
+    std::vector<std::pair<int, int>> pairs;
+    // A curve's boxes follow each other, so its partners are gathered and sorted alone:
+    // near collapse the pairs are many and one sort of them all would dominate.
+    std::vector<int> partners;
+    const int boxCount = static_cast<int>(owner.size());
+    for (int i = 0, next = 0; i < boxCount; i = next) {
+      const int a = owner[static_cast<size_t>(i)];
+      while (next < boxCount && owner[static_cast<size_t>(next)] == a) ++next;
+      if (!curve(a).element) continue;
+      partners.clear();
+      for (int k = i; k < next; ++k)
+        shallow.tree.query(shallow.tree.boxAt(k), [&](int j) {
+          const int b = owner[static_cast<size_t>(j)];
+          if (b != a && (!curve(b).element || b > a)) partners.push_back(b);
+        });
+      std::sort(partners.begin(), partners.end());
+      partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
+      for (int b : partners) pairs.emplace_back(a, b);
+    }
     return pairs;
   }
 
@@ -507,6 +666,7 @@ class OffsetBuilder {
     const int curveCount = static_cast<int>(curves_.size());
     cuts_.build(curveCount, cutItems_);
     std::vector<std::pair<int, Passing>> passing;
+    passing.reserve(cutItems_.size());
     for (int c = 0; c < curveCount; ++c) {
       const std::span<Cut> cuts = cuts_[c];
       std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
@@ -529,8 +689,10 @@ class OffsetBuilder {
   }
 
   // A piece of element e leaving the node in direction `away` runs into the band of
-  // another curve through the node. Curves at a glancing angle tell nothing.
-  bool entersBand(int node, int e, const AcGeVector2d& away) {
+  // another curve through the node. Curves at a glancing angle tell nothing, nor does one
+  // that `alongside` says the piece runs along within the tolerance.
+  template <class Alongside>
+  bool entersBand(int node, int e, const AcGeVector2d& away, Alongside&& alongside) {
     const int root = nodes_.find(node);
     const Curve& el = curve(e);
     bool others = false;
@@ -539,10 +701,17 @@ class OffsetBuilder {
       others = true;
       if (!passesThrough(p)) continue;
       const Curve& c = curve(p.curve);
-      if (c.bandSide * tangentOf(c.prim, p.at).crossProduct(away) < -kTangentSine) return true;
+      const double side = c.bandSide * tangentOf(c.prim, p.at).crossProduct(away);
+      if (side < -kTangentSine && !alongside(p.curve, side)) return true;
     }
     // A loose end that nothing meets lies inside the band of the corner's other side.
     return !others && nodes_.isGap(root);
+  }
+
+  bool passesThroughNode(int c, int node) {
+    for (const Passing& p : passing_[nodes_.find(node)])
+      if (p.curve == c) return true;
+    return false;
   }
 
   bool touchesDeepStretch(int e, const Stretch& piece) const {
@@ -561,11 +730,34 @@ class OffsetBuilder {
       const Cut& b = cuts[k + 1];
       if (nodes_.find(a.node) == nodes_.find(b.node)) continue;
       if (touchesDeepStretch(e, {a.at, b.at})) continue;
-      if (entersBand(a.node, e, tangentOf(el.prim, a.at))) continue;
-      if (entersBand(b.node, e, -tangentOf(el.prim, b.at))) continue;
+      // A curve through both ends, meeting the piece so flat that over its length they never
+      // part by more than the tolerance, runs alongside it: merely near, it has no side.
+      const double length = (b.at - a.at) * el.length;
+      auto alongside = [&](int c, double side) {
+        return -side * length <= tol_ && passesThroughNode(c, a.node) && passesThroughNode(c, b.node);
+      };
+      if (entersBand(a.node, e, tangentOf(el.prim, a.at), alongside)) continue;
+      if (entersBand(b.node, e, -tangentOf(el.prim, b.at), alongside)) continue;
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
+  }
+
+  // An arc bridging a concave corner stands in for its neighbours' crossing where that may
+  // pass for a touch. Where the crossing was found after all, the tips beyond it are
+  // dropped and the bridge, which no kept piece reaches or leaves, would be a sliver.
+  void dropLooseBridges() {
+    std::vector<int> arriving(static_cast<size_t>(nodes_.count()), 0), leaving(arriving);
+    for (const Piece& p : pieces_) {
+      ++leaving[static_cast<size_t>(p.startNode)];
+      ++arriving[static_cast<size_t>(p.endNode)];
+    }
+    std::erase_if(pieces_, [&](const Piece& p) {
+      // Of the elements, only bridges have the band on their left.
+      const bool bridge = curve(p.element).bandSide < 0.0;
+      return bridge && p.from == 0.0 && p.to == 1.0 && arriving[static_cast<size_t>(p.startNode)] == 0 &&
+             leaving[static_cast<size_t>(p.endNode)] == 0;
+    });
   }
 
   // The kept piece to follow piece i at its end node: the same element's next piece,
@@ -656,11 +848,13 @@ class OffsetBuilder {
     }
     BulgePath path;
     path.closed = closed;
+    // As BulgeSeg::part would have it.
     for (const Piece& p : merged) {
-      const BulgeSeg seg = curve(p.element).seg.part(p.from, p.to);
-      path.vertices.push_back({seg.start, seg.bulge});
+      const Curve& c = curve(p.element);
+      const double bulge = c.prim.isArc ? bulgeOfSweep(c.prim.arc.sweep * (p.to - p.from)) : 0.0;
+      path.vertices.push_back({pointOf(c, p.from), bulge});
     }
-    if (!closed) path.vertices.push_back({curve(merged.back().element).seg.pointAt(merged.back().to), 0.0});
+    if (!closed) path.vertices.push_back({pointOf(curve(merged.back().element), merged.back().to), 0.0});
     return path;
   }
 
@@ -683,7 +877,8 @@ class OffsetBuilder {
   std::vector<Piece> pieces_;
   std::optional<double> sourceArea_;
   // Scratch, kept to spare allocations.
-  std::vector<Stretch> toProbe_, deepScratch_, shallowScratch_;
+  std::vector<Gap> toProbe_;
+  std::vector<Stretch> deepScratch_, shallowScratch_;
   std::vector<Hit2> hits_;
   int lastHolder_ = -1;
 };

@@ -261,6 +261,34 @@ TEST(PathOffset, OpenPathsKeepTheirEnds) {
   }
 }
 
+TEST(PathOffset, OpenPathsBentAlmostStraightGiveOneCurve) {
+  // Joints bending by a few hundred-thousandths of a radian up to a thousandth, between
+  // lines and between a line and an arc, as outlines opened on a straight side have them.
+  for (double scale : {0.01, 1.0, 100.0})
+    for (double bend : {2e-5, 2e-4, 1e-3}) {
+      const double quarter = std::tan(M_PI / 8.0);
+      const AcGePoint2d corner(10.0 * scale, 0.0);
+      const AcGeVector2d out = AcGeVector2d(1.0, 0.0).rotateBy(bend) * (10.0 * scale);
+      const BulgePath lines = polygon({{{0, 0}, 0}, {corner, 0}, {corner + out, 0}}, false);
+      // The arc's chord is turned so that its start leaves the line bent by `bend`.
+      const AcGeVector2d chord = AcGeVector2d(1.0, 1.0).rotateBy(bend) * (10.0 * scale);
+      const BulgePath lineArc = polygon({{{0, 0}, 0}, {corner, quarter}, {corner + chord, 0}}, false);
+      for (const BulgePath* path : {&lines, &lineArc})
+        for (double d : {0.01, 0.1, 1.0}) {
+          SCOPED_TRACE(testing::Message() << "scale " << scale << " bend " << bend << " d " << d);
+          std::vector<BulgePath> out;
+          for (double left : {d * scale, -d * scale}) {
+            ASSERT_EQ(offsetPath(*path, left, out), OffsetStatus::kOk);
+            EXPECT_EQ(out.size(), 1u) << left;
+            if (out.empty()) continue;
+            EXPECT_FALSE(out[0].closed);
+            EXPECT_TRUE(out[0].vertices.front().point.isEqualTo(AcGePoint2d(0.0, left), AcGeTol())) << left;
+            expectAtDistance(*path, out, std::fabs(left));
+          }
+        }
+    }
+}
+
 TEST(PathOffset, BadInputAndTheFaultSwitch) {
   std::vector<BulgePath> out;
   EXPECT_EQ(offsetPath(polygon({{{1, 1}, 0}}), 1.0, out), OffsetStatus::kInvalidInput);

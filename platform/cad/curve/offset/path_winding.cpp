@@ -73,14 +73,19 @@ double signedArea(const BulgePath& path) {
 bool touchesItself(const BulgePath& path, double tol) {
   const int n = path.numSegments();
   std::vector<BulgeSeg> segs;
-  std::vector<Prim2> prims;
   std::vector<Box2> boxes;
   for (int i = 0; i < n; ++i) {
     segs.push_back(closedSegment(path, i));
-    prims.push_back(Prim2::of(segs.back()));
-    boxes.push_back(segs.back().box().grown(tol));
+    boxes.push_back(segs.back().box());
   }
-  const BoxTree tree(boxes);
+  return touchesItself(segs, BoxTree(boxes), tol);
+}
+
+bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
+  const int n = static_cast<int>(segs.size());
+  std::vector<Prim2> prims;
+  prims.reserve(segs.size());
+  for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
   std::vector<Hit2> hits;
   // Neighbours meet at their common vertex and there only.
   auto onlyAtCommonVertex = [&](int i, int j) {
@@ -93,7 +98,8 @@ bool touchesItself(const BulgePath& path, double tol) {
     return true;
   };
   for (int i = 0; i < n; ++i) {
-    const bool clear = tree.queryUntil(boxes[static_cast<size_t>(i)], [&](int j) {
+    // Boxes nearer than tol: the query's grown by twice that meets the tree's.
+    const bool clear = tree.queryUntil(tree.boxAt(i).grown(2.0 * tol), [&](int j) {
       if (j <= i) return true;
       intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
       return onlyAtCommonVertex(i, j);

@@ -2,9 +2,13 @@
 // turns count +1, clockwise ones -1), and whether it meets itself.
 #pragma once
 
+#include <span>
+
 #include "platform/cad/curve/bulge_segment.h"
 
 namespace curve {
+
+class BoxTree;
 
 // The path is taken as closed whatever its flag says. Points on the path count as either side.
 int windingNumber(const BulgePath& path, const AcGePoint2d& p);
@@ -15,5 +19,8 @@ double signedArea(const BulgePath& path);
 // Two segments of the closed path meet (nearer than tol) elsewhere than neighbours at
 // their common vertex: the path crosses, touches or runs back over itself.
 bool touchesItself(const BulgePath& path, double tol);
+// The same for the segments of a closed path, in order, and a tree over their boxes
+// (item i for segs[i]), where the caller has them already.
+bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol);
 
 }  // namespace curve

@@ -2,6 +2,7 @@
 
 #include <geos_c.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -61,7 +62,50 @@ std::vector<AcGePoint2d> chorded(const BulgePath& path, double chordError) {
   return points;
 }
 
-BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) {
+namespace {
+
+// Segments per quarter circle so that the round joins stray at most chordError.
+int quadrantSegmentsFor(double d, double chordError) {
+  const double step = 2.0 * std::acos(std::max(0.0, 1.0 - chordError / std::max(d, chordError)));
+  return std::clamp(static_cast<int>(std::ceil(kPi / 2 / std::max(step, 1e-6))), 8, 64);
+}
+
+// The whole ring buffered at once, which GEOS simplifies first.
+Geometry ringBuffer(GEOSContextHandle_t ctx, const GEOSGeometry* polygon, const std::vector<AcGePoint2d>&, double grow,
+                    int quadrantSegments) {
+  return Geometry(GEOSBuffer_r(ctx, polygon, grow, quadrantSegments), GeometryDeleter{ctx});
+}
+
+// Each chord's own buffer, unioned, then taken from or added to the polygon.
+Geometry chordBuffers(GEOSContextHandle_t ctx, const GEOSGeometry* polygon, const std::vector<AcGePoint2d>& points,
+                      double grow, int quadrantSegments) {
+  std::vector<GEOSGeometry*> bands;
+  for (size_t i = 0; i < points.size(); ++i) {
+    GEOSCoordSequence* seq = GEOSCoordSeq_create_r(ctx, 2, 2);
+    const AcGePoint2d &a = points[i], &b = points[(i + 1) % points.size()];
+    GEOSCoordSeq_setXY_r(ctx, seq, 0, a.x, a.y);
+    GEOSCoordSeq_setXY_r(ctx, seq, 1, b.x, b.y);
+    const Geometry chord(GEOSGeom_createLineString_r(ctx, seq), GeometryDeleter{ctx});
+    if (GEOSGeometry* band = chord ? GEOSBuffer_r(ctx, chord.get(), std::fabs(grow), quadrantSegments) : nullptr)
+      bands.push_back(band);
+  }
+  // The collection takes the bands over.
+  const Geometry all(
+      GEOSGeom_createCollection_r(ctx, GEOS_GEOMETRYCOLLECTION, bands.data(), static_cast<unsigned>(bands.size())),
+      GeometryDeleter{ctx});
+  if (!all) {
+    for (GEOSGeometry* band : bands) GEOSGeom_destroy_r(ctx, band);
+    return Geometry(nullptr, GeometryDeleter{ctx});
+  }
+  const Geometry band(GEOSUnaryUnion_r(ctx, all.get()), GeometryDeleter{ctx});
+  if (!band) return Geometry(nullptr, GeometryDeleter{ctx});
+  return Geometry(grow < 0 ? GEOSDifference_r(ctx, polygon, band.get()) : GEOSUnion_r(ctx, polygon, band.get()),
+                  GeometryDeleter{ctx});
+}
+
+using Buffering = Geometry (*)(GEOSContextHandle_t, const GEOSGeometry*, const std::vector<AcGePoint2d>&, double, int);
+
+BufferMeasure measure(const BulgePath& path, double grow, double chordError, Buffering buffering) {
   BufferMeasure out;
   const std::vector<AcGePoint2d> points = chorded(path, chordError);
   if (points.size() < 3) return out;
@@ -70,16 +114,24 @@ BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) 
   const Geometry polygon = polygonOf(ctx, points);
   if (!polygon || GEOSisValid_r(ctx, polygon.get()) != 1) return out;
   const double d = std::fabs(grow);
-  // Segments per quarter circle so that the round joins stray at most chordError.
-  const double step = 2.0 * std::acos(std::max(0.0, 1.0 - chordError / std::max(d, chordError)));
-  const int quadrantSegments = std::clamp(static_cast<int>(std::ceil(kPi / 2 / std::max(step, 1e-6))), 8, 64);
-  out.joinError = d * (1.0 - std::cos(kPi / 4 / quadrantSegments));
-  const Geometry buffer(GEOSBuffer_r(ctx, polygon.get(), grow, quadrantSegments), GeometryDeleter{ctx});
-  if (!buffer) return out;
+  const int quadrantSegments = quadrantSegmentsFor(d, chordError);
+  const Geometry region = buffering(ctx, polygon.get(), points, grow, quadrantSegments);
+  if (!region) return out;
   out.valid = true;
-  out.loops = ringsOf(ctx, buffer.get());
-  GEOSArea_r(ctx, buffer.get(), &out.area);
+  out.joinError = d * (1.0 - std::cos(kPi / 4 / quadrantSegments));
+  out.loops = ringsOf(ctx, region.get());
+  GEOSArea_r(ctx, region.get(), &out.area);
   return out;
+}
+
+}  // namespace
+
+BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError) {
+  return measure(path, grow, chordError, ringBuffer);
+}
+
+BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chordError) {
+  return measure(path, grow, chordError, chordBuffers);
 }
 
 }  // namespace curve::oracle

@@ -22,4 +22,8 @@ std::vector<AcGePoint2d> chorded(const BulgePath& path, double chordError);
 // up to 64 segments a quarter circle, fewer when chordError allows.
 BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError);
 
+// The same region from the buffers of the chords one by one, unioned: slower, but GEOS's
+// buffer of a whole ring, which first simplifies it, may lose parts of the region.
+BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chordError);
+
 }  // namespace curve::oracle

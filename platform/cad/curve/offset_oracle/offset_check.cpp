@@ -84,7 +84,7 @@ OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vecto
   const double grow = sourceArea > 0 ? -left : left;
   if (sourceArea < 0) area = -area;
   const double chordError = 1e-5 * scale;
-  const BufferMeasure measure = geosBuffer(source, grow, chordError);
+  BufferMeasure measure = geosBuffer(source, grow, chordError);
   if (!measure.valid) return verdict;
   verdict.checked = true;
   // GEOS simplifies the path before buffering, moving it by up to a hundredth of the
@@ -96,6 +96,14 @@ OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vecto
   bool countMatches = measure.loops == static_cast<int>(result.size());
   for (double step : {-nudge, nudge})
     countMatches = countMatches || geosBuffer(source, grow + step, chordError).loops == static_cast<int>(result.size());
+  if (!countMatches) {
+    // A second opinion that GEOS does not simplify first.
+    const BufferMeasure byChords = geosBufferByChords(source, grow, chordError);
+    if (byChords.valid && byChords.loops == static_cast<int>(result.size())) {
+      countMatches = true;
+      measure = byChords;
+    }
+  }
   if (!countMatches) {
     verdict.fault = describe("loop count", left, static_cast<double>(result.size()), measure.loops);
     return verdict;

@@ -44,11 +44,11 @@ BulgePath cuspedBlock(double radius) {
   return closedPath({{{2 * r, 0}, 1.0}, {{0, 0}, 1.0}, {{-2 * r, 0}, 0}, {{-2 * r, -3 * r}, 0}, {{2 * r, -3 * r}, 0}});
 }
 
-BulgePath gear(int vertices, double radius) {
+BulgePath gear(int vertices, double radius, int pitch) {
   BulgePath p;
   p.closed = true;
   for (int i = 0; i < vertices; ++i) {
-    const double r = radius + (i % 4 < 2 ? radius / 30 : 0.0);
+    const double r = radius + (i % pitch < pitch / 2 ? radius / 30 : 0.0);
     p.vertices.push_back({polar(r, i * kTwoPi / vertices), i % 2 == 0 ? 0.3 : 0.0});
   }
   return p;

@@ -23,9 +23,9 @@ BulgePath regularPolygon(int sides, double radius);
 // Counter-clockwise: two half-circle bumps of the given radius on a block, meeting at a
 // cusp where the path turns back on itself.
 BulgePath cuspedBlock(double radius);
-// Counter-clockwise: teeth of height radius / 30 every four vertices, arcs bulging
+// Counter-clockwise: teeth of height radius / 30 every `pitch` vertices, arcs bulging
 // outward on every other segment; the inscribed radius lies just under radius.
-BulgePath gear(int vertices, double radius);
+BulgePath gear(int vertices, double radius, int pitch = 4);
 // Counter-clockwise square with a spike of the given width sticking out of its bottom.
 BulgePath spikedSquare(double size, double spikeWidth);
 
