@@ -5,12 +5,12 @@
 
 #include <cmath>
 
+#include "platform/cad/curve/offset/path_offset.h"
+#include "platform/cad/curve/offset/path_winding.h"
 #include "platform/cad/curve/offset_oracle/geos_buffer.h"
 #include "platform/cad/curve/offset_oracle/offset_check.h"
 #include "platform/cad/curve/offset_oracle/offset_shapes.h"
 #include "platform/cad/curve/offset_oracle/random_offset_run.h"
-#include "platform/cad/curve/path_offset.h"
-#include "platform/cad/curve/path_winding.h"
 
 using namespace curve;
 using namespace curve::oracle;
