@@ -16,6 +16,7 @@
 
 #include "platform/cad/db/db.h"
 #include "platform/cad/dxf/dxf_file.h"
+#include "tests/test_files.h"
 
 namespace e2e {
 
@@ -27,19 +28,6 @@ struct HostRun {
   std::string out;  // the transcript
   std::string err;
 };
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-inline std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 inline std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;

@@ -12,25 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/tarnwick_run.h"
+
 namespace {
 
-struct EditorRun {
-  int status = -1;
-  std::string out;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using e2e::EditorRun;
+using e2e::Quoted;
+using e2e::ReadFile;
 
 struct ScreenLine {
   std::string text;
@@ -52,37 +40,9 @@ std::vector<ScreenLine> LastScreen(const std::string& transcript) {
   return lines;
 }
 
-class TarnwickTest : public ::testing::Test {
+class TarnwickTest : public e2e::TarnwickFixture {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "tarnwick_e2e_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    if (!HasFailure()) std::system(("rm -rf " + Quoted(folder_)).c_str());
-  }
-
-  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-  std::string Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-    return Path(name);
-  }
-
-  EditorRun Tarnwick(const std::string& script, const std::string& file) const {
-    const std::string script_path = Write("script.txt", script);
-    const std::string command = "cd " + Quoted(folder_) + " && HOME=" + Quoted(folder_) +
-                                " VELMORA_REGISTRY=" + Quoted(Path("registry.reg")) + " " + Quoted(TARNWICK_PATH) +
-                                " --script " + Quoted(script_path) + " " + Quoted(file) + " >" +
-                                Quoted(Path("out.txt")) + " 2>&1 </dev/null";
-    EditorRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(Path("out.txt"));
-    return run;
-  }
-
-  std::string folder_;
+  EditorRun Tarnwick(const std::string& script, const std::string& file) const { return RunTarnwick(script, file); }
 };
 
 constexpr char kProgram[] = "%\r\nN10 G01 X10. Y-5. Z2. F300 S1200 M03 T01 (ROUGH)\r\nN20 G00 X0\r\n%";

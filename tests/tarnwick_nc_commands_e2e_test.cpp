@@ -11,46 +11,23 @@
 #include <sstream>
 #include <string>
 
+#include "tests/tarnwick_run.h"
+
 namespace {
 
-struct EditorRun {
-  int status = -1;
-  std::string out;
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using e2e::EditorRun;
+using e2e::Quoted;
+using e2e::ReadFile;
 
 constexpr char kProgram[] =
     "%\r\nO1000\r\nN10 G90 G54 G00 X0 Y0 Z50.\r\nN20 T1 M06\r\nN30 S1000 M03\r\nN40 G00 X10. Y10. Z5.\r\n"
     "N50 G01 Z-2. F200\r\nN60 X50. S1000\r\nN70 Y40.\r\nN80 X10.\r\nN90 G00 Z50.\r\nN100 M30\r\n%\r\n";
 
-class TarnwickNcCommandsTest : public ::testing::Test {
+class TarnwickNcCommandsTest : public e2e::TarnwickFixture {
  protected:
   void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "tarnwick_nc_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    e2e::TarnwickFixture::SetUp();
     path_ = Write("part.nc", kProgram);
-  }
-  void TearDown() override {
-    if (!HasFailure()) std::system(("rm -rf " + Quoted(folder_)).c_str());
-  }
-
-  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-  std::string Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-    return Path(name);
   }
   // Editor settings for the run, as the settings dialog would have stored them.
   void Settings(const std::string& values) const {
@@ -60,21 +37,9 @@ class TarnwickNcCommandsTest : public ::testing::Test {
               values);
   }
 
-  EditorRun Tarnwick(const std::string& script) const {
-    const std::string script_path = Write("script.txt", script);
-    const std::string command = "cd " + Quoted(folder_) + " && HOME=" + Quoted(folder_) +
-                                " VELMORA_REGISTRY=" + Quoted(Path("registry.reg")) + " " + Quoted(TARNWICK_PATH) +
-                                " --script " + Quoted(script_path) + " " + Quoted(path_) + " >" +
-                                Quoted(Path("out.txt")) + " 2>&1 </dev/null";
-    EditorRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(Path("out.txt"));
-    return run;
-  }
+  EditorRun Tarnwick(const std::string& script) const { return RunTarnwick(script, path_); }
   std::string Saved() const { return ReadFile(path_); }
 
-  std::string folder_;
   std::string path_;
 };
 
