@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +62,11 @@ class WindowShot {
   }
 
   bool ok() const { return !bytes_.empty(); }
+  Rgb At(int x, int y) const {
+    const size_t at = (static_cast<size_t>(y) * width_ + x) * 3;
+    return {static_cast<unsigned char>(bytes_[at]), static_cast<unsigned char>(bytes_[at + 1]),
+            static_cast<unsigned char>(bytes_[at + 2])};
+  }
   int width() const { return width_; }
   int height() const { return height_; }
   // Pixels within x0..x1, y0..y1 close to a colour.
@@ -173,6 +179,39 @@ TEST_F(TarnwickGuiTest, TheWindowShowsMenusToolBarExplorerAndAColouredView) {
            green > 20 && orange > 20;
   });
   EXPECT_TRUE(shown) << "the window never showed its menus, tool bar icons, explorer and coloured text";
+}
+
+// Each of the first tool bar buttons (New, Open, Save, Print): its pixels that are not button face.
+std::vector<int> FirstButtonMarks(const WindowShot& shot) {
+  constexpr int kButton = 23;  // the tool bar's button width with its edge
+  constexpr int kTop = 26;     // the buttons' row under the menu bar
+  constexpr int kBottom = 44;
+  const Rgb face = shot.At(shot.width() - 3, (kTop + kBottom) / 2);
+  std::vector<int> marks;
+  for (int button = 0; button < 4; ++button) {
+    const int left = button * kButton + 3;
+    const int inside = (kButton - 6) * (kBottom - kTop);
+    marks.push_back(inside - shot.Count(face, left, kTop, left + kButton - 6, kBottom));
+  }
+  return marks;
+}
+
+TEST_F(TarnwickGuiTest, TheFirstToolBarButtonsKeepTheirIconsWhenOtherButtonsChange) {
+  const std::string window = Start();
+  ASSERT_FALSE(window.empty());
+  const auto all_marked = [&] {
+    const WindowShot shot(folder_, window);
+    if (!shot.ok()) return false;
+    const std::vector<int> marks = FirstButtonMarks(shot);
+    return std::all_of(marks.begin(), marks.end(), [](int count) { return count > 20; });
+  };
+  // Opening the document already repainted the buttons whose state it changed; editing changes more.
+  EXPECT_TRUE(Eventually(all_marked)) << "New, Open, Save and Print lost their icons once the document opened";
+  std::system(("xdotool windowfocus --sync " + window + " >/dev/null 2>&1").c_str());
+  std::system("xdotool key ctrl+End >/dev/null 2>&1");
+  std::system("xdotool type --delay 40 'M' >/dev/null 2>&1");
+  std::this_thread::sleep_for(std::chrono::milliseconds(800));
+  EXPECT_TRUE(Eventually(all_marked)) << "New, Open, Save and Print lost their icons after an edit";
 }
 
 TEST_F(TarnwickGuiTest, CtrlSSavesTheDocument) {

@@ -13,6 +13,8 @@
 #include <map>
 #include <type_traits>
 
+#include "platform/gui/dialog_tree.h"
+
 namespace gui {
 namespace {
 
@@ -59,13 +61,14 @@ class SurfaceDialog : public wxDialog {
       Shown shown;
       shown.kind = control.kind;
       shown.widget = MakeWidget(control);
+      shown.widget->SetName(std::to_string(control.id));  // tests find a control's widget by its id
       if (control.kind == "button" && (control.id == IDOK || control.id == IDCANCEL)) {
         buttons->Add(shown.widget, 0, wxLEFT, 8);
       } else {
-        const bool labelled =
-            control.kind == "edit" || control.kind == "combo" || control.kind == "list" || control.kind == "listctrl";
+        const bool labelled = control.kind == "edit" || control.kind == "combo" || control.kind == "list" ||
+                              control.kind == "listctrl" || control.kind == "tree";
         shown.label = new wxStaticText(this, wxID_ANY, labelled ? Text(control.label) : wxString());
-        grid->Add(shown.label, 0, wxALIGN_CENTER_VERTICAL);
+        grid->Add(shown.label, 0, control.kind == "tree" ? wxALIGN_TOP : wxALIGN_CENTER_VERTICAL);
         grid->Add(shown.widget, 1, wxEXPAND);
       }
       shown_.emplace(control.id, shown);
@@ -124,6 +127,9 @@ class SurfaceDialog : public wxDialog {
       });
       return list;
     }
+    if (control.kind == "tree") {
+      return new DialogTree(this, id, surface_, [this](std::function<std::string()> action) { Act(action); });
+    }
     if (control.kind == "button") {
       const wxWindowID native = id == IDOK ? wxID_OK : id == IDCANCEL ? wxID_CANCEL : wxID_ANY;
       auto* button = new wxButton(this, native, Text(control.label.empty() ? control.value : control.label));
@@ -179,10 +185,15 @@ class SurfaceDialog : public wxDialog {
       } else if (auto* radio = dynamic_cast<wxRadioButton*>(widget)) {
         radio->SetValue(control.value == "1");
       } else if (auto* combo = dynamic_cast<wxComboBox*>(widget)) {
+        if (combo->GetStrings() != Items(control)) combo->Set(Items(control));
         if (combo->GetValue() != value) combo->ChangeValue(value);
       } else if (auto* list = dynamic_cast<wxListBox*>(widget)) {
+        // Entries come and go as the dialog adds and removes them.
+        if (list->GetStrings() != Items(control)) list->Set(Items(control));
         const int index = list->FindString(value, true);
         if (index != wxNOT_FOUND && list->GetSelection() != index) list->SetSelection(index);
+      } else if (auto* tree = dynamic_cast<DialogTree*>(widget)) {
+        tree->Mirror(control.tree);
       }
     }
     updating_ = false;

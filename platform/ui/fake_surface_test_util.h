@@ -11,11 +11,11 @@ namespace ui::testing {
 class FakeSurface : public ModalSurface {
  public:
   FakeSurface() {
-    controls_.push_back({385, "환경 directory", "edit", "c:\\Ostrivo", true, true, false, {}, true});
-    controls_.push_back({457, "...", "button", "", true, true, false, {}, false});
-    controls_.push_back({458, "...", "button", "", true, true, false, {}, false});
-    controls_.push_back({258, "가공방법", "combo", "a", true, true, false, {"a", "b", "c"}, false});
-    controls_.push_back({1, "OK", "button", "", true, true, false, {}, false});
+    controls_.push_back({385, "환경 directory", "edit", "c:\\Ostrivo", true, true, false, {}, true, {}});
+    controls_.push_back({457, "...", "button", "", true, true, false, {}, false, {}});
+    controls_.push_back({458, "...", "button", "", true, true, false, {}, false, {}});
+    controls_.push_back({258, "가공방법", "combo", "a", true, true, false, {"a", "b", "c"}, false, {}});
+    controls_.push_back({1, "OK", "button", "", true, true, false, {}, false, {}});
   }
 
   std::string Caption() const override { return "Fake"; }

@@ -3,6 +3,7 @@
 // for an answer goes through the current UiDriver.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,17 @@
 #include "platform/wintypes/windows_types.h"
 
 namespace ui {
+
+// One item of a tree control as a driver shows it; only expanded items list
+// their children, so that a tree read on demand is read no further.
+struct TreeNode {
+  std::uintptr_t item = 0;  // names the item in the surface's tree actions while it lives
+  std::string text;
+  bool has_children = false;
+  bool expanded = false;
+  bool selected = false;
+  std::vector<TreeNode> children;
+};
 
 // One control of a modal dialog, as a driver shows it.
 struct ControlInfo {
@@ -23,6 +35,7 @@ struct ControlInfo {
   bool read_only = false;
   std::vector<std::string> items;  // entries of lists and combo boxes
   bool focused = false;            // has the keyboard focus
+  std::vector<TreeNode> tree;      // the top items of a tree control
 };
 
 // What an open modal dialog offers to the driver that runs it. The actions
@@ -44,9 +57,17 @@ class ModalSurface {
   virtual std::string SelectCell(int id, int /*row*/, int /*column*/) {
     return "control " + std::to_string(id) + " has no columns";
   }
+  // Trees: the item is a TreeNode::item of the control's last listing.
+  // Expanding asks the control, which may fill the item's children first.
+  virtual std::string ExpandTreeItem(int id, std::uintptr_t /*item*/, bool /*expand*/) { return NoTree(id); }
+  virtual std::string SelectTreeItem(int id, std::uintptr_t /*item*/) { return NoTree(id); }
+  virtual std::string DoubleClickTreeItem(int id, std::uintptr_t /*item*/) { return NoTree(id); }
   // Ok runs the dialog's OK handler (which may keep it open); Cancel its cancel handler.
   virtual void Ok() = 0;
   virtual void Cancel() = 0;
+
+ private:
+  static std::string NoTree(int id) { return "control " + std::to_string(id) + " has no tree"; }
 };
 
 struct FileDialogRequest {

@@ -267,17 +267,39 @@ class CTreeDlg : public CDialog {
     const HTREEITEM first = m_tree.InsertItem("a");
     m_tree.InsertItem("x", first);
     m_tree.InsertItem("y", first);
-    m_tree.InsertItem("b");
+    // b's children are read when it first opens.
+    TVINSERTSTRUCT later;
+    later.hParent = TVI_ROOT;
+    later.hInsertAfter = TVI_LAST;
+    later.item.mask = TVIF_TEXT | TVIF_CHILDREN;
+    later.item.pszText = const_cast<LPTSTR>("b");
+    later.item.cChildren = 1;
+    m_tree.InsertItem(&later);
     return TRUE;
   }
   void OnSelected(NMHDR* header, LRESULT*) {
     log.push_back("selected " + m_tree.GetItemText(reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem).str());
+  }
+  void OnExpanding(NMHDR* header, LRESULT* result) {
+    const HTREEITEM item = reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem;
+    if (m_tree.GetItemText(item) == "b" && m_tree.GetChildItem(item) == nullptr) {
+      m_tree.InsertItem("b1", item);
+      m_tree.InsertItem("b2", item);
+      log.push_back("filled b");
+    }
+    *result = 0;
+  }
+  void OnDoubleClick(NMHDR*, LRESULT* result) {
+    log.push_back("dblclick " + m_tree.GetItemText(m_tree.GetSelectedItem()).str());
+    *result = 0;
   }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CTreeDlg, CDialog)
 ON_NOTIFY(TVN_SELCHANGED, 1047, &CTreeDlg::OnSelected)
+ON_NOTIFY(TVN_ITEMEXPANDING, 1047, &CTreeDlg::OnExpanding)
+ON_NOTIFY(NM_DBLCLK, 1047, &CTreeDlg::OnDoubleClick)
 END_MESSAGE_MAP()
 
 TEST(TreeInDialog, ItemsArePickedByTextAmongTheChildrenSiblingsAndRootsOfTheSelection) {
@@ -289,7 +311,53 @@ TEST(TreeInDialog, ItemsArePickedByTextAmongTheChildrenSiblingsAndRootsOfTheSele
   EXPECT_EQ(surface.SelectText(1047, "y"), "") << "a child, the item expanded";
   EXPECT_EQ(surface.SelectText(1047, "x"), "") << "a sibling of the child";
   EXPECT_EQ(surface.SelectText(1047, "zz"), "control 1047 \"folders\" has no item \"zz\" here");
-  EXPECT_EQ(dlg.log, (std::vector<std::string>{"selected b", "selected a", "selected y", "selected x"}));
+  EXPECT_EQ(dlg.log, (std::vector<std::string>{"selected b", "filled b", "selected a", "selected y", "selected x"}));
+  dlg.DestroyWindow();
+}
+
+std::vector<ui::TreeNode> TreeOf(const afx::DialogSurface& surface, int id) {
+  for (const ui::ControlInfo& control : surface.Controls()) {
+    if (control.id == id) return control.tree;
+  }
+  return {};
+}
+
+// What a window driver shows of a tree and does with the items it showed.
+TEST(TreeInDialog, DriversSeeOpenedItemsOnlyAndActOnItemsTheyWereShown) {
+  CTreeDlg dlg;
+  dlg.Create(kTreeTemplate);
+  afx::DialogSurface surface{dlg};
+  std::vector<ui::TreeNode> top = TreeOf(surface, 1047);
+  ASSERT_EQ(top.size(), 2u);
+  EXPECT_EQ(top[0].text, "a");
+  EXPECT_TRUE(top[0].has_children);
+  EXPECT_TRUE(top[0].children.empty()) << "a closed item lists no children";
+  EXPECT_TRUE(top[1].has_children) << "b has children before they are read";
+
+  EXPECT_EQ(surface.ExpandTreeItem(1047, top[1].item, true), "");
+  top = TreeOf(surface, 1047);
+  ASSERT_EQ(top[1].children.size(), 2u);
+  EXPECT_TRUE(top[1].expanded);
+  EXPECT_EQ(top[1].children[1].text, "b2");
+  EXPECT_EQ(surface.SelectTreeItem(1047, top[1].children[1].item), "");
+  EXPECT_TRUE(TreeOf(surface, 1047)[1].children[1].selected);
+
+  // The double click selects, tells the dialog, and the control opens the item.
+  EXPECT_EQ(surface.DoubleClickTreeItem(1047, top[0].item), "");
+  top = TreeOf(surface, 1047);
+  EXPECT_TRUE(top[0].selected);
+  EXPECT_TRUE(top[0].expanded);
+  ASSERT_EQ(top[0].children.size(), 2u);
+  EXPECT_EQ(surface.ExpandTreeItem(1047, top[0].item, false), "");
+  EXPECT_FALSE(TreeOf(surface, 1047)[0].expanded);
+
+  // Items gone since the listing, leaves and other controls are refused with the reason.
+  const std::uintptr_t gone = top[1].children[0].item;
+  dlg.m_tree.DeleteItem(reinterpret_cast<HTREEITEM>(gone));
+  EXPECT_EQ(surface.SelectTreeItem(1047, gone), "control 1047 \"folders\" no longer has that item");
+  EXPECT_EQ(surface.ExpandTreeItem(1047, top[1].children[1].item, true), "\"b2\" cannot be expanded");
+  EXPECT_EQ(surface.DoubleClickTreeItem(IDOK, top[0].item), "control 1 \"OK\" (button) has no tree");
+  EXPECT_EQ(dlg.log, (std::vector<std::string>{"filled b", "selected b2", "selected a", "dblclick a"}));
   dlg.DestroyWindow();
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/classlib/controls/tree_ctrl.h"
+#include "platform/classlib/controls/tree_data.h"
 #include "platform/classlib/dialogs/dialog.h"
 #include "platform/classlib/dialogs/list_entries.h"
 #include "platform/classlib/text_copy.h"
@@ -74,6 +75,21 @@ std::vector<std::string> ItemsOf(const WindowRecord& control) {
   return items;
 }
 
+std::vector<ui::TreeNode> NodesOf(const TreeItem& parent, const TreeItem* selected) {
+  std::vector<ui::TreeNode> nodes;
+  for (const auto& child : parent.children) {
+    ui::TreeNode node;
+    node.item = reinterpret_cast<std::uintptr_t>(child.get());
+    node.text = child->text;
+    node.has_children = !child->children.empty() || child->children_flag > 0;
+    node.expanded = (child->state & TVIS_EXPANDED) != 0;
+    node.selected = child.get() == selected;
+    if (node.expanded) node.children = NodesOf(*child, selected);
+    nodes.push_back(std::move(node));
+  }
+  return nodes;
+}
+
 ui::ControlInfo InfoOf(const WindowRecord& control) {
   ui::ControlInfo info;
   info.id = control.id;
@@ -86,6 +102,9 @@ ui::ControlInfo InfoOf(const WindowRecord& control) {
   info.read_only = control.IsReadOnly();
   info.items = ItemsOf(control);
   info.focused = FocusedRecord() == &control;
+  if (control.kind == WindowKind::kTreeCtrl && control.tree != nullptr) {
+    info.tree = NodesOf(control.tree->root, control.tree->selected);
+  }
   return info;
 }
 
@@ -321,7 +340,7 @@ std::string DialogSurface::SelectText(int id, const std::string& text) {
   std::string why;
   WindowRecord* control = Usable(id, &why);
   if (control == nullptr) return why;
-  if (control->kind == WindowKind::kTreeCtrl) return SelectTreeItem(*control, text);
+  if (control->kind == WindowKind::kTreeCtrl) return SelectTreeText(*control, text);
   const std::vector<std::string> items = ItemsOf(*control);
   for (size_t i = 0; i < items.size(); ++i) {
     if (items[i] == text) return SelectIndex(id, static_cast<int>(i));
@@ -335,7 +354,7 @@ std::string DialogSurface::SelectText(int id, const std::string& text) {
   return Describe(*control) + " has no entry \"" + text + "\"";
 }
 
-std::string DialogSurface::SelectTreeItem(WindowRecord& control, const std::string& text) {
+std::string DialogSurface::SelectTreeText(WindowRecord& control, const std::string& text) {
   auto* tree = dynamic_cast<CTreeCtrl*>(control.attached);
   if (tree == nullptr) return Describe(control) + " (tree) has no items";
   const HTREEITEM selected = tree->GetSelectedItem();
@@ -356,6 +375,61 @@ std::string DialogSurface::SelectTreeItem(WindowRecord& control, const std::stri
   if (found == nullptr) return Describe(control) + " has no item \"" + text + "\" here";
   if (FocusOn(control.id) == nullptr) return {};
   tree->SelectItem(found);
+  return {};
+}
+
+CTreeCtrl* DialogSurface::FocusOnTreeItem(int id, std::uintptr_t item, std::string* why) {
+  WindowRecord* control = Usable(id, why);
+  if (control == nullptr) return nullptr;
+  auto* tree = dynamic_cast<CTreeCtrl*>(control->attached);
+  if (control->kind != WindowKind::kTreeCtrl || tree == nullptr) {
+    *why = Describe(*control) + " (" + control->KindName() + ") has no tree";
+    return nullptr;
+  }
+  // The item may have gone since the driver listed it: the control fills items anew.
+  const auto live = [&] {
+    WindowRecord* record = RecordOf(tree->m_hWnd);
+    return record != nullptr && record->tree != nullptr &&
+           record->tree->live.count(reinterpret_cast<TreeItem*>(item)) != 0;
+  };
+  if (!live()) {
+    *why = Describe(*control) + " no longer has that item";
+    return nullptr;
+  }
+  if (FocusOn(id) == nullptr || !live()) return nullptr;
+  return tree;
+}
+
+std::string DialogSurface::ExpandTreeItem(int id, std::uintptr_t item, bool expand) {
+  std::string why;
+  CTreeCtrl* tree = FocusOnTreeItem(id, item, &why);
+  if (tree == nullptr) return why;
+  const HTREEITEM handle = reinterpret_cast<HTREEITEM>(item);
+  if (!tree->Expand(handle, expand ? TVE_EXPAND : TVE_COLLAPSE) && expand && !IsClosed()) {
+    return "\"" + tree->GetItemText(handle).str() + "\" cannot be expanded";
+  }
+  return {};
+}
+
+std::string DialogSurface::SelectTreeItem(int id, std::uintptr_t item) {
+  std::string why;
+  CTreeCtrl* tree = FocusOnTreeItem(id, item, &why);
+  if (tree == nullptr) return why;
+  tree->SelectItem(reinterpret_cast<HTREEITEM>(item));
+  return {};
+}
+
+// The double click lands on the item's label, so the control tells its parent and toggles the item as it does.
+std::string DialogSurface::DoubleClickTreeItem(int id, std::uintptr_t item) {
+  std::string why;
+  CTreeCtrl* tree = FocusOnTreeItem(id, item, &why);
+  if (tree == nullptr) return why;
+  const HTREEITEM handle = reinterpret_cast<HTREEITEM>(item);
+  tree->SelectItem(handle);
+  CRect label;
+  if (IsClosed() || (tree = FocusOnTreeItem(id, item, &why)) == nullptr) return why;
+  if (!tree->GetItemRect(handle, &label, TRUE)) return {};
+  tree->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(label.left + 1, label.top + 1));
   return {};
 }
 

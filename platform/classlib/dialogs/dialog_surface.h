@@ -10,6 +10,7 @@
 #include "platform/ui/ui_driver.h"
 
 class CDialog;
+class CTreeCtrl;
 
 namespace afx {
 
@@ -29,6 +30,9 @@ class DialogSurface : public ui::ModalSurface {
   std::string SelectText(int id, const std::string& text) override;
   std::string DoubleClick(int id, int index) override;
   std::string SelectCell(int id, int row, int column) override;
+  std::string ExpandTreeItem(int id, std::uintptr_t item, bool expand) override;
+  std::string SelectTreeItem(int id, std::uintptr_t item) override;
+  std::string DoubleClickTreeItem(int id, std::uintptr_t item) override;
   void Ok() override;
   void Cancel() override;
 
@@ -41,7 +45,9 @@ class DialogSurface : public ui::ModalSurface {
   std::string ChooseEntry(int id, int index, bool double_click);
   // Trees: the item of that text among the selected item's children (expanded
   // first), then its siblings, then the roots.
-  std::string SelectTreeItem(WindowRecord& control, const std::string& text);
+  std::string SelectTreeText(WindowRecord& control, const std::string& text);
+  // The tree control of that id with the item still alive, focused; null with the reason in *why.
+  CTreeCtrl* FocusOnTreeItem(int id, std::uintptr_t item, std::string* why);
 
   CDialog& dialog_;
 };

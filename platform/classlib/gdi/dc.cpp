@@ -377,15 +377,31 @@ afx::Surface* CDC::MeasureTarget() const {
   return Target();
 }
 
+bool CDC::ClipInForce(CRect* device) const {
+  const afx::DeviceContext* context = Context();
+  const bool updating = context != nullptr && context->update_area.has_value();
+  if (!state_.clipped && !updating) return false;
+  if (state_.clipped && updating) {
+    device->IntersectRect(&state_.clip, &*context->update_area);
+  } else {
+    *device = state_.clipped ? state_.clip : *context->update_area;
+  }
+  return true;
+}
+
 void CDC::ApplyClip() const {
-  if (afx::Surface* target = Target()) target->SetClip(state_.clipped ? &state_.clip : nullptr);
+  afx::Surface* target = Target();
+  if (target == nullptr) return;
+  CRect clip;
+  target->SetClip(ClipInForce(&clip) ? &clip : nullptr);
 }
 
 void CDC::ApplyClipWithin(const RECT& rect) const {
   afx::Surface* target = Target();
   if (target == nullptr) return;
   CRect clip = rect;
-  if (state_.clipped) clip.IntersectRect(&clip, &state_.clip);
+  CRect in_force;
+  if (ClipInForce(&in_force)) clip.IntersectRect(&clip, &in_force);
   target->SetClip(&clip);
 }
 
@@ -402,7 +418,9 @@ int CDC::IntersectClipRect(LPCRECT lpRect) {
     state_.clip = device;
   }
   state_.clipped = true;
-  return state_.clip.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+  CRect in_force;
+  ClipInForce(&in_force);
+  return in_force.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
 int CDC::ExcludeClipRect(LPCRECT lpRect) {
@@ -424,25 +442,18 @@ int CDC::ExcludeClipRect(LPCRECT lpRect) {
 
 int CDC::SelectClipRgn(void* pRgn) {
   (void)pRgn;
-  state_.clipped = base_clipped_;
-  state_.clip = base_clip_;
+  state_.clipped = false;  // back to the update area, when the context has one
   return SIMPLEREGION;
 }
 
 void CDC::SetBaseClip(const RECT& device) {
-  base_clipped_ = true;
-  base_clip_ = device;
-  state_.clipped = true;
-  state_.clip = device;
+  if (afx::DeviceContext* context = Context()) context->update_area = CRect(device);
 }
 
 int CDC::GetClipBox(LPRECT lpRect) const {
   CRect device;
-  if (state_.clipped) {
-    device = state_.clip;
-  } else if (afx::Surface* target = Target()) {
-    device = CRect(CPoint(0, 0), target->Size());
-  }
+  afx::Surface* target = Target();
+  if (!ClipInForce(&device) && target != nullptr) device = CRect(CPoint(0, 0), target->Size());
   *lpRect = device;
   DPtoLP(lpRect);
   static_cast<CRect*>(lpRect)->NormalizeRect();

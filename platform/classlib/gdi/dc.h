@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,9 @@ struct DeviceContext {
   std::unique_ptr<PrintJob> job;
   std::unique_ptr<Surface> information;  // measures when nothing else does
   HBITMAP bitmap = nullptr;              // selected into a memory DC
+  // A paint DC's update area in device pixels: nothing drawn through this
+  // context lands outside it, whichever CDC draws (the erase handler's too).
+  std::optional<CRect> update_area;
 };
 
 DeviceContext* DeviceContextOf(HDC handle);
@@ -221,6 +225,8 @@ class CDC : public CObject {
   afx::Surface* MeasureTarget() const;
   afx::TextStyle StyleForText() const;
   LOGFONT DeviceFont(bool for_output = false) const;
+  // The clip in force: this CDC's own within the context's update area; false when nothing clips.
+  bool ClipInForce(CRect* device) const;
   void ApplyClip() const;
   void ApplyClipWithin(const RECT& rect) const;
   CRect DeviceRect(LPCRECT lpRect) const;
@@ -235,8 +241,6 @@ class CDC : public CObject {
   State state_;
   std::vector<State> saved_;
   bool owns_context_ = false;
-  bool base_clipped_ = false;
-  CRect base_clip_;
   double output_scale_ = 1.0;
   CPoint output_origin_;
 };

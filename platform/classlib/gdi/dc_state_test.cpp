@@ -118,6 +118,39 @@ TEST_F(DcStateTest, HalftonePatternsInvertForTrackersAndDoNotCoverTheScreen) {
   EXPECT_EQ(whole.Ops()[0].kind, afx::DrawOp::Kind::kInvert);
 }
 
+// A window that erases with its class's brush and paints nothing itself.
+class ErasedWindow : public CWnd {
+ public:
+  CRect clip_box;  // what another CDC on the paint DC's handle may draw on
+
+ protected:
+  afx_msg void OnPaint() {
+    CPaintDC dc(this);
+    CDC::FromHandle(dc.m_hDC)->GetClipBox(&clip_box);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ErasedWindow, CWnd)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST_F(DcStateTest, ThePartLeftOutOfAPaintKeepsWhatItShowedWhoeverDrawsOnThePaintDc) {
+  ErasedWindow window;
+  const LPCTSTR erasing = AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  ASSERT_TRUE(window.CreateEx(0, erasing, "erased", WS_POPUP | WS_VISIBLE, CRect(0, 0, 160, 64), nullptr, 0));
+  afx::DrainMessages();
+  {
+    CClientDC dc(&window);
+    dc.TextOut(0, 0, "ABCDEFGH");
+  }
+  window.InvalidateRect(CRect(64, 0, 160, 64), TRUE);
+  window.UpdateWindow();
+  EXPECT_EQ(window.clip_box, CRect(64, 0, 160, 64));
+  EXPECT_EQ(Headless().Screen(window.m_hWnd)[0].text, "ABCDEFGH") << "the erase stays inside the update area";
+  window.DestroyWindow();
+}
+
 TEST_F(DcStateTest, WindowDcsAreLentAndGivenBack) {
   CDC* lent = window_.GetDC();
   ASSERT_NE(lent, nullptr);
