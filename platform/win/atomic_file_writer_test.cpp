@@ -15,8 +15,8 @@
 #include <set>
 #include <sstream>
 
+#include "platform/win/device_files_for_tests.h"
 #include "platform/win/scoped_temp_folder.h"
-#include "platform/win/special_files_for_tests.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/device_files_for_tests.h"
 #include "platform/win/scoped_temp_folder.h"
-#include "platform/win/special_files_for_tests.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "platform/win/special_files_for_tests.h"
+#include "platform/win/device_files_for_tests.h"
 #include "plugin/shell/settings/configuration_settings.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"

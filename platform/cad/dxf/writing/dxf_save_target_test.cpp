@@ -13,8 +13,8 @@
 #include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/dxf/dxf_file_io.h"
 #include "platform/cad/dxf/dxf_test_support.h"
+#include "platform/win/device_files_for_tests.h"
 #include "platform/win/scoped_temp_folder.h"
-#include "platform/win/special_files_for_tests.h"
 
 using namespace dxf_test;
 
