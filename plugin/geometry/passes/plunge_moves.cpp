@@ -128,13 +128,13 @@ void AddLinkPlungeMoves(const CPlungeDlg& plunge, AcDbObjectIdArray& ids, const 
 
 bool AddPlungeMove(const CPlungeDlg& plunge, AcDbObjectId passId, const AcDbObjectIdArray& boundaryIds,
                    AcDbObjectIdArray& ids, const AcGePoint3d& approach, const AcGePoint3d& start) {
-  OpenedObject<AcDbCurve> pass(passId, AcDb::kForRead);
-  if (pass.openStatus() != Acad::eOk) return false;
   if (plunge.m_PlungeMethod == kPlungeCircular || plunge.m_PlungeMethod == kPlungeStraightSlot) {
-    pass.close();
+    if (OpenedObject<AcDbCurve>(passId, AcDb::kForRead).openStatus() != Acad::eOk) return false;
     AddPolylinePlunge(plunge, passId, boundaryIds, ids, approach, start);
     return true;
   }
+  OpenedObject<AcDbCurve> pass(passId, AcDb::kForRead);
+  if (pass.openStatus() != Acad::eOk) return false;
   if (PlungesWhole(plunge)) {
     Feed(ids, approach, start, PlungeFeed(plunge));
   } else if (plunge.m_ZAngle == 90.0f) {

@@ -185,42 +185,55 @@ void AddApproximatedCurve(ChainWalk& walk, const AcDbCurve* curve) {
   walk.segments.addPolyline(&stand);
 }
 
-// False when the polyline could not be reopened after its reversal.
-bool AddPolyline(ChainWalk& walk, OpenedObject<AcDbEntity>& entity, AcDbObjectId id) {
-  const auto* polyline = AcDbPolyline::cast(entity.object());
-  AcGePoint3d start;
+// A polyline whose end is away from where the walk stands is added as it runs; else it is reversed first.
+bool RunsOn(const ChainWalk& walk, const AcDbPolyline* polyline) {
   AcGePoint3d end;
-  polyline->getStartPoint(start);
   polyline->getEndPoint(end);
-  if (walk.single || Apart(end, walk.running) > walk.tolerance) {
-    walk.running = end;
-    walk.segments.addPolyline(polyline);
-    return true;
-  }
-  entity.close();
+  return walk.single || Apart(end, walk.running) > walk.tolerance;
+}
+
+void AddPolylineAsItRuns(ChainWalk& walk, const AcDbPolyline* polyline) {
+  polyline->getEndPoint(walk.running);
+  walk.segments.addPolyline(polyline);
+}
+
+// False when the polyline could not be reopened after its reversal.
+bool AddReversedPolyline(ChainWalk& walk, AcDbObjectId id) {
   ReverseCurve(id);
-  if (entity.open(id, AcDb::kForRead) != Acad::eOk) return false;
-  walk.running = start;
-  walk.segments.addPolyline(AcDbPolyline::cast(entity.object()));
+  OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
+  if (polyline.openStatus() != Acad::eOk) return false;
+  AddPolylineAsItRuns(walk, polyline.object());
   return true;
 }
 
-bool AddCurve(ChainWalk& walk, AcDbObjectId id) {
-  OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
-  if (entity.openStatus() != Acad::eOk) return false;
-  if (const auto* line = AcDbLine::cast(entity.object())) {
+void AddOtherCurve(ChainWalk& walk, const AcDbEntity* entity) {
+  if (const auto* line = AcDbLine::cast(entity)) {
     AddLine(walk, line);
-  } else if (AcDbPolyline::cast(entity.object()) != nullptr) {
-    return AddPolyline(walk, entity, id);
-  } else if (const auto* arc = AcDbArc::cast(entity.object()); arc != nullptr && walk.style == CurveStyle::Exact) {
+  } else if (const auto* arc = AcDbArc::cast(entity); arc != nullptr && walk.style == CurveStyle::Exact) {
     AddArc(walk, arc);
-  } else if (const auto* circle = AcDbCircle::cast(entity.object());
-             circle != nullptr && walk.style == CurveStyle::Exact) {
+  } else if (const auto* circle = AcDbCircle::cast(entity); circle != nullptr && walk.style == CurveStyle::Exact) {
     AddCircle(walk, circle);
-  } else if (const auto* curve = AcDbCurve::cast(entity.object())) {
+  } else if (const auto* curve = AcDbCurve::cast(entity)) {
     AddApproximatedCurve(walk, curve);
   }
-  return true;
+}
+
+bool AddCurve(ChainWalk& walk, AcDbObjectId id) {
+  {
+    OpenedObject<AcDbEntity> entity(id, AcDb::kForRead);
+    if (entity.openStatus() != Acad::eOk) return false;
+    const auto* polyline = AcDbPolyline::cast(entity.object());
+    if (polyline == nullptr) {
+      AddOtherCurve(walk, entity.object());
+      return true;
+    }
+    if (RunsOn(walk, polyline)) {
+      AddPolylineAsItRuns(walk, polyline);
+      return true;
+    }
+  }
+  // Reversing opens the polyline for write, so ours is closed first.
+  return AddReversedPolyline(walk, id);
 }
 
 // The first curve runs away from the second when its end cannot meet it.

@@ -57,10 +57,13 @@ bool OpenInfoDictionary(AcDb::OpenMode mode, OpenedObject<AcDbDictionary>& info)
   AcDbObjectId id;
   if (named->getAt(kToolPathInfoDictionary, id) == Acad::eOk) return info.open(id, mode) == Acad::eOk;
   if (mode != AcDb::kForWrite) return false;
-  info.create();
-  if (named->setAt(kToolPathInfoDictionary, info, id) == Acad::eOk) return true;
-  info.close();  // never filed, so deleted
-  return false;
+  {
+    OpenedObject<AcDbDictionary> fresh;
+    fresh.create();
+    // A dictionary the drawing refused is deleted by its guard.
+    if (named->setAt(kToolPathInfoDictionary, fresh, id) != Acad::eOk) return false;
+  }
+  return info.open(id, mode) == Acad::eOk;
 }
 
 bool OpenModelSpaceReporting(OpenedObject<AcDbBlockTableRecord>& modelSpace) {

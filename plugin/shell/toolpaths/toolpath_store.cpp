@@ -64,23 +64,25 @@ bool TaggedGroupMembers(AcDbObjectId id, AcDbObjectIdArray& members) {
 bool EraseToolpathGroupKeeping(AcDbObjectId groupId, const AcDbObjectIdArray& keep) {
   AcDbDatabase* db = Drawing();
   if (db == nullptr) return false;
-  OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForWrite);
-  if (dictionary.openStatus() != Acad::eOk) return false;
-  const bool held = dictionary->has(groupId);
-  AcDbObjectIdArray members;
-  {
-    OpenedObject<AcDbGroup> group(groupId, AcDb::kForWrite);
-    if (group.openStatus() == Acad::eOk) {
-      group->allEntityIds(members);
-      group->erase();
-    }
-  }
+  bool held = false;
   AcDbObjectIdArray erased;
-  for (int i = 0; i < members.length(); ++i) {
-    if (!keep.contains(members[i]) && EraseObject(members[i])) erased.append(members[i]);
+  {
+    OpenedObject<AcDbDictionary> dictionary(db->groupDictionaryId(), AcDb::kForWrite);
+    if (dictionary.openStatus() != Acad::eOk) return false;
+    held = dictionary->has(groupId);
+    AcDbObjectIdArray members;
+    {
+      OpenedObject<AcDbGroup> group(groupId, AcDb::kForWrite);
+      if (group.openStatus() == Acad::eOk) {
+        group->allEntityIds(members);
+        group->erase();
+      }
+    }
+    for (int i = 0; i < members.length(); ++i) {
+      if (!keep.contains(members[i]) && EraseObject(members[i])) erased.append(members[i]);
+    }
+    if (held) dictionary->remove(groupId);
   }
-  if (held) dictionary->remove(groupId);
-  dictionary.close();
   // The information of the toolpath's points goes with them.
   EraseToolPathInfos(erased);
   return held;
