@@ -228,29 +228,9 @@ int GuiBackend::SystemMetric(int index) {
     case SM_CXEDGE:
     case SM_CYEDGE:
       return 2;
-    case SM_CXICON:
-    case SM_CYICON:
-    case SM_CXCURSOR:
-    case SM_CYCURSOR:
-      return 32;
-    case SM_CXSMICON:
-    case SM_CYSMICON:
-      return 16;
-    case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK:
-    case SM_CXDRAG:
-    case SM_CYDRAG:
-      return 4;
-    case SM_CXMIN:
-    case SM_CXMINTRACK:
-      return 112;
-    case SM_CYMIN:
-    case SM_CYMINTRACK:
-      return 27;
-    case SM_MOUSEWHEELPRESENT:
-      return 1;
     default:
-      return 0;  // the native frame's caption, borders and menu bar lie outside the window
+      // the native frame's caption, borders and menu bar lie outside the window
+      return afx::CommonSystemMetric(index);
   }
 }
 

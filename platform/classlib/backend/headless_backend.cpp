@@ -234,31 +234,11 @@ int HeadlessBackend::SystemMetric(int index) {
     case SM_CYSCREEN:
     case SM_CYFULLSCREEN:
       return 768;
-    case SM_CXICON:
-    case SM_CYICON:
-    case SM_CXCURSOR:
-    case SM_CYCURSOR:
-      return 32;
-    case SM_CXSMICON:
-    case SM_CYSMICON:
-      return 16;
-    case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK:
-    case SM_CXDRAG:
-    case SM_CYDRAG:
-      return 4;
-    case SM_CXMIN:
-    case SM_CXMINTRACK:
-      return 112;
-    case SM_CYMIN:
-    case SM_CYMINTRACK:
-      return 27;
     case SM_CYSMCAPTION:
       return 15;
-    case SM_MOUSEWHEELPRESENT:
-      return 1;
     default:
-      return 0;  // frames, captions, menus and scroll bars take no room here
+      // frames, captions, menus and scroll bars take no room here
+      return afx::CommonSystemMetric(index);
   }
 }
 

@@ -130,6 +130,10 @@ class WindowBackend {
 };
 
 // The backend in force: the headless one unless a program set another.
+// The metrics every backend reports alike (icon, cursor, drag and minimum window
+// sizes, the wheel); 0 for the others.
+int CommonSystemMetric(int index);
+
 WindowBackend& Backend();
 // Not owned; null goes back to the headless backend. Set it before the first window.
 void SetBackend(WindowBackend* backend);
