@@ -97,6 +97,14 @@ TEST_F(TarnwickNcCommandsTest, SequenceNumbersGoAndTheRangeIsSelectedUpToTheText
   EXPECT_NE(removed.out.find("해당어를 찾지 못했습니다."), std::string::npos) << removed.out;
 }
 
+TEST_F(TarnwickNcCommandsTest, LoneLineFeedsAndReturnsOfACrLfFileAreShownAndKeptByteForByte) {
+  Write("part.nc", "%\r\nN10 G00 X1.\r\nN20 X2.\nN30 Y3.\rN40 Z4.\r\nN50 M30\r\n%\r\n");
+  const EditorRun run = Tarnwick("screen\nmenu 32863\nkey Ctrl+S\n");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("N20 X2.␊N30 Y3.␍N40 Z4."), std::string::npos) << "nothing hidden behind them" << run.out;
+  EXPECT_EQ(Saved(), "%\r\n G00 X1.\r\n X2.\nN30 Y3.\rN40 Z4.\r\n M30\r\n%\r\n");
+}
+
 TEST_F(TarnwickNcCommandsTest, SubProgramsAreMergedFromTheMacroFolder) {
   ASSERT_EQ(::mkdir(Path("macro").c_str(), 0755), 0);
   Write("macro/O2000.nc", "%\r\nO2000\r\nG91 X5.\r\nM99\r\n%\r\n");

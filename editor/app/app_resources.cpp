@@ -198,7 +198,7 @@ void RegisterAll() {
   RegisterTextViewResources();
   string_table::Set(IDR_MAINFRAME, "Tarnwick");
   string_table::Set(IDR_SAMPLETYPE,
-                    "\nSample\nSample\nSupport Files (*.cpp;*.nc)\n.cpp;*.nc\n.nc)\nSample.Document\nSample.Document");
+                    "\nSample\nSample\nSupport Files (*.nc;*.cpp)\n.nc;*.cpp\n.nc)\nSample.Document\nSample.Document");
   string_table::Set(IDP_OLE_INIT_FAILED, "OLE initialization failed");
   RegisterMenuResource(IDR_MAINFRAME, NoDocumentMenu());
   RegisterMenuResource(IDR_SAMPLETYPE, DocumentMenu());

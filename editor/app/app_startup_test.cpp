@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editor/app/app_ids.h"
+#include "platform/classlib/docview/recent_file_list.h"
 #include "editor/app/app_test_support.h"
 
 namespace app_test {
@@ -14,9 +15,9 @@ class AppStartup : public AppTest {};
 
 TEST_F(AppStartup, AFirstStartUsesTheDefaultFoldersOpensNoDocumentAndSavesTheNormalSize) {
   ASSERT_TRUE(Start());
-  EXPECT_EQ(NcDataFolder, "c:\\marrel\\ncdata");
+  EXPECT_EQ(NcDataFolder, folder_ / "marrel/ncdata");
   EXPECT_EQ(FileFilterPattern, "*.*");
-  EXPECT_EQ(ConfigFolder, "c:\\marrel");
+  EXPECT_EQ(ConfigFolder, folder_ / "marrel");
   EXPECT_EQ(app_->GetOpenDocumentCount(), 0);
   EXPECT_EQ(Frame()->GetMenu()->GetMenuItemCount(), 3u) << "the menu without documents";
   EXPECT_EQ(settings::Read("MFramePlace"), "2");
@@ -100,9 +101,47 @@ TEST_F(AppStartup, AReadOnlyFileOpensAfterItsMessageAndAMissingOneGivesOnlyTheCa
 
   const std::string missing = folder_ / "missing.nc";
   EXPECT_EQ(app_->OpenFileByName(missing.c_str()), nullptr);
-  EXPECT_NE(Transcript().find("[메시지] " + missing + "파일은 열수 없습니다."), std::string::npos) << Transcript();
+  EXPECT_NE(Transcript().find("[메시지] " + missing + "파일은 열수 없습니다.\n파일이 없습니다."), std::string::npos)
+      << Transcript();
   EXPECT_EQ(Transcript().find(missing + "은 읽기전용"), std::string::npos);
   EXPECT_EQ(app_->GetOpenDocumentCount(), 1);
+}
+
+TEST_F(AppStartup, SaveAsStartsInTheDocumentsFolderWithNcAndRecentFilesAreAbsolute) {
+  fs::create_directory(folder_ / "sub");
+  WriteFile("sub/a.nc", "G01 X1\r\n");
+  const fs::path started_in = fs::current_path();
+  fs::current_path(folder_.path());
+  UseScript("b\nnul\n");
+  const BOOL started = Start({"sub/a.nc"});
+  fs::current_path(started_in);  // the rest runs elsewhere, as a later start would
+  ASSERT_TRUE(started);
+  EXPECT_EQ(ActiveDoc()->GetPathName().str(), folder_ / "sub/a.nc");
+  EXPECT_EQ((*app_->m_pRecentFileList)[0].str(), folder_ / "sub/a.nc");
+  Command(ID_FILE_SAVE_AS);
+  EXPECT_NE(Transcript().find(folder_ / "sub"), std::string::npos) << Transcript();
+  EXPECT_EQ(ReadFile(folder_ / "sub/b.nc"), "G01 X1\r\n") << Transcript();
+  EXPECT_EQ(ActiveDoc()->GetPathName().str(), folder_ / "sub/b.nc");
+  EXPECT_EQ((*app_->m_pRecentFileList)[0].str(), folder_ / "sub/b.nc");
+  // A Windows device name is a file like any other.
+  Command(ID_FILE_SAVE_AS);
+  EXPECT_EQ(ReadFile(folder_ / "sub/nul.nc"), "G01 X1\r\n") << Transcript();
+  EXPECT_EQ(ActiveDoc()->GetPathName().str(), folder_ / "sub/nul.nc");
+}
+
+TEST_F(AppStartup, AnOpenFailureSaysWhy) {
+  const std::string folder = folder_ / "programs.nc";
+  fs::create_directory(folder);
+  UseScript("ok\nok\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(app_->OpenFileByName(folder.c_str()), nullptr);
+  EXPECT_NE(Transcript().find(folder + "파일은 열수 없습니다.\n폴더는 문서로 열 수 없습니다."), std::string::npos)
+      << Transcript();
+  const std::string in_missing_folder = folder_ / "nowhere/part.nc";
+  EXPECT_EQ(app_->OpenFileByName(in_missing_folder.c_str()), nullptr);
+  EXPECT_NE(Transcript().find(in_missing_folder + "파일은 열수 없습니다.\n파일이 없습니다."), std::string::npos)
+      << Transcript();
+  EXPECT_EQ(app_->GetOpenDocumentCount(), 0);
 }
 
 TEST_F(AppStartup, AFailedSaveIsReportedTheDocumentStaysModifiedAndTheFileOnDiskStaysWhole) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win/registry/registry.h"
+#include "platform/win/win_paths.h"
 
 CString NcDataFolder;
 CString FileFilterPattern;
@@ -52,9 +53,13 @@ std::string Read(const char* name) {
   return std::string(data.data());
 }
 
-std::string ReadOr(const char* name, const char* fallback) {
+std::string NcDataDefault() { return win::FolderUnderHome("c:\\marrel\\ncdata"); }
+std::string ConfigDefault() { return win::FolderUnderHome("c:\\marrel"); }
+std::string MacroDefault() { return win::FolderUnderHome("C:\\marrel\\Macro"); }
+
+std::string ReadOr(const char* name, const std::string& fallback) {
   std::string value = Read(name);
-  return value.empty() ? std::string(fallback) : value;
+  return value.empty() ? fallback : value;
 }
 
 bool Write(const char* name, const std::string& value, bool with_zero) {
@@ -67,7 +72,7 @@ bool Write(const char* name, const std::string& value, bool with_zero) {
 }  // namespace settings
 
 void LoadFolderStrings() {
-  NcDataFolder = settings::ReadOr("ncdatadir", settings::kNcDataDefault).c_str();
+  NcDataFolder = settings::ReadOr("ncdatadir", settings::NcDataDefault()).c_str();
   FileFilterPattern = settings::ReadOr("expan", settings::kPatternDefault).c_str();
-  ConfigFolder = settings::ReadOr("CfgDir", settings::kConfigDefault).c_str();
+  ConfigFolder = settings::ReadOr("CfgDir", settings::ConfigDefault()).c_str();
 }

@@ -11,15 +11,16 @@ namespace settings {
 
 constexpr char kEditorKey[] = "SOFTWARE\\Velmora\\Quellpad";
 
-constexpr char kNcDataDefault[] = "c:\\marrel\\ncdata";
 constexpr char kPatternDefault[] = "*.*";
-constexpr char kConfigDefault[] = "c:\\marrel";
-constexpr char kMacroDefault[] = "C:\\marrel\\Macro";
+// Default folders, under the home folder: "$HOME/marrel/ncdata" and so on.
+std::string NcDataDefault();
+std::string ConfigDefault();
+std::string MacroDefault();
 
 // The value's text; empty when the key or the value is missing or unreadable.
 std::string Read(const char* name);
 // The value's text, or fallback when it is empty.
-std::string ReadOr(const char* name, const char* fallback);
+std::string ReadOr(const char* name, const std::string& fallback);
 // Stores a string value, creating the key; the stored length counts the
 // terminating zero when with_zero is set. FALSE when the store refused it.
 bool Write(const char* name, const std::string& value, bool with_zero = true);

@@ -1,8 +1,10 @@
 #include "editor/app/sample_doc.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "editor/app/app_ids.h"
+#include "editor/textedit/file_failure_text.h"
 #include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/win/files.h"
 #include "platform/win/message_box.h"
@@ -50,8 +52,10 @@ BOOL CSampleDoc::OnOpenDocument(LPCTSTR lpszPathName) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     ShowMessage(CString(lpszPathName) + "은 읽기전용 파일이므로 수정이 되지 않습니다.");
   }
+  errno = 0;
   if (m_xTextBuffer.LoadFromFile(lpszPathName, -1)) return TRUE;
-  ShowMessage(CString(lpszPathName) + "파일은 열수 없습니다.");
+  const int error = errno;
+  ShowMessage(CString(lpszPathName) + "파일은 열수 없습니다.\n" + OpenFailureReason(lpszPathName, error).c_str());
   return FALSE;
 }
 

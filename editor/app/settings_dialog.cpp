@@ -33,10 +33,10 @@ void CFolderPickerDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult) {
 
 CSettingsDialog::CSettingsDialog()
     : CDialog(IDD_SETTINGS),
-      m_strNcDataDir(settings::kNcDataDefault),
+      m_strNcDataDir(settings::NcDataDefault().c_str()),
       m_strPattern(settings::kPatternDefault),
-      m_strConfigDir(settings::kConfigDefault),
-      m_strMacroDir("c:\\marrel\\Macro") {}
+      m_strConfigDir(settings::ConfigDefault().c_str()),
+      m_strMacroDir(settings::MacroDefault().c_str()) {}
 
 void CSettingsDialog::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
@@ -51,9 +51,9 @@ void CSettingsDialog::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CSettingsDialog::OnInitDialog() {
   // What the registry holds now, also when an earlier dialog of this run changed it.
-  m_strNcDataDir = settings::ReadOr("ncdatadir", settings::kNcDataDefault).c_str();
+  m_strNcDataDir = settings::ReadOr("ncdatadir", settings::NcDataDefault()).c_str();
   m_strPattern = settings::ReadOr("expan", settings::kPatternDefault).c_str();
-  m_strConfigDir = settings::ReadOr("CfgDir", settings::kConfigDefault).c_str();
+  m_strConfigDir = settings::ReadOr("CfgDir", settings::ConfigDefault()).c_str();
   const std::string nc_code = settings::Read("NcCode");
   const bool colouring = nc_code.empty() || nc_code == "1";
   m_strNcCode = colouring ? "1" : "0";
@@ -95,7 +95,7 @@ void CSettingsDialog::OnOK() {
 
 void RunSettingsCommand() {
   CSettingsDialog dialog;
-  dialog.m_strMacroDir = settings::ReadOr("MacroDir", settings::kMacroDefault).c_str();
+  dialog.m_strMacroDir = settings::ReadOr("MacroDir", settings::MacroDefault()).c_str();
   dialog.m_nMacroCheck = settings::Read("MacroDirSetChk") == "0" ? 0 : 1;
   dialog.DoModal();
 }

@@ -39,14 +39,14 @@ TEST_F(SettingsDialogTest, SavedValuesGoToTheRegistryWholeAndTheNextDialogShowsT
   EXPECT_EQ(settings::Read("MacroDirSetChk"), "0");
 
   // The running program keeps its start-up folders; the dialog shows what is stored now.
-  EXPECT_EQ(NcDataFolder, "c:\\marrel\\ncdata");
+  EXPECT_EQ(NcDataFolder, folder_ / "marrel/ncdata");
   Command(ID_APP_SETTINGS);
   const std::string transcript = Transcript();
   const std::string second = transcript.substr(transcript.rfind("show"));
   EXPECT_NE(second.find("/data/nc"), std::string::npos) << second;
   EXPECT_NE(second.find("/data/cfg"), std::string::npos) << second;
   EXPECT_NE(second.find(long_folder), std::string::npos) << second;
-  EXPECT_EQ(second.find("c:\\marrel\\ncdata"), std::string::npos) << second;
+  EXPECT_EQ(second.find("marrel/ncdata"), std::string::npos) << second;
 }
 
 TEST_F(SettingsDialogTest, DefaultsShowWhenNothingIsStoredAndKeepingNcCodeZeroWritesItAgain) {
@@ -56,7 +56,9 @@ TEST_F(SettingsDialogTest, DefaultsShowWhenNothingIsStoredAndKeepingNcCodeZeroWr
   Command(ID_VIEW_SETTINGS);  // no view: the application's command does the same
   Command(ID_APP_SETTINGS);
   const std::string transcript = Transcript();
-  EXPECT_NE(transcript.find("C:\\marrel\\Macro"), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find(folder_ / "marrel/Macro"), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find(folder_ / "marrel/ncdata"), std::string::npos) << transcript;
+  EXPECT_EQ(transcript.find("c:\\"), std::string::npos) << transcript;
   EXPECT_EQ(settings::Read("NcCode"), "0");
   EXPECT_EQ(settings::Read("MacroDirSetChk"), "1") << "a missing value shows the macro box checked";
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "editor/textedit/file_failure_text.h"
 #include "editor/textedit/line_ending.h"
 #include "editor/textedit/text_file_reader.h"
 #include "editor/textedit/utf8_boundary.h"
@@ -23,33 +24,19 @@ const AtomicWriteOptions kSaveOptions{{"CRE", ".tmp"}, 0666, true};
 
 bool HasSingleBit(DWORD bit) { return bit != 0 && (bit & (bit - 1)) == 0; }
 
-// Pieces of an inserted text: it ends at its zero byte, and a CR (or CR LF)
-// breaks the line; a lone LF stays in the line.
+// Pieces of an inserted text: it ends at its zero byte, and CR LF breaks the
+// line. A lone CR or LF stays in the line, so that a command that rewrites
+// lines keeps such bytes of a file as they were.
 std::vector<std::string_view> SplitInsertedText(const char* text) {
   std::vector<std::string_view> pieces;
-  const char* start = text;
-  for (;;) {
-    const char* stop = start + std::strcspn(start, "\r");
-    pieces.emplace_back(start, static_cast<size_t>(stop - start));
-    if (*stop == '\0') break;
-    start = stop + (stop[1] == '\n' ? 2 : 1);
+  const std::string_view all(text);
+  size_t start = 0;
+  for (size_t stop = all.find("\r\n"); stop != std::string_view::npos; stop = all.find("\r\n", start)) {
+    pieces.push_back(all.substr(start, stop - start));
+    start = stop + 2;
   }
+  pieces.push_back(all.substr(start));
   return pieces;
-}
-
-const char* SaveFailureText(SaveResult result) {
-  switch (result) {
-    case SaveResult::kReadOnlyTarget:
-      return "이 파일은 읽기 전용이므로 저장할수 없습니다.";
-    case SaveResult::kNotAFile:
-      return "같은 이름의 폴더나 장치가 있어 저장할수 없습니다.";
-    case SaveResult::kCannotCreate:
-      return "저장할 폴더에 파일을 만들수 없습니다.";
-    case SaveResult::kWriteFailed:
-      return "파일을 쓰는 중 오류가 생겨 저장하지 못했습니다. 원래 파일은 그대로 있습니다.";
-    default:
-      return "이 파일은 이미 다른곳에서 사용중이므로 저장할수 없습니다.";
-  }
 }
 
 }  // namespace
@@ -163,20 +150,14 @@ BOOL CVellumTextBuffer::SaveToFile(const char* path, int style, BOOL clear_modif
 }
 
 void CVellumTextBuffer::ShowSaveFailure(SaveResult result, int error, const char* path) const {
-  std::string text = SaveFailureText(result);
-  text += "\n";
-  text += path;
-  if (error != 0 && result != SaveResult::kCannotReplace) {
-    text += "\n";
-    text += std::strerror(error);
-  }
-  ui::Ui().MessageBox(text, kMessageCaption, MB_OK);
+  ui::Ui().MessageBox(SaveFailureMessage(result, error, path), kMessageCaption, MB_OK);
 }
 
 void CVellumTextBuffer::FreeAll() {
   lines_.clear();
   lines_.shrink_to_fit();
   undo_records_.clear();
+  last_group_start_ = -1;
   undo_position_ = 0;
   saved_position_ = 0;
   group_open_ = FALSE;

@@ -144,6 +144,7 @@ class CVellumTextBuffer : public CCmdTarget {
   std::vector<UndoRecord> undo_records_;
   int undo_position_ = 0;
   int saved_position_ = 0;
+  int last_group_start_ = -1;  // index of the record that starts the newest group
   BOOL group_open_ = FALSE;
   BOOL group_start_pending_ = FALSE;
   std::vector<CTextBufferView*> views_;

@@ -35,12 +35,12 @@ class TextBufferEdit : public ::testing::Test {
   RecordingView view_;
 };
 
-TEST_F(TextBufferEdit, InsertBreaksAtCrAndCrLfOnly) {
+TEST_F(TextBufferEdit, InsertBreaksAtCrLfOnlyAndKeepsLoneCrAndLfBytes) {
   Fill({"G01 X1"});
   view_.caret = {4, 0};
   const TextPosition end = Insert(0, 4, "Y2\r\nZ3\rF\nS ");
-  EXPECT_EQ(Lines(buffer_), (Strings{"G01 Y2", "Z3", "F\nS X1"}));
-  EXPECT_EQ(end, (TextPosition{4, 2}));
+  EXPECT_EQ(Lines(buffer_), (Strings{"G01 Y2", "Z3\rF\nS X1"}));
+  EXPECT_EQ(end, (TextPosition{7, 1}));
   ASSERT_EQ(view_.notices.size(), 1u);
   EXPECT_EQ(view_.notices[0].flags, DWORD{UpdateLineCount | UpdateInLine});
   EXPECT_EQ(view_.notices[0].line, 0);

@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
+#include "editor/textedit/file_failure_text.h"
 #include "editor/textedit/text_buffer.h"
 #include "editor/textedit/text_buffer_test_support.h"
 #include "platform/win/atomic_file_writer.h"
@@ -295,6 +298,17 @@ TEST_F(TextBufferFile, FailedRenameLeavesTargetAndRemovesTemporaryFile) {
   EXPECT_EQ(writer.Commit(), SaveResult::kCannotReplace);
   EXPECT_FALSE(std::filesystem::exists(temporary));
   EXPECT_EQ(ReadBytes(path_ + "/inside"), "x");
+}
+
+TEST(SaveFailureMessage, AFailedRenameSaysWhatFailedUnlessTheFileIsHeldElsewhere) {
+  const std::string io_error = SaveFailureMessage(SaveResult::kCannotReplace, EIO, "/nc/part.nc");
+  EXPECT_EQ(io_error.find("사용중"), std::string::npos) << io_error;
+  EXPECT_NE(io_error.find("원래 파일과 바꾸지 못해"), std::string::npos) << io_error;
+  EXPECT_NE(io_error.find("/nc/part.nc\n" + std::string(std::strerror(EIO))), std::string::npos) << io_error;
+  EXPECT_EQ(SaveFailureMessage(SaveResult::kCannotReplace, EBUSY, "/nc/part.nc"),
+            "이 파일은 이미 다른곳에서 사용중이므로 저장할수 없습니다.\n/nc/part.nc");
+  const std::string full = SaveFailureMessage(SaveResult::kWriteFailed, ENOSPC, "/nc/part.nc");
+  EXPECT_NE(full.find(std::strerror(ENOSPC)), std::string::npos) << full;
 }
 
 }  // namespace

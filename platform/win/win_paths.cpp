@@ -5,18 +5,17 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace win {
 namespace {
 
-bool HasDrivePrefix(std::string_view path) {
-  return path.size() >= 2 && path[1] == ':' &&
+// "X:\..." or "X:/..."; "X:name" is relative to a drive's current folder,
+// which this system has not, so it stays the Linux name it is.
+bool HasAbsoluteDrivePrefix(std::string_view path) {
+  return path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/') &&
          ((path[0] >= 'a' && path[0] <= 'z') || (path[0] >= 'A' && path[0] <= 'Z'));
-}
-
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return stat(path.empty() ? "." : path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool Exists(const std::string& path) {
@@ -35,16 +34,6 @@ std::string WithSlashes(std::string_view path) {
   return result;
 }
 
-// Every folder has the device "nul" (also "nul.txt" and the like).
-std::string MapNullDevice(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  std::string parent = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string stem = name.substr(0, name.find('.'));
-  if (!EqualsNoCase(stem, "nul") || !IsFolder(parent)) return path;
-  return "/dev/null";
-}
-
 }  // namespace
 
 std::string HomeFolder() {
@@ -54,15 +43,22 @@ std::string HomeFolder() {
 }
 
 std::string ToUnixPath(std::string_view path) {
-  std::string unix_path;
-  if (HasDrivePrefix(path)) {
-    std::string home = HomeFolder();
-    std::string_view rest = path.substr(2);
-    unix_path = WithSlashes(home + "/" + std::string(rest));
-  } else {
-    unix_path = WithSlashes(path);
-  }
-  return MapNullDevice(unix_path);
+  if (!HasAbsoluteDrivePrefix(path)) return WithSlashes(path);
+  return WithSlashes(HomeFolder() + "/" + std::string(path.substr(3)));
+}
+
+std::string FullPath(std::string_view path) {
+  const std::string unix_path = ToUnixPath(path);
+  if (unix_path.empty()) return unix_path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(unix_path, error);
+  return error ? unix_path : absolute.lexically_normal().string();
+}
+
+std::string FolderUnderHome(std::string_view windows_folder) {
+  std::string folder = ToUnixPath(windows_folder);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
 }
 
 std::string ToProgramPath(std::string_view path) {

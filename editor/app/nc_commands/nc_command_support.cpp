@@ -107,4 +107,9 @@ std::string_view AsciiPart(std::string_view line) {
   return line.substr(0, static_cast<size_t>(at - line.begin()));
 }
 
+size_t CommentEnd(std::string_view line, size_t open) {
+  const size_t close = line.find(')', open);
+  return close == std::string_view::npos ? line.size() : close + 1;
+}
+
 }  // namespace nc

@@ -41,6 +41,9 @@ void Select(CVellumTextView* view, TextPosition start, TextPosition end, TextPos
 
 // The text before its first byte of 0x80 or above.
 std::string_view AsciiPart(std::string_view line);
+// Where a comment that opens at open ends, as the block parser reads it:
+// behind its ')', or at the line's end when it is not closed.
+size_t CommentEnd(std::string_view line, size_t open);
 // TRUE when c is an ASCII digit.
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

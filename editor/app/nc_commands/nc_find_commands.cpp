@@ -63,11 +63,18 @@ BOOL NextAddressLetter(CVellumTextView* view, char letter, TextPosition from, Te
   for (int y = std::max(0, from.line); y < view->TextLineCount(); ++y) {
     const std::string_view area = AsciiPart(LineOf(view, y));
     const size_t start = y == from.line ? static_cast<size_t>(std::max(0, from.column)) : 0;
-    if (start >= area.size()) continue;
-    const size_t at = area.find(letter, start);
-    if (at == std::string_view::npos) continue;
-    found = {static_cast<int>(at), y};
-    return TRUE;
+    // Comments are read from the line's start, so that a search from inside one skips its rest.
+    for (size_t at = 0; at < area.size();) {
+      if (area[at] == '(') {
+        at = CommentEnd(area, at);
+        continue;
+      }
+      if (at >= start && area[at] == letter) {
+        found = {static_cast<int>(at), y};
+        return TRUE;
+      }
+      ++at;
+    }
   }
   return FALSE;
 }

@@ -24,6 +24,23 @@ TEST_F(FindCommandTest, LineNumbersCountFromOneAndCancelOrAnOutOfRangeNumberMove
     EXPECT_TRUE(Said("라인번호를 찾지 못했습니다.")) << number;
     EXPECT_EQ(Caret(), (TextPosition{1, 4}));
   }
+  Run(ID_FIND_LINE_NUMBER, "set 1039 99999999999\nok\nok\ncancel\n");
+  EXPECT_TRUE(Said("Please enter an integer between -2147483648 and 2147483647."));
+  EXPECT_EQ(Caret(), (TextPosition{1, 4}));
+}
+
+TEST_F(FindCommandTest, AddressLettersInCommentsAreSkippedAsTheBlockParserSkipsThem) {
+  Open("(T1 X-AXIS PROBE) G00 X1. (NOTE X\r\n(OPEN T5 COMMENT\r\nT2 M06 (TOOL T9)\r\nX3\r\n");
+  Run(ID_FIND_X_CODE);
+  EXPECT_EQ(Caret(), (TextPosition{23, 0}));
+  Run(ID_FIND_X_CODE);
+  EXPECT_EQ(Caret(), (TextPosition{1, 3})) << "an unclosed comment runs to the line's end";
+  Run(ID_GO_TEXT_BEGIN);
+  Run(ID_FIND_T_CODE);
+  EXPECT_EQ(Caret(), (TextPosition{1, 2}));
+  PutCaret(10, 2);
+  Run(ID_FIND_T_CODE, "ok\n");
+  EXPECT_TRUE(Said("T(을) 찾지 못했습니다.")) << "a search begun inside a comment skips its rest";
 }
 
 TEST_F(FindCommandTest, AddressLettersAreFoundFromTheCaretOnToTheLastLine) {
@@ -32,9 +49,7 @@ TEST_F(FindCommandTest, AddressLettersAreFoundFromTheCaretOnToTheLastLine) {
   Run(ID_FIND_X_CODE);
   EXPECT_EQ(Caret(), (TextPosition{9, 1})) << "the X under the caret";
   Run(ID_FIND_X_CODE);
-  EXPECT_EQ(Caret(), (TextPosition{20, 2})) << "in a comment too";
-  Run(ID_FIND_X_CODE);
-  EXPECT_EQ(Caret(), (TextPosition{9, 3})) << "on the last written line";
+  EXPECT_EQ(Caret(), (TextPosition{9, 3})) << "past the comment, on the last written line";
   Run(ID_FIND_X_CODE, "ok\n");
   EXPECT_TRUE(Said("X(을) 찾지 못했습니다."));
   EXPECT_EQ(Caret(), (TextPosition{9, 3})) << "back where the search began";

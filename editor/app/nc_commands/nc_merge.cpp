@@ -56,7 +56,7 @@ bool IsRemovedFileLine(const std::string& line, size_t k, size_t i, size_t n, bo
 }
 
 void WriteScratchFile(const Lines& lines) {
-  const std::string folder = settings::ReadOr("EnvirDir", "c:\\marrel");
+  const std::string folder = settings::ReadOr("EnvirDir", settings::ConfigDefault());
   std::ofstream file(win::ToUnixPath(folder + "\\test.nc"), std::ios::binary | std::ios::trunc);
   for (const std::string& line : lines) file << line << "\r\n";
 }

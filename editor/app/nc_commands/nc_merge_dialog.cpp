@@ -23,7 +23,7 @@ END_MESSAGE_MAP()
 
 CNcMergeDialog::CNcMergeDialog()
     : CDialog(IDD_NC_MERGE),
-      m_strCurrentFolder(win::ToUnixPath(settings::ReadOr("ncdatadir", settings::kNcDataDefault)).c_str()) {}
+      m_strCurrentFolder(win::ToUnixPath(settings::ReadOr("ncdatadir", settings::NcDataDefault())).c_str()) {}
 
 BOOL CNcMergeDialog::OnInitDialog() {
   CDialog::OnInitDialog();

@@ -23,9 +23,7 @@ template <typename Visit>
 void ForEachWord(std::string_view line, Visit visit) {
   for (size_t i = 0; i < line.size(); ++i) {
     if (line[i] == '(') {
-      const size_t close = line.find(')', i);
-      if (close == std::string_view::npos) return;
-      i = close;
+      i = CommentEnd(line, i) - 1;
       continue;
     }
     size_t end = i + 1;
@@ -43,6 +41,64 @@ std::string FeedBefore(const Lines& lines, int last) {
     });
   }
   return feed;
+}
+
+// What the machine holds after a stretch of the program: the tool in the
+// spindle, the spindle's speed and turn, and the tool length offset.
+struct MachineSetup {
+  std::string tool;        // T number of the last tool change
+  std::string speed;       // S number
+  std::string turn;        // "M03" or "M04"
+  std::string length_offset;  // H number while G43 is in force
+
+  bool operator==(const MachineSetup&) const = default;
+};
+
+bool IsWord(char letter, std::string_view number, char wanted, int value) {
+  return letter == wanted && !number.empty() && number.find_first_not_of("0123456789") == std::string_view::npos &&
+         std::stoi(std::string(number)) == value;
+}
+
+MachineSetup SetupAfter(const Lines& lines, int last) {
+  MachineSetup setup;
+  std::string selected;
+  bool tool_changes = false;
+  for (int i = 0; i <= last; ++i) {
+    std::string h;
+    bool g43 = false;
+    bool g49 = false;
+    bool m06 = false;
+    ForEachWord(lines[static_cast<size_t>(i)], [&](char letter, std::string_view number) {
+      if (letter == 'T') selected = number;
+      if (letter == 'S') setup.speed = number;
+      if (letter == 'H') h = number;
+      if (IsWord(letter, number, 'M', 3)) setup.turn = "M03";
+      if (IsWord(letter, number, 'M', 4)) setup.turn = "M04";
+      m06 = m06 || IsWord(letter, number, 'M', 6);
+      g43 = g43 || IsWord(letter, number, 'G', 43);
+      g49 = g49 || IsWord(letter, number, 'G', 49);
+    });
+    if (m06) {
+      setup.tool = selected;
+      tool_changes = true;
+    }
+    if (g43) setup.length_offset = h.empty() ? setup.tool : h;
+    if (g49) setup.length_offset.clear();
+  }
+  // A program without tool changes works with the tool it selects.
+  if (!tool_changes) setup.tool = selected;
+  return setup;
+}
+
+// The blocks that bring the machine from the head's setup to the restart block's.
+Lines SetupBlocks(const MachineSetup& head, const MachineSetup& at_restart) {
+  Lines blocks;
+  const bool new_tool = !at_restart.tool.empty() && at_restart.tool != head.tool;
+  if (new_tool) blocks.push_back("T" + at_restart.tool + " M06");
+  if (new_tool || at_restart.speed != head.speed || at_restart.turn != head.turn) {
+    blocks.push_back("S" + at_restart.speed + " " + (at_restart.turn.empty() ? "M03" : at_restart.turn));
+  }
+  return blocks;
 }
 
 // TRUE when the program runs in G91 after the lines up to and including last.
@@ -103,13 +159,20 @@ Lines RestartProgram(const Lines& lines, const RestartPoint& point, std::string&
     return {};
   }
   Lines program(lines.begin(), lines.begin() + head_end + 1);
+  // The tool, speed and length offset of the restart block, not of the head's first tool.
+  const MachineSetup head = SetupAfter(lines, head_end);
+  const MachineSetup at_restart = SetupAfter(lines, hit);
+  const Lines setup = SetupBlocks(head, at_restart);
+  program.insert(program.end(), setup.begin(), setup.end());
   const std::string x = CoordinateText(point.end[0]);
   const std::string y = CoordinateText(point.end[1]);
   const std::string z = CoordinateText(point.end[2]);
   const std::string clearance = CoordinateText(point.end[2] + 10.0f);
   // The approach is absolute; a program in G91 goes on in G91 after it.
   program.push_back(std::string(IncrementalAfter(lines, head_end) ? "G90" : "") + "G00X" + x + "Y" + y);
-  program.push_back("Z" + clearance);
+  const bool offset_wanted = !at_restart.length_offset.empty() &&
+                             (at_restart.length_offset != head.length_offset || at_restart.tool != head.tool);
+  program.push_back((offset_wanted ? "G43H" + at_restart.length_offset : std::string()) + "Z" + clearance);
   const std::string feed = FeedBefore(lines, hit);
   program.push_back("G01Z" + z + (feed.empty() ? "" : "F" + feed));
   if (point.incremental) program.push_back("G91");

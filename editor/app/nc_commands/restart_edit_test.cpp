@@ -3,6 +3,7 @@
 // did; the head's lines stay whole; cancel and missing spindle blocks change nothing.
 #include "editor/app/nc_commands/restart_edit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "editor/app/nc_commands/nc_commands_test_support.h"
@@ -85,6 +86,38 @@ TEST_F(RestartEditTest, AnIncrementalProgramRestartsInAbsoluteAndGoesOnInIncreme
   Open(program);
   ExpectRestartRunsFrom(program, "N26", 13, 47);
   EXPECT_NE(Text().find("G90G00X13.000Y47.000\nZ10.000\nG01Z0.000F100\nG91\nN27"), std::string::npos) << Text();
+}
+
+TEST_F(RestartEditTest, ARestartInALaterToolsSectionCutsWithThatToolSpeedAndLengthOffset) {
+  if (!rs274_test::Available()) GTEST_SKIP() << "rs274 is not installed";
+  constexpr char kTools[] = "T1 P1 D10 Z30\nT2 P2 D6 Z45\n";
+  const std::string program =
+      "%\r\nN10G21 G90 G17 G40 G49 G80\r\nN11T1 M06\r\nN12G43 H1\r\nN13S1000 M03\r\nN14G00X0.Y0.Z25.\r\n"
+      "N15G01Z-5.F300\r\nN16X10.\r\nN17G00Z50.\r\nN18M05\r\nN19T2 M06\r\nN20G43 H2\r\nN21S2500 M04\r\n"
+      "N22G00X20.Y5.Z25.\r\nN23G01Z-3.F200\r\nN24X30.\r\nN25Y10.\r\nN26G00Z50.\r\nN27M30\r\n%\r\n";
+  int status = 0;
+  std::string output;
+  const std::vector<Motion> before = rs274_test::Interpret(folder_.path(), program, status, output, kTools);
+  ASSERT_EQ(status, 0) << output;
+  const auto at_n24 = std::find_if(before.begin(), before.end(), [](const Motion& m) { return m.label == "N24"; });
+  ASSERT_NE(at_n24, before.end());
+  ASSERT_NE(at_n24->setup.find("tool(2)"), std::string::npos) << at_n24->setup;
+
+  Open(program);
+  Run(ID_RESTART_EDIT, "uncheck 1004\ncheck 1054\ncheck 1001\nuncheck 1002\nset 1088 30\nset 1089 5\nset 1091 1\n"
+                       "click 1092\nclick 5\n");
+  ASSERT_TRUE(ActiveDoc()->DoSave(path_.c_str()));
+  const std::string restarted = rs274_test::ReadFile(path_);
+  const std::vector<Motion> after = rs274_test::Interpret(folder_.path(), restarted, status, output, kTools);
+  ASSERT_EQ(status, 0) << output << restarted;
+  const auto first_cut =
+      std::find_if(after.begin(), after.end(), [](const Motion& m) { return m.kind != "STRAIGHT_TRAVERSE"; });
+  ASSERT_NE(first_cut, after.end()) << restarted;
+  EXPECT_EQ(first_cut->setup, at_n24->setup) << restarted;
+  EXPECT_TRUE(Near(first_cut->end, at_n24->end)) << restarted;
+  EXPECT_NE(restarted.find("N13S1000 M03\r\nT2 M06\r\nS2500 M04\r\nG00X30.000Y5.000\r\nG43H2Z7.000\r\n"),
+            std::string::npos)
+      << restarted;
 }
 
 TEST_F(RestartEditTest, TheHeadKeepsItsLinesWholeAndTheEditIsOneUndoStep) {

@@ -25,7 +25,11 @@ struct Motion {
   std::string label;  // the block's sequence number, "N12"
   std::string kind;   // STRAIGHT_TRAVERSE, STRAIGHT_FEED or ARC_FEED
   Point end{};
+  // The tool, spindle and length offset in force at the move, as the interpreter set them.
+  std::string setup;
 };
+
+constexpr char kToolTable[] = "T1 P1 D10 Z0\nT2 P2 D6 Z0\n";
 
 inline bool Available() { return std::system("command -v rs274 >/dev/null 2>&1") == 0; }
 
@@ -54,8 +58,8 @@ inline std::vector<std::string> SplitLines(const std::string& text) {
 
 // The interpreter's moves, in order; status receives its exit status.
 inline std::vector<Motion> Interpret(const std::string& folder, const std::string& program, int& status,
-                                     std::string& output) {
-  std::ofstream(folder + "/tools.tbl") << "T1 P1 D10 Z0\nT2 P2 D6 Z0\n";
+                                     std::string& output, const char* tool_table = kToolTable) {
+  std::ofstream(folder + "/tools.tbl") << tool_table;
   std::ofstream(folder + "/program.nc", std::ios::binary) << program;
   const std::string command = "cd '" + folder + "' && rs274 -t tools.tbl -g program.nc >canon.txt 2>&1 </dev/null";
   const int raw = std::system(command.c_str());
@@ -63,14 +67,26 @@ inline std::vector<Motion> Interpret(const std::string& folder, const std::strin
   output = ReadFile(folder + "/canon.txt");
   std::vector<Motion> motions;
   const std::regex move(R"(^\s*\d+\s+(N\S*)\s+(STRAIGHT_TRAVERSE|STRAIGHT_FEED|ARC_FEED)\((.*)\)\s*$)");
+  const std::regex setting(R"(^\s*\d+\s+N\S*\s+(CHANGE_TOOL|SET_SPINDLE_SPEED|START_SPINDLE_\w+|USE_TOOL_LENGTH_OFFSET)(\(.*\)))");
+  std::string tool;
+  std::string speed;
+  std::string turn;
+  std::string offset;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {
     std::smatch match;
+    if (std::regex_search(line, match, setting)) {
+      const std::string call = match[1];
+      (call == "CHANGE_TOOL" ? tool : call == "SET_SPINDLE_SPEED" ? speed : call == "USE_TOOL_LENGTH_OFFSET" ? offset
+                                                                                                          : turn) =
+          call.starts_with("START_SPINDLE") ? call : match[2].str();
+      continue;
+    }
     if (!std::regex_match(line, match, move)) continue;
     std::vector<double> values;
     std::istringstream arguments(match[3].str());
     for (std::string value; std::getline(arguments, value, ',');) values.push_back(std::stod(value));
-    Motion motion{match[1], match[2], {}};
+    Motion motion{match[1], match[2], {}, "tool" + tool + " speed" + speed + " " + turn + " offset" + offset};
     // An arc in the XY plane: first and second end, centre, turn, then Z.
     motion.end = motion.kind == "ARC_FEED" ? Point{values.at(0), values.at(1), values.at(5)}
                                            : Point{values.at(0), values.at(1), values.at(2)};

@@ -143,7 +143,7 @@ std::string MacroFolder() {
     const size_t slash = last.find_last_of("\\/");
     return slash == std::string::npos ? std::string(".") : last.substr(0, slash);
   }
-  return settings::ReadOr("MacroDir", settings::kMacroDefault);
+  return settings::ReadOr("MacroDir", settings::MacroDefault());
 }
 
 SubprogramExpander::Result SubprogramExpander::Call(std::string_view call, int level, Lines& out) {

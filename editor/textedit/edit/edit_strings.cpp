@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr char kCannotFindString[] = "Cannot find string\"%s\"";
+constexpr char kCannotFindString[] = "Cannot find string \"%s\"";
 constexpr char kReplacedCount[] = "%d occurrence(s) replaced";
 constexpr char kClipboardRefused[] = "클립보드에 넣지 못해 잘라내지 않았습니다.";
 

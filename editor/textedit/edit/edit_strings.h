@@ -6,7 +6,7 @@
 // Adds the editing view's texts to the string table where their ids are still free.
 void RegisterEditViewStrings();
 
-// "Cannot find string"…"" with what in its place, in a message box.
+// "Cannot find string "…"" with what in its place, in a message box.
 void ShowCannotFindString(const CString& what);
 // How many occurrences Replace All replaced.
 void ShowReplacedCount(int count);

@@ -53,7 +53,7 @@ TEST_F(FindReplace, FindHonoursCaseWholeWordsAndDirection) {
 
 TEST_F(FindReplace, FindThatFailsSaysSoAndStaysOpen) {
   const std::string transcript = Run(ID_EDIT_FIND, "set 8605 G99\nclick 1\nok\nset 8605 M30\nclick 1\n");
-  EXPECT_EQ(Count(transcript, "Cannot find string\"G99\""), 1u) << transcript;
+  EXPECT_EQ(Count(transcript, "Cannot find string \"G99\""), 1u) << transcript;
   EXPECT_EQ(Selection(), "(0,3)-(3,3)");
   // An empty text leaves Find Next disabled.
   const std::string shown = Run(ID_EDIT_FIND, "set 8605\nshow\ncancel\n");
@@ -102,7 +102,7 @@ TEST_F(FindReplace, ReplaceAllCountsWhatItReplacedWithTheOptions) {
   }
   // Nothing to replace: the not-found message, once.
   const std::string transcript = Run(ID_EDIT_REPLACE, "set 8605 G99\nclick 8608\nok\ncancel\n");
-  EXPECT_EQ(Count(transcript, "Cannot find string\"G99\""), 1u) << transcript;
+  EXPECT_EQ(Count(transcript, "Cannot find string \"G99\""), 1u) << transcript;
   EXPECT_EQ(Saved(*buffer_), kProgram);
 }
 

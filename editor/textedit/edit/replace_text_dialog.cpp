@@ -80,7 +80,7 @@ void CReplaceTextDlg::OnCancel() {
   EndDialog(IDCANCEL);
 }
 
-BOOL CReplaceTextDlg::SearchStep(TextPosition from, BOOL report) {
+BOOL CReplaceTextDlg::SearchStep(TextPosition from, BOOL report, BOOL reveal) {
   // Enter with nothing to look for does nothing, as the disabled Find Next would.
   if (m_sText.IsEmpty()) return FALSE;
   TextPosition block_start;
@@ -97,7 +97,7 @@ BOOL CReplaceTextDlg::SearchStep(TextPosition from, BOOL report) {
   if (m_bWholeWord) flags |= FIND_WHOLE_WORD;
   TextPosition found;
   if (m_pView->SearchTextInBlock(m_sText, from, block_start, block_end, flags, FALSE, &found)) {
-    m_pView->SelectMatch(found, m_sText.GetLength());
+    m_pView->SelectMatch(found, m_sText.GetLength(), reveal);
     m_bFound = TRUE;
     m_ptFoundAt = found;
     return TRUE;
@@ -138,11 +138,13 @@ void CReplaceTextDlg::OnReplaceAll() {
   if (!UpdateData(TRUE)) return;
   if (!m_bFound && !SearchStep(m_ptSearchStart, TRUE)) return;
   int replaced = 0;
-  // One undo step takes back the whole run.
+  // One undo step takes back the whole run; the view scrolls once, to the last replacement,
+  // so that the run is as quick as the edits themselves.
   while (ReplaceMatch(replaced > 0)) {
     ++replaced;
-    if (!SearchStep(m_pView->GetCursorPosition(), FALSE)) break;
+    if (!SearchStep(m_pView->GetCursorPosition(), FALSE, FALSE)) break;
   }
+  m_pView->RevealPosition(m_pView->GetCursorPosition());
   if (replaced > 0) {
     ShowReplacedCount(replaced);
   } else {

@@ -43,7 +43,7 @@ class CReplaceTextDlg : public CDialog {
  private:
   // Looks for the next match from from, downwards without wrapping, and selects it; on failure
   // the search starts over from the start of the scope, and report says so.
-  BOOL SearchStep(TextPosition from, BOOL report);
+  BOOL SearchStep(TextPosition from, BOOL report, BOOL reveal = TRUE);
   // Replaces the selected match; the block follows the text behind it.
   BOOL ReplaceMatch(BOOL merge);
 };

@@ -4,13 +4,21 @@
 
 namespace {
 constexpr int kUnknown = -1;
+// Beyond this many forgotten lines one pass over the lengths is cheaper than the list.
+constexpr size_t kMaxForgotten = 1 << 16;
 }  // namespace
 
 void LineCaches::Clear() {
   cookies_.clear();
   cookies_known_ = 0;
   lengths_.clear();
-  max_length_ = kUnknown;
+  StopCounting();
+}
+
+void LineCaches::StopCounting() {
+  counting_ = false;
+  length_counts_.clear();
+  forgotten_.clear();
 }
 
 void LineCaches::Fit(int line_count) {
@@ -19,24 +27,64 @@ void LineCaches::Fit(int line_count) {
   if (cookies_.size() < size) cookies_.resize(size, 0);
 }
 
-void LineCaches::Resize(int line_count, int first) {
+void LineCaches::Know(size_t line, int length) {
+  lengths_[line] = length;
+  if (counting_) ++length_counts_[length];
+}
+
+void LineCaches::Forget(size_t line) {
+  int& length = lengths_[line];
+  if (length == kUnknown) return;
+  if (counting_) {
+    const auto count = length_counts_.find(length);
+    if (count != length_counts_.end() && --count->second == 0) length_counts_.erase(count);
+    if (forgotten_.size() < kMaxForgotten) forgotten_.push_back(static_cast<int>(line));
+  }
+  length = kUnknown;
+}
+
+void LineCaches::LinesChanged(int line_count, int first) {
   const auto size = static_cast<size_t>(std::max(line_count, 0));
   first = std::max(first, 0);
-  lengths_.resize(size, kUnknown);
   cookies_.resize(size, 0);
-  if (static_cast<size_t>(first) < lengths_.size()) {
-    std::fill(lengths_.begin() + first, lengths_.end(), kUnknown);
-  }
   cookies_known_ = std::min({cookies_known_, first, line_count});
-  max_length_ = kUnknown;
+  const auto at = static_cast<size_t>(first);
+  if (!counting_ || at >= lengths_.size() || at >= size) {
+    // Nothing counted yet: forget from first on and let the next call measure.
+    StopCounting();
+    lengths_.resize(size, kUnknown);
+    if (at < lengths_.size()) std::fill(lengths_.begin() + first, lengths_.end(), kUnknown);
+    return;
+  }
+  Forget(at);
+  const size_t old_size = lengths_.size();
+  if (size > old_size) {
+    const size_t added = size - old_size;
+    lengths_.insert(lengths_.begin() + static_cast<std::ptrdiff_t>(at + 1), added, kUnknown);
+    for (int& line : forgotten_) {
+      if (line > first) line += static_cast<int>(added);
+    }
+    for (size_t line = at + 1; line <= at + added && forgotten_.size() < kMaxForgotten; ++line) {
+      forgotten_.push_back(static_cast<int>(line));
+    }
+  } else if (size < old_size) {
+    const size_t removed = old_size - size;
+    for (size_t line = at + 1; line <= at + removed; ++line) Forget(line);
+    lengths_.erase(lengths_.begin() + static_cast<std::ptrdiff_t>(at + 1),
+                   lengths_.begin() + static_cast<std::ptrdiff_t>(at + 1 + removed));
+    const int last_removed = first + static_cast<int>(removed);
+    std::erase_if(forgotten_, [&](int line) { return line > first && line <= last_removed; });
+    for (int& line : forgotten_) {
+      if (line > last_removed) line -= static_cast<int>(removed);
+    }
+  }
 }
 
 void LineCaches::ForgetLine(int line) {
   if (line < 0) return;
-  if (static_cast<size_t>(line) < lengths_.size()) lengths_[static_cast<size_t>(line)] = kUnknown;
+  if (static_cast<size_t>(line) < lengths_.size()) Forget(static_cast<size_t>(line));
   // A line's cookie flows into every later line.
   cookies_known_ = std::min(cookies_known_, line);
-  max_length_ = kUnknown;
 }
 
 DWORD LineCaches::CookieAfter(int line, const CookieParser& parse) {
@@ -64,16 +112,26 @@ void LineCaches::StoreCookie(int line, DWORD cookie) {
 
 int LineCaches::ExpandedLength(int line, const LengthMeasure& measure) {
   Fit(line + 1);
-  int& length = lengths_[static_cast<size_t>(line)];
-  if (length == kUnknown) length = measure(line);
-  return length;
+  const auto at = static_cast<size_t>(line);
+  if (lengths_[at] == kUnknown) Know(at, measure(line));
+  return lengths_[at];
 }
 
 int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
-  if (max_length_ == kUnknown) {
-    int longest = 0;
-    for (int line = 0; line < line_count; ++line) longest = std::max(longest, ExpandedLength(line, measure));
-    max_length_ = longest;
+  const auto size = static_cast<size_t>(std::max(line_count, 0));
+  if (lengths_.size() != size) StopCounting();  // told of no change that explains the count
+  Fit(line_count);
+  lengths_.resize(size);
+  if (!counting_ || forgotten_.size() >= kMaxForgotten) {
+    StopCounting();
+    counting_ = true;
+    for (size_t line = 0; line < size; ++line) {
+      if (lengths_[line] == kUnknown) lengths_[line] = measure(static_cast<int>(line));
+      ++length_counts_[lengths_[line]];
+    }
+  } else {
+    for (const int line : forgotten_) ExpandedLength(line, measure);
+    forgotten_.clear();
   }
-  return max_length_;
+  return length_counts_.empty() ? 0 : length_counts_.rbegin()->first;
 }

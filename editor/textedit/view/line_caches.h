@@ -1,10 +1,12 @@
 // What a text view remembers of its lines between drawings: the parse
 // cookie each line hands to the next, the lines' expanded lengths and the
 // longest of them. Entries are computed on demand and forgotten from a
-// changed line on.
+// changed line on; the longest line follows edits without a rescan of the
+// text, so that a command that edits every line stays linear.
 #pragma once
 
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "platform/wintypes/windows_types.h"
@@ -17,8 +19,9 @@ class LineCaches {
   using LengthMeasure = std::function<int(int line)>;
 
   void Clear();
-  // Makes room for line_count lines and forgets every entry from first on.
-  void Resize(int line_count, int first);
+  // The text now has line_count lines: line first changed, and the lines
+  // behind it were inserted or removed right after it.
+  void LinesChanged(int line_count, int first);
   // Forgets what is known of one line.
   void ForgetLine(int line);
 
@@ -27,13 +30,19 @@ class LineCaches {
   int ExpandedLength(int line, const LengthMeasure& measure);
   // The longest expanded length of line_count lines.
   int MaxLength(int line_count, const LengthMeasure& measure);
-  void ForgetMaxLength() { max_length_ = -1; }
 
  private:
   void Fit(int line_count);
+  void Know(size_t line, int length);
+  void Forget(size_t line);
+  void StopCounting();
 
   std::vector<DWORD> cookies_;
   int cookies_known_ = 0;  // cookies of lines before this one are known
   std::vector<int> lengths_;
-  int max_length_ = -1;
+  // Once the longest line was asked for, every known length is counted here
+  // and the lines forgotten since are listed, until the list grows too long.
+  bool counting_ = false;
+  std::map<int, int> length_counts_;
+  std::vector<int> forgotten_;
 };

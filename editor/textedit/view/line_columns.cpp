@@ -31,6 +31,19 @@ int CharColumns(std::string_view line, int index, int column, int tab_size, int*
   return afx::CharCells(code);
 }
 
+// A control byte inside a line (a lone CR or LF of a CR LF file, say) would
+// end or garble the drawn text: it shows as its one-cell control picture.
+bool IsControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return (byte < 0x20 && c != '\t') || byte == 0x7F;
+}
+
+std::string ControlPicture(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  const unsigned picture = byte == 0x7F ? 0x21 : byte;  // U+2400 + byte, U+2421 for DEL
+  return {'\xE2', '\x90', static_cast<char>(0x80 + picture)};
+}
+
 }  // namespace
 
 int NextChar(std::string_view line, int index) {
@@ -114,6 +127,8 @@ std::string Expand(std::string_view line, int from, int to, int start_column, in
       out.append(static_cast<size_t>(width - 1), ' ');
     } else if (c == ' ' && show_whitespace) {
       out += kBlankMark;
+    } else if (IsControl(c)) {
+      out += ControlPicture(c);
     } else {
       out.append(line.substr(static_cast<size_t>(at), static_cast<size_t>(bytes)));
     }

@@ -31,7 +31,8 @@ int IndexNearColumn(std::string_view line, int column, int tab_size);
 
 // The characters [from, to) as they show when from starts at start_column:
 // tabs become blanks, or with show_whitespace a tab's first cell "»" and
-// blanks "•". end_column receives the column behind them.
+// blanks "•". A control byte shows as its control picture ("␊" for a lone
+// LF). end_column receives the column behind them.
 std::string Expand(std::string_view line, int from, int to, int start_column, int tab_size, bool show_whitespace,
                    int* end_column = nullptr);
 

@@ -24,6 +24,9 @@ TEST(LineColumns, TabsGoToTheNextStopAndWideCharactersTakeTwoColumns) {
   EXPECT_EQ(ExpandedLength("\t\t", kTab), 8);
   EXPECT_EQ(Expand(kKorean, 0, 11, 0, kTab, false), "가나 ab c");
   EXPECT_EQ(Expand("\ta b", 0, 4, 0, kTab, true), "»   a•b");
+  // A lone LF or CR of a CR LF file hides nothing behind it.
+  EXPECT_EQ(Expand("N20\nN30\rX\x7f", 0, 10, 0, kTab, false), "N20␊N30␍X␡");
+  EXPECT_EQ(ExpandedLength("N20\nN30\rX", kTab), 9);
   int end = 0;
   EXPECT_EQ(Expand("x\ty", 1, 3, 1, kTab, false, &end), "   y");
   EXPECT_EQ(end, 5);

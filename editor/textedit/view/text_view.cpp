@@ -228,7 +228,7 @@ void CVellumTextView::OnBufferChange(CTextBufferView*, const CPositionFixup* fix
   if (flags & UpdateOneLine) {
     caches_.ForgetLine(line);
   } else {
-    caches_.Resize(TextLineCount(), line < 0 ? 0 : line);
+    caches_.LinesChanged(TextLineCount(), line < 0 ? 0 : line);
   }
   RepaintLines(std::max(line, 0), -1);
   if (fixup != nullptr) {
@@ -244,10 +244,7 @@ void CVellumTextView::OnBufferChange(CTextBufferView*, const CPositionFixup* fix
   }
   if (m_hWnd == nullptr) return;
   if (flags & UpdateLineCount) RecalcVertScrollBar();
-  if (flags & UpdateInLine) {
-    caches_.ForgetMaxLength();
-    RecalcHorzScrollBar();
-  }
+  if (flags & UpdateInLine) RecalcHorzScrollBar();
 }
 
 // Text access: every index is checked, so that a view never reads outside its text.

@@ -143,7 +143,8 @@ class CVellumTextView : public CView, public CTextBufferView {
   BOOL SearchTextInBlock(const char* what, TextPosition from, TextPosition block_start, TextPosition block_end,
                          DWORD flags, BOOL wrap, TextPosition* found);
   // Selects a match of length bytes, the caret at its end, and scrolls to it.
-  void SelectMatch(TextPosition start, int length);
+  // reveal FALSE leaves the scrolling to the caller (a run of many matches reveals only its last).
+  void SelectMatch(TextPosition start, int length, BOOL reveal = TRUE);
   // What find next and find previous search for (the find dialog sets it).
   void RememberSearch(const char* what, DWORD flags);
   BOOL HasSearched() const { return has_searched_; }

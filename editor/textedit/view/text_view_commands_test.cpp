@@ -73,7 +73,7 @@ TEST_F(TextViewCommands, ASearchThatFindsNothingSaysSo) {
   view_->RememberSearch("G99", 0);
   view_->SetCursorPosition(At(2, 1));
   Press("F3");
-  EXPECT_NE(Transcript().find("Cannot find string\"G99\""), std::string::npos) << Transcript();
+  EXPECT_NE(Transcript().find("Cannot find string \"G99\""), std::string::npos) << Transcript();
   EXPECT_EQ(Caret(), "(2,1)");
   EXPECT_FALSE(view_->HasSelection());
 }

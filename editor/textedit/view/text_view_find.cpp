@@ -16,13 +16,13 @@ BOOL CVellumTextView::SearchTextInBlock(const char* what, TextPosition from, Tex
              : FALSE;
 }
 
-void CVellumTextView::SelectMatch(TextPosition start, int length) {
+void CVellumTextView::SelectMatch(TextPosition start, int length, BOOL reveal) {
   const TextPosition end{start.column + length, start.line};
   anchor_ = start;
   caret_ = end;
   remembered_column_ = line_columns::ColumnOfIndex(LineView(caret_.line), caret_.column, tab_size_);
   SetSelection(start, end);
-  RevealPosition(caret_);
+  if (reveal) RevealPosition(caret_);
   UpdateCaret();
 }
 
@@ -48,7 +48,7 @@ void CVellumTextView::FindAgain(BOOL invert_direction) {
     return;
   }
   CString message;
-  if (!message.LoadString(IDS_CANNOT_FIND_STRING)) message = "Cannot find string\"%s\"";
+  if (!message.LoadString(IDS_CANNOT_FIND_STRING)) message = "Cannot find string \"%s\"";
   message.Replace("%s", last_search_);
   AfxMessageBox(message, MB_OK);
 }

@@ -37,7 +37,7 @@ TEST_F(TextViewNotices, EditsKeepCaretSelectionAnchorAndTopLineOnTheirText) {
   EXPECT_EQ(Caret(), "(2,12)");
   EXPECT_EQ(Describe(view_->GetAnchor()), "(0,12)");
   EXPECT_EQ(Selected(), "NL");
-  Insert(2, 0, "A\rB\r");  // two lines above the top line
+  Insert(2, 0, "A\r\nB\r\n");  // two lines above the top line
   EXPECT_EQ(view_->TopLine(), 12);
   EXPECT_EQ(Caret(), "(2,14)");
   EXPECT_EQ(Row(0), "000013  L10");

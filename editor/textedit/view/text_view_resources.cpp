@@ -75,7 +75,7 @@ std::vector<ACCEL> ViewKeys() {
 
 void RegisterAll() {
   RegisterAcceleratorResource(IDR_TEXT_VIEW_KEYS, ViewKeys());
-  string_table::Set(IDS_CANNOT_FIND_STRING, "Cannot find string\"%s\"");
+  string_table::Set(IDS_CANNOT_FIND_STRING, "Cannot find string \"%s\"");
   string_table::Set(ID_EDIT_INDICATOR_COL, "=========");
   string_table::Set(ID_EDIT_INDICATOR_READ, "Read");
   string_table::Set(ID_EDIT_INDICATOR_CRLF, "========");

@@ -48,16 +48,25 @@ void SetControlText(WindowRecord& control, const std::string& text) {
   if (CWnd* window = CWnd::FromHandle(control.handle())) window->SetWindowText(text.c_str());
 }
 
-bool ParseInteger(const std::string& text, long long* value) {
+enum class IntegerText { kUnreadable, kBeyondRange, kRead };
+
+// kBeyondRange: a well-formed integer that [low, high] does not hold.
+IntegerText ParseInteger(const std::string& text, long long low, long long high, long long* value) {
   const char* begin = text.c_str();
   while (*begin == ' ' || *begin == '\t') ++begin;
-  if (*begin == '\0') return false;
+  if (*begin == '\0') return IntegerText::kUnreadable;
   char* end = nullptr;
   errno = 0;
   *value = std::strtoll(begin, &end, 10);
-  if (end == begin || errno == ERANGE) return false;
+  if (end == begin) return IntegerText::kUnreadable;
+  const bool overflow = errno == ERANGE;
   while (*end == ' ' || *end == '\t') ++end;
-  return *end == '\0';
+  if (*end != '\0') return IntegerText::kUnreadable;
+  return overflow || *value < low || *value > high ? IntegerText::kBeyondRange : IntegerText::kRead;
+}
+
+void RangeFailure(CDataExchange* pDX, const char* what, const std::string& low, const std::string& high) {
+  FailWith(pDX, std::string("Please enter ") + what + " between " + low + " and " + high + ".");
 }
 
 template <class T>
@@ -69,7 +78,15 @@ void ExchangeInteger(CDataExchange* pDX, int nIDC, T& value, long long low, long
     return;
   }
   long long parsed = 0;
-  if (!ParseInteger(control->ShownText(), &parsed) || parsed < low || parsed > high) {
+  const std::string text = control->ShownText();
+  const IntegerText read = ParseInteger(text, low, high, &parsed);
+  // A negative number where only positive ones go keeps the type's own prompt.
+  const bool negative_for_unsigned = low == 0 && text.find('-') != std::string::npos;
+  if (read == IntegerText::kBeyondRange && !negative_for_unsigned) {
+    RangeFailure(pDX, "an integer", std::to_string(low), std::to_string(high));
+    return;
+  }
+  if (read != IntegerText::kRead) {
     FailWith(pDX, message);
     return;
   }
@@ -102,10 +119,6 @@ CString FormatReal(T value, int digits) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::general, digits);
   return CString(buffer, static_cast<int>(result.ptr - buffer));
-}
-
-void RangeFailure(CDataExchange* pDX, const char* what, const std::string& low, const std::string& high) {
-  FailWith(pDX, std::string("Please enter ") + what + " between " + low + " and " + high + ".");
 }
 
 // The radio buttons from the one with id nIDC to the end of its group.

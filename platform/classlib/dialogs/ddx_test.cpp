@@ -92,7 +92,8 @@ TEST_F(DataExchangeTest, UnreadableTextsGiveTheStandardMessages) {
       {"+7", ""},
       {"12a", "Please enter an integer."},
       {"", "Please enter an integer."},
-      {"99999999999", "Please enter an integer."},
+      {"99999999999", "Please enter an integer between -2147483648 and 2147483647."},
+      {"-99999999999999999999", "Please enter an integer between -2147483648 and 2147483647."},
   };
   for (const auto& c : cases) {
     int value = 5;

@@ -62,6 +62,9 @@ std::string CFileDialog::InitialFolder() const {
   if (m_ofn.lpstrInitialDir != nullptr && *m_ofn.lpstrInitialDir != '\0') {
     return win::ToUnixPath(m_ofn.lpstrInitialDir);
   }
+  // A file name with a folder (Save As of a document) starts in that folder.
+  const fs::path named = m_ofn.lpstrFile != nullptr ? fs::path(win::ToUnixPath(m_ofn.lpstrFile)) : fs::path();
+  if (named.has_parent_path() && IsFolder(named.parent_path())) return named.parent_path().string();
   return CurrentFolder();
 }
 

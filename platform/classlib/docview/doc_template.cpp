@@ -66,7 +66,8 @@ CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocum
   rpDocMatch = nullptr;
   for (POSITION pos = GetFirstDocPosition(); pos != nullptr;) {
     CDocument* doc = GetNextDoc(pos);
-    if (win::EqualsNoCase(win::ToUnixPath(doc->GetPathName().str()), win::ToUnixPath(lpszPathName))) {
+    // Names differing in case are different files here.
+    if (!doc->GetPathName().IsEmpty() && win::FullPath(doc->GetPathName().str()) == win::FullPath(lpszPathName)) {
       rpDocMatch = doc;
       return yesAlreadyOpen;
     }

@@ -57,7 +57,8 @@ void CDocument::SetTitle(LPCTSTR lpszTitle) {
 }
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU) {
-  m_strPathName = lpszPathName != nullptr ? lpszPathName : "";
+  // Kept absolute, so that the recent-file list works wherever the program is started next.
+  m_strPathName = lpszPathName != nullptr && *lpszPathName != '\0' ? win::FullPath(lpszPathName).c_str() : "";
   SetTitle(FileNameOf(m_strPathName.str()).c_str());
   if (bAddToMRU && AfxGetApp() != nullptr) AfxGetApp()->AddToRecentFileList(m_strPathName);
 }

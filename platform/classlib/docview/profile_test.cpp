@@ -55,16 +55,19 @@ TEST_F(ProfileTest, RecentFilesAreShortenedForTheMenuAndAnEmptyListShowsTheOrigi
   CRecentFileList list(0, "Recent File List", "File%d", 4, 20);
   list.Add("/home/user/ncdata/programs/very/deep/part.nc");
   list.Add("/home/user/ncdata/b.nc");
-  list.Add("/HOME/USER/NCDATA/B.NC");  // the same file: it moves, it does not repeat
-  EXPECT_EQ(list[0], "/HOME/USER/NCDATA/B.NC");
-  EXPECT_TRUE(list[2].IsEmpty());
+  list.Add("/HOME/USER/NCDATA/B.NC");  // another file on this system
+  list.Add("/home/user/ncdata/./b.nc");  // the same file: it moves, it does not repeat
+  EXPECT_EQ(list[0], "/home/user/ncdata/b.nc");
+  EXPECT_EQ(list[1], "/HOME/USER/NCDATA/B.NC");
+  EXPECT_TRUE(list[3].IsEmpty());
   CString shown;
-  ASSERT_TRUE(list.GetDisplayName(shown, 1, nullptr, 0));
+  ASSERT_TRUE(list.GetDisplayName(shown, 2, nullptr, 0));
   EXPECT_EQ(shown, "/home/use.../part.nc");  // the name whole, the folder's start, twenty characters
   EXPECT_EQ(shown.GetLength(), 20);
   ASSERT_TRUE(list.GetDisplayName(shown, 0, "/home/user/ncdata", 17));
-  EXPECT_EQ(shown, "B.NC");
+  EXPECT_EQ(shown, "b.nc");
   EXPECT_FALSE(list.GetDisplayName(shown, 3, nullptr, 0));
+  list.Remove(0);
   list.Remove(0);
   EXPECT_EQ(list[0], "/home/user/ncdata/programs/very/deep/part.nc");
 

@@ -17,15 +17,16 @@ CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszE
 
 void CRecentFileList::Add(LPCTSTR lpszPathName) {
   if (lpszPathName == nullptr || *lpszPathName == '\0' || size_ == 0) return;
+  const std::string path = win::FullPath(lpszPathName);
   int found = size_ - 1;
   for (int i = 0; i < size_; ++i) {
-    if (win::EqualsNoCase(names_[static_cast<size_t>(i)].str(), lpszPathName)) {
+    if (names_[static_cast<size_t>(i)].str() == path) {
       found = i;
       break;
     }
   }
   for (int i = found; i > 0; --i) names_[static_cast<size_t>(i)] = names_[static_cast<size_t>(i - 1)];
-  names_[0] = lpszPathName;
+  names_[0] = path;
 }
 
 void CRecentFileList::Remove(int nIndex) {

@@ -16,7 +16,7 @@ class CRecentFileList {
 
   int GetSize() const { return size_; }
   CString& operator[](int nIndex) { return names_[static_cast<size_t>(nIndex)]; }
-  // Moves the path to the top; a path equal to one in the list (ignoring case) replaces it.
+  // Moves the path, made absolute, to the top; the same path further down goes.
   virtual void Add(LPCTSTR lpszPathName);
   virtual void Remove(int nIndex);
   virtual void ReadList();

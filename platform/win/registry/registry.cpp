@@ -100,13 +100,14 @@ LONG JoinSubKey(const std::string& base, LPCSTR sub_key, std::string& path) {
 
 // Loads the store and finds the key behind an open handle. `key` stays null
 // for a root that holds nothing yet.
-LONG ReadKey(HKEY handle, REGSAM needed_access, Tree& tree, std::string& path, const Key*& key) {
+LONG ReadKey(HKEY handle, REGSAM needed_access, win::registry::SharedTree& tree, std::string& path,
+             const Key*& key) {
   OpenKey open;
   if (LONG status = Resolve(handle, needed_access, open); status != ERROR_SUCCESS) return status;
   if (LONG status = win::registry::LoadStore(tree); status != ERROR_SUCCESS) return status;
-  if (!tree.Exists(open.path)) return ERROR_KEY_DELETED;
+  if (!tree->Exists(open.path)) return ERROR_KEY_DELETED;
   path = open.path;
-  key = tree.Find(open.path);
+  key = tree->Find(open.path);
   return ERROR_SUCCESS;
 }
 
@@ -158,9 +159,9 @@ LONG RegOpenKeyEx(HKEY key, LPCSTR sub_key, DWORD /*options*/, REGSAM access, PH
   if (LONG status = Resolve(key, 0, base); status != ERROR_SUCCESS) return status;
   std::string path;
   if (LONG status = JoinSubKey(base.path, sub_key, path); status != ERROR_SUCCESS) return status;
-  Tree tree;
+  win::registry::SharedTree tree;
   if (LONG status = win::registry::LoadStore(tree); status != ERROR_SUCCESS) return status;
-  if (!tree.Exists(path)) return ERROR_FILE_NOT_FOUND;
+  if (!tree->Exists(path)) return ERROR_FILE_NOT_FOUND;
   *result = Handles().Add({path, access});
   return ERROR_SUCCESS;
 }
@@ -202,7 +203,7 @@ LONG RegCloseKey(HKEY key) {
 LONG RegQueryValueEx(HKEY handle, LPCSTR value_name, LPDWORD /*reserved*/, LPDWORD type, LPBYTE data,
                      LPDWORD data_size) {
   if (data && !data_size) return ERROR_INVALID_PARAMETER;
-  Tree tree;
+  win::registry::SharedTree tree;
   std::string path;
   const Key* key = nullptr;
   if (LONG status = ReadKey(handle, KEY_QUERY_VALUE, tree, path, key); status != ERROR_SUCCESS) {
@@ -254,7 +255,7 @@ LONG RegDeleteKey(HKEY handle, LPCSTR sub_key) {
 LONG RegEnumValue(HKEY handle, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD /*reserved*/, LPDWORD type,
                   LPBYTE data, LPDWORD data_size) {
   if (data && !data_size) return ERROR_INVALID_PARAMETER;
-  Tree tree;
+  win::registry::SharedTree tree;
   std::string path;
   const Key* key = nullptr;
   if (LONG status = ReadKey(handle, KEY_QUERY_VALUE, tree, path, key); status != ERROR_SUCCESS) {
@@ -269,13 +270,13 @@ LONG RegEnumValue(HKEY handle, DWORD index, LPSTR name, LPDWORD name_size, LPDWO
 
 LONG RegEnumKeyEx(HKEY handle, DWORD index, LPSTR name, LPDWORD name_size, LPDWORD /*reserved*/, LPSTR class_name,
                   LPDWORD class_size, LPFILETIME last_write) {
-  Tree tree;
+  win::registry::SharedTree tree;
   std::string path;
   const Key* key = nullptr;
   if (LONG status = ReadKey(handle, KEY_ENUMERATE_SUB_KEYS, tree, path, key); status != ERROR_SUCCESS) {
     return status;
   }
-  std::vector<std::string> names = tree.SubkeyNames(path);
+  std::vector<std::string> names = tree->SubkeyNames(path);
   if (index >= names.size()) return ERROR_NO_MORE_ITEMS;
   if (LONG status = CopyName(names[index], name, name_size); status != ERROR_SUCCESS) return status;
   if (class_name && class_size && *class_size > 0) *class_name = '\0';

@@ -83,6 +83,59 @@ LONG LoadStoreAt(const std::string& path, Tree& tree, std::string& original_text
   return ERROR_SUCCESS;
 }
 
+// What tells one version of the store's file from another: an atomic save
+// makes a new file, so its inode (or its size and time) changes.
+struct FileIdentity {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  long long modified_ns = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return {};
+  return {true, info.st_dev, info.st_ino, info.st_size,
+          static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
+}
+
+// The store as this process last read or wrote it.
+struct CachedStore {
+  std::mutex mutex;
+  bool valid = false;
+  std::string path;
+  FileIdentity identity;
+  std::shared_ptr<const Tree> tree;
+  std::string text;
+  int reads = 0;
+};
+
+CachedStore& Cache() {
+  static CachedStore cache;
+  return cache;
+}
+
+// Brings the cache up to the file at path; the caller holds the cache's mutex.
+LONG RefreshCache(CachedStore& cache, const std::string& path) {
+  const FileIdentity identity = IdentityOf(path);
+  if (cache.valid && cache.path == path && cache.identity == identity) return ERROR_SUCCESS;
+  auto tree = std::make_shared<Tree>();
+  std::string text;
+  ++cache.reads;
+  if (LONG status = LoadStoreAt(path, *tree, text); status != ERROR_SUCCESS) {
+    cache.valid = false;
+    return status;
+  }
+  cache.valid = true;
+  cache.path = path;
+  cache.identity = identity;
+  cache.tree = std::move(tree);
+  cache.text = std::move(text);
+  return ERROR_SUCCESS;
+}
+
 LONG SaveStoreText(const std::string& path, const std::string& text) {
   const AtomicWriteOptions options{{".registry-save-", ""}, 0600, false};
   std::string message;
@@ -100,9 +153,18 @@ std::string StorePath() {
   return folder + "/velmora/registry.reg";
 }
 
-LONG LoadStore(Tree& tree) {
-  std::string text;
-  return LoadStoreAt(StorePath(), tree, text);
+LONG LoadStore(SharedTree& tree) {
+  CachedStore& cache = Cache();
+  std::lock_guard lock(cache.mutex);
+  if (LONG status = RefreshCache(cache, StorePath()); status != ERROR_SUCCESS) return status;
+  tree = cache.tree;
+  return ERROR_SUCCESS;
+}
+
+int StoreReadCount() {
+  CachedStore& cache = Cache();
+  std::lock_guard lock(cache.mutex);
+  return cache.reads;
 }
 
 LONG UpdateStore(const std::function<LONG(Tree&)>& change) {
@@ -117,13 +179,19 @@ LONG UpdateStore(const std::function<LONG(Tree&)>& change) {
     ReportOnce("registry: cannot lock " + lock_path + ": " + std::strerror(errno));
     return ERROR_CANTWRITE;
   }
-  Tree tree;
-  std::string original_text;
-  if (LONG status = LoadStoreAt(path, tree, original_text); status != ERROR_SUCCESS) return status;
-  if (LONG status = change(tree); status != ERROR_SUCCESS) return status;
-  std::string text = FormatRegText(tree);
-  if (text == original_text) return ERROR_SUCCESS;
-  return SaveStoreText(path, text);
+  CachedStore& cache = Cache();
+  std::lock_guard cache_lock(cache.mutex);
+  if (LONG status = RefreshCache(cache, path); status != ERROR_SUCCESS) return status;
+  auto tree = std::make_shared<Tree>(*cache.tree);
+  if (LONG status = change(*tree); status != ERROR_SUCCESS) return status;
+  std::string text = FormatRegText(*tree);
+  if (text == cache.text) return ERROR_SUCCESS;
+  if (LONG status = SaveStoreText(path, text); status != ERROR_SUCCESS) return status;
+  // Still under the lock: the file now is what was just written.
+  cache.identity = IdentityOf(path);
+  cache.tree = std::move(tree);
+  cache.text = std::move(text);
+  return ERROR_SUCCESS;
 }
 
 }  // namespace win::registry

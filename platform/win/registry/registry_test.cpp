@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/win/device_files_for_tests.h"
+#include "platform/win/registry/registry_store.h"
 #include "platform/win/scoped_temp_folder.h"
 
 namespace {
@@ -329,6 +330,42 @@ TEST_F(RegistryTest, KeysDeeperThanThePlatformAllowsAreRefused) {
   std::string messages = testing::internal::GetCapturedStderr();
   EXPECT_NE(std::string::npos, messages.find("line 3: a key deeper than 512 levels")) << messages;
   EXPECT_EQ(damaged, ReadFile(store_));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RegistryTest, TheStoreIsReadOnceAndAgainOnlyWhenAnotherProgramReplacedIt) {
+  HKEY key = CreateKey(HKEY_LOCAL_MACHINE, kSettingsKey);
+  const std::string big(8 << 20, 'v');
+  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "Big", big));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "Small", "1"));
+  const int reads = win::registry::StoreReadCount();
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(QueryText(key, "Small"), "1");
+  EXPECT_EQ(win::registry::StoreReadCount(), reads) << "settings are served from what was read or written";
+  const std::string stored = ReadFile(store_);
+  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "Small", "1"));
+  EXPECT_EQ(ReadFile(store_), stored) << "an unchanged value writes nothing";
+
+  // Another program replaces the store: its value is seen, and a change here keeps it.
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    HKEY other = nullptr;
+    const bool done = RegOpenKeyEx(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS, &other) == ERROR_SUCCESS &&
+                      RegSetValueEx(other, "Other", 0, REG_SZ, reinterpret_cast<const BYTE*>("2"), 2) == ERROR_SUCCESS;
+    _exit(done ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(QueryText(key, "Other"), "2");
+  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "Mine", "3"));
+  RegCloseKey(key);
+  const std::string text = ReadFile(store_);
+  EXPECT_NE(text.find("\"Other\"=\"2\""), std::string::npos);
+  EXPECT_NE(text.find("\"Mine\"=\"3\""), std::string::npos);
 }
 
 }  // namespace
