@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "editor/app/app_ids.h"
-#include "platform/classlib/docview/recent_file_list.h"
 #include "editor/app/app_test_support.h"
+#include "platform/classlib/docview/recent_file_list.h"
 
 namespace app_test {
 namespace {

@@ -62,6 +62,11 @@ DWORD NcColourBlocks(DWORD cookie, std::string_view line, BOOL colouring_off, st
   const int length = static_cast<int>(line.size());
   if (length < 1) return cookie & NC_COOKIE_SINGLE_QUOTE;
   if (colouring_off) return 0;
+  // Only a quote or a closing backslash carries into the next line: most lines, asked only
+  // for what they carry, need no parse (a jump to the end of a big file asks every line).
+  if (blocks == nullptr && cookie == 0 && line.back() != '\\' && line.find('\'') == std::string_view::npos) {
+    return 0;
+  }
   BlockSink sink(blocks);
   bool at_line_start = (cookie & ~NC_COOKIE_SINGLE_QUOTE) == 0;
   int word = -1;

@@ -100,7 +100,8 @@ TEST(NcColouring, OnlyALineEndingInABackslashCarriesItsStateExceptTheSingleQuote
 }
 
 TEST(NcColouring, TheCookieIsTheSameWithoutBlocksAndColouringOffAddsNothing) {
-  for (const char* line : {"N1 G01 X2 (a \\", "#5 (b \\", "'x \\", "G00 \"q"}) {
+  for (const char* line :
+       {"N1 G01 X2 (a \\", "#5 (b \\", "'x \\", "G00 \"q", "N2 G01 X1 (open", "(it's)", "X1 'q", "/N3"}) {
     std::vector<ColourBlock> blocks;
     EXPECT_EQ(NcColourBlocks(0, line, FALSE, nullptr), NcColourBlocks(0, line, FALSE, &blocks)) << line;
   }

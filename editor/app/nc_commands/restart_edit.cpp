@@ -46,9 +46,9 @@ std::string FeedBefore(const Lines& lines, int last) {
 // What the machine holds after a stretch of the program: the tool in the
 // spindle, the spindle's speed and turn, and the tool length offset.
 struct MachineSetup {
-  std::string tool;        // T number of the last tool change
-  std::string speed;       // S number
-  std::string turn;        // "M03" or "M04"
+  std::string tool;           // T number of the last tool change
+  std::string speed;          // S number
+  std::string turn;           // "M03" or "M04"
   std::string length_offset;  // H number while G43 is in force
 
   bool operator==(const MachineSetup&) const = default;

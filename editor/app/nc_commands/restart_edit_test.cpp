@@ -104,8 +104,9 @@ TEST_F(RestartEditTest, ARestartInALaterToolsSectionCutsWithThatToolSpeedAndLeng
   ASSERT_NE(at_n24->setup.find("tool(2)"), std::string::npos) << at_n24->setup;
 
   Open(program);
-  Run(ID_RESTART_EDIT, "uncheck 1004\ncheck 1054\ncheck 1001\nuncheck 1002\nset 1088 30\nset 1089 5\nset 1091 1\n"
-                       "click 1092\nclick 5\n");
+  Run(ID_RESTART_EDIT,
+      "uncheck 1004\ncheck 1054\ncheck 1001\nuncheck 1002\nset 1088 30\nset 1089 5\nset 1091 1\n"
+      "click 1092\nclick 5\n");
   ASSERT_TRUE(ActiveDoc()->DoSave(path_.c_str()));
   const std::string restarted = rs274_test::ReadFile(path_);
   const std::vector<Motion> after = rs274_test::Interpret(folder_.path(), restarted, status, output, kTools);

@@ -67,7 +67,8 @@ inline std::vector<Motion> Interpret(const std::string& folder, const std::strin
   output = ReadFile(folder + "/canon.txt");
   std::vector<Motion> motions;
   const std::regex move(R"(^\s*\d+\s+(N\S*)\s+(STRAIGHT_TRAVERSE|STRAIGHT_FEED|ARC_FEED)\((.*)\)\s*$)");
-  const std::regex setting(R"(^\s*\d+\s+N\S*\s+(CHANGE_TOOL|SET_SPINDLE_SPEED|START_SPINDLE_\w+|USE_TOOL_LENGTH_OFFSET)(\(.*\)))");
+  const std::regex setting(
+      R"(^\s*\d+\s+N\S*\s+(CHANGE_TOOL|SET_SPINDLE_SPEED|START_SPINDLE_\w+|USE_TOOL_LENGTH_OFFSET)(\(.*\)))");
   std::string tool;
   std::string speed;
   std::string turn;
@@ -77,9 +78,15 @@ inline std::vector<Motion> Interpret(const std::string& folder, const std::strin
     std::smatch match;
     if (std::regex_search(line, match, setting)) {
       const std::string call = match[1];
-      (call == "CHANGE_TOOL" ? tool : call == "SET_SPINDLE_SPEED" ? speed : call == "USE_TOOL_LENGTH_OFFSET" ? offset
-                                                                                                          : turn) =
-          call.starts_with("START_SPINDLE") ? call : match[2].str();
+      if (call == "CHANGE_TOOL") {
+        tool = match[2];
+      } else if (call == "SET_SPINDLE_SPEED") {
+        speed = match[2];
+      } else if (call == "USE_TOOL_LENGTH_OFFSET") {
+        offset = match[2];
+      } else {
+        turn = call;
+      }
       continue;
     }
     if (!std::regex_match(line, match, move)) continue;

@@ -6,6 +6,7 @@ namespace {
 constexpr int kUnknown = -1;
 // Beyond this many forgotten lines one pass over the lengths is cheaper than the list.
 constexpr size_t kMaxForgotten = 1 << 16;
+constexpr int kShortLength = 1024;
 }  // namespace
 
 void LineCaches::Clear() {
@@ -125,9 +126,20 @@ int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
   if (!counting_ || forgotten_.size() >= kMaxForgotten) {
     StopCounting();
     counting_ = true;
+    // Short lengths, nearly all of them, are tallied in an array first: one map entry a length, not a line.
+    std::vector<int> short_counts(kShortLength);
     for (size_t line = 0; line < size; ++line) {
-      if (lengths_[line] == kUnknown) lengths_[line] = measure(static_cast<int>(line));
-      ++length_counts_[lengths_[line]];
+      int& length = lengths_[line];
+      if (length == kUnknown) length = measure(static_cast<int>(line));
+      if (length < kShortLength) {
+        ++short_counts[static_cast<size_t>(length)];
+      } else {
+        ++length_counts_[length];
+      }
+    }
+    for (int length = 0; length < kShortLength; ++length) {
+      const int count = short_counts[static_cast<size_t>(length)];
+      if (count > 0) length_counts_[length] = count;
     }
   } else {
     for (const int line : forgotten_) ExpandedLength(line, measure);

@@ -73,14 +73,11 @@ int ColumnOfIndex(std::string_view line, int index, int tab_size) {
 }
 
 int ExpandedLength(std::string_view line, int tab_size) {
-  // Plain ASCII without tabs, the usual NC line, is its own length.
-  bool plain = true;
-  for (char c : line) {
-    if (c == '\t' || static_cast<unsigned char>(c) >= 0x80) {
-      plain = false;
-      break;
-    }
-  }
+  // Plain ASCII without tabs, the usual NC line, is its own length. Written
+  // without an early exit so that the compiler can test many bytes at a time.
+  unsigned char high_bits = 0;
+  for (char c : line) high_bits |= static_cast<unsigned char>(c);
+  const bool plain = high_bits < 0x80 && line.find('\t') == std::string_view::npos;
   return plain ? Length(line) : ColumnOfIndex(line, Length(line), tab_size);
 }
 

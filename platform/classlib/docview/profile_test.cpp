@@ -55,7 +55,7 @@ TEST_F(ProfileTest, RecentFilesAreShortenedForTheMenuAndAnEmptyListShowsTheOrigi
   CRecentFileList list(0, "Recent File List", "File%d", 4, 20);
   list.Add("/home/user/ncdata/programs/very/deep/part.nc");
   list.Add("/home/user/ncdata/b.nc");
-  list.Add("/HOME/USER/NCDATA/B.NC");  // another file on this system
+  list.Add("/HOME/USER/NCDATA/B.NC");    // another file on this system
   list.Add("/home/user/ncdata/./b.nc");  // the same file: it moves, it does not repeat
   EXPECT_EQ(list[0], "/home/user/ncdata/b.nc");
   EXPECT_EQ(list[1], "/HOME/USER/NCDATA/B.NC");

@@ -100,8 +100,7 @@ LONG JoinSubKey(const std::string& base, LPCSTR sub_key, std::string& path) {
 
 // Loads the store and finds the key behind an open handle. `key` stays null
 // for a root that holds nothing yet.
-LONG ReadKey(HKEY handle, REGSAM needed_access, win::registry::SharedTree& tree, std::string& path,
-             const Key*& key) {
+LONG ReadKey(HKEY handle, REGSAM needed_access, win::registry::SharedTree& tree, std::string& path, const Key*& key) {
   OpenKey open;
   if (LONG status = Resolve(handle, needed_access, open); status != ERROR_SUCCESS) return status;
   if (LONG status = win::registry::LoadStore(tree); status != ERROR_SUCCESS) return status;
