@@ -1,5 +1,8 @@
 #include "editor/app/nc_commands/restart_edit.h"
 
+#include <charconv>
+#include <system_error>
+
 #include "editor/app/nc_commands/coordinate_dialogs.h"
 #include "editor/app/nc_commands/coordinate_search.h"
 #include "editor/app/nc_commands/nc_block_parser.h"
@@ -54,9 +57,12 @@ struct MachineSetup {
   bool operator==(const MachineSetup&) const = default;
 };
 
+// M3 and M03 alike; a number too long for an int is no such word.
 bool IsWord(char letter, std::string_view number, char wanted, int value) {
-  return letter == wanted && !number.empty() && number.find_first_not_of("0123456789") == std::string_view::npos &&
-         std::stoi(std::string(number)) == value;
+  int read = 0;
+  const char* end = number.data() + number.size();
+  const auto [stop, error] = std::from_chars(number.data(), end, read);
+  return letter == wanted && error == std::errc() && stop == end && read == value;
 }
 
 MachineSetup SetupAfter(const Lines& lines, int last) {

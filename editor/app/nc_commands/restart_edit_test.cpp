@@ -153,6 +153,9 @@ TEST(RestartProgram, TheApproachIsAbsoluteWhateverModeTheHeadAndTheBlockLeave) {
   EXPECT_EQ(nc::RestartProgram(in_g91, point, why),
             (nc::Lines{"G90 S1000 M03", "G00X5.000Y2.000", "Z13.000", "G01Z3.000F80", "G91", "X1."}));
   EXPECT_TRUE(nc::RestartProgram({"(S1000)", "G00 X1.", "X2."}, point, why).empty()) << "an S in a comment";
+  // Words no control reads are not taken for tool changes or offsets.
+  point.line = 2;
+  EXPECT_FALSE(nc::RestartProgram({"S900 M99999999999999", "T3 G4399999999999 H2", "X1.", "X2."}, point, why).empty());
   EXPECT_FALSE(why.empty());
 }
 
