@@ -114,7 +114,11 @@ void LineCaches::StoreCookie(int line, DWORD cookie) {
 int LineCaches::ExpandedLength(int line, const LengthMeasure& measure) {
   Fit(line + 1);
   const auto at = static_cast<size_t>(line);
-  if (lengths_[at] == kUnknown) Know(at, measure(line));
+  if (lengths_[at] == kUnknown) {
+    const int measured = measure(line);
+    // The measure may have asked these caches and stored the length itself.
+    if (lengths_[at] == kUnknown) Know(at, measured);
+  }
   return lengths_[at];
 }
 
@@ -124,13 +128,16 @@ int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
   Fit(line_count);
   lengths_.resize(size);
   if (!counting_ || forgotten_.size() >= kMaxForgotten) {
+    // Not counting while measuring: a measure that asks these caches stores its length only.
     StopCounting();
-    counting_ = true;
     // Short lengths, nearly all of them, are tallied in an array first: one map entry a length, not a line.
     std::vector<int> short_counts(kShortLength);
     for (size_t line = 0; line < size; ++line) {
-      int& length = lengths_[line];
-      if (length == kUnknown) length = measure(static_cast<int>(line));
+      if (lengths_[line] == kUnknown) {
+        const int measured = measure(static_cast<int>(line));
+        lengths_[line] = measured;
+      }
+      const int length = lengths_[line];
       if (length < kShortLength) {
         ++short_counts[static_cast<size_t>(length)];
       } else {
@@ -141,6 +148,7 @@ int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
       const int count = short_counts[static_cast<size_t>(length)];
       if (count > 0) length_counts_[length] = count;
     }
+    counting_ = true;
   } else {
     for (const int line : forgotten_) ExpandedLength(line, measure);
     forgotten_.clear();
