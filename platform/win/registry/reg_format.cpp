@@ -158,7 +158,13 @@ class LineReader {
 
 void AppendQuoted(std::string& out, std::string_view text) {
   out += '"';
-  for (char ch : text) {
+  // Runs without anything to escape go in whole: a store may hold values of megabytes.
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t special = std::min(text.find_first_of("\\\"\n\r", at), text.size());
+    out.append(text.substr(at, special - at));
+    if (special == text.size()) break;
+    const char ch = text[special];
+    at = special + 1;
     switch (ch) {
       case '\\':
         out += "\\\\";
@@ -169,11 +175,8 @@ void AppendQuoted(std::string& out, std::string_view text) {
       case '\n':
         out += "\\n";
         break;
-      case '\r':
-        out += "\\r";
-        break;
       default:
-        out += ch;
+        out += "\\r";
     }
   }
   out += '"';

@@ -184,6 +184,8 @@ LONG UpdateStore(const std::function<LONG(Tree&)>& change) {
   if (LONG status = RefreshCache(cache, path); status != ERROR_SUCCESS) return status;
   auto tree = std::make_shared<Tree>(*cache.tree);
   if (LONG status = change(*tree); status != ERROR_SUCCESS) return status;
+  // Most writes store what is there already: no text is made for them.
+  if (*tree == *cache.tree) return ERROR_SUCCESS;
   std::string text = FormatRegText(*tree);
   if (text == cache.text) return ERROR_SUCCESS;
   if (LONG status = SaveStoreText(path, text); status != ERROR_SUCCESS) return status;

@@ -23,6 +23,8 @@ struct Value {
   DWORD type = 0;
   // REG_SZ: the text without its terminating zero; other types: the bytes as given.
   std::vector<BYTE> data;
+
+  bool operator==(const Value&) const = default;
 };
 
 struct Key {
@@ -32,6 +34,8 @@ struct Key {
   const Value* FindValue(std::string_view name) const;
   void SetValue(Value value);
   bool DeleteValue(std::string_view name);
+
+  bool operator==(const Key&) const = default;
 };
 
 class Tree {
@@ -51,6 +55,8 @@ class Tree {
   std::vector<std::string> SubkeyNames(std::string_view path) const;
 
   const std::map<std::string, Key>& keys() const { return keys_; }
+
+  bool operator==(const Tree&) const = default;
 
  private:
   std::map<std::string, Key> keys_;  // by folded path
