@@ -22,6 +22,9 @@ CString MsgIslandsOutsideBoundary;
 CString MsgIslandCrossesBoundary;
 CString MsgMergeSamePolyline;
 CString MsgTaperFailed;
+CString MsgTaperAngleOutOfRange;
+CString MsgTaperFaceAcrossDraft;
+CString MsgTaperModelerFailed;
 CString MsgEditorNotFound;
 
 namespace {
@@ -60,6 +63,9 @@ void FillFixedKorean() {
   MsgIslandCrossesBoundary = "섬이 외곽과 교차합니다: 교차점 (%.3f, %.3f)";
   MsgMergeSamePolyline = "\n같은 폴리라인을 두 번 선택했습니다. 서로 다른 두 폴리라인을 선택하시요.";
   MsgTaperFailed = "\n구배를 줄 수 없습니다: %s";
+  MsgTaperAngleOutOfRange = "구배 각도 %g는 0이 아니고 -90보다 크고 90보다 작아야 합니다";
+  MsgTaperFaceAcrossDraft = "선택한 면이 구배 방향(현재 UCS의 Z축)에 수직이라 기울일 수 없습니다. 옆면을 선택하시요";
+  MsgTaperModelerFailed = "옆의 면들과 이어지는 구배 면을 만들 수 없습니다 (%s)";
   MsgEditorNotFound = "\n편집기 \"%s\"를 찾을 수 없어 NC 파일을 열지 않았습니다. ENConfig에서 문서 편집기를 지정하시요.";
 }
 

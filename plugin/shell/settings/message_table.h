@@ -34,6 +34,9 @@ extern CString MsgIslandCrossesBoundary;  // x, y
 extern CString MsgMergeSamePolyline;
 // Taper of a solid face: why it failed.
 extern CString MsgTaperFailed;  // why
+extern CString MsgTaperAngleOutOfRange;  // the angle
+extern CString MsgTaperFaceAcrossDraft;
+extern CString MsgTaperModelerFailed;  // the modeler's status
 // The editor after a quick post: its path.
 extern CString MsgEditorNotFound;
 
