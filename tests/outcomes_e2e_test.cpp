@@ -106,6 +106,19 @@ TEST_F(OutcomeTest, TheQuickPostWithoutAnEditorWritesItsFilesAndSaysSoOnce) {
   EXPECT_EQ(run.out.find("c:\\Ostrivo"), std::string::npos) << run.out;
 }
 
+// A straight extrusion's side, picked on its outline in the plan, leans in by
+// the draft: the solid loses half of height squared times tan(20) times the
+// side's width.
+TEST_F(OutcomeTest, TheSideOfAnExtrusionTakesADraft) {
+  const std::string script =
+      "PLINE\n0,0\n30,0\n30,10\n10,10\n10,20\n0,20\nc\nREGION\nL\n\nEXTRUDE\nL\n\n15\n0\n"
+      "SolTaper\n30.5,5\n\n20\nLIST\nL\n\n" +
+      std::string(kQuitWithoutSaving);
+  const HostRun run = RunPlugin(script);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("volume: 5590.5335"), std::string::npos) << run.out;  // 6000 - 409.4665
+}
+
 // The README lists the tour and the demo one after the other: run so, in one
 // folder, both end well and leave their own drawings of the bracket.
 TEST_F(OutcomeTest, TheTourAndTheDemoRunOneAfterTheOther) {
