@@ -73,11 +73,12 @@ TEST_F(OutcomeTest, PostsThatCannotWriteTheirFileStopTheScriptAtTheirLine) {
 }
 
 // The default post folder lies under the home folder; a definition there that
-// does not parse is refused with its line and no NC file is made.
+// does not parse is refused with its line, OK waits for another, and a post
+// left so makes no NC file and stops the script.
 TEST_F(OutcomeTest, APostDefinitionThatDoesNotParseIsRefusedAndNothingIsWritten) {
   fs::create_directories(Path("Ostrivo/Post"));
   std::ofstream(Path("Ostrivo/Post/default.ppr")) << "[Start]\n%\n[Cut]\nG01[$X][$Y]\n[End]\n";
-  const std::string script = std::string(kRectangle) + kPocketIt + "post\nout.nc\nGROUPS\n" + kQuitWithoutSaving;
+  const std::string script = std::string(kRectangle) + kPocketIt + "post\nout.nc\ncancel\nGROUPS\n" + kQuitWithoutSaving;
   const HostRun run = RunPlugin(script);
   ExpectStoppedIn(run, script, "post", "포스트 정의 파일 \"" + Path("Ostrivo/Post/default.ppr") + "\"의 3번째 줄");
   EXPECT_FALSE(fs::exists(Path("out.nc")));

@@ -41,13 +41,14 @@ void PostCommand() {
   if (!dialog) dialog = std::make_unique<CPostDlg>();
   if (IsSettingsFolder(ConfigurationSettings().NcdataDir)) SetCurrentDirectory(ConfigurationSettings().NcdataDir);
   if (!AskOutputPath(*dialog)) return;
+  // A definition that does not parse is refused at once; the dialog still
+  // opens so that another can be chosen, and OK waits for one.
   dialog->m_DefinitionRefusal.Empty();
-  CString refusal;
-  if (!dialog->LoadDefinition(DefinitionPath(), &refusal)) {
-    ReportCommandFailed(refusal);
+  dialog->LoadDefinition(DefinitionPath(), &dialog->m_DefinitionRefusal);
+  if (dialog->DoModal() != IDOK) {
+    if (!dialog->m_DefinitionRefusal.IsEmpty()) ReportCommandFailed(dialog->m_DefinitionRefusal);
     return;
   }
-  if (dialog->DoModal() != IDOK) return;
   PostRunRequest request;
   request.outputPath = dialog->m_OutputPath.str();
   request.toolpathNames = dialog->m_ToolpathNames;

@@ -7,7 +7,6 @@
 #include "platform/win/shell.h"
 #include "platform/win/win_paths.h"
 #include "plugin/post/post_block_dlg.h"
-#include "plugin/shell/command_failure.h"
 #include "plugin/shell/settings/configuration_settings.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/settings/registry_text.h"
@@ -199,7 +198,7 @@ void CPostDlg::OnChooseDefinition() {
   if (IsSettingsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return;
   m_DefinitionRefusal.Empty();
-  if (!LoadDefinition(dialog.GetPathName(), &m_DefinitionRefusal)) ReportCommandFailed(m_DefinitionRefusal);
+  LoadDefinition(dialog.GetPathName(), &m_DefinitionRefusal);
 }
 
 void CPostDlg::OnSaveDefinition() {

@@ -25,7 +25,7 @@ class CPostDlg : public CAcUiDialog {
 
   PostSettingsFile m_Definition;
   CString m_DefinitionPath;
-  // Why the last definition chosen in the dialog was refused; OK waits for a good one.
+  // Why the definition last loaded was refused; OK waits for a good one.
   CString m_DefinitionRefusal;
   PostKindHolders m_Holders;
   CCycleNameDlg m_CycleDlg;

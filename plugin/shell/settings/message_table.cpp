@@ -45,7 +45,7 @@ void FillEnglish() {
 }
 
 void FillFixedKorean() {
-  MsgPostDefinitionRefused = "포스트 정의 파일 \"%s\"의 %d번째 줄을 사용할 수 없습니다: %s\nNC 파일을 만들지 않았습니다.";
+  MsgPostDefinitionRefused = "포스트 정의 파일 \"%s\"의 %d번째 줄을 사용할 수 없습니다: %s\n다른 정의 파일을 선택하시요. 이 정의로는 NC 파일을 만들지 않습니다.";
   MsgPostNoSection = "[Start], [Cut] 같은 구역이 하나도 없습니다";
   MsgPostSectionNotClosed = "%s 구역이 [End] 없이 파일 끝까지 이어집니다";
   MsgPostHeaderInSection = "%s 구역이 [End] 없이 끝나고 %s 구역이 시작됩니다";
