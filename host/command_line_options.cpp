@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/cad/editor/aced_sysvars.h"
+
 namespace host {
 
 namespace {
@@ -57,6 +59,7 @@ std::string ParseCommandLine(const std::vector<std::string>& args, CommandLineOp
 }
 
 std::string UsageText() {
+  const std::string pickbox = std::to_string(cadeditor::kDefaultPickBox);
   return "Usage: cadhost [-s SCRIPT] [--plugin LIB]... [DRAWING.dxf]\n"
          "\n"
          "Opens DRAWING.dxf (or a new drawing), loads each plug-in library, then reads\n"
@@ -76,8 +79,10 @@ std::string UsageText() {
          "  point            x,y or x,y,z in the current UCS, or @dx,dy[,dz] from the last point\n"
          "  number, keyword  the line itself; an empty line is no input; ^C (or Ctrl-C at\n"
          "                   a terminal) cancels; Ctrl-C twice at \"Command: \" quits\n"
-         "  selection        picks (a point, taking the nearest entity, or #HANDLE), W p1 p2,\n"
-         "                   C p1 p2, WP p1 p2 p3..., ALL, L, P, R/A, ended by an empty line\n"
+         "  selection        picks (a point, taking the nearest entity within PICKBOX drawing\n"
+         "                   units of it, " + pickbox + " unless SETVAR PICKBOX says otherwise; or #HANDLE),\n"
+         "                   W p1 p2, C p1 p2, WP p1 p2 p3..., ALL, L, P, R/A, ended by an\n"
+         "                   empty line\n"
          "  dialogs          set ID text, click ID, check ID, uncheck ID, select ID INDEX,\n"
          "                   select ID ROW COLUMN (a click in a list's cell), dblclick ID INDEX,\n"
          "                   show, ok, cancel (ID: number or \"label\")\n"

@@ -40,6 +40,10 @@ TEST(CommandLine, RefusesWhatItCannotUse) {
   EXPECT_EQ(Parse({"-s", "a", "-s", "b"}, options), "only one script can be given");
   EXPECT_EQ(Parse({"a.dxf", "b.dxf"}, options), "only one drawing can be opened (a.dxf, b.dxf)");
   EXPECT_NE(UsageText().find("--plugin LIB"), std::string::npos);
+  // A pick 10 units off finds nothing: the help says how far a pick reaches.
+  EXPECT_NE(UsageText().find("the nearest entity within PICKBOX drawing\n                   units of it, 3 unless"),
+            std::string::npos)
+      << UsageText();
 }
 
 TEST(CommandName, PrefixesAndCase) {

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "host/command_suggestions.h"
@@ -10,6 +11,7 @@
 #include "host/host_session.h"
 #include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/editor/aced_command_stack.h"
+#include "platform/cad/editor/command_outcome.h"
 #include "platform/cad/editor/ap_doc_manager.h"
 
 namespace host {
@@ -66,6 +68,14 @@ void ReportUnsavedAtEnd(HostSession& session) {
                   "; they are lost.  Save them, or QUIT and answer no.");
 }
 
+// A command that failed ends a script as a failed SAVEAS does; one ended by an
+// abort has been reported already.
+void ReportCommandFailure(HostSession& session, const std::string& local_name) {
+  const std::optional<std::string> why = cadeditor::TakeCommandFailure();
+  if (!why || session.Abort().Active() || session.Driver().Failed()) return;
+  session.Driver().Fail("The command " + local_name + " failed: " + *why);
+}
+
 }  // namespace
 
 ResolvedCommand ResolveCommand(const CommandName& name, const AcEdCommandStack* stack) {
@@ -85,6 +95,7 @@ bool RunCommandLine(HostSession& session, const std::string& line) {
   AcApDocument* document = session.CurrentDocument();
   const std::string global_name = command.builtin != nullptr ? command.builtin->name : command.registered->globalName();
   const std::string local_name = command.builtin != nullptr ? command.builtin->name : command.registered->localName();
+  cadeditor::TakeCommandFailure();
   {
     DocumentLock lock(document, global_name.c_str(), local_name.c_str());
     // An exception that escapes a command counts as a fatal error of that command, not of the run.
@@ -100,6 +111,7 @@ bool RunCommandLine(HostSession& session, const std::string& line) {
       acrx_abort("unknown exception in %s", local_name.c_str());
     }
   }
+  ReportCommandFailure(session, local_name);
   session.FinishAbortScope("The command " + local_name);
   if (session.Driver().InputEnded() && !session.QuitRequested() && !session.Driver().Failed()) {
     session.FailRun("The input ended in the middle of the command " + local_name + ".");

@@ -3,8 +3,12 @@
 // without an error, and its feed moves must pass, in order, through every end
 // point of the toolpath's cutting moves (which ezdxf reads from the saved
 // drawing), the last of them last.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "tests/cadhost_run.h"
@@ -89,7 +93,7 @@ print("last canon %.3f %.3f %.3f" % canon[-1])
 // The rectangle pocket of the tests: a closed polyline pocketed 6 deep.
 constexpr const char* kRectanglePocket =
     "PLINE\n0,0\n100,0\n100,60\n0,60\nc\n"
-    "Pocket\nset 279 6\nset 4002 3\nclick 359\n50,0\n\nok\n"
+    "Pocket\nset 279 -6\nset 4002 3\nclick 359\n50,0\n\nok\n"
     "SAVEAS\npocketed.dxf\nQUIT\n";
 
 class PostSampleTest : public CadHostTest {
@@ -208,6 +212,71 @@ TEST_F(PostSampleTest, TheQuickPostWritesEverySampleSoThatTheInterpreterRunsAlon
   EXPECT_EQ(Count(drill, "G98G83"), 1u) << drill;
   EXPECT_EQ(Count(drill, "G80\r\n"), 1u) << drill;
   PostAndCheck("pocketed.dxf", "Pocket_1", "pocket.nc", true);
+}
+
+// Where, among the interpreter's canonical calls, the first tool change, the
+// first spindle start, the first move across (X or Y changing) and the first
+// feed move stand; -1 for none.
+struct CanonOrder {
+  int tool = -1, spindle = -1, across = -1, feed = -1;
+};
+
+CanonOrder OrderOf(const std::string& canon) {
+  CanonOrder order;
+  std::istringstream rows(canon);
+  double x = 0.0, y = 0.0;
+  int index = 0;
+  for (std::string row; std::getline(rows, row); ++index) {
+    const auto first = [&](int& at) {
+      if (at < 0) at = index;
+    };
+    if (row.find("CHANGE_TOOL(") != std::string::npos) first(order.tool);
+    if (row.find("START_SPINDLE_") != std::string::npos) first(order.spindle);
+    const bool feed = row.find("STRAIGHT_FEED(") != std::string::npos || row.find("ARC_FEED(") != std::string::npos;
+    if (feed) first(order.feed);
+    const std::size_t open = row.find('(');
+    if (!feed && row.find("STRAIGHT_TRAVERSE(") == std::string::npos) continue;
+    double nx = 0.0, ny = 0.0;
+    if (std::sscanf(row.c_str() + open + 1, "%lf, %lf", &nx, &ny) != 2) continue;
+    if (std::abs(nx - x) > 1e-6 || std::abs(ny - y) > 1e-6) first(order.across);
+    x = nx, y = ny;
+  }
+  return order;
+}
+
+// The cutting length a post's summary line gives.
+double CutLengthOf(const std::string& transcript) {
+  const std::size_t at = transcript.find(": 절삭 ");
+  return at == std::string::npos ? -1.0 : std::atof(transcript.c_str() + at + std::string(": 절삭 ").size());
+}
+
+// Both posts change the tool and start the spindle before the toolpath moves,
+// and count a drilled depth alike in the cutting length.
+TEST_F(PostSampleTest, TheToolAndSpindleComeBeforeAnyMoveAndDrillingCountsAlikeInBothPosts) {
+  fs::copy_file(std::string(HOST_SAMPLES) + "/drawings/hole_plate.dxf", Path("plate.dxf"));
+  ASSERT_EQ(RunPlugin({"-s", std::string(HOST_SAMPLES) + "/scripts/drill.scr", Path("plate.dxf")}).status, 0);
+  ASSERT_EQ(RunPlugin({"-s", WriteScript("pocket.scr", kRectanglePocket)}).status, 0);
+  for (const bool quick : {false, true}) {
+    for (const auto& [drawing, group] : {std::pair<std::string, std::string>{"pocketed.dxf", "Pocket_1"},
+                                         {"drilled.dxf", "Holes"}}) {
+      const std::string nc = std::string(quick ? "q_" : "p_") + group + ".nc";
+      PostAndCheck(drawing, group, nc, quick);
+      const CanonOrder order = OrderOf(Interpret(nc).out);
+      const std::string shown = nc + "\n" + ReadFile(Path(nc));
+      ASSERT_GE(order.tool, 0) << shown;
+      ASSERT_GE(order.spindle, 0) << shown;
+      ASSERT_GE(order.across, 0) << shown;
+      EXPECT_LT(order.tool, order.across) << shown;
+      EXPECT_LT(order.spindle, order.across) << shown;
+      if (order.feed >= 0) {
+        EXPECT_LT(order.spindle, order.feed) << shown;
+      }
+    }
+  }
+  const double posted = CutLengthOf(Post("drilled.dxf", "holes.nc").out);
+  const double quick = CutLengthOf(QuickPost("drilled.dxf", "holes_q.nc").out);
+  EXPECT_GT(posted, 0.0);
+  EXPECT_NEAR(posted, quick, 1e-3);
 }
 
 }  // namespace

@@ -4,14 +4,17 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_point3d.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/curve_containment.h"
 #include "plugin/geometry/polyline/chain_polyline_build.h"
+#include "plugin/geometry/polyline/polyline_intersections.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/shell/selection/curve_chain_select.h"
 #include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
@@ -172,6 +175,22 @@ bool ChainClosedCurves(AcDbObjectIdArray& curves, Builder builder, AcDbObjectIdA
   return true;
 }
 
+// Outlines picked outside the boundary are no islands: told once, with where the first starts.
+class OutsideOutlines {
+ public:
+  void Add(AcDbObjectId outline) {
+    AcGePoint3d end;
+    if (count_++ == 0) GetCurveEndPoints(outline, first_, end);
+  }
+  void Tell() const {
+    if (count_ > 0) acutPrintf(MsgIslandsOutsideBoundary, count_, first_.x, first_.y);
+  }
+
+ private:
+  int count_ = 0;
+  AcGePoint3d first_;
+};
+
 bool BuildExact(const AcDbObjectIdArray& ids, AcDbObjectId& id, double tolerance) {
   return BuildPolylineFromCurves(ids, id, tolerance);
 }
@@ -188,15 +207,22 @@ bool PickBoundaryAndIslands(const std::vector<BuiltChain>& chains, double closin
   }
   const AcDbObjectId outer = outlines[largest];
   AcDbObjectIdArray inside;
+  OutsideOutlines outside;
   for (int i = 0; i < outlines.length(); ++i) {
-    const bool kept = i == largest || ClassifyCurveContainment(outer, outlines[i]) == 1;
+    // One that crosses the boundary is kept for the caller to refuse: dropped, its
+    // part inside the boundary would be cut away.
+    AcGePoint3dArray crossings;
+    const bool kept = i == largest || ClassifyCurveContainment(outer, outlines[i]) == 1 ||
+                      PolylinesIntersect(outer, outlines[i], crossings) > 0;
     if (!kept) {
+      outside.Add(outlines[i]);
       EraseObject(outlines[i]);
       continue;
     }
     if (i != largest) inside.append(outlines[i]);
     if (joinedCurves != nullptr) joinedCurves->append(chains[static_cast<std::size_t>(i)].curves);
   }
+  outside.Tell();
   CloseWithTolerance(outer, closingTolerance);
   RemoveShortSegmentsInList(inside, closingTolerance);
   boundary = outer;

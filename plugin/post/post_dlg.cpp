@@ -1,8 +1,5 @@
 #include "plugin/post/post_dlg.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/classlib/dialogs/list_box.h"
 #include "platform/win/atomic_file_writer.h"
@@ -84,11 +81,6 @@ CListBox* ListOf(CWnd& dialog, int id) { return DYNAMIC_DOWNCAST(CListBox, dialo
 
 }  // namespace
 
-bool IsFolder(const CString& path) {
-  std::error_code error;
-  return !path.IsEmpty() && std::filesystem::is_directory(win::ToUnixPath(path.str()), error);
-}
-
 void FillToolpathList(CWnd& dialog) {
   CListBox* all = ListOf(dialog, kAllList);
   if (all == nullptr) return;
@@ -163,10 +155,18 @@ void CPostDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, kProgramNumberEdit, m_ProgramNumber);
 }
 
-void CPostDlg::LoadDefinition(const CString& path) {
+bool CPostDlg::LoadDefinition(const CString& path, CString* refusal) {
+  PostDefinitionProblem problem;
+  if (m_Definition.Load(path.str(), &problem) == PostSettingsFile::LoadResult::kRefused) {
+    CString text;
+    text.Format(MsgPostDefinitionRefused, path.GetString(), problem.line, problem.why.c_str());
+    ShowInformation(text, "Error message");
+    if (refusal != nullptr) *refusal = text;
+    return false;
+  }
   m_DefinitionPath = path;
-  m_Definition.Load(path.str());
   if (GetSafeHwnd() != nullptr) SetDlgItemText(kDefinitionButton, m_DefinitionPath);
+  return true;
 }
 
 BOOL CPostDlg::OnInitDialog() {
@@ -179,6 +179,10 @@ BOOL CPostDlg::OnInitDialog() {
 
 void CPostDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
+  if (!m_DefinitionRefusal.IsEmpty()) {
+    ShowInformation(m_DefinitionRefusal, "Error message");
+    return;
+  }
   WriteRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, "PostFile", m_DefinitionPath);
   m_ToolpathNames = ChosenToolpaths(*this);
   if (m_ToolpathNames.empty()) {
@@ -191,14 +195,15 @@ void CPostDlg::OnOK() {
 void CPostDlg::OnChooseDefinition() {
   CFileDialog dialog(TRUE, "ppr", "*.ppr", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kDefinitionFilter, this);
   const CString folder = ConfigurationSettings().PostDir;
-  if (IsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
+  if (IsSettingsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return;
-  LoadDefinition(dialog.GetPathName());
+  m_DefinitionRefusal.Empty();
+  LoadDefinition(dialog.GetPathName(), &m_DefinitionRefusal);
 }
 
 void CPostDlg::OnSaveDefinition() {
   const CString folder = ConfigurationSettings().PostDir;
-  const CString initial = IsFolder(folder) ? folder + "\\*.ppr" : CString("*.ppr");
+  const CString initial = UseSettingsFolder(folder) ? folder + "\\*.ppr" : CString("*.ppr");
   CFileDialog dialog(FALSE, "ppr", initial, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kDefinitionFilter, this);
   if (dialog.DoModal() != IDOK) return;
   m_DefinitionPath = dialog.GetPathName();

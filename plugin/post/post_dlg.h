@@ -18,11 +18,15 @@ class CPostDlg : public CAcUiDialog {
   enum { IDD = 267 };
   explicit CPostDlg(CWnd* pParent = nullptr);
 
-  // Loads the definition and shows its path.
-  void LoadDefinition(const CString& path);
+  // Loads the definition and shows its path. A definition that does not parse
+  // is refused with a message naming its line (also put in refusal); the one
+  // before stays. False then.
+  bool LoadDefinition(const CString& path, CString* refusal = nullptr);
 
   PostSettingsFile m_Definition;
   CString m_DefinitionPath;
+  // Why the definition last loaded was refused; OK waits for a good one.
+  CString m_DefinitionRefusal;
   PostKindHolders m_Holders;
   CCycleNameDlg m_CycleDlg;
   std::vector<CString> m_ToolpathNames;  // chosen on OK, in output order
@@ -71,5 +75,3 @@ std::vector<CString> ChosenToolpaths(CWnd& dialog);
 
 // The NC output file filter of the post's file dialogs.
 CString PostOutputFilter();
-// A configured folder that is there: the file dialogs start in it, else in the current folder.
-bool IsFolder(const CString& path);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "plugin/post/arc_measure.h"
+#include "plugin/post/hole_measure.h"
 #include "plugin/post/lathe_axes.h"
 #include "plugin/post/post_kind_holders.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -59,6 +60,7 @@ void PostProgramWriter::BeginToolpath(const std::string& name, int kind, PostKin
 
 void PostProgramWriter::EndToolpath() {
   if (failed()) return;
+  WritePendingFirstPosition();
   CancelPendingCycle();
   Write(kMidTermBlock);
 }
@@ -113,6 +115,16 @@ void PostProgramWriter::FirstPosition(const AcGePoint3d& drawingPoint) {
     written_.X = written_.Y = written_.Z = kStartUnwritten;
     Write(kStartBlock);
   }
+  firstPositionPending_ = true;
+}
+
+void PostProgramWriter::WritePendingFirstPosition() {
+  if (!firstPositionPending_ || failed()) return;
+  firstPositionPending_ = false;
+  const AcGePoint3d& point = toolpathStart_;
+  move_ = {point.x, point.y, point.z, move_.F, kMoveRapid};
+  current_.X = point.x, current_.Y = point.y, current_.Z = point.z;
+  current_.moveType = kMoveRapid;
   WriteMove(kFromBlock);
   // Each toolpath states its feed again.
   written_.F = 0;
@@ -153,6 +165,7 @@ void PostProgramWriter::PassSet(int set) {
 
 void PostProgramWriter::Move(const ToolpathMove& given) {
   if (failed()) return;
+  WritePendingFirstPosition();
   ToolpathMove move = given;
   if (IsLatheKind(kind_)) {
     move.end = LatheMachinePoint(move.end);
@@ -217,7 +230,15 @@ void PostProgramWriter::WriteCycle(const ToolpathMove& move) {
   // The tool comes back to the R level unless it returns to where it started.
   if (!current_.cycleReturnInitial) written_.Z = current_.cycleR;
   cyclePending_ = block != kCycleCancelBlock;
-  position_ = AcGePoint3d(move.end.x, move.end.y, current_.cycleReturnInitial ? position_.z : current_.cycleR);
+  const double level = current_.cycleReturnInitial ? position_.z : current_.cycleR;
+  const HoleTravel travel = MeasureHole(position_, move.end, move.cycleR, move.cycleDepth, level);
+  totals_.rapidLength += travel.rapid;
+  totals_.rapidTime += travel.rapid / kRapidFeed;
+  if (move.feed > 0) {
+    totals_.cutLength += travel.drilled;
+    totals_.cutTime += travel.drilled / move.feed;
+  }
+  position_ = AcGePoint3d(move.end.x, move.end.y, level);
 }
 
 void PostProgramWriter::AddToTotals(const ToolpathMove& move, const AcGePoint3d& from) {

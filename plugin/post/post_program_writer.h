@@ -67,6 +67,10 @@ class PostProgramWriter : public ToolpathSink {
   void WriteCycle(const ToolpathMove& move);
   bool WriteArc(const ToolpathMove& move);
   void ToolChange();
+  // The [From] of the toolpath, held back by FirstPosition so that the tool
+  // change and the spindle start come before any move; written by the first
+  // move or the end of the toolpath.
+  void WritePendingFirstPosition();
   void AddToTotals(const ToolpathMove& move, const AcGePoint3d& from);
   void Fail(const std::string& why);
 
@@ -85,6 +89,7 @@ class PostProgramWriter : public ToolpathSink {
   bool startPending_ = true;
   bool cyclePending_ = false;
   bool incremental_ = false;
+  bool firstPositionPending_ = false;
   AcGePoint3d toolpathStart_;
   AcGePoint3d position_;
   PostTotals totals_;

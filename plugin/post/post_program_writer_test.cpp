@@ -218,7 +218,8 @@ TEST_F(PostWriter, ThreeHolesWriteOneCycleLineTwoPositionsAndTheCancel) {
   PostSettingsFile incremental = IsoMill();
   incremental.block(kSpindleBlock).SetEditedText("S$S M03\r\nG91\r\n");
   const std::string g91 = Post(incremental, holders_, {"Holes"});
-  EXPECT_NE(g91.find("G91\r\nX10.Y10.Z20.\r\nG90\r\nG98G81"), std::string::npos) << g91;
+  EXPECT_NE(g91.find("S1000 M03\r\nG91\r\nG00Z50.\r\nX0.Y0.\r\nX10.Y10.Z20.\r\nG90\r\nG98G81"), std::string::npos)
+      << g91;
   if (!Rs274Available()) GTEST_SKIP() << "rs274 (linuxcnc-uspace) is not installed";
   const Rs274Run run = RunRs274(folder_.path(), nc);
   EXPECT_EQ(run.status, 0) << run.out;

@@ -5,6 +5,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/post/toolpath_traversal.h"
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/settings/configuration_settings.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -13,7 +14,11 @@ namespace {
 
 constexpr const char* kErrorCaption = "Error message";
 
-void ShowError(const CString& text) { ::MessageBox(nullptr, text, kErrorCaption, MB_OK | MB_ICONINFORMATION); }
+// The run ends without its file: the user sees why, and a script stops here.
+void ShowError(const CString& text) {
+  ::MessageBox(nullptr, text, kErrorCaption, MB_OK | MB_ICONINFORMATION);
+  ReportCommandFailed(text);
+}
 
 // The message table's words, the file, and why.
 void ShowSaveFailure(const std::string& path, SaveResult result, int error) {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/win/win_paths.h"
+#include "plugin/shell/settings/message_table.h"
 
 namespace {
 
@@ -79,7 +80,75 @@ bool ReadWhole(const std::string& path, std::string& text) {
   return !in.bad();
 }
 
+bool HasControlCharacter(std::string_view line) {
+  return std::any_of(line.begin(), line.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\t') || byte == 0x7f;
+  });
+}
+
+// "[$X]" for a capital letter, or "[$" and a mode word and "]".
+std::optional<std::string> UnknownBracketedVariable(std::string_view line) {
+  static constexpr std::string_view kWords[] = {"cyc_ret", "cyc_mode", "arc_mode", "rapid_mode", "cut_mode", "arc_plane"};
+  for (size_t at = line.find("[$"); at != std::string_view::npos; at = line.find("[$", at + 2)) {
+    const size_t close = line.find(']', at);
+    const std::string_view name = line.substr(at + 2, close == std::string_view::npos ? 0 : close - at - 2);
+    const bool letter = name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z';
+    if (close != std::string_view::npos &&
+        (letter || std::find(std::begin(kWords), std::end(kWords), name) != std::end(kWords))) {
+      continue;
+    }
+    return std::string(line.substr(at, close == std::string_view::npos ? std::string_view::npos : close - at + 1));
+  }
+  return std::nullopt;
+}
+
+std::string Formatted(const CString& format, const char* a, const char* b = "") {
+  CString text;
+  text.Format(format, a, b);
+  return text.str();
+}
+
 }  // namespace
+
+std::optional<PostDefinitionProblem> CheckPostDefinition(std::string_view text) {
+  int number = 0;
+  int open = -1, openLine = 0;
+  bool anySection = false;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view raw = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    ++number;
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    const std::string line = Trimmed(raw);
+    if (HasControlCharacter(line)) return PostDefinitionProblem{number, MsgPostControlCharacter.str()};
+    const bool endMark = line.find(kEndMark) != std::string::npos;
+    const int header = endMark ? -1 : HeaderIn(line);
+    if (open < 0) {
+      if (endMark) return PostDefinitionProblem{number, MsgPostStrayEnd.str()};
+      if (header >= 0) {
+        open = header;
+        openLine = number;
+        anySection = true;
+      }
+      continue;
+    }
+    if (endMark) {
+      open = -1;
+    } else if (header >= 0) {
+      return PostDefinitionProblem{number,
+                                   Formatted(MsgPostHeaderInSection, PostBlockHeader(open), PostBlockHeader(header))};
+    } else if (open != kDefineBlock) {
+      if (const std::optional<std::string> unknown = UnknownBracketedVariable(line)) {
+        return PostDefinitionProblem{number, Formatted(MsgPostUnknownVariable, unknown->c_str())};
+      }
+    }
+  }
+  if (open >= 0) return PostDefinitionProblem{openLine, Formatted(MsgPostSectionNotClosed, PostBlockHeader(open))};
+  if (!anySection) return PostDefinitionProblem{1, MsgPostNoSection.str()};
+  return std::nullopt;
+}
 
 std::string DefaultPostBlockText(int block) {
   switch (block) {
@@ -152,18 +221,22 @@ void PostSettingsFile::UseDefaults() {
   for (int id = 0; id < kPostBlockCount; ++id) blocks_[id].present = id != kDefineBlock;
 }
 
-PostSettingsFile::LoadResult PostSettingsFile::Load(const std::string& path) {
+PostSettingsFile::LoadResult PostSettingsFile::Load(const std::string& path, PostDefinitionProblem* problem) {
   std::string text;
-  if (ReadWhole(path, text)) {
-    LoadText(text);
-    return LoadResult::kRead;
+  LoadResult result = LoadResult::kRead;
+  if (!ReadWhole(path, text)) {
+    if (!ReadWhole(path + ".ppr", text)) {
+      UseDefaults();
+      return LoadResult::kDefaultsInForce;
+    }
+    result = LoadResult::kReadWithExtension;
   }
-  if (ReadWhole(path + ".ppr", text)) {
-    LoadText(text);
-    return LoadResult::kReadWithExtension;
+  if (const std::optional<PostDefinitionProblem> found = CheckPostDefinition(text)) {
+    if (problem != nullptr) *problem = *found;
+    return LoadResult::kRefused;
   }
-  UseDefaults();
-  return LoadResult::kDefaultsInForce;
+  LoadText(text);
+  return result;
 }
 
 void PostSettingsFile::LoadText(std::string_view text) {

@@ -4,10 +4,22 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "plugin/post/post_block.h"
+
+// Why a definition text cannot be used, and the line (from 1) where it shows.
+struct PostDefinitionProblem {
+  int line = 0;
+  std::string why;
+};
+
+// A text that reads as a definition: at least one section, each closed by
+// "[End]" before the next header or the end, no "[End]" outside one, no line
+// with control characters, and bracketed variables that the engine knows.
+std::optional<PostDefinitionProblem> CheckPostDefinition(std::string_view text);
 
 class PostSettingsFile {
  public:
@@ -22,11 +34,13 @@ class PostSettingsFile {
   // The built-in default in force: all template blocks present, [Define] not.
   void UseDefaults();
 
-  enum class LoadResult { kRead, kReadWithExtension, kDefaultsInForce };
+  enum class LoadResult { kRead, kReadWithExtension, kDefaultsInForce, kRefused };
   // Reads path, or path with ".ppr" added when path cannot be read. A block's
   // presence then depends on this file alone: present when the file gives it
-  // lines. Without a readable file the built-in default is in force.
-  LoadResult Load(const std::string& path);
+  // lines. Without a readable file the built-in default is in force. A file
+  // that does not pass CheckPostDefinition is refused: the blocks stay as they
+  // were and problem says why.
+  LoadResult Load(const std::string& path, PostDefinitionProblem* problem = nullptr);
   // Reads definition text; the same rules as Load.
   void LoadText(std::string_view text);
 

@@ -9,6 +9,7 @@
 
 #include "platform/win/scoped_temp_folder.h"
 #include "plugin/post/post_values.h"
+#include "plugin/shell/settings/message_table.h"
 
 namespace {
 
@@ -140,6 +141,49 @@ TEST(PostSettingsFile, AFileIsFoundWithItsExtensionAddedAndAMissingOneLeavesTheD
   EXPECT_EQ(file.block(kSpindleBlock).fullText(), "S$SM03\r\n");
   EXPECT_TRUE(file.block(kStartBlock).present);
   EXPECT_FALSE(file.block(kDefineBlock).present);
+}
+
+// A definition that does not parse is refused at its line, and a refused file
+// leaves the definition in force as it was.
+TEST(PostSettingsFile, ADefinitionThatDoesNotParseIsRefusedAtItsLine) {
+  LoadMessageTable();
+  struct Case {
+    const char* text;
+    int line;
+    const char* names;  // part of the reason
+  };
+  const Case cases[] = {
+      {"x7#q!!zz\nG01 hello\n", 1, ""},                                  // noise: no section at all
+      {"[Start]\n%\n[Cut]\n[$cut_mode][$X]\n[End]\n", 3, "[Cut]"},    // [Start] never ended
+      {"[Define]\n$F=100\n[End]\n[Cut]\nG01[$X]\n", 4, "[Cut]"},      // [Cut] runs to the end
+      {"[Term]\nM30\n[End]\nM02\n[End]\n", 5, ""},                     // an [End] of no section
+      {"[Start\n%\n[End]\n", 3, ""},                                    // a broken header leaves [End] alone
+      {"[Cut]\n[$cut_mode][$X][$Y\n[End]\n", 2, "[$Y"},                  // a variable not closed
+      {"[Cut]\nG01[$XX][$F]\n[End]\n", 2, "[$XX]"},                      // a variable no block knows
+      {"[Rapid]\nG00\x01X\n[End]\n", 2, ""},                             // binary noise
+  };
+  for (const Case& c : cases) {
+    const std::optional<PostDefinitionProblem> problem = CheckPostDefinition(c.text);
+    ASSERT_TRUE(problem.has_value()) << c.text;
+    EXPECT_EQ(problem->line, c.line) << c.text;
+    EXPECT_FALSE(problem->why.empty()) << c.text;
+    EXPECT_NE(problem->why.find(c.names), std::string::npos) << problem->why;
+  }
+  EXPECT_FALSE(CheckPostDefinition("junk\n[Term]\nM30\n[End]\n\n").has_value()) << "text outside sections";
+  EXPECT_FALSE(CheckPostDefinition("[Define]\n$cut_mode=[$weird]\n[End]\n").has_value()) << "settings are text";
+  for (const char* name : {"default.ppr", "iso_mill.ppr", "iso_mill_numbered.ppr"}) {
+    EXPECT_FALSE(CheckPostDefinition(Sample(name)).has_value()) << name;
+  }
+
+  win::ScopedTempFolder folder;
+  std::ofstream(folder / "junk.ppr", std::ios::binary) << "[Cut]\nG01[$X]\n[Tool]\nT$T\n[End]\n";
+  PostSettingsFile file;
+  file.LoadText("[Cut]\nG01 [$X]\n[End]\n");
+  PostDefinitionProblem problem;
+  EXPECT_EQ(file.Load(folder / "junk.ppr", &problem), PostSettingsFile::LoadResult::kRefused);
+  EXPECT_EQ(problem.line, 3);
+  EXPECT_EQ(file.block(kCutBlock).fullText(), "G01 [$X]\r\n");
+  EXPECT_FALSE(file.block(kToolBlock).present);
 }
 
 TEST(PostBlock, TheEditorKeepsWhatEndsInALineBreakAndAnEmptyTextMakesTheBlockAbsent) {

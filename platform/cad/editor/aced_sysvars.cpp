@@ -22,7 +22,7 @@ enum class Kind { kShort, kReal, kString, kPoint };
 
 struct Session {
   AcGePoint3d last_point_world;
-  short pickbox = 3;
+  short pickbox = cadeditor::kDefaultPickBox;
   short cmdecho = 1;
   short filedia = 1;
   short osmode = 0;

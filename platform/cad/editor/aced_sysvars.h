@@ -41,6 +41,8 @@ void SetDrawingPathVariables(const std::string& path);
 // Fast access for the editor itself.
 AcGePoint3d LastPoint();  // UCS
 void SetLastPoint(const AcGePoint3d& ucsPoint);
+// PICKBOX until a command sets it.
+constexpr short kDefaultPickBox = 3;
 double PickBoxReach();
 // ERRNO: 0, kErrnoNoEntity (a pick found nothing) or kErrnoEmptyAnswer.
 enum : short { kErrnoNoEntity = 7, kErrnoEmptyAnswer = 52 };

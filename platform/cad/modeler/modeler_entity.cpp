@@ -214,8 +214,13 @@ Acad::ErrorStatus ModelerEntity::unhighlight(const AcDbFullSubentPath& subId, co
   return AcDbEntity::unhighlight(subId, highlightAll);
 }
 
+// The drawing is shown as wires: a pick on an edge names the edge (so the faces
+// along it, a vertical one among them, are offered), any other the face under it.
 Adesk::GsMarker ModelerEntity::gsMarkerAtPick(const AcGePoint3d& point, const AcGeVector3d& viewDirection,
                                               double aperture) const {
+  assertReadEnabled();
+  const int edge = brep::edgeNearPick(shape_->shape, point, viewDirection, aperture);
+  if (edge > 0) return numFaces() + edge;
   Adesk::GsMarker marker = 0;
   return pickFaceMarker(point, viewDirection, aperture, marker) == Acad::eOk ? marker : 0;
 }

@@ -61,6 +61,7 @@ class ModelerEntity : public AcDbEntity {
   // eInvalidInput when nothing is that close.
   Acad::ErrorStatus pickFaceMarker(const AcGePoint3d& point, const AcGeVector3d& viewDirection, double aperture,
                                    Adesk::GsMarker& marker) const;
+  // The marker of the edge nearest the pick within aperture, else pickFaceMarker's.
   Adesk::GsMarker gsMarkerAtPick(const AcGePoint3d& point, const AcGeVector3d& viewDirection,
                                  double aperture) const override;
 

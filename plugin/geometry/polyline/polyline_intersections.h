@@ -18,3 +18,8 @@ int PolylinesIntersect(AcDbObjectId first, AcDbObjectId second, AcGePoint3dArray
 // PolylinesIntersect, tried again in plan with both elevations set to 0 when it
 // finds nothing; the elevations are put back whatever the outcome.
 int PolylinesIntersectInPlan(AcDbObjectId first, AcDbObjectId second, AcGePoint3dArray& points);
+
+// The first place where the polyline crosses or touches itself away from its
+// own vertices' neighbours (in plan, at its elevation); false when it does
+// not, or cannot be read.
+bool FindPolylineSelfCrossing(AcDbObjectId polylineId, AcGePoint3d& at);

@@ -1,12 +1,9 @@
 #include "plugin/milling/drill/multi_cycle_dlg.h"
 
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/message_box.h"
-#include "platform/win/win_paths.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/milling/drill/multi_cycle_file.h"
@@ -56,10 +53,9 @@ CString AskFilePath(bool open) {
   const DWORD flags = open ? (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST) : (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
   CFileDialog dialog(open ? TRUE : FALSE, MultiCycleFile::kDefaultExtension, MultiCycleFile::kFileNamePattern, flags,
                      MultiCycleFile::kFilter);
-  // A configured folder that is not there leaves the dialog in the current one.
+  // A configured folder that is not there leaves the dialog in the current one; a save makes it.
   const CString folder = ConfigurationSettings().ParamDir;
-  std::error_code error;
-  if (std::filesystem::is_directory(win::ToUnixPath(folder.GetString()), error)) dialog.m_ofn.lpstrInitialDir = folder;
+  if (open ? IsSettingsFolder(folder) : UseSettingsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return CString();
   return dialog.GetPathName();
 }

@@ -474,7 +474,7 @@ void CPocketDlg::RestoreClickedValues(const ClickedValues& values) {
 void CPocketDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
   if (!CheckAllowances() || !CheckRestPass() || !CheckToolpathName()) return;
-  if (!m_EditMode) ChainSelection();
+  if (!m_EditMode && !ChainSelection()) return;
   // A boundary erased since it was picked or reloaded is no boundary either.
   if (!IsLiveId(m_Boundary)) {
     ::MessageBox(nullptr, "외곽 영역이 선택되지 않았습니다!!", kQuestionCaption, MB_OK | MB_ICONINFORMATION);
@@ -535,9 +535,16 @@ bool CPocketDlg::CheckToolpathName() {
   return ConfirmToolpathName(m_ToolpathName);
 }
 
-void CPocketDlg::ChainSelection() {
-  if (m_Selection.isEmpty()) return;
-  if (ChainPocketBoundary(m_Selection, m_Boundary, m_Islands)) UnhighlightCopy(m_Selection);
+bool CPocketDlg::ChainSelection() {
+  if (m_Selection.isEmpty()) return true;
+  CString why;
+  if (ChainPocketBoundary(m_Selection, m_Boundary, m_Islands, &why)) {
+    UnhighlightCopy(m_Selection);
+    return true;
+  }
+  if (why.IsEmpty()) return true;
+  ::MessageBox(nullptr, why, kQuestionCaption, MB_OK | MB_ICONINFORMATION);
+  return false;
 }
 
 void CPocketDlg::OrientBoundaryAndIslands() {

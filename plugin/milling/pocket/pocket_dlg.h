@@ -186,7 +186,8 @@ class CPocketDlg : public CAcUiDialog {
   bool CheckToolpathName();
   // Boundary and islands from the picked curves; the boundary stays null when
   // they make none.
-  void ChainSelection();
+  // False when the picked curves make no pocket and the user was told why.
+  bool ChainSelection();
   void OrientBoundaryAndIslands();
 
   // Radios, the pattern list, the start point and the read-only states from the members.

@@ -21,6 +21,7 @@
 #include "plugin/shell/toolpaths/rapid_linetype.h"
 #include "plugin/shell/toolpaths/tool_path_info.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -381,10 +382,11 @@ TEST_F(PocketPart, ReplacingAToolpathDeletesTheOldOneFirst) {
 }
 
 TEST_F(PocketPart, NothingToCutLeavesNoToolpath) {
+  LoadMessageTable();
   dlg_.m_RoughTool.m_Diameter = 200.0f;
   GeneratePocketToolpath(dlg_);
   EXPECT_FALSE(IsToolpathGroupName("Pocket_1"));
-  EXPECT_NE(session_.transcript().find("포켓 공구경로를 생성할 수 없습니다"), std::string::npos);
+  EXPECT_NE(session_.transcript().find("가 포켓 외곽 안에 들어가지 않습니다"), std::string::npos);
 }
 
 TEST_F(PocketPart, AnEmptyNameMakesNothing) {

@@ -9,12 +9,14 @@
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/win/win_paths.h"
 #include "plugin/geometry/curve_chaining.h"
+#include "plugin/geometry/polyline/polyline_intersections.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/prompt.h"
 #include "plugin/shell/selection/curve_chain_select.h"
 #include "plugin/shell/selection/polygon_picker.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
@@ -363,8 +365,64 @@ bool ToggleSelectedCurves(const ads_name selection, AcDbObjectIdArray& curves) {
   return true;
 }
 
-bool ChainPocketBoundary(const AcDbObjectIdArray& curves, AcDbObjectId& boundary, AcDbObjectIdArray& islands) {
-  return ChainCurvesToPolylineAsk(curves, boundary, islands, ConfigurationSettings().JoinToler);
+namespace {
+
+CString AtPoint(const CString& format, const AcGePoint3d& point) {
+  CString text;
+  text.Format(format, point.x, point.y);
+  return text;
+}
+
+// Why the picked curves gave no boundary, found by chaining them again with
+// open chains kept: a loose end, or a chain that crosses itself (it has no
+// area); empty when neither.
+CString WhyNoBoundary(const AcDbObjectIdArray& curves) {
+  AcDbObjectIdArray chains;
+  ChainBoundaryCurves(curves, chains);
+  CString text;
+  for (const AcDbObjectId& chain : chains) {
+    AcGePoint3d start, end;
+    if (!text.IsEmpty()) break;
+    if (!IsCurveClosed(chain)) {
+      if (GetCurveEndPoints(chain, start, end) != 0) text = AtPoint(MsgBoundaryOpen, end);
+    } else if (FindPolylineSelfCrossing(chain, start)) {
+      text = AtPoint(MsgBoundarySelfCrossing, start);
+    }
+  }
+  EraseEntityArray(chains);
+  return text;
+}
+
+// What makes the chained outlines no pocket: a boundary across itself, an island across the boundary.
+CString CrossingOf(AcDbObjectId boundary, const AcDbObjectIdArray& islands) {
+  AcGePoint3d at;
+  if (FindPolylineSelfCrossing(boundary, at)) return AtPoint(MsgBoundarySelfCrossing, at);
+  for (const AcDbObjectId& island : islands) {
+    AcGePoint3dArray crossings;
+    if (PolylinesIntersect(boundary, island, crossings) > 0) return AtPoint(MsgIslandCrossesBoundary, crossings[0]);
+  }
+  return CString();
+}
+
+}  // namespace
+
+bool ChainPocketBoundary(const AcDbObjectIdArray& curves, AcDbObjectId& boundary, AcDbObjectIdArray& islands,
+                         CString* why) {
+  AcDbObjectId outer;
+  AcDbObjectIdArray inner;
+  CString problem;
+  if (!ChainCurvesToPolylineAsk(curves, outer, inner, ConfigurationSettings().JoinToler)) {
+    problem = WhyNoBoundary(curves);
+  } else if (!(problem = CrossingOf(outer, inner)).IsEmpty()) {
+    EraseObject(outer);
+    EraseEntityArray(inner);
+  } else {
+    boundary = outer;
+    islands = inner;
+    return true;
+  }
+  if (why != nullptr) *why = problem;
+  return false;
 }
 
 bool ReloadPocketBoundary(const char* toolpathName, AcDbObjectId& boundary, AcDbObjectIdArray& islands) {

@@ -4,6 +4,7 @@
 
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/db/filing/resbuf.h"
+#include "platform/classlib/cstring.h"
 
 // How curves are picked; the dialogs keep it and show it as radios.
 enum SelectionMethod {
@@ -36,8 +37,12 @@ bool ToggleSelectedCurves(const ads_name selection, AcDbObjectIdArray& curves);
 // Chains copies of the picked curves into closed polylines in model space
 // (asking before it closes wider gaps): the one of largest area is the
 // boundary, those inside it the islands. False, with boundary and islands
-// untouched, when no boundary could be made.
-bool ChainPocketBoundary(const AcDbObjectIdArray& curves, AcDbObjectId& boundary, AcDbObjectIdArray& islands);
+// untouched, when no boundary could be made: why then says what is wrong and
+// where (a loose end, a boundary that crosses itself, an island that crosses
+// it), or stays empty when there is nothing to tell (a gap the user did not
+// want closed).
+bool ChainPocketBoundary(const AcDbObjectIdArray& curves, AcDbObjectId& boundary, AcDbObjectIdArray& islands,
+                         CString* why = nullptr);
 
 // Copies, in model space at their own elevations, of the polylines that a
 // stored toolpath keeps of its source: those stored ahead of its first marker

@@ -61,13 +61,17 @@ void QuickIsoBlocks::ToolChange() {
     c_.WriteLine(Printed("G00T%02d%02d", c_.T, c_.H));
     return;
   }
-  // Up to the clearance as a rapid, whatever move was last.
+  // Up to the clearance as a rapid, whatever move was last; at a toolpath's
+  // start the toolpath has stated no mode yet.
   const bool rapid = c_.lastType == kMoveRapid || c_.lastType == kMoveRapidAfterRapid;
-  c_.WriteLine(c_.AbsolutePrefix() + (rapid ? "" : "G00") + Printed("Z%.3f", c_.clearanceZ));
+  const bool stated = rapid && !c_.firstPositionPending;
+  c_.WriteLine(c_.AbsolutePrefix() + (stated ? "" : "G00") + Printed("Z%.3f", c_.clearanceZ));
   c_.WriteLine("G49");
   c_.WriteLine(Printed("G28G91Z0.0T%dM06", c_.T));
   c_.WriteLine("G90");
   c_.WriteLine(Printed("G43Z%.3fH%d", c_.clearanceZ, c_.H));
+  // At a toolpath's start its own first position follows, after the spindle start.
+  if (c_.firstPositionPending) return;
   c_.WriteLine(Printed("G00X%0.3fY%0.3f", c_.move.X, c_.move.Y));
   c_.MoveTo(AcGePoint3d(c_.move.X, c_.move.Y, c_.clearanceZ));
 }

@@ -10,6 +10,7 @@
 #include "plugin/post/quick/quick_post_dlg.h"
 #include "plugin/post/quick/quick_post_run.h"
 #include "plugin/shell/settings/configuration_settings.h"
+#include "plugin/shell/settings/message_table.h"
 
 namespace {
 
@@ -26,9 +27,12 @@ void OpenInEditor(const CString& path) {
   if (editor.IsEmpty()) return;
   CString quoted;
   quoted.Format("\"%s\"", path.GetString());
-  if (win::ShellResult(ShellExecute(nullptr, "open", editor, quoted, "", SW_SHOWNORMAL)) <= 32) {
-    acutPrintf("\n편집기 \"%s\"를 실행할 수 없습니다.", editor.GetString());
-  }
+  if (win::ShellResult(ShellExecute(nullptr, "open", editor, quoted, "", SW_SHOWNORMAL)) > 32) return;
+  // The file is written all the same: a missing editor is told once, not after every run.
+  static bool told = false;
+  if (told) return;
+  told = true;
+  acutPrintf(MsgEditorNotFound, editor.GetString());
 }
 
 }  // namespace
@@ -37,7 +41,7 @@ void QPostCommand() {
   // Built on the first run, kept until the plug-in goes.
   static std::unique_ptr<CQuickPostDlg> dialog;
   if (!dialog) dialog = std::make_unique<CQuickPostDlg>();
-  if (IsFolder(ConfigurationSettings().NcdataDir)) SetCurrentDirectory(ConfigurationSettings().NcdataDir);
+  if (IsSettingsFolder(ConfigurationSettings().NcdataDir)) SetCurrentDirectory(ConfigurationSettings().NcdataDir);
   if (!AskOutputPath(*dialog)) return;
   if (dialog->DoModal() != IDOK) return;
   QuickPostRequest request;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "plugin/post/arc_measure.h"
+#include "plugin/post/hole_measure.h"
 #include "plugin/post/quick/quick_number_text.h"
 
 namespace {
@@ -54,15 +55,13 @@ void QuickPostContext::Accumulate(const AcGePoint3d& centre, int plane) {
 }
 
 void QuickPostContext::AccumulateHole() {
-  const double level = last.z;
-  const double rapid =
-      std::hypot(move.X - last.x, move.Y - last.y) + std::abs(level - cycle.rLevel) + std::abs(level - cycle.depth);
-  const double drilled = std::abs(cycle.rLevel - cycle.depth);
-  totals.rapidLength += rapid;
-  totals.time += rapid / kQuickRapidFeed;
+  // The canned cycles of this format return to the level they started from.
+  const HoleTravel travel = MeasureHole(last, Point(), cycle.rLevel, cycle.depth, last.z);
+  totals.rapidLength += travel.rapid;
+  totals.time += travel.rapid / kQuickRapidFeed;
   if (move.F <= 0) return;
-  totals.cutLength += drilled;
-  totals.time += drilled / move.F;
+  totals.cutLength += travel.drilled;
+  totals.time += travel.drilled / move.F;
 }
 
 std::string QuickPostContext::ChangedAxes(bool x, bool y, bool z) const {

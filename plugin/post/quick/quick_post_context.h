@@ -78,6 +78,7 @@ class QuickPostContext {
   QuickCycleValues cycle;
   QuickTotals totals;
   bool anyPosition = false;
+  bool firstPositionPending = false;  // the toolpath's start point is not written yet
   AcGePoint3d least, most;  // extents of the written positions
 
  private:

@@ -4,6 +4,7 @@
 #include "platform/win/message_box.h"
 #include "platform/win/win_paths.h"
 #include "plugin/post/post_run.h"
+#include "plugin/shell/command_failure.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ void ShowFailure(const std::string& path, const std::string& why) {
   CString text;
   text.Format("%s이 사용중이거나 열수 없는 상태에 있습니다.!!\n%s", path.c_str(), why.c_str());
   ::MessageBox(nullptr, text, kCaption, MB_OK | MB_ICONINFORMATION);
+  ReportCommandFailed(text);
 }
 
 }  // namespace

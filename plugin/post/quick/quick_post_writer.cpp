@@ -69,6 +69,7 @@ std::string QuickPostWriter::failure() const {
 bool QuickPostWriter::Ready() { return !failed(); }
 
 void QuickPostWriter::BeginToolpath(const std::string& name, int kind, PostKindHolder* holder) {
+  WritePendingFirstPosition();
   toolpathName_ = name;
   holder_ = holder;
   context_.kind = kind;
@@ -86,6 +87,7 @@ void QuickPostWriter::EndProgram() {
   if (!Ready()) return;
   // A program that never started has nothing to end.
   if (startPending_) return;
+  WritePendingFirstPosition();
   blocks_->End();
 }
 
@@ -97,12 +99,26 @@ void QuickPostWriter::FirstPosition(const AcGePoint3d& drawingPoint) {
     startPending_ = false;
     blocks_->Start();
   }
-  blocks_->FirstPosition();
-  context_.MoveTo(point);
+  pendingFirst_ = point;
+  context_.firstPositionPending = true;
   context_.modalFeed = 0;
   context_.conversationalFeed = 0;
   // The ISO milling start states G00; the others leave the mode to the next move.
   context_.lastType = !context_.options.conversational && !context_.lathe ? kMoveRapid : 0;
+  // A tool change before the first move goes up to the toolpath's clearance.
+  context_.clearanceZ = point.z;
+  // A lathe's start is its reference return and coordinate setting, which the tool call follows.
+  if (context_.lathe) WritePendingFirstPosition();
+}
+
+void QuickPostWriter::WritePendingFirstPosition() {
+  if (!context_.firstPositionPending || !Ready()) return;
+  context_.firstPositionPending = false;
+  const AcGePoint3d& point = pendingFirst_;
+  context_.move = {point.x, point.y, point.z, 0, kMoveRapid};
+  blocks_->FirstPosition();
+  context_.MoveTo(point);
+  if (!context_.options.conversational && !context_.lathe) context_.lastType = kMoveRapid;
 }
 
 void QuickPostWriter::ToolFromInfo(const ToolInfoSnapshot& tool) {
@@ -120,7 +136,8 @@ void QuickPostWriter::OffsetNumber(int number) { context_.H = number; }
 
 void QuickPostWriter::ToolChange() {
   if (!Ready() || startPending_ || context_.T == context_.lastTool) return;
-  context_.move = {context_.last.x, context_.last.y, context_.last.z, 0, kMoveRapid};
+  const AcGePoint3d at = context_.firstPositionPending ? pendingFirst_ : context_.last;
+  context_.move = {at.x, at.y, at.z, 0, kMoveRapid};
   blocks_->ToolChange();
   context_.lastTool = context_.T;
   context_.lastType = kMoveRapid;
@@ -139,6 +156,7 @@ void QuickPostWriter::PassSet(int set) {
 
 void QuickPostWriter::Move(const ToolpathMove& given) {
   if (!Ready()) return;
+  WritePendingFirstPosition();
   ToolpathMove move = given;
   if (context_.lathe) {
     move.end = LatheMachinePoint(move.end);

@@ -40,6 +40,10 @@ class QuickPostWriter : public ToolpathSink {
 
  private:
   void ToolChange();
+  // The start point's blocks, held back by FirstPosition so that the tool
+  // change and the spindle start come before any move; written by the first
+  // move, the next toolpath or the end.
+  void WritePendingFirstPosition();
   void Arc(const ToolpathMove& move);
   void WriteArc(const AcGePoint3d& end, const AcGePoint3d& centre, int plane, bool byRadius);
   void Hole(const ToolpathMove& move);
@@ -51,5 +55,6 @@ class QuickPostWriter : public ToolpathSink {
   PostKindHolder* holder_ = nullptr;
   std::string toolpathName_;
   bool startPending_ = true;
+  AcGePoint3d pendingFirst_;
   std::string failure_;
 };

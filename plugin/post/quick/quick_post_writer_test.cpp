@@ -63,26 +63,26 @@ TEST_F(QuickPostWriterTest, ThePocketIsWrittenMoveForMoveInEachFormat) {
   BuildPocket();
   QuickPostOptions iso;
   iso.sequenceNumbers = true;
+  // The tool change and the spindle start come before the toolpath moves.
   EXPECT_EQ(QuickPost(holders_, {"Pocket"}, iso), Lines({"%",
-                                                         "N1G90G00G17Z50.000",
-                                                         "N2X10.000Y10.000",
-                                                         "N3Z50.000",
-                                                         "N4G49",
-                                                         "N5G28G91Z0.0T3M06",
-                                                         "N6G90",
-                                                         "N7G43Z50.000H3",
-                                                         "N8G00X10.000Y10.000",
-                                                         "N9S1000M03",
-                                                         "N10Z5.000",
-                                                         "N11G01Z-2.000F100",
-                                                         "N12X30.000F200",
-                                                         "N13Y30.000",
-                                                         "N14X10.000",
-                                                         "N15Y10.000",
-                                                         "N16G00Z5.000",
-                                                         "N17G00Z50.000",
-                                                         "N18M09",
-                                                         "N19M30",
+                                                         "N1G00Z50.000",
+                                                         "N2G49",
+                                                         "N3G28G91Z0.0T3M06",
+                                                         "N4G90",
+                                                         "N5G43Z50.000H3",
+                                                         "N6S1000M03",
+                                                         "N7G90G00G17Z50.000",
+                                                         "N8X10.000Y10.000",
+                                                         "N9Z5.000",
+                                                         "N10G01Z-2.000F100",
+                                                         "N11X30.000F200",
+                                                         "N12Y30.000",
+                                                         "N13X10.000",
+                                                         "N14Y10.000",
+                                                         "N15G00Z5.000",
+                                                         "N16G00Z50.000",
+                                                         "N17M09",
+                                                         "N18M30",
                                                          "%"}));
 
   QuickPostOptions incremental;
@@ -90,8 +90,8 @@ TEST_F(QuickPostWriterTest, ThePocketIsWrittenMoveForMoveInEachFormat) {
   incremental.programNumberOn = true;
   incremental.programNumber = 1234;
   const std::string g91 = QuickPost(holders_, {"Pocket"}, incremental);
-  EXPECT_NE(g91.find(Lines({"%", "O1234", "G90G00G17Z50.000"})), std::string::npos) << g91;
-  EXPECT_NE(g91.find(Lines({"S1000M03", "Z5.000", "G91G01Z-7.F100", "X20.F200", "Y20.", "X-20.", "Y-20.",
+  EXPECT_NE(g91.find(Lines({"%", "O1234", "G00Z50.000", "G49"})), std::string::npos) << g91;
+  EXPECT_NE(g91.find(Lines({"S1000M03", "G90G00G17Z50.000", "X10.000Y10.000", "Z5.000", "G91G01Z-7.F100", "X20.F200", "Y20.", "X-20.", "Y-20.",
                             "G90G00Z5.000", "G00Z50.000", "M09", "M30", "%"})),
             std::string::npos)
       << g91;
@@ -114,10 +114,9 @@ TEST_F(QuickPostWriterTest, NumbersGoOnFromTheLastRunAndWrapAfter9999) {
   StringOutput output;
   QuickPostWriter writer(output, options, 9997);
   WriteQuickPostProgram(writer, holders_, {"Pocket"});
-  EXPECT_EQ(output.text_.rfind(Lines({"%", "N9998G90G00G17Z50.000", "N9999X10.000Y10.000", "N0Z50.000", "N1G49"}), 0),
-            0u)
+  EXPECT_EQ(output.text_.rfind(Lines({"%", "N9998G00Z50.000", "N9999G49", "N0G28G91Z0.0T3M06", "N1G90"}), 0), 0u)
       << output.text_;
-  EXPECT_EQ(writer.lineCounter(), 16);
+  EXPECT_EQ(writer.lineCounter(), 15);
 }
 
 // About the origin at depth -1 from (10, 0): a quarter, a half circle, three
@@ -321,13 +320,13 @@ TEST_F(QuickPostWriterTest, WithoutDiagonalRapidsTheToolCrossesAtTheUpperLevel) 
   QuickPostOptions options;
   options.diagonalRapids = false;
   const std::string split = QuickPost(holders_, {"Hop"}, options);
-  EXPECT_NE(split.find(Lines(
-                {"S1000M03", "X20.000Y10.000", "Z5.000", "G01X25.000Z0.000F100", "G00Z50.000", "X0.000Y0.000", "M09"})),
+  EXPECT_NE(split.find(Lines({"S1000M03", "G90G00G17Z50.000", "X0.000Y0.000", "X20.000Y10.000", "Z5.000",
+                               "G01X25.000Z0.000F100", "G00Z50.000", "X0.000Y0.000", "M09"})),
             std::string::npos)
       << split;
   options.diagonalRapids = true;
   const std::string diagonal = QuickPost(holders_, {"Hop"}, options);
-  EXPECT_NE(diagonal.find(Lines({"S1000M03", "X20.000Y10.000Z5.000"})), std::string::npos) << diagonal;
+  EXPECT_NE(diagonal.find(Lines({"X0.000Y0.000", "X20.000Y10.000Z5.000"})), std::string::npos) << diagonal;
   EXPECT_NE(diagonal.find(Lines({"G00X0.000Y0.000Z50.000", "M09"})), std::string::npos) << diagonal;
 }
 
@@ -377,7 +376,7 @@ TEST_F(QuickPostWriterTest, AFailedRunLeavesTheEarlierFileAndSaysWhy) {
   request.toolpathNames = {"Pocket"};
   QuickTotals totals;
   ASSERT_TRUE(RunQuickPost(holders_, request, counter, &totals));
-  EXPECT_EQ(ReadText(path).rfind("%\r\nG90G00G17Z50.000\r\n", 0), 0u);
+  EXPECT_EQ(ReadText(path).rfind("%\r\nG00Z50.000\r\nG49\r\n", 0), 0u);
   // 45 down and up at the rapid feed; 7 down at 100 and 80 round at 200.
   EXPECT_NEAR(totals.rapidLength, 45 + 7, 1e-9);
   EXPECT_NEAR(totals.cutLength, 7 + 80, 1e-9);

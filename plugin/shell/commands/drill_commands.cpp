@@ -3,6 +3,7 @@
 #include "plugin/milling/drill/drill_generator.h"
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/milling/drill/multi_cycle_dlg.h"
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -24,7 +25,7 @@ void DrillCommand() {
   if (drawing.CurrentDrawingChanged()) DropDrawingIds(dialog);
   if (dialog.DoModal() != IDOK) return;
   ClearToolpathName(dialog.m_ToolpathName);
-  GenerateDrillToolpath(dialog);
+  if (!GenerateDrillToolpath(dialog)) ReportToolpathNotStored(dialog.m_ToolpathName);
 }
 
 // One drill toolpath per listed cycle over the same holes, each with hole
@@ -38,12 +39,13 @@ void MultyDrillCommand() {
     CDrillDlg drill;
     if (ReadDrillRecord(dialog.m_CycleTexts[i], drill) != DrillRecordRead::kComplete) {
       acutPrintf("\n \"%s\": 싸이클 파라메타를 읽을 수 없어 공구경로를 만들지 않았습니다.", name.GetString());
+      ReportToolpathNotStored(name);
       continue;
     }
     drill.m_ToolpathName = name;
     drill.m_Points = dialog.m_Points;
     ClearToolpathName(name);
     drill.AddHoleCircles();
-    GenerateDrillToolpath(drill);
+    if (!GenerateDrillToolpath(drill)) ReportToolpathNotStored(name);
   }
 }

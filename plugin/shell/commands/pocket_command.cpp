@@ -1,6 +1,7 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/pocket/pocket_generator.h"
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
@@ -28,6 +29,7 @@ void PocketCommand() {
   // is stored: a run that makes nothing keeps it.
   if (!GeneratePocketToolpath(dialog)) {
     EraseUnstoredOutlines(dialog);
+    ReportToolpathNotStored(dialog.m_ToolpathName);
     return;
   }
   acutPrintf("\n 포켓가공이 완료되었습니다..");

@@ -7,6 +7,7 @@
 #include "platform/cad/db/entities/db_line.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/shell_session_test.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -55,6 +56,7 @@ TEST(PocketCommand, ReplacesAToolpathOfTheNameOnlyWhenItStoresOneKeepsItsValuesA
       "cancel\nclick 359\n50,0\n\nshow\ncancel\n"
       // Fourth run, in another drawing: the picks of the first are not offered.
       "cancel\n");
+  LoadMessageTable();
   const AcDbObjectId outerBottom = AddSquareOfLines(session, 0, 0, 100);
   AddSquareOfLines(session, 20, 20, 20);
   const AcDbObjectId oldMove = AddLine(session, 200, 0, 210, 0);
@@ -66,7 +68,8 @@ TEST(PocketCommand, ReplacesAToolpathOfTheNameOnlyWhenItStoresOneKeepsItsValuesA
   PocketCommand();
   const std::string failed = session.transcript();
   EXPECT_TRUE(Contains(failed, "\"Old_1\"가 이미 존재합니다.")) << failed;
-  EXPECT_TRUE(Contains(failed, "포켓 공구경로를 생성할 수 없습니다")) << failed;
+  EXPECT_TRUE(Contains(failed, "황삭 공구(지름 200.000, 가공여유 3.000)가 포켓 외곽 안에 들어가지 않습니다")) << failed;
+  EXPECT_TRUE(Contains(failed, "공구경로 \"Old_1\"가 저장되지 않았습니다.")) << failed;
   EXPECT_FALSE(Contains(failed, "포켓가공이 완료")) << "a run that stores nothing is no success";
   EXPECT_FALSE(oldMove.isErased()) << "a run that makes nothing keeps the toolpath it was to replace";
   EXPECT_EQ(LiveEntities(session.db()), entities) << "nor leaves its outlines behind";

@@ -1,6 +1,7 @@
 #include "platform/cad/db/db_host_services.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/profile/profile_generator.h"
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
@@ -16,13 +17,12 @@ bool AllInWorkingDrawing(const AcDbObjectIdArray& ids) {
   return true;
 }
 
-// The polylines made for a run that stored nothing are of no use to anyone.
-void EraseUnstoredCurves(CProfileDlg& dialog) {
-  if (dialog.m_Curves.isEmpty()) return;
+// A stored run keeps its curves in the group of its name.
+bool CurvesStored(const CProfileDlg& dialog) {
   AcDbObjectIdArray stored;
   int at = 0;
-  if (GetToolpathEntityIds(dialog.m_ToolpathName, stored) && stored.find(dialog.m_Curves.first(), at)) return;
-  EraseEntityArray(dialog.m_Curves);
+  return !dialog.m_Curves.isEmpty() && GetToolpathEntityIds(dialog.m_ToolpathName, stored) &&
+         stored.find(dialog.m_Curves.first(), at);
 }
 
 }  // namespace
@@ -37,5 +37,8 @@ void ProfileCommand() {
   if (!AllInWorkingDrawing(dialog.m_Selection)) dialog.m_Selection.setLogicalLength(0);
   if (dialog.DoModal() != IDOK) return;
   GenerateProfileToolpath(dialog);
-  EraseUnstoredCurves(dialog);
+  if (CurvesStored(dialog)) return;
+  // The polylines made for a run that stored nothing are of no use to anyone.
+  EraseEntityArray(dialog.m_Curves);
+  ReportToolpathNotStored(dialog.m_ToolpathName);
 }

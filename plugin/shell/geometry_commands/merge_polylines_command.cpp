@@ -5,6 +5,7 @@
 #include "plugin/geometry/polyline/polyline_merge.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
@@ -25,6 +26,11 @@ void MergePLCommand() {
   AcDbObjectId first;
   AcDbObjectId second;
   if (!PickClosedPolyline("Select Polyline 1", first) || !PickClosedPolyline("Select Polyline 2", second)) return;
+  // A polyline overlaps itself everywhere; its union is itself, which is no merge.
+  if (first == second) {
+    acutPrintf("%s", MsgMergeSamePolyline.GetString());
+    return;
+  }
   AcDbObjectIdArray merged;
   if (!MergeClosedPolylines(first, second, merged)) {
     acutPrintf("\n 두 Polyline은 겹치지 않아 합칠 수 없습니다.");

@@ -6,6 +6,7 @@
 #include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/shell_session_test.h"
 
 namespace {
@@ -57,6 +58,18 @@ TEST(MergePL, PolylinesApartOrCurvesThatAreNoClosedPolylinesAreRefused) {
   EXPECT_TRUE(Contains(shown, "두 Polyline은 겹치지 않아 합칠 수 없습니다.")) << shown;
   EXPECT_TRUE(Contains(shown, "닫힌 Polyline이 아닙니다.")) << shown;
   EXPECT_EQ(PolylineCount(session.db()), 2);
+}
+
+// Picking one polyline twice merges nothing and says why, once.
+TEST(MergePL, TheSamePolylineTwiceIsRefusedForWhatItIs) {
+  ShellSession session("0,2\n20,8\n");
+  LoadMessageTable();
+  AddRectangle(session, 0, 0, 20, 10);
+  MergePLCommand();
+  const std::string shown = session.transcript();
+  EXPECT_TRUE(Contains(shown, "같은 폴리라인을 두 번 선택했습니다.")) << shown;
+  EXPECT_FALSE(Contains(shown, "겹치지 않아")) << shown;
+  EXPECT_EQ(PolylineCount(session.db()), 1);
 }
 
 }  // namespace

@@ -2,12 +2,16 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
+#include <sstream>
 #include <string>
 
 #include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/modeler/db_3d_solid.h"
+#include "platform/cad/modeler/db_region.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/shell_session_test.h"
 
 namespace {
@@ -102,6 +106,97 @@ TEST(SolTaper, APickOnAnotherEntityIsReported) {
   SolTaperCommand();
   EXPECT_TRUE(Contains(session.transcript(), "Failed: Errorcode for gsMarkerToSubentIds() is:"))
       << session.transcript();
+}
+
+// Which of the faces that a pick offers is the flat face whose normal is given
+// (a pick on an edge offers the faces along it); -1 when none is.
+int OfferOfFace(AcDbObjectId id, const AcGePoint3d& pick, const AcGeVector3d& normal) {
+  OpenedObject<AcDb3dSolid> solid(id, AcDb::kForRead);
+  const Adesk::GsMarker marker = solid->gsMarkerAtPick(pick, -AcGeVector3d::kZAxis, 3.0);
+  int count = 0;
+  AcDbFullSubentPath* paths = nullptr;
+  if (solid->getSubentPathsAtGsMarker(AcDb::kFaceSubentType, marker, pick, AcGeMatrix3d::kIdentity, count, paths) !=
+      Acad::eOk) {
+    return -1;
+  }
+  int found = -1;
+  for (int i = 0; i < count && found < 0; ++i) {
+    std::unique_ptr<AcDbEntity> face(solid->subentPtr(paths[i]));
+    AcGeVector3d faceNormal;
+    const AcDbRegion* region = AcDbRegion::cast(face.get());
+    if (region != nullptr && region->getNormal(faceNormal) == Acad::eOk && faceNormal.isEqualTo(normal)) found = i;
+  }
+  delete[] paths;
+  return found;
+}
+
+// The answers that take the offered face at offer and taper it by the angle.
+std::string TaperAnswers(const AcGePoint3d& pick, int offer, const std::string& angle) {
+  std::string answers = std::to_string(pick.x) + "," + std::to_string(pick.y) + "\n";
+  for (int i = 0; i < offer; ++i) answers += "No\n";
+  return answers + "\n" + angle + "\n";
+}
+
+// A pick on the outline of a box seen from above offers the side face along
+// the edge; each side leans in by the angle about its bottom edge, and the
+// box loses the wedge that the draft cuts off: half of height squared times
+// tan(angle) times the side's width.
+TEST(SolTaper, EverySideOfABoxLeansInByTheAngle) {
+  struct Side {
+    AcGePoint3d pick;
+    AcGeVector3d normal;
+  };
+  const Side sides[] = {{{10.5, 3, 0}, AcGeVector3d::kXAxis},
+                        {{-3, 10.5, 0}, AcGeVector3d::kYAxis},
+                        {{-10.5, -3, 0}, -AcGeVector3d::kXAxis},
+                        {{3, -10.5, 0}, -AcGeVector3d::kYAxis}};
+  for (const double degrees : {1.0, 30.0, 60.0, -10.0}) {
+    for (const Side& side : sides) {
+      ShellSession probe;
+      const int offer = OfferOfFace(AddBox(probe), side.pick, side.normal);
+      ASSERT_GE(offer, 0) << side.pick.x << "," << side.pick.y;
+      std::ostringstream angle;
+      angle << degrees;
+      ShellSession session(TaperAnswers(side.pick, offer, angle.str()));
+      LoadMessageTable();
+      const AcDbObjectId box = AddBox(session);
+      SolTaperCommand();
+      const double cut = 0.5 * 10.0 * 10.0 * std::tan(degrees * std::numbers::pi / 180.0) * 20.0;
+      EXPECT_NEAR(VolumeOf(box), 4000.0 - cut, 1e-6) << degrees << "\n" << session.transcript();
+      EXPECT_FALSE(Contains(session.transcript(), "구배를 줄 수 없습니다")) << session.transcript();
+    }
+  }
+}
+
+// A face that cannot lean says why and the solid stays as it was: the top (the
+// edge picked is the top one, nearest the eye) is across the draft direction, a right angle turns a side over, and a draft
+// that would run the side through the opposite one fails in the modeler.
+TEST(SolTaper, AFaceThatCannotLeanSaysWhy) {
+  struct Case {
+    AcGePoint3d pick;
+    AcGeVector3d normal;
+    const char* angle;
+    const char* said;
+  };
+  const AcGePoint3d edge(10.5, 3, 0);
+  const Case cases[] = {
+      {edge, AcGeVector3d::kZAxis, "10", "구배 방향(현재 UCS의 Z축)에 수직"},
+      {edge, AcGeVector3d::kXAxis, "90", "구배 각도 90는"},
+      {edge, AcGeVector3d::kXAxis, "0", "구배 각도 0는"},
+      {edge, AcGeVector3d::kXAxis, "89.9", "옆의 면들과 이어지는 구배 면을 만들 수 없습니다 (eGeneralModelingFailure)"},
+  };
+  for (const Case& c : cases) {
+    ShellSession probe;
+    const int offer = OfferOfFace(AddBox(probe), c.pick, c.normal);
+    ASSERT_GE(offer, 0);
+    ShellSession session(TaperAnswers(c.pick, offer, c.angle));
+    LoadMessageTable();
+    const AcDbObjectId box = AddBox(session);
+    SolTaperCommand();
+    EXPECT_TRUE(Contains(session.transcript(), "구배를 줄 수 없습니다: ")) << session.transcript();
+    EXPECT_TRUE(Contains(session.transcript(), c.said)) << session.transcript();
+    EXPECT_DOUBLE_EQ(VolumeOf(box), 4000.0);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SolTaper: one face of a solid, picked and confirmed among the faces under
 // the pick, is tilted by a draft angle about its lowest point, leaning in
 // along the Z axis of the current UCS.
+#include <cmath>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -9,14 +10,18 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/cad/modeler/db_3d_solid.h"
+#include "platform/cad/modeler/db_region.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/ucs_helpers.h"
 #include "plugin/solid/selection_marker.h"
 
 namespace {
 
 constexpr Adesk::GsMarker kLastMarkerTried = 999;
+// A draft of 90 degrees or more turns the face over.
+constexpr double kLargestTaper = 90.0;
 
 enum class Answer { kYes, kNo, kCancelled };
 
@@ -82,31 +87,65 @@ bool FindFaceMarker(const AcDbEntity& entity, const AcDbFullSubentPath& face) {
   return false;
 }
 
-// The lowest corner of the face's extents: the tilt keeps it in place.
-bool FaceBasePoint(const AcDbEntity& entity, const AcDbFullSubentPath& face, AcGePoint3d& base) {
+// What the taper needs of the face: its lowest corner, which the tilt keeps in
+// place, and, for a flat face, its normal.
+struct FaceFrame {
+  AcGePoint3d base;
+  bool flat = false;
+  AcGeVector3d normal;
+};
+
+bool ReadFace(const AcDbEntity& entity, const AcDbFullSubentPath& face, FaceFrame& frame) {
   std::unique_ptr<AcDbEntity> faceEntity(entity.subentPtr(face));
   AcDbExtents extents;
   if (faceEntity == nullptr || faceEntity->getGeomExtents(extents) != Acad::eOk) {
     acutPrintf("\nFailed: subentPtr()\n");
     return false;
   }
-  base = extents.minPoint();
+  frame.base = extents.minPoint();
+  const AcDbRegion* region = AcDbRegion::cast(faceEntity.get());
+  frame.flat = region != nullptr && region->getNormal(frame.normal) == Acad::eOk;
   return true;
 }
 
+void SayWhyNot(const CString& why) {
+  CString text;
+  text.Format(MsgTaperFailed, why.GetString());
+  acutPrintf("%s", text.GetString());
+}
+
+// Why the face cannot lean by the angle along the draft direction; empty when it can be tried.
+CString WhyNotTapered(const FaceFrame& frame, const AcGeVector3d& draft, double degrees) {
+  CString why;
+  if (!std::isfinite(degrees) || degrees <= -kLargestTaper || degrees >= kLargestTaper || degrees == 0.0) {
+    why.Format(MsgTaperAngleOutOfRange, degrees);
+  } else if (frame.flat && frame.normal.isParallelTo(draft)) {
+    why = MsgTaperFaceAcrossDraft;
+  }
+  return why;
+}
+
 void TaperFace(AcDb3dSolid& solid, const AcDbFullSubentPath& face) {
-  AcGePoint3d base;
-  if (!FaceBasePoint(solid, face, base)) return;
+  FaceFrame frame;
+  if (!ReadFace(solid, face, frame)) return;
   double degrees = 0.0;
   if (acedGetReal("\n구배 각도를 입력하시요. : ", &degrees) != RTNORM) return;
   AcGeMatrix3d ucs;
   GetUcsMatrix(ucs, solid.database());
+  const AcGeVector3d draft = ucs * AcGeVector3d::kZAxis;
+  const CString refused = WhyNotTapered(frame, draft, degrees);
+  if (!refused.IsEmpty()) {
+    SayWhyNot(refused);
+    return;
+  }
   AcDbSubentId faceId = face.subentId();
   AcArray<AcDbSubentId*> faces;
   faces.append(&faceId);
-  const Acad::ErrorStatus status =
-      solid.taperFaces(faces, base, ucs * AcGeVector3d::kZAxis, degrees * std::numbers::pi / 180.0);
-  if (status != Acad::eOk) acutPrintf("\n 면에 구배를 줄 수 없습니다: %s", acadErrorStatusText(status));
+  const Acad::ErrorStatus status = solid.taperFaces(faces, frame.base, draft, degrees * std::numbers::pi / 180.0);
+  if (status == Acad::eOk) return;
+  CString why;
+  why.Format(MsgTaperModelerFailed, acadErrorStatusText(status));
+  SayWhyNot(why);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "plugin/shell/manager/toolpath_regeneration.h"
 
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -75,10 +76,11 @@ RegenerateOutcome RegenerateToolpath(const char* name, ToolpathOperations& opera
   }
   operation->SetToolpathName(scratch);
   operation->Generate();
-  // Nothing was stored: the old toolpath stays.
+  // Nothing was stored: the old toolpath stays, and a script stops after Job.
   if (!ToolpathNameExists(scratch)) {
     Abandon(*operation, name);
     ShowManagerBox(kCannotRegenerateText);
+    ReportCommandFailed(kCannotRegenerateText);
     return RegenerateOutcome::kKept;
   }
   if (!SwapIn(scratch, name, finalName)) {

@@ -26,7 +26,8 @@ TEST(ConfigDialog, ConfirmedValuesAreStoredAsFormattedAndEtransmitRereadsThem) {
   ENConfigCommand();
   ASSERT_FALSE(session.failed()) << session.transcript();
   EXPECT_EQ(Stored("CfgDir"), "d:\\cam");
-  EXPECT_EQ(Stored("NcdataDir"), "c:\\Ostrivo\\Ncdata");  // the other folders keep their values
+  // The other folders keep their values: the defaults under the home folder.
+  EXPECT_EQ(Stored("NcdataDir"), std::string(session.folder().path()) + "/Ostrivo/Ncdata");
   EXPECT_EQ(Stored("JoinToler"), "0.020000");
   EXPECT_EQ(Stored("ConvToArcChk"), "0");
   EXPECT_EQ(Stored("ConvArcTol"), "0.500000");
@@ -49,7 +50,7 @@ TEST(ConfigDialog, CancelWritesNothingAndKeepsTheSettings) {
   ENConfigCommand();
   EXPECT_FALSE(session.failed()) << session.transcript();
   EXPECT_FALSE(StoreExists(session));
-  EXPECT_EQ(ConfigurationSettings().CfgDir, "c:\\Ostrivo");
+  EXPECT_EQ(ConfigurationSettings().CfgDir, std::string(session.folder().path()) + "/Ostrivo");
   EXPECT_EQ(ConfigurationSettings().UserCycleName[0], "사용자 cycle 1");
 }
 
@@ -75,7 +76,7 @@ TEST(ConfigDialog, AFailedWriteIsReportedAndTheSettingsStay) {
   ENConfigCommand();
   EXPECT_NE(session.transcript().find("[Ostrivo message] 환경설정을 저장할 수 없습니다. (CfgDir)"), std::string::npos)
       << session.transcript();
-  EXPECT_EQ(ConfigurationSettings().CfgDir, "c:\\Ostrivo");
+  EXPECT_EQ(ConfigurationSettings().CfgDir, std::string(session.folder().path()) + "/Ostrivo");
 }
 
 }  // namespace

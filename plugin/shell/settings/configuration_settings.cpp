@@ -2,8 +2,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <string>
 
+#include "platform/win/home_defaults.h"
 #include "platform/win/registry/registry.h"
+#include "platform/win/win_paths.h"
 #include "platform/win/system_info.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/settings/registry_text.h"
@@ -33,13 +38,36 @@ void ReadSwitch(const char* valueName, double& field) {
   field = std::strtol(text, nullptr, 10) != 0 ? 1.0 : 0.0;
 }
 
+// A stored folder in the Windows form ("d:\\cam") keeps that form.
+bool WindowsForm(const CString& folder) {
+  return folder.str().find('\\') != std::string::npos && folder.str().find('/') == std::string::npos;
+}
+
+}  // namespace
+
+CString JoinSettingsPath(const CString& folder, const char* name) {
+  CString path;
+  path.Format(WindowsForm(folder) ? "%s\\%s" : "%s/%s", folder.GetString(), name);
+  return path;
+}
+
+namespace {
+
+// The installed editor; without one, where it would stand in the folder.
+CString DefaultEditorPath(const CString& folder) {
+  const std::string installed = win::FindInstalledProgram("Tarnwick");
+  if (!installed.empty()) return installed.c_str();
+  return JoinSettingsPath(folder, WindowsForm(folder) ? "Tarnwick.exe" : "Tarnwick");
+}
+
+// The defaults live under the home folder; stored values are taken as they are.
 void SetDefaults(PluginSettings& settings) {
-  settings.CfgDir = "c:\\Ostrivo";
+  settings.CfgDir = win::HomeDefaultFolder("c:\\Ostrivo").c_str();
   ReadText("CfgDir", settings.CfgDir);
-  settings.NcdataDir.Format("%s\\Ncdata", settings.CfgDir.GetString());
-  settings.ParamDir.Format("%s\\Parameter", settings.CfgDir.GetString());
-  settings.PostDir.Format("%s\\Post", settings.CfgDir.GetString());
-  settings.EditorPath.Format("%s\\Tarnwick.exe", settings.CfgDir.GetString());
+  settings.NcdataDir = JoinSettingsPath(settings.CfgDir, "Ncdata");
+  settings.ParamDir = JoinSettingsPath(settings.CfgDir, "Parameter");
+  settings.PostDir = JoinSettingsPath(settings.CfgDir, "Post");
+  settings.EditorPath = DefaultEditorPath(settings.CfgDir);
   settings.JoinToler = kDefaultTolerance;
   settings.ConvToArcChk = 1.0;
   settings.ConvArcTol = kDefaultTolerance;
@@ -79,3 +107,10 @@ void LoadConfiguration() {
 }
 
 void EtransmitCommand() { LoadConfiguration(); }
+
+bool IsSettingsFolder(const CString& folder) {
+  std::error_code error;
+  return !folder.IsEmpty() && std::filesystem::is_directory(win::ToUnixPath(folder.str()), error);
+}
+
+bool UseSettingsFolder(const CString& folder) { return win::EnsureFolder(folder.str()); }

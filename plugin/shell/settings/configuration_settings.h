@@ -33,5 +33,16 @@ int LanguageIndexOf(LANGID languageId);
 // table. Nothing is written back.
 void LoadConfiguration();
 
+// name in the folder, joined the way the folder is written ('\' for "d:\cam").
+CString JoinSettingsPath(const CString& folder, const char* name);
+
+// A working folder of the settings that is there. Only a save makes one (see
+// UseSettingsFolder): a folder that reading or the current folder would need is
+// not made, so that names given relative to where the user is stay there.
+bool IsSettingsFolder(const CString& folder);
+// A working folder to save into, made (with those above it) on first use;
+// true when it is there.
+bool UseSettingsFolder(const CString& folder);
+
 // Handler of ETRANSMIT: reads the settings again.
 void EtransmitCommand();

@@ -4,6 +4,28 @@
 
 CString MsgCannotOpenFile;
 CString MsgInputValue;
+CString MsgPostDefinitionRefused;
+CString MsgPostNoSection;
+CString MsgPostSectionNotClosed;
+CString MsgPostHeaderInSection;
+CString MsgPostStrayEnd;
+CString MsgPostUnknownVariable;
+CString MsgPostControlCharacter;
+CString MsgToolpathNotStored;
+CString MsgStepoverNotPositive;
+CString MsgToolLargerThanPocket;
+CString MsgDepthAboveStart;
+CString MsgDepthAboveStartRelative;
+CString MsgBoundaryOpen;
+CString MsgBoundarySelfCrossing;
+CString MsgIslandsOutsideBoundary;
+CString MsgIslandCrossesBoundary;
+CString MsgMergeSamePolyline;
+CString MsgTaperFailed;
+CString MsgTaperAngleOutOfRange;
+CString MsgTaperFaceAcrossDraft;
+CString MsgTaperModelerFailed;
+CString MsgEditorNotFound;
 
 namespace {
 
@@ -22,9 +44,35 @@ void FillEnglish() {
   MsgInputValue = "Input value !!";
 }
 
+void FillFixedKorean() {
+  MsgPostDefinitionRefused = "포스트 정의 파일 \"%s\"의 %d번째 줄을 사용할 수 없습니다: %s\n다른 정의 파일을 선택하시요. 이 정의로는 NC 파일을 만들지 않습니다.";
+  MsgPostNoSection = "[Start], [Cut] 같은 구역이 하나도 없습니다";
+  MsgPostSectionNotClosed = "%s 구역이 [End] 없이 파일 끝까지 이어집니다";
+  MsgPostHeaderInSection = "%s 구역이 [End] 없이 끝나고 %s 구역이 시작됩니다";
+  MsgPostStrayEnd = "[End] 앞에 구역 머리([Start] 등)가 없습니다";
+  MsgPostUnknownVariable = "알 수 없는 변수 %s";
+  MsgPostControlCharacter = "글자가 아닌 문자가 들어 있습니다";
+  MsgToolpathNotStored = "\n공구경로 \"%s\"가 저장되지 않았습니다.";
+  MsgStepoverNotPositive = "%s Stepover(%.3f)는 0보다 커야 합니다.!!";
+  MsgToolLargerThanPocket = "%s 공구(지름 %.3f, 가공여유 %.3f)가 포켓 외곽 안에 들어가지 않습니다.!!";
+  MsgDepthAboveStart = "Z 깊이(%.3f)가 Z 시작(%.3f)보다 높아 가공할 깊이가 없습니다.!!";
+  MsgDepthAboveStartRelative = "상대값 Z 깊이(%.3f)가 0보다 커서 외곽 위를 가공하게 됩니다. 아래로는 음수로 입력하시요.!!";
+  MsgBoundaryOpen = "선택한 외곽이 닫혀 있지 않습니다: 열린 끝점 (%.3f, %.3f)";
+  MsgBoundarySelfCrossing = "선택한 외곽이 자기 자신과 교차합니다: 교차점 (%.3f, %.3f)";
+  MsgIslandsOutsideBoundary = "\n외곽 밖에 있는 도형 %d개는 섬으로 쓰지 않습니다: 첫 번째 도형의 시작점 (%.3f, %.3f)";
+  MsgIslandCrossesBoundary = "섬이 외곽과 교차합니다: 교차점 (%.3f, %.3f)";
+  MsgMergeSamePolyline = "\n같은 폴리라인을 두 번 선택했습니다. 서로 다른 두 폴리라인을 선택하시요.";
+  MsgTaperFailed = "\n구배를 줄 수 없습니다: %s";
+  MsgTaperAngleOutOfRange = "구배 각도 %g는 0이 아니고 -90보다 크고 90보다 작아야 합니다";
+  MsgTaperFaceAcrossDraft = "선택한 면이 구배 방향(현재 UCS의 Z축)에 수직이라 기울일 수 없습니다. 옆면을 선택하시요";
+  MsgTaperModelerFailed = "옆의 면들과 이어지는 구배 면을 만들 수 없습니다 (%s)";
+  MsgEditorNotFound = "\n편집기 \"%s\"를 찾을 수 없어 NC 파일을 열지 않았습니다. ENConfig에서 문서 편집기를 지정하시요.";
+}
+
 }  // namespace
 
 int LoadMessageTable() {
+  FillFixedKorean();
   switch (ConfigurationSettings().LanguageIndex) {
     case 1:
       FillKorean();

@@ -9,6 +9,37 @@ extern CString MsgCannotOpenFile;
 // Shown when a post definition asks the user for a value.
 extern CString MsgInputValue;
 
+// The plug-in's own messages of failed runs, in Korean like its other fixed
+// texts whatever the language (printf formats where they take values).
+// A post definition that does not parse: file, line number, why.
+extern CString MsgPostDefinitionRefused;
+extern CString MsgPostNoSection;
+extern CString MsgPostSectionNotClosed;  // header
+extern CString MsgPostHeaderInSection;   // open header, next header
+extern CString MsgPostStrayEnd;
+extern CString MsgPostUnknownVariable;  // the variable
+extern CString MsgPostControlCharacter;
+// A run that stored no toolpath: its name.
+extern CString MsgToolpathNotStored;
+// Pocket runs that cannot cut: the values at fault.
+extern CString MsgStepoverNotPositive;  // pass, stepover
+extern CString MsgToolLargerThanPocket;  // pass, diameter, allowance
+extern CString MsgDepthAboveStart;       // Z depth, Z start
+extern CString MsgDepthAboveStartRelative;  // Z depth
+// Picked outlines: where.
+extern CString MsgBoundaryOpen;           // x, y of a loose end
+extern CString MsgBoundarySelfCrossing;   // x, y
+extern CString MsgIslandsOutsideBoundary;  // count, x, y of the first
+extern CString MsgIslandCrossesBoundary;  // x, y
+extern CString MsgMergeSamePolyline;
+// Taper of a solid face: why it failed.
+extern CString MsgTaperFailed;  // why
+extern CString MsgTaperAngleOutOfRange;  // the angle
+extern CString MsgTaperFaceAcrossDraft;
+extern CString MsgTaperModelerFailed;  // the modeler's status
+// The editor after a quick post: its path.
+extern CString MsgEditorNotFound;
+
 // Fills every slot for the settings' LanguageIndex (1 Korean, 2 Japanese,
 // anything else English). Returns 1.
 int LoadMessageTable();

@@ -28,7 +28,7 @@ CString AskPath(bool open) {
   CFileDialog dialog(open ? TRUE : FALSE, ParamFile::kDefaultExtension, ParamFile::kFileNamePattern, flags,
                      ParamFile::kFilter);
   const CString folder = ConfigurationSettings().ParamDir;
-  dialog.m_ofn.lpstrInitialDir = folder;
+  if (open ? IsSettingsFolder(folder) : UseSettingsFolder(folder)) dialog.m_ofn.lpstrInitialDir = folder;
   if (dialog.DoModal() != IDOK) return CString();
   return dialog.GetPathName();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -20,14 +21,30 @@ class Settings : public ::testing::Test {
   win::ScopedEnv language_{"LANG", "en_US.UTF-8"};
 };
 
+// The defaults are folders under the home folder, made only when used, and
+// the editor is the installed one, beside the program or on PATH.
 TEST_F(Settings, EmptyRegistryGivesTheDefaultsAndStaysEmpty) {
+  const std::string home = session_.folder().path();
+  win::ScopedEnv path("PATH", home + "/nowhere");
   LoadConfiguration();
   const PluginSettings& s = ConfigurationSettings();
-  EXPECT_EQ(s.CfgDir, "c:\\Ostrivo");
-  EXPECT_EQ(s.NcdataDir, "c:\\Ostrivo\\Ncdata");
-  EXPECT_EQ(s.ParamDir, "c:\\Ostrivo\\Parameter");
-  EXPECT_EQ(s.PostDir, "c:\\Ostrivo\\Post");
-  EXPECT_EQ(s.EditorPath, "c:\\Ostrivo\\Tarnwick.exe");
+  EXPECT_EQ(s.CfgDir, home + "/Ostrivo");
+  EXPECT_EQ(s.NcdataDir, home + "/Ostrivo/Ncdata");
+  EXPECT_EQ(s.ParamDir, home + "/Ostrivo/Parameter");
+  EXPECT_EQ(s.PostDir, home + "/Ostrivo/Post");
+  EXPECT_EQ(s.EditorPath, home + "/Ostrivo/Tarnwick") << "no editor installed";
+  EXPECT_FALSE(std::filesystem::exists(home + "/Ostrivo"));
+  EXPECT_TRUE(UseSettingsFolder(s.NcdataDir));
+  EXPECT_TRUE(std::filesystem::is_directory(home + "/Ostrivo/Ncdata"));
+  EXPECT_FALSE(UseSettingsFolder(""));
+
+  std::filesystem::create_directories(home + "/bin");
+  const std::string editor = home + "/bin/Tarnwick";
+  std::ofstream(editor) << "#!/bin/sh\n";
+  std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
+  win::ScopedEnv withEditor("PATH", home + "/nowhere:" + home + "/bin");
+  LoadConfiguration();
+  EXPECT_EQ(s.EditorPath, editor);
   EXPECT_DOUBLE_EQ(s.JoinToler, 0.01);
   EXPECT_DOUBLE_EQ(s.ConvToArcChk, 1.0);
   EXPECT_DOUBLE_EQ(s.ConvArcTol, 0.01);
@@ -45,6 +62,13 @@ TEST_F(Settings, FoldersFollowTheStoredConfigurationFolder) {
   EXPECT_EQ(s.ParamDir, "d:\\cam\\Parameter");
   EXPECT_EQ(s.PostDir, "e:\\posts");
   EXPECT_EQ(s.EditorPath, "d:\\cam\\Tarnwick.exe");
+
+  // Stored values stay as they are, in whatever form they were stored.
+  Store("EditorPath", "c:\\Ostrivo\\Tarnwick.exe");
+  Store("CfgDir", "/srv/cam");
+  LoadConfiguration();
+  EXPECT_EQ(s.EditorPath, "c:\\Ostrivo\\Tarnwick.exe");
+  EXPECT_EQ(s.NcdataDir, "/srv/cam/Ncdata");
 }
 
 TEST_F(Settings, NumbersAreParsedAndUnusableTolerancesKeepTheirDefaults) {

@@ -14,4 +14,11 @@ namespace brep {
 int faceUnderPick(const TopoDS_Shape& shape, const AcGePoint3d& point, const AcGeVector3d& viewDirection,
                   double aperture);
 
+// The number (1-based, in edge order) of the edge nearest the line through
+// point along viewDirection, within aperture; 0 when none is that close. An
+// edge seen on its side (a vertical face's edge in a plan view) is what a pick
+// on the outline of a drawing shown as wires names.
+int edgeNearPick(const TopoDS_Shape& shape, const AcGePoint3d& point, const AcGeVector3d& viewDirection,
+                 double aperture);
+
 }  // namespace brep
