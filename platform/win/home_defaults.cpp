@@ -27,8 +27,6 @@ fs::path RunningProgramFolder() {
 
 }  // namespace
 
-std::string HomeDefaultFolder(std::string_view windowsDefault) { return ToUnixPath(windowsDefault); }
-
 std::string FindInstalledProgram(std::string_view name) {
   if (name.empty()) return {};
   const fs::path beside = RunningProgramFolder();

@@ -1,16 +1,12 @@
-// Where the programs' Windows defaults land here: a default folder such as
-// "c:\Ostrivo" is that folder under the home folder, made when first used; a
-// default program such as "c:\Ostrivo\Tarnwick.exe" is the installed one,
-// beside the running program or on PATH.
+// Where the programs' Windows defaults land here: a default program such as
+// "c:\Ostrivo\Tarnwick.exe" is the installed one, beside the running program
+// or on PATH; default folders (win::FolderUnderHome) are made when first used.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace win {
-
-// "c:\Ostrivo" -> "$HOME/Ostrivo"; the folder is not made here.
-std::string HomeDefaultFolder(std::string_view windowsDefault);
 
 // name (no folder, no ".exe") as an executable file beside the running
 // program, else the first on PATH; empty when there is none.

@@ -62,7 +62,7 @@ CString DefaultEditorPath(const CString& folder) {
 
 // The defaults live under the home folder; stored values are taken as they are.
 void SetDefaults(PluginSettings& settings) {
-  settings.CfgDir = win::HomeDefaultFolder("c:\\Ostrivo").c_str();
+  settings.CfgDir = win::FolderUnderHome("c:\\Ostrivo").c_str();
   ReadText("CfgDir", settings.CfgDir);
   settings.NcdataDir = JoinSettingsPath(settings.CfgDir, "Ncdata");
   settings.ParamDir = JoinSettingsPath(settings.CfgDir, "Parameter");
