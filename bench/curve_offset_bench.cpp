@@ -1,6 +1,7 @@
-// Offsets of closed polylines of lines and arcs: the fixed cost of one small offset,
-// offsets of offsets down to collapse as pocketing takes them, and many-toothed gears
-// at many distances and near collapse.
+// Offsets of closed polylines of lines and arcs, in three groups: Small (3 to 20
+// vertices, the fixed cost of one offset, in µs a call), Chained (offsets of offsets
+// down to collapse as pocketing takes them) and Large (many-toothed gears at many
+// distances and near collapse).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -42,44 +43,89 @@ int offsetLoops(const BulgePath& path, double left) {
 }
 
 // Arg 0: inward (sharp corners), 1: outward (round corners).
-void BM_OffsetSquare(benchmark::State& state) {
+void BM_Small_Square(benchmark::State& state) {
   const BulgePath square = regularPolygon(4, 7.0);
   const double left = state.range(0) == 0 ? 1.0 : -1.0;
   for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(square, left));
 }
-BENCHMARK(BM_OffsetSquare)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Small_Square)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-void BM_OffsetCircleOfTwoArcs(benchmark::State& state) {
+void BM_Small_CircleOfTwoArcs(benchmark::State& state) {
   BulgePath circle;
   circle.closed = true;
   circle.vertices = {{{0, 0}, 1.0}, {{10, 0}, 1.0}};
   const double left = state.range(0) == 0 ? 1.0 : -1.0;
   for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(circle, left));
 }
-BENCHMARK(BM_OffsetCircleOfTwoArcs)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Small_CircleOfTwoArcs)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A star of `points` points between radii 10 and 5.
+BulgePath star(int points) {
+  BulgePath p;
+  p.closed = true;
+  for (int i = 0; i < 2 * points; ++i) {
+    const double a = i * M_PI / points, r = i % 2 == 0 ? 10.0 : 5.0;
+    p.vertices.push_back({{r * std::cos(a), r * std::sin(a)}, 0.0});
+  }
+  return p;
+}
+
+// Arg 0: inward by 2, 1: outward by 2.
+void BM_Small_TenPointStar(benchmark::State& state) {
+  const BulgePath s = star(10);
+  const double left = state.range(0) == 0 ? 2.0 : -2.0;
+  for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(s, left));
+}
+BENCHMARK(BM_Small_TenPointStar)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Shapes a drawing is full of: an L, a slot with round ends, a triangle, a five-point
+// star, a rectangle with a round corner; inward by 1, each call one shape in turn.
+void BM_Small_Mixed(benchmark::State& state) {
+  auto closed = [](std::vector<curve::BulgeVertex> v) { return BulgePath{std::move(v), true}; };
+  const std::vector<BulgePath> shapes = {
+      closed({{{0, 0}, 0}, {{20, 0}, 0}, {{20, 8}, 0}, {{8, 8}, 0}, {{8, 20}, 0}, {{0, 20}, 0}}),
+      closed({{{0, 0}, 0}, {{20, 0}, 1.0}, {{20, 8}, 0}, {{0, 8}, 1.0}}),
+      closed({{{0, 0}, 0}, {{12, 0}, 0}, {{3, 9}, 0}}),
+      star(5),
+      closed({{{0, 0}, 0}, {{16, 0}, 0}, {{16, 6}, 0.414213562}, {{12, 10}, 0}, {{0, 10}, 0}}),
+  };
+  size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(shapes[i++ % shapes.size()], 1.0));
+}
+BENCHMARK(BM_Small_Mixed)->Unit(benchmark::kMicrosecond);
+
+// Offsets of offsets stepped by `step` until none is left.
+int offsetsToCollapse(const BulgePath& start, double step) {
+  std::vector<BulgePath> loops{start}, next;
+  int passes = 0;
+  while (!loops.empty()) {
+    next.clear();
+    for (const BulgePath& loop : loops) {
+      std::vector<BulgePath> out;
+      curve::offsetPath(loop, step, out);
+      next.insert(next.end(), out.begin(), out.end());
+    }
+    loops.swap(next);
+    ++passes;
+  }
+  return passes;
+}
+
+// A 2000-vertex gear of radius 100 stepped inward by 2.4, as a pocket's passes go.
+void BM_Chained_Gear2000By2_4(benchmark::State& state) {
+  const BulgePath g = gear(2000, 100.0);
+  for (auto _ : state) benchmark::DoNotOptimize(offsetsToCollapse(g, 2.4));
+}
+BENCHMARK(BM_Chained_Gear2000By2_4)->Unit(benchmark::kMillisecond);
 
 // Each pass offsets the loops of the pass before by 1% of the radius, until none is left.
-void BM_OffsetsOfOffsetsOf1000GonToCollapse(benchmark::State& state) {
+void BM_Chained_1000GonToCollapse(benchmark::State& state) {
   const BulgePath polygon = regularPolygon(1000, 500.0);
-  for (auto _ : state) {
-    std::vector<BulgePath> loops{polygon}, next;
-    int passes = 0;
-    while (!loops.empty()) {
-      next.clear();
-      for (const BulgePath& loop : loops) {
-        std::vector<BulgePath> out;
-        curve::offsetPath(loop, 5.0, out);
-        next.insert(next.end(), out.begin(), out.end());
-      }
-      loops.swap(next);
-      ++passes;
-    }
-    benchmark::DoNotOptimize(passes);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(offsetsToCollapse(polygon, 5.0));
 }
-BENCHMARK(BM_OffsetsOfOffsetsOf1000GonToCollapse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Chained_1000GonToCollapse)->Unit(benchmark::kMillisecond);
 
-void BM_Gear10000ThreeOffsets(benchmark::State& state) {
+void BM_Large_Gear10000ThreeOffsets(benchmark::State& state) {
   const BulgePath g = gear(10000, 500.0);
   for (auto _ : state) {
     int loops = 0;
@@ -87,7 +133,7 @@ void BM_Gear10000ThreeOffsets(benchmark::State& state) {
     benchmark::DoNotOptimize(loops);
   }
 }
-BENCHMARK(BM_Gear10000ThreeOffsets)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Large_Gear10000ThreeOffsets)->Unit(benchmark::kMillisecond);
 
 // Inward by a tenth of the argument: 250 is half the inscribed radius, the rest lie near
 // collapse.
@@ -97,8 +143,8 @@ void gearInward(benchmark::State& state, int pitch) {
   for (auto _ : state) benchmark::DoNotOptimize(offsetLoops(g, left));
 }
 
-void BM_Gear10000Inward(benchmark::State& state) { gearInward(state, 4); }
-BENCHMARK(BM_Gear10000Inward)
+void BM_Large_Gear10000Inward(benchmark::State& state) { gearInward(state, 4); }
+BENCHMARK(BM_Large_Gear10000Inward)
     ->Arg(1000)
     ->Arg(2500)
     ->Arg(4800)
@@ -108,8 +154,8 @@ BENCHMARK(BM_Gear10000Inward)
     ->Unit(benchmark::kMillisecond);
 
 // Wider teeth leave longer corner arcs about the region that is left near collapse.
-void BM_Gear10000WideTeethInward(benchmark::State& state) { gearInward(state, 8); }
-BENCHMARK(BM_Gear10000WideTeethInward)->Arg(2500)->Arg(4990)->Arg(4999)->Unit(benchmark::kMillisecond);
+void BM_Large_Gear10000WideTeethInward(benchmark::State& state) { gearInward(state, 8); }
+BENCHMARK(BM_Large_Gear10000WideTeethInward)->Arg(2500)->Arg(4990)->Arg(4999)->Unit(benchmark::kMillisecond);
 
 void makeGear(AcDbPolyline& pl, int n, double radius) {
   const BulgePath g = gear(n, radius);
@@ -127,7 +173,7 @@ int entityOffsetLoops(const AcDbPolyline& pl, double dist) {
 }
 
 // Through the polyline entity, at 20 distances either side.
-void BM_OffsetPolylineAt20Distances(benchmark::State& state) {
+void BM_Large_OffsetPolylineAt20Distances(benchmark::State& state) {
   AcDbPolyline pl;
   makeGear(pl, 10000, 500.0);
   for (auto _ : state) {
@@ -136,11 +182,11 @@ void BM_OffsetPolylineAt20Distances(benchmark::State& state) {
     benchmark::DoNotOptimize(loops);
   }
 }
-BENCHMARK(BM_OffsetPolylineAt20Distances)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Large_OffsetPolylineAt20Distances)->Unit(benchmark::kMillisecond);
 
 // Every pass is taken from the contour, the last one just short of its inscribed radius,
 // where every corner arc reaches the same small region.
-void BM_PocketPassesDownToCollapse(benchmark::State& state) {
+void BM_Large_PocketPassesDownToCollapse(benchmark::State& state) {
   AcDbPolyline pl;
   makeGear(pl, 2000, 100.0);
   for (auto _ : state) {
@@ -150,7 +196,7 @@ void BM_PocketPassesDownToCollapse(benchmark::State& state) {
     benchmark::DoNotOptimize(loops);
   }
 }
-BENCHMARK(BM_PocketPassesDownToCollapse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Large_PocketPassesDownToCollapse)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,7 +1,10 @@
 // One level of a pocket with 200 islands, cleared by the offset pattern and by
 // the two-way linear pattern: the time a level takes, linking and storing included.
+// Then plates of 50 to 3200 round islands at one density, whose time per island
+// shows how the offset pattern grows with the number of islands.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -56,27 +59,31 @@ void MakePart(AcDbDatabase& db, CPocketDlg& dlg) {
   }
 }
 
-void PocketLevels(benchmark::State& state, int pattern, float depth) {
-  CToolPathInfo::rxInit();
-  CPocketDlg dlg;
+void SetUpDialog(CPocketDlg& dlg, int pattern, float depth, float stepover) {
   dlg.m_RoughPattern = pattern;
   dlg.m_RoughTool.m_Diameter = 6.0f;
   dlg.m_RoughAllowance = 0.0f;
-  dlg.m_RoughStepover = 3.0f;
+  dlg.m_RoughStepover = stepover;
   dlg.m_AbsoluteZ = 1;
   dlg.m_ZStart = 0.0f;
   dlg.m_ZDepth = -depth;
   dlg.m_RoughZStep = 5.0f;
   dlg.m_RetractHeight = 10.0f;
   dlg.m_ToolpathName = "Pocket_1";
+}
+
+// Runs the pocket on a fresh drawing each time (what earlier runs erased is not
+// carried along), timing the generator alone; the count of stored entities.
+template <class Part>
+int TimePocket(benchmark::State& state, CPocketDlg& dlg, Part&& makePart) {
+  CToolPathInfo::rxInit();
   int entities = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    // A fresh drawing each time: what earlier runs erased is not carried along.
     auto db = std::make_unique<AcDbDatabase>();
     acdbHostApplicationServices()->setWorkingDatabase(db.get());
     db->loadLineTypeFile(kRapidLinetype, "acad.lin");
-    MakePart(*db, dlg);
+    makePart(*db, dlg);
     state.ResumeTiming();
     GeneratePocketToolpath(dlg);
     state.PauseTiming();
@@ -87,9 +94,15 @@ void PocketLevels(benchmark::State& state, int pattern, float depth) {
     db.reset();
     state.ResumeTiming();
   }
-  state.counters["entities"] = entities;
-  state.counters["levels"] = depth / 5.0f;
   deleteAcRxClass(CToolPathInfo::gpDesc);
+  return entities;
+}
+
+void PocketLevels(benchmark::State& state, int pattern, float depth) {
+  CPocketDlg dlg;
+  SetUpDialog(dlg, pattern, depth, 3.0f);
+  state.counters["entities"] = TimePocket(state, dlg, MakePart);
+  state.counters["levels"] = depth / 5.0f;
 }
 
 void BM_PocketLevelOffset200Islands(benchmark::State& state) { PocketLevels(state, kPocketContour, 5.0f); }
@@ -99,6 +112,39 @@ void BM_PocketFourLevelsOffset200Islands(benchmark::State& state) { PocketLevels
 BENCHMARK(BM_PocketLevelOffset200Islands)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_PocketLevelZigzag200Islands)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_PocketFourLevelsOffset200Islands)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Round islands R2 on a grid 14.14 apart (one island to 200 square units), twice as
+// many columns as rows, in a plate just large enough.
+void MakeIslandPlate(AcDbDatabase& db, CPocketDlg& dlg, int islands) {
+  const int rows = static_cast<int>(std::lround(std::sqrt(islands / 2.0)));
+  const int columns = islands / rows;
+  const double pitch = std::sqrt(200.0);
+  dlg.m_Boundary = Rectangle(db, 0, 0, columns * pitch, rows * pitch, false);
+  dlg.m_Islands.setLogicalLength(0);
+  for (int i = 0; i < columns; ++i)
+    for (int j = 0; j < rows; ++j) dlg.m_Islands.append(Circle(db, (i + 0.5) * pitch, (j + 0.5) * pitch, 2.0));
+}
+
+// Tool 6, stepover 2.4, one level, offset pattern; the time per island is printed.
+void BM_PocketOffsetIslands(benchmark::State& state) {
+  const int islands = static_cast<int>(state.range(0));
+  CPocketDlg dlg;
+  SetUpDialog(dlg, kPocketContour, 5.0f, 2.4f);
+  const int entities = TimePocket(state, dlg, [islands](AcDbDatabase& db, CPocketDlg& d) {
+    MakeIslandPlate(db, d, islands);
+  });
+  state.counters["entities"] = entities;
+  state.counters["s_per_island"] =
+      benchmark::Counter(islands, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_PocketOffsetIslands)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(800)
+    ->Arg(3200)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/db.h"
 #include "plugin/geometry/distance_queries.h"
+#include "plugin/geometry/plan_outline.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
@@ -22,7 +23,31 @@ bool ReadAreaAndStart(AcDbObjectId id, double& area, AcGePoint3d& start) {
 
 }  // namespace
 
+int ClassifyOutlineContainment(const PlanOutline& first, const PlanOutline& second) {
+  if (first.empty() || second.empty()) return 0;
+  // Farther apart than kNear, neither start can lie inside the other's box.
+  const curve::Box2 reach = first.box().grown(kNear);
+  if (!reach.overlaps(second.box())) return 0;
+  const double distance = first.distanceTo(second, kNoPolylineDistance);
+  if (distance < kTouching) return -2;
+  const bool near = distance <= kNear;
+  if (first.area() <= second.area()) return (near || second.holds(first.start())) ? -1 : 0;
+  return (near || first.holds(second.start())) ? 1 : 0;
+}
+
+ContainmentAgainst::ContainmentAgainst(AcDbObjectId first)
+    : first_(first), read_(outline_.read(first) && outline_.facesUp()) {}
+
+int ContainmentAgainst::classify(AcDbObjectId second) const {
+  PlanOutline other;
+  if (read_ && other.read(second) && other.facesUp()) return ClassifyOutlineContainment(outline_, other);
+  return ClassifyCurveContainment(first_, second);
+}
+
 int ClassifyCurveContainment(AcDbObjectId first, AcDbObjectId second) {
+  PlanOutline firstOutline, secondOutline;
+  if (firstOutline.read(first) && secondOutline.read(second) && firstOutline.facesUp() && secondOutline.facesUp())
+    return ClassifyOutlineContainment(firstOutline, secondOutline);
   double distance = kNoPolylineDistance;
   const bool measured = DistancePolylineToPolyline(first, second, distance);
   if (measured && distance < kTouching) return -2;

@@ -5,34 +5,11 @@
 
 #include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
-#include "platform/cad/ge/curves/ge_curve2d.h"
-#include "platform/cad/ge/curves/ge_line.h"
-#include "plugin/geometry/polyline/polyline_segments.h"
+#include "plugin/geometry/plan_outline.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
-
-// Owns the segment objects made for one query.
-class SegmentList {
- public:
-  explicit SegmentList(const AcDbPolyline* polyline) { GetPolylineSegments2d(polyline, segments_); }
-  ~SegmentList() { DeletePolylineSegments2d(segments_); }
-  SegmentList(const SegmentList&) = delete;
-  SegmentList& operator=(const SegmentList&) = delete;
-
-  int size() const { return segments_.length(); }
-  const AcGeCurve2d& at(int i) const { return *static_cast<const AcGeCurve2d*>(segments_[i]); }
-
-  double leastDistance(const std::function<double(const AcGeCurve2d&)>& measure) const {
-    double least = kNoPolylineDistance;
-    for (int i = 0; i < size(); ++i) least = std::min(least, measure(at(i)));
-    return least;
-  }
-
- private:
-  PolylineSegments2d segments_;
-};
 
 AcGePoint2d Plan(const AcGePoint3d& point) { return AcGePoint2d(point.x, point.y); }
 
@@ -44,6 +21,18 @@ bool OpenPolyline(OpenedObject<AcDbEntity>& entity, AcDbObjectId id, const AcDbP
   if (EntityKindCodeOf(entity.object()) != kEntityPolyline) return false;
   polyline = AcDbPolyline::cast(entity.object());
   return polyline != nullptr;
+}
+
+// The outline of the id; false (with the message when it cannot be opened) else.
+bool ReadOutline(AcDbObjectId id, PlanOutline& outline, const char* openFailure) {
+  OpenedObject<AcDbEntity> entity;
+  const AcDbPolyline* polyline = nullptr;
+  if (!OpenPolyline(entity, id, polyline)) {
+    if (openFailure != nullptr && entity.openStatus() != Acad::eOk) acutPrintf("%s", openFailure);
+    return false;
+  }
+  outline = PlanOutline(*polyline);
+  return true;
 }
 
 using PolylineMeasure = std::function<bool(AcDbObjectId, double&)>;
@@ -61,81 +50,64 @@ bool LeastOverList(const AcDbObjectIdArray& ids, const PolylineMeasure& measure,
   return measured;
 }
 
-}  // namespace
-
-bool DistancePolylineObjectToPolyline(const AcDbPolyline* polyline, AcDbObjectId otherId, double& distance) {
-  if (polyline == nullptr) return false;
-  OpenedObject<AcDbEntity> entity;
-  const AcDbPolyline* other = nullptr;
-  if (!OpenPolyline(entity, otherId, other)) {
-    if (entity.openStatus() != Acad::eOk) acutPrintf("\n Can not open polyline 1");
-    return false;
-  }
-  const SegmentList mine(polyline);
-  const SegmentList theirs(other);
-  distance = mine.leastDistance([&](const AcGeCurve2d& a) {
-    return theirs.leastDistance([&](const AcGeCurve2d& b) { return a.distanceTo(b); });
-  });
-  return true;
-}
-
-bool MinDistancePolylineObjectToPolylines(const AcDbPolyline* polyline, AcDbObjectIdArray others, double& distance) {
+bool LeastToOutlines(const PlanOutline& mine, const AcDbObjectIdArray& others, double& distance) {
   double least = kNoPolylineDistance;
   for (int i = 0; i < others.length(); ++i) {
-    double d = 0.0;
-    if (!DistancePolylineObjectToPolyline(polyline, others[i], d)) return false;
-    least = std::min(least, d);
+    PlanOutline theirs;
+    if (!ReadOutline(others[i], theirs, "\n Can not open polyline 1")) return false;
+    least = std::min(least, mine.distanceTo(theirs, kNoPolylineDistance));
   }
   distance = least;
   return least < kNoPolylineDistance;
 }
 
+}  // namespace
+
+bool DistancePolylineObjectToPolyline(const AcDbPolyline* polyline, AcDbObjectId otherId, double& distance) {
+  if (polyline == nullptr) return false;
+  PlanOutline theirs;
+  if (!ReadOutline(otherId, theirs, "\n Can not open polyline 1")) return false;
+  distance = PlanOutline(*polyline).distanceTo(theirs, kNoPolylineDistance);
+  return true;
+}
+
+bool MinDistancePolylineObjectToPolylines(const AcDbPolyline* polyline, AcDbObjectIdArray others, double& distance) {
+  if (polyline == nullptr) return false;
+  return LeastToOutlines(PlanOutline(*polyline), others, distance);
+}
+
 bool MinDistancePolylineToPolylines(AcDbObjectId id, AcDbObjectIdArray others, double& distance) {
-  OpenedObject<AcDbEntity> entity;
-  const AcDbPolyline* polyline = nullptr;
-  if (!OpenPolyline(entity, id, polyline)) {
-    if (entity.openStatus() != Acad::eOk) acutPrintf("\n Can not open polyline 4");
-    return false;
-  }
-  return MinDistancePolylineObjectToPolylines(polyline, others, distance);
+  PlanOutline mine;
+  if (!ReadOutline(id, mine, "\n Can not open polyline 4")) return false;
+  return LeastToOutlines(mine, others, distance);
 }
 
 bool DistancePolylineToPolyline(AcDbObjectId first, AcDbObjectId second, double& distance) {
-  OpenedObject<AcDbEntity> entity;
-  const AcDbPolyline* polyline = nullptr;
-  if (!OpenPolyline(entity, first, polyline)) {
-    if (entity.openStatus() != Acad::eOk) acutPrintf("\n Can not open polyline 4");
-    return false;
-  }
-  return DistancePolylineObjectToPolyline(polyline, second, distance);
+  PlanOutline mine, theirs;
+  if (!ReadOutline(first, mine, "\n Can not open polyline 4")) return false;
+  if (!ReadOutline(second, theirs, "\n Can not open polyline 1")) return false;
+  distance = mine.distanceTo(theirs, kNoPolylineDistance);
+  return true;
 }
 
 bool DistancePointToPolyline(const AcGePoint3d& point, AcDbObjectId id, double& distance) {
-  OpenedObject<AcDbEntity> entity;
-  const AcDbPolyline* polyline = nullptr;
-  if (!OpenPolyline(entity, id, polyline)) return false;
-  const SegmentList segments(polyline);
-  const AcGePoint2d plan = Plan(point);
-  distance = segments.leastDistance([&](const AcGeCurve2d& s) { return s.distanceTo(plan); });
+  PlanOutline outline;
+  if (!ReadOutline(id, outline, nullptr)) return false;
+  distance = outline.distanceTo(Plan(point), kNoPolylineDistance);
   return true;
 }
 
 bool DistanceSegmentToPolyline(const AcGePoint3d& from, const AcGePoint3d& to, AcDbObjectId id, double& distance) {
-  OpenedObject<AcDbEntity> entity;
-  const AcDbPolyline* polyline = nullptr;
-  if (!OpenPolyline(entity, id, polyline)) {
+  PlanOutline outline;
+  if (!ReadOutline(id, outline, nullptr)) {
     acutPrintf("\n Can not open polyline 3");
     return false;
   }
-  const SegmentList segments(polyline);
   const AcGePoint2d start = Plan(from);
   const AcGePoint2d end = Plan(to);
-  if (start == end) {
-    distance = segments.leastDistance([&](const AcGeCurve2d& s) { return s.distanceTo(start); });
-    return true;
-  }
-  const AcGeLineSeg2d move(start, end);
-  distance = segments.leastDistance([&](const AcGeCurve2d& s) { return move.distanceTo(s); });
+  // A move of no length is measured as its point.
+  distance = start == end ? outline.distanceTo(start, kNoPolylineDistance)
+                          : outline.distanceTo(curve::BulgeSeg{start, end, 0.0}, kNoPolylineDistance);
   return true;
 }
 
@@ -160,4 +132,62 @@ bool FindNearestPolyline(const AcGePoint3d& point, AcDbObjectIdArray ids, AcDbOb
     nearest = ids[i];
   }
   return !nearest.isNull();
+}
+
+namespace {
+
+// Below this many outlines a scan of their boxes beats a tree.
+constexpr std::size_t kOutlineTreeFrom = 16;
+
+}  // namespace
+
+OutlineSet::OutlineSet(const AcDbObjectIdArray& ids) {
+  outlines_.reserve(static_cast<std::size_t>(ids.length()));
+  std::vector<curve::Box2> boxes;
+  for (const AcDbObjectId& id : ids) {
+    PlanOutline outline;
+    if (!ReadOutline(id, outline, "\n Can not open polyline 1")) {
+      unreadable_ = true;
+      continue;
+    }
+    boxes.push_back(outline.box());
+    outlines_.push_back(std::move(outline));
+  }
+  if (outlines_.size() >= kOutlineTreeFrom) tree_.emplace(std::move(boxes));
+}
+
+bool OutlineSet::leastDistanceTo(AcDbObjectId id, double& distance) const {
+  PlanOutline mine;
+  if (!ReadOutline(id, mine, "\n Can not open polyline 4") || unreadable_) return false;
+  double least = kNoPolylineDistance;
+  auto measure = [&](const PlanOutline& theirs) {
+    least = std::min(least, mine.distanceTo(theirs, kNoPolylineDistance));
+    return least > 0.0;
+  };
+  if (tree_) {
+    // Outlines whose boxes lie farther than the best found so far are passed over.
+    const curve::Box2 box = mine.box();
+    tree_->queryUntil(box.grown(least), [&](int i) {
+      const PlanOutline& theirs = outlines_[static_cast<std::size_t>(i)];
+      if (!box.grown(least).overlaps(theirs.box())) return true;
+      return measure(theirs);
+    });
+  } else {
+    for (const PlanOutline& theirs : outlines_)
+      if (!measure(theirs)) break;
+  }
+  distance = least;
+  return least < kNoPolylineDistance;
+}
+
+bool OutlineSet::leastDistanceTo(const AcGePoint3d& point, double& distance) const {
+  bool measured = false;
+  distance = kNoListDistance;
+  for (const PlanOutline& outline : outlines_) {
+    const double d = outline.distanceTo(Plan(point), kNoPolylineDistance);
+    if (d >= kNoPolylineDistance) continue;
+    distance = measured ? std::min(distance, d) : d;
+    measured = true;
+  }
+  return measured;
 }

@@ -3,8 +3,13 @@
 // take their list by value free it before they return.
 #pragma once
 
+#include <optional>
+#include <vector>
+
+#include "platform/cad/curve/box_tree.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_point3d.h"
+#include "plugin/geometry/plan_outline.h"
 
 class AcDbPolyline;
 
@@ -34,3 +39,21 @@ bool MinDistanceSegmentToPolylines(const AcGePoint3d& from, const AcGePoint3d& t
 // The nearest listed polyline; of equal distances the first wins. False, with a
 // null id and kNoPolylineDistance, when no listed polyline could be measured.
 bool FindNearestPolyline(const AcGePoint3d& point, AcDbObjectIdArray ids, AcDbObjectId& nearest, double& distance);
+
+// Outlines read once and measured against many: each outline's segments boxed once,
+// and the outlines pruned by their boxes against the best distance found.
+class OutlineSet {
+ public:
+  explicit OutlineSet(const AcDbObjectIdArray& ids);
+
+  // As MinDistancePolylineToPolylines(id, ids, distance).
+  bool leastDistanceTo(AcDbObjectId id, double& distance) const;
+  // As MinDistancePointToPolylines(point, ids, distance).
+  bool leastDistanceTo(const AcGePoint3d& point, double& distance) const;
+
+ private:
+  std::vector<PlanOutline> outlines_;
+  // Some id could not be read as a polyline.
+  bool unreadable_ = false;
+  std::optional<curve::BoxTree> tree_;
+};

@@ -202,35 +202,48 @@ void intersect(const Prim2& a, const Prim2& b, double tol, std::vector<Hit2>& hi
 
 namespace {
 
-// Points of an arc where its distance to something along the direction dir may be least.
-void addArcCandidates(std::vector<AcGePoint2d>& out, const BulgeSeg& seg, const AcGeVector2d& dir) {
-  if (!seg.isArc() || dir.isZeroLength()) return;
-  const Arc2 a = seg.arc();
+// Points of an arc where its distance to something along the direction dir may be
+// least: at most two, kept in place so that a query allocates nothing.
+struct ArcCandidates {
+  AcGePoint2d points[2];
+  int count = 0;
+};
+
+void addArcCandidates(ArcCandidates& out, const Arc2& a, const AcGeVector2d& dir) {
+  if (dir.isZeroLength()) return;
   const double ang = std::atan2(dir.y, dir.x);
   for (double t : {ang, ang + kPi}) {
     const double f = a.fractionOfAngle(t);
-    if (f >= 0.0 && f <= 1.0) out.push_back(a.pointAtAngle(t));
+    if (f >= 0.0 && f <= 1.0) out.points[out.count++] = a.pointAtAngle(t);
   }
 }
 
 }  // namespace
 
 double distanceBetween(const BulgeSeg& a, const BulgeSeg& b, double tol) {
-  if (!intersect(Prim2::of(a), Prim2::of(b), tol).empty()) return 0.0;
+  thread_local std::vector<Hit2> hits;
+  intersect(Prim2::of(a), Prim2::of(b), tol, hits);
+  if (!hits.empty()) return 0.0;
+  return distanceApart(a, b);
+}
+
+double distanceApart(const BulgeSeg& a, const BulgeSeg& b) {
   double best = std::min({a.distanceTo(b.start), a.distanceTo(b.end), b.distanceTo(a.start), b.distanceTo(a.end)});
-  std::vector<AcGePoint2d> onA, onB;
-  if (a.isArc() && b.isArc()) {
-    const AcGeVector2d between = b.arc().center - a.arc().center;
-    addArcCandidates(onA, a, between);
-    addArcCandidates(onB, b, between);
-  } else if (a.isArc() || b.isArc()) {
-    const BulgeSeg& line = a.isArc() ? b : a;
-    const BulgeSeg& arc = a.isArc() ? a : b;
+  ArcCandidates onA, onB;
+  const bool aArc = a.isArc(), bArc = b.isArc();
+  if (aArc && bArc) {
+    const Arc2 arcA = a.arc(), arcB = b.arc();
+    const AcGeVector2d between = arcB.center - arcA.center;
+    addArcCandidates(onA, arcA, between);
+    addArcCandidates(onB, arcB, between);
+  } else if (aArc || bArc) {
+    const BulgeSeg& line = aArc ? b : a;
+    const BulgeSeg& arc = aArc ? a : b;
     const AcGeVector2d normal = (line.end - line.start).perpVector();
-    addArcCandidates(a.isArc() ? onA : onB, arc, normal);
+    addArcCandidates(aArc ? onA : onB, arc.arc(), normal);
   }
-  for (const AcGePoint2d& p : onA) best = std::min(best, b.distanceTo(p));
-  for (const AcGePoint2d& p : onB) best = std::min(best, a.distanceTo(p));
+  for (int i = 0; i < onA.count; ++i) best = std::min(best, b.distanceTo(onA.points[i]));
+  for (int i = 0; i < onB.count; ++i) best = std::min(best, a.distanceTo(onB.points[i]));
   return best;
 }
 

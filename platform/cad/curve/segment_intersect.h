@@ -38,5 +38,7 @@ void intersect(const Prim2& a, const Prim2& b, double tol, std::vector<Hit2>& hi
 
 // Least distance between two bounded elements.
 double distanceBetween(const BulgeSeg& a, const BulgeSeg& b, double tol);
+// The same for elements known not to meet (their boxes lie farther apart than tol).
+double distanceApart(const BulgeSeg& a, const BulgeSeg& b);
 
 }  // namespace curve

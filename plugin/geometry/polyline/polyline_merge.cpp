@@ -277,25 +277,25 @@ bool MergeClosedPolylines(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdA
 
 namespace {
 
-bool SharedPieceAtOffset(AcDbObjectId piece, const AcDbObjectIdArray& firstReferences,
-                         const AcDbObjectIdArray& secondReferences, double offset) {
+bool SharedPieceAtOffset(AcDbObjectId piece, const OutlineSet& firstReferences, const OutlineSet& secondReferences,
+                         double offset) {
   double d = 0.0;
-  if (!MinDistancePolylineToPolylines(piece, firstReferences, d) || d + kSharedPieceReach < offset) return false;
+  if (!firstReferences.leastDistanceTo(piece, d) || d + kSharedPieceReach < offset) return false;
   AcGePoint3d middle;
   if (!MidPointOf(piece, middle)) return false;
   double toFirst = kNoListDistance;
-  MinDistancePointToPolylines(middle, firstReferences, toFirst);
+  firstReferences.leastDistanceTo(middle, toFirst);
   if (std::fabs(toFirst - offset) > kOffsetMatch) return true;
   double toSecond = kNoListDistance;
-  return MinDistancePointToPolylines(middle, secondReferences, toSecond) && std::fabs(toSecond - offset) > kOffsetMatch;
+  return secondReferences.leastDistanceTo(middle, toSecond) && std::fabs(toSecond - offset) > kOffsetMatch;
 }
 
 // Pieces that come no nearer to the references than the offset; the others are erased.
-AcDbObjectIdArray Candidates(const AcDbObjectIdArray& ids, const AcDbObjectIdArray& references, double offset) {
+AcDbObjectIdArray Candidates(const AcDbObjectIdArray& ids, const OutlineSet& references, double offset) {
   AcDbObjectIdArray kept;
   for (int i = 0; i < ids.length(); ++i) {
     double d = 0.0;
-    if (MinDistancePolylineToPolylines(ids[i], references, d) && d + kCandidateReach >= offset) {
+    if (references.leastDistanceTo(ids[i], d) && d + kCandidateReach >= offset) {
       kept.append(ids[i]);
     } else {
       EraseObject(ids[i]);
@@ -323,12 +323,15 @@ bool MergeOffsetLoops(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdArray
   AcDbObjectIdArray firstIds = AddAll(drawing, firstPieces);
   AcDbObjectIdArray secondIds = AddAll(drawing, secondPieces);
   AcDbObjectIdArray kept;
+  // Each reference is read once for all the pieces.
+  const OutlineSet firstOutlines(firstReferences);
+  const OutlineSet secondOutlines(secondReferences);
   const AcDbObjectIdArray shared = TakeSharedPieces(firstIds, secondIds);
   for (int i = 0; i < shared.length(); ++i) {
-    if (SharedPieceAtOffset(shared[i], firstReferences, secondReferences, offset)) kept.append(shared[i]);
+    if (SharedPieceAtOffset(shared[i], firstOutlines, secondOutlines, offset)) kept.append(shared[i]);
   }
-  const AcDbObjectIdArray firstCandidates = Candidates(firstIds, firstReferences, offset);
-  const AcDbObjectIdArray secondCandidates = Candidates(secondIds, secondReferences, offset);
+  const AcDbObjectIdArray firstCandidates = Candidates(firstIds, firstOutlines, offset);
+  const AcDbObjectIdArray secondCandidates = Candidates(secondIds, secondOutlines, offset);
   AppendAll(kept, KeepBySide(firstCandidates, second, false, MidPointOf));
   AppendAll(kept, KeepBySide(secondCandidates, first, side == 1, MidPointOf));
 

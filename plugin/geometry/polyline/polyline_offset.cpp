@@ -126,6 +126,8 @@ class OffsetAttempts {
         status = NudgedOffset(clone_, distance_, curves, true);
       }
       if (status == Acad::eOk && curves.items.isEmpty() && band_ * length_ >= area_) break;
+      // An outline that crosses itself crosses itself from every start.
+      if (status == Acad::eInvalidInput) break;
       if (status != Acad::eOk || curves.items.isEmpty()) {
         rotateStart();
         if (again) continue;

@@ -8,6 +8,7 @@
 #include "plugin/geometry/curve_containment.h"
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/distance_queries.h"
+#include "plugin/geometry/plan_outline.h"
 #include "plugin/geometry/offset_duplicates.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_corners.h"
@@ -44,6 +45,12 @@ void EraseAll(AcDbObjectIdArray ids) { EraseEntityArray(ids); }
 
 // Loops closer than the limit (touching or crossing when it is 0).
 bool Touch(AcDbObjectId a, AcDbObjectId b, double limit) { return PlanOutlinesMeet(a, b, limit); }
+
+// Touch() for outlines read once: pairs of segments within 1e-12 meet.
+bool OutlinesMeet(const PlanOutline& a, const PlanOutline& b, double limit) {
+  constexpr double kMeeting = 1e-12;
+  return a.reaches(b, limit, kMeeting);
+}
 
 // One island of a step: the source outlines it stands for and its loops.
 struct IslandRings {
@@ -169,11 +176,15 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
     while (restart && o < outerLoops.length()) {
       restart = false;
       const AcDbObjectId O = outerLoops[o];
-      const curve::Box2 box = PlanBoxOf(O).grown(kTouching);
+      // The ring is read once for all the islands it may touch.
+      PlanOutline outer;
+      outer.read(O);
+      const curve::Box2 box = outer.box().grown(kTouching);
       for (IslandRings& island : table) {
         for (int i = 0; i < island.loops.length() && !restart; ++i) {
           const AcDbObjectId I = island.loops[i];
-          if (!box.overlaps(PlanBoxOf(I)) || !Touch(O, I, kTouching)) continue;
+          PlanOutline inner;
+          if (!inner.read(I) || !box.overlaps(inner.box()) || !OutlinesMeet(outer, inner, kTouching)) continue;
           AcDbObjectIdArray merged;
           // The ring less the island's: pieces of I inside O.
           if (!MergeOffsetLoops(O, I, NearbyReferences(outerReferences, O, I, distance),
@@ -202,8 +213,9 @@ AcDbObjectIdArray IslandsOfLoop(AcDbObjectId loop, const AcDbObjectIdArray& isla
   AcDbObjectIdArray kept;
   verdict = 0;
   offendingIndex = -1;
+  const ContainmentAgainst containment(loop);
   for (int i = 0; i < islandLoops.length(); ++i) {
-    const int c = ClassifyCurveContainment(loop, islandLoops[i]);
+    const int c = containment.classify(islandLoops[i]);
     if (c == 1) {
       kept.append(islandLoops[i]);
     } else if (c == -1 || (c == -2 && touchStops)) {
@@ -411,13 +423,14 @@ int NestPocketRegions(AcDbObjectIdArray boundaries, const AcDbObjectIdArray& isl
   for (const AcDbObjectId& boundary : boundaries) {
     AcDbObjectIdArray own;
     int verdict = 0;
+    const ContainmentAgainst containment(boundary);
     for (int i = 0; i < pool.length();) {
       if (Touch(boundary, pool[i], kTouching)) {
         own.append(pool[i]);
         pool.removeAt(i);
         continue;
       }
-      verdict = ClassifyCurveContainment(boundary, pool[i]);
+      verdict = containment.classify(pool[i]);
       if (verdict == 1) {
         own.append(pool[i]);
         pool.removeAt(i);

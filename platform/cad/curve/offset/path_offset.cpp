@@ -215,13 +215,17 @@ class OffsetBuilder {
         prepared_(segs_.begin(), segs_.end()),
         dist_(dist),
         tol_(toleranceFor(path, dist)),
-        tree_(boxesOf(segs_), prepared_) {}
+        tree_(boxesOf(segs_), prepared_),
+        touches_(path.closed && touchesItself(segs_, tree_, tol_)) {}
+
+  // A closed path crossing itself has no one side to offset to.
+  bool sourceCrosses() const { return touches_ && crossesItself(segs_, tree_, tol_); }
 
   std::vector<BulgePath> run() {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
-    if (!path_.closed || touchesItself(segs_, tree_, tol_)) buildCutters();
+    if (!path_.closed || touches_) buildCutters();
     mapDepths();
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
@@ -864,6 +868,7 @@ class OffsetBuilder {
   double dist_;
   double tol_;
   BoxTree tree_;
+  bool touches_;
   // The elements of the moved path come first, in path order; cutters follow.
   std::vector<Curve> curves_;
   int elementCount_ = 0;
@@ -896,11 +901,13 @@ BulgePath reversed(const BulgePath& path) {
   return out;
 }
 
-std::vector<BulgePath> offsetToTheLeft(const BulgePath& path, double dist) {
-  std::vector<BulgePath> out;
+OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, std::vector<BulgePath>& out) {
   const double tol = toleranceFor(path, dist);
-  if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return out;
-  return OffsetBuilder(path, dist).run();
+  if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return OffsetStatus::kOk;
+  OffsetBuilder builder(path, dist);
+  if (builder.sourceCrosses()) return OffsetStatus::kSelfCrossing;
+  out = builder.run();
+  return OffsetStatus::kOk;
 }
 
 }  // namespace
@@ -936,10 +943,11 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
   if (std::fabs(left) <= toleranceFor(clean, 0.0)) {
     out.push_back(clean);
   } else if (left > 0.0) {
-    out = offsetToTheLeft(clean, left);
+    if (const OffsetStatus status = offsetToTheLeft(clean, left, out); status != OffsetStatus::kOk) return status;
   } else {
     // To the right is to the left of the path run backwards.
-    out = offsetToTheLeft(reversed(clean), -left);
+    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), -left, out); status != OffsetStatus::kOk)
+      return status;
     for (BulgePath& p : out) p = reversed(p);
   }
   if (fault == OffsetFault::kOpenCurves)

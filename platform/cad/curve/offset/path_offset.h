@@ -10,11 +10,12 @@
 
 namespace curve {
 
-enum class OffsetStatus { kOk, kInvalidInput, kFailed };
+enum class OffsetStatus { kOk, kInvalidInput, kFailed, kSelfCrossing };
 
 // left > 0 offsets to the left of travel, left < 0 to the right. The result may be
 // empty (the path is swallowed). kInvalidInput for a path without a segment or a
-// distance that is not finite.
+// distance that is not finite; kSelfCrossing for a closed path that crosses itself
+// (touching itself is fine), which has no one side to offset to.
 OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out);
 
 // The path without repeated vertices (and without a closing vertex equal to the first).

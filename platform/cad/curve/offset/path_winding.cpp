@@ -1,5 +1,6 @@
 #include "platform/cad/curve/offset/path_winding.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/cad/curve/box_tree.h"
@@ -103,6 +104,80 @@ bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double t
       if (j <= i) return true;
       intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
       return onlyAtCommonVertex(i, j);
+    });
+    if (!clear) return true;
+  }
+  return false;
+}
+
+namespace {
+
+// Directions at a point of a closed path where two visits meet, each the way back along
+// the path before it and the way on after it.
+struct Visit {
+  AcGeVector2d back, on;
+};
+
+// Directions nearer than this (the sine between them) are one: visits that share one
+// run alongside there and only touch.
+constexpr double kSameDirection = 1e-9;
+
+double angleOf(const AcGeVector2d& v) { return std::atan2(v.y, v.x); }
+
+// Whether the directions b lie strictly on either side of the pair a: going round from
+// a.back to a.on, one of b's lies before a.on and the other after.
+bool separates(const Visit& a, const Visit& b) {
+  for (const AcGeVector2d& d : {b.back, b.on})
+    for (const AcGeVector2d& e : {a.back, a.on})
+      if (std::fabs(d.crossProduct(e)) <= kSameDirection && d.dotProduct(e) > 0.0) return false;
+  const double from = angleOf(a.back);
+  auto turn = [&](const AcGeVector2d& d) { return normalizeAngle(angleOf(d) - from); };
+  const double to = turn(a.on);
+  return (turn(b.back) < to) != (turn(b.on) < to);
+}
+
+// The visit of the path at fraction f of segment i: within its inside, or at a vertex
+// (f 0 or 1) between two segments.
+Visit visitAt(std::span<const BulgeSeg> segs, int i, double f) {
+  const int n = static_cast<int>(segs.size());
+  const BulgeSeg& s = segs[static_cast<size_t>(i)];
+  if (f == 0.0) return {-segs[static_cast<size_t>((i - 1 + n) % n)].tangentAt(1.0), s.tangentAt(0.0)};
+  if (f == 1.0) return {-s.tangentAt(1.0), segs[static_cast<size_t>((i + 1) % n)].tangentAt(0.0)};
+  const AcGeVector2d t = s.tangentAt(f);
+  return {-t, t};
+}
+
+// A fraction within tol (in length) of an end of the segment goes to that end.
+double snappedToEnd(const BulgeSeg& s, double f, double tol) {
+  const double length = s.length();
+  if (f * length <= tol) return 0.0;
+  if ((1.0 - f) * length <= tol) return 1.0;
+  return f;
+}
+
+}  // namespace
+
+bool crossesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
+  const int n = static_cast<int>(segs.size());
+  std::vector<Prim2> prims;
+  prims.reserve(segs.size());
+  for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
+  std::vector<Hit2> hits;
+  auto crossAt = [&](int i, int j) {
+    for (const Hit2& h : hits) {
+      const double fi = snappedToEnd(segs[static_cast<size_t>(i)], h.fa, tol);
+      const double fj = snappedToEnd(segs[static_cast<size_t>(j)], h.fb, tol);
+      // Neighbours meet at their common vertex, which is no crossing.
+      const bool common = (j == i + 1 && fi == 1.0 && fj == 0.0) || (i == 0 && j == n - 1 && fi == 0.0 && fj == 1.0);
+      if (!common && separates(visitAt(segs, i, fi), visitAt(segs, j, fj))) return true;
+    }
+    return false;
+  };
+  for (int i = 0; i < n; ++i) {
+    const bool clear = tree.queryUntil(tree.boxAt(i).grown(2.0 * tol), [&](int j) {
+      if (j <= i) return true;
+      intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
+      return !crossAt(i, j);
     });
     if (!clear) return true;
   }

@@ -23,4 +23,9 @@ bool touchesItself(const BulgePath& path, double tol);
 // (item i for segs[i]), where the caller has them already.
 bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol);
 
+// Some two visits of the closed path pass through one point, each from one side of the
+// other to its other side. Paths that only touch themselves, or run back along
+// themselves, do not cross.
+bool crossesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol);
+
 }  // namespace curve

@@ -134,4 +134,24 @@ BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chor
   return measure(path, grow, chordError, chordBuffers);
 }
 
+bool geosFindsSelfCrossing(const BulgePath& path, double chordError) {
+  const std::vector<AcGePoint2d> points = chorded(path, chordError);
+  if (points.size() < 3) return false;
+  const GeosContext context;
+  GEOSContextHandle_t ctx = context.get();
+  const Geometry polygon = polygonOf(ctx, points);
+  if (!polygon || GEOSisValid_r(ctx, polygon.get()) == 1) return false;
+  // GEOS's region of a ring that only touches itself is what its signed area says; where
+  // the ring crosses itself, parts wound the other way or twice make them differ.
+  const Geometry region(GEOSMakeValid_r(ctx, polygon.get()), GeometryDeleter{ctx});
+  double regionArea = 0.0;
+  if (!region || GEOSArea_r(ctx, region.get(), &regionArea) != 1) return false;
+  double twiceSigned = 0.0;
+  for (size_t i = 0; i < points.size(); ++i) {
+    const AcGePoint2d &a = points[i], &b = points[(i + 1) % points.size()];
+    twiceSigned += a.x * b.y - b.x * a.y;
+  }
+  return std::fabs(std::fabs(twiceSigned / 2.0) - regionArea) > 1e-9 * std::max(1.0, regionArea);
+}
+
 }  // namespace curve::oracle

@@ -26,4 +26,8 @@ BufferMeasure geosBuffer(const BulgePath& path, double grow, double chordError);
 // buffer of a whole ring, which first simplifies it, may lose parts of the region.
 BufferMeasure geosBufferByChords(const BulgePath& path, double grow, double chordError);
 
+// Whether GEOS finds the chorded closed path crossing itself (a ring that only touches
+// itself at points is no crossing).
+bool geosFindsSelfCrossing(const BulgePath& path, double chordError);
+
 }  // namespace curve::oracle

@@ -114,10 +114,14 @@ OffsetVerdict checkOffset(const BulgePath& source, double left, const std::vecto
 
 OffsetVerdict offsetAndCheck(const BulgePath& source, double left) {
   std::vector<BulgePath> result;
-  if (offsetPath(source, left, result) != OffsetStatus::kOk) {
+  const OffsetStatus status = offsetPath(source, left, result);
+  if (status != OffsetStatus::kOk) {
     OffsetVerdict verdict;
     verdict.checked = true;
-    verdict.fault = describe("offset failed", left, 0, 0);
+    // Refusing a path that crosses itself is right where GEOS finds it crossing too.
+    if (status == OffsetStatus::kSelfCrossing && geosFindsSelfCrossing(source, 1e-7 * scaleOf(source, 0.0))) return verdict;
+    verdict.fault = describe(status == OffsetStatus::kSelfCrossing ? "refused as crossing itself" : "offset failed",
+                             left, 0, 0);
     return verdict;
   }
   return checkOffset(source, left, result);

@@ -71,6 +71,7 @@ Acad::ErrorStatus offsetPlanePath(const AcDbCurve* curve, const AcGeVector3d& no
     case curve::OffsetStatus::kOk:
       break;
     case curve::OffsetStatus::kInvalidInput:
+    case curve::OffsetStatus::kSelfCrossing:
       return Acad::eInvalidInput;
     case curve::OffsetStatus::kFailed:
       return Acad::eGeneralModelingFailure;
