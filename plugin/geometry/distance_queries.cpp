@@ -141,17 +141,36 @@ constexpr std::size_t kOutlineTreeFrom = 16;
 
 }  // namespace
 
-OutlineSet::OutlineSet(const AcDbObjectIdArray& ids) {
+OutlineStore::OutlineStore(const AcDbObjectIdArray& ids) {
   outlines_.reserve(static_cast<std::size_t>(ids.length()));
-  std::vector<curve::Box2> boxes;
   for (const AcDbObjectId& id : ids) {
     PlanOutline outline;
-    if (!ReadOutline(id, outline, "\n Can not open polyline 1")) {
-      unreadable_ = true;
-      continue;
+    if (outlines_.count(id) == 0 && ReadOutline(id, outline, nullptr)) outlines_.emplace(id, std::move(outline));
+  }
+}
+
+const PlanOutline* OutlineStore::find(AcDbObjectId id) const {
+  const auto found = outlines_.find(id);
+  return found == outlines_.end() ? nullptr : &found->second;
+}
+
+OutlineSet::OutlineSet(const AcDbObjectIdArray& ids, const OutlineStore* store) {
+  read_.reserve(static_cast<std::size_t>(ids.length()));
+  std::vector<curve::Box2> boxes;
+  for (const AcDbObjectId& id : ids) {
+    const PlanOutline* stored = store != nullptr ? store->find(id) : nullptr;
+    if (stored == nullptr) {
+      PlanOutline outline;
+      if (!ReadOutline(id, outline, "\n Can not open polyline 1")) {
+        unreadable_ = true;
+        continue;
+      }
+      // Reserved for every id: the pointers stay valid.
+      read_.push_back(std::move(outline));
+      stored = &read_.back();
     }
-    boxes.push_back(outline.box());
-    outlines_.push_back(std::move(outline));
+    boxes.push_back(stored->box());
+    outlines_.push_back(stored);
   }
   if (outlines_.size() >= kOutlineTreeFrom) tree_.emplace(std::move(boxes));
 }
@@ -164,17 +183,19 @@ bool OutlineSet::leastDistanceTo(AcDbObjectId id, double& distance) const {
     least = std::min(least, mine.distanceTo(theirs, kNoPolylineDistance));
     return least > 0.0;
   };
-  if (tree_) {
-    // Outlines whose boxes lie farther than the best found so far are passed over.
+  if (tree_ && !mine.empty()) {
+    // The outline nearest to one point bounds the search; outlines whose boxes lie
+    // farther than the best found so far are passed over.
+    const AcGePoint2d start = mine.start();
+    least = tree_->nearest(start, least, [&](int i) { return at(i).distanceTo(start, kNoPolylineDistance); });
     const curve::Box2 box = mine.box();
     tree_->queryUntil(box.grown(least), [&](int i) {
-      const PlanOutline& theirs = outlines_[static_cast<std::size_t>(i)];
-      if (!box.grown(least).overlaps(theirs.box())) return true;
-      return measure(theirs);
+      if (!box.grown(least).overlaps(at(i).box())) return true;
+      return measure(at(i));
     });
   } else {
-    for (const PlanOutline& theirs : outlines_)
-      if (!measure(theirs)) break;
+    for (const PlanOutline* theirs : outlines_)
+      if (!measure(*theirs)) break;
   }
   distance = least;
   return least < kNoPolylineDistance;
@@ -183,8 +204,8 @@ bool OutlineSet::leastDistanceTo(AcDbObjectId id, double& distance) const {
 bool OutlineSet::leastDistanceTo(const AcGePoint3d& point, double& distance) const {
   bool measured = false;
   distance = kNoListDistance;
-  for (const PlanOutline& outline : outlines_) {
-    const double d = outline.distanceTo(Plan(point), kNoPolylineDistance);
+  for (const PlanOutline* outline : outlines_) {
+    const double d = outline->distanceTo(Plan(point), kNoPolylineDistance);
     if (d >= kNoPolylineDistance) continue;
     distance = measured ? std::min(distance, d) : d;
     measured = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/cad/curve/box_tree.h"
@@ -40,11 +41,26 @@ bool MinDistanceSegmentToPolylines(const AcGePoint3d& from, const AcGePoint3d& t
 // null id and kNoPolylineDistance, when no listed polyline could be measured.
 bool FindNearestPolyline(const AcGePoint3d& point, AcDbObjectIdArray ids, AcDbObjectId& nearest, double& distance);
 
-// Outlines read once and measured against many: each outline's segments boxed once,
-// and the outlines pruned by their boxes against the best distance found.
+// Outlines read once for a stretch of work in which they do not change (the
+// references of one pocket step), found by id.
+class OutlineStore {
+ public:
+  explicit OutlineStore(const AcDbObjectIdArray& ids);
+  // Null for an id not stored or not readable as a polyline.
+  const PlanOutline* find(AcDbObjectId id) const;
+
+ private:
+  std::unordered_map<AcDbObjectId, PlanOutline> outlines_;
+};
+
+// Outlines measured against many: each outline's segments boxed once, and the
+// outlines pruned by their boxes against the best distance found. Ids in the store
+// are taken from it, the others read.
 class OutlineSet {
  public:
-  explicit OutlineSet(const AcDbObjectIdArray& ids);
+  explicit OutlineSet(const AcDbObjectIdArray& ids, const OutlineStore* store = nullptr);
+  OutlineSet(const OutlineSet&) = delete;
+  OutlineSet& operator=(const OutlineSet&) = delete;
 
   // As MinDistancePolylineToPolylines(id, ids, distance).
   bool leastDistanceTo(AcDbObjectId id, double& distance) const;
@@ -52,7 +68,10 @@ class OutlineSet {
   bool leastDistanceTo(const AcGePoint3d& point, double& distance) const;
 
  private:
-  std::vector<PlanOutline> outlines_;
+  const PlanOutline& at(int index) const { return *outlines_[static_cast<std::size_t>(index)]; }
+
+  std::vector<PlanOutline> read_;
+  std::vector<const PlanOutline*> outlines_;
   // Some id could not be read as a polyline.
   bool unreadable_ = false;
   std::optional<curve::BoxTree> tree_;

@@ -308,7 +308,7 @@ AcDbObjectIdArray Candidates(const AcDbObjectIdArray& ids, const OutlineSet& ref
 
 bool MergeOffsetLoops(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdArray firstReferences,
                       AcDbObjectIdArray secondReferences, double offset, AcDbObjectIdArray& merged,
-                      unsigned char side) {
+                      unsigned char side, const OutlineStore* store) {
   merged.setLogicalLength(0);
   AcGePoint3dArray crossings;
   if (!FindCrossings(first, second, crossings)) return false;
@@ -324,8 +324,8 @@ bool MergeOffsetLoops(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdArray
   AcDbObjectIdArray secondIds = AddAll(drawing, secondPieces);
   AcDbObjectIdArray kept;
   // Each reference is read once for all the pieces.
-  const OutlineSet firstOutlines(firstReferences);
-  const OutlineSet secondOutlines(secondReferences);
+  const OutlineSet firstOutlines(firstReferences, store);
+  const OutlineSet secondOutlines(secondReferences, store);
   const AcDbObjectIdArray shared = TakeSharedPieces(firstIds, secondIds);
   for (int i = 0; i < shared.length(); ++i) {
     if (SharedPieceAtOffset(shared[i], firstOutlines, secondOutlines, offset)) kept.append(shared[i]);

@@ -5,6 +5,8 @@
 
 #include "platform/cad/db/db_object_id.h"
 
+class OutlineStore;
+
 // The union outline(s). False, with nothing left in the drawing, when the two
 // do not cross, are the same polyline or stand apart.
 bool MergeClosedPolylines(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdArray& merged);
@@ -12,6 +14,8 @@ bool MergeClosedPolylines(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdA
 // Keeps the pieces of the two loops that lie at the offset from the references:
 // pieces of the first loop are measured against the first list, pieces of the
 // second against the second. With side 1 a piece of the second loop stays when
-// it lies inside the first loop, otherwise when it lies outside.
+// it lies inside the first loop, otherwise when it lies outside. References found
+// in the store are taken from it rather than read again.
 bool MergeOffsetLoops(AcDbObjectId first, AcDbObjectId second, AcDbObjectIdArray firstReferences,
-                      AcDbObjectIdArray secondReferences, double offset, AcDbObjectIdArray& merged, unsigned char side);
+                      AcDbObjectIdArray secondReferences, double offset, AcDbObjectIdArray& merged, unsigned char side,
+                      const OutlineStore* store = nullptr);

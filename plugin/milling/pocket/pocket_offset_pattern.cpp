@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/cad/curve/box_tree.h"
@@ -84,13 +85,15 @@ void PrepareMergedLoops(const AcDbObjectIdArray& merged, double elevation) {
 // reference whose box lies farther than the offset from both loops' boxes is
 // farther than that from every piece, so it cannot bring one under the offset.
 AcDbObjectIdArray NearbyReferences(const AcDbObjectIdArray& references, AcDbObjectId a, AcDbObjectId b,
-                                   double distance) {
+                                   double distance, const OutlineStore& store) {
   curve::Box2 box = PlanBoxOf(a);
   box.add(PlanBoxOf(b));
   const curve::Box2 reach = box.grown(std::fabs(distance) + kReferenceMargin);
   AcDbObjectIdArray nearby;
-  for (const AcDbObjectId& reference : references)
-    if (reach.overlaps(PlanBoxOf(reference))) nearby.append(reference);
+  for (const AcDbObjectId& reference : references) {
+    const PlanOutline* stored = store.find(reference);
+    if (reach.overlaps(stored != nullptr ? stored->box() : PlanBoxOf(reference))) nearby.append(reference);
+  }
   return nearby;
 }
 
@@ -99,7 +102,7 @@ bool BoxesMeet(AcDbObjectId a, AcDbObjectId b) { return PlanBoxOf(a).grown(kTouc
 
 // Merges touching loops of island j with those of island k; true when one merged.
 bool MergeIslandPair(IslandRings& first, IslandRings& second, AcDbObjectIdArray& outerLoops, double distance,
-                     double elevation) {
+                     double elevation, const OutlineStore& store) {
   bool mergedAny = false;
   for (int p = 0; p < first.loops.length(); ++p) {
     for (int q = 0; q < second.loops.length(); ++q) {
@@ -108,8 +111,8 @@ bool MergeIslandPair(IslandRings& first, IslandRings& second, AcDbObjectIdArray&
       if (!BoxesMeet(P, Q) || !Touch(P, Q, 0.0)) continue;
       AcDbObjectIdArray merged;
       // The union of two island rings: pieces of Q outside P.
-      if (!MergeOffsetLoops(P, Q, NearbyReferences(first.references, P, Q, distance),
-                            NearbyReferences(second.references, P, Q, distance), distance, merged, 0))
+      if (!MergeOffsetLoops(P, Q, NearbyReferences(first.references, P, Q, distance, store),
+                            NearbyReferences(second.references, P, Q, distance, store), distance, merged, 0, &store))
         continue;
       PrepareMergedLoops(merged, elevation);
       AppendUnique(first.references, second.references);
@@ -149,7 +152,7 @@ std::vector<std::pair<int, int>> CandidateIslandPairs(const std::vector<IslandRi
 }
 
 void MergeTouchingIslands(std::vector<IslandRings>& table, AcDbObjectIdArray& outerLoops, double distance,
-                          double elevation) {
+                          double elevation, const OutlineStore& store) {
   // A merge can make a loop that reaches a further island: go on until none
   // merges. Each island merges once a pass, so that merged loops grow in
   // pairs rather than one loop taking in its neighbours one after the other.
@@ -161,7 +164,7 @@ void MergeTouchingIslands(std::vector<IslandRings>& table, AcDbObjectIdArray& ou
       IslandRings& second = table[static_cast<std::size_t>(k)];
       if (merged[static_cast<std::size_t>(j)] || merged[static_cast<std::size_t>(k)]) continue;
       if (first.loops.isEmpty() || second.loops.isEmpty()) continue;
-      if (!MergeIslandPair(first, second, outerLoops, distance, elevation)) continue;
+      if (!MergeIslandPair(first, second, outerLoops, distance, elevation, store)) continue;
       merged[static_cast<std::size_t>(j)] = merged[static_cast<std::size_t>(k)] = true;
       mergedAny = true;
     }
@@ -170,7 +173,18 @@ void MergeTouchingIslands(std::vector<IslandRings>& table, AcDbObjectIdArray& ou
 }
 
 void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray outerReferences,
-                           std::vector<IslandRings>& table, double distance, double elevation) {
+                           std::vector<IslandRings>& table, double distance, double elevation,
+                           const OutlineStore& store) {
+  // Island loops are only taken away here, never changed: each is read once.
+  std::unordered_map<AcDbObjectId, PlanOutline> islandOutlines;
+  auto outlineOf = [&](AcDbObjectId id) -> const PlanOutline& {
+    auto found = islandOutlines.find(id);
+    if (found == islandOutlines.end()) {
+      found = islandOutlines.emplace(id, PlanOutline()).first;
+      found->second.read(id);
+    }
+    return found->second;
+  };
   for (int o = 0; o < outerLoops.length(); ++o) {
     bool restart = true;
     while (restart && o < outerLoops.length()) {
@@ -183,12 +197,13 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
       for (IslandRings& island : table) {
         for (int i = 0; i < island.loops.length() && !restart; ++i) {
           const AcDbObjectId I = island.loops[i];
-          PlanOutline inner;
-          if (!inner.read(I) || !box.overlaps(inner.box()) || !OutlinesMeet(outer, inner, kTouching)) continue;
+          const PlanOutline& inner = outlineOf(I);
+          if (!box.overlaps(inner.box()) || !OutlinesMeet(outer, inner, kTouching)) continue;
           AcDbObjectIdArray merged;
           // The ring less the island's: pieces of I inside O.
-          if (!MergeOffsetLoops(O, I, NearbyReferences(outerReferences, O, I, distance),
-                                NearbyReferences(island.references, O, I, distance), distance, merged, 1))
+          if (!MergeOffsetLoops(O, I, NearbyReferences(outerReferences, O, I, distance, store),
+                                NearbyReferences(island.references, O, I, distance, store), distance, merged, 1,
+                                &store))
             continue;
           PrepareMergedLoops(merged, elevation);
           AppendUnique(outerReferences, island.references);
@@ -343,10 +358,14 @@ int OffsetRegionStep(int& stepNumber, AcDbObjectId source, const AcDbObjectIdArr
     MoveEnclosedLoops(island.loops, outerLoops);
   }
 
-  MergeTouchingIslands(table, outerLoops, distance, elevation);
   AcDbObjectIdArray outerReferences;
   outerReferences.append(source);
-  MergeOuterWithIslands(outerLoops, outerReferences, table, distance, elevation);
+  // The step's own outlines stay as they are while its loops merge: read once.
+  AcDbObjectIdArray references = outerReferences;
+  references.append(islands);
+  const OutlineStore store(references);
+  MergeTouchingIslands(table, outerLoops, distance, elevation, store);
+  MergeOuterWithIslands(outerLoops, outerReferences, table, distance, elevation, store);
 
   for (const IslandRings& island : table) islandLoops.append(island.loops);
   return 1;

@@ -208,6 +208,9 @@ class OffsetBuilder {
  public:
   // Loops no longer than this many tolerances are rounding, not results.
   static constexpr double kShortestLoop = 100.0;
+  // Below this many segments the map of depths and the tighter bounds of the tree cost
+  // more than cutting every crossing exactly saves.
+  static constexpr size_t kSmallPath = 48;
 
   OffsetBuilder(const BulgePath& path, double dist)
       : path_(path),
@@ -215,7 +218,8 @@ class OffsetBuilder {
         prepared_(segs_.begin(), segs_.end()),
         dist_(dist),
         tol_(toleranceFor(path, dist)),
-        tree_(boxesOf(segs_), prepared_),
+        small_(segs_.size() < kSmallPath),
+        tree_(small_ ? BoxTree(boxesOf(segs_)) : BoxTree(boxesOf(segs_), prepared_)),
         touches_(path.closed && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
@@ -441,7 +445,12 @@ class OffsetBuilder {
   void mapDepths() {
     deepItems_.clear();
     shallowItems_.clear();
-    for (int e = 0; e < elementCount_; ++e) mapDepth(e, false);
+    for (int e = 0; e < elementCount_; ++e) {
+      if (small_)
+        shallowItems_.emplace_back(e, Stretch{});
+      else
+        mapDepth(e, false);
+    }
     deep_.build(elementCount_, deepItems_);
     shallow_.build(elementCount_, shallowItems_);
   }
@@ -602,7 +611,7 @@ class OffsetBuilder {
   // Pairs of curves whose shallow stretches come near each other, each pair once.
   std::vector<std::pair<int, int>> candidatePairs() {
     ShallowBoxes shallow = shallowBoxes();
-    if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
+    if (!small_ && narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
     const std::vector<int>& owner = shallow.owner;
     std::vector<std::pair<int, int>> pairs;
     // A curve's boxes follow each other, so its partners are gathered and sorted alone:
@@ -867,6 +876,7 @@ class OffsetBuilder {
   std::vector<PreparedSeg> prepared_;
   double dist_;
   double tol_;
+  bool small_;
   BoxTree tree_;
   bool touches_;
   // The elements of the moved path come first, in path order; cutters follow.
