@@ -212,7 +212,7 @@ class OffsetBuilder {
   // more than cutting every crossing exactly saves.
   static constexpr size_t kSmallPath = 48;
 
-  OffsetBuilder(const BulgePath& path, double dist)
+  OffsetBuilder(const BulgePath& path, double dist, SourceShape shape)
       : path_(path),
         segs_(path.segments()),
         prepared_(segs_.begin(), segs_.end()),
@@ -220,7 +220,7 @@ class OffsetBuilder {
         tol_(toleranceFor(path, dist)),
         small_(segs_.size() < kSmallPath),
         tree_(small_ ? BoxTree(boxesOf(segs_)) : BoxTree(boxesOf(segs_), prepared_)),
-        touches_(path.closed && touchesItself(segs_, tree_, tol_)) {}
+        touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
   bool sourceCrosses() const { return touches_ && crossesItself(segs_, tree_, tol_); }
@@ -911,10 +911,10 @@ BulgePath reversed(const BulgePath& path) {
   return out;
 }
 
-OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, std::vector<BulgePath>& out) {
+OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, SourceShape shape, std::vector<BulgePath>& out) {
   const double tol = toleranceFor(path, dist);
   if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return OffsetStatus::kOk;
-  OffsetBuilder builder(path, dist);
+  OffsetBuilder builder(path, dist, shape);
   if (builder.sourceCrosses()) return OffsetStatus::kSelfCrossing;
   out = builder.run();
   return OffsetStatus::kOk;
@@ -940,7 +940,7 @@ BulgePath withoutRepeatedVertices(const BulgePath& path, double tol) {
   return out;
 }
 
-OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out) {
+OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out, SourceShape shape) {
   out.clear();
   if (!std::isfinite(left)) return OffsetStatus::kInvalidInput;
   for (const BulgeVertex& v : path.vertices)
@@ -953,10 +953,10 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
   if (std::fabs(left) <= toleranceFor(clean, 0.0)) {
     out.push_back(clean);
   } else if (left > 0.0) {
-    if (const OffsetStatus status = offsetToTheLeft(clean, left, out); status != OffsetStatus::kOk) return status;
+    if (const OffsetStatus status = offsetToTheLeft(clean, left, shape, out); status != OffsetStatus::kOk) return status;
   } else {
     // To the right is to the left of the path run backwards.
-    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), -left, out); status != OffsetStatus::kOk)
+    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), -left, shape, out); status != OffsetStatus::kOk)
       return status;
     for (BulgePath& p : out) p = reversed(p);
   }

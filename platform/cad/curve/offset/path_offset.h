@@ -16,7 +16,12 @@ enum class OffsetStatus { kOk, kInvalidInput, kFailed, kSelfCrossing };
 // empty (the path is swallowed). kInvalidInput for a path without a segment or a
 // distance that is not finite; kSelfCrossing for a closed path that crosses itself
 // (touching itself is fine), which has no one side to offset to.
-OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out);
+// kSimple: the caller knows the closed path meets itself nowhere (it is an offset's own
+// loop), which spares the test for that.
+enum class SourceShape { kAny, kSimple };
+
+OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out,
+                        SourceShape shape = SourceShape::kAny);
 
 // The path without repeated vertices (and without a closing vertex equal to the first).
 BulgePath withoutRepeatedVertices(const BulgePath& path, double tol);

@@ -42,7 +42,8 @@ class AcDbCurve : public AcDbEntity {
   virtual Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, const AcGeVector3d& direction,
                                               AcGePoint3d& pointOnCurve, Adesk::Boolean extend = false) const;
 
-  // New curves in the arrays are owned by the caller.
+  // New curves in the arrays are owned by the caller. eInvalidInput also for a closed
+  // outline that crosses itself, which has no one side to offset to.
   virtual Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const;
   virtual Acad::ErrorStatus getOffsetCurvesGivenPlaneNormal(const AcGeVector3d& normal, double offsetDist,
                                                             AcDbVoidPtrArray& offsetCurves) const;

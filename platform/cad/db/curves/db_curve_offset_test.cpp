@@ -145,3 +145,20 @@ TEST(CurveOffset, FaultSwitchReachesTheEntities) {
   ASSERT_EQ(open.items.length(), 1);
   EXPECT_FALSE(open.polyline(0)->isClosed());
 }
+
+TEST(CurveOffset, ClosedPolylineCrossingItselfIsInvalidInput) {
+  AcDbPolyline bowTie;
+  for (const AcGePoint2d& p : {AcGePoint2d(-1, -1), AcGePoint2d(1, 1), AcGePoint2d(1, -1), AcGePoint2d(-1, 1)})
+    bowTie.addVertexAt(bowTie.numVerts(), p);
+  bowTie.setClosed(true);
+  for (double dist : {0.1, -0.1}) {
+    Results out;
+    EXPECT_EQ(bowTie.getOffsetCurves(dist, out.items), Acad::eInvalidInput);
+    EXPECT_EQ(out.items.length(), 0);
+  }
+  // Open, the same points are a path with two sides.
+  bowTie.setClosed(false);
+  Results open;
+  EXPECT_EQ(bowTie.getOffsetCurves(0.1, open.items), Acad::eOk);
+  EXPECT_GT(open.items.length(), 0);
+}
