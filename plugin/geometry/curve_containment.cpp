@@ -35,13 +35,11 @@ int ClassifyOutlineContainment(const PlanOutline& first, const PlanOutline& seco
   return (near || first.holds(second.start())) ? 1 : 0;
 }
 
-ContainmentAgainst::ContainmentAgainst(AcDbObjectId first)
-    : first_(first), read_(outline_.read(first) && outline_.facesUp()) {}
+ContainmentOutline::ContainmentOutline(AcDbObjectId id) : id_(id), read_(outline_.read(id) && outline_.facesUp()) {}
 
-int ContainmentAgainst::classify(AcDbObjectId second) const {
-  PlanOutline other;
-  if (read_ && other.read(second) && other.facesUp()) return ClassifyOutlineContainment(outline_, other);
-  return ClassifyCurveContainment(first_, second);
+int ContainmentOutline::classify(const ContainmentOutline& other) const {
+  if (read_ && other.read_) return ClassifyOutlineContainment(outline_, other.outline_);
+  return ClassifyCurveContainment(id_, other.id_);
 }
 
 int ClassifyCurveContainment(AcDbObjectId first, AcDbObjectId second) {

@@ -12,15 +12,16 @@ int ClassifyCurveContainment(AcDbObjectId first, AcDbObjectId second);
 // whose boxes lie apart are told apart by their boxes alone. Both must face up.
 int ClassifyOutlineContainment(const PlanOutline& first, const PlanOutline& second);
 
-// One outline classified against many others, read and indexed once.
-class ContainmentAgainst {
+// An outline read once and classified against many others.
+class ContainmentOutline {
  public:
-  explicit ContainmentAgainst(AcDbObjectId first);
-  // As ClassifyCurveContainment(first, second).
-  int classify(AcDbObjectId second) const;
+  explicit ContainmentOutline(AcDbObjectId id);
+  // As ClassifyCurveContainment(this outline, other).
+  int classify(const ContainmentOutline& other) const;
+  int classify(AcDbObjectId other) const { return classify(ContainmentOutline(other)); }
 
  private:
-  AcDbObjectId first_;
+  AcDbObjectId id_;
   PlanOutline outline_;
   bool read_ = false;
 };

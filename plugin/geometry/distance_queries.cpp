@@ -5,6 +5,7 @@
 
 #include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/ge/ge_tol.h"
 #include "plugin/geometry/plan_outline.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
@@ -171,6 +172,7 @@ OutlineSet::OutlineSet(const AcDbObjectIdArray& ids, const OutlineStore* store) 
     }
     boxes.push_back(stored->box());
     outlines_.push_back(stored);
+    allEmpty_ = allEmpty_ && stored->empty();
   }
   if (outlines_.size() >= kOutlineTreeFrom) tree_.emplace(std::move(boxes));
 }
@@ -199,6 +201,20 @@ bool OutlineSet::leastDistanceTo(AcDbObjectId id, double& distance) const {
   }
   distance = least;
   return least < kNoPolylineDistance;
+}
+
+bool OutlineSet::comesWithin(AcDbObjectId id, double limit, bool& within) const {
+  PlanOutline mine;
+  if (!ReadOutline(id, mine, "\n Can not open polyline 4") || unreadable_ || mine.empty() || allEmpty_) return false;
+  const double tol = AcGeContext::gTol.equalPoint();
+  const curve::Box2 reach = mine.box().grown(std::max(limit, 0.0));
+  auto apart = [&](const PlanOutline& theirs) { return !reach.overlaps(theirs.box()) || !mine.reaches(theirs, limit, tol); };
+  if (tree_) {
+    within = !tree_->queryUntil(reach, [&](int i) { return apart(at(i)); });
+  } else {
+    within = !std::all_of(outlines_.begin(), outlines_.end(), [&](const PlanOutline* theirs) { return apart(*theirs); });
+  }
+  return true;
 }
 
 bool OutlineSet::leastDistanceTo(const AcGePoint3d& point, double& distance) const {

@@ -64,6 +64,9 @@ class OutlineSet {
 
   // As MinDistancePolylineToPolylines(id, ids, distance).
   bool leastDistanceTo(AcDbObjectId id, double& distance) const;
+  // Whether the polyline comes within limit of some outline, without finding how
+  // near; false when MinDistancePolylineToPolylines would fail.
+  bool comesWithin(AcDbObjectId id, double limit, bool& within) const;
   // As MinDistancePointToPolylines(point, ids, distance).
   bool leastDistanceTo(const AcGePoint3d& point, double& distance) const;
 
@@ -72,7 +75,8 @@ class OutlineSet {
 
   std::vector<PlanOutline> read_;
   std::vector<const PlanOutline*> outlines_;
-  // Some id could not be read as a polyline.
+  // Some id could not be read as a polyline; no outline has a segment.
   bool unreadable_ = false;
+  bool allEmpty_ = true;
   std::optional<curve::BoxTree> tree_;
 };

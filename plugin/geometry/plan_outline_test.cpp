@@ -94,7 +94,7 @@ TEST_F(PlanOutlines, ContainmentOfIslandsInARing) {
   const AcDbObjectId inside = gear(0, 0, 5, 12);
   const AcDbObjectId outside = gear(100, 0, 5, 12);
   const AcDbObjectId crossing = gear(30, 0, 5, 12);
-  const ContainmentAgainst containment(ring);
+  const ContainmentOutline containment(ring);
   for (const AcDbObjectId island : {inside, outside, crossing}) {
     EXPECT_EQ(containment.classify(island), ClassifyCurveContainment(ring, island));
   }

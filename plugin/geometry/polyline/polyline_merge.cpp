@@ -7,6 +7,7 @@
 #include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/distance_queries.h"
+#include "plugin/geometry/plan_outline.h"
 #include "plugin/geometry/polyline/chain_polyline_build.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_intersections.h"
@@ -158,9 +159,15 @@ bool MidPointOf(AcDbObjectId id, AcGePoint3d& point) {
 AcDbObjectIdArray KeepBySide(const AcDbObjectIdArray& ids, AcDbObjectId outline, bool keepInside,
                              bool (*testPoint)(AcDbObjectId, AcGePoint3d&)) {
   AcDbObjectIdArray kept;
+  // The outline is read once for all the pieces, its segments boxed for the ray.
+  PlanOutline planOutline;
+  const bool indexed = planOutline.read(outline) && planOutline.facesUp();
+  auto holds = [&](const AcGePoint3d& point) {
+    return indexed ? planOutline.holds(AcGePoint2d(point.x, point.y)) : IsPointInsidePolyline(outline, point);
+  };
   for (int i = 0; i < ids.length(); ++i) {
     AcGePoint3d point;
-    const bool inside = testPoint(ids[i], point) && IsPointInsidePolyline(outline, point);
+    const bool inside = testPoint(ids[i], point) && holds(point);
     if (inside == keepInside) {
       kept.append(ids[i]);
     } else {
@@ -294,8 +301,10 @@ bool SharedPieceAtOffset(AcDbObjectId piece, const OutlineSet& firstReferences, 
 AcDbObjectIdArray Candidates(const AcDbObjectIdArray& ids, const OutlineSet& references, double offset) {
   AcDbObjectIdArray kept;
   for (int i = 0; i < ids.length(); ++i) {
-    double d = 0.0;
-    if (references.leastDistanceTo(ids[i], d) && d + kCandidateReach >= offset) {
+    bool nearer = false;
+    // Kept at offset - kCandidateReach itself: only what comes nearer is dropped.
+    const double limit = std::nextafter(offset - kCandidateReach, -kNoListDistance);
+    if (references.comesWithin(ids[i], limit, nearer) && !nearer) {
       kept.append(ids[i]);
     } else {
       EraseObject(ids[i]);

@@ -61,12 +61,17 @@ struct IslandRings {
 
 // A loop lying inside another of the same island encloses material again.
 void MoveEnclosedLoops(AcDbObjectIdArray& loops, AcDbObjectIdArray& outerLoops) {
+  if (loops.length() < 2) return;
+  // Each loop read once; loops whose boxes lie apart are told apart by them.
+  std::vector<ContainmentOutline> outlines;
+  for (const AcDbObjectId& loop : loops) outlines.emplace_back(loop);
   for (int a = 0; a < loops.length(); ++a) {
     for (int b = 0; b < loops.length(); ++b) {
       if (a == b) continue;
-      if (ClassifyCurveContainment(loops[a], loops[b]) == 1) {
+      if (outlines[static_cast<std::size_t>(a)].classify(outlines[static_cast<std::size_t>(b)]) == 1) {
         outerLoops.append(loops[b]);
         loops.removeAt(b);
+        outlines.erase(outlines.begin() + b);
         if (b < a) --a;
         --b;
       }
@@ -228,7 +233,7 @@ AcDbObjectIdArray IslandsOfLoop(AcDbObjectId loop, const AcDbObjectIdArray& isla
   AcDbObjectIdArray kept;
   verdict = 0;
   offendingIndex = -1;
-  const ContainmentAgainst containment(loop);
+  const ContainmentOutline containment(loop);
   for (int i = 0; i < islandLoops.length(); ++i) {
     const int c = containment.classify(islandLoops[i]);
     if (c == 1) {
@@ -442,7 +447,7 @@ int NestPocketRegions(AcDbObjectIdArray boundaries, const AcDbObjectIdArray& isl
   for (const AcDbObjectId& boundary : boundaries) {
     AcDbObjectIdArray own;
     int verdict = 0;
-    const ContainmentAgainst containment(boundary);
+    const ContainmentOutline containment(boundary);
     for (int i = 0; i < pool.length();) {
       if (Touch(boundary, pool[i], kTouching)) {
         own.append(pool[i]);
