@@ -202,8 +202,10 @@ bool ChordCrossesRay(const AcGePoint2d& start, const AcGePoint2d& end, const AcG
 
 bool PlanOutline::holds(AcGePoint2d point) const {
   if (vertexCount_ < 2) return false;
-  // Arcs whose chords the point may lie on, in order, as the nudges add up.
-  std::vector<int> near;
+  // Arcs whose chords the point may lie on, in order, as the nudges add up; kept
+  // from call to call so that a query allocates nothing.
+  thread_local std::vector<int> near;
+  near.clear();
   curve::Box2 at;
   at.add(point);
   const double margin = 1e-6 + 1e-8 * box_.size();
