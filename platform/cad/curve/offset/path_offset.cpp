@@ -609,9 +609,27 @@ class OffsetBuilder {
   }
 
   // Pairs of curves whose shallow stretches come near each other, each pair once.
+  // On a small path every curve is one stretch: the pairs whose boxes meet, found
+  // by trying them all, in the order the tree would give them.
+  std::vector<std::pair<int, int>> overlappingPairs() const {
+    const int count = static_cast<int>(curves_.size());
+    std::vector<Box2> boxes;
+    boxes.reserve(curves_.size());
+    for (const Curve& c : curves_) boxes.push_back(boxOf(c, {}));
+    std::vector<std::pair<int, int>> pairs;
+    for (int a = 0; a < count; ++a) {
+      if (!curve(a).element) continue;
+      for (int b = 0; b < count; ++b)
+        if (b != a && (!curve(b).element || b > a) && boxes[static_cast<size_t>(a)].overlaps(boxes[static_cast<size_t>(b)]))
+          pairs.emplace_back(a, b);
+    }
+    return pairs;
+  }
+
   std::vector<std::pair<int, int>> candidatePairs() {
+    if (small_) return overlappingPairs();
     ShallowBoxes shallow = shallowBoxes();
-    if (!small_ && narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
+    if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
     const std::vector<int>& owner = shallow.owner;
     std::vector<std::pair<int, int>> pairs;
     // A curve's boxes follow each other, so its partners are gathered and sorted alone:
