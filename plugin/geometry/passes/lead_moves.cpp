@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/entities/db_polyline.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/plane_geometry.h"
@@ -12,6 +13,7 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
@@ -26,15 +28,11 @@ AcGePoint2d Polar(const AcGePoint2d& from, double degrees, double length) {
   return AcGePoint2d(from.x + length * std::cos(Radians(degrees)), from.y + length * std::sin(Radians(degrees)));
 }
 
-double TravelDirection(const AcGePoint2d& from, const AcGePoint2d& to) {
-  return GetDirectionAngle(to.y - from.y, to.x - from.x);
-}
-
-// Passes lie in planes parallel to XY, so plane and world X, Y agree.
-AcGePoint2d PlanePointAtParam(const AcDbPolyline* polyline, double parameter, const AcGePoint2d& fallback) {
-  AcGePoint3d point;
-  if (polyline->getPointAtParam(parameter, point) != Acad::eOk) return fallback;
-  return AcGePoint2d(point.x, point.y);
+// The direction of travel along the segment there, from its tangent: a chord
+// to a point just beside it is too short to give a direction on small arcs.
+double TangentDirection(const curve::BulgeSeg& segment, double fraction) {
+  const AcGeVector2d tangent = segment.tangentAt(fraction);
+  return GetDirectionAngle(tangent.y, tangent.x);
 }
 
 double FeedWidth(int feedOn, int feed, int defaultFeed) {
@@ -64,8 +62,7 @@ void AddLeadOut(const CLeadInOutDlg& lead, AcDbPolyline* polyline) {
   polyline->getPointAt(count - 2, before);
   double bulge = 0.0;
   polyline->getBulgeAt(count - 2, bulge);
-  if (bulge != 0.0) before = PlanePointAtParam(polyline, count - 1.00001, before);
-  const double travel = TravelDirection(before, end);
+  const double travel = TangentDirection(curve::BulgeSeg{before, end, bulge}, 1.0);
   const double width = FeedWidth(lead.m_ExitFeedOn, lead.m_ExitFeed, lead.m_DefaultFeed);
   const bool right = lead.m_Side == 1;
   double after = travel;
@@ -96,8 +93,7 @@ void AddLeadIn(const CLeadInOutDlg& lead, AcDbPolyline* polyline) {
   polyline->getPointAt(1, next);
   double bulge = 0.0;
   polyline->getBulgeAt(0, bulge);
-  if (bulge != 0.0) next = PlanePointAtParam(polyline, 0.00001, next);
-  const double travel = TravelDirection(start, next);
+  const double travel = TangentDirection(curve::BulgeSeg{start, next, bulge}, 0.0);
   const double width = FeedWidth(lead.m_EntryFeedOn, lead.m_EntryFeed, lead.m_DefaultFeed);
   const bool right = lead.m_Side == 1;
   double before = travel;
@@ -197,7 +193,36 @@ bool FindLeadPosition(const CLeadInOutDlg& lead, AcDbObjectId passId, const std:
   return false;
 }
 
+
+LeadFailureReport* ActiveLeadFailureReport = nullptr;
+
+void ShowLeadFailures(int count, const AcGePoint3d& first) {
+  CString text = kNoLeadPlaceText;
+  if (!MsgLeadPlaces.IsEmpty()) {
+    CString places;
+    places.Format(MsgLeadPlaces, count, first.x, first.y);
+    text += places;
+  }
+  ::MessageBox(nullptr, text, "Message", MB_OK | MB_ICONINFORMATION);
+}
+
 }  // namespace
+
+LeadFailureReport::LeadFailureReport() : outer_(ActiveLeadFailureReport) { ActiveLeadFailureReport = this; }
+
+LeadFailureReport::~LeadFailureReport() {
+  ActiveLeadFailureReport = outer_;
+  if (count_ > 0) ShowLeadFailures(count_, first_);
+}
+
+void LeadFailureReport::Add(const AcGePoint3d& place) {
+  LeadFailureReport* report = ActiveLeadFailureReport;
+  if (report == nullptr) {
+    ShowLeadFailures(1, place);
+    return;
+  }
+  if (report->count_++ == 0) report->first_ = place;
+}
 
 bool AddLeadMovesToPolyline(const CLeadInOutDlg& lead, AcDbPolyline* polyline) {
   if (polyline == nullptr || polyline->numVerts() < 2) return false;
@@ -206,6 +231,19 @@ bool AddLeadMovesToPolyline(const CLeadInOutDlg& lead, AcDbPolyline* polyline) {
   if (lead.m_ExitOn == 1) AddLeadOut(lead, polyline);
   if (lead.m_EntryOn == 1) AddLeadIn(lead, polyline);
   return true;
+}
+
+void ScaleLeadMoves(const CLeadInOutDlg& lead, double factor, CLeadInOutDlg& copy) {
+  // Through the record, which holds every setting the moves read.
+  const CString record = LeadMoveRecordText(lead);
+  const char* cursor = record;
+  ReadLeadMoveRecordText(cursor, copy);
+  copy.m_Side = lead.m_Side;
+  copy.m_DefaultFeed = lead.m_DefaultFeed;
+  copy.m_EntryArcRadius = static_cast<float>(lead.m_EntryArcRadius * factor);
+  copy.m_EntryLineLength = static_cast<float>(lead.m_EntryLineLength * factor);
+  copy.m_ExitArcRadius = static_cast<float>(lead.m_ExitArcRadius * factor);
+  copy.m_ExitLineLength = static_cast<float>(lead.m_ExitLineLength * factor);
 }
 
 bool AddLeadMoves(const CLeadInOutDlg& lead, AcDbObjectId passId) {
@@ -243,7 +281,8 @@ bool AddLeadMovesClosedPass(const CLeadInOutDlg& lead, AcDbObjectId passId, AcDb
   return true;
 }
 
-void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& ids, int count) {
+void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& ids, int count,
+                            AcDbObjectIdArray* unplaced) {
   std::vector<AcDbObjectId> passes;
   for (int i = 0; i < ids.length() && i < count; ++i) {
     if (IsPolylineId(ids[i])) passes.push_back(ids[i]);
@@ -255,8 +294,12 @@ void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& 
     const bool turnsOtherWay = IsPolylineClockwise(passId) != firstClockwise;
     if (FindLeadPosition(lead, passId, passes, turnsOtherWay)) {
       placed.push_back(passId);
+    } else if (unplaced != nullptr) {
+      unplaced->append(passId);
     } else {
-      ::MessageBox(nullptr, kNoLeadPlaceText, "Message", MB_OK | MB_ICONINFORMATION);
+      AcGePoint3d start, end;
+      GetCurveEndPoints(passId, start, end);
+      LeadFailureReport::Add(start);
     }
   }
   for (AcDbObjectId passId : placed) AddLeadMoves(lead, passId);

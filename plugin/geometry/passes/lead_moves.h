@@ -18,16 +18,42 @@ bool AddLeadMovesToPolyline(const CLeadInOutDlg& lead, AcDbPolyline* polyline);
 // AddLeadMoves for every id in order; the list is emptied.
 void AddLeadMovesToList(const CLeadInOutDlg& lead, AcDbObjectIdArray& ids);
 
+// The sizes tried, largest first, when whole lead moves have no room.
+inline constexpr double kLeadShortenings[] = {1.0, 0.5, 0.25};
+// copy takes the settings of lead with its arc radii and line lengths scaled.
+void ScaleLeadMoves(const CLeadInOutDlg& lead, double factor, CLeadInOutDlg& copy);
+
 // Builds into trial (a new polyline, not in a drawing, the caller's) the closed
 // pass started at the given distance along it, with its lead moves; parameter is
 // where that start lies on the pass. False when the pass cannot be opened or the
 // distance lies off it.
 bool AddLeadMovesClosedPass(const CLeadInOutDlg& lead, AcDbObjectId passId, AcDbPolyline*& trial, double distance,
                             double& parameter);
+// Places where no lead moves could be made, gathered while the report lives
+// (one generator run) and told in one message when it ends.
+class LeadFailureReport {
+ public:
+  LeadFailureReport();
+  ~LeadFailureReport();
+  LeadFailureReport(const LeadFailureReport&) = delete;
+  LeadFailureReport& operator=(const LeadFailureReport&) = delete;
+
+  // To the report of the run; told at once when no report lives.
+  static void Add(const AcGePoint3d& place);
+  int count() const { return count_; }
+
+ private:
+  int count_ = 0;
+  AcGePoint3d first_;
+  LeadFailureReport* outer_ = nullptr;
+};
+
 // For the first count ids (polylines only) finds a start free of the other passes,
 // rotates each pass to it and adds the lead moves. A pass without a free start is
-// reported once and left as it was.
-void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& ids, int count);
+// added to the lead failure report and left as it was.
+// With unplaced given, passes without a free start go there instead of to the report.
+void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& ids, int count,
+                            AcDbObjectIdArray* unplaced = nullptr);
 
 // The moves from the end of one pass to the start of the next by the Z-entry mode.
 // New ids are appended.

@@ -143,3 +143,37 @@ TEST_F(LeadMoves, ZEntryModes) {
 }
 
 }  // namespace
+
+namespace {
+
+// A pass whose last element is a small corner arc: the lead-out leaves along
+// the arc's end tangent, not along a chord too short to have a direction.
+TEST_F(LeadMoves, LeadOutAfterASmallCornerArcLeavesAlongItsTangent) {
+  // Down the left side of an outline, round its corner by an arc of radius 5.
+  const AcDbObjectId pass = polyline({{5, 155, std::tan(M_PI / 8)}, {0, 150}}, false);
+  lead_.m_Side = 1;
+  lead_.m_EntryOn = 0;
+  lead_.m_ExitLineOn = 0;
+  lead_.m_ExitArcRadius = 5.0f;
+  ASSERT_TRUE(AddLeadMoves(lead_, pass));
+  bool closed = true;
+  const std::vector<PolylineVertex> v = read(pass, closed);
+  ASSERT_EQ(v.size(), 3u);
+  // Heading -Y at (0,150), turning right: the arc ends at (-5,145), away from x > 0.
+  ExpectAt(v[2], -5, 145, 1e-6);
+}
+
+TEST_F(LeadMoves, PlacesWithoutLeadMovesAreToldOncePerReportWithTheirCountAndTheFirst) {
+  {
+    LeadFailureReport report;
+    LeadFailureReport::Add(AcGePoint3d(1, 2, 0));
+    LeadFailureReport::Add(AcGePoint3d(3, 4, 0));
+    EXPECT_EQ(report.count(), 2);
+    EXPECT_EQ(session_.transcript().find("진입부"), std::string::npos);
+  }
+  const std::string told = session_.transcript();
+  ASSERT_NE(told.find("진입부를 생성할 수 없는 곳이 있습니다.!!!"), std::string::npos) << told;
+  EXPECT_EQ(told.find("진입부", told.find("진입부") + 1), std::string::npos) << told;
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
@@ -142,6 +143,32 @@ void AddChordPoints(const Vertices& v, std::size_t i, double tolerance, Vertices
 }
 
 }  // namespace
+
+bool StartClosedPolylineNearest(AcDbObjectId id, const AcGePoint2d& point) {
+  constexpr double kSamePlace = 1e-6;
+  std::vector<PolylineVertex> vertices;
+  bool closed = false;
+  if (!EditPolylineVertices(id, [&](std::vector<PolylineVertex>& v, bool c) {
+        vertices = v;
+        closed = c;
+      }))
+    return false;
+  const int count = static_cast<int>(vertices.size());
+  if (!closed || count < 2) return false;
+  double best = 1e300, parameter = 0.0;
+  for (int s = 0; s < count; ++s) {
+    const PolylineVertex& a = vertices[static_cast<std::size_t>(s)];
+    const curve::BulgeSeg segment{a.point, vertices[static_cast<std::size_t>((s + 1) % count)].point, a.bulge};
+    const double fraction = segment.nearestFraction(point);
+    const double distance = point.distanceTo(segment.pointAt(fraction));
+    if (distance < best - 1e-9) {
+      best = distance;
+      parameter = s + fraction;
+    }
+  }
+  if (parameter < kSamePlace || parameter > count - kSamePlace) return true;
+  return SetPolylineStartVertex(id, parameter, 0);
+}
 
 bool SetPolylineStartVertex(AcDbObjectId id, double parameter, unsigned char skipArcs) {
   RemoveShortArcs(id);

@@ -4,6 +4,7 @@
 
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_arrays.h"
+#include "platform/cad/ge/ge_point2d.h"
 
 class AcDbPolyline;
 
@@ -12,6 +13,10 @@ class AcDbPolyline;
 // the next straight segment. False, with the polyline as it was, for a parameter
 // off the polyline and for an open polyline whose ends are apart.
 bool SetPolylineStartVertex(AcDbObjectId id, double parameter, unsigned char skipArcs);
+
+// Makes the closed polyline start where it comes nearest the point (the first
+// such place along it). False when it is not closed or cannot be read.
+bool StartClosedPolylineNearest(AcDbObjectId id, const AcGePoint2d& point);
 
 // Every segment becomes two halves of itself; a closed polyline gets exactly
 // twice its vertices, an open one keeps its last vertex after the halves.

@@ -245,7 +245,8 @@ bool LinkPocketPieces(CPocketDlg& dlg, AcDbObjectIdArray& path, AcDbObjectIdArra
   const AcGePoint3d over(start.x, start.y, end.z);
   const PocketLinkArea area = PocketLinkArea::FromPolylines(outline);
   for (int i = 0; i < index; ++i) path.append(piece[i]);
-  if (!area.empty() && area.holdsStraightMove(AcGePoint2d(end.x, end.y), AcGePoint2d(start.x, start.y))) {
+  const bool rapid = dlg.m_RapidLink.m_RapidLinkOn != 0 && end.distanceTo(over) >= dlg.m_RapidLink.m_MinDistance;
+  if (!rapid && !area.empty() && area.holdsStraightMove(AcGePoint2d(end.x, end.y), AcGePoint2d(start.x, start.y))) {
     const int feed = dlg.m_LinkFeedOn != 0 ? dlg.m_LinkFeed : dlg.m_RoughFeed;
     if (end.distanceTo(over) > kSamePlace) {
       const AcDbObjectId link = AddMoveLineWithFeed(end, over, 4, feed);
@@ -319,6 +320,7 @@ bool GeneratePocketToolpath(CPocketDlg& dlg) {
     return false;
   }
   if (!CheckPocketRun(dlg)) return false;
+  LeadFailureReport leadFailures;
   const int roughOn = dlg.m_RoughOn, finishOn = dlg.m_FinishOn, restOn = dlg.m_RestOn;
   const bool restAgainstFinishing = dlg.RestMeasuresAgainstFinishing();
   AcDbObjectIdArray passes;

@@ -8,6 +8,7 @@
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/milling/pocket/pocket_link_area.h"
 #include "plugin/milling/pocket/pocket_plan_paths.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
 
 namespace {
 
@@ -47,10 +48,12 @@ void Restore(AcDbObjectId pass, const std::vector<PolylineVertex>& vertices, boo
   SetPolylineClosed(pass, closed);
 }
 
-}  // namespace
 
-void AddLeadMovesInside(const CLeadInOutDlg& lead, const AcDbObjectIdArray& passes, const PocketLinkArea& area,
-                        bool placeOnLoops) {
+// One try at the given size; the passes whose moves left the area, put back
+// as they were (turned to their lead position when placed on loops).
+AcDbObjectIdArray TryLeadMoves(const CLeadInOutDlg& lead, const AcDbObjectIdArray& passes, const PocketLinkArea& area,
+                               bool placeOnLoops) {
+  AcDbObjectIdArray failed;
   struct Before {
     std::vector<PolylineVertex> vertices;
     bool closed = false;
@@ -64,7 +67,7 @@ void AddLeadMovesInside(const CLeadInOutDlg& lead, const AcDbObjectIdArray& pass
     });
   }
   if (placeOnLoops) {
-    PlaceLeadMovesOnPasses(lead, passes, passes.length());
+    PlaceLeadMovesOnPasses(lead, passes, passes.length(), &failed);
   } else {
     for (const AcDbObjectId& pass : passes) AddLeadMoves(lead, pass);
   }
@@ -75,6 +78,7 @@ void AddLeadMovesInside(const CLeadInOutDlg& lead, const AcDbObjectIdArray& pass
     if (!ReadPlanPath(passes[i], path) || path.closed) continue;  // no lead moves were added
     const int added = static_cast<int>(path.vertices.size()) - static_cast<int>(b.vertices.size()) - (b.closed ? 1 : 0);
     if (added <= 0 || LeadMovesInside(path, leadIn, leadOut, area)) continue;
+    failed.append(passes[i]);
     if (placeOnLoops) {
       // The pass was turned to its lead position: keep the turn, drop the moves.
       std::vector<PolylineVertex> turned;
@@ -89,5 +93,24 @@ void AddLeadMovesInside(const CLeadInOutDlg& lead, const AcDbObjectIdArray& pass
       }
     }
     Restore(passes[i], b.vertices, b.closed);
+  }
+  return failed;
+}
+
+}  // namespace
+
+void AddLeadMovesInside(const CLeadInOutDlg& lead, const AcDbObjectIdArray& passes, const PocketLinkArea& area,
+                        bool placeOnLoops) {
+  AcDbObjectIdArray remaining = passes;
+  for (double factor : kLeadShortenings) {
+    CLeadInOutDlg scaled;
+    ScaleLeadMoves(lead, factor, scaled);
+    remaining = TryLeadMoves(scaled, remaining, area, placeOnLoops);
+    if (remaining.isEmpty()) return;
+  }
+  for (const AcDbObjectId& pass : remaining) {
+    AcGePoint3d start, end;
+    GetCurveEndPoints(pass, start, end);
+    LeadFailureReport::Add(start);
   }
 }

@@ -6,6 +6,7 @@
 
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "plugin/geometry/passes/lead_moves.h"
+#include "plugin/milling/pocket/pocket_cleanup_moves.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/pocket/pocket_generator.h"
 #include "plugin/milling/pocket/pocket_lead_moves.h"
@@ -93,8 +94,13 @@ PocketLinkMoves LinkMovesOf(CPocketDlg& dlg, bool firstPiece, const AcDbObjectId
     if (!IsPointEntity(id)) moves.plungeBounds.append(id);
   moves.retractZ = dlg.m_RetractHeight;
   moves.linkFeed = dlg.m_LinkFeedOn != 0 ? dlg.m_LinkFeed : dlg.m_RoughFeed;
-  moves.enterFirst = dlg.m_RetractBetweenLevels != 0 || firstPiece;
-  moves.leaveLast = dlg.m_RetractBetweenLevels != 0;
+  // Without retracts between levels the first and last level enter and leave.
+  moves.enterFirst = dlg.m_RetractBetweenLevels != 0 || dlg.m_FirstLevel != 0 || firstPiece;
+  moves.leaveLast = dlg.m_RetractBetweenLevels != 0 || dlg.m_LastLevel != 0;
+  moves.rapidLinks = dlg.m_RapidLink.m_RapidLinkOn != 0;
+  moves.rapidLinkFrom = dlg.m_RapidLink.m_MinDistance;
+  moves.startAtPoint = dlg.m_StartPointOn != 0 && firstPiece;
+  moves.startPoint = AcGePoint2d(dlg.m_StartX, dlg.m_StartY);
   return moves;
 }
 
@@ -105,6 +111,28 @@ int ContourBudget(AcDbObjectId boundary, const AcDbObjectIdArray& islands, doubl
   const double span = std::hypot(box.maxX - box.minX, box.maxY - box.minY);
   const double steps = stepover > 0.0 ? std::min(span / stepover + 2.0, 1e5) : 1.0;
   return std::max(kContourBudget, static_cast<int>(steps * (islands.length() + 2)));
+}
+
+// Rings farther apart than the tool radius leave material where they run
+// out, and so does a region whose rings stop early; the stretches of the
+// rings halfway between them there clear it.
+void AddCleanupPieces(const CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
+                      double roughOffset, int budget, RoughFill& fill) {
+  const double radius = dlg.m_RoughTool.m_Diameter / 2.0;
+  const double stepover = dlg.m_RoughStepover;
+  if (fill.passes.isEmpty()) return;
+  TemporaryIds half;
+  const double first = (roughOffset > kLeastOffset ? roughOffset : 0.0) + stepover / 2.0;
+  OffsetPocketRegions(Boundaries(boundary), islands, half.ids(), budget, first, stepover, z, SideOf(dlg), kNoSmoothing);
+  AcDbObjectIdArray points;
+  SeparatePoints(half.ids(), points);
+  EraseEntityArray(points);
+  AcDbObjectIdArray pieces;
+  AddContourCleanupMoves(fill.passes, half.ids(), PocketLinkArea::FromPolylines(fill.outline), stepover, radius, z,
+                         pieces);
+  AcDbObjectId marker;
+  if (!pieces.isEmpty() && AddMarkerPoint(kMarkerBranch, marker, 0.0, pieces.first())) fill.passes.append(marker);
+  fill.passes.append(pieces);
 }
 
 bool MakeContourFill(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdArray& islands, double z,
@@ -121,6 +149,7 @@ bool MakeContourFill(CPocketDlg& dlg, AcDbObjectId boundary, const AcDbObjectIdA
     CopyOutlines(boundary, islands, fill.passes);
     fill.passes.append(inner);
   }
+  AddCleanupPieces(dlg, boundary, islands, z, roughOffset, budget, fill);
   TagFeed(fill.passes, dlg.m_RoughFeed);
   return !fill.passes.isEmpty();
 }

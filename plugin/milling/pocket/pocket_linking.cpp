@@ -25,25 +25,6 @@ void Keep(AcDbObjectIdArray& ids, AcDbObjectId id) {
   if (!id.isNull()) ids.append(id);
 }
 
-// A closed pass is turned to start where it comes nearest the point.
-void StartNearest(AcDbObjectId passId, const AcGePoint3d& point) {
-  curve::BulgePath path;
-  if (!ReadPlanPath(passId, path) || !path.closed || path.vertices.size() < 2) return;
-  const AcGePoint2d target = Plan(point);
-  double best = 1e300, parameter = 0.0;
-  for (int s = 0; s < path.numSegments(); ++s) {
-    const curve::BulgeSeg segment = path.segment(s);
-    const double fraction = segment.nearestFraction(target);
-    const double distance = target.distanceTo(segment.pointAt(fraction));
-    if (distance < best - 1e-12) {
-      best = distance;
-      parameter = s + fraction;
-    }
-  }
-  if (parameter > kSamePlace && parameter < path.numSegments() - kSamePlace)
-    SetPolylineStartVertex(passId, parameter, 0);
-}
-
 constexpr float kStraightDown = 90.0f;
 
 // Where a ramp of the conditions would start, seen in plan; false when the
@@ -67,13 +48,43 @@ bool RampLeavesArea(const CPlungeDlg& plunge, AcDbObjectId passId, const AcGePoi
   return !area.holdsStraightMove(rampTop, Plan(approach));
 }
 
+// A slot along the pass's start direction is cut short where it would leave
+// the area; one with no room becomes a straight plunge.
+void FitSlotToArea(CPlungeDlg& plunge, AcDbObjectId passId, const AcGePoint3d& start, const PocketLinkArea& area) {
+  constexpr double kLeastSlot = 0.1;
+  constexpr int kHalvings = 20;
+  if (plunge.m_PlungeMethod != kPlungeStraightSlot || area.empty()) return;
+  curve::BulgePath path;
+  if (!ReadPlanPath(passId, path) || path.numSegments() == 0) return;
+  const AcGeVector2d heading = path.segment(0).tangentAt(0.0);
+  const AcGePoint2d from = Plan(start);
+  auto fits = [&](double length) { return area.holdsStraightMove(from, from + heading * length); };
+  double length = plunge.m_SlotLength;
+  if (fits(length)) return;
+  double low = 0.0, high = length;
+  for (int i = 0; i < kHalvings; ++i) {
+    const double middle = (low + high) / 2.0;
+    (fits(middle) ? low : high) = middle;
+  }
+  if (low < kLeastSlot) {
+    plunge.m_PlungeMethod = kPlungeAngle;
+    plunge.m_ZAngle = kStraightDown;
+    return;
+  }
+  plunge.m_SlotLength = static_cast<float>(low);
+}
+
 class GroupLinker {
  public:
   GroupLinker(const PocketLinkArea& area, const PocketLinkMoves& moves, AcDbObjectIdArray& linked)
       : area_(area), moves_(moves), linked_(linked) {}
 
   void cut(AcDbObjectId passId) {
-    if (started_) StartNearest(passId, end_);
+    if (started_) {
+      StartClosedPolylineNearest(passId, Plan(end_));
+    } else if (moves_.startAtPoint) {
+      StartClosedPolylineNearest(passId, moves_.startPoint);
+    }
     AcGePoint3d start, end;
     if (GetCurveEndPoints(passId, start, end) == kEntityOther) return;
     if (!started_) {
@@ -81,7 +92,7 @@ class GroupLinker {
         const AcGePoint3d approach = Raised(start, moves_.retractZ);
         AddPlungeInside(*moves_.plunge, passId, moves_.plungeBounds, area_, approach, start, linked_);
       }
-    } else if (moves_.directLinks && area_.holdsStraightMove(Plan(end_), Plan(start)) &&
+    } else if (moves_.cutsJoin(end_, start) && area_.holdsStraightMove(Plan(end_), Plan(start)) &&
                std::abs(end_.z - start.z) < kSamePlace) {
       if (end_.distanceTo(start) > kSamePlace)
         Keep(linked_, AddMoveLineWithFeed(end_, start, kFeedMove, moves_.linkFeed));
@@ -119,9 +130,14 @@ void AddPlungeInside(CPlungeDlg& plunge, AcDbObjectId passId, const AcDbObjectId
                      const PocketLinkArea& area, const AcGePoint3d& approach, const AcGePoint3d& start,
                      AcDbObjectIdArray& ids) {
   const float zAngle = plunge.m_ZAngle;
+  const float slotLength = plunge.m_SlotLength;
+  const int method = plunge.m_PlungeMethod;
   if (RampLeavesArea(plunge, passId, approach, area)) plunge.m_ZAngle = kStraightDown;
+  FitSlotToArea(plunge, passId, start, area);
   AddPlungeMove(plunge, passId, bounds, ids, approach, start);
   plunge.m_ZAngle = zAngle;
+  plunge.m_SlotLength = slotLength;
+  plunge.m_PlungeMethod = method;
 }
 
 void AddRetractAndPlunge(CPlungeDlg& plunge, double retractZ, const AcGePoint3d& from, AcDbObjectId passId,

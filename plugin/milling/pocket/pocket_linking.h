@@ -2,6 +2,9 @@
 // made them, become one path of cuts, links, retracts and plunges.
 #pragma once
 
+#include "platform/cad/ge/ge_point2d.h"
+#include "platform/cad/ge/ge_point3d.h"
+
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_point3d.h"
 
@@ -20,6 +23,16 @@ struct PocketLinkMoves {
   // The path starts with the approach and plunge, and ends with a retract.
   bool enterFirst = true;
   bool leaveLast = true;
+  // Joins at least this long go by rapid moves over the retract height.
+  bool rapidLinks = false;
+  double rapidLinkFrom = 0.0;
+  // The first pass, when closed, starts nearest this picked point.
+  bool startAtPoint = false;
+  AcGePoint2d startPoint;
+  // A join of these two ends cut at depth: direct links on, not to go by rapid.
+  bool cutsJoin(const AcGePoint3d& from, const AcGePoint3d& to) const {
+    return directLinks && !(rapidLinks && from.distanceTo(to) >= rapidLinkFrom);
+  }
 };
 
 // The runs of passes between point entities are groups; each group is cut in

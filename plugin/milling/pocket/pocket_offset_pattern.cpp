@@ -36,6 +36,7 @@ constexpr double kUnsmoothedReduction = 0.01;
 constexpr double kSimplifyTolerance = 0.1;
 constexpr double kMergedStartParameter = 0.5;
 constexpr double kReferenceMargin = 0.01;
+constexpr double kOffLoop = 1e-6;
 
 void AppendUnique(AcDbObjectIdArray& to, const AcDbObjectIdArray& from) {
   for (const AcDbObjectId& id : from)
@@ -102,6 +103,25 @@ AcDbObjectIdArray NearbyReferences(const AcDbObjectIdArray& references, AcDbObje
   return nearby;
 }
 
+// Whether every stretch of the loop lies on the given side of the outline or
+// on it: two rings that only touch need no merge, they bound the material as
+// they stand (a merge of rings that only touch can lose one of them).
+bool LiesOnOneSide(AcDbObjectId loop, AcDbObjectId outline, bool inside) {
+  constexpr int kSamples = 8;
+  curve::BulgePath path;
+  if (!ReadPlanPath(loop, path)) return false;
+  for (int s = 0; s < path.numSegments(); ++s) {
+    for (int i = 0; i < kSamples; ++i) {
+      const AcGePoint2d p = path.segment(s).pointAt((i + 0.5) / kSamples);
+      const AcGePoint3d point(p.x, p.y, 0.0);
+      double distance = 0.0;
+      if (DistancePointToPolyline(point, outline, distance) && distance <= kOffLoop) continue;
+      if (IsPointInsidePolyline(outline, point) != inside) return false;
+    }
+  }
+  return true;
+}
+
 // Loops of island j and k whose boxes meet are the only ones that can touch.
 bool BoxesMeet(AcDbObjectId a, AcDbObjectId b) { return PlanBoxOf(a).grown(kTouching).overlaps(PlanBoxOf(b)); }
 
@@ -114,6 +134,7 @@ bool MergeIslandPair(IslandRings& first, IslandRings& second, AcDbObjectIdArray&
       const AcDbObjectId P = first.loops[p];
       const AcDbObjectId Q = second.loops[q];
       if (!BoxesMeet(P, Q) || !Touch(P, Q, 0.0)) continue;
+      if (LiesOnOneSide(P, Q, false) && LiesOnOneSide(Q, P, false)) continue;
       AcDbObjectIdArray merged;
       // The union of two island rings: pieces of Q outside P.
       if (!MergeOffsetLoops(P, Q, NearbyReferences(first.references, P, Q, distance, store),
@@ -190,6 +211,9 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
     }
     return found->second;
   };
+  // Loops that came out of a merge turned as islands: the merge found the two
+  // rings only touching, so it gave them back whole and they stay islands.
+  AcDbObjectIdArray settled;
   for (int o = 0; o < outerLoops.length(); ++o) {
     bool restart = true;
     while (restart && o < outerLoops.length()) {
@@ -199,11 +223,16 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
       PlanOutline outer;
       outer.read(O);
       const curve::Box2 box = outer.box().grown(kTouching);
+      const bool outerClockwise = IsPolylineClockwise(O);
       for (IslandRings& island : table) {
         for (int i = 0; i < island.loops.length() && !restart; ++i) {
           const AcDbObjectId I = island.loops[i];
           const PlanOutline& inner = outlineOf(I);
-          if (!box.overlaps(inner.box()) || !OutlinesMeet(outer, inner, kTouching)) continue;
+          if (settled.contains(I) || !box.overlaps(inner.box()) || !OutlinesMeet(outer, inner, kTouching)) continue;
+          if (LiesOnOneSide(I, O, true)) {
+            settled.append(I);
+            continue;
+          }
           AcDbObjectIdArray merged;
           // The ring less the island's: pieces of I inside O.
           if (!MergeOffsetLoops(O, I, NearbyReferences(outerReferences, O, I, distance, store),
@@ -216,7 +245,14 @@ void MergeOuterWithIslands(AcDbObjectIdArray& outerLoops, AcDbObjectIdArray oute
           island.loops.removeAt(i);
           EraseObject(O);
           EraseObject(I);
-          outerLoops.append(merged);
+          for (const AcDbObjectId& loop : merged) {
+            if (IsPolylineClockwise(loop) == outerClockwise) {
+              outerLoops.append(loop);
+            } else {
+              island.loops.append(loop);
+              settled.append(loop);
+            }
+          }
           restart = true;
         }
         if (restart) break;
@@ -236,7 +272,8 @@ AcDbObjectIdArray IslandsOfLoop(AcDbObjectId loop, const AcDbObjectIdArray& isla
   const ContainmentOutline containment(loop);
   for (int i = 0; i < islandLoops.length(); ++i) {
     const int c = containment.classify(islandLoops[i]);
-    if (c == 1) {
+    // An island ring touching the loop from inside is still material to keep clear of.
+    if (c == 1 || (c == -2 && !touchStops && LiesOnOneSide(islandLoops[i], loop, true))) {
       kept.append(islandLoops[i]);
     } else if (c == -1 || (c == -2 && touchStops)) {
       verdict = c;

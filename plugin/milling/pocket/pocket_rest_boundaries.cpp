@@ -52,7 +52,14 @@ double Boundary(const curve::BulgePath& loop, double from, double to, bool fromR
   return (from + to) / 2.0;
 }
 
-void AddPieces(const std::vector<Vertices>& pieces, double elevation, AcDbObjectIdArray& result) {
+
+void Orient(AcDbObjectId id, bool clockwise) {
+  if (IsPolylineClockwise(id) != clockwise) ReversePolyline(id);
+}
+
+}  // namespace
+
+void AddPlanPieces(const std::vector<Vertices>& pieces, double elevation, AcDbObjectIdArray& result) {
   for (const Vertices& piece : pieces) {
     if (piece.size() < 2) continue;
     std::vector<PolylineVertex> vertices;
@@ -61,12 +68,6 @@ void AddPieces(const std::vector<Vertices>& pieces, double elevation, AcDbObject
     if (!id.isNull()) result.append(id);
   }
 }
-
-void Orient(AcDbObjectId id, bool clockwise) {
-  if (IsPolylineClockwise(id) != clockwise) ReversePolyline(id);
-}
-
-}  // namespace
 
 std::vector<Vertices> UnreachedRuns(const curve::BulgePath& loop,
                                     const std::function<bool(const AcGePoint2d&)>& reached) {
@@ -113,7 +114,7 @@ void AddRestStretches(const AcDbObjectIdArray& restLoops, const PocketLinkArea& 
     curve::BulgePath loop;
     if (!ReadPlanPath(id, loop) || loop.vertices.size() < 2) continue;
     loop.closed = true;
-    AddPieces(UnreachedRuns(loop, reached), elevation, result);
+    AddPlanPieces(UnreachedRuns(loop, reached), elevation, result);
   }
 }
 
@@ -145,7 +146,7 @@ bool OffsetRestBoundaries(AcDbObjectId curve, AcDbObjectIdArray& result, double 
   curve::BulgePath loop;
   if (ReadPlanPath(copy, loop) && loop.vertices.size() > 1) {
     loop.closed = true;
-    AddPieces(UnreachedRuns(loop, reached), elevation, result);
+    AddPlanPieces(UnreachedRuns(loop, reached), elevation, result);
   }
   EraseEntityArray(centre);
   EraseObject(copy);

@@ -29,3 +29,8 @@ void AddRestStretches(const AcDbObjectIdArray& restLoops, const PocketLinkArea& 
 // last vertex on its start) when no point is reached.
 std::vector<std::vector<curve::BulgeVertex>> UnreachedRuns(const curve::BulgePath& loop,
                                                            const std::function<bool(const AcGePoint2d&)>& reached);
+
+// New open polylines at the elevation, one per run of at least two vertices,
+// appended to the result.
+void AddPlanPieces(const std::vector<std::vector<curve::BulgeVertex>>& pieces, double elevation,
+                   AcDbObjectIdArray& result);

@@ -28,6 +28,14 @@ bool CheckStepover(const char* pass, float stepover) {
   return Refuse(text);
 }
 
+// A stepover wider than the tool leaves strips between the passes uncut.
+bool CheckStepoverFitsTool(const char* pass, float stepover, const CToolShapeDlg& tool) {
+  if (!(stepover > tool.m_Diameter)) return true;
+  CString text;
+  text.Format(MsgStepoverAboveTool, pass, static_cast<double>(stepover), static_cast<double>(tool.m_Diameter));
+  return Refuse(text);
+}
+
 bool CheckDepth(const CPocketDlg& dlg) {
   CString text;
   if (dlg.m_AbsoluteZ != 0 && dlg.m_ZDepth > dlg.m_ZStart) {
@@ -71,6 +79,9 @@ bool CheckPocketRun(const CPocketDlg& dlg) {
   // The levels of both passes are laid out with the roughing stepover.
   if ((roughing || finishing) && !CheckStepover("황삭", dlg.m_RoughStepover)) return false;
   if (finishing && dlg.m_FinishPasses > 1 && !CheckStepover("정삭", dlg.m_FinishStepover)) return false;
+  if (roughing && !CheckStepoverFitsTool("황삭", dlg.m_RoughStepover, dlg.m_RoughTool)) return false;
+  if (finishing && dlg.m_FinishPasses > 1 && !CheckStepoverFitsTool("정삭", dlg.m_FinishStepover, dlg.m_FinishTool))
+    return false;
   if (!CheckDepth(dlg)) return false;
   if (roughing && !CheckToolFits(dlg, "황삭", dlg.m_RoughTool, dlg.m_RoughAllowance)) return false;
   if (finishing && !CheckToolFits(dlg, "정삭", dlg.m_FinishTool, dlg.m_FinishAllowance)) return false;

@@ -2,15 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/passes/lead_moves.h"
+#include "platform/cad/curve/bulge_segment.h"
 #include "plugin/geometry/plane_geometry.h"
+#include "plugin/geometry/polyline/polyline_cleanup.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
+#include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/geometry/polyline/polyline_offset.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/profile/profile_lead_moves.h"
 #include "plugin/milling/toolpath_curve_links.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/marker_points.h"
@@ -21,6 +27,7 @@
 namespace {
 
 constexpr double kLeastOffset = 1e-5;
+constexpr double kCollinear = 0.0001;
 constexpr const char* kNothingMadeText = "공구경로를 생성할 수 없습니다.!!!";
 constexpr const char* kNoNameText = "\n 공구경로 이름을 입력하시요.!!";
 
@@ -91,6 +98,38 @@ void TurnLeadsToTheToolSide(CProfileDlg& dlg) {
   if (dlg.m_Side == kProfileRight) dlg.m_Lead.m_Side = 1;
 }
 
+ProfileToolSide ToolSideOf(const CProfileDlg& dlg, AcDbObjectId curve, bool closed) {
+  if (!closed) return ProfileToolSide::kEitherSide;
+  // Left of a counter-clockwise outline is its inside.
+  const bool left = dlg.m_Side == kProfileLeft;
+  return left != IsPolylineClockwise(curve) ? ProfileToolSide::kInside : ProfileToolSide::kOutside;
+}
+
+AcGePoint2d StartOf(AcDbObjectId id) {
+  AcGePoint3d start, end;
+  GetCurveEndPoints(id, start, end);
+  return AcGePoint2d(start.x, start.y);
+}
+
+// The middle of the outline's longest element, where a closed profile starts
+// away from the corners.
+AcGePoint2d MiddleOfLongestElement(AcDbObjectId id) {
+  AcGePoint2d middle = StartOf(id);
+  EditPolylineVertices(id, [&](std::vector<PolylineVertex>& v, bool closed) {
+    const std::size_t count = v.size();
+    const std::size_t segments = closed ? count : count - 1;
+    double longest = -1.0;
+    for (std::size_t i = 0; i < segments && count > 1; ++i) {
+      const curve::BulgeSeg segment{v[i].point, v[(i + 1) % count].point, v[i].bulge};
+      if (segment.length() > longest + 1e-9) {
+        longest = segment.length();
+        middle = segment.pointAt(0.5);
+      }
+    }
+  });
+  return middle;
+}
+
 void AddStartMarkers(const CProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& moves) {
   AcDbObjectId point;
   if (AddMarkerPoint(kMarkerTool, point, 0.0, first)) moves.append(point);
@@ -137,15 +176,28 @@ bool BuildProfilePasses(CProfileDlg& dlg, AcDbObjectId curve, AcDbObjectIdArray&
 
   const int levels = ProfileLevelCount(depth, dlg.m_ZStepover);
   const double step = depth == 0.0 ? 0.0 : depth / levels;
-  if (dlg.m_MiddleStart != 0 && IsCurveClosed(cloneId)) SetPolylineStartVertex(cloneId, 0.5, 0);
+  const bool closed = IsCurveClosed(cloneId);
+  AcGePoint2d start;
+  if (closed) {
+    start = dlg.m_MiddleStart != 0 ? MiddleOfLongestElement(cloneId) : StartOf(cloneId);
+    // A start inside a straight run is no corner for the offset to turn at.
+    RemoveCollinearVertices(cloneId, kCollinear);
+  }
 
   ScratchEntities pieces;
   for (int j = 1; j <= levels; ++j) {
     if (!AddLevel(dlg, cloneId, j, step, top - j * step, pieces.ids())) return false;
   }
+  if (closed)
+    for (const AcDbObjectId& piece : pieces.ids()) StartClosedPolylineNearest(piece, start);
   TurnLeadsToTheToolSide(dlg);
-  AcDbObjectIdArray leadTaking = pieces.ids();
-  AddLeadMovesToList(dlg.m_Lead, leadTaking);
+  if (dlg.m_Side == kProfileOnCurve) {
+    AcDbObjectIdArray leadTaking = pieces.ids();
+    AddLeadMovesToList(dlg.m_Lead, leadTaking);
+  } else {
+    AddProfileLeadMoves(dlg.m_Lead, pieces.ids(), curve, dlg.m_Tool.m_Diameter * 0.5 + dlg.m_Allowance,
+                        ToolSideOf(dlg, curve, closed));
+  }
   AcDbObjectIdArray path;
   if (!LinkToolpathCurves(pieces.ids(), path, dlg.m_Lead, dlg.m_RetractHeight)) {
     EraseEntityArray(path);
@@ -157,6 +209,7 @@ bool BuildProfilePasses(CProfileDlg& dlg, AcDbObjectId curve, AcDbObjectIdArray&
 }
 
 void GenerateProfileToolpath(CProfileDlg& dlg) {
+  LeadFailureReport leadFailures;
   // A toolpath without a name could be neither stored nor found again.
   if (dlg.m_ToolpathName.IsEmpty()) {
     acutPrintf("%s", kNoNameText);

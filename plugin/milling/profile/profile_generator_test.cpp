@@ -266,7 +266,7 @@ TEST(ProfilePasses, AnOpenContourKeepsItsEndsAndGetsLeadMovesAtBoth) {
   EXPECT_TRUE(offset.back().isEqualTo(AcGePoint3d(64.5, 140, 0)));
 }
 
-TEST(ProfilePasses, AClosedContourStartsInTheMiddleOfItsFirstSegmentWhenAsked) {
+TEST(ProfilePasses, AClosedContourStartsInTheMiddleOfItsLongestElementWhenAsked) {
   ShellSession session;
   const AcDbObjectId plate = AddRoundedPlate(session);
   FlatProfile profile(kProfileOnCurve, 8.0f, 0.0f);
@@ -276,6 +276,31 @@ TEST(ProfilePasses, AClosedContourStartsInTheMiddleOfItsFirstSegmentWhenAsked) {
   const std::vector<AcGePoint3d> cut = CutSamples(CutPieces(path).at(0));
   EXPECT_TRUE(cut.front().isEqualTo(AcGePoint3d(50, 0, 0)));
   EXPECT_TRUE(cut.back().isEqualTo(AcGePoint3d(50, 0, 0)));
+}
+
+// Inside a tall outline drawn from a corner: the pass starts halfway up its
+// longest side, the tool's radius off the wall, and its lead moves, shortened
+// to the room there is, stay inside and clear of the walls.
+TEST(ProfilePasses, AMidpointStartTakesTheLongestElementAndInsideLeadsKeepOffTheWall) {
+  ShellSession session;
+  const AcDbObjectId tall = AddPolyline(session, {{0, 0, 0}, {40, 0, 0}, {40, 150, 0}, {0, 150, 0}}, true);
+  FlatProfile profile(kProfileLeft, 10.0f, 0.0f);
+  profile.dlg.m_MiddleStart = 1;
+  AcDbObjectIdArray path;
+  ASSERT_TRUE(BuildProfilePasses(profile.dlg, tall, path));
+  const AcDbObjectId pass = CutPieces(path).at(0);
+  const std::vector<AcGePoint3d> cut = CutSamples(pass);
+  ASSERT_FALSE(cut.empty());
+  EXPECT_TRUE(cut.front().isEqualTo(AcGePoint3d(35, 75, 0))) << cut.front().x << "," << cut.front().y;
+  OpenedObject<AcDbPolyline> polyline(pass, AcDb::kForRead);
+  ASSERT_EQ(polyline.openStatus(), Acad::eOk);
+  EXPECT_GT(polyline->numVerts(), 6u);  // the loop and its lead moves
+  for (unsigned i = 0; i < polyline->numVerts(); ++i) {
+    AcGePoint2d point;
+    polyline->getPointAt(i, point);
+    EXPECT_TRUE(point.x > 5.0 - 1e-6 && point.x < 35.0 + 1e-6 && point.y > 5.0 - 1e-6 && point.y < 145.0 + 1e-6)
+        << i << ": " << point.x << "," << point.y;
+  }
 }
 
 TEST(ProfilePasses, AnOffsetThatGivesNothingLeavesNothingBehind) {

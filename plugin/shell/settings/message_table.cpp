@@ -26,6 +26,8 @@ CString MsgTaperAngleOutOfRange;
 CString MsgTaperFaceAcrossDraft;
 CString MsgTaperModelerFailed;
 CString MsgEditorNotFound;
+CString MsgLeadPlaces;
+CString MsgStepoverAboveTool;
 
 namespace {
 
@@ -66,6 +68,8 @@ void FillFixedKorean() {
   MsgTaperAngleOutOfRange = "구배 각도 %g는 0이 아니고 -90보다 크고 90보다 작아야 합니다";
   MsgTaperFaceAcrossDraft = "선택한 면이 구배 방향(현재 UCS의 Z축)에 수직이라 기울일 수 없습니다. 옆면을 선택하시요";
   MsgTaperModelerFailed = "옆의 면들과 이어지는 구배 면을 만들 수 없습니다 (%s)";
+  MsgLeadPlaces = "\n%d 곳, 첫 곳: X%.3f Y%.3f";
+  MsgStepoverAboveTool = "%s Stepover(%.3f)가 공구 직경(%.3f)보다 클 수 없습니다.!!";
   MsgEditorNotFound = "\n편집기 \"%s\"를 찾을 수 없어 NC 파일을 열지 않았습니다. ENConfig에서 문서 편집기를 지정하시요.";
 }
 

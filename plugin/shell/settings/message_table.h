@@ -39,6 +39,12 @@ extern CString MsgTaperFaceAcrossDraft;
 extern CString MsgTaperModelerFailed;  // the modeler's status
 // The editor after a quick post: its path.
 extern CString MsgEditorNotFound;
+// Follows the lead-move failure message: how many places and the first one
+// (count, X, Y).
+extern CString MsgLeadPlaces;
+
+// A pocket stepover wider than its tool leaves uncut strips (pass, stepover, diameter).
+extern CString MsgStepoverAboveTool;
 
 // Fills every slot for the settings' LanguageIndex (1 Korean, 2 Japanese,
 // anything else English). Returns 1.
