@@ -1,5 +1,7 @@
 // Drawings opened in cadhost: a record kept but not usable is reported at OPEN with its
 // handle and saved back unchanged; a DXF older than R13 is refused.
+#include <sys/stat.h>
+
 #include "platform/cad/db/entities/db_polyline.h"
 #include "tests/cadhost_run.h"
 
@@ -65,4 +67,53 @@ TEST_F(CadHostDxfTest, R12DrawingIsRefused) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("line 7: DXF R12 and older are not supported (this file is AC1009)"), std::string::npos)
       << run.out;
+}
+
+// A FIFO would block the open for ever and /dev/zero fill the memory: both are
+// refused at once, as the drawing on the command line and through OPEN.
+TEST_F(CadHostDxfTest, FifosAndDevicesAreRefusedAtOnce) {
+  ASSERT_EQ(::mkfifo(Path("pipe.dxf").c_str(), 0600), 0);
+  for (const std::string drawing : {"pipe.dxf", "/dev/zero"}) {
+    const HostRun given = RunScript("QUIT\n", false, drawing);
+    EXPECT_NE(given.status, 0) << drawing;
+    EXPECT_NE((given.out + given.err).find("cannot read " + drawing + ": it is not a regular file"), std::string::npos)
+        << given.out << given.err;
+    const HostRun opened = RunScript("OPEN\n" + drawing + "\n");
+    EXPECT_NE(opened.status, 0) << drawing;
+    EXPECT_NE((opened.out + opened.err).find("it is not a regular file"), std::string::npos)
+        << opened.out << opened.err;
+  }
+}
+
+// One line changed: the model space's block record renamed. Its entities would
+// land in an ordinary block and the drawing open empty.
+TEST_F(CadHostDxfTest, ARenamedModelSpaceIsRefusedNamingTheLine) {
+  AcDbDatabase database;
+  AcDbBlockTable* table = nullptr;
+  database.getBlockTable(table, AcDb::kForRead);
+  AcDbBlockTableRecord* space = nullptr;
+  table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite);
+  table->close();
+  auto* pline = new AcDbPolyline();
+  pline->addVertexAt(0, AcGePoint2d(0, 0));
+  pline->addVertexAt(1, AcGePoint2d(10, 0));
+  AcDbObjectId id;
+  space->appendAcDbEntity(id, pline);
+  pline->close();
+  space->close();
+  std::string text, message;
+  ASSERT_EQ(WriteDxfText(database, text, message), Acad::eOk) << message;
+  const std::size_t record = text.find("BLOCK_RECORD\n  5\n");
+  const std::size_t name = text.find("  2\n*Model_Space\n", text.find("AcDbBlockTableRecord", record));
+  ASSERT_NE(name, std::string::npos);
+  text.replace(name, 17, "  2\nModel_Copy\n");
+  std::ofstream(Path("renamed.dxf")) << text;
+
+  const HostRun run = RunScript("SAVEAS\nsaved.dxf\nQUIT\n", false, "renamed.dxf");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE((run.out + run.err).find("LWPOLYLINE of the ENTITIES section belongs to block \"Model_Copy\""),
+            std::string::npos)
+      << run.out << run.err;
+  EXPECT_NE((run.out + run.err).find("line "), std::string::npos) << run.out << run.err;
+  EXPECT_FALSE(std::ifstream(Path("saved.dxf")).good()) << "nothing is saved from a drawing that did not open";
 }

@@ -269,7 +269,8 @@ void CPostDlg::OnShowParameters() {
   AcDbObjectId id;
   const int kind = FindToolpathByName(name, id) ? ReadToolpathTypeCode(id, record) : 0;
   PostKindHolder* holder = m_Holders.Find(kind);
-  if (holder == nullptr || !holder->ReadRecord(record) || holder->Dialog() == nullptr) {
+  CString refusal;
+  if (holder == nullptr || !holder->ReadRecord(record, refusal) || holder->Dialog() == nullptr) {
     ShowInformation(kNoParametersText, "Ostrivo messag");
     return;
   }

@@ -16,7 +16,7 @@ class CDrillDlg : public CDrillCycleForm {
   // Fills the members from a drill record. False, with every member as it
   // was and a prompt-line message, when the text is no drill record or a line
   // is missing or short; a record of a later version gives only its cycle index.
-  bool ReadParamRecord(const char* text);
+  bool ReadParamRecord(const char* text, CString* refusal = nullptr);
 
   // Set by the multi-cycle dialog (and the toolpath manager): the name comes
   // from m_StoredName and no points are picked or offered.
