@@ -319,7 +319,8 @@ bool GeneratePocketToolpath(CPocketDlg& dlg) {
     acutPrintf("%s", kNoToolpathName);
     return false;
   }
-  if (!CheckPocketRun(dlg) || !PocketRunFits(dlg)) return false;
+  // The sizes first: the checks after them offset the boundary.
+  if (!PocketRunFits(dlg) || !CheckPocketRun(dlg)) return false;
   const int roughOn = dlg.m_RoughOn, finishOn = dlg.m_FinishOn, restOn = dlg.m_RestOn;
   const bool restAgainstFinishing = dlg.RestMeasuresAgainstFinishing();
   AcDbObjectIdArray passes;

@@ -2,23 +2,6 @@
 
 #include "plugin/shell/settings/configuration_settings.h"
 
-namespace {
-
-// Korean until the table is loaded: readers may run before (tests, early loads).
-constexpr const char* kKoreanRecordEndsEarly = "파라메타가 %d번째 줄에서 끝났습니다.";
-constexpr const char* kKoreanRecordValueMissing = "파라메타 %d번째 줄에 \"%s\" 값이 없습니다.";
-constexpr const char* kKoreanRecordValueRefused =
-    "파라메타 %d번째 줄의 \"%s\" 값 %s 은(는) 허용 범위(%s ~ %s)를 벗어났습니다.";
-constexpr const char* kKoreanTooManyLevels = "레벨 수가 너무 많습니다 (%lld, 최대 %lld). Z Step을 고친 뒤 다시 하시요.";
-constexpr const char* kKoreanTooManyPasses =
-    "패스 수가 너무 많습니다 (%lld, 최대 %lld). Stepover나 Z Step을 고친 뒤 다시 하시요.";
-constexpr const char* kKoreanGeometryOutOfRange =
-    "선택한 도형의 크기 %s 는 가공할 수 없는 값입니다. 공구경로를 만들지 않습니다.";
-constexpr const char* kKoreanRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이트).";
-constexpr const char* kKoreanNumberNotPostable = "NC로 쓸 수 없는 값 %s 이(가) %s 에 있어 출력하지 않습니다.";
-
-}  // namespace
-
 CString MsgCannotOpenFile;
 CString MsgInputValue;
 CString MsgPostDefinitionRefused;
@@ -43,54 +26,30 @@ CString MsgTaperAngleOutOfRange;
 CString MsgTaperFaceAcrossDraft;
 CString MsgTaperModelerFailed;
 CString MsgEditorNotFound;
-CString MsgRecordEndsEarly = kKoreanRecordEndsEarly;
-CString MsgRecordValueMissing = kKoreanRecordValueMissing;
-CString MsgRecordValueRefused = kKoreanRecordValueRefused;
-CString MsgTooManyLevels = kKoreanTooManyLevels;
-CString MsgTooManyPasses = kKoreanTooManyPasses;
-CString MsgNumberNotPostable = kKoreanNumberNotPostable;
-CString MsgGeometryOutOfRange = kKoreanGeometryOutOfRange;
-CString MsgRecordTooLong = kKoreanRecordTooLong;
+CString MsgRecordEndsEarly = "파라메타가 %d번째 줄에서 끝났습니다.";
+CString MsgRecordValueMissing = "파라메타 %d번째 줄에 \"%s\" 값이 없습니다.";
+CString MsgRecordValueRefused = "파라메타 %d번째 줄의 \"%s\" 값 %s 은(는) 허용 범위(%s ~ %s)를 벗어났습니다.";
+CString MsgTooManyLevels = "레벨 수가 너무 많습니다 (%lld, 최대 %lld). Z Step을 고친 뒤 다시 하시요.";
+CString MsgTooManyPasses = "패스 수가 너무 많습니다 (%lld, 최대 %lld). Stepover나 Z Step을 고친 뒤 다시 하시요.";
+CString MsgNumberNotPostable = "NC로 쓸 수 없는 값 %s 이(가) %s 에 있어 출력하지 않습니다.";
+CString MsgGeometryOutOfRange = "선택한 도형의 크기 %s 는 가공할 수 없는 값입니다. 공구경로를 만들지 않습니다.";
+CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이트).";
 
 namespace {
 
 void FillKorean() {
   MsgCannotOpenFile = "화일을 열수 없습니다.\n";
   MsgInputValue = "값을   입력하시요 !!";
-  MsgRecordEndsEarly = kKoreanRecordEndsEarly;
-  MsgRecordValueMissing = kKoreanRecordValueMissing;
-  MsgRecordValueRefused = kKoreanRecordValueRefused;
-  MsgTooManyLevels = kKoreanTooManyLevels;
-  MsgTooManyPasses = kKoreanTooManyPasses;
-  MsgNumberNotPostable = kKoreanNumberNotPostable;
-  MsgGeometryOutOfRange = kKoreanGeometryOutOfRange;
-  MsgRecordTooLong = kKoreanRecordTooLong;
 }
 
 void FillJapanese() {
   MsgCannotOpenFile = "ファイルがopenできません.\n";
   MsgInputValue = "値を入力しなさい !!";
-  MsgRecordEndsEarly = "パラメータが%d行目で終わっています.";
-  MsgRecordValueMissing = "パラメータの%d行目に\"%s\"の値がありません.";
-  MsgRecordValueRefused = "パラメータ%d行目の\"%s\"の値 %s は範囲(%s ~ %s)外です.";
-  MsgTooManyLevels = "レベルの数が多すぎます (%lld, 最大 %lld). Z Stepを直してやり直してください.";
-  MsgTooManyPasses = "パスの数が多すぎます (%lld, 最大 %lld). StepoverかZ Stepを直してやり直してください.";
-  MsgNumberNotPostable = "NCに書けない値 %s が %s にあるため出力しません.";
-  MsgGeometryOutOfRange = "選択した図形の大きさ %s は加工できない値です. 工具経路を作りません.";
-  MsgRecordTooLong = "パラメータが長すぎます (最大 %d バイト).";
 }
 
 void FillEnglish() {
   MsgCannotOpenFile = " Can not open file !!.\n";
   MsgInputValue = "Input value !!";
-  MsgRecordEndsEarly = "The parameters end at line %d.";
-  MsgRecordValueMissing = "Line %d of the parameters has no value for \"%s\".";
-  MsgRecordValueRefused = "Line %d of the parameters: \"%s\" = %s is outside %s to %s.";
-  MsgTooManyLevels = "Too many levels (%lld, at most %lld). Change the Z step and try again.";
-  MsgTooManyPasses = "Too many passes (%lld, at most %lld). Change the stepover or Z step and try again.";
-  MsgNumberNotPostable = "The value %s in %s cannot be written as NC: nothing was written.";
-  MsgGeometryOutOfRange = "The picked geometry measures %s, which cannot be machined: no toolpath is made.";
-  MsgRecordTooLong = "The parameters are too long (at most %d bytes).";
 }
 
 void FillFixedKorean() {

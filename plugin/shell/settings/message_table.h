@@ -40,8 +40,8 @@ extern CString MsgTaperModelerFailed;  // the modeler's status
 // The editor after a quick post: its path.
 extern CString MsgEditorNotFound;
 
-// A stored record or a parameter file that does not read; the texts start in
-// Korean so that a reader used before the table is loaded still says why.
+// A stored record or a parameter file that does not read (fixed Korean, set
+// before any load, so that a reader used early still says why).
 // "%d": the record's line number.
 extern CString MsgRecordEndsEarly;
 // "%d %s": line number, name of the first field that is missing.
