@@ -19,8 +19,8 @@ std::string RecordOf(const std::string& text, const std::string& handle) {
 
 class CadHostDxfTest : public CadHostTest {
  protected:
-  // A drawing with a polyline of two vertices that announces five; its handle.
-  std::string WriteShortPolyline(const std::string& name) {
+  // The DXF text of a drawing whose model space holds one two-vertex polyline; its handle.
+  static std::string PolylineDrawingText(std::string& handle) {
     AcDbDatabase database;
     AcDbBlockTable* table = nullptr;
     database.getBlockTable(table, AcDb::kForRead);
@@ -34,12 +34,20 @@ class CadHostDxfTest : public CadHostTest {
     space->appendAcDbEntity(id, pline);
     pline->close();
     space->close();
-    std::string text, message;
-    EXPECT_EQ(WriteDxfText(database, text, message), Acad::eOk) << message;
+    char text[AcDbHandle::kStrSiz];
+    id.handle().getIntoAsciiBuffer(text);
+    handle = text;
+    std::string dxf, message;
+    EXPECT_EQ(WriteDxfText(database, dxf, message), Acad::eOk) << message;
+    return dxf;
+  }
+
+  // A drawing with a polyline of two vertices that announces five; its handle.
+  std::string WriteShortPolyline(const std::string& name) {
+    std::string handle;
+    std::string text = PolylineDrawingText(handle);
     text.replace(text.find(" 90\n2\n"), 6, " 90\n5\n");
     std::ofstream(Path(name)) << text;
-    char handle[AcDbHandle::kStrSiz];
-    id.handle().getIntoAsciiBuffer(handle);
     return handle;
   }
 };
@@ -88,21 +96,8 @@ TEST_F(CadHostDxfTest, FifosAndDevicesAreRefusedAtOnce) {
 // One line changed: the model space's block record renamed. Its entities would
 // land in an ordinary block and the drawing open empty.
 TEST_F(CadHostDxfTest, ARenamedModelSpaceIsRefusedNamingTheLine) {
-  AcDbDatabase database;
-  AcDbBlockTable* table = nullptr;
-  database.getBlockTable(table, AcDb::kForRead);
-  AcDbBlockTableRecord* space = nullptr;
-  table->getAt(ACDB_MODEL_SPACE, space, AcDb::kForWrite);
-  table->close();
-  auto* pline = new AcDbPolyline();
-  pline->addVertexAt(0, AcGePoint2d(0, 0));
-  pline->addVertexAt(1, AcGePoint2d(10, 0));
-  AcDbObjectId id;
-  space->appendAcDbEntity(id, pline);
-  pline->close();
-  space->close();
-  std::string text, message;
-  ASSERT_EQ(WriteDxfText(database, text, message), Acad::eOk) << message;
+  std::string handle;
+  std::string text = PolylineDrawingText(handle);
   const std::size_t record = text.find("BLOCK_RECORD\n  5\n");
   const std::size_t name = text.find("  2\n*Model_Space\n", text.find("AcDbBlockTableRecord", record));
   ASSERT_NE(name, std::string::npos);
