@@ -271,7 +271,9 @@ void CPostDlg::OnShowParameters() {
   PostKindHolder* holder = m_Holders.Find(kind);
   CString refusal;
   if (holder == nullptr || !holder->ReadRecord(record, refusal) || holder->Dialog() == nullptr) {
-    ShowInformation(kNoParametersText, "Ostrivo messag");
+    // The record's refused line and field, when that is why.
+    const CString text = refusal.IsEmpty() ? CString(kNoParametersText) : CString(kNoParametersText) + "\n" + refusal;
+    ShowInformation(text, "Ostrivo messag");
     return;
   }
   holder->SetToolpathName(name);
