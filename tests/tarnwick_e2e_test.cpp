@@ -2,6 +2,7 @@
 // shows, what is saved, and what its first start leaves for the plug-in.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -180,3 +181,12 @@ TEST_F(TarnwickTest, AScriptThatCannotBeReadIsRefused) {
 }
 
 }  // namespace
+
+// A FIFO as the document blocked the open for ever: it is refused at once, and
+// the program goes on without it.
+TEST_F(TarnwickTest, AFifoAsTheDocumentIsRefusedAtOnce) {
+  ASSERT_EQ(::mkfifo(Path("pipe.nc").c_str(), 0600), 0);
+  const EditorRun run = Tarnwick("screen\n", Path("pipe.nc"));
+  EXPECT_NE(run.out.find("pipe.nc"), std::string::npos) << run.out;
+  EXPECT_TRUE(LastScreen(run.out).empty()) << run.out;
+}

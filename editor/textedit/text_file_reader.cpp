@@ -12,7 +12,7 @@
 
 #include "editor/textedit/line_ending.h"
 #include "editor/textedit/line_splitter.h"
-#include "editor/textedit/unique_fd.h"
+#include "platform/win/regular_file_reader.h"
 
 namespace {
 
@@ -72,6 +72,9 @@ int DetectStyle(int fd) {
 // precede a sparse hole), so the guess never reserves more than this.
 constexpr size_t kMaxReservedLines = size_t{1} << 22;
 
+// NC programs run to some hundred megabytes at most; a larger file is refused.
+constexpr std::uintmax_t kLargestDocument = std::uintmax_t{4} << 30;
+
 // Sizes the line array once from the first chunk's line lengths, so that a big
 // file is not copied record by record through every doubling.
 void ReserveLines(std::vector<TextLineRecord>& lines, size_t bytes_read, size_t file_size) {
@@ -86,10 +89,10 @@ bool IsReadOnly(const char* path, const struct stat& info) {
 }
 
 bool ReadFile(const char* path, int style, TextFileContents& contents) {
-  UniqueFd file(::open(path, O_RDONLY | O_CLOEXEC));
-  if (!file.IsOpen()) return false;
+  // A FIFO or device as the document is refused at once, never waited on.
+  win::FileDescriptor file;
   struct stat info {};
-  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (win::OpenRegularFile(path, kLargestDocument, file, info) != win::FileRead::kRead) return false;
   ::posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
   if (!line_ending::IsValidStyle(style)) style = DetectStyle(file.Get());

@@ -1,5 +1,7 @@
 #include "plugin/geometry/tool_shape_dlg.h"
 
+#include "plugin/geometry/forms/operation_limits.h"
+
 namespace {
 
 constexpr int kFlatButton = 272;
@@ -43,12 +45,9 @@ void CToolShapeDlg::FormatToolName() {
 
 void CToolShapeDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Text(pDX, kDiameterEdit, m_Diameter);
-  DDV_MinMaxFloat(pDX, m_Diameter, 0.01f, 999.0f);
-  DDX_Text(pDX, kLengthEdit, m_Length);
-  DDV_MinMaxFloat(pDX, m_Length, 0.01f, 999.0f);
-  DDX_Text(pDX, kCornerRadiusEdit, m_CornerRadius);
-  DDV_MinMaxFloat(pDX, m_CornerRadius, 0.0f, 999.0f);
+  DDX_Limited(pDX, kDiameterEdit, m_Diameter, kToolShapeLimits.diameter);
+  DDX_Limited(pDX, kLengthEdit, m_Length, kToolShapeLimits.length);
+  DDX_Limited(pDX, kCornerRadiusEdit, m_CornerRadius, kToolShapeLimits.cornerRadius);
 }
 
 BOOL CToolShapeDlg::OnInitDialog() {

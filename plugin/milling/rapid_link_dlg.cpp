@@ -1,11 +1,11 @@
 #include "plugin/milling/rapid_link_dlg.h"
 
+#include "plugin/geometry/forms/operation_limits.h"
+
 namespace {
 
 constexpr int kRapidLinkOnCheck = 340;
 constexpr int kMinDistanceEdit = 341;
-constexpr float kLeastDistance = 0.0f;
-constexpr float kMostDistance = 10000.0f;
 
 // The link angle controls stand on the form but nothing reads them.
 const DialogTemplateRegistration kRapidLinkTemplate(CRapidLinkDlg::IDD,
@@ -26,6 +26,5 @@ CRapidLinkDlg::CRapidLinkDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 void CRapidLinkDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
   DDX_Check(pDX, kRapidLinkOnCheck, m_RapidLinkOn);
-  DDX_Text(pDX, kMinDistanceEdit, m_MinDistance);
-  DDV_MinMaxFloat(pDX, m_MinDistance, kLeastDistance, kMostDistance);
+  DDX_Limited(pDX, kMinDistanceEdit, m_MinDistance, kRapidLinkLimits.minDistance);
 }

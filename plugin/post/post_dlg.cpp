@@ -269,8 +269,11 @@ void CPostDlg::OnShowParameters() {
   AcDbObjectId id;
   const int kind = FindToolpathByName(name, id) ? ReadToolpathTypeCode(id, record) : 0;
   PostKindHolder* holder = m_Holders.Find(kind);
-  if (holder == nullptr || !holder->ReadRecord(record) || holder->Dialog() == nullptr) {
-    ShowInformation(kNoParametersText, "Ostrivo messag");
+  CString refusal;
+  if (holder == nullptr || !holder->ReadRecord(record, refusal) || holder->Dialog() == nullptr) {
+    // The record's refused line and field, when that is why.
+    const CString text = refusal.IsEmpty() ? CString(kNoParametersText) : CString(kNoParametersText) + "\n" + refusal;
+    ShowInformation(text, "Ostrivo messag");
     return;
   }
   holder->SetToolpathName(name);

@@ -28,9 +28,9 @@ class PocketHolder : public PostKindHolder {
     dlg_ = std::make_unique<CPocketDlg>();
     SelectSet(1);
   }
-  bool ReadRecord(const char* text) override {
+  bool ReadRecord(const char* text, CString& refusal) override {
     Reset();
-    if (!dlg_->ReadParamRecord(text)) return false;
+    if (!dlg_->ReadParamRecord(text, &refusal)) return false;
     SelectSet(1);
     return true;
   }
@@ -70,9 +70,9 @@ class ProfileHolder : public PostKindHolder {
  public:
   ProfileHolder() { Reset(); }
   void Reset() override { dlg_ = std::make_unique<CProfileDlg>(); }
-  bool ReadRecord(const char* text) override {
+  bool ReadRecord(const char* text, CString& refusal) override {
     Reset();
-    return dlg_->ReadParamRecord(text);
+    return dlg_->ReadParamRecord(text, &refusal);
   }
   int CutFeed() const override { return dlg_->m_Feed; }
   int PlungeFeed() const override { return dlg_->m_Lead.m_EntryFeed; }
@@ -97,9 +97,9 @@ class DrillHolder : public PostKindHolder {
  public:
   DrillHolder() { Reset(); }
   void Reset() override { dlg_ = std::make_unique<CDrillDlg>(); }
-  bool ReadRecord(const char* text) override {
+  bool ReadRecord(const char* text, CString& refusal) override {
     Reset();
-    return dlg_->ReadParamRecord(text);
+    return dlg_->ReadParamRecord(text, &refusal);
   }
   int CutFeed() const override { return dlg_->m_Feed; }
   int PlungeFeed() const override { return dlg_->m_Feed; }

@@ -15,8 +15,9 @@ class PostKindHolder : public ToolpathFeeds {
  public:
   // The holder as a new one, so nothing of an earlier toolpath is left.
   virtual void Reset() = 0;
-  // Reset, then the record read in. False when it does not read.
-  virtual bool ReadRecord(const char* text) = 0;
+  // Reset, then the record read in. False when it does not read; refusal
+  // then names the line or field when the kind's reader says.
+  virtual bool ReadRecord(const char* text, CString& refusal) = 0;
   // Tool sizes, spindle, cycle return and coolant that the record gives.
   virtual void ApplyRecordValues(PostValues& values, bool& coolant) { (void)values, (void)coolant; }
   // A tool-size marker: the pass set's tool (or the kind's only tool).

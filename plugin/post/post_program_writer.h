@@ -57,6 +57,7 @@ class PostProgramWriter : public ToolpathSink {
   void OffsetNumber(int number) override;
   void Spindle(int speed) override;
   void PassSet(int set) override;
+  void Refuse(const std::string& why) override { Fail(why); }
 
  private:
   // Expands and writes the block; true when it wrote text.

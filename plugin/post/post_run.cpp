@@ -48,8 +48,11 @@ bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, P
     return false;
   }
   holder = holders.Find(kind);
-  if (holder != nullptr && !holder->ReadRecord(record)) {
+  CString refusal;
+  if (holder != nullptr && !holder->ReadRecord(record, refusal)) {
     acutPrintf("\n공구경로 \"%s\"의 파라메타를 읽을 수 없어 출력하지 않습니다.", name.GetString());
+    // Which line or value of the record is wrong.
+    if (!refusal.IsEmpty()) acutPrintf("\n%s", refusal.GetString());
     return false;
   }
   return true;
@@ -64,6 +67,7 @@ void WalkToolpath(const CString& name, int kind, PostKindHolder* holder, Toolpat
   options.kind = kind;
   options.arcHelix = arcHelix;
   options.chordTolerance = ConfigurationSettings().ConvArcTol;
+  options.toolpathName = name.GetString();
   ToolpathTraversal traversal(sink, holder != nullptr ? static_cast<const ToolpathFeeds&>(*holder) : noFeeds, options);
   traversal.Walk(ids, toUcs);
 }

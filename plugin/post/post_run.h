@@ -26,7 +26,8 @@ class AtomicFileOutput : public PostTextOutput {
 
 // The kind and record of the named toolpath, its holder (null for none)
 // filled; false, after a message, when the toolpath is missing, of a kind no
-// post reads, or its record does not read.
+// post reads, or its record does not read (a value outside its operation's
+// limits among them: the message names it).
 bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, PostKindHolder*& holder);
 
 // The toolpath's entities walked into the sink, in the coordinate system the matrix leads to.

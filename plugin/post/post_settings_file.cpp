@@ -1,9 +1,8 @@
 #include "plugin/post/post_settings_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
+#include "platform/win/regular_file_reader.h"
 #include "platform/win/win_paths.h"
 #include "plugin/shell/settings/message_table.h"
 
@@ -73,11 +72,11 @@ int HeaderIn(std::string_view line) {
   return -1;
 }
 
+// A definition is a few kilobytes of text.
+constexpr std::uintmax_t kLargestDefinition = std::uintmax_t{16} << 20;
+
 bool ReadWhole(const std::string& path, std::string& text) {
-  std::ifstream in(win::ToUnixPath(path), std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  return win::ReadRegularFile(win::ToUnixPath(path), kLargestDefinition, text) == win::FileRead::kRead;
 }
 
 bool HasControlCharacter(std::string_view line) {

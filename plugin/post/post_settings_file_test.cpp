@@ -1,6 +1,7 @@
 #include "plugin/post/post_settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -203,6 +204,15 @@ TEST(PostBlock, LinesAreScannedForWhatTheyName) {
   EXPECT_EQ(masks.asked, LetterBit('S'));
   EXPECT_EQ(masks.bracketedWords, kCutModeWord);
   EXPECT_EQ(masks.bareWords, kCutModeWord | kCycleReturnWord | kToolSizeWords);
+}
+
+// A FIFO as the definition blocked the post for ever: it is refused at once and
+// the defaults stand.
+TEST(PostSettingsFile, AFifoAsTheDefinitionIsRefusedAtOnce) {
+  win::ScopedTempFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "pipe.ppr").c_str(), 0600), 0);
+  PostSettingsFile definition;
+  EXPECT_EQ(definition.Load(folder / "pipe.ppr"), PostSettingsFile::LoadResult::kDefaultsInForce);
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ void ReadPolyline(const AcDbPolyline& polyline, const AcGeMatrix3d& m, EntitySna
     segment.end = Moved(end, m);
     double startWidth = 0.0, endWidth = 0.0;
     polyline.getWidthsAt(i, startWidth, endWidth);
+    segment.width = startWidth;
     if (!ToolpathMoveEncoding::WidthToFeed(startWidth, segment.widthFeed)) segment.widthFeed = 0;
     if (type == AcDbPolyline::kArc) {
       AcGeCircArc3d arc;

@@ -23,7 +23,8 @@ struct PolylineSegmentSnapshot {
   bool isArc = false;
   bool isEmpty = false;  // coincident points
   ArcSnapshot arc;
-  int widthFeed = 0;  // the feed kept in the vertex widths, 0 when none
+  int widthFeed = 0;   // the feed kept in the vertex widths, 0 when none
+  double width = 0.0;  // the start width itself, so that a width no feed fits is seen
 };
 
 struct ToolInfoSnapshot {

@@ -5,7 +5,9 @@
 
 #include "plugin/post/post_move_record.h"
 #include "plugin/post/post_values.h"
+#include "plugin/post/postable_numbers.h"
 #include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/tool_path_info.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -65,11 +67,24 @@ void ToolpathTraversal::Walk(const AcDbObjectIdArray& ids, const AcGeMatrix3d& t
   EntitySnapshot entity, next;
   for (int i = first; i < ids.length(); ++i) {
     if (!ReadEntitySnapshot(ids[i], toUcs, entity)) continue;
+    if (!Postable(entity)) return;
     if (!Visit(entity)) continue;
     // The feed line into the hole goes with the cycle.
-    if (i + 1 < ids.length() && ReadEntitySnapshot(ids[i + 1], toUcs, next)) Hole(entity, next);
+    if (i + 1 < ids.length() && ReadEntitySnapshot(ids[i + 1], toUcs, next)) {
+      if (!Postable(next)) return;
+      Hole(entity, next);
+    }
     ++i;
   }
+}
+
+bool ToolpathTraversal::Postable(const EntitySnapshot& entity) {
+  const std::string bad = UnpostableNumber(entity);
+  if (bad.empty()) return true;
+  CString why;
+  why.Format(MsgNumberNotPostable.GetString(), bad.c_str(), options_.toolpathName.c_str());
+  sink_.Refuse(why.GetString());
+  return false;
 }
 
 bool ToolpathTraversal::Visit(const EntitySnapshot& entity) {

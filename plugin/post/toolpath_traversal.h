@@ -5,6 +5,8 @@
 // own sink and its own parameter holders behind ToolpathFeeds.
 #pragma once
 
+#include <string>
+
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "platform/cad/ge/ge_point3d.h"
@@ -29,6 +31,9 @@ class ToolpathSink {
   virtual void OffsetNumber(int number) = 0;
   virtual void Spindle(int speed) = 0;
   virtual void PassSet(int set) = 0;
+  // The program cannot be written (why says so, in the user's words): nothing
+  // more is written and the output is dropped.
+  virtual void Refuse(const std::string& why) = 0;
 };
 
 // The feeds a toolpath's kind gives to moves that carry none; 0 for none.
@@ -43,6 +48,7 @@ struct ToolpathWalkOptions {
   int kind = 0;               // ToolpathKind of the toolpath
   bool arcHelix = false;      // helix plunges become arcs
   double chordTolerance = 0;  // solid cut: polyline arcs become chords within it
+  std::string toolpathName;   // named when a number cannot be posted
 };
 
 class ToolpathTraversal {
@@ -57,6 +63,8 @@ class ToolpathTraversal {
   // One entity; true when it is the rapid of a drilled hole, whose cycle the
   // caller dispatches with the next entity.
   bool Visit(const EntitySnapshot& entity);
+  // False, after the sink was told, when the entity holds a number no NC word carries.
+  bool Postable(const EntitySnapshot& entity);
   // The cycle at a hole: the rapid's end, R level and depth from the next entity.
   void Hole(const EntitySnapshot& rapid, const EntitySnapshot& next);
 

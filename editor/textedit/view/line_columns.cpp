@@ -166,4 +166,10 @@ std::string CropColumns(std::string_view expanded, int start_column, int first, 
   return out;
 }
 
+int ColumnX(int left, int right, long long column, long long first_column, int char_width) {
+  const long long x = left + (column - first_column) * static_cast<long long>(char_width);
+  return static_cast<int>(
+      std::clamp<long long>(x, static_cast<long long>(left) - char_width, static_cast<long long>(right) + char_width));
+}
+
 }  // namespace line_columns

@@ -41,4 +41,9 @@ std::string Expand(std::string_view line, int from, int to, int start_column, in
 // last is left out. shown_column receives where the result starts.
 std::string CropColumns(std::string_view expanded, int start_column, int first, int last, int* shown_column);
 
+// The x of a column in a window from left to right whose first shown column is
+// first_column, in wide arithmetic: a column of a line hundreds of millions of
+// characters long lies far outside the window and is held one cell beside it.
+int ColumnX(int left, int right, long long column, long long first_column, int char_width);
+
 }  // namespace line_columns

@@ -92,4 +92,13 @@ TEST(WordChars, WordsAreLettersDigitsUnderscoresAndLettersOfOtherScripts) {
   EXPECT_FALSE(word_chars::IsWordCharAt(line, 16));
 }
 
+// A line of 300 million characters at 8 pixels each lies 2.4 billion pixels
+// out: the product would overflow an int; the x stays beside the window.
+TEST(LineColumns, ColumnsFarOutsideTheWindowStayBesideIt) {
+  EXPECT_EQ(line_columns::ColumnX(10, 810, 5, 0, 8), 50);
+  EXPECT_EQ(line_columns::ColumnX(10, 810, 300000000, 0, 8), 818);
+  EXPECT_EQ(line_columns::ColumnX(10, 810, 0, 300000000, 8), 2);
+  EXPECT_EQ(line_columns::ColumnX(10, 810, 300000100, 300000000, 8), 810);
+}
+
 }  // namespace

@@ -98,7 +98,7 @@ void CVellumTextView::PaintLine(CDC* pDC, const CRect& rect, int line) {
   DrawTextPieces(pDC, rect, line, line_text, background, ColourBlocksOf(line));
 
   const int char_width = CharWidth();
-  int behind = rect.left + (VisualLineLength(line) - offset_char_) * char_width;
+  int behind = line_columns::ColumnX(rect.left, rect.right, VisualLineLength(line), offset_char_, char_width);
   TextPosition start;
   TextPosition end;
   GetSelection(start, end);
@@ -173,8 +173,9 @@ int CVellumTextView::DrawPiece(CDC* pDC, const CRect& rect, int line, int from, 
   pDC->SetTextColor(text_colour);
   pDC->SetBkColor(back_colour);
   pDC->SetBkMode(OPAQUE);
-  const int x = rect.left + (shown_column - offset_char_) * char_width;
-  CRect box(x, rect.top, x + afx::TextCells(visible) * char_width, rect.bottom);
+  const int x = line_columns::ColumnX(rect.left, rect.right, shown_column, offset_char_, char_width);
+  const long long end = static_cast<long long>(shown_column) + afx::TextCells(visible);
+  CRect box(x, rect.top, line_columns::ColumnX(rect.left, rect.right, end, offset_char_, char_width), rect.bottom);
   box.IntersectRect(&box, &rect);
   pDC->ExtTextOut(x, rect.top, ETO_CLIPPED | ETO_OPAQUE, &box, visible.c_str(), static_cast<UINT>(visible.size()),
                   nullptr);

@@ -12,8 +12,12 @@
 #include <vector>
 
 #include "platform/win/atomic_file_writer.h"
+#include "platform/win/regular_file_reader.h"
 
 namespace {
+
+// Drawings of this program stay far below; a larger file is no drawing to open.
+constexpr std::uintmax_t kLargestDrawing = std::uintmax_t{1} << 30;
 
 std::string systemError(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
@@ -23,17 +27,20 @@ std::string systemError(const std::string& what, const std::string& path) {
 
 bool readWholeFile(const char* path, DxfTextBuffer& text, std::string& message, int& error) {
   error = 0;
-  const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = errno;
-    message = systemError("cannot open", path);
-    return false;
-  }
+  win::FileDescriptor file;
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    error = EISDIR;
-    message = std::string("cannot read ") + path + ": it is a folder";
+  const win::FileRead opened = win::OpenRegularFile(path, kLargestDrawing, file, info);
+  if (opened != win::FileRead::kRead) {
+    const bool folder = opened == win::FileRead::kNotAFile && S_ISDIR(info.st_mode);
+    error = opened == win::FileRead::kFailed     ? errno
+            : opened == win::FileRead::kMissing  ? ENOENT
+            : folder                             ? EISDIR
+            : opened == win::FileRead::kTooLarge ? EFBIG
+                                                 : EINVAL;
+    const std::string why = folder ? "it is a folder" : win::DescribeFileRead(opened, error, kLargestDrawing);
+    message = std::string(opened == win::FileRead::kNotAFile || opened == win::FileRead::kTooLarge ? "cannot read "
+                                                                                                   : "cannot open ") +
+              path + ": " + why;
     return false;
   }
   text.clear();
@@ -42,25 +49,29 @@ bool readWholeFile(const char* path, DxfTextBuffer& text, std::string& message, 
   for (;;) {
     char* spare = text.spare(room);
     if (spare == nullptr) {
-      ::close(fd);
       error = ENOMEM;
       message = std::string("cannot read ") + path + ": not enough memory";
       return false;
     }
-    const ssize_t got = ::read(fd, spare, room);
+    const ssize_t got = ::read(file.Get(), spare, room);
     if (got < 0) {
       if (errno == EINTR) continue;
       error = errno;
       message = systemError("cannot read", path);
-      ::close(fd);
       return false;
     }
     if (got == 0) break;
     text.grow(static_cast<std::size_t>(got));
+    // A file that grows while it is read is held to the same cap.
+    if (text.size() > kLargestDrawing) {
+      error = EFBIG;
+      message = std::string("cannot read ") + path + ": " +
+                win::DescribeFileRead(win::FileRead::kTooLarge, error, kLargestDrawing);
+      return false;
+    }
     room = text.capacity() - text.size();
     if (room == 0) room = std::size_t{1} << 20;
   }
-  ::close(fd);
   return true;
 }
 

@@ -15,6 +15,7 @@
 #include "platform/win/atomic_file_writer.h"
 #include "platform/win/file_descriptor.h"
 #include "platform/win/registry/reg_format.h"
+#include "platform/win/regular_file_reader.h"
 #include "platform/win/win_paths.h"
 
 namespace win::registry {
@@ -41,37 +42,25 @@ void CreateFolders(const std::string& folder) {
   }
 }
 
-enum class ReadResult { kRead, kMissing, kFailed, kNotAFile };
-
-// A pipe or device is refused before anything is read from it, so that a
-// store that never ends or never answers cannot hold a program up.
-ReadResult ReadWholeFile(const std::string& path, std::string& text) {
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!file.IsOpen()) return errno == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
-  struct stat info {};
-  if (fstat(file.Get(), &info) != 0) return ReadResult::kFailed;
-  if (!S_ISREG(info.st_mode)) return ReadResult::kNotAFile;
-  char buffer[65536];
-  for (;;) {
-    ssize_t count = read(file.Get(), buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return ReadResult::kFailed;
-    if (count == 0) return ReadResult::kRead;
-    text.append(buffer, static_cast<std::size_t>(count));
-  }
-}
+// Settings are some kilobytes; a store past this is no store to load.
+constexpr std::uintmax_t kLargestStore = std::uintmax_t{64} << 20;
 
 LONG LoadStoreAt(const std::string& path, Tree& tree, std::string& original_text) {
-  switch (ReadWholeFile(path, original_text)) {
-    case ReadResult::kMissing:
+  // A pipe or device is refused before anything is read from it, so that a
+  // store that never ends or never answers cannot hold a program up.
+  switch (ReadRegularFile(path, kLargestStore, original_text)) {
+    case FileRead::kMissing:
       return ERROR_SUCCESS;
-    case ReadResult::kFailed:
+    case FileRead::kFailed:
       ReportOnce("registry: cannot read " + path + ": " + std::strerror(errno));
       return ERROR_CANTREAD;
-    case ReadResult::kNotAFile:
+    case FileRead::kNotAFile:
       ReportOnce("registry: the store " + path + " is not a regular file; no setting is read or saved");
       return ERROR_CANTREAD;
-    case ReadResult::kRead:
+    case FileRead::kTooLarge:
+      ReportOnce("registry: the store " + path + " is larger than 64 MB; no setting is read or saved");
+      return ERROR_CANTREAD;
+    case FileRead::kRead:
       break;
   }
   std::string error;

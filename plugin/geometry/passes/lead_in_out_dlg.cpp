@@ -1,8 +1,6 @@
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
 
-#include <cstdio>
-#include <string>
-
+#include "plugin/geometry/forms/operation_limits.h"
 #include "plugin/geometry/record_lines.h"
 
 namespace {
@@ -63,16 +61,6 @@ const DialogTemplateRegistration kLeadInOutTemplate(CLeadInOutDlg::IDD,
                                                          res::PushButton(IDCANCEL, "Cancel"),
                                                      }});
 
-struct LeadValues {
-  int side = 0, zEntryMode = 0, entryFeedOn = 0, entryOn = 0;
-  int entryFeed = 0, exitFeedOn = 0, exitOn = 0, exitFeed = 0;
-  int entryLineOn = 0, exitLineOn = 0;
-  int entryArcOn = 0;
-  float entryArcAngle = 0, entryLineLength = 0, entryArcRadius = 0, exitArcAngle = 0;
-  int exitArcOn = 0;
-  float exitLineLength = 0, exitArcRadius = 0, entryLineAngle = 0, exitLineAngle = 0, zEntryLength = 0;
-};
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLeadInOutDlg, CDialog)
@@ -87,24 +75,23 @@ void CLeadInOutDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
   DDX_Check(pDX, kEntryOnCheck, m_EntryOn);
   DDX_Check(pDX, kEntryLineOnCheck, m_EntryLineOn);
-  DDX_Text(pDX, kEntryLineLengthEdit, m_EntryLineLength);
-  DDX_Text(pDX, kEntryLineAngleEdit, m_EntryLineAngle);
+  DDX_Limited(pDX, kEntryLineLengthEdit, m_EntryLineLength, kLeadInOutLimits.entryLineLength);
+  DDX_Limited(pDX, kEntryLineAngleEdit, m_EntryLineAngle, kLeadInOutLimits.entryLineAngle);
   DDX_Check(pDX, kEntryArcOnCheck, m_EntryArcOn);
-  DDX_Text(pDX, kEntryArcRadiusEdit, m_EntryArcRadius);
-  DDX_Text(pDX, kEntryArcAngleEdit, m_EntryArcAngle);
+  DDX_Limited(pDX, kEntryArcRadiusEdit, m_EntryArcRadius, kLeadInOutLimits.entryArcRadius);
+  DDX_Limited(pDX, kEntryArcAngleEdit, m_EntryArcAngle, kLeadInOutLimits.entryArcAngle);
   DDX_Check(pDX, kEntryFeedOnCheck, m_EntryFeedOn);
-  DDX_Text(pDX, kEntryFeedEdit, m_EntryFeed);
+  DDX_Limited(pDX, kEntryFeedEdit, m_EntryFeed, kLeadInOutLimits.entryFeed);
   DDX_Check(pDX, kExitOnCheck, m_ExitOn);
   DDX_Check(pDX, kExitArcOnCheck, m_ExitArcOn);
-  DDX_Text(pDX, kExitArcRadiusEdit, m_ExitArcRadius);
-  DDX_Text(pDX, kExitArcAngleEdit, m_ExitArcAngle);
+  DDX_Limited(pDX, kExitArcRadiusEdit, m_ExitArcRadius, kLeadInOutLimits.exitArcRadius);
+  DDX_Limited(pDX, kExitArcAngleEdit, m_ExitArcAngle, kLeadInOutLimits.exitArcAngle);
   DDX_Check(pDX, kExitLineOnCheck, m_ExitLineOn);
-  DDX_Text(pDX, kExitLineLengthEdit, m_ExitLineLength);
-  DDX_Text(pDX, kExitLineAngleEdit, m_ExitLineAngle);
+  DDX_Limited(pDX, kExitLineLengthEdit, m_ExitLineLength, kLeadInOutLimits.exitLineLength);
+  DDX_Limited(pDX, kExitLineAngleEdit, m_ExitLineAngle, kLeadInOutLimits.exitLineAngle);
   DDX_Check(pDX, kExitFeedOnCheck, m_ExitFeedOn);
-  DDX_Text(pDX, kExitFeedEdit, m_ExitFeed);
-  DDX_Text(pDX, kZEntryLengthEdit, m_ZEntryLength);
-  DDV_MinMaxFloat(pDX, m_ZEntryLength, 0.0f, 9999.0f);
+  DDX_Limited(pDX, kExitFeedEdit, m_ExitFeed, kLeadInOutLimits.exitFeed);
+  DDX_Limited(pDX, kZEntryLengthEdit, m_ZEntryLength, kLeadInOutLimits.zEntryLength);
 }
 
 BOOL CLeadInOutDlg::OnInitDialog() {
@@ -139,63 +126,48 @@ void CLeadInOutDlg::OnZEntryNone() { m_ZEntryMode = kZEntryNone; }
 void CLeadInOutDlg::OnZEntryLength() { m_ZEntryMode = kZEntryLength; }
 
 CString LeadMoveRecordText(const CLeadInOutDlg& dlg) {
-  CString line;
   CString text;
-  line.Format(" %d %d %d %d\n", dlg.m_Side != 0 ? 1 : 0, dlg.m_ZEntryMode, dlg.m_EntryFeedOn, dlg.m_EntryOn);
-  text += line;
-  line.Format(" %d %d %d %d\n", dlg.m_EntryFeed, dlg.m_ExitFeedOn, dlg.m_ExitOn, dlg.m_ExitFeed);
-  text += line;
-  line.Format(" %d %d\n", dlg.m_EntryLineOn, dlg.m_ExitLineOn);
-  text += line;
-  line.Format(" %d %.2f %.2f %.2f %.2f\n", dlg.m_EntryArcOn, dlg.m_EntryArcAngle, dlg.m_EntryLineLength,
-              dlg.m_EntryArcRadius, dlg.m_ExitArcAngle);
-  text += line;
-  line.Format(" %d %.2f %.2f %.2f %.2f %.2f\n", dlg.m_ExitArcOn, dlg.m_ExitLineLength, dlg.m_ExitArcRadius,
-              dlg.m_EntryLineAngle, dlg.m_ExitLineAngle, dlg.m_ZEntryLength);
-  text += line;
+  AppendRecordLine(text, " %d %d %d %d\n", dlg.m_Side != 0 ? 1 : 0, dlg.m_ZEntryMode, dlg.m_EntryFeedOn, dlg.m_EntryOn);
+  AppendRecordLine(text, " %d %d %d %d\n", dlg.m_EntryFeed, dlg.m_ExitFeedOn, dlg.m_ExitOn, dlg.m_ExitFeed);
+  AppendRecordLine(text, " %d %d\n", dlg.m_EntryLineOn, dlg.m_ExitLineOn);
+  AppendRecordLine(text, " %d %.2f %.2f %.2f %.2f\n", dlg.m_EntryArcOn, dlg.m_EntryArcAngle, dlg.m_EntryLineLength,
+                   dlg.m_EntryArcRadius, dlg.m_ExitArcAngle);
+  AppendRecordLine(text, " %d %.2f %.2f %.2f %.2f %.2f\n", dlg.m_ExitArcOn, dlg.m_ExitLineLength, dlg.m_ExitArcRadius,
+                   dlg.m_EntryLineAngle, dlg.m_ExitLineAngle, dlg.m_ZEntryLength);
   return text;
 }
 
-bool ReadLeadMoveRecordText(const char*& cursor, CLeadInOutDlg& dlg) {
-  const char* at = cursor;
-  std::string l[5];
-  for (std::string& line : l) {
-    if (!TakeRecordLine(at, line)) return false;
-  }
-  // Parsed aside first, so that a broken block changes nothing.
-  LeadValues v;
-  const bool complete =
-      std::sscanf(l[0].c_str(), "%d %d %d %d", &v.side, &v.zEntryMode, &v.entryFeedOn, &v.entryOn) == 4 &&
-      std::sscanf(l[1].c_str(), "%d %d %d %d", &v.entryFeed, &v.exitFeedOn, &v.exitOn, &v.exitFeed) == 4 &&
-      std::sscanf(l[2].c_str(), "%d %d", &v.entryLineOn, &v.exitLineOn) == 2 &&
-      std::sscanf(l[3].c_str(), "%d %f %f %f %f", &v.entryArcOn, &v.entryArcAngle, &v.entryLineLength,
-                  &v.entryArcRadius, &v.exitArcAngle) == 5 &&
-      std::sscanf(l[4].c_str(), "%d %f %f %f %f %f", &v.exitArcOn, &v.exitLineLength, &v.exitArcRadius,
-                  &v.entryLineAngle, &v.exitLineAngle, &v.zEntryLength) == 6;
-  if (!complete) return false;
+bool ReadLeadMoveLines(RecordReader& reader, CLeadInOutDlg& dlg) {
+  const LeadInOutLimits& l = kLeadInOutLimits;
+  return reader.Line({RecordField::Flag(dlg.m_Side, l.side),
+                      {dlg.m_ZEntryMode, l.zEntryMode},
+                      {dlg.m_EntryFeedOn, l.entryFeedOn},
+                      {dlg.m_EntryOn, l.entryOn}}) &&
+         reader.Line({{dlg.m_EntryFeed, l.entryFeed},
+                      {dlg.m_ExitFeedOn, l.exitFeedOn},
+                      {dlg.m_ExitOn, l.exitOn},
+                      {dlg.m_ExitFeed, l.exitFeed}}) &&
+         reader.Line({{dlg.m_EntryLineOn, l.entryLineOn}, {dlg.m_ExitLineOn, l.exitLineOn}}) &&
+         reader.Line({{dlg.m_EntryArcOn, l.entryArcOn},
+                      {dlg.m_EntryArcAngle, l.entryArcAngle},
+                      {dlg.m_EntryLineLength, l.entryLineLength},
+                      {dlg.m_EntryArcRadius, l.entryArcRadius},
+                      {dlg.m_ExitArcAngle, l.exitArcAngle}}) &&
+         reader.Line({{dlg.m_ExitArcOn, l.exitArcOn},
+                      {dlg.m_ExitLineLength, l.exitLineLength},
+                      {dlg.m_ExitArcRadius, l.exitArcRadius},
+                      {dlg.m_EntryLineAngle, l.entryLineAngle},
+                      {dlg.m_ExitLineAngle, l.exitLineAngle},
+                      {dlg.m_ZEntryLength, l.zEntryLength}});
+}
 
-  // The side is a byte flag: any other number means the right side.
-  dlg.m_Side = v.side != 0 ? 1 : 0;
-  dlg.m_ZEntryMode = v.zEntryMode;
-  dlg.m_EntryFeedOn = v.entryFeedOn;
-  dlg.m_EntryOn = v.entryOn;
-  dlg.m_EntryFeed = v.entryFeed;
-  dlg.m_ExitFeedOn = v.exitFeedOn;
-  dlg.m_ExitOn = v.exitOn;
-  dlg.m_ExitFeed = v.exitFeed;
-  dlg.m_EntryLineOn = v.entryLineOn;
-  dlg.m_ExitLineOn = v.exitLineOn;
-  dlg.m_EntryArcOn = v.entryArcOn;
-  dlg.m_EntryArcAngle = v.entryArcAngle;
-  dlg.m_EntryLineLength = v.entryLineLength;
-  dlg.m_EntryArcRadius = v.entryArcRadius;
-  dlg.m_ExitArcAngle = v.exitArcAngle;
-  dlg.m_ExitArcOn = v.exitArcOn;
-  dlg.m_ExitLineLength = v.exitLineLength;
-  dlg.m_ExitArcRadius = v.exitArcRadius;
-  dlg.m_EntryLineAngle = v.entryLineAngle;
-  dlg.m_ExitLineAngle = v.exitLineAngle;
-  dlg.m_ZEntryLength = v.zEntryLength;
-  cursor = at;
+bool ReadLeadMoveRecordText(const char*& cursor, CLeadInOutDlg& dlg, CString* refusal) {
+  RecordReader reader(cursor);
+  if (!ReadLeadMoveLines(reader, dlg)) {
+    if (refusal != nullptr) *refusal = reader.Refusal();
+    return false;
+  }
+  reader.Apply();
+  cursor = reader.cursor();
   return true;
 }

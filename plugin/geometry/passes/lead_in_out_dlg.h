@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/classlib/afxwin.h"
+#include "plugin/geometry/forms/record_reader.h"
 
 enum ZEntryMode { kZEntryWhole = 1, kZEntryNone = 2, kZEntryLength = 3 };
 
@@ -54,5 +55,8 @@ class CLeadInOutDlg : public CDialog {
 // The five record lines of an instance (default feed and reserved int left out).
 CString LeadMoveRecordText(const CLeadInOutDlg& dlg);
 // Reads the five lines that start at cursor and moves cursor past them. False,
-// with dlg and cursor untouched, when a line is missing or short of values.
-bool ReadLeadMoveRecordText(const char*& cursor, CLeadInOutDlg& dlg);
+// with dlg and cursor untouched, when a line is missing, short of values or
+// holds a value outside kLeadInOutLimits; refusal (when given) says which.
+bool ReadLeadMoveRecordText(const char*& cursor, CLeadInOutDlg& dlg, CString* refusal = nullptr);
+// The five lines read into the reader, for an owner's record (RecordReader).
+bool ReadLeadMoveLines(RecordReader& reader, CLeadInOutDlg& dlg);

@@ -1,8 +1,6 @@
 #include "plugin/geometry/passes/plunge_dlg.h"
 
-#include <cstdio>
-#include <string>
-
+#include "plugin/geometry/forms/operation_limits.h"
 #include "plugin/geometry/record_lines.h"
 
 namespace {
@@ -61,15 +59,6 @@ const DialogTemplateRegistration kPlungeTemplate(CPlungeDlg::IDD,
                                                       res::PushButton(IDCANCEL, "Cancel"),
                                                   }});
 
-struct PlungeValues {
-  int method = 0, extent = 0, plungeFeedOn = 0;
-  int plungeFeed = 0;
-  float anglePlungeLength = 0, zAngle = 0;
-  float xyAngle = 0, helixRadius = 0, helixLength = 0, helixCircleLength = 0;
-  float slotLength = 0, slotDepth = 0, slotPitchAngle = 0, slotPlungeLength = 0, helixPitchAngle = 0;
-  int returnAtCuttingFeed = 0;
-};
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPlungeDlg, CDialog)
@@ -85,19 +74,19 @@ CPlungeDlg::CPlungeDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CPlungeDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Text(pDX, kAnglePlungeLengthEdit, m_AnglePlungeLength);
-  DDX_Text(pDX, kZAngleEdit, m_ZAngle);
-  DDX_Text(pDX, kXYAngleEdit, m_XYAngle);
-  DDX_Text(pDX, kHelixRadiusEdit, m_HelixRadius);
-  DDX_Text(pDX, kHelixLengthEdit, m_HelixLength);
-  DDX_Text(pDX, kHelixPitchAngleEdit, m_HelixPitchAngle);
-  DDX_Text(pDX, kHelixCircleLengthEdit, m_HelixCircleLength);
-  DDX_Text(pDX, kSlotPlungeLengthEdit, m_SlotPlungeLength);
-  DDX_Text(pDX, kSlotLengthEdit, m_SlotLength);
-  DDX_Text(pDX, kSlotDepthEdit, m_SlotDepth);
-  DDX_Text(pDX, kSlotPitchAngleEdit, m_SlotPitchAngle);
+  DDX_Limited(pDX, kAnglePlungeLengthEdit, m_AnglePlungeLength, kPlungeLimits.anglePlungeLength);
+  DDX_Limited(pDX, kZAngleEdit, m_ZAngle, kPlungeLimits.zAngle);
+  DDX_Limited(pDX, kXYAngleEdit, m_XYAngle, kPlungeLimits.xyAngle);
+  DDX_Limited(pDX, kHelixRadiusEdit, m_HelixRadius, kPlungeLimits.helixRadius);
+  DDX_Limited(pDX, kHelixLengthEdit, m_HelixLength, kPlungeLimits.helixLength);
+  DDX_Limited(pDX, kHelixPitchAngleEdit, m_HelixPitchAngle, kPlungeLimits.helixPitchAngle);
+  DDX_Limited(pDX, kHelixCircleLengthEdit, m_HelixCircleLength, kPlungeLimits.helixCircleLength);
+  DDX_Limited(pDX, kSlotPlungeLengthEdit, m_SlotPlungeLength, kPlungeLimits.slotPlungeLength);
+  DDX_Limited(pDX, kSlotLengthEdit, m_SlotLength, kPlungeLimits.slotLength);
+  DDX_Limited(pDX, kSlotDepthEdit, m_SlotDepth, kPlungeLimits.slotDepth);
+  DDX_Limited(pDX, kSlotPitchAngleEdit, m_SlotPitchAngle, kPlungeLimits.slotPitchAngle);
   DDX_Check(pDX, kPlungeFeedOnCheck, m_PlungeFeedOn);
-  DDX_Text(pDX, kPlungeFeedEdit, m_PlungeFeed);
+  DDX_Limited(pDX, kPlungeFeedEdit, m_PlungeFeed, kPlungeLimits.plungeFeed);
   DDX_Check(pDX, kReturnAtCuttingFeedCheck, m_ReturnAtCuttingFeed);
 }
 
@@ -132,54 +121,44 @@ void CPlungeDlg::OnExtentNone() { m_Extent = kPlungeNone; }
 void CPlungeDlg::OnExtentLength() { m_Extent = kPlungeLength; }
 
 CString PlungeRecordText(const CPlungeDlg& dlg) {
-  CString line;
   CString text;
-  line.Format(" %d %d %d\n", dlg.m_PlungeMethod, dlg.m_Extent, dlg.m_PlungeFeedOn);
-  text += line;
-  line.Format(" %d %.2f %.2f\n", dlg.m_PlungeFeed, dlg.m_AnglePlungeLength, dlg.m_ZAngle);
-  text += line;
-  line.Format(" %.2f %.2f %.2f %.2f %.2f\n", dlg.m_XYAngle, dlg.m_ZAngle, dlg.m_HelixRadius, dlg.m_HelixLength,
-              dlg.m_HelixCircleLength);
-  text += line;
-  line.Format(" %.2f %.2f %.2f %.2f %.2f %d\n", dlg.m_SlotLength, dlg.m_SlotDepth, dlg.m_SlotPitchAngle,
-              dlg.m_SlotPlungeLength, dlg.m_HelixPitchAngle, dlg.m_ReturnAtCuttingFeed);
-  text += line;
+  AppendRecordLine(text, " %d %d %d\n", dlg.m_PlungeMethod, dlg.m_Extent, dlg.m_PlungeFeedOn);
+  AppendRecordLine(text, " %d %.2f %.2f\n", dlg.m_PlungeFeed, dlg.m_AnglePlungeLength, dlg.m_ZAngle);
+  AppendRecordLine(text, " %.2f %.2f %.2f %.2f %.2f\n", dlg.m_XYAngle, dlg.m_ZAngle, dlg.m_HelixRadius,
+                   dlg.m_HelixLength, dlg.m_HelixCircleLength);
+  AppendRecordLine(text, " %.2f %.2f %.2f %.2f %.2f %d\n", dlg.m_SlotLength, dlg.m_SlotDepth, dlg.m_SlotPitchAngle,
+                   dlg.m_SlotPlungeLength, dlg.m_HelixPitchAngle, dlg.m_ReturnAtCuttingFeed);
   return text;
 }
 
-bool ReadPlungeRecordText(const char*& cursor, CPlungeDlg& dlg) {
-  const char* at = cursor;
-  std::string l[4];
-  for (std::string& line : l) {
-    if (!TakeRecordLine(at, line)) return false;
-  }
-  // Parsed aside first, so that a broken block changes nothing; the second
-  // reading of the Z angle overwrites the first.
-  PlungeValues v;
-  const bool complete = std::sscanf(l[0].c_str(), "%d %d %d", &v.method, &v.extent, &v.plungeFeedOn) == 3 &&
-                        std::sscanf(l[1].c_str(), "%d %f %f", &v.plungeFeed, &v.anglePlungeLength, &v.zAngle) == 3 &&
-                        std::sscanf(l[2].c_str(), "%f %f %f %f %f", &v.xyAngle, &v.zAngle, &v.helixRadius,
-                                    &v.helixLength, &v.helixCircleLength) == 5 &&
-                        std::sscanf(l[3].c_str(), "%f %f %f %f %f %d", &v.slotLength, &v.slotDepth, &v.slotPitchAngle,
-                                    &v.slotPlungeLength, &v.helixPitchAngle, &v.returnAtCuttingFeed) == 6;
-  if (!complete) return false;
+bool ReadPlungeLines(RecordReader& reader, CPlungeDlg& dlg) {
+  const PlungeLimits& l = kPlungeLimits;
+  // The Z angle stands in two lines; the later one is kept.
+  return reader.Line(
+             {{dlg.m_PlungeMethod, l.method}, {dlg.m_Extent, l.extent}, {dlg.m_PlungeFeedOn, l.plungeFeedOn}}) &&
+         reader.Line({{dlg.m_PlungeFeed, l.plungeFeed},
+                      {dlg.m_AnglePlungeLength, l.anglePlungeLength},
+                      {dlg.m_ZAngle, l.zAngle}}) &&
+         reader.Line({{dlg.m_XYAngle, l.xyAngle},
+                      {dlg.m_ZAngle, l.zAngle},
+                      {dlg.m_HelixRadius, l.helixRadius},
+                      {dlg.m_HelixLength, l.helixLength},
+                      {dlg.m_HelixCircleLength, l.helixCircleLength}}) &&
+         reader.Line({{dlg.m_SlotLength, l.slotLength},
+                      {dlg.m_SlotDepth, l.slotDepth},
+                      {dlg.m_SlotPitchAngle, l.slotPitchAngle},
+                      {dlg.m_SlotPlungeLength, l.slotPlungeLength},
+                      {dlg.m_HelixPitchAngle, l.helixPitchAngle},
+                      {dlg.m_ReturnAtCuttingFeed, l.returnAtCuttingFeed}});
+}
 
-  dlg.m_PlungeMethod = v.method;
-  dlg.m_Extent = v.extent;
-  dlg.m_PlungeFeedOn = v.plungeFeedOn;
-  dlg.m_PlungeFeed = v.plungeFeed;
-  dlg.m_AnglePlungeLength = v.anglePlungeLength;
-  dlg.m_ZAngle = v.zAngle;
-  dlg.m_XYAngle = v.xyAngle;
-  dlg.m_HelixRadius = v.helixRadius;
-  dlg.m_HelixLength = v.helixLength;
-  dlg.m_HelixCircleLength = v.helixCircleLength;
-  dlg.m_SlotLength = v.slotLength;
-  dlg.m_SlotDepth = v.slotDepth;
-  dlg.m_SlotPitchAngle = v.slotPitchAngle;
-  dlg.m_SlotPlungeLength = v.slotPlungeLength;
-  dlg.m_HelixPitchAngle = v.helixPitchAngle;
-  dlg.m_ReturnAtCuttingFeed = v.returnAtCuttingFeed;
-  cursor = at;
+bool ReadPlungeRecordText(const char*& cursor, CPlungeDlg& dlg, CString* refusal) {
+  RecordReader reader(cursor);
+  if (!ReadPlungeLines(reader, dlg)) {
+    if (refusal != nullptr) *refusal = reader.Refusal();
+    return false;
+  }
+  reader.Apply();
+  cursor = reader.cursor();
   return true;
 }

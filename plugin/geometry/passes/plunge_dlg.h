@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/classlib/afxwin.h"
+#include "plugin/geometry/forms/record_reader.h"
 
 enum PlungeMethod { kPlungeAngle = 1, kPlungeCircular = 2, kPlungeStraightSlot = 3 };
 enum PlungeExtent { kPlungeWhole = 1, kPlungeNone = 2, kPlungeLength = 3 };
@@ -56,5 +57,8 @@ class CPlungeDlg : public CDialog {
 CString PlungeRecordText(const CPlungeDlg& dlg);
 // Reads the four lines that start at cursor and moves cursor past them; the Z
 // angle of line 3 is the one kept. False, with dlg and cursor untouched, when a
-// line is missing or short of values.
-bool ReadPlungeRecordText(const char*& cursor, CPlungeDlg& dlg);
+// line is missing, short of values or holds a value outside kPlungeLimits;
+// refusal (when given) says which.
+bool ReadPlungeRecordText(const char*& cursor, CPlungeDlg& dlg, CString* refusal = nullptr);
+// The four lines read into the reader, for an owner's record (RecordReader).
+bool ReadPlungeLines(RecordReader& reader, CPlungeDlg& dlg);

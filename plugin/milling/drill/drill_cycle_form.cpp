@@ -1,5 +1,7 @@
 #include "plugin/milling/drill/drill_cycle_form.h"
 
+#include "plugin/geometry/forms/operation_limits.h"
+
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/dialogs/combo_box.h"
 #include "platform/classlib/dialogs/edit.h"
@@ -97,37 +99,25 @@ std::vector<ControlTemplate> CDrillCycleForm::CycleControls() {
 void CDrillCycleForm::ExchangeCycleFields(CDataExchange* pDX, float zStartMin) {
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
   DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
-  DDX_Text(pDX, kToolNumberEdit, m_ToolNumber);
-  DDV_MinMaxInt(pDX, m_ToolNumber, 0, 100000);
+  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, kDrillLimits.tool.toolNumber);
   DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
-  DDX_Text(pDX, kLengthOffsetEdit, m_LengthOffsetNumber);
-  DDV_MinMaxInt(pDX, m_LengthOffsetNumber, 0, 10000);
-  DDX_Text(pDX, kRetractEdit, m_RetractHeight);
-  DDV_MinMaxFloat(pDX, m_RetractHeight, -100000.0f, 100000.0f);
+  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, kDrillLimits.tool.lengthOffsetNumber);
+  DDX_Limited(pDX, kRetractEdit, m_RetractHeight, kDrillLimits.retractHeight);
   DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
-  DDX_Text(pDX, kSpindleEdit, m_SpindleSpeed);
-  DDV_MinMaxInt(pDX, m_SpindleSpeed, 0, 1000000);
-  DDX_Text(pDX, kFeedEdit, m_Feed);
-  DDX_Text(pDX, kFirstPeckEdit, m_FirstPeck);
-  DDV_MinMaxFloat(pDX, m_FirstPeck, 0.0f, 10000.0f);
-  DDX_Text(pDX, kPeckReturnEdit, m_PeckReturn);
-  DDV_MinMaxFloat(pDX, m_PeckReturn, 0.0f, 10000.0f);
-  DDX_Text(pDX, kZDepthEdit, m_ZDepth);
-  DDV_MinMaxFloat(pDX, m_ZDepth, -10000.0f, 10000.0f);
+  DDX_Limited(pDX, kSpindleEdit, m_SpindleSpeed, kDrillLimits.spindleSpeed);
+  DDX_Limited(pDX, kFeedEdit, m_Feed, kDrillLimits.feed);
+  DDX_Limited(pDX, kFirstPeckEdit, m_FirstPeck, kDrillLimits.firstPeck);
+  DDX_Limited(pDX, kPeckReturnEdit, m_PeckReturn, kDrillLimits.peckReturn);
+  DDX_Limited(pDX, kZDepthEdit, m_ZDepth, kDrillLimits.zDepth);
   DDX_Text(pDX, kZStartEdit, m_ZStart);
-  DDV_MinMaxFloat(pDX, m_ZStart, zStartMin, 10000.0f);
-  DDX_Text(pDX, kDwellEdit, m_Dwell);
-  DDV_MinMaxFloat(pDX, m_Dwell, 0.0f, 100000.0f);
-  DDX_Text(pDX, kShiftEdit, m_Shift);
-  DDX_Text(pDX, kNextPeckEdit, m_NextPeck);
-  DDV_MinMaxFloat(pDX, m_NextPeck, 0.0f, 100000.0f);
+  DDV_MinMaxFloat(pDX, m_ZStart, zStartMin, static_cast<float>(kDrillLimits.zStart.most));
+  DDX_Limited(pDX, kDwellEdit, m_Dwell, kDrillLimits.dwell);
+  DDX_Limited(pDX, kShiftEdit, m_Shift, kDrillLimits.shift);
+  DDX_Limited(pDX, kNextPeckEdit, m_NextPeck, kDrillLimits.nextPeck);
   DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
-  DDX_Text(pDX, kStartXEdit, m_StartX);
-  DDV_MinMaxFloat(pDX, m_StartX, -99999.0f, 999999.0f);
-  DDX_Text(pDX, kStartYEdit, m_StartY);
-  DDV_MinMaxFloat(pDX, m_StartY, -99999.0f, 999999.0f);
-  DDX_Text(pDX, kStartZEdit, m_StartZ);
-  DDV_MinMaxFloat(pDX, m_StartZ, -99999.0f, 999999.0f);
+  DDX_Limited(pDX, kStartXEdit, m_StartX, kDrillLimits.startX);
+  DDX_Limited(pDX, kStartYEdit, m_StartY, kDrillLimits.startY);
+  DDX_Limited(pDX, kStartZEdit, m_StartZ, kDrillLimits.startZ);
   DDX_Check(pDX, kTipCheck, m_TipCompensationOn);
   DDX_Check(pDX, kRetractRelativeCheck, m_RetractRelative);
   DDX_Check(pDX, kZDepthRelativeCheck, m_ZDepthRelative);

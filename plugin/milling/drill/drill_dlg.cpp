@@ -2,6 +2,8 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
+#include "plugin/geometry/forms/operation_limits.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -11,7 +13,6 @@ using namespace drill_ids;
 namespace {
 
 constexpr const char* kBaseName = "Drill";
-constexpr const char* kNoNameText = "공구경로 이름을 입력하시요.!!";
 constexpr const char* kBrokenRecordText = "\n 드릴 파라메타를 읽을 수 없습니다.!!";
 
 DialogTemplate DrillTemplate() {
@@ -36,16 +37,19 @@ bool CDrillDlg::WriteParamRecord(CString& text) const {
   return true;
 }
 
-bool CDrillDlg::ReadParamRecord(const char* text) {
-  if (ReadDrillRecord(text, *this) != DrillRecordRead::kBroken) return true;
+bool CDrillDlg::ReadParamRecord(const char* text, CString* refusal) {
+  CString why;
+  if (ReadDrillRecord(text, *this, &why) != DrillRecordRead::kBroken) return true;
   acutPrintf("%s", kBrokenRecordText);
+  if (!why.IsEmpty()) acutPrintf("\n %s", why.GetString());
+  if (refusal != nullptr) *refusal = why;
   return false;
 }
 
 void CDrillDlg::DoDataExchange(CDataExchange* pDX) {
   CDrillCycleForm::DoDataExchange(pDX);
   ExchangeCycleFields(pDX, -9999.0f);
-  DDX_Text(pDX, kChipBreakEdit, m_ChipBreak);
+  DDX_Limited(pDX, kChipBreakEdit, m_ChipBreak, kDrillLimits.chipBreak);
   DDX_Check(pDX, kCoolantCheck, m_CoolantOn);
   DDX_Check(pDX, kInitialReturnCheck, m_InitialReturn);
 }
@@ -93,15 +97,8 @@ void CDrillDlg::ApplyCycleStates() {
 }
 
 bool CDrillDlg::CheckToolpathName() {
-  CString name = m_ToolpathName;
-  name.Trim();
-  // A group without a name cannot be found again.
-  if (name.IsEmpty()) {
-    ::MessageBox(nullptr, kNoNameText, "Ostrivo message", MB_OK | MB_ICONINFORMATION);
-    return false;
-  }
-  if (!MakesToolpath() || (m_Regenerate && m_ToolpathName == m_StoredName)) return true;
-  return ConfirmToolpathName(m_ToolpathName);
+  const bool ownName = m_Regenerate && m_ToolpathName == m_StoredName;
+  return AcceptToolpathName(m_ToolpathName, MakesToolpath() && !ownName);
 }
 
 // Nothing is added to the drawing before every value has passed.

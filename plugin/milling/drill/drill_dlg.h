@@ -14,9 +14,10 @@ class CDrillDlg : public CDrillCycleForm {
   // The record text of the members; always true.
   bool WriteParamRecord(CString& text) const;
   // Fills the members from a drill record. False, with every member as it
-  // was and a prompt-line message, when the text is no drill record or a line
-  // is missing or short; a record of a later version gives only its cycle index.
-  bool ReadParamRecord(const char* text);
+  // was and a prompt-line message, when the text is no drill record, a line
+  // is missing or short, or a value is outside kDrillLimits (refusal, when
+  // given, names it); a record of a later version gives only its cycle index.
+  bool ReadParamRecord(const char* text, CString* refusal = nullptr);
 
   // Set by the multi-cycle dialog (and the toolpath manager): the name comes
   // from m_StoredName and no points are picked or offered.

@@ -1,37 +1,14 @@
 #include "plugin/milling/drill/drill_record.h"
 
-#include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <string>
 
+#include "plugin/geometry/forms/operation_limits.h"
+#include "plugin/geometry/forms/tool_lines.h"
+#include "plugin/geometry/record_lines.h"
 #include "plugin/milling/drill/drill_cycle_form.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
-
-// A record line counts only when a line feed ends it.
-bool TakeEndedLine(const char*& cursor, std::string& line) {
-  if (cursor == nullptr) return false;
-  const char* end = std::strchr(cursor, '\n');
-  if (end == nullptr) return false;
-  line.assign(cursor, end);
-  cursor = end + 1;
-  return true;
-}
-
-bool Finite(std::initializer_list<float> values) {
-  for (float value : values) {
-    if (!std::isfinite(value)) return false;
-  }
-  return true;
-}
-
-void AppendLine(CString& text, const char* format, auto... values) {
-  CString line;
-  line.Format(format, values...);
-  text += line;
-}
 
 // The two texts differ in their decimals and in the switches of line 6.
 struct RecordFormats {
@@ -49,75 +26,78 @@ constexpr RecordFormats kCycleTextFormats = {" %d %.2f %.2f\n", " %d %.2f %.2f %
 
 CString RecordText(const DrillRecordValues& v, const RecordFormats& formats) {
   CString text;
-  AppendLine(text, "%s %d %d %d\n", kToolpathRecordTag, kDrillRecordVersion, static_cast<int>(kToolpathDrillCycle),
-             v.cycleIndex);
-  AppendLine(text, " %d %d %d %d\n", v.toolNumberOn, v.toolNumber, v.lengthOffsetOn, v.lengthOffsetNumber);
-  AppendLine(text, formats.tool, v.toolType, v.diameter, v.length);
-  AppendLine(text, formats.tip, v.tipCompensationOn, v.throughLength, v.tipLength, v.tipAngle);
-  AppendLine(text, formats.heights, v.retractRelative, v.zStartRelative, v.zDepthRelative, v.retractHeight, v.zStart,
-             v.zDepth);
+  AppendRecordLine(text, "%s %d %d %d\n", kToolpathRecordTag, kDrillRecordVersion,
+                   static_cast<int>(kToolpathDrillCycle), v.cycleIndex);
+  AppendRecordLine(text, " %d %d %d %d\n", v.toolNumberOn, v.toolNumber, v.lengthOffsetOn, v.lengthOffsetNumber);
+  AppendRecordLine(text, formats.tool, v.toolType, v.diameter, v.length);
+  AppendRecordLine(text, formats.tip, v.tipCompensationOn, v.throughLength, v.tipLength, v.tipAngle);
+  AppendRecordLine(text, formats.heights, v.retractRelative, v.zStartRelative, v.zDepthRelative, v.retractHeight,
+                   v.zStart, v.zDepth);
   if (formats.feedSwitches) {
-    AppendLine(text, " %d %d %d %d %d\n", v.feed, v.spindleOn, v.spindleSpeed, v.coolantOn, v.initialReturn);
+    AppendRecordLine(text, " %d %d %d %d %d\n", v.feed, v.spindleOn, v.spindleSpeed, v.coolantOn, v.initialReturn);
   } else {
-    AppendLine(text, " %d %d %d\n", v.feed, v.spindleOn, v.spindleSpeed);
+    AppendRecordLine(text, " %d %d %d\n", v.feed, v.spindleOn, v.spindleSpeed);
   }
-  AppendLine(text, formats.start, v.startPointOn, v.startX, v.startY, v.startZ);
-  AppendLine(text, " %.2f %.2f %.2f %.2f %.2f %.2f\n", v.firstPeck, v.nextPeck, v.peckReturn, v.chipBreak, v.dwell,
-             v.shift);
+  AppendRecordLine(text, formats.start, v.startPointOn, v.startX, v.startY, v.startZ);
+  AppendRecordLine(text, " %.2f %.2f %.2f %.2f %.2f %.2f\n", v.firstPeck, v.nextPeck, v.peckReturn, v.chipBreak,
+                   v.dwell, v.shift);
   return text;
 }
 
-// Reads a line with a scan format; true when at least least values were found.
-template <class... T>
-bool ScanLine(const char*& cursor, int least, const char* format, T*... values) {
-  std::string line;
-  return TakeEndedLine(cursor, line) && std::sscanf(line.c_str(), format, values...) >= least;
+const DrillLimits& L = kDrillLimits;
+
+// The tag stands first, on its own.
+bool StartsWithTag(const char* text) {
+  if (text == nullptr) return false;
+  while (*text == ' ' || *text == '\t') ++text;
+  const std::size_t length = std::strlen(kToolpathRecordTag);
+  return std::strncmp(text, kToolpathRecordTag, length) == 0 && (text[length] == ' ' || text[length] == '\t');
 }
 
-bool ReadHeader(const char*& cursor, DrillRecordValues& v, int& version) {
-  char tag[32] = "";
-  int kind = 0;
-  if (!ScanLine(cursor, 4, "%31s %d %d %d", tag, &version, &kind, &v.cycleIndex)) return false;
-  return std::strcmp(tag, kToolpathRecordTag) == 0 && kind == kToolpathDrillCycle;
+bool ReadToolLines(RecordReader& r, DrillRecordValues& v) {
+  return ReadToolNumberLine(r, {v.toolNumberOn, v.toolNumber, v.lengthOffsetOn, v.lengthOffsetNumber}, L.tool) &&
+         r.Line({{v.toolType, L.toolType}, {v.diameter, L.diameter}, {v.length, L.length}}) &&
+         r.Line({{v.tipCompensationOn, L.tipCompensationOn},
+                 {v.throughLength, L.throughLength},
+                 {v.tipLength, L.tipLength},
+                 {v.tipAngle, L.tipAngle}});
 }
 
-bool ReadToolLines(const char*& cursor, DrillRecordValues& v) {
-  return ScanLine(cursor, 4, "%d %d %d %d", &v.toolNumberOn, &v.toolNumber, &v.lengthOffsetOn, &v.lengthOffsetNumber) &&
-         ScanLine(cursor, 3, "%d %f %f", &v.toolType, &v.diameter, &v.length) &&
-         ScanLine(cursor, 4, "%d %f %f %f", &v.tipCompensationOn, &v.throughLength, &v.tipLength, &v.tipAngle);
+bool ReadStartAndCycleLines(RecordReader& r, DrillRecordValues& v) {
+  return r.Line({{v.startPointOn, L.startPointOn}, {v.startX, L.startX}, {v.startY, L.startY}, {v.startZ, L.startZ}}) &&
+         r.Line({{v.firstPeck, L.firstPeck},
+                 {v.nextPeck, L.nextPeck},
+                 {v.peckReturn, L.peckReturn},
+                 {v.chipBreak, L.chipBreak},
+                 {v.dwell, L.dwell},
+                 {v.shift, L.shift}});
 }
 
-bool ReadStartAndCycleLines(const char*& cursor, DrillRecordValues& v) {
-  return ScanLine(cursor, 4, "%d %f %f %f", &v.startPointOn, &v.startX, &v.startY, &v.startZ) &&
-         ScanLine(cursor, 6, "%f %f %f %f %f %f", &v.firstPeck, &v.nextPeck, &v.peckReturn, &v.chipBreak, &v.dwell,
-                  &v.shift);
-}
-
-bool ReadVersion2(const char*& cursor, DrillRecordValues& v) {
+bool ReadVersion2(RecordReader& r, DrillRecordValues& v) {
   // A cycle text's sixth line has no coolant or initial-return switch: those keep their values.
-  return ReadToolLines(cursor, v) &&
-         ScanLine(cursor, 6, "%d %d %d %f %f %f", &v.retractRelative, &v.zStartRelative, &v.zDepthRelative,
-                  &v.retractHeight, &v.zStart, &v.zDepth) &&
-         ScanLine(cursor, 3, "%d %d %d %d %d", &v.feed, &v.spindleOn, &v.spindleSpeed, &v.coolantOn,
-                  &v.initialReturn) &&
-         ReadStartAndCycleLines(cursor, v);
+  return ReadToolLines(r, v) &&
+         r.Line({{v.retractRelative, L.retractRelative},
+                 {v.zStartRelative, L.zStartRelative},
+                 {v.zDepthRelative, L.zDepthRelative},
+                 {v.retractHeight, L.retractHeight},
+                 {v.zStart, L.zStart},
+                 {v.zDepth, L.zDepth}}) &&
+         r.Line({{v.feed, L.feed},
+                 {v.spindleOn, L.spindleOn},
+                 {v.spindleSpeed, L.spindleSpeed},
+                 {v.coolantOn, L.coolantOn},
+                 {v.initialReturn, L.initialReturn}},
+                3) &&
+         ReadStartAndCycleLines(r, v);
 }
 
 // Version 1 knew one absolute switch for retract and Z start, and no feed line.
-bool ReadVersion1(const char*& cursor, DrillRecordValues& v) {
-  int absolute = 0;
-  if (!ReadToolLines(cursor, v) ||
-      !ScanLine(cursor, 4, "%d %f %f %f", &absolute, &v.retractHeight, &v.zStart, &v.zDepth) ||
-      !ScanLine(cursor, 2, "%d %d", &v.spindleOn, &v.spindleSpeed)) {
-    return false;
-  }
-  v.retractRelative = v.zStartRelative = absolute == 0 ? 1 : 0;
-  return ReadStartAndCycleLines(cursor, v);
-}
-
-bool AllFinite(const DrillRecordValues& v) {
-  return Finite({v.diameter, v.length, v.throughLength, v.tipLength, v.tipAngle, v.retractHeight, v.zStart, v.zDepth,
-                 v.startX, v.startY, v.startZ, v.firstPeck, v.nextPeck, v.peckReturn, v.chipBreak, v.dwell, v.shift});
+bool ReadVersion1(RecordReader& r, DrillRecordValues& v, int& absolute) {
+  static constexpr FieldLimit kAbsolute{"절대값", -2147483647.0, 2147483647.0};
+  return ReadToolLines(r, v) &&
+         r.Line(
+             {{absolute, kAbsolute}, {v.retractHeight, L.retractHeight}, {v.zStart, L.zStart}, {v.zDepth, L.zDepth}}) &&
+         r.Line({{v.spindleOn, L.spindleOn}, {v.spindleSpeed, L.spindleSpeed}}) && ReadStartAndCycleLines(r, v);
 }
 
 }  // namespace
@@ -202,19 +182,33 @@ CString DrillRecordText(const DrillRecordValues& values) { return RecordText(val
 
 CString MultiCycleRecordText(const DrillRecordValues& values) { return RecordText(values, kCycleTextFormats); }
 
-DrillRecordRead ParseDrillRecord(const char* text, DrillRecordValues& values) {
-  const char* cursor = text;
-  int version = 0;
+DrillRecordRead ParseDrillRecord(const char* text, DrillRecordValues& values, CString* refusal) {
+  if (!StartsWithTag(text)) return DrillRecordRead::kBroken;
+  // A record line counts only when a line feed ends it.
+  RecordReader reader(text, true);
+  DrillRecordValues read = values;
+  int version = 0, kind = 0, absolute = 1;
   // No record was ever written below version 1.
-  if (!ReadHeader(cursor, values, version) || version < 1) return DrillRecordRead::kBroken;
-  if (version != 1 && version != kDrillRecordVersion) return DrillRecordRead::kHeaderOnly;
-  const bool read = version == 1 ? ReadVersion1(cursor, values) : ReadVersion2(cursor, values);
-  return read && AllFinite(values) ? DrillRecordRead::kComplete : DrillRecordRead::kBroken;
+  bool whole = reader.Head(version, kind, {{read.cycleIndex, L.cycleIndex}}) && kind == kToolpathDrillCycle;
+  if (whole && version != 1 && version != kDrillRecordVersion) {
+    reader.Apply();
+    values.cycleIndex = read.cycleIndex;
+    return DrillRecordRead::kHeaderOnly;
+  }
+  whole = whole && (version == 1 ? ReadVersion1(reader, read, absolute) : ReadVersion2(reader, read));
+  if (!whole || reader.failed()) {
+    if (refusal != nullptr) *refusal = reader.Refusal();
+    return DrillRecordRead::kBroken;
+  }
+  reader.Apply();
+  if (version == 1) read.retractRelative = read.zStartRelative = absolute == 0 ? 1 : 0;
+  values = read;
+  return DrillRecordRead::kComplete;
 }
 
-DrillRecordRead ReadDrillRecord(const char* text, CDrillCycleForm& form) {
+DrillRecordRead ReadDrillRecord(const char* text, CDrillCycleForm& form, CString* refusal) {
   DrillRecordValues values = DrillRecordValuesOf(form);
-  const DrillRecordRead read = ParseDrillRecord(text, values);
+  const DrillRecordRead read = ParseDrillRecord(text, values, refusal);
   if (read != DrillRecordRead::kBroken) ApplyDrillRecordValues(values, form);
   return read;
 }

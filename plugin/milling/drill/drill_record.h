@@ -39,8 +39,9 @@ enum class DrillRecordRead {
   kBroken,      // not a drill record, or a line missing, short or ended without a line feed
 };
 // Reads into values, which keep what a record of the version does not carry
-// (feed switches of a cycle text, the newer fields of version 1). On kBroken
-// values may be half filled: parse into a copy.
-DrillRecordRead ParseDrillRecord(const char* text, DrillRecordValues& values);
+// (feed switches of a cycle text, the newer fields of version 1). Every value
+// passes kDrillLimits. On kBroken values are unchanged and refusal (when
+// given) says which line or field broke it.
+DrillRecordRead ParseDrillRecord(const char* text, DrillRecordValues& values, CString* refusal = nullptr);
 // Applies a record to the form only when it reads (kComplete or kHeaderOnly).
-DrillRecordRead ReadDrillRecord(const char* text, CDrillCycleForm& form);
+DrillRecordRead ReadDrillRecord(const char* text, CDrillCycleForm& form, CString* refusal = nullptr);

@@ -3,14 +3,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "plugin/geometry/forms/operation_limits.h"
+
 namespace {
 
 constexpr int kDiameterText = 398;
 constexpr int kTipLengthText = 400;
 constexpr int kAngleEdit = 401;
 constexpr int kThroughEdit = 402;
-constexpr float kSmallestAngle = 1.0f;
-constexpr float kLargestAngle = 180.0f;
 
 const DialogTemplateRegistration kDrillTipTemplate(CDrillTipDlg::IDD, {"드릴날끝 보정 조건",
                                                                        {
@@ -50,9 +50,8 @@ void CDrillTipDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
   DDX_Control(pDX, kThroughEdit, m_ThroughEdit);
   DDX_Control(pDX, kAngleEdit, m_AngleEdit);
-  DDX_Text(pDX, kAngleEdit, m_TipAngle);
-  DDV_MinMaxFloat(pDX, m_TipAngle, kSmallestAngle, kLargestAngle);
-  DDX_Text(pDX, kThroughEdit, m_ThroughLength);
+  DDX_Limited(pDX, kAngleEdit, m_TipAngle, kDrillLimits.tipAngle);
+  DDX_Limited(pDX, kThroughEdit, m_ThroughLength, kDrillLimits.throughLength);
 }
 
 BOOL CDrillTipDlg::OnInitDialog() {
@@ -72,7 +71,7 @@ void CDrillTipDlg::OnAngleChange() {
   CString text;
   GetDlgItemText(kAngleEdit, text);
   double angle = 0.0;
-  if (!afx::ParseDouble(text, &angle) || angle < kSmallestAngle || angle > kLargestAngle) return;
+  if (!afx::ParseDouble(text, &angle) || !IsWithin(angle, kDrillLimits.tipAngle)) return;
   m_TipLength = static_cast<float>(DrillTipLength(angle, m_ToolDiameter));
   ShowTipLength();
 }

@@ -1,5 +1,6 @@
 #include "plugin/milling/drill/drill_tool_dlg.h"
 
+#include "plugin/geometry/forms/operation_limits.h"
 #include "plugin/milling/drill/drill_tool_controls.h"
 
 namespace {
@@ -16,10 +17,8 @@ void CDrillToolDlg::UpdateToolName() { m_ToolName.Format("DR%.1f-%.1f", m_Diamet
 
 void CDrillToolDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Text(pDX, kDrillDiameterEdit, m_Diameter);
-  DDV_MinMaxFloat(pDX, m_Diameter, 0.01f, 100000.0f);
-  DDX_Text(pDX, kDrillLengthEdit, m_Length);
-  DDV_MinMaxFloat(pDX, m_Length, 0.01f, 10000.0f);
+  DDX_Limited(pDX, kDrillDiameterEdit, m_Diameter, kDrillLimits.diameter);
+  DDX_Limited(pDX, kDrillLengthEdit, m_Length, kDrillLimits.length);
 }
 
 void CDrillToolDlg::OnOK() {

@@ -4,6 +4,8 @@
 
 #include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/message_box.h"
+#include "plugin/geometry/forms/operation_limits.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_record.h"
 #include "plugin/milling/drill/multi_cycle_file.h"
@@ -15,7 +17,6 @@ using namespace drill_ids;
 namespace {
 
 constexpr const char* kNoPointsText = "드릴 포인트가 선택되지 않았습니다!!";
-constexpr const char* kNoNameText = "공구경로 이름을 입력하시요.!!";
 constexpr const char* kFileErrorText = "Parameter 파일을 열수 없습니다.";
 constexpr const char* kBrokenCycleText = "싸이클 파라메타를 읽을 수 없습니다.!!";
 
@@ -102,8 +103,7 @@ CString CMultiCycleDlg::CycleToolpathName(int index) const {
 void CMultiCycleDlg::DoDataExchange(CDataExchange* pDX) {
   CDrillCycleForm::DoDataExchange(pDX);
   ExchangeCycleFields(pDX, 0.0f);
-  DDX_Text(pDX, kChipBreakEdit, m_ChipBreak);
-  DDV_MinMaxFloat(pDX, m_ChipBreak, -999999.0f, 999999.0f);
+  DDX_Limited(pDX, kChipBreakEdit, m_ChipBreak, kDrillLimits.chipBreak);
   DDX_Control(pDX, kCycleList, m_CycleList);
 }
 
@@ -196,7 +196,7 @@ void CMultiCycleDlg::OnSave() {
 
 bool CMultiCycleDlg::ConfirmToolpathNames() {
   for (INT_PTR i = 0; i < m_CycleNames.GetSize(); ++i) {
-    if (!ConfirmToolpathName(CycleToolpathName(static_cast<int>(i)))) return false;
+    if (!AcceptToolpathName(CycleToolpathName(static_cast<int>(i)), true)) return false;
   }
   return true;
 }
@@ -204,12 +204,7 @@ bool CMultiCycleDlg::ConfirmToolpathNames() {
 // The holes' circles are made per toolpath by the command, each of its own tool.
 void CMultiCycleDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  CString name = m_ToolpathName;
-  name.Trim();
-  if (name.IsEmpty()) {
-    ShowMessage(kNoNameText, "Ostrivo message");
-    return;
-  }
+  if (!AcceptToolpathName(m_ToolpathName, false)) return;
   if (m_Points.isEmpty()) {
     ShowMessage(kNoPointsText, "Message");
     return;

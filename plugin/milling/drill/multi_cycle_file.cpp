@@ -1,15 +1,12 @@
 #include "plugin/milling/drill/multi_cycle_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <cstdint>
+#include <string_view>
 
 #include "platform/win/atomic_file_writer.h"
+#include "platform/win/regular_file_reader.h"
 #include "platform/win/win_paths.h"
 #include "plugin/milling/drill/drill_record.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -51,15 +48,8 @@ bool IsCompleteDrillRecord(const std::string& text) {
   return ParseDrillRecord(text.c_str(), scratch) == DrillRecordRead::kComplete;
 }
 
-bool ReadWholeFile(const fs::path& path, std::string& text) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) return false;
-  const std::uintmax_t size = fs::file_size(path, error);
-  if (error || size > kLargestFile) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+bool ReadWholeFile(const std::string& path, std::string& text) {
+  return win::ReadRegularFile(path, kLargestFile, text) == win::FileRead::kRead;
 }
 
 }  // namespace

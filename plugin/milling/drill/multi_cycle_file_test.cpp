@@ -1,6 +1,7 @@
 #include "plugin/milling/drill/multi_cycle_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
@@ -81,11 +82,34 @@ TEST(MultiCycleFile, FilesAreFoundWithoutTheirExtensionAndWrittenWhole) {
   ASSERT_EQ(read.entries.size(), 1u);
   EXPECT_EQ(read.entries[0].name, "Chip");
   EXPECT_FALSE(MultiCycleFile::Read((folder / "none").c_str(), read));
+  ASSERT_EQ(::mkfifo((folder / "pipe.mcp").c_str(), 0600), 0);
+  EXPECT_FALSE(MultiCycleFile::Read((folder / "pipe").c_str(), read)) << "a FIFO is refused, not waited on";
   EXPECT_FALSE(MultiCycleFile::Write(folder.path().c_str(), entries)) << "a folder is no file";
   EXPECT_FALSE(MultiCycleFile::Write((folder / "missing/x.mcp").c_str(), entries));
 
   EXPECT_EQ(MultiCycleFile::WithSingleExtension("/a/b.mcp.mcp"), "/a/b.mcp");
   EXPECT_EQ(MultiCycleFile::WithSingleExtension("/a/b.mcp"), "/a/b.mcp");
+}
+
+// The file the fault run found: a cycle with Z depth 1e20 and an offset number
+// of -2147483649. Both cycles are left out, by name; the good one is read.
+TEST(MultiCycleFile, CyclesWithValuesNoDialogTakesAreLeftOutByName) {
+  win::ScopedTempFolder folder;
+  std::string deep = CycleText(0, 1.0f).GetString();
+  deep.replace(deep.find("-50.00"), 6, "1e20");
+  std::string offset = CycleText(1, 1.0f).GetString();
+  const std::size_t line2 = offset.find('\n') + 1;
+  offset.replace(offset.find('\n', line2) - 1, 1, "-2147483649");
+  const std::string path = folder / "bad.mcp";
+  std::ofstream(path, std::ios::binary) << MultiCycleFile::Text(
+      {{"Deep", deep.c_str()}, {"Offset", offset.c_str()}, {"Good", CycleText(2, 0.5f)}});
+  MultiCycleFileContents read;
+  ASSERT_TRUE(MultiCycleFile::Read(path.c_str(), read));
+  ASSERT_EQ(read.entries.size(), 1u);
+  EXPECT_EQ(read.entries[0].name, "Good");
+  ASSERT_EQ(read.skipped.size(), 2u);
+  EXPECT_EQ(read.skipped[0], "Deep");
+  EXPECT_EQ(read.skipped[1], "Offset");
 }
 
 }  // namespace

@@ -3,8 +3,13 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/curve_reverse.h"
+#include "plugin/geometry/forms/form_controls.h"
+#include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/forms/operation_limits.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/milling/pocket/pocket_selection.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/settings/param_file.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -84,9 +89,6 @@ constexpr int kRestSpindleEdit = 284;
 constexpr int kRestAfterFinishCheck = 462;
 constexpr int kRestLeadButton = 252;
 
-constexpr int kSaveButton = 3;
-constexpr int kLoadButton = 4;
-
 constexpr const char* kPatternTexts[kPocketPatternCount] = {
     "라운드 윤곽 가공(Round Countour)",
     "윤곽 가공(Countour)",
@@ -102,113 +104,84 @@ constexpr int kFinishEdits[] = {kFinishAllowanceEdit, kFinishPassesEdit, kFinish
 constexpr int kRestEdits[] = {kRestAllowanceEdit, kRestSpindleEdit, kRestFeedEdit, kRestAfterFinishCheck};
 
 constexpr const char* kBaseName = "Pocket";
-constexpr const char* kInfoCaption = "Ostrivo message";
-constexpr const char* kQuestionCaption = "Message";
 constexpr const char* kNotPocketFileText = "포켓 파라메타 파일이 아닙니다.!!!";
-constexpr const char* kNoNameText = "공구경로 이름을 입력하시요.!!";
 
-const DialogTemplateRegistration kPocketTemplate(CPocketDlg::IDD,
-                                                 {"형상(pocket) 공구경로",
-                                                  {
-                                                      res::EditText(kNameEdit, "공구경로 이름"),
-                                                      res::GroupBox(IDC_STATIC, "<< 도형 선택 >>"),
-                                                      res::RadioButton(kSingleRadio, "Single", WS_GROUP),
-                                                      res::RadioButton(kChainRadio, "Chain"),
-                                                      res::RadioButton(kWindowRadio, "Window"),
-                                                      res::RadioButton(kPolygonRadio, "Polygon"),
-                                                      res::PushButton(kPickButton, "선택"),
-                                                      res::Text(IDC_STATIC, "가공 방향"),
-                                                      res::RadioButton(kClimbRadio, "하향가공", WS_GROUP),
-                                                      res::RadioButton(kConventionalRadio, "상향가공"),
-                                                      res::GroupBox(IDC_STATIC, "<< Z 파라메터 >>"),
-                                                      res::RadioButton(kAbsoluteRadio, "절대값", WS_GROUP),
-                                                      res::RadioButton(kRelativeRadio, "상대값"),
-                                                      res::EditText(kRetractHeightEdit, "복귀 높이"),
-                                                      res::EditText(kZStartEdit, "Z 시작"),
-                                                      res::PushButton(kPickZStartButton, "..."),
-                                                      res::EditText(kZDepthEdit, "Z 깊이"),
-                                                      res::PushButton(kPickZDepthButton, "..."),
-                                                      res::EditText(kRoughZStepEdit, "황삭 Z Step"),
-                                                      res::EditText(kFinishZPassesEdit, "Z 정삭 횟수"),
-                                                      res::EditText(kFinishZStepEdit, "정삭 Z Step"),
-                                                      res::EditText(kZTaperEdit, "Z 경사"),
-                                                      res::CheckBox(kIslandTaperCheck, "Island 경사"),
-                                                      res::EditText(kIslandTaperEdit, ""),
-                                                      res::CheckBox(kIslandZAllowanceCheck, "Island  Z 허용"),
-                                                      res::GroupBox(IDC_STATIC, "<< 황삭조건 >>"),
-                                                      res::CheckBox(kRoughOnCheck, "황삭가공"),
-                                                      res::PushButton(kRoughToolButton, ""),
-                                                      res::CheckBox(kRoughToolNumberCheck, "번호"),
-                                                      res::EditText(kRoughToolNumberEdit, ""),
-                                                      res::CheckBox(kRoughLengthOffsetCheck, "장보정"),
-                                                      res::EditText(kRoughLengthOffsetEdit, ""),
-                                                      res::ComboBox(kPatternList, "가공방법", CBS_DROPDOWNLIST),
-                                                      res::EditText(kRoughAngleEdit, "황삭가공각도"),
-                                                      res::EditText(kRoughStepoverEdit, "황삭 Stepover"),
-                                                      res::EditText(kRoughAllowanceEdit, "가공여유"),
-                                                      res::EditText(kRoughFeedEdit, "황삭 Feed"),
-                                                      res::CheckBox(kRoughSpindleCheck, "주축회전수"),
-                                                      res::EditText(kRoughSpindleEdit, ""),
-                                                      res::CheckBox(kLinkFeedCheck, "연결 Feed"),
-                                                      res::EditText(kLinkFeedEdit, ""),
-                                                      res::CheckBox(kStartOutsideCheck, "외곽 시작"),
-                                                      res::CheckBox(kRetractBetweenLevelsCheck, "레벨간 복귀"),
-                                                      res::PushButton(kRapidLinkButton, "Advance"),
-                                                      res::CheckBox(kStartPointCheck, "시작점"),
-                                                      res::PushButton(kStartPointButton, ""),
-                                                      res::PushButton(kPlungeButton, "진입 / 복귀"),
-                                                      res::GroupBox(IDC_STATIC, "<< 정삭조건 >>"),
-                                                      res::CheckBox(kFinishOnCheck, "정삭가공"),
-                                                      res::PushButton(kFinishToolButton, ""),
-                                                      res::CheckBox(kFinishToolNumberCheck, "번호"),
-                                                      res::EditText(kFinishToolNumberEdit, ""),
-                                                      res::CheckBox(kFinishLengthOffsetCheck, "장보정"),
-                                                      res::EditText(kFinishLengthOffsetEdit, ""),
-                                                      res::EditText(kFinishAllowanceEdit, "가공 여유"),
-                                                      res::EditText(kFinishStepoverEdit, "정삭 Stepover"),
-                                                      res::EditText(kFinishPassesEdit, "정삭 횟수"),
-                                                      res::EditText(kFinishFeedEdit, "정삭 Feed"),
-                                                      res::CheckBox(kFinishSpindleCheck, "주축회전수"),
-                                                      res::EditText(kFinishSpindleEdit, ""),
-                                                      res::CheckBox(kCornerRoundCheck, "코너 라운드"),
-                                                      res::PushButton(kFinishLeadButton, "진입 / 복귀"),
-                                                      res::GroupBox(IDC_STATIC, "<< 잔삭 조건 >>"),
-                                                      res::CheckBox(kRestOnCheck, "잔삭가공"),
-                                                      res::PushButton(kRestToolButton, ""),
-                                                      res::CheckBox(kRestToolNumberCheck, "번호"),
-                                                      res::EditText(kRestToolNumberEdit, ""),
-                                                      res::CheckBox(kRestLengthOffsetCheck, "장보정"),
-                                                      res::EditText(kRestLengthOffsetEdit, ""),
-                                                      res::EditText(kRestAllowanceEdit, "가공 여유"),
-                                                      res::EditText(kRestFeedEdit, "잔삭 Feed"),
-                                                      res::CheckBox(kRestSpindleCheck, "주축회전수"),
-                                                      res::EditText(kRestSpindleEdit, ""),
-                                                      res::CheckBox(kRestAfterFinishCheck, "정삭후 잔삭 "),
-                                                      res::PushButton(kRestLeadButton, "진입 / 복귀"),
-                                                      res::PushButton(kSaveButton, "저장"),
-                                                      res::PushButton(kLoadButton, "불러오기"),
-                                                      res::DefPushButton(IDOK, "OK"),
-                                                      res::PushButton(IDCANCEL, "Cancel"),
-                                                  }});
-
-void ShowInformation(const char* text) { ::MessageBox(nullptr, text, kInfoCaption, MB_OK | MB_ICONINFORMATION); }
-
-bool AskOkCancel(const char* text) {
-  return ::MessageBox(nullptr, text, kQuestionCaption, MB_OKCANCEL | MB_ICONINFORMATION) == IDOK;
-}
-
-bool IsLiveId(const AcDbObjectId& id) { return !id.isNull() && id.isValid() && !id.isErased(); }
-
-// The highlight helpers free the array they are given.
-void HighlightCopy(const AcDbObjectIdArray& ids) {
-  AcDbObjectIdArray copy = ids;
-  HighlightEntities(copy);
-}
-
-void UnhighlightCopy(const AcDbObjectIdArray& ids) {
-  AcDbObjectIdArray copy = ids;
-  UnhighlightEntities(copy);
-}
+const DialogTemplateRegistration kPocketTemplate(
+    CPocketDlg::IDD,
+    {"형상(pocket) 공구경로",
+     JoinControls({
+         {res::EditText(kNameEdit, "공구경로 이름")},
+         SelectionControls({kSingleRadio, kChainRadio, kWindowRadio, kPolygonRadio, kPickButton}),
+         {
+             res::Text(IDC_STATIC, "가공 방향"),
+             res::RadioButton(kClimbRadio, "하향가공", WS_GROUP),
+             res::RadioButton(kConventionalRadio, "상향가공"),
+             res::GroupBox(IDC_STATIC, "<< Z 파라메터 >>"),
+             res::RadioButton(kAbsoluteRadio, "절대값", WS_GROUP),
+             res::RadioButton(kRelativeRadio, "상대값"),
+         },
+         ZRangeControls({kRetractHeightEdit, kZStartEdit, kPickZStartButton, kZDepthEdit, kPickZDepthButton}),
+         {
+             res::EditText(kRoughZStepEdit, "황삭 Z Step"),
+             res::EditText(kFinishZPassesEdit, "Z 정삭 횟수"),
+             res::EditText(kFinishZStepEdit, "정삭 Z Step"),
+             res::EditText(kZTaperEdit, "Z 경사"),
+             res::CheckBox(kIslandTaperCheck, "Island 경사"),
+             res::EditText(kIslandTaperEdit, ""),
+             res::CheckBox(kIslandZAllowanceCheck, "Island  Z 허용"),
+             res::GroupBox(IDC_STATIC, "<< 황삭조건 >>"),
+             res::CheckBox(kRoughOnCheck, "황삭가공"),
+             res::PushButton(kRoughToolButton, ""),
+             res::CheckBox(kRoughToolNumberCheck, "번호"),
+             res::EditText(kRoughToolNumberEdit, ""),
+             res::CheckBox(kRoughLengthOffsetCheck, "장보정"),
+             res::EditText(kRoughLengthOffsetEdit, ""),
+             res::ComboBox(kPatternList, "가공방법", CBS_DROPDOWNLIST),
+             res::EditText(kRoughAngleEdit, "황삭가공각도"),
+             res::EditText(kRoughStepoverEdit, "황삭 Stepover"),
+             res::EditText(kRoughAllowanceEdit, "가공여유"),
+             res::EditText(kRoughFeedEdit, "황삭 Feed"),
+             res::CheckBox(kRoughSpindleCheck, "주축회전수"),
+             res::EditText(kRoughSpindleEdit, ""),
+             res::CheckBox(kLinkFeedCheck, "연결 Feed"),
+             res::EditText(kLinkFeedEdit, ""),
+             res::CheckBox(kStartOutsideCheck, "외곽 시작"),
+             res::CheckBox(kRetractBetweenLevelsCheck, "레벨간 복귀"),
+             res::PushButton(kRapidLinkButton, "Advance"),
+             res::CheckBox(kStartPointCheck, "시작점"),
+             res::PushButton(kStartPointButton, ""),
+             res::PushButton(kPlungeButton, "진입 / 복귀"),
+             res::GroupBox(IDC_STATIC, "<< 정삭조건 >>"),
+             res::CheckBox(kFinishOnCheck, "정삭가공"),
+             res::PushButton(kFinishToolButton, ""),
+             res::CheckBox(kFinishToolNumberCheck, "번호"),
+             res::EditText(kFinishToolNumberEdit, ""),
+             res::CheckBox(kFinishLengthOffsetCheck, "장보정"),
+             res::EditText(kFinishLengthOffsetEdit, ""),
+             res::EditText(kFinishAllowanceEdit, "가공 여유"),
+             res::EditText(kFinishStepoverEdit, "정삭 Stepover"),
+             res::EditText(kFinishPassesEdit, "정삭 횟수"),
+             res::EditText(kFinishFeedEdit, "정삭 Feed"),
+             res::CheckBox(kFinishSpindleCheck, "주축회전수"),
+             res::EditText(kFinishSpindleEdit, ""),
+             res::CheckBox(kCornerRoundCheck, "코너 라운드"),
+             res::PushButton(kFinishLeadButton, "진입 / 복귀"),
+             res::GroupBox(IDC_STATIC, "<< 잔삭 조건 >>"),
+             res::CheckBox(kRestOnCheck, "잔삭가공"),
+             res::PushButton(kRestToolButton, ""),
+             res::CheckBox(kRestToolNumberCheck, "번호"),
+             res::EditText(kRestToolNumberEdit, ""),
+             res::CheckBox(kRestLengthOffsetCheck, "장보정"),
+             res::EditText(kRestLengthOffsetEdit, ""),
+             res::EditText(kRestAllowanceEdit, "가공 여유"),
+             res::EditText(kRestFeedEdit, "잔삭 Feed"),
+             res::CheckBox(kRestSpindleCheck, "주축회전수"),
+             res::EditText(kRestSpindleEdit, ""),
+             res::CheckBox(kRestAfterFinishCheck, "정삭후 잔삭 "),
+             res::PushButton(kRestLeadButton, "진입 / 복귀"),
+         },
+         ParameterFileAndCloseButtons(),
+     })});
 
 }  // namespace
 
@@ -217,10 +190,7 @@ ON_BN_CLICKED(kClimbRadio, &CPocketDlg::OnClimb)
 ON_BN_CLICKED(kConventionalRadio, &CPocketDlg::OnConventional)
 ON_BN_CLICKED(kAbsoluteRadio, &CPocketDlg::OnAbsoluteZ)
 ON_BN_CLICKED(kRelativeRadio, &CPocketDlg::OnRelativeZ)
-ON_BN_CLICKED(kSingleRadio, &CPocketDlg::OnSelectSingle)
-ON_BN_CLICKED(kChainRadio, &CPocketDlg::OnSelectChain)
-ON_BN_CLICKED(kWindowRadio, &CPocketDlg::OnSelectWindow)
-ON_BN_CLICKED(kPolygonRadio, &CPocketDlg::OnSelectPolygon)
+ON_CONTROL_RANGE(BN_CLICKED, kSingleRadio, kPolygonRadio, &CPocketDlg::OnSelectMethod)
 ON_CBN_SELCHANGE(kPatternList, &CPocketDlg::OnPatternChange)
 ON_BN_CLICKED(kPlungeButton, &CPocketDlg::OnPlunge)
 ON_BN_CLICKED(kFinishLeadButton, &CPocketDlg::OnFinishLead)
@@ -250,8 +220,8 @@ ON_BN_CLICKED(kRoughToolNumberCheck, &CPocketDlg::OnRoughToolNumberOn)
 ON_BN_CLICKED(kFinishToolNumberCheck, &CPocketDlg::OnFinishToolNumberOn)
 ON_BN_CLICKED(kRestToolNumberCheck, &CPocketDlg::OnRestToolNumberOn)
 ON_BN_CLICKED(kRestAfterFinishCheck, &CPocketDlg::OnRestAfterFinish)
-ON_BN_CLICKED(kSaveButton, &CPocketDlg::OnSaveParameters)
-ON_BN_CLICKED(kLoadButton, &CPocketDlg::OnLoadParameters)
+ON_BN_CLICKED(kSaveParametersButton, &CPocketDlg::OnSaveParameters)
+ON_BN_CLICKED(kLoadParametersButton, &CPocketDlg::OnLoadParameters)
 END_MESSAGE_MAP()
 
 CPocketDlg::CPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {
@@ -264,65 +234,56 @@ bool CPocketDlg::RestMeasuresAgainstFinishing() const { return m_RestAfterFinish
 void CPocketDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
-  DDX_Text(pDX, kRetractHeightEdit, m_RetractHeight);
-  DDX_Text(pDX, kZStartEdit, m_ZStart);
-  DDX_Text(pDX, kZDepthEdit, m_ZDepth);
-  DDV_MinMaxFloat(pDX, m_ZDepth, -10000.0f, 10000.0f);
-  DDX_Text(pDX, kRoughZStepEdit, m_RoughZStep);
-  DDV_MinMaxFloat(pDX, m_RoughZStep, 0.0f, 1000.0f);
-  DDX_Text(pDX, kFinishZPassesEdit, m_FinishZPasses);
-  DDV_MinMaxInt(pDX, m_FinishZPasses, 0, 100);
-  DDX_Text(pDX, kFinishZStepEdit, m_FinishZStep);
-  DDV_MinMaxFloat(pDX, m_FinishZStep, 0.0f, 100.0f);
-  DDX_Text(pDX, kZTaperEdit, m_ZTaper);
-  DDV_MinMaxFloat(pDX, m_ZTaper, 0.0f, 1000.0f);
+  DDX_Limited(pDX, kRetractHeightEdit, m_RetractHeight, kPocketLimits.retractHeight);
+  DDX_Limited(pDX, kZStartEdit, m_ZStart, kPocketLimits.zStart);
+  DDX_Limited(pDX, kZDepthEdit, m_ZDepth, kPocketLimits.zDepth);
+  DDX_Limited(pDX, kRoughZStepEdit, m_RoughZStep, kPocketLimits.roughZStep);
+  DDX_Limited(pDX, kFinishZPassesEdit, m_FinishZPasses, kPocketLimits.finishZPasses);
+  DDX_Limited(pDX, kFinishZStepEdit, m_FinishZStep, kPocketLimits.finishZStep);
+  DDX_Limited(pDX, kZTaperEdit, m_ZTaper, kPocketLimits.zTaper);
   DDX_Check(pDX, kIslandTaperCheck, m_IslandTaperOn);
-  DDX_Text(pDX, kIslandTaperEdit, m_IslandTaper);
+  DDX_Limited(pDX, kIslandTaperEdit, m_IslandTaper, kPocketLimits.islandTaper);
   DDX_Check(pDX, kIslandZAllowanceCheck, m_IslandZAllowanceOn);
 
   DDX_Check(pDX, kRoughOnCheck, m_RoughOn);
   DDX_Check(pDX, kRoughToolNumberCheck, m_RoughToolNumberOn);
-  DDX_Text(pDX, kRoughToolNumberEdit, m_RoughToolNumber);
+  DDX_Limited(pDX, kRoughToolNumberEdit, m_RoughToolNumber, kPocketLimits.roughTool.toolNumber);
   DDX_Check(pDX, kRoughLengthOffsetCheck, m_RoughLengthOffsetOn);
-  DDX_Text(pDX, kRoughLengthOffsetEdit, m_RoughLengthOffsetNumber);
-  DDX_Text(pDX, kRoughAngleEdit, m_RoughAngle);
-  DDX_Text(pDX, kRoughStepoverEdit, m_RoughStepover);
-  DDX_Text(pDX, kRoughAllowanceEdit, m_RoughAllowance);
-  DDX_Text(pDX, kRoughFeedEdit, m_RoughFeed);
+  DDX_Limited(pDX, kRoughLengthOffsetEdit, m_RoughLengthOffsetNumber, kPocketLimits.roughTool.lengthOffsetNumber);
+  DDX_Limited(pDX, kRoughAngleEdit, m_RoughAngle, kPocketLimits.roughAngle);
+  DDX_Limited(pDX, kRoughStepoverEdit, m_RoughStepover, kPocketLimits.roughStepover);
+  DDX_Limited(pDX, kRoughAllowanceEdit, m_RoughAllowance, kPocketLimits.roughAllowance);
+  DDX_Limited(pDX, kRoughFeedEdit, m_RoughFeed, kPocketLimits.roughFeed);
   DDX_Check(pDX, kRoughSpindleCheck, m_RoughSpindleOn);
-  DDX_Text(pDX, kRoughSpindleEdit, m_RoughSpindle);
-  DDV_MinMaxInt(pDX, m_RoughSpindle, 0, 100000);
+  DDX_Limited(pDX, kRoughSpindleEdit, m_RoughSpindle, kPocketLimits.roughSpindle);
   DDX_Check(pDX, kLinkFeedCheck, m_LinkFeedOn);
-  DDX_Text(pDX, kLinkFeedEdit, m_LinkFeed);
-  DDV_MinMaxInt(pDX, m_LinkFeed, 1, 10000);
+  DDX_Limited(pDX, kLinkFeedEdit, m_LinkFeed, kPocketLimits.linkFeed);
   DDX_Check(pDX, kStartOutsideCheck, m_StartOutside);
   DDX_Check(pDX, kRetractBetweenLevelsCheck, m_RetractBetweenLevels);
   DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
 
   DDX_Check(pDX, kFinishOnCheck, m_FinishOn);
   DDX_Check(pDX, kFinishToolNumberCheck, m_FinishToolNumberOn);
-  DDX_Text(pDX, kFinishToolNumberEdit, m_FinishToolNumber);
+  DDX_Limited(pDX, kFinishToolNumberEdit, m_FinishToolNumber, kPocketLimits.finishTool.toolNumber);
   DDX_Check(pDX, kFinishLengthOffsetCheck, m_FinishLengthOffsetOn);
-  DDX_Text(pDX, kFinishLengthOffsetEdit, m_FinishLengthOffsetNumber);
-  DDX_Text(pDX, kFinishAllowanceEdit, m_FinishAllowance);
-  DDX_Text(pDX, kFinishStepoverEdit, m_FinishStepover);
-  DDX_Text(pDX, kFinishPassesEdit, m_FinishPasses);
-  DDV_MinMaxInt(pDX, m_FinishPasses, 1, 1000);
-  DDX_Text(pDX, kFinishFeedEdit, m_FinishFeed);
+  DDX_Limited(pDX, kFinishLengthOffsetEdit, m_FinishLengthOffsetNumber, kPocketLimits.finishTool.lengthOffsetNumber);
+  DDX_Limited(pDX, kFinishAllowanceEdit, m_FinishAllowance, kPocketLimits.finishAllowance);
+  DDX_Limited(pDX, kFinishStepoverEdit, m_FinishStepover, kPocketLimits.finishStepover);
+  DDX_Limited(pDX, kFinishPassesEdit, m_FinishPasses, kPocketLimits.finishPasses);
+  DDX_Limited(pDX, kFinishFeedEdit, m_FinishFeed, kPocketLimits.finishFeed);
   DDX_Check(pDX, kFinishSpindleCheck, m_FinishSpindleOn);
-  DDX_Text(pDX, kFinishSpindleEdit, m_FinishSpindle);
-  DDV_MinMaxInt(pDX, m_FinishSpindle, 0, 1000000);
+  DDX_Limited(pDX, kFinishSpindleEdit, m_FinishSpindle, kPocketLimits.finishSpindle);
   DDX_Check(pDX, kCornerRoundCheck, m_CornerRound);
 
   DDX_Check(pDX, kRestOnCheck, m_RestOn);
   DDX_Check(pDX, kRestToolNumberCheck, m_RestToolNumberOn);
-  DDX_Text(pDX, kRestToolNumberEdit, m_RestToolNumber);
+  DDX_Limited(pDX, kRestToolNumberEdit, m_RestToolNumber, kPocketLimits.restTool.toolNumber);
   DDX_Check(pDX, kRestLengthOffsetCheck, m_RestLengthOffsetOn);
-  DDX_Text(pDX, kRestLengthOffsetEdit, m_RestLengthOffsetNumber);
-  DDX_Text(pDX, kRestAllowanceEdit, m_RestAllowance);
-  DDX_Text(pDX, kRestFeedEdit, m_RestFeed);
+  DDX_Limited(pDX, kRestLengthOffsetEdit, m_RestLengthOffsetNumber, kPocketLimits.restTool.lengthOffsetNumber);
+  DDX_Limited(pDX, kRestAllowanceEdit, m_RestAllowance, kPocketLimits.restAllowance);
+  DDX_Limited(pDX, kRestFeedEdit, m_RestFeed, kPocketLimits.restFeed);
   DDX_Check(pDX, kRestSpindleCheck, m_RestSpindleOn);
-  DDX_Text(pDX, kRestSpindleEdit, m_RestSpindle);
+  DDX_Limited(pDX, kRestSpindleEdit, m_RestSpindle, kPocketLimits.restSpindle);
   DDX_Check(pDX, kRestAfterFinishCheck, m_RestAfterFinish);
 
   if (!pDX->m_bSaveAndValidate) {
@@ -334,12 +295,7 @@ void CPocketDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPocketDlg::OnInitDialog() {
   CAcUiDialog::OnInitDialog();
-  CString name;
-  if (m_EditMode) {
-    m_ToolpathName = m_ExistingName;
-    SetDlgItemText(kNameEdit, m_ToolpathName);
-  } else if (MakeUniqueToolpathName(kBaseName, name)) {
-    m_ToolpathName = name;
+  if (ProposeToolpathName(m_EditMode != 0, m_ExistingName, kBaseName, m_ToolpathName)) {
     SetDlgItemText(kNameEdit, m_ToolpathName);
   }
 
@@ -356,8 +312,7 @@ BOOL CPocketDlg::OnInitDialog() {
   m_ClickedAtOpening = TakeClickedValues();
 
   if (!m_EditMode) {
-    ForgetStaleSelection();
-    OfferKeptSelection();
+    OfferKeptSelection(m_Selection);
     m_Boundary = AcDbObjectId();
     m_Islands.setLogicalLength(0);
   }
@@ -405,24 +360,6 @@ void CPocketDlg::ShowReadOnlyStates() {
   SetReadOnly(kIslandTaperEdit, !m_IslandTaperOn);
   // The link feed is typed only where it is used: roughing with its own link feed.
   SetReadOnly(kLinkFeedEdit, !m_RoughOn || !m_LinkFeedOn);
-}
-
-void CPocketDlg::ForgetStaleSelection() {
-  for (int i = 0; i < m_Selection.length(); ++i) {
-    if (!IsLiveId(m_Selection[i])) {
-      m_Selection.setLogicalLength(0);
-      return;
-    }
-  }
-}
-
-void CPocketDlg::OfferKeptSelection() {
-  if (m_Selection.isEmpty()) return;
-  HighlightCopy(m_Selection);
-  if (!AskOkCancel("이미 선택된 Entity를 사용하겠습니까?")) {
-    UnhighlightCopy(m_Selection);
-    m_Selection.setLogicalLength(0);
-  }
 }
 
 CPocketDlg::ClickedValues CPocketDlg::TakeClickedValues() const {
@@ -473,11 +410,11 @@ void CPocketDlg::RestoreClickedValues(const ClickedValues& values) {
 
 void CPocketDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  if (!CheckAllowances() || !CheckRestPass() || !CheckToolpathName()) return;
+  if (!CheckAllowances() || !CheckStepovers() || !CheckRestPass() || !CheckToolpathName()) return;
   if (!m_EditMode && !ChainSelection()) return;
   // A boundary erased since it was picked or reloaded is no boundary either.
-  if (!IsLiveId(m_Boundary)) {
-    ::MessageBox(nullptr, "외곽 영역이 선택되지 않았습니다!!", kQuestionCaption, MB_OK | MB_ICONINFORMATION);
+  if (!IsLiveEntity(m_Boundary)) {
+    ShowFormInformation("외곽 영역이 선택되지 않았습니다!!", kFormQuestionCaption);
     return;
   }
   OrientBoundaryAndIslands();
@@ -487,26 +424,42 @@ void CPocketDlg::OnOK() {
 
 bool CPocketDlg::CheckAllowances() {
   if (m_RoughOn && m_RoughAllowance < -m_RoughTool.m_Diameter / 2.0) {
-    ShowInformation("황삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
+    ShowFormInformation("황삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
     return false;
   }
   if (m_FinishOn && m_FinishAllowance < -m_FinishTool.m_Diameter / 2.0) {
-    ShowInformation("정삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
+    ShowFormInformation("정삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
     return false;
   }
   return true;
 }
 
+// A stepover wider than its tool leaves strips between the passes uncut.
+bool CPocketDlg::CheckStepovers() {
+  CString text;
+  if (m_RoughOn && m_RoughStepover > m_RoughTool.m_Diameter) {
+    text.Format(MsgStepoverAboveTool, "황삭", static_cast<double>(m_RoughStepover),
+                static_cast<double>(m_RoughTool.m_Diameter));
+  } else if (m_FinishOn && m_FinishPasses > 1 && m_FinishStepover > m_FinishTool.m_Diameter) {
+    text.Format(MsgStepoverAboveTool, "정삭", static_cast<double>(m_FinishStepover),
+                static_cast<double>(m_FinishTool.m_Diameter));
+  } else {
+    return true;
+  }
+  ShowFormInformation(text);
+  return false;
+}
+
 bool CPocketDlg::CheckRestPass() {
   if (!m_RestOn) return true;
   if (m_RestAllowance < -m_RestTool.m_Diameter / 2.0) {
-    ShowInformation("잔삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
+    ShowFormInformation("잔삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
     return false;
   }
   const bool finishing = RestMeasuresAgainstFinishing();
   const CToolShapeDlg& reference = finishing ? m_FinishTool : m_RoughTool;
   if (m_RestTool.m_Diameter >= reference.m_Diameter) {
-    ShowInformation("잔삭 공구가 정삭 공구보다 크거나 같으면 잔삭을 할수 없습니다.!!");
+    ShowFormInformation("잔삭 공구가 정삭 공구보다 크거나 같으면 잔삭을 할수 없습니다.!!");
     return false;
   }
   const float referenceAllowance = finishing ? m_FinishAllowance : m_RoughAllowance;
@@ -515,7 +468,7 @@ bool CPocketDlg::CheckRestPass() {
                                        "잔삭 가공여유를 정삭과 동일하게 하겠습니까?"
                                      : "황삭 가공여유가 잔삭 가공 여유보다 큰경우 잔삭을 할수 없습니다.!!\n"
                                        "잔삭 가공여유를 황삭과 동일하게 하겠습니까?";
-    if (!AskOkCancel(question)) return false;
+    if (!AskFormOkCancel(question)) return false;
     CString text;
     text.Format("%.2f", referenceAllowance);
     SetDlgItemText(kRestAllowanceEdit, text);
@@ -523,27 +476,17 @@ bool CPocketDlg::CheckRestPass() {
   return true;
 }
 
-bool CPocketDlg::CheckToolpathName() {
-  CString name = m_ToolpathName;
-  name.Trim();
-  // A group without a name cannot be found again.
-  if (name.IsEmpty()) {
-    ShowInformation(kNoNameText);
-    return false;
-  }
-  if (m_EditMode) return true;
-  return ConfirmToolpathName(m_ToolpathName);
-}
+bool CPocketDlg::CheckToolpathName() { return AcceptToolpathName(m_ToolpathName, m_EditMode == 0); }
 
 bool CPocketDlg::ChainSelection() {
   if (m_Selection.isEmpty()) return true;
   CString why;
   if (ChainPocketBoundary(m_Selection, m_Boundary, m_Islands, &why)) {
-    UnhighlightCopy(m_Selection);
+    SetEntitiesHighlight(m_Selection, false);
     return true;
   }
   if (why.IsEmpty()) return true;
-  ::MessageBox(nullptr, why, kQuestionCaption, MB_OK | MB_ICONINFORMATION);
+  ShowFormInformation(why, kFormQuestionCaption);
   return false;
 }
 
@@ -557,7 +500,7 @@ void CPocketDlg::OrientBoundaryAndIslands() {
 }
 
 void CPocketDlg::OnCancel() {
-  UnhighlightCopy(m_Selection);
+  SetEntitiesHighlight(m_Selection, false);
   RestoreClickedValues(m_ClickedAtOpening);
   CAcUiDialog::OnCancel();
 }
@@ -566,10 +509,7 @@ void CPocketDlg::OnClimb() { m_CutDirection = 0; }
 void CPocketDlg::OnConventional() { m_CutDirection = 1; }
 void CPocketDlg::OnAbsoluteZ() { m_AbsoluteZ = 1; }
 void CPocketDlg::OnRelativeZ() { m_AbsoluteZ = 0; }
-void CPocketDlg::OnSelectSingle() { m_SelectMethod = kSelectSingle; }
-void CPocketDlg::OnSelectChain() { m_SelectMethod = kSelectChain; }
-void CPocketDlg::OnSelectWindow() { m_SelectMethod = kSelectWindow; }
-void CPocketDlg::OnSelectPolygon() { m_SelectMethod = kSelectPolygon; }
+void CPocketDlg::OnSelectMethod(UINT id) { m_SelectMethod = kSelectSingle + static_cast<int>(id) - kSingleRadio; }
 
 void CPocketDlg::OnPatternChange() {
   if (auto* patterns = static_cast<CComboBox*>(GetDlgItem(kPatternList))) m_RoughPattern = patterns->GetCurSel();
@@ -613,21 +553,8 @@ void CPocketDlg::PickStartPoint() {
   ShowStartPoint();
 }
 
-void CPocketDlg::PickZInto(const char* prompt, int editId) {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, prompt, picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[2]);
-  SetDlgItemText(editId, text);
-}
-
-void CPocketDlg::OnPickZStart() { PickZInto("\n Z 시작점을 지정하시요 !!", kZStartEdit); }
-void CPocketDlg::OnPickZDepth() { PickZInto("\n Z 깊이를 지정하시요 !!", kZDepthEdit); }
+void CPocketDlg::OnPickZStart() { PickZIntoEdit(*this, "\n Z 시작점을 지정하시요 !!", kZStartEdit); }
+void CPocketDlg::OnPickZDepth() { PickZIntoEdit(*this, "\n Z 깊이를 지정하시요 !!", kZDepthEdit); }
 
 void CPocketDlg::OnPickEntities() {
   if (m_EditMode) return;
@@ -709,27 +636,10 @@ void CPocketDlg::OnFinishToolNumberOn() { m_FinishToolNumberOn = IsDlgButtonChec
 void CPocketDlg::OnRestToolNumberOn() { m_RestToolNumberOn = IsDlgButtonChecked(kRestToolNumberCheck) ? 1 : 0; }
 void CPocketDlg::OnRestAfterFinish() { m_RestAfterFinish = IsDlgButtonChecked(kRestAfterFinishCheck) ? 1 : 0; }
 
-void CPocketDlg::OnSaveParameters() {
-  // A value the form refuses is not written.
-  if (!UpdateData(TRUE)) return;
-  CString text;
-  WriteParamRecord(text);
-  ParamFile::Save(text);
-}
+void CPocketDlg::OnSaveParameters() { SaveFormParameters(*this); }
 
 void CPocketDlg::OnLoadParameters() {
-  // What was typed stays where the file says nothing.
-  if (!UpdateData(TRUE)) return;
-  CString text;
-  if (!ParamFile::Load(kToolpathPocket, kNotPocketFileText, text)) return;
-  // Tried on a scratch instance first, so that a broken file changes nothing.
-  CPocketDlg scratch;
-  if (!scratch.ReadParamRecord(text)) {
-    ShowInformation(kNotPocketFileText);
-    return;
-  }
-  ReadParamRecord(text);
-  UpdateData(FALSE);
+  if (!LoadFormParameters(*this, kToolpathPocket, kNotPocketFileText)) return;
   ShowChoices();
   ShowStartPoint();
   ShowReadOnlyStates();

@@ -29,10 +29,11 @@ class CPocketDlg : public CAcUiDialog {
 
   // The record text of the members (PocketRecordText); always true.
   bool WriteParamRecord(CString& text) const;
-  // Fills the members from a pocket record of any version. True when every line
-  // of the record's version was read; on false the lines read before the first
-  // missing or short one keep their new values. Tag and kind are not checked.
-  bool ReadParamRecord(const char* text);
+  // Fills the members from a pocket record of any version, all or nothing:
+  // true when every line of the record's version was read and every value is
+  // within kPocketLimits; on false nothing changed and refusal (when given)
+  // names the line and field. Tag and kind are not checked.
+  bool ReadParamRecord(const char* text, CString* refusal = nullptr);
 
   // The rest pass is measured against finishing only when there is a finishing
   // pass to measure against; otherwise against roughing.
@@ -129,10 +130,8 @@ class CPocketDlg : public CAcUiDialog {
   void OnConventional();
   void OnAbsoluteZ();
   void OnRelativeZ();
-  void OnSelectSingle();
-  void OnSelectChain();
-  void OnSelectWindow();
-  void OnSelectPolygon();
+  // The selection radios, consecutive ids in method order.
+  void OnSelectMethod(UINT id);
   void OnPatternChange();
   void OnPlunge();
   void OnFinishLead();
@@ -182,6 +181,7 @@ class CPocketDlg : public CAcUiDialog {
 
   // The OK steps; false keeps the dialog open (after a message).
   bool CheckAllowances();
+  bool CheckStepovers();
   bool CheckRestPass();
   bool CheckToolpathName();
   // Boundary and islands from the picked curves; the boundary stays null when
@@ -195,10 +195,7 @@ class CPocketDlg : public CAcUiDialog {
   void ShowReadOnlyStates();
   void ShowStartPoint();
   void SetReadOnly(int id, bool readOnly);
-  void ForgetStaleSelection();
-  void OfferKeptSelection();
   void PickStartPoint();
-  void PickZInto(const char* prompt, int editId);
   void RunToolDialog(CToolShapeDlg& tool, int buttonId);
   void CopyToolNumberWhileNoOffset(int lengthOffsetOn, int toolNumberId, int offsetNumberId);
 

@@ -215,6 +215,21 @@ TEST(PocketDlg, OkRefusesAllowancesBelowMinusTheToolRadius) {
   EXPECT_TRUE(Contains(shown, "[Ostrivo message] 잔삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!")) << shown;
 }
 
+TEST(PocketDlg, StepoverAndZValuesOutsideTheirLimitsKeepTheDialogOpen) {
+  // Each refused value is followed by the range box's answer, then put right.
+  ShellSession session(
+      "set 261 0.0001\nok\nok\nset 261 5\nset 278 1e9\nok\nok\nset 278 0\nset 4002 -1\nok\nok\nset 4002 2\n"
+      "set 4010 nan\nok\nok\ncancel\n");
+  CPocketDlg dlg;
+  const std::string before = RecordOf(dlg);
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  const std::string shown = session.transcript();
+  EXPECT_TRUE(Contains(shown, "between 0.01 and 1000")) << shown;
+  EXPECT_TRUE(Contains(shown, "between -10000 and 10000")) << shown;
+  EXPECT_TRUE(Contains(shown, "between 0 and 1000")) << shown;
+  EXPECT_EQ(RecordOf(dlg), before);
+}
+
 TEST(PocketDlg, TheRestPassIsMeasuredAgainstFinishingOnlyWhenThereIsOne) {
   {
     // Finishing on: an 8 mm finisher leaves nothing for a 10 mm rest tool.

@@ -18,6 +18,7 @@
 #include "plugin/milling/pocket/pocket_offset_pattern.h"
 #include "plugin/milling/pocket/pocket_rest_boundaries.h"
 #include "plugin/milling/pocket/pocket_run_checks.h"
+#include "plugin/milling/pocket/pocket_run_size.h"
 #include "plugin/milling/toolpath_curve_links.h"
 #include "plugin/shell/copy_helpers.h"
 #include "plugin/shell/selection/selection_queries.h"
@@ -319,7 +320,8 @@ bool GeneratePocketToolpath(CPocketDlg& dlg) {
     acutPrintf("%s", kNoToolpathName);
     return false;
   }
-  if (!CheckPocketRun(dlg)) return false;
+  // The sizes first: the checks after them offset the boundary.
+  if (!PocketRunFits(dlg) || !CheckPocketRun(dlg)) return false;
   LeadFailureReport leadFailures;
   const int roughOn = dlg.m_RoughOn, finishOn = dlg.m_FinishOn, restOn = dlg.m_RestOn;
   const bool restAgainstFinishing = dlg.RestMeasuresAgainstFinishing();

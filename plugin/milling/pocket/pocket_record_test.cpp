@@ -257,28 +257,26 @@ TEST(PocketRecordText, AVersionThreeRecordReadsItsStartLineWithoutRetractBetween
   ExpectSameRecordMembers(source, d);
 }
 
-TEST(PocketRecordText, ARecordThatEndsEarlyKeepsWhatWasReadAndSaysSo) {
+TEST(PocketRecordText, ARecordThatEndsEarlyChangesNothingAndSaysWhere) {
   CPocketDlg source;
   FillEveryRecordField(source);
   const std::string full = PocketRecordText(source).GetString();
 
-  // Version 3 without the rest lines: finishing is already in.
+  // Version 3 without the rest lines: the finishing values read are not taken either.
   std::string v3 = full;
   v3.replace(v3.find(" 4 "), 3, " 3 ");
   CPocketDlg d;
-  EXPECT_FALSE(d.ReadParamRecord(Lines(v3, 1, 18).c_str()));
-  EXPECT_EQ(d.m_FinishFeed, 410);
-  EXPECT_EQ(LeadMoveRecordText(d.m_FinishLead), LeadMoveRecordText(source.m_FinishLead));
-  EXPECT_EQ(d.m_RestFeed, CPocketDlg().m_RestFeed);
+  CString refusal;
+  EXPECT_FALSE(d.ReadParamRecord(Lines(v3, 1, 18).c_str(), &refusal));
+  EXPECT_EQ(PocketRecordText(d), PocketRecordText(CPocketDlg()));
+  EXPECT_NE(std::string(refusal.GetString()).find("19"), std::string::npos) << refusal.GetString();
 
-  // A line short of one value changes none of its fields and ends the reading.
+  // A line short of one value: the field it lacks is named.
   std::string shortLine = Lines(full, 1, 4) + " 0 210 1 220 0 2300 33.75 0.35\n" + Lines(full, 6, 26);
   CPocketDlg s;
-  EXPECT_FALSE(s.ReadParamRecord(shortLine.c_str()));
-  EXPECT_FLOAT_EQ(s.m_ZDepth, 12.75f);
-  EXPECT_EQ(s.m_RoughOn, 1);
-  EXPECT_EQ(s.m_RoughFeed, 100);
-  EXPECT_EQ(s.m_StartOutside, 0);
+  EXPECT_FALSE(s.ReadParamRecord(shortLine.c_str(), &refusal));
+  EXPECT_EQ(PocketRecordText(s), PocketRecordText(CPocketDlg()));
+  EXPECT_NE(std::string(refusal.GetString()).find("황삭 Stepover"), std::string::npos) << refusal.GetString();
 
   for (const char* broken : {"", "Ostrivo_ToolPath", "Ostrivo_ToolPath 0 1 0 0\n", "garbage\n"}) {
     CPocketDlg g;

@@ -27,8 +27,9 @@ class CProfileDlg : public CAcUiDialog {
   // The eleven lines of the record (ProfileRecordText); always true.
   bool WriteParamRecord(CString& text) const;
   // All or nothing: true, with every record field taken, for a whole profile
-  // record; false, with the instance untouched, for anything else.
-  bool ReadParamRecord(const char* text);
+  // record whose values are within kProfileLimits; false, with the instance
+  // untouched, for anything else, and refusal (when given) says why.
+  bool ReadParamRecord(const char* text, CString* refusal = nullptr);
 
   int m_Side = kProfileOnCurve;
   int m_EditMode = 0;  // 1: the instance describes an existing toolpath
@@ -66,10 +67,8 @@ class CProfileDlg : public CAcUiDialog {
   void OnSideOn();
   void OnSideLeft();
   void OnSideRight();
-  void OnSelectSingle();
-  void OnSelectChain();
-  void OnSelectWindow();
-  void OnSelectPolygon();
+  // The selection radios, consecutive ids in method order.
+  void OnSelectMethod(UINT id);
   void OnTool();
   void OnLead();
   void OnToolNumberChange();
@@ -95,9 +94,6 @@ class CProfileDlg : public CAcUiDialog {
 
   void ShowChoices();
   void ShowReadOnlyStates();
-  void ForgetStaleSelection();
-  void OfferKeptSelection();
-  void PickZInto(const char* prompt, int editId);
 
   ClickedValues m_ClickedAtOpening{};
 };

@@ -276,4 +276,21 @@ TEST(ProfileDlg, AFileThatIsNoWholeProfileRecordChangesNothing) {
   }
 }
 
+// The *.par that made qpost write N22G01XnanYnanZnan: the lead's exit arc angle
+// is NaN. Loading it says which value is wrong and the dialog keeps its own.
+TEST(ProfileDlg, AParameterFileWithANanIsRefusedNamingTheField) {
+  win::ScopedTempFolder files;
+  std::string record = RecordOf(CProfileDlg());
+  const std::size_t exitAngle = record.find(" 90.00\n 1 10.00");
+  ASSERT_NE(exitAngle, std::string::npos) << record;
+  record.replace(exitAngle, 6, " nan");
+  const std::string path = files / "nan.par";
+  std::ofstream(path, std::ios::binary) << record;
+  ShellSession session("set 4004 444\nclick 4\n" + path + "\nok\ncancel\n");
+  CProfileDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDCANCEL) << session.transcript();
+  EXPECT_TRUE(Contains(session.transcript(), "파라메타 9번째 줄의 \"복귀 ARC 각도\" 값 nan")) << session.transcript();
+  EXPECT_FLOAT_EQ(dlg.m_Lead.m_ExitArcAngle, 90.0f);
+}
+
 }  // namespace

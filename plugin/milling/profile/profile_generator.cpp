@@ -6,6 +6,7 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/passes/lead_moves.h"
 #include "platform/cad/curve/bulge_segment.h"
 #include "plugin/geometry/plane_geometry.h"
@@ -17,6 +18,7 @@
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/profile/profile_lead_moves.h"
+#include "plugin/milling/profile/profile_run_size.h"
 #include "plugin/milling/toolpath_curve_links.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/marker_points.h"
@@ -215,6 +217,7 @@ void GenerateProfileToolpath(CProfileDlg& dlg) {
     acutPrintf("%s", kNoNameText);
     return;
   }
+  if (!ProfileRunFits(dlg)) return;
   if (!dlg.m_Curves.isEmpty()) ShowCurves(dlg, 0);
   AcDbObjectIdArray moves;
   for (const AcDbObjectId& curve : dlg.m_Curves) {
@@ -235,7 +238,7 @@ void GenerateProfileToolpath(CProfileDlg& dlg) {
   CString record;
   dlg.WriteParamRecord(record);
   // The user agreed on OK that a toolpath of the name may go.
-  if (dlg.m_EditMode == 0 && ToolpathNameExists(dlg.m_ToolpathName)) DeleteToolpath(dlg.m_ToolpathName);
+  if (dlg.m_EditMode == 0) ReplaceAgreedToolpath(dlg.m_ToolpathName);
   AcDbObjectIdArray members = dlg.m_Curves;
   members.append(moves);
   CreateToolpathGroup(dlg.m_ToolpathName, record, members);

@@ -37,6 +37,9 @@ class QuickPostWriter : public ToolpathSink {
   void OffsetNumber(int number) override;
   void Spindle(int speed) override;
   void PassSet(int set) override;
+  void Refuse(const std::string& why) override {
+    if (failure_.empty()) failure_ = why;
+  }
 
  private:
   void ToolChange();

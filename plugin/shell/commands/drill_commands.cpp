@@ -1,4 +1,5 @@
 #include "platform/cad/editor/input/aced_input.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/milling/drill/drill_generator.h"
 #include "plugin/milling/drill/drill_record.h"
@@ -8,15 +9,6 @@
 #include "plugin/shell/held_drawing_ids.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
-namespace {
-
-// OK has asked whether a toolpath of the name may go: the new one takes its place.
-void ClearToolpathName(const CString& name) {
-  if (ToolpathNameExists(name)) DeleteToolpath(name);
-}
-
-}  // namespace
-
 // The dialog lives from the first Drill to unload, so that the next run shows
 // the values and the holes of the last one.
 void DrillCommand() {
@@ -24,7 +16,7 @@ void DrillCommand() {
   static DrawingChangeWatch drawing;
   if (drawing.CurrentDrawingChanged()) DropDrawingIds(dialog);
   if (dialog.DoModal() != IDOK) return;
-  ClearToolpathName(dialog.m_ToolpathName);
+  ReplaceAgreedToolpath(dialog.m_ToolpathName);
   if (!GenerateDrillToolpath(dialog)) ReportToolpathNotStored(dialog.m_ToolpathName);
 }
 
@@ -44,7 +36,7 @@ void MultyDrillCommand() {
     }
     drill.m_ToolpathName = name;
     drill.m_Points = dialog.m_Points;
-    ClearToolpathName(name);
+    ReplaceAgreedToolpath(name);
     drill.AddHoleCircles();
     if (!GenerateDrillToolpath(drill)) ReportToolpathNotStored(name);
   }

@@ -49,8 +49,10 @@ class HeldDialogOperation : public ToolpathOperation {
     dialog_.m_EditMode = 1;
     dialog_.m_ExistingName = toolpathName;
     dialog_.m_ToolpathName = toolpathName;
-    return dialog_.ReadParamRecord(recordText);
+    refusal_.Empty();
+    return dialog_.ReadParamRecord(recordText, &refusal_);
   }
+  CString RecordRefusal() const override { return refusal_; }
   bool RunDialog() override { return dialog_.DoModal() == IDOK; }
   CString ToolpathName() const override { return dialog_.m_ToolpathName; }
   void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
@@ -63,6 +65,7 @@ class HeldDialogOperation : public ToolpathOperation {
  protected:
   Dialog dialog_;
   AcDbObjectIdArray reloaded_;
+  CString refusal_;
 };
 
 class PocketOperation : public HeldDialogOperation<CPocketDlg> {
@@ -120,8 +123,10 @@ class DrillOperation : public ToolpathOperation {
     if (dialog_.m_CycleEdit == 0) dialog_.m_CycleEdit = 1;
     dialog_.m_ToolpathName = toolpathName;
     dialog_.m_StoredName = toolpathName;
-    return dialog_.ReadParamRecord(recordText);
+    refusal_.Empty();
+    return dialog_.ReadParamRecord(recordText, &refusal_);
   }
+  CString RecordRefusal() const override { return refusal_; }
   bool ReloadSource(const char* toolpathName) override { return ReloadDrillPoints(toolpathName, dialog_.m_Points); }
   bool RunDialog() override { return dialog_.DoModal() == IDOK; }
   CString ToolpathName() const override { return dialog_.m_ToolpathName; }
@@ -145,6 +150,7 @@ class DrillOperation : public ToolpathOperation {
 
  private:
   CDrillDlg dialog_;
+  CString refusal_;
 };
 
 template <class Operation>

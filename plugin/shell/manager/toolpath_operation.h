@@ -28,6 +28,9 @@ class ToolpathOperation {
   // Sets the dialog's regeneration flags, reads the record into it and takes
   // the toolpath's name. False when the record does not read.
   virtual bool ReadRecord(const char* recordText, const char* toolpathName) = 0;
+  // Why the last ReadRecord refused the record (the line and field); empty
+  // when it read or the kind says nothing more.
+  virtual CString RecordRefusal() const { return CString(); }
   // Hands the dialog the toolpath's source geometry again; true for a kind
   // that has none to reload.
   virtual bool ReloadSource(const char* /*toolpathName*/) { return true; }

@@ -56,7 +56,8 @@ RegenerateOutcome RegenerateToolpath(const char* name, ToolpathOperations& opera
     return RegenerateOutcome::kKept;
   }
   if (!operation->ReadRecord(record, name)) {
-    ShowManagerBox(kCannotRegenerateText);
+    const CString why = operation->RecordRefusal();
+    ShowManagerBox(why.IsEmpty() ? CString(kCannotRegenerateText) : CString(kCannotRegenerateText) + "\n" + why);
     return RegenerateOutcome::kKept;
   }
   if (!operation->ReloadSource(name)) {

@@ -191,3 +191,30 @@ TEST(RegenerationOfOtherKinds, AKindWithoutItsOperationSaysSoAndABrokenToolpathM
 }
 
 }  // namespace
+
+class RegenerationOfARefusedRecord : public Regeneration {
+ protected:
+  RegenerationOfARefusedRecord() : Regeneration("select 383 \"Pocket_1\"\nclick 388\nok\ncancel\n") {}
+};
+
+// A stored record with NaN for the stepover replaced a good toolpath and
+// reported success: now the record is refused by name and the toolpath stays.
+TEST_F(RegenerationOfARefusedRecord, KeepsTheToolpathAndNamesTheField) {
+  const AcDbObjectIdArray members = ManagerDrawing::Members("Pocket_1");
+  std::string record = ManagerDrawing::Record("Pocket_1").GetString();
+  const std::size_t line5 = record.find('\n', record.find('\n', record.find('\n', record.find('\n') + 1) + 1) + 1);
+  const std::size_t end = record.find('\n', line5 + 1);
+  record.replace(record.rfind(' ', end) + 1, end - record.rfind(' ', end) - 1, "nan");
+  AcDbObjectId groupId;
+  ASSERT_TRUE(FindToolpathGroup("Pocket_1", groupId));
+  {
+    OpenedObject<AcDbGroup> group(groupId, AcDb::kForWrite);
+    ASSERT_EQ(group->setDescription(record.c_str()), Acad::eOk);
+  }
+  RunManager();
+  const std::string shown = drawing_.transcript();
+  EXPECT_TRUE(Contains(shown, "재생성 할수 없습니다.!!\n파라메타 5번째 줄의 \"황삭 Stepover\" 값 nan")) << shown;
+  EXPECT_FALSE(Contains(shown, "재생성이 완료")) << shown;
+  EXPECT_EQ(ManagerDrawing::Members("Pocket_1"), members);
+  EXPECT_EQ(std::string(ManagerDrawing::Record("Pocket_1").GetString()), record);
+}

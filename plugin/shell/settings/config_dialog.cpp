@@ -6,9 +6,6 @@
 
 namespace {
 
-// The smallest tolerance that "%f" still stores as a non-zero value.
-constexpr float kSmallestTolerance = 0.000001f;
-
 const DialogTemplateRegistration kConfigTemplate(CConfigDlg::IDD, {"환경설정",
                                                                    {
                                                                        res::EditText(385, "환경 directory"),
@@ -70,12 +67,12 @@ void CConfigDlg::DoDataExchange(CDataExchange* pDX) {
   ExchangeText(pDX, 385, m_CfgDir);
   ExchangeText(pDX, 388, m_EditorPath);
   DDX_Text(pDX, 387, m_JoinToler);
-  DDV_MinMaxFloat(pDX, m_JoinToler, kSmallestTolerance, 9999.0f);
+  DDV_MinMaxFloat(pDX, m_JoinToler, static_cast<float>(kLeastTolerance), static_cast<float>(kMostJoinTolerance));
   ExchangeText(pDX, 386, m_NcdataDir);
   ExchangeText(pDX, 389, m_PostDir);
   DDX_Check(pDX, 443, m_ConvToArcChk);
   DDX_Text(pDX, 429, m_ConvArcTol);
-  DDV_MinMaxFloat(pDX, m_ConvArcTol, kSmallestTolerance, 1000.0f);
+  DDV_MinMaxFloat(pDX, m_ConvArcTol, static_cast<float>(kLeastTolerance), static_cast<float>(kMostArcTolerance));
   ExchangeText(pDX, 390, m_ParamDir);
 }
 

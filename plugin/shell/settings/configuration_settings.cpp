@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 #include "platform/win/home_defaults.h"
 #include "platform/win/registry/registry.h"
-#include "platform/win/win_paths.h"
 #include "platform/win/system_info.h"
+#include "platform/win/win_paths.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/settings/registry_text.h"
 
@@ -21,14 +21,15 @@ void ReadText(const char* valueName, CString& field) {
   ReadRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, valueName, field);
 }
 
-// A tolerance must stay above zero: a stored 0, a negative value or text that
-// does not start with a number leaves the field as it was.
-void ReadTolerance(const char* valueName, double& field) {
+// A tolerance stays within the limits the configuration dialog sets: a stored
+// 0, a negative or huge value, or text that does not start with a number
+// leaves the field as it was.
+void ReadTolerance(const char* valueName, double most, double& field) {
   CString text;
   if (!ReadRegistryString(HKEY_LOCAL_MACHINE, kSettingsKey, valueName, text)) return;
   char* end = nullptr;
   const double value = std::strtod(text, &end);
-  if (end == text.GetString() || !std::isfinite(value) || value <= 0.0) return;
+  if (end == text.GetString() || !(value >= kLeastTolerance && value <= most)) return;
   field = value;
 }
 
@@ -94,9 +95,9 @@ void LoadConfiguration() {
   ReadText("ParamDir", settings.ParamDir);
   ReadText("PostDir", settings.PostDir);
   ReadText("EditorPath", settings.EditorPath);
-  ReadTolerance("JoinToler", settings.JoinToler);
+  ReadTolerance("JoinToler", kMostJoinTolerance, settings.JoinToler);
   ReadSwitch("ConvToArcChk", settings.ConvToArcChk);
-  ReadTolerance("ConvArcTol", settings.ConvArcTol);
+  ReadTolerance("ConvArcTol", kMostArcTolerance, settings.ConvArcTol);
   for (int i = 0; i < kUserCycleCount; ++i) {
     CString valueName;
     valueName.Format("UserCycleName%d", i + 1);

@@ -10,6 +10,13 @@
 constexpr const char* kSettingsKey = "SOFTWARE\\Velmora\\Ostrivo for AutoCad";
 constexpr int kUserCycleCount = 5;
 
+// The tolerances' limits, checked alike by the configuration dialog and by the
+// reading of the stored settings. The least is the smallest that "%f" still
+// stores as a non-zero value.
+constexpr double kLeastTolerance = 0.000001;
+constexpr double kMostJoinTolerance = 9999.0;
+constexpr double kMostArcTolerance = 1000.0;
+
 struct PluginSettings {
   CString CfgDir;
   CString NcdataDir;

@@ -28,6 +28,14 @@ CString MsgTaperModelerFailed;
 CString MsgEditorNotFound;
 CString MsgLeadPlaces;
 CString MsgStepoverAboveTool;
+CString MsgRecordEndsEarly = "파라메타가 %d번째 줄에서 끝났습니다.";
+CString MsgRecordValueMissing = "파라메타 %d번째 줄에 \"%s\" 값이 없습니다.";
+CString MsgRecordValueRefused = "파라메타 %d번째 줄의 \"%s\" 값 %s 은(는) 허용 범위(%s ~ %s)를 벗어났습니다.";
+CString MsgTooManyLevels = "레벨 수가 너무 많습니다 (%lld, 최대 %lld). Z Step을 고친 뒤 다시 하시요.";
+CString MsgTooManyPasses = "패스 수가 너무 많습니다 (%lld, 최대 %lld). Stepover나 Z Step을 고친 뒤 다시 하시요.";
+CString MsgNumberNotPostable = "NC로 쓸 수 없는 값 %s 이(가) %s 에 있어 출력하지 않습니다.";
+CString MsgGeometryOutOfRange = "선택한 도형의 크기 %s 는 가공할 수 없는 값입니다. 공구경로를 만들지 않습니다.";
+CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이트).";
 
 namespace {
 

@@ -46,6 +46,24 @@ extern CString MsgLeadPlaces;
 // A pocket stepover wider than its tool leaves uncut strips (pass, stepover, diameter).
 extern CString MsgStepoverAboveTool;
 
+// A stored record or a parameter file that does not read (fixed Korean, set
+// before any load, so that a reader used early still says why).
+// "%d": the record's line number.
+extern CString MsgRecordEndsEarly;
+// "%d %s": line number, name of the first field that is missing.
+extern CString MsgRecordValueMissing;
+// "%d %s %s %s %s": line number, field name, the value as written, least, most.
+extern CString MsgRecordValueRefused;
+// "%lld %lld": how many levels (passes) a generator run would make, the most it may.
+extern CString MsgTooManyLevels;
+extern CString MsgTooManyPasses;
+// "%s": the extent of the picked geometry that is not finite or beyond ±1e7.
+extern CString MsgGeometryOutOfRange;
+// "%d": the most bytes a record may hold.
+extern CString MsgRecordTooLong;
+// "%s %s": the number as written, the toolpath or what it belongs to; posts write nothing then.
+extern CString MsgNumberNotPostable;
+
 // Fills every slot for the settings' LanguageIndex (1 Korean, 2 Japanese,
 // anything else English). Returns 1.
 int LoadMessageTable();

@@ -1,19 +1,14 @@
 #include "plugin/shell/settings/param_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <system_error>
 
 #include "platform/classlib/dialogs/file_dialog.h"
 #include "platform/win/atomic_file_writer.h"
 #include "platform/win/message_box.h"
+#include "platform/win/regular_file_reader.h"
 #include "platform/win/win_paths.h"
 #include "plugin/shell/settings/configuration_settings.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -44,16 +39,10 @@ bool ParamFile::Write(const char* path, const char* recordText) {
 
 ParamFile::ReadResult ParamFile::Read(const char* path, int kind, CString& recordText) {
   if (path == nullptr || *path == '\0') return kCannotOpen;
-  const fs::path source = win::ToUnixPath(path);
-  std::error_code error;
-  if (!fs::is_regular_file(source, error)) return kCannotOpen;
-  const std::uintmax_t size = fs::file_size(source, error);
-  if (error) return kCannotOpen;
-  if (size > kLargestRecordFile) return kWrongKind;
-  std::ifstream in(source, std::ios::binary);
-  if (!in) return kCannotOpen;
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return kCannotOpen;
+  std::string text;
+  const win::FileRead read = win::ReadRegularFile(win::ToUnixPath(path), kLargestRecordFile, text);
+  if (read == win::FileRead::kTooLarge) return kWrongKind;
+  if (read != win::FileRead::kRead) return kCannotOpen;
   // A record is text; what follows a zero byte could not be written back.
   if (text.find('\0') != std::string::npos) return kWrongKind;
   if (ParseToolpathRecordKind(text.c_str()) != kind) return kWrongKind;

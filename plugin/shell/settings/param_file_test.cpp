@@ -1,6 +1,7 @@
 #include "plugin/shell/settings/param_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -36,6 +37,10 @@ TEST(ParamFile, RoundTripIsByteExactAndOtherKindsOrUntaggedFilesChangeNothing) {
   std::ofstream(untagged) << "3 1 Ostrivo_ToolPath\n";
   EXPECT_EQ(ParamFile::Read(untagged.c_str(), kToolpathPocket, read), ParamFile::kWrongKind);
   EXPECT_EQ(ParamFile::Read((session.folder() / "missing.par").c_str(), 1, read), ParamFile::kCannotOpen);
+  // A FIFO would block the reading for ever; it is refused at once.
+  const std::string fifo = session.folder() / "pipe.par";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(ParamFile::Read(fifo.c_str(), kToolpathPocket, read), ParamFile::kCannotOpen);
   EXPECT_EQ(read, "before");
   // A write that cannot happen leaves the old file whole.
   EXPECT_FALSE(ParamFile::Write((session.folder() / "no/such/folder.par").c_str(), "x"));

@@ -85,6 +85,15 @@ TEST_F(Settings, NumbersAreParsedAndUnusableTolerancesKeepTheirDefaults) {
   LoadConfiguration();
   EXPECT_DOUBLE_EQ(ConfigurationSettings().JoinToler, 0.01);
   EXPECT_DOUBLE_EQ(ConfigurationSettings().ConvArcTol, 0.01);
+
+  // Beyond what the configuration dialog takes: kept out alike.
+  for (const char* bad : {"nan", "inf", "-inf", "1e300", "-1e300", "2147483648"}) {
+    Store("JoinToler", bad);
+    Store("ConvArcTol", bad);
+    LoadConfiguration();
+    EXPECT_DOUBLE_EQ(ConfigurationSettings().JoinToler, 0.01) << bad;
+    EXPECT_DOUBLE_EQ(ConfigurationSettings().ConvArcTol, 0.01) << bad;
+  }
 }
 
 TEST_F(Settings, OnlyBoundedTextValuesAreRead) {

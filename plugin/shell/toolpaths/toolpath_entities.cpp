@@ -17,7 +17,10 @@
 
 bool ToolpathMoveEncoding::WidthToFeed(double width, int& feed) {
   if (!(width > 0.0)) return false;
-  feed = static_cast<std::int32_t>(width * kReadScale + 0.5);
+  // A width no int feed fits (1e8 scales to 1e15) carries no feed.
+  const double scaled = width * kReadScale + 0.5;
+  if (!(scaled < static_cast<double>(INT32_MAX))) return false;
+  feed = static_cast<std::int32_t>(scaled);
   return true;
 }
 

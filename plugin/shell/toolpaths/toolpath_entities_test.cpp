@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <memory>
 
 #include "platform/cad/db/entities/db_line.h"
@@ -61,6 +62,10 @@ TEST_F(ToolpathEntities, FeedsRideInThicknessAndWidths) {
   EXPECT_EQ(feed, 1000);
   EXPECT_FALSE(ToolpathMoveEncoding::WidthToFeed(0.0, feed));
   EXPECT_FALSE(ToolpathMoveEncoding::WidthToFeed(-1e-4, feed));
+  // A width that scales past any int feed (1e8 is 1e15) carries none.
+  EXPECT_FALSE(ToolpathMoveEncoding::WidthToFeed(1e8, feed));
+  EXPECT_FALSE(ToolpathMoveEncoding::WidthToFeed(std::numeric_limits<double>::infinity(), feed));
+  EXPECT_EQ(feed, 1000);
 
   // Zero never overwrites a feed already there.
   EXPECT_TRUE(SetCurveThickness(id, 0.0));

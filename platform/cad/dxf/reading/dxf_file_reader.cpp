@@ -460,7 +460,13 @@ bool DxfFileReader::readEntity(Record& record, AcDbObjectId blockId) {
   AcDbObjectId target = blockId;
   if (target.isNull()) {
     const AcDbObjectId owner = entity->ownerId();
-    if (AcDbBlockTableRecord::cast(peekObject(owner)) != nullptr) {
+    if (const auto* ownerBlock = AcDbBlockTableRecord::cast(peekObject(owner))) {
+      // The ENTITIES section holds model and paper space only: an owner of another
+      // name is a space renamed, whose entities would vanish from the drawing.
+      if (!ownerBlock->isLayout()) {
+        return failAt(record.start, "this " + std::string(name) + " of the ENTITIES section belongs to block \"" +
+                                        ownerBlock->name() + "\", which is neither *Model_Space nor *Paper_Space");
+      }
       target = owner;
     } else {
       AcDbBlockTable* table = AcDbBlockTable::cast(peekObject(db_->blockTableId()));
