@@ -9,6 +9,7 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/classlib/backend/backend_events.h"
 #include "platform/classlib/cwnd.h"
@@ -366,6 +367,13 @@ bool GuiBackend::WaitForInput() {
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   if (loop == nullptr) return false;
   activity_ = false;
+  // What the last input changed (the recent files, say) shows in the menus before one opens.
+  std::vector<HWND> tops;
+  for (const auto& top : afx::Desktop().children) tops.push_back(top->handle());
+  for (HWND handle : tops) {
+    WindowRecord* top = afx::RecordOf(handle);
+    if (top != nullptr && top->peer != nullptr && PeerOf(*top).frame != nullptr) PeerOf(*top).frame->PrepareMenus();
+  }
   while (!activity_ && afx::QueueEmpty() && !afx::QuitRequested()) {
     if (!AnyFrame()) return false;
     if (!loop->Pending() && wxTheApp != nullptr) wxTheApp->ProcessIdle();
