@@ -81,6 +81,7 @@ class SurfaceDialog : public wxDialog {
     }
     CloseRadioGroup();
     refusal_ = new wxStaticText(this, wxID_ANY, wxString());
+    refusal_->SetName("refusal");
     refusal_->SetForegroundColour(*wxRED);
     column->Add(grid, 1, wxEXPAND | wxALL, 12);
     column->Add(refusal_, 0, wxEXPAND | wxLEFT | wxRIGHT, 12);

@@ -155,6 +155,15 @@ void CMDIFrameWnd::ChildShown(CMDIChildWnd* child) {
   if (kept_tiling_ >= 0) MDITile(kept_tiling_);
 }
 
+std::vector<CMDIChildWnd*> CMDIFrameWnd::ListedChildren() const {
+  std::vector<CMDIChildWnd*> children = Children();
+  // Windows being destroyed have left the list already.
+  children.erase(std::remove_if(children.begin(), children.end(), [](CMDIChildWnd* c) { return !c->IsWindowVisible(); }),
+                 children.end());
+  std::sort(children.begin(), children.end(), [](const CMDIChildWnd* a, const CMDIChildWnd* b) { return a->made_ < b->made_; });
+  return children;
+}
+
 void CMDIFrameWnd::UpdateWindowList() {
   CMenu* bar = GetMenu();
   CMenu* popup = bar != nullptr ? CMenu::FromHandle(GetWindowMenuPopup(bar->m_hMenu)) : nullptr;
@@ -169,10 +178,7 @@ void CMDIFrameWnd::UpdateWindowList() {
       popup->RemoveMenu(static_cast<UINT>(--i), MF_BYPOSITION);
     }
   }
-  std::vector<CMDIChildWnd*> children = Children();
-  // Windows being destroyed have left the list already.
-  children.erase(std::remove_if(children.begin(), children.end(), [](CMDIChildWnd* c) { return !c->IsWindowVisible(); }),
-                 children.end());
+  const std::vector<CMDIChildWnd*> children = ListedChildren();
   if (!children.empty()) popup->AppendMenu(MF_SEPARATOR);
   const CMDIChildWnd* active = MDIGetActive();
   for (size_t i = 0; i < children.size() && i < static_cast<size_t>(kMaxWindowListed); ++i) {
@@ -298,7 +304,7 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
   // The window list's entries bring their window to the front.
   if (nID >= AFX_IDM_FIRST_MDICHILD && nID < AFX_IDM_FIRST_MDICHILD + kMaxWindowListed) {
-    std::vector<CMDIChildWnd*> children = Children();
+    const std::vector<CMDIChildWnd*> children = ListedChildren();
     const size_t index = nID - AFX_IDM_FIRST_MDICHILD;
     if (index >= children.size()) return FALSE;
     if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr) {
@@ -389,6 +395,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     place = CRect(offset, offset, offset + std::max(client.Width() * 3 / 4, 50),
                   offset + std::max(client.Height() * 3 / 4, 50));
   }
+  static unsigned long made = 0;
+  made_ = ++made;
   if (lpszWindowName != nullptr && m_strTitle.IsEmpty()) m_strTitle = lpszWindowName;
   const UINT id = kFirstChildId + static_cast<UINT>(mdi_frame_->Children().size());
   const BOOL visible = (dwStyle & WS_VISIBLE) != 0;

@@ -72,6 +72,8 @@ class CMDIFrameWnd : public CFrameWnd {
   void ShowMenuOf(CMDIChildWnd* child);
 
   void ChildShown(CMDIChildWnd* child);
+  // The shown children in the order they were made: the window list's order.
+  std::vector<CMDIChildWnd*> ListedChildren() const;
 
   CMDIChildWnd* active_child_ = nullptr;
   CWnd* client_ = nullptr;
@@ -114,5 +116,7 @@ class CMDIChildWnd : public CFrameWnd {
   DECLARE_MESSAGE_MAP()
 
  private:
+  friend class CMDIFrameWnd;
   CMDIFrameWnd* mdi_frame_ = nullptr;
+  unsigned long made_ = 0;  // the order of making among the children
 };
