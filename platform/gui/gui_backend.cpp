@@ -145,7 +145,8 @@ void GuiBackend::WindowChanged(WindowRecord& window, afx::WindowChange change) {
     case afx::WindowChange::kGeometry:
       SizePixels(window, SystemColour(COLOR_WINDOW));
       if (peer.frame != nullptr) peer.frame->SyncGeometry(window);
-      LayoutScrollBars(window, *this);
+      // The window may now cover its siblings' bars, or no longer.
+      LayoutScrollBars(IsTopLevel(window) || window.parent == nullptr ? window : *window.parent, *this);
       if (WindowRecord* parent = window.parent; parent != nullptr && parent != &afx::Desktop()) {
         RefreshWindow(*parent);
       } else {
@@ -154,7 +155,7 @@ void GuiBackend::WindowChanged(WindowRecord& window, afx::WindowChange change) {
       break;
     case afx::WindowChange::kVisibility:
       if (peer.frame != nullptr) peer.frame->SyncVisibility(window);
-      LayoutScrollBars(window, *this);
+      LayoutScrollBars(IsTopLevel(window) || window.parent == nullptr ? window : *window.parent, *this);
       if (window.parent != nullptr && window.parent != &afx::Desktop()) RefreshWindow(*window.parent);
       break;
     case afx::WindowChange::kText:
@@ -170,7 +171,10 @@ void GuiBackend::WindowChanged(WindowRecord& window, afx::WindowChange change) {
       break;
     case afx::WindowChange::kZOrder:
       if (peer.frame != nullptr && peer.frame->IsShown()) peer.frame->Raise();
-      if (!IsTopLevel(window) && window.parent != nullptr) RefreshWindow(*window.parent);
+      if (!IsTopLevel(window) && window.parent != nullptr) {
+        LayoutScrollBars(*window.parent, *this);
+        RefreshWindow(*window.parent);
+      }
       break;
   }
 }

@@ -408,7 +408,9 @@ void CTreeCtrl::SyncScrollBar(int rows) {
   afx::WindowRecord* record = Record();
   TreeItemData* data = Data();
   if (record == nullptr || data == nullptr) return;
-  const bool had_bar = record->scroll_bars[SB_VERT].shown;
+  const afx::ScrollBarState& now = record->scroll_bars[SB_VERT];
+  const bool had_bar = now.shown;
+  if (now.min == 0 && now.max == std::max(rows - 1, 0) && now.page == PageRows() && now.pos == data->top_row) return;
   SCROLLINFO info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
   info.nMin = 0;
