@@ -110,14 +110,14 @@ class TarnwickGuiTest : public ::testing::Test {
     if (!folder_.empty()) fs::remove_all(folder_);
   }
 
-  // Starts the editor on the sample; the id of its window once it shows, empty if it never does.
-  std::string Start() {
+  // Starts the editor on the sample (or on no file); the id of its window once it shows, empty if it never does.
+  std::string Start(bool with_file = true) {
     pid_ = fork();
     if (pid_ == 0) {
       setenv("HOME", folder_.c_str(), 1);
       setenv("VELMORA_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
       const std::string file = program_.string();
-      execl(TARNWICK_PATH, TARNWICK_PATH, file.c_str(), static_cast<char*>(nullptr));
+      execl(TARNWICK_PATH, TARNWICK_PATH, with_file ? file.c_str() : nullptr, static_cast<char*>(nullptr));
       _exit(127);
     }
     std::string window = Output("xdotool search --sync --onlyvisible --name 'Tarnwick' 2>/dev/null | head -n 1");
@@ -237,6 +237,149 @@ TEST_F(TarnwickGuiTest, TypedKeysEditTheTextAndCtrlSSavesThem) {
   std::system("xdotool type --delay 40 'M30' >/dev/null 2>&1");
   std::system("xdotool key ctrl+s >/dev/null 2>&1");
   EXPECT_TRUE(Eventually([&] { return ReadFile(program_).find("%M30") != std::string::npos; }));
+}
+
+// Where the visible windows of a name (a pattern) lie on the screen.
+struct Geometry {
+  int x = -1, y = -1, width = 0, height = 0;
+};
+
+std::vector<Geometry> VisibleWindows(const std::string& name) {
+  std::vector<Geometry> found;
+  std::istringstream ids(Output("xdotool search --onlyvisible --name '" + name + "' 2>/dev/null"));
+  for (std::string id; ids >> id;) {
+    std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id + " 2>/dev/null"));
+    Geometry geometry;
+    for (std::string line; std::getline(shell, line);) {
+      const size_t equals = line.find('=');
+      if (equals == std::string::npos) continue;
+      const std::string key = line.substr(0, equals);
+      const int value = std::atoi(line.c_str() + equals + 1);
+      if (key == "X") geometry.x = value;
+      if (key == "Y") geometry.y = value;
+      if (key == "WIDTH") geometry.width = value;
+      if (key == "HEIGHT") geometry.height = value;
+    }
+    found.push_back(geometry);
+  }
+  return found;
+}
+
+TEST_F(TarnwickGuiTest, TheFileMenuWithoutADocumentOpensAtTheSizeOfItsItems) {
+  // Four recent files replace the one placeholder when the menu opens.
+  std::ofstream registry(folder_ / "registry.reg");
+  registry << "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Local AppWizard-Generated Applications\\Tarnwick\\Recent File List]\n";
+  for (int i = 1; i <= 4; ++i) {
+    const fs::path file = folder_ / ("part" + std::to_string(i) + ".nc");
+    std::ofstream(file) << "%\n";
+    registry << "\"File" << i << "\"=\"" << file.string() << "\"\n";
+  }
+  registry.close();
+  const std::string window = Start(false);
+  ASSERT_FALSE(window.empty());
+  std::this_thread::sleep_for(std::chrono::milliseconds(800));
+  std::system("xdotool mousemove 20 12 click 1 >/dev/null 2>&1");
+  // New, Open, Print setup, four files and Exit, with two separators: far more than one scrolling strip.
+  int tallest = 0;
+  EXPECT_TRUE(Eventually([&] {
+    for (const Geometry& shown : VisibleWindows("Tarnwick")) {
+      if (shown.x <= 4 && shown.y > 0 && shown.y < 60 && shown.width < 500) tallest = std::max(tallest, shown.height);
+    }
+    return tallest > 190;
+  })) << "the File menu opened " << tallest << " pixels high";
+  std::system("xdotool key Escape >/dev/null 2>&1");
+}
+
+TEST_F(TarnwickGuiTest, ReplaceShowsOneScopeChosenAndTheViewRepaintsUnderTheOpenDialog) {
+  // G01 twice at the end of a long line, past where the dialog covers the view.
+  std::ofstream(program_, std::ios::binary) << "%\r\nN10 G00 X0. Y0.\r\nN40 X1. X1. X1. X1. X1. X1. X1. X1. X1. X1. "
+                                               "X1. X1. G01 G01\r\n%";
+  const std::string window = Start();
+  ASSERT_FALSE(window.empty());
+  std::system(("xdotool windowfocus --sync " + window + " >/dev/null 2>&1").c_str());
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  std::system("xdotool key ctrl+h >/dev/null 2>&1");
+  Geometry dialog;
+  ASSERT_TRUE(Eventually([&] {
+    const std::vector<Geometry> shown = VisibleWindows("^Replace$");
+    if (!shown.empty()) dialog = shown.front();
+    return !shown.empty() && dialog.width > 0;
+  })) << "the Replace dialog never showed";
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  // Without a selection the scope is the whole file: of the two radio buttons, one shows chosen.
+  const auto chosen_marks = [&](const WindowShot& shot) {
+    // The theme rings a chosen radio button with its accent colour: rows of a few accent pixels
+    // (not an edit's long focus line) that follow each other make one mark.
+    int marks = 0;
+    int run = 0;
+    for (int y = dialog.y; y <= dialog.y + dialog.height; ++y) {
+      const int accent = shot.Count({67, 141, 230}, dialog.x, y, dialog.x + dialog.width / 2, y + 1);
+      if (accent >= 5 && accent <= 20) {
+        ++run;
+      } else {
+        if (run >= 5) ++marks;
+        run = 0;
+      }
+    }
+    return marks;
+  };
+  {
+    const WindowShot shot(folder_, "root");
+    ASSERT_TRUE(shot.ok());
+    EXPECT_EQ(chosen_marks(shot), 1) << "Selection and Whole file both show chosen";
+  }
+  const int right = dialog.x + dialog.width + 4;
+  const auto beside_dialog = [&](Rgb colour) {
+    const WindowShot shot(folder_, "root");
+    return shot.ok() ? shot.Count(colour, right, dialog.y, right + 400, dialog.y + 200) : -1;
+  };
+  ASSERT_GT(beside_dialog({255, 0, 255}), 20) << "the G01s should show beside the dialog";
+  std::system("xdotool type --delay 40 G01 >/dev/null 2>&1");
+  std::system("xdotool key Tab >/dev/null 2>&1");
+  std::system("xdotool type --delay 40 M05 >/dev/null 2>&1");
+  std::system("xdotool key alt+a >/dev/null 2>&1");
+  // While the dialog (and the box that ends Replace All) stays open, the view shows the M of M05 in green.
+  EXPECT_TRUE(Eventually([&] { return beside_dialog({0, 183, 0}) > 8 && beside_dialog({255, 0, 255}) < 5; }))
+      << "the view under the dialog still shows what was replaced";
+  EXPECT_FALSE(VisibleWindows("^Replace$").empty());
+}
+
+TEST_F(TarnwickGuiTest, DocumentWindowsShowTheirNamesInCaptionsAndOpenTiledAfterTiling) {
+  const std::string window = Start();
+  ASSERT_FALSE(window.empty());
+  const Rgb active = {53, 132, 228};  // the theme's selection colour
+  // The active document's caption: a band of the selection colour across the top of the view.
+  const auto caption_bands = [&](int x0, int x1) {
+    const WindowShot shot(folder_, window);
+    if (!shot.ok()) return -1;
+    int bands = 0;
+    for (int x = x0; x + 40 <= std::min(x1, shot.width()); x += 40) {
+      if (shot.Count(active, x, 45, x + 40, 90) > 200) ++bands;
+    }
+    return bands;
+  };
+  EXPECT_TRUE(Eventually([&] { return caption_bands(230, 2000) >= 3; })) << "the document window shows no caption";
+  // Tiled side by side, then a second window: it opens beside the first instead of covering it.
+  std::system(("xdotool windowfocus --sync " + window + " >/dev/null 2>&1").c_str());
+  const auto window_menu = [](const std::string& keys) {
+    std::system("xdotool mousemove 140 12 click 1 >/dev/null 2>&1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    std::system(("xdotool key " + keys + " >/dev/null 2>&1").c_str());
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  };
+  window_menu("Down Down Down Down Return");  // 수직 배열
+  window_menu("Down Return");                 // 새 창
+  EXPECT_TRUE(Eventually([&] {
+    const WindowShot shot(folder_, window);
+    if (!shot.ok()) return false;
+    const int middle = 230 + (shot.width() - 230) / 2;
+    // The first window's caption (inactive now) still shows its name; the new one's band lies right of the middle.
+    const int left_text = shot.Count({0, 0, 0}, 235, 50, middle - 40, 70) + shot.Count({46, 52, 54}, 235, 50, middle - 40, 70);
+    const int left_band = shot.Count(active, 235, 45, middle - 40, 90);
+    const int right_band = shot.Count(active, middle + 10, 45, shot.width() - 40, 90);
+    return right_band > 400 && left_band < 50 && left_text > 10;
+  })) << "the second window did not open beside the first";
 }
 
 #if defined(CADHOST_PATH) && defined(OSTRIVO_PATH)

@@ -238,6 +238,20 @@ TEST_F(AppStartup, TileAndCascadeArrangeTheMaximisedDocumentWindows) {
   children[1]->GetWindowRect(&right);
   EXPECT_GT(right.left, left.left);
   EXPECT_GT(right.top, left.top);
+
+  // The tool bar's arrangement buttons are live once the bars were updated, and tile as the menu does.
+  app_->OnIdle(0);
+  CToolBar& tools = Frame()->ToolBar();
+  const int tile = tools.CommandToIndex(ID_WINDOW_TILE_VERT);
+  EXPECT_EQ(tools.GetButtonStyle(tile) & TBBS_DISABLED, 0u) << "the tool bar's tiling button is disabled";
+  CRect button;
+  tools.GetItemRect(tile, &button);
+  tools.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
+  tools.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
+  afx::DrainMessages();
+  children[0]->GetWindowRect(&left);
+  children[1]->GetWindowRect(&right);
+  EXPECT_EQ(left.right, right.left);
 }
 
 TEST_F(AppStartup, AViewOf384PixelsIsShortAndOneOf385IsTall) {

@@ -208,7 +208,10 @@ void CDockingPaneBar::DrawGripper(CDC& dc) {
     second.OffsetRect(4, 0);
     dc.Draw3dRect(&second, m_clrHighlight, m_clrShadow);
   } else {
-    const CRect line(m_rectGripper.left + 10, m_rectGripper.top + 10, m_rectGripper.right + 2, m_rectGripper.top + 13);
+    // The bar's title ("File List") leads the gripper; the lines fill what is left.
+    const int title_end = DrawTitle(dc);
+    const CRect line(std::max(m_rectGripper.left + 10, title_end), m_rectGripper.top + 10, m_rectGripper.right + 2,
+                     m_rectGripper.top + 13);
     dc.Draw3dRect(&line, m_clrHighlight, m_clrShadow);
     CRect second = line;
     second.OffsetRect(0, 4);
@@ -218,6 +221,20 @@ void CDockingPaneBar::DrawGripper(CDC& dc) {
   dc.DrawFrameControl(&close, DFC_CAPTION, DFCS_CAPTIONCLOSE);
   CRect second = m_rectSecond;
   dc.DrawFrameControl(&second, DFC_CAPTION, DFCS_CAPTIONMAX);
+}
+
+int CDockingPaneBar::DrawTitle(CDC& dc) {
+  CString title;
+  GetWindowText(title);
+  if (title.IsEmpty()) return m_rectGripper.left;
+  CFont* old = dc.SelectObject(CFont::FromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+  const CSize extent = dc.GetTextExtent(title);
+  CRect area(m_rectGripper.left + 6, m_rectGripper.top, m_rectGripper.right - 4, m_rectGripper.bottom);
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+  dc.ExtTextOut(area.left, area.top + (area.Height() - extent.cy) / 2, ETO_CLIPPED, &area, title, nullptr);
+  dc.SelectObject(old);
+  return std::min(area.left + extent.cx + 6, static_cast<int>(area.right));
 }
 
 LRESULT CDockingPaneBar::OnNcHitTest(CPoint point) {

@@ -52,6 +52,8 @@ class CDockingPaneBar : public CControlBar {
   void StopTracking(BOOL apply);
   void DrawTracker();
   void DrawGripper(CDC& dc);
+  // Draws the bar's title at the head of a horizontal gripper; returns where the text ends.
+  int DrawTitle(CDC& dc);
   // The gripper, close button, second button and sizing edge, in window coordinates.
   void UpdateHitRects(const CRect& window, UINT side);
 

@@ -61,6 +61,32 @@ TEST_F(ExplorerTest, TheNcFolderIsSelectedWithItsFoldersFirstThenTheFilesOfThePa
   EXPECT_EQ(Pane().SelectedPath(), nc_.c_str());
 }
 
+TEST_F(ExplorerTest, TheNcFolderBelowManyOthersIsScrolledIntoViewAndTheWheelScrollsTheTree) {
+  // Sixty folders sort before the one that holds the NC folder.
+  for (int i = 0; i < 60; ++i) fs::create_directories(folder_.path() + "/a" + std::to_string(100 + i));
+  const std::string deep = folder_.path() + "/zz/ncdata";
+  fs::create_directories(deep);
+  settings::Write("ncdatadir", deep, false);
+  ASSERT_TRUE(Start());
+  CFolderTree& tree = Pane().Tree();
+  ASSERT_EQ(tree.ItemPath(tree.GetSelectedItem()), deep.c_str());
+  CRect client;
+  tree.GetClientRect(&client);
+  CRect row;
+  ASSERT_TRUE(tree.GetItemRect(tree.GetSelectedItem(), &row, FALSE));
+  EXPECT_GE(row.top, 0);
+  EXPECT_LE(row.bottom, client.bottom) << "the NC folder lies below the pane";
+  SCROLLINFO bar;
+  ASSERT_TRUE(tree.GetScrollInfo(SB_VERT, &bar, SIF_ALL));
+  EXPECT_GT(bar.nPos, 0);
+  // The wheel over the tree takes it back towards the top.
+  const int before = bar.nPos;
+  tree.SetFocus();
+  afx_test::Headless().Wheel(WHEEL_DELTA);
+  ASSERT_TRUE(tree.GetScrollInfo(SB_VERT, &bar, SIF_POS));
+  EXPECT_LT(bar.nPos, before);
+}
+
 TEST_F(ExplorerTest, AnUnknownStoredPatternComesFirstAndChangingThePatternRefillsTheList) {
   settings::Write("expan", "*.txt", false);
   ASSERT_TRUE(Start());
@@ -152,6 +178,13 @@ TEST_F(ExplorerTest, TheBarFitsItsPaneClosesWithItsButtonAndShowsAgainWithItsSiz
   EXPECT_EQ(window.Width(), 229);
   // The pane fills the bar inside its gripper and edge.
   EXPECT_EQ(pane.Width(), 229 - 3 - 6);
+  // The gripper carries the bar's title.
+  bar.SendMessage(WM_NCPAINT, 1);
+  bool titled = false;
+  for (const afx::DrawOp* run : afx_test::Headless().WindowCanvasOf(bar.m_hWnd)->TextRuns()) {
+    titled = titled || run->text == "File List";
+  }
+  EXPECT_TRUE(titled) << "the docking bar shows no title";
 
   // The sizing edge dragged far to the left leaves the minimum.
   bar.SendMessage(WM_NCLBUTTONDOWN, HTSIZE, MAKELPARAM(window.right - 3, window.top + 100));

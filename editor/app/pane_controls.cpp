@@ -57,8 +57,8 @@ void CPatternBox::OnPaint() {
   dc.FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
   dc.Draw3dRect(&client, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
   CRect arrow(client.right - kArrowWidth, client.top, client.right, client.bottom);
-  dc.FillSolidRect(&arrow, GetSysColor(COLOR_BTNFACE));
-  DrawLabel(dc, arrow, "v", DT_CENTER);
+  arrow.DeflateRect(1, 1);
+  dc.DrawFrameControl(&arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
   CString text;
   if (GetCurSel() >= 0) GetLBText(GetCurSel(), text);
   CRect label(client.left + 4, client.top, arrow.left, client.bottom);

@@ -116,6 +116,7 @@ class WindowRecord {
   bool redraw = true;             // SetRedraw(FALSE) holds painting back
   int show_state = 1;             // SW_SHOWNORMAL, SW_SHOWMINIMIZED or SW_SHOWMAXIMIZED
   CRect normal_rect;              // where a maximised or minimised window goes back to
+  bool caption_active = false;    // a child's own caption shows it as the active one
   ScrollBarState scroll_bars[2];  // SB_HORZ, SB_VERT
   void* menu = nullptr;           // HMENU of a frame's menu bar
   void* font = nullptr;           // HFONT set with WM_SETFONT

@@ -27,23 +27,25 @@ DialogTree::DialogTree(wxWindow* parent, int id, ui::ModalSurface& surface, Runn
       run_(std::move(run)) {
   AddRoot(wxString());
   // The native tree changes only when the dialog's control has: every change is asked of it first.
+  // Items without a name are the toolkit's own (its hidden root, which it may select on focus).
   const auto expand = [this](wxTreeEvent& event, bool wanted) {
     if (mirroring_) return;
     event.Veto();
     const std::uintptr_t item = ItemOf(event.GetItem());
+    if (item == 0) return;
     Later([this, item, wanted] { return surface_.ExpandTreeItem(id_, item, wanted); });
   };
   Bind(wxEVT_TREE_ITEM_EXPANDING, [expand](wxTreeEvent& event) { expand(event, true); });
   Bind(wxEVT_TREE_ITEM_COLLAPSING, [expand](wxTreeEvent& event) { expand(event, false); });
   Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
-    if (mirroring_ || !event.GetItem().IsOk()) return;
     const std::uintptr_t item = ItemOf(event.GetItem());
+    if (mirroring_ || item == 0) return;
     Later([this, item] { return surface_.SelectTreeItem(id_, item); });
   });
   // Taken here, so that the toolkit does not toggle the item itself: the control does.
   Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent& event) {
-    if (mirroring_ || !event.GetItem().IsOk()) return;
     const std::uintptr_t item = ItemOf(event.GetItem());
+    if (mirroring_ || item == 0) return;
     Later([this, item] { return surface_.DoubleClickTreeItem(id_, item); });
   });
 }

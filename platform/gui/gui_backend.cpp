@@ -9,6 +9,7 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/classlib/backend/backend_events.h"
 #include "platform/classlib/cwnd.h"
@@ -144,7 +145,8 @@ void GuiBackend::WindowChanged(WindowRecord& window, afx::WindowChange change) {
     case afx::WindowChange::kGeometry:
       SizePixels(window, SystemColour(COLOR_WINDOW));
       if (peer.frame != nullptr) peer.frame->SyncGeometry(window);
-      LayoutScrollBars(window, *this);
+      // The window may now cover its siblings' bars, or no longer.
+      LayoutScrollBars(IsTopLevel(window) || window.parent == nullptr ? window : *window.parent, *this);
       if (WindowRecord* parent = window.parent; parent != nullptr && parent != &afx::Desktop()) {
         RefreshWindow(*parent);
       } else {
@@ -153,7 +155,7 @@ void GuiBackend::WindowChanged(WindowRecord& window, afx::WindowChange change) {
       break;
     case afx::WindowChange::kVisibility:
       if (peer.frame != nullptr) peer.frame->SyncVisibility(window);
-      LayoutScrollBars(window, *this);
+      LayoutScrollBars(IsTopLevel(window) || window.parent == nullptr ? window : *window.parent, *this);
       if (window.parent != nullptr && window.parent != &afx::Desktop()) RefreshWindow(*window.parent);
       break;
     case afx::WindowChange::kText:
@@ -169,7 +171,10 @@ void GuiBackend::WindowChanged(WindowRecord& window, afx::WindowChange change) {
       break;
     case afx::WindowChange::kZOrder:
       if (peer.frame != nullptr && peer.frame->IsShown()) peer.frame->Raise();
-      if (!IsTopLevel(window) && window.parent != nullptr) RefreshWindow(*window.parent);
+      if (!IsTopLevel(window) && window.parent != nullptr) {
+        LayoutScrollBars(*window.parent, *this);
+        RefreshWindow(*window.parent);
+      }
       break;
   }
 }
@@ -366,6 +371,13 @@ bool GuiBackend::WaitForInput() {
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   if (loop == nullptr) return false;
   activity_ = false;
+  // What the last input changed (the recent files, say) shows in the menus before one opens.
+  std::vector<HWND> tops;
+  for (const auto& top : afx::Desktop().children) tops.push_back(top->handle());
+  for (HWND handle : tops) {
+    WindowRecord* top = afx::RecordOf(handle);
+    if (top != nullptr && top->peer != nullptr && PeerOf(*top).frame != nullptr) PeerOf(*top).frame->PrepareMenus();
+  }
   while (!activity_ && afx::QueueEmpty() && !afx::QuitRequested()) {
     if (!AnyFrame()) return false;
     if (!loop->Pending() && wxTheApp != nullptr) wxTheApp->ProcessIdle();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <wx/scrolbar.h>
 
 #include <chrono>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "platform/gui/cairo_surface.h"
 #include "platform/gui/gui_session.h"
 #include "platform/gui/print_jobs.h"
+#include "platform/gui/window_peer.h"
 
 namespace gui {
 namespace {
@@ -178,6 +180,37 @@ TEST_F(GuiBackendTest, AShownWindowGetsItsTimersThroughTheMessageLoop) {
   window.DestroyWindow();
   backend().Pump();
   EXPECT_FALSE(backend().WaitForInput()) << "no window left to take input";
+}
+
+TEST_F(GuiBackendTest, AWindowAboveAnotherHidesTheNativeScrollBarItCovers) {
+  CWnd top;
+  ASSERT_TRUE(top.CreateEx(0, AfxRegisterWndClass(0), "Stacked", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                           CRect(10, 10, 410, 310), nullptr, 0));
+  CWnd below;
+  CWnd above;
+  ASSERT_TRUE(below.CreateEx(0, nullptr, "below", WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 200, 200), &top, 1));
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = 99;
+  info.nPage = 10;
+  info.nPos = 0;
+  below.SetScrollInfo(SB_VERT, &info);
+  const auto bar_shown = [&] {
+    wxScrollBar* bar = PeerOf(*afx::RecordOf(below.m_hWnd)).bars[SB_VERT];
+    return bar != nullptr && bar->IsShown();
+  };
+  EXPECT_TRUE(bar_shown());
+  // A window made later lies above; over the bar, the bar must not show through it.
+  ASSERT_TRUE(above.CreateEx(0, nullptr, "above", WS_CHILD | WS_VISIBLE, CRect(100, 50, 300, 250), &top, 2));
+  EXPECT_FALSE(bar_shown()) << "the bar of the window below shows over the window above";
+  above.MoveWindow(250, 50, 100, 100);
+  EXPECT_TRUE(bar_shown());
+  below.BringWindowToTop();
+  above.MoveWindow(100, 50, 200, 200);
+  EXPECT_TRUE(bar_shown()) << "the window below came to the top";
+  top.DestroyWindow();
+  backend().Pump();
 }
 
 }  // namespace

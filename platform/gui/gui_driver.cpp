@@ -13,6 +13,7 @@
 #include <cctype>
 #include <iostream>
 
+#include "platform/classlib/backend/backend_events.h"
 #include "platform/gui/file_filter.h"
 #include "platform/gui/gui_session.h"
 #include "platform/gui/key_codes.h"
@@ -73,6 +74,7 @@ int GuiDriver::MessageBox(const std::string& text, const std::string& caption, U
   box.SetEscapeId(wxID_HIGHEST + ui::EscapeMessageBoxResult(type));
   box.Bind(wxEVT_CLOSE_WINDOW, [&box, type](wxCloseEvent&) { box.EndModal(ui::EscapeMessageBoxResult(type)); });
   box.CentreOnParent();
+  afx::DrainMessages();  // the windows under the box show what led to it
   const int answer = box.ShowModal();
   // Escape ends the box with the escape button's native id.
   return answer > wxID_HIGHEST ? answer - wxID_HIGHEST : answer;

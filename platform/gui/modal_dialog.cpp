@@ -10,9 +10,13 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <type_traits>
+#include <vector>
 
+#include "platform/classlib/backend/backend_events.h"
 #include "platform/gui/dialog_tree.h"
 
 namespace gui {
@@ -72,8 +76,12 @@ class SurfaceDialog : public wxDialog {
         grid->Add(shown.widget, 1, wxEXPAND);
       }
       shown_.emplace(control.id, shown);
+      in_radio_run_ = control.kind == "radio";
+      if (!in_radio_run_) CloseRadioGroup();
     }
+    CloseRadioGroup();
     refusal_ = new wxStaticText(this, wxID_ANY, wxString());
+    refusal_->SetName("refusal");
     refusal_->SetForegroundColour(*wxRED);
     column->Add(grid, 1, wxEXPAND | wxALL, 12);
     column->Add(refusal_, 0, wxEXPAND | wxLEFT | wxRIGHT, 12);
@@ -99,8 +107,12 @@ class SurfaceDialog : public wxDialog {
       return check;
     }
     if (control.kind == "radio") {
-      auto* radio =
-          new wxRadioButton(this, wxID_ANY, Text(control.label), wxDefaultPosition, wxDefaultSize, wxRB_SINGLE);
+      // The toolkit keeps one button of a group on: buttons that follow each other form one group.
+      const bool first = radio_groups_.empty() || !in_radio_run_;
+      if (first) radio_groups_.push_back({});
+      auto* radio = new wxRadioButton(this, wxID_ANY, Text(control.label), wxDefaultPosition, wxDefaultSize,
+                                      first ? wxRB_GROUP : 0);
+      radio_groups_.back().buttons.push_back(radio);
       radio->Bind(wxEVT_RADIOBUTTON, [this, id](wxCommandEvent&) { Act([this, id] { return surface_.Click(id); }); });
       return radio;
     }
@@ -151,6 +163,22 @@ class SurfaceDialog : public wxDialog {
     return label;
   }
 
+  // A hidden last button of a group takes the toolkit's "on" while none of the dialog's buttons is.
+  void CloseRadioGroup() {
+    in_radio_run_ = false;
+    if (radio_groups_.empty() || radio_groups_.back().none != nullptr) return;
+    radio_groups_.back().none = new wxRadioButton(this, wxID_ANY, wxString());
+    radio_groups_.back().none->Hide();
+  }
+
+  void ShowRadioGroups(const std::set<const wxWindow*>& on) {
+    for (const RadioGroup& group : radio_groups_) {
+      const bool any = std::any_of(group.buttons.begin(), group.buttons.end(),
+                                   [&on](const wxRadioButton* button) { return on.count(button) != 0; });
+      if (!any && group.none != nullptr) group.none->SetValue(true);
+    }
+  }
+
   // Runs an action that may be refused, then shows the dialog as it is now.
   template <typename Action>
   void Act(Action action) {
@@ -160,6 +188,8 @@ class SurfaceDialog : public wxDialog {
     } else {
       refusal_->SetLabel(Text(action()));
     }
+    // The windows under the dialog show what the action changed there while it stays open.
+    afx::DrainMessages();
     if (surface_.IsClosed()) {
       if (IsModal()) EndModal(wxID_OK);
       return;
@@ -169,6 +199,7 @@ class SurfaceDialog : public wxDialog {
 
   void Update(const std::vector<ui::ControlInfo>& controls) {
     updating_ = true;
+    std::set<const wxWindow*> radios_on;
     for (const ui::ControlInfo& control : controls) {
       const auto found = shown_.find(control.id);
       if (found == shown_.end()) continue;
@@ -183,7 +214,10 @@ class SurfaceDialog : public wxDialog {
       } else if (auto* check = dynamic_cast<wxCheckBox*>(widget)) {
         check->SetValue(control.value == "1");
       } else if (auto* radio = dynamic_cast<wxRadioButton*>(widget)) {
-        radio->SetValue(control.value == "1");
+        if (control.value == "1") {
+          radio->SetValue(true);
+          radios_on.insert(radio);
+        }
       } else if (auto* combo = dynamic_cast<wxComboBox*>(widget)) {
         if (combo->GetStrings() != Items(control)) combo->Set(Items(control));
         if (combo->GetValue() != value) combo->ChangeValue(value);
@@ -196,12 +230,20 @@ class SurfaceDialog : public wxDialog {
         tree->Mirror(control.tree);
       }
     }
+    ShowRadioGroups(radios_on);
     updating_ = false;
     Layout();
   }
 
+  struct RadioGroup {
+    std::vector<wxRadioButton*> buttons;
+    wxRadioButton* none = nullptr;
+  };
+
   ui::ModalSurface& surface_;
   std::map<int, Shown> shown_;
+  std::vector<RadioGroup> radio_groups_;
+  bool in_radio_run_ = false;
   wxStaticText* refusal_ = nullptr;
   bool updating_ = false;
 };
@@ -211,6 +253,7 @@ class SurfaceDialog : public wxDialog {
 void RunModalDialog(ui::ModalSurface& surface, wxWindow* parent) {
   if (surface.IsClosed()) return;
   SurfaceDialog dialog(parent, surface);
+  afx::DrainMessages();  // the windows under the dialog show what its start changed there
   dialog.ShowModal();
   if (!surface.IsClosed()) surface.Cancel();
 }

@@ -6,9 +6,13 @@
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
 #include <wx/timer.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -149,6 +153,143 @@ TEST(NativeDialogTree, APointerPicksOpensAndDoubleClicksItemsTheDialogHears) {
   EXPECT_TRUE(Logged(dialog.log, "dblclick a")) << "the double click reached the dialog";
   EXPECT_TRUE(Logged(dialog.log, "selected y")) << "the child the control read on opening was picked";
   EXPECT_EQ(files_shown, 1) << "the list shows what the dialog added";
+}
+
+constexpr UINT kScopeTemplate = 9302;
+constexpr int kScope = 8615;
+constexpr int kSelection = 8613;
+constexpr int kWholeFile = 8614;
+constexpr int kMatchCase = 8604;
+
+const DialogTemplateRegistration kScopeDialogTemplate(
+    kScopeTemplate, {"Scope",
+                     {res::GroupBox(kScope, "Replace in"), res::RadioButton(kSelection, "Selection"),
+                      res::RadioButton(kWholeFile, "Whole file"), res::CheckBox(kMatchCase, "Match case"),
+                      res::DefPushButton(IDOK, "OK"), res::PushButton(IDCANCEL, "Cancel")}});
+
+class ScopeDialog : public CDialog {
+ public:
+  ScopeDialog() : CDialog(kScopeTemplate) {}
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    CheckRadioButton(kSelection, kWholeFile, kWholeFile);
+    return TRUE;
+  }
+};
+
+// Pixels of the theme's accent within a widget, as the screen shows them.
+int AccentPixels(wxWindow& widget) {
+  const wxRect rect = widget.GetScreenRect();
+  const std::string command = "import -window root -crop " + std::to_string(rect.width) + "x" +
+                              std::to_string(rect.height) + "+" + std::to_string(rect.x) + "+" +
+                              std::to_string(rect.y) + " -depth 8 ppm:- 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return -1;
+  std::string ppm;
+  char chunk[4096];
+  for (size_t got; (got = fread(chunk, 1, sizeof chunk, pipe)) > 0;) ppm.append(chunk, got);
+  pclose(pipe);
+  // "P6 w h 255" then the pixels.
+  size_t at = 0;
+  for (int fields = 0; fields < 4 && at < ppm.size(); ++fields) {
+    while (at < ppm.size() && std::isspace(static_cast<unsigned char>(ppm[at]))) ++at;
+    while (at < ppm.size() && !std::isspace(static_cast<unsigned char>(ppm[at]))) ++at;
+  }
+  ++at;
+  int count = 0;
+  for (; at + 2 < ppm.size(); at += 3) {
+    const int r = static_cast<unsigned char>(ppm[at]);
+    const int g = static_cast<unsigned char>(ppm[at + 1]);
+    const int b = static_cast<unsigned char>(ppm[at + 2]);
+    if (std::abs(r - 53) + std::abs(g - 132) + std::abs(b - 228) < 60) ++count;
+  }
+  return count;
+}
+
+TEST(NativeDialogRadios, OnlyTheChosenButtonOfAGroupShowsChosenAndAClickMovesIt) {
+  if (std::getenv("DISPLAY") == nullptr || wxTheApp == nullptr) GTEST_SKIP() << "no display";
+  if (std::system("command -v xdotool >/dev/null 2>&1 && command -v import >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "no xdotool or ImageMagick";
+  }
+  ScopeDialog dialog;
+  int step = 0;
+  int marks[4] = {-1, -1, -1, -1};
+  int settle = 0;
+  bool values[4] = {};
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  wxTimer steps;
+  steps.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    wxDialog* shown = ModalDialog();
+    auto* selection = shown != nullptr ? dynamic_cast<wxRadioButton*>(wxWindow::FindWindowByName("8613", shown)) : nullptr;
+    auto* whole = shown != nullptr ? dynamic_cast<wxRadioButton*>(wxWindow::FindWindowByName("8614", shown)) : nullptr;
+    if (selection == nullptr || whole == nullptr || !shown->IsShownOnScreen()) return;
+    if (std::chrono::steady_clock::now() > give_up) {
+      shown->EndModal(wxID_CANCEL);
+      return;
+    }
+    if (step == 0) {
+      step = 1;  // a tick for the toolkit to draw
+    } else if (step == 1) {
+      marks[0] = AccentPixels(*selection);
+      marks[1] = AccentPixels(*whole);
+      values[0] = selection->GetValue();
+      values[1] = whole->GetValue();
+      ClickOn(*selection, wxRect(wxPoint(0, 0), wxSize(16, selection->GetSize().y)), 1);
+      step = 2;
+    } else if (step == 2 && selection->GetValue()) {
+      step = 3;
+    } else if (step == 3) {
+      // The theme eases the change in over a few frames.
+      marks[2] = AccentPixels(*selection);
+      marks[3] = AccentPixels(*whole);
+      values[2] = selection->GetValue();
+      values[3] = whole->GetValue();
+      if ((marks[2] > 20 && marks[3] < 5) || ++settle > 10) {
+        shown->EndModal(wxID_OK);
+        step = 4;
+      }
+    }
+  });
+  steps.Start(200);
+  dialog.DoModal();
+  steps.Stop();
+  ASSERT_EQ(step, 4);
+  EXPECT_FALSE(values[0]);
+  EXPECT_TRUE(values[1]);
+  EXPECT_LT(marks[0], 5) << "Selection shows chosen with Whole file";
+  EXPECT_GT(marks[1], 20);
+  EXPECT_TRUE(values[2]);
+  EXPECT_FALSE(values[3]);
+  EXPECT_GT(marks[2], 20);
+  EXPECT_LT(marks[3], 5) << "Whole file still shows chosen after Selection was clicked";
+}
+
+TEST(NativeDialogTree, FocusOnATreeWithoutSelectionRaisesNoComplaint) {
+  if (std::getenv("DISPLAY") == nullptr || wxTheApp == nullptr) GTEST_SKIP() << "no display";
+  FolderDialog dialog;
+  int ticks = 0;
+  std::string complaint;
+  wxTimer steps;
+  steps.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    wxDialog* shown = ModalDialog();
+    auto* tree = shown != nullptr ? dynamic_cast<DialogTree*>(wxWindow::FindWindowByName("1047", shown)) : nullptr;
+    if (tree == nullptr || !shown->IsShownOnScreen()) return;
+    if (ticks++ == 0) {
+      tree->SetFocus();  // the toolkit may pick its own hidden root item now
+    } else if (ticks > 4) {
+      if (auto* refusal = dynamic_cast<wxStaticText*>(wxWindow::FindWindowByName("refusal", shown))) {
+        complaint = std::string(refusal->GetLabel().utf8_str());
+      }
+      shown->EndModal(wxID_CANCEL);
+    }
+  });
+  steps.Start(200);
+  dialog.DoModal();
+  steps.Stop();
+  EXPECT_GT(ticks, 4);
+  EXPECT_EQ(complaint, "");
 }
 
 }  // namespace

@@ -282,7 +282,9 @@ void NativeCanvas::OnMouse(wxMouseEvent& event) {
   const CPoint screen = ScreenOf(event.GetPosition());
   backend_.NoteMouse(screen);
   if (event.GetEventType() == wxEVT_MOUSEWHEEL) {
-    WindowRecord* target = afx::KeyboardTarget();
+    // The wheel scrolls what lies under the pointer (the explorer's tree while the view has the keys).
+    WindowRecord* target = afx::MouseTarget(screen);
+    if (target == nullptr || target->attached == nullptr) target = afx::KeyboardTarget();
     if (target == nullptr || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) return;
     const int delta = event.GetWheelRotation() * WHEEL_DELTA / std::max(1, event.GetWheelDelta());
     MSG message;
@@ -400,6 +402,21 @@ void NativeFrame::SyncMenu(WindowRecord& window) {
   delete bar;
   // The bar takes room from the frame, not from the window.
   if (client.x > 1 && client.y > 1) SetClientSize(client);
+}
+
+void NativeFrame::PrepareMenus() {
+  WindowRecord* window = afx::RecordOf(window_);
+  const afx::MenuRecord* menu = window != nullptr ? afx::MenuOf(static_cast<HMENU>(window->menu)) : nullptr;
+  if (menu == nullptr) return;
+  std::vector<HMENU> popups;
+  for (const afx::MenuItem& item : menu->items) {
+    if ((item.flags & MF_POPUP) && item.popup != nullptr) popups.push_back(item.popup->handle());
+  }
+  for (HMENU popup : popups) {
+    afx::DeliverMessage(*window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    if ((window = afx::RecordOf(window_)) == nullptr) return;
+  }
+  SyncMenu(*window);
 }
 
 void NativeFrame::OnClose(wxCloseEvent& event) {

@@ -64,6 +64,9 @@ class NativeFrame : public wxFrame {
   void SyncGeometry(afx::WindowRecord& window);
   void SyncVisibility(afx::WindowRecord& window);
   void SyncMenu(afx::WindowRecord& window);
+  // Brings the menus' items up to date as opening each one would, so that a
+  // menu opens at the size of what it lists.
+  void PrepareMenus();
   // The client size the class library asked for and the toolkit has not shown yet.
   bool AwaitingSize(const wxSize& size);
 

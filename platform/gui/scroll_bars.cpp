@@ -81,19 +81,39 @@ CRect BarRect(const WindowRecord& window, int which, int thickness) {
   return CRect(client.left, client.bottom, client.right, client.bottom + thickness);
 }
 
+// A native bar sits above everything the canvas draws: where a window above its own
+// (a document window over another) covers it, the bar stays hidden.
+bool Covered(const WindowRecord& window, const CRect& bar_on_screen) {
+  for (const WindowRecord* level = &window; level->parent != nullptr && level->parent != &afx::Desktop();
+       level = level->parent) {
+    const auto& siblings = level->parent->children;
+    auto above = std::find_if(siblings.begin(), siblings.end(), [&](const auto& s) { return s.get() == level; });
+    if (above == siblings.end()) continue;
+    for (++above; above != siblings.end(); ++above) {
+      CRect common;
+      if ((*above)->created && (*above)->visible && common.IntersectRect(&bar_on_screen, (*above)->ScreenWindowRect())) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 void Layout(WindowRecord& window, GuiBackend& backend, NativeFrame& frame) {
   WindowPeer& peer = PeerOf(window);
   const bool visible = ReallyVisible(window);
   for (int which : {SB_HORZ, SB_VERT}) {
     const afx::ScrollBarState& state = window.scroll_bars[which];
     wxScrollBar*& native = peer.bars[which];
-    if (!state.shown || !visible) {
+    const int thickness = backend.SystemMetric(which == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL);
+    CRect rect = BarRect(window, which, thickness);
+    CRect on_screen = rect;
+    on_screen.OffsetRect(window.ScreenWindowRect().TopLeft());
+    if (!state.shown || !visible || Covered(window, on_screen)) {
       if (native != nullptr) native->Hide();
       continue;
     }
     if (native == nullptr) native = new ScrollBarPeer(frame.canvas(), window.handle(), which, backend);
-    const int thickness = backend.SystemMetric(which == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL);
-    CRect rect = BarRect(window, which, thickness);
     rect.OffsetRect(OffsetInTopLevel(window));
     native->SetSize(rect.left, rect.top, rect.Width(), rect.Height());
     const int range = std::max(0, state.max - state.min + 1);

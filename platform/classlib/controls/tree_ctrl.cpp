@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "platform/classlib/controls/tree_data.h"
 #include "platform/classlib/gdi/dc.h"
@@ -16,6 +17,8 @@ ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_KEYDOWN()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 using afx::TreeItem;
@@ -38,6 +41,15 @@ void VisibleItems(TreeItem& parent, int depth, std::vector<std::pair<TreeItem*, 
     if (Expanded(child.get())) VisibleItems(*child, depth + 1, out);
   }
 }
+
+int RowOf(const std::vector<std::pair<TreeItem*, int>>& items, const TreeItem* item) {
+  for (size_t row = 0; row < items.size(); ++row) {
+    if (items[row].first == item) return static_cast<int>(row);
+  }
+  return -1;
+}
+
+constexpr int kWheelRows = 3;  // rows per notch of the wheel
 
 }  // namespace
 
@@ -146,6 +158,7 @@ BOOL CTreeCtrl::DeleteAllItems() {
   data->root.children.clear();
   data->live.clear();
   data->selected = nullptr;
+  data->top_row = 0;
   Invalidate();
   return TRUE;
 }
@@ -358,6 +371,98 @@ BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem) {
   for (TreeItem* up = hItem->parent; up != nullptr && up != &Data()->root; up = up->parent) {
     if (!Expanded(up)) Expand(up, TVE_EXPAND);
   }
+  TreeItemData* data = Data();
+  if (data == nullptr || !Valid(hItem)) return FALSE;
+  std::vector<std::pair<TreeItem*, int>> items;
+  VisibleItems(data->root, 0, items);
+  const int row = RowOf(items, hItem);
+  if (row < data->top_row) {
+    ScrollToRow(row);
+  } else if (row >= data->top_row + PageRows()) {
+    ScrollToRow(row - PageRows() + 1);
+  }
+  return TRUE;
+}
+
+int CTreeCtrl::PageRows() const {
+  CRect client;
+  GetClientRect(&client);
+  return std::max(1, client.Height() / GetItemHeight());
+}
+
+void CTreeCtrl::ScrollToRow(int row) {
+  TreeItemData* data = Data();
+  if (data == nullptr) return;
+  std::vector<std::pair<TreeItem*, int>> items;
+  VisibleItems(data->root, 0, items);
+  const int rows = static_cast<int>(items.size());
+  const int top = std::clamp(row, 0, std::max(rows - PageRows(), 0));
+  if (top != data->top_row) {
+    data->top_row = top;
+    Invalidate();
+  }
+  SyncScrollBar(rows);
+}
+
+void CTreeCtrl::SyncScrollBar(int rows) {
+  afx::WindowRecord* record = Record();
+  TreeItemData* data = Data();
+  if (record == nullptr || data == nullptr) return;
+  const afx::ScrollBarState& now = record->scroll_bars[SB_VERT];
+  const bool had_bar = now.shown;
+  if (now.min == 0 && now.max == std::max(rows - 1, 0) && now.page == PageRows() && now.pos == data->top_row) return;
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = std::max(rows - 1, 0);
+  info.nPage = static_cast<UINT>(PageRows());
+  info.nPos = data->top_row;
+  SetScrollInfo(SB_VERT, &info, TRUE);
+  // The bar comes and goes with the need for it, and takes its room from the rows.
+  if ((record = Record()) != nullptr && record->scroll_bars[SB_VERT].shown != had_bar) {
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+}
+
+void CTreeCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
+  TreeItemData* data = Data();
+  if (data == nullptr) return;
+  int row = data->top_row;
+  switch (nSBCode) {
+    case SB_LINEUP:
+      --row;
+      break;
+    case SB_LINEDOWN:
+      ++row;
+      break;
+    case SB_PAGEUP:
+      row -= PageRows();
+      break;
+    case SB_PAGEDOWN:
+      row += PageRows();
+      break;
+    case SB_TOP:
+      row = 0;
+      break;
+    case SB_BOTTOM:
+      row = std::numeric_limits<int>::max() / 2;
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      row = static_cast<int>(nPos);
+      break;
+    default:
+      return;
+  }
+  ScrollToRow(row);
+}
+
+BOOL CTreeCtrl::OnMouseWheel(UINT, short zDelta, CPoint) {
+  TreeItemData* data = Data();
+  if (data == nullptr) return FALSE;
+  int rows = -zDelta * kWheelRows / WHEEL_DELTA;
+  if (rows == 0 && zDelta != 0) rows = zDelta > 0 ? -1 : 1;
+  ScrollToRow(data->top_row + rows);
   return TRUE;
 }
 
@@ -381,7 +486,7 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) cons
   GetClientRect(&client);
   for (size_t row = 0; row < items.size(); ++row) {
     if (items[row].first != hItem) continue;
-    const int top = static_cast<int>(row) * GetItemHeight();
+    const int top = (static_cast<int>(row) - data->top_row) * GetItemHeight();
     const int indent = (items[row].second + 1) * static_cast<int>(GetIndent());
     *lpRect = bTextOnly ? CRect(indent + 18, top, client.right, top + GetItemHeight())
                         : CRect(0, top, client.right, top + GetItemHeight());
@@ -396,7 +501,7 @@ HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const {
   if (data == nullptr || pt.y < 0) return nullptr;
   std::vector<std::pair<TreeItem*, int>> items;
   VisibleItems(data->root, 0, items);
-  const size_t row = static_cast<size_t>(pt.y / GetItemHeight());
+  const size_t row = static_cast<size_t>(pt.y / GetItemHeight() + data->top_row);
   if (row >= items.size()) return nullptr;
   const int indent = (items[row].second + 1) * static_cast<int>(GetIndent());
   if (pFlags != nullptr) {
@@ -432,8 +537,13 @@ void CTreeCtrl::OnPaint() {
   if (data == nullptr) return;
   std::vector<std::pair<TreeItem*, int>> items;
   VisibleItems(data->root, 0, items);
+  // Items came or went since the last look: keep the rows within the tree and the bar in step.
+  const int rows = static_cast<int>(items.size());
+  data->top_row = std::clamp(data->top_row, 0, std::max(rows - PageRows(), 0));
+  SyncScrollBar(rows);
+  if ((data = Data()) == nullptr) return;
   CFont* old = dc.SelectObject(GetFont());
-  for (size_t row = 0; row < items.size(); ++row) {
+  for (size_t row = static_cast<size_t>(data->top_row); row < items.size(); ++row) {
     const TreeItem* item = items[row].first;
     CRect text;
     GetItemRect(items[row].first, &text, TRUE);
@@ -501,6 +611,20 @@ void CTreeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     case VK_UP:
       if (at != items.end() && at != items.begin()) Select((at - 1)->first, TVC_BYKEYBOARD);
       return;
+    case VK_NEXT:
+    case VK_PRIOR:
+    case VK_HOME:
+    case VK_END: {
+      if (items.empty()) return;
+      const int last = static_cast<int>(items.size()) - 1;
+      const int now = at == items.end() ? 0 : static_cast<int>(at - items.begin());
+      const int row = nChar == VK_HOME   ? 0
+                      : nChar == VK_END  ? last
+                      : nChar == VK_NEXT ? std::min(now + PageRows() - 1, last)
+                                         : std::max(now - PageRows() + 1, 0);
+      Select(items[static_cast<size_t>(row)].first, TVC_BYKEYBOARD);
+      return;
+    }
     case VK_RIGHT:
       if (Valid(selected)) Expand(selected, TVE_EXPAND);
       return;

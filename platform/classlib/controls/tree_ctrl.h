@@ -148,9 +148,15 @@ class CTreeCtrl : public CWnd {
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   DECLARE_MESSAGE_MAP()
 
  private:
+  int PageRows() const;
+  // Shows the rows from this one down (kept within the tree) and sets the scroll bar to match.
+  void ScrollToRow(int row);
+  void SyncScrollBar(int rows);
   afx::TreeItemData* Data() const;
   bool Valid(HTREEITEM item) const;
   LRESULT Notify(UINT code, UINT action, HTREEITEM old_item, HTREEITEM new_item);

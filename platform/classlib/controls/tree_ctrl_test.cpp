@@ -131,6 +131,60 @@ TEST_F(TreeTest, ClicksSelectAndDoubleClicksToggleAndDeletedItemsAreNoLongerName
   EXPECT_EQ(tree_.GetCount(), 0u);
 }
 
+TEST_F(TreeTest, ATreeLongerThanItsWindowScrollsByBarWheelAndKeysAndKeepsTheSelectionInView) {
+  // 200 pixels show 12 rows of 16; the folder holds 40.
+  HTREEITEM drive = Add("C:", TVI_ROOT, 1);
+  std::vector<HTREEITEM> files;
+  for (int i = 0; i < 40; ++i) files.push_back(tree_.InsertItem(("f" + std::to_string(i)).c_str(), drive));
+  tree_.SetItemState(drive, TVIS_EXPANDED, TVIS_EXPANDED);
+  tree_.UpdateWindow();
+  SCROLLINFO bar;
+  ASSERT_TRUE(tree_.GetScrollInfo(SB_VERT, &bar, SIF_ALL));
+  EXPECT_EQ(bar.nMax, 40);  // the drive and its 40 files
+  EXPECT_EQ(bar.nPos, 0);
+  const int page = static_cast<int>(bar.nPage);
+  EXPECT_EQ(page, 12);
+
+  // Selecting an item out of view brings it to the bottom row; clicks and painting follow.
+  tree_.SelectItem(files[30]);
+  ASSERT_TRUE(tree_.GetScrollInfo(SB_VERT, &bar, SIF_POS));
+  EXPECT_EQ(bar.nPos, 31 - page + 1);
+  CRect row;
+  ASSERT_TRUE(tree_.GetItemRect(files[30], &row, FALSE));
+  EXPECT_EQ(row.top, (page - 1) * tree_.GetItemHeight());
+  EXPECT_EQ(tree_.HitTest(CPoint(60, row.top + 2)), files[30]);
+  tree_.UpdateWindow();
+  const std::vector<afx::ScreenRow> rows = Headless().CanvasOf(tree_.m_hWnd)->Compose(CSize(8, 16));
+  EXPECT_NE(rows[static_cast<size_t>(page - 1)].text.find("f30"), std::string::npos);
+
+  // The wheel and the bar scroll without moving the selection; the keys move it and the view follows.
+  tree_.SetFocus();
+  Headless().Wheel(WHEEL_DELTA);
+  ASSERT_TRUE(tree_.GetScrollInfo(SB_VERT, &bar, SIF_POS));
+  EXPECT_EQ(bar.nPos, 31 - page + 1 - 3);
+  tree_.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0));
+  ASSERT_TRUE(tree_.GetScrollInfo(SB_VERT, &bar, SIF_POS));
+  EXPECT_EQ(bar.nPos, 41 - page);
+  EXPECT_EQ(tree_.GetSelectedItem(), files[30]);
+  Headless().Key({VK_HOME, false, false, false});
+  EXPECT_EQ(tree_.GetSelectedItem(), drive);
+  ASSERT_TRUE(tree_.GetScrollInfo(SB_VERT, &bar, SIF_POS));
+  EXPECT_EQ(bar.nPos, 0);
+  Headless().Key({VK_NEXT, false, false, false});
+  Headless().Key({VK_NEXT, false, false, false});
+  EXPECT_EQ(tree_.GetSelectedItem(), files[static_cast<size_t>(2 * (page - 1) - 1)]);
+  ASSERT_TRUE(tree_.GetItemRect(tree_.GetSelectedItem(), &row, FALSE));
+  CRect client;
+  tree_.GetClientRect(&client);
+  EXPECT_LE(row.bottom, client.bottom);
+
+  // Collapsed, the tree fits again: back to the top, no bar.
+  tree_.Expand(drive, TVE_COLLAPSE);
+  tree_.UpdateWindow();
+  ASSERT_TRUE(tree_.GetScrollInfo(SB_VERT, &bar, SIF_POS));
+  EXPECT_EQ(bar.nPos, 0);
+}
+
 TEST_F(TreeTest, ImageListsAreSharedNotOwnedWhenAttached) {
   CImageList system;
   ASSERT_TRUE(system.Attach(afx::SystemSmallImageList()));

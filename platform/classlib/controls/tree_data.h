@@ -26,6 +26,7 @@ struct TreeItemData {
   TreeItem* selected = nullptr;
   void* image_list = nullptr;  // HIMAGELIST, not owned
   std::set<TreeItem*> live;    // the items that handles may name
+  int top_row = 0;             // the first row shown, counted in rows of the expanded tree
 };
 
 }  // namespace afx

@@ -361,6 +361,13 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate) {
   const CString text = lpszNewText != nullptr ? lpszNewText : "";
   if (pane.text == text) return TRUE;
   pane.text = text;
+  // A fixed pane grows to show its whole text (a line number past its placeholder's digits).
+  const int needed = TextWidth(this, text) + 2;
+  if (!(pane.style & SBPS_STRETCH) && pane.id != ID_SEPARATOR && needed > pane.width) {
+    pane.width = needed;
+    if (bUpdate) Invalidate();
+    return TRUE;
+  }
   if (bUpdate) {
     CRect rect;
     GetItemRect(nIndex, &rect);

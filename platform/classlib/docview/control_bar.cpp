@@ -220,8 +220,7 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM) {
   CFrameWnd* target = GetDockingFrame();
   if (target == nullptr) target = m_pDockSite;
   if (target == nullptr) return 0;
-  // Bars of an MDI frame follow the active child's commands.
-  if (CFrameWnd* active = target->GetActiveFrame()) target = active;
+  // An MDI frame asks its active child first, then itself (its window commands), then the application.
   OnUpdateCmdUI(target, static_cast<BOOL>(wParam));
   return 0;
 }

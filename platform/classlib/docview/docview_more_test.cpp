@@ -9,6 +9,8 @@
 
 #include "platform/classlib/backend/headless_test_support.h"
 #include "platform/classlib/docview/docview_test_fixture.h"
+#include "platform/classlib/window/child_caption.h"
+#include "platform/classlib/window_record.h"
 
 namespace {
 
@@ -90,6 +92,105 @@ TEST_F(MoreDocViewTest, DroppedFilesAreOpenedAndWindowsArrange) {
   // A new child opens maximised when the active one is.
   Command(ID_WINDOW_NEW);
   EXPECT_TRUE(app_->Main()->MDIGetActive()->IsZoomed());
+}
+
+// The window's menu entries whose commands list the document windows.
+std::vector<std::string> WindowList(CWnd& frame, UINT* checked) {
+  std::vector<std::string> listed;
+  CMenu* bar = frame.GetMenu();
+  for (UINT top = 0; bar != nullptr && top < bar->GetMenuItemCount(); ++top) {
+    CMenu* popup = bar->GetSubMenu(static_cast<int>(top));
+    for (UINT i = 0; popup != nullptr && i < popup->GetMenuItemCount(); ++i) {
+      const UINT id = popup->GetMenuItemID(static_cast<int>(i));
+      if (id < AFX_IDM_FIRST_MDICHILD || id >= AFX_IDM_FIRST_MDICHILD + 9) continue;
+      CString text;
+      popup->GetMenuString(i, text, MF_BYPOSITION);
+      listed.push_back(text.str());
+      if (popup->GetMenuState(id, MF_BYCOMMAND) & MF_CHECKED) *checked = id;
+    }
+  }
+  return listed;
+}
+
+TEST_F(MoreDocViewTest, DocumentWindowsHaveCaptionsToMoveSizeAndCloseThemAndAWindowList) {
+  Open(WriteFile("a.nc", "A\n"));
+  Open(WriteFile("b.nc", "B\n"));
+  Command(ID_WINDOW_CASCADE);
+  std::vector<CMDIChildWnd*> children = app_->Main()->Children();
+  ASSERT_EQ(children.size(), 2u);
+  CMDIChildWnd* b = children[1];
+  // The caption shows the document's name above the client area.
+  CRect window;
+  CRect client;
+  b->GetWindowRect(&window);
+  b->GetClientRect(&client);
+  b->ClientToScreen(&client);
+  EXPECT_GE(client.top - window.top, 20);
+  bool named = false;
+  for (const afx::DrawOp* run : Headless().WindowCanvasOf(b->m_hWnd)->TextRuns()) named = named || run->text == "b.nc";
+  EXPECT_TRUE(named) << "the caption does not show the document's name";
+
+  // Dragging the caption moves the window; dragging its corner sizes it.
+  const CPoint caption(window.left + 40, window.top + 10);
+  ASSERT_EQ(b->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)), HTCAPTION);
+  const auto drag = [&](int hit, CPoint from, CPoint to) {
+    b->SendMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(from.x, from.y));
+    CPoint inside = to;
+    b->ScreenToClient(&inside);
+    b->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
+    b->ScreenToClient(&to);
+    b->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+  };
+  drag(HTCAPTION, caption, caption + CPoint(30, 20));
+  CRect moved;
+  b->GetWindowRect(&moved);
+  EXPECT_EQ(moved.TopLeft(), window.TopLeft() + CPoint(30, 20));
+  EXPECT_EQ(moved.Size(), window.Size());
+  const CPoint corner(moved.right - 1, moved.bottom - 1);
+  ASSERT_EQ(b->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTBOTTOMRIGHT);
+  drag(HTBOTTOMRIGHT, corner, CPoint(corner.x - 50, corner.y - 40));
+  CRect sized;
+  b->GetWindowRect(&sized);
+  EXPECT_EQ(sized.Size(), moved.Size() - CSize(50, 40));
+  EXPECT_EQ(::GetCapture(), nullptr);
+
+  // The window menu lists both, the active one checked; its entries activate their window.
+  UINT checked = 0;
+  EXPECT_EQ(WindowList(*app_->Main(), &checked), (std::vector<std::string>{"&1 a.nc", "&2 b.nc"}));
+  EXPECT_EQ(checked, AFX_IDM_FIRST_MDICHILD + 1);
+  Command(AFX_IDM_FIRST_MDICHILD);
+  EXPECT_EQ(app_->Main()->MDIGetActive(), children[0]);
+  EXPECT_EQ(WindowList(*app_->Main(), &checked), (std::vector<std::string>{"&1 a.nc", "&2 b.nc"}));
+  EXPECT_EQ(checked, AFX_IDM_FIRST_MDICHILD);
+
+  // After tiling, a new window takes a tile of its own instead of covering the others.
+  Command(ID_WINDOW_TILE_VERT);
+  Command(ID_WINDOW_NEW);
+  children = app_->Main()->Children();
+  ASSERT_EQ(children.size(), 3u);
+  for (size_t i = 0; i < children.size(); ++i) {
+    for (size_t j = i + 1; j < children.size(); ++j) {
+      CRect first;
+      CRect second;
+      CRect common;
+      children[i]->GetWindowRect(&first);
+      children[j]->GetWindowRect(&second);
+      EXPECT_FALSE(common.IntersectRect(&first, &second)) << "windows " << i << " and " << j << " overlap";
+    }
+  }
+  EXPECT_EQ(WindowList(*app_->Main(), &checked).size(), 3u);
+
+  // The close box closes the window and takes it off the list.
+  CMDIChildWnd* last = app_->Main()->MDIGetActive();
+  ASSERT_NE(last, nullptr);
+  last->GetWindowRect(&window);
+  const afx::ChildCaptionLayout layout = afx::LayoutChildCaption(*afx::RecordOf(last->m_hWnd));
+  const CPoint close = window.TopLeft() + layout.close.CenterPoint();
+  ASSERT_EQ(last->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)), HTCLOSE);
+  last->SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(close.x, close.y));
+  afx::DrainMessages();
+  EXPECT_EQ(app_->Main()->Children().size(), 2u);
+  EXPECT_EQ(WindowList(*app_->Main(), &checked).size(), 2u);
 }
 
 TEST_F(MoreDocViewTest, PanesSplitSideBySideAndTheNextPaneCommandWalksThem) {

@@ -277,6 +277,26 @@ TEST_F(DocViewTest, StatusPanesShowTheirUpdateHandlersTextAndToolButtonsFollowTh
   EXPECT_EQ(ActiveView()->handled, (std::vector<std::string>{"view"}));
 }
 
+TEST_F(DocViewTest, AStatusPaneGrowsToShowALongerTextAndThePanesAfterItMakeRoom) {
+  CStatusBar& status = app_->Main()->status_bar;
+  const int line = status.CommandToIndex(docview_test::kLineIndicator);
+  CRect before;
+  status.GetItemRect(line, &before);
+  status.SetPaneText(line, "Ln 3770001, Col 12");
+  CRect after;
+  status.GetItemRect(line, &after);
+  CClientDC dc(&status);
+  dc.SelectObject(status.GetFont());
+  EXPECT_GT(after.Width(), dc.GetTextExtent("Ln 3770001, Col 12").cx);
+  CRect next;
+  status.GetItemRect(line + 1, &next);
+  EXPECT_GE(next.left, after.right);
+  // A shorter text again keeps the width: the panes do not jump about while the caret moves.
+  status.SetPaneText(line, "Ln 1");
+  status.GetItemRect(line, &before);
+  EXPECT_EQ(before.Width(), after.Width());
+}
+
 TEST_F(DocViewTest, TheProfileLivesInTheRegistryStoreUnderTheCurrentUser) {
   EXPECT_TRUE(app_->WriteProfileString("VellumEdit\\Find", "FindWhat", "G01"));
   EXPECT_TRUE(app_->WriteProfileInt("VellumEdit\\Find", "MatchCase", 1));

@@ -117,6 +117,8 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
   }
   active_child_ = child;
   if (child != nullptr) child->BringWindowToTop();
+  if (old != nullptr) old->SendMessage(WM_NCACTIVATE, FALSE);
+  if (child != nullptr) child->SendMessage(WM_NCACTIVATE, TRUE);
   const LPARAM activated = reinterpret_cast<LPARAM>(child != nullptr ? child->m_hWnd : nullptr);
   const WPARAM deactivated = reinterpret_cast<WPARAM>(old != nullptr ? old->m_hWnd : nullptr);
   if (old != nullptr) old->SendMessage(WM_MDIACTIVATE, deactivated, activated);
@@ -126,6 +128,7 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
     child->SetFocus();
   }
   OnUpdateFrameTitle(TRUE);
+  UpdateWindowList();
 }
 
 void CMDIFrameWnd::ChildActivated(CMDIChildWnd* child) {
@@ -145,6 +148,48 @@ void CMDIFrameWnd::ChildGone(CMDIChildWnd* child) {
     OnUpdateFrameTitle(TRUE);
     SetFocus();
   }
+}
+
+void CMDIFrameWnd::ChildShown(CMDIChildWnd* child) {
+  (void)child;
+  if (kept_tiling_ >= 0) MDITile(kept_tiling_);
+}
+
+std::vector<CMDIChildWnd*> CMDIFrameWnd::ListedChildren() const {
+  std::vector<CMDIChildWnd*> children = Children();
+  // Windows being destroyed have left the list already.
+  children.erase(std::remove_if(children.begin(), children.end(), [](CMDIChildWnd* c) { return !c->IsWindowVisible(); }),
+                 children.end());
+  std::sort(children.begin(), children.end(), [](const CMDIChildWnd* a, const CMDIChildWnd* b) { return a->made_ < b->made_; });
+  return children;
+}
+
+void CMDIFrameWnd::UpdateWindowList() {
+  CMenu* bar = GetMenu();
+  CMenu* popup = bar != nullptr ? CMenu::FromHandle(GetWindowMenuPopup(bar->m_hMenu)) : nullptr;
+  if (popup == nullptr) return;
+  const auto listed = [](UINT id) { return id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + kMaxWindowListed; };
+  // Take the old list off, with the separator before it.
+  for (int i = static_cast<int>(popup->GetMenuItemCount()) - 1; i >= 0; --i) {
+    if (!listed(popup->GetMenuItemID(i))) continue;
+    popup->RemoveMenu(static_cast<UINT>(i), MF_BYPOSITION);
+    if (i > 0 && popup->GetMenuItemID(i - 1) == 0 &&
+        (i == static_cast<int>(popup->GetMenuItemCount()) || listed(popup->GetMenuItemID(i)))) {
+      popup->RemoveMenu(static_cast<UINT>(--i), MF_BYPOSITION);
+    }
+  }
+  const std::vector<CMDIChildWnd*> children = ListedChildren();
+  if (!children.empty()) popup->AppendMenu(MF_SEPARATOR);
+  const CMDIChildWnd* active = MDIGetActive();
+  for (size_t i = 0; i < children.size() && i < static_cast<size_t>(kMaxWindowListed); ++i) {
+    CString title;
+    children[i]->GetWindowText(title);
+    CString text;
+    text.Format("&%d %s", static_cast<int>(i) + 1, title.GetString());
+    popup->AppendMenu(MF_STRING | (children[i] == active ? MF_CHECKED : 0),
+                      AFX_IDM_FIRST_MDICHILD + static_cast<UINT>(i), text);
+  }
+  DrawMenuBar();
 }
 
 void CMDIFrameWnd::ShowMenuOf(CMDIChildWnd* child) {
@@ -179,6 +224,7 @@ void CMDIFrameWnd::MDIRestore(CWnd* pWnd) {
 }
 
 void CMDIFrameWnd::MDICascade() {
+  kept_tiling_ = -1;
   CRect client;
   if (client_ != nullptr) client_->GetClientRect(&client);
   int step = 0;
@@ -256,6 +302,21 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 }
 
 BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  // The window list's entries bring their window to the front.
+  if (nID >= AFX_IDM_FIRST_MDICHILD && nID < AFX_IDM_FIRST_MDICHILD + kMaxWindowListed) {
+    const std::vector<CMDIChildWnd*> children = ListedChildren();
+    const size_t index = nID - AFX_IDM_FIRST_MDICHILD;
+    if (index >= children.size()) return FALSE;
+    if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr) {
+      auto* state = static_cast<CCmdUI*>(pExtra);
+      state->Enable(TRUE);
+      state->SetCheck(children[index] == MDIGetActive() ? 1 : 0);
+    } else if (nCode == CN_COMMAND && pHandlerInfo == nullptr) {
+      if (children[index]->IsIconic()) children[index]->ShowWindow(SW_RESTORE);
+      MDIActivate(children[index]);
+    }
+    return TRUE;
+  }
   // The active child (its view, document and frame) comes first.
   if (CMDIChildWnd* active = MDIGetActive(); active != nullptr && active->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
     return TRUE;
@@ -291,9 +352,11 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID) {
       return TRUE;
     case ID_WINDOW_TILE_HORZ:
       MDITile(1);
+      kept_tiling_ = 1;
       return TRUE;
     case ID_WINDOW_TILE_VERT:
       MDITile(0);
+      kept_tiling_ = 0;
       return TRUE;
     default:
       return FALSE;
@@ -332,6 +395,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     place = CRect(offset, offset, offset + std::max(client.Width() * 3 / 4, 50),
                   offset + std::max(client.Height() * 3 / 4, 50));
   }
+  static unsigned long made = 0;
+  made_ = ++made;
   if (lpszWindowName != nullptr && m_strTitle.IsEmpty()) m_strTitle = lpszWindowName;
   const UINT id = kFirstChildId + static_cast<UINT>(mdi_frame_->Children().size());
   const BOOL visible = (dwStyle & WS_VISIBLE) != 0;
@@ -373,6 +438,13 @@ void CMDIChildWnd::MDIRestore() { ShowWindow(SW_RESTORE); }
 
 void CMDIChildWnd::ActivateFrame(int nCmdShow) {
   CMDIFrameWnd* frame = GetMDIFrame();
+  // A window that opens while the others are tiled takes its place among them.
+  if (frame != nullptr && frame->KeptTiling() >= 0 && !IsWindowVisible()) {
+    ShowWindow(SW_SHOWNORMAL);
+    MDIActivate();
+    frame->ChildShown(this);
+    return;
+  }
   if (nCmdShow == -1) {
     // A new child opens maximised when the active one is.
     BOOL maximized = FALSE;
@@ -381,6 +453,15 @@ void CMDIChildWnd::ActivateFrame(int nCmdShow) {
   }
   ShowWindow(nCmdShow);
   MDIActivate();
+}
+
+void CMDIChildWnd::SetWindowTitle(const CString& title) {
+  CString current;
+  GetWindowText(current);
+  if (current == title) return;
+  SetWindowText(title);
+  if (GetStyle() & WS_CAPTION) SendMessage(WM_NCPAINT, 1);
+  if (CMDIFrameWnd* frame = GetMDIFrame()) frame->UpdateWindowList();
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
@@ -403,9 +484,7 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
     number.Format(":%d", static_cast<int>(at - frames.begin()) + 1);
     title += number;
   }
-  CString current;
-  GetWindowText(current);
-  if (current != title) SetWindowText(title);
+  SetWindowTitle(title);
 }
 
 BOOL CMDIChildWnd::PreTranslateMessage(MSG* pMsg) {
@@ -434,8 +513,15 @@ int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message
 }
 
 void CMDIChildWnd::OnDestroy() {
-  if (CMDIFrameWnd* frame = GetMDIFrame()) frame->ChildGone(this);
+  ShowWindow(SW_HIDE);  // off the window list
+  if (CMDIFrameWnd* frame = GetMDIFrame()) {
+    frame->ChildGone(this);
+    frame->UpdateWindowList();
+  }
   CFrameWnd::OnDestroy();
 }
 
-void CMDIChildWnd::OnSize(UINT nType, int cx, int cy) { CFrameWnd::OnSize(nType, cx, cy); }
+void CMDIChildWnd::OnSize(UINT nType, int cx, int cy) {
+  CFrameWnd::OnSize(nType, cx, cy);
+  if (nType == SIZE_MAXIMIZED && mdi_frame_ != nullptr) mdi_frame_->kept_tiling_ = -1;
+}

@@ -49,6 +49,11 @@ class CMDIFrameWnd : public CFrameWnd {
   void RecalcLayout(BOOL bNotify = TRUE) override;
   // The children in the client, oldest first.
   std::vector<CMDIChildWnd*> Children() const;
+  // The tiling the children were last given (MDITILE_ flags), kept for the windows
+  // that open afterwards; -1 when they were cascaded or one was maximised since.
+  int KeptTiling() const { return kept_tiling_; }
+  // The window menu's list of the children, one command each from AFX_IDM_FIRST_MDICHILD.
+  void UpdateWindowList();
 
   HWND m_hWndMDIClient = nullptr;
 
@@ -66,9 +71,17 @@ class CMDIFrameWnd : public CFrameWnd {
   void ChildGone(CMDIChildWnd* child);
   void ShowMenuOf(CMDIChildWnd* child);
 
+  void ChildShown(CMDIChildWnd* child);
+  // The shown children in the order they were made: the window list's order.
+  std::vector<CMDIChildWnd*> ListedChildren() const;
+
   CMDIChildWnd* active_child_ = nullptr;
   CWnd* client_ = nullptr;
+  int kept_tiling_ = -1;
 };
+
+constexpr UINT AFX_IDM_FIRST_MDICHILD = 0xFF00;
+constexpr int kMaxWindowListed = 9;
 
 class CMDIChildWnd : public CFrameWnd {
   DECLARE_DYNCREATE(CMDIChildWnd)
@@ -90,6 +103,8 @@ class CMDIChildWnd : public CFrameWnd {
   void OnUpdateFrameTitle(BOOL bAddToTitle) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+  // The caption and the window list follow the title.
+  void SetWindowTitle(const CString& title);
 
   HMENU m_hMenuShared = nullptr;
 
@@ -101,5 +116,7 @@ class CMDIChildWnd : public CFrameWnd {
   DECLARE_MESSAGE_MAP()
 
  private:
+  friend class CMDIFrameWnd;
   CMDIFrameWnd* mdi_frame_ = nullptr;
+  unsigned long made_ = 0;  // the order of making among the children
 };

@@ -813,12 +813,74 @@ BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
 }
 
 BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
-  (void)nType;
+  const COLORREF face = GetBkColor();
   FillSolidRect(lpRect, GetSysColor(COLOR_BTNFACE));
   const bool pushed = (nState & DFCS_PUSHED) != 0;
   Draw3dRect(lpRect, GetSysColor(pushed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT),
              GetSysColor(pushed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW));
+  CRect glyph = *lpRect;
+  glyph.DeflateRect(3, 3);
+  if (pushed) glyph.OffsetRect(1, 1);
+  if (nType == DFC_CAPTION) DrawCaptionGlyph(glyph, nState & 0xFF);
+  if (nType == DFC_SCROLL) DrawArrowGlyph(glyph, nState & 0xFF);
+  SetBkColor(face);
   return TRUE;
+}
+
+// The glyphs are made of small fills, so that they look alike at every size and on every backend.
+void CDC::DrawCaptionGlyph(const CRect& box, UINT glyph) {
+  const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+  const int size = std::min(box.Width(), box.Height());
+  if (size < 3) return;
+  const CRect square(box.left + (box.Width() - size) / 2, box.top + (box.Height() - size) / 2, 0, 0);
+  const int x = square.left;
+  const int y = square.top;
+  switch (glyph) {
+    case DFCS_CAPTIONCLOSE:
+      for (int i = 0; i < size; ++i) {
+        FillSolidRect(x + i, y + i, std::min(2, size - i), 1, ink);
+        FillSolidRect(x + std::max(size - 2 - i, 0), y + i, std::min(2, size - i), 1, ink);
+      }
+      break;
+    case DFCS_CAPTIONMIN:
+      FillSolidRect(x, y + size - 2, size * 2 / 3 + 1, 2, ink);
+      break;
+    case DFCS_CAPTIONRESTORE: {
+      const int small = size * 2 / 3;
+      FillSolidRect(x + size - small, y, small, 2, ink);
+      FillSolidRect(x + size - 1, y, 1, small, ink);
+      FillSolidRect(x, y + size - small, small, 2, ink);
+      FillSolidRect(x, y + size - small, 1, small, ink);
+      FillSolidRect(x + small - 1, y + size - small, 1, small, ink);
+      FillSolidRect(x, y + size - 1, small, 1, ink);
+      break;
+    }
+    default:  // maximise: a window with a thick title
+      FillSolidRect(x, y, size, 2, ink);
+      FillSolidRect(x, y, 1, size, ink);
+      FillSolidRect(x + size - 1, y, 1, size, ink);
+      FillSolidRect(x, y + size - 1, size, 1, ink);
+      break;
+  }
+}
+
+void CDC::DrawArrowGlyph(const CRect& box, UINT glyph) {
+  const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+  const bool across = glyph == DFCS_SCROLLLEFT || glyph == DFCS_SCROLLRIGHT;
+  // The triangle's base spans the box's narrow side; its height is half of that.
+  const int base = std::max(std::min(box.Width(), box.Height()) | 1, 3);
+  const int height = (base + 1) / 2;
+  const CPoint centre = box.CenterPoint();
+  for (int step = 0; step < height; ++step) {
+    const int span = base - 2 * step;
+    const bool towards_end = glyph == DFCS_SCROLLDOWN || glyph == DFCS_SCROLLCOMBOBOX || glyph == DFCS_SCROLLRIGHT;
+    const int offset = (towards_end ? step : height - 1 - step) - height / 2;
+    if (across) {
+      FillSolidRect(centre.x + offset, centre.y - span / 2, 1, span, ink);
+    } else {
+      FillSolidRect(centre.x - span / 2, centre.y + offset, span, 1, ink);
+    }
+  }
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect) {

@@ -203,6 +203,9 @@ class CDC : public CObject {
   afx::DeviceContext* Context() const { return afx::DeviceContextOf(m_hDC); }
 
  private:
+  void DrawCaptionGlyph(const CRect& box, UINT glyph);
+  void DrawArrowGlyph(const CRect& box, UINT glyph);
+
   struct State {
     HGDIOBJ font = nullptr;
     HGDIOBJ pen = nullptr;

@@ -56,6 +56,35 @@ TEST_F(DcTest, ExtTextOutFillsAndClipsToItsRectangleAndFillSolidRectKeepsItsColo
   EXPECT_EQ(dc.GetBkColor(), RGB(1, 2, 3));
 }
 
+TEST_F(DcTest, FrameControlsCarryTheirGlyphsAndEachGlyphItsOwnShape) {
+  // The ink of a glyph: the pixels drawn in the button text colour within the box.
+  const auto glyph = [&](UINT type, UINT state) {
+    CClientDC dc(&window_);
+    CRect box(100, 100, 116, 116);
+    dc.DrawFrameControl(&box, type, state);
+    std::vector<CRect> ink;
+    for (const afx::DrawOp& op : Canvas().Ops()) {
+      if (op.kind == afx::DrawOp::Kind::kFill && op.colour == GetSysColor(COLOR_BTNTEXT) &&
+          CRect().IntersectRect(&op.bounds, &box)) {
+        ink.push_back(op.bounds);
+      }
+    }
+    dc.FillSolidRect(0, 0, 320, 160, RGB(255, 255, 255));  // a clean canvas for the next glyph
+    return ink;
+  };
+  const std::vector<CRect> close = glyph(DFC_CAPTION, DFCS_CAPTIONCLOSE);
+  const std::vector<CRect> maximise = glyph(DFC_CAPTION, DFCS_CAPTIONMAX);
+  const std::vector<CRect> arrow = glyph(DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+  EXPECT_GE(close.size(), 10u) << "the close button is a blank square";
+  EXPECT_GE(maximise.size(), 3u);
+  EXPECT_GE(arrow.size(), 4u);
+  EXPECT_NE(close, maximise);
+  // The combo box's arrow points down: its rows narrow from the top.
+  ASSERT_GE(arrow.size(), 2u);
+  EXPECT_GT(arrow.front().Width(), arrow.back().Width());
+  EXPECT_LT(arrow.front().top, arrow.back().top);
+}
+
 TEST_F(DcTest, OpaqueDrawingHidesWhatItCoversSoRepaintsDoNotPileUp) {
   CClientDC dc(&window_);
   for (int i = 0; i < 50; ++i) {

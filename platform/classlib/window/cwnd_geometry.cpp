@@ -182,7 +182,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
     if (m_hWnd != nullptr && (resized || (pos.flags & SWP_FRAMECHANGED)) && !(pos.flags & SWP_NOREDRAW)) {
       Invalidate();
-      if (pos.flags & SWP_FRAMECHANGED) SendMessage(WM_NCPAINT, 1);
+      if (m_hWnd != nullptr) SendMessage(WM_NCPAINT, 1);
     }
   }
   return TRUE;

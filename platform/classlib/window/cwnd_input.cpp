@@ -6,6 +6,7 @@
 #include "platform/classlib/backend/window_backend.h"
 #include "platform/classlib/cwnd.h"
 #include "platform/classlib/gdi/dc.h"
+#include "platform/classlib/window/child_caption.h"
 #include "platform/classlib/window/cursors.h"
 #include "platform/classlib/window/message_loop.h"
 #include "platform/classlib/window/window_internals.h"
@@ -77,7 +78,26 @@ int HitTest(const WindowRecord& record, POINT screen) {
     return screen.y >= client.top - afx::Backend().SystemMetric(SM_CYMENU) && record.menu != nullptr ? HTMENU
                                                                                                      : HTCAPTION;
   }
+  if (afx::HasChildCaption(record)) return afx::ChildCaptionHit(record, screen);
   return HTBORDER;
+}
+
+afx::CursorShape SizingCursor(int hit) {
+  switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+      return afx::CursorShape::kSizeWE;
+    case HTTOP:
+    case HTBOTTOM:
+      return afx::CursorShape::kSizeNS;
+    case HTTOPLEFT:
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+    case HTBOTTOMRIGHT:
+      return afx::CursorShape::kSizeAll;
+    default:
+      return afx::CursorShape::kArrow;
+  }
 }
 
 }  // namespace
@@ -231,12 +251,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       CRect& client = *static_cast<CRect*>(&params->rgrc[0]);
       afx::WindowBackend& backend = afx::Backend();
       const bool top_level = record->parent == &afx::Desktop();
-      if (record->style & WS_THICKFRAME) {
+      if (afx::HasChildCaption(*record)) {
+        afx::RemoveChildCaption(*record, client);
+      } else if (record->style & WS_THICKFRAME) {
         client.DeflateRect(backend.SystemMetric(SM_CXFRAME), backend.SystemMetric(SM_CYFRAME));
       } else if (record->style & WS_BORDER) {
         client.DeflateRect(backend.SystemMetric(SM_CXBORDER), backend.SystemMetric(SM_CYBORDER));
       }
-      if ((record->style & WS_CAPTION) == WS_CAPTION) client.top += backend.SystemMetric(SM_CYCAPTION);
+      if ((record->style & WS_CAPTION) == WS_CAPTION && top_level) client.top += backend.SystemMetric(SM_CYCAPTION);
       if (top_level && record->menu != nullptr) client.top += backend.SystemMetric(SM_CYMENU);
       if (record->ex_style & WS_EX_CLIENTEDGE) {
         client.DeflateRect(backend.SystemMetric(SM_CXEDGE), backend.SystemMetric(SM_CYEDGE));
@@ -254,6 +276,12 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR: {
       if (CWnd* parent = GetParent();
           parent != nullptr && (record->style & WS_CHILD) && parent->SendMessage(WM_SETCURSOR, wParam, lParam)) {
+        return TRUE;
+      }
+      if (const int hit = static_cast<short>(LOWORD(static_cast<DWORD_PTR>(lParam)));
+          afx::HasChildCaption(*record) && SizingCursor(hit) != afx::CursorShape::kArrow) {
+        afx::CurrentCursor().shape = SizingCursor(hit);
+        afx::Backend().CursorChanged(afx::CurrentCursor());
         return TRUE;
       }
       if (LOWORD(static_cast<DWORD_PTR>(lParam)) == HTCLIENT) {
@@ -309,7 +337,30 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus();
       return 0;
     case WM_NCACTIVATE:
+      if (afx::HasChildCaption(*record) && record->caption_active != (wParam != 0)) {
+        record->caption_active = wParam != 0;
+        afx::PaintChildCaption(*this);
+      }
       return TRUE;
+    case WM_NCPAINT:
+      afx::PaintChildCaption(*this);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (afx::HasChildCaption(*record)) {
+        CPoint screen = afx::PointOf(lParam);
+        ClientToScreen(&screen);
+        afx::FollowFrameDrag(*this, screen);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      afx::EndFrameDrag(*this);
+      return 0;
+    case WM_NCLBUTTONDBLCLK:
+      if (wParam == HTCAPTION && afx::HasChildCaption(*record)) {
+        return SendMessage(WM_SYSCOMMAND, record->show_state == SW_SHOWMAXIMIZED ? SC_RESTORE : SC_MAXIMIZE);
+      }
+      return 0;
     case WM_SETTEXT:
       StoreWindowText(reinterpret_cast<LPCTSTR>(lParam));
       return TRUE;
@@ -320,7 +371,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(record->font);
     case WM_NCLBUTTONDOWN:
-      if (wParam == HTCLOSE || wParam == HTSYSMENU) return 0;
+      if (!afx::HasChildCaption(*record)) return 0;
+      if (wParam == HTCLOSE) return SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+      if (wParam == HTMAXBUTTON) {
+        return SendMessage(WM_SYSCOMMAND, record->show_state == SW_SHOWMAXIMIZED ? SC_RESTORE : SC_MAXIMIZE);
+      }
+      if (wParam == HTCAPTION || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT)) {
+        afx::StartFrameDrag(*this, static_cast<int>(wParam), afx::PointOf(lParam));
+      }
       return 0;
     default:
       return 0;
