@@ -1,5 +1,6 @@
 #include "platform/cad/curve/offset/convex_offset.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace curve {
@@ -97,11 +98,14 @@ struct Line {
 };
 
 // Where line b crosses line a, as a length along a from its point; parallel lines meet
-// where a's point lies across from b's.
+// where a's point lies across from b's. Sides on one line (either side of a vertex where
+// nothing turns) meet at that vertex: where b starts when it follows a, where a starts
+// when b comes before it.
 double crossingAlong(const Line& a, const Line& b) {
   const double cross = a.dir.crossProduct(b.dir);
-  if (std::fabs(cross) <= kSmoothTurn) return (b.point - a.point).dotProduct(a.dir);
-  return (b.point - a.point).crossProduct(b.dir) / cross;
+  if (std::fabs(cross) > kSmoothTurn) return (b.point - a.point).crossProduct(b.dir) / cross;
+  const double along = (b.point - a.point).dotProduct(a.dir);
+  return a.dir.dotProduct(b.dir) > 0.0 ? std::max(0.0, along) : along;
 }
 
 // Inward offset of a convex polygon: the sides moved in, each cut by its neighbours;
