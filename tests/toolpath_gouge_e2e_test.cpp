@@ -27,11 +27,26 @@ from shapely.ops import unary_union
 SLACK = 0.01
 Q = 64
 
+# Chords of arcs stray from them by no more than this: a wall's chords lie
+# inside its arcs, nearer to a tool running within them.
+CHORD = 1e-4
+
+def steps(a, b, bulge, least):
+    if bulge == 0:
+        return least
+    half = math.hypot(b[0] - a[0], b[1] - a[1]) / 2
+    sweep = 4 * abs(math.atan(bulge))
+    r = half / max(math.sin(sweep / 2), 1e-12)
+    if r <= CHORD:
+        return least
+    return max(least, int(math.ceil(sweep / (2 * math.acos(1 - CHORD / r)))))
+
 def outline(e):
     v = list(e.get_points('xyb'))
     out = []
     for i in range(len(v) if e.closed else len(v) - 1):
-        out += segment(v[i][:2], v[(i + 1) % len(v)][:2], v[i][2], 64)[:-1]
+        a, b = v[i][:2], v[(i + 1) % len(v)][:2]
+        out += segment(a, b, v[i][2], steps(a, b, v[i][2], 64))[:-1]
     return out
 
 def runs(e):
@@ -43,7 +58,8 @@ def runs(e):
         v = list(e.get_points('xyb'))
         pts = []
         for i in range(len(v) if e.closed else len(v) - 1):
-            pts += segment(v[i][:2], v[(i + 1) % len(v)][:2], v[i][2], 128)
+            a, b = v[i][:2], v[(i + 1) % len(v)][:2]
+            pts += segment(a, b, v[i][2], steps(a, b, v[i][2], 128))
         return [[(p[0], p[1], e.dxf.elevation) for p in pts]]
     if t == 'POLYLINE':
         return [[tuple(p) for p in e.points()]]
@@ -329,6 +345,27 @@ TEST_F(ToolpathGougeTest, ProfileLeadsAndPassesStayOnTheFreeSideOfTheWall) {
   const std::string transcript = RunFamily(family, "profiles.dxf");
   EXPECT_EQ(Count(transcript, "공구경로를 생성할 수 없습니다"), 0u) << transcript;
   EXPECT_EQ(RunPython("sweep.py", "profiles.dxf"), "checked\n");
+}
+
+// Three quarters of a circle, in the middle of the outline and at its start.
+TEST_F(ToolpathGougeTest, ProfilesOfOutlinesWithThreeQuarterArcsKeepTheirCorners) {
+  const std::vector<std::pair<Outline, Point>> outlines = {
+      {{At(0, 0), At(100, 0), "a", At(90, 10), "l", At(0, 50)}, {50, 0}},
+      {{At(0, 0), "a", At(-10, 10), "l", At(-60, 10), At(-60, -40), At(0, -40)}, {-30, -40}},
+      {{At(0, 50), At(0, 0), At(100, 0), "a", At(90, 10), "l"}, {50, 0}},
+      {{At(0, 0), At(100, 0), "a", At(70, 30), "l", At(0, 80)}, {50, 0}},
+      {{At(0, 0), "a", At(-30, 30), "l", At(-100, 80), At(-100, 0)}, {-50, 0}},
+  };
+  Family family;
+  int n = 0;
+  for (const auto& [outline, pick] : outlines)
+    for (bool right : {false, true})
+      for (bool middleStart : {false, true})
+        family.Profile("A" + std::to_string(++n), outline, pick, right, middleStart ? 0.5 : 0.0, Lead::kLineAndArc,
+                       middleStart);
+  const std::string transcript = RunFamily(family, "arcs.dxf");
+  EXPECT_EQ(Count(transcript, "공구경로를 생성할 수 없습니다"), 0u) << transcript;
+  EXPECT_EQ(RunPython("sweep.py", "arcs.dxf"), "checked\n");
 }
 
 // Pockets of every drawing with the patterns given, allowance 0 and 0.5,

@@ -10,7 +10,6 @@
 #include "plugin/geometry/passes/lead_moves.h"
 #include "platform/cad/curve/bulge_segment.h"
 #include "plugin/geometry/plane_geometry.h"
-#include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/geometry/polyline/polyline_offset.h"
@@ -29,7 +28,6 @@
 namespace {
 
 constexpr double kLeastOffset = 1e-5;
-constexpr double kCollinear = 0.0001;
 constexpr const char* kNothingMadeText = "공구경로를 생성할 수 없습니다.!!!";
 constexpr const char* kNoNameText = "\n 공구경로 이름을 입력하시요.!!";
 
@@ -180,11 +178,7 @@ bool BuildProfilePasses(CProfileDlg& dlg, AcDbObjectId curve, AcDbObjectIdArray&
   const double step = depth == 0.0 ? 0.0 : depth / levels;
   const bool closed = IsCurveClosed(cloneId);
   AcGePoint2d start;
-  if (closed) {
-    start = dlg.m_MiddleStart != 0 ? MiddleOfLongestElement(cloneId) : StartOf(cloneId);
-    // A start inside a straight run is no corner for the offset to turn at.
-    RemoveCollinearVertices(cloneId, kCollinear);
-  }
+  if (closed) start = dlg.m_MiddleStart != 0 ? MiddleOfLongestElement(cloneId) : StartOf(cloneId);
 
   ScratchEntities pieces;
   for (int j = 1; j <= levels; ++j) {

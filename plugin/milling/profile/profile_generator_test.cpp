@@ -183,6 +183,32 @@ TEST(ProfilePasses, EachSideOfAClosedContourRunsAtTheToolRadiusPlusTheAllowance)
   }
 }
 
+// Drawn from the middle of a side, the outline has a vertex where nothing
+// turns; the pass starts across from it and keeps off the walls there too.
+TEST(ProfilePasses, AnOutlineDrawnFromMidSideIsCutAtTheRadiusFromItsStart) {
+  const std::vector<Vertex> counterClockwise = {{100, 0, 0}, {200, 0, 0}, {200, 150, 0}, {0, 150, 0}, {0, 0, 0}};
+  const std::vector<Vertex> clockwise = {{100, 0, 0}, {0, 0, 0}, {0, 150, 0}, {200, 150, 0}, {200, 0, 0}};
+  for (bool turnsLeft : {true, false})
+    for (int side : {kProfileLeft, kProfileRight}) {
+      SCOPED_TRACE(testing::Message() << (turnsLeft ? "counter-clockwise" : "clockwise") << " side " << side);
+      const std::vector<Vertex>& outline = turnsLeft ? counterClockwise : clockwise;
+      ShellSession session;
+      const AcDbObjectId rectangle = AddPolyline(session, outline, true);
+      FlatProfile profile(side, 10.0f, 0.5f);
+      AcDbObjectIdArray path;
+      ASSERT_TRUE(BuildProfilePasses(profile.dlg, rectangle, path));
+      const std::vector<AcDbObjectId> pieces = CutPieces(path);
+      ASSERT_EQ(pieces.size(), 1u);
+      const Distances d = Measure(pieces[0], rectangle);
+      EXPECT_NEAR(d.least, 5.5, 1e-6);
+      EXPECT_NEAR(d.most, 5.5, 1e-6);
+      const std::vector<AcGePoint3d> cut = CutSamples(pieces[0]);
+      ASSERT_FALSE(cut.empty());
+      EXPECT_NEAR(cut.front().x, 100.0, 1e-6);
+      EXPECT_NEAR(std::fabs(cut.front().y), 5.5, 1e-6);
+    }
+}
+
 TEST(ProfilePasses, SidePassesRunOutermostFirstAndTheTaperWidensEachLevel) {
   ShellSession session;
   const AcDbObjectId plate = AddRoundedPlate(session);
