@@ -75,6 +75,17 @@ TEST(OffsetStarts, StraightVerticesMidSideChangeNothing) {
     });
 }
 
+// Near collapse the short sides, each with a straight vertex, are squeezed out.
+TEST(OffsetStarts, StraightVerticesOnSidesSqueezedOut) {
+  const BulgePath slim = closedPath({{{0, 0}, 0}, {{50, 0}, 0}, {{100, 0}, 0}, {{75, 5}, 0}, {{50, 10}, 0}, {{25, 5}, 0}});
+  forEveryStart(slim, [](const BulgePath& path) {
+    for (double d : {0.5, 2.0, 4.0, 4.8, 4.95, 6.0}) {
+      SCOPED_TRACE(testing::Message() << "d " << d);
+      expectSoundBothSides(path, d);
+    }
+  });
+}
+
 // The straight vertex next to rounded corners, and on an arc run on by another of the same circle.
 TEST(OffsetStarts, StraightVerticesBesideArcsChangeNothing) {
   const double b = std::tan(M_PI / 8);  // a quarter turn
