@@ -133,7 +133,7 @@ class PostSampleTest : public CadHostTest {
   HostRun Interpret(const std::string& nc) const {
     HostRun run;
     const std::string command =
-        "cd " + Quoted(folder_) + " && rs274 -t tools.tbl -g " + Quoted(nc) + " >canon.txt 2>&1 </dev/null";
+        "cd " + Quoted(folder_) + " && HOME=. rs274 -t tools.tbl -g " + Quoted(nc) + " >canon.txt 2>&1 </dev/null";
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadFile(Path("canon.txt"));

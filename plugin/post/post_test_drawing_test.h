@@ -69,7 +69,8 @@ inline Rs274Run RunRs274(const std::string& folder, const std::string& nc) {
     return table;
   }();
   std::ofstream(folder + "/program.ngc", std::ios::binary) << nc;
-  const std::string command = "cd '" + folder + "' && rs274 -t tools.tbl -g program.ngc >canon.txt 2>&1 </dev/null";
+  // rs274 maps its tool table through a file in $HOME that every run truncates: one home per run.
+  const std::string command = "cd '" + folder + "' && HOME=. rs274 -t tools.tbl -g program.ngc >canon.txt 2>&1 </dev/null";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadText(folder + "/canon.txt")};
 }

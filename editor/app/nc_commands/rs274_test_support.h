@@ -61,7 +61,8 @@ inline std::vector<Motion> Interpret(const std::string& folder, const std::strin
                                      std::string& output, const char* tool_table = kToolTable) {
   std::ofstream(folder + "/tools.tbl") << tool_table;
   std::ofstream(folder + "/program.nc", std::ios::binary) << program;
-  const std::string command = "cd '" + folder + "' && rs274 -t tools.tbl -g program.nc >canon.txt 2>&1 </dev/null";
+  // rs274 maps its tool table through a file in $HOME that every run truncates: one home per run.
+  const std::string command = "cd '" + folder + "' && HOME=. rs274 -t tools.tbl -g program.nc >canon.txt 2>&1 </dev/null";
   const int raw = std::system(command.c_str());
   status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   output = ReadFile(folder + "/canon.txt");
