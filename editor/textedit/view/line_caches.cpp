@@ -10,8 +10,7 @@ constexpr int kShortLength = 1024;
 }  // namespace
 
 void LineCaches::Clear() {
-  cookies_.clear();
-  cookies_known_ = 0;
+  ForgetCookiesFrom(0);
   lengths_.clear();
   StopCounting();
 }
@@ -25,7 +24,25 @@ void LineCaches::StopCounting() {
 void LineCaches::Fit(int line_count) {
   const auto size = static_cast<size_t>(std::max(line_count, 0));
   if (lengths_.size() < size) lengths_.resize(size, kUnknown);
-  if (cookies_.size() < size) cookies_.resize(size, 0);
+}
+
+void LineCaches::ForgetCookiesFrom(int line) {
+  cookies_known_ = std::min(cookies_known_, std::max(line, 0));
+  checkpoints_.resize(static_cast<size_t>(cookies_known_ / kCookieStride));
+}
+
+bool LineCaches::RecentCookie(int line, DWORD& cookie) const {
+  const LineCookie& entry = recent_[static_cast<size_t>(line % kRecentCookies)];
+  if (entry.line != line || line >= cookies_known_) return false;
+  cookie = entry.cookie;
+  return true;
+}
+
+void LineCaches::Remember(int line, DWORD cookie) { recent_[static_cast<size_t>(line % kRecentCookies)] = {line, cookie}; }
+
+void LineCaches::KnowNextCookie(int line, DWORD cookie) {
+  if ((line + 1) % kCookieStride == 0) checkpoints_.push_back(cookie);
+  cookies_known_ = line + 1;
 }
 
 void LineCaches::Know(size_t line, int length) {
@@ -47,8 +64,7 @@ void LineCaches::Forget(size_t line) {
 void LineCaches::LinesChanged(int line_count, int first) {
   const auto size = static_cast<size_t>(std::max(line_count, 0));
   first = std::max(first, 0);
-  cookies_.resize(size, 0);
-  cookies_known_ = std::min({cookies_known_, first, line_count});
+  ForgetCookiesFrom(std::min(first, line_count));
   const auto at = static_cast<size_t>(first);
   if (!counting_ || at >= lengths_.size() || at >= size) {
     // Nothing counted yet: forget from first on and let the next call measure.
@@ -85,30 +101,42 @@ void LineCaches::ForgetLine(int line) {
   if (line < 0) return;
   if (static_cast<size_t>(line) < lengths_.size()) Forget(static_cast<size_t>(line));
   // A line's cookie flows into every later line.
-  cookies_known_ = std::min(cookies_known_, line);
+  ForgetCookiesFrom(line);
 }
 
 DWORD LineCaches::CookieAfter(int line, const CookieParser& parse) {
   if (line < 0) return 0;
-  Fit(line + 1);
-  while (cookies_known_ <= line) {
-    const DWORD before = cookies_known_ == 0 ? 0 : cookies_[static_cast<size_t>(cookies_known_ - 1)];
-    cookies_[static_cast<size_t>(cookies_known_)] = parse(before, cookies_known_);
-    ++cookies_known_;
+  // Parsing starts at the nearest known cookie at or before line.
+  const int nearest_known = std::min(line, cookies_known_ - 1);
+  int from = (nearest_known + 1) / kCookieStride * kCookieStride - 1;
+  DWORD cookie = from < 0 ? 0 : checkpoints_[static_cast<size_t>(from / kCookieStride)];
+  for (int at = nearest_known; at > from; --at) {
+    if (RecentCookie(at, cookie)) {
+      from = at;
+      break;
+    }
   }
-  return cookies_[static_cast<size_t>(line)];
+  for (int at = from + 1; at <= line; ++at) {
+    cookie = parse(cookie, at);
+    if (at == cookies_known_) KnowNextCookie(at, cookie);
+    Remember(at, cookie);
+  }
+  return cookie;
 }
 
 void LineCaches::StoreCookie(int line, DWORD cookie) {
-  if (line < 0) return;
-  Fit(line + 1);
-  const DWORD old = cookies_[static_cast<size_t>(line)];
-  cookies_[static_cast<size_t>(line)] = cookie;
-  if (line < cookies_known_ && old != cookie) {
-    cookies_known_ = line + 1;  // the lines behind were parsed with the old cookie
-  } else if (line == cookies_known_) {
-    ++cookies_known_;
+  if (line < 0 || line > cookies_known_) return;
+  DWORD old = 0;
+  if (line == cookies_known_) {
+    KnowNextCookie(line, cookie);
+  } else if (RecentCookie(line, old) ? old != cookie
+                                     : (line + 1) % kCookieStride == 0 &&
+                                           cookie != checkpoints_[static_cast<size_t>(line / kCookieStride)]) {
+    // The lines behind were parsed with the old cookie.
+    ForgetCookiesFrom(line);
+    KnowNextCookie(line, cookie);
   }
+  Remember(line, cookie);
 }
 
 int LineCaches::ExpandedLength(int line, const LengthMeasure& measure) {
