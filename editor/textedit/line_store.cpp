@@ -4,12 +4,30 @@
 
 namespace {
 
-size_t CountLines(std::string_view bytes, std::string_view ending) {
+// At least the lines there are: one more than the ending's last byte occurs.
+size_t MostLines(std::string_view bytes, std::string_view ending) {
   size_t count = 1;
-  for (size_t at = bytes.find(ending); at != std::string_view::npos; at = bytes.find(ending, at + ending.size())) {
-    ++count;
+  const char* const end = bytes.data() + bytes.size();
+  for (const char* at = bytes.data(); at < end; ++count) {
+    at = static_cast<const char*>(std::memchr(at, ending.back(), static_cast<size_t>(end - at)));
+    if (at == nullptr) break;
+    ++at;
   }
   return count;
+}
+
+// The next ending at or after from, or npos. Its bytes are distinct, so the
+// search goes from one of its last bytes to the next.
+size_t FindEnding(std::string_view bytes, size_t from, std::string_view ending) {
+  const size_t skip = ending.size() - 1;
+  for (size_t at = from + skip; at < bytes.size();) {
+    const void* hit = std::memchr(bytes.data() + at, ending.back(), bytes.size() - at);
+    if (hit == nullptr) break;
+    const size_t last = static_cast<size_t>(static_cast<const char*>(hit) - bytes.data());
+    if (skip == 0 || bytes[last - 1] == ending[0]) return last - skip;
+    at = last + 1;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace
@@ -20,10 +38,10 @@ bool TextLineStore::Load(FileBlock block, size_t size, std::string_view ending) 
   if (block == nullptr) return false;
   char* const bytes = block.get();
   const std::string_view all(bytes, size);
-  loaded.records_.reserve(CountLines(all, ending));
+  loaded.records_.reserve(MostLines(all, ending));
   size_t kept = 0;  // bytes of the lines so far, moved down over their endings
   for (size_t start = 0;;) {
-    const size_t found = all.find(ending, start);
+    const size_t found = FindEnding(all, start, ending);
     const size_t stop = found == std::string_view::npos ? size : found;
     const size_t length = stop - start;
     if (length > static_cast<size_t>(kMaxLength)) return false;
@@ -55,21 +73,6 @@ void TextLineStore::Clear() {
   free_slots_.clear();
   free_slots_.shrink_to_fit();
   file_.reset();
-}
-
-const char* TextLineStore::Text(int line) const {
-  const TextLineRecord record = Record(line);
-  return record.IsShared() ? file_.get() + record.Offset() : Owned(record).text.get();
-}
-
-int TextLineStore::Length(int line) const {
-  const TextLineRecord record = Record(line);
-  return record.IsShared() ? static_cast<int>(record.Length()) : Owned(record).length;
-}
-
-DWORD TextLineStore::Flags(int line) const {
-  const TextLineRecord record = Record(line);
-  return record.IsShared() ? 0 : Owned(record).flags;
 }
 
 void TextLineStore::SetFlags(int line, DWORD flags) {

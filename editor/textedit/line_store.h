@@ -33,10 +33,19 @@ class TextLineStore {
 
   // Line indices must be valid.
   int Count() const { return static_cast<int>(records_.size()); }
-  const char* Text(int line) const;
-  int Length(int line) const;
+  const char* Text(int line) const {
+    const TextLineRecord record = Record(line);
+    return record.IsShared() ? file_.get() + record.Offset() : Owned(record).text.get();
+  }
+  int Length(int line) const {
+    const TextLineRecord record = Record(line);
+    return record.IsShared() ? static_cast<int>(record.Length()) : Owned(record).length;
+  }
   std::string_view View(int line) const { return {Text(line), static_cast<size_t>(Length(line))}; }
-  DWORD Flags(int line) const;
+  DWORD Flags(int line) const {
+    const TextLineRecord record = Record(line);
+    return record.IsShared() ? 0 : Owned(record).flags;
+  }
 
   void SetFlags(int line, DWORD flags);
   // New lines from the pieces, the first at index.
