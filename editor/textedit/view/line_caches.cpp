@@ -3,7 +3,10 @@
 #include <algorithm>
 
 namespace {
-constexpr int kUnknown = -1;
+constexpr std::uint16_t kUnknown = 0xFFFF;
+constexpr std::uint16_t kLong = 0xFFFE;  // this long or longer: not kept
+
+std::uint16_t Stored(int length) { return length >= kLong ? kLong : static_cast<std::uint16_t>(length); }
 // Beyond this many forgotten lines one pass over the lengths is cheaper than the list.
 constexpr size_t kMaxForgotten = 1 << 16;
 constexpr int kShortLength = 1024;
@@ -19,6 +22,8 @@ void LineCaches::StopCounting() {
   counting_ = false;
   length_counts_.clear();
   forgotten_.clear();
+  longest_long_ = 0;
+  longest_long_known_ = true;
 }
 
 void LineCaches::Fit(int line_count) {
@@ -46,16 +51,25 @@ void LineCaches::KnowNextCookie(int line, DWORD cookie) {
 }
 
 void LineCaches::Know(size_t line, int length) {
-  lengths_[line] = length;
-  if (counting_) ++length_counts_[length];
+  lengths_[line] = Stored(length);
+  if (!counting_) return;
+  if (length < kLong) {
+    ++length_counts_[length];
+  } else {
+    longest_long_ = std::max(longest_long_, length);
+  }
 }
 
 void LineCaches::Forget(size_t line) {
-  int& length = lengths_[line];
+  std::uint16_t& length = lengths_[line];
   if (length == kUnknown) return;
   if (counting_) {
     const auto count = length_counts_.find(length);
-    if (count != length_counts_.end() && --count->second == 0) length_counts_.erase(count);
+    if (length == kLong) {
+      longest_long_known_ = false;
+    } else if (count != length_counts_.end() && --count->second == 0) {
+      length_counts_.erase(count);
+    }
     if (forgotten_.size() < kMaxForgotten) forgotten_.push_back(static_cast<int>(line));
   }
   length = kUnknown;
@@ -146,8 +160,9 @@ int LineCaches::ExpandedLength(int line, const LengthMeasure& measure) {
     const int measured = measure(line);
     // The measure may have asked these caches and stored the length itself.
     if (lengths_[at] == kUnknown) Know(at, measured);
+    return measured;
   }
-  return lengths_[at];
+  return lengths_[at] == kLong ? measure(line) : lengths_[at];
 }
 
 int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
@@ -161,12 +176,14 @@ int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
     // Short lengths, nearly all of them, are tallied in an array first: one map entry a length, not a line.
     std::vector<int> short_counts(kShortLength);
     for (size_t line = 0; line < size; ++line) {
-      if (lengths_[line] == kUnknown) {
-        const int measured = measure(static_cast<int>(line));
-        lengths_[line] = measured;
+      int length = lengths_[line];
+      if (length == kUnknown || length == kLong) {
+        length = measure(static_cast<int>(line));
+        lengths_[line] = Stored(length);
       }
-      const int length = lengths_[line];
-      if (length < kShortLength) {
+      if (length >= kLong) {
+        longest_long_ = std::max(longest_long_, length);
+      } else if (length < kShortLength) {
         ++short_counts[static_cast<size_t>(length)];
       } else {
         ++length_counts_[length];
@@ -181,5 +198,17 @@ int LineCaches::MaxLength(int line_count, const LengthMeasure& measure) {
     for (const int line : forgotten_) ExpandedLength(line, measure);
     forgotten_.clear();
   }
-  return length_counts_.empty() ? 0 : length_counts_.rbegin()->first;
+  const int longest_kept = length_counts_.empty() ? 0 : length_counts_.rbegin()->first;
+  return std::max(longest_kept, LongestLongLine(measure));
+}
+
+int LineCaches::LongestLongLine(const LengthMeasure& measure) {
+  if (!longest_long_known_) {
+    longest_long_ = 0;
+    for (size_t line = 0; line < lengths_.size(); ++line) {
+      if (lengths_[line] == kLong) longest_long_ = std::max(longest_long_, measure(static_cast<int>(line)));
+    }
+    longest_long_known_ = true;
+  }
+  return longest_long_;
 }

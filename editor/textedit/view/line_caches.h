@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <vector>
@@ -41,6 +42,7 @@ class LineCaches {
   void Know(size_t line, int length);
   void Forget(size_t line);
   void StopCounting();
+  int LongestLongLine(const LengthMeasure& measure);
   void ForgetCookiesFrom(int line);
   // Keeps the cookie of a line just parsed at the end of the known ones.
   void KnowNextCookie(int line, DWORD cookie);
@@ -60,7 +62,10 @@ class LineCaches {
   int cookies_known_ = 0;  // cookies of lines before this one are known
   // Line n's cookie at n % kRecentCookies; good while n is a known line.
   std::array<LineCookie, kRecentCookies> recent_{};
-  std::vector<int> lengths_;
+  // Two bytes a line; lines too long for that are measured again when asked.
+  std::vector<std::uint16_t> lengths_;
+  int longest_long_ = 0;          // of the lines too long to keep, while counting
+  bool longest_long_known_ = true;  // false once such a line was forgotten
   // Once the longest line was asked for, every known length is counted here
   // and the lines forgotten since are listed, until the list grows too long.
   bool counting_ = false;
