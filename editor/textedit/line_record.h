@@ -1,27 +1,34 @@
-// One line of a text buffer: its bytes without the line ending, in a block
-// whose size follows a fixed rule so that typing rarely reallocates.
+// One line of a text buffer in eight bytes, for files of millions of lines:
+// either a run of the file's bytes as loaded (offset and length), or the slot
+// of a line with a block of its own. A loaded line has no flags.
 #pragma once
 
-#include <memory>
-#include <string_view>
+#include <cstddef>
+#include <cstdint>
 
-#include "platform/wintypes/windows_types.h"
+class TextLineRecord {
+ public:
+  static constexpr size_t kMaxSharedOffset = (uint64_t{1} << 38) - 1;
+  static constexpr size_t kMaxSharedLength = (uint64_t{1} << 25) - 1;
 
-struct TextLineRecord {
-  std::unique_ptr<char[]> text;  // no terminating zero
-  int length = 0;
-  int capacity = 0;  // a multiple of 16, always greater than length
-  DWORD flags = 0;
+  static bool FitsShared(size_t offset, size_t length) {
+    return offset <= kMaxSharedOffset && length <= kMaxSharedLength;
+  }
+  // FitsShared(offset, length) must hold.
+  static TextLineRecord Shared(size_t offset, size_t length) {
+    return TextLineRecord(uint64_t{1} | uint64_t{offset} << 1 | uint64_t{length} << 39);
+  }
+  static TextLineRecord Owned(uint32_t slot) { return TextLineRecord(uint64_t{slot} << 1); }
 
-  // Longest line the buffer keeps; longer ones are refused, never cut.
-  static constexpr int kMaxLength = 0x7FFFFF00;
+  bool IsShared() const { return (word_ & 1) != 0; }
+  size_t Offset() const { return static_cast<size_t>((word_ >> 1) & kMaxSharedOffset); }
+  size_t Length() const { return static_cast<size_t>(word_ >> 39); }
+  uint32_t Slot() const { return static_cast<uint32_t>(word_ >> 1); }
 
-  // The block size for a line of length bytes.
-  static int CapacityFor(int length) { return (length / 16 + 1) * 16; }
+ private:
+  explicit TextLineRecord(uint64_t word) : word_(word) {}
 
-  static TextLineRecord Make(const char* bytes, int count);
-
-  std::string_view View() const { return {text.get(), static_cast<size_t>(length)}; }
-  void Append(const char* bytes, int count);
-  void Truncate(int new_length) { length = new_length; }
+  uint64_t word_;
 };
+
+static_assert(sizeof(TextLineRecord) == 8);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <iterator>
 
 #include "editor/textedit/file_failure_text.h"
 #include "editor/textedit/line_ending.h"
@@ -58,16 +57,14 @@ void CVellumTextBuffer::CopyRange(int start_line, int start_column, int end_line
 
 void CVellumTextBuffer::CollectRange(TextPosition& start, TextPosition& end, std::string_view ending, std::string& text,
                                      std::vector<int>* line_breaks) const {
-  const LineRecord& first = lines_[static_cast<size_t>(start.line)];
-  const LineRecord& last = lines_[static_cast<size_t>(end.line)];
-  start.column = utf8_boundary::CharStart(first.text.get(), first.length, start.column);
-  end.column = utf8_boundary::CharEnd(last.text.get(), last.length, end.column);
+  start.column = utf8_boundary::CharStart(LineText(start.line), LineLength(start.line), start.column);
+  end.column = utf8_boundary::CharEnd(LineText(end.line), LineLength(end.line), end.column);
   if (end.line < start.line || (end.line == start.line && end.column <= start.column)) {
     end = start;
     return;
   }
   if (start.line == end.line) {
-    text.assign(first.text.get() + start.column, static_cast<size_t>(end.column - start.column));
+    text.assign(LineText(start.line) + start.column, static_cast<size_t>(end.column - start.column));
     return;
   }
   size_t size = 0;
@@ -75,7 +72,7 @@ void CVellumTextBuffer::CollectRange(TextPosition& start, TextPosition& end, std
     size += static_cast<size_t>(LineLength(line)) + ending.size();
   }
   text.reserve(size);
-  text.append(first.text.get() + start.column, static_cast<size_t>(first.length - start.column));
+  text.append(LineText(start.line) + start.column, static_cast<size_t>(LineLength(start.line) - start.column));
   for (int line = start.line + 1; line <= end.line; ++line) {
     if (line_breaks != nullptr) line_breaks->push_back(static_cast<int>(text.size()));
     text.append(ending);
@@ -86,22 +83,18 @@ void CVellumTextBuffer::CollectRange(TextPosition& start, TextPosition& end, std
 
 void CVellumTextBuffer::AppendLineRecord(const char* text, int length, int index) {
   if (length < 0) length = text == nullptr ? 0 : static_cast<int>(std::strlen(text));
-  LineRecord line = LineRecord::Make(text, length);
-  if (index < 0 || index >= LineCount()) {
-    lines_.push_back(std::move(line));
-  } else {
-    lines_.insert(lines_.begin() + index, std::move(line));
-  }
+  if (index < 0 || index >= LineCount()) index = LineCount();
+  lines_.Insert(index, {std::string_view(text == nullptr ? "" : text, static_cast<size_t>(length))});
 }
 
 void CVellumTextBuffer::AppendToLine(int index, const char* text, int length) {
   if (index < 0 || index >= LineCount()) return;
   if (length < 0) length = text == nullptr ? 0 : static_cast<int>(std::strlen(text));
-  lines_[static_cast<size_t>(index)].Append(text, length);
+  lines_.Append(index, text, length);
 }
 
 BOOL CVellumTextBuffer::InitNew(int style) {
-  lines_.clear();
+  lines_.Clear();
   AppendLineRecord(nullptr, 0);
   line_ending_style_ = line_ending::IsValidStyle(style) ? style : line_ending::kCrLf;
   initialised_ = TRUE;
@@ -154,8 +147,7 @@ void CVellumTextBuffer::ShowSaveFailure(SaveResult result, int error, const char
 }
 
 void CVellumTextBuffer::FreeAll() {
-  lines_.clear();
-  lines_.shrink_to_fit();
+  lines_.Clear();
   undo_records_.clear();
   last_group_start_ = -1;
   undo_position_ = 0;
@@ -175,17 +167,17 @@ void CVellumTextBuffer::SetLineFlagBit(int line, DWORD bit, BOOL on, BOOL exclus
     exclusive = FALSE;
   }
   if (line < 0 || line >= LineCount()) return;
-  LineRecord& record = lines_[static_cast<size_t>(line)];
-  const DWORD flags = on ? record.flags | bit : record.flags & ~bit;
-  if (flags == record.flags) return;
+  const DWORD old_flags = LineFlags(line);
+  const DWORD flags = on ? old_flags | bit : old_flags & ~bit;
+  if (flags == old_flags) return;
   if (exclusive && on) {
     const int holder = FindLineWithFlag(bit);
     if (holder >= 0) {
-      lines_[static_cast<size_t>(holder)].flags &= ~bit;
+      lines_.SetFlags(holder, LineFlags(holder) & ~bit);
       NotifyViews(nullptr, nullptr, UpdateOneLine | UpdateFlagsOnly, holder);
     }
   }
-  record.flags = flags;
+  lines_.SetFlags(line, flags);
   NotifyViews(nullptr, nullptr, UpdateOneLine | UpdateFlagsOnly, line);
 }
 
@@ -258,31 +250,22 @@ BOOL CVellumTextBuffer::InsertRaw(CTextBufferView* view, int line, int column, c
 BOOL CVellumTextBuffer::InsertLines(CTextBufferView* view, TextPosition at, const std::vector<std::string_view>& pieces,
                                     TextPosition& end) {
   if (read_only_ || !IsValidPosition(at.line, at.column) || pieces.empty()) return FALSE;
-  LineRecord& first = lines_[static_cast<size_t>(at.line)];
-  const size_t tail_length = static_cast<size_t>(first.length - at.column);
+  const size_t tail_length = static_cast<size_t>(LineLength(at.line) - at.column);
   const size_t column = static_cast<size_t>(at.column);
-  const auto too_long = [](size_t length) { return length > static_cast<size_t>(LineRecord::kMaxLength); };
+  const auto too_long = [](size_t length) { return length > static_cast<size_t>(TextLineStore::kMaxLength); };
   const size_t last_line_length = pieces.back().size() + tail_length + (pieces.size() == 1 ? column : 0);
   if (too_long(column + pieces.front().size()) || too_long(last_line_length) ||
       std::any_of(pieces.begin(), pieces.end(), [&](std::string_view piece) { return too_long(piece.size()); })) {
     return FALSE;
   }
-  const std::string tail(first.text.get() + at.column, tail_length);
-  first.Truncate(at.column);
-  first.Append(pieces.front().data(), static_cast<int>(pieces.front().size()));
-
-  std::vector<LineRecord> added;
-  added.reserve(pieces.size() - 1);
-  for (size_t i = 1; i < pieces.size(); ++i) {
-    added.push_back(LineRecord::Make(pieces[i].data(), static_cast<int>(pieces[i].size())));
-  }
-  lines_.insert(lines_.begin() + at.line + 1, std::make_move_iterator(added.begin()),
-                std::make_move_iterator(added.end()));
+  const std::string tail(LineText(at.line) + at.column, tail_length);
+  lines_.Truncate(at.line, at.column);
+  lines_.Append(at.line, pieces.front().data(), static_cast<int>(pieces.front().size()));
+  if (pieces.size() > 1) lines_.Insert(at.line + 1, {pieces.begin() + 1, pieces.end()});
 
   end.line = at.line + static_cast<int>(pieces.size()) - 1;
-  LineRecord& last = lines_[static_cast<size_t>(end.line)];
-  end.column = last.length;
-  last.Append(tail.data(), static_cast<int>(tail.size()));
+  end.column = LineLength(end.line);
+  lines_.Append(end.line, tail.data(), static_cast<int>(tail.size()));
 
   const CInsertionFixup fixup(at, end);
   const DWORD flags = pieces.size() > 1 ? UpdateLineCount | UpdateInLine : UpdateOneLine | UpdateInLine;
@@ -300,23 +283,19 @@ BOOL CVellumTextBuffer::DeleteRaw(CTextBufferView* view, int start_line, int sta
   const TextPosition end{end_column, end_line};
   if (end.line < start.line || (end.line == start.line && end.column < start.column)) return FALSE;
 
-  LineRecord& first = lines_[static_cast<size_t>(start.line)];
   DWORD flags = UpdateOneLine | UpdateInLine;
   if (start.line == end.line) {
-    std::memmove(first.text.get() + start.column, first.text.get() + end.column,
-                 static_cast<size_t>(first.length - end.column));
-    first.Truncate(first.length - (end.column - start.column));
+    lines_.EraseInLine(start.line, start.column, end.column);
   } else {
-    const LineRecord& last = lines_[static_cast<size_t>(end.line)];
-    if (static_cast<size_t>(start.column) + static_cast<size_t>(last.length - end.column) >
-        static_cast<size_t>(LineRecord::kMaxLength)) {
+    const int last_length = LineLength(end.line);
+    if (static_cast<size_t>(start.column) + static_cast<size_t>(last_length - end.column) >
+        static_cast<size_t>(TextLineStore::kMaxLength)) {
       return FALSE;
     }
-    const std::string tail(last.text.get() + end.column, static_cast<size_t>(last.length - end.column));
-    lines_.erase(lines_.begin() + start.line + 1, lines_.begin() + end.line + 1);
-    LineRecord& joined = lines_[static_cast<size_t>(start.line)];
-    joined.Truncate(start.column);
-    joined.Append(tail.data(), static_cast<int>(tail.size()));
+    const std::string tail(LineText(end.line) + end.column, static_cast<size_t>(last_length - end.column));
+    lines_.Erase(start.line + 1, end.line + 1);
+    lines_.Truncate(start.line, start.column);
+    lines_.Append(start.line, tail.data(), static_cast<int>(tail.size()));
     flags = UpdateLineCount | UpdateInLine;
   }
   const CDeletionFixup fixup(start, end);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "editor/textedit/edit_action.h"
-#include "editor/textedit/line_record.h"
+#include "editor/textedit/line_store.h"
 #include "editor/textedit/text_buffer_view.h"
 #include "editor/textedit/text_position.h"
 #include "editor/textedit/undo_record.h"
@@ -42,11 +42,11 @@ class CVellumTextBuffer : public CCmdTarget {
 
   // Queries; line indices must be valid.
   BOOL IsInitialised() const { return initialised_; }
-  int LineCount() const { return static_cast<int>(lines_.size()); }
-  int LineLength(int line) const { return lines_[static_cast<size_t>(line)].length; }
-  const char* LineText(int line) const { return lines_[static_cast<size_t>(line)].text.get(); }
-  std::string_view LineView(int line) const { return lines_[static_cast<size_t>(line)].View(); }
-  DWORD LineFlags(int line) const { return lines_[static_cast<size_t>(line)].flags; }
+  int LineCount() const { return lines_.Count(); }
+  int LineLength(int line) const { return lines_.Length(line); }
+  const char* LineText(int line) const { return lines_.Text(line); }
+  std::string_view LineView(int line) const { return lines_.View(line); }
+  DWORD LineFlags(int line) const { return lines_.Flags(line); }
   int LineEndingStyle() const { return line_ending_style_; }
   BOOL GetReadOnly() const { return read_only_; }
   BOOL IsModified() const { return modified_; }
@@ -140,7 +140,7 @@ class CVellumTextBuffer : public CCmdTarget {
   BOOL modified_ = FALSE;
   int line_ending_style_ = 0;
   int undo_limit_ = 0;
-  std::vector<LineRecord> lines_;
+  TextLineStore lines_;
   std::vector<UndoRecord> undo_records_;
   int undo_position_ = 0;
   int saved_position_ = 0;

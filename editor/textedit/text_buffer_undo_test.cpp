@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "editor/textedit/text_buffer.h"
 #include "editor/textedit/text_buffer_test_support.h"
 
@@ -232,6 +235,80 @@ TEST_F(TextBufferUndo, ReadOnlyBufferRefusesUndo) {
   EXPECT_FALSE(buffer_.UndoStep(caret_));
   EXPECT_EQ(Joined(buffer_), "x");
   EXPECT_EQ(buffer_.UndoPosition(), 1);
+}
+
+// Random edits of a loaded file, its lines still pointing into the file's
+// bytes or copied out, against a plain model of lines and bookmarks; undoing
+// them all gives the file back byte for byte.
+TEST_F(TextBufferUndo, EditsOfALoadedFileFollowAModelAndUndoToItsBytes) {
+  const std::string file = "N1 G0 X0\r\nN2 (a\rlone CR)\r\n\r\nN4 G1 X5\nY6\r\nN5 M30";  // no final ending
+  Load(file);
+  buffer_.SetUndoLimit(1 << 20);  // every step stays undoable
+  Strings model = Lines(buffer_);
+  ASSERT_EQ(model, (Strings{"N1 G0 X0", "N2 (a\rlone CR)", "", "N4 G1 X5\nY6", "N5 M30"}));
+  std::vector<bool> marks(model.size());
+  std::mt19937 random(5);
+  const auto pick = [&](size_t count) { return static_cast<int>(random() % count); };
+  const auto position = [&] {
+    const int line = pick(model.size());
+    return TextPosition{pick(model[static_cast<size_t>(line)].size() + 1), line};
+  };
+  const Strings pieces = {"G", "X1.5", "\r\n", "\r", "\n", "N9\r\nG2\r\n", ""};
+  for (int step = 0; step < 3000; ++step) {
+    const int kind = pick(5);
+    if (kind <= 1) {
+      const TextPosition at = position();
+      const std::string text = pieces[static_cast<size_t>(pick(pieces.size()))];
+      int end_line = 0, end_column = 0;
+      ASSERT_TRUE(buffer_.InsertText(&view_, at.line, at.column, text.c_str(), end_line, end_column));
+      std::string& line = model[static_cast<size_t>(at.line)];
+      const std::string tail = line.substr(static_cast<size_t>(at.column));
+      line.resize(static_cast<size_t>(at.column));
+      size_t row = static_cast<size_t>(at.line);
+      size_t from = 0;
+      for (size_t stop = text.find("\r\n"); stop != std::string::npos; stop = text.find("\r\n", from)) {
+        model[row] += text.substr(from, stop - from);
+        model.insert(model.begin() + static_cast<std::ptrdiff_t>(++row), "");
+        marks.insert(marks.begin() + static_cast<std::ptrdiff_t>(row), false);
+        from = stop + 2;
+      }
+      model[row] += text.substr(from) + tail;
+    } else if (kind <= 3) {
+      TextPosition start = position();
+      TextPosition end = position();
+      if (end < start) std::swap(start, end);
+      if (kind == 3) {  // inside one line
+        end.line = start.line;
+        end.column = std::clamp(end.column, start.column, static_cast<int>(model[static_cast<size_t>(end.line)].size()));
+      }
+      ASSERT_TRUE(buffer_.DeleteText(&view_, start.line, start.column, end.line, end.column));
+      const std::string tail = model[static_cast<size_t>(end.line)].substr(static_cast<size_t>(end.column));
+      model[static_cast<size_t>(start.line)].resize(static_cast<size_t>(start.column));
+      model[static_cast<size_t>(start.line)] += tail;
+      model.erase(model.begin() + start.line + 1, model.begin() + end.line + 1);
+      marks.erase(marks.begin() + start.line + 1, marks.begin() + end.line + 1);
+    } else {
+      const int line = pick(model.size());
+      marks[static_cast<size_t>(line)] = !marks[static_cast<size_t>(line)];
+      buffer_.SetLineFlagBit(line, LF_BOOKMARK, marks[static_cast<size_t>(line)], FALSE);
+    }
+    ASSERT_EQ(Lines(buffer_), model) << "step " << step;
+    for (size_t line = 0; line < marks.size(); ++line) {
+      ASSERT_EQ((buffer_.LineFlags(static_cast<int>(line)) & LF_BOOKMARK) != 0, marks[line]) << "step " << step;
+    }
+  }
+  const std::string copy = folder_.File("copy.nc");
+  ASSERT_TRUE(buffer_.SaveToFile(copy.c_str(), -1, FALSE));
+  std::string joined;
+  for (size_t line = 0; line < model.size(); ++line) joined += (line > 0 ? "\r\n" : "") + model[line];
+  EXPECT_TRUE(ReadBytes(copy) == joined);
+
+  while (buffer_.HasUndo()) Undo();
+  EXPECT_FALSE(buffer_.IsModified());
+  ASSERT_TRUE(buffer_.SaveToFile(copy.c_str()));
+  EXPECT_TRUE(ReadBytes(copy) == file);
+  while (buffer_.HasRedo()) Redo();
+  EXPECT_EQ(Lines(buffer_), model);
 }
 
 }  // namespace

@@ -4,20 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <memory>
+#include <cstdint>
+#include <cstdlib>
 #include <new>
+#include <string_view>
 
 #include "editor/textedit/line_ending.h"
-#include "editor/textedit/line_splitter.h"
 #include "platform/win/regular_file_reader.h"
 
 namespace {
-
-constexpr size_t kChunkSize = 1 << 20;
-constexpr size_t kProbeSize = 1 << 16;
 
 ssize_t ReadRetrying(int fd, char* data, size_t size) {
   ssize_t count;
@@ -27,61 +23,41 @@ ssize_t ReadRetrying(int fd, char* data, size_t size) {
   return count;
 }
 
-ssize_t PreadRetrying(int fd, char* data, size_t size, off_t offset) {
-  ssize_t count;
-  do {
-    count = ::pread(fd, data, size, offset);
-  } while (count < 0 && errno == EINTR);
-  return count;
+// The style of the file's first LF; without any LF, CR when the file holds
+// one, else CR LF.
+int DetectStyle(std::string_view bytes) {
+  const size_t lf = bytes.find('\n');
+  if (lf == std::string_view::npos) return line_ending::StyleWithoutLf(bytes.find('\r') != std::string_view::npos);
+  const int before = lf > 0 ? static_cast<unsigned char>(bytes[lf - 1]) : -1;
+  const int after = lf + 1 < bytes.size() ? static_cast<unsigned char>(bytes[lf + 1]) : -1;
+  return line_ending::StyleAroundFirstLf(before, after);
 }
-
-// The style of the file's first LF, however far into the file it lies;
-// without any LF, CR when the file holds one, else CR LF. -2 on a read error.
-int DetectStyle(int fd) {
-  auto block = std::make_unique_for_overwrite<char[]>(kProbeSize);
-  off_t offset = 0;
-  int previous = -1;
-  bool has_cr = false;
-  for (;;) {
-    const ssize_t count = PreadRetrying(fd, block.get(), kProbeSize, offset);
-    if (count < 0) return -2;
-    if (count == 0) return line_ending::StyleWithoutLf(has_cr);
-    const char* data = block.get();
-    const auto* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<size_t>(count)));
-    if (lf == nullptr) {
-      has_cr = has_cr || std::memchr(data, '\r', static_cast<size_t>(count)) != nullptr;
-      previous = static_cast<unsigned char>(data[count - 1]);
-      offset += count;
-      continue;
-    }
-    const int before = lf > data ? static_cast<unsigned char>(lf[-1]) : previous;
-    int after = -1;
-    if (lf + 1 < data + count) {
-      after = static_cast<unsigned char>(lf[1]);
-    } else {
-      char next = 0;
-      const ssize_t got = PreadRetrying(fd, &next, 1, offset + count);
-      if (got < 0) return -2;
-      if (got == 1) after = static_cast<unsigned char>(next);
-    }
-    return line_ending::StyleAroundFirstLf(before, after);
-  }
-}
-
-// The first chunk says little about the rest of a file (a dense head may
-// precede a sparse hole), so the guess never reserves more than this.
-constexpr size_t kMaxReservedLines = size_t{1} << 22;
 
 // NC programs run to some hundred megabytes at most; a larger file is refused.
 constexpr std::uintmax_t kLargestDocument = std::uintmax_t{4} << 30;
 
-// Sizes the line array once from the first chunk's line lengths, so that a big
-// file is not copied record by record through every doubling.
-void ReserveLines(std::vector<TextLineRecord>& lines, size_t bytes_read, size_t file_size) {
-  if (bytes_read == 0 || file_size <= bytes_read || lines.empty()) return;
-  const double lines_per_byte = static_cast<double>(lines.size()) / static_cast<double>(bytes_read);
-  const double guess = lines_per_byte * static_cast<double>(file_size) * 1.1 + 16;
-  lines.reserve(static_cast<size_t>(std::min(guess, static_cast<double>(kMaxReservedLines))));
+// The whole file in one block sized by its length, so that a big file is
+// neither read in pieces nor copied; a file that grows meanwhile is read to
+// its end all the same.
+bool ReadAll(int fd, size_t expected, TextLineStore::FileBlock& block, size_t& size) {
+  size_t capacity = expected + 1;  // one more byte to see the end without a second read
+  block.reset(static_cast<char*>(std::malloc(capacity)));
+  if (block == nullptr) return false;
+  size = 0;
+  for (;;) {
+    if (size == capacity) {
+      capacity *= 2;
+      char* bigger = static_cast<char*>(std::realloc(block.get(), capacity));
+      if (bigger == nullptr) return false;
+      static_cast<void>(block.release());
+      block.reset(bigger);
+    }
+    const ssize_t count = ReadRetrying(fd, block.get() + size, capacity - size);
+    if (count < 0) return false;
+    if (count == 0) return true;
+    size += static_cast<size_t>(count);
+    if (size > kLargestDocument) return false;  // grew past the cap while read
+  }
 }
 
 bool IsReadOnly(const char* path, const struct stat& info) {
@@ -95,22 +71,11 @@ bool ReadFile(const char* path, int style, TextFileContents& contents) {
   if (win::OpenRegularFile(path, kLargestDocument, file, info) != win::FileRead::kRead) return false;
   ::posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
-  if (!line_ending::IsValidStyle(style)) style = DetectStyle(file.Get());
-  if (style < 0) return false;
-
-  std::vector<TextLineRecord> lines;
-  LineSplitter splitter(line_ending::Bytes(style), lines);
-  auto chunk = std::make_unique_for_overwrite<char[]>(kChunkSize);
-  for (bool first = true;; first = false) {
-    const ssize_t count = ReadRetrying(file.Get(), chunk.get(), kChunkSize);
-    if (count < 0) return false;
-    if (count == 0) break;
-    if (!splitter.Feed(chunk.get(), static_cast<size_t>(count))) return false;
-    if (first) ReserveLines(lines, static_cast<size_t>(count), static_cast<size_t>(info.st_size));
-  }
-  if (!splitter.Finish()) return false;
-
-  contents.lines = std::move(lines);
+  TextLineStore::FileBlock block;
+  size_t size = 0;
+  if (!ReadAll(file.Get(), static_cast<size_t>(info.st_size), block, size)) return false;
+  if (!line_ending::IsValidStyle(style)) style = DetectStyle(std::string_view(block.get(), size));
+  if (!contents.lines.Load(std::move(block), size, line_ending::Bytes(style))) return false;
   contents.style = style;
   contents.read_only = IsReadOnly(path, info);
   return true;

@@ -1,12 +1,10 @@
-// Reads a text file into line records, cut at one line-ending style.
+// Reads a text file into the lines of a buffer, cut at one line-ending style.
 #pragma once
 
-#include <vector>
-
-#include "editor/textedit/line_record.h"
+#include "editor/textedit/line_store.h"
 
 struct TextFileContents {
-  std::vector<TextLineRecord> lines;
+  TextLineStore lines;
   int style = 0;
   bool read_only = false;  // no write permission bits, or not writable by us
 };

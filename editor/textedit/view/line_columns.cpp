@@ -33,17 +33,26 @@ int CharColumns(std::string_view line, int index, int column, int tab_size, int*
   return afx::CharCells(code);
 }
 
-// Eight bytes at a time: every line of a big file is measured when it opens.
-bool IsAscii(std::string_view line) {
+// ASCII without tabs, tested eight bytes at a time: every line of a big file
+// is measured when it opens.
+bool IsPlain(std::string_view line) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
   std::uint64_t high_bits = 0;
+  std::uint64_t tabs = 0;
   size_t at = 0;
   for (; at + sizeof high_bits <= line.size(); at += sizeof high_bits) {
     std::uint64_t word;
     std::memcpy(&word, line.data() + at, sizeof word);
     high_bits |= word;
+    const std::uint64_t tab_bytes_zero = word ^ (kOnes * '\t');
+    tabs |= (tab_bytes_zero - kOnes) & ~tab_bytes_zero & kHighBits;  // non-zero when a byte is a tab
   }
-  for (; at < line.size(); ++at) high_bits |= static_cast<unsigned char>(line[at]);
-  return (high_bits & 0x8080808080808080ULL) == 0;
+  for (; at < line.size(); ++at) {
+    high_bits |= static_cast<unsigned char>(line[at]);
+    if (line[at] == '\t') tabs = 1;
+  }
+  return (high_bits & kHighBits) == 0 && tabs == 0;
 }
 
 // A control byte inside a line (a lone CR or LF of a CR LF file, say) would
@@ -89,8 +98,7 @@ int ColumnOfIndex(std::string_view line, int index, int tab_size) {
 
 int ExpandedLength(std::string_view line, int tab_size) {
   // Plain ASCII without tabs, the usual NC line, is its own length.
-  const bool plain = IsAscii(line) && line.find('\t') == std::string_view::npos;
-  return plain ? Length(line) : ColumnOfIndex(line, Length(line), tab_size);
+  return IsPlain(line) ? Length(line) : ColumnOfIndex(line, Length(line), tab_size);
 }
 
 int IndexAtColumn(std::string_view line, int column, int tab_size) {

@@ -22,6 +22,14 @@ TEST(LineColumns, TabsGoToTheNextStopAndWideCharactersTakeTwoColumns) {
   EXPECT_EQ(ExpandedLength(kKorean, kTab), 9);
   EXPECT_EQ(ExpandedLength("G01 X10.", kTab), 8);
   EXPECT_EQ(ExpandedLength("\t\t", kTab), 8);
+  // A tab or a wide character anywhere in a long line, in or behind its eight-byte words.
+  for (size_t at = 0; at < 21; ++at) {
+    std::string line(21, 'x');
+    line[at] = '\t';
+    EXPECT_EQ(ExpandedLength(line, kTab), 20 + kTab - static_cast<int>(at) % kTab) << at;
+    line.replace(at, 1, "\xEA\xB0\x80");  // 가
+    EXPECT_EQ(ExpandedLength(line, kTab), 22) << at;
+  }
   EXPECT_EQ(Expand(kKorean, 0, 11, 0, kTab, false), "가나 ab c");
   EXPECT_EQ(Expand("\ta b", 0, 4, 0, kTab, true), "»   a•b");
   // A lone LF or CR of a CR LF file hides nothing behind it.

@@ -400,7 +400,9 @@ int CVellumTextView::ScreenChars() {
 }
 
 int CVellumTextView::MaxLineLength() {
-  return caches_.MaxLength(TextLineCount(), [this](int line) { return VisualLineLength(line); });
+  // Measured straight from the text: a big file's every line is measured once when it opens.
+  return caches_.MaxLength(TextLineCount(),
+                           [this](int line) { return line_columns::ExpandedLength(LineView(line), tab_size_); });
 }
 
 void CVellumTextView::DropDrawingCaches() {

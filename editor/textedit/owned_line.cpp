@@ -1,9 +1,9 @@
-#include "editor/textedit/line_record.h"
+#include "editor/textedit/owned_line.h"
 
 #include <cstring>
 
-TextLineRecord TextLineRecord::Make(const char* bytes, int count) {
-  TextLineRecord line;
+TextOwnedLine TextOwnedLine::Make(const char* bytes, int count) {
+  TextOwnedLine line;
   line.capacity = CapacityFor(count);
   line.text = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(line.capacity));
   if (count > 0) std::memcpy(line.text.get(), bytes, static_cast<size_t>(count));
@@ -11,7 +11,7 @@ TextLineRecord TextLineRecord::Make(const char* bytes, int count) {
   return line;
 }
 
-void TextLineRecord::Append(const char* bytes, int count) {
+void TextOwnedLine::Append(const char* bytes, int count) {
   if (count <= 0) return;
   const int new_length = length + count;
   if (new_length < capacity) {
@@ -26,4 +26,9 @@ void TextLineRecord::Append(const char* bytes, int count) {
     capacity = new_capacity;
   }
   length = new_length;
+}
+
+void TextOwnedLine::Erase(int from, int to) {
+  std::memmove(text.get() + from, text.get() + to, static_cast<size_t>(length - to));
+  length -= to - from;
 }
