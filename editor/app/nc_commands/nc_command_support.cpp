@@ -1,12 +1,31 @@
 #include "editor/app/nc_commands/nc_command_support.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "editor/textedit/edit/undo_group.h"
 #include "platform/classlib/dialogs/afx_message_box.h"
 #include "platform/win/message_box.h"
+#include "platform/win/regular_file_reader.h"
+#include "platform/win/win_paths.h"
 
 namespace nc {
+
+BOOL ReadProgramLines(const std::string& path, Lines& lines) {
+  // Other programs merged in: never a FIFO or device, and no more than a document may hold.
+  constexpr std::uintmax_t kMaxProgramBytes = std::uintmax_t{4} << 30;
+  std::string text;
+  if (win::ReadRegularFile(win::ToUnixPath(path), kMaxProgramBytes, text) != win::FileRead::kRead) return FALSE;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return TRUE;
+}
 
 namespace {
 

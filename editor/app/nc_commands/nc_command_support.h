@@ -16,6 +16,10 @@ using Lines = std::vector<std::string>;
 constexpr char kMessageCaption[] = "메시지";
 constexpr char kQuestionCaption[] = "질문";
 
+// The lines of the NC program file at path (a settings-style or Linux path),
+// without their endings; FALSE when it is no regular file or cannot be read.
+BOOL ReadProgramLines(const std::string& path, Lines& lines);
+
 // The view's text, one entry a line.
 Lines DocumentLines(CVellumTextView* view);
 std::string_view LineOf(CVellumTextView* view, int line);

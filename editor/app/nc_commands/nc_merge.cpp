@@ -36,16 +36,6 @@ void AddDocumentLines(const Lines& document, const MergeOptions& options, Lines&
   }
 }
 
-bool ReadFileLines(const std::string& path, Lines& lines) {
-  std::ifstream file(win::ToUnixPath(path), std::ios::binary);
-  if (!file || PathKindIsFolder(path)) return false;
-  for (std::string line; std::getline(file, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
-  return !file.bad();
-}
-
 bool IsRemovedFileLine(const std::string& line, size_t k, size_t i, size_t n, bool with_document) {
   const bool last_file = i + 1 == n;
   if (line.starts_with("%")) {
@@ -82,7 +72,7 @@ BOOL MergePrograms(const Lines& document, const std::vector<std::string>& paths,
   if (options.start_with_document) AddDocumentLines(document, options, merged);
   for (size_t i = 0; i < paths.size(); ++i) {
     Lines lines;
-    if (!ReadFileLines(paths[i], lines)) {
+    if (!ReadProgramLines(paths[i], lines)) {
       why = "\"" + paths[i] + "\" 파일을 읽을 수 없어 합병하지 않았습니다.";
       return FALSE;
     }

@@ -78,16 +78,6 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
-bool ReadLines(const std::string& path, Lines& lines) {
-  std::ifstream file(win::ToUnixPath(path), std::ios::binary);
-  if (!file) return false;
-  for (std::string line; std::getline(file, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
-  return !file.bad();
-}
-
 }  // namespace
 
 BOOL IsCallLine(std::string_view line) {
@@ -163,7 +153,7 @@ SubprogramExpander::Result SubprogramExpander::Call(std::string_view call, int l
 const Lines* SubprogramExpander::Source(const std::string& path) {
   if (const auto known = sources_.find(path); known != sources_.end()) return &known->second;
   Lines lines;
-  if (!ReadLines(path, lines)) return nullptr;
+  if (!ReadProgramLines(path, lines)) return nullptr;
   return &sources_.emplace(path, std::move(lines)).first->second;
 }
 
