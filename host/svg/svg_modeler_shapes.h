@@ -1,4 +1,5 @@
-// The plan view of regions, 3D solids and bodies: their edges, seen from above.
+// The plan view of regions, 3D solids and bodies (their edges, seen from above),
+// and of other entities as they draw themselves.
 #pragma once
 
 #include "host/svg/svg_path.h"
@@ -9,3 +10,8 @@ class AcDbEntity;
 // Appends the edges (placed by xform) to path. False for an entity of another
 // kind, or one that keeps another program's modeler data this host cannot read.
 bool ModelerEdgePathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path);
+
+// What an entity of any other kind (a plug-in's own) draws through its worldDraw:
+// wires, and the edges of its faces. faceColorIndex: the colour its faces were
+// drawn in, -1 when they gave none. False when it draws nothing.
+bool WorldDrawPathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path, int& faceColorIndex);

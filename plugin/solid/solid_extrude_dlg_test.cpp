@@ -1,0 +1,147 @@
+#include "plugin/solid/solid_extrude_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/modeler/db_3d_solid.h"
+#include "plugin/shell/opened_object.h"
+#include "plugin/shell/settings/message_table.h"
+#include "plugin/shell/shell_session_test.h"
+#include "plugin/solid/solid_commands.h"
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+AcDbObjectId AddPolyline(ShellSession& session, std::initializer_list<AcGePoint2d> points) {
+  auto* polyline = new AcDbPolyline();
+  unsigned int i = 0;
+  for (const AcGePoint2d& point : points) polyline->addVertexAt(i++, point);
+  polyline->setClosed(true);
+  return session.add(polyline);
+}
+
+// A 40 x 20 plate from the origin with a hole of 10 in its middle.
+struct Plate {
+  AcDbObjectId outline, hole;
+};
+
+Plate AddPlate(ShellSession& session) {
+  return {AddPolyline(session, {{0, 0}, {40, 0}, {40, 20}, {0, 20}}),
+          session.add(new AcDbCircle(AcGePoint3d(20, 10, 0), AcGeVector3d::kZAxis, 5.0))};
+}
+
+bool IsLive(AcDbObjectId id) { return OpenedObject<AcDbEntity>(id, AcDb::kForRead).openStatus() == Acad::eOk; }
+
+struct SolidMeasure {
+  double volume = 0;
+  AcDbExtents extents;
+};
+
+SolidMeasure Measure(AcDbObjectId id) {
+  SolidMeasure measure;
+  OpenedObject<AcDb3dSolid> solid(id, AcDb::kForRead);
+  if (solid.openStatus() != Acad::eOk) return measure;
+  measure.volume = solid->volume();
+  solid->getGeomExtents(measure.extents);
+  return measure;
+}
+
+class SolidExtrudeTest : public ::testing::Test {
+ protected:
+  void SetUp() override { LoadMessageTable(); }
+};
+
+constexpr double kHoleVolume = 785.398163397448;  // a hole of 10 through 10
+
+TEST_F(SolidExtrudeTest, ThePlateMinusItsHoleHasTheVolumeOfTheDraftFormula) {
+  ShellSession session(
+      "click 599\n0,10\nclick 600\n25,10\nset 430 10\ncheck 597\nok\n"
+      "check 595\nclick 460\nset 431 5\nok\n");
+  const Plate plate = AddPlate(session);
+  CSolidExtrudeDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  const SolidMeasure straight = Measure(dlg.ResultId());
+  EXPECT_NEAR(straight.volume, 8000.0 - kHoleVolume, 8000.0 * 1e-6);
+  EXPECT_NEAR(straight.extents.minPoint().z, 0.0, 1e-9);
+  EXPECT_NEAR(straight.extents.maxPoint().z, 10.0, 1e-9);
+  // The profiles stay; the picks are kept for the next run.
+  EXPECT_TRUE(IsLive(plate.outline));
+  EXPECT_TRUE(IsLive(plate.hole));
+
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  // Each side leans in by h tan(5 deg): the integral of the shrinking rectangle.
+  const double t = std::tan(5.0 * std::numbers::pi / 180.0), h = 10.0, a = 40.0, b = 20.0;
+  const double drafted = a * b * h - (a + b) * t * h * h + 4.0 / 3.0 * t * t * h * h * h;
+  EXPECT_NEAR(Measure(dlg.ResultId()).volume, drafted - kHoleVolume, drafted * 1e-6);
+}
+
+TEST_F(SolidExtrudeTest, TheDefaultsExtrudeDownwardsAndAPickedSolidOnlyLosesTheInnerCut) {
+  ShellSession session(
+      "click 599\n0,10\nclick 600\n25,10\nset 598 4\nok\n"
+      "click 599\n0,10\nok\n");
+  const Plate plate = AddPlate(session);
+  CSolidExtrudeDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  // Length -50 from the profile: 50 down; the hole 4 deep from the top.
+  const SolidMeasure made = Measure(dlg.ResultId());
+  EXPECT_NEAR(made.extents.minPoint().z, -50.0, 1e-9);
+  EXPECT_NEAR(made.extents.maxPoint().z, 0.0, 1e-9);
+  EXPECT_NEAR(made.volume, 800.0 * 50 - 25 * std::numbers::pi * 4, 1e-6 * 40000);
+  (void)plate;
+
+  // Picked by its edge, the solid itself is the outer one: it is kept, only the cut is made in it.
+  const AcDbObjectId solidId = dlg.ResultId();
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  EXPECT_EQ(dlg.ResultId(), solidId);
+}
+
+TEST_F(SolidExtrudeTest, NoSolidErasesNothingAndOkWithoutAnOuterProfileIsRefused) {
+  ShellSession session(
+      "ok\nok\ncancel\n"
+      "click 599\n0,5\ncheck 458\nok\n");
+  // A bow tie: closed, but it makes no region.
+  const AcDbObjectId bowTie = AddPolyline(session, {{0, 0}, {20, 20}, {20, 0}, {0, 20}});
+  CSolidExtrudeDlg dlg;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_TRUE(Contains(session.transcript(), MsgNoOuterProfile.GetString())) << session.transcript();
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_FALSE(dlg.MakeSolid());
+  EXPECT_TRUE(IsLive(bowTie));
+  EXPECT_TRUE(dlg.ResultId().isNull());
+  EXPECT_TRUE(Contains(session.transcript(), MsgSolidNotMade.GetString())) << session.transcript();
+}
+
+TEST_F(SolidExtrudeTest, TheSourcesGoOnlyAfterSuccessAndPicksOfAnotherDrawingAreDropped) {
+  ShellSession session(
+      "click 599\n0,10\nclick 600\n25,10\ncheck 458\ncheck 597\nset 430 10\nok\n"
+      "click 599\n0,10\nok\n"
+      "ok\nok\ncancel\n");
+  const Plate plate = AddPlate(session);
+  CSolidExtrudeDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  EXPECT_FALSE(IsLive(plate.outline));
+  EXPECT_FALSE(IsLive(plate.hole));
+  EXPECT_TRUE(IsLive(dlg.ResultId()));
+
+  const Plate second = AddPlate(session);
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  EXPECT_FALSE(IsLive(second.outline));
+  // A new drawing: the pick of the last one names nothing here, so OK asks for one.
+  session.host().documents().appendDocument(std::make_unique<AcDbDatabase>(), "");
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_TRUE(dlg.m_OuterId.isNull());
+}
+
+}  // namespace
