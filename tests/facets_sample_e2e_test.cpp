@@ -64,9 +64,9 @@ TEST_F(FacetSampleTest, TheFineSphereHasMoreTrianglesThanTheCoarseOne) {
   // Each facet record: the subclass marker, then the vertex count.
   const std::string text = ReadFile(Path("facets.dxf"));
   std::vector<long> vertexCounts;
-  for (std::size_t at = text.find("OstCustomDrawEntity\n"); at != std::string::npos;
-       at = text.find("OstCustomDrawEntity\n", at + 1)) {
-    std::istringstream fields(text.substr(at + 20, 40));
+  const std::string marker = "100\nOstCustomDrawEntity\n";
+  for (std::size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1)) {
+    std::istringstream fields(text.substr(at + marker.size(), 40));
     std::string code, count;
     fields >> code >> count;
     vertexCounts.push_back(std::stol(count));
