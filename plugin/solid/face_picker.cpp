@@ -58,8 +58,8 @@ Acad::ErrorStatus FacesAtMarker(const AcDbEntity& entity, Adesk::GsMarker marker
                                 std::vector<AcDbFullSubentPath>& faces) {
   int count = 0;
   AcDbFullSubentPath* paths = nullptr;
-  const Acad::ErrorStatus status = entity.getSubentPathsAtGsMarker(
-      AcDb::kFaceSubentType, marker, AcGePoint3d::kOrigin, AcGeMatrix3d::kIdentity, count, paths);
+  const Acad::ErrorStatus status = entity.getSubentPathsAtGsMarker(AcDb::kFaceSubentType, marker, AcGePoint3d::kOrigin,
+                                                                   AcGeMatrix3d::kIdentity, count, paths);
   std::unique_ptr<AcDbFullSubentPath[]> owned(paths);
   if (status == Acad::eOk && paths != nullptr && count > 0) faces.assign(paths, paths + count);
   return status;

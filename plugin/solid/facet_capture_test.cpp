@@ -31,8 +31,8 @@ double ShellArea(const FacetShell& shell) {
 std::unique_ptr<AcDbEntity> FaceOf(const AcDb3dSolid& solid, Adesk::GsMarker marker) {
   int count = 0;
   AcDbFullSubentPath* paths = nullptr;
-  EXPECT_EQ(solid.getSubentPathsAtGsMarker(AcDb::kFaceSubentType, marker, AcGePoint3d::kOrigin,
-                                           AcGeMatrix3d::kIdentity, count, paths),
+  EXPECT_EQ(solid.getSubentPathsAtGsMarker(AcDb::kFaceSubentType, marker, AcGePoint3d::kOrigin, AcGeMatrix3d::kIdentity,
+                                           count, paths),
             Acad::eOk);
   std::unique_ptr<AcDbFullSubentPath[]> owned(paths);
   if (count < 1) return nullptr;

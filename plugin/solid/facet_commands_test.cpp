@@ -162,7 +162,8 @@ TEST(PickFace, NothingSelectedOrAnEntityWithoutFacesEndsTheCommand) {
   AcDbObjectId faceId;
   EXPECT_EQ(PickFace(faceId), kPickFaceEnded);
   FacetFacesCommand();
-  EXPECT_TRUE(Contains(session.transcript(), "Failed: Errorcode for gsMarkerToSubentIds() is: ")) << session.transcript();
+  EXPECT_TRUE(Contains(session.transcript(), "Failed: Errorcode for gsMarkerToSubentIds() is: "))
+      << session.transcript();
   EXPECT_EQ(ModelSpaceKinds(session.db()), (std::vector<std::string>{"3DSOLID", "LINE"}));
 }
 

@@ -98,9 +98,9 @@ TEST_F(FacetEntityTest, ADamagedRecordIsKeptAsItCameAndNamedByItsHandle) {
   char handle[32] = {};
   id.handle().getIntoAsciiBuffer(handle);
   // The vertex count says 9 where 5 points follow; then an index past the vertices.
-  for (const auto& [from, to] : {std::pair<std::string, std::string>{"OstCustomDrawEntity\n 90\n5\n",
-                                                                     "OstCustomDrawEntity\n 90\n9\n"},
-                                 {" 90\n9\n 90\n4\n 90\n0\n", " 90\n9\n 90\n4\n 90\n7\n"}}) {
+  for (const auto& [from, to] :
+       {std::pair<std::string, std::string>{"OstCustomDrawEntity\n 90\n5\n", "OstCustomDrawEntity\n 90\n9\n"},
+        {" 90\n9\n 90\n4\n 90\n0\n", " 90\n9\n 90\n4\n 90\n7\n"}}) {
     const std::string damaged = Replaced(text, from, to);
     ASSERT_NE(damaged, text) << from;
     const std::string path = session_.folder() / "damaged.dxf";
@@ -171,8 +171,7 @@ class ShellCounter : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
                              const AcGiArcType) const override {
     return false;
   }
-  Adesk::Boolean polyline(const Adesk::UInt32, const AcGePoint3d*, const AcGeVector3d*,
-                          Adesk::LongPtr) const override {
+  Adesk::Boolean polyline(const Adesk::UInt32, const AcGePoint3d*, const AcGeVector3d*, Adesk::LongPtr) const override {
     return false;
   }
   Adesk::Boolean polygon(const Adesk::UInt32, const AcGePoint3d*) const override { return false; }

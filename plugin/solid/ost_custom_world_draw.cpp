@@ -16,8 +16,8 @@ void TraceDraw(const char* method) { Trace("CustomWorldDraw", method); }
 
 Adesk::Boolean OstCustomWorldGeometry::shell(const Adesk::UInt32 nbVertex, const AcGePoint3d* pVertexList,
                                              const Adesk::UInt32 faceListSize, const Adesk::Int32* pFaceList,
-                                             const AcGiEdgeData*, const AcGiFaceData* pFaceData,
-                                             const AcGiVertexData*, const resbuf*, const bool) const {
+                                             const AcGiEdgeData*, const AcGiFaceData* pFaceData, const AcGiVertexData*,
+                                             const resbuf*, const bool) const {
   TraceGeometry("shell");
   const short* colors = pFaceData != nullptr ? pFaceData->colors() : nullptr;
   // A shell that does not hold together is left out; the faces before it stay.

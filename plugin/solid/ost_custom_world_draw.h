@@ -29,7 +29,8 @@ class OstCustomWorldGeometry : public AcGiWorldGeometry {
   Adesk::Boolean polygon(const Adesk::UInt32 nbPoints, const AcGePoint3d* pVertexList) const override;
   Adesk::Boolean mesh(const Adesk::UInt32 rows, const Adesk::UInt32 columns, const AcGePoint3d* pVertexList,
                       const AcGiEdgeData* pEdgeData = nullptr, const AcGiFaceData* pFaceData = nullptr,
-                      const AcGiVertexData* pVertexData = nullptr, const bool bAutoGenerateNormals = true) const override;
+                      const AcGiVertexData* pVertexData = nullptr,
+                      const bool bAutoGenerateNormals = true) const override;
   Adesk::Boolean text(const AcGePoint3d& position, const AcGeVector3d& normal, const AcGeVector3d& direction,
                       const double height, const double width, const double oblique, const char* pMsg) const override;
   Adesk::Boolean xline(const AcGePoint3d& p1, const AcGePoint3d& p2) const override;

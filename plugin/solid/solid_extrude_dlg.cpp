@@ -1,11 +1,11 @@
 #include "plugin/solid/solid_extrude_dlg.h"
 
 #include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/db_host_services.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/win/message_box.h"
-#include "platform/cad/db/db_host_services.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/solid/extrude_region.h"
@@ -37,32 +37,29 @@ constexpr float kLargestInnerDepth = 9999.0f;
 
 constexpr const char* kInfoCaption = "Ostrivo message";
 
-const DialogTemplateRegistration kSolidExtrudeTemplate(CSolidExtrudeDlg::IDD,
-                                                       {"돌출 솔리드",
-                                                        {
-                                                            res::PushButton(kOuterButton, "외측 선택"),
-                                                            res::PushButton(kInnerButton, "내측 선택"),
-                                                            res::RadioButton(kFromCoordinateSystemRadio,
-                                                                             "좌표계로 부터", WS_GROUP),
-                                                            res::RadioButton(kFromProfileRadio, "도형으로 부터"),
-                                                            res::EditText(kStartHeightEdit, "돌출 시작 높이"),
-                                                            res::EditText(kLengthEdit, "돌출 길이"),
-                                                            res::CheckBox(kOuterTaperCheck, "외측 경사"),
-                                                            res::RadioButton(kOuterWidensRadio, "확장 테이퍼",
-                                                                             WS_GROUP),
-                                                            res::RadioButton(kOuterNarrowsRadio, "축소 테이퍼"),
-                                                            res::EditText(kOuterAngleEdit, "경사 각도"),
-                                                            res::CheckBox(kInnerTaperCheck, "내측 경사"),
-                                                            res::RadioButton(kInnerWidensRadio, "확장 테이퍼",
-                                                                             WS_GROUP),
-                                                            res::RadioButton(kInnerNarrowsRadio, "축소 테이퍼"),
-                                                            res::EditText(kInnerAngleEdit, "경사 각도"),
-                                                            res::CheckBox(kInnerThroughCheck, "내측관통"),
-                                                            res::EditText(kInnerDepthEdit, "내측 깊이"),
-                                                            res::CheckBox(kEraseSourcesCheck, "원본 삭제"),
-                                                            res::DefPushButton(IDOK, "OK"),
-                                                            res::PushButton(IDCANCEL, "Cancel"),
-                                                        }});
+const DialogTemplateRegistration kSolidExtrudeTemplate(
+    CSolidExtrudeDlg::IDD, {"돌출 솔리드",
+                            {
+                                res::PushButton(kOuterButton, "외측 선택"),
+                                res::PushButton(kInnerButton, "내측 선택"),
+                                res::RadioButton(kFromCoordinateSystemRadio, "좌표계로 부터", WS_GROUP),
+                                res::RadioButton(kFromProfileRadio, "도형으로 부터"),
+                                res::EditText(kStartHeightEdit, "돌출 시작 높이"),
+                                res::EditText(kLengthEdit, "돌출 길이"),
+                                res::CheckBox(kOuterTaperCheck, "외측 경사"),
+                                res::RadioButton(kOuterWidensRadio, "확장 테이퍼", WS_GROUP),
+                                res::RadioButton(kOuterNarrowsRadio, "축소 테이퍼"),
+                                res::EditText(kOuterAngleEdit, "경사 각도"),
+                                res::CheckBox(kInnerTaperCheck, "내측 경사"),
+                                res::RadioButton(kInnerWidensRadio, "확장 테이퍼", WS_GROUP),
+                                res::RadioButton(kInnerNarrowsRadio, "축소 테이퍼"),
+                                res::EditText(kInnerAngleEdit, "경사 각도"),
+                                res::CheckBox(kInnerThroughCheck, "내측관통"),
+                                res::EditText(kInnerDepthEdit, "내측 깊이"),
+                                res::CheckBox(kEraseSourcesCheck, "원본 삭제"),
+                                res::DefPushButton(IDOK, "OK"),
+                                res::PushButton(IDCANCEL, "Cancel"),
+                            }});
 
 void ShowInformation(const char* text) { ::MessageBox(nullptr, text, kInfoCaption, MB_OK | MB_ICONINFORMATION); }
 
@@ -208,8 +205,7 @@ void CSolidExtrudeDlg::OnOK() {
   CAcUiDialog::OnOK();
 }
 
-bool CSolidExtrudeDlg::ExtrudeProfile(AcDbObjectId curveId, double height, double taperDegrees,
-                                      AcDbObjectId& solidId) {
+bool CSolidExtrudeDlg::ExtrudeProfile(AcDbObjectId curveId, double height, double taperDegrees, AcDbObjectId& solidId) {
   if (height == 0.0 || !ExtrudeRegion(curveId, solidId, height, taperDegrees)) return false;
   const double offset =
       m_StartBase == kFromCoordinateSystem ? m_StartHeight - EndPointZ(curveId) : static_cast<double>(m_StartHeight);

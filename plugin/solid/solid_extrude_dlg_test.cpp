@@ -121,6 +121,24 @@ TEST_F(SolidExtrudeTest, NoSolidErasesNothingAndOkWithoutAnOuterProfileIsRefused
   EXPECT_TRUE(Contains(session.transcript(), MsgSolidNotMade.GetString())) << session.transcript();
 }
 
+TEST_F(SolidExtrudeTest, AnInnerProfileThatMakesNoSolidLeavesTheDrawingAsItWas) {
+  ShellSession session("click 599\n0,10\nclick 600\n60,5\ncheck 458\nset 430 10\nok\n");
+  const Plate plate = AddPlate(session);
+  const AcDbObjectId bowTie = AddPolyline(session, {{60, 0}, {80, 20}, {80, 0}, {60, 20}});
+  CSolidExtrudeDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.m_InnerId, bowTie);
+  EXPECT_FALSE(dlg.MakeSolid());
+  EXPECT_TRUE(IsLive(plate.outline));
+  EXPECT_TRUE(IsLive(bowTie));
+  // The outer solid made before the cut failed is gone again.
+  OpenedObject<AcDbBlockTableRecord> space(session.db().currentSpaceId(), AcDb::kForRead);
+  int solids = 0;
+  for (AcDbObjectId id : space->entityIds())
+    solids += OpenedObject<AcDb3dSolid>(id, AcDb::kForRead).openStatus() == Acad::eOk;
+  EXPECT_EQ(solids, 0);
+}
+
 TEST_F(SolidExtrudeTest, TheSourcesGoOnlyAfterSuccessAndPicksOfAnotherDrawingAreDropped) {
   ShellSession session(
       "click 599\n0,10\nclick 600\n25,10\ncheck 458\ncheck 597\nset 430 10\nok\n"
