@@ -35,7 +35,6 @@ Acad::ErrorStatus ReadCount(AcDbDwgFiler* filer, std::size_t& count) {
 }
 
 Acad::ErrorStatus Refuse(AcDbDxfFiler* filer, const char* what) {
-  filer->pushBackItem();
   return filer->setError(Acad::eInvalidInput, "\nError: %s", what);
 }
 
