@@ -20,9 +20,13 @@ constexpr std::size_t kReserveLimit = 1 << 16;
 
 bool IsFinite(const AcGePoint3d& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
+// Face colours are colour indexes: 0 by block to 256 by layer.
+bool IsColorIndex(short color) { return color >= 0 && color <= 256; }
+
 // A shell read from a record, checked before it replaces anything.
 Acad::ErrorStatus CheckedShell(FacetShell& shell) {
   if (!std::all_of(shell.vertices.begin(), shell.vertices.end(), IsFinite)) return Acad::eInvalidInput;
+  if (!std::all_of(shell.faceColors.begin(), shell.faceColors.end(), IsColorIndex)) return Acad::eInvalidInput;
   return IsConsistent(shell) ? Acad::eOk : Acad::eInvalidInput;
 }
 
@@ -167,7 +171,8 @@ Acad::ErrorStatus OstCustomDrawEntity::dxfInFields(AcDbDxfFiler* filer) {
     filer->pushBackItem();
     if (rb.restype >= 0 && rb.restype < 1000) return Refuse(filer, "more data than the counts say");
   }
-  if (CheckedShell(read) != Acad::eOk) return Refuse(filer, "a vertex that is not a finite point");
+  if (CheckedShell(read) != Acad::eOk)
+    return Refuse(filer, "a vertex that is no finite point or a colour out of range");
   if (!assertWriteEnabled()) return Acad::eNotOpenForWrite;
   shell_ = std::move(read);
   return Acad::eOk;

@@ -97,10 +97,11 @@ TEST_F(FacetEntityTest, ADamagedRecordIsKeptAsItCameAndNamedByItsHandle) {
   const std::string text = FileText(Saved("facets.dxf"));
   char handle[32] = {};
   id.handle().getIntoAsciiBuffer(handle);
-  // The vertex count says 9 where 5 points follow; then an index past the vertices.
+  // The vertex count says 9 where 5 points follow; an index past the vertices; a colour past 256.
   for (const auto& [from, to] :
        {std::pair<std::string, std::string>{"OstCustomDrawEntity\n 90\n5\n", "OstCustomDrawEntity\n 90\n9\n"},
-        {" 90\n9\n 90\n4\n 90\n0\n", " 90\n9\n 90\n4\n 90\n7\n"}}) {
+        {" 90\n9\n 90\n4\n 90\n0\n", " 90\n9\n 90\n4\n 90\n7\n"},
+        {" 70\n250\n", " 70\n999\n"}}) {
     const std::string damaged = Replaced(text, from, to);
     ASSERT_NE(damaged, text) << from;
     const std::string path = session_.folder() / "damaged.dxf";
