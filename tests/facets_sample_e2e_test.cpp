@@ -77,13 +77,18 @@ TEST_F(FacetSampleTest, TheFineSphereHasMoreTrianglesThanTheCoarseOne) {
 }
 
 TEST_F(FacetSampleTest, ANewDrawingHasItsOwnFacetSettings) {
-  const HostRun run = Run({"--plugin", OSTRIVO_PATH, "-s",
-                           WriteScript("settings.scr",
-                                       "SETCOLORINDEX\n5\nSETDEVIATION\n0.02\nSETCOLORINDEX\n\n"
-                                       "NEW\nSETCOLORINDEX\n\nSETDEVIATION\n\nSETCOLORINDEX\n300\nQUIT\n")});
+  const HostRun run =
+      Run({"--plugin", OSTRIVO_PATH, "-s",
+           WriteScript("settings.scr",
+                       "SETCOLORINDEX\n5\nSETDEVIATION\n0.02\nSETCOLORINDEX\n\n"
+                       "NEW\nSETCOLORINDEX\n\nSETDEVIATION\n\nSETCOLORINDEX\n300\n"
+                       "SETCOLORINDEX\n9\nOPEN\n" +
+                           std::string(HOST_SAMPLES) + "/drawings/bracket.dxf\nSETCOLORINDEX\n\nQUIT\n")});
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(Count(run.out, "Enter color index[5]: "), 1u) << run.out;
-  EXPECT_EQ(Count(run.out, "Enter color index[1]: "), 3u) << run.out;
+  // The first drawing, then the new one three times and the opened one: each starts from the defaults.
+  EXPECT_EQ(Count(run.out, "Enter color index[1]: "), 5u) << run.out;
+  EXPECT_EQ(Count(run.out, "Enter color index[9]: "), 0u) << run.out;
   EXPECT_EQ(Count(run.out, "Enter facet deviation[0.100000]: "), 2u) << run.out;
   EXPECT_EQ(Count(run.out, "Color index must be between 1-256"), 1u) << run.out;
 }
