@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/cad/db/entities/db_circle.h"
+#include "platform/cad/db/entities/db_line.h"
 #include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "plugin/shell/opened_object.h"
@@ -119,6 +120,22 @@ TEST_F(SolidExtrudeTest, NoSolidErasesNothingAndOkWithoutAnOuterProfileIsRefused
   EXPECT_TRUE(IsLive(bowTie));
   EXPECT_TRUE(dlg.ResultId().isNull());
   EXPECT_TRUE(Contains(session.transcript(), MsgSolidNotMade.GetString())) << session.transcript();
+}
+
+TEST_F(SolidExtrudeTest, OnlyFlatClosedCurvesAndForTheOuterProfileSolidsArePicked) {
+  ShellSession session("click 599\n0,30\nok\nclick 600\n20,50\nok\nclick 599\n20,50\ncancel\n");
+  session.add(new AcDbLine(AcGePoint3d(0, 30, 0), AcGePoint3d(40, 30, 0)));
+  auto* box = new AcDb3dSolid();
+  box->createBox(40.0, 20.0, 10.0);
+  box->transformBy(AcGeMatrix3d::translation(AcGeVector3d(20, 60, 0)));
+  const AcDbObjectId boxId = session.add(box);
+  CSolidExtrudeDlg dlg;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  const std::string shown = session.transcript();
+  EXPECT_TRUE(Contains(shown, "[Ostrivo message] 2D curve와 Solid만 선택할 수 있습니다..!!")) << shown;
+  EXPECT_TRUE(Contains(shown, "[Ostrivo message] 2D curve만 선택할 수 있습니다..!!")) << shown;
+  EXPECT_TRUE(dlg.m_InnerId.isNull());
+  EXPECT_EQ(dlg.m_OuterId, boxId);
 }
 
 TEST_F(SolidExtrudeTest, AnInnerProfileThatMakesNoSolidLeavesTheDrawingAsItWas) {
