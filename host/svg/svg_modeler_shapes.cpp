@@ -70,9 +70,11 @@ class EdgeRecorder : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
                        const AcGiVertexData*, const resbuf*, const bool) const override {
     std::set<std::pair<Adesk::Int32, Adesk::Int32>> edges;
     for (Adesk::UInt32 at = 0; at < faceListSize;) {
-      const Adesk::Int32 corners = faces[at] < 0 ? -faces[at] : faces[at];
-      if (corners < 2 || corners >= static_cast<Adesk::Int32>(faceListSize - at)) break;
-      for (Adesk::Int32 k = 0; k < corners; ++k) {
+      // A negative count starts a hole; its edges show the same way.
+      const long long counted = faces[at];
+      const long long corners = counted < 0 ? -counted : counted;
+      if (corners < 2 || corners >= static_cast<long long>(faceListSize - at)) break;
+      for (long long k = 0; k < corners; ++k) {
         const Adesk::Int32 a = faces[at + 1 + k], b = faces[at + 1 + (k + 1) % corners];
         if (a < 0 || b < 0 || static_cast<Adesk::UInt32>(a) >= nbVertex || static_cast<Adesk::UInt32>(b) >= nbVertex) {
           continue;
