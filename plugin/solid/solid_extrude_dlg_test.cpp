@@ -122,6 +122,25 @@ TEST_F(SolidExtrudeTest, NoSolidErasesNothingAndOkWithoutAnOuterProfileIsRefused
   EXPECT_TRUE(Contains(session.transcript(), MsgSolidNotMade.GetString())) << session.transcript();
 }
 
+TEST_F(SolidExtrudeTest, TheTaperChecksEnableTheirDirectionsAndAngles) {
+  ShellSession session("show\ncheck 595\nshow\ncancel\n");
+  CSolidExtrudeDlg dlg;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  const std::string shown = session.transcript();
+  const std::size_t second = shown.find("595 check \"외측 경사\" = 1");
+  ASSERT_NE(second, std::string::npos) << shown;
+  const std::string before = shown.substr(0, second), after = shown.substr(second);
+  EXPECT_TRUE(Contains(before, "Dialog: 돌출 솔리드")) << shown;
+  EXPECT_TRUE(Contains(before, "454 radio \"도형으로 부터\" = 1")) << shown;
+  EXPECT_TRUE(Contains(before, "430 edit \"돌출 길이\" = \"-50\"")) << shown;
+  EXPECT_TRUE(Contains(before, "459 radio \"확장 테이퍼\" = 1 [disabled]")) << shown;
+  EXPECT_TRUE(Contains(before, "431 edit \"경사 각도\" = \"10\" [disabled]")) << shown;
+  EXPECT_TRUE(Contains(before, "463 radio \"축소 테이퍼\" = 1 [disabled]")) << shown;
+  EXPECT_TRUE(Contains(after, "459 radio \"확장 테이퍼\" = 1\n")) << shown;
+  EXPECT_TRUE(Contains(after, "431 edit \"경사 각도\" = \"10\"\n")) << shown;
+  EXPECT_TRUE(Contains(after, "463 radio \"축소 테이퍼\" = 1 [disabled]")) << shown;
+}
+
 TEST_F(SolidExtrudeTest, OnlyFlatClosedCurvesAndForTheOuterProfileSolidsArePicked) {
   ShellSession session("click 599\n0,30\nok\nclick 600\n20,50\nok\nclick 599\n20,50\ncancel\n");
   session.add(new AcDbLine(AcGePoint3d(0, 30, 0), AcGePoint3d(40, 30, 0)));
