@@ -122,6 +122,33 @@ TEST_F(SolidExtrudeTest, NoSolidErasesNothingAndOkWithoutAnOuterProfileIsRefused
   EXPECT_TRUE(Contains(session.transcript(), MsgSolidNotMade.GetString())) << session.transcript();
 }
 
+TEST_F(SolidExtrudeTest, TheStartHeightCountsFromTheCoordinateSystemOrFromTheProfile) {
+  ShellSession session(
+      "click 599\n0,10\nclick 453\nset 429 2\nset 430 12\nok\n"
+      "click 599\n0,10\nclick 454\nok\n");
+  const AcDbObjectId raised = AddPolyline(session, {{0, 0}, {40, 0}, {40, 20}, {0, 20}});
+  {
+    OpenedObject<AcDbPolyline> polyline(raised, AcDb::kForWrite);
+    polyline->setElevation(5.0);
+  }
+  CSolidExtrudeDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  SolidMeasure made = Measure(dlg.ResultId());
+  EXPECT_NEAR(made.extents.minPoint().z, 2.0, 1e-9);
+  EXPECT_NEAR(made.extents.maxPoint().z, 12.0, 1e-9);
+  {
+    // Out of the way of the next pick.
+    OpenedObject<AcDbEntity> first(dlg.ResultId(), AcDb::kForWrite);
+    first->erase();
+  }
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_TRUE(dlg.MakeSolid());
+  made = Measure(dlg.ResultId());
+  EXPECT_NEAR(made.extents.minPoint().z, 7.0, 1e-9);
+  EXPECT_NEAR(made.extents.maxPoint().z, 17.0, 1e-9);
+}
+
 TEST_F(SolidExtrudeTest, TheTaperChecksEnableTheirDirectionsAndAngles) {
   ShellSession session("show\ncheck 595\nshow\ncancel\n");
   CSolidExtrudeDlg dlg;
