@@ -7,11 +7,11 @@
 #include <string>
 
 #include "platform/cad/db/filing/dwg_memory_filer.h"
-#include "platform/cad/db/graphics/gi_world_draw.h"
 #include "platform/cad/db/runtime/rx_class.h"
 #include "platform/cad/dxf/dxf_file.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/shell_session_test.h"
+#include "plugin/solid/ost_custom_world_draw.h"
 
 namespace {
 
@@ -152,71 +152,23 @@ TEST_F(FacetEntityTest, DrawingFilingCopiesTheShellAndRefusesCountsThatDoNotMatc
   ExpectSameShell(copy.shell(), written.shell());
 }
 
-// Counts the shells and faces an entity draws.
-class ShellCounter : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTraits {
- public:
-  int shells = 0;
-  std::vector<short> colors;
-
-  AcGiRegenType regenType() const override { return kAcGiStandardDisplay; }
-  Adesk::Boolean regenAbort() const override { return false; }
-  AcGiSubEntityTraits& subEntityTraits() const override { return const_cast<ShellCounter&>(*this); }
-  AcGiGeometry* rawGeometry() const override { return const_cast<ShellCounter*>(this); }
-  AcGiWorldGeometry& geometry() const override { return const_cast<ShellCounter&>(*this); }
-  Adesk::Boolean isDragging() const override { return false; }
-  AcGiContext* context() override { return nullptr; }
-  Adesk::UInt32 numberOfIsolines() const override { return 1; }
-  double deviation(const AcGiDeviationType, const AcGePoint3d&) const override { return 0.0; }
-  Adesk::Boolean circle(const AcGePoint3d&, const double, const AcGeVector3d&) const override { return false; }
-  Adesk::Boolean circularArc(const AcGePoint3d&, const double, const AcGeVector3d&, const AcGeVector3d&, const double,
-                             const AcGiArcType) const override {
-    return false;
-  }
-  Adesk::Boolean polyline(const Adesk::UInt32, const AcGePoint3d*, const AcGeVector3d*, Adesk::LongPtr) const override {
-    return false;
-  }
-  Adesk::Boolean polygon(const Adesk::UInt32, const AcGePoint3d*) const override { return false; }
-  Adesk::Boolean mesh(const Adesk::UInt32, const Adesk::UInt32, const AcGePoint3d*, const AcGiEdgeData*,
-                      const AcGiFaceData*, const AcGiVertexData*, const bool) const override {
-    return false;
-  }
-  Adesk::Boolean shell(const Adesk::UInt32, const AcGePoint3d*, const Adesk::UInt32 size, const Adesk::Int32* faces,
-                       const AcGiEdgeData*, const AcGiFaceData* faceData, const AcGiVertexData*, const resbuf*,
-                       const bool) const override {
-    auto& self = const_cast<ShellCounter&>(*this);
-    ++self.shells;
-    for (Adesk::UInt32 at = 0, face = 0; at < size; at += static_cast<Adesk::UInt32>(faces[at]) + 1, ++face) {
-      self.colors.push_back(faceData != nullptr && faceData->colors() != nullptr ? faceData->colors()[face] : -1);
-    }
-    return false;
-  }
-  void setColor(const Adesk::UInt16) override {}
-  void setLayer(const AcDbObjectId) override {}
-  void setLineType(const AcDbObjectId) override {}
-  void setSelectionMarker(const Adesk::GsMarker) override {}
-  void setFillType(const AcGiFillType) override {}
-  void setLineWeight(const AcDb::LineWeight) override {}
-  Adesk::UInt16 color() const override { return 0; }
-  AcDbObjectId layerId() const override { return AcDbObjectId::kNull; }
-  AcDbObjectId lineTypeId() const override { return AcDbObjectId::kNull; }
-  AcGiFillType fillType() const override { return kAcGiFillNever; }
-  AcDb::LineWeight lineWeight() const override { return AcDb::kLnWtByLayer; }
-};
-
 TEST_F(FacetEntityTest, TheEntityDrawsOneShellInItsFaceColoursAndNothingWithoutData) {
   OstCustomDrawEntity empty;
-  ShellCounter nothing;
+  OstCustomWorldDraw nothing(0.1, 7);
   EXPECT_TRUE(empty.worldDraw(&nothing));
-  EXPECT_EQ(nothing.shells, 0);
+  EXPECT_TRUE(nothing.shell().IsEmpty());
+  EXPECT_EQ(session_.transcript().find("::shell"), std::string::npos);
   AcDbExtents extents;
   EXPECT_EQ(empty.getGeomExtents(extents), Acad::eInvalidExtents);
 
+  // Captured again, the drawn shell is the entity's own, colours and all.
   OstCustomDrawEntity entity;
   ASSERT_EQ(entity.setShell(TriangleAndQuad()), Acad::eOk);
-  ShellCounter drawn;
+  OstCustomWorldDraw drawn(0.1, 7);
   EXPECT_TRUE(entity.worldDraw(&drawn));
-  EXPECT_EQ(drawn.shells, 1);
-  EXPECT_EQ(drawn.colors, (std::vector<short>{3, 250}));
+  ExpectSameShell(drawn.shell(), entity.shell());
+  const std::string traced = session_.transcript();
+  EXPECT_EQ(traced.find("::shell"), traced.rfind("::shell")) << "one shell";
   ASSERT_EQ(entity.getGeomExtents(extents), Acad::eOk);
   EXPECT_EQ(extents.minPoint(), AcGePoint3d(-3, 0, 0));
   EXPECT_EQ(extents.maxPoint(), AcGePoint3d(10, 5, 1.25));
