@@ -47,7 +47,10 @@ TEST_F(FacetSampleTest, FacetsOfTheStepBlockAndTheSpheresSurviveSavingAndOpenInE
   EXPECT_EQ(facets, 6u) << run.out;  // three captured, listed before and after opening
   EXPECT_EQ(Count(run.out, "REGION"), 0u) << "the posted faces are erased";
   // The block's top face at Z 5, in blue in the SVG; the spheres in red and green.
-  EXPECT_NE(run.out.find("extents: 100.0000,0.0000,5.0000 to 110.0000,20.0000,5.0000"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("  faces: 2 on 4 vertices\n  face color: 5 (blue)\n"
+                         "  extents: 100.0000,0.0000,5.0000 to 110.0000,20.0000,5.0000"),
+            std::string::npos)
+      << run.out;
   const std::string svg = ReadFile(Path("facets.svg"));
   for (const char* color : {"#ff0000", "#00ff00", "#0000ff"}) EXPECT_NE(svg.find(color), std::string::npos) << color;
   const auto drawing = Load("facets.dxf");

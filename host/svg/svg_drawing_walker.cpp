@@ -152,9 +152,9 @@ void ModelSpaceWalker::drawEntity(const AcDbEntity& entity, const SvgLook& look,
     return;
   }
   SvgItem item;
-  int faceColor = -1;
+  DrawnFaces faces;
   const bool shaped = CurvePathOf(entity, xform, item.path) || ModelerEdgePathOf(entity, xform, item.path) ||
-                      WorldDrawPathOf(entity, xform, item.path, faceColor);
+                      WorldDrawPathOf(entity, xform, item.path, faces);
   if (!shaped || !item.path.isFinite()) {
     ++scene_.notDrawn[kindName(entity)];
     return;
@@ -164,7 +164,7 @@ void ModelSpaceWalker::drawEntity(const AcDbEntity& entity, const SvgLook& look,
   const SvgBounds bounds = item.path.bounds();
   // Faces drawn in a colour of their own show in it.
   SvgLook shown = look;
-  if (faceColor >= 1 && faceColor <= 255) shown.colorIndex = faceColor;
+  if (faces.colorIndex >= 1 && faces.colorIndex <= 255) shown.colorIndex = faces.colorIndex;
   addItem(std::move(item), shown, bounds);
 }
 

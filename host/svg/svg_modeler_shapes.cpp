@@ -84,13 +84,16 @@ class EdgeRecorder : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
         path().lineTo(xform_ * points[b]);
       }
       at += static_cast<Adesk::UInt32>(corners) + 1;
+      if (counted > 0) ++drawn_.faces;
     }
-    if (faceData != nullptr && faceData->colors() != nullptr && faceListSize > 0) faceColor_ = faceData->colors()[0];
+    drawn_.vertices += static_cast<int>(nbVertex);
+    if (faceData != nullptr && faceData->colors() != nullptr && faceListSize > 0) {
+      drawn_.colorIndex = faceData->colors()[0];
+    }
     return false;
   }
 
-  // The colour the faces were drawn in; -1 when they came without colours.
-  int faceColor() const { return faceColor_; }
+  const DrawnFaces& drawnFaces() const { return drawn_; }
 
   void setColor(const Adesk::UInt16) override {}
   void setLayer(const AcDbObjectId) override {}
@@ -114,7 +117,7 @@ class EdgeRecorder : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
 
   AcGeMatrix3d xform_;
   SvgPath& path_;
-  mutable int faceColor_ = -1;
+  mutable DrawnFaces drawn_;
 };
 
 // A region's boundary curves, exact; false (nothing drawn) when it cannot be exploded.
@@ -154,12 +157,12 @@ bool ModelerEdgePathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgP
   return true;
 }
 
-bool WorldDrawPathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path, int& faceColorIndex) {
+bool WorldDrawPathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path, DrawnFaces& faces) {
   SvgPath drawn;
   EdgeRecorder recorder(xform, drawn);
   // Drawing only reads the entity.
   const_cast<AcDbEntity&>(entity).worldDraw(&recorder);
-  faceColorIndex = recorder.faceColor();
+  faces = recorder.drawnFaces();
   if (drawn.empty()) return false;
   path = std::move(drawn);
   return true;

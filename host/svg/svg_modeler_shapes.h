@@ -11,7 +11,14 @@ class AcDbEntity;
 // kind, or one that keeps another program's modeler data this host cannot read.
 bool ModelerEdgePathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path);
 
+// The faces an entity drew: how many, over how many vertices, and the colour
+// they were drawn in (-1 when they came without colours).
+struct DrawnFaces {
+  int faces = 0;
+  int vertices = 0;
+  int colorIndex = -1;
+};
+
 // What an entity of any other kind (a plug-in's own) draws through its worldDraw:
-// wires, and the edges of its faces. faceColorIndex: the colour its faces were
-// drawn in, -1 when they gave none. False when it draws nothing.
-bool WorldDrawPathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path, int& faceColorIndex);
+// wires, and the edges of its faces. False when it draws nothing.
+bool WorldDrawPathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path, DrawnFaces& faces);

@@ -86,15 +86,19 @@ class FacetedSquare : public AcDbEntity {
 TEST(SvgModelerShapes, AnEntityThatDrawsFacesShowsEachEdgeOnceInTheFacesColour) {
   FacetedSquare square;
   SvgPath path;
-  int faceColor = 0;
-  ASSERT_TRUE(WorldDrawPathOf(square, AcGeMatrix3d::translation(AcGeVector3d(2, 0, 0)), path, faceColor));
+  DrawnFaces faces;
+  ASSERT_TRUE(WorldDrawPathOf(square, AcGeMatrix3d::translation(AcGeVector3d(2, 0, 0)), path, faces));
   EXPECT_EQ(DataOf(path), "M2 0 L3 0 M3 0 L3 -1 M3 -1 L2 0 M3 -1 L2 -1 M2 -1 L2 0");
-  EXPECT_EQ(faceColor, 3);
+  EXPECT_EQ(faces.faces, 2);
+  EXPECT_EQ(faces.vertices, 4);
+  EXPECT_EQ(faces.colorIndex, 3);
   // An entity that draws nothing is no shape.
   AcDbLine line(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
   SvgPath none;
-  EXPECT_FALSE(WorldDrawPathOf(line, AcGeMatrix3d::kIdentity, none, faceColor));
-  EXPECT_EQ(faceColor, -1);
+  DrawnFaces noFaces;
+  EXPECT_FALSE(WorldDrawPathOf(line, AcGeMatrix3d::kIdentity, none, noFaces));
+  EXPECT_EQ(noFaces.faces, 0);
+  EXPECT_EQ(noFaces.colorIndex, -1);
 }
 
 }  // namespace
