@@ -44,9 +44,13 @@ TEST_F(FacetSampleTest, FacetsOfTheStepBlockAndTheSpheresSurviveSavingAndOpenInE
   const std::vector<std::string> listed = ListedEntities(run.out);
   std::size_t facets = 0;
   for (const std::string& block : listed) facets += block.rfind("OST_CUSTOM_DRAW_ENTITY", 0) == 0;
-  EXPECT_EQ(facets, 6u) << run.out;  // three captured, listed before and after opening
+  EXPECT_EQ(facets, 8u) << run.out;  // four captured, listed before and after opening
   EXPECT_EQ(Count(run.out, "REGION"), 0u) << "the posted faces are erased";
-  // The block's top face at Z 5, in blue in the SVG; the spheres in red and green.
+  // The block's side at X 110 and its top at Z 5, in blue in the SVG; the spheres in red and green.
+  EXPECT_NE(run.out.find("  faces: 2 on 4 vertices\n  face color: 5 (blue)\n"
+                         "  extents: 110.0000,0.0000,0.0000 to 110.0000,20.0000,5.0000"),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find("  faces: 2 on 4 vertices\n  face color: 5 (blue)\n"
                          "  extents: 100.0000,0.0000,5.0000 to 110.0000,20.0000,5.0000"),
             std::string::npos)
@@ -55,10 +59,10 @@ TEST_F(FacetSampleTest, FacetsOfTheStepBlockAndTheSpheresSurviveSavingAndOpenInE
   for (const char* color : {"#ff0000", "#00ff00", "#0000ff"}) EXPECT_NE(svg.find(color), std::string::npos) << color;
   const auto drawing = Load("facets.dxf");
   ASSERT_NE(drawing, nullptr);
-  EXPECT_EQ(Count(ReadFile(Path("facets.dxf")), "OST_CUSTOM_DRAW_ENTITY"), 4u);  // three records and the class
+  EXPECT_EQ(Count(ReadFile(Path("facets.dxf")), "OST_CUSTOM_DRAW_ENTITY"), 5u);  // four records and the class
   if (!EzdxfAvailable()) GTEST_SKIP() << "python3-ezdxf is missing";
   EXPECT_EQ(RunPython("audit.py", "facets.dxf"),
-            "errors 0\n3DSOLID:3 OST_CUSTOM_DRAW_ENTITY:3\nclasses OST_CUSTOM_DRAW_ENTITY\n");
+            "errors 0\n3DSOLID:3 OST_CUSTOM_DRAW_ENTITY:4\nclasses OST_CUSTOM_DRAW_ENTITY\n");
 }
 
 TEST_F(FacetSampleTest, TheFineSphereHasMoreTrianglesThanTheCoarseOne) {
@@ -74,9 +78,10 @@ TEST_F(FacetSampleTest, TheFineSphereHasMoreTrianglesThanTheCoarseOne) {
     fields >> code >> count;
     vertexCounts.push_back(std::stol(count));
   }
-  ASSERT_EQ(vertexCounts.size(), 3u);
+  ASSERT_EQ(vertexCounts.size(), 4u);
   EXPECT_GT(vertexCounts[1], 2 * vertexCounts[0]);
   EXPECT_EQ(vertexCounts[2], 4);
+  EXPECT_EQ(vertexCounts[3], 4);
 }
 
 TEST_F(FacetSampleTest, ANewDrawingHasItsOwnFacetSettings) {

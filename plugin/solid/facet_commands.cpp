@@ -6,6 +6,7 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/modeler/db_body.h"
 #include "platform/cad/modeler/db_region.h"
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/solid/face_picker.h"
@@ -54,7 +55,10 @@ void PostShell(OstCustomWorldDraw& capture) {
   AcDbObjectId id;
   const Acad::ErrorStatus status = AppendToModelSpace(entity.get(), id);
   if (status != Acad::eOk) {
-    acutPrintf("\nFailed: Errorcode for postToDb() is: %d\n", static_cast<int>(status));
+    CString why;
+    why.Format("\nFailed: Errorcode for postToDb() is: %d\n", static_cast<int>(status));
+    acutPrintf("%s", why.GetString());
+    ReportCommandFailed(why);
     return;
   }
   entity.release();  // the drawing owns it

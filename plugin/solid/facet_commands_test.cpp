@@ -125,8 +125,9 @@ TEST(FacetSettings, UnloadRemovesTheReactorFromTheDocumentManager) {
 }
 
 TEST(FacetFaces, APickedFaceBecomesAFacetEntityInTheColourSetAndThePostedFaceIsErased) {
-  // The top face, taken with Enter; then a selection of nothing ends the command.
-  FacetSession session("5\n19,0\n\n\n\n");
+  // A pick on the outline offers the side face along the edge first, then the
+  // top face, taken with Enter; then a selection of nothing ends the command.
+  FacetSession session("5\n19,0\n\nNo\n\n\n");
   session.addBox();
   SetColorIndexCommand();
   FacetFacesCommand();
@@ -143,16 +144,22 @@ TEST(FacetFaces, APickedFaceBecomesAFacetEntityInTheColourSetAndThePostedFaceIsE
 }
 
 TEST(PickFace, CancelAtTheQuestionEndsWith123AndPostsNothing) {
-  FacetSession session("19,0\n\n^C\n19,0\n\nNo\nYes\n");
+  FacetSession session("19,0\n\n^C\n19,0\n\nNo\nNo\nYes\n");
   session.addBox();
   AcDbObjectId faceId;
   EXPECT_EQ(PickFace(faceId), kPickFaceEnded);
   EXPECT_TRUE(faceId.isNull());
   EXPECT_EQ(ModelSpaceKinds(session.db()), (std::vector<std::string>{"3DSOLID"}));
-  // No goes round to the same face again (the only one under the pick); Yes takes it.
+  // The pick on the outline names the edge: its side face, then the top face,
+  // then round again to the side face, which Yes takes.
   EXPECT_EQ(PickFace(faceId), 0) << session.transcript();
-  EXPECT_FALSE(faceId.isNull());
   EXPECT_EQ(ModelSpaceKinds(session.db()), (std::vector<std::string>{"3DSOLID", "REGION"}));
+  OpenedObject<AcDbEntity> face(faceId, AcDb::kForRead);
+  ASSERT_EQ(face.openStatus(), Acad::eOk);
+  AcDbExtents extents;
+  ASSERT_EQ(face->getGeomExtents(extents), Acad::eOk);
+  EXPECT_NEAR(extents.minPoint().x, 20.0, 1e-9);
+  EXPECT_NEAR(extents.maxPoint().x, 20.0, 1e-9);
 }
 
 TEST(PickFace, NothingSelectedOrAnEntityWithoutFacesEndsTheCommand) {

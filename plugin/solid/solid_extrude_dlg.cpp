@@ -6,6 +6,7 @@
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/win/message_box.h"
+#include "plugin/shell/command_failure.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/solid/extrude_region.h"
@@ -261,12 +262,14 @@ bool CSolidExtrudeDlg::MakeSolid() {
   bool outerMade = false;
   if (m_OuterId.isNull() || !MakeOuterSolid(solidId, outerMade)) {
     acutPrintf("%s", MsgSolidNotMade.GetString());
+    ReportCommandFailed(MsgSolidNotMade);
     return false;
   }
   if (!m_InnerId.isNull() && !CutInnerSolid(solidId)) {
     // All or nothing: the drawing stays as it was, the picks stay for another try.
     if (outerMade) EraseEntity(solidId);
     acutPrintf("%s", MsgSolidNotMade.GetString());
+    ReportCommandFailed(MsgSolidNotMade);
     return false;
   }
   m_ResultId = solidId;
