@@ -113,5 +113,16 @@ TEST_F(FacetSampleTest, SolExtMakesTheTaperedPlateAndErasesItsProfiles) {
   EXPECT_EQ(RunPython("audit.py", "sol_ext.dxf"), "errors 0\n3DSOLID:1\nclasses \n");
 }
 
+TEST_F(FacetSampleTest, SolExtOnAProfileThatMakesNoRegionEndsTheScriptRun) {
+  const HostRun run = Run({"--plugin", OSTRIVO_PATH, "-s",
+                           WriteScript("bow_tie.scr",
+                                       "PLINE\n0,0\n20,20\n20,0\n0,20\nC\n"
+                                       "SolExt\nclick 599\n0,5\ncheck 458\nok\nLIST\nALL\n\n")});
+  EXPECT_EQ(run.status, 1) << run.out << run.err;
+  EXPECT_NE(run.out.find("script line 11: The command SolExt failed: Solid를 만들 수 없습니다."), std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("Command: LIST"), std::string::npos) << run.out;
+}
+
 }  // namespace
 }  // namespace e2e
