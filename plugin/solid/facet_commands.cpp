@@ -6,6 +6,7 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/modeler/db_body.h"
 #include "platform/cad/modeler/db_region.h"
+#include "plugin/geometry/forms/operation_limits.h"
 #include "plugin/shell/command_failure.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
@@ -16,11 +17,6 @@
 #include "plugin/solid/solid_commands.h"
 
 namespace {
-
-constexpr int kLowestColorIndex = 1;
-constexpr int kHighestColorIndex = 256;
-constexpr double kFinestDeviation = 0.005;
-constexpr double kCoarsestDeviation = 0.1;
 
 FacetSettingsNode* CurrentSettings() {
   CFacetSettingsReactor* reactor = FacetSettingsReactor();
@@ -85,7 +81,7 @@ void SetColorIndexCommand() {
   std::snprintf(prompt, sizeof prompt, "\nEnter color index[%d]: ", settings->colorIndex);
   int value = 0;
   if (acedGetInt(prompt, &value) != RTNORM) return;
-  if (value < kLowestColorIndex || value > kHighestColorIndex) {
+  if (!IsWithin(value, kFacetSettingsLimits.colorIndex)) {
     acutPrintf("\nColor index must be between 1-256");
     return;
   }
@@ -99,7 +95,7 @@ void SetDeviationCommand() {
   std::snprintf(prompt, sizeof prompt, "\nEnter facet deviation[%f]: ", settings->deviation);
   double value = 0.0;
   if (acedGetReal(prompt, &value) != RTNORM) return;
-  if (!(value >= kFinestDeviation && value <= kCoarsestDeviation)) {
+  if (!IsWithin(value, kFacetSettingsLimits.deviation)) {
     acutPrintf("\nUnacceptable value(0.005 <= Facet Deviation <= 0.1)");
     return;
   }

@@ -6,6 +6,7 @@
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/win/message_box.h"
+#include "plugin/geometry/forms/operation_limits.h"
 #include "plugin/shell/command_failure.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/settings/message_table.h"
@@ -30,11 +31,6 @@ constexpr int kInnerThroughCheck = 597;
 constexpr int kInnerDepthEdit = 598;
 constexpr int kOuterButton = 599;
 constexpr int kInnerButton = 600;
-
-// Heights and lengths in drawing units; the modeler cannot lean a wall 90 degrees.
-constexpr float kLargestHeight = 99999.0f;
-constexpr float kLargestTaperAngle = 89.0f;
-constexpr float kLargestInnerDepth = 9999.0f;
 
 constexpr const char* kInfoCaption = "Ostrivo message";
 
@@ -117,21 +113,16 @@ CSolidExtrudeDlg::CSolidExtrudeDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {}
 void CSolidExtrudeDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
   DDX_Radio(pDX, kFromCoordinateSystemRadio, m_StartBase);
-  DDX_Text(pDX, kStartHeightEdit, m_StartHeight);
-  DDV_MinMaxFloat(pDX, m_StartHeight, -kLargestHeight, kLargestHeight);
-  DDX_Text(pDX, kLengthEdit, m_Length);
-  DDV_MinMaxFloat(pDX, m_Length, -kLargestHeight, kLargestHeight);
+  DDX_Limited(pDX, kStartHeightEdit, m_StartHeight, kSolidExtrudeLimits.startHeight);
+  DDX_Limited(pDX, kLengthEdit, m_Length, kSolidExtrudeLimits.length);
   DDX_Check(pDX, kOuterTaperCheck, m_OuterTaperOn);
   DDX_Radio(pDX, kOuterWidensRadio, m_OuterTaperDirection);
-  DDX_Text(pDX, kOuterAngleEdit, m_OuterTaperAngle);
-  DDV_MinMaxFloat(pDX, m_OuterTaperAngle, 0.0f, kLargestTaperAngle);
+  DDX_Limited(pDX, kOuterAngleEdit, m_OuterTaperAngle, kSolidExtrudeLimits.outerTaperAngle);
   DDX_Check(pDX, kInnerTaperCheck, m_InnerTaperOn);
   DDX_Radio(pDX, kInnerWidensRadio, m_InnerTaperDirection);
-  DDX_Text(pDX, kInnerAngleEdit, m_InnerTaperAngle);
-  DDV_MinMaxFloat(pDX, m_InnerTaperAngle, 0.0f, kLargestTaperAngle);
+  DDX_Limited(pDX, kInnerAngleEdit, m_InnerTaperAngle, kSolidExtrudeLimits.innerTaperAngle);
   DDX_Check(pDX, kInnerThroughCheck, m_InnerThrough);
-  DDX_Text(pDX, kInnerDepthEdit, m_InnerDepth);
-  DDV_MinMaxFloat(pDX, m_InnerDepth, 0.0f, kLargestInnerDepth);
+  DDX_Limited(pDX, kInnerDepthEdit, m_InnerDepth, kSolidExtrudeLimits.innerDepth);
   DDX_Check(pDX, kEraseSourcesCheck, m_EraseSources);
 }
 

@@ -168,6 +168,21 @@ TEST_F(SolidExtrudeTest, TheTaperChecksEnableTheirDirectionsAndAngles) {
   EXPECT_TRUE(Contains(after, "463 radio \"축소 테이퍼\" = 1 [disabled]")) << shown;
 }
 
+TEST_F(SolidExtrudeTest, AnglesTheModelerCannotLeanAndLengthsBeyondTheLimitsAreRefused) {
+  ShellSession session(
+      "click 599\n0,10\ncheck 595\nset 431 90\nok\nok\nset 431 5\nset 430 1e9\nok\nok\nset 430 nan\nok\nok\n"
+      "cancel\n");
+  const Plate plate = AddPlate(session);
+  CSolidExtrudeDlg dlg;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(dlg.m_OuterTaperAngle, 10.0f);
+  EXPECT_EQ(dlg.m_Length, -50.0f);
+  const std::string shown = session.transcript();
+  EXPECT_TRUE(Contains(shown, "Please enter a number between 0 and 89.")) << shown;
+  EXPECT_TRUE(Contains(shown, "Please enter a number between -10000 and 10000.")) << shown;
+  EXPECT_TRUE(IsLive(plate.outline));
+}
+
 TEST_F(SolidExtrudeTest, OnlyFlatClosedCurvesAndForTheOuterProfileSolidsArePicked) {
   ShellSession session("click 599\n0,30\nok\nclick 600\n20,50\nok\nclick 599\n20,50\ncancel\n");
   session.add(new AcDbLine(AcGePoint3d(0, 30, 0), AcGePoint3d(40, 30, 0)));
