@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "host/svg/svg_modeler_shapes.h"
 #include "platform/cad/db/entities/db_arc.h"
 #include "platform/cad/db/entities/db_circle.h"
 #include "platform/cad/db/entities/db_ellipse.h"
@@ -138,6 +139,17 @@ std::string SolidGeometry(const AcDb3dSolid& solid) {
   return Field("volume", Number(solid.volume())) + ExtentsField(solid);
 }
 
+// An entity of another kind (a plug-in's own) that draws faces: how many, and in which colour.
+std::string DrawnFacesFields(const AcDbEntity& entity) {
+  SvgPath plan;
+  DrawnFaces drawn;
+  if (!WorldDrawPathOf(entity, AcGeMatrix3d::kIdentity, plan, drawn) || drawn.faces == 0) return {};
+  std::string text =
+      Field("faces", std::to_string(drawn.faces) + " on " + std::to_string(drawn.vertices) + " vertices");
+  if (drawn.colorIndex >= 0) text += Field("face color", ColorText(drawn.colorIndex));
+  return text;
+}
+
 std::string Geometry(const AcDbEntity& entity) {
   if (const auto* line = AcDbLine::cast(&entity)) return LineGeometry(*line);
   if (const auto* arc = AcDbArc::cast(&entity)) return ArcGeometry(*arc);
@@ -148,7 +160,7 @@ std::string Geometry(const AcDbEntity& entity) {
   if (const auto* spline = AcDbSpline::cast(&entity)) return SplineGeometry(*spline);
   if (const auto* region = AcDbRegion::cast(&entity)) return RegionGeometry(*region);
   if (const auto* solid = AcDb3dSolid::cast(&entity)) return SolidGeometry(*solid);
-  return ExtentsField(entity);
+  return DrawnFacesFields(entity) + ExtentsField(entity);
 }
 
 std::string TypeName(const AcDbEntity& entity) {

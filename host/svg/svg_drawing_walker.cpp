@@ -152,7 +152,9 @@ void ModelSpaceWalker::drawEntity(const AcDbEntity& entity, const SvgLook& look,
     return;
   }
   SvgItem item;
-  const bool shaped = CurvePathOf(entity, xform, item.path) || ModelerEdgePathOf(entity, xform, item.path);
+  DrawnFaces faces;
+  const bool shaped = CurvePathOf(entity, xform, item.path) || ModelerEdgePathOf(entity, xform, item.path) ||
+                      WorldDrawPathOf(entity, xform, item.path, faces);
   if (!shaped || !item.path.isFinite()) {
     ++scene_.notDrawn[kindName(entity)];
     return;
@@ -160,7 +162,10 @@ void ModelSpaceWalker::drawEntity(const AcDbEntity& entity, const SvgLook& look,
   if (item.path.empty()) return;
   item.width = ConstantWidthOf(entity, xform);
   const SvgBounds bounds = item.path.bounds();
-  addItem(std::move(item), look, bounds);
+  // Faces drawn in a colour of their own show in it.
+  SvgLook shown = look;
+  if (faces.colorIndex >= 1 && faces.colorIndex <= 255) shown.colorIndex = faces.colorIndex;
+  addItem(std::move(item), shown, bounds);
 }
 
 void ModelSpaceWalker::drawText(const AcDbText& text, std::string_view content, const SvgLook& look,

@@ -1,6 +1,9 @@
 #include "host/svg/svg_modeler_shapes.h"
 
+#include <algorithm>
 #include <memory>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "host/svg/svg_entity_shapes.h"
@@ -56,16 +59,41 @@ class EdgeRecorder : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
     if (count > 0) path().close();
     return false;
   }
-  // Faces are not asked for: a plan of edges.
+  // Faces are not asked for: a plan of edges. A mesh draws nothing here.
   Adesk::Boolean mesh(const Adesk::UInt32, const Adesk::UInt32, const AcGePoint3d*, const AcGiEdgeData*,
                       const AcGiFaceData*, const AcGiVertexData*, const bool) const override {
     return false;
   }
-  Adesk::Boolean shell(const Adesk::UInt32, const AcGePoint3d*, const Adesk::UInt32, const Adesk::Int32*,
-                       const AcGiEdgeData*, const AcGiFaceData*, const AcGiVertexData*, const resbuf*,
-                       const bool) const override {
+  // An entity that only has faces (a captured facet shell) shows their edges, each once.
+  Adesk::Boolean shell(const Adesk::UInt32 nbVertex, const AcGePoint3d* points, const Adesk::UInt32 faceListSize,
+                       const Adesk::Int32* faces, const AcGiEdgeData*, const AcGiFaceData* faceData,
+                       const AcGiVertexData*, const resbuf*, const bool) const override {
+    std::set<std::pair<Adesk::Int32, Adesk::Int32>> edges;
+    for (Adesk::UInt32 at = 0; at < faceListSize;) {
+      // A negative count starts a hole; its edges show the same way.
+      const long long counted = faces[at];
+      const long long corners = counted < 0 ? -counted : counted;
+      if (corners < 2 || corners >= static_cast<long long>(faceListSize - at)) break;
+      for (long long k = 0; k < corners; ++k) {
+        const Adesk::Int32 a = faces[at + 1 + k], b = faces[at + 1 + (k + 1) % corners];
+        if (a < 0 || b < 0 || static_cast<Adesk::UInt32>(a) >= nbVertex || static_cast<Adesk::UInt32>(b) >= nbVertex) {
+          continue;
+        }
+        if (!edges.insert({std::min(a, b), std::max(a, b)}).second) continue;
+        path().moveTo(xform_ * points[a]);
+        path().lineTo(xform_ * points[b]);
+      }
+      at += static_cast<Adesk::UInt32>(corners) + 1;
+      if (counted > 0) ++drawn_.faces;
+    }
+    drawn_.vertices += static_cast<int>(nbVertex);
+    if (faceData != nullptr && faceData->colors() != nullptr && faceListSize > 0) {
+      drawn_.colorIndex = faceData->colors()[0];
+    }
     return false;
   }
+
+  const DrawnFaces& drawnFaces() const { return drawn_; }
 
   void setColor(const Adesk::UInt16) override {}
   void setLayer(const AcDbObjectId) override {}
@@ -89,6 +117,7 @@ class EdgeRecorder : public AcGiWorldDraw, AcGiWorldGeometry, AcGiSubEntityTrait
 
   AcGeMatrix3d xform_;
   SvgPath& path_;
+  mutable DrawnFaces drawn_;
 };
 
 // A region's boundary curves, exact; false (nothing drawn) when it cannot be exploded.
@@ -125,5 +154,16 @@ bool ModelerEdgePathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgP
   // Drawing only reads the shape.
   EdgeRecorder recorder(xform, path);
   const_cast<ModelerEntity*>(modeler)->worldDraw(&recorder);
+  return true;
+}
+
+bool WorldDrawPathOf(const AcDbEntity& entity, const AcGeMatrix3d& xform, SvgPath& path, DrawnFaces& faces) {
+  SvgPath drawn;
+  EdgeRecorder recorder(xform, drawn);
+  // Drawing only reads the entity.
+  const_cast<AcDbEntity&>(entity).worldDraw(&recorder);
+  faces = recorder.drawnFaces();
+  if (drawn.empty()) return false;
+  path = std::move(drawn);
   return true;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/cad/db/entities/db_circle.h"
 #include "platform/cad/db/entities/db_line.h"
+#include "platform/cad/db/graphics/gi_world_draw.h"
 #include "platform/cad/modeler/db_3d_solid.h"
 #include "platform/cad/modeler/db_region.h"
 
@@ -66,6 +67,38 @@ TEST(SvgModelerShapes, OtherEntitiesAndEmptyShapes) {
   AcDb3dSolid empty;
   EXPECT_TRUE(ModelerEdgePathOf(empty, AcGeMatrix3d::kIdentity, path));
   EXPECT_TRUE(path.empty());
+}
+
+// Draws a unit square as a shell of two triangles, both in colour 3.
+class FacetedSquare : public AcDbEntity {
+ public:
+  Adesk::Boolean worldDraw(AcGiWorldDraw* mode) override {
+    static const AcGePoint3d points[] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    static const Adesk::Int32 faces[] = {3, 0, 1, 2, 3, 0, 2, 3};
+    static const short colors[] = {3, 3};
+    AcGiFaceData faceData;
+    faceData.setColors(colors);
+    mode->geometry().shell(4, points, 8, faces, nullptr, &faceData);
+    return true;
+  }
+};
+
+TEST(SvgModelerShapes, AnEntityThatDrawsFacesShowsEachEdgeOnceInTheFacesColour) {
+  FacetedSquare square;
+  SvgPath path;
+  DrawnFaces faces;
+  ASSERT_TRUE(WorldDrawPathOf(square, AcGeMatrix3d::translation(AcGeVector3d(2, 0, 0)), path, faces));
+  EXPECT_EQ(DataOf(path), "M2 0 L3 0 M3 0 L3 -1 M3 -1 L2 0 M3 -1 L2 -1 M2 -1 L2 0");
+  EXPECT_EQ(faces.faces, 2);
+  EXPECT_EQ(faces.vertices, 4);
+  EXPECT_EQ(faces.colorIndex, 3);
+  // An entity that draws nothing is no shape.
+  AcDbLine line(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
+  SvgPath none;
+  DrawnFaces noFaces;
+  EXPECT_FALSE(WorldDrawPathOf(line, AcGeMatrix3d::kIdentity, none, noFaces));
+  EXPECT_EQ(noFaces.faces, 0);
+  EXPECT_EQ(noFaces.colorIndex, -1);
 }
 
 }  // namespace

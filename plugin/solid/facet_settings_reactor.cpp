@@ -16,11 +16,18 @@ void CFacetSettingsReactor::documentBecameCurrent(AcApDocument* document) { curr
 void CFacetSettingsReactor::documentToBeDestroyed(AcApDocument* document) {
   for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
     if (it->document != document) continue;
-    const bool wasCurrent = current_ == &*it;
+    // The document that becomes current next says whose node is current.
+    if (current_ == &*it) current_ = nullptr;
     nodes_.erase(it);
-    if (wasCurrent) current_ = nodes_.empty() ? nullptr : &nodes_.front();
     return;
   }
+}
+
+FacetSettingsNode* CFacetSettingsReactor::Current() {
+  AcApDocManager* manager = acDocManagerPtr();
+  AcApDocument* document = manager != nullptr ? manager->curDocument() : nullptr;
+  if (document != nullptr) current_ = &NodeOf(document);
+  return current_;
 }
 
 FacetSettingsNode& CFacetSettingsReactor::NodeOf(AcApDocument* document) {

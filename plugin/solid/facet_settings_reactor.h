@@ -19,8 +19,9 @@ class CFacetSettingsReactor : public AcApDocManagerReactor {
 
   // The document's node, made when it has none yet.
   FacetSettingsNode& NodeOf(AcApDocument* document);
-  // Null only while no drawing was ever current.
-  FacetSettingsNode* Current() { return current_; }
+  // The node of the document the document manager holds current (made when it
+  // has none yet); null while no document is current.
+  FacetSettingsNode* Current();
   int NodeCount() const { return static_cast<int>(nodes_.size()); }
 
  private:

@@ -212,3 +212,20 @@ struct DrillLimits {
   FieldLimit shift{"쉬프트", -10000, 10000};
 };
 inline constexpr DrillLimits kDrillLimits{};
+
+// The solid extrude dialog (SolExt). The modeler cannot lean a wall 90 degrees.
+struct SolidExtrudeLimits {
+  FieldLimit startHeight = limits::Height("돌출 시작 높이");
+  FieldLimit length = limits::Height("돌출 길이");
+  FieldLimit outerTaperAngle{"경사 각도", 0, 89};
+  FieldLimit innerTaperAngle{"경사 각도", 0, 89};
+  FieldLimit innerDepth = limits::Length("내측 깊이");
+};
+inline constexpr SolidExtrudeLimits kSolidExtrudeLimits{};
+
+// The facet settings of a drawing (SETCOLORINDEX, SETDEVIATION).
+struct FacetSettingsLimits {
+  FieldLimit colorIndex{"color index", 1, 256};
+  FieldLimit deviation{"facet deviation", 0.005, 0.1};
+};
+inline constexpr FacetSettingsLimits kFacetSettingsLimits{};

@@ -36,6 +36,9 @@ CString MsgTooManyPasses = "패스 수가 너무 많습니다 (%lld, 최대 %lld
 CString MsgNumberNotPostable = "NC로 쓸 수 없는 값 %s 이(가) %s 에 있어 출력하지 않습니다.";
 CString MsgGeometryOutOfRange = "선택한 도형의 크기 %s 는 가공할 수 없는 값입니다. 공구경로를 만들지 않습니다.";
 CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이트).";
+CString MsgNoFacePicked;
+CString MsgNoOuterProfile;
+CString MsgSolidNotMade;
 
 namespace {
 
@@ -79,6 +82,9 @@ void FillFixedKorean() {
   MsgLeadPlaces = "\n%d 곳, 첫 곳: X%.3f Y%.3f";
   MsgStepoverAboveTool = "%s Stepover(%.3f)가 공구 직경(%.3f)보다 클 수 없습니다.!!";
   MsgEditorNotFound = "\n편집기 \"%s\"를 찾을 수 없어 NC 파일을 열지 않았습니다. ENConfig에서 문서 편집기를 지정하시요.";
+  MsgNoFacePicked = "\n선택한 위치에 면이 없습니다.";
+  MsgNoOuterProfile = "외측 도형을 선택하시요.!!";
+  MsgSolidNotMade = "\nSolid를 만들 수 없습니다.";
 }
 
 }  // namespace

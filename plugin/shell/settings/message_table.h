@@ -45,6 +45,12 @@ extern CString MsgLeadPlaces;
 
 // A pocket stepover wider than its tool leaves uncut strips (pass, stepover, diameter).
 extern CString MsgStepoverAboveTool;
+// A pick that names no face of the picked entity.
+extern CString MsgNoFacePicked;
+// The solid extrude's OK without an outer profile.
+extern CString MsgNoOuterProfile;
+// A profile that could not be extruded into a solid.
+extern CString MsgSolidNotMade;
 
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).

@@ -2,6 +2,7 @@
 
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
+#include <BRepTools.hxx>
 #include <BRep_Tool.hxx>
 #include <GCPnts_QuasiUniformDeflection.hxx>
 #include <Poly_Triangulation.hxx>
@@ -95,6 +96,8 @@ void drawShape(const TopoDS_Shape& shape, AcGiWorldDraw& mode) {
     const TopTools_IndexedMapOfShape faces = faceMap(shape);
     if (wantsFaces(mode.regenType())) {
       const double deviation = deviationFor(shape, mode, kAcGiMaxDevForFacet);
+      // A finer mesh left from an earlier draw would stay: each draw gets the deviation it asks for.
+      BRepTools::Clean(shape);
       BRepMesh_IncrementalMesh(shape, deviation, Standard_False, kAngularDeflection, Standard_False);
       for (int i = 1; i <= faces.Extent(); ++i) {
         if (mode.regenAbort() || !drawFace(TopoDS::Face(faces(i)), i, mode)) return;
