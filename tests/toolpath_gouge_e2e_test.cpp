@@ -411,6 +411,7 @@ TEST_F(ToolpathGougeTest, ContourPocketsKeepClearOfWallsAndIslandsAndClearWhatTh
   int n = 0;
   const std::string transcript = RunFamily(PocketFamily({0, 1}, n), "contour.dxf");
   EXPECT_EQ(Count(transcript, " 포켓가공이 완료되었습니다.."), static_cast<std::size_t>(n)) << transcript;
+  EXPECT_EQ(Count(transcript, "진입부를 생성할 수 없는"), 0u) << transcript;
   EXPECT_EQ(RunPython("sweep.py", "contour.dxf"), "checked\n");
 }
 
@@ -418,6 +419,7 @@ TEST_F(ToolpathGougeTest, LinearPocketsKeepClearOfWallsAndIslandsAndClearWhatThe
   int n = 0;
   const std::string transcript = RunFamily(PocketFamily({2, 3}, n), "linear.dxf");
   EXPECT_EQ(Count(transcript, " 포켓가공이 완료되었습니다.."), static_cast<std::size_t>(n)) << transcript;
+  EXPECT_EQ(Count(transcript, "진입부를 생성할 수 없는"), 0u) << transcript;
   EXPECT_EQ(RunPython("sweep.py", "linear.dxf"), "checked\n");
 }
 
@@ -446,6 +448,8 @@ TEST_F(ToolpathGougeTest, PlungesLinksAndRestPassesOfEveryKindKeepClearOfWallsAn
     }
   const std::string transcript = RunFamily(family, "plunges.dxf");
   EXPECT_EQ(Count(transcript, " 포켓가공이 완료되었습니다.."), static_cast<std::size_t>(n)) << transcript;
+  // Every finishing ring has room for its leads somewhere along it, whatever ran before.
+  EXPECT_EQ(Count(transcript, "진입부를 생성할 수 없는"), 0u) << transcript;
   EXPECT_EQ(RunPython("sweep.py", "plunges.dxf"), "checked\n");
 }
 

@@ -166,10 +166,11 @@ bool EndsOnTheCutSide(AcDbObjectId trialId, AcDbObjectId passId, bool turnsOther
 
 // 1 accepted, 0 refused, -1 when no trial could be built.
 int TryLeadPosition(const CLeadInOutDlg& lead, AcDbObjectId passId, const std::vector<AcDbObjectId>& passes,
-                    bool turnsOtherWay, double distance, double& parameter) {
+                    bool turnsOtherWay, const LeadTrialCheck& fits, double distance, double& parameter) {
   AcDbPolyline* trial = nullptr;
   if (!AddLeadMovesClosedPass(lead, passId, trial, distance, parameter)) return -1;
   std::unique_ptr<AcDbPolyline> owned(trial);
+  if (fits && !fits(*owned)) return 0;
   AcDbObjectId trialId;
   if (AppendToModelSpace(owned.get(), trialId) != Acad::eOk) return -1;
   owned.release();
@@ -180,11 +181,11 @@ int TryLeadPosition(const CLeadInOutDlg& lead, AcDbObjectId passId, const std::v
 }
 
 bool FindLeadPosition(const CLeadInOutDlg& lead, AcDbObjectId passId, const std::vector<AcDbObjectId>& passes,
-                      bool turnsOtherWay) {
+                      bool turnsOtherWay, const LeadTrialCheck& fits) {
   for (int n = 0; n < kPlacementTries; ++n) {
     double parameter = 0.0;
     const int outcome =
-        TryLeadPosition(lead, passId, passes, turnsOtherWay, (lead.m_EntryArcRadius + 1.0) * n, parameter);
+        TryLeadPosition(lead, passId, passes, turnsOtherWay, fits, (lead.m_EntryArcRadius + 1.0) * n, parameter);
     if (outcome < 0) return false;
     if (outcome == 0) continue;
     if (parameter != 0.0) return SetPolylineStartVertex(passId, parameter, 0);
@@ -192,7 +193,6 @@ bool FindLeadPosition(const CLeadInOutDlg& lead, AcDbObjectId passId, const std:
   }
   return false;
 }
-
 
 LeadFailureReport* ActiveLeadFailureReport = nullptr;
 
@@ -282,7 +282,7 @@ bool AddLeadMovesClosedPass(const CLeadInOutDlg& lead, AcDbObjectId passId, AcDb
 }
 
 void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& ids, int count,
-                            AcDbObjectIdArray* unplaced) {
+                            AcDbObjectIdArray* unplaced, const LeadTrialCheck& fits) {
   std::vector<AcDbObjectId> passes;
   for (int i = 0; i < ids.length() && i < count; ++i) {
     if (IsPolylineId(ids[i])) passes.push_back(ids[i]);
@@ -292,7 +292,7 @@ void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& 
   std::vector<AcDbObjectId> placed;
   for (AcDbObjectId passId : passes) {
     const bool turnsOtherWay = IsPolylineClockwise(passId) != firstClockwise;
-    if (FindLeadPosition(lead, passId, passes, turnsOtherWay)) {
+    if (FindLeadPosition(lead, passId, passes, turnsOtherWay, fits)) {
       placed.push_back(passId);
     } else if (unplaced != nullptr) {
       unplaced->append(passId);

@@ -3,6 +3,8 @@
 // between passes. Lead moves carry their feed in the vertex widths.
 #pragma once
 
+#include <functional>
+
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_point3d.h"
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
@@ -48,12 +50,16 @@ class LeadFailureReport {
   LeadFailureReport* outer_ = nullptr;
 };
 
-// For the first count ids (polylines only) finds a start free of the other passes,
-// rotates each pass to it and adds the lead moves. A pass without a free start is
-// added to the lead failure report and left as it was.
+// Whether a pass with its lead moves (a trial, not in the drawing) may be cut.
+using LeadTrialCheck = std::function<bool(const AcDbPolyline& trial)>;
+
+// For the first count ids (polylines only) finds a start free of the other passes
+// (and where fits, when given, takes the moves), rotates each pass to it and adds
+// the lead moves. A pass without a free start is added to the lead failure report
+// and left as it was.
 // With unplaced given, passes without a free start go there instead of to the report.
 void PlaceLeadMovesOnPasses(const CLeadInOutDlg& lead, const AcDbObjectIdArray& ids, int count,
-                            AcDbObjectIdArray* unplaced = nullptr);
+                            AcDbObjectIdArray* unplaced = nullptr, const LeadTrialCheck& fits = {});
 
 // The moves from the end of one pass to the start of the next by the Z-entry mode.
 // New ids are appended.

@@ -48,7 +48,6 @@ void Restore(AcDbObjectId pass, const std::vector<PolylineVertex>& vertices, boo
   SetPolylineClosed(pass, closed);
 }
 
-
 // One try at the given size; the passes whose moves left the area, put back
 // as they were (turned to their lead position when placed on loops).
 AcDbObjectIdArray TryLeadMoves(const CLeadInOutDlg& lead, const AcDbObjectIdArray& passes, const PocketLinkArea& area,
@@ -66,12 +65,19 @@ AcDbObjectIdArray TryLeadMoves(const CLeadInOutDlg& lead, const AcDbObjectIdArra
       b.closed = closed;
     });
   }
+  const int leadIn = LeadInVertices(lead), leadOut = LeadOutVertices(lead);
   if (placeOnLoops) {
-    PlaceLeadMovesOnPasses(lead, passes, passes.length(), &failed);
+    // A start in a corner sends the moves round it into the wall: look along
+    // the pass for a start where they stay inside.
+    auto inside = [&](const AcDbPolyline& trial) {
+      curve::BulgePath path;
+      ReadPlanPath(trial, path);
+      return LeadMovesInside(path, leadIn, leadOut, area);
+    };
+    PlaceLeadMovesOnPasses(lead, passes, passes.length(), &failed, inside);
   } else {
     for (const AcDbObjectId& pass : passes) AddLeadMoves(lead, pass);
   }
-  const int leadIn = LeadInVertices(lead), leadOut = LeadOutVertices(lead);
   for (int i = 0; i < passes.length(); ++i) {
     const Before& b = before[static_cast<std::size_t>(i)];
     curve::BulgePath path;

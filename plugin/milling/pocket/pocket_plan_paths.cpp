@@ -8,19 +8,24 @@
 #include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/shell/opened_object.h"
 
+void ReadPlanPath(const AcDbPolyline& polyline, curve::BulgePath& path) {
+  path = curve::BulgePath();
+  const int count = static_cast<int>(polyline.numVerts());
+  path.vertices.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    curve::BulgeVertex vertex;
+    polyline.getPointAt(static_cast<unsigned int>(i), vertex.point);
+    polyline.getBulgeAt(static_cast<unsigned int>(i), vertex.bulge);
+    path.vertices.push_back(vertex);
+  }
+  path.closed = polyline.isClosed();
+}
+
 bool ReadPlanPath(AcDbObjectId id, curve::BulgePath& path) {
   path = curve::BulgePath();
   OpenedObject<AcDbPolyline> polyline(id, AcDb::kForRead);
   if (polyline.openStatus() != Acad::eOk) return false;
-  const int count = static_cast<int>(polyline->numVerts());
-  path.vertices.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    curve::BulgeVertex vertex;
-    polyline->getPointAt(static_cast<unsigned int>(i), vertex.point);
-    polyline->getBulgeAt(static_cast<unsigned int>(i), vertex.bulge);
-    path.vertices.push_back(vertex);
-  }
-  path.closed = polyline->isClosed();
+  ReadPlanPath(*polyline.object(), path);
   return true;
 }
 

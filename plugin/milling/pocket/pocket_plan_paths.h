@@ -7,8 +7,11 @@
 #include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/db_object_id.h"
 
+class AcDbPolyline;
+
 // False, with an empty path, when the id is no lightweight polyline.
 bool ReadPlanPath(AcDbObjectId id, curve::BulgePath& path);
+void ReadPlanPath(const AcDbPolyline& polyline, curve::BulgePath& path);
 // The box of every segment, arcs included; an empty box when unreadable.
 curve::Box2 PlanBoxOf(AcDbObjectId id);
 curve::Box2 PlanBoxOf(const curve::BulgePath& path);
