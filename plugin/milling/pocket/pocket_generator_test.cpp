@@ -204,6 +204,32 @@ TEST_F(PocketPart, ZigzagAtAnAngleStaysInsideToo) {
   EXPECT_LT(UncutArea(geos_.swept(passes[0].moves, 5.0), 5.0, 0.0), 0.01);
 }
 
+// The picked start point starts the linear roughing too: its first cut
+// begins in the corner nearest the point, and the pocket is still cleared.
+TEST_F(PocketPart, LinearRoughingStartsInTheCornerNearestThePickedPoint) {
+  const AcGePoint2d corners[] = {{130, 90}, {-10, -10}, {130, -10}, {-10, 90}};
+  for (int pattern : {kPocketTwoWayLinear, kPocketOneWayLinear}) {
+    for (const AcGePoint2d& picked : corners) {
+      dlg_.m_RoughPattern = pattern;
+      dlg_.m_StartPointOn = 1;
+      dlg_.m_StartX = picked.x;
+      dlg_.m_StartY = picked.y;
+      dlg_.m_ToolpathName.Format("Pocket_%d_%g_%g", pattern, picked.x, picked.y);
+      const std::vector<CutMoves> passes = Generate();
+      ASSERT_EQ(passes.size(), 1u);
+      ASSERT_FALSE(passes[0].moves.empty());
+      const AcGePoint2d first = passes[0].moves.front().front();
+      // The tool keeps 5 from the walls; a hatch row lies within a stepover of them.
+      const AcGePoint2d corner(std::clamp(picked.x, 0.0, 120.0), std::clamp(picked.y, 0.0, 80.0));
+      const double near = pattern == kPocketTwoWayLinear ? 12.0 : 120.0;
+      EXPECT_LT(first.distanceTo(corner), near) << pattern << " " << picked.x << "," << picked.y << ": " << first.x
+                                                << "," << first.y;
+      EXPECT_LT(std::fabs(first.y - corner.y), 12.0) << pattern << " " << picked.x << "," << picked.y;
+      EXPECT_LT(UncutArea(geos_.swept(passes[0].moves, 5.0), 5.0, 0.0), 0.01);
+    }
+  }
+}
+
 TEST_F(PocketPart, HelixEntriesAreFittedInsideTheOutline) {
   dlg_.m_RoughPattern = kPocketContour;
   dlg_.m_Plunge.m_PlungeMethod = kPlungeCircular;

@@ -140,7 +140,7 @@ class ZigzagOrder {
     }
   }
 
-  std::vector<Vertices> twoWay() {
+  std::vector<Vertices> twoWay(const AcGePoint2d* startNear) {
     std::vector<Vertices> chains;
     const curve::BoxTree ends(EndBoxes());
     std::size_t cursor = 0;
@@ -149,7 +149,11 @@ class ZigzagOrder {
       if (cursor == lines_.size()) break;
       LineEnd start{static_cast<int>(cursor), 0};
       // A new run starts at the line end nearest where the last one stopped.
-      if (!chains.empty() && !chains.back().empty()) start = NearestUnvisitedEnd(ends, chains.back().back().point);
+      if (!chains.empty() && !chains.back().empty()) {
+        start = NearestUnvisitedEnd(ends, chains.back().back().point);
+      } else if (startNear != nullptr) {
+        start = NearestUnvisitedEnd(ends, *startNear);
+      }
       int line = start.line;
       int entry = start.end;
       int direction = 0;
@@ -174,9 +178,21 @@ class ZigzagOrder {
     return chains;
   }
 
-  std::vector<Vertices> oneWay() const {
+  // Lines in hatch order; with a point, row by row from the outer row nearer
+  // the line start nearest it. Every line keeps its way.
+  std::vector<Vertices> oneWay(const AcGePoint2d* startNear) const {
+    std::vector<std::size_t> order(lines_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    if (startNear != nullptr) {
+      std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return rows_[a] < rows_[b]; });
+      std::size_t nearest = 0;
+      for (std::size_t i = 1; i < lines_.size(); ++i)
+        if (startNear->distanceTo(lines_[i].start) < startNear->distanceTo(lines_[nearest].start)) nearest = i;
+      const long long row = rows_[nearest];
+      if (rows_[order.back()] - row < row - rows_[order.front()]) std::reverse(order.begin(), order.end());
+    }
     std::vector<Vertices> passes;
-    for (std::size_t i = 0; i < lines_.size(); ++i) passes.push_back(Traverse(static_cast<int>(i), 0));
+    for (std::size_t i : order) passes.push_back(Traverse(static_cast<int>(i), 0));
     return passes;
   }
 
@@ -364,10 +380,11 @@ bool MeasureHatchLineSpacing(const AcDbObjectIdArray& lines, double& spacing) {
 
 std::vector<std::vector<curve::BulgeVertex>> OrderZigzagLines(const std::vector<curve::BulgePath>& loops,
                                                               const std::vector<ZigzagLine>& lines, double spacing,
-                                                              double angleDegrees, bool twoWay) {
+                                                              double angleDegrees, bool twoWay,
+                                                              const AcGePoint2d* startNear) {
   if (lines.empty()) return {};
   ZigzagOrder order(loops, lines, spacing, angleDegrees);
-  return twoWay ? order.twoWay() : order.oneWay();
+  return twoWay ? order.twoWay(startNear) : order.oneWay(startNear);
 }
 
 bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& result, const CPocketDlg& dlg,
@@ -378,6 +395,10 @@ bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& resul
   const double angle = dlg.m_RoughAngle;
   const bool twoWay = dlg.m_RoughPattern != kPocketOneWayLinear;
   double factor = kFirstSpacingFactor;
+  // The roughing path starts at the picked point: the first boundary's lines
+  // are cut from the end nearest it.
+  const AcGePoint2d picked(dlg.m_StartX, dlg.m_StartY);
+  const AcGePoint2d* startNear = dlg.m_StartPointOn != 0 ? &picked : nullptr;
   for (const AcDbObjectId& boundary : boundaries) {
     AcDbObjectIdArray loopIds;
     loopIds.append(boundary);
@@ -394,7 +415,7 @@ bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& resul
       }
     }
     AcDbObjectIdArray passes;
-    for (const Vertices& pass : OrderZigzagLines(loops, lines, spacing, angle, twoWay)) {
+    for (const Vertices& pass : OrderZigzagLines(loops, lines, spacing, angle, twoWay, startNear)) {
       if (pass.size() < 2) continue;
       const AcDbObjectId id = AddPass(pass, elevation);
       if (!id.isNull()) passes.append(id);
@@ -403,6 +424,7 @@ bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& resul
     AcDbObjectId marker;
     if (AddMarkerPoint(kMarkerBranch, marker, 0.0, passes.first())) result.append(marker);
     result.append(passes);
+    startNear = nullptr;
   }
   return true;
 }

@@ -29,6 +29,8 @@ struct ZigzagLine {
 // next row (or, around an island, of the same row) along the loop piece that
 // runs between them with no other line end on it; one-way: every line is a
 // pass of its own, all run the same way. Lines must end on the loops.
+// With startNear, the first pass starts as near that point as the order allows.
 std::vector<std::vector<curve::BulgeVertex>> OrderZigzagLines(const std::vector<curve::BulgePath>& loops,
                                                               const std::vector<ZigzagLine>& lines, double spacing,
-                                                              double angleDegrees, bool twoWay);
+                                                              double angleDegrees, bool twoWay,
+                                                              const AcGePoint2d* startNear = nullptr);

@@ -33,13 +33,10 @@ bool Inside(const AcGePoint2d& p, double x0, double y0, double x1, double y1) {
   return p.x > x0 + 1e-9 && p.x < x1 - 1e-9 && p.y > y0 + 1e-9 && p.y < y1 - 1e-9;
 }
 
-TEST(ZigzagOrder, TwoWayJoinsRowsAlongTheLoopsAndGoesAroundTheIsland) {
-  const std::vector<curve::BulgePath> loops = {Square(0, 0, 10, 10, false), Square(4, 4, 6, 6, true)};
-  const std::vector<ZigzagLine> lines = Rows();
-  const auto passes = OrderZigzagLines(loops, lines, 1.0, 0.0, true);
-  ASSERT_FALSE(passes.empty());
-  EXPECT_LE(passes.size(), 3u);
-  // Every row piece is cut once, in one direction or the other.
+// Every row piece is cut once, in one direction or the other, and no pass
+// enters the island.
+void ExpectEveryLineCutOnce(const std::vector<std::vector<curve::BulgeVertex>>& passes,
+                            const std::vector<ZigzagLine>& lines) {
   std::multiset<std::pair<double, double>> cut;
   for (const auto& pass : passes) {
     for (std::size_t i = 0; i + 1 < pass.size(); ++i) {
@@ -55,6 +52,15 @@ TEST(ZigzagOrder, TwoWayJoinsRowsAlongTheLoopsAndGoesAroundTheIsland) {
   EXPECT_EQ(cut.size(), lines.size());
   const std::set<std::pair<double, double>> distinct(cut.begin(), cut.end());
   EXPECT_EQ(distinct.size(), lines.size());
+}
+
+TEST(ZigzagOrder, TwoWayJoinsRowsAlongTheLoopsAndGoesAroundTheIsland) {
+  const std::vector<curve::BulgePath> loops = {Square(0, 0, 10, 10, false), Square(4, 4, 6, 6, true)};
+  const std::vector<ZigzagLine> lines = Rows();
+  const auto passes = OrderZigzagLines(loops, lines, 1.0, 0.0, true);
+  ASSERT_FALSE(passes.empty());
+  EXPECT_LE(passes.size(), 3u);
+  ExpectEveryLineCutOnce(passes, lines);
   // The first pass turns at the wall: its second row runs the other way.
   ASSERT_GE(passes[0].size(), 4u);
   EXPECT_DOUBLE_EQ(passes[0][0].point.x, 0.0);
@@ -71,6 +77,27 @@ TEST(ZigzagOrder, OneWayCutsEveryLineTheSameWay) {
     ASSERT_EQ(pass.size(), 2u);
     EXPECT_LT(pass[0].point.x, pass[1].point.x);
   }
+}
+
+// The picked start point: the first pass starts at the line end nearest it,
+// whichever corner that is; one-way lines keep their way and start from the
+// row nearest it.
+TEST(ZigzagOrder, TheFirstPassStartsNearestThePickedPoint) {
+  const std::vector<curve::BulgePath> loops = {Square(0, 0, 10, 10, false), Square(4, 4, 6, 6, true)};
+  const std::vector<ZigzagLine> lines = Rows();
+  const std::pair<AcGePoint2d, AcGePoint2d> picks[] = {
+      {{11, 11}, {10, 9.5}}, {{-1, -1}, {0, 0.5}}, {{12, 0}, {10, 0.5}}, {{0, 9}, {0, 9.5}}};
+  for (const auto& [picked, start] : picks) {
+    const auto passes = OrderZigzagLines(loops, lines, 1.0, 0.0, true, &picked);
+    ASSERT_FALSE(passes.empty());
+    EXPECT_TRUE(passes[0].front().point.isEqualTo(start)) << picked.x << "," << picked.y;
+    ExpectEveryLineCutOnce(passes, lines);
+  }
+  const AcGePoint2d low(3, -2);
+  const auto oneWay = OrderZigzagLines(loops, lines, 1.0, 0.0, false, &low);
+  ASSERT_EQ(oneWay.size(), lines.size());
+  EXPECT_TRUE(oneWay.front().front().point.isEqualTo({0, 0.5}));
+  for (const auto& pass : oneWay) EXPECT_LT(pass[0].point.x, pass[1].point.x);
 }
 
 TEST(ZigzagOrder, LineSpacingIsMeasuredAcrossTheLines) {
