@@ -21,6 +21,7 @@ namespace {
 // material, then "checked".
 constexpr const char* kSweep = R"py(from shapely.geometry import LineString, LinearRing, Polygon, Point, box
 from shapely.ops import unary_union
+from shapely.prepared import prep
 
 # What a move may come nearer the part than the tool radius (and allowance),
 # and the sliver of uncut area that counts as none.
@@ -76,9 +77,18 @@ def below(run, top):
             cur = []
     return out
 
-def intrusion(free, k, shape):
+def intrusion(free, k, shape, kept={}):
     """How much nearer than k to the part the shape comes, and where."""
-    bad = shape.difference(free.buffer(-(k - SLACK), resolution=Q))
+    # Where the shape may go, made once per part and distance; most shapes lie
+    # well inside it and are let through without a difference.
+    key = (id(free), k)
+    if key not in kept:
+        inner = free.buffer(-(k - SLACK), resolution=Q)
+        kept[key] = (inner, prep(inner), free)
+    inner, quick = kept[key][:2]
+    if quick.contains(shape):
+        return (0.0, None)
+    bad = shape.difference(inner)
     worst = (0.0, None)
     for g in getattr(bad, 'geoms', [bad]):
         for p in ([] if g.is_empty else g.coords):
