@@ -51,7 +51,7 @@ double Prim2::fractionOf(const AcGePoint2d& p) const {
 double Prim2::length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : p0.distanceTo(p1); }
 
 bool Prim2::holds(double fraction, double tol) const {
-  if (unbounded) return true;
+  if (unbounded || (fraction >= 0.0 && fraction <= 1.0)) return true;
   const double len = length();
   const double slack = len > 0.0 ? tol / len : 1.0;
   return fraction >= -slack && fraction <= 1.0 + slack;
@@ -67,7 +67,7 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
   if (!a.unbounded) fa = clamp01(fa);
   if (!b.unbounded) fb = clamp01(fb);
   for (const Hit2& h : hits)
-    if (h.point.distanceTo(p) <= tol) return;
+    if (std::fabs(h.point.x - p.x) <= tol && std::fabs(h.point.y - p.y) <= tol && h.point.distanceTo(p) <= tol) return;
   hits.push_back({p, fa, fb});
 }
 
@@ -100,8 +100,22 @@ void addOverlap(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double 
   }
 }
 
+// Both ends of `other` lie on one side of the carrier of `line`, farther from it than
+// twice tol: no point of `other` comes within tol of the line, rounding included.
+bool clearOfCarrier(const Prim2& line, const Prim2& other, double tol) {
+  const AcGeVector2d d = line.p1 - line.p0;
+  const double s0 = d.crossProduct(other.p0 - line.p0), s1 = d.crossProduct(other.p1 - line.p0);
+  if ((s0 > 0.0) != (s1 > 0.0) || s0 == 0.0 || s1 == 0.0) return false;
+  const double limitSqrd = 4.0 * tol * tol * d.lengthSqrd();
+  return s0 * s0 > limitSqrd && s1 * s1 > limitSqrd;
+}
+
 void lineLine(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double tol) {
   const AcGeVector2d da = a.p1 - a.p0, db = b.p1 - b.p0;
+  // Most pairs near each other do not meet: told apart without roots.
+  if (da.lengthSqrd() > 0.0 && db.lengthSqrd() > 0.0 &&
+      ((!b.unbounded && clearOfCarrier(a, b, tol)) || (!a.unbounded && clearOfCarrier(b, a, tol))))
+    return;
   const double la = da.length(), lb = db.length();
   if (la <= 0.0 || lb <= 0.0) {
     // A point: on the other or not.
@@ -121,7 +135,20 @@ void lineLine(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double to
   addHit(hits, a, b, a.p0 + da * t, tol);
 }
 
+// The segment keeps off the circle by more than twice tol, outside it or within it.
+bool clearOfCircle(const Prim2& line, const Arc2& circle, double tol) {
+  const AcGeVector2d d = line.p1 - line.p0;
+  const double len2 = d.lengthSqrd();
+  if (len2 <= 0.0) return false;
+  const AcGeVector2d w0 = line.p0 - circle.center, w1 = line.p1 - circle.center;
+  const double f = std::clamp(-w0.dotProduct(d) / len2, 0.0, 1.0);
+  const double outside = circle.radius + 2.0 * tol, inside = circle.radius - 2.0 * tol;
+  if ((w0 + d * f).lengthSqrd() > outside * outside) return true;
+  return inside > 0.0 && w0.lengthSqrd() < inside * inside && w1.lengthSqrd() < inside * inside;
+}
+
 void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, bool lineFirst, double tol) {
+  if (!line.unbounded && clearOfCircle(line, circ.arc, tol)) return;
   const AcGeVector2d d = line.p1 - line.p0;
   const double len = d.length();
   const Prim2& a = lineFirst ? line : circ;
@@ -149,6 +176,9 @@ void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, b
 void circleCircle(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double tol) {
   const AcGePoint2d c1 = a.arc.center, c2 = b.arc.center;
   const double r1 = a.arc.radius, r2 = b.arc.radius;
+  // Apart, or one within the other, by more than twice tol.
+  const double distSqrd = (c2 - c1).lengthSqrd(), apart = r1 + r2 + 2.0 * tol, within = std::fabs(r1 - r2) - 2.0 * tol;
+  if (distSqrd > apart * apart || (within > 0.0 && distSqrd < within * within)) return;
   const double dist = c1.distanceTo(c2);
   if (dist <= tol && std::fabs(r1 - r2) <= tol) {
     addOverlap(hits, a, b, tol);

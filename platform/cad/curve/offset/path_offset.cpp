@@ -617,11 +617,11 @@ class OffsetBuilder {
     boxes.reserve(curves_.size());
     for (const Curve& c : curves_) boxes.push_back(boxOf(c, {}));
     std::vector<std::pair<int, int>> pairs;
-    for (int a = 0; a < count; ++a) {
-      if (!curve(a).element) continue;
-      for (int b = 0; b < count; ++b)
-        if (b != a && (!curve(b).element || b > a) && boxes[static_cast<size_t>(a)].overlaps(boxes[static_cast<size_t>(b)]))
-          pairs.emplace_back(a, b);
+    // Cutters follow the elements, so the partners of element a are the curves after it.
+    for (int a = 0; a < elementCount_; ++a) {
+      const Box2& box = boxes[static_cast<size_t>(a)];
+      for (int b = a + 1; b < count; ++b)
+        if (box.overlaps(boxes[static_cast<size_t>(b)])) pairs.emplace_back(a, b);
     }
     return pairs;
   }
