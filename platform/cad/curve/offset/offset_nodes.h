@@ -11,6 +11,11 @@ class OffsetNodes {
  public:
   int add(bool gap = false);
   void join(int a, int b);
+  // None left; what was allocated stays for the next.
+  void clear() {
+    parent_.clear();
+    gap_.clear();
+  }
   // The node standing for all merged with a.
   int find(int a);
   // A loose end of one element that nothing continues (a concave corner).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <span>
@@ -196,6 +197,69 @@ struct Piece {
   int element = 0;
   double from = 0.0, to = 1.0;
   int startNode = 0, endNode = 0;
+};
+
+// A stretch still to probe, and whether a deep stretch lies just before or after it.
+struct Gap {
+  Stretch s;
+  bool deepBefore = false, deepAfter = false;
+};
+
+// What an offset builds, kept from call to call on a thread so that small offsets
+// allocate nothing once it has grown.
+struct BuilderScratch {
+  std::vector<Curve> curves;
+  OffsetNodes nodes;
+  std::vector<std::pair<int, Stretch>> deepItems, shallowItems;
+  Buckets<Stretch> deep, shallow;
+  std::vector<std::pair<int, Cut>> cutItems;
+  Buckets<Cut> cuts;
+  Buckets<Passing> passing;
+  std::vector<Piece> pieces;
+  std::vector<Gap> toProbe;
+  std::vector<Stretch> deepScratch, shallowScratch;
+  std::vector<Hit2> hits;
+  bool inUse = false;
+};
+
+// The thread's scratch while no other builder holds it, else one of its own; what a large
+// offset grew is let go afterwards.
+class ScratchLease {
+ public:
+  ScratchLease() {
+    thread_local BuilderScratch shared;
+    if (shared.inUse) {
+      own_ = std::make_unique<BuilderScratch>();
+      scratch_ = own_.get();
+    } else {
+      scratch_ = &shared;
+    }
+    scratch_->inUse = true;
+    scratch_->curves.clear();
+    scratch_->nodes.clear();
+    scratch_->deepItems.clear();
+    scratch_->shallowItems.clear();
+    scratch_->cutItems.clear();
+    scratch_->pieces.clear();
+    scratch_->toProbe.clear();
+    scratch_->deepScratch.clear();
+    scratch_->shallowScratch.clear();
+  }
+  ~ScratchLease() {
+    constexpr size_t kKeptCurves = 4096;
+    if (own_ != nullptr) return;
+    if (scratch_->curves.capacity() > kKeptCurves)
+      *scratch_ = BuilderScratch{};
+    else
+      scratch_->inUse = false;
+  }
+  ScratchLease(const ScratchLease&) = delete;
+  ScratchLease& operator=(const ScratchLease&) = delete;
+  BuilderScratch& operator*() const { return *scratch_; }
+
+ private:
+  std::unique_ptr<BuilderScratch> own_;
+  BuilderScratch* scratch_ = nullptr;
 };
 
 // Offsets a path to the left. The path is moved element by element, convex corners get
@@ -471,12 +535,6 @@ class OffsetBuilder {
     shallow_.build(elementCount_, shallowItems_);
     return true;
   }
-
-  // A stretch still to probe, and whether a deep stretch lies just before or after it.
-  struct Gap {
-    Stretch s;
-    bool deepBefore = false, deepAfter = false;
-  };
 
   void mapDepth(int e, bool narrowing) {
     constexpr int kMaxProbes = 32;
@@ -897,22 +955,25 @@ class OffsetBuilder {
   bool small_;
   BoxTree tree_;
   bool touches_;
+  ScratchLease lease_;
   // The elements of the moved path come first, in path order; cutters follow.
-  std::vector<Curve> curves_;
+  std::vector<Curve>& curves_ = (*lease_).curves;
   int elementCount_ = 0;
-  OffsetNodes nodes_;
+  OffsetNodes& nodes_ = (*lease_).nodes;
   // Stretches of each element deep in the band, and the rest.
-  std::vector<std::pair<int, Stretch>> deepItems_, shallowItems_;
-  Buckets<Stretch> deep_, shallow_;
-  std::vector<std::pair<int, Cut>> cutItems_;
-  Buckets<Cut> cuts_;
-  Buckets<Passing> passing_;
-  std::vector<Piece> pieces_;
+  std::vector<std::pair<int, Stretch>>& deepItems_ = (*lease_).deepItems;
+  std::vector<std::pair<int, Stretch>>& shallowItems_ = (*lease_).shallowItems;
+  Buckets<Stretch>& deep_ = (*lease_).deep;
+  Buckets<Stretch>& shallow_ = (*lease_).shallow;
+  std::vector<std::pair<int, Cut>>& cutItems_ = (*lease_).cutItems;
+  Buckets<Cut>& cuts_ = (*lease_).cuts;
+  Buckets<Passing>& passing_ = (*lease_).passing;
+  std::vector<Piece>& pieces_ = (*lease_).pieces;
   std::optional<double> sourceArea_;
-  // Scratch, kept to spare allocations.
-  std::vector<Gap> toProbe_;
-  std::vector<Stretch> deepScratch_, shallowScratch_;
-  std::vector<Hit2> hits_;
+  std::vector<Gap>& toProbe_ = (*lease_).toProbe;
+  std::vector<Stretch>& deepScratch_ = (*lease_).deepScratch;
+  std::vector<Stretch>& shallowScratch_ = (*lease_).shallowScratch;
+  std::vector<Hit2>& hits_ = (*lease_).hits;
   int lastHolder_ = -1;
 };
 
