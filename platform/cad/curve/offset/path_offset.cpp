@@ -219,6 +219,13 @@ struct BuilderScratch {
   std::vector<Gap> toProbe;
   std::vector<Stretch> deepScratch, shallowScratch;
   std::vector<Hit2> hits;
+  std::vector<Box2> boxes;
+  std::vector<std::pair<int, int>> pairs, starts;
+  std::vector<std::pair<int, Passing>> passingItems;
+  std::vector<int> arriving, leaving, order, chain;
+  Buckets<int> leavingPieces;
+  std::vector<bool> used, arrived;
+  std::vector<Piece> merged;
   bool inUse = false;
 };
 
@@ -669,12 +676,13 @@ class OffsetBuilder {
   // Pairs of curves whose shallow stretches come near each other, each pair once.
   // On a small path every curve is one stretch: the pairs whose boxes meet, found
   // by trying them all, in the order the tree would give them.
-  std::vector<std::pair<int, int>> overlappingPairs() const {
+  const std::vector<std::pair<int, int>>& overlappingPairs() const {
     const int count = static_cast<int>(curves_.size());
-    std::vector<Box2> boxes;
-    boxes.reserve(curves_.size());
+    std::vector<Box2>& boxes = (*lease_).boxes;
+    boxes.clear();
     for (const Curve& c : curves_) boxes.push_back(boxOf(c, {}));
-    std::vector<std::pair<int, int>> pairs;
+    std::vector<std::pair<int, int>>& pairs = (*lease_).pairs;
+    pairs.clear();
     // Cutters follow the elements, so the partners of element a are the curves after it.
     for (int a = 0; a < elementCount_; ++a) {
       const Box2& box = boxes[static_cast<size_t>(a)];
@@ -684,12 +692,13 @@ class OffsetBuilder {
     return pairs;
   }
 
-  std::vector<std::pair<int, int>> candidatePairs() {
+  const std::vector<std::pair<int, int>>& candidatePairs() {
     if (small_) return overlappingPairs();
     ShallowBoxes shallow = shallowBoxes();
     if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
     const std::vector<int>& owner = shallow.owner;
-    std::vector<std::pair<int, int>> pairs;
+    std::vector<std::pair<int, int>>& pairs = (*lease_).pairs;
+    pairs.clear();
     // A curve's boxes follow each other, so its partners are gathered and sorted alone:
     // near collapse the pairs are many and one sort of them all would dominate.
     std::vector<int> partners;
@@ -754,8 +763,8 @@ class OffsetBuilder {
     }
     const int curveCount = static_cast<int>(curves_.size());
     cuts_.build(curveCount, cutItems_);
-    std::vector<std::pair<int, Passing>> passing;
-    passing.reserve(cutItems_.size());
+    std::vector<std::pair<int, Passing>>& passing = (*lease_).passingItems;
+    passing.clear();
     for (int c = 0; c < curveCount; ++c) {
       const std::span<Cut> cuts = cuts_[c];
       std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
@@ -836,7 +845,10 @@ class OffsetBuilder {
   // pass for a touch. Where the crossing was found after all, the tips beyond it are
   // dropped and the bridge, which no kept piece reaches or leaves, would be a sliver.
   void dropLooseBridges() {
-    std::vector<int> arriving(static_cast<size_t>(nodes_.count()), 0), leaving(arriving);
+    std::vector<int>& arriving = (*lease_).arriving;
+    std::vector<int>& leaving = (*lease_).leaving;
+    arriving.assign(static_cast<size_t>(nodes_.count()), 0);
+    leaving.assign(arriving.size(), 0);
     for (const Piece& p : pieces_) {
       ++leaving[static_cast<size_t>(p.startNode)];
       ++arriving[static_cast<size_t>(p.endNode)];
@@ -869,23 +881,28 @@ class OffsetBuilder {
   }
 
   std::vector<BulgePath> chains() {
-    std::vector<std::pair<int, int>> starts;
+    std::vector<std::pair<int, int>>& starts = (*lease_).starts;
+    starts.clear();
     for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
       starts.emplace_back(pieces_[static_cast<size_t>(i)].startNode, i);
-    Buckets<int> leaving;
+    Buckets<int>& leaving = (*lease_).leavingPieces;
     leaving.build(nodes_.count(), starts);
-    std::vector<bool> used(pieces_.size(), false);
+    std::vector<bool>& used = (*lease_).used;
+    used.assign(pieces_.size(), false);
     std::vector<BulgePath> out;
     // Open chains start where no kept piece arrives; what is left then are loops.
-    std::vector<bool> arrived(static_cast<size_t>(nodes_.count()), false);
+    std::vector<bool>& arrived = (*lease_).arrived;
+    arrived.assign(static_cast<size_t>(nodes_.count()), false);
     for (const Piece& p : pieces_) arrived[static_cast<size_t>(p.endNode)] = true;
-    std::vector<int> order;
+    std::vector<int>& order = (*lease_).order;
+    order.clear();
     for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
       if (!arrived[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)]) order.push_back(i);
     for (int i = 0; i < static_cast<int>(pieces_.size()); ++i) order.push_back(i);
     for (int first : order) {
       if (used[static_cast<size_t>(first)]) continue;
-      std::vector<int> chain{first};
+      std::vector<int>& chain = (*lease_).chain;
+      chain.assign(1, first);
       used[static_cast<size_t>(first)] = true;
       const int home = pieces_[static_cast<size_t>(first)].startNode;
       bool closed = false;
@@ -921,7 +938,8 @@ class OffsetBuilder {
 
   // Pieces of one element that follow each other become one segment again.
   BulgePath toPath(const std::vector<int>& chain, bool closed) const {
-    std::vector<Piece> merged;
+    std::vector<Piece>& merged = (*lease_).merged;
+    merged.clear();
     for (int index : chain) {
       const Piece& p = pieces_[static_cast<size_t>(index)];
       if (!merged.empty() && merged.back().element == p.element && merged.back().to == p.from) {
