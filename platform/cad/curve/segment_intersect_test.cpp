@@ -73,3 +73,43 @@ TEST(SegmentIntersect, TouchOffAnEndStillFindsTheCrossingOnBoth) {
   // Where neither crossing lies on both, nothing.
   EXPECT_TRUE(intersect(arcOf({0.0, 0.0}, 1.0, 1e-3, 1.0), right, tol).empty());
 }
+
+// Pairs told apart without working out crossings: whatever keeps within the tolerance of
+// the other still meets it, at every side and from inside a circle as from outside.
+TEST(SegmentIntersect, NearMissesWithinTheToleranceStillMeet) {
+  const double tol = 1e-10;
+  auto lineOf = [](AcGePoint2d a, AcGePoint2d b) {
+    Prim2 p;
+    p.p0 = a;
+    p.p1 = b;
+    return p;
+  };
+  const Prim2 base = lineOf({0.0, 0.0}, {10.0, 0.0});
+  for (double side : {1.0, -1.0}) {
+    // A slanted line ending just short of the base: near enough it touches, else not.
+    EXPECT_EQ(intersect(base, lineOf({5.0, side * 0.5 * tol}, {6.0, side * 1.0}), tol).size(), 1u) << side;
+    EXPECT_EQ(intersect(lineOf({5.0, side * 0.5 * tol}, {6.0, side * 1.0}), base, tol).size(), 1u) << side;
+    EXPECT_TRUE(intersect(base, lineOf({5.0, side * 3.0 * tol}, {6.0, side * 1.0}), tol).empty()) << side;
+    // Parallel within the tolerance: the overlap's ends.
+    EXPECT_EQ(intersect(base, lineOf({2.0, side * 0.5 * tol}, {4.0, side * 0.5 * tol}), tol).size(), 2u) << side;
+    EXPECT_TRUE(intersect(base, lineOf({2.0, side * 3.0 * tol}, {4.0, side * 3.0 * tol}), tol).empty()) << side;
+  }
+  // An unbounded line reaches what its segment would miss.
+  Prim2 extended = lineOf({0.0, 1.0}, {1.0, 1.0});
+  extended.unbounded = true;
+  EXPECT_EQ(intersect(extended, lineOf({5.0, 0.0}, {5.0, 2.0}), tol).size(), 1u);
+
+  const Prim2 circle = Prim2::circle({0.0, 0.0}, 1.0);
+  // Ending just inside or just outside the circle, a segment touches it; well inside or
+  // well outside, it misses.
+  EXPECT_EQ(intersect(lineOf({0.0, 0.0}, {1.0 - 0.5 * tol, 0.0}), circle, tol).size(), 1u);
+  EXPECT_EQ(intersect(lineOf({2.0, 0.0}, {1.0 + 0.5 * tol, 0.0}), circle, tol).size(), 1u);
+  EXPECT_TRUE(intersect(lineOf({0.0, 0.0}, {1.0 - 3.0 * tol, 0.0}), circle, tol).empty());
+  EXPECT_TRUE(intersect(lineOf({2.0, 0.0}, {1.0 + 3.0 * tol, 0.0}), circle, tol).empty());
+  // Circles apart or nested by half the tolerance touch; by three times it, they do not.
+  for (double gap : {0.5 * tol, 3.0 * tol}) {
+    const size_t expected = gap < tol ? 1u : 0u;
+    EXPECT_EQ(intersect(circle, Prim2::circle({2.0 + gap, 0.0}, 1.0), tol).size(), expected) << gap;
+    EXPECT_EQ(intersect(circle, Prim2::circle({0.5 - gap, 0.0}, 0.5), tol).size(), expected) << gap;
+  }
+}
