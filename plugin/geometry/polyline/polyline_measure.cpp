@@ -10,6 +10,7 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "plugin/geometry/plane_geometry.h"
+#include "plugin/geometry/polyline/arc_caps.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
@@ -25,8 +26,6 @@ constexpr double kShortestDirection = 0.000001;
 constexpr int kArcSamples = 10;
 constexpr double kClosingTurnMatch = 0.0001;
 constexpr double kStartDirectionRun = 0.1;
-constexpr double kOnChord = 1e-9;
-constexpr double kChordNudge = 1e-7;
 
 double Normalized(double angle) {
   while (angle > curve::kPi) angle -= curve::kTwoPi;
@@ -76,31 +75,9 @@ bool InsideChordPolygon(const Vertices& v, const AcGePoint2d& p) {
   return inside;
 }
 
-// Between an arc and its chord: inside the circle, on the arc's side of the chord.
-bool InsideArcCap(const curve::BulgeSeg& segment, const AcGePoint2d& p) {
-  const curve::Arc2 arc = segment.arc();
-  if (!(p.distanceTo(arc.center) < arc.radius)) return false;
-  const AcGeVector2d chord = segment.end - segment.start;
-  const double sideOfPoint = chord.crossProduct(p - segment.start);
-  const double sideOfArc = chord.crossProduct(segment.midPoint() - segment.start);
-  return sideOfPoint * sideOfArc > 0.0;
-}
-
-// A point on an arc's chord is moved a hair towards the arc: the chord is no
-// edge of the outline, so both its sides are alike, but the two tests above
-// would each count the point as lying beyond it.
+// Off the chords of every arc (see MoveOffArcChord).
 AcGePoint2d OffArcChords(const Vertices& v, std::size_t segments, AcGePoint2d p) {
-  for (std::size_t i = 0; i < segments; ++i) {
-    const curve::BulgeSeg segment = SegmentOf(v, i);
-    if (!segment.isArc()) continue;
-    const AcGeVector2d chord = segment.end - segment.start;
-    const double length = chord.length();
-    if (length == 0.0 || !(p.distanceTo(segment.arc().center) < segment.arc().radius)) continue;
-    if (std::fabs(chord.crossProduct(p - segment.start)) > kOnChord * length) continue;
-    AcGeVector2d towardsArc(-chord.y / length, chord.x / length);
-    if (towardsArc.dotProduct(segment.midPoint() - segment.start) < 0.0) towardsArc = -towardsArc;
-    p += towardsArc * kChordNudge;
-  }
+  for (std::size_t i = 0; i < segments; ++i) MoveOffArcChord(SegmentOf(v, i), p);
   return p;
 }
 
