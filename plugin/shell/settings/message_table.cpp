@@ -39,6 +39,7 @@ CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이�
 CString MsgNoFacePicked;
 CString MsgNoOuterProfile;
 CString MsgSolidNotMade;
+CString MsgOnlySolidsMachined;
 
 namespace {
 
@@ -85,6 +86,7 @@ void FillFixedKorean() {
   MsgNoFacePicked = "\n선택한 위치에 면이 없습니다.";
   MsgNoOuterProfile = "외측 도형을 선택하시요.!!";
   MsgSolidNotMade = "\nSolid를 만들 수 없습니다.";
+  MsgOnlySolidsMachined = "가공 모델과 소재는 3D 솔리드만 선택할 수 있습니다.!!";
 }
 
 }  // namespace

@@ -51,6 +51,8 @@ extern CString MsgNoFacePicked;
 extern CString MsgNoOuterProfile;
 // A profile that could not be extruded into a solid.
 extern CString MsgSolidNotMade;
+// A solid operation given a model or stock that is no 3D solid.
+extern CString MsgOnlySolidsMachined;
 
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).
