@@ -64,12 +64,14 @@ bool AcGeNurbCurve2d::isEqualTo(const AcGeEntity2d& other, const AcGeTol& tol) c
 AcGeInterval AcGeNurbCurve2d::paramInterval() const { return ge_detail::nurbsDomain(*this); }
 
 AcGePoint2d AcGeNurbCurve2d::pointAt(double param) const {
-  if (!isValid()) return m_controlPoints.isEmpty() ? AcGePoint2d::kOrigin : m_controlPoints.first();
+  if (!ge_detail::nurbsEvaluable(m_degree, m_knots.getArray(), numControlPoints(), m_weights)) {
+    return m_controlPoints.isEmpty() ? AcGePoint2d::kOrigin : m_controlPoints.first();
+  }
   return ge_detail::nurbsPoint<2, AcGePoint2d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }
 
 AcGeVector2d AcGeNurbCurve2d::derivAt(double param, int order) const {
-  if (!isValid()) return AcGeVector2d();
+  if (!ge_detail::nurbsEvaluable(m_degree, m_knots.getArray(), numControlPoints(), m_weights)) return AcGeVector2d();
   if (order >= 2) return AcGeCurve2d::derivAt(param, order);
   return ge_detail::nurbsFirstDeriv<2, AcGeVector2d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }

@@ -116,12 +116,14 @@ bool AcGeNurbCurve3d::isEqualTo(const AcGeEntity3d& other, const AcGeTol& tol) c
 AcGeInterval AcGeNurbCurve3d::paramInterval() const { return ge_detail::nurbsDomain(*this); }
 
 AcGePoint3d AcGeNurbCurve3d::pointAt(double param) const {
-  if (!isValid()) return m_controlPoints.isEmpty() ? AcGePoint3d::kOrigin : m_controlPoints.first();
+  if (!ge_detail::nurbsEvaluable(m_degree, m_knots.getArray(), numControlPoints(), m_weights)) {
+    return m_controlPoints.isEmpty() ? AcGePoint3d::kOrigin : m_controlPoints.first();
+  }
   return ge_detail::nurbsPoint<3, AcGePoint3d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }
 
 AcGeVector3d AcGeNurbCurve3d::derivAt(double param, int order) const {
-  if (!isValid()) return AcGeVector3d();
+  if (!ge_detail::nurbsEvaluable(m_degree, m_knots.getArray(), numControlPoints(), m_weights)) return AcGeVector3d();
   if (order >= 2) return AcGeCurve3d::derivAt(param, order);
   return ge_detail::nurbsFirstDeriv<3, AcGeVector3d>(m_degree, m_knots, m_controlPoints, m_weights, param);
 }

@@ -25,6 +25,13 @@ std::vector<Coords<D>> toCoords(const PointArray& points) {
   return out;
 }
 
+template <int D, class Point>
+Coords<D> coordsOf(const Point& p) {
+  Coords<D> c;
+  for (unsigned int i = 0; i < D; ++i) c[i] = p[i];
+  return c;
+}
+
 template <class Point, size_t D>
 Point fromCoords(const std::array<double, D>& c) {
   Point p;
@@ -47,13 +54,15 @@ inline bool hasNonUnitWeight(const AcGeDoubleArray& weights) {
 template <int D, class Point, class PointArray>
 Point nurbsPoint(int degree, const AcGeKnotVector& knots, const PointArray& ctrl, const AcGeDoubleArray& weights,
                  double param) {
-  return fromCoords<Point>(deBoor<D>(degree, knots.getArray(), toCoords<D>(ctrl), weights, param));
+  return fromCoords<Point>(
+      deBoorAt<D>(degree, knots.getArray(), ctrl.length(), [&](int i) { return coordsOf<D>(ctrl[i]); }, weights, param));
 }
 
 template <int D, class Vector, class PointArray>
 Vector nurbsFirstDeriv(int degree, const AcGeKnotVector& knots, const PointArray& ctrl, const AcGeDoubleArray& weights,
                        double param) {
-  return fromCoords<Vector>(firstDeriv<D>(degree, knots.getArray(), toCoords<D>(ctrl), weights, param));
+  return fromCoords<Vector>(firstDerivAt<D>(degree, knots.getArray(), ctrl.length(),
+                                            [&](int i) { return coordsOf<D>(ctrl[i]); }, weights, param));
 }
 
 // An invalid definition gets the empty interval at 0.

@@ -23,9 +23,47 @@ int findSpan(int degree, const AcGeDoubleArray& knots, int numCtrl, double t) {
     while (k > degree && knots[k] >= knots[k + 1]) --k;
     return k;
   }
-  int k = degree;
-  while (k < numCtrl - 1 && knots[k + 1] <= t) ++k;
-  return k;
+  // The last k in degree .. numCtrl - 1 whose next knot is not above t (or degree).
+  int low = degree, high = numCtrl - 1;
+  while (low < high) {
+    const int mid = (low + high + 1) / 2;
+    if (knots[mid] <= t) {
+      low = mid;
+    } else {
+      high = mid - 1;
+    }
+  }
+  return low;
+}
+
+void spanBasis(int degree, const AcGeDoubleArray& knots, int k, double u, std::vector<double>& values,
+               std::vector<double>& derivs) {
+  // levels[q][j] = N(k - degree + j, q)(u), j = 0 .. degree; level 0 is 1 at k alone.
+  const int first = k - degree;
+  std::vector<std::vector<double>> levels(static_cast<size_t>(degree + 1),
+                                          std::vector<double>(static_cast<size_t>(degree + 2), 0.0));
+  levels[0][static_cast<size_t>(degree)] = 1.0;
+  for (int q = 1; q <= degree; ++q)
+    for (int j = 0; j <= degree; ++j) {
+      const int i = first + j;
+      double v = 0.0;
+      const double d1 = knots[i + q] - knots[i];
+      const double d2 = knots[i + q + 1] - knots[i + 1];
+      if (d1 > 0.0) v += (u - knots[i]) / d1 * levels[q - 1][j];
+      if (d2 > 0.0) v += (knots[i + q + 1] - u) / d2 * levels[q - 1][j + 1];
+      levels[q][j] = v;
+    }
+  values.assign(levels[degree].begin(), levels[degree].begin() + degree + 1);
+  derivs.assign(static_cast<size_t>(degree + 1), 0.0);
+  for (int j = 0; j <= degree; ++j) {
+    const int i = first + j;
+    double v = 0.0;
+    const double d1 = knots[i + degree] - knots[i];
+    const double d2 = knots[i + degree + 1] - knots[i + 1];
+    if (d1 > 0.0) v += degree / d1 * levels[degree - 1][j];
+    if (d2 > 0.0) v -= degree / d2 * levels[degree - 1][j + 1];
+    derivs[j] = v;
+  }
 }
 
 std::vector<double> basisRow(int degree, const AcGeDoubleArray& knots, int numCtrl, double u,

@@ -15,6 +15,13 @@ using Coords = std::array<double, D>;
 // Counts, knot order and weights consistent enough to evaluate.
 bool nurbsValid(int degree, const AcGeDoubleArray& knots, int numCtrl, const AcGeDoubleArray& weights);
 
+// The counts alone (no knot or weight scan), enough for evaluation to stay within
+// the arrays: the check a point or tangent query can afford.
+inline bool nurbsEvaluable(int degree, const AcGeDoubleArray& knots, int numCtrl, const AcGeDoubleArray& weights) {
+  return degree >= 1 && numCtrl >= degree + 1 && knots.length() == numCtrl + degree + 1 &&
+         (weights.isEmpty() || weights.length() == numCtrl) && knots[numCtrl] > knots[degree];
+}
+
 // Knot span k (degree <= k < numCtrl) holding t, t already clamped to the domain.
 int findSpan(int degree, const AcGeDoubleArray& knots, int numCtrl, double t);
 
@@ -25,11 +32,11 @@ std::vector<double> basisRow(int degree, const AcGeDoubleArray& knots, int numCt
 // Solves A x = b for several right-hand sides (columns of b); false when singular.
 bool solveDense(std::vector<std::vector<double>>& a, std::vector<std::vector<double>>& b);
 
-// De Boor's algorithm in homogeneous coordinates.
-template <int D>
-Coords<D> deBoor(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
-                 const AcGeDoubleArray& weights, double t) {
-  const int n = static_cast<int>(ctrl.size());
+// De Boor's algorithm in homogeneous coordinates; ctrlAt(i) gives control point i
+// (only the degree + 1 of t's span are read).
+template <int D, class CtrlAt>
+Coords<D> deBoorAt(int degree, const AcGeDoubleArray& knots, int n, CtrlAt ctrlAt, const AcGeDoubleArray& weights,
+                   double t) {
   const double lo = knots[degree], hi = knots[n];
   t = std::fmin(std::fmax(t, lo), hi);
   const int k = findSpan(degree, knots, n, t);
@@ -37,7 +44,8 @@ Coords<D> deBoor(int degree, const AcGeDoubleArray& knots, const std::vector<Coo
   for (int j = 0; j <= degree; ++j) {
     const int i = j + k - degree;
     const double w = weights.isEmpty() ? 1.0 : weights[i];
-    for (int c = 0; c < D; ++c) d[j][c] = ctrl[i][c] * w;
+    const Coords<D> p = ctrlAt(i);
+    for (int c = 0; c < D; ++c) d[j][c] = p[c] * w;
     d[j][D] = w;
   }
   for (int r = 1; r <= degree; ++r)
@@ -53,29 +61,48 @@ Coords<D> deBoor(int degree, const AcGeDoubleArray& knots, const std::vector<Coo
   return out;
 }
 
-// Exact first derivative from the basis derivatives (quotient rule for rational curves).
 template <int D>
-Coords<D> firstDeriv(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
-                     const AcGeDoubleArray& weights, double t) {
-  const int n = static_cast<int>(ctrl.size());
+Coords<D> deBoor(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
+                 const AcGeDoubleArray& weights, double t) {
+  return deBoorAt<D>(degree, knots, static_cast<int>(ctrl.size()), [&](int i) { return ctrl[i]; }, weights, t);
+}
+
+// The degree + 1 basis functions that are not zero on span k at u (functions
+// k - degree .. k), and their first derivatives.
+void spanBasis(int degree, const AcGeDoubleArray& knots, int k, double u, std::vector<double>& values,
+               std::vector<double>& derivs);
+
+// Exact first derivative (quotient rule for rational curves); ctrlAt as for deBoorAt.
+template <int D, class CtrlAt>
+Coords<D> firstDerivAt(int degree, const AcGeDoubleArray& knots, int n, CtrlAt ctrlAt,
+                       const AcGeDoubleArray& weights, double t) {
   t = std::fmin(std::fmax(t, knots[degree]), knots[n]);
-  std::vector<double> dn;
-  const std::vector<double> nv = basisRow(degree, knots, n, t, &dn);
+  const int k = findSpan(degree, knots, n, t);
+  std::vector<double> nv, dn;
+  spanBasis(degree, knots, k, t, nv, dn);
   Coords<D> a{}, da{};
   double w = 0.0, dw = 0.0;
-  for (int i = 0; i < n; ++i) {
+  for (int j = 0; j <= degree; ++j) {
+    const int i = k - degree + j;
     const double wi = weights.isEmpty() ? 1.0 : weights[i];
-    w += nv[i] * wi;
-    dw += dn[i] * wi;
+    const Coords<D> p = ctrlAt(i);
+    w += nv[j] * wi;
+    dw += dn[j] * wi;
     for (int c = 0; c < D; ++c) {
-      a[c] += nv[i] * wi * ctrl[i][c];
-      da[c] += dn[i] * wi * ctrl[i][c];
+      a[c] += nv[j] * wi * p[c];
+      da[c] += dn[j] * wi * p[c];
     }
   }
   Coords<D> out{};
   if (w == 0.0) return out;
   for (int c = 0; c < D; ++c) out[c] = (da[c] - dw * a[c] / w) / w;
   return out;
+}
+
+template <int D>
+Coords<D> firstDeriv(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
+                     const AcGeDoubleArray& weights, double t) {
+  return firstDerivAt<D>(degree, knots, static_cast<int>(ctrl.size()), [&](int i) { return ctrl[i]; }, weights, t);
 }
 
 // Interpolating spline through pts (chord-length parameters, knots by averaging) of at most
