@@ -4,6 +4,8 @@
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/solid/machining/solid_cut_dlg.h"
+#include "plugin/solid/machining/z_profile_dlg.h"
 
 namespace {
 
@@ -134,12 +136,55 @@ class DrillHolder : public PostKindHolder {
   std::unique_ptr<CDrillDlg> dlg_;
 };
 
+// The solid cut and the Z-level contour: one tool, one feed.
+template <class OperationDlg>
+class SolidMachiningHolder : public PostKindHolder {
+ public:
+  SolidMachiningHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<OperationDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_Feed; }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    const CToolShapeDlg& tool = dlg_->m_Tool;
+    SetToolSizes(values, tool.m_Diameter, tool.m_CornerRadius, tool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+
+ protected:
+  std::unique_ptr<OperationDlg> dlg_;
+};
+
+class SolidCutHolder : public SolidMachiningHolder<CSolidCutDlg> {
+ public:
+  int PlungeFeed() const override {
+    const CPlungeDlg& plunge = dlg_->m_Plunge;
+    return plunge.m_PlungeFeedOn == 1 ? plunge.m_PlungeFeed : dlg_->m_Feed;
+  }
+};
+
+class ZProfileHolder : public SolidMachiningHolder<CZProfileDlg> {
+ public:
+  int PlungeFeed() const override { return dlg_->m_Lead.m_EntryFeed; }
+};
+
 }  // namespace
 
 PostKindHolders::PostKindHolders() {
   holders_[kToolpathPocket] = std::make_unique<PocketHolder>();
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
+  holders_[kToolpathSolidCut] = std::make_unique<SolidCutHolder>();
+  holders_[kToolpathZLevelContour] = std::make_unique<ZProfileHolder>();
 }
 
 PostKindHolders::~PostKindHolders() = default;

@@ -38,6 +38,7 @@ CString MsgGeometryOutOfRange = "선택한 도형의 크기 %s 는 가공할 수
 CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이트).";
 CString MsgNoFacePicked;
 CString MsgNoOuterProfile;
+CString MsgGougeCheckFailed;
 CString MsgSolidNotMade;
 CString MsgOnlySolidsMachined;
 
@@ -87,6 +88,7 @@ void FillFixedKorean() {
   MsgNoOuterProfile = "외측 도형을 선택하시요.!!";
   MsgSolidNotMade = "\nSolid를 만들 수 없습니다.";
   MsgOnlySolidsMachined = "가공 모델과 소재는 3D 솔리드만 선택할 수 있습니다.!!";
+  MsgGougeCheckFailed = "간섭체크 영역으로 가공 모델을 자를 수 없습니다.!!";
 }
 
 }  // namespace

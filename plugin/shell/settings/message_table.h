@@ -42,6 +42,8 @@ extern CString MsgEditorNotFound;
 // Follows the lead-move failure message: how many places and the first one
 // (count, X, Y).
 extern CString MsgLeadPlaces;
+// Solid cut and Z-level contour: a gouge-check outline the model cannot be cut by.
+extern CString MsgGougeCheckFailed;
 
 // A pocket stepover wider than its tool leaves uncut strips (pass, stepover, diameter).
 extern CString MsgStepoverAboveTool;

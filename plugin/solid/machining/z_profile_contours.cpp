@@ -1,0 +1,154 @@
+#include "platform/cad/db/entities/db_polyline.h"
+#include "plugin/solid/machining/z_profile_contours.h"
+
+#include <algorithm>
+
+#include "platform/cad/ge/ge_point2d.h"
+#include "plugin/geometry/curve_containment.h"
+#include "plugin/geometry/curve_reverse.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
+#include "plugin/geometry/polyline/polyline_properties.h"
+#include "plugin/milling/pocket/pocket_offset_pattern.h"
+#include "plugin/shell/copy_helpers.h"
+#include "plugin/shell/selection/region_helpers.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/solid/machining/solid_cut_scratch.h"
+
+namespace {
+
+constexpr double kLeastDistance = 1e-6;
+// The frame around the material of a core level stands this far off it.
+constexpr double kFrameMargin = 10.0;
+// Boundaries counter-clockwise and islands clockwise, rings come out likewise.
+constexpr unsigned char kRingSide = 1;
+
+struct Region {
+  AcDbObjectId boundary;
+  AcDbObjectIdArray islands;
+  bool framed = false;  // the boundary is a frame of our own, not material
+};
+
+void Orient(AcDbObjectId id, bool clockwise) {
+  if (IsPolylineClockwise(id) != clockwise) ReversePolyline(id);
+}
+
+// How many of the other rings hold the ring.
+int Depth(AcDbObjectId ring, const AcDbObjectIdArray& rings) {
+  int depth = 0;
+  for (const AcDbObjectId& other : rings) {
+    if (other != ring && ClassifyCurveContainment(other, ring) == 1) ++depth;
+  }
+  return depth;
+}
+
+bool InsideAnyHole(AcDbObjectId loop, const AcDbObjectIdArray& loops, const std::vector<AcDbObjectIdArray>& inner) {
+  for (int i = 0; i < loops.length(); ++i) {
+    if (loops[i] == loop) continue;
+    for (const AcDbObjectId& hole : inner[static_cast<std::size_t>(i)]) {
+      if (ClassifyCurveContainment(hole, loop) == 1) return true;
+    }
+  }
+  return false;
+}
+
+// A closed rectangle around the loops at the level, grown by the margin.
+AcDbObjectId FrameAround(const AcDbObjectIdArray& loops, double margin, double z) {
+  AcGePoint3d low(1e300, 1e300, 0.0), high(-1e300, -1e300, 0.0);
+  for (const AcDbObjectId& loop : loops) {
+    AcDbExtents box;
+    OpenedObject<AcDbEntity> entity(loop, AcDb::kForRead);
+    if (entity.openStatus() != Acad::eOk || entity->getGeomExtents(box) != Acad::eOk) continue;
+    low.x = std::min(low.x, box.minPoint().x), low.y = std::min(low.y, box.minPoint().y);
+    high.x = std::max(high.x, box.maxPoint().x), high.y = std::max(high.y, box.maxPoint().y);
+  }
+  if (low.x > high.x) return AcDbObjectId::kNull;
+  auto* frame = new AcDbPolyline();
+  frame->addVertexAt(0, AcGePoint2d(low.x - margin, low.y - margin));
+  frame->addVertexAt(1, AcGePoint2d(high.x + margin, low.y - margin));
+  frame->addVertexAt(2, AcGePoint2d(high.x + margin, high.y + margin));
+  frame->addVertexAt(3, AcGePoint2d(low.x - margin, high.y + margin));
+  frame->setClosed(true);
+  frame->setElevation(z);
+  AcDbObjectId id;
+  if (AppendToModelSpace(frame, id) != Acad::eOk) {
+    delete frame;
+    return AcDbObjectId::kNull;
+  }
+  return id;
+}
+
+// The rings of one region at the distance, the frame's own ring left out,
+// each oriented by what it runs around.
+void RingRegion(const ZLevelContourSettings& s, const Region& region, AcDbObjectIdArray& contours) {
+  Orient(region.boundary, false);
+  for (const AcDbObjectId& island : region.islands) Orient(island, true);
+  AcDbObjectIdArray rings;
+  if (s.distance > kLeastDistance) {
+    AcDbObjectIdArray boundaries, made;
+    boundaries.append(region.boundary);
+    NestPocketRegions(boundaries, region.islands, made, 1, s.distance, s.distance, s.z, kRingSide);
+    for (const AcDbObjectId& id : made) {
+      if (IsPointEntity(id)) {
+        EraseObject(id);
+      } else {
+        rings.append(id);
+      }
+    }
+  } else {
+    AcDbObjectIdArray sources = region.islands;
+    sources.append(region.boundary);
+    CopyEntitiesWithInfo(sources, rings);
+  }
+  for (const AcDbObjectId& ring : rings) SetPolylineElevation(ring, s.z);
+  AcDbObjectIdArray kept;
+  for (const AcDbObjectId& ring : rings) {
+    const int depth = Depth(ring, rings);
+    if (region.framed && depth == 0) continue;
+    // Even depth: an opening, cut from inside; odd: material, cut from outside.
+    const bool aroundMaterial = depth % 2 == 1;
+    Orient(ring, aroundMaterial != (s.cutDirection != 0));
+    kept.append(ring);
+  }
+  for (const AcDbObjectId& ring : rings) {
+    if (!kept.contains(ring)) EraseObject(ring);
+  }
+  contours.append(kept);
+}
+
+}  // namespace
+
+void BuildZLevelContours(const ZLevelContourSettings& settings, const AcDbObjectIdArray& loops,
+                         const std::vector<AcDbObjectIdArray>& innerLoops, AcDbObjectIdArray& contours) {
+  std::vector<Region> regions;
+  for (std::size_t i = 0; i < innerLoops.size() && static_cast<int>(i) < loops.length(); ++i) {
+    for (const AcDbObjectId& hole : innerLoops[i]) {
+      Region region;
+      region.boundary = hole;
+      for (const AcDbObjectId& loop : loops) {
+        if (loop != loops[static_cast<int>(i)] && ClassifyCurveContainment(hole, loop) == 1) {
+          region.islands.append(loop);
+        }
+      }
+      regions.push_back(region);
+    }
+  }
+  ScratchEntities frame;
+  if (settings.core) {
+    Region outside;
+    for (const AcDbObjectId& loop : loops) {
+      if (!InsideAnyHole(loop, loops, innerLoops)) outside.islands.append(loop);
+    }
+    outside.boundary = FrameAround(outside.islands, settings.distance + kFrameMargin, settings.z);
+    if (!outside.boundary.isNull() && !outside.islands.isEmpty()) {
+      frame.ids().append(outside.boundary);
+      outside.framed = true;
+      regions.push_back(outside);
+    }
+  }
+  for (const Region& region : regions) RingRegion(settings, region, contours);
+}
+
+bool ContourEnclosesMaterial(AcDbObjectId contour, int cutDirection) {
+  return IsPolylineClockwise(contour) == (cutDirection == 0);
+}

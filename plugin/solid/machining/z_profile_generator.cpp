@@ -1,0 +1,248 @@
+#include "plugin/solid/machining/z_profile_generator.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/ge/ge_point2d.h"
+#include "platform/win/message_box.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
+#include "plugin/geometry/passes/lead_moves.h"
+#include "plugin/geometry/passes/pass_clipping.h"
+#include "plugin/geometry/polyline/polyline_properties.h"
+#include "plugin/geometry/polyline/polyline_reshape.h"
+#include "plugin/geometry/tool_shape_dlg.h"
+#include "plugin/milling/profile/profile_lead_moves.h"
+#include "plugin/milling/toolpath_curve_links.h"
+#include "plugin/shell/copy_helpers.h"
+#include "plugin/shell/selection/region_helpers.h"
+#include "plugin/shell/selection/section_curve_loops.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/settings/message_table.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/tool_path_info.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/solid/machining/solid_cut_gouge.h"
+#include "plugin/solid/machining/solid_cut_picks.h"
+#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/solid/slices/solid_slices.h"
+#include "plugin/solid/machining/z_profile_contours.h"
+#include "plugin/solid/machining/z_profile_dlg.h"
+
+namespace {
+
+constexpr double kSectionLift = 0.00001;
+constexpr double kLeastLevelStep = 0.0001;
+constexpr double kLeastModelOffset = 0.001;
+constexpr int kMarkerZProfile = 11;
+
+void ShowMessage(const char* text) { ::MessageBox(nullptr, text, "Message", MB_OK | MB_ICONINFORMATION); }
+
+// A copy of the model grown by the tool's share in space; null after a message
+// when the modeler cannot grow it.
+AcDbObjectId SlicedSolid(const CZProfileDlg& dlg, double offset) {
+  AcDbObjectId copy;
+  if (std::fabs(offset) < kLeastModelOffset) {
+    if (!CloneEntityWithInfo(dlg.m_ModelId, copy)) return AcDbObjectId::kNull;
+  } else if (!OffsetSolidCopy(dlg.m_ModelId, offset, copy)) {
+    const int type = dlg.m_Tool.m_ToolType;
+    ShowMessage(type == kBallEndMill       ? "선택된 가공 모델에서 볼 엔드밀을 사용할 수 없습니다.!!"
+                : type == kRadiusEndMill ? "선택된 가공 모델에서 래디우스 엔드밀을 사용할 수 없습니다.!!"
+                                         : "선택된 가공 모델에서 평 엔드밀을 사용할 수 없습니다.!!");
+    return AcDbObjectId::kNull;
+  }
+  SetEntityVisibility(copy, 0);
+  return copy;
+}
+
+// The top and bottom of the levels: the model's, narrowed by Z start and Z
+// depth where they lie within it.
+void LevelRange(const CZProfileDlg& dlg, const AcGePoint3d& low, const AcGePoint3d& high, double& top,
+                double& bottom) {
+  top = dlg.m_ZStartOn && dlg.m_ZStart < high.z ? dlg.m_ZStart : high.z;
+  bottom = dlg.m_ZDepthOn && dlg.m_ZDepth > low.z ? dlg.m_ZDepth : low.z;
+}
+
+void EraseLoops(AcDbObjectIdArray& loops, std::vector<AcDbObjectIdArray>& inner) {
+  EraseEntityArray(loops);
+  for (AcDbObjectIdArray& holes : inner) EraseEntityArray(holes);
+  inner.clear();
+}
+
+void ClipToGouge(const CZProfileDlg& dlg, double z, AcDbObjectIdArray& contours) {
+  const double widening = dlg.m_GougeAllowance + (dlg.m_ToolRadiusCompensation ? dlg.m_Tool.m_Diameter * 0.5 : 0.0);
+  ScratchEntities outlines;
+  if (contours.isEmpty() || !MakeGougeOutlines(dlg.m_GougeId, z, widening, outlines.ids())) return;
+  AcDbObjectIdArray clipped;
+  AcDbObjectIdArray boundaries = outlines.ids();
+  if (!ClipPassesToRegion(contours, boundaries, clipped, dlg.m_InsideCheck ? 0 : 1)) clipped.setLogicalLength(0);
+  EraseEntityArray(contours);
+  contours = clipped;
+}
+
+// What the lead moves of a closed contour must keep to: an outline a little
+// into the material from it, so that the contour itself lies on the free side.
+AcDbObjectId LeadReference(AcDbObjectId contour, bool enclosesMaterial, double z) {
+  constexpr double kIntoMaterial = 0.01;
+  AcDbObjectIdArray grown;
+  if (!GrowOutlineOutwards(contour, enclosesMaterial ? -kIntoMaterial : kIntoMaterial, z, grown)) {
+    return AcDbObjectId::kNull;
+  }
+  const AcDbObjectId reference = grown.first();
+  grown.removeAt(0);
+  EraseEntityArray(grown);
+  return reference;
+}
+
+// Lead moves kept on the free side of each contour, never across it.
+void AddContourLeads(const CZProfileDlg& dlg, const AcDbObjectIdArray& contours) {
+  for (const AcDbObjectId& contour : contours) {
+    double z = 0.0;
+    GetPolylineElevation(contour, z);
+    AcDbObjectIdArray one;
+    one.append(contour);
+    if (!IsCurveClosed(contour)) {
+      AddProfileLeadMoves(dlg.m_Lead, one, contour, 0.0, ProfileToolSide::kEitherSide);
+      continue;
+    }
+    const bool enclosing = ContourEnclosesMaterial(contour, dlg.m_CutDirection);
+    const AcDbObjectId reference = LeadReference(contour, enclosing, z);
+    if (reference.isNull()) continue;
+    AddProfileLeadMoves(dlg.m_Lead, one, reference, 0.0,
+                        enclosing ? ProfileToolSide::kOutside : ProfileToolSide::kInside);
+    EraseObject(reference);
+  }
+}
+
+// The contours of one level, started, clipped and with their lead moves.
+void MachineLevel(CZProfileDlg& dlg, AcDbObjectId sliced, const ZProfileToolOffsets& offsets,
+                  const AcGePoint2d& start, double z, AcDbObjectIdArray& passes) {
+  AcDbObjectId region;
+  if (!SectionSolidAtZ(z + offsets.lift + kSectionLift, sliced, region)) return;
+  AcDbObjectIdArray loops;
+  std::vector<AcDbObjectIdArray> inner;
+  const bool exploded = ExplodeToCurveLoops(region, loops, inner, z);
+  EraseObject(region);
+  if (!exploded) {
+    EraseLoops(loops, inner);
+    return;
+  }
+  ZLevelContourSettings settings;
+  settings.distance = offsets.plane;
+  settings.z = z;
+  settings.core = dlg.m_Method == kZProfileCore;
+  settings.cutDirection = dlg.m_CutDirection;
+  AcDbObjectIdArray contours;
+  BuildZLevelContours(settings, loops, inner, contours);
+  EraseLoops(loops, inner);
+  if (dlg.m_GougeCheckOn) ClipToGouge(dlg, z, contours);
+  for (const AcDbObjectId& contour : contours) {
+    if (IsCurveClosed(contour)) StartClosedPolylineNearest(contour, start);
+  }
+  AcDbObjectIdArray tagged = contours;
+  SetCurvesTagNumber(tagged, dlg.m_Feed);
+  AddContourLeads(dlg, contours);
+  passes.append(contours);
+}
+
+void AddStartMarkers(const CZProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& markers) {
+  AcDbObjectId point;
+  if (AddMarkerPoint(kMarkerSpindle, point, dlg.m_SpindleSpeed, first)) markers.append(point);
+  if (AddMarkerPoint(kMarkerZProfile, point, 0.0, first)) markers.append(point);
+  AddToolInfoMarker(markers, dlg.m_Tool, dlg.m_ToolNumberOn, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
+                    dlg.m_LengthOffsetNumber, first);
+}
+
+bool AddSourceCopies(const CZProfileDlg& dlg, AcDbObjectIdArray& members) {
+  AcDbObjectId model;
+  if (!CloneEntityWithInfo(dlg.m_ModelId, model)) return false;
+  SetEntityVisibility(model, 0);
+  members.append(model);
+  if (dlg.m_GougeCheckOn) {
+    AcDbObjectId gouge;
+    if (CloneEntityWithInfo(dlg.m_GougeId, gouge)) {
+      SetEntityVisibility(gouge, 0);
+      members.append(gouge);
+    }
+  }
+  return true;
+}
+
+void StorePath(CZProfileDlg& dlg, ScratchEntities& path) {
+  AcDbObjectIdArray markers;
+  AddStartMarkers(dlg, path.ids().first(), markers);
+  ScratchEntities members;
+  if (!AddSourceCopies(dlg, members.ids())) return;
+  members.ids().append(markers);
+  path.HandTo(members.ids());
+  CString record;
+  dlg.WriteParamRecord(record);
+  if (dlg.m_EditMode == 0) ReplaceAgreedToolpath(dlg.m_ToolpathName);
+  AcDbObjectIdArray stored = members.ids();
+  CreateToolpathGroup(dlg.m_ToolpathName, record, stored);
+  if (IsToolpathGroupName(dlg.m_ToolpathName)) members.ids().setLogicalLength(0);
+}
+
+}  // namespace
+
+std::vector<double> ZProfileLevels(double top, double bottom, double zStep) {
+  const double height = std::max(0.0, top - bottom);
+  if (!(std::fabs(zStep) > 0.0) || !std::isfinite(zStep)) return {bottom};
+  const int count = std::max(1, static_cast<int>(std::ceil(std::fabs(height / zStep) - 1e-9)));
+  const double step = height / count;
+  if (step < kLeastLevelStep) return {bottom};
+  std::vector<double> levels;
+  for (int i = 1; i <= count; ++i) levels.push_back(i == count ? bottom : top - i * step);
+  return levels;
+}
+
+ZProfileToolOffsets ZProfileOffsetsOf(const CToolShapeDlg& tool, double allowance) {
+  const double radius = tool.m_Diameter * 0.5;
+  ZProfileToolOffsets offsets;
+  if (tool.m_ToolType == kBallEndMill) {
+    offsets = {radius + allowance, radius, 0.0};
+  } else if (tool.m_ToolType == kRadiusEndMill) {
+    const double corner = std::min(static_cast<double>(tool.m_CornerRadius), radius);
+    offsets = {corner + allowance, corner, radius - corner};
+  } else {
+    offsets = {allowance, 0.0, radius};
+  }
+  return offsets;
+}
+
+void CreateZProfileToolpath(CZProfileDlg& dlg) {
+  LeadFailureReport leadFailures;
+  acutPrintf("\n 등고선 공구경로를 생성중 압니다 !!!");
+  if (!SolidModelAccepted(dlg.m_ModelId)) return;
+  if (dlg.m_ZStartOn && dlg.m_ZDepthOn && dlg.m_ZStart < dlg.m_ZDepth) {
+    CString text;
+    text.Format(MsgDepthAboveStart, static_cast<double>(dlg.m_ZDepth), static_cast<double>(dlg.m_ZStart));
+    ShowMessage(text);
+    return;
+  }
+  dlg.m_Lead.m_DefaultFeed = dlg.m_Feed;
+  dlg.m_Lead.m_Side = dlg.m_CutDirection != 0 ? 1 : 0;
+  AcGePoint3d low, high;
+  if (!GetSolidExtents(dlg.m_ModelId, low, high)) return;
+  // Without a start point of their own, contours start nearest the model's middle.
+  const AcGePoint2d start = dlg.m_StartPointOn ? AcGePoint2d(dlg.m_StartPoint[0], dlg.m_StartPoint[1])
+                                               : AcGePoint2d((low.x + high.x) * 0.5, (low.y + high.y) * 0.5);
+  double top = 0.0, bottom = 0.0;
+  LevelRange(dlg, low, high, top, bottom);
+  const ZProfileToolOffsets offsets = ZProfileOffsetsOf(dlg.m_Tool, dlg.m_Allowance);
+  HelperSolids sliced;
+  const AcDbObjectId slicedId = sliced.add(SlicedSolid(dlg, offsets.model));
+  if (slicedId.isNull()) return;
+
+  ScratchEntities passes;
+  for (double z : ZProfileLevels(top, bottom, dlg.m_ZStep)) MachineLevel(dlg, slicedId, offsets, start, z, passes.ids());
+  if (passes.ids().isEmpty()) {
+    acutPrintf("\n 등고선 공구경로를 생성할 수 없습니다..");
+    return;
+  }
+  ScratchEntities path;
+  if (!LinkToolpathCurves(passes.ids(), path.ids(), dlg.m_Lead, dlg.m_RetractHeight)) return;
+  passes.ids().setLogicalLength(0);  // the path holds them now
+  StorePath(dlg, path);
+}
