@@ -46,7 +46,7 @@ std::optional<TopoDS_Face> planePatch(const gp_Pln& plane, const Bnd_Box& box) {
 // closed into faces; a null shape when they make none.
 TopoDS_Shape facesFromBooleanSection(const TopoDS_Shape& solid, const gp_Pln& plane) {
   BRepAlgoAPI_Section section(solid, plane, Standard_False);
-  section.Approximation(Standard_False);
+  section.Approximation(Standard_True);
   section.Build();
   if (!section.IsDone() || section.HasErrors()) return TopoDS_Shape();
   std::vector<TopoDS_Edge> edges;
