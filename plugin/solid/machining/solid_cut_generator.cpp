@@ -29,10 +29,13 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kFeedMove = 4;
 constexpr int kMarkerSolidCut = 10;
+// The section's curves come as chords, which lie up to 0.01 inside a convex
+// offset surface: the offset takes half of that up.
+constexpr double kChordAllowance = 0.005;
 // The prism of the gouge check stands this far above the offset model.
 constexpr double kGougeRaise = 100.0;
 // Two-way links longer than this many stepovers go over the retract height:
-// a straight feed across a wider gap could run through the part.
+// a feed across a wider gap could run through the part.
 constexpr double kDirectLinkStepovers = 1.5;
 
 void ShowInfo(const char* text) { ::MessageBox(nullptr, text, "Ostrivo message", MB_OK | MB_ICONINFORMATION); }
@@ -63,9 +66,13 @@ bool EndsOf(AcDbObjectId id, AcGePoint3d& start, AcGePoint3d& end) { return GetC
 
 AcGePoint3d At(const AcGePoint3d& p, double z) { return AcGePoint3d(p.x, p.y, z); }
 
-// Two-way: one plunge, then each pass reached by a feed move from the last.
+// Two-way: one plunge, then each pass reached by a feed move from the last:
+// over the higher end by the radius, which clears the rounded corners the
+// offset model has round the part's edges. Passes far apart are reached over
+// the retract height instead.
 void LinkTwoWay(CSolidCutDlg& dlg, const AcDbObjectIdArray& passes, AcDbObjectIdArray& path) {
   const double retract = dlg.m_RetractHeight;
+  const double lift = dlg.m_Tool.m_Diameter * 0.5;
   AcGePoint3d lastEnd;
   for (int i = 0; i < passes.length(); ++i) {
     AcGePoint3d start, end;
@@ -73,7 +80,10 @@ void LinkTwoWay(CSolidCutDlg& dlg, const AcDbObjectIdArray& passes, AcDbObjectId
     if (i == 0) {
       AddPlungeApproachMoves(dlg.m_Plunge, path, At(start, retract), start);
     } else if (lastEnd.distanceTo(start) <= kDirectLinkStepovers * dlg.m_Stepover) {
-      path.append(AddMoveLineWithFeed(lastEnd, start, kFeedMove, dlg.m_Feed));
+      const double over = std::min(std::max(lastEnd.z, start.z) + lift, static_cast<double>(retract));
+      path.append(AddMoveLineWithFeed(lastEnd, At(lastEnd, over), kFeedMove, dlg.m_Feed));
+      path.append(AddMoveLineWithFeed(At(lastEnd, over), At(start, over), kFeedMove, dlg.m_Feed));
+      path.append(AddMoveLineWithFeed(At(start, over), start, kFeedMove, dlg.m_Feed));
     } else {
       path.append(AddMoveLine(lastEnd, At(lastEnd, retract), ToolpathMoveEncoding::kRapidMoveKind));
       path.append(AddMoveLine(At(lastEnd, retract), At(start, retract), ToolpathMoveEncoding::kRapidMoveKind));
@@ -136,7 +146,7 @@ bool CutSlices(CSolidCutDlg& dlg, const AcGeMatrix3d& frame, AcDbObjectIdArray& 
   const double radius = dlg.m_Tool.m_Diameter * 0.5;
   HelperSolids offset;
   AcDbObjectId offsetId;
-  if (!OffsetSolidCopy(dlg.m_ModelId, radius + dlg.m_Allowance, offsetId)) {
+  if (!OffsetSolidCopy(dlg.m_ModelId, radius + dlg.m_Allowance + kChordAllowance, offsetId)) {
     ShowInfo("선택된 가공 모델에서 볼 엔드밀을 사용할 수 없습니다.!!");
     return false;
   }
