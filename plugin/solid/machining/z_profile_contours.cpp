@@ -1,3 +1,4 @@
+#include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/solid/machining/z_profile_contours.h"
 
@@ -40,16 +41,6 @@ int Depth(AcDbObjectId ring, const AcDbObjectIdArray& rings) {
     if (other != ring && ClassifyCurveContainment(other, ring) == 1) ++depth;
   }
   return depth;
-}
-
-bool InsideAnyHole(AcDbObjectId loop, const AcDbObjectIdArray& loops, const std::vector<AcDbObjectIdArray>& inner) {
-  for (int i = 0; i < loops.length(); ++i) {
-    if (loops[i] == loop) continue;
-    for (const AcDbObjectId& hole : inner[static_cast<std::size_t>(i)]) {
-      if (ClassifyCurveContainment(hole, loop) == 1) return true;
-    }
-  }
-  return false;
 }
 
 // A closed rectangle around the loops at the level, grown by the margin.
@@ -119,25 +110,29 @@ void RingRegion(const ZLevelContourSettings& s, const Region& region, AcDbObject
 }  // namespace
 
 void BuildZLevelContours(const ZLevelContourSettings& settings, const AcDbObjectIdArray& loops,
-                         const std::vector<AcDbObjectIdArray>& innerLoops, AcDbObjectIdArray& contours) {
+                         AcDbObjectIdArray& contours) {
+  std::vector<int> depth;
+  for (const AcDbObjectId& loop : loops) depth.push_back(Depth(loop, loops));
+  // The loop holding another most closely: the one of depth one less that holds it.
+  auto directlyIn = [&](int inner, int outer) {
+    return depth[static_cast<std::size_t>(outer)] + 1 == depth[static_cast<std::size_t>(inner)] &&
+           ClassifyCurveContainment(loops[outer], loops[inner]) == 1;
+  };
   std::vector<Region> regions;
-  for (std::size_t i = 0; i < innerLoops.size() && static_cast<int>(i) < loops.length(); ++i) {
-    for (const AcDbObjectId& hole : innerLoops[i]) {
-      Region region;
-      region.boundary = hole;
-      for (const AcDbObjectId& loop : loops) {
-        if (loop != loops[static_cast<int>(i)] && ClassifyCurveContainment(hole, loop) == 1) {
-          region.islands.append(loop);
-        }
-      }
-      regions.push_back(region);
+  for (int h = 0; h < loops.length(); ++h) {
+    if (depth[static_cast<std::size_t>(h)] % 2 == 0) continue;  // material, not an opening
+    Region region;
+    region.boundary = loops[h];
+    for (int i = 0; i < loops.length(); ++i) {
+      if (directlyIn(i, h)) region.islands.append(loops[i]);
     }
+    regions.push_back(region);
   }
   ScratchEntities frame;
   if (settings.core) {
     Region outside;
-    for (const AcDbObjectId& loop : loops) {
-      if (!InsideAnyHole(loop, loops, innerLoops)) outside.islands.append(loop);
+    for (int i = 0; i < loops.length(); ++i) {
+      if (depth[static_cast<std::size_t>(i)] == 0) outside.islands.append(loops[i]);
     }
     outside.boundary = FrameAround(outside.islands, settings.distance + kFrameMargin, settings.z);
     if (!outside.boundary.isNull() && !outside.islands.isEmpty()) {
@@ -147,6 +142,44 @@ void BuildZLevelContours(const ZLevelContourSettings& settings, const AcDbObject
     }
   }
   for (const Region& region : regions) RingRegion(settings, region, contours);
+}
+
+namespace {
+
+constexpr int kMaterialSamples = 16;
+
+bool InMaterial(const AcGePoint3d& point, const AcDbObjectIdArray& modelLoops) {
+  int holding = 0;
+  for (const AcDbObjectId& loop : modelLoops) {
+    if (IsPointInsidePolyline(loop, point)) ++holding;
+  }
+  return holding % 2 == 1;
+}
+
+bool RunsThroughMaterial(AcDbObjectId loop, const AcDbObjectIdArray& modelLoops) {
+  OpenedObject<AcDbCurve> curve(loop, AcDb::kForRead);
+  double start = 0.0, end = 0.0;
+  if (curve.openStatus() != Acad::eOk || curve->getStartParam(start) != Acad::eOk ||
+      curve->getEndParam(end) != Acad::eOk) {
+    return false;
+  }
+  int inside = 0;
+  for (int i = 0; i < kMaterialSamples; ++i) {
+    AcGePoint3d point;
+    if (curve->getPointAtParam(start + (end - start) * (i + 0.5) / kMaterialSamples, point) != Acad::eOk) continue;
+    if (InMaterial(point, modelLoops)) ++inside;
+  }
+  return inside * 2 > kMaterialSamples;
+}
+
+}  // namespace
+
+void DropLoopsThroughMaterial(AcDbObjectIdArray& loops, const AcDbObjectIdArray& modelLoops) {
+  for (int i = loops.length() - 1; i >= 0; --i) {
+    if (!RunsThroughMaterial(loops[i], modelLoops)) continue;
+    EraseObject(loops[i]);
+    loops.removeAt(i);
+  }
 }
 
 bool ContourEnclosesMaterial(AcDbObjectId contour, int cutDirection) {

@@ -14,12 +14,19 @@ struct ZLevelContourSettings {
   int cutDirection = 0;   // 0 climb: material on the right of the travel
 };
 
-// The outer loops and, per outer loop, its holes, as the section gives them.
+// The loops where the level cuts the tool-offset model, outer loops and holes
+// alike: which side is material goes by how deep each lies among the others.
 // Every opening is machined as its own boundary, with the material standing
 // in it as islands; with core, the material is also machined from outside.
-// New closed polylines are appended to contours; the loops stay.
+// New closed polylines are appended to contours; the loops stay (reoriented).
 void BuildZLevelContours(const ZLevelContourSettings& settings, const AcDbObjectIdArray& loops,
-                         const std::vector<AcDbObjectIdArray>& innerLoops, AcDbObjectIdArray& contours);
+                         AcDbObjectIdArray& contours);
+
+// Drops from the loops of the tool-offset model those that run through the
+// model's own material at the tool's tip (modelLoops: the model's section
+// there, any nesting): no tool position lies there, so such a loop is an
+// artefact of the offset. The dropped loops are erased.
+void DropLoopsThroughMaterial(AcDbObjectIdArray& loops, const AcDbObjectIdArray& modelLoops);
 
 // True for a contour that runs around material (the free side is outside it).
 bool ContourEnclosesMaterial(AcDbObjectId contour, int cutDirection);

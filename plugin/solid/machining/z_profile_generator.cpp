@@ -64,12 +64,6 @@ void LevelRange(const CZProfileDlg& dlg, const AcGePoint3d& low, const AcGePoint
   bottom = dlg.m_ZDepthOn && dlg.m_ZDepth > low.z ? dlg.m_ZDepth : low.z;
 }
 
-void EraseLoops(AcDbObjectIdArray& loops, std::vector<AcDbObjectIdArray>& inner) {
-  EraseEntityArray(loops);
-  for (AcDbObjectIdArray& holes : inner) EraseEntityArray(holes);
-  inner.clear();
-}
-
 void ClipToGouge(const CZProfileDlg& dlg, double z, AcDbObjectIdArray& contours) {
   const double widening = dlg.m_GougeAllowance + (dlg.m_ToolRadiusCompensation ? dlg.m_Tool.m_Diameter * 0.5 : 0.0);
   ScratchEntities outlines;
@@ -115,18 +109,25 @@ void AddContourLeads(const CZProfileDlg& dlg, const AcDbObjectIdArray& contours)
   }
 }
 
+// All loops of the section of a solid at a height, laid at z.
+bool SectionLoopList(AcDbObjectId solid, double height, double z, AcDbObjectIdArray& loops) {
+  SectionLoops section;
+  if (!SectionLoopsAtZ(solid, height, z, section)) return false;
+  loops = section.outer;
+  for (const AcDbObjectIdArray& holes : section.holes) loops.append(holes);
+  return !loops.isEmpty();
+}
+
 // The contours of one level, started, clipped and with their lead moves.
 void MachineLevel(CZProfileDlg& dlg, AcDbObjectId sliced, const ZProfileToolOffsets& offsets,
                   const AcGePoint2d& start, double z, AcDbObjectIdArray& passes) {
-  AcDbObjectId region;
-  if (!SectionSolidAtZ(z + offsets.lift + kSectionLift, sliced, region)) return;
-  AcDbObjectIdArray loops;
-  std::vector<AcDbObjectIdArray> inner;
-  const bool exploded = ExplodeToCurveLoops(region, loops, inner, z);
-  EraseObject(region);
-  if (!exploded) {
-    EraseLoops(loops, inner);
-    return;
+  ScratchEntities loops;
+  if (!SectionLoopList(sliced, z + offsets.lift + kSectionLift, z, loops.ids())) return;
+  if (offsets.model != 0.0) {
+    ScratchEntities model;
+    if (SectionLoopList(dlg.m_ModelId, z + kSectionLift, z, model.ids())) {
+      DropLoopsThroughMaterial(loops.ids(), model.ids());
+    }
   }
   ZLevelContourSettings settings;
   settings.distance = offsets.plane;
@@ -134,8 +135,7 @@ void MachineLevel(CZProfileDlg& dlg, AcDbObjectId sliced, const ZProfileToolOffs
   settings.core = dlg.m_Method == kZProfileCore;
   settings.cutDirection = dlg.m_CutDirection;
   AcDbObjectIdArray contours;
-  BuildZLevelContours(settings, loops, inner, contours);
-  EraseLoops(loops, inner);
+  BuildZLevelContours(settings, loops.ids(), contours);
   if (dlg.m_GougeCheckOn) ClipToGouge(dlg, z, contours);
   for (const AcDbObjectId& contour : contours) {
     if (IsCurveClosed(contour)) StartClosedPolylineNearest(contour, start);
