@@ -146,12 +146,13 @@ void MachineLevel(CZProfileDlg& dlg, AcDbObjectId sliced, const ZProfileToolOffs
   passes.append(contours);
 }
 
+// The tool first: the posts open the program at it, and the spindle follows.
 void AddStartMarkers(const CZProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& markers) {
+  AddToolInfoMarker(markers, dlg.m_Tool, dlg.m_ToolNumberOn, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
+                    dlg.m_LengthOffsetNumber, first);
   AcDbObjectId point;
   if (AddMarkerPoint(kMarkerSpindle, point, dlg.m_SpindleSpeed, first)) markers.append(point);
   if (AddMarkerPoint(kMarkerZProfile, point, 0.0, first)) markers.append(point);
-  AddToolInfoMarker(markers, dlg.m_Tool, dlg.m_ToolNumberOn, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
-                    dlg.m_LengthOffsetNumber, first);
 }
 
 bool AddSourceCopies(const CZProfileDlg& dlg, AcDbObjectIdArray& members) {
