@@ -191,9 +191,10 @@ bool CSolidCutDlg::TakeDirection(const AcGePoint3d& first, const AcGePoint3d& se
   const double dx1 = second.x - first.x, dy1 = second.y - first.y;
   const double dx2 = third.x - first.x, dy2 = third.y - first.y;
   if (std::hypot(dx1, dy1) < 1e-9 || std::hypot(dx2, dy2) < 1e-9) return false;
-  double angle = GetDirectionAngle(dx1, dy1);
+  // The second axis comes first.
+  double angle = GetDirectionAngle(dy1, dx1);
   if (angle < 0.0) angle += 360.0;
-  const double side = std::fmod(GetDirectionAngle(dx2, dy2) - angle + 720.0, 360.0);
+  const double side = std::fmod(GetDirectionAngle(dy2, dx2) - angle + 720.0, 360.0);
   m_Angle = static_cast<float>(angle);
   m_UpCut = side < 180.0 ? 1 : 0;
   return true;
