@@ -4,12 +4,16 @@
 #include <cmath>
 
 #include "platform/cad/editor/input/aced_input.h"
+#include "platform/cad/curve/bulge_segment.h"
+#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/ge/ge_point2d.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/geometry/passes/pass_clipping.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
+#include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/geometry/polyline/polyline_reshape.h"
 #include "plugin/geometry/tool_shape_dlg.h"
 #include "plugin/milling/profile/profile_lead_moves.h"
@@ -89,7 +93,32 @@ AcDbObjectId LeadReference(AcDbObjectId contour, bool enclosesMaterial, double z
   return reference;
 }
 
-// Lead moves kept on the free side of each contour, never across it.
+int LeadSegments(int on, int arcOn, int lineOn) { return on == 1 ? (arcOn == 1) + (lineOn == 1) : 0; }
+
+// Whether the lead moves of a trial (its first and last segments) keep to the
+// free side of the contour's reference outline.
+bool LeadsOnFreeSide(const AcDbPolyline& trial, const CLeadInOutDlg& lead, AcDbObjectId reference, bool outside) {
+  constexpr int kSamples = 16;
+  const int leadIn = LeadSegments(lead.m_EntryOn, lead.m_EntryArcOn, lead.m_EntryLineOn);
+  const int leadOut = LeadSegments(lead.m_ExitOn, lead.m_ExitArcOn, lead.m_ExitLineOn);
+  const std::vector<PolylineVertex> v = ReadPolylineVertices(&trial);
+  const int segments = static_cast<int>(v.size()) - 1;
+  for (int s = 0; s < segments; ++s) {
+    if (s >= leadIn && s < segments - leadOut) continue;
+    const curve::BulgeSeg segment{v[static_cast<std::size_t>(s)].point, v[static_cast<std::size_t>(s) + 1].point,
+                                  v[static_cast<std::size_t>(s)].bulge};
+    for (int i = 0; i <= kSamples; ++i) {
+      const AcGePoint2d p = segment.pointAt(static_cast<double>(i) / kSamples);
+      if (IsPointInsidePolyline(reference, AcGePoint3d(p.x, p.y, trial.elevation())) == outside) return false;
+    }
+  }
+  return true;
+}
+
+// Lead moves kept on the free side of each contour, never across it: at the
+// contour's start when they fit there, else at the first of the places further
+// along where they do, shortened when no place takes them whole; a contour
+// without one is entered without them.
 void AddContourLeads(const CZProfileDlg& dlg, const AcDbObjectIdArray& contours) {
   for (const AcDbObjectId& contour : contours) {
     double z = 0.0;
@@ -103,9 +132,19 @@ void AddContourLeads(const CZProfileDlg& dlg, const AcDbObjectIdArray& contours)
     const bool enclosing = ContourEnclosesMaterial(contour, dlg.m_CutDirection);
     const AcDbObjectId reference = LeadReference(contour, enclosing, z);
     if (reference.isNull()) continue;
-    AddProfileLeadMoves(dlg.m_Lead, one, reference, 0.0,
-                        enclosing ? ProfileToolSide::kOutside : ProfileToolSide::kInside);
+    AcDbObjectIdArray unplaced;
+    for (double factor : kLeadShortenings) {
+      CLeadInOutDlg lead;
+      ScaleLeadMoves(dlg.m_Lead, factor, lead);
+      unplaced.setLogicalLength(0);
+      PlaceLeadMovesOnPasses(lead, one, 1, &unplaced, [&](const AcDbPolyline& trial) {
+        return LeadsOnFreeSide(trial, lead, reference, enclosing);
+      });
+      if (unplaced.isEmpty()) break;
+    }
     EraseObject(reference);
+    AcGePoint3d start, end;
+    if (!unplaced.isEmpty() && GetCurveEndPoints(contour, start, end)) LeadFailureReport::Add(start);
   }
 }
 
@@ -118,24 +157,36 @@ bool SectionLoopList(AcDbObjectId solid, double height, double z, AcDbObjectIdAr
   return !loops.isEmpty();
 }
 
-// The contours of one level, started, clipped and with their lead moves.
-void MachineLevel(CZProfileDlg& dlg, AcDbObjectId sliced, const ZProfileToolOffsets& offsets,
-                  const AcGePoint2d& start, double z, AcDbObjectIdArray& passes) {
-  ScratchEntities loops;
-  if (!SectionLoopList(sliced, z + offsets.lift + kSectionLift, z, loops.ids())) return;
-  if (offsets.model != 0.0) {
+// The loops of every level: the tool-offset model's, less those running through
+// the model itself. Each solid is cut at all levels in one run, so that the
+// modeler prepares it once.
+std::vector<AcDbObjectIdArray> LevelLoops(const CZProfileDlg& dlg, AcDbObjectId sliced,
+                                          const ZProfileToolOffsets& offsets, const std::vector<double>& levels) {
+  std::vector<AcDbObjectIdArray> loops(levels.size());
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    SectionLoopList(sliced, levels[i] + offsets.lift + kSectionLift, levels[i], loops[i]);
+  }
+  if (offsets.model == 0.0) return loops;
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    if (loops[i].isEmpty()) continue;
     ScratchEntities model;
-    if (SectionLoopList(dlg.m_ModelId, z + kSectionLift, z, model.ids())) {
-      DropLoopsThroughMaterial(loops.ids(), model.ids());
+    if (SectionLoopList(dlg.m_ModelId, levels[i] + kSectionLift, levels[i], model.ids())) {
+      DropLoopsThroughMaterial(loops[i], model.ids());
     }
   }
+  return loops;
+}
+
+// The contours of one level, started, clipped and with their lead moves.
+void MachineLevel(CZProfileDlg& dlg, const AcDbObjectIdArray& loops, const ZProfileToolOffsets& offsets,
+                  const AcGePoint2d& start, double z, AcDbObjectIdArray& passes) {
   ZLevelContourSettings settings;
   settings.distance = offsets.plane;
   settings.z = z;
   settings.core = dlg.m_Method == kZProfileCore;
   settings.cutDirection = dlg.m_CutDirection;
   AcDbObjectIdArray contours;
-  BuildZLevelContours(settings, loops.ids(), contours);
+  BuildZLevelContours(settings, loops, contours);
   if (dlg.m_GougeCheckOn) ClipToGouge(dlg, z, contours);
   for (const AcDbObjectId& contour : contours) {
     if (IsCurveClosed(contour)) StartClosedPolylineNearest(contour, start);
@@ -146,7 +197,6 @@ void MachineLevel(CZProfileDlg& dlg, AcDbObjectId sliced, const ZProfileToolOffs
   passes.append(contours);
 }
 
-// The tool first: the posts open the program at it, and the spindle follows.
 void AddStartMarkers(const CZProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& markers) {
   AddToolInfoMarker(markers, dlg.m_Tool, dlg.m_ToolNumberOn, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
                     dlg.m_LengthOffsetNumber, first);
@@ -237,7 +287,12 @@ void CreateZProfileToolpath(CZProfileDlg& dlg) {
   if (slicedId.isNull()) return;
 
   ScratchEntities passes;
-  for (double z : ZProfileLevels(top, bottom, dlg.m_ZStep)) MachineLevel(dlg, slicedId, offsets, start, z, passes.ids());
+  const std::vector<double> levels = ZProfileLevels(top, bottom, dlg.m_ZStep);
+  std::vector<AcDbObjectIdArray> loops = LevelLoops(dlg, slicedId, offsets, levels);
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    MachineLevel(dlg, loops[i], offsets, start, levels[i], passes.ids());
+    EraseEntityArray(loops[i]);
+  }
   if (passes.ids().isEmpty()) {
     acutPrintf("\n 등고선 공구경로를 생성할 수 없습니다..");
     return;
