@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/modeler/db_3d_solid.h"
@@ -97,6 +98,35 @@ TEST(SolidCutGenerator, TheBallFollowsADomeWithinTheOverlap) {
   double highest = -1e300;
   for (const AcGePoint3d& p : exact::MovePoints("Dome", 0.2, true)) highest = std::max(highest, p.z);
   EXPECT_NEAR(highest, exact::Dome::kRadius, 0.05);
+}
+
+// With the angle limit only the parts of the dome no steeper than 30 degrees
+// are cut.
+TEST(SolidCutGenerator, TheAngleLimitKeepsThePassesWithinTheSlopes) {
+  ShellSession session;
+  const AcDbObjectId dome = exact::DomeSolid(session);
+  CSolidCutDlg dlg;
+  dlg.m_AngleLimitOn = 1;
+  dlg.m_MinAngle = 0.0f;
+  dlg.m_MaxAngle = 30.0f;
+  ASSERT_TRUE(CutSolid(dome, "Gentle", {0.0, 0, 0, 4.0, 8.0}, dlg)) << session.transcript();
+  AcDbObjectIdArray ids;
+  GetToolpathEntityIds("Gentle", ids);
+  int segments = 0;
+  for (const AcDbObjectId& id : ids) {
+    OpenedObject<AcDbPolyline> pass(id, AcDb::kForRead);
+    if (pass.openStatus() != Acad::eOk || pass->visibility() != AcDb::kVisible) continue;
+    for (unsigned int i = 0; i + 1 < pass->numVerts(); ++i) {
+      AcGePoint3d a, b;
+      pass->getPointAt(i, a);
+      pass->getPointAt(i + 1, b);
+      const double run = std::hypot(b.x - a.x, b.y - a.y);
+      if (run < 1e-6) continue;
+      EXPECT_LE(std::atan2(std::fabs(b.z - a.z), run) * 180.0 / 3.14159265358979323846, 30.5);
+      ++segments;
+    }
+  }
+  EXPECT_GT(segments, 20);
 }
 
 TEST(SolidCutGenerator, SlicesSpanTheModelWidenedByTheRadius) {

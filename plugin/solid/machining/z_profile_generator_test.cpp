@@ -197,6 +197,30 @@ TEST(ZProfileGenerator, ZStartAndDepthNarrowTheLevelsAndAStartBelowTheDepthIsRef
   EXPECT_NE(session.transcript().find("Z 깊이(20.000)"), std::string::npos) << session.transcript();
 }
 
+TEST(ZProfileGenerator, TheGougeOutlineKeepsTheContoursInsideItAndStaysAsPicked) {
+  ShellSession session;
+  const AcDbObjectId block = mould::Block(session);
+  auto* outline = new AcDbPolyline();
+  for (const AcGePoint2d& p : {AcGePoint2d(15, 20), AcGePoint2d(55, 20), AcGePoint2d(55, 60), AcGePoint2d(15, 60)}) {
+    outline->addVertexAt(outline->numVerts(), p);
+  }
+  outline->setClosed(true);
+  const AcDbObjectId gouge = session.add(outline);
+  CZProfileDlg dlg;
+  dlg.m_GougeId = gouge;
+  dlg.m_GougeCheckOn = 1;
+  dlg.m_InsideCheck = 1;
+  ASSERT_TRUE(RunZProfile(block, "Kept", kFlatEndMill, 6, 0, 0, kZProfileCavity, dlg)) << session.transcript();
+  const std::vector<Contour> contours = StoredContours("Kept");
+  ASSERT_FALSE(contours.empty());
+  for (const Contour& c : contours) EXPECT_FALSE(InBowl(c.centre)) << c.centre.x << ", " << c.centre.y;
+  OpenedObject<AcDbPolyline> kept(gouge, AcDb::kForRead);
+  EXPECT_DOUBLE_EQ(kept->elevation(), 0.0);
+  AcGePoint2d second;
+  kept->getPointAt(1, second);
+  EXPECT_EQ(second, AcGePoint2d(55, 20));  // not turned clockwise
+}
+
 TEST(ZProfileGenerator, ContoursStartNearestTheStartPoint) {
   ShellSession session;
   const AcDbObjectId block = mould::Block(session);
