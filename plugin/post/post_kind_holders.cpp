@@ -4,6 +4,7 @@
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/solid/pocket/solid_pocket_dlg.h"
 
 namespace {
 
@@ -21,11 +22,13 @@ void CopyTool(const CToolShapeDlg& from, CToolShapeDlg& to) {
   to.m_Length = from.m_Length;
 }
 
+// The pocket and the 3D pocket: roughing, finishing and rest pass sets.
+template <class PocketForm>
 class PocketHolder : public PostKindHolder {
  public:
   PocketHolder() { Reset(); }
   void Reset() override {
-    dlg_ = std::make_unique<CPocketDlg>();
+    dlg_ = std::make_unique<PocketForm>();
     SelectSet(1);
   }
   bool ReadRecord(const char* text, CString& refusal) override {
@@ -61,7 +64,7 @@ class PocketHolder : public PostKindHolder {
     plungeFeed_ = set == 1 && plunge.m_PlungeFeedOn == 1 ? plunge.m_PlungeFeed : feed_;
   }
 
-  std::unique_ptr<CPocketDlg> dlg_;
+  std::unique_ptr<PocketForm> dlg_;
   int feed_ = 0;
   int plungeFeed_ = 0;
 };
@@ -137,7 +140,8 @@ class DrillHolder : public PostKindHolder {
 }  // namespace
 
 PostKindHolders::PostKindHolders() {
-  holders_[kToolpathPocket] = std::make_unique<PocketHolder>();
+  holders_[kToolpathPocket] = std::make_unique<PocketHolder<CPocketDlg>>();
+  holders_[kToolpathSolidPocket] = std::make_unique<PocketHolder<CSolidPocketDlg>>();
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
 }

@@ -13,7 +13,6 @@ void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is no
 
 }  // namespace
 
-void SolidPocketCommand() { NotAvailableYet("SolidPocket"); }
 void SolidCutCommand() { NotAvailableYet("SolidCut"); }
 void ZProfileCommand() { NotAvailableYet("ZProfile"); }
 void LatheCommand() { NotAvailableYet("Lathe"); }
