@@ -23,6 +23,8 @@ from shapely.geometry import LineString, Point
 from shapely.ops import unary_union
 
 path, kind, D, r, allowance, step = sys.argv[1], int(sys.argv[2]), float(sys.argv[3]), float(sys.argv[4]), float(sys.argv[5]), float(sys.argv[6])
+boss = len(sys.argv) > 7 and sys.argv[7] == '1'
+BOSS_R, BOSS_TOP = 5.0, 25.0
 R = D / 2
 TOP = 30.0
 POCKET, POCKET_R, POCKET_FLOOR = np.array([35.0, 40.0]), 15.0, 10.0
@@ -36,10 +38,16 @@ def depth(P):
     dz = POCKET_FLOOR - z
     pocket = np.hypot(np.maximum(dx, 0), np.maximum(dz, 0)) + np.minimum(np.maximum(dx, dz), 0)
     bowl = np.linalg.norm(P - BOWL, axis=-1) - BOWL_R
-    return np.minimum.reduce([block, pocket, bowl])
+    material = np.minimum.reduce([block, pocket, bowl])
+    if boss:
+        # A post standing on the round pocket's floor, up to BOSS_TOP.
+        side = BOSS_R - np.hypot(x - POCKET[0], y - POCKET[1])
+        inside = np.minimum.reduce([side, BOSS_TOP - z, z - POCKET_FLOOR + 1])
+        material = np.maximum(material, inside)
+    return material
 
 def tool_surface():
-    phi = np.linspace(0, 2 * np.pi, 180, endpoint=False)
+    phi = np.linspace(0, 2 * np.pi, 120, endpoint=False)
     ring = np.stack([np.cos(phi), np.sin(phi)], axis=1)
     pts = []
     if kind == 1:
@@ -48,13 +56,13 @@ def tool_surface():
         for h in np.arange(0.0, 32.0, 2.0):
             pts += [(R * c, R * s, h) for c, s in ring]
     elif kind == 2:
-        for t in np.linspace(0, np.pi, 46):
+        for t in np.linspace(0, np.pi, 31):
             pts += [(R * np.sin(t) * c, R * np.sin(t) * s, R - R * np.cos(t)) for c, s in ring]
     else:
         a = R - r
         for k in range(5):
             pts += [(a * k / 4 * c, a * k / 4 * s, 0.0) for c, s in ring]
-        for t in np.linspace(0, np.pi, 46):
+        for t in np.linspace(0, np.pi, 31):
             pts += [((a + r * np.sin(t)) * c, (a + r * np.sin(t)) * s, r - r * np.cos(t)) for c, s in ring]
     return np.array(pts)
 
@@ -106,10 +114,12 @@ if kind == 1 and step > 0:
             openings.append((POCKET, POCKET_R))
         if TOP - BOWL_R < z < TOP:
             openings.append((BOWL[:2], math.sqrt(BOWL_R ** 2 - (z - TOP) ** 2)))
-        reach = [Point(c).buffer(rad - allowance, 256) for c, rad in openings if rad - R - allowance > 1e-3]
-        if not reach:
+        free = unary_union([Point(c).buffer(rad, 256) for c, rad in openings]) if openings else None
+        if free is not None and boss and z < BOSS_TOP:
+            free = free.difference(Point(POCKET).buffer(BOSS_R, 256))
+        reach = free.buffer(-(R + allowance), 256).buffer(R, 256) if free is not None else None
+        if reach is None or reach.area < 1e-3:
             continue
-        reach = unary_union(reach)
         flat = []
         for run in all_runs:
             cur = []
@@ -150,16 +160,17 @@ class SolidPocketTest : public CadHostTest {
 
   // SolidPocket on the mould with the roughing tool given by its dialog
   // answers, cavity, saved as out.dxf.
-  HostRun Pocket(const std::string& tool, const std::string& values) const {
+  HostRun Pocket(const std::string& tool, const std::string& values, const std::string& drawing = "mould.dxf") const {
     fs::remove(Path("out.dxf"));
     return RunPlugin("SolidPocket\nset 200 Mould\nclick 275\nclick 464\n" + tool + "ok\n" + values +
                          "click 448\n0,0\nok\nGROUPS\nSAVEAS\nout.dxf\nQUIT\n",
-                     "mould.dxf");
+                     drawing);
   }
 
-  std::string Measure(int kind, double diameter, double corner, double allowance, double step) const {
+  std::string Measure(int kind, double diameter, double corner, double allowance, double step,
+                      bool boss = false) const {
     std::ostringstream args;
-    args << " " << kind << " " << diameter << " " << corner << " " << allowance << " " << step;
+    args << " " << kind << " " << diameter << " " << corner << " " << allowance << " " << step << " " << boss;
     std::system(("/usr/bin/python3 " + Quoted(Path("measure.py")) + " " + Quoted(Path("out.dxf")) + args.str() +
                  " >" + Quoted(Path("measure.txt")) + " 2>&1")
                     .c_str());
@@ -181,6 +192,33 @@ TEST_F(SolidPocketTest, AFlatToolClearsEveryLevelOfBothOpeningsWithoutEnteringTh
     // Each opening is its own pocket: no pass on any level crosses the block between them.
     EXPECT_NE(measured.find("level 10.000"), std::string::npos) << measured;
   }
+}
+
+TEST_F(SolidPocketTest, APostInTheRoundPocketIsLeftStandingAndTheRingAroundItCleared) {
+  const HostRun made = RunPlugin("CYLINDER\n35,40,10\n5\n15\nUNION\n0,0\n40,40\n\nSAVEAS\nboss.dxf\nQUIT\n", "mould.dxf");
+  ASSERT_EQ(made.status, 0) << made.out << made.err;
+  const HostRun run = Pocket("set 275 6\n", "set 4002 5\nset 261 3\nset 260 0.2\n", "boss.dxf");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  ASSERT_NE(run.out.find("Mould  ("), std::string::npos) << run.out;
+  const std::string measured = Measure(1, 6, 0, 0.2, 5, true);
+  EXPECT_LE(ValueAfter(measured, "overlap"), 0.01) << measured;
+  EXPECT_GE(ValueAfter(measured, "worst_clear"), 0.99) << measured;
+  // Measured as if there were no post, the passes leave its place uncut.
+  EXPECT_LT(ValueAfter(Measure(1, 6, 0, 0.2, 5, false), "worst_clear"), 0.95);
+}
+
+TEST_F(SolidPocketTest, CoreMachiningTakesTheStockDownToTheBlockWithoutEnteringIt) {
+  fs::remove(Path("out.dxf"));
+  const HostRun run = RunPlugin(
+      "BOX\n-10,-10,0\n130,90\n40\nSolidPocket\nset 200 Core\nclick 269\nclick 464\nset 275 10\nok\n"
+      "set 4002 5\nset 261 5\nset 260 0.3\nclick 448\n0,0\n-10,-10\nok\n"
+      "GROUPS\nSAVEAS\nout.dxf\nQUIT\n",
+      "mould.dxf");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  ASSERT_NE(run.out.find("Core  ("), std::string::npos) << run.out;
+  const std::string measured = Measure(1, 10, 0, 0.3, 0);
+  EXPECT_GT(ValueAfter(measured, "points"), 1000) << measured;
+  EXPECT_LE(ValueAfter(measured, "overlap"), 0.01) << measured;
 }
 
 TEST_F(SolidPocketTest, BallAndCornerRadiusToolsStayOutOfTheBlock) {
@@ -230,10 +268,8 @@ TEST_F(SolidPocketTest, TheSampleSurvivesSaveAndOpenAndItsProgramsReadInRs274) {
   std::ofstream table(Path("tools.tbl"));
   for (int t = 1; t <= 20; ++t) table << "T" << t << " P" << t << " D10 Z0\n";
   table.close();
-  const HostRun posted = RunPlugin(
-      "post\nsolid_pocket.nc\nclick 417\niso_mill.ppr\nselect 313 0\nclick 314\nok\n"
-      "qpost\nsolid_pocket_iso.nc\nuncheck 214\nselect 313 0\nclick 314\nok\nQUIT\n",
-      "solid_pocketed.dxf");
+  const HostRun posted = Run({"--plugin", OSTRIVO_PATH, "-s", std::string(HOST_SAMPLES) + "/scripts/solid_pocket_post.scr",
+                              Path("solid_pocketed.dxf")});
   ASSERT_EQ(posted.status, 0) << posted.out << posted.err;
   for (const char* nc : {"solid_pocket.nc", "solid_pocket_iso.nc"}) {
     const std::string program = ReadFile(Path(nc));
