@@ -212,7 +212,9 @@ bool GenerateSolidPocketPass(SolidPocketRun& run, int kind, AcDbObjectIdArray& i
   return true;
 }
 
-bool StorePasses(SolidPocketRun& run, AcDbObjectIdArray& passes) {
+// The group: hidden clones of the sources, then the passes. A group that is not
+// made takes its clones with it.
+bool StorePasses(SolidPocketRun& run, const AcDbObjectIdArray& passes) {
   CSolidPocketDlg& dlg = run.dlg;
   AcDbObjectIdArray sources;
   sources.append(dlg.m_ModelId);
@@ -221,11 +223,9 @@ bool StorePasses(SolidPocketRun& run, AcDbObjectIdArray& passes) {
   if (!CloneHiddenSolids(sources, clones)) return false;
   CString record;
   dlg.WriteParamRecord(record);
-  AcDbObjectIdArray members;
-  clones.release(members);
-  for (const AcDbObjectId& id : members) clones.add(id);
-  members.append(passes);
   if (dlg.m_EditMode == 0) ReplaceAgreedToolpath(dlg.m_ToolpathName);
+  AcDbObjectIdArray members = clones.ids();
+  members.append(passes);
   CreateToolpathGroup(dlg.m_ToolpathName, record, members);
   if (!IsToolpathGroupName(dlg.m_ToolpathName)) return false;
   AcDbObjectIdArray stored;
@@ -321,10 +321,9 @@ bool CreateSolidPocketToolpath(CSolidPocketDlg& dlg) {
     run.notices.Print(kNoPocketPath);
     return false;
   }
-  AcDbObjectIdArray made = passes;
   if (StorePasses(run, passes)) return true;
   run.notices.Print(kNoPocketPath);
-  EraseEntityArray(made);
+  EraseEntityArray(passes);
   return false;
 }
 

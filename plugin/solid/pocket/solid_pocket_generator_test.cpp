@@ -12,6 +12,8 @@
 #include "plugin/geometry/tool_shape_dlg.h"
 #include "plugin/shell/copy_helpers.h"
 #include "plugin/shell/manager/toolpath_operation.h"
+#include "plugin/shell/manager/toolpath_simulation.h"
+#include "plugin/shell/toolpaths/rapid_linetype.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/tool_path_info.h"
@@ -227,6 +229,25 @@ TEST_F(SolidPocketRun, ARunThatCannotCutOrIsGivenNoSolidLeavesTheDrawingAsItWas)
   dlg_.m_StockId = line;
   EXPECT_FALSE(CreateSolidPocketToolpath(dlg_));
   EXPECT_EQ(Count(-1), before);
+}
+
+TEST_F(SolidPocketRun, TheSimulationTakesEachPassesToolAtItsMarker) {
+  session_.db().loadLineTypeFile(kRapidLinetype, "acad.lin");
+  dlg_.m_ModelId = mould::Block(session_);
+  Roughing(10.0f);
+  dlg_.m_RoughTool.FormatToolName();
+  dlg_.m_FinishOn = 1;
+  dlg_.m_FinishTool.m_ToolType = kBallEndMill;
+  dlg_.m_FinishTool.m_Diameter = 6.0f;
+  dlg_.m_FinishTool.FormatToolName();
+  ASSERT_TRUE(CreateSolidPocketToolpath(dlg_));
+  CSolidPocketDlg probe;
+  DropSolidPocketIds(probe);
+  ToolpathOperations operations;
+  SimulateToolpath("Mould", operations);
+  EXPECT_TRUE(ToolpathNameExists(dlg_.m_RoughTool.m_ToolName));
+  EXPECT_TRUE(ToolpathNameExists(dlg_.m_FinishTool.m_ToolName)) << "the ball was taken on its pass marker";
+  EXPECT_FALSE(session_.failed()) << session_.transcript();
 }
 
 TEST_F(SolidPocketRun, CoreMachiningCutsTheStockDownAroundTheModel) {
