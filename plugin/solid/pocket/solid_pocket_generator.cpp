@@ -233,7 +233,7 @@ bool StorePasses(SolidPocketRun& run, const AcDbObjectIdArray& passes) {
   return true;
 }
 
-// Areas of the loops that hold the outline, smallest first.
+// The smallest hole (holes run smallest first) that holds the outline; -1 for none.
 int SmallestHoleHolding(AcDbObjectId outline, const std::vector<std::pair<double, AcDbObjectId>>& holes) {
   const double area = GetCurveArea(outline);
   for (std::size_t i = 0; i < holes.size(); ++i) {
