@@ -282,6 +282,17 @@ TEST_F(SolidPocketTest, TheSampleSurvivesSaveAndOpenAndItsProgramsReadInRs274) {
   }
 }
 
+TEST_F(SolidPocketTest, TheManagerRegeneratesFromTheStoredModelAndLeavesNoSolidBehind) {
+  ASSERT_EQ(Pocket("set 275 10\n", "set 4002 10\nset 261 5\n").status, 0);
+  const HostRun run = RunPlugin(
+      "Job\nselect 383 0\nclick 388\nset 261 4\nok\nok\nok\nGROUPS\nSAVEAS\nregenerated.dxf\nQUIT\n", "out.dxf");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("재생성이 완료"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(" 1 100 0 100 1 500 0.00 3.00 4.00"), std::string::npos) << run.out;
+  // The block and the toolpath's hidden clone of it: the reloaded copy went.
+  EXPECT_EQ(Count(ReadFile(Path("regenerated.dxf")), "\n3DSOLID\n"), 2u) << run.out;
+}
+
 TEST_F(SolidPocketTest, OnlyASolidIsTakenAsTheModel) {
   const HostRun run = RunPlugin(
       "LINE\n200,0\n260,0\n\nSolidPocket\nset 200 Wrong\nclick 275\nclick 448\n260,0\nok\nok\ncancel\nGROUPS\n" +
