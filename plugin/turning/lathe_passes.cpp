@@ -6,12 +6,12 @@
 
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/passes/hatch_passes.h"
-#include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/geometry/polyline/polyline_offset.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_leads.h"
 
 namespace {
 
@@ -146,8 +146,7 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   SetCurvesTagNumber(tagged, dlg.m_RoughFeed);
   dlg.m_RoughLead.m_Side = dlg.m_OuterOn ? 1 : 0;
   dlg.m_RoughLead.m_DefaultFeed = dlg.m_RoughFeed;
-  AcDbObjectIdArray leading = cut.ids();
-  AddLeadMovesToList(dlg.m_RoughLead, leading);
+  AddLatheLeadMoves(dlg.m_RoughLead, cut.ids(), profile, dlg.m_RoughAllowance + dlg.m_NoseRadius);
   cut.HandTo(passes);
   return true;
 }
@@ -156,21 +155,21 @@ bool BuildLatheFinishingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectI
   const bool backward = LatheProfileRunsBackward(profile);
   // Outer turning keeps the tool above the profile, inner turning below it.
   const bool toTheLeft = (!dlg.m_OuterOn && backward) || (dlg.m_OuterOn && !backward);
+  dlg.m_FinishLead.m_Side = toTheLeft ? 0 : 1;
+  dlg.m_FinishLead.m_DefaultFeed = dlg.m_FinishFeed;
   MadeHere made;
   // The farthest pass first: each later one cuts what the one before left.
   for (int i = dlg.m_FinishPasses; i >= 1; --i) {
-    double distance = (i - 1) * static_cast<double>(dlg.m_FinishStepover) + dlg.m_FinishAllowance + dlg.m_NoseRadius;
-    if (toTheLeft) distance = -distance;
+    const double distance =
+        (i - 1) * static_cast<double>(dlg.m_FinishStepover) + dlg.m_FinishAllowance + dlg.m_NoseRadius;
     AcDbObjectIdArray curves;
-    if (OffsetLatheProfile(profile, distance, curves)) made.ids().append(curves);
+    if (!OffsetLatheProfile(profile, toTheLeft ? -distance : distance, curves)) continue;
+    made.ids().append(curves);
+    AcDbObjectIdArray tagged = curves;  // the tagging frees the list it is given
+    SetCurvesTagNumber(tagged, dlg.m_FinishFeed);
+    AddLatheLeadMoves(dlg.m_FinishLead, curves, profile, std::fabs(distance));
   }
   if (made.ids().isEmpty()) return false;
-  AcDbObjectIdArray tagged = made.ids();  // the tagging frees the list it is given
-  SetCurvesTagNumber(tagged, dlg.m_FinishFeed);
-  dlg.m_FinishLead.m_Side = toTheLeft ? 0 : 1;
-  dlg.m_FinishLead.m_DefaultFeed = dlg.m_FinishFeed;
-  AcDbObjectIdArray leading = made.ids();
-  AddLeadMovesToList(dlg.m_FinishLead, leading);
   made.HandTo(passes);
   return true;
 }
