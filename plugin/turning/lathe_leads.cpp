@@ -1,6 +1,5 @@
 #include "plugin/turning/lathe_leads.h"
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -9,38 +8,16 @@
 #include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/turning/lathe_clearance.h"
 
 namespace {
 
-constexpr int kSamplesPerLead = 32;
-constexpr double kClearanceSlack = 1e-6;
-
-std::vector<curve::BulgeSeg> SegmentsOf(const std::vector<PolylineVertex>& vertices, bool closed) {
-  std::vector<curve::BulgeSeg> segments;
-  const std::size_t count = closed ? vertices.size() : vertices.size() - 1;
-  for (std::size_t i = 0; i < count && vertices.size() > 1; ++i) segments.push_back(SegmentOf(vertices, i));
-  return segments;
-}
-
-double DistanceTo(const std::vector<curve::BulgeSeg>& profile, const AcGePoint2d& point) {
-  double least = 1e300;
-  for (const curve::BulgeSeg& segment : profile) least = std::min(least, segment.distanceTo(point));
-  return least;
-}
-
 // The lead segments of a pass (those whose start vertex carries a feed) keep
 // the clearance.
-bool LeadsKeepClear(const AcDbPolyline& trial, const std::vector<curve::BulgeSeg>& profile, double clearance) {
+bool LeadsKeepClear(const AcDbPolyline& trial, const LatheProfileClearance& profile, double clearance) {
   const std::vector<PolylineVertex> vertices = ReadPolylineVertices(&trial);
   for (std::size_t i = 0; i + 1 < vertices.size(); ++i) {
-    if (!(vertices[i].startWidth > 0.0)) continue;
-    const curve::BulgeSeg segment = SegmentOf(vertices, i);
-    for (int k = 0; k <= kSamplesPerLead; ++k) {
-      if (DistanceTo(profile, segment.pointAt(static_cast<double>(k) / kSamplesPerLead)) <
-          clearance - kClearanceSlack) {
-        return false;
-      }
-    }
+    if (vertices[i].startWidth > 0.0 && !profile.KeepsClear(SegmentOf(vertices, i), clearance)) return false;
   }
   return true;
 }
@@ -65,12 +42,8 @@ AcGePoint3d StartOf(const AcDbPolyline& polyline) {
 
 void AddLatheLeadMoves(const CLeadInOutDlg& lead, const AcDbObjectIdArray& passes, AcDbObjectId profile,
                        double clearance) {
-  std::vector<curve::BulgeSeg> path;
-  {
-    OpenedObject<AcDbPolyline> polyline(profile, AcDb::kForRead);
-    if (polyline.openStatus() != Acad::eOk) return;
-    path = SegmentsOf(ReadPolylineVertices(polyline.object()), polyline->isClosed());
-  }
+  const LatheProfileClearance path(profile);
+  if (!path.valid()) return;
   for (const AcDbObjectId& pass : passes) {
     bool placed = false;
     AcGePoint3d start;

@@ -10,6 +10,7 @@
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/turning/lathe_clearance.h"
 #include "plugin/turning/lathe_dlg.h"
 #include "plugin/turning/lathe_leads.h"
 
@@ -135,8 +136,13 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   std::vector<PassLine> lines = SortedRows(starts, ends);
   // Outer turning cuts from the stock inward, inner turning from the bore outward.
   if (dlg.m_OuterOn) std::reverse(lines.begin(), lines.end());
+  // A stock line on the wrong side of the profile folds the region over the
+  // part: what would cut into it is left out.
+  const LatheProfileClearance clearance(profile);
+  const double kept = dlg.m_RoughAllowance + dlg.m_NoseRadius;
   MadeHere cut;
   for (const PassLine& line : lines) {
+    if (!clearance.KeepsClear(curve::BulgeSeg{line.start, line.end, 0.0}, kept)) continue;
     const AcDbObjectId id = AddTwoPointPolyline(line.start, line.end, 0.0);
     if (id.isNull()) return false;
     cut.ids().append(id);

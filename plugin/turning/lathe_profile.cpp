@@ -35,13 +35,26 @@ int PickAt(const std::vector<Pick>& picks, const AcGePoint3d& point, int skip, c
 
 const AcGePoint3d& OtherEnd(const Pick& p, const AcGePoint3d& point) { return Touch(p.start, point) ? p.end : p.start; }
 
-// From the seed back to the end of its chain, over the seed's end away from
-// the pick after it (its start when that one does not touch it).
-int ChainEnd(const std::vector<Pick>& picks, int seed, AcGePoint3d& freeEnd) {
+bool Meets(const Pick& pick, const AcGePoint3d& point) { return Touch(pick.start, point) || Touch(pick.end, point); }
+
+// Whether the seed's chain runs on over its start: toward the pick after it
+// when that one touches it, else away from a free end.
+bool RunsTowardStart(const std::vector<Pick>& picks, int seed) {
   const Pick& first = picks[static_cast<std::size_t>(seed)];
   const std::size_t after = static_cast<std::size_t>(seed) + 1;
-  const bool towardStart = after < picks.size() && !picks[after].used &&
-                           (Touch(picks[after].start, first.start) || Touch(picks[after].end, first.start));
+  if (after < picks.size() && !picks[after].used) {
+    if (Meets(picks[after], first.start)) return true;
+    if (Meets(picks[after], first.end)) return false;
+  }
+  const std::vector<bool> none(picks.size(), false);
+  return PickAt(picks, first.end, seed, none) < 0 && PickAt(picks, first.start, seed, none) >= 0;
+}
+
+// From the seed back to the end of its chain, over the seed's end away from
+// the way the chain runs on.
+int ChainEnd(const std::vector<Pick>& picks, int seed, AcGePoint3d& freeEnd) {
+  const Pick& first = picks[static_cast<std::size_t>(seed)];
+  const bool towardStart = RunsTowardStart(picks, seed);
   AcGePoint3d back = towardStart ? first.end : first.start;
   const AcGePoint3d ahead = towardStart ? first.start : first.end;
   std::vector<bool> seen(picks.size(), false);
