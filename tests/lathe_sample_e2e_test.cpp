@@ -358,15 +358,18 @@ TEST_F(LatheSampleTest, ATakenNameIsReplacedOnlyAfterConsentAndTheOldToolpathGoe
   EXPECT_EQ(Count(measured, "FAIL"), 0u) << measured;
 }
 
-TEST_F(LatheSampleTest, PicksThatMakeNoProfileAndAMissingStockAreToldAndKeepTheDialogOpen) {
+TEST_F(LatheSampleTest, PicksThatMakeNoProfileAMissingStockAndAnAllowanceInsideThePartAreTold) {
   const HostRun run = RunPlugin(
       // The end face and the big step do not meet.
       "Lathe\nclick 391\nclick 359\n110,6\n20,30\n\nok\nok\n"
       // Roughing without a stock line.
-      "click 257\nok\nok\ncancel\nQUIT\n");
+      "click 257\nok\nok\n"
+      // A finishing allowance that would put the nose inside the part.
+      "uncheck 257\nset 267 -2\nok\nok\ncancel\nQUIT\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("선택된 Entity들을 하나의 Profile로 연결할 수 없습니다.!!"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("황삭 형상이 선택되지 않았습니다.!!!"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("가공여유가 공구 노즈반경*-1 보다 작을수 없습니다.!!"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr double kRoughingClearance = 0.01;
+constexpr double kLeastOffset = 1e-5;
 constexpr double kHatchAngle = 180.0;
 constexpr double kSameY = 1e-6;
 constexpr int kRapid = ToolpathMoveEncoding::kRapidMoveKind;
@@ -103,6 +104,13 @@ bool LatheProfileRunsBackward(AcDbObjectId profile) {
 
 bool OffsetLatheProfile(AcDbObjectId profile, double distance, AcDbObjectIdArray& curves) {
   curves.setLogicalLength(0);
+  // A sharp tool with nothing left on runs on the profile itself.
+  if (std::fabs(distance) <= kLeastOffset) {
+    AcDbObjectId copy;
+    if (!ClonePolylineAtElevation(profile, copy, 0.0)) return false;
+    curves.append(copy);
+    return true;
+  }
   // The side turns the offset to the left, and it tells which arcs the offset
   // shrinks: those are the ones made sharp.
   return OffsetPolylineSimple(profile, curves, std::fabs(distance), 0.0, distance < 0.0 ? 1 : 0);
@@ -117,6 +125,8 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   if (!LatheProfileRunsBackward(copy) && !ReversePolyline(copy)) return false;
 
   double distance = dlg.m_RoughAllowance + dlg.m_NoseRadius + kRoughingClearance;
+  // An allowance that eats more than the nose would rough inside the part.
+  if (distance <= 0.0) return false;
   if (!dlg.m_OuterOn) distance = -distance;
   AcDbObjectIdArray offsets;
   if (!OffsetLatheProfile(copy, distance, offsets)) return false;
@@ -169,7 +179,8 @@ bool BuildLatheFinishingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectI
     const double distance =
         (i - 1) * static_cast<double>(dlg.m_FinishStepover) + dlg.m_FinishAllowance + dlg.m_NoseRadius;
     AcDbObjectIdArray curves;
-    if (!OffsetLatheProfile(profile, toTheLeft ? -distance : distance, curves)) continue;
+    // An allowance that eats more than the nose would turn the other side of the profile.
+    if (distance < 0.0 || !OffsetLatheProfile(profile, toTheLeft ? -distance : distance, curves)) continue;
     made.ids().append(curves);
     AcDbObjectIdArray tagged = curves;  // the tagging frees the list it is given
     SetCurvesTagNumber(tagged, dlg.m_FinishFeed);
