@@ -17,8 +17,6 @@ void SolidPocketCommand() { NotAvailableYet("SolidPocket"); }
 void SolidCutCommand() { NotAvailableYet("SolidCut"); }
 void ZProfileCommand() { NotAvailableYet("ZProfile"); }
 void LatheCommand() { NotAvailableYet("Lathe"); }
-void GrooveCommand() { NotAvailableYet("Groove"); }
-void LatheDrillCommand() { NotAvailableYet("LatheDrill"); }
 void SimpPockCommand() { NotAvailableYet("SimpPock"); }
 void SimpProfCommand() { NotAvailableYet("SimpProf"); }
 void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }

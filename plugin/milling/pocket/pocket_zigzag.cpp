@@ -270,19 +270,17 @@ class ZigzagOrder {
 
 // ---- the hatch ----------------------------------------------------------------
 
-// The lines of one boundary and its islands at the pattern space; false when
-// the hatch refuses the loops or the pattern.
-bool HatchLines(const AcDbObjectIdArray& loopIds, double angleDegrees, double space, double elevation,
+// The lines of the loops at the pattern space; false when the hatch refuses
+// the loops or the pattern.
+bool HatchLines(const std::vector<AcDbObjectIdArray>& loops, double angleDegrees, double space, double elevation,
                 AcGePoint2dArray& starts, AcGePoint2dArray& ends) {
   auto hatch = std::make_unique<AcDbHatch>();
   hatch->setDatabaseDefaults();
   hatch->setAssociative(false);
   hatch->setNormal(GetUcsZAxis(nullptr));
   hatch->setElevation(elevation);
-  for (const AcDbObjectId& id : loopIds) {
-    AcDbObjectIdArray one;
-    one.append(id);
-    if (hatch->appendLoop(AcDbHatch::kExternal, one) != Acad::eOk) return false;
+  for (const AcDbObjectIdArray& loop : loops) {
+    if (hatch->appendLoop(AcDbHatch::kExternal, loop) != Acad::eOk) return false;
   }
   hatch->setPatternScale(1.0);
   hatch->setPatternAngle(angleDegrees * 2.0 * curve::kPi * (1.0 / 360.0));
@@ -293,14 +291,14 @@ bool HatchLines(const AcDbObjectIdArray& loopIds, double angleDegrees, double sp
   return hatch->getHatchLinesData(starts, ends) == Acad::eOk;
 }
 
-// Hatches at the stepover; the factor between pattern space and produced
-// spacing is corrected and kept for the following boundaries.
-bool HatchAtStepover(const AcDbObjectIdArray& loopIds, double angleDegrees, double stepover, double elevation,
-                     double& factor, std::vector<ZigzagLine>& lines, double& spacing) {
+}  // namespace
+
+bool HatchAtStepover(const std::vector<AcDbObjectIdArray>& loops, double angleDegrees, double stepover,
+                     double elevation, double& factor, std::vector<ZigzagLine>& lines, double& spacing) {
   AcGePoint2dArray starts, ends;
   spacing = stepover;
   for (int attempt = 0; attempt <= kMaxSpacingCorrections; ++attempt) {
-    if (!HatchLines(loopIds, angleDegrees, stepover / factor, elevation, starts, ends)) return false;
+    if (!HatchLines(loops, angleDegrees, stepover / factor, elevation, starts, ends)) return false;
     double measured = 0.0;
     if (!MeasureLineSpacing(starts, ends, measured) || std::fabs(stepover - measured) <= kSpacingTolerance) {
       if (measured > 0.0) spacing = measured;
@@ -314,6 +312,8 @@ bool HatchAtStepover(const AcDbObjectIdArray& loopIds, double angleDegrees, doub
   for (int i = 0; i < starts.length(); ++i) lines.push_back({starts[i], ends[i]});
   return true;
 }
+
+namespace {
 
 void SplitBoundariesAndIslands(const AcDbObjectIdArray& curves, int cutDirection, AcDbObjectIdArray& boundaries,
                                AcDbObjectIdArray& islands) {
@@ -405,7 +405,12 @@ bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& resul
     if (!ClaimIslands(boundary, pool, loopIds)) continue;
     std::vector<ZigzagLine> lines;
     double spacing = stepover;
-    if (!HatchAtStepover(loopIds, angle, stepover, elevation, factor, lines, spacing) || lines.empty()) continue;
+    std::vector<AcDbObjectIdArray> hatchLoops;
+    for (const AcDbObjectId& id : loopIds) {
+      hatchLoops.emplace_back();
+      hatchLoops.back().append(id);
+    }
+    if (!HatchAtStepover(hatchLoops, angle, stepover, elevation, factor, lines, spacing) || lines.empty()) continue;
     std::vector<curve::BulgePath> loops;
     for (const AcDbObjectId& id : loopIds) {
       curve::BulgePath path;

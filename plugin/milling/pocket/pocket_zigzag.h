@@ -25,6 +25,14 @@ struct ZigzagLine {
   AcGePoint2d start;
   AcGePoint2d end;
 };
+// The host's hatch lines over the loops (each the curves of one loop) at the
+// angle, spaced by the stepover: the pattern space is stepover / factor, and
+// while the measured spacing misses the stepover by more than 0.0001 the
+// factor is corrected and the hatch made again, a bounded number of times.
+// The factor is kept for the next call; spacing is the one measured last.
+// False when the hatch refuses the loops or the pattern.
+bool HatchAtStepover(const std::vector<AcDbObjectIdArray>& loops, double angleDegrees, double stepover,
+                     double elevation, double& factor, std::vector<ZigzagLine>& lines, double& spacing);
 // Passes as vertex lists. Two-way: each line's end is joined to a line of the
 // next row (or, around an island, of the same row) along the loop piece that
 // runs between them with no other line end on it; one-way: every line is a
