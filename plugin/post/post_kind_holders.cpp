@@ -4,6 +4,7 @@
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/turning/lathe_dlg.h"
 #include "plugin/turning/lathe_drill_dlg.h"
 
 namespace {
@@ -135,6 +136,34 @@ class DrillHolder : public PostKindHolder {
   std::unique_ptr<CDrillDlg> dlg_;
 };
 
+// Turning passes carry their own feeds; the finishing feed serves a move
+// that has none. The tool is its nose.
+class LatheHolder : public PostKindHolder {
+ public:
+  LatheHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CLatheDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_FinishOn ? dlg_->m_FinishFeed : dlg_->m_RoughFeed; }
+  int PlungeFeed() const override { return CutFeed(); }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, 2.0 * dlg_->m_NoseRadius, dlg_->m_NoseRadius, 0.0);
+    values.S = dlg_->m_RoughOn ? dlg_->m_RoughSpindle : dlg_->m_FinishSpindle;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+
+ private:
+  std::unique_ptr<CLatheDlg> dlg_;
+};
+
 // Lathe drilling: the same cycle words as drilling, the depths along the
 // spindle. Q the peck a peck cycle takes (the shallower of the first and the
 // next peck, so that no bite is deeper than asked), the shift for shift boring.
@@ -179,6 +208,7 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathPocket] = std::make_unique<PocketHolder>();
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
+  holders_[kToolpathLathe] = std::make_unique<LatheHolder>();
   holders_[kToolpathLatheDrill] = std::make_unique<LatheDrillHolder>();
 }
 

@@ -16,7 +16,6 @@ void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is no
 void SolidPocketCommand() { NotAvailableYet("SolidPocket"); }
 void SolidCutCommand() { NotAvailableYet("SolidCut"); }
 void ZProfileCommand() { NotAvailableYet("ZProfile"); }
-void LatheCommand() { NotAvailableYet("Lathe"); }
 void SimpPockCommand() { NotAvailableYet("SimpPock"); }
 void SimpProfCommand() { NotAvailableYet("SimpProf"); }
 void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }

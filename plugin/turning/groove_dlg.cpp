@@ -7,10 +7,8 @@
 #include "plugin/geometry/forms/groove_lathe_drill_limits.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
-#include "plugin/milling/profile/profile_pick.h"
-#include "plugin/shell/selection/first_chain_polyline.h"
-#include "plugin/shell/settings/configuration_settings.h"
 #include "plugin/shell/settings/message_table.h"
+#include "plugin/turning/lathe_profile.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
@@ -124,7 +122,7 @@ void CGrooveDlg::SetReadOnly(int id, bool readOnly) {
 void CGrooveDlg::OnPickProfile() {
   if (m_Regenerate) return;
   BeginEditorCommand();
-  SelectProfileEntities(m_Selection, m_SelectMethod);
+  SelectLatheProfile(m_Selection, m_SelectMethod);
   CompleteEditorCommand();
   ShowSelectMethod();
 }
@@ -166,7 +164,7 @@ bool CGrooveDlg::ChainPickedProfile() {
       return true;
     }
   }
-  if (!CollectCurveVectors(m_Selection, m_Chained, ConfigurationSettings().JoinToler)) {
+  if (!ChainLatheProfile(m_Selection, m_Chained)) {
     ShowFormInformation(MsgGrooveProfileNotChained, kFormQuestionCaption);
     return false;
   }

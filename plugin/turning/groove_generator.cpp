@@ -14,10 +14,10 @@
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/forms/run_size.h"
+#include "plugin/geometry/passes/hatch_passes.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_corners.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
-#include "plugin/milling/pocket/pocket_zigzag.h"
 #include "plugin/shell/copy_helpers.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/selection/first_chain_polyline.h"
@@ -30,7 +30,6 @@
 namespace {
 
 constexpr double kCeiling = 2000.0;
-constexpr double kFirstSpacingFactor = 3.175;
 constexpr double kPlungeAngle = 270.0;
 constexpr double kCollinearTolerance = 0.0001;
 // Sharpening side 0 leaves counter-clockwise arcs alone: run right to left
@@ -152,13 +151,12 @@ AcDbObjectId NarrowedRegion(const AcDbObjectIdArray& closed, double w, Scratch& 
 
 // The hatch at 270 degrees: lines running down into the groove, spaced by the stepover.
 bool PlungeLines(const std::vector<AcDbObjectIdArray>& loops, double stepover, AcDbObjectIdArray& plunges) {
-  double factor = kFirstSpacingFactor;
-  std::vector<ZigzagLine> lines;
+  double factor = kFirstHatchSpacingFactor;
+  AcGePoint2dArray starts, ends;
   double spacing = stepover;
-  if (!HatchAtStepover(loops, kPlungeAngle, stepover, 0.0, factor, lines, spacing)) return false;
-  for (const ZigzagLine& line : lines) {
-    const AcDbObjectId id =
-        AddLine(AcGePoint3d(line.start.x, line.start.y, 0.0), AcGePoint3d(line.end.x, line.end.y, 0.0));
+  if (!HatchLoopsAtStepover(loops, kPlungeAngle, stepover, 0.0, factor, starts, ends, spacing)) return false;
+  for (int i = 0; i < starts.length(); ++i) {
+    const AcDbObjectId id = AddLine(AcGePoint3d(starts[i].x, starts[i].y, 0.0), AcGePoint3d(ends[i].x, ends[i].y, 0.0));
     if (id.isNull()) return false;
     plunges.append(id);
   }

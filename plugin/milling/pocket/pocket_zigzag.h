@@ -8,6 +8,7 @@
 #include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_arrays.h"
+#include "plugin/geometry/passes/hatch_passes.h"
 
 class CPocketDlg;
 
@@ -16,23 +17,11 @@ class CPocketDlg;
 // dialog's cut direction gives boundaries; the others are islands. True always.
 bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& result, const CPocketDlg& dlg,
                        double elevation);
-// The distance from the first line to the next line that does not lie on it;
-// false, with spacing 0, when there is no such line.
-bool MeasureHatchLineSpacing(const AcDbObjectIdArray& lines, double& spacing);
-bool MeasureLineSpacing(const AcGePoint2dArray& starts, const AcGePoint2dArray& ends, double& spacing);
 
 struct ZigzagLine {
   AcGePoint2d start;
   AcGePoint2d end;
 };
-// The host's hatch lines over the loops (each the curves of one loop) at the
-// angle, spaced by the stepover: the pattern space is stepover / factor, and
-// while the measured spacing misses the stepover by more than 0.0001 the
-// factor is corrected and the hatch made again, a bounded number of times.
-// The factor is kept for the next call; spacing is the one measured last.
-// False when the hatch refuses the loops or the pattern.
-bool HatchAtStepover(const std::vector<AcDbObjectIdArray>& loops, double angleDegrees, double stepover,
-                     double elevation, double& factor, std::vector<ZigzagLine>& lines, double& spacing);
 // Passes as vertex lists. Two-way: each line's end is joined to a line of the
 // next row (or, around an island, of the same row) along the loop piece that
 // runs between them with no other line end on it; one-way: every line is a

@@ -143,9 +143,10 @@ TEST(ToolpathSimulation, StepModeWithoutFurtherKeysStopsInsteadOfWaitingForever)
 
 TEST(ToolpathSimulation, AKindWithoutItsOperationSaysSo) {
   ManagerDrawing drawing;
-  drawing.AddRecordGroup("Lathe_1", kToolpathLathe, {drawing.AddLine(0, 0, 10, 0)});
-  Simulate("Lathe_1");
-  EXPECT_TRUE(Contains(drawing.transcript(), "\"Lathe_1\" (LATHE): this kind of toolpath is not available yet."))
+  drawing.AddRecordGroup("SolidPocket_1", kToolpathSolidPocket, {drawing.AddLine(0, 0, 10, 0)});
+  Simulate("SolidPocket_1");
+  EXPECT_TRUE(
+      Contains(drawing.transcript(), "\"SolidPocket_1\" (SOLID_POCKET): this kind of toolpath is not available yet."))
       << drawing.transcript();
 }
 

@@ -32,6 +32,8 @@ extern CString MsgBoundarySelfCrossing;   // x, y
 extern CString MsgIslandsOutsideBoundary;  // count, x, y of the first
 extern CString MsgIslandCrossesBoundary;  // x, y
 extern CString MsgMergeSamePolyline;
+// Picked lathe profile curves that make no polyline.
+extern CString MsgLatheProfileNotChained;
 // Taper of a solid face: why it failed.
 extern CString MsgTaperFailed;  // why
 extern CString MsgTaperAngleOutOfRange;  // the angle
