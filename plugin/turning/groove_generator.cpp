@@ -14,6 +14,7 @@
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/distance_queries.h"
 #include "plugin/geometry/forms/run_size.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/passes/hatch_passes.h"
 #include "plugin/geometry/polyline/polyline_cleanup.h"
 #include "plugin/geometry/polyline/polyline_corners.h"
@@ -295,6 +296,8 @@ bool CreateGrooveToolpath(CGrooveDlg& dlg, GrooveResult* result) {
     made.plunges.append(made.contour);
     return Fail(made.plunges);
   }
+  // The user agreed to give up a toolpath of the name the groove was given.
+  ReplaceAgreedToolpath(dlg.m_ToolpathName);
   if (result != nullptr) *result = made;
   return true;
 }

@@ -16,6 +16,7 @@ struct GrooveResult {
 // Works on a copy of the dialog's chained profile, run right to left, so
 // that the side the groove is cut from does not hang on how the profile was
 // drawn; inner grooving is the outer one seen from the axis. The chained
-// polyline is used up. False, with a message and the drawing as it was, when
-// nothing could be made.
+// polyline is used up, and a toolpath of the dialog's name, which the user
+// agreed to give up, goes once the groove is made. False, with a message and
+// the drawing as it was, when nothing could be made.
 bool CreateGrooveToolpath(CGrooveDlg& dlg, GrooveResult* result = nullptr);

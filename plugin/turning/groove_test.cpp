@@ -10,6 +10,7 @@
 #include "plugin/milling/drill/drill_test_drawing.h"
 #include "plugin/milling/pocket/pocket_swept_area_test.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/groove_dlg.h"
 #include "plugin/turning/groove_generator.h"
 
@@ -199,6 +200,23 @@ TEST(GrooveGenerator, WhatCannotBeGroovedLeavesTheDrawingAsItWas) {
   EXPECT_TRUE(Contains(session.transcript(), "Groove 공구경로를 생성할 수 없습니다"));
   CGrooveDlg empty;
   EXPECT_FALSE(CreateGrooveToolpath(empty));
+}
+
+TEST(GrooveGenerator, ATakenNameTheUserGaveUpGoesOnlyWhenTheGrooveIsMade) {
+  ShellSession session;
+  AcDbObjectIdArray ids;
+  ids.append(AddLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)));
+  ASSERT_TRUE(CreateToolpathGroup("Groove_1", "Ostrivo_ToolPath 1 13 0\n", ids));
+  CGrooveDlg failing;
+  failing.m_ToolpathName = "Groove_1";
+  failing.m_Chained.append(session.add(new AcDbLine(AcGePoint3d(0, 20, 0), AcGePoint3d(40, 20, 0))));
+  EXPECT_FALSE(CreateGrooveToolpath(failing));
+  EXPECT_TRUE(ToolpathNameExists("Groove_1"));
+  CGrooveDlg dlg;
+  dlg.m_ToolpathName = "Groove_1";
+  dlg.m_Chained.append(AddProfile(session, kGroove));
+  EXPECT_TRUE(CreateGrooveToolpath(dlg));
+  EXPECT_FALSE(ToolpathNameExists("Groove_1"));
 }
 
 TEST(GrooveDlg, TheToolIsNamedAfterItsSizesAndItsNoseMustFitTheBlade) {
