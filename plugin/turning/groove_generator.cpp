@@ -5,8 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/cad/db/error_status.h"
-#include "platform/cad/db/entities/db_polyline.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_matrix3d.h"
 #include "platform/cad/ge/ge_plane.h"
@@ -16,9 +14,6 @@
 #include "plugin/geometry/forms/run_size.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/passes/hatch_passes.h"
-#include "plugin/geometry/polyline/polyline_cleanup.h"
-#include "plugin/geometry/polyline/polyline_corners.h"
-#include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/copy_helpers.h"
 #include "plugin/shell/opened_object.h"
 #include "plugin/shell/selection/first_chain_polyline.h"
@@ -27,15 +22,12 @@
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/turning/groove_dlg.h"
+#include "plugin/turning/lathe_passes.h"
 
 namespace {
 
 constexpr double kCeiling = 2000.0;
 constexpr double kPlungeAngle = 270.0;
-constexpr double kCollinearTolerance = 0.0001;
-// Sharpening side 0 leaves counter-clockwise arcs alone: run right to left
-// with the offset above, only clockwise arcs shrink by it.
-constexpr int kShrinkingArcsSide = 0;
 
 // What a run makes on its way; erased at the end unless handed to the user.
 class Scratch {
@@ -67,32 +59,6 @@ AcDbObjectId WorkingProfile(AcDbObjectId profile, bool inner, Scratch& scratch) 
   if (GetCurveEndPoints(copy, start, end) == kEntityOther) return AcDbObjectId();
   if (start.x < end.x && !ReversePolyline(copy)) return AcDbObjectId();
   return copy;
-}
-
-// The profile's offsets at the distance above it, small shrinking arcs made
-// corners first; each new in model space.
-bool OffsetProfile(AcDbObjectId profile, double distance, AcDbObjectIdArray& offsets, Scratch& scratch) {
-  offsets.setLogicalLength(0);
-  AcDbObjectId clone;
-  if (!CloneEntityWithInfo(profile, clone)) return false;
-  scratch.Add(clone);
-  SharpenSmallArcs(clone, distance, kShrinkingArcsSide);
-  RemoveCollinearVertices(clone, kCollinearTolerance);
-  SetPolylineElevation(clone, 0.0);
-  AcDbVoidPtrArray curves;
-  Acad::ErrorStatus status = Acad::eInvalidInput;
-  {
-    OpenedObject<AcDbCurve> curve(clone, AcDb::kForRead);
-    if (curve.openStatus() == Acad::eOk) status = curve->getOffsetCurves(distance, curves);
-  }
-  if (status != Acad::eOk) {
-    for (void* made : curves) delete static_cast<AcDbEntity*>(made);
-    acutPrintf("\nERROR: %s", acadErrorStatusText(status));
-    return false;
-  }
-  AppendEntitiesToModelSpace(offsets, curves);
-  scratch.Add(offsets);
-  return !offsets.isEmpty();
 }
 
 // Above the offset profile C by the safety distance: the height the groove
@@ -238,7 +204,9 @@ bool BuildGroove(const CGrooveDlg& dlg, AcDbObjectId profile, GrooveResult& out,
   const double w = static_cast<double>(dlg.m_GrooveTool.m_Width) - 2.0 * dlg.m_GrooveTool.m_NoseRadius;
   const double distance = static_cast<double>(dlg.m_Allowance) + dlg.m_GrooveTool.m_NoseRadius;
   AcDbObjectIdArray offsets;
-  if (!OffsetProfile(profile, distance, offsets, scratch)) return false;
+  const bool offset = OffsetLatheProfile(profile, distance, offsets);
+  scratch.Add(offsets);
+  if (!offset) return false;
   const AcDbObjectId c = offsets.first();
   AcGePoint3d s, e;
   double ys = 0.0;
