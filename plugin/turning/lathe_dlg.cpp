@@ -179,6 +179,10 @@ void CLatheDlg::OnOK() {
     CAcUiDialog::OnOK();
     return;
   }
+  if ((m_RoughOn && m_RoughAllowance < -m_NoseRadius) || (m_FinishOn && m_FinishAllowance < -m_NoseRadius)) {
+    ShowFormInformation(MsgLatheAllowanceBelowNose);
+    return;
+  }
   if (m_RoughOn && m_Stock.isEmpty()) {
     ShowFormInformation(kNoStockText, kFormQuestionCaption);
     return;

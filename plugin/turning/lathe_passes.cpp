@@ -6,16 +6,18 @@
 
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/passes/hatch_passes.h"
-#include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/geometry/polyline/polyline_offset.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/turning/lathe_clearance.h"
 #include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_leads.h"
 
 namespace {
 
 constexpr double kRoughingClearance = 0.01;
+constexpr double kLeastOffset = 1e-5;
 constexpr double kHatchAngle = 180.0;
 constexpr double kSameY = 1e-6;
 constexpr int kRapid = ToolpathMoveEncoding::kRapidMoveKind;
@@ -102,6 +104,13 @@ bool LatheProfileRunsBackward(AcDbObjectId profile) {
 
 bool OffsetLatheProfile(AcDbObjectId profile, double distance, AcDbObjectIdArray& curves) {
   curves.setLogicalLength(0);
+  // A sharp tool with nothing left on runs on the profile itself.
+  if (std::fabs(distance) <= kLeastOffset) {
+    AcDbObjectId copy;
+    if (!ClonePolylineAtElevation(profile, copy, 0.0)) return false;
+    curves.append(copy);
+    return true;
+  }
   // The side turns the offset to the left, and it tells which arcs the offset
   // shrinks: those are the ones made sharp.
   return OffsetPolylineSimple(profile, curves, std::fabs(distance), 0.0, distance < 0.0 ? 1 : 0);
@@ -116,6 +125,8 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   if (!LatheProfileRunsBackward(copy) && !ReversePolyline(copy)) return false;
 
   double distance = dlg.m_RoughAllowance + dlg.m_NoseRadius + kRoughingClearance;
+  // An allowance that eats more than the nose would rough inside the part.
+  if (distance <= 0.0) return false;
   if (!dlg.m_OuterOn) distance = -distance;
   AcDbObjectIdArray offsets;
   if (!OffsetLatheProfile(copy, distance, offsets)) return false;
@@ -135,8 +146,13 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   std::vector<PassLine> lines = SortedRows(starts, ends);
   // Outer turning cuts from the stock inward, inner turning from the bore outward.
   if (dlg.m_OuterOn) std::reverse(lines.begin(), lines.end());
+  // A stock line on the wrong side of the profile folds the region over the
+  // part: what would cut into it is left out.
+  const LatheProfileClearance clearance(profile);
+  const double kept = dlg.m_RoughAllowance + dlg.m_NoseRadius;
   MadeHere cut;
   for (const PassLine& line : lines) {
+    if (!clearance.KeepsClear(curve::BulgeSeg{line.start, line.end, 0.0}, kept)) continue;
     const AcDbObjectId id = AddTwoPointPolyline(line.start, line.end, 0.0);
     if (id.isNull()) return false;
     cut.ids().append(id);
@@ -146,8 +162,7 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   SetCurvesTagNumber(tagged, dlg.m_RoughFeed);
   dlg.m_RoughLead.m_Side = dlg.m_OuterOn ? 1 : 0;
   dlg.m_RoughLead.m_DefaultFeed = dlg.m_RoughFeed;
-  AcDbObjectIdArray leading = cut.ids();
-  AddLeadMovesToList(dlg.m_RoughLead, leading);
+  AddLatheLeadMoves(dlg.m_RoughLead, cut.ids(), profile, dlg.m_RoughAllowance + dlg.m_NoseRadius);
   cut.HandTo(passes);
   return true;
 }
@@ -156,21 +171,22 @@ bool BuildLatheFinishingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectI
   const bool backward = LatheProfileRunsBackward(profile);
   // Outer turning keeps the tool above the profile, inner turning below it.
   const bool toTheLeft = (!dlg.m_OuterOn && backward) || (dlg.m_OuterOn && !backward);
+  dlg.m_FinishLead.m_Side = toTheLeft ? 0 : 1;
+  dlg.m_FinishLead.m_DefaultFeed = dlg.m_FinishFeed;
   MadeHere made;
   // The farthest pass first: each later one cuts what the one before left.
   for (int i = dlg.m_FinishPasses; i >= 1; --i) {
-    double distance = (i - 1) * static_cast<double>(dlg.m_FinishStepover) + dlg.m_FinishAllowance + dlg.m_NoseRadius;
-    if (toTheLeft) distance = -distance;
+    const double distance =
+        (i - 1) * static_cast<double>(dlg.m_FinishStepover) + dlg.m_FinishAllowance + dlg.m_NoseRadius;
     AcDbObjectIdArray curves;
-    if (OffsetLatheProfile(profile, distance, curves)) made.ids().append(curves);
+    // An allowance that eats more than the nose would turn the other side of the profile.
+    if (distance < 0.0 || !OffsetLatheProfile(profile, toTheLeft ? -distance : distance, curves)) continue;
+    made.ids().append(curves);
+    AcDbObjectIdArray tagged = curves;  // the tagging frees the list it is given
+    SetCurvesTagNumber(tagged, dlg.m_FinishFeed);
+    AddLatheLeadMoves(dlg.m_FinishLead, curves, profile, std::fabs(distance));
   }
   if (made.ids().isEmpty()) return false;
-  AcDbObjectIdArray tagged = made.ids();  // the tagging frees the list it is given
-  SetCurvesTagNumber(tagged, dlg.m_FinishFeed);
-  dlg.m_FinishLead.m_Side = toTheLeft ? 0 : 1;
-  dlg.m_FinishLead.m_DefaultFeed = dlg.m_FinishFeed;
-  AcDbObjectIdArray leading = made.ids();
-  AddLeadMovesToList(dlg.m_FinishLead, leading);
   made.HandTo(passes);
   return true;
 }

@@ -35,27 +35,45 @@ int PickAt(const std::vector<Pick>& picks, const AcGePoint3d& point, int skip, c
 
 const AcGePoint3d& OtherEnd(const Pick& p, const AcGePoint3d& point) { return Touch(p.start, point) ? p.end : p.start; }
 
-// From the seed back over its start to the end of its chain.
+bool Meets(const Pick& pick, const AcGePoint3d& point) { return Touch(pick.start, point) || Touch(pick.end, point); }
+
+// Whether the seed's chain runs on over its start: toward the pick after it
+// when that one touches it, else away from a free end.
+bool RunsTowardStart(const std::vector<Pick>& picks, int seed) {
+  const Pick& first = picks[static_cast<std::size_t>(seed)];
+  const std::size_t after = static_cast<std::size_t>(seed) + 1;
+  if (after < picks.size() && !picks[after].used) {
+    if (Meets(picks[after], first.start)) return true;
+    if (Meets(picks[after], first.end)) return false;
+  }
+  const std::vector<bool> none(picks.size(), false);
+  return PickAt(picks, first.end, seed, none) < 0 && PickAt(picks, first.start, seed, none) >= 0;
+}
+
+// From the seed back to the end of its chain, over the seed's end away from
+// the way the chain runs on.
 int ChainEnd(const std::vector<Pick>& picks, int seed, AcGePoint3d& freeEnd) {
+  const Pick& first = picks[static_cast<std::size_t>(seed)];
+  const bool towardStart = RunsTowardStart(picks, seed);
+  AcGePoint3d back = towardStart ? first.end : first.start;
+  const AcGePoint3d ahead = towardStart ? first.start : first.end;
   std::vector<bool> seen(picks.size(), false);
   seen[static_cast<std::size_t>(seed)] = true;
   int current = seed;
-  AcGePoint3d back = picks[static_cast<std::size_t>(seed)].start;
-  freeEnd = picks[static_cast<std::size_t>(seed)].end;
   for (;;) {
     const int next = PickAt(picks, back, current, seen);
-    // A closed chain comes back to the seed: it starts there.
     if (next < 0) {
       freeEnd = back;
       return current;
     }
-    if (Touch(picks[static_cast<std::size_t>(next)].start, picks[static_cast<std::size_t>(seed)].end) ||
-        Touch(picks[static_cast<std::size_t>(next)].end, picks[static_cast<std::size_t>(seed)].end)) {
-      freeEnd = picks[static_cast<std::size_t>(seed)].start;
+    // A closed chain comes back to the seed: it starts there.
+    const Pick& found = picks[static_cast<std::size_t>(next)];
+    if (Touch(found.start, ahead) || Touch(found.end, ahead)) {
+      freeEnd = towardStart ? first.end : first.start;
       return seed;
     }
     seen[static_cast<std::size_t>(next)] = true;
-    back = OtherEnd(picks[static_cast<std::size_t>(next)], back);
+    back = OtherEnd(found, back);
     current = next;
   }
 }

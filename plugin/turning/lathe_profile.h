@@ -7,9 +7,10 @@
 
 // Selections by the method until one ends, each toggling its curves in the
 // list; then the list is put in chain order: the curves that meet end to end
-// follow each other, the chain of the first pick first (from that chain's end
-// on the side of the first pick's start when the pick lies inside it), the
-// loose ones after, in pick order.
+// follow each other, the chain of the first pick first, the loose ones after,
+// in pick order. A chain runs from the first pick toward the pick after it;
+// where the first pick lies inside its chain, the chain starts at the end
+// behind the first pick.
 void SelectLatheProfile(AcDbObjectIdArray& picks, int& method);
 // The picks in chain order (as SelectLatheProfile leaves them).
 void OrderLatheProfile(AcDbObjectIdArray& picks);

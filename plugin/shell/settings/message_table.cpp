@@ -22,6 +22,7 @@ CString MsgIslandsOutsideBoundary;
 CString MsgIslandCrossesBoundary;
 CString MsgMergeSamePolyline;
 CString MsgLatheProfileNotChained;
+CString MsgLatheAllowanceBelowNose;
 CString MsgTaperFailed;
 CString MsgTaperAngleOutOfRange;
 CString MsgTaperFaceAcrossDraft;
@@ -79,6 +80,7 @@ void FillFixedKorean() {
   MsgBoundarySelfCrossing = "선택한 외곽이 자기 자신과 교차합니다: 교차점 (%.3f, %.3f)";
   MsgIslandsOutsideBoundary = "\n외곽 밖에 있는 도형 %d개는 섬으로 쓰지 않습니다: 첫 번째 도형의 시작점 (%.3f, %.3f)";
   MsgIslandCrossesBoundary = "섬이 외곽과 교차합니다: 교차점 (%.3f, %.3f)";
+  MsgLatheAllowanceBelowNose = "가공여유가 공구 노즈반경*-1 보다 작을수 없습니다.!!";
   MsgLatheProfileNotChained = "선택된 Entity들을 하나의 Profile로 연결할 수 없습니다.!!";
   MsgMergeSamePolyline = "\n같은 폴리라인을 두 번 선택했습니다. 서로 다른 두 폴리라인을 선택하시요.";
   MsgTaperFailed = "\n구배를 줄 수 없습니다: %s";

@@ -34,6 +34,8 @@ extern CString MsgIslandCrossesBoundary;  // x, y
 extern CString MsgMergeSamePolyline;
 // Picked lathe profile curves that make no polyline.
 extern CString MsgLatheProfileNotChained;
+// A turning allowance that would put the tool inside the part.
+extern CString MsgLatheAllowanceBelowNose;
 // Taper of a solid face: why it failed.
 extern CString MsgTaperFailed;  // why
 extern CString MsgTaperAngleOutOfRange;  // the angle
