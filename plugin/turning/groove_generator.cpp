@@ -203,6 +203,8 @@ bool Fail(AcDbObjectIdArray& made) {
 bool BuildGroove(const CGrooveDlg& dlg, AcDbObjectId profile, GrooveResult& out, Scratch& scratch) {
   const double w = static_cast<double>(dlg.m_GrooveTool.m_Width) - 2.0 * dlg.m_GrooveTool.m_NoseRadius;
   const double distance = static_cast<double>(dlg.m_Allowance) + dlg.m_GrooveTool.m_NoseRadius;
+  // A blade narrower than its noses would widen the region; no stepover, no end of plunges.
+  if (w < 0.0 || !(dlg.m_Stepover > 0.0f)) return false;
   AcDbObjectIdArray offsets;
   const bool offset = OffsetLatheProfile(profile, distance, offsets);
   scratch.Add(offsets);

@@ -200,6 +200,15 @@ TEST(GrooveGenerator, WhatCannotBeGroovedLeavesTheDrawingAsItWas) {
   EXPECT_TRUE(Contains(session.transcript(), "Groove 공구경로를 생성할 수 없습니다"));
   CGrooveDlg empty;
   EXPECT_FALSE(CreateGrooveToolpath(empty));
+  const int before = ModelSpaceCount(session);
+  for (const auto& [width, stepover] : {std::pair{0.5f, 3.0f}, std::pair{6.0f, 0.0f}}) {
+    CGrooveDlg bad;
+    bad.m_GrooveTool.m_Width = width;
+    bad.m_Stepover = stepover;
+    bad.m_Chained.append(AddProfile(session, kGroove));
+    EXPECT_FALSE(CreateGrooveToolpath(bad));
+    EXPECT_EQ(ModelSpaceCount(session), before);
+  }
 }
 
 TEST(GrooveGenerator, ATakenNameTheUserGaveUpGoesOnlyWhenTheGrooveIsMade) {
