@@ -5,6 +5,7 @@
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_drill_dlg.h"
 
 namespace {
 
@@ -163,6 +164,44 @@ class LatheHolder : public PostKindHolder {
   std::unique_ptr<CLatheDlg> dlg_;
 };
 
+// Lathe drilling: the same cycle words as drilling, the depths along the
+// spindle. Q the peck a peck cycle takes (the shallower of the first and the
+// next peck, so that no bite is deeper than asked), the shift for shift boring.
+class LatheDrillHolder : public PostKindHolder {
+ public:
+  LatheDrillHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CLatheDrillDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_Feed; }
+  int PlungeFeed() const override { return dlg_->m_Feed; }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+  void FillCycleValues(PostValues& values) const override {
+    values.cycleIndex = dlg_->m_CycleIndex;
+    values.cycleP = dlg_->m_Dwell;
+    values.cycleQ = dlg_->m_CycleIndex == kLatheBoringShift ? dlg_->m_Shift : LatheDrillPeck(*dlg_);
+    values.cycleA = dlg_->m_NextPeck;
+    values.cycleB = dlg_->m_PeckReturn;
+    values.cycleC = dlg_->m_ChipBreak;
+    values.cycleK = 0;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_Regenerate = 1;
+    dlg_->m_ToolpathName = name;
+    dlg_->m_StoredName = name;
+  }
+
+ private:
+  std::unique_ptr<CLatheDrillDlg> dlg_;
+};
+
 }  // namespace
 
 PostKindHolders::PostKindHolders() {
@@ -170,6 +209,7 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
   holders_[kToolpathLathe] = std::make_unique<LatheHolder>();
+  holders_[kToolpathLatheDrill] = std::make_unique<LatheDrillHolder>();
 }
 
 PostKindHolders::~PostKindHolders() = default;

@@ -16,8 +16,6 @@ void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is no
 void SolidPocketCommand() { NotAvailableYet("SolidPocket"); }
 void SolidCutCommand() { NotAvailableYet("SolidCut"); }
 void ZProfileCommand() { NotAvailableYet("ZProfile"); }
-void GrooveCommand() { NotAvailableYet("Groove"); }
-void LatheDrillCommand() { NotAvailableYet("LatheDrill"); }
 void SimpPockCommand() { NotAvailableYet("SimpPock"); }
 void SimpProfCommand() { NotAvailableYet("SimpProf"); }
 void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }

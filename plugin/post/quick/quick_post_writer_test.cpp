@@ -13,6 +13,7 @@
 #include "plugin/post/quick/quick_number_text.h"
 #include "plugin/post/quick/quick_post_test_drawing_test.h"
 #include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_drill_dlg.h"
 
 namespace {
 
@@ -242,18 +243,40 @@ TEST_F(QuickPostWriterTest, TheConfigurablePostTakesTheSameLatheAxes) {
   EXPECT_NE(nc.find("G00Z100.\r\nX60.Y0.\r\n"), std::string::npos) << "the start point too: " << nc;
 }
 
-TEST_F(QuickPostWriterTest, ALatheHoleIsDrilledAlongTheSpindleByItsOwnMoves) {
-  ToolpathBuilder path(session_);
-  const AcDbObjectId first = path.Rapid(AcGePoint3d(100, 30, 0), AcGePoint3d(60, 0, 0));
-  path.Rapid(AcGePoint3d(60, 0, 0), AcGePoint3d(52, 0, 0), 1);
-  path.Cut(AcGePoint3d(52, 0, 0), AcGePoint3d(20, 0, 0), 80);
-  path.Rapid(AcGePoint3d(20, 0, 0), AcGePoint3d(100, 30, 0));
-  path.Head(first, 5, 5);
-  ASSERT_TRUE(path.Store("LatheHole", RecordOf(1, kToolpathLatheDrill)));
-  const std::string nc = QuickPost(holders_, {"LatheHole"}, QuickPostOptions());
-  EXPECT_NE(nc.find(Lines({"G50X30.000Z100.000", "G00T0505", "G97S1000M13", "X0.000Z60.000", "Z52.000", "G01Z20.000F80",
-                           "G00Z60.000", "X30.000Z100.000", "G28U0.W0.M05", "T0500"})),
+// Lathe drilling drills as a canned cycle in G17, along Z, and the lathe's G18
+// comes back after it.
+TEST_F(QuickPostWriterTest, ALatheHoleIsDrilledAlongTheSpindleByACannedCycle) {
+  const auto post = [&](const char* name, const CLatheDrillDlg& drill) {
+    ToolpathBuilder path(session_);
+    const AcDbObjectId first = path.Rapid(AcGePoint3d(100, 30, 0), AcGePoint3d(60, 0, 0));
+    path.Rapid(AcGePoint3d(60, 0, 0), AcGePoint3d(52, 0, 0), 1);
+    path.Cut(AcGePoint3d(52, 0, 0), AcGePoint3d(20, 0, 0), 80);
+    path.Rapid(AcGePoint3d(20, 0, 0), AcGePoint3d(100, 30, 0));
+    path.Head(first, 5, 5);
+    CString record;
+    drill.WriteParamRecord(record);
+    EXPECT_TRUE(path.Store(name, record));
+    return QuickPost(holders_, {name}, QuickPostOptions());
+  };
+  CLatheDrillDlg drill;
+  drill.m_Feed = 80;
+  drill.m_Dwell = 0.0f;
+  std::string nc = post("LatheHole", drill);
+  EXPECT_NE(nc.find(Lines({"G50X30.000Z100.000", "G00T0505", "G97S1000M13", "X0.000Z60.000", "G17",
+                           "G98G81X0.000Z20.000R52.000F80", "G80", "G18", "G00X30.000Z100.000", "G28U0.W0.M05"})),
             std::string::npos)
+      << nc;
+
+  // A peck cycle pecks by the shallower peck; shift boring is written out.
+  drill.m_CycleIndex = kLathePeckDrill;
+  drill.m_FirstPeck = 6.0f;
+  drill.m_NextPeck = 4.0f;
+  nc = post("PeckHole", drill);
+  EXPECT_NE(nc.find("G98G83X0.000Z20.000R52.000Q4.000F80"), std::string::npos) << nc;
+  drill.m_CycleIndex = kLatheBoringShift;
+  drill.m_Shift = 0.5f;
+  nc = post("ShiftHole", drill);
+  EXPECT_NE(nc.find(Lines({"G00X0.000Z52.000", "G01Z20.000F80", "G00X0.500", "Z60.000", "X0.000"})), std::string::npos)
       << nc;
 }
 

@@ -1,5 +1,6 @@
 #include <map>
 
+#include "plugin/shell/manager/lathe_drill_operation.h"
 #include "plugin/shell/manager/lathe_operation.h"
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/manager/milling_operations.h"
@@ -15,6 +16,7 @@ std::map<int, ToolpathOperationMaker>& Makers() {
     std::map<int, ToolpathOperationMaker> table;
     for (const auto& [kind, maker] : MillingOperationMakers()) table[kind] = maker;
     table[kToolpathLathe] = &MakeLatheOperation;
+    for (const auto& [kind, maker] : LatheDrillOperationMakers()) table[kind] = maker;
     return table;
   }();
   return makers;

@@ -41,6 +41,10 @@ CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이�
 CString MsgNoFacePicked;
 CString MsgNoOuterProfile;
 CString MsgSolidNotMade;
+// Fixed Korean, set before any load.
+CString MsgGrooveNotMade = "\n Groove 공구경로를 생성할 수 없습니다..";
+CString MsgGrooveProfileNotChained = "선택된 도형을 하나의 Profile로 연결할 수 없습니다.!!";
+CString MsgGrooveNoseWiderThanBlade = "공구 폭은 노즈 반경의 2배 이상이어야 합니다.!!";
 
 namespace {
 

@@ -56,6 +56,11 @@ extern CString MsgNoOuterProfile;
 // A profile that could not be extruded into a solid.
 extern CString MsgSolidNotMade;
 
+// Grooving: no plunges made; picks that make no one profile; a nose wider than its blade.
+extern CString MsgGrooveNotMade;
+extern CString MsgGrooveProfileNotChained;
+extern CString MsgGrooveNoseWiderThanBlade;
+
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).
 // "%d": the record's line number.
