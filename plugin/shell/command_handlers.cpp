@@ -22,7 +22,6 @@ void LatheDrillCommand() { NotAvailableYet("LatheDrill"); }
 void SimpPockCommand() { NotAvailableYet("SimpPock"); }
 void SimpProfCommand() { NotAvailableYet("SimpProf"); }
 void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }
-void SimpFaceCommand() { NotAvailableYet("SimpFace"); }
 void SimpRadialCommand() { NotAvailableYet("SimpRadial"); }
 // Makes a region of the picked curve and takes it away again: a check that the
 // modeler accepts the curve, which leaves the drawing as it was.

@@ -2,6 +2,7 @@
 
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/manager/milling_operations.h"
+#include "plugin/shell/manager/simple_cycle_operations.h"
 #include "plugin/shell/manager/toolpath_operation.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
@@ -13,6 +14,7 @@ std::map<int, ToolpathOperationMaker>& Makers() {
   static std::map<int, ToolpathOperationMaker> makers = [] {
     std::map<int, ToolpathOperationMaker> table;
     for (const auto& [kind, maker] : MillingOperationMakers()) table[kind] = maker;
+    for (const auto& [kind, maker] : SimpleCycleOperationMakers()) table[kind] = maker;
     return table;
   }();
   return makers;

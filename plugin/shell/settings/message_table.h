@@ -52,6 +52,13 @@ extern CString MsgNoOuterProfile;
 // A profile that could not be extruded into a solid.
 extern CString MsgSolidNotMade;
 
+// Simple cycles that cannot cut. The face's sizes after tool compensation (X, Y).
+extern CString MsgFaceSizeNotPositive;
+// A simple pocket layer left out: its Z, tool diameter, allowance.
+extern CString MsgPocketLayerTooSmall;
+// A simple pocket layer entered by a straight feed down: its Z.
+extern CString MsgPocketPlungeFedDown;
+
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).
 // "%d": the record's line number.
