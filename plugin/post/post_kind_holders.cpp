@@ -4,6 +4,7 @@
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/simple/simple_face_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -166,6 +167,7 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
   holders_[kToolpathSimpleFace] = std::make_unique<SimpleCycleHolder<CSimpleFaceDlg>>();
+  holders_[kToolpathSimplePocket] = std::make_unique<SimpleCycleHolder<CSimplePocketDlg>>();
 }
 
 PostKindHolders::~PostKindHolders() = default;

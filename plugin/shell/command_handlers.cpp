@@ -19,7 +19,6 @@ void ZProfileCommand() { NotAvailableYet("ZProfile"); }
 void LatheCommand() { NotAvailableYet("Lathe"); }
 void GrooveCommand() { NotAvailableYet("Groove"); }
 void LatheDrillCommand() { NotAvailableYet("LatheDrill"); }
-void SimpPockCommand() { NotAvailableYet("SimpPock"); }
 void SimpProfCommand() { NotAvailableYet("SimpProf"); }
 void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }
 void SimpRadialCommand() { NotAvailableYet("SimpRadial"); }

@@ -1,5 +1,7 @@
 #include "plugin/milling/simple/simple_face_dlg.h"
 #include "plugin/milling/simple/simple_face_generator.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_pocket_generator.h"
 #include "plugin/shell/command_handlers.h"
 
 namespace {
@@ -17,3 +19,4 @@ void RunSimpleCycleCommand() {
 }  // namespace
 
 void SimpFaceCommand() { RunSimpleCycleCommand<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(); }
+void SimpPockCommand() { RunSimpleCycleCommand<CSimplePocketDlg, &CreateSimplePocketToolpath>(); }

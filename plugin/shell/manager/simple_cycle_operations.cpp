@@ -2,6 +2,8 @@
 
 #include "plugin/milling/simple/simple_face_dlg.h"
 #include "plugin/milling/simple/simple_face_generator.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_pocket_generator.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -54,5 +56,6 @@ std::pair<int, ToolpathOperationMaker> SimpleCycle(int kind) {
 std::vector<std::pair<int, ToolpathOperationMaker>> SimpleCycleOperationMakers() {
   return {
       SimpleCycle<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(kToolpathSimpleFace),
+      SimpleCycle<CSimplePocketDlg, &CreateSimplePocketToolpath>(kToolpathSimplePocket),
   };
 }
