@@ -22,18 +22,6 @@ void TellLayer(const CString& format, double z, double diameter = 0.0, double al
   acutPrintf("\n%s", text.GetString());
 }
 
-// The plunge down onto the layer's first vertex; where none can be built the
-// tool feeds straight down rather than rapid into the stock.
-void AddLayerEntry(CSimplePocketDlg& dlg, AcDbObjectId pass, const SimplePocketLayer& layer, AcDbObjectIdArray& ids) {
-  const AcGePoint2d& first = layer.vertices.front().point;
-  const AcGePoint3d approach(first.x, first.y, dlg.m_ReturnHeight);
-  const AcGePoint3d start(first.x, first.y, layer.z);
-  if (AddPlungeMove(dlg.m_Plunge, pass, AcDbObjectIdArray(), ids, approach, start)) return;
-  TellLayer(MsgPocketPlungeFedDown, layer.z);
-  const AcDbObjectId down = AddMoveLineWithFeed(approach, start, kFeedMoveKind, dlg.m_Feed);
-  if (!down.isNull()) ids.append(down);
-}
-
 void AddLayer(CSimplePocketDlg& dlg, const SimplePocketLayer& layer, AcDbObjectIdArray& ids) {
   if (layer.vertices.size() < 2) {
     TellLayer(MsgPocketLayerTooSmall, layer.z, dlg.m_Tool.m_Diameter, dlg.m_Allowance);
@@ -41,12 +29,22 @@ void AddLayer(CSimplePocketDlg& dlg, const SimplePocketLayer& layer, AcDbObjectI
   }
   const AcDbObjectId pass = AddPolylineOfVertices(layer.vertices, layer.z, false);
   if (pass.isNull()) return;
-  AddLayerEntry(dlg, pass, layer, ids);
+  AddSimplePocketEntry(dlg, pass, layer.vertices.front().point, layer.z, ids);
   SetCurveTagNumber(pass, dlg.m_Feed);
   ids.append(pass);
 }
 
 }  // namespace
+
+void AddSimplePocketEntry(CSimplePocketDlg& dlg, AcDbObjectId pass, const AcGePoint2d& first, double z,
+                          AcDbObjectIdArray& ids) {
+  const AcGePoint3d approach(first.x, first.y, dlg.m_ReturnHeight);
+  const AcGePoint3d start(first.x, first.y, z);
+  if (AddPlungeMove(dlg.m_Plunge, pass, AcDbObjectIdArray(), ids, approach, start)) return;
+  TellLayer(MsgPocketPlungeFedDown, z);
+  const AcDbObjectId down = AddMoveLineWithFeed(approach, start, kFeedMoveKind, dlg.m_Feed);
+  if (!down.isNull()) ids.append(down);
+}
 
 void AddSimplePocketRapidLinks(const AcDbObjectIdArray& entities, double returnHeight, AcDbObjectIdArray& linked) {
   for (int i = 0; i < entities.length(); ++i) {
