@@ -45,6 +45,7 @@ class CSimpleFaceDlg : public CAcUiDialog, public SimpleCycleFields {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
 
   void OnDirection(UINT id);
   void OnShapeInputType(UINT id);
@@ -58,5 +59,12 @@ class CSimpleFaceDlg : public CAcUiDialog, public SimpleCycleFields {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // What the clicks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int direction, shapeInputType, toolCompensation, toolNumberOn, lengthOffsetOn;
+  };
+
   void ShowChoices();
+
+  ClickedValues m_ClickedAtOpening{};
 };
