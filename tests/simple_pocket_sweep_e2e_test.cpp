@@ -98,8 +98,7 @@ struct PocketCase {
 // values, so each sets all it relies on.
 const std::vector<PocketCase>& Cases() {
   static const std::vector<PocketCase> cases = {
-      {"Wide", "click 463\nclick 466\nset 476 -20\nset 480 10\nset 488 10\n",
-       "rect 0 0 200 160 0 0 0 0 0 0 0 0 20 1"},
+      {"Wide", "click 463\nclick 466\nset 476 -20\nset 480 10\nset 488 10\n", "rect 0 0 200 160 0 0 0 0 0 0 0 0 20 1"},
       {"Square", "click 463\nset 429 30\nset 430 -40\nset 469 60\nset 473 60\nset 488 5\nset 476 -6\n",
        "rect 30 -40 60 60 0 0 0 0 0 0 0 0 20 1"},
       {"Tall", "click 463\nset 429 0\nset 430 0\nset 469 50\nset 473 90\nset 481 0.5\nset 488 7\nset 476 -3\n",
@@ -110,12 +109,14 @@ const std::vector<PocketCase>& Cases() {
        "rounded 0 0 100 60 3 0 0 0 0 0 0 1 20 1"},
       {"MinMax", "click 463\nclick 468\nset 470 10\nset 474 20\nset 471 95\nset 475 61\nset 481 0\nset 488 9\n",
        "rect 52.5 40.5 85 41 0 0 0 0 0 0 0 0 20 1"},
-      {"Circle", "click 465\nset 429 50\nset 430 -20\nset 478 30\nset 488 4\nclick 305\n55,-20\nset 476 -8\nset 480 4\n",
+      {"Circle",
+       "click 465\nset 429 50\nset 430 -20\nset 478 30\nset 488 4\nclick 305\n55,-20\nset 476 -8\nset 480 4\n",
        "circle 50 -20 30 0 0 0 0 0 0 0 0 0 20 1"},
       // The start point of the circle, far outside this one: entered at its centre.
       {"Outside", "click 463\nset 429 200\nset 430 0\nset 469 40\nset 473 30\nset 476 -4\nset 488 5\n",
        "rect 200 0 40 30 0 0 0 0 0 0 0 0 20 1"},
-      {"Cone", "click 305\nclick 465\nset 429 0\nset 430 0\nset 478 45\nset 482 20\nset 488 10\nset 476 -40\nset 480 8\n",
+      {"Cone",
+       "click 305\nclick 465\nset 429 0\nset 430 0\nset 478 45\nset 482 20\nset 488 10\nset 476 -40\nset 480 8\n",
        "circle 0 0 45 0 0 20 0 0 0 0 0 0 20 0"},
       {"Leaning", "click 463\nclick 466\nset 469 100\nset 473 80\nset 482 10\nset 488 10\nset 476 -20\nset 480 5\n",
        "rect 0 0 100 80 0 10 0 0 0 0 0 0 20 0"},

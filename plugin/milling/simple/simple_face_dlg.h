@@ -9,10 +9,10 @@
 #include "plugin/milling/simple/simple_cycle_form.h"
 
 enum FaceDirection {
-  kFaceAlongXDownward = 1,  // "X+, Y+": passes along +X, top edge first
-  kFaceAlongXUpward = 2,    // "X+, Y-": passes along -X, bottom edge first
-  kFaceAlongYRightward = 3, // "Y+,  X+": passes along +Y, left edge first
-  kFaceAlongYLeftward = 4,  // "Y+,  X-": passes along -Y, right edge first
+  kFaceAlongXDownward = 1,   // "X+, Y+": passes along +X, top edge first
+  kFaceAlongXUpward = 2,     // "X+, Y-": passes along -X, bottom edge first
+  kFaceAlongYRightward = 3,  // "Y+,  X+": passes along +Y, left edge first
+  kFaceAlongYLeftward = 4,   // "Y+,  X-": passes along -Y, right edge first
 };
 
 enum FaceToolCompensation {

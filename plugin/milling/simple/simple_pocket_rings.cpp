@@ -111,7 +111,9 @@ std::vector<SimplePocketLayer> MakeCirclePocketLayers(const CSimplePocketDlg& dl
       const int m = SimpleStepCount(radius, dlg.m_XYStepover);
       const double spacing = radius / m;
       OutlineVertices out(layer.vertices);
-      const auto inside = [&](const AcGePoint2d& p) { return p.distanceTo(AcGePoint2d(cx, cy)) <= radius + kSamePoint; };
+      const auto inside = [&](const AcGePoint2d& p) {
+        return p.distanceTo(AcGePoint2d(cx, cy)) <= radius + kSamePoint;
+      };
       const AcGePoint2d entry = EntryPoint(dlg, cx, cy, inside, layer);
       out.Add(entry.x, entry.y);
       for (int j = 1; j <= m; ++j) {
@@ -141,6 +143,6 @@ double SimplePocketLayerCount(const CSimplePocketDlg& dlg) {
 double SimplePocketRingCount(const CSimplePocketDlg& dlg) {
   const ShapeRectangle rect = ResolveShapeInput(dlg.m_ShapeInputType, dlg.m_Shape);
   const double widest = dlg.m_PocketType == kSimplePocketCircle ? static_cast<double>(dlg.m_CircleRadius)
-                                                                 : std::max(rect.width, rect.height) / 2.0;
+                                                                : std::max(rect.width, rect.height) / 2.0;
   return PassCount(std::fabs(widest), dlg.m_XYStepover);
 }

@@ -14,7 +14,9 @@
 
 namespace {
 
-bool At(const PolylineVertex& v, double x, double y) { return std::fabs(v.point.x - x) < 1e-6 && std::fabs(v.point.y - y) < 1e-6; }
+bool At(const PolylineVertex& v, double x, double y) {
+  return std::fabs(v.point.x - x) < 1e-6 && std::fabs(v.point.y - y) < 1e-6;
+}
 
 // Where the rings start: the vertices on the line from the centre that each
 // ring leaves from and comes back to.
