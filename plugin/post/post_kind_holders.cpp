@@ -3,6 +3,8 @@
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/simple/simple_face_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_dlg.h"
 #include "plugin/turning/lathe_drill_dlg.h"
@@ -202,6 +204,30 @@ class LatheDrillHolder : public PostKindHolder {
   std::unique_ptr<CLatheDrillDlg> dlg_;
 };
 
+// A simple cycle's dialog, filled only to show its parameters.
+template <class Form>
+class SimpleCycleHolder : public PostKindHolder {
+ public:
+  SimpleCycleHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<Form>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return 0; }
+  int PlungeFeed() const override { return 0; }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_RecordMode = 1;
+    dlg_->m_StoredName = name;
+    dlg_->m_ToolpathName = name;
+  }
+  bool PostsRecordValues() const override { return false; }
+
+ private:
+  std::unique_ptr<Form> dlg_;
+};
+
 }  // namespace
 
 PostKindHolders::PostKindHolders() {
@@ -210,6 +236,8 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
   holders_[kToolpathLathe] = std::make_unique<LatheHolder>();
   holders_[kToolpathLatheDrill] = std::make_unique<LatheDrillHolder>();
+  holders_[kToolpathSimpleFace] = std::make_unique<SimpleCycleHolder<CSimpleFaceDlg>>();
+  holders_[kToolpathSimplePocket] = std::make_unique<SimpleCycleHolder<CSimplePocketDlg>>();
 }
 
 PostKindHolders::~PostKindHolders() = default;

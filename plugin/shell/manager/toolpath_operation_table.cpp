@@ -4,6 +4,7 @@
 #include "plugin/shell/manager/lathe_operation.h"
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/manager/milling_operations.h"
+#include "plugin/shell/manager/simple_cycle_operations.h"
 #include "plugin/shell/manager/toolpath_operation.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
@@ -17,6 +18,7 @@ std::map<int, ToolpathOperationMaker>& Makers() {
     for (const auto& [kind, maker] : MillingOperationMakers()) table[kind] = maker;
     table[kToolpathLathe] = &MakeLatheOperation;
     for (const auto& [kind, maker] : LatheDrillOperationMakers()) table[kind] = maker;
+    for (const auto& [kind, maker] : SimpleCycleOperationMakers()) table[kind] = maker;
     return table;
   }();
   return makers;

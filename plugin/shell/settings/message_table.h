@@ -60,6 +60,14 @@ extern CString MsgSolidNotMade;
 extern CString MsgGrooveNotMade;
 extern CString MsgGrooveProfileNotChained;
 extern CString MsgGrooveNoseWiderThanBlade;
+// Simple cycles that cannot cut. The face's sizes after tool compensation (X, Y).
+extern CString MsgFaceSizeNotPositive;
+// A simple pocket layer left out: its Z, tool diameter, allowance.
+extern CString MsgPocketLayerTooSmall;
+// A simple pocket layer entered by a straight feed down: its Z.
+extern CString MsgPocketPlungeFedDown;
+// A simple pocket layer entered at the centre: its Z, the start point's X and Y.
+extern CString MsgPocketStartPointOutside;
 
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).
