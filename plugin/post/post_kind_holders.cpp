@@ -3,8 +3,12 @@
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/simple/simple_face_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/solid/pocket/solid_pocket_dlg.h"
+#include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_drill_dlg.h"
 
 namespace {
 
@@ -137,6 +141,96 @@ class DrillHolder : public PostKindHolder {
   std::unique_ptr<CDrillDlg> dlg_;
 };
 
+// Turning passes carry their own feeds; the finishing feed serves a move
+// that has none. The tool is its nose.
+class LatheHolder : public PostKindHolder {
+ public:
+  LatheHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CLatheDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_FinishOn ? dlg_->m_FinishFeed : dlg_->m_RoughFeed; }
+  int PlungeFeed() const override { return CutFeed(); }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, 2.0 * dlg_->m_NoseRadius, dlg_->m_NoseRadius, 0.0);
+    values.S = dlg_->m_RoughOn ? dlg_->m_RoughSpindle : dlg_->m_FinishSpindle;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+
+ private:
+  std::unique_ptr<CLatheDlg> dlg_;
+};
+
+// Lathe drilling: the same cycle words as drilling, the depths along the
+// spindle. Q the peck a peck cycle takes (the shallower of the first and the
+// next peck, so that no bite is deeper than asked), the shift for shift boring.
+class LatheDrillHolder : public PostKindHolder {
+ public:
+  LatheDrillHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CLatheDrillDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_Feed; }
+  int PlungeFeed() const override { return dlg_->m_Feed; }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+  void FillCycleValues(PostValues& values) const override {
+    values.cycleIndex = dlg_->m_CycleIndex;
+    values.cycleP = dlg_->m_Dwell;
+    values.cycleQ = dlg_->m_CycleIndex == kLatheBoringShift ? dlg_->m_Shift : LatheDrillPeck(*dlg_);
+    values.cycleA = dlg_->m_NextPeck;
+    values.cycleB = dlg_->m_PeckReturn;
+    values.cycleC = dlg_->m_ChipBreak;
+    values.cycleK = 0;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_Regenerate = 1;
+    dlg_->m_ToolpathName = name;
+    dlg_->m_StoredName = name;
+  }
+
+ private:
+  std::unique_ptr<CLatheDrillDlg> dlg_;
+};
+
+// A simple cycle's dialog, filled only to show its parameters.
+template <class Form>
+class SimpleCycleHolder : public PostKindHolder {
+ public:
+  SimpleCycleHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<Form>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return 0; }
+  int PlungeFeed() const override { return 0; }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_RecordMode = 1;
+    dlg_->m_StoredName = name;
+    dlg_->m_ToolpathName = name;
+  }
+  bool PostsRecordValues() const override { return false; }
+
+ private:
+  std::unique_ptr<Form> dlg_;
+};
+
 }  // namespace
 
 PostKindHolders::PostKindHolders() {
@@ -144,6 +238,10 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathSolidPocket] = std::make_unique<PocketHolder<CSolidPocketDlg>>();
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
+  holders_[kToolpathLathe] = std::make_unique<LatheHolder>();
+  holders_[kToolpathLatheDrill] = std::make_unique<LatheDrillHolder>();
+  holders_[kToolpathSimpleFace] = std::make_unique<SimpleCycleHolder<CSimpleFaceDlg>>();
+  holders_[kToolpathSimplePocket] = std::make_unique<SimpleCycleHolder<CSimplePocketDlg>>();
 }
 
 PostKindHolders::~PostKindHolders() = default;
