@@ -8,6 +8,7 @@
 #include "plugin/geometry/curve_containment.h"
 #include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/forms/run_size.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
@@ -233,6 +234,20 @@ bool StorePasses(SolidPocketRun& run, const AcDbObjectIdArray& passes) {
   return true;
 }
 
+// A tiny Z step or stepover over a large solid asks for other values before
+// anything is made.
+bool SolidPocketRunFits(const CSolidPocketDlg& dlg, bool core) {
+  AcGePoint3d low, high;
+  if (!GetSolidExtents(core ? dlg.m_StockId : dlg.m_ModelId, low, high)) return false;
+  if (!CheckGeometryExtent(low.distanceTo(high))) return false;
+  const double extent = std::max(high.x - low.x, high.y - low.y);
+  double stepover = 0.0;
+  if (dlg.m_RoughOn != 0) stepover = dlg.m_RoughStepover;
+  if (dlg.m_FinishOn != 0 && dlg.m_FinishPasses > 1 && (stepover == 0.0 || dlg.m_FinishStepover < stepover))
+    stepover = dlg.m_FinishStepover;
+  return CheckRunSize(LevelCount(high.z - low.z, dlg.m_ZStep), PassCount(extent, stepover));
+}
+
 // The smallest hole (holes run smallest first) that holds the outline; -1 for none.
 int SmallestHoleHolding(AcDbObjectId outline, const std::vector<std::pair<double, AcDbObjectId>>& holes) {
   const double area = GetCurveArea(outline);
@@ -296,6 +311,7 @@ std::vector<SolidLevelRegion> FormSolidLevelRegions(const SectionLoops& loops, i
 bool CreateSolidPocketToolpath(CSolidPocketDlg& dlg) {
   const bool core = dlg.m_MachiningMethod == kSolidPocketCore;
   if (!CheckSolidModelIds(dlg.m_ModelId, core ? dlg.m_StockId : AcDbObjectId())) return false;
+  if (!SolidPocketRunFits(dlg, core)) return false;
   SolidPocketRun run{dlg, {}, {}};
   const int roughOn = dlg.m_RoughOn, finishOn = dlg.m_FinishOn, restOn = dlg.m_RestOn;
   AcDbObjectIdArray passes;

@@ -224,6 +224,12 @@ TEST_F(SolidPocketRun, ARunThatCannotCutOrIsGivenNoSolidLeavesTheDrawingAsItWas)
     ++told;
   EXPECT_LE(told, 1u) << transcript;
 
+  // Levels by the hundred thousand are refused before anything is made.
+  Roughing(10.0f);
+  dlg_.m_ZStep = 0.0002f;
+  EXPECT_FALSE(CreateSolidPocketToolpath(dlg_));
+  EXPECT_EQ(Count(-1), before);
+
   // Core without a stock solid is refused before anything is made.
   dlg_.m_MachiningMethod = kSolidPocketCore;
   dlg_.m_StockId = line;
