@@ -293,6 +293,17 @@ TEST_F(SolidPocketTest, TheManagerRegeneratesFromTheStoredModelAndLeavesNoSolidB
   EXPECT_EQ(Count(ReadFile(Path("regenerated.dxf")), "\n3DSOLID\n"), 2u) << run.out;
 }
 
+TEST_F(SolidPocketTest, OkWaitsForAStockInCoreAndForARestToolSmallerThanTheOneBefore) {
+  const HostRun run = RunPlugin(
+      "SolidPocket\nset 200 Refused\nclick 269\nclick 448\n0,0\n\nok\nok\n"
+      "click 275\nclick 463\nclick 286\nset 275 30\nok\nok\nok\ncancel\nGROUPS\n" +
+          std::string(kQuitWithoutSaving),
+      "mould.dxf");
+  EXPECT_NE(run.out.find("가공 모델이 선택되지 않았습니다"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("잔삭 공구가 정삭 공구보다 크거나 같으면"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("Refused  ("), std::string::npos) << run.out;
+}
+
 TEST_F(SolidPocketTest, OnlyASolidIsTakenAsTheModel) {
   const HostRun run = RunPlugin(
       "LINE\n200,0\n260,0\n\nSolidPocket\nset 200 Wrong\nclick 275\nclick 448\n260,0\nok\nok\ncancel\nGROUPS\n" +
