@@ -3,9 +3,14 @@
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/simple/simple_face_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/solid/machining/solid_cut_dlg.h"
 #include "plugin/solid/machining/z_profile_dlg.h"
+#include "plugin/solid/pocket/solid_pocket_dlg.h"
+#include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_drill_dlg.h"
 
 namespace {
 
@@ -23,11 +28,13 @@ void CopyTool(const CToolShapeDlg& from, CToolShapeDlg& to) {
   to.m_Length = from.m_Length;
 }
 
+// The pocket and the 3D pocket: roughing, finishing and rest pass sets.
+template <class PocketForm>
 class PocketHolder : public PostKindHolder {
  public:
   PocketHolder() { Reset(); }
   void Reset() override {
-    dlg_ = std::make_unique<CPocketDlg>();
+    dlg_ = std::make_unique<PocketForm>();
     SelectSet(1);
   }
   bool ReadRecord(const char* text, CString& refusal) override {
@@ -63,7 +70,7 @@ class PocketHolder : public PostKindHolder {
     plungeFeed_ = set == 1 && plunge.m_PlungeFeedOn == 1 ? plunge.m_PlungeFeed : feed_;
   }
 
-  std::unique_ptr<CPocketDlg> dlg_;
+  std::unique_ptr<PocketForm> dlg_;
   int feed_ = 0;
   int plungeFeed_ = 0;
 };
@@ -136,6 +143,96 @@ class DrillHolder : public PostKindHolder {
   std::unique_ptr<CDrillDlg> dlg_;
 };
 
+// Turning passes carry their own feeds; the finishing feed serves a move
+// that has none. The tool is its nose.
+class LatheHolder : public PostKindHolder {
+ public:
+  LatheHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CLatheDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_FinishOn ? dlg_->m_FinishFeed : dlg_->m_RoughFeed; }
+  int PlungeFeed() const override { return CutFeed(); }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, 2.0 * dlg_->m_NoseRadius, dlg_->m_NoseRadius, 0.0);
+    values.S = dlg_->m_RoughOn ? dlg_->m_RoughSpindle : dlg_->m_FinishSpindle;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+
+ private:
+  std::unique_ptr<CLatheDlg> dlg_;
+};
+
+// Lathe drilling: the same cycle words as drilling, the depths along the
+// spindle. Q the peck a peck cycle takes (the shallower of the first and the
+// next peck, so that no bite is deeper than asked), the shift for shift boring.
+class LatheDrillHolder : public PostKindHolder {
+ public:
+  LatheDrillHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<CLatheDrillDlg>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return dlg_->m_Feed; }
+  int PlungeFeed() const override { return dlg_->m_Feed; }
+  void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
+  void ApplyPassSet(int, PostValues& values) override {
+    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+  void FillCycleValues(PostValues& values) const override {
+    values.cycleIndex = dlg_->m_CycleIndex;
+    values.cycleP = dlg_->m_Dwell;
+    values.cycleQ = dlg_->m_CycleIndex == kLatheBoringShift ? dlg_->m_Shift : LatheDrillPeck(*dlg_);
+    values.cycleA = dlg_->m_NextPeck;
+    values.cycleB = dlg_->m_PeckReturn;
+    values.cycleC = dlg_->m_ChipBreak;
+    values.cycleK = 0;
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_Regenerate = 1;
+    dlg_->m_ToolpathName = name;
+    dlg_->m_StoredName = name;
+  }
+
+ private:
+  std::unique_ptr<CLatheDrillDlg> dlg_;
+};
+
+// A simple cycle's dialog, filled only to show its parameters.
+template <class Form>
+class SimpleCycleHolder : public PostKindHolder {
+ public:
+  SimpleCycleHolder() { Reset(); }
+  void Reset() override { dlg_ = std::make_unique<Form>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  int CutFeed() const override { return 0; }
+  int PlungeFeed() const override { return 0; }
+  CDialog* Dialog() override { return dlg_.get(); }
+  void SetToolpathName(const char* name) override {
+    dlg_->m_RecordMode = 1;
+    dlg_->m_StoredName = name;
+    dlg_->m_ToolpathName = name;
+  }
+  bool PostsRecordValues() const override { return false; }
+
+ private:
+  std::unique_ptr<Form> dlg_;
+};
+
 // The solid cut and the Z-level contour: one tool, one feed.
 template <class OperationDlg>
 class SolidMachiningHolder : public PostKindHolder {
@@ -180,11 +277,16 @@ class ZProfileHolder : public SolidMachiningHolder<CZProfileDlg> {
 }  // namespace
 
 PostKindHolders::PostKindHolders() {
-  holders_[kToolpathPocket] = std::make_unique<PocketHolder>();
+  holders_[kToolpathPocket] = std::make_unique<PocketHolder<CPocketDlg>>();
+  holders_[kToolpathSolidPocket] = std::make_unique<PocketHolder<CSolidPocketDlg>>();
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
   holders_[kToolpathSolidCut] = std::make_unique<SolidCutHolder>();
   holders_[kToolpathZLevelContour] = std::make_unique<ZProfileHolder>();
+  holders_[kToolpathLathe] = std::make_unique<LatheHolder>();
+  holders_[kToolpathLatheDrill] = std::make_unique<LatheDrillHolder>();
+  holders_[kToolpathSimpleFace] = std::make_unique<SimpleCycleHolder<CSimpleFaceDlg>>();
+  holders_[kToolpathSimplePocket] = std::make_unique<SimpleCycleHolder<CSimplePocketDlg>>();
 }
 
 PostKindHolders::~PostKindHolders() = default;

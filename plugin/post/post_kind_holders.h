@@ -28,6 +28,9 @@ class PostKindHolder : public ToolpathFeeds {
   virtual CDialog* Dialog() = 0;
   // Puts the toolpath's name where the dialog shows it.
   virtual void SetToolpathName(const char* name) = 0;
+  // False for kinds whose toolpaths are posted from their entities alone: their
+  // records are read only to show the parameters.
+  virtual bool PostsRecordValues() const { return true; }
 };
 
 class PostKindHolders {

@@ -48,6 +48,8 @@ bool PrepareToolpath(const CString& name, PostKindHolders& holders, int& kind, P
     return false;
   }
   holder = holders.Find(kind);
+  // Walked with no record values, so a record that does not read stops nothing.
+  if (holder != nullptr && !holder->PostsRecordValues()) holder = nullptr;
   CString refusal;
   if (holder != nullptr && !holder->ReadRecord(record, refusal)) {
     acutPrintf("\n공구경로 \"%s\"의 파라메타를 읽을 수 없어 출력하지 않습니다.", name.GetString());

@@ -78,8 +78,8 @@ TEST_F(PluginEntry, LinkerLoadsUnloadsAndLoadsTheLibraryAgain) {
   linetypes->close();
   EXPECT_EQ(session_.host().documents().reactors().size(), 1u);
 
-  acedRegCmds->lookupCmd("Lathe")->functionAddr()();
-  EXPECT_NE(session_.transcript().find("Lathe: this command is not available yet."), std::string::npos);
+  acedRegCmds->lookupCmd("SimpSphere")->functionAddr()();
+  EXPECT_NE(session_.transcript().find("SimpSphere: this command is not available yet."), std::string::npos);
 
   ASSERT_TRUE(linker.unloadModule("Ostrivo", true)) << linker.lastError();
   EXPECT_TRUE(PluginCommands().empty());

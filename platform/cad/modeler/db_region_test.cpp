@@ -194,3 +194,25 @@ TEST(Region, TransformExtentsCloneAndPlane) {
   shear(0, 1) = 0.5;
   EXPECT_EQ(region->transformBy(shear), Acad::eCannotScaleNonUniformly);
 }
+
+// A groove's region and its copy moved along its open top: they share the top
+// and bottom edges over most of their length, and the walls of one lie inside
+// the other.
+TEST(RegionBoolean, CopiesSharingEdgesIntersectToTheirOverlap) {
+  const auto groove = [](double dx) {
+    auto polyline = std::make_unique<AcDbPolyline>();
+    const double points[][2] = {{0, 30}, {0, 20}, {10, 20}, {10, 12}, {30, 12}, {30, 20}, {40, 20}, {40, 30}};
+    for (const auto& p : points) polyline->addVertexAt(polyline->numVerts(), AcGePoint2d(p[0] + dx, p[1]));
+    polyline->setClosed(true);
+    return polyline;
+  };
+  for (double dx : {0.0, 3.2, 25.0}) {
+    auto moved = regionOf(*groove(-dx));
+    auto kept = regionOf(*groove(0.0));
+    ASSERT_EQ(moved->booleanOper(AcDb::kBoolIntersect, kept.get()), Acad::eOk) << dx;
+    const double top = (40 - dx) * 10;
+    const double pit = std::max(0.0, 20 - dx) * 8;
+    EXPECT_NEAR(areaOf(*moved), top + pit, 1e-9) << dx;
+    EXPECT_EQ(moved->numFaces(), 1) << dx;
+  }
+}

@@ -149,6 +149,12 @@ bool RecordReader::Line(std::initializer_list<RecordField> fields, int required)
   return TakeLine(line) && ReadFields(line, fields, required);
 }
 
+bool RecordReader::OptionalLine(std::initializer_list<RecordField> fields) {
+  if (failed_) return false;
+  if (cursor_ == nullptr || *cursor_ == '\0') return true;
+  return Line(fields);
+}
+
 void RecordReader::Apply() {
   if (failed_) return;
   for (const Pending& pending : pending_) pending.field.Store(pending.value);

@@ -72,6 +72,9 @@ class RecordReader {
   // The next line: every field in order. With required below the count, the
   // fields from there on are optional and keep their values when absent.
   bool Line(std::initializer_list<RecordField> fields, int required = -1);
+  // A trailing line that later records add: at the end of the text it reads
+  // as nothing and the fields keep their values; otherwise as Line.
+  bool OptionalLine(std::initializer_list<RecordField> fields);
 
   // Every value read so far goes to its member; nothing when the reading failed.
   void Apply();

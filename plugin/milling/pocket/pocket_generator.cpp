@@ -136,19 +136,19 @@ bool LevelRange(CPocketDlg& dlg, PocketLevelPlan& plan, bool roughing) {
 
 // One ring of the level at the distance, with the islands merged into it: the
 // area a tool centre at that distance from the material may take.
-void CentreLoops(const CPocketDlg& dlg, const LevelOutlines& level, double distance, double z,
-                 AcDbObjectIdArray& loops) {
+void CentreLoops(const CPocketDlg& dlg, const AcDbObjectIdArray& boundaries, const AcDbObjectIdArray& levelIslands,
+                 double distance, double z, AcDbObjectIdArray& loops) {
   const unsigned char side = dlg.m_CutDirection == 1 ? 0 : 1;
   AcDbObjectIdArray ring;
-  for (const AcDbObjectId& boundary : level.boundaries) {
+  for (const AcDbObjectId& boundary : boundaries) {
     AcDbObjectIdArray one;
     one.append(boundary);
     if (distance > kLeastOffset) {
-      OffsetPocketRegions(one, level.islands, ring, 1, distance, distance, z, side, 1);
+      OffsetPocketRegions(one, levelIslands, ring, 1, distance, distance, z, side, 1);
     } else {
       CopyEntitiesWithInfo(one, ring);
       AcDbObjectIdArray islands;
-      CopyEntitiesWithInfo(level.islands, islands);
+      CopyEntitiesWithInfo(levelIslands, islands);
       ring.append(islands);
     }
     for (const AcDbObjectId& id : ring) {
@@ -166,17 +166,32 @@ bool RestLevel(CPocketDlg& dlg, double z, bool againstFinishing, AcDbObjectIdArr
   if (!MakeLevelOutlines(dlg, dlg.m_PassTool, z, level.boundaries, level.islands)) return false;
   const CToolShapeDlg& reference = againstFinishing ? dlg.m_FinishTool : dlg.m_RoughTool;
   const double referenceAllowance = againstFinishing ? dlg.m_FinishAllowance : dlg.m_RoughAllowance;
-  const double width = reference.m_Diameter - dlg.m_RestTool.m_Diameter;
-  const double restOffset = dlg.m_RestTool.m_Diameter / 2.0 + dlg.m_RestAllowance;
+  const RestOffsets offsets{dlg.m_RestTool.m_Diameter / 2.0 + dlg.m_RestAllowance,
+                            reference.m_Diameter / 2.0 + referenceAllowance,
+                            reference.m_Diameter - dlg.m_RestTool.m_Diameter};
+  return BuildRestLevelPasses(dlg, level.boundaries, level.islands, z, offsets, ids);
+}
 
+bool SharesEntities(const char* name, const AcDbObjectIdArray& members) {
+  AcDbObjectIdArray old;
+  if (!GetToolpathEntityIds(name, old)) return false;
+  for (const AcDbObjectId& id : members)
+    if (old.contains(id)) return true;
+  return false;
+}
+
+}  // namespace
+
+bool BuildRestLevelPasses(CPocketDlg& dlg, const AcDbObjectIdArray& boundaries, const AcDbObjectIdArray& islands,
+                          double z, const RestOffsets& offsets, AcDbObjectIdArray& ids) {
   // The stretches of the rest tool's centre path that the reference tool,
   // held off by its own offset, did not come within reach of.
   LevelOutlines rest, reached;
-  CentreLoops(dlg, level, restOffset, z, rest.boundaries);
-  CentreLoops(dlg, level, reference.m_Diameter / 2.0 + referenceAllowance, z, reached.boundaries);
+  CentreLoops(dlg, boundaries, islands, offsets.rest, z, rest.boundaries);
+  CentreLoops(dlg, boundaries, islands, offsets.reference, z, reached.boundaries);
   const PocketLinkArea referenceCentre = PocketLinkArea::FromPolylines(reached.boundaries);
   AcDbObjectIdArray pieces;
-  AddRestStretches(rest.boundaries, referenceCentre, width / 2.0, z, pieces);
+  AddRestStretches(rest.boundaries, referenceCentre, offsets.width / 2.0, z, pieces);
   if (pieces.isEmpty()) return false;
   for (const AcDbObjectId& id : pieces) SetCurveTagNumber(id, dlg.m_RestFeed);
   dlg.m_RestLead.m_Side = static_cast<BYTE>(dlg.m_CutDirection == 1 ? 1 : 0);
@@ -199,15 +214,10 @@ bool RestLevel(CPocketDlg& dlg, double z, bool againstFinishing, AcDbObjectIdArr
   return true;
 }
 
-bool SharesEntities(const char* name, const AcDbObjectIdArray& members) {
-  AcDbObjectIdArray old;
-  if (!GetToolpathEntityIds(name, old)) return false;
-  for (const AcDbObjectId& id : members)
-    if (old.contains(id)) return true;
-  return false;
+bool CompletePocketPass(CPocketDlg& dlg, AcDbObjectIdArray& ids) {
+  RetractAtEnd(dlg, ids);
+  return PutPassMarkersInFront(dlg, ids);
 }
-
-}  // namespace
 
 bool AddPassMarkers(AcDbObjectIdArray& markers, CPocketDlg& dlg, AcDbObjectId firstEntity) {
   bool made = false;

@@ -27,3 +27,19 @@ bool LinkPocketPieces(CPocketDlg& dlg, AcDbObjectIdArray& path, AcDbObjectIdArra
 // Tool marker, pass-kind marker and tool information at the pass's first
 // entity; true when at least one was made.
 bool AddPassMarkers(AcDbObjectIdArray& markers, CPocketDlg& dlg, AcDbObjectId firstEntity);
+
+// The rest tool's centre outlines lie rest in from the level's outlines, the
+// reference tool's reference in; width is the reference diameter less the rest
+// tool's.
+struct RestOffsets {
+  double rest;
+  double reference;
+  double width;
+};
+// The rest pass of one level's boundaries and islands (the caller's, kept),
+// added to ids; false when the reference tool left nothing there.
+bool BuildRestLevelPasses(CPocketDlg& dlg, const AcDbObjectIdArray& boundaries, const AcDbObjectIdArray& islands,
+                          double z, const RestOffsets& offsets, AcDbObjectIdArray& ids);
+// A pass ends at the retract height, its markers in front; false, nothing
+// made, for an empty pass.
+bool CompletePocketPass(CPocketDlg& dlg, AcDbObjectIdArray& ids);

@@ -6,7 +6,6 @@
 #include <unordered_map>
 
 #include "platform/cad/curve/box_tree.h"
-#include "platform/cad/db/entities/db_hatch.h"
 #include "plugin/geometry/curve_containment.h"
 #include "plugin/geometry/passes/pass_geometry.h"
 #include "plugin/geometry/plane_geometry.h"
@@ -15,16 +14,9 @@
 #include "plugin/milling/pocket/pocket_plan_paths.h"
 #include "plugin/shell/toolpaths/marker_points.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
-#include "plugin/shell/ucs_helpers.h"
 
 namespace {
 
-constexpr double kFirstSpacingFactor = 3.175;
-constexpr double kSpacingTolerance = 0.0001;
-constexpr double kOnFirstLine = 0.00001;
-// A hatch engine whose spacing follows the pattern space lands at the first
-// correction; this bounds one that does not.
-constexpr int kMaxSpacingCorrections = 8;
 constexpr double kSamePoint = 1e-7;
 
 // ---- where line ends lie on the loops --------------------------------------
@@ -270,46 +262,18 @@ class ZigzagOrder {
 
 // ---- the hatch ----------------------------------------------------------------
 
-// The lines of one boundary and its islands at the pattern space; false when
-// the hatch refuses the loops or the pattern.
-bool HatchLines(const AcDbObjectIdArray& loopIds, double angleDegrees, double space, double elevation,
-                AcGePoint2dArray& starts, AcGePoint2dArray& ends) {
-  auto hatch = std::make_unique<AcDbHatch>();
-  hatch->setDatabaseDefaults();
-  hatch->setAssociative(false);
-  hatch->setNormal(GetUcsZAxis(nullptr));
-  hatch->setElevation(elevation);
+// The lines of one boundary and its islands, each its own loop, at the
+// stepover; the factor is kept for the following boundaries.
+bool HatchAtStepover(const AcDbObjectIdArray& loopIds, double angleDegrees, double stepover, double elevation,
+                     double& factor, std::vector<ZigzagLine>& lines, double& spacing) {
+  std::vector<AcDbObjectIdArray> loops;
   for (const AcDbObjectId& id : loopIds) {
     AcDbObjectIdArray one;
     one.append(id);
-    if (hatch->appendLoop(AcDbHatch::kExternal, one) != Acad::eOk) return false;
+    loops.push_back(one);
   }
-  hatch->setPatternScale(1.0);
-  hatch->setPatternAngle(angleDegrees * 2.0 * curve::kPi * (1.0 / 360.0));
-  if (hatch->setPatternSpace(space) != Acad::eOk) return false;
-  hatch->setPattern(AcDbHatch::kPreDefined, "LINE");
-  hatch->setPattern(AcDbHatch::kUserDefined, "LINE");
-  if (hatch->evaluateHatch(false) != Acad::eOk) return false;
-  return hatch->getHatchLinesData(starts, ends) == Acad::eOk;
-}
-
-// Hatches at the stepover; the factor between pattern space and produced
-// spacing is corrected and kept for the following boundaries.
-bool HatchAtStepover(const AcDbObjectIdArray& loopIds, double angleDegrees, double stepover, double elevation,
-                     double& factor, std::vector<ZigzagLine>& lines, double& spacing) {
   AcGePoint2dArray starts, ends;
-  spacing = stepover;
-  for (int attempt = 0; attempt <= kMaxSpacingCorrections; ++attempt) {
-    if (!HatchLines(loopIds, angleDegrees, stepover / factor, elevation, starts, ends)) return false;
-    double measured = 0.0;
-    if (!MeasureLineSpacing(starts, ends, measured) || std::fabs(stepover - measured) <= kSpacingTolerance) {
-      if (measured > 0.0) spacing = measured;
-      break;
-    }
-    spacing = measured;
-    if (attempt == kMaxSpacingCorrections) break;
-    factor = std::fabs(measured * factor / stepover);
-  }
+  if (!HatchLoopsAtStepover(loops, angleDegrees, stepover, elevation, factor, starts, ends, spacing)) return false;
   lines.clear();
   for (int i = 0; i < starts.length(); ++i) lines.push_back({starts[i], ends[i]});
   return true;
@@ -348,36 +312,6 @@ AcDbObjectId AddPass(const Vertices& pass, double elevation) {
 
 }  // namespace
 
-bool MeasureLineSpacing(const AcGePoint2dArray& starts, const AcGePoint2dArray& ends, double& spacing) {
-  spacing = 0.0;
-  if (starts.length() < 2 || ends.length() < 1) return false;
-  const AcGePoint2d P = starts[0];
-  const AcGePoint2d Q = ends[0];
-  const double dx = Q.x - P.x, dy = Q.y - P.y;
-  const double length = std::sqrt(dx * dx + dy * dy);
-  if (length <= 0.0) return false;
-  for (int i = 1; i < starts.length(); ++i) {
-    const AcGePoint2d& S = starts[i];
-    const double distance = std::fabs(dx * (S.y - P.y) - dy * (S.x - P.x)) / length;
-    if (distance > kOnFirstLine) {
-      spacing = distance;
-      return true;
-    }
-  }
-  return false;
-}
-
-bool MeasureHatchLineSpacing(const AcDbObjectIdArray& lines, double& spacing) {
-  AcGePoint2dArray starts, ends;
-  for (const AcDbObjectId& id : lines) {
-    AcGePoint3d start, end;
-    if (GetCurveEndPoints(id, start, end) == kEntityOther) continue;
-    starts.append(AcGePoint2d(start.x, start.y));
-    ends.append(AcGePoint2d(end.x, end.y));
-  }
-  return MeasureLineSpacing(starts, ends, spacing);
-}
-
 std::vector<std::vector<curve::BulgeVertex>> OrderZigzagLines(const std::vector<curve::BulgePath>& loops,
                                                               const std::vector<ZigzagLine>& lines, double spacing,
                                                               double angleDegrees, bool twoWay,
@@ -394,7 +328,7 @@ bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& resul
   const double stepover = dlg.m_RoughStepover;
   const double angle = dlg.m_RoughAngle;
   const bool twoWay = dlg.m_RoughPattern != kPocketOneWayLinear;
-  double factor = kFirstSpacingFactor;
+  double factor = kFirstHatchSpacingFactor;
   // The roughing path starts at the picked point: the first boundary's lines
   // are cut from the end nearest it.
   const AcGePoint2d picked(dlg.m_StartX, dlg.m_StartY);

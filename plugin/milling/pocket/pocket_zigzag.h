@@ -8,6 +8,7 @@
 #include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/db_object_id.h"
 #include "platform/cad/ge/ge_arrays.h"
+#include "plugin/geometry/passes/hatch_passes.h"
 
 class CPocketDlg;
 
@@ -16,10 +17,6 @@ class CPocketDlg;
 // dialog's cut direction gives boundaries; the others are islands. True always.
 bool BuildZigzagPasses(const AcDbObjectIdArray& curves, AcDbObjectIdArray& result, const CPocketDlg& dlg,
                        double elevation);
-// The distance from the first line to the next line that does not lie on it;
-// false, with spacing 0, when there is no such line.
-bool MeasureHatchLineSpacing(const AcDbObjectIdArray& lines, double& spacing);
-bool MeasureLineSpacing(const AcGePoint2dArray& starts, const AcGePoint2dArray& ends, double& spacing);
 
 struct ZigzagLine {
   AcGePoint2d start;

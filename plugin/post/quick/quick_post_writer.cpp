@@ -4,6 +4,7 @@
 
 #include "plugin/post/arc_measure.h"
 #include "plugin/post/lathe_axes.h"
+#include "plugin/turning/lathe_drill_dlg.h"
 #include "plugin/post/post_kind_holders.h"
 #include "plugin/post/post_values.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -80,6 +81,13 @@ void QuickPostWriter::BeginToolpath(const std::string& name, int kind, PostKindH
     context_.cycle.type = values.cycleIndex;
     context_.cycle.peck = values.cycleQ;
     context_.cycle.dwell = values.cycleP;
+  }
+  if (holder_ != nullptr && kind == kToolpathLatheDrill) {
+    PostValues values;
+    holder_->FillCycleValues(values);
+    // Q is the shift of shift boring, else the peck.
+    const bool shift = values.cycleIndex == kLatheBoringShift;
+    latheCycle_ = {values.cycleIndex, shift ? 0.0 : values.cycleQ, values.cycleP, shift ? values.cycleQ : 0.0};
   }
 }
 
@@ -244,6 +252,13 @@ void QuickPostWriter::Hole(const ToolpathMove& move) {
   const QuickCycleValues& cycle = context_.cycle;
   const bool canned =
       !context_.options.conversational && context_.kind == kToolpathDrillCycle && cycle.type >= 0 && cycle.type <= 3;
+  if (!context_.options.conversational && context_.kind == kToolpathLatheDrill) {
+    context_.move = {move.end.x, move.end.y, move.end.z, move.feed, kMoveCycle};
+    WriteLatheDrillCycle(context_, latheCycle_);
+    context_.lastType = kMoveCycle;
+    context_.modalFeed = move.feed;
+    return;
+  }
   if (canned) {
     context_.move = {move.end.x, move.end.y, move.end.z, move.feed, kMoveCycle};
     blocks_->Cycle();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "plugin/post/quick/quick_blocks.h"
+#include "plugin/post/quick/quick_lathe_drill_cycle.h"
 #include "plugin/post/toolpath_traversal.h"
 
 class PostKindHolder;
@@ -56,6 +57,7 @@ class QuickPostWriter : public ToolpathSink {
   QuickPostContext context_;
   std::unique_ptr<QuickBlocks> blocks_;
   PostKindHolder* holder_ = nullptr;
+  QuickLatheDrillCycle latheCycle_;
   std::string toolpathName_;
   bool startPending_ = true;
   AcGePoint3d pendingFirst_;

@@ -12,6 +12,8 @@
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/post/quick/quick_number_text.h"
 #include "plugin/post/quick/quick_post_test_drawing_test.h"
+#include "plugin/turning/lathe_dlg.h"
+#include "plugin/turning/lathe_drill_dlg.h"
 
 namespace {
 
@@ -91,8 +93,8 @@ TEST_F(QuickPostWriterTest, ThePocketIsWrittenMoveForMoveInEachFormat) {
   incremental.programNumber = 1234;
   const std::string g91 = QuickPost(holders_, {"Pocket"}, incremental);
   EXPECT_NE(g91.find(Lines({"%", "O1234", "G00Z50.000", "G49"})), std::string::npos) << g91;
-  EXPECT_NE(g91.find(Lines({"S1000M03", "G90G00G17Z50.000", "X10.000Y10.000", "Z5.000", "G91G01Z-7.F100", "X20.F200", "Y20.", "X-20.", "Y-20.",
-                            "G90G00Z5.000", "G00Z50.000", "M09", "M30", "%"})),
+  EXPECT_NE(g91.find(Lines({"S1000M03", "G90G00G17Z50.000", "X10.000Y10.000", "Z5.000", "G91G01Z-7.F100", "X20.F200",
+                            "Y20.", "X-20.", "Y-20.", "G90G00Z5.000", "G00Z50.000", "M09", "M30", "%"})),
             std::string::npos)
       << g91;
 
@@ -198,6 +200,13 @@ TEST_F(QuickPostWriterTest, IncrementsOfAClosedSquareReturnExactlyToItsStart) {
   EXPECT_EQ(Count(run.out, "STRAIGHT_FEED(0.0000, 0.0000, 0.0000"), 1) << run.out;
 }
 
+CString LatheRecord() {
+  CLatheDlg dlg;
+  CString text;
+  dlg.WriteParamRecord(text);
+  return text;
+}
+
 // A facing move down to the axis and a chamfer, a fillet arc turning clockwise
 // as drawn, on the lathe's drawing: X along the spindle, Y the radius.
 void BuildLathe(ShellSession& session) {
@@ -212,7 +221,7 @@ void BuildLathe(ShellSession& session) {
                     0, 120));
   path.Rapid(AcGePoint3d(25, 27, 0), AcGePoint3d(100, 60, 0));
   path.Head(first, 3, 3);
-  ASSERT_TRUE(path.Store("Turn", RecordOf(1, kToolpathLathe)));
+  ASSERT_TRUE(path.Store("Turn", LatheRecord()));
 }
 
 TEST_F(QuickPostWriterTest, ALatheToolpathWritesTheDrawingsYAsXAndItsXAsZ) {
@@ -234,18 +243,40 @@ TEST_F(QuickPostWriterTest, TheConfigurablePostTakesTheSameLatheAxes) {
   EXPECT_NE(nc.find("G00Z100.\r\nX60.Y0.\r\n"), std::string::npos) << "the start point too: " << nc;
 }
 
-TEST_F(QuickPostWriterTest, ALatheHoleIsDrilledAlongTheSpindleByItsOwnMoves) {
-  ToolpathBuilder path(session_);
-  const AcDbObjectId first = path.Rapid(AcGePoint3d(100, 30, 0), AcGePoint3d(60, 0, 0));
-  path.Rapid(AcGePoint3d(60, 0, 0), AcGePoint3d(52, 0, 0), 1);
-  path.Cut(AcGePoint3d(52, 0, 0), AcGePoint3d(20, 0, 0), 80);
-  path.Rapid(AcGePoint3d(20, 0, 0), AcGePoint3d(100, 30, 0));
-  path.Head(first, 5, 5);
-  ASSERT_TRUE(path.Store("LatheHole", RecordOf(1, kToolpathLatheDrill)));
-  const std::string nc = QuickPost(holders_, {"LatheHole"}, QuickPostOptions());
-  EXPECT_NE(nc.find(Lines({"G50X30.000Z100.000", "G00T0505", "G97S1000M13", "X0.000Z60.000", "Z52.000", "G01Z20.000F80",
-                           "G00Z60.000", "X30.000Z100.000", "G28U0.W0.M05", "T0500"})),
+// Lathe drilling drills as a canned cycle in G17, along Z, and the lathe's G18
+// comes back after it.
+TEST_F(QuickPostWriterTest, ALatheHoleIsDrilledAlongTheSpindleByACannedCycle) {
+  const auto post = [&](const char* name, const CLatheDrillDlg& drill) {
+    ToolpathBuilder path(session_);
+    const AcDbObjectId first = path.Rapid(AcGePoint3d(100, 30, 0), AcGePoint3d(60, 0, 0));
+    path.Rapid(AcGePoint3d(60, 0, 0), AcGePoint3d(52, 0, 0), 1);
+    path.Cut(AcGePoint3d(52, 0, 0), AcGePoint3d(20, 0, 0), 80);
+    path.Rapid(AcGePoint3d(20, 0, 0), AcGePoint3d(100, 30, 0));
+    path.Head(first, 5, 5);
+    CString record;
+    drill.WriteParamRecord(record);
+    EXPECT_TRUE(path.Store(name, record));
+    return QuickPost(holders_, {name}, QuickPostOptions());
+  };
+  CLatheDrillDlg drill;
+  drill.m_Feed = 80;
+  drill.m_Dwell = 0.0f;
+  std::string nc = post("LatheHole", drill);
+  EXPECT_NE(nc.find(Lines({"G50X30.000Z100.000", "G00T0505", "G97S1000M13", "X0.000Z60.000", "G17",
+                           "G98G81X0.000Z20.000R52.000F80", "G80", "G18", "G00X30.000Z100.000", "G28U0.W0.M05"})),
             std::string::npos)
+      << nc;
+
+  // A peck cycle pecks by the shallower peck; shift boring is written out.
+  drill.m_CycleIndex = kLathePeckDrill;
+  drill.m_FirstPeck = 6.0f;
+  drill.m_NextPeck = 4.0f;
+  nc = post("PeckHole", drill);
+  EXPECT_NE(nc.find("G98G83X0.000Z20.000R52.000Q4.000F80"), std::string::npos) << nc;
+  drill.m_CycleIndex = kLatheBoringShift;
+  drill.m_Shift = 0.5f;
+  nc = post("ShiftHole", drill);
+  EXPECT_NE(nc.find(Lines({"G00X0.000Z52.000", "G01Z20.000F80", "G00X0.500", "Z60.000", "X0.000"})), std::string::npos)
       << nc;
 }
 
@@ -321,7 +352,7 @@ TEST_F(QuickPostWriterTest, WithoutDiagonalRapidsTheToolCrossesAtTheUpperLevel) 
   options.diagonalRapids = false;
   const std::string split = QuickPost(holders_, {"Hop"}, options);
   EXPECT_NE(split.find(Lines({"S1000M03", "G90G00G17Z50.000", "X0.000Y0.000", "X20.000Y10.000", "Z5.000",
-                               "G01X25.000Z0.000F100", "G00Z50.000", "X0.000Y0.000", "M09"})),
+                              "G01X25.000Z0.000F100", "G00Z50.000", "X0.000Y0.000", "M09"})),
             std::string::npos)
       << split;
   options.diagonalRapids = true;

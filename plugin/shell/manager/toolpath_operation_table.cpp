@@ -1,8 +1,11 @@
 #include <map>
 
+#include "plugin/shell/manager/lathe_drill_operation.h"
+#include "plugin/shell/manager/lathe_operation.h"
 #include "plugin/shell/manager/manager_boxes.h"
 #include "plugin/shell/manager/milling_operations.h"
 #include "plugin/shell/manager/solid_cut_operations.h"
+#include "plugin/shell/manager/simple_cycle_operations.h"
 #include "plugin/shell/manager/toolpath_operation.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
@@ -15,6 +18,9 @@ std::map<int, ToolpathOperationMaker>& Makers() {
     std::map<int, ToolpathOperationMaker> table;
     for (const auto& [kind, maker] : MillingOperationMakers()) table[kind] = maker;
     for (const auto& [kind, maker] : SolidCutOperationMakers()) table[kind] = maker;
+    table[kToolpathLathe] = &MakeLatheOperation;
+    for (const auto& [kind, maker] : LatheDrillOperationMakers()) table[kind] = maker;
+    for (const auto& [kind, maker] : SimpleCycleOperationMakers()) table[kind] = maker;
     return table;
   }();
   return makers;

@@ -60,10 +60,13 @@ std::vector<AcGePoint3d> StepPoints(const AcDbEntity* entity) {
   return points;
 }
 
-// A pocket's pass marker: the tool of that pass takes over.
+// A pocket's or 3D pocket's pass marker: the tool of that pass takes over.
 void SwitchPassTool(ToolPlayback& playback, AcDbObjectId pointId) {
   double value = 0.0;
-  if (playback.kind != kToolpathPocket || ReadMarkerPoint(pointId, value) != kMarkerPassKind) return;
+  if ((playback.kind != kToolpathPocket && playback.kind != kToolpathSolidPocket) ||
+      ReadMarkerPoint(pointId, value) != kMarkerPassKind) {
+    return;
+  }
   SimulatedTool tool;
   AcDbObjectId reference;
   if (playback.operation == nullptr || !playback.operation->ToolOf(static_cast<int>(value + 0.5), tool) ||

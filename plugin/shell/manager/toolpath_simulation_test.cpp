@@ -10,6 +10,8 @@
 #include "platform/cad/db/entities/db_block_reference.h"
 #include "platform/cad/db/tables/db_layer_table.h"
 #include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_pocket_generator.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
 #include "plugin/shell/manager/tool_solid_block.h"
 #include "plugin/shell/selection/selection_queries.h"
@@ -141,11 +143,26 @@ TEST(ToolpathSimulation, StepModeWithoutFurtherKeysStopsInsteadOfWaitingForever)
       << drawing.transcript();
 }
 
+TEST(ToolpathSimulation, ASimplePocketReplayRunsItsOwnToolAlongEveryMove) {
+  ManagerDrawing drawing;
+  CSimplePocketDlg pocket;
+  pocket.m_ToolpathName = "SimpPock_1";
+  pocket.m_Depth = -10.0f;
+  pocket.m_Tool.m_Diameter = 16.0f;
+  pocket.m_Tool.FormatToolName();
+  CreateSimplePocketToolpath(pocket);
+  Simulate("SimpPock_1");
+  const std::vector<AcGePoint3d> ends = MoveEnds("SimpPock_1");
+  ASSERT_GT(ends.size(), 4u);
+  EXPECT_EQ(Visits(drawing.transcript()).size(), ends.size()) << drawing.transcript();
+  EXPECT_TRUE(ToolpathNameExists("F16.0-0.0-50.0")) << drawing.transcript();
+}
+
 TEST(ToolpathSimulation, AKindWithoutItsOperationSaysSo) {
   ManagerDrawing drawing;
-  drawing.AddRecordGroup("Lathe_1", kToolpathLathe, {drawing.AddLine(0, 0, 10, 0)});
-  Simulate("Lathe_1");
-  EXPECT_TRUE(Contains(drawing.transcript(), "\"Lathe_1\" (LATHE): this kind of toolpath is not available yet."))
+  drawing.AddRecordGroup("SimpleSphere_1", kToolpathSimpleSphere, {drawing.AddLine(0, 0, 10, 0)});
+  Simulate("SimpleSphere_1");
+  EXPECT_TRUE(Contains(drawing.transcript(), "\"SimpleSphere_1\" (kind 8): this kind of toolpath is not available yet."))
       << drawing.transcript();
 }
 

@@ -14,6 +14,10 @@ CString MsgPostControlCharacter;
 CString MsgToolpathNotStored;
 CString MsgStepoverNotPositive;
 CString MsgToolLargerThanPocket;
+CString MsgFaceSizeNotPositive;
+CString MsgPocketLayerTooSmall;
+CString MsgPocketPlungeFedDown;
+CString MsgPocketStartPointOutside;
 CString MsgDepthAboveStart;
 CString MsgDepthAboveStartRelative;
 CString MsgBoundaryOpen;
@@ -21,6 +25,8 @@ CString MsgBoundarySelfCrossing;
 CString MsgIslandsOutsideBoundary;
 CString MsgIslandCrossesBoundary;
 CString MsgMergeSamePolyline;
+CString MsgLatheProfileNotChained;
+CString MsgLatheAllowanceBelowNose;
 CString MsgTaperFailed;
 CString MsgTaperAngleOutOfRange;
 CString MsgTaperFaceAcrossDraft;
@@ -41,6 +47,10 @@ CString MsgNoOuterProfile;
 CString MsgGougeCheckFailed;
 CString MsgSolidNotMade;
 CString MsgOnlySolidsMachined;
+// Fixed Korean, set before any load.
+CString MsgGrooveNotMade = "\n Groove 공구경로를 생성할 수 없습니다..";
+CString MsgGrooveProfileNotChained = "선택된 도형을 하나의 Profile로 연결할 수 없습니다.!!";
+CString MsgGrooveNoseWiderThanBlade = "공구 폭은 노즈 반경의 2배 이상이어야 합니다.!!";
 
 namespace {
 
@@ -70,12 +80,18 @@ void FillFixedKorean() {
   MsgToolpathNotStored = "\n공구경로 \"%s\"가 저장되지 않았습니다.";
   MsgStepoverNotPositive = "%s Stepover(%.3f)는 0보다 커야 합니다.!!";
   MsgToolLargerThanPocket = "%s 공구(지름 %.3f, 가공여유 %.3f)가 포켓 외곽 안에 들어가지 않습니다.!!";
+  MsgFaceSizeNotPositive = "공구 경 보정 후의 가공 크기(X %.3f, Y %.3f)가 0보다 커야 합니다.!!";
+  MsgPocketLayerTooSmall = "Z %.3f: 공구(지름 %.3f, 가공 여유 %.3f)가 포켓 안에 들어가지 않아 이 층은 가공하지 않습니다.!!";
+  MsgPocketPlungeFedDown = "Z %.3f: 진입 경로를 만들 수 없어 가공 피드로 내려갑니다.";
+  MsgPocketStartPointOutside = "Z %.3f: 시작점(%.3f, %.3f)에서는 벽을 깎게 되므로 포켓 중심에서 시작합니다.";
   MsgDepthAboveStart = "Z 깊이(%.3f)가 Z 시작(%.3f)보다 높아 가공할 깊이가 없습니다.!!";
   MsgDepthAboveStartRelative = "상대값 Z 깊이(%.3f)가 0보다 커서 외곽 위를 가공하게 됩니다. 아래로는 음수로 입력하시요.!!";
   MsgBoundaryOpen = "선택한 외곽이 닫혀 있지 않습니다: 열린 끝점 (%.3f, %.3f)";
   MsgBoundarySelfCrossing = "선택한 외곽이 자기 자신과 교차합니다: 교차점 (%.3f, %.3f)";
   MsgIslandsOutsideBoundary = "\n외곽 밖에 있는 도형 %d개는 섬으로 쓰지 않습니다: 첫 번째 도형의 시작점 (%.3f, %.3f)";
   MsgIslandCrossesBoundary = "섬이 외곽과 교차합니다: 교차점 (%.3f, %.3f)";
+  MsgLatheAllowanceBelowNose = "가공여유가 공구 노즈반경*-1 보다 작을수 없습니다.!!";
+  MsgLatheProfileNotChained = "선택된 Entity들을 하나의 Profile로 연결할 수 없습니다.!!";
   MsgMergeSamePolyline = "\n같은 폴리라인을 두 번 선택했습니다. 서로 다른 두 폴리라인을 선택하시요.";
   MsgTaperFailed = "\n구배를 줄 수 없습니다: %s";
   MsgTaperAngleOutOfRange = "구배 각도 %g는 0이 아니고 -90보다 크고 90보다 작아야 합니다";

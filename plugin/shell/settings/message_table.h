@@ -32,6 +32,10 @@ extern CString MsgBoundarySelfCrossing;   // x, y
 extern CString MsgIslandsOutsideBoundary;  // count, x, y of the first
 extern CString MsgIslandCrossesBoundary;  // x, y
 extern CString MsgMergeSamePolyline;
+// Picked lathe profile curves that make no polyline.
+extern CString MsgLatheProfileNotChained;
+// A turning allowance that would put the tool inside the part.
+extern CString MsgLatheAllowanceBelowNose;
 // Taper of a solid face: why it failed.
 extern CString MsgTaperFailed;  // why
 extern CString MsgTaperAngleOutOfRange;  // the angle
@@ -55,6 +59,19 @@ extern CString MsgNoOuterProfile;
 extern CString MsgSolidNotMade;
 // A solid operation given a model or stock that is no 3D solid.
 extern CString MsgOnlySolidsMachined;
+
+// Grooving: no plunges made; picks that make no one profile; a nose wider than its blade.
+extern CString MsgGrooveNotMade;
+extern CString MsgGrooveProfileNotChained;
+extern CString MsgGrooveNoseWiderThanBlade;
+// Simple cycles that cannot cut. The face's sizes after tool compensation (X, Y).
+extern CString MsgFaceSizeNotPositive;
+// A simple pocket layer left out: its Z, tool diameter, allowance.
+extern CString MsgPocketLayerTooSmall;
+// A simple pocket layer entered by a straight feed down: its Z.
+extern CString MsgPocketPlungeFedDown;
+// A simple pocket layer entered at the centre: its Z, the start point's X and Y.
+extern CString MsgPocketStartPointOutside;
 
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).

@@ -55,6 +55,7 @@ class HelperSolids {
   void release(AcDbObjectIdArray& taken);
   void eraseAll();
   bool empty() const { return ids_.isEmpty(); }
+  const AcDbObjectIdArray& ids() const { return ids_; }
 
  private:
   AcDbObjectIdArray ids_;

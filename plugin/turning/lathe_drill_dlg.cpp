@@ -1,0 +1,268 @@
+#include "plugin/turning/lathe_drill_dlg.h"
+
+#include <algorithm>
+
+#include "platform/cad/editor/input/aced_input.h"
+#include "platform/classlib/dialogs/combo_box.h"
+#include "platform/classlib/dialogs/dialog_template.h"
+#include "platform/classlib/dialogs/edit.h"
+#include "plugin/geometry/forms/groove_lathe_drill_limits.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/turning/lathe_drill_record.h"
+
+namespace {
+
+constexpr int kNameEdit = 200;
+constexpr int kToolButton = 271;
+constexpr int kToolNumberEdit = 322;
+constexpr int kLengthOffsetEdit = 323;
+constexpr int kToolNumberCheck = 324;
+constexpr int kLengthOffsetCheck = 325;
+constexpr int kSpindleCheck = 328;
+constexpr int kCycleCombo = 360;
+constexpr int kFirstPeckEdit = 361;
+constexpr int kNextPeckEdit = 362;
+constexpr int kPeckReturnEdit = 363;
+constexpr int kDwellEdit = 364;
+constexpr int kShiftEdit = 365;
+constexpr int kSpindleEdit = 366;
+constexpr int kFeedEdit = 367;
+constexpr int kStartPointCheck = 369;
+constexpr int kStartXEdit = 370;
+constexpr int kStartYEdit = 371;
+constexpr int kPickStartButton = 373;
+constexpr int kChipBreakEdit = 374;
+constexpr int kTipCheck = 396;
+constexpr int kTipButton = 397;
+constexpr int kDepthEdit = 429;
+constexpr int kDrillPointEdit = 430;
+constexpr int kSafetyEdit = 431;
+constexpr int kReturnEdit = 432;
+constexpr int kPickDepthButton = 588;
+constexpr int kPickDrillPointButton = 589;
+constexpr int kSafetyAbsoluteCheck = 590;
+constexpr int kReturnAbsoluteCheck = 591;
+
+constexpr const char* kCycles[kLatheDrillCycleCount] = {
+    "드릴-카운터보링", "펙 드릴", "칩 블레이크", "텝", "보링(Feed out)", "보링(Stop spindle)", "보링(Shift)",
+};
+
+DialogTemplate LatheDrillTemplate() {
+  return {"선반 드릴가공",
+          {
+              res::EditText(kNameEdit, "공구경로 이름"),
+              res::Text(IDC_STATIC, "공구"),
+              res::PushButton(kToolButton, ""),
+              res::CheckBox(kToolNumberCheck, "번호"),
+              res::EditText(kToolNumberEdit, ""),
+              res::CheckBox(kLengthOffsetCheck, "장보정"),
+              res::EditText(kLengthOffsetEdit, ""),
+              res::ComboBox(kCycleCombo, "가공 싸이클", CBS_DROPDOWNLIST),
+              res::EditText(kDepthEdit, "드릴 깊이"),
+              res::PushButton(kPickDepthButton, "...."),
+              res::EditText(kDrillPointEdit, "드릴 포인트"),
+              res::PushButton(kPickDrillPointButton, "...."),
+              res::EditText(kReturnEdit, "복귀높이"),
+              res::CheckBox(kReturnAbsoluteCheck, "절대값"),
+              res::EditText(kSafetyEdit, "안전거리"),
+              res::CheckBox(kSafetyAbsoluteCheck, "절대값"),
+              res::CheckBox(kSpindleCheck, "주축회전수"),
+              res::EditText(kSpindleEdit, ""),
+              res::EditText(kFeedEdit, "Feed"),
+              res::EditText(kFirstPeckEdit, "처음펙"),
+              res::EditText(kNextPeckEdit, "다음펙"),
+              res::EditText(kPeckReturnEdit, "펙 복귀"),
+              res::EditText(kChipBreakEdit, "칩 브레이크"),
+              res::EditText(kDwellEdit, "드웰"),
+              res::EditText(kShiftEdit, "쉬프트"),
+              res::CheckBox(kTipCheck, ""),
+              res::PushButton(kTipButton, "드릴날 보정"),
+              res::CheckBox(kStartPointCheck, ""),
+              res::EditText(kStartXEdit, "시작점 X :"),
+              res::EditText(kStartYEdit, "Y:"),
+              res::PushButton(kPickStartButton, "...."),
+              res::DefPushButton(IDOK, "OK"),
+              res::PushButton(IDCANCEL, "Cancel"),
+          }};
+}
+
+const DialogTemplateRegistration kLatheDrillTemplate(CLatheDrillDlg::IDD, LatheDrillTemplate());
+
+}  // namespace
+
+double LatheDrillPeck(const CLatheDrillDlg& d) {
+  const double first = d.m_FirstPeck, next = d.m_NextPeck;
+  if (first > 0.0 && next > 0.0) return std::min(first, next);
+  return first > 0.0 ? first : next > 0.0 ? next : 0.0;
+}
+
+struct CLatheDrillDlg::Snapshot {
+  LatheDrillRecordValues values;
+  CString toolName;
+};
+
+BEGIN_MESSAGE_MAP(CLatheDrillDlg, CAcUiDialog)
+ON_CBN_SELCHANGE(kCycleCombo, &CLatheDrillDlg::OnCycleChange)
+ON_BN_CLICKED(kToolButton, &CLatheDrillDlg::OnDrillTool)
+ON_BN_CLICKED(kTipButton, &CLatheDrillDlg::OnDrillTip)
+ON_BN_CLICKED(kTipCheck, &CLatheDrillDlg::OnTipCompensationOn)
+ON_BN_CLICKED(kLengthOffsetCheck, &CLatheDrillDlg::OnLengthOffsetOn)
+ON_BN_CLICKED(kPickDepthButton, &CLatheDrillDlg::OnPickDepth)
+ON_BN_CLICKED(kPickDrillPointButton, &CLatheDrillDlg::OnPickDrillPoint)
+ON_BN_CLICKED(kPickStartButton, &CLatheDrillDlg::OnPickStartPoint)
+END_MESSAGE_MAP()
+
+// The tip of the default 50 mm drill; a generation works it out from the drill it is given.
+CLatheDrillDlg::CLatheDrillDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {
+  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
+  m_DrillTip.UpdateTipLength();
+}
+
+CLatheDrillDlg::~CLatheDrillDlg() = default;
+
+bool CLatheDrillDlg::WriteParamRecord(CString& text) const {
+  text = LatheDrillRecordText(LatheDrillRecordValuesOf(*this));
+  return true;
+}
+
+bool CLatheDrillDlg::ReadParamRecord(const char* text, CString* refusal) {
+  LatheDrillRecordValues values = LatheDrillRecordValuesOf(*this);
+  if (!ParseLatheDrillRecord(text, values, refusal)) return false;
+  ApplyLatheDrillRecordValues(values, *this);
+  return true;
+}
+
+void CLatheDrillDlg::DoDataExchange(CDataExchange* pDX) {
+  CAcUiDialog::DoDataExchange(pDX);
+  const LatheDrillLimits& L = kLatheDrillLimits;
+  DDX_Text(pDX, kNameEdit, m_ToolpathName);
+  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
+  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, L.tool.toolNumber);
+  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
+  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, L.tool.lengthOffsetNumber);
+  DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
+  DDX_Limited(pDX, kSpindleEdit, m_SpindleSpeed, L.spindleSpeed);
+  DDX_Limited(pDX, kFeedEdit, m_Feed, L.feed);
+  DDX_Limited(pDX, kFirstPeckEdit, m_FirstPeck, L.firstPeck);
+  DDX_Limited(pDX, kPeckReturnEdit, m_PeckReturn, L.peckReturn);
+  DDX_Limited(pDX, kDwellEdit, m_Dwell, L.dwell);
+  DDX_Limited(pDX, kShiftEdit, m_Shift, L.shift);
+  DDX_Limited(pDX, kNextPeckEdit, m_NextPeck, L.nextPeck);
+  DDX_Limited(pDX, kChipBreakEdit, m_ChipBreak, L.chipBreak);
+  DDX_Check(pDX, kTipCheck, m_TipCompensationOn);
+  DDX_Limited(pDX, kDepthEdit, m_DrillDepth, L.drillDepth);
+  DDX_Limited(pDX, kDrillPointEdit, m_DrillPoint, L.drillPoint);
+  DDX_Limited(pDX, kReturnEdit, m_ReturnHeight, L.returnHeight);
+  DDX_Limited(pDX, kSafetyEdit, m_SafetyDistance, L.safetyDistance);
+  DDX_Check(pDX, kReturnAbsoluteCheck, m_ReturnAbsolute);
+  DDX_Check(pDX, kSafetyAbsoluteCheck, m_SafetyAbsolute);
+  DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
+  DDX_Limited(pDX, kStartXEdit, m_StartX, L.startX);
+  DDX_Limited(pDX, kStartYEdit, m_StartY, L.startY);
+}
+
+BOOL CLatheDrillDlg::OnInitDialog() {
+  m_AtOpening = std::make_unique<Snapshot>(Snapshot{LatheDrillRecordValuesOf(*this), m_DrillTool.m_ToolName});
+  CAcUiDialog::OnInitDialog();
+  if (m_Regenerate) {
+    m_StoredName = m_ToolpathName;
+  } else {
+    CString name;
+    if (MakeUniqueToolpathName("LatheDrill", name)) m_ToolpathName = name;
+  }
+  SetDlgItemText(kNameEdit, m_ToolpathName);
+  if (auto* cycles = static_cast<CComboBox*>(GetDlgItem(kCycleCombo))) {
+    cycles->ResetContent();
+    for (const char* text : kCycles) cycles->AddString(text);
+    cycles->SetCurSel(m_CycleIndex);
+  }
+  ApplyCycleStates();
+  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
+  return TRUE;
+}
+
+void CLatheDrillDlg::SetReadOnly(int id, bool readOnly) {
+  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
+}
+
+// Boring with a shift keeps whatever the cycle before it left editable.
+void CLatheDrillDlg::ApplyCycleStates() {
+  if (m_CycleIndex == kLatheBoringShift) return;
+  const bool pecks = m_CycleIndex == kLathePeckDrill || m_CycleIndex == kLatheChipBreak;
+  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetReadOnly(id, !pecks);
+  SetReadOnly(kChipBreakEdit, m_CycleIndex != kLatheChipBreak);
+  SetReadOnly(kDwellEdit, false);
+  SetReadOnly(kShiftEdit, true);
+}
+
+void CLatheDrillDlg::OnCycleChange() {
+  if (auto* cycles = static_cast<CComboBox*>(GetDlgItem(kCycleCombo))) m_CycleIndex = cycles->GetCurSel();
+  ApplyCycleStates();
+}
+
+void CLatheDrillDlg::OnDrillTool() {
+  if (m_DrillTool.DoModal() != IDOK) return;
+  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
+  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
+  m_DrillTip.UpdateTipLength();
+}
+
+void CLatheDrillDlg::ShowTipDialog() {
+  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
+  m_DrillTip.DoModal();
+}
+
+void CLatheDrillDlg::OnDrillTip() { ShowTipDialog(); }
+
+void CLatheDrillDlg::OnTipCompensationOn() {
+  m_TipCompensationOn = IsDlgButtonChecked(kTipCheck) ? 1 : 0;
+  if (m_TipCompensationOn) ShowTipDialog();
+}
+
+void CLatheDrillDlg::OnLengthOffsetOn() {
+  m_LengthOffsetOn = IsDlgButtonChecked(kLengthOffsetCheck) ? 1 : 0;
+  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+}
+
+void CLatheDrillDlg::PickPointInto(const char* prompt, int xEdit, int yEdit) {
+  BeginEditorCommand();
+  ads_point picked = {0.0, 0.0, 0.0};
+  if (acedGetPoint(nullptr, prompt, picked) != RTNORM) {
+    CancelEditorCommand();
+    return;
+  }
+  CompleteEditorCommand();
+  CString text;
+  text.Format("%.1f", picked[0]);
+  SetDlgItemText(xEdit, text);
+  if (yEdit == 0) return;
+  text.Format("%.1f", picked[1]);
+  SetDlgItemText(yEdit, text);
+}
+
+void CLatheDrillDlg::OnPickDepth() { PickPointInto("\n 가공 깊이를 지정하시요!!!", kDepthEdit, 0); }
+
+void CLatheDrillDlg::OnPickDrillPoint() { PickPointInto("\n 가공시작 점을 선택하시요!!!", kDrillPointEdit, 0); }
+
+void CLatheDrillDlg::OnPickStartPoint() {
+  PickPointInto("\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
+}
+
+// A taken name is asked about like every other operation's; the old toolpath
+// goes only when the new one is stored.
+void CLatheDrillDlg::OnOK() {
+  if (!UpdateData(TRUE)) return;
+  const bool ownName = m_Regenerate && m_ToolpathName == m_StoredName;
+  if (!AcceptToolpathName(m_ToolpathName, !ownName)) return;
+  EndDialog(IDOK);
+}
+
+void CLatheDrillDlg::OnCancel() {
+  if (m_AtOpening) {
+    ApplyLatheDrillRecordValues(m_AtOpening->values, *this);
+    m_DrillTool.m_ToolName = m_AtOpening->toolName;
+  }
+  CAcUiDialog::OnCancel();
+}

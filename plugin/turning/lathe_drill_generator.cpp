@@ -1,0 +1,117 @@
+#include "plugin/turning/lathe_drill_generator.h"
+
+#include "platform/cad/editor/input/aced_input.h"
+#include "plugin/geometry/forms/toolpath_name_rule.h"
+#include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/drill_tool_markers.h"
+#include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+#include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/turning/lathe_drill_dlg.h"
+
+namespace {
+
+constexpr const char* kCannotGenerateText = "\n 선반 드릴 공구경로를 생성할 수 없습니다..";
+constexpr int kFeedMoveKind = 4;
+
+// Moves in drawing order; one that cannot be appended spoils the path.
+class DrillMoves {
+ public:
+  AcDbObjectId Rapid(const AcGePoint3d& from, const AcGePoint3d& to) {
+    return Keep(AddMoveLine(from, to, ToolpathMoveEncoding::kRapidMoveKind));
+  }
+  void Feed(const AcGePoint3d& from, const AcGePoint3d& to, int feed) {
+    Keep(AddMoveLineWithFeed(from, to, kFeedMoveKind, feed));
+  }
+  bool failed() const { return failed_; }
+  AcDbObjectIdArray& ids() { return ids_; }
+
+ private:
+  AcDbObjectId Keep(AcDbObjectId id) {
+    if (id.isNull()) {
+      failed_ = true;
+    } else {
+      ids_.append(id);
+    }
+    return id;
+  }
+
+  AcDbObjectIdArray ids_;
+  bool failed_ = false;
+};
+
+void DrawMoves(const CLatheDrillDlg& d, DrillMoves& moves) {
+  const double r = LatheDrillReturnX(d);
+  const double s = LatheDrillSafetyX(d);
+  AcGePoint3d at(r, 0.0, 0.0);
+  if (d.m_StartPointOn) {
+    const AcGePoint3d start(d.m_StartX, d.m_StartY, 0.0);
+    moves.Rapid(start, start);
+    at = AcGePoint3d(r, d.m_StartY, 0.0);
+    moves.Rapid(start, at);
+  }
+  const double y = at.y;
+  // The marked rapid tells the posts that the drilling cycle starts at its end.
+  const AcDbObjectId approach = moves.Rapid(at, AcGePoint3d(s, y, 0.0));
+  if (!approach.isNull()) SetCurveThickness(approach, ToolpathMoveEncoding::FeedToThickness(1));
+  moves.Feed(AcGePoint3d(s, y, 0.0), AcGePoint3d(LatheDrillEndX(d), y, 0.0), d.m_Feed);
+  const AcDbObjectId back = moves.Rapid(AcGePoint3d(s, y, 0.0), AcGePoint3d(r, y, 0.0));
+  if (!back.isNull()) SetEntityVisibility(back, 0);
+}
+
+// Cycle marker, tool markers, spindle marker, then the moves: the order the posts read.
+bool AddMarkers(const CLatheDrillDlg& d, const AcDbObjectIdArray& moves, AcDbObjectIdArray& path) {
+  const AcDbObjectId first = moves.first();
+  AcDbObjectIdArray toolMarkers;
+  AcDbObjectId spindle, cycle;
+  const bool marked = AddLatheDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
+                                               d.m_LengthOffsetOn, d.m_LengthOffsetNumber, first) == 1 &&
+                      AddMarkerPoint(kMarkerSpindle, spindle, d.m_SpindleSpeed, first) &&
+                      AddMarkerPoint(kMarkerCycleStart, cycle, 0.0, first);
+  path.setLogicalLength(0);
+  if (!cycle.isNull()) path.append(cycle);
+  path.append(toolMarkers);
+  if (!spindle.isNull()) path.append(spindle);
+  path.append(moves);
+  return marked;
+}
+
+bool Fail(AcDbObjectIdArray& made) {
+  EraseEntityArray(made);
+  acutPrintf("%s", kCannotGenerateText);
+  return false;
+}
+
+}  // namespace
+
+double LatheDrillReturnX(const CLatheDrillDlg& d) {
+  return d.m_ReturnAbsolute ? d.m_ReturnHeight : static_cast<double>(d.m_ReturnHeight) + d.m_DrillPoint;
+}
+
+double LatheDrillSafetyX(const CLatheDrillDlg& d) {
+  return d.m_SafetyAbsolute ? d.m_SafetyDistance : static_cast<double>(d.m_SafetyDistance) + d.m_DrillPoint;
+}
+
+double LatheDrillEndX(const CLatheDrillDlg& d) {
+  double end = d.m_DrillDepth;
+  if (d.m_TipCompensationOn) end -= static_cast<double>(d.m_DrillTip.m_ThroughLength) + d.m_DrillTip.m_TipLength;
+  return end;
+}
+
+bool CreateLatheDrillToolpath(CLatheDrillDlg& dlg) {
+  dlg.m_DrillTip.m_ToolDiameter = dlg.m_DrillTool.m_Diameter;
+  dlg.m_DrillTip.UpdateTipLength();
+  DrillMoves moves;
+  DrawMoves(dlg, moves);
+  if (moves.failed() || moves.ids().isEmpty()) return Fail(moves.ids());
+  AcDbObjectIdArray path;
+  if (!AddMarkers(dlg, moves.ids(), path)) return Fail(path);
+  CString record;
+  dlg.WriteParamRecord(record);
+  ReplaceAgreedToolpath(dlg.m_ToolpathName);
+  AcDbObjectIdArray stored = path;
+  if (!CreateToolpathGroup(dlg.m_ToolpathName, record, stored) || !IsToolpathGroupName(dlg.m_ToolpathName)) {
+    return Fail(path);
+  }
+  return true;
+}
