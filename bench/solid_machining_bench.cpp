@@ -99,7 +99,8 @@ void BM_SolidCutMouldStepover1(benchmark::State& state) {
   dlg.m_Stepover = 1.0f;
   dlg.m_TwoWay = 1;
   dlg.m_RetractHeight = 60.0f;
-  TimeOperation(state, dlg, [](CSolidCutDlg& d) { CreateSolidCutToolpath(d); }, 107);
+  TimeOperation(
+      state, dlg, [](CSolidCutDlg& d) { CreateSolidCutToolpath(d); }, 107);
 }
 BENCHMARK(BM_SolidCutMouldStepover1)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
@@ -112,7 +113,8 @@ void ZProfile(benchmark::State& state, int toolType) {
   dlg.m_ZStep = 0.5f;
   dlg.m_Method = kZProfileCore;
   dlg.m_RetractHeight = 60.0f;
-  TimeOperation(state, dlg, [](CZProfileDlg& d) { CreateZProfileToolpath(d); }, 100);
+  TimeOperation(
+      state, dlg, [](CZProfileDlg& d) { CreateZProfileToolpath(d); }, 100);
 }
 void BM_ZProfileMouldFlatHalfMillimetre(benchmark::State& state) { ZProfile(state, 1); }
 void BM_ZProfileMouldBallHalfMillimetre(benchmark::State& state) { ZProfile(state, 2); }

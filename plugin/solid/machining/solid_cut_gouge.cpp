@@ -1,5 +1,5 @@
-#include "platform/cad/db/entities/db_polyline.h"
 #include "plugin/solid/machining/solid_cut_gouge.h"
+#include "platform/cad/db/entities/db_polyline.h"
 
 #include <cmath>
 

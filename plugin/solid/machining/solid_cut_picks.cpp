@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "platform/cad/db/db_host_services.h"
 #include "platform/cad/db/curves/db_curve.h"
+#include "platform/cad/db/db_host_services.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/geometry/forms/operation_form.h"

@@ -4,8 +4,8 @@
 #include "plugin/geometry/forms/solid_machining_limits.h"
 #include "plugin/geometry/forms/tool_lines.h"
 #include "plugin/geometry/record_lines.h"
-#include "plugin/solid/machining/solid_cut_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/solid/machining/solid_cut_dlg.h"
 
 namespace {
 

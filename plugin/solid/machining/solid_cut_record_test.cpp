@@ -78,8 +78,8 @@ TEST(SolidCutRecord, OldRoundedTolerancesReadAsTheFinestAndBadValuesChangeNothin
   CSolidCutDlg kept;
   kept.m_Feed = 123;
   CString why;
-  EXPECT_FALSE(kept.ReadParamRecord(Replaced(Replaced(text, " 300 1000\n", " 999 1000\n"), " 10.00 ", " 0.00 ").c_str(),
-                                    &why));
+  EXPECT_FALSE(
+      kept.ReadParamRecord(Replaced(Replaced(text, " 300 1000\n", " 999 1000\n"), " 10.00 ", " 0.00 ").c_str(), &why));
   EXPECT_TRUE(Contains(why.GetString(), "Stepover")) << why.GetString();
   EXPECT_EQ(kept.m_Feed, 123);
   EXPECT_FALSE(kept.ReadParamRecord(Replaced(text, " 10.00 ", " nan ").c_str()));

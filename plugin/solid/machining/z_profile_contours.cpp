@@ -1,6 +1,6 @@
+#include "plugin/solid/machining/z_profile_contours.h"
 #include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/entities/db_polyline.h"
-#include "plugin/solid/machining/z_profile_contours.h"
 
 #include <algorithm>
 

@@ -10,8 +10,8 @@
 struct ZLevelContourSettings {
   double distance = 0.0;  // in the plane, from the loops to the tool centre
   double z = 0.0;
-  bool core = true;       // also around the material from outside
-  int cutDirection = 0;   // 0 climb: material on the right of the travel
+  bool core = true;      // also around the material from outside
+  int cutDirection = 0;  // 0 climb: material on the right of the travel
 };
 
 // The loops where the level cuts the tool-offset model, outer loops and holes

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/curve/bulge_segment.h"
 #include "platform/cad/db/entities/db_polyline.h"
+#include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/ge/ge_point2d.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
@@ -13,8 +13,8 @@
 #include "plugin/geometry/passes/pass_clipping.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
-#include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/geometry/polyline/polyline_reshape.h"
+#include "plugin/geometry/polyline/polyline_vertices.h"
 #include "plugin/geometry/tool_shape_dlg.h"
 #include "plugin/milling/profile/profile_lead_moves.h"
 #include "plugin/milling/toolpath_curve_links.h"
@@ -30,9 +30,9 @@
 #include "plugin/solid/machining/solid_cut_gouge.h"
 #include "plugin/solid/machining/solid_cut_picks.h"
 #include "plugin/solid/machining/solid_cut_scratch.h"
-#include "plugin/solid/slices/solid_slices.h"
 #include "plugin/solid/machining/z_profile_contours.h"
 #include "plugin/solid/machining/z_profile_dlg.h"
+#include "plugin/solid/slices/solid_slices.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ AcDbObjectId SlicedSolid(const CZProfileDlg& dlg, double offset) {
     if (!CloneEntityWithInfo(dlg.m_ModelId, copy)) return AcDbObjectId::kNull;
   } else if (!OffsetSolidCopy(dlg.m_ModelId, offset, copy)) {
     const int type = dlg.m_Tool.m_ToolType;
-    ShowMessage(type == kBallEndMill       ? "선택된 가공 모델에서 볼 엔드밀을 사용할 수 없습니다.!!"
+    ShowMessage(type == kBallEndMill ? "선택된 가공 모델에서 볼 엔드밀을 사용할 수 없습니다.!!"
                 : type == kRadiusEndMill ? "선택된 가공 모델에서 래디우스 엔드밀을 사용할 수 없습니다.!!"
                                          : "선택된 가공 모델에서 평 엔드밀을 사용할 수 없습니다.!!");
     return AcDbObjectId::kNull;
@@ -62,8 +62,7 @@ AcDbObjectId SlicedSolid(const CZProfileDlg& dlg, double offset) {
 
 // The top and bottom of the levels: the model's, narrowed by Z start and Z
 // depth where they lie within it.
-void LevelRange(const CZProfileDlg& dlg, const AcGePoint3d& low, const AcGePoint3d& high, double& top,
-                double& bottom) {
+void LevelRange(const CZProfileDlg& dlg, const AcGePoint3d& low, const AcGePoint3d& high, double& top, double& bottom) {
   top = dlg.m_ZStartOn && dlg.m_ZStart < high.z ? dlg.m_ZStart : high.z;
   bottom = dlg.m_ZDepthOn && dlg.m_ZDepth > low.z ? dlg.m_ZDepth : low.z;
 }

@@ -141,7 +141,8 @@ TEST(ZProfileGenerator, TheBallContourKeepsItsRadiusFromTheMouldInSpace) {
   ASSERT_TRUE(RunZProfile(block, "Ball", kBallEndMill, 6, 0, 0.25, kZProfileCavity, dlg)) << session.transcript();
   int inBowl = 0;
   for (const AcGePoint3d& tip : exact::MovePoints("Ball", 0.2)) {
-    ASSERT_GE(exact::Mould::Signed(tip + AcGeVector3d(0, 0, 3.0)), 3.25 - 0.01) << tip.x << ", " << tip.y << ", " << tip.z;
+    ASSERT_GE(exact::Mould::Signed(tip + AcGeVector3d(0, 0, 3.0)), 3.25 - 0.01)
+        << tip.x << ", " << tip.y << ", " << tip.z;
     if (InBowl(AcGePoint2d(tip.x, tip.y)) && tip.z < S::kTop) ++inBowl;
   }
   EXPECT_GT(inBowl, 0);

@@ -37,8 +37,8 @@ bool ReadZProfileLines(RecordReader& r, CZProfileDlg& d) {
                  {d.m_StartPoint[0], L.startX},
                  {d.m_StartPoint[1], L.startY},
                  {d.m_StartPoint[2], L.startZ}}) &&
-         r.Line({{d.m_ZStartOn, L.zStartOn}, {d.m_ZStart, L.zStart}, {d.m_ZDepthOn, L.zDepthOn},
-                 {d.m_ZDepth, L.zDepth}});
+         r.Line(
+             {{d.m_ZStartOn, L.zStartOn}, {d.m_ZStart, L.zStart}, {d.m_ZDepthOn, L.zDepthOn}, {d.m_ZDepth, L.zDepth}});
 }
 
 }  // namespace

@@ -54,15 +54,15 @@ inline bool hasNonUnitWeight(const AcGeDoubleArray& weights) {
 template <int D, class Point, class PointArray>
 Point nurbsPoint(int degree, const AcGeKnotVector& knots, const PointArray& ctrl, const AcGeDoubleArray& weights,
                  double param) {
-  return fromCoords<Point>(
-      deBoorAt<D>(degree, knots.getArray(), ctrl.length(), [&](int i) { return coordsOf<D>(ctrl[i]); }, weights, param));
+  return fromCoords<Point>(deBoorAt<D>(
+      degree, knots.getArray(), ctrl.length(), [&](int i) { return coordsOf<D>(ctrl[i]); }, weights, param));
 }
 
 template <int D, class Vector, class PointArray>
 Vector nurbsFirstDeriv(int degree, const AcGeKnotVector& knots, const PointArray& ctrl, const AcGeDoubleArray& weights,
                        double param) {
-  return fromCoords<Vector>(firstDerivAt<D>(degree, knots.getArray(), ctrl.length(),
-                                            [&](int i) { return coordsOf<D>(ctrl[i]); }, weights, param));
+  return fromCoords<Vector>(firstDerivAt<D>(
+      degree, knots.getArray(), ctrl.length(), [&](int i) { return coordsOf<D>(ctrl[i]); }, weights, param));
 }
 
 // An invalid definition gets the empty interval at 0.

@@ -64,7 +64,8 @@ Coords<D> deBoorAt(int degree, const AcGeDoubleArray& knots, int n, CtrlAt ctrlA
 template <int D>
 Coords<D> deBoor(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
                  const AcGeDoubleArray& weights, double t) {
-  return deBoorAt<D>(degree, knots, static_cast<int>(ctrl.size()), [&](int i) { return ctrl[i]; }, weights, t);
+  return deBoorAt<D>(
+      degree, knots, static_cast<int>(ctrl.size()), [&](int i) { return ctrl[i]; }, weights, t);
 }
 
 // The degree + 1 basis functions that are not zero on span k at u (functions
@@ -74,8 +75,8 @@ void spanBasis(int degree, const AcGeDoubleArray& knots, int k, double u, std::v
 
 // Exact first derivative (quotient rule for rational curves); ctrlAt as for deBoorAt.
 template <int D, class CtrlAt>
-Coords<D> firstDerivAt(int degree, const AcGeDoubleArray& knots, int n, CtrlAt ctrlAt,
-                       const AcGeDoubleArray& weights, double t) {
+Coords<D> firstDerivAt(int degree, const AcGeDoubleArray& knots, int n, CtrlAt ctrlAt, const AcGeDoubleArray& weights,
+                       double t) {
   t = std::fmin(std::fmax(t, knots[degree]), knots[n]);
   const int k = findSpan(degree, knots, n, t);
   std::vector<double> nv, dn;
@@ -102,7 +103,8 @@ Coords<D> firstDerivAt(int degree, const AcGeDoubleArray& knots, int n, CtrlAt c
 template <int D>
 Coords<D> firstDeriv(int degree, const AcGeDoubleArray& knots, const std::vector<Coords<D>>& ctrl,
                      const AcGeDoubleArray& weights, double t) {
-  return firstDerivAt<D>(degree, knots, static_cast<int>(ctrl.size()), [&](int i) { return ctrl[i]; }, weights, t);
+  return firstDerivAt<D>(
+      degree, knots, static_cast<int>(ctrl.size()), [&](int i) { return ctrl[i]; }, weights, t);
 }
 
 // Interpolating spline through pts (chord-length parameters, knots by averaging) of at most
