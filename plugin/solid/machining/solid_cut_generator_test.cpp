@@ -213,6 +213,8 @@ TEST(SolidCutGenerator, ARunThatCannotCutStoresNothing) {
   EXPECT_FALSE(CutSolid(block, "NoStep", {0.0, 0, 0, 0.0, 6.0}, dlg));
   const AcDbObjectId circle = AddCircle(AcGePoint3d(0, 0, 0), 5.0);
   EXPECT_FALSE(CutSolid(circle, "NoSolid", {0.0, 0, 0, 5.0, 6.0}, dlg));
+  // A group that cannot be made takes the path and the hidden copy with it.
+  EXPECT_FALSE(CutSolid(block, "", {0.0, 0, 0, 5.0, 6.0}, dlg));
   EXPECT_EQ(SolidsInDrawing(session), solidsBefore);
 }
 
