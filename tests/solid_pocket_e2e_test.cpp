@@ -171,8 +171,8 @@ class SolidPocketTest : public CadHostTest {
                       bool boss = false) const {
     std::ostringstream args;
     args << " " << kind << " " << diameter << " " << corner << " " << allowance << " " << step << " " << boss;
-    std::system(("/usr/bin/python3 " + Quoted(Path("measure.py")) + " " + Quoted(Path("out.dxf")) + args.str() +
-                 " >" + Quoted(Path("measure.txt")) + " 2>&1")
+    std::system(("/usr/bin/python3 " + Quoted(Path("measure.py")) + " " + Quoted(Path("out.dxf")) + args.str() + " >" +
+                 Quoted(Path("measure.txt")) + " 2>&1")
                     .c_str());
     return ReadFile(Path("measure.txt"));
   }
@@ -195,7 +195,8 @@ TEST_F(SolidPocketTest, AFlatToolClearsEveryLevelOfBothOpeningsWithoutEnteringTh
 }
 
 TEST_F(SolidPocketTest, APostInTheRoundPocketIsLeftStandingAndTheRingAroundItCleared) {
-  const HostRun made = RunPlugin("CYLINDER\n35,40,10\n5\n15\nUNION\n0,0\n40,40\n\nSAVEAS\nboss.dxf\nQUIT\n", "mould.dxf");
+  const HostRun made =
+      RunPlugin("CYLINDER\n35,40,10\n5\n15\nUNION\n0,0\n40,40\n\nSAVEAS\nboss.dxf\nQUIT\n", "mould.dxf");
   ASSERT_EQ(made.status, 0) << made.out << made.err;
   const HostRun run = Pocket("set 275 6\n", "set 4002 5\nset 261 3\nset 260 0.2\n", "boss.dxf");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
@@ -268,15 +269,16 @@ TEST_F(SolidPocketTest, TheSampleSurvivesSaveAndOpenAndItsProgramsReadInRs274) {
   std::ofstream table(Path("tools.tbl"));
   for (int t = 1; t <= 20; ++t) table << "T" << t << " P" << t << " D10 Z0\n";
   table.close();
-  const HostRun posted = Run({"--plugin", OSTRIVO_PATH, "-s", std::string(HOST_SAMPLES) + "/scripts/solid_pocket_post.scr",
-                              Path("solid_pocketed.dxf")});
+  const HostRun posted =
+      Run({"--plugin", OSTRIVO_PATH, "-s", std::string(HOST_SAMPLES) + "/scripts/solid_pocket_post.scr",
+           Path("solid_pocketed.dxf")});
   ASSERT_EQ(posted.status, 0) << posted.out << posted.err;
   for (const char* nc : {"solid_pocket.nc", "solid_pocket_iso.nc"}) {
     const std::string program = ReadFile(Path(nc));
     ASSERT_FALSE(program.empty()) << nc << posted.out;
     EXPECT_NE(program.find("G1"), std::string::npos) << program;
-    const std::string command = "cd " + Quoted(folder_) + " && HOME=. rs274 -t tools.tbl -g " + nc +
-                                " >canon.txt 2>&1 </dev/null";
+    const std::string command =
+        "cd " + Quoted(folder_) + " && HOME=. rs274 -t tools.tbl -g " + nc + " >canon.txt 2>&1 </dev/null";
     EXPECT_EQ(std::system(command.c_str()), 0) << ReadFile(Path("canon.txt")) << "\n" << program;
     EXPECT_EQ(ReadFile(Path("canon.txt")).find("error"), std::string::npos) << ReadFile(Path("canon.txt"));
   }

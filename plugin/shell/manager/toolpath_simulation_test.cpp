@@ -162,7 +162,8 @@ TEST(ToolpathSimulation, AKindWithoutItsOperationSaysSo) {
   ManagerDrawing drawing;
   drawing.AddRecordGroup("SimpleSphere_1", kToolpathSimpleSphere, {drawing.AddLine(0, 0, 10, 0)});
   Simulate("SimpleSphere_1");
-  EXPECT_TRUE(Contains(drawing.transcript(), "\"SimpleSphere_1\" (kind 8): this kind of toolpath is not available yet."))
+  EXPECT_TRUE(
+      Contains(drawing.transcript(), "\"SimpleSphere_1\" (kind 8): this kind of toolpath is not available yet."))
       << drawing.transcript();
 }
 

@@ -46,8 +46,7 @@ struct SolidPocketRun {
   bool core() const { return dlg.m_MachiningMethod == kSolidPocketCore; }
 };
 
-void TakePassTool(CSolidPocketDlg& dlg, const CToolShapeDlg& tool, int numberOn, int number, int offsetOn,
-                  int offset) {
+void TakePassTool(CSolidPocketDlg& dlg, const CToolShapeDlg& tool, int numberOn, int number, int offsetOn, int offset) {
   dlg.m_PassToolNumberOn = static_cast<BYTE>(numberOn != 0);
   dlg.m_PassToolNumber = number;
   dlg.m_PassLengthOffsetOn = static_cast<BYTE>(offsetOn != 0);
@@ -297,8 +296,7 @@ std::vector<SolidLevelRegion> FormSolidLevelRegions(const SectionLoops& loops, i
   std::vector<std::pair<double, AcDbObjectId>> holes;
   for (const AcDbObjectIdArray& list : loops.holes)
     for (const AcDbObjectId& hole : list) holes.emplace_back(GetCurveArea(hole), hole);
-  std::stable_sort(holes.begin(), holes.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(holes.begin(), holes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& hole : holes) regions.push_back({hole.second, {}});
   // A face inside an opening (a boss) stands in that opening only.
   for (const AcDbObjectId& outline : loops.outer) {
@@ -322,8 +320,8 @@ bool CreateSolidPocketToolpath(CSolidPocketDlg& dlg) {
     if (GenerateSolidPocketPass(run, kind, ids)) passes.append(ids);
   };
   if (roughOn != 0)
-    pass(kSolidRoughingPass, dlg.m_RoughTool, dlg.m_RoughToolNumberOn, dlg.m_RoughToolNumber,
-         dlg.m_RoughLengthOffsetOn, dlg.m_RoughLengthOffsetNumber);
+    pass(kSolidRoughingPass, dlg.m_RoughTool, dlg.m_RoughToolNumberOn, dlg.m_RoughToolNumber, dlg.m_RoughLengthOffsetOn,
+         dlg.m_RoughLengthOffsetNumber);
   if (finishOn != 0)
     pass(kSolidFinishingPass, dlg.m_FinishTool, dlg.m_FinishToolNumberOn, dlg.m_FinishToolNumber,
          dlg.m_FinishLengthOffsetOn, dlg.m_FinishLengthOffsetNumber);

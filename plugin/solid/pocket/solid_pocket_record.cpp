@@ -3,8 +3,8 @@
 #include "plugin/geometry/forms/solid_pocket_limits.h"
 #include "plugin/geometry/forms/tool_lines.h"
 #include "plugin/geometry/record_lines.h"
-#include "plugin/solid/pocket/solid_pocket_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/solid/pocket/solid_pocket_dlg.h"
 
 namespace {
 
@@ -119,9 +119,8 @@ bool ReadSolidPocketLines(RecordReader& r, CSolidPocketDlg& d, int& version) {
   if (!ReadToolNumberLine(
           r, {d.m_RoughToolNumberOn, d.m_RoughToolNumber, d.m_RoughLengthOffsetOn, d.m_RoughLengthOffsetNumber},
           L.roughTool) ||
-      !ReadToolShapeLine(r, d.m_RoughTool) ||
-      !r.Line({{d.m_RetractHeight, L.retractHeight}, {d.m_ZStep, L.zStep}}) || !ReadRoughLine(r, d) ||
-      !ReadStartLine(r, d, version) || !ReadPlungeLines(r, d.m_Plunge)) {
+      !ReadToolShapeLine(r, d.m_RoughTool) || !r.Line({{d.m_RetractHeight, L.retractHeight}, {d.m_ZStep, L.zStep}}) ||
+      !ReadRoughLine(r, d) || !ReadStartLine(r, d, version) || !ReadPlungeLines(r, d.m_Plunge)) {
     return false;
   }
   if (version > 2 &&

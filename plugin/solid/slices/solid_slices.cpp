@@ -82,9 +82,12 @@ bool SubtractSolidClone(AcDbObjectId target, AcDbObjectId tool) {
   {
     OpenedObject<AcDb3dSolid> result(target, AcDb::kForWrite);
     OpenedObject<AcDb3dSolid> cutter(clone, AcDb::kForWrite);
-    if (result.openStatus() != Acad::eOk) es = result.openStatus();
-    else if (cutter.openStatus() != Acad::eOk) es = cutter.openStatus();
-    else es = result->booleanOper(AcDb::kBoolSubtract, cutter.object());
+    if (result.openStatus() != Acad::eOk)
+      es = result.openStatus();
+    else if (cutter.openStatus() != Acad::eOk)
+      es = cutter.openStatus();
+    else
+      es = result->booleanOper(AcDb::kBoolSubtract, cutter.object());
   }
   EraseObject(clone);
   return es == Acad::eOk;
