@@ -124,22 +124,6 @@ void AddStartMarkers(const CSolidCutDlg& dlg, AcDbObjectId first, AcDbObjectIdAr
   if (AddMarkerPoint(kMarkerSolidCut, point, 0.0, first)) markers.append(point);
 }
 
-// The hidden copies the group keeps ahead of its path.
-bool AddSourceCopies(const CSolidCutDlg& dlg, AcDbObjectIdArray& members) {
-  AcDbObjectId model;
-  if (!CloneEntityWithInfo(dlg.m_ModelId, model)) return false;
-  SetEntityVisibility(model, 0);
-  members.append(model);
-  if (dlg.m_GougeCheckOn) {
-    AcDbObjectId gouge;
-    if (CloneEntityWithInfo(dlg.m_GougeId, gouge)) {
-      SetEntityVisibility(gouge, 0);
-      members.append(gouge);
-    }
-  }
-  return true;
-}
-
 // The passes of every slice, in the frame. False when the offset model cannot
 // be made (after a message).
 bool CutSlices(CSolidCutDlg& dlg, const AcGeMatrix3d& frame, AcDbObjectIdArray& passes) {
@@ -236,7 +220,10 @@ void CreateSolidCutToolpath(CSolidCutDlg& dlg) {
   AcDbObjectIdArray markers;
   AddStartMarkers(dlg, path.ids().first(), markers);
   ScratchEntities members;
-  if (!AddSourceCopies(dlg, members.ids())) return;
+  if (!AddSolidCutSourceCopies(dlg.m_ModelId, dlg.m_GougeCheckOn ? dlg.m_GougeId : AcDbObjectId::kNull,
+                               members.ids())) {
+    return;
+  }
   members.ids().append(markers);
   path.HandTo(members.ids());
 
@@ -247,6 +234,22 @@ void CreateSolidCutToolpath(CSolidCutDlg& dlg) {
   CreateToolpathGroup(dlg.m_ToolpathName, record, stored);
   // Stored: the group owns them; else the scratch erases path and copies alike.
   if (IsToolpathGroupName(dlg.m_ToolpathName)) members.ids().setLogicalLength(0);
+}
+
+bool AddSolidCutSourceCopies(AcDbObjectId model, AcDbObjectId gouge, AcDbObjectIdArray& members) {
+  AcDbObjectId copy;
+  if (!CloneEntityWithInfo(model, copy)) return false;
+  SetEntityVisibility(copy, 0);
+  members.append(copy);
+  if (gouge.isNull()) return true;
+  // Kept as a polyline at the outline's own height, which is what a reload takes.
+  AcGePoint3d start, end;
+  GetCurveEndPoints(gouge, start, end);
+  AcDbObjectIdArray outline;
+  if (!MakeGougeOutlines(gouge, start.z, 0.0, outline)) return true;
+  for (const AcDbObjectId& id : outline) SetEntityVisibility(id, 0);
+  members.append(outline);
+  return true;
 }
 
 bool GetSolidCutSourceIds(const char* toolpathName, AcDbObjectId& model, AcDbObjectId& gouge) {

@@ -10,6 +10,10 @@ class CSolidCutDlg;
 
 void CreateSolidCutToolpath(CSolidCutDlg& dlg);
 
+// Hidden copies of the model and, unless null, of the gouge-check outline (as
+// a polyline), appended to members: what the group keeps ahead of its path.
+bool AddSolidCutSourceCopies(AcDbObjectId model, AcDbObjectId gouge, AcDbObjectIdArray& members);
+
 // Copies of the model and of the gouge-check polyline (null when the toolpath
 // keeps none) that a stored solid cut or Z-level toolpath holds. True when a
 // model was found.

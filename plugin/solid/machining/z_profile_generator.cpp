@@ -27,6 +27,7 @@
 #include "plugin/shell/toolpaths/tool_path_info.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/solid/machining/solid_cut_generator.h"
 #include "plugin/solid/machining/solid_cut_gouge.h"
 #include "plugin/solid/machining/solid_cut_picks.h"
 #include "plugin/solid/machining/solid_cut_scratch.h"
@@ -204,26 +205,14 @@ void AddStartMarkers(const CZProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdAr
   if (AddMarkerPoint(kMarkerZProfile, point, 0.0, first)) markers.append(point);
 }
 
-bool AddSourceCopies(const CZProfileDlg& dlg, AcDbObjectIdArray& members) {
-  AcDbObjectId model;
-  if (!CloneEntityWithInfo(dlg.m_ModelId, model)) return false;
-  SetEntityVisibility(model, 0);
-  members.append(model);
-  if (dlg.m_GougeCheckOn) {
-    AcDbObjectId gouge;
-    if (CloneEntityWithInfo(dlg.m_GougeId, gouge)) {
-      SetEntityVisibility(gouge, 0);
-      members.append(gouge);
-    }
-  }
-  return true;
-}
-
 void StorePath(CZProfileDlg& dlg, ScratchEntities& path) {
   AcDbObjectIdArray markers;
   AddStartMarkers(dlg, path.ids().first(), markers);
   ScratchEntities members;
-  if (!AddSourceCopies(dlg, members.ids())) return;
+  if (!AddSolidCutSourceCopies(dlg.m_ModelId, dlg.m_GougeCheckOn ? dlg.m_GougeId : AcDbObjectId::kNull,
+                               members.ids())) {
+    return;
+  }
   members.ids().append(markers);
   path.HandTo(members.ids());
   CString record;
