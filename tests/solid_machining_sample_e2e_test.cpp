@@ -120,6 +120,24 @@ TEST_F(SolidMachiningSampleTest, RegenerationReplacesTheToolpathAndLeavesNoCopyO
   EXPECT_EQ(Solids("regenerated.dxf"), 2u);
 }
 
+// The gouge outline picked in the dialog comes back with the toolpath: the
+// manager regenerates within it, and the user's outline stays as drawn.
+TEST_F(SolidMachiningSampleTest, AGougeCheckedCutRegeneratesWithItsOutline) {
+  const HostRun run = RunPlugin(
+      "PLINE\n20,20\n100,20\n100,60\n20,60\nc\n"
+      "SolidCut\n120,40\ncheck 571\nclick 572\n20,40\ncheck 574\nset 4000 5\nok\n"
+      "Job\nselect 383 \"SolMill_1\"\nclick 388\nset 4000 6\nok\nok\ncancel\n"
+      "GROUPS\nLIST\nL\n\nSAVEAS\ngouged.dxf\nQUIT\n",
+      "mould.dxf");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const std::vector<std::string> groups = GroupLines(run.out, "SolMill_1");
+  ASSERT_EQ(groups.size(), 1u) << run.out;
+  EXPECT_NE(run.out.find(" 1 0 1 1 0\n"), std::string::npos) << "gouge check and inside kept: " << run.out;
+  EXPECT_NE(run.out.find(" 0.00 6.00 0.00 0.00"), std::string::npos) << run.out;
+  // The model, its copy, and no copy left over from the reload.
+  EXPECT_EQ(Solids("gouged.dxf"), 2u);
+}
+
 TEST_F(SolidMachiningSampleTest, ANonSolidModelIsRefusedAndTheRunFails) {
   const HostRun run = RunPlugin("CIRCLE\n200,200\n10\nSolidCut\n210,200\nZProfile\n210,200\nQUIT\nno\n", "mould.dxf");
   EXPECT_NE(run.status, 0) << run.out;
