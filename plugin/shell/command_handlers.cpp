@@ -20,9 +20,6 @@ void LatheCommand() { NotAvailableYet("Lathe"); }
 void GrooveCommand() { NotAvailableYet("Groove"); }
 void LatheDrillCommand() { NotAvailableYet("LatheDrill"); }
 void SimpPockCommand() { NotAvailableYet("SimpPock"); }
-void SimpProfCommand() { NotAvailableYet("SimpProf"); }
-void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }
-void SimpRadialCommand() { NotAvailableYet("SimpRadial"); }
 // Makes a region of the picked curve and takes it away again: a check that the
 // modeler accepts the curve, which leaves the drawing as it was.
 void TestCommand() {

@@ -1,5 +1,11 @@
 #include "plugin/milling/simple/simple_face_dlg.h"
 #include "plugin/milling/simple/simple_face_generator.h"
+#include "plugin/milling/simple/simple_profile_dlg.h"
+#include "plugin/milling/simple/simple_profile_generator.h"
+#include "plugin/milling/simple/simple_radial_dlg.h"
+#include "plugin/milling/simple/simple_radial_generator.h"
+#include "plugin/milling/simple/simple_sphere_dlg.h"
+#include "plugin/milling/simple/simple_sphere_generator.h"
 #include "plugin/shell/command_handlers.h"
 
 namespace {
@@ -17,3 +23,6 @@ void RunSimpleCycleCommand() {
 }  // namespace
 
 void SimpFaceCommand() { RunSimpleCycleCommand<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(); }
+void SimpProfCommand() { RunSimpleCycleCommand<CSimpleProfileDlg, &CreateSimpleProfileToolpath>(); }
+void SimpRadialCommand() { RunSimpleCycleCommand<CSimpleRadialDlg, &CreateSimpleRadialToolpath>(); }
+void SimpSphereCommand() { RunSimpleCycleCommand<CSimpleSphereDlg, &CreateSimpleSphereToolpath>(); }

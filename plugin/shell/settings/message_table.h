@@ -76,6 +76,13 @@ extern CString MsgGeometryOutOfRange;
 extern CString MsgRecordTooLong;
 // "%s %s": the number as written, the toolpath or what it belongs to; posts write nothing then.
 extern CString MsgNumberNotPostable;
+// Simple profile, circular and sphere cycles that cannot cut as typed in.
+extern CString MsgSimpleOutlinesSkipped;   // "%d": outlines the tool does not fit in
+extern CString MsgSimpleCornerTooLarge;    // corner radius, half the smaller size
+extern CString MsgSimpleNothingToCut;
+extern CString MsgRadialNoLines;           // stepover, outer diameter
+extern CString MsgRadialNoRing;
+extern CString MsgSphereFinishingOff;
 
 // Fills every slot for the settings' LanguageIndex (1 Korean, 2 Japanese,
 // anything else English). Returns 1.

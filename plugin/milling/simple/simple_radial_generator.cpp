@@ -1,0 +1,86 @@
+#include "plugin/milling/simple/simple_radial_generator.h"
+
+#include "plugin/geometry/forms/run_size.h"
+#include "plugin/geometry/passes/lead_moves.h"
+#include "plugin/milling/simple/simple_cycle_tail.h"
+#include "plugin/milling/simple/simple_loops.h"
+#include "plugin/milling/simple/simple_radial_dlg.h"
+#include "plugin/shell/command_failure.h"
+#include "plugin/shell/settings/message_table.h"
+#include "plugin/shell/toolpaths/toolpath_entities.h"
+
+namespace {
+
+bool RunFits(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape) {
+  const RadialRing ring = CompensatedRadialRing(shape);
+  if (!(ring.outer > 0.0) || (shape.pathShape == kRadialLines && !(ring.width() > 0.0))) {
+    RefuseSimpleCycleRun(MsgRadialNoRing);
+    return false;
+  }
+  double size = 1.0;
+  switch (shape.pathShape) {
+    case kRadialSpiral:
+      size = RadialSpiralPointEstimate(shape);
+      break;
+    case kRadialLines: {
+      const int lines = RadialLineCount(ring, shape.stepover);
+      if (lines <= 0) {
+        CString text;
+        text.Format(MsgRadialNoLines.GetString(), shape.stepover, 2.0 * ring.outer);
+        RefuseSimpleCycleRun(text);
+        return false;
+      }
+      size = lines;
+      break;
+    }
+    default:
+      size = RadialRingCount(ring, shape.stepover);
+      break;
+  }
+  if (CheckRunSize(1, size)) return true;
+  ReportToolpathNotStored(dlg.m_ToolpathName);
+  return false;
+}
+
+// One polyline for the circles or the spiral.
+bool AddContinuousPath(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
+  const std::vector<PolylineVertex> path =
+      shape.pathShape == kRadialSpiral ? RadialSpiralPath(shape) : RadialCirclePath(shape);
+  // A ring too small for a single chord.
+  if (path.size() < 2) return false;
+  const AcDbObjectId id = AddVertexPolyline(path, dlg.m_Z, false);
+  if (id.isNull()) return false;
+  cuts.append(id);
+  return AddLeadMoves(dlg.m_Lead, id);
+}
+
+bool AddLines(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
+  for (const auto& [from, to] : RadialLines(shape)) {
+    const AcDbObjectId id = AddTwoPointPolyline(from, to, dlg.m_Z);
+    if (id.isNull()) return false;
+    cuts.append(id);
+    if (!AddLeadMoves(dlg.m_Lead, id)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void CreateSimpleRadialToolpath(CSimpleRadialDlg& dlg) {
+  const SimpleRadialShape shape = SimpleRadialShapeOf(dlg);
+  if (!RunFits(dlg, shape)) return;
+  dlg.m_Lead.m_DefaultFeed = dlg.m_Feed;
+  SimpleCycleEntities cuts;
+  const bool made = shape.pathShape == kRadialLines ? AddLines(dlg, shape, cuts.ids())
+                                                    : AddContinuousPath(dlg, shape, cuts.ids());
+  if (!made) {
+    ReportToolpathNotStored(dlg.m_ToolpathName);
+    return;
+  }
+  AcDbObjectIdArray moves;
+  if (!LinkSimpleCycleCuts(cuts.ids(), dlg.m_Lead, dlg, moves)) {
+    ReportToolpathNotStored(dlg.m_ToolpathName);
+    return;
+  }
+  StoreSimpleCycleToolpath(dlg, moves);
+}
