@@ -11,6 +11,9 @@
 
 namespace {
 
+// An inner circle smaller than this is the spiral's start, not a boss.
+constexpr double kBossRadius = 0.1;
+
 bool RunFits(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape) {
   const RadialRing ring = CompensatedRadialRing(shape);
   if (!(ring.outer > 0.0) || (shape.pathShape == kRadialLines && !(ring.width() > 0.0))) {
@@ -43,7 +46,7 @@ bool RunFits(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape) {
 }
 
 // One polyline for the circles or the spiral.
-bool AddContinuousPath(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
+bool AddContinuousPath(CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
   const std::vector<PolylineVertex> path =
       shape.pathShape == kRadialSpiral ? RadialSpiralPath(shape) : RadialCirclePath(shape);
   // A ring too small for a single chord.
@@ -51,7 +54,15 @@ bool AddContinuousPath(const CSimpleRadialDlg& dlg, const SimpleRadialShape& sha
   const AcDbObjectId id = AddVertexPolyline(path, dlg.m_Z, false);
   if (id.isNull()) return false;
   cuts.append(id);
-  return AddLeadMoves(dlg.m_Lead, id);
+  // At the outer circle the leads turn into the ring, not into its wall; at an
+  // inner circle round a boss there is no room for them at all.
+  const bool clockwise = (shape.pathShape == kRadialSpiral) == shape.startOutside;
+  dlg.m_Lead.m_Side = clockwise ? 1 : 0;
+  if (!(CompensatedRadialRing(shape).inner > kBossRadius)) return AddLeadMoves(dlg.m_Lead, id);
+  CLeadInOutDlg lead;
+  ScaleLeadMoves(dlg.m_Lead, 1.0, lead);
+  (shape.startOutside ? lead.m_ExitOn : lead.m_EntryOn) = 0;
+  return AddLeadMoves(lead, id);
 }
 
 bool AddLines(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
