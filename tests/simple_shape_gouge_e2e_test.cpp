@@ -3,7 +3,8 @@
 // shapely) checks that every profile pass runs on the offset of the outline
 // that its pass number asks for, and that no move of an inside or outside
 // profile, lead moves included, brings the tool into the shape from the wrong
-// side; every ball position of a sphere lies at the sphere's radius plus or
+// side; a ring kept inside its diameters never leaves them, leads
+// included; every ball position of a sphere lies at the sphere's radius plus or
 // minus the tool radius and allowance, its leads on the free side.
 #include <fstream>
 #include <sstream>
@@ -145,6 +146,27 @@ def check_sphere(name, rec, members, faults):
         if (form == 0 and worst < want - SLACK) or (form == 1 and worst > want + SLACK):
             faults.append("%s: a ball position %.3f from the centre, wanted %.3f" % (name, worst, want))
 
+def check_ring(name, rec, members, faults):
+    comp = int(rec[0].split()[4])
+    d = num(rec, 1)[1]
+    inner, outer, a, cx, cy, z = num(rec, 2)
+    if comp != 3:
+        return
+    lo = (inner + 2 * a + d) / 2
+    hi = max(lo, max(0.0, outer - 2 * a - d) / 2)
+    for e in members:
+        if e.dxftype() == 'LWPOLYLINE':
+            run = points(e) if e.dxf.elevation < z + 1e-6 else []
+        elif e.dxftype() == 'LINE' and e.dxf.linetype.upper() != 'ACAD_ISO03W100':
+            run = [tuple(p)[:2] for p in (e.dxf.start, e.dxf.end) if p[2] < z + 1e-6]
+        else:
+            continue
+        for p in run:
+            r = math.hypot(p[0] - cx, p[1] - cy)
+            if r < lo - SLACK or r > hi + SLACK:
+                faults.append("%s: the tool centre at radius %.3f, outside %.3f to %.3f at %.2f,%.2f" % (name, r, lo, hi, p[0], p[1]))
+                return
+
 doc = ezdxf.readfile(sys.argv[1])
 faults, checked = [], 0
 for name, description, members in sorted(groups(sys.argv[1], doc)):
@@ -154,6 +176,8 @@ for name, description, members in sorted(groups(sys.argv[1], doc)):
         check_profile(name, rec, members, faults)
     elif kind == 8:
         check_sphere(name, rec, members, faults)
+    elif kind == 10:
+        check_ring(name, rec, members, faults)
     else:
         continue
     checked += 1
@@ -227,6 +251,23 @@ TEST_F(SimpleShapeGougeTest, BallPositionsOfDomesAndBowlsLieOnTheSphereOffsetByT
           script << "SimpSphere\nclick " << form << "\nclick " << direction << "\nset 200 S" << n
                  << "\nset 429 25\nset 430 " << 80 * n << "\nset 431 -10\nset 434 -5\nset 267 " << allowance
                  << "\nset 268 4\n" << angles << "click 276\nset 275 12\nok\n" << Leads(251, true, true) << "ok\n";
+        }
+  const std::string measured = Measure(script.str(), n);
+  EXPECT_EQ(measured, "checked " + std::to_string(n) + "\n");
+}
+
+TEST_F(SimpleShapeGougeTest, RingsKeptInsideTheirDiametersNeverLeaveThem) {
+  std::ostringstream script;
+  int n = 0;
+  for (int shape : {537, 538, 539})
+    for (bool outsideFirst : {true, false})
+      for (const char* ring : {"set 544 0\nset 543 100\n", "set 544 30\nset 543 100\n", "set 544 40\nset 543 64\n"})
+        for (double allowance : {0.0, 0.5}) {
+          ++n;
+          script << "SimpRadial\nclick " << shape << "\nclick 547\nset 200 R" << n << "\n" << ring
+                 << "set 542 7\nset 429 " << 120 * n << "\nset 540 10\nset 541 -3\nset 481 " << allowance << "\n"
+                 << (outsideFirst ? "check" : "uncheck") << " 549\nclick 271\nset 275 10\nok\n"
+                 << Leads(308, true, true) << "ok\n";
         }
   const std::string measured = Measure(script.str(), n);
   EXPECT_EQ(measured, "checked " + std::to_string(n) + "\n");

@@ -13,6 +13,8 @@ namespace {
 
 // An inner circle smaller than this is the spiral's start, not a boss.
 constexpr double kBossRadius = 0.1;
+// Narrower than this a ring leaves lead moves no room.
+constexpr double kLeastLeadRoom = 0.1;
 
 bool RunFits(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape) {
   const RadialRing ring = CompensatedRadialRing(shape);
@@ -45,6 +47,20 @@ bool RunFits(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape) {
   return false;
 }
 
+// At the outer circle the leads turn into the ring, not into its wall, and
+// stay short of its far side; at an inner circle round a boss there is no
+// room for them at all.
+void FitLeadsToTheRing(CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, CLeadInOutDlg& lead) {
+  const RadialRing ring = CompensatedRadialRing(shape);
+  const bool clockwise = (shape.pathShape == kRadialSpiral) == shape.startOutside;
+  dlg.m_Lead.m_Side = clockwise ? 1 : 0;
+  const bool boss = ring.inner > kBossRadius;
+  const double room = boss ? ring.width() : ring.outer;
+  FitLeadMovesInside(dlg.m_Lead, room, lead);
+  if (room < kLeastLeadRoom) lead.m_EntryOn = lead.m_ExitOn = 0;
+  if (boss) (shape.startOutside ? lead.m_ExitOn : lead.m_EntryOn) = 0;
+}
+
 // One polyline for the circles or the spiral.
 bool AddContinuousPath(CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
   const std::vector<PolylineVertex> path =
@@ -54,23 +70,22 @@ bool AddContinuousPath(CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, Ac
   const AcDbObjectId id = AddVertexPolyline(path, dlg.m_Z, false);
   if (id.isNull()) return false;
   cuts.append(id);
-  // At the outer circle the leads turn into the ring, not into its wall; at an
-  // inner circle round a boss there is no room for them at all.
-  const bool clockwise = (shape.pathShape == kRadialSpiral) == shape.startOutside;
-  dlg.m_Lead.m_Side = clockwise ? 1 : 0;
-  if (!(CompensatedRadialRing(shape).inner > kBossRadius)) return AddLeadMoves(dlg.m_Lead, id);
   CLeadInOutDlg lead;
-  ScaleLeadMoves(dlg.m_Lead, 1.0, lead);
-  (shape.startOutside ? lead.m_ExitOn : lead.m_EntryOn) = 0;
+  FitLeadsToTheRing(dlg, shape, lead);
   return AddLeadMoves(lead, id);
 }
 
 bool AddLines(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, AcDbObjectIdArray& cuts) {
+  // A lead made along a line runs on past its ends: kept inside the ring, the
+  // lines go in and out straight.
+  CLeadInOutDlg lead;
+  ScaleLeadMoves(dlg.m_Lead, 1.0, lead);
+  if (shape.compensation == kRadialInside) lead.m_EntryOn = lead.m_ExitOn = 0;
   for (const auto& [from, to] : RadialLines(shape)) {
     const AcDbObjectId id = AddTwoPointPolyline(from, to, dlg.m_Z);
     if (id.isNull()) return false;
     cuts.append(id);
-    if (!AddLeadMoves(dlg.m_Lead, id)) return false;
+    if (!AddLeadMoves(lead, id)) return false;
   }
   return true;
 }
