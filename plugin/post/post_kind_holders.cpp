@@ -4,6 +4,7 @@
 #include "plugin/milling/pocket/pocket_dlg.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/simple/simple_face_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/milling/simple/simple_profile_dlg.h"
 #include "plugin/milling/simple/simple_radial_dlg.h"
 #include "plugin/milling/simple/simple_sphere_dlg.h"
@@ -169,6 +170,7 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathProfile] = std::make_unique<ProfileHolder>();
   holders_[kToolpathDrillCycle] = std::make_unique<DrillHolder>();
   holders_[kToolpathSimpleFace] = std::make_unique<SimpleCycleHolder<CSimpleFaceDlg>>();
+  holders_[kToolpathSimplePocket] = std::make_unique<SimpleCycleHolder<CSimplePocketDlg>>();
   holders_[kToolpathSimpleProfile] = std::make_unique<SimpleCycleHolder<CSimpleProfileDlg>>();
   holders_[kToolpathSimpleRadial] = std::make_unique<SimpleCycleHolder<CSimpleRadialDlg>>();
   holders_[kToolpathSimpleSphere] = std::make_unique<SimpleCycleHolder<CSimpleSphereDlg>>();

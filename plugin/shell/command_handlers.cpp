@@ -19,7 +19,6 @@ void ZProfileCommand() { NotAvailableYet("ZProfile"); }
 void LatheCommand() { NotAvailableYet("Lathe"); }
 void GrooveCommand() { NotAvailableYet("Groove"); }
 void LatheDrillCommand() { NotAvailableYet("LatheDrill"); }
-void SimpPockCommand() { NotAvailableYet("SimpPock"); }
 // Makes a region of the picked curve and takes it away again: a check that the
 // modeler accepts the curve, which leaves the drawing as it was.
 void TestCommand() {

@@ -1,5 +1,7 @@
 #include "plugin/milling/simple/simple_face_dlg.h"
 #include "plugin/milling/simple/simple_face_generator.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_pocket_generator.h"
 #include "plugin/milling/simple/simple_profile_dlg.h"
 #include "plugin/milling/simple/simple_profile_generator.h"
 #include "plugin/milling/simple/simple_radial_dlg.h"
@@ -23,6 +25,7 @@ void RunSimpleCycleCommand() {
 }  // namespace
 
 void SimpFaceCommand() { RunSimpleCycleCommand<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(); }
+void SimpPockCommand() { RunSimpleCycleCommand<CSimplePocketDlg, &CreateSimplePocketToolpath>(); }
 void SimpProfCommand() { RunSimpleCycleCommand<CSimpleProfileDlg, &CreateSimpleProfileToolpath>(); }
 void SimpRadialCommand() { RunSimpleCycleCommand<CSimpleRadialDlg, &CreateSimpleRadialToolpath>(); }
 void SimpSphereCommand() { RunSimpleCycleCommand<CSimpleSphereDlg, &CreateSimpleSphereToolpath>(); }

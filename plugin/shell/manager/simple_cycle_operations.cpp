@@ -2,6 +2,8 @@
 
 #include "plugin/milling/simple/simple_face_dlg.h"
 #include "plugin/milling/simple/simple_face_generator.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_pocket_generator.h"
 #include "plugin/milling/simple/simple_profile_dlg.h"
 #include "plugin/milling/simple/simple_profile_generator.h"
 #include "plugin/milling/simple/simple_radial_dlg.h"
@@ -60,6 +62,7 @@ std::pair<int, ToolpathOperationMaker> SimpleCycle(int kind) {
 std::vector<std::pair<int, ToolpathOperationMaker>> SimpleCycleOperationMakers() {
   return {
       SimpleCycle<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(kToolpathSimpleFace),
+      SimpleCycle<CSimplePocketDlg, &CreateSimplePocketToolpath>(kToolpathSimplePocket),
       SimpleCycle<CSimpleProfileDlg, &CreateSimpleProfileToolpath>(kToolpathSimpleProfile),
       SimpleCycle<CSimpleRadialDlg, &CreateSimpleRadialToolpath>(kToolpathSimpleRadial),
       SimpleCycle<CSimpleSphereDlg, &CreateSimpleSphereToolpath>(kToolpathSimpleSphere),

@@ -1,0 +1,181 @@
+#include "plugin/milling/simple/simple_pocket_rings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "plugin/geometry/forms/run_size.h"
+#include "plugin/milling/simple/simple_cycle_layers.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+
+namespace {
+
+// A counter-clockwise quarter arc.
+const double kQuarterBulge = std::tan(22.5 * kSimpleDegreeFactor);
+constexpr double kLeastCornerRadius = 0.01;
+constexpr double kSamePoint = 1e-9;
+
+class VertexList {
+ public:
+  explicit VertexList(std::vector<PolylineVertex>& vertices) : v_(vertices) {}
+  // A vertex on the last one only passes its bulge on.
+  void Add(double x, double y, double bulge = 0.0) {
+    const AcGePoint2d point(x, y);
+    if (!v_.empty() && v_.back().point.distanceTo(point) <= kSamePoint) {
+      v_.back().bulge = bulge;
+      return;
+    }
+    v_.push_back({point, bulge});
+  }
+
+ private:
+  std::vector<PolylineVertex>& v_;
+};
+
+AcGePoint2d EntryPoint(const CSimplePocketDlg& dlg, double cx, double cy) {
+  return dlg.m_StartPointOn != 0 ? AcGePoint2d(dlg.m_StartX, dlg.m_StartY) : AcGePoint2d(cx, cy);
+}
+
+double ToolOffset(const CSimplePocketDlg& dlg) { return dlg.m_Tool.m_Diameter / 2.0 + dlg.m_Allowance; }
+
+// One ring of half sizes ax, ay, corner radius r (0: sharp), from its start on
+// the long side's positive half round counter-clockwise and back.
+void AddRectangleRing(VertexList& out, double cx, double cy, double ax, double ay, double r, bool longAxisX) {
+  const double t = r > 0.0 ? kQuarterBulge : 0.0;
+  const double left = cx - ax, right = cx + ax, bottom = cy - ay, top = cy + ay;
+  if (longAxisX) {
+    out.Add(cx, top);
+    out.Add(left + r, top, t);
+    out.Add(left, top - r);
+    out.Add(left, bottom + r, t);
+    out.Add(left + r, bottom);
+    out.Add(right - r, bottom, t);
+    out.Add(right, bottom + r);
+    out.Add(right, top - r, t);
+    out.Add(right - r, top);
+    out.Add(cx, top);
+  } else {
+    out.Add(right, cy);
+    out.Add(right, top - r, t);
+    out.Add(right - r, top);
+    out.Add(left + r, top, t);
+    out.Add(left, top - r);
+    out.Add(left, bottom + r, t);
+    out.Add(left + r, bottom);
+    out.Add(right - r, bottom, t);
+    out.Add(right, bottom + r);
+    out.Add(right, cy);
+  }
+}
+
+std::vector<SimplePocketLayer> MakeRectangularLayers(const CSimplePocketDlg& dlg, bool rounded) {
+  const ShapeRectangle given = ResolveShapeInput(dlg.m_ShapeInputType, dlg.m_Shape);
+  const SimpleLayers layers = MakeSimpleLayers(dlg.m_StartHeight, dlg.m_Depth, dlg.m_ZStepover);
+  const double u = ToolOffset(dlg);
+  const double b = rounded ? dlg.m_CornerRadius - u : 0.0;
+  std::vector<SimplePocketLayer> result;
+  for (int i = 0; i < layers.count(); ++i) {
+    const double depth = layers.DepthOf(i);
+    ShapeRectangle rect = given;
+    double e = 0.0;
+    if (dlg.m_SingleTaper != 0) {
+      e = u + TaperInset(depth, dlg.m_SingleTaperAngle);
+    } else {
+      const double xMinus = u + TaperInset(depth, dlg.m_XMinusTaper);
+      const double xPlus = u + TaperInset(depth, dlg.m_XPlusTaper);
+      const double yMinus = u + TaperInset(depth, dlg.m_YMinusTaper);
+      const double yPlus = u + TaperInset(depth, dlg.m_YPlusTaper);
+      rect.cx += (xMinus - xPlus) / 2.0;
+      rect.cy += (yMinus - yPlus) / 2.0;
+      rect.width -= xMinus + xPlus;
+      rect.height -= yMinus + yPlus;
+    }
+    result.push_back(MakeRectangleRingPass(dlg, rect, e, b, layers.ZOf(i)));
+  }
+  return result;
+}
+
+}  // namespace
+
+SimplePocketLayer MakeRectangleRingPass(const CSimplePocketDlg& dlg, const ShapeRectangle& rect, double e, double b,
+                                        double z) {
+  SimplePocketLayer layer;
+  layer.z = z;
+  const double hx = rect.width / 2.0 - e;
+  const double hy = rect.height / 2.0 - e;
+  const double f = std::min(hx, hy);
+  if (!(f > 0.0)) return layer;
+  const bool longAxisX = hx > hy;
+  // A corner rounder than the narrow side allows would turn the edges round.
+  b = std::min(b, f);
+  const int m = SimpleStepCount(f, dlg.m_XYStepover);
+  const double spacing = f / m;
+  VertexList out(layer.vertices);
+  const AcGePoint2d entry = EntryPoint(dlg, rect.cx, rect.cy);
+  out.Add(entry.x, entry.y);
+  for (int j = 1; j <= m; ++j) {
+    const double d = j * spacing;
+    const double corner = b - (f - d);
+    AddRectangleRing(out, rect.cx, rect.cy, hx - f + d, hy - f + d, corner >= kLeastCornerRadius ? corner : 0.0,
+                     longAxisX);
+  }
+  return layer;
+}
+
+std::vector<SimplePocketLayer> MakeRectanglePocketLayers(const CSimplePocketDlg& dlg) {
+  return MakeRectangularLayers(dlg, false);
+}
+
+std::vector<SimplePocketLayer> MakeRoundedPocketLayers(const CSimplePocketDlg& dlg) {
+  return MakeRectangularLayers(dlg, true);
+}
+
+std::vector<SimplePocketLayer> MakeCirclePocketLayers(const CSimplePocketDlg& dlg) {
+  const double cx = dlg.m_Shape.xCentre, cy = dlg.m_Shape.yCentre;
+  const SimpleLayers layers = MakeSimpleLayers(dlg.m_StartHeight, dlg.m_Depth, dlg.m_ZStepover);
+  std::vector<SimplePocketLayer> result;
+  for (int i = 0; i < layers.count(); ++i) {
+    SimplePocketLayer layer;
+    layer.z = layers.ZOf(i);
+    const double radius =
+        dlg.m_CircleRadius - (TaperInset(layers.DepthOf(i), dlg.m_SingleTaperAngle) + ToolOffset(dlg));
+    if (radius > 0.0) {
+      const int m = SimpleStepCount(radius, dlg.m_XYStepover);
+      const double spacing = radius / m;
+      VertexList out(layer.vertices);
+      const AcGePoint2d entry = EntryPoint(dlg, cx, cy);
+      out.Add(entry.x, entry.y);
+      for (int j = 1; j <= m; ++j) {
+        const double r = j * spacing;
+        out.Add(cx + r, cy, kQuarterBulge);
+        out.Add(cx, cy + r, kQuarterBulge);
+        out.Add(cx - r, cy, kQuarterBulge);
+        out.Add(cx, cy - r, kQuarterBulge);
+        out.Add(cx + r, cy);
+      }
+    }
+    result.push_back(std::move(layer));
+  }
+  return result;
+}
+
+std::vector<SimplePocketLayer> MakeSimplePocketLayers(const CSimplePocketDlg& dlg) {
+  switch (dlg.m_PocketType) {
+    case kSimplePocketRounded:
+      return MakeRoundedPocketLayers(dlg);
+    case kSimplePocketCircle:
+      return MakeCirclePocketLayers(dlg);
+    default:
+      return MakeRectanglePocketLayers(dlg);
+  }
+}
+
+double SimplePocketLayerCount(const CSimplePocketDlg& dlg) {
+  return LevelCount(static_cast<double>(dlg.m_StartHeight) - dlg.m_Depth, dlg.m_ZStepover) + 1;
+}
+
+double SimplePocketRingCount(const CSimplePocketDlg& dlg) {
+  const ShapeRectangle rect = ResolveShapeInput(dlg.m_ShapeInputType, dlg.m_Shape);
+  const double widest = dlg.m_PocketType == kSimplePocketCircle ? static_cast<double>(dlg.m_CircleRadius)
+                                                                 : std::max(rect.width, rect.height) / 2.0;
+  return PassCount(std::fabs(widest), dlg.m_XYStepover);
+}
