@@ -16,9 +16,9 @@ namespace {
 constexpr double kLinkGap = 0.00001;
 constexpr int kFeedMoveKind = 4;
 
-void TellLayer(const CString& format, double z, double diameter = 0.0, double allowance = 0.0) {
+void TellLayer(const CString& format, double z, double first = 0.0, double second = 0.0) {
   CString text;
-  text.Format(format.GetString(), z, diameter, allowance);
+  text.Format(format.GetString(), z, first, second);
   acutPrintf("\n%s", text.GetString());
 }
 
@@ -27,6 +27,7 @@ void AddLayer(CSimplePocketDlg& dlg, const SimplePocketLayer& layer, AcDbObjectI
     TellLayer(MsgPocketLayerTooSmall, layer.z, dlg.m_Tool.m_Diameter, dlg.m_Allowance);
     return;
   }
+  if (layer.startPointMoved) TellLayer(MsgPocketStartPointOutside, layer.z, dlg.m_StartX, dlg.m_StartY);
   const AcDbObjectId pass = AddPolylineOfVertices(layer.vertices, layer.z, false);
   if (pass.isNull()) return;
   AddSimplePocketEntry(dlg, pass, layer.vertices.front().point, layer.z, ids);

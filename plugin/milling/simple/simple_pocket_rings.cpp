@@ -31,8 +31,24 @@ class VertexList {
   std::vector<PolylineVertex>& v_;
 };
 
-AcGePoint2d EntryPoint(const CSimplePocketDlg& dlg, double cx, double cy) {
-  return dlg.m_StartPointOn != 0 ? AcGePoint2d(dlg.m_StartX, dlg.m_StartY) : AcGePoint2d(cx, cy);
+// The start point when it is on and the outermost ring (inside says) holds
+// it; otherwise the centre.
+template <class Inside>
+AcGePoint2d EntryPoint(const CSimplePocketDlg& dlg, double cx, double cy, Inside inside, SimplePocketLayer& layer) {
+  if (dlg.m_StartPointOn == 0) return AcGePoint2d(cx, cy);
+  const AcGePoint2d start(dlg.m_StartX, dlg.m_StartY);
+  if (inside(start)) return start;
+  layer.startPointMoved = true;
+  return AcGePoint2d(cx, cy);
+}
+
+// Within the ring of half sizes hx, hy about the centre, with corners of
+// radius b about (cx ± (hx - b), cy ± (hy - b)).
+bool InsideRing(const AcGePoint2d& p, double cx, double cy, double hx, double hy, double b) {
+  const double dx = std::fabs(p.x - cx), dy = std::fabs(p.y - cy);
+  if (dx > hx + kSamePoint || dy > hy + kSamePoint) return false;
+  if (b < kLeastCornerRadius || dx <= hx - b || dy <= hy - b) return true;
+  return std::hypot(dx - (hx - b), dy - (hy - b)) <= b + kSamePoint;
 }
 
 double ToolOffset(const CSimplePocketDlg& dlg) { return dlg.m_Tool.m_Diameter / 2.0 + dlg.m_Allowance; }
@@ -110,7 +126,8 @@ SimplePocketLayer MakeRectangleRingPass(const CSimplePocketDlg& dlg, const Shape
   const int m = SimpleStepCount(f, dlg.m_XYStepover);
   const double spacing = f / m;
   VertexList out(layer.vertices);
-  const AcGePoint2d entry = EntryPoint(dlg, rect.cx, rect.cy);
+  const auto inside = [&](const AcGePoint2d& p) { return InsideRing(p, rect.cx, rect.cy, hx, hy, b); };
+  const AcGePoint2d entry = EntryPoint(dlg, rect.cx, rect.cy, inside, layer);
   out.Add(entry.x, entry.y);
   for (int j = 1; j <= m; ++j) {
     const double d = j * spacing;
@@ -142,7 +159,8 @@ std::vector<SimplePocketLayer> MakeCirclePocketLayers(const CSimplePocketDlg& dl
       const int m = SimpleStepCount(radius, dlg.m_XYStepover);
       const double spacing = radius / m;
       VertexList out(layer.vertices);
-      const AcGePoint2d entry = EntryPoint(dlg, cx, cy);
+      const auto inside = [&](const AcGePoint2d& p) { return p.distanceTo(AcGePoint2d(cx, cy)) <= radius + kSamePoint; };
+      const AcGePoint2d entry = EntryPoint(dlg, cx, cy, inside, layer);
       out.Add(entry.x, entry.y);
       for (int j = 1; j <= m; ++j) {
         const double r = j * spacing;

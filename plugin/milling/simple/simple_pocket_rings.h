@@ -15,6 +15,9 @@ class CSimplePocketDlg;
 struct SimplePocketLayer {
   double z = 0.0;
   std::vector<PolylineVertex> vertices;
+  // The start point lay outside the layer's outermost ring: the tool could not
+  // reach it without cutting the wall, so the layer is entered at the centre.
+  bool startPointMoved = false;
 };
 
 // The rectangle layers: each side moved in by the wall offset e (or already

@@ -121,7 +121,7 @@ TEST(SimplePocketRings, CirclesStepOutInFullTurnsAndStartWhereAsked) {
   dlg.m_CircleRadius = 40.0f;  // ring radius 30: three rings of 10
   dlg.m_StartPointOn = 1;
   dlg.m_StartX = 3.0;
-  dlg.m_StartY = 4.0;
+  dlg.m_StartY = 4.0;  // the innermost ring does not hold it; the outermost does
   const std::vector<SimplePocketLayer> layers = MakeSimplePocketLayers(dlg);
   for (const SimplePocketLayer& layer : layers) {
     ASSERT_EQ(layer.vertices.size(), 1u + 3u * 5u);
@@ -133,6 +133,21 @@ TEST(SimplePocketRings, CirclesStepOutInFullTurnsAndStartWhereAsked) {
   EXPECT_TRUE(At(layer.vertices[11], 30, 0));
   EXPECT_TRUE(At(layer.vertices.back(), 30, 0));
   EXPECT_EQ(layer.vertices.back().bulge, 0.0);
+
+  // A start point the rings do not hold would cut the wall: the centre instead.
+  dlg.m_StartX = 30.0;  // (30, 4) lies just beyond the outermost ring of radius 30
+  const std::vector<SimplePocketLayer> outside = MakeSimplePocketLayers(dlg);
+  EXPECT_TRUE(outside[0].startPointMoved);
+  EXPECT_TRUE(At(outside[0].vertices[0], 0, 0));
+  CSimplePocketDlg rounded;
+  rounded.m_PocketType = kSimplePocketRounded;
+  rounded.m_StartPointOn = 1;
+  rounded.m_StartX = 89.0;  // inside the ring's box, beyond its rounded corner
+  rounded.m_StartY = 69.0;
+  EXPECT_TRUE(MakeSimplePocketLayers(rounded)[0].startPointMoved);
+  rounded.m_StartX = 80.0;
+  rounded.m_StartY = 69.0;
+  EXPECT_FALSE(MakeSimplePocketLayers(rounded)[0].startPointMoved);
 
   // A tapered wall that closes in on the tool leaves the deep layers out.
   dlg.m_SingleTaperAngle = 45.0f;

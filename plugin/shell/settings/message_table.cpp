@@ -17,6 +17,7 @@ CString MsgToolLargerThanPocket;
 CString MsgFaceSizeNotPositive;
 CString MsgPocketLayerTooSmall;
 CString MsgPocketPlungeFedDown;
+CString MsgPocketStartPointOutside;
 CString MsgDepthAboveStart;
 CString MsgDepthAboveStartRelative;
 CString MsgBoundaryOpen;
@@ -80,6 +81,7 @@ void FillFixedKorean() {
   MsgFaceSizeNotPositive = "공구 경 보정 후의 가공 크기(X %.3f, Y %.3f)가 0보다 커야 합니다.!!";
   MsgPocketLayerTooSmall = "Z %.3f: 공구(지름 %.3f, 가공 여유 %.3f)가 포켓 안에 들어가지 않아 이 층은 가공하지 않습니다.!!";
   MsgPocketPlungeFedDown = "Z %.3f: 진입 경로를 만들 수 없어 가공 피드로 내려갑니다.";
+  MsgPocketStartPointOutside = "Z %.3f: 시작점(%.3f, %.3f)에서는 벽을 깎게 되므로 포켓 중심에서 시작합니다.";
   MsgDepthAboveStart = "Z 깊이(%.3f)가 Z 시작(%.3f)보다 높아 가공할 깊이가 없습니다.!!";
   MsgDepthAboveStartRelative = "상대값 Z 깊이(%.3f)가 0보다 커서 외곽 위를 가공하게 됩니다. 아래로는 음수로 입력하시요.!!";
   MsgBoundaryOpen = "선택한 외곽이 닫혀 있지 않습니다: 열린 끝점 (%.3f, %.3f)";

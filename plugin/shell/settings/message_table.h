@@ -58,6 +58,8 @@ extern CString MsgFaceSizeNotPositive;
 extern CString MsgPocketLayerTooSmall;
 // A simple pocket layer entered by a straight feed down: its Z.
 extern CString MsgPocketPlungeFedDown;
+// A simple pocket layer entered at the centre: its Z, the start point's X and Y.
+extern CString MsgPocketStartPointOutside;
 
 // A stored record or a parameter file that does not read (fixed Korean, set
 // before any load, so that a reader used early still says why).
