@@ -23,21 +23,8 @@ void Append(std::vector<PolylineVertex>& vertices, double x, double y, double bu
   vertices.push_back(vertex);
 }
 
-}  // namespace
-
-void AppendCircleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& centre, double radius, bool clockwise,
-                      bool endAtStart) {
-  const double turn = clockwise ? -1.0 : 1.0;
-  const double bulge = turn * kQuarterArcBulge;
-  Append(vertices, centre.x + radius, centre.y, bulge);
-  Append(vertices, centre.x, centre.y + turn * radius, bulge);
-  Append(vertices, centre.x - radius, centre.y, bulge);
-  Append(vertices, centre.x, centre.y - turn * radius, bulge);
-  if (endAtStart) Append(vertices, centre.x + radius, centre.y, 0.0);
-}
-
-void AppendRectangleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& centre, double hx, double hy,
-                         double cornerRadius) {
+void AppendOpenRectangleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& centre, double hx, double hy,
+                             double cornerRadius) {
   const double a = std::clamp(cornerRadius, 0.0, std::min(hx, hy));
   const double arc = a > 0.0 ? kQuarterArcBulge : 0.0;
   const double cx = centre.x, cy = centre.y;
@@ -66,6 +53,29 @@ void AppendRectangleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2
   for (std::size_t i = 1; i < loop.size(); ++i) Append(vertices, loop[i].point.x, loop[i].point.y, loop[i].bulge);
   if (vertices.size() - first > 1 && vertices.back().point.distanceTo(vertices[first].point) <= kSamePoint)
     vertices.pop_back();
+}
+
+}  // namespace
+
+void AppendCircleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& centre, double radius, bool clockwise,
+                      bool endAtStart) {
+  const double turn = clockwise ? -1.0 : 1.0;
+  const double bulge = turn * kQuarterArcBulge;
+  Append(vertices, centre.x + radius, centre.y, bulge);
+  Append(vertices, centre.x, centre.y + turn * radius, bulge);
+  Append(vertices, centre.x - radius, centre.y, bulge);
+  Append(vertices, centre.x, centre.y - turn * radius, bulge);
+  if (endAtStart) Append(vertices, centre.x + radius, centre.y, 0.0);
+}
+
+void AppendRectangleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& centre, double hx, double hy,
+                         double cornerRadius, bool endAtStart) {
+  const std::size_t first = vertices.size();
+  AppendOpenRectangleLoop(vertices, centre, hx, hy, cornerRadius);
+  if (endAtStart && vertices.size() > first) {
+    const AcGePoint2d start = vertices[first].point;
+    Append(vertices, start.x, start.y, 0.0);
+  }
 }
 
 AcDbObjectId AddVertexPolyline(const std::vector<PolylineVertex>& vertices, double elevation, bool closed) {

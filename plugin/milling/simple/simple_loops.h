@@ -20,9 +20,9 @@ void AppendCircleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& 
 // A counter-clockwise rectangle of half sizes hx, hy with corner arcs of
 // radius cornerRadius (sharp at 0 or below; never larger than a half size). It
 // starts at the middle of the long side's positive half: (cx, cy + hy) heading
-// toward -X when hx > hy, else (cx + hx, cy) heading up.
+// toward -X when hx > hy, else (cx + hx, cy) heading up. endAtStart as for the circle.
 void AppendRectangleLoop(std::vector<PolylineVertex>& vertices, const AcGePoint2d& centre, double hx, double hy,
-                         double cornerRadius);
+                         double cornerRadius, bool endAtStart = false);
 
 // A new lightweight polyline in model space; null when it could not be added.
 AcDbObjectId AddVertexPolyline(const std::vector<PolylineVertex>& vertices, double elevation, bool closed);

@@ -185,6 +185,12 @@ TEST(SimpleLoops, RoundRectangleOfFullCornerRadiusHasNoZeroLengthEdges) {
   for (std::size_t i = 0; i < loop.size(); ++i)
     EXPECT_GT(loop[i].point.distanceTo(loop[(i + 1) % loop.size()].point), 1e-6) << i;
   EXPECT_EQ(loop.size(), 7u);  // start, four arcs' ends, the bottom edge's start
+  // Chained as a ring, it comes back to its start, from where the next ring is reached.
+  std::vector<PolylineVertex> ring;
+  AppendRectangleLoop(ring, AcGePoint2d(0, 0), 10.0, 10.0, 4.0, true);
+  EXPECT_EQ(ring.front().point, AcGePoint2d(10.0, 0.0));
+  EXPECT_EQ(ring.back().point, ring.front().point);
+  EXPECT_EQ(ring.back().bulge, 0.0);
 }
 
 }  // namespace
