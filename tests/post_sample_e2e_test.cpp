@@ -279,5 +279,19 @@ TEST_F(PostSampleTest, TheToolAndSpindleComeBeforeAnyMoveAndDrillingCountsAlikeI
   EXPECT_NEAR(posted, quick, 1e-3);
 }
 
+// The simple cycles' toolpaths carry no record values into the posts: both
+// write them from their moves, and the interpreter runs along them.
+TEST_F(PostSampleTest, TheSimpleCycleSamplesRunInTheInterpreterAlongTheirToolpaths) {
+  ASSERT_EQ(RunPlugin({"-s", std::string(HOST_SAMPLES) + "/scripts/simple_face.scr"}).status, 0);
+  ASSERT_EQ(RunPlugin({"-s", std::string(HOST_SAMPLES) + "/scripts/simple_pocket.scr"}).status, 0);
+  for (const bool quick : {false, true}) {
+    const std::string prefix = quick ? "q_" : "p_";
+    const std::string face = PostAndCheck("simple_faced.dxf", "SimpFace_1", prefix + "face.nc", quick);
+    EXPECT_NE(face.find("X128.5"), std::string::npos) << face;
+    const std::string pocket = PostAndCheck("simple_pocketed.dxf", "SimpPock_1", prefix + "pocket.nc", quick);
+    EXPECT_NE(pocket.find("Z-12."), std::string::npos) << pocket;
+  }
+}
+
 }  // namespace
 }  // namespace e2e

@@ -85,9 +85,14 @@ TEST(SimpleCycleDialog, ShapeTypesAndCompensationSetWhatMayBeTyped) {
 
 TEST(SimpleCycleDialog, TheCircleForcesCentreInputAndOneTaper) {
   ShellSession session(
+      "click 465\nclick 305\n5,5\ncancel\n"  // a cancelled run keeps nothing of its clicks
       "click 487\nclick 466\nclick 468\nclick 465\nclick 467\nshow\nok\n"
       "click 463\nclick 487\nshow\nok\n");
   CSimplePocketDlg dlg;
+  ASSERT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(dlg.m_PocketType, kSimplePocketRectangle);
+  EXPECT_EQ(dlg.m_StartPointOn, 0);
+  EXPECT_DOUBLE_EQ(dlg.m_StartX, 0.0);
   ASSERT_EQ(dlg.DoModal(), IDOK);
   EXPECT_EQ(dlg.m_PocketType, kSimplePocketCircle);
   EXPECT_EQ(dlg.m_ShapeInputType, kShapeCentreSize);

@@ -108,4 +108,6 @@ void ToggleLengthOffset(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleContro
   SetEditReadOnly(dlg, ids.lengthOffset, f.m_LengthOffsetOn == 0);
 }
 
-bool AcceptSimpleCycleName(const SimpleCycleFields& f) { return AcceptToolpathName(f.m_ToolpathName, f.m_RecordMode == 0); }
+bool AcceptSimpleCycleName(const SimpleCycleFields& f) {
+  return AcceptToolpathName(f.m_ToolpathName, f.m_RecordMode == 0);
+}

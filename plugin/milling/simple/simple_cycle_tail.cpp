@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_cycle_tail.h"
 
 #include "platform/win/message_box.h"
+#include "plugin/geometry/forms/run_size.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/milling/toolpath_curve_links.h"
 #include "plugin/shell/command_failure.h"
@@ -60,4 +61,10 @@ bool StoreSimpleCycleToolpathRecord(const SimpleCycleFields& f, const CString& r
 void RefuseSimpleCycleRun(const CString& message) {
   ::MessageBox(nullptr, message, "Ostrivo message", MB_OK | MB_ICONINFORMATION);
   ReportCommandFailed(message);
+}
+
+bool SimpleCycleRunFits(const SimpleCycleFields& f, double levels, double passesPerLevel) {
+  if (CheckRunSize(levels, passesPerLevel)) return true;
+  ReportToolpathNotStored(f.m_ToolpathName);
+  return false;
 }

@@ -50,3 +50,6 @@ bool StoreSimpleCycleToolpath(const Dialog& dialog, AcDbObjectIdArray& moves) {
 
 // A run that cannot cut: the message in a box (and a script run fails).
 void RefuseSimpleCycleRun(const CString& message);
+// CheckRunSize for a run that is to store under the fields' name; a run too
+// large to make stores nothing and says so.
+bool SimpleCycleRunFits(const SimpleCycleFields& fields, double levels, double passesPerLevel);

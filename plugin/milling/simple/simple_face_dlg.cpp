@@ -96,6 +96,7 @@ BOOL CSimpleFaceDlg::OnInitDialog() {
   CAcUiDialog::OnInitDialog();
   InitSimpleCycleForm(*this, *this, "SimpFace", kCommonIds);
   ShowChoices();
+  m_ClickedAtOpening = {m_Direction, m_ShapeInputType, m_ToolCompensation, m_ToolNumberOn, m_LengthOffsetOn};
   return TRUE;
 }
 
@@ -115,6 +116,15 @@ void CSimpleFaceDlg::ShowChoices() {
 void CSimpleFaceDlg::OnOK() {
   if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
   CAcUiDialog::OnOK();
+}
+
+void CSimpleFaceDlg::OnCancel() {
+  m_Direction = m_ClickedAtOpening.direction;
+  m_ShapeInputType = m_ClickedAtOpening.shapeInputType;
+  m_ToolCompensation = m_ClickedAtOpening.toolCompensation;
+  m_ToolNumberOn = m_ClickedAtOpening.toolNumberOn;
+  m_LengthOffsetOn = m_ClickedAtOpening.lengthOffsetOn;
+  CAcUiDialog::OnCancel();
 }
 
 void CSimpleFaceDlg::OnDirection(UINT id) { m_Direction = kFaceAlongXDownward + static_cast<int>(id) - kFirstDirectionRadio; }

@@ -9,10 +9,10 @@
 #include "plugin/milling/simple/simple_cycle_form.h"
 
 enum FaceDirection {
-  kFaceAlongXDownward = 1,  // "X+, Y+": passes along +X, top edge first
-  kFaceAlongXUpward = 2,    // "X+, Y-": passes along -X, bottom edge first
-  kFaceAlongYRightward = 3, // "Y+,  X+": passes along +Y, left edge first
-  kFaceAlongYLeftward = 4,  // "Y+,  X-": passes along -Y, right edge first
+  kFaceAlongXDownward = 1,   // "X+, Y+": passes along +X, top edge first
+  kFaceAlongXUpward = 2,     // "X+, Y-": passes along -X, bottom edge first
+  kFaceAlongYRightward = 3,  // "Y+,  X+": passes along +Y, left edge first
+  kFaceAlongYLeftward = 4,   // "Y+,  X-": passes along -Y, right edge first
 };
 
 enum FaceToolCompensation {
@@ -45,6 +45,7 @@ class CSimpleFaceDlg : public CAcUiDialog, public SimpleCycleFields {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
 
   void OnDirection(UINT id);
   void OnShapeInputType(UINT id);
@@ -58,5 +59,12 @@ class CSimpleFaceDlg : public CAcUiDialog, public SimpleCycleFields {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // What the clicks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int direction, shapeInputType, toolCompensation, toolNumberOn, lengthOffsetOn;
+  };
+
   void ShowChoices();
+
+  ClickedValues m_ClickedAtOpening{};
 };

@@ -78,7 +78,7 @@ void CreateSimpleFaceToolpath(CSimpleFaceDlg& dlg) {
     return;
   }
   const double extent = AlongX(dlg.m_Direction) ? r.height : r.width;
-  if (!CheckRunSize(1, PassCount(extent, dlg.m_Stepover) + 1)) return;
+  if (!SimpleCycleRunFits(dlg, 1, PassCount(extent, dlg.m_Stepover) + 1)) return;
   std::vector<FacePass> passes;
   MakeSimpleFacePasses(dlg, passes);
   const double z = dlg.m_StartHeight;

@@ -137,6 +137,8 @@ BOOL CSimplePocketDlg::OnInitDialog() {
   InitSimpleCycleForm(*this, *this, "SimpPock", kCommonIds);
   ShowStartPoint();
   ShowChoices();
+  m_ClickedAtOpening = {m_PocketType,     m_ShapeInputType, m_SingleTaper, m_StartPointOn, m_ToolNumberOn,
+                        m_LengthOffsetOn, m_StartX,         m_StartY,      m_StartZ};
   return TRUE;
 }
 
@@ -163,6 +165,20 @@ void CSimplePocketDlg::ShowStartPoint() {
 void CSimplePocketDlg::OnOK() {
   if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
   CAcUiDialog::OnOK();
+}
+
+void CSimplePocketDlg::OnCancel() {
+  const ClickedValues& was = m_ClickedAtOpening;
+  m_PocketType = was.pocketType;
+  m_ShapeInputType = was.shapeInputType;
+  m_SingleTaper = was.singleTaper;
+  m_StartPointOn = was.startPointOn;
+  m_ToolNumberOn = was.toolNumberOn;
+  m_LengthOffsetOn = was.lengthOffsetOn;
+  m_StartX = was.startX;
+  m_StartY = was.startY;
+  m_StartZ = was.startZ;
+  CAcUiDialog::OnCancel();
 }
 
 void CSimplePocketDlg::OnPocketType(UINT id) {

@@ -48,6 +48,7 @@ class CSimplePocketDlg : public CAcUiDialog, public SimpleCycleFields {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
 
   void OnPocketType(UINT id);
   void OnShapeInputType(UINT id);
@@ -63,8 +64,16 @@ class CSimplePocketDlg : public CAcUiDialog, public SimpleCycleFields {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // What the clicks and picks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int pocketType, shapeInputType, singleTaper, startPointOn, toolNumberOn, lengthOffsetOn;
+    double startX, startY, startZ;
+  };
+
   void ShowChoices();
   void ShowStartPoint();
   // False, the point as it was, when the pick is cancelled or out of range.
   bool PickStartPoint();
+
+  ClickedValues m_ClickedAtOpening{};
 };

@@ -66,7 +66,7 @@ void AddSimplePocketRapidLinks(const AcDbObjectIdArray& entities, double returnH
 }
 
 void CreateSimplePocketToolpath(CSimplePocketDlg& dlg) {
-  if (!CheckRunSize(SimplePocketLayerCount(dlg), SimplePocketRingCount(dlg))) return;
+  if (!SimpleCycleRunFits(dlg, SimplePocketLayerCount(dlg), SimplePocketRingCount(dlg))) return;
   dlg.m_Plunge.m_DefaultFeed = dlg.m_Feed;
   SimpleCycleEntities made;
   for (const SimplePocketLayer& layer : MakeSimplePocketLayers(dlg)) AddLayer(dlg, layer, made.ids());

@@ -5,31 +5,13 @@
 
 #include "plugin/geometry/forms/run_size.h"
 #include "plugin/milling/simple/simple_cycle_layers.h"
+#include "plugin/milling/simple/simple_cycle_outlines.h"
 #include "plugin/milling/simple/simple_pocket_dlg.h"
 
 namespace {
 
-// A counter-clockwise quarter arc.
-const double kQuarterBulge = std::tan(22.5 * kSimpleDegreeFactor);
 constexpr double kLeastCornerRadius = 0.01;
 constexpr double kSamePoint = 1e-9;
-
-class VertexList {
- public:
-  explicit VertexList(std::vector<PolylineVertex>& vertices) : v_(vertices) {}
-  // A vertex on the last one only passes its bulge on.
-  void Add(double x, double y, double bulge = 0.0) {
-    const AcGePoint2d point(x, y);
-    if (!v_.empty() && v_.back().point.distanceTo(point) <= kSamePoint) {
-      v_.back().bulge = bulge;
-      return;
-    }
-    v_.push_back({point, bulge});
-  }
-
- private:
-  std::vector<PolylineVertex>& v_;
-};
 
 // The start point when it is on and the outermost ring (inside says) holds
 // it; otherwise the centre.
@@ -52,36 +34,6 @@ bool InsideRing(const AcGePoint2d& p, double cx, double cy, double hx, double hy
 }
 
 double ToolOffset(const CSimplePocketDlg& dlg) { return dlg.m_Tool.m_Diameter / 2.0 + dlg.m_Allowance; }
-
-// One ring of half sizes ax, ay, corner radius r (0: sharp), from its start on
-// the long side's positive half round counter-clockwise and back.
-void AddRectangleRing(VertexList& out, double cx, double cy, double ax, double ay, double r, bool longAxisX) {
-  const double t = r > 0.0 ? kQuarterBulge : 0.0;
-  const double left = cx - ax, right = cx + ax, bottom = cy - ay, top = cy + ay;
-  if (longAxisX) {
-    out.Add(cx, top);
-    out.Add(left + r, top, t);
-    out.Add(left, top - r);
-    out.Add(left, bottom + r, t);
-    out.Add(left + r, bottom);
-    out.Add(right - r, bottom, t);
-    out.Add(right, bottom + r);
-    out.Add(right, top - r, t);
-    out.Add(right - r, top);
-    out.Add(cx, top);
-  } else {
-    out.Add(right, cy);
-    out.Add(right, top - r, t);
-    out.Add(right - r, top);
-    out.Add(left + r, top, t);
-    out.Add(left, top - r);
-    out.Add(left, bottom + r, t);
-    out.Add(left + r, bottom);
-    out.Add(right - r, bottom, t);
-    out.Add(right, bottom + r);
-    out.Add(right, cy);
-  }
-}
 
 std::vector<SimplePocketLayer> MakeRectangularLayers(const CSimplePocketDlg& dlg, bool rounded) {
   const ShapeRectangle given = ResolveShapeInput(dlg.m_ShapeInputType, dlg.m_Shape);
@@ -125,15 +77,15 @@ SimplePocketLayer MakeRectangleRingPass(const CSimplePocketDlg& dlg, const Shape
   b = std::min(b, f);
   const int m = SimpleStepCount(f, dlg.m_XYStepover);
   const double spacing = f / m;
-  VertexList out(layer.vertices);
+  OutlineVertices out(layer.vertices);
   const auto inside = [&](const AcGePoint2d& p) { return InsideRing(p, rect.cx, rect.cy, hx, hy, b); };
   const AcGePoint2d entry = EntryPoint(dlg, rect.cx, rect.cy, inside, layer);
   out.Add(entry.x, entry.y);
   for (int j = 1; j <= m; ++j) {
     const double d = j * spacing;
     const double corner = b - (f - d);
-    AddRectangleRing(out, rect.cx, rect.cy, hx - f + d, hy - f + d, corner >= kLeastCornerRadius ? corner : 0.0,
-                     longAxisX);
+    AddRectangleOutline(out, rect.cx, rect.cy, hx - f + d, hy - f + d, corner >= kLeastCornerRadius ? corner : 0.0,
+                        longAxisX);
   }
   return layer;
 }
@@ -158,17 +110,14 @@ std::vector<SimplePocketLayer> MakeCirclePocketLayers(const CSimplePocketDlg& dl
     if (radius > 0.0) {
       const int m = SimpleStepCount(radius, dlg.m_XYStepover);
       const double spacing = radius / m;
-      VertexList out(layer.vertices);
-      const auto inside = [&](const AcGePoint2d& p) { return p.distanceTo(AcGePoint2d(cx, cy)) <= radius + kSamePoint; };
+      OutlineVertices out(layer.vertices);
+      const auto inside = [&](const AcGePoint2d& p) {
+        return p.distanceTo(AcGePoint2d(cx, cy)) <= radius + kSamePoint;
+      };
       const AcGePoint2d entry = EntryPoint(dlg, cx, cy, inside, layer);
       out.Add(entry.x, entry.y);
       for (int j = 1; j <= m; ++j) {
-        const double r = j * spacing;
-        out.Add(cx + r, cy, kQuarterBulge);
-        out.Add(cx, cy + r, kQuarterBulge);
-        out.Add(cx - r, cy, kQuarterBulge);
-        out.Add(cx, cy - r, kQuarterBulge);
-        out.Add(cx + r, cy);
+        AddCircleOutline(out, cx, cy, j * spacing);
       }
     }
     result.push_back(std::move(layer));
@@ -194,6 +143,6 @@ double SimplePocketLayerCount(const CSimplePocketDlg& dlg) {
 double SimplePocketRingCount(const CSimplePocketDlg& dlg) {
   const ShapeRectangle rect = ResolveShapeInput(dlg.m_ShapeInputType, dlg.m_Shape);
   const double widest = dlg.m_PocketType == kSimplePocketCircle ? static_cast<double>(dlg.m_CircleRadius)
-                                                                 : std::max(rect.width, rect.height) / 2.0;
+                                                                : std::max(rect.width, rect.height) / 2.0;
   return PassCount(std::fabs(widest), dlg.m_XYStepover);
 }

@@ -14,7 +14,9 @@
 
 namespace {
 
-bool At(const PolylineVertex& v, double x, double y) { return std::fabs(v.point.x - x) < 1e-6 && std::fabs(v.point.y - y) < 1e-6; }
+bool At(const PolylineVertex& v, double x, double y) {
+  return std::fabs(v.point.x - x) < 1e-6 && std::fabs(v.point.y - y) < 1e-6;
+}
 
 // Where the rings start: the vertices on the line from the centre that each
 // ring leaves from and comes back to.
@@ -210,6 +212,16 @@ TEST(SimplePocketToolpath, ALayerTheToolDoesNotFitInIsLeftOutWithAMessage) {
   CreateSimplePocketToolpath(dlg);
   EXPECT_FALSE(ToolpathNameExists("None"));
   EXPECT_EQ(session.db().changeCount(), changes);
+
+  // Far too many layers for one run: asked for other values before anything is made.
+  dlg.m_Shape.ySize = 100.0f;
+  dlg.m_Depth = -5000.0f;
+  dlg.m_ZStepover = 0.1f;
+  dlg.m_ToolpathName = "Deep";
+  CreateSimplePocketToolpath(dlg);
+  EXPECT_FALSE(ToolpathNameExists("Deep"));
+  EXPECT_EQ(session.db().changeCount(), changes);
+  EXPECT_NE(session.transcript().find("레벨 수가 너무 많습니다"), std::string::npos) << session.transcript();
 }
 
 TEST(SimplePocketToolpath, AnEntryWithoutPlungeFeedsStraightDown) {

@@ -10,6 +10,8 @@
 #include "platform/cad/db/entities/db_block_reference.h"
 #include "platform/cad/db/tables/db_layer_table.h"
 #include "plugin/milling/profile/profile_dlg.h"
+#include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_pocket_generator.h"
 #include "plugin/shell/manager/manager_drawing_test.h"
 #include "plugin/shell/manager/tool_solid_block.h"
 #include "plugin/shell/selection/selection_queries.h"
@@ -139,6 +141,21 @@ TEST(ToolpathSimulation, StepModeWithoutFurtherKeysStopsInsteadOfWaitingForever)
   EXPECT_EQ(Visits(drawing.transcript()).size(), 4u) << drawing.transcript();
   EXPECT_TRUE(Contains(drawing.transcript(), "더 이상 입력되는 키가 없어 모의 동작을 중단합니다."))
       << drawing.transcript();
+}
+
+TEST(ToolpathSimulation, ASimplePocketReplayRunsItsOwnToolAlongEveryMove) {
+  ManagerDrawing drawing;
+  CSimplePocketDlg pocket;
+  pocket.m_ToolpathName = "SimpPock_1";
+  pocket.m_Depth = -10.0f;
+  pocket.m_Tool.m_Diameter = 16.0f;
+  pocket.m_Tool.FormatToolName();
+  CreateSimplePocketToolpath(pocket);
+  Simulate("SimpPock_1");
+  const std::vector<AcGePoint3d> ends = MoveEnds("SimpPock_1");
+  ASSERT_GT(ends.size(), 4u);
+  EXPECT_EQ(Visits(drawing.transcript()).size(), ends.size()) << drawing.transcript();
+  EXPECT_TRUE(ToolpathNameExists("F16.0-0.0-50.0")) << drawing.transcript();
 }
 
 TEST(ToolpathSimulation, AKindWithoutItsOperationSaysSo) {
