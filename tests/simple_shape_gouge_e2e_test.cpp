@@ -250,7 +250,9 @@ TEST_F(SimpleShapeGougeTest, BallPositionsOfDomesAndBowlsLieOnTheSphereOffsetByT
           ++n;
           script << "SimpSphere\nclick " << form << "\nclick " << direction << "\nset 200 S" << n
                  << "\nset 429 25\nset 430 " << 80 * n << "\nset 431 -10\nset 434 -5\nset 267 " << allowance
-                 << "\nset 268 4\n" << angles << "click 276\nset 275 12\nok\n" << Leads(251, true, true) << "ok\n";
+                 << "\nset 268 4\n"
+                 << angles << "click 276\nset 275 12\nok\n"
+                 << Leads(251, true, true) << "ok\n";
         }
   const std::string measured = Measure(script.str(), n);
   EXPECT_EQ(measured, "checked " + std::to_string(n) + "\n");
@@ -264,8 +266,9 @@ TEST_F(SimpleShapeGougeTest, RingsKeptInsideTheirDiametersNeverLeaveThem) {
       for (const char* ring : {"set 544 0\nset 543 100\n", "set 544 30\nset 543 100\n", "set 544 40\nset 543 64\n"})
         for (double allowance : {0.0, 0.5}) {
           ++n;
-          script << "SimpRadial\nclick " << shape << "\nclick 547\nset 200 R" << n << "\n" << ring
-                 << "set 542 7\nset 429 " << 120 * n << "\nset 540 10\nset 541 -3\nset 481 " << allowance << "\n"
+          script << "SimpRadial\nclick " << shape << "\nclick 547\nset 200 R" << n << "\n"
+                 << ring << "set 542 7\nset 429 " << 120 * n << "\nset 540 10\nset 541 -3\nset 481 " << allowance
+                 << "\n"
                  << (outsideFirst ? "check" : "uncheck") << " 549\nclick 271\nset 275 10\nok\n"
                  << Leads(308, true, true) << "ok\n";
         }

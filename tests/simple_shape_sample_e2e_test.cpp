@@ -29,8 +29,8 @@ class SimpleShapeSampleTest : public CadHostTest {
   // The interpreter's output; empty when it could not read the program.
   std::string Interpret(const std::string& nc) const {
     std::ofstream(Path("tools.tbl")) << "T1 P1 D10 Z0\n";
-    const std::string command = "cd " + Quoted(folder_) + " && HOME=. rs274 -t tools.tbl -g " + Quoted(nc) +
-                                " >canon.txt 2>&1 </dev/null";
+    const std::string command =
+        "cd " + Quoted(folder_) + " && HOME=. rs274 -t tools.tbl -g " + Quoted(nc) + " >canon.txt 2>&1 </dev/null";
     const int raw = std::system(command.c_str());
     const std::string canon = ReadFile(Path("canon.txt"));
     return WIFEXITED(raw) && WEXITSTATUS(raw) == 0 ? canon : std::string();
@@ -85,8 +85,8 @@ TEST_F(SimpleShapeSampleTest, SphereSurvivesSavingAndPostsBothWays) {
 }
 
 TEST_F(SimpleShapeSampleTest, ACycleThatCannotCutEndsTheScriptRunWithoutStoringAnything) {
-  const HostRun plugin = Run({"--plugin", OSTRIVO_PATH, "-s",
-                              WriteScript("bad.scr", "SimpSphere\nuncheck 266\nok\nok\nGROUPS\nQUIT\n")});
+  const HostRun plugin =
+      Run({"--plugin", OSTRIVO_PATH, "-s", WriteScript("bad.scr", "SimpSphere\nuncheck 266\nok\nok\nGROUPS\nQUIT\n")});
   EXPECT_NE(plugin.status, 0) << plugin.out;
   EXPECT_NE(plugin.out.find("정삭가공이 선택되지 않아"), std::string::npos) << plugin.out;
   EXPECT_EQ(plugin.out.find("SimpSphere_1  ("), std::string::npos) << plugin.out;

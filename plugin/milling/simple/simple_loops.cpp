@@ -91,10 +91,10 @@ AcDbObjectId AddVertexPolyline(const std::vector<PolylineVertex>& vertices, doub
 }
 
 void FitLeadMovesInside(const CLeadInOutDlg& lead, double leastHalfSize, CLeadInOutDlg& capped) {
-  const double arc = std::max(lead.m_EntryArcOn ? lead.m_EntryArcRadius : 0.0f,
-                              lead.m_ExitArcOn ? lead.m_ExitArcRadius : 0.0f);
-  const double line = std::max(lead.m_EntryLineOn ? lead.m_EntryLineLength : 0.0f,
-                               lead.m_ExitLineOn ? lead.m_ExitLineLength : 0.0f);
+  const double arc =
+      std::max(lead.m_EntryArcOn ? lead.m_EntryArcRadius : 0.0f, lead.m_ExitArcOn ? lead.m_ExitArcRadius : 0.0f);
+  const double line =
+      std::max(lead.m_EntryLineOn ? lead.m_EntryLineLength : 0.0f, lead.m_ExitLineOn ? lead.m_ExitLineLength : 0.0f);
   const double room = 0.75 * leastHalfSize;
   const double reach = arc + line;
   ScaleLeadMoves(lead, reach > room && reach > 0.0 ? room / reach : 1.0, capped);

@@ -40,6 +40,7 @@ class CSimpleProfileDlg : public CDialog, public SimpleCycleFields {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
 
   void OnProfileType(UINT id);
   void OnSide(UINT id);
@@ -54,7 +55,14 @@ class CSimpleProfileDlg : public CDialog, public SimpleCycleFields {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // What the clicks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int profileType, side, shapeInputType, singleTaper, toolNumberOn, lengthOffsetOn;
+  };
+
   void ShowStates();
+
+  ClickedValues m_ClickedAtOpening{};
 };
 
 // The shape the generator cuts, from the dialog's fields.

@@ -24,38 +24,38 @@ constexpr int kLengthOffsetCheck = 325;
 
 const SimpleCycleControlIds kCommonIds{};
 
-const DialogTemplateRegistration kSimpleRadialTemplate(
-    CSimpleRadialDlg::IDD, {"단순 원가공",
-                            {
-                                res::EditText(kCommonIds.name, "공구경로 이름"),
-                                res::GroupBox(IDC_STATIC, "<< 공구경로 형상 >>"),
-                                res::RadioButton(kCirclesRadio, "원형", WS_GROUP),
-                                res::RadioButton(kCirclesRadio + 1, "나선형"),
-                                res::RadioButton(kLinesRadio, "방사선"),
-                                res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
-                                res::RadioButton(kOnRadio, "ON", WS_GROUP),
-                                res::RadioButton(kOnRadio + 1, "외부"),
-                                res::RadioButton(kInsideRadio, "내부"),
-                                res::EditText(kInnerDiameterEdit, "내 경"),
-                                res::EditText(kDiameterEdit, "직 경"),
-                                res::EditText(kStepoverEdit, "Stepover"),
-                                res::GroupBox(IDC_STATIC, "<< 중 심 >>"),
-                                res::EditText(kCentreXEdit, "X"),
-                                res::EditText(kCentreYEdit, "Y"),
-                                res::EditText(kZEdit, "Z"),
-                                res::CheckBox(kStartOutsideCheck, "외곽에서 시작"),
-                                res::EditText(kCommonIds.allowance, "가공 여유"),
-                                res::PushButton(kToolButton, ""),
-                                res::CheckBox(kToolNumberCheck, "번호"),
-                                res::EditText(kToolNumberEdit, ""),
-                                res::CheckBox(kLengthOffsetCheck, "장보정"),
-                                res::EditText(kCommonIds.lengthOffset, ""),
-                                res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-                                res::EditText(kCommonIds.feed, "가공 피드"),
-                                res::PushButton(kLeadButton, "진입 / 복귀"),
-                                res::DefPushButton(IDOK, "OK"),
-                                res::PushButton(IDCANCEL, "Cancel"),
-                            }});
+const DialogTemplateRegistration kSimpleRadialTemplate(CSimpleRadialDlg::IDD,
+                                                       {"단순 원가공",
+                                                        {
+                                                            res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                            res::GroupBox(IDC_STATIC, "<< 공구경로 형상 >>"),
+                                                            res::RadioButton(kCirclesRadio, "원형", WS_GROUP),
+                                                            res::RadioButton(kCirclesRadio + 1, "나선형"),
+                                                            res::RadioButton(kLinesRadio, "방사선"),
+                                                            res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
+                                                            res::RadioButton(kOnRadio, "ON", WS_GROUP),
+                                                            res::RadioButton(kOnRadio + 1, "외부"),
+                                                            res::RadioButton(kInsideRadio, "내부"),
+                                                            res::EditText(kInnerDiameterEdit, "내 경"),
+                                                            res::EditText(kDiameterEdit, "직 경"),
+                                                            res::EditText(kStepoverEdit, "Stepover"),
+                                                            res::GroupBox(IDC_STATIC, "<< 중 심 >>"),
+                                                            res::EditText(kCentreXEdit, "X"),
+                                                            res::EditText(kCentreYEdit, "Y"),
+                                                            res::EditText(kZEdit, "Z"),
+                                                            res::CheckBox(kStartOutsideCheck, "외곽에서 시작"),
+                                                            res::EditText(kCommonIds.allowance, "가공 여유"),
+                                                            res::PushButton(kToolButton, ""),
+                                                            res::CheckBox(kToolNumberCheck, "번호"),
+                                                            res::EditText(kToolNumberEdit, ""),
+                                                            res::CheckBox(kLengthOffsetCheck, "장보정"),
+                                                            res::EditText(kCommonIds.lengthOffset, ""),
+                                                            res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                            res::EditText(kCommonIds.feed, "가공 피드"),
+                                                            res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                            res::DefPushButton(IDOK, "OK"),
+                                                            res::PushButton(IDCANCEL, "Cancel"),
+                                                        }});
 
 }  // namespace
 
@@ -88,7 +88,17 @@ BOOL CSimpleRadialDlg::OnInitDialog() {
   CAcUiDialog::OnInitDialog();
   InitSimpleCycleForm(*this, *this, "SimpRadial", kCommonIds);
   ShowStates();
+  m_ClickedAtOpening = {m_PathShape, m_ToolCompensation, m_ToolNumberOn, m_LengthOffsetOn};
   return TRUE;
+}
+
+void CSimpleRadialDlg::OnCancel() {
+  const ClickedValues& was = m_ClickedAtOpening;
+  m_PathShape = was.pathShape;
+  m_ToolCompensation = was.toolCompensation;
+  m_ToolNumberOn = was.toolNumberOn;
+  m_LengthOffsetOn = was.lengthOffsetOn;
+  CAcUiDialog::OnCancel();
 }
 
 void CSimpleRadialDlg::ShowStates() {

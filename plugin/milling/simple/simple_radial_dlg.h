@@ -32,6 +32,7 @@ class CSimpleRadialDlg : public CAcUiDialog, public SimpleCycleFields {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
 
   void OnPathShape(UINT id);
   void OnToolCompensation(UINT id);
@@ -44,7 +45,14 @@ class CSimpleRadialDlg : public CAcUiDialog, public SimpleCycleFields {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // What the clicks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int pathShape, toolCompensation, toolNumberOn, lengthOffsetOn;
+  };
+
   void ShowStates();
+
+  ClickedValues m_ClickedAtOpening{};
 };
 
 SimpleRadialShape SimpleRadialShapeOf(const CSimpleRadialDlg& dlg);

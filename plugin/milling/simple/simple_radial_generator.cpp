@@ -97,8 +97,8 @@ void CreateSimpleRadialToolpath(CSimpleRadialDlg& dlg) {
   if (!RunFits(dlg, shape)) return;
   dlg.m_Lead.m_DefaultFeed = dlg.m_Feed;
   SimpleCycleEntities cuts;
-  const bool made = shape.pathShape == kRadialLines ? AddLines(dlg, shape, cuts.ids())
-                                                    : AddContinuousPath(dlg, shape, cuts.ids());
+  const bool made =
+      shape.pathShape == kRadialLines ? AddLines(dlg, shape, cuts.ids()) : AddContinuousPath(dlg, shape, cuts.ids());
   if (!made) {
     ReportToolpathNotStored(dlg.m_ToolpathName);
     return;

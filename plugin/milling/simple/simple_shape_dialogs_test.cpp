@@ -44,10 +44,14 @@ TEST(SimpleShapeDialogs, ProfileCircleIsPlacedByItsCentreAndLeansEvenly) {
 }
 
 TEST(SimpleShapeDialogs, ProfileRefusesValuesOutOfRange) {
-  ShellSession session("click 496\nset 516 0\nok\nok\nset 516 2\nset 512 85\nok\nok\ncancel\n");
+  ShellSession session("click 496\nclick 493\nuncheck 520\nset 516 0\nok\nok\nset 516 2\nset 517 85\nok\nok\ncancel\n");
   CSimpleProfileDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL) << session.transcript();
   EXPECT_EQ(dlg.m_PassCount, 1);
+  // A cancelled run keeps nothing of its clicks either.
+  EXPECT_EQ(dlg.m_Side, kProfileSideOn);
+  EXPECT_EQ(dlg.m_ProfileType, kSimpleProfileRectangle);
+  EXPECT_EQ(dlg.m_SingleTaper, 1);
   EXPECT_FALSE(session.failed()) << session.transcript();
 }
 

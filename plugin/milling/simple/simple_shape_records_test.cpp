@@ -31,9 +31,7 @@ std::string ReplaceLine(const std::string& text, int line, const std::string& wi
   return text.substr(0, start) + with + text.substr(text.find('\n', start));
 }
 
-std::string DropLastLine(const std::string& text) {
-  return text.substr(0, text.rfind('\n', text.size() - 2) + 1);
-}
+std::string DropLastLine(const std::string& text) { return text.substr(0, text.rfind('\n', text.size() - 2) + 1); }
 
 TEST(SimpleShapeRecords, ProfileReadsBackEveryFieldAndKeepsSideAndPassesOnATrailingLine) {
   CSimpleProfileDlg d;
@@ -91,7 +89,8 @@ TEST(SimpleShapeRecords, AProfileRecordWithABadValueChangesNothing) {
   CSimpleProfileDlg d;
   d.m_Side = kProfileSideInside;
   const std::string record = RecordOf(d);
-  for (const auto& [line, text] : std::initializer_list<std::pair<int, std::string>>{
+  for (const auto& [line, text] :
+       std::initializer_list<std::pair<int, std::string>>{
            {16, " 4 1"},                      // no such side
            {16, " 2 0"},                      // no passes
            {4, " 0.00 20.00 -50.00"},         // Z stepover 0 would never reach the depth

@@ -33,9 +33,9 @@ constexpr int kNameEdit = 200;
 
 constexpr const char* kAnglesText = "Z 끝각도가 Z 시작각도 보다 커야 합니다..!!";
 
-const SimpleCycleControlIds kCommonIds{kNameEdit,          kToolButton,       kToolNumberCheck, kToolNumberEdit,
-                                       kLengthOffsetCheck, kLengthOffsetEdit, kReturnHeightEdit, kFeedEdit,
-                                       kAllowanceEdit};
+const SimpleCycleControlIds kCommonIds{kNameEdit,         kToolButton,        kToolNumberCheck,
+                                       kToolNumberEdit,   kLengthOffsetCheck, kLengthOffsetEdit,
+                                       kReturnHeightEdit, kFeedEdit,          kAllowanceEdit};
 
 const DialogTemplateRegistration kSimpleSphereTemplate(CSimpleSphereDlg::IDD,
                                                        {"단순 구형 가공",
@@ -109,7 +109,18 @@ BOOL CSimpleSphereDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   InitSimpleCycleForm(*this, *this, "SimpSphere", kCommonIds);
   ShowStates();
+  m_ClickedAtOpening = {m_Form, m_CutDirection, m_FinishOn, m_ToolNumberOn, m_LengthOffsetOn};
   return TRUE;
+}
+
+void CSimpleSphereDlg::OnCancel() {
+  const ClickedValues& was = m_ClickedAtOpening;
+  m_Form = was.form;
+  m_CutDirection = was.cutDirection;
+  m_FinishOn = was.finishOn;
+  m_ToolNumberOn = was.toolNumberOn;
+  m_LengthOffsetOn = was.lengthOffsetOn;
+  CDialog::OnCancel();
 }
 
 void CSimpleSphereDlg::ShowStates() {

@@ -37,6 +37,7 @@ class CSimpleSphereDlg : public CDialog, public SimpleCycleFields {
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
 
   void OnForm(UINT id);
   void OnCutDirection(UINT id);
@@ -50,7 +51,14 @@ class CSimpleSphereDlg : public CDialog, public SimpleCycleFields {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // What the clicks change at once; Cancel gives it back.
+  struct ClickedValues {
+    int form, cutDirection, finishOn, toolNumberOn, lengthOffsetOn;
+  };
+
   void ShowStates();
+
+  ClickedValues m_ClickedAtOpening{};
 };
 
 SimpleSphereShape SimpleSphereShapeOf(const CSimpleSphereDlg& dlg);

@@ -23,8 +23,8 @@ bool RunsClockwise(const CSimpleSphereDlg& dlg) {
 void FitCavityLeads(const CLeadInOutDlg& lead, double radius, CLeadInOutDlg& fitted) {
   ScaleLeadMoves(lead, 1.0, fitted);
   const float cap = static_cast<float>(0.75 * radius);
-  for (float* size : {&fitted.m_EntryArcRadius, &fitted.m_EntryLineLength, &fitted.m_ExitArcRadius,
-                      &fitted.m_ExitLineLength}) {
+  for (float* size :
+       {&fitted.m_EntryArcRadius, &fitted.m_EntryLineLength, &fitted.m_ExitArcRadius, &fitted.m_ExitLineLength}) {
     if (*size >= radius) *size = cap;
   }
 }
