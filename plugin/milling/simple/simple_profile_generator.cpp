@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "plugin/geometry/forms/run_size.h"
 #include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/milling/simple/simple_cycle_layers.h"
 #include "plugin/milling/simple/simple_cycle_tail.h"
@@ -65,10 +64,7 @@ void CreateSimpleProfileToolpath(CSimpleProfileDlg& dlg) {
   const SimpleProfileShape shape = SimpleProfileShapeOf(dlg);
   if (!ShapeFits(shape)) return;
   const SimpleLayers layers = MakeSimpleLayers(dlg.m_StartHeight, dlg.m_Depth, dlg.m_ZStepover);
-  if (!CheckRunSize(layers.count(), ProfilePassTotal(shape))) {
-    ReportToolpathNotStored(dlg.m_ToolpathName);
-    return;
-  }
+  if (!SimpleCycleRunFits(dlg, layers.count(), ProfilePassTotal(shape))) return;
   std::vector<double> z, depth;
   for (int j = 0; j < layers.count(); ++j) {
     z.push_back(layers.ZOf(j));

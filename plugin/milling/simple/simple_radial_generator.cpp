@@ -1,6 +1,5 @@
 #include "plugin/milling/simple/simple_radial_generator.h"
 
-#include "plugin/geometry/forms/run_size.h"
 #include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/milling/simple/simple_cycle_tail.h"
 #include "plugin/milling/simple/simple_loops.h"
@@ -42,9 +41,7 @@ bool RunFits(const CSimpleRadialDlg& dlg, const SimpleRadialShape& shape) {
       size = RadialRingCount(ring, shape.stepover);
       break;
   }
-  if (CheckRunSize(1, size)) return true;
-  ReportToolpathNotStored(dlg.m_ToolpathName);
-  return false;
+  return SimpleCycleRunFits(dlg, 1, size);
 }
 
 // At the outer circle the leads turn into the ring, not into its wall, and

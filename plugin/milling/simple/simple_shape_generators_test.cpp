@@ -121,8 +121,16 @@ TEST(SimpleShapeGenerators, RunsThatCannotCutStoreNothingAndSaySo) {
   CreateSimpleSphereToolpath(bowl);
   EXPECT_TRUE(Contains(session.transcript(), "잔삭 공구경로를 생성할 수 없습니다")) << session.transcript();
 
+  CSimpleSphereDlg huge;
+  huge.m_ToolpathName = "huge";
+  huge.m_Radius = 9000.0f;
+  huge.m_FinishStepover = 0.01f;  // some 1.4 million circles
+  CreateSimpleSphereToolpath(huge);
+  EXPECT_TRUE(Contains(session.transcript(), "패스 수가 너무 많습니다")) << session.transcript();
+
   EXPECT_EQ(ModelSpaceCount(session), 0);
-  for (const char* name : {"small", "corner", "lines", "sphere", "bowl"}) EXPECT_FALSE(ToolpathNameExists(name));
+  for (const char* name : {"small", "corner", "lines", "sphere", "bowl", "huge"})
+    EXPECT_FALSE(ToolpathNameExists(name));
 }
 
 TEST(SimpleShapeGenerators, CircularAndSphereStoreTheirPathsAndTheCutDirectionInTheLeads) {

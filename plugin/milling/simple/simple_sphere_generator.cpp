@@ -1,7 +1,6 @@
 #include "plugin/milling/simple/simple_sphere_generator.h"
 
 #include "platform/cad/editor/input/aced_input.h"
-#include "plugin/geometry/forms/run_size.h"
 #include "plugin/geometry/passes/lead_moves.h"
 #include "plugin/milling/simple/simple_cycle_tail.h"
 #include "plugin/milling/simple/simple_loops.h"
@@ -52,10 +51,7 @@ void CreateSimpleSphereToolpath(CSimpleSphereDlg& dlg) {
   }
   const SimpleSphereShape shape = SimpleSphereShapeOf(dlg);
   double step = 0.0;
-  if (!CheckRunSize(1, SphereAngleSteps(shape, step))) {
-    ReportToolpathNotStored(dlg.m_ToolpathName);
-    return;
-  }
+  if (!SimpleCycleRunFits(dlg, 1, SphereAngleSteps(shape, step))) return;
   const std::vector<SphereToolCircle> circles = SphereToolCircles(shape);
   if (circles.empty()) {
     acutPrintf("%s", kNoMovesText);
