@@ -4,10 +4,11 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "plugin/geometry/passes/lead_moves.h"
+#include "plugin/geometry/passes/pass_geometry.h"
 #include "plugin/milling/simple/simple_cycle_layers.h"
 #include "plugin/milling/simple/simple_cycle_tail.h"
-#include "plugin/milling/simple/simple_loops.h"
 #include "plugin/milling/simple/simple_profile_dlg.h"
+#include "plugin/milling/simple/simple_shape_leads.h"
 #include "plugin/shell/command_failure.h"
 #include "plugin/shell/settings/message_table.h"
 
@@ -34,7 +35,7 @@ bool ShapeFits(const SimpleProfileShape& shape) {
   return false;
 }
 
-// The least half size of a closed counter-clockwise loop, from its vertices' box.
+// The least half size of an outline, from its vertices' box.
 double LeastHalfSize(const SimpleProfilePass& pass) {
   double minX = pass.vertices.front().point.x, maxX = minX;
   double minY = pass.vertices.front().point.y, maxY = minY;
@@ -48,7 +49,7 @@ double LeastHalfSize(const SimpleProfilePass& pass) {
 }
 
 bool AddPass(const CSimpleProfileDlg& dlg, const SimpleProfilePass& pass, AcDbObjectIdArray& cuts) {
-  const AcDbObjectId id = AddVertexPolyline(pass.vertices, pass.z, true);
+  const AcDbObjectId id = AddPolylineOfVertices(pass.vertices, pass.z, false);
   if (id.isNull()) return false;
   cuts.append(id);
   if (dlg.m_Lead.m_Side != 0) return AddLeadMoves(dlg.m_Lead, id);

@@ -1,9 +1,10 @@
 #include "plugin/milling/simple/simple_profile_passes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "plugin/geometry/plane_geometry.h"
-#include "plugin/milling/simple/simple_loops.h"
+#include "plugin/milling/simple/simple_cycle_outlines.h"
 
 namespace {
 
@@ -49,7 +50,8 @@ bool AddRectanglePass(const SimpleProfileShape& shape, int pass, double z, doubl
   const double corner = shape.type == kSimpleProfileRounded ? shape.cornerRadius : 0.0;
   SimpleProfilePass outline;
   outline.z = z;
-  AppendRectangleLoop(outline.vertices, centre, hx, hy, corner - e);
+  OutlineVertices out(outline.vertices);
+  AddRectangleOutline(out, centre.x, centre.y, hx, hy, std::clamp(corner - e, 0.0, std::min(hx, hy)), hx > hy);
   plan.passes.push_back(std::move(outline));
   return true;
 }
@@ -59,7 +61,8 @@ bool AddCirclePass(const SimpleProfileShape& shape, int pass, double z, double d
   if (!(radius > kLeastHalfSize)) return false;
   SimpleProfilePass outline;
   outline.z = z;
-  AppendCircleLoop(outline.vertices, shape.centre, radius);
+  OutlineVertices out(outline.vertices);
+  AddCircleOutline(out, shape.centre.x, shape.centre.y, radius);
   plan.passes.push_back(std::move(outline));
   return true;
 }

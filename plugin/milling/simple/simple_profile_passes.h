@@ -29,7 +29,7 @@ struct SimpleProfileShape {
 };
 
 struct SimpleProfilePass {
-  std::vector<PolylineVertex> vertices;  // a closed counter-clockwise loop
+  std::vector<PolylineVertex> vertices;  // counter-clockwise round and back to its start
   double z = 0.0;
 };
 

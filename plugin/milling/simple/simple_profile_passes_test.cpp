@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "plugin/milling/simple/simple_cycle_layers.h"
-#include "plugin/milling/simple/simple_loops.h"
 #include "plugin/milling/simple/simple_profile_dlg.h"
 
 namespace {
@@ -177,20 +176,6 @@ TEST(SimpleProfilePasses, ShapeInputTypesAndTheSquareStart) {
   EXPECT_FALSE(ProfileCornerFits(SimpleProfileShapeOf(dlg)));
   dlg.m_CornerRadius = 20.0f;
   EXPECT_TRUE(ProfileCornerFits(SimpleProfileShapeOf(dlg)));
-}
-
-TEST(SimpleLoops, RoundRectangleOfFullCornerRadiusHasNoZeroLengthEdges) {
-  std::vector<PolylineVertex> loop;
-  AppendRectangleLoop(loop, AcGePoint2d(0, 0), 20.0, 10.0, 10.0);
-  for (std::size_t i = 0; i < loop.size(); ++i)
-    EXPECT_GT(loop[i].point.distanceTo(loop[(i + 1) % loop.size()].point), 1e-6) << i;
-  EXPECT_EQ(loop.size(), 7u);  // start, four arcs' ends, the bottom edge's start
-  // Chained as a ring, it comes back to its start, from where the next ring is reached.
-  std::vector<PolylineVertex> ring;
-  AppendRectangleLoop(ring, AcGePoint2d(0, 0), 10.0, 10.0, 4.0, true);
-  EXPECT_EQ(ring.front().point, AcGePoint2d(10.0, 0.0));
-  EXPECT_EQ(ring.back().point, ring.front().point);
-  EXPECT_EQ(ring.back().bulge, 0.0);
 }
 
 }  // namespace

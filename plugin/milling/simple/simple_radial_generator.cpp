@@ -1,9 +1,11 @@
 #include "plugin/milling/simple/simple_radial_generator.h"
 
+#include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/passes/lead_moves.h"
+#include "plugin/geometry/passes/pass_geometry.h"
 #include "plugin/milling/simple/simple_cycle_tail.h"
-#include "plugin/milling/simple/simple_loops.h"
 #include "plugin/milling/simple/simple_radial_dlg.h"
+#include "plugin/milling/simple/simple_shape_leads.h"
 #include "plugin/shell/command_failure.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
@@ -64,9 +66,12 @@ bool AddContinuousPath(CSimpleRadialDlg& dlg, const SimpleRadialShape& shape, Ac
       shape.pathShape == kRadialSpiral ? RadialSpiralPath(shape) : RadialCirclePath(shape);
   // A ring too small for a single chord.
   if (path.size() < 2) return false;
-  const AcDbObjectId id = AddVertexPolyline(path, dlg.m_Z, false);
+  const AcDbObjectId id = AddPolylineOfVertices(path, dlg.m_Z, false);
   if (id.isNull()) return false;
   cuts.append(id);
+  // The circles are made from the outside in, the spiral from the inside out.
+  const bool reverse = (shape.pathShape == kRadialSpiral) == shape.startOutside;
+  if (reverse && !ReversePolyline(id)) return false;
   CLeadInOutDlg lead;
   FitLeadsToTheRing(dlg, shape, lead);
   return AddLeadMoves(lead, id);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plugin/milling/simple/simple_loops.h"
+#include "plugin/milling/simple/simple_cycle_outlines.h"
 
 namespace {
 
@@ -29,16 +29,6 @@ void AppendChordCircle(std::vector<PolylineVertex>& vertices, const AcGePoint2d&
   const double step = 2.0 * kPi / points;
   for (int k = 0; k <= points; ++k) AppendPoint(vertices, OnCircle(centre, radius, k * step));
   AppendPoint(vertices, OnCircle(centre, radius, 0.0));
-}
-
-// A straight path reversed: each vertex's bulge belongs to the segment that now leaves the vertex after it.
-std::vector<PolylineVertex> Reversed(const std::vector<PolylineVertex>& vertices) {
-  std::vector<PolylineVertex> out(vertices.rbegin(), vertices.rend());
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const std::size_t source = vertices.size() - 1 - i;  // out[i] is vertices[source]
-    out[i].bulge = source > 0 ? -vertices[source - 1].bulge : 0.0;
-  }
-  return out;
 }
 
 }  // namespace
@@ -68,15 +58,16 @@ std::vector<PolylineVertex> RadialCirclePath(const SimpleRadialShape& shape) {
   const int count = RadialRingCount(ring, shape.stepover);
   const double spacing = ring.width() / count;
   std::vector<PolylineVertex> path;
+  OutlineVertices out(path);
   for (int k = 0; k <= count; ++k) {
     const double radius = std::max(0.0, ring.outer - k * spacing);
     if (radius > 0.0) {
-      AppendCircleLoop(path, shape.centre, radius, false, true);
+      AddCircleOutline(out, shape.centre.x, shape.centre.y, radius);
     } else {
-      AppendPoint(path, shape.centre);
+      out.Add(shape.centre.x, shape.centre.y);
     }
   }
-  return shape.startOutside ? path : Reversed(path);
+  return path;
 }
 
 int RadialSpiralTurns(const RadialRing& ring, double stepover, double& spacing) {
@@ -118,7 +109,7 @@ std::vector<PolylineVertex> RadialSpiralPath(const SimpleRadialShape& shape) {
     AppendPoint(path, OnCircle(shape.centre, base + spacing, 0.0));
   }
   if (ring.outer > kLeastSpiralRadius) AppendChordCircle(path, shape.centre, ring.outer);
-  return shape.startOutside ? Reversed(path) : path;
+  return path;
 }
 
 double RadialSpiralPointEstimate(const SimpleRadialShape& shape) {

@@ -33,14 +33,14 @@ RadialRing CompensatedRadialRing(const SimpleRadialShape& shape);
 
 // Rings of the circles: trunc(w / stepover) + 1, at least 1.
 int RadialRingCount(const RadialRing& ring, double stepover);
-// One polyline from the outer ring in (reversed when not starting outside).
+// The circles as one polyline's vertices, from the outer ring in.
 std::vector<PolylineVertex> RadialCirclePath(const SimpleRadialShape& shape);
 
 // Turns of the spiral and their spacing; the turns end at the outer radius.
 int RadialSpiralTurns(const RadialRing& ring, double stepover, double& spacing);
 // Points on a turn at radius rho whose chords stay within 0.01 of the circle (a real count).
 double SpiralPointsPerTurn(double rho);
-// One polyline of chords from the inside out (reversed when starting outside).
+// The spiral as one polyline's vertices, chords from the inside out.
 std::vector<PolylineVertex> RadialSpiralPath(const SimpleRadialShape& shape);
 // Vertices the spiral will have, to refuse one too large before building it.
 double RadialSpiralPointEstimate(const SimpleRadialShape& shape);

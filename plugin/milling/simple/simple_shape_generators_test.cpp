@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/cad/db/entities/db_polyline.h"
+#include "plugin/geometry/polyline/polyline_measure.h"
 #include "plugin/milling/drill/drill_test_drawing.h"
 #include "plugin/milling/simple/simple_profile_dlg.h"
 #include "plugin/milling/simple/simple_profile_generator.h"
@@ -15,6 +16,7 @@
 #include "plugin/milling/simple/simple_sphere_dlg.h"
 #include "plugin/milling/simple/simple_sphere_generator.h"
 #include "plugin/shell/opened_object.h"
+#include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -163,6 +165,16 @@ TEST(SimpleShapeGenerators, CircularAndSphereStoreTheirPathsAndTheCutDirectionIn
     const double ring = cut.points[cut.points.size() / 2].distanceTo(AcGePoint2d(0, 0));
     for (const AcGePoint2d& p : cut.points) EXPECT_LE(p.distanceTo(AcGePoint2d(0, 0)), ring + 1e-6);
   }
+  // Up-cut runs a bowl clockwise.
+  AcDbObjectIdArray stored;
+  ASSERT_TRUE(GetToolpathEntityIds("B", stored));
+  int loops = 0;
+  for (const AcDbObjectId& id : stored) {
+    if (!IsPolylineEntity(id)) continue;
+    EXPECT_TRUE(IsPolylineClockwise(id));
+    ++loops;
+  }
+  EXPECT_GT(loops, 10);
   // The lead sizes of the dialog are as the user left them.
   EXPECT_FLOAT_EQ(bowl.m_Lead.m_EntryArcRadius, 10.0f);
 }

@@ -1,9 +1,12 @@
 #include "plugin/milling/simple/simple_sphere_generator.h"
 
 #include "platform/cad/editor/input/aced_input.h"
+#include "plugin/geometry/curve_reverse.h"
 #include "plugin/geometry/passes/lead_moves.h"
+#include "plugin/geometry/passes/pass_geometry.h"
+#include "plugin/milling/simple/simple_cycle_outlines.h"
 #include "plugin/milling/simple/simple_cycle_tail.h"
-#include "plugin/milling/simple/simple_loops.h"
+#include "plugin/milling/simple/simple_shape_leads.h"
 #include "plugin/milling/simple/simple_sphere_dlg.h"
 #include "plugin/shell/command_failure.h"
 #include "plugin/shell/settings/message_table.h"
@@ -30,10 +33,12 @@ void FitCavityLeads(const CLeadInOutDlg& lead, double radius, CLeadInOutDlg& fit
 
 bool AddCircle(const CSimpleSphereDlg& dlg, const SphereToolCircle& circle, AcDbObjectIdArray& cuts) {
   std::vector<PolylineVertex> loop;
-  AppendCircleLoop(loop, AcGePoint2d(dlg.m_CentreX, dlg.m_CentreY), circle.radius, RunsClockwise(dlg));
-  const AcDbObjectId id = AddVertexPolyline(loop, circle.z, true);
+  OutlineVertices out(loop);
+  AddCircleOutline(out, dlg.m_CentreX, dlg.m_CentreY, circle.radius);
+  const AcDbObjectId id = AddPolylineOfVertices(loop, circle.z, false);
   if (id.isNull()) return false;
   cuts.append(id);
+  if (RunsClockwise(dlg) && !ReversePolyline(id)) return false;
   if (dlg.m_Form != kSphereCavity) return AddLeadMoves(dlg.m_Lead, id);
   CLeadInOutDlg capped, fitted;
   FitCavityLeads(dlg.m_Lead, circle.radius, capped);
