@@ -5,6 +5,9 @@
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/simple/simple_face_dlg.h"
 #include "plugin/milling/simple/simple_pocket_dlg.h"
+#include "plugin/milling/simple/simple_profile_dlg.h"
+#include "plugin/milling/simple/simple_radial_dlg.h"
+#include "plugin/milling/simple/simple_sphere_dlg.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/solid/machining/solid_cut_dlg.h"
 #include "plugin/solid/machining/z_profile_dlg.h"
@@ -287,6 +290,9 @@ PostKindHolders::PostKindHolders() {
   holders_[kToolpathLatheDrill] = std::make_unique<LatheDrillHolder>();
   holders_[kToolpathSimpleFace] = std::make_unique<SimpleCycleHolder<CSimpleFaceDlg>>();
   holders_[kToolpathSimplePocket] = std::make_unique<SimpleCycleHolder<CSimplePocketDlg>>();
+  holders_[kToolpathSimpleProfile] = std::make_unique<SimpleCycleHolder<CSimpleProfileDlg>>();
+  holders_[kToolpathSimpleRadial] = std::make_unique<SimpleCycleHolder<CSimpleRadialDlg>>();
+  holders_[kToolpathSimpleSphere] = std::make_unique<SimpleCycleHolder<CSimpleSphereDlg>>();
 }
 
 PostKindHolders::~PostKindHolders() = default;

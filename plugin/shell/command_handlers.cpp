@@ -6,16 +6,6 @@
 #include "plugin/shell/toolpaths/tool_path_info_report.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 
-namespace {
-
-// The operations and tools behind these commands are not part of the plug-in yet.
-void NotAvailableYet(const char* command) { acutPrintf("\n%s: this command is not available yet.", command); }
-
-}  // namespace
-
-void SimpProfCommand() { NotAvailableYet("SimpProf"); }
-void SimpSphereCommand() { NotAvailableYet("SimpSphere"); }
-void SimpRadialCommand() { NotAvailableYet("SimpRadial"); }
 // Makes a region of the picked curve and takes it away again: a check that the
 // modeler accepts the curve, which leaves the drawing as it was.
 void TestCommand() {

@@ -78,8 +78,8 @@ TEST_F(PluginEntry, LinkerLoadsUnloadsAndLoadsTheLibraryAgain) {
   linetypes->close();
   EXPECT_EQ(session_.host().documents().reactors().size(), 1u);
 
-  acedRegCmds->lookupCmd("SimpSphere")->functionAddr()();
-  EXPECT_NE(session_.transcript().find("SimpSphere: this command is not available yet."), std::string::npos);
+  ASSERT_NE(acedRegCmds->lookupCmd("SimpSphere"), nullptr);
+  EXPECT_NE(acedRegCmds->lookupCmd("SimpSphere")->functionAddr(), nullptr);
 
   ASSERT_TRUE(linker.unloadModule("Ostrivo", true)) << linker.lastError();
   EXPECT_TRUE(PluginCommands().empty());

@@ -2,6 +2,12 @@
 #include "plugin/milling/simple/simple_face_generator.h"
 #include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/milling/simple/simple_pocket_generator.h"
+#include "plugin/milling/simple/simple_profile_dlg.h"
+#include "plugin/milling/simple/simple_profile_generator.h"
+#include "plugin/milling/simple/simple_radial_dlg.h"
+#include "plugin/milling/simple/simple_radial_generator.h"
+#include "plugin/milling/simple/simple_sphere_dlg.h"
+#include "plugin/milling/simple/simple_sphere_generator.h"
 #include "plugin/shell/command_handlers.h"
 
 namespace {
@@ -20,3 +26,6 @@ void RunSimpleCycleCommand() {
 
 void SimpFaceCommand() { RunSimpleCycleCommand<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(); }
 void SimpPockCommand() { RunSimpleCycleCommand<CSimplePocketDlg, &CreateSimplePocketToolpath>(); }
+void SimpProfCommand() { RunSimpleCycleCommand<CSimpleProfileDlg, &CreateSimpleProfileToolpath>(); }
+void SimpRadialCommand() { RunSimpleCycleCommand<CSimpleRadialDlg, &CreateSimpleRadialToolpath>(); }
+void SimpSphereCommand() { RunSimpleCycleCommand<CSimpleSphereDlg, &CreateSimpleSphereToolpath>(); }

@@ -4,6 +4,12 @@
 #include "plugin/milling/simple/simple_face_generator.h"
 #include "plugin/milling/simple/simple_pocket_dlg.h"
 #include "plugin/milling/simple/simple_pocket_generator.h"
+#include "plugin/milling/simple/simple_profile_dlg.h"
+#include "plugin/milling/simple/simple_profile_generator.h"
+#include "plugin/milling/simple/simple_radial_dlg.h"
+#include "plugin/milling/simple/simple_radial_generator.h"
+#include "plugin/milling/simple/simple_sphere_dlg.h"
+#include "plugin/milling/simple/simple_sphere_generator.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -57,5 +63,8 @@ std::vector<std::pair<int, ToolpathOperationMaker>> SimpleCycleOperationMakers()
   return {
       SimpleCycle<CSimpleFaceDlg, &CreateSimpleFaceToolpath>(kToolpathSimpleFace),
       SimpleCycle<CSimplePocketDlg, &CreateSimplePocketToolpath>(kToolpathSimplePocket),
+      SimpleCycle<CSimpleProfileDlg, &CreateSimpleProfileToolpath>(kToolpathSimpleProfile),
+      SimpleCycle<CSimpleRadialDlg, &CreateSimpleRadialToolpath>(kToolpathSimpleRadial),
+      SimpleCycle<CSimpleSphereDlg, &CreateSimpleSphereToolpath>(kToolpathSimpleSphere),
   };
 }

@@ -71,5 +71,5 @@ class ToolpathOperations {
   std::map<int, std::unique_ptr<ToolpathOperation>> holders_;
 };
 
-// The box that says a kind has no operation yet.
+// The box that says a stored toolpath is of a kind no operation here makes.
 void ShowKindNotAvailable(const char* toolpathName, int kind);

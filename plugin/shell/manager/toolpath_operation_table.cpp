@@ -7,6 +7,7 @@
 #include "plugin/shell/manager/solid_cut_operations.h"
 #include "plugin/shell/manager/simple_cycle_operations.h"
 #include "plugin/shell/manager/toolpath_operation.h"
+#include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -55,6 +56,6 @@ void ShowKindNotAvailable(const char* toolpathName, int kind) {
   CString kindText = ToolpathKindName(kind);
   if (kindText.IsEmpty()) kindText.Format("kind %d", kind);
   CString text;
-  text.Format("\"%s\" (%s): this kind of toolpath is not available yet.", toolpathName, kindText.GetString());
+  text.Format(MsgKindNotKnown, toolpathName, kindText.GetString());
   ShowManagerBox(text);
 }

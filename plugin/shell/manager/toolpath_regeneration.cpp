@@ -44,7 +44,6 @@ RegenerateOutcome RegenerateToolpath(const char* name, ToolpathOperations& opera
     ShowManagerBox(kCannotRegenerateText);
     return RegenerateOutcome::kKept;
   }
-  if (kind < kToolpathPocket || kind > kToolpathLatheDrill) return RegenerateOutcome::kKept;
   int shownKind = 0;
   CString layer;
   bool shown = false;

@@ -171,8 +171,8 @@ TEST_F(RegenerationThatMakesNothing, KeepsTheOldToolpath) {
 }
 
 TEST(RegenerationOfOtherKinds, AKindWithoutItsOperationSaysSoAndABrokenToolpathMayGo) {
-  ManagerDrawing drawing("select 383 \"Simple_1\"\nclick 388\nselect 383 \"Broken_1\"\nclick 388\nyes\nshow\ncancel\n");
-  drawing.AddRecordGroup("Simple_1", kToolpathSimpleSphere, {drawing.AddLine(0, 0, 10, 0)});
+  ManagerDrawing drawing("select 383 \"Newer_1\"\nclick 388\nselect 383 \"Broken_1\"\nclick 388\nyes\nshow\ncancel\n");
+  drawing.AddRecordGroup("Newer_1", 14, {drawing.AddLine(0, 0, 10, 0)});
   const AcDbObjectId line = drawing.AddLine(0, 10, 10, 10);
   CPocketDlg pocket;
   CString record;
@@ -182,12 +182,12 @@ TEST(RegenerationOfOtherKinds, AKindWithoutItsOperationSaysSoAndABrokenToolpathM
   ASSERT_TRUE(CreateToolpathGroup("Broken_1", record, ids));
   RunManager();
   const std::string shown = drawing.transcript();
-  EXPECT_TRUE(Contains(shown, "\"Simple_1\" (kind 8): this kind of toolpath is not available yet.")) << shown;
-  EXPECT_TRUE(ToolpathNameExists("Simple_1"));
+  EXPECT_TRUE(Contains(shown, "\"Newer_1\" (kind 14): 이 프로그램이 모르는 종류의 공구경로입니다.!!")) << shown;
+  EXPECT_TRUE(ToolpathNameExists("Newer_1"));
   EXPECT_TRUE(Contains(shown, "정상적인 공구경로가 아닙니다.")) << shown;
   EXPECT_FALSE(ToolpathNameExists("Broken_1"));
   EXPECT_TRUE(line.isErased());
-  EXPECT_TRUE(Contains(shown, "      0: Simple_1 |  | 0 | On\n  380")) << shown;
+  EXPECT_TRUE(Contains(shown, "      0: Newer_1 |  | 0 | On\n  380")) << shown;
 }
 
 }  // namespace

@@ -160,10 +160,10 @@ TEST(ToolpathSimulation, ASimplePocketReplayRunsItsOwnToolAlongEveryMove) {
 
 TEST(ToolpathSimulation, AKindWithoutItsOperationSaysSo) {
   ManagerDrawing drawing;
-  drawing.AddRecordGroup("SimpleSphere_1", kToolpathSimpleSphere, {drawing.AddLine(0, 0, 10, 0)});
-  Simulate("SimpleSphere_1");
+  drawing.AddRecordGroup("Newer_1", 14, {drawing.AddLine(0, 0, 10, 0)});
+  Simulate("Newer_1");
   EXPECT_TRUE(
-      Contains(drawing.transcript(), "\"SimpleSphere_1\" (kind 8): this kind of toolpath is not available yet."))
+      Contains(drawing.transcript(), "\"Newer_1\" (kind 14): 이 프로그램이 모르는 종류의 공구경로입니다.!!"))
       << drawing.transcript();
 }
 

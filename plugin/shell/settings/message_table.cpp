@@ -42,12 +42,19 @@ CString MsgTooManyPasses = "패스 수가 너무 많습니다 (%lld, 최대 %lld
 CString MsgNumberNotPostable = "NC로 쓸 수 없는 값 %s 이(가) %s 에 있어 출력하지 않습니다.";
 CString MsgGeometryOutOfRange = "선택한 도형의 크기 %s 는 가공할 수 없는 값입니다. 공구경로를 만들지 않습니다.";
 CString MsgRecordTooLong = "파라메타가 너무 깁니다 (최대 %d 바이트).";
+CString MsgSimpleOutlinesSkipped = "\n 공구가 들어가지 않는 경로 %d개를 건너뛰었습니다.";
+CString MsgSimpleCornerTooLarge = "코너반경(%.3f)이 사각형 크기의 절반(%.3f)보다 클 수 없습니다.!!";
+CString MsgSimpleNothingToCut = "공구가 형상 안에 들어가지 않아 공구경로를 만들 수 없습니다.!!";
+CString MsgRadialNoLines = "Stepover(%.3f)가 직경 %.3f의 원둘레보다 길어 방사선을 만들 수 없습니다.!!";
+CString MsgRadialNoRing = "가공할 영역이 없습니다 (보정한 직경이 0이거나 내경과 같습니다).!!";
+CString MsgSphereFinishingOff = "정삭가공이 선택되지 않아 공구경로를 만들지 않습니다.!!";
 CString MsgNoFacePicked;
 CString MsgNoOuterProfile;
 CString MsgGougeCheckFailed;
 CString MsgSolidNotMade;
 CString MsgOnlySolidsMachined;
 // Fixed Korean, set before any load.
+CString MsgKindNotKnown = "\"%s\" (%s): 이 프로그램이 모르는 종류의 공구경로입니다.!!";
 CString MsgGrooveNotMade = "\n Groove 공구경로를 생성할 수 없습니다..";
 CString MsgGrooveProfileNotChained = "선택된 도형을 하나의 Profile로 연결할 수 없습니다.!!";
 CString MsgGrooveNoseWiderThanBlade = "공구 폭은 노즈 반경의 2배 이상이어야 합니다.!!";

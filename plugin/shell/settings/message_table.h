@@ -59,6 +59,8 @@ extern CString MsgNoOuterProfile;
 extern CString MsgSolidNotMade;
 // A solid operation given a model or stock that is no 3D solid.
 extern CString MsgOnlySolidsMachined;
+// A stored toolpath of a kind this plug-in has no operation for: its name, its kind.
+extern CString MsgKindNotKnown;
 
 // Grooving: no plunges made; picks that make no one profile; a nose wider than its blade.
 extern CString MsgGrooveNotMade;
@@ -90,6 +92,13 @@ extern CString MsgGeometryOutOfRange;
 extern CString MsgRecordTooLong;
 // "%s %s": the number as written, the toolpath or what it belongs to; posts write nothing then.
 extern CString MsgNumberNotPostable;
+// Simple profile, circular and sphere cycles that cannot cut as typed in.
+extern CString MsgSimpleOutlinesSkipped;   // "%d": outlines the tool does not fit in
+extern CString MsgSimpleCornerTooLarge;    // corner radius, half the smaller size
+extern CString MsgSimpleNothingToCut;
+extern CString MsgRadialNoLines;           // stepover, outer diameter
+extern CString MsgRadialNoRing;
+extern CString MsgSphereFinishingOff;
 
 // Fills every slot for the settings' LanguageIndex (1 Korean, 2 Japanese,
 // anything else English). Returns 1.
