@@ -180,9 +180,7 @@ class CPocketDlg : public CAcUiDialog {
   void RestoreClickedValues(const ClickedValues& values);
 
   // The OK steps; false keeps the dialog open (after a message).
-  bool CheckAllowances();
   bool CheckStepovers();
-  bool CheckRestPass();
   bool CheckToolpathName();
   // Boundary and islands from the picked curves; the boundary stays null when
   // they make none.
@@ -193,11 +191,6 @@ class CPocketDlg : public CAcUiDialog {
   // Radios, the pattern list, the start point and the read-only states from the members.
   void ShowChoices();
   void ShowReadOnlyStates();
-  void ShowStartPoint();
-  void SetReadOnly(int id, bool readOnly);
-  void PickStartPoint();
-  void RunToolDialog(CToolShapeDlg& tool, int buttonId);
-  void CopyToolNumberWhileNoOffset(int lengthOffsetOn, int toolNumberId, int offsetNumberId);
 
   ClickedValues m_ClickedAtOpening{};
 };

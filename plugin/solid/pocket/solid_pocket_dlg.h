@@ -153,17 +153,10 @@ class CSolidPocketDlg : public CAcUiDialog {
   void RestoreClickedValues(const ClickedValues& values);
 
   // The OK steps; false keeps the dialog open (after a message).
-  bool CheckAllowances();
-  bool CheckRestPass();
   bool CheckSolids();
 
   void ShowChoices();
   void ShowReadOnlyStates();
-  void ShowStartPoint();
-  void SetReadOnly(int id, bool readOnly);
-  void PickStartPoint();
-  void RunToolDialog(CToolShapeDlg& tool, int buttonId);
-  void CopyToolNumberWhileNoOffset(int lengthOffsetOn, int toolNumberId, int offsetNumberId);
 
   ClickedValues m_ClickedAtOpening{};
 };

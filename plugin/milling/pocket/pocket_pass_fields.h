@@ -1,0 +1,221 @@
+// The roughing, finishing and rest field groups of the 2D and the 3D pocket
+// dialogs: the same controls, exchanged, shown and checked alike. Dialog is
+// either pocket dialog (members of the same names), Limits its table of limits.
+#pragma once
+
+#include <vector>
+
+#include "platform/cad/editor/acui_dialog.h"
+#include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/field_limits.h"
+#include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/tool_shape_dlg.h"
+
+namespace pocket_pass_ids {
+
+constexpr int kRoughOnCheck = 257;
+constexpr int kRoughToolButton = 464;
+constexpr int kRoughToolNumberCheck = 331;
+constexpr int kRoughToolNumberEdit = 329;
+constexpr int kRoughLengthOffsetCheck = 332;
+constexpr int kRoughLengthOffsetEdit = 330;
+constexpr int kPatternList = 258;
+constexpr int kRoughAngleEdit = 217;
+constexpr int kRoughStepoverEdit = 261;
+constexpr int kRoughAllowanceEdit = 260;
+constexpr int kRoughFeedEdit = 262;
+constexpr int kRoughSpindleCheck = 327;
+constexpr int kRoughSpindleEdit = 263;
+constexpr int kLinkFeedCheck = 326;
+constexpr int kLinkFeedEdit = 274;
+constexpr int kStartOutsideCheck = 338;
+constexpr int kRetractBetweenLevelsCheck = 343;
+constexpr int kRapidLinkButton = 345;
+constexpr int kStartPointCheck = 305;
+constexpr int kStartPointButton = 303;
+constexpr int kPlungeButton = 259;
+
+constexpr int kFinishOnCheck = 266;
+constexpr int kFinishToolButton = 276;
+constexpr int kFinishToolNumberCheck = 335;
+constexpr int kFinishToolNumberEdit = 333;
+constexpr int kFinishLengthOffsetCheck = 336;
+constexpr int kFinishLengthOffsetEdit = 334;
+constexpr int kFinishAllowanceEdit = 267;
+constexpr int kFinishStepoverEdit = 268;
+constexpr int kFinishPassesEdit = 272;
+constexpr int kFinishFeedEdit = 270;
+constexpr int kFinishSpindleCheck = 328;
+constexpr int kFinishSpindleEdit = 273;
+constexpr int kCornerRoundCheck = 444;
+constexpr int kFinishLeadButton = 251;
+
+constexpr int kRestOnCheck = 463;
+constexpr int kRestToolButton = 286;
+constexpr int kRestToolNumberCheck = 341;
+constexpr int kRestToolNumberEdit = 339;
+constexpr int kRestLengthOffsetCheck = 342;
+constexpr int kRestLengthOffsetEdit = 340;
+constexpr int kRestAllowanceEdit = 271;
+constexpr int kRestFeedEdit = 281;
+constexpr int kRestSpindleCheck = 337;
+constexpr int kRestSpindleEdit = 284;
+constexpr int kRestAfterFinishCheck = 462;
+constexpr int kRestLeadButton = 252;
+
+constexpr int kRoughEdits[] = {kRoughAngleEdit,    kRoughAllowanceEdit, kRoughSpindleEdit,
+                               kRoughStepoverEdit, kRoughFeedEdit,      kLinkFeedEdit};
+constexpr int kFinishEdits[] = {kFinishAllowanceEdit, kFinishPassesEdit, kFinishSpindleEdit, kFinishStepoverEdit,
+                                kFinishFeedEdit};
+// The rest pass's check box is disabled with its edits.
+constexpr int kRestEdits[] = {kRestAllowanceEdit, kRestSpindleEdit, kRestFeedEdit, kRestAfterFinishCheck};
+
+}  // namespace pocket_pass_ids
+
+// The three group boxes "<< 황삭조건 >>", "<< 정삭조건 >>", "<< 잔삭 조건 >>"
+// with their controls; the dialogs caption the finishing spindle check apart.
+std::vector<ControlTemplate> PocketPassControls(const char* finishSpindleCaption);
+
+// Asks to raise the rest allowance to its reference's (finishing's or
+// roughing's) and writes it into its edit; false when the user declines.
+bool AskRaiseRestAllowance(CWnd& dialog, bool finishing, float referenceAllowance);
+
+// The tool's own dialog; its button shows the name of a confirmed tool.
+void RunPassToolDialog(CWnd& dialog, CToolShapeDlg& tool, int buttonId);
+
+// The pattern drop list, filled and set to the dialog's pattern.
+void ShowPocketPatterns(CWnd& dialog, int pattern);
+
+// Asks for the roughing start point; true and the point when one was given.
+bool PickPocketStartPointInto(CAcUiDialog& dialog, double point[3]);
+
+// The picked start point on its button, while the start point is on.
+template <class Dialog>
+void ShowPocketStartPoint(Dialog& d) {
+  if (!d.m_StartPointOn) return;
+  CString text;
+  text.Format("%.1f, %.1f, %.1f", d.m_StartX, d.m_StartY, d.m_StartZ);
+  d.SetDlgItemText(pocket_pass_ids::kStartPointButton, text);
+}
+
+// The button shows which point will be used, picked or not.
+template <class Dialog>
+void PickPocketStartPoint(Dialog& d) {
+  double point[3] = {0.0, 0.0, 0.0};
+  if (PickPocketStartPointInto(d, point)) {
+    d.m_StartX = point[0];
+    d.m_StartY = point[1];
+    d.m_StartZ = point[2];
+  }
+  ShowPocketStartPoint(d);
+}
+
+template <class Dialog>
+void ShowPocketPassToolNames(Dialog& d) {
+  using namespace pocket_pass_ids;
+  d.SetDlgItemText(kRoughToolButton, d.m_RoughTool.m_ToolName);
+  d.SetDlgItemText(kFinishToolButton, d.m_FinishTool.m_ToolName);
+  d.SetDlgItemText(kRestToolButton, d.m_RestTool.m_ToolName);
+}
+
+template <class Dialog>
+void FormatPocketPassToolNames(Dialog& d) {
+  d.m_RoughTool.FormatToolName();
+  d.m_FinishTool.FormatToolName();
+  d.m_RestTool.FormatToolName();
+}
+
+// The three groups' exchange, from the roughing switch to the rest pass's.
+template <class Dialog, class Limits>
+void ExchangePocketPassFields(CDataExchange* pDX, Dialog& d, const Limits& L) {
+  using namespace pocket_pass_ids;
+  DDX_Check(pDX, kRoughOnCheck, d.m_RoughOn);
+  DDX_Check(pDX, kRoughToolNumberCheck, d.m_RoughToolNumberOn);
+  DDX_Limited(pDX, kRoughToolNumberEdit, d.m_RoughToolNumber, L.roughTool.toolNumber);
+  DDX_Check(pDX, kRoughLengthOffsetCheck, d.m_RoughLengthOffsetOn);
+  DDX_Limited(pDX, kRoughLengthOffsetEdit, d.m_RoughLengthOffsetNumber, L.roughTool.lengthOffsetNumber);
+  DDX_Limited(pDX, kRoughAngleEdit, d.m_RoughAngle, L.roughAngle);
+  DDX_Limited(pDX, kRoughStepoverEdit, d.m_RoughStepover, L.roughStepover);
+  DDX_Limited(pDX, kRoughAllowanceEdit, d.m_RoughAllowance, L.roughAllowance);
+  DDX_Limited(pDX, kRoughFeedEdit, d.m_RoughFeed, L.roughFeed);
+  DDX_Check(pDX, kRoughSpindleCheck, d.m_RoughSpindleOn);
+  DDX_Limited(pDX, kRoughSpindleEdit, d.m_RoughSpindle, L.roughSpindle);
+  DDX_Check(pDX, kLinkFeedCheck, d.m_LinkFeedOn);
+  DDX_Limited(pDX, kLinkFeedEdit, d.m_LinkFeed, L.linkFeed);
+  DDX_Check(pDX, kStartOutsideCheck, d.m_StartOutside);
+  DDX_Check(pDX, kRetractBetweenLevelsCheck, d.m_RetractBetweenLevels);
+  DDX_Check(pDX, kStartPointCheck, d.m_StartPointOn);
+
+  DDX_Check(pDX, kFinishOnCheck, d.m_FinishOn);
+  DDX_Check(pDX, kFinishToolNumberCheck, d.m_FinishToolNumberOn);
+  DDX_Limited(pDX, kFinishToolNumberEdit, d.m_FinishToolNumber, L.finishTool.toolNumber);
+  DDX_Check(pDX, kFinishLengthOffsetCheck, d.m_FinishLengthOffsetOn);
+  DDX_Limited(pDX, kFinishLengthOffsetEdit, d.m_FinishLengthOffsetNumber, L.finishTool.lengthOffsetNumber);
+  DDX_Limited(pDX, kFinishAllowanceEdit, d.m_FinishAllowance, L.finishAllowance);
+  DDX_Limited(pDX, kFinishStepoverEdit, d.m_FinishStepover, L.finishStepover);
+  DDX_Limited(pDX, kFinishPassesEdit, d.m_FinishPasses, L.finishPasses);
+  DDX_Limited(pDX, kFinishFeedEdit, d.m_FinishFeed, L.finishFeed);
+  DDX_Check(pDX, kFinishSpindleCheck, d.m_FinishSpindleOn);
+  DDX_Limited(pDX, kFinishSpindleEdit, d.m_FinishSpindle, L.finishSpindle);
+  DDX_Check(pDX, kCornerRoundCheck, d.m_CornerRound);
+
+  DDX_Check(pDX, kRestOnCheck, d.m_RestOn);
+  DDX_Check(pDX, kRestToolNumberCheck, d.m_RestToolNumberOn);
+  DDX_Limited(pDX, kRestToolNumberEdit, d.m_RestToolNumber, L.restTool.toolNumber);
+  DDX_Check(pDX, kRestLengthOffsetCheck, d.m_RestLengthOffsetOn);
+  DDX_Limited(pDX, kRestLengthOffsetEdit, d.m_RestLengthOffsetNumber, L.restTool.lengthOffsetNumber);
+  DDX_Limited(pDX, kRestAllowanceEdit, d.m_RestAllowance, L.restAllowance);
+  DDX_Limited(pDX, kRestFeedEdit, d.m_RestFeed, L.restFeed);
+  DDX_Check(pDX, kRestSpindleCheck, d.m_RestSpindleOn);
+  DDX_Limited(pDX, kRestSpindleEdit, d.m_RestSpindle, L.restSpindle);
+  DDX_Check(pDX, kRestAfterFinishCheck, d.m_RestAfterFinish);
+
+  if (!pDX->m_bSaveAndValidate) ShowPocketPassToolNames(d);
+}
+
+template <class Dialog>
+void ShowPocketPassReadOnlyStates(Dialog& d) {
+  using namespace pocket_pass_ids;
+  SetControlReadOnly(d, kRoughLengthOffsetEdit, !d.m_RoughLengthOffsetOn);
+  SetControlReadOnly(d, kFinishLengthOffsetEdit, !d.m_FinishLengthOffsetOn);
+  SetControlReadOnly(d, kRestLengthOffsetEdit, !d.m_RestLengthOffsetOn);
+  for (int id : kRoughEdits) SetControlReadOnly(d, id, !d.m_RoughOn);
+  for (int id : kFinishEdits) SetControlReadOnly(d, id, !d.m_FinishOn);
+  for (int id : kRestEdits) SetControlReadOnly(d, id, !d.m_RestOn);
+  // The link feed is typed only where it is used: roughing with its own link feed.
+  SetControlReadOnly(d, kLinkFeedEdit, !d.m_RoughOn || !d.m_LinkFeedOn);
+}
+
+// An allowance below minus the tool radius would cut into the part.
+template <class Dialog>
+bool CheckPocketPassAllowances(const Dialog& d) {
+  if (d.m_RoughOn && d.m_RoughAllowance < -d.m_RoughTool.m_Diameter / 2.0) {
+    ShowFormInformation("황삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
+    return false;
+  }
+  if (d.m_FinishOn && d.m_FinishAllowance < -d.m_FinishTool.m_Diameter / 2.0) {
+    ShowFormInformation("정삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
+    return false;
+  }
+  return true;
+}
+
+// False when the rest pass cannot be made; an allowance below its reference's
+// is raised in its edit when the user agrees.
+template <class Dialog>
+bool CheckPocketRestPass(Dialog& d) {
+  if (!d.m_RestOn) return true;
+  if (d.m_RestAllowance < -d.m_RestTool.m_Diameter / 2.0) {
+    ShowFormInformation("잔삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
+    return false;
+  }
+  const bool finishing = d.RestMeasuresAgainstFinishing();
+  if (d.m_RestTool.m_Diameter >= (finishing ? d.m_FinishTool : d.m_RoughTool).m_Diameter) {
+    ShowFormInformation("잔삭 공구가 정삭 공구보다 크거나 같으면 잔삭을 할수 없습니다.!!");
+    return false;
+  }
+  const float referenceAllowance = finishing ? d.m_FinishAllowance : d.m_RoughAllowance;
+  if (referenceAllowance > d.m_RestAllowance && !AskRaiseRestAllowance(d, finishing, referenceAllowance)) return false;
+  return true;
+}
