@@ -6,7 +6,9 @@
 #include "platform/classlib/dialogs/combo_box.h"
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/dialogs/edit.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/groove_lathe_drill_limits.h"
+#include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_drill_record.h"
@@ -137,10 +139,8 @@ void CLatheDrillDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
   const LatheDrillLimits& L = kLatheDrillLimits;
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
-  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
-  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, L.tool.toolNumber);
-  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
-  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, L.tool.lengthOffsetNumber);
+  ExchangeToolNumberFields(pDX, {kToolNumberCheck, kToolNumberEdit, kLengthOffsetCheck, kLengthOffsetEdit},
+                           {m_ToolNumberOn, m_ToolNumber, m_LengthOffsetOn, m_LengthOffsetNumber}, L.tool);
   DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
   DDX_Limited(pDX, kSpindleEdit, m_SpindleSpeed, L.spindleSpeed);
   DDX_Limited(pDX, kFeedEdit, m_Feed, L.feed);
@@ -178,23 +178,19 @@ BOOL CLatheDrillDlg::OnInitDialog() {
     cycles->SetCurSel(m_CycleIndex);
   }
   ApplyCycleStates();
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
   return TRUE;
-}
-
-void CLatheDrillDlg::SetReadOnly(int id, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
 }
 
 // Boring with a shift keeps whatever the cycle before it left editable.
 void CLatheDrillDlg::ApplyCycleStates() {
   if (m_CycleIndex == kLatheBoringShift) return;
   const bool pecks = m_CycleIndex == kLathePeckDrill || m_CycleIndex == kLatheChipBreak;
-  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetReadOnly(id, !pecks);
-  SetReadOnly(kChipBreakEdit, m_CycleIndex != kLatheChipBreak);
-  SetReadOnly(kDwellEdit, false);
-  SetReadOnly(kShiftEdit, true);
+  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetControlReadOnly(*this, id, !pecks);
+  SetControlReadOnly(*this, kChipBreakEdit, m_CycleIndex != kLatheChipBreak);
+  SetControlReadOnly(*this, kDwellEdit, false);
+  SetControlReadOnly(*this, kShiftEdit, true);
 }
 
 void CLatheDrillDlg::OnCycleChange() {
@@ -223,7 +219,7 @@ void CLatheDrillDlg::OnTipCompensationOn() {
 
 void CLatheDrillDlg::OnLengthOffsetOn() {
   m_LengthOffsetOn = IsDlgButtonChecked(kLengthOffsetCheck) ? 1 : 0;
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
 }
 
 void CLatheDrillDlg::PickPointInto(const char* prompt, int xEdit, int yEdit) {

@@ -88,7 +88,6 @@ class CLatheDrillDlg : public CAcUiDialog {
 
  private:
   void ApplyCycleStates();
-  void SetReadOnly(int id, bool readOnly);
   void ShowTipDialog();
   // The dialog steps aside for a point; its X (and Y) go into the edits.
   void PickPointInto(const char* prompt, int xEdit, int yEdit);

@@ -10,6 +10,7 @@
 #include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
 #include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/tool_shape_dlg.h"
 
 namespace pocket_pass_ids {
@@ -131,10 +132,9 @@ template <class Dialog, class Limits>
 void ExchangePocketPassFields(CDataExchange* pDX, Dialog& d, const Limits& L) {
   using namespace pocket_pass_ids;
   DDX_Check(pDX, kRoughOnCheck, d.m_RoughOn);
-  DDX_Check(pDX, kRoughToolNumberCheck, d.m_RoughToolNumberOn);
-  DDX_Limited(pDX, kRoughToolNumberEdit, d.m_RoughToolNumber, L.roughTool.toolNumber);
-  DDX_Check(pDX, kRoughLengthOffsetCheck, d.m_RoughLengthOffsetOn);
-  DDX_Limited(pDX, kRoughLengthOffsetEdit, d.m_RoughLengthOffsetNumber, L.roughTool.lengthOffsetNumber);
+  ExchangeToolNumberFields(
+      pDX, {kRoughToolNumberCheck, kRoughToolNumberEdit, kRoughLengthOffsetCheck, kRoughLengthOffsetEdit},
+      {d.m_RoughToolNumberOn, d.m_RoughToolNumber, d.m_RoughLengthOffsetOn, d.m_RoughLengthOffsetNumber}, L.roughTool);
   DDX_Limited(pDX, kRoughAngleEdit, d.m_RoughAngle, L.roughAngle);
   DDX_Limited(pDX, kRoughStepoverEdit, d.m_RoughStepover, L.roughStepover);
   DDX_Limited(pDX, kRoughAllowanceEdit, d.m_RoughAllowance, L.roughAllowance);
@@ -148,10 +148,10 @@ void ExchangePocketPassFields(CDataExchange* pDX, Dialog& d, const Limits& L) {
   DDX_Check(pDX, kStartPointCheck, d.m_StartPointOn);
 
   DDX_Check(pDX, kFinishOnCheck, d.m_FinishOn);
-  DDX_Check(pDX, kFinishToolNumberCheck, d.m_FinishToolNumberOn);
-  DDX_Limited(pDX, kFinishToolNumberEdit, d.m_FinishToolNumber, L.finishTool.toolNumber);
-  DDX_Check(pDX, kFinishLengthOffsetCheck, d.m_FinishLengthOffsetOn);
-  DDX_Limited(pDX, kFinishLengthOffsetEdit, d.m_FinishLengthOffsetNumber, L.finishTool.lengthOffsetNumber);
+  ExchangeToolNumberFields(
+      pDX, {kFinishToolNumberCheck, kFinishToolNumberEdit, kFinishLengthOffsetCheck, kFinishLengthOffsetEdit},
+      {d.m_FinishToolNumberOn, d.m_FinishToolNumber, d.m_FinishLengthOffsetOn, d.m_FinishLengthOffsetNumber},
+      L.finishTool);
   DDX_Limited(pDX, kFinishAllowanceEdit, d.m_FinishAllowance, L.finishAllowance);
   DDX_Limited(pDX, kFinishStepoverEdit, d.m_FinishStepover, L.finishStepover);
   DDX_Limited(pDX, kFinishPassesEdit, d.m_FinishPasses, L.finishPasses);
@@ -161,10 +161,9 @@ void ExchangePocketPassFields(CDataExchange* pDX, Dialog& d, const Limits& L) {
   DDX_Check(pDX, kCornerRoundCheck, d.m_CornerRound);
 
   DDX_Check(pDX, kRestOnCheck, d.m_RestOn);
-  DDX_Check(pDX, kRestToolNumberCheck, d.m_RestToolNumberOn);
-  DDX_Limited(pDX, kRestToolNumberEdit, d.m_RestToolNumber, L.restTool.toolNumber);
-  DDX_Check(pDX, kRestLengthOffsetCheck, d.m_RestLengthOffsetOn);
-  DDX_Limited(pDX, kRestLengthOffsetEdit, d.m_RestLengthOffsetNumber, L.restTool.lengthOffsetNumber);
+  ExchangeToolNumberFields(
+      pDX, {kRestToolNumberCheck, kRestToolNumberEdit, kRestLengthOffsetCheck, kRestLengthOffsetEdit},
+      {d.m_RestToolNumberOn, d.m_RestToolNumber, d.m_RestLengthOffsetOn, d.m_RestLengthOffsetNumber}, L.restTool);
   DDX_Limited(pDX, kRestAllowanceEdit, d.m_RestAllowance, L.restAllowance);
   DDX_Limited(pDX, kRestFeedEdit, d.m_RestFeed, L.restFeed);
   DDX_Check(pDX, kRestSpindleCheck, d.m_RestSpindleOn);
