@@ -175,26 +175,7 @@ void CPocketDlg::ShowReadOnlyStates() {
 }
 
 CPocketDlg::ClickedValues CPocketDlg::TakeClickedValues() const {
-  return {m_CutDirection,
-          m_AbsoluteZ,
-          m_SelectMethod,
-          m_RoughPattern,
-          m_RoughOn,
-          m_FinishOn,
-          m_RestOn,
-          m_IslandTaperOn,
-          m_LinkFeedOn,
-          m_RoughLengthOffsetOn,
-          m_FinishLengthOffsetOn,
-          m_RestLengthOffsetOn,
-          m_RoughToolNumberOn,
-          m_FinishToolNumberOn,
-          m_RestToolNumberOn,
-          m_RestAfterFinish,
-          m_StartPointOn,
-          m_StartX,
-          m_StartY,
-          m_StartZ};
+  return {m_CutDirection, m_AbsoluteZ, m_SelectMethod, m_RoughPattern, m_IslandTaperOn, TakePocketPassSwitches(*this)};
 }
 
 void CPocketDlg::RestoreClickedValues(const ClickedValues& values) {
@@ -202,22 +183,8 @@ void CPocketDlg::RestoreClickedValues(const ClickedValues& values) {
   m_AbsoluteZ = static_cast<BYTE>(values.absoluteZ);
   m_SelectMethod = values.selectMethod;
   m_RoughPattern = values.roughPattern;
-  m_RoughOn = values.roughOn;
-  m_FinishOn = values.finishOn;
-  m_RestOn = values.restOn;
   m_IslandTaperOn = values.islandTaperOn;
-  m_LinkFeedOn = values.linkFeedOn;
-  m_RoughLengthOffsetOn = values.roughLengthOffsetOn;
-  m_FinishLengthOffsetOn = values.finishLengthOffsetOn;
-  m_RestLengthOffsetOn = values.restLengthOffsetOn;
-  m_RoughToolNumberOn = values.roughToolNumberOn;
-  m_FinishToolNumberOn = values.finishToolNumberOn;
-  m_RestToolNumberOn = values.restToolNumberOn;
-  m_RestAfterFinish = values.restAfterFinish;
-  m_StartPointOn = values.startPointOn;
-  m_StartX = values.startX;
-  m_StartY = values.startY;
-  m_StartZ = values.startZ;
+  RestorePocketPassSwitches(values.passes, *this);
 }
 
 void CPocketDlg::OnOK() {

@@ -10,6 +10,7 @@
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
 #include "plugin/geometry/passes/plunge_dlg.h"
 #include "plugin/geometry/tool_shape_dlg.h"
+#include "plugin/milling/pocket/pocket_pass_fields.h"
 #include "plugin/milling/pocket/pocket_selection.h"
 #include "plugin/milling/rapid_link_dlg.h"
 
@@ -169,12 +170,8 @@ class CPocketDlg : public CAcUiDialog {
  private:
   // What the clicks change at once; Cancel gives it back.
   struct ClickedValues {
-    int cutDirection, absoluteZ, selectMethod, roughPattern;
-    int roughOn, finishOn, restOn, islandTaperOn, linkFeedOn;
-    int roughLengthOffsetOn, finishLengthOffsetOn, restLengthOffsetOn;
-    int roughToolNumberOn, finishToolNumberOn, restToolNumberOn;
-    int restAfterFinish, startPointOn;
-    double startX, startY, startZ;
+    int cutDirection, absoluteZ, selectMethod, roughPattern, islandTaperOn;
+    PocketPassSwitches passes;
   };
   ClickedValues TakeClickedValues() const;
   void RestoreClickedValues(const ClickedValues& values);

@@ -74,6 +74,54 @@ constexpr int kRestEdits[] = {kRestAllowanceEdit, kRestSpindleEdit, kRestFeedEdi
 
 }  // namespace pocket_pass_ids
 
+// What clicks on the three groups change at once, and the picked start point;
+// Cancel gives it back.
+struct PocketPassSwitches {
+  int roughOn, finishOn, restOn, linkFeedOn;
+  int roughLengthOffsetOn, finishLengthOffsetOn, restLengthOffsetOn;
+  int roughToolNumberOn, finishToolNumberOn, restToolNumberOn;
+  int restAfterFinish, startPointOn;
+  double startX, startY, startZ;
+};
+
+template <class Dialog>
+PocketPassSwitches TakePocketPassSwitches(const Dialog& d) {
+  return {d.m_RoughOn,
+          d.m_FinishOn,
+          d.m_RestOn,
+          d.m_LinkFeedOn,
+          d.m_RoughLengthOffsetOn,
+          d.m_FinishLengthOffsetOn,
+          d.m_RestLengthOffsetOn,
+          d.m_RoughToolNumberOn,
+          d.m_FinishToolNumberOn,
+          d.m_RestToolNumberOn,
+          d.m_RestAfterFinish,
+          d.m_StartPointOn,
+          d.m_StartX,
+          d.m_StartY,
+          d.m_StartZ};
+}
+
+template <class Dialog>
+void RestorePocketPassSwitches(const PocketPassSwitches& s, Dialog& d) {
+  d.m_RoughOn = s.roughOn;
+  d.m_FinishOn = s.finishOn;
+  d.m_RestOn = s.restOn;
+  d.m_LinkFeedOn = s.linkFeedOn;
+  d.m_RoughLengthOffsetOn = s.roughLengthOffsetOn;
+  d.m_FinishLengthOffsetOn = s.finishLengthOffsetOn;
+  d.m_RestLengthOffsetOn = s.restLengthOffsetOn;
+  d.m_RoughToolNumberOn = s.roughToolNumberOn;
+  d.m_FinishToolNumberOn = s.finishToolNumberOn;
+  d.m_RestToolNumberOn = s.restToolNumberOn;
+  d.m_RestAfterFinish = s.restAfterFinish;
+  d.m_StartPointOn = s.startPointOn;
+  d.m_StartX = s.startX;
+  d.m_StartY = s.startY;
+  d.m_StartZ = s.startZ;
+}
+
 // The three group boxes "<< 황삭조건 >>", "<< 정삭조건 >>", "<< 잔삭 조건 >>"
 // with their controls; the dialogs caption the finishing spindle check apart.
 std::vector<ControlTemplate> PocketPassControls(const char* finishSpindleCaption);

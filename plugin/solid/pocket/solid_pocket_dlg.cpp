@@ -136,43 +136,14 @@ void CSolidPocketDlg::ShowChoices() {
 void CSolidPocketDlg::ShowReadOnlyStates() { ShowPocketPassReadOnlyStates(*this); }
 
 CSolidPocketDlg::ClickedValues CSolidPocketDlg::TakeClickedValues() const {
-  return {m_CutDirection,
-          m_MachiningMethod,
-          m_RoughPattern,
-          m_RoughOn,
-          m_FinishOn,
-          m_RestOn,
-          m_LinkFeedOn,
-          m_RoughLengthOffsetOn,
-          m_FinishLengthOffsetOn,
-          m_RestLengthOffsetOn,
-          m_RoughToolNumberOn,
-          m_FinishToolNumberOn,
-          m_RestAfterFinish,
-          m_StartPointOn,
-          m_StartX,
-          m_StartY,
-          m_StartZ};
+  return {m_CutDirection, m_MachiningMethod, m_RoughPattern, TakePocketPassSwitches(*this)};
 }
 
 void CSolidPocketDlg::RestoreClickedValues(const ClickedValues& v) {
   m_CutDirection = v.cutDirection;
   m_MachiningMethod = v.method;
   m_RoughPattern = v.roughPattern;
-  m_RoughOn = v.roughOn;
-  m_FinishOn = v.finishOn;
-  m_RestOn = v.restOn;
-  m_LinkFeedOn = v.linkFeedOn;
-  m_RoughLengthOffsetOn = v.roughLengthOffsetOn;
-  m_FinishLengthOffsetOn = v.finishLengthOffsetOn;
-  m_RestLengthOffsetOn = v.restLengthOffsetOn;
-  m_RoughToolNumberOn = v.roughToolNumberOn;
-  m_FinishToolNumberOn = v.finishToolNumberOn;
-  m_RestAfterFinish = v.restAfterFinish;
-  m_StartPointOn = v.startPointOn;
-  m_StartX = v.startX;
-  m_StartY = v.startY;
-  m_StartZ = v.startZ;
+  RestorePocketPassSwitches(v.passes, *this);
 }
 
 void CSolidPocketDlg::OnOK() {

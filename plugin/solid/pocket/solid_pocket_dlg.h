@@ -10,6 +10,7 @@
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
 #include "plugin/geometry/passes/plunge_dlg.h"
 #include "plugin/geometry/tool_shape_dlg.h"
+#include "plugin/milling/pocket/pocket_pass_fields.h"
 #include "plugin/milling/rapid_link_dlg.h"
 
 enum SolidPocketMethod { kSolidPocketCore = 0, kSolidPocketCavity = 1 };
@@ -144,10 +145,7 @@ class CSolidPocketDlg : public CAcUiDialog {
   // What the clicks change at once; Cancel gives it back.
   struct ClickedValues {
     int cutDirection, method, roughPattern;
-    int roughOn, finishOn, restOn, linkFeedOn;
-    int roughLengthOffsetOn, finishLengthOffsetOn, restLengthOffsetOn;
-    int roughToolNumberOn, finishToolNumberOn, restAfterFinish, startPointOn;
-    double startX, startY, startZ;
+    PocketPassSwitches passes;
   };
   ClickedValues TakeClickedValues() const;
   void RestoreClickedValues(const ClickedValues& values);
