@@ -201,14 +201,10 @@ void CLatheDrillDlg::OnCycleChange() {
 void CLatheDrillDlg::OnDrillTool() {
   if (m_DrillTool.DoModal() != IDOK) return;
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.UpdateTipLength();
+  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
 }
 
-void CLatheDrillDlg::ShowTipDialog() {
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.DoModal();
-}
+void CLatheDrillDlg::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CLatheDrillDlg::OnDrillTip() { ShowTipDialog(); }
 

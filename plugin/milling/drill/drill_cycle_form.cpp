@@ -226,14 +226,10 @@ void CDrillCycleForm::OnStartPointOn() {
 void CDrillCycleForm::OnDrillTool() {
   if (m_DrillTool.DoModal() != IDOK) return;
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.UpdateTipLength();
+  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
 }
 
-void CDrillCycleForm::ShowTipDialog() {
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.DoModal();
-}
+void CDrillCycleForm::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CDrillCycleForm::OnDrillTip() { ShowTipDialog(); }
 
