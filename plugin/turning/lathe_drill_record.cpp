@@ -37,12 +37,6 @@ bool ReadLines(RecordReader& r, LatheDrillRecordValues& v) {
 LatheDrillRecordValues LatheDrillRecordValuesOf(const CLatheDrillDlg& d) {
   LatheDrillRecordValues v;
   TakeDrillFormValues(d, v);
-  v.startPointOn = d.m_StartPointOn;
-  v.startX = d.m_StartX;
-  v.startY = d.m_StartY;
-  v.feed = d.m_Feed;
-  v.spindleOn = d.m_SpindleOn;
-  v.spindleSpeed = d.m_SpindleSpeed;
   v.drillDepth = d.m_DrillDepth;
   v.drillPoint = d.m_DrillPoint;
   v.returnHeight = d.m_ReturnHeight;
@@ -54,12 +48,6 @@ LatheDrillRecordValues LatheDrillRecordValuesOf(const CLatheDrillDlg& d) {
 
 void ApplyLatheDrillRecordValues(const LatheDrillRecordValues& v, CLatheDrillDlg& d) {
   ApplyDrillFormValues(v, d);
-  d.m_StartPointOn = v.startPointOn;
-  d.m_StartX = v.startX;
-  d.m_StartY = v.startY;
-  d.m_Feed = v.feed;
-  d.m_SpindleOn = v.spindleOn;
-  d.m_SpindleSpeed = v.spindleSpeed;
   d.m_DrillDepth = v.drillDepth;
   d.m_DrillPoint = v.drillPoint;
   d.m_ReturnHeight = v.returnHeight;

@@ -1,6 +1,7 @@
 // What the drill and the lathe drill records hold alike: the cycle, the tool
-// number, the drill, its tip and the peck values, copied between a form and
-// its record values (members and fields of the same names), and the peck line.
+// number, the drill, its tip, feed and spindle, the start point in plan and the
+// peck values, copied between a form and its record values (members and fields
+// of the same names), and the peck line.
 #pragma once
 
 #include "platform/classlib/cstring.h"
@@ -21,6 +22,12 @@ void TakeDrillFormValues(const Form& f, Values& v) {
   v.throughLength = f.m_DrillTip.m_ThroughLength;
   v.tipLength = f.m_DrillTip.m_TipLength;
   v.tipAngle = f.m_DrillTip.m_TipAngle;
+  v.feed = f.m_Feed;
+  v.spindleOn = f.m_SpindleOn;
+  v.spindleSpeed = f.m_SpindleSpeed;
+  v.startPointOn = f.m_StartPointOn;
+  v.startX = f.m_StartX;
+  v.startY = f.m_StartY;
   v.firstPeck = f.m_FirstPeck;
   v.nextPeck = f.m_NextPeck;
   v.peckReturn = f.m_PeckReturn;
@@ -46,6 +53,12 @@ void ApplyDrillFormValues(const Values& v, Form& f) {
   f.m_DrillTip.m_ThroughLength = v.throughLength;
   f.m_DrillTip.m_TipLength = v.tipLength;
   f.m_DrillTip.m_TipAngle = v.tipAngle;
+  f.m_Feed = v.feed;
+  f.m_SpindleOn = v.spindleOn;
+  f.m_SpindleSpeed = v.spindleSpeed;
+  f.m_StartPointOn = v.startPointOn;
+  f.m_StartX = v.startX;
+  f.m_StartY = v.startY;
   f.m_FirstPeck = v.firstPeck;
   f.m_NextPeck = v.nextPeck;
   f.m_PeckReturn = v.peckReturn;

@@ -96,14 +96,8 @@ DrillRecordValues DrillRecordValuesOf(const CDrillCycleForm& f) {
   v.retractHeight = f.m_RetractHeight;
   v.zStart = f.m_ZStart;
   v.zDepth = f.m_ZDepth;
-  v.feed = f.m_Feed;
-  v.spindleOn = f.m_SpindleOn;
-  v.spindleSpeed = f.m_SpindleSpeed;
   v.coolantOn = f.m_CoolantOn;
   v.initialReturn = f.m_InitialReturn;
-  v.startPointOn = f.m_StartPointOn;
-  v.startX = f.m_StartX;
-  v.startY = f.m_StartY;
   v.startZ = f.m_StartZ;
   return v;
 }
@@ -116,14 +110,8 @@ void ApplyDrillRecordValues(const DrillRecordValues& v, CDrillCycleForm& f) {
   f.m_RetractHeight = v.retractHeight;
   f.m_ZStart = v.zStart;
   f.m_ZDepth = v.zDepth;
-  f.m_Feed = v.feed;
-  f.m_SpindleOn = v.spindleOn;
-  f.m_SpindleSpeed = v.spindleSpeed;
   f.m_CoolantOn = v.coolantOn;
   f.m_InitialReturn = v.initialReturn;
-  f.m_StartPointOn = v.startPointOn;
-  f.m_StartX = v.startX;
-  f.m_StartY = v.startY;
   f.m_StartZ = v.startZ;
 }
 
