@@ -7,6 +7,7 @@
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/drill_tool_markers.h"
+#include "plugin/shell/toolpaths/kept_moves.h"
 #include "plugin/shell/toolpaths/marker_points.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -17,37 +18,13 @@ namespace {
 constexpr const char* kCannotGenerateText = "\n 드릴 공구경로를 생성할 수 없습니다..";
 constexpr double kSamePlace = 0.0001;
 constexpr double kStartAboveClearance = 0.1;
-constexpr int kFeedMoveKind = 4;
 
-// The moves in the order made; any append that fails spoils the whole path.
-class HoleMoves {
+// Holes are reached only by moves that go somewhere.
+class HoleMoves : public KeptMoves {
  public:
-  // A marked rapid tells the post that a hole's cycle starts at its end.
-  void Rapid(const AcGePoint3d& from, const AcGePoint3d& to, bool marked = false) {
-    Keep(AddMoveLine(from, to, ToolpathMoveEncoding::kRapidMoveKind));
-    if (marked && !ids_.isEmpty()) SetCurveThickness(ids_.last(), ToolpathMoveEncoding::FeedToThickness(1));
-  }
-  // Only when it goes somewhere.
   void RapidIfMoving(const AcGePoint3d& from, const AcGePoint3d& to) {
     if (from.distanceTo(to) > kSamePlace) Rapid(from, to);
   }
-  void Feed(const AcGePoint3d& from, const AcGePoint3d& to, int feed) {
-    Keep(AddMoveLineWithFeed(from, to, kFeedMoveKind, feed));
-  }
-  bool failed() const { return failed_; }
-  AcDbObjectIdArray& ids() { return ids_; }
-
- private:
-  void Keep(AcDbObjectId id) {
-    if (id.isNull()) {
-      failed_ = true;
-    } else {
-      ids_.append(id);
-    }
-  }
-
-  AcDbObjectIdArray ids_;
-  bool failed_ = false;
 };
 
 double ClearanceAt(const CDrillDlg& d, const AcGePoint3d& hole, double clearance) {
