@@ -126,18 +126,7 @@ void CGrooveDlg::OnPickProfile() {
 void CGrooveDlg::OnSelectMethod(UINT id) { m_SelectMethod = static_cast<int>(id) - kSingleRadio + 1; }
 
 void CGrooveDlg::OnPickStartPoint() {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, "\n 공구경로 시적점을 선택하시요.", picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[0]);
-  SetDlgItemText(kStartXEdit, text);
-  text.Format("%.1f", picked[1]);
-  SetDlgItemText(kStartYEdit, text);
+  PickXYIntoEdits(*this, "\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
 }
 
 void CGrooveDlg::OnLengthOffsetOn() {

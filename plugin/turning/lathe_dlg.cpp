@@ -227,18 +227,7 @@ void CLatheDlg::OnPickProfile() {
 }
 
 void CLatheDlg::OnPickStartPoint() {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, "\n 공구경로 시적점을 선택하시요.", picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[0]);
-  SetDlgItemText(kStartXEdit, text);
-  text.Format("%.1f", picked[1]);
-  SetDlgItemText(kStartYEdit, text);
+  PickXYIntoEdits(*this, "\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
 }
 
 void CLatheDlg::OnPickStock() {

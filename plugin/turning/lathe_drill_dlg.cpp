@@ -8,6 +8,7 @@
 #include "platform/classlib/dialogs/edit.h"
 #include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/groove_lathe_drill_limits.h"
+#include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -218,28 +219,14 @@ void CLatheDrillDlg::OnLengthOffsetOn() {
   SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
 }
 
-void CLatheDrillDlg::PickPointInto(const char* prompt, int xEdit, int yEdit) {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, prompt, picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[0]);
-  SetDlgItemText(xEdit, text);
-  if (yEdit == 0) return;
-  text.Format("%.1f", picked[1]);
-  SetDlgItemText(yEdit, text);
+void CLatheDrillDlg::OnPickDepth() { PickXYIntoEdits(*this, "\n 가공 깊이를 지정하시요!!!", kDepthEdit, 0); }
+
+void CLatheDrillDlg::OnPickDrillPoint() {
+  PickXYIntoEdits(*this, "\n 가공시작 점을 선택하시요!!!", kDrillPointEdit, 0);
 }
 
-void CLatheDrillDlg::OnPickDepth() { PickPointInto("\n 가공 깊이를 지정하시요!!!", kDepthEdit, 0); }
-
-void CLatheDrillDlg::OnPickDrillPoint() { PickPointInto("\n 가공시작 점을 선택하시요!!!", kDrillPointEdit, 0); }
-
 void CLatheDrillDlg::OnPickStartPoint() {
-  PickPointInto("\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
+  PickXYIntoEdits(*this, "\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
 }
 
 // A taken name is asked about like every other operation's; the old toolpath

@@ -1,7 +1,5 @@
 #include "plugin/milling/pocket/pocket_pass_fields.h"
 
-#include "platform/cad/editor/input/aced_input.h"
-
 using namespace pocket_pass_ids;
 
 namespace {
@@ -79,18 +77,7 @@ void ShowPocketPatterns(CWnd& dialog, int pattern) {
 }
 
 bool PickPocketStartPointInto(CAcUiDialog& dialog, double point[3]) {
-  dialog.BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  acedInitGet(RSG_NONULL, nullptr);
-  if (acedGetPoint(nullptr, "\n 황삭경로의 시작점을 지정하시요 !!", picked) != RTNORM) {
-    dialog.CancelEditorCommand();
-    return false;
-  }
-  point[0] = picked[0];
-  point[1] = picked[1];
-  point[2] = picked[2];
-  dialog.CompleteEditorCommand();
-  return true;
+  return PickFormPoint(dialog, "\n 황삭경로의 시작점을 지정하시요 !!", true, point);
 }
 
 bool AskRaiseRestAllowance(CWnd& dialog, bool finishing, float referenceAllowance) {
