@@ -11,33 +11,15 @@
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
+#include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_drill_record.h"
 
 namespace {
 
-constexpr int kNameEdit = 200;
-constexpr int kToolButton = 271;
-constexpr int kToolNumberEdit = 322;
-constexpr int kLengthOffsetEdit = 323;
-constexpr int kToolNumberCheck = 324;
-constexpr int kLengthOffsetCheck = 325;
-constexpr int kSpindleCheck = 328;
-constexpr int kCycleCombo = 360;
-constexpr int kFirstPeckEdit = 361;
-constexpr int kNextPeckEdit = 362;
-constexpr int kPeckReturnEdit = 363;
-constexpr int kDwellEdit = 364;
-constexpr int kShiftEdit = 365;
-constexpr int kSpindleEdit = 366;
-constexpr int kFeedEdit = 367;
-constexpr int kStartPointCheck = 369;
-constexpr int kStartXEdit = 370;
-constexpr int kStartYEdit = 371;
-constexpr int kPickStartButton = 373;
-constexpr int kChipBreakEdit = 374;
-constexpr int kTipCheck = 396;
-constexpr int kTipButton = 397;
+// The drill form's controls, and the lathe's own below.
+using namespace drill_ids;
+
 constexpr int kDepthEdit = 429;
 constexpr int kDrillPointEdit = 430;
 constexpr int kSafetyEdit = 431;
