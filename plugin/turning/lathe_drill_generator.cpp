@@ -34,19 +34,11 @@ void DrawMoves(const CLatheDrillDlg& d, KeptMoves& moves) {
 
 // Cycle marker, tool markers, spindle marker, then the moves: the order the posts read.
 bool AddMarkers(const CLatheDrillDlg& d, const AcDbObjectIdArray& moves, AcDbObjectIdArray& path) {
-  const AcDbObjectId first = moves.first();
   AcDbObjectIdArray toolMarkers;
-  AcDbObjectId spindle, cycle;
-  const bool marked = AddLatheDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
-                                               d.m_LengthOffsetOn, d.m_LengthOffsetNumber, first) == 1 &&
-                      AddMarkerPoint(kMarkerSpindle, spindle, d.m_SpindleSpeed, first) &&
-                      AddMarkerPoint(kMarkerCycleStart, cycle, 0.0, first);
+  const bool toolsMarked = AddLatheDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
+                                                    d.m_LengthOffsetOn, d.m_LengthOffsetNumber, moves.first()) == 1;
   path.setLogicalLength(0);
-  if (!cycle.isNull()) path.append(cycle);
-  path.append(toolMarkers);
-  if (!spindle.isNull()) path.append(spindle);
-  path.append(moves);
-  return marked;
+  return AppendDrillCycleMarkers(toolsMarked, toolMarkers, d.m_SpindleSpeed, moves, path);
 }
 
 bool Fail(AcDbObjectIdArray& made) {

@@ -84,20 +84,11 @@ void DrillHoles(const CDrillDlg& d, HoleMoves& moves) {
 
 // Circles, cycle marker, tool markers, spindle marker, moves: the order the post reads.
 bool AddMarkers(const CDrillDlg& d, AcDbObjectIdArray& moves, AcDbObjectIdArray& path) {
-  const AcDbObjectId first = moves.first();
   AcDbObjectIdArray toolMarkers;
-  AcDbObjectId spindle;
-  AcDbObjectId cycle;
-  const bool marked = AddDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
-                                          d.m_LengthOffsetOn, d.m_LengthOffsetNumber, first) == 1 &&
-                      AddMarkerPoint(kMarkerSpindle, spindle, d.m_SpindleSpeed, first) &&
-                      AddMarkerPoint(kMarkerCycleStart, cycle, 0.0, first);
+  const bool toolsMarked = AddDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
+                                               d.m_LengthOffsetOn, d.m_LengthOffsetNumber, moves.first()) == 1;
   path = d.m_CircleIds;
-  if (!cycle.isNull()) path.append(cycle);
-  path.append(toolMarkers);
-  if (!spindle.isNull()) path.append(spindle);
-  path.append(moves);
-  return marked;
+  return AppendDrillCycleMarkers(toolsMarked, toolMarkers, d.m_SpindleSpeed, moves, path);
 }
 
 bool Fail(AcDbObjectIdArray& made) {
