@@ -114,12 +114,7 @@ ON_BN_CLICKED(kSaveParametersButton, &CPocketDlg::OnSaveParameters)
 ON_BN_CLICKED(kLoadParametersButton, &CPocketDlg::OnLoadParameters)
 END_MESSAGE_MAP()
 
-CPocketDlg::CPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {
-  m_RestTool.m_Diameter = 10.0f;
-  m_RestTool.FormatToolName();
-}
-
-bool CPocketDlg::RestMeasuresAgainstFinishing() const { return m_RestAfterFinish != 0 && m_FinishOn != 0; }
+CPocketDlg::CPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {}
 
 void CPocketDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);

@@ -11,7 +11,81 @@
 #include "plugin/geometry/forms/field_limits.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/tool_number_exchange.h"
+#include "plugin/geometry/passes/lead_in_out_dlg.h"
+#include "plugin/geometry/passes/plunge_dlg.h"
 #include "plugin/geometry/tool_shape_dlg.h"
+#include "plugin/milling/rapid_link_dlg.h"
+
+// The pass members both pocket dialogs hold: the generators, records and
+// posts read them by these names.
+struct PocketPassValues {
+  PocketPassValues() {
+    m_RestTool.m_Diameter = 10.0f;
+    m_RestTool.FormatToolName();
+  }
+
+  // The rest pass is measured against finishing only when there is a finishing
+  // pass to measure against; otherwise against roughing.
+  bool RestMeasuresAgainstFinishing() const { return m_RestAfterFinish != 0 && m_FinishOn != 0; }
+
+  // Current pass: what the generator copies from the pass it is making.
+  BYTE m_PassToolNumberOn = 1;
+  BYTE m_PassLengthOffsetOn = 0;
+  int m_PassToolNumber = 1;
+  int m_PassLengthOffsetNumber = 1;
+
+  CPlungeDlg m_Plunge;  // roughing entry
+  CLeadInOutDlg m_FinishLead;
+  CLeadInOutDlg m_RestLead;
+  CToolShapeDlg m_PassTool;  // working copy of the current pass's tool
+  CToolShapeDlg m_RoughTool;
+  CToolShapeDlg m_FinishTool;
+  CToolShapeDlg m_RestTool;
+  CRapidLinkDlg m_RapidLink;
+
+  double m_StartX = 0.0;  // picked start of the roughing path
+  double m_StartY = 0.0;
+  double m_StartZ = 0.0;
+
+  float m_RoughAngle = 0.0f;  // degrees, linear patterns
+  int m_FinishOn = 0;
+  int m_FinishFeed = 300;
+  float m_FinishStepover = 1.0f;
+  float m_FinishAllowance = 0.0f;
+  int m_RoughFeed = 100;
+  float m_RoughStepover = 10.0f;
+  float m_RoughAllowance = 3.0f;
+  int m_RoughOn = 1;
+  int m_StartPointOn = 0;
+  int m_FinishSpindle = 1000;
+  int m_RoughSpindle = 500;
+  int m_FinishPasses = 1;
+  int m_LinkFeed = 100;
+  int m_LinkFeedOn = 0;
+  int m_RoughSpindleOn = 1;
+  int m_FinishSpindleOn = 1;
+  int m_StartOutside = 0;
+  int m_CornerRound = 0;
+  int m_RoughLengthOffsetOn = 0;
+  int m_RoughLengthOffsetNumber = 1;
+  int m_RoughToolNumberOn = 1;
+  int m_RoughToolNumber = 1;
+  int m_RestLengthOffsetOn = 0;
+  int m_RestLengthOffsetNumber = 2;
+  int m_RestToolNumberOn = 1;
+  int m_RestToolNumber = 2;
+  double m_RestAllowance = 0.0;
+  int m_RestSpindle = 1000;
+  int m_RestSpindleOn = 0;
+  int m_FinishLengthOffsetOn = 0;
+  int m_FinishLengthOffsetNumber = 1;
+  int m_FinishToolNumberOn = 1;
+  int m_FinishToolNumber = 1;
+  int m_RestFeed = 100;
+  int m_RestOn = 0;
+  int m_RestAfterFinish = 1;
+  int m_RetractBetweenLevels = 1;
+};
 
 namespace pocket_pass_ids {
 

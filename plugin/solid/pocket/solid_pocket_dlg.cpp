@@ -95,10 +95,7 @@ ON_BN_CLICKED(kSaveParametersButton, &CSolidPocketDlg::OnSaveParameters)
 ON_BN_CLICKED(kLoadParametersButton, &CSolidPocketDlg::OnLoadParameters)
 END_MESSAGE_MAP()
 
-CSolidPocketDlg::CSolidPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {
-  m_RestTool.m_Diameter = 10.0f;
-  m_RestTool.FormatToolName();
-}
+CSolidPocketDlg::CSolidPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {}
 
 void CSolidPocketDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
