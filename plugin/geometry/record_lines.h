@@ -16,3 +16,6 @@ void AppendRecordLine(CString& text, const char* format, T... values) {
   line.Format(format, values...);
   text += line;
 }
+
+// True when the text starts (after blanks) with the tag standing on its own.
+bool RecordStartsWithTag(const char* text, const char* tag);

@@ -31,18 +31,46 @@ void CopyTool(const CToolShapeDlg& from, CToolShapeDlg& to) {
   to.m_Length = from.m_Length;
 }
 
+// What every kind's holder does alike: a dialog of its kind made new, filled
+// from a record and shown for its values.
+template <class Form>
+class FormHolder : public PostKindHolder {
+ public:
+  FormHolder() : dlg_(std::make_unique<Form>()) {}
+  void Reset() override { dlg_ = std::make_unique<Form>(); }
+  bool ReadRecord(const char* text, CString& refusal) override {
+    Reset();
+    return dlg_->ReadParamRecord(text, &refusal);
+  }
+  CDialog* Dialog() override { return dlg_.get(); }
+
+ protected:
+  // For the dialogs that show an existing toolpath by its edit mode.
+  void ShowAsExisting(const char* name) {
+    dlg_->m_EditMode = 1;
+    dlg_->m_ExistingName = name;
+    dlg_->m_ToolpathName = name;
+  }
+  // The drilling kinds' only tool is the drill.
+  void ApplyDrillTool(PostValues& values) const {
+    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
+    values.S = dlg_->m_SpindleSpeed;
+  }
+
+  std::unique_ptr<Form> dlg_;
+};
+
 // The pocket and the 3D pocket: roughing, finishing and rest pass sets.
 template <class PocketForm>
-class PocketHolder : public PostKindHolder {
+class PocketHolder : public FormHolder<PocketForm> {
  public:
-  PocketHolder() { Reset(); }
+  PocketHolder() { SelectSet(1); }
   void Reset() override {
-    dlg_ = std::make_unique<PocketForm>();
+    FormHolder<PocketForm>::Reset();
     SelectSet(1);
   }
   bool ReadRecord(const char* text, CString& refusal) override {
-    Reset();
-    if (!dlg_->ReadParamRecord(text, &refusal)) return false;
+    if (!FormHolder<PocketForm>::ReadRecord(text, refusal)) return false;
     SelectSet(1);
     return true;
   }
@@ -55,14 +83,11 @@ class PocketHolder : public PostKindHolder {
     SetToolSizes(values, tool.m_Diameter, tool.m_CornerRadius, tool.m_Length);
     values.S = set == 1 ? dlg_->m_RoughSpindle : set == 2 ? dlg_->m_FinishSpindle : dlg_->m_RestSpindle;
   }
-  CDialog* Dialog() override { return dlg_.get(); }
-  void SetToolpathName(const char* name) override {
-    dlg_->m_EditMode = 1;
-    dlg_->m_ExistingName = name;
-    dlg_->m_ToolpathName = name;
-  }
+  void SetToolpathName(const char* name) override { this->ShowAsExisting(name); }
 
  private:
+  using FormHolder<PocketForm>::dlg_;
+
   // The pass set's tool and feed become the current ones; finishing and rest
   // passes plunge at their own feed.
   void SelectSet(int set) {
@@ -73,19 +98,12 @@ class PocketHolder : public PostKindHolder {
     plungeFeed_ = set == 1 && plunge.m_PlungeFeedOn == 1 ? plunge.m_PlungeFeed : feed_;
   }
 
-  std::unique_ptr<PocketForm> dlg_;
   int feed_ = 0;
   int plungeFeed_ = 0;
 };
 
-class ProfileHolder : public PostKindHolder {
+class ProfileHolder : public FormHolder<CProfileDlg> {
  public:
-  ProfileHolder() { Reset(); }
-  void Reset() override { dlg_ = std::make_unique<CProfileDlg>(); }
-  bool ReadRecord(const char* text, CString& refusal) override {
-    Reset();
-    return dlg_->ReadParamRecord(text, &refusal);
-  }
   int CutFeed() const override { return dlg_->m_Feed; }
   int PlungeFeed() const override { return dlg_->m_Lead.m_EntryFeed; }
   void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
@@ -94,25 +112,11 @@ class ProfileHolder : public PostKindHolder {
     SetToolSizes(values, tool.m_Diameter, tool.m_CornerRadius, tool.m_Length);
     values.S = dlg_->m_SpindleSpeed;
   }
-  CDialog* Dialog() override { return dlg_.get(); }
-  void SetToolpathName(const char* name) override {
-    dlg_->m_EditMode = 1;
-    dlg_->m_ExistingName = name;
-    dlg_->m_ToolpathName = name;
-  }
-
- private:
-  std::unique_ptr<CProfileDlg> dlg_;
+  void SetToolpathName(const char* name) override { ShowAsExisting(name); }
 };
 
-class DrillHolder : public PostKindHolder {
+class DrillHolder : public FormHolder<CDrillDlg> {
  public:
-  DrillHolder() { Reset(); }
-  void Reset() override { dlg_ = std::make_unique<CDrillDlg>(); }
-  bool ReadRecord(const char* text, CString& refusal) override {
-    Reset();
-    return dlg_->ReadParamRecord(text, &refusal);
-  }
   int CutFeed() const override { return dlg_->m_Feed; }
   int PlungeFeed() const override { return dlg_->m_Feed; }
   void ApplyRecordValues(PostValues& values, bool& coolant) override {
@@ -120,10 +124,7 @@ class DrillHolder : public PostKindHolder {
     values.cycleReturnInitial = dlg_->m_InitialReturn != 0;
     coolant = dlg_->m_CoolantOn != 0;
   }
-  void ApplyPassSet(int, PostValues& values) override {
-    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
-    values.S = dlg_->m_SpindleSpeed;
-  }
+  void ApplyPassSet(int, PostValues& values) override { ApplyDrillTool(values); }
   // P the dwell, Q the first peck (the shift for fine boring), A the next
   // pecks, B the peck return.
   void FillCycleValues(PostValues& values) const override {
@@ -134,28 +135,18 @@ class DrillHolder : public PostKindHolder {
     values.cycleB = dlg_->m_PeckReturn;
     values.cycleK = 0;
   }
-  CDialog* Dialog() override { return dlg_.get(); }
   void SetToolpathName(const char* name) override {
     // Shown for its values: no points are picked.
     dlg_->m_CycleEdit = 1;
     dlg_->m_ToolpathName = name;
     dlg_->m_StoredName = name;
   }
-
- private:
-  std::unique_ptr<CDrillDlg> dlg_;
 };
 
 // Turning passes carry their own feeds; the finishing feed serves a move
 // that has none. The tool is its nose.
-class LatheHolder : public PostKindHolder {
+class LatheHolder : public FormHolder<CLatheDlg> {
  public:
-  LatheHolder() { Reset(); }
-  void Reset() override { dlg_ = std::make_unique<CLatheDlg>(); }
-  bool ReadRecord(const char* text, CString& refusal) override {
-    Reset();
-    return dlg_->ReadParamRecord(text, &refusal);
-  }
   int CutFeed() const override { return dlg_->m_FinishOn ? dlg_->m_FinishFeed : dlg_->m_RoughFeed; }
   int PlungeFeed() const override { return CutFeed(); }
   void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
@@ -163,35 +154,18 @@ class LatheHolder : public PostKindHolder {
     SetToolSizes(values, 2.0 * dlg_->m_NoseRadius, dlg_->m_NoseRadius, 0.0);
     values.S = dlg_->m_RoughOn ? dlg_->m_RoughSpindle : dlg_->m_FinishSpindle;
   }
-  CDialog* Dialog() override { return dlg_.get(); }
-  void SetToolpathName(const char* name) override {
-    dlg_->m_EditMode = 1;
-    dlg_->m_ExistingName = name;
-    dlg_->m_ToolpathName = name;
-  }
-
- private:
-  std::unique_ptr<CLatheDlg> dlg_;
+  void SetToolpathName(const char* name) override { ShowAsExisting(name); }
 };
 
 // Lathe drilling: the same cycle words as drilling, the depths along the
 // spindle. Q the peck a peck cycle takes (the shallower of the first and the
 // next peck, so that no bite is deeper than asked), the shift for shift boring.
-class LatheDrillHolder : public PostKindHolder {
+class LatheDrillHolder : public FormHolder<CLatheDrillDlg> {
  public:
-  LatheDrillHolder() { Reset(); }
-  void Reset() override { dlg_ = std::make_unique<CLatheDrillDlg>(); }
-  bool ReadRecord(const char* text, CString& refusal) override {
-    Reset();
-    return dlg_->ReadParamRecord(text, &refusal);
-  }
   int CutFeed() const override { return dlg_->m_Feed; }
   int PlungeFeed() const override { return dlg_->m_Feed; }
   void ApplyRecordValues(PostValues& values, bool&) override { ApplyPassSet(1, values); }
-  void ApplyPassSet(int, PostValues& values) override {
-    SetToolSizes(values, dlg_->m_DrillTool.m_Diameter, 0.0, dlg_->m_DrillTool.m_Length);
-    values.S = dlg_->m_SpindleSpeed;
-  }
+  void ApplyPassSet(int, PostValues& values) override { ApplyDrillTool(values); }
   void FillCycleValues(PostValues& values) const override {
     values.cycleIndex = dlg_->m_CycleIndex;
     values.cycleP = dlg_->m_Dwell;
@@ -201,39 +175,25 @@ class LatheDrillHolder : public PostKindHolder {
     values.cycleC = dlg_->m_ChipBreak;
     values.cycleK = 0;
   }
-  CDialog* Dialog() override { return dlg_.get(); }
   void SetToolpathName(const char* name) override {
     dlg_->m_Regenerate = 1;
     dlg_->m_ToolpathName = name;
     dlg_->m_StoredName = name;
   }
-
- private:
-  std::unique_ptr<CLatheDrillDlg> dlg_;
 };
 
 // A simple cycle's dialog, filled only to show its parameters.
 template <class Form>
-class SimpleCycleHolder : public PostKindHolder {
+class SimpleCycleHolder : public FormHolder<Form> {
  public:
-  SimpleCycleHolder() { Reset(); }
-  void Reset() override { dlg_ = std::make_unique<Form>(); }
-  bool ReadRecord(const char* text, CString& refusal) override {
-    Reset();
-    return dlg_->ReadParamRecord(text, &refusal);
-  }
   int CutFeed() const override { return 0; }
   int PlungeFeed() const override { return 0; }
-  CDialog* Dialog() override { return dlg_.get(); }
   void SetToolpathName(const char* name) override {
-    dlg_->m_RecordMode = 1;
-    dlg_->m_StoredName = name;
-    dlg_->m_ToolpathName = name;
+    this->dlg_->m_RecordMode = 1;
+    this->dlg_->m_StoredName = name;
+    this->dlg_->m_ToolpathName = name;
   }
   bool PostsRecordValues() const override { return false; }
-
- private:
-  std::unique_ptr<Form> dlg_;
 };
 
 // The solid cut and the Z-level contour: one tool, one feed.

@@ -3,14 +3,16 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/dialogs/edit.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/groove_lathe_drill_limits.h"
 #include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/shell/settings/message_table.h"
-#include "plugin/turning/lathe_profile.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
+#include "plugin/turning/lathe_profile.h"
 
 namespace {
 
@@ -73,10 +75,8 @@ void CGrooveDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
   const GrooveLimits& L = kGrooveLimits;
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
-  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
-  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, L.tool.toolNumber);
-  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
-  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, L.tool.lengthOffsetNumber);
+  ExchangeToolNumberFields(pDX, {kToolNumberCheck, kToolNumberEdit, kLengthOffsetCheck, kLengthOffsetEdit},
+                           {m_ToolNumberOn, m_ToolNumber, m_LengthOffsetOn, m_LengthOffsetNumber}, L.tool);
   DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
   DDX_Limited(pDX, kSpindleEdit, m_SpindleSpeed, L.spindleSpeed);
   DDX_Limited(pDX, kFeedEdit, m_Feed, L.feed);
@@ -103,7 +103,7 @@ BOOL CGrooveDlg::OnInitDialog() {
   if (!m_Regenerate && MakeUniqueToolpathName("Groove", name)) m_ToolpathName = name;
   SetDlgItemText(kNameEdit, m_ToolpathName);
   ShowSelectMethod();
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
   SetDlgItemText(kToolButton, m_GrooveTool.m_ToolName);
   OfferKeptSelection(m_Selection);
   return TRUE;
@@ -113,10 +113,6 @@ void CGrooveDlg::ShowSelectMethod() {
   if (m_SelectMethod >= 1 && m_SelectMethod <= 4) {
     CheckRadioButton(kSingleRadio, kPolygonRadio, kSingleRadio + m_SelectMethod - 1);
   }
-}
-
-void CGrooveDlg::SetReadOnly(int id, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
 }
 
 void CGrooveDlg::OnPickProfile() {
@@ -130,23 +126,12 @@ void CGrooveDlg::OnPickProfile() {
 void CGrooveDlg::OnSelectMethod(UINT id) { m_SelectMethod = static_cast<int>(id) - kSingleRadio + 1; }
 
 void CGrooveDlg::OnPickStartPoint() {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, "\n 공구경로 시적점을 선택하시요.", picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[0]);
-  SetDlgItemText(kStartXEdit, text);
-  text.Format("%.1f", picked[1]);
-  SetDlgItemText(kStartYEdit, text);
+  PickXYIntoEdits(*this, "\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
 }
 
 void CGrooveDlg::OnLengthOffsetOn() {
   m_LengthOffsetOn = IsDlgButtonChecked(kLengthOffsetCheck) ? 1 : 0;
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
 }
 
 void CGrooveDlg::OnGrooveTool() {

@@ -51,7 +51,6 @@ class CGrooveDlg : public CAcUiDialog {
 
  private:
   void ShowSelectMethod();
-  void SetReadOnly(int id, bool readOnly);
   bool ChainPickedProfile();
 
   CGrooveToolDlg m_ToolAtOpening;

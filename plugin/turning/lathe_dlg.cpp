@@ -2,9 +2,11 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/lathe_limits.h"
 #include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/settings/message_table.h"
@@ -90,10 +92,6 @@ const DialogTemplateRegistration kLatheTemplate(CLatheDlg::IDD,
                                                      res::PushButton(IDCANCEL, "Cancel"),
                                                  }});
 
-void SetReadOnly(CWnd& dlg, int id, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, dlg.GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLatheDlg, CAcUiDialog)
@@ -117,10 +115,8 @@ void CLatheDlg::DoDataExchange(CDataExchange* pDX) {
   const LatheLimits& L = kLatheLimits;
   CAcUiDialog::DoDataExchange(pDX);
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
-  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
-  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, L.tool.toolNumber);
-  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
-  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, L.tool.lengthOffsetNumber);
+  ExchangeToolNumberFields(pDX, {kToolNumberCheck, kToolNumberEdit, kLengthOffsetCheck, kLengthOffsetEdit},
+                           {m_ToolNumberOn, m_ToolNumber, m_LengthOffsetOn, m_LengthOffsetNumber}, L.tool);
   DDX_Limited(pDX, kNoseRadiusEdit, m_NoseRadius, L.noseRadius);
   DDX_Check(pDX, kOuterCheck, m_OuterOn);
   DDX_Limited(pDX, kStartXEdit, m_StartX, L.startX);
@@ -149,7 +145,7 @@ BOOL CLatheDlg::OnInitDialog() {
   if (m_SelectMethod >= kSelectSingle && m_SelectMethod <= kSelectPolygon) {
     CheckRadioButton(kSingleRadio, kPolygonRadio, kSingleRadio + m_SelectMethod - kSelectSingle);
   }
-  SetReadOnly(*this, kLengthOffsetEdit, m_LengthOffsetOn == 0);
+  SetControlReadOnly(*this, kLengthOffsetEdit, m_LengthOffsetOn == 0);
   ShowReadOnlyStates();
   if (m_EditMode) return TRUE;
   // The polylines of the last run belong to its toolpath; this run makes its own.
@@ -166,10 +162,10 @@ BOOL CLatheDlg::OnInitDialog() {
 
 void CLatheDlg::ShowReadOnlyStates() {
   for (int id : {kRoughAllowanceEdit, kRoughSpindleEdit, kRoughStepoverEdit, kRoughFeedEdit}) {
-    SetReadOnly(*this, id, m_RoughOn == 0);
+    SetControlReadOnly(*this, id, m_RoughOn == 0);
   }
   for (int id : {kFinishAllowanceEdit, kFinishPassesEdit, kFinishSpindleEdit, kFinishStepoverEdit, kFinishFeedEdit}) {
-    SetReadOnly(*this, id, m_FinishOn == 0);
+    SetControlReadOnly(*this, id, m_FinishOn == 0);
   }
 }
 
@@ -231,18 +227,7 @@ void CLatheDlg::OnPickProfile() {
 }
 
 void CLatheDlg::OnPickStartPoint() {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, "\n 공구경로 시적점을 선택하시요.", picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[0]);
-  SetDlgItemText(kStartXEdit, text);
-  text.Format("%.1f", picked[1]);
-  SetDlgItemText(kStartYEdit, text);
+  PickXYIntoEdits(*this, "\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
 }
 
 void CLatheDlg::OnPickStock() {

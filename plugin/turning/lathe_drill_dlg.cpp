@@ -6,35 +6,20 @@
 #include "platform/classlib/dialogs/combo_box.h"
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/dialogs/edit.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/groove_lathe_drill_limits.h"
+#include "plugin/geometry/forms/operation_form.h"
+#include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
+#include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_drill_record.h"
 
 namespace {
 
-constexpr int kNameEdit = 200;
-constexpr int kToolButton = 271;
-constexpr int kToolNumberEdit = 322;
-constexpr int kLengthOffsetEdit = 323;
-constexpr int kToolNumberCheck = 324;
-constexpr int kLengthOffsetCheck = 325;
-constexpr int kSpindleCheck = 328;
-constexpr int kCycleCombo = 360;
-constexpr int kFirstPeckEdit = 361;
-constexpr int kNextPeckEdit = 362;
-constexpr int kPeckReturnEdit = 363;
-constexpr int kDwellEdit = 364;
-constexpr int kShiftEdit = 365;
-constexpr int kSpindleEdit = 366;
-constexpr int kFeedEdit = 367;
-constexpr int kStartPointCheck = 369;
-constexpr int kStartXEdit = 370;
-constexpr int kStartYEdit = 371;
-constexpr int kPickStartButton = 373;
-constexpr int kChipBreakEdit = 374;
-constexpr int kTipCheck = 396;
-constexpr int kTipButton = 397;
+// The drill form's controls, and the lathe's own below.
+using namespace drill_ids;
+
 constexpr int kDepthEdit = 429;
 constexpr int kDrillPointEdit = 430;
 constexpr int kSafetyEdit = 431;
@@ -137,10 +122,8 @@ void CLatheDrillDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
   const LatheDrillLimits& L = kLatheDrillLimits;
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
-  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
-  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, L.tool.toolNumber);
-  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
-  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, L.tool.lengthOffsetNumber);
+  ExchangeToolNumberFields(pDX, {kToolNumberCheck, kToolNumberEdit, kLengthOffsetCheck, kLengthOffsetEdit},
+                           {m_ToolNumberOn, m_ToolNumber, m_LengthOffsetOn, m_LengthOffsetNumber}, L.tool);
   DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
   DDX_Limited(pDX, kSpindleEdit, m_SpindleSpeed, L.spindleSpeed);
   DDX_Limited(pDX, kFeedEdit, m_Feed, L.feed);
@@ -178,23 +161,19 @@ BOOL CLatheDrillDlg::OnInitDialog() {
     cycles->SetCurSel(m_CycleIndex);
   }
   ApplyCycleStates();
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
   return TRUE;
-}
-
-void CLatheDrillDlg::SetReadOnly(int id, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
 }
 
 // Boring with a shift keeps whatever the cycle before it left editable.
 void CLatheDrillDlg::ApplyCycleStates() {
   if (m_CycleIndex == kLatheBoringShift) return;
   const bool pecks = m_CycleIndex == kLathePeckDrill || m_CycleIndex == kLatheChipBreak;
-  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetReadOnly(id, !pecks);
-  SetReadOnly(kChipBreakEdit, m_CycleIndex != kLatheChipBreak);
-  SetReadOnly(kDwellEdit, false);
-  SetReadOnly(kShiftEdit, true);
+  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetControlReadOnly(*this, id, !pecks);
+  SetControlReadOnly(*this, kChipBreakEdit, m_CycleIndex != kLatheChipBreak);
+  SetControlReadOnly(*this, kDwellEdit, false);
+  SetControlReadOnly(*this, kShiftEdit, true);
 }
 
 void CLatheDrillDlg::OnCycleChange() {
@@ -205,14 +184,10 @@ void CLatheDrillDlg::OnCycleChange() {
 void CLatheDrillDlg::OnDrillTool() {
   if (m_DrillTool.DoModal() != IDOK) return;
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.UpdateTipLength();
+  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
 }
 
-void CLatheDrillDlg::ShowTipDialog() {
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.DoModal();
-}
+void CLatheDrillDlg::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CLatheDrillDlg::OnDrillTip() { ShowTipDialog(); }
 
@@ -223,31 +198,17 @@ void CLatheDrillDlg::OnTipCompensationOn() {
 
 void CLatheDrillDlg::OnLengthOffsetOn() {
   m_LengthOffsetOn = IsDlgButtonChecked(kLengthOffsetCheck) ? 1 : 0;
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
 }
 
-void CLatheDrillDlg::PickPointInto(const char* prompt, int xEdit, int yEdit) {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  if (acedGetPoint(nullptr, prompt, picked) != RTNORM) {
-    CancelEditorCommand();
-    return;
-  }
-  CompleteEditorCommand();
-  CString text;
-  text.Format("%.1f", picked[0]);
-  SetDlgItemText(xEdit, text);
-  if (yEdit == 0) return;
-  text.Format("%.1f", picked[1]);
-  SetDlgItemText(yEdit, text);
+void CLatheDrillDlg::OnPickDepth() { PickXYIntoEdits(*this, "\n 가공 깊이를 지정하시요!!!", kDepthEdit, 0); }
+
+void CLatheDrillDlg::OnPickDrillPoint() {
+  PickXYIntoEdits(*this, "\n 가공시작 점을 선택하시요!!!", kDrillPointEdit, 0);
 }
-
-void CLatheDrillDlg::OnPickDepth() { PickPointInto("\n 가공 깊이를 지정하시요!!!", kDepthEdit, 0); }
-
-void CLatheDrillDlg::OnPickDrillPoint() { PickPointInto("\n 가공시작 점을 선택하시요!!!", kDrillPointEdit, 0); }
 
 void CLatheDrillDlg::OnPickStartPoint() {
-  PickPointInto("\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
+  PickXYIntoEdits(*this, "\n 공구경로 시적점을 선택하시요.", kStartXEdit, kStartYEdit);
 }
 
 // A taken name is asked about like every other operation's; the old toolpath

@@ -88,10 +88,7 @@ class CLatheDrillDlg : public CAcUiDialog {
 
  private:
   void ApplyCycleStates();
-  void SetReadOnly(int id, bool readOnly);
   void ShowTipDialog();
-  // The dialog steps aside for a point; its X (and Y) go into the edits.
-  void PickPointInto(const char* prompt, int xEdit, int yEdit);
 
   // What the sub-dialogs and checks change at once; Cancel gives it back.
   struct Snapshot;

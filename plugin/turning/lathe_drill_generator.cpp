@@ -4,6 +4,7 @@
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/drill_tool_markers.h"
+#include "plugin/shell/toolpaths/kept_moves.h"
 #include "plugin/shell/toolpaths/marker_points.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -12,35 +13,8 @@
 namespace {
 
 constexpr const char* kCannotGenerateText = "\n 선반 드릴 공구경로를 생성할 수 없습니다..";
-constexpr int kFeedMoveKind = 4;
 
-// Moves in drawing order; one that cannot be appended spoils the path.
-class DrillMoves {
- public:
-  AcDbObjectId Rapid(const AcGePoint3d& from, const AcGePoint3d& to) {
-    return Keep(AddMoveLine(from, to, ToolpathMoveEncoding::kRapidMoveKind));
-  }
-  void Feed(const AcGePoint3d& from, const AcGePoint3d& to, int feed) {
-    Keep(AddMoveLineWithFeed(from, to, kFeedMoveKind, feed));
-  }
-  bool failed() const { return failed_; }
-  AcDbObjectIdArray& ids() { return ids_; }
-
- private:
-  AcDbObjectId Keep(AcDbObjectId id) {
-    if (id.isNull()) {
-      failed_ = true;
-    } else {
-      ids_.append(id);
-    }
-    return id;
-  }
-
-  AcDbObjectIdArray ids_;
-  bool failed_ = false;
-};
-
-void DrawMoves(const CLatheDrillDlg& d, DrillMoves& moves) {
+void DrawMoves(const CLatheDrillDlg& d, KeptMoves& moves) {
   const double r = LatheDrillReturnX(d);
   const double s = LatheDrillSafetyX(d);
   AcGePoint3d at(r, 0.0, 0.0);
@@ -52,8 +26,7 @@ void DrawMoves(const CLatheDrillDlg& d, DrillMoves& moves) {
   }
   const double y = at.y;
   // The marked rapid tells the posts that the drilling cycle starts at its end.
-  const AcDbObjectId approach = moves.Rapid(at, AcGePoint3d(s, y, 0.0));
-  if (!approach.isNull()) SetCurveThickness(approach, ToolpathMoveEncoding::FeedToThickness(1));
+  moves.Rapid(at, AcGePoint3d(s, y, 0.0), true);
   moves.Feed(AcGePoint3d(s, y, 0.0), AcGePoint3d(LatheDrillEndX(d), y, 0.0), d.m_Feed);
   const AcDbObjectId back = moves.Rapid(AcGePoint3d(s, y, 0.0), AcGePoint3d(r, y, 0.0));
   if (!back.isNull()) SetEntityVisibility(back, 0);
@@ -61,19 +34,11 @@ void DrawMoves(const CLatheDrillDlg& d, DrillMoves& moves) {
 
 // Cycle marker, tool markers, spindle marker, then the moves: the order the posts read.
 bool AddMarkers(const CLatheDrillDlg& d, const AcDbObjectIdArray& moves, AcDbObjectIdArray& path) {
-  const AcDbObjectId first = moves.first();
   AcDbObjectIdArray toolMarkers;
-  AcDbObjectId spindle, cycle;
-  const bool marked = AddLatheDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
-                                               d.m_LengthOffsetOn, d.m_LengthOffsetNumber, first) == 1 &&
-                      AddMarkerPoint(kMarkerSpindle, spindle, d.m_SpindleSpeed, first) &&
-                      AddMarkerPoint(kMarkerCycleStart, cycle, 0.0, first);
+  const bool toolsMarked = AddLatheDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
+                                                    d.m_LengthOffsetOn, d.m_LengthOffsetNumber, moves.first()) == 1;
   path.setLogicalLength(0);
-  if (!cycle.isNull()) path.append(cycle);
-  path.append(toolMarkers);
-  if (!spindle.isNull()) path.append(spindle);
-  path.append(moves);
-  return marked;
+  return AppendDrillCycleMarkers(toolsMarked, toolMarkers, d.m_SpindleSpeed, moves, path);
 }
 
 bool Fail(AcDbObjectIdArray& made) {
@@ -101,7 +66,7 @@ double LatheDrillEndX(const CLatheDrillDlg& d) {
 bool CreateLatheDrillToolpath(CLatheDrillDlg& dlg) {
   dlg.m_DrillTip.m_ToolDiameter = dlg.m_DrillTool.m_Diameter;
   dlg.m_DrillTip.UpdateTipLength();
-  DrillMoves moves;
+  KeptMoves moves;
   DrawMoves(dlg, moves);
   if (moves.failed() || moves.ids().isEmpty()) return Fail(moves.ids());
   AcDbObjectIdArray path;

@@ -35,18 +35,37 @@ void OfferKeptSelection(AcDbObjectIdArray& selection) {
   }
 }
 
-void PickZIntoEdit(CAcUiDialog& dlg, const char* prompt, int editId, bool noNull) {
+bool PickFormPoint(CAcUiDialog& dlg, const char* prompt, bool noNull, double picked[3]) {
   dlg.BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
   if (noNull) acedInitGet(RSG_NONULL, nullptr);
   if (acedGetPoint(nullptr, prompt, picked) != RTNORM) {
     dlg.CancelEditorCommand();
-    return;
+    return false;
   }
   dlg.CompleteEditorCommand();
+  return true;
+}
+
+namespace {
+
+void ShowCoordinate(CAcUiDialog& dlg, int editId, double value) {
   CString text;
-  text.Format("%.1f", picked[2]);
+  text.Format("%.1f", value);
   dlg.SetDlgItemText(editId, text);
+}
+
+}  // namespace
+
+void PickZIntoEdit(CAcUiDialog& dlg, const char* prompt, int editId, bool noNull) {
+  ads_point picked = {0.0, 0.0, 0.0};
+  if (PickFormPoint(dlg, prompt, noNull, picked)) ShowCoordinate(dlg, editId, picked[2]);
+}
+
+void PickXYIntoEdits(CAcUiDialog& dlg, const char* prompt, int xEditId, int yEditId) {
+  ads_point picked = {0.0, 0.0, 0.0};
+  if (!PickFormPoint(dlg, prompt, false, picked)) return;
+  ShowCoordinate(dlg, xEditId, picked[0]);
+  if (yEditId != 0) ShowCoordinate(dlg, yEditId, picked[1]);
 }
 
 bool ShowRecordRefusal(const char* notFileText, const CString& refusal) {

@@ -31,10 +31,16 @@ void SetEntitiesHighlight(const AcDbObjectIdArray& ids, bool on);
 // Cancel forgets them.
 void OfferKeptSelection(AcDbObjectIdArray& selection);
 
+// The dialog steps aside for a point pick and comes back either way; false
+// when the pick was cancelled. noNull refuses an empty answer.
+bool PickFormPoint(CAcUiDialog& dlg, const char* prompt, bool noNull, double picked[3]);
+
 // The dialog steps aside for a point pick; the point's Z, as "%.1f", becomes
 // the edit's text. Nothing changes when the pick is cancelled; noNull refuses
 // an empty answer.
 void PickZIntoEdit(CAcUiDialog& dlg, const char* prompt, int editId, bool noNull = false);
+// The same for the point's X, and its Y when yEditId is not 0.
+void PickXYIntoEdits(CAcUiDialog& dlg, const char* prompt, int xEditId, int yEditId = 0);
 
 // The save button: the members from the controls (a refused value stops it),
 // then the record into a *.par file the user picks.

@@ -108,23 +108,15 @@ constexpr ToolNumberLimits MillingToolNumberLimits(const char* on, const char* n
   return {limits::Switch(on), limits::ToolNumber(number), limits::Switch(offsetOn), limits::ToolNumber(offset)};
 }
 
-struct PocketLimits {
+// The pass fields that the 2D and the 3D pocket check alike; each adds its
+// levels and its roughing and finishing allowances.
+struct PocketPassLimits {
   FieldLimit cutDirection{"가공 방향", 0, 1};
   FieldLimit pattern{"가공방법", 0, 3};
   ToolNumberLimits roughTool = MillingToolNumberLimits("황삭 번호", "황삭 번호", "황삭 장보정", "황삭 장보정");
   ToolNumberLimits finishTool = MillingToolNumberLimits("정삭 번호", "정삭 번호", "정삭 장보정", "정삭 장보정");
   ToolNumberLimits restTool = MillingToolNumberLimits("잔삭 번호", "잔삭 번호", "잔삭 장보정", "잔삭 장보정");
-  FieldLimit absoluteZ = limits::AnyFlag("절대값");
-  FieldLimit islandTaperOn = limits::Switch("Island 경사");
-  FieldLimit islandZAllowanceOn = limits::Switch("Island  Z 허용");
   FieldLimit retractHeight = limits::Height("복귀 높이");
-  FieldLimit zStart = limits::Height("Z 시작");
-  FieldLimit zDepth = limits::Height("Z 깊이");
-  FieldLimit roughZStep{"황삭 Z Step", 0, 1000};
-  FieldLimit finishZPasses{"Z 정삭 횟수", 0, 100};
-  FieldLimit finishZStep{"정삭 Z Step", 0, 100};
-  FieldLimit zTaper{"Z 경사", 0, 1000};
-  FieldLimit islandTaper{"Island 경사", 0, 1000};
   FieldLimit roughOn = limits::Switch("황삭가공");
   FieldLimit roughFeed = limits::Feed("황삭 Feed");
   FieldLimit linkFeedOn = limits::Switch("연결 Feed");
@@ -132,7 +124,6 @@ struct PocketLimits {
   FieldLimit roughSpindleOn = limits::Switch("황삭 주축회전수");
   FieldLimit roughSpindle{"황삭 주축회전수", 0, 100000};
   FieldLimit roughAngle = limits::Angle("황삭가공각도");
-  FieldLimit roughAllowance = limits::Allowance("황삭 가공여유");
   // Smaller steps make passes by the million.
   FieldLimit roughStepover{"황삭 Stepover", 0.01, 1000};
   FieldLimit startOutside = limits::Switch("외곽 시작");
@@ -147,7 +138,6 @@ struct PocketLimits {
   FieldLimit finishSpindle = limits::Spindle("정삭 주축회전수");
   FieldLimit finishPasses{"정삭 횟수", 1, 1000};
   FieldLimit cornerRound = limits::Switch("코너 라운드");
-  FieldLimit finishAllowance = limits::Allowance("정삭 가공 여유");
   FieldLimit finishStepover{"정삭 Stepover", 0, 1000};
   FieldLimit restOn = limits::Switch("잔삭가공");
   FieldLimit restFeed = limits::Feed("잔삭 Feed");
@@ -155,6 +145,21 @@ struct PocketLimits {
   FieldLimit restSpindle = limits::Spindle("잔삭 주축회전수");
   FieldLimit restAllowance = limits::Allowance("잔삭 가공 여유");
   FieldLimit restAfterFinish = limits::Switch("정삭후 잔삭");
+};
+
+struct PocketLimits : PocketPassLimits {
+  FieldLimit absoluteZ = limits::AnyFlag("절대값");
+  FieldLimit islandTaperOn = limits::Switch("Island 경사");
+  FieldLimit islandZAllowanceOn = limits::Switch("Island  Z 허용");
+  FieldLimit zStart = limits::Height("Z 시작");
+  FieldLimit zDepth = limits::Height("Z 깊이");
+  FieldLimit roughZStep{"황삭 Z Step", 0, 1000};
+  FieldLimit finishZPasses{"Z 정삭 횟수", 0, 100};
+  FieldLimit finishZStep{"정삭 Z Step", 0, 100};
+  FieldLimit zTaper{"Z 경사", 0, 1000};
+  FieldLimit islandTaper{"Island 경사", 0, 1000};
+  FieldLimit roughAllowance = limits::Allowance("황삭 가공여유");
+  FieldLimit finishAllowance = limits::Allowance("정삭 가공 여유");
 };
 inline constexpr PocketLimits kPocketLimits{};
 

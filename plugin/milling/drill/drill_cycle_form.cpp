@@ -1,10 +1,12 @@
 #include "plugin/milling/drill/drill_cycle_form.h"
 
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/operation_limits.h"
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/dialogs/combo_box.h"
 #include "platform/classlib/dialogs/edit.h"
+#include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/milling/drill/drill_control_ids.h"
 #include "plugin/milling/drill/drill_point_picker.h"
 #include "plugin/milling/drill/point_ordering.h"
@@ -98,10 +100,8 @@ std::vector<ControlTemplate> CDrillCycleForm::CycleControls() {
 
 void CDrillCycleForm::ExchangeCycleFields(CDataExchange* pDX, float zStartMin) {
   DDX_Text(pDX, kNameEdit, m_ToolpathName);
-  DDX_Check(pDX, kToolNumberCheck, m_ToolNumberOn);
-  DDX_Limited(pDX, kToolNumberEdit, m_ToolNumber, kDrillLimits.tool.toolNumber);
-  DDX_Check(pDX, kLengthOffsetCheck, m_LengthOffsetOn);
-  DDX_Limited(pDX, kLengthOffsetEdit, m_LengthOffsetNumber, kDrillLimits.tool.lengthOffsetNumber);
+  ExchangeToolNumberFields(pDX, {kToolNumberCheck, kToolNumberEdit, kLengthOffsetCheck, kLengthOffsetEdit},
+                           {m_ToolNumberOn, m_ToolNumber, m_LengthOffsetOn, m_LengthOffsetNumber}, kDrillLimits.tool);
   DDX_Limited(pDX, kRetractEdit, m_RetractHeight, kDrillLimits.retractHeight);
   DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
   DDX_Limited(pDX, kSpindleEdit, m_SpindleSpeed, kDrillLimits.spindleSpeed);
@@ -135,7 +135,7 @@ void CDrillCycleForm::ShowCycleForm() {
   }
   ApplyCycleStates();
   ShowPointMode();
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
   m_DrillTool.UpdateToolName();
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
   ShowStartPointStates();
@@ -148,18 +148,14 @@ void CDrillCycleForm::ShowPointMode() {
 }
 
 void CDrillCycleForm::ShowStartPointStates() {
-  for (int id : kStartEdits) SetReadOnly(id, !m_StartPointOn);
-}
-
-void CDrillCycleForm::SetReadOnly(int id, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
+  for (int id : kStartEdits) SetControlReadOnly(*this, id, !m_StartPointOn);
 }
 
 void CDrillCycleForm::SetCycleFieldsEditable(bool pecks, bool chipBreak, bool dwell, bool shift) {
-  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetReadOnly(id, !pecks);
-  SetReadOnly(kChipBreakEdit, !chipBreak);
-  SetReadOnly(kDwellEdit, !dwell);
-  SetReadOnly(kShiftEdit, !shift);
+  for (int id : {kFirstPeckEdit, kNextPeckEdit, kPeckReturnEdit}) SetControlReadOnly(*this, id, !pecks);
+  SetControlReadOnly(*this, kChipBreakEdit, !chipBreak);
+  SetControlReadOnly(*this, kDwellEdit, !dwell);
+  SetControlReadOnly(*this, kShiftEdit, !shift);
 }
 
 void CDrillCycleForm::KeepClickedValues() {
@@ -230,14 +226,10 @@ void CDrillCycleForm::OnStartPointOn() {
 void CDrillCycleForm::OnDrillTool() {
   if (m_DrillTool.DoModal() != IDOK) return;
   SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.UpdateTipLength();
+  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
 }
 
-void CDrillCycleForm::ShowTipDialog() {
-  m_DrillTip.m_ToolDiameter = m_DrillTool.m_Diameter;
-  m_DrillTip.DoModal();
-}
+void CDrillCycleForm::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CDrillCycleForm::OnDrillTip() { ShowTipDialog(); }
 
@@ -253,13 +245,10 @@ void CDrillCycleForm::OnSortPoints() {
 }
 
 void CDrillCycleForm::OnToolNumberChange() {
-  if (m_LengthOffsetOn) return;
-  CString text;
-  GetDlgItemText(kToolNumberEdit, text);
-  SetDlgItemText(kLengthOffsetEdit, text);
+  CopyToolNumberWhileNoOffset(*this, m_LengthOffsetOn, kToolNumberEdit, kLengthOffsetEdit);
 }
 
 void CDrillCycleForm::OnLengthOffsetOn() {
   m_LengthOffsetOn = IsDlgButtonChecked(kLengthOffsetCheck) ? 1 : 0;
-  SetReadOnly(kLengthOffsetEdit, !m_LengthOffsetOn);
+  SetControlReadOnly(*this, kLengthOffsetEdit, !m_LengthOffsetOn);
 }

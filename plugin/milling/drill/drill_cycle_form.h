@@ -92,7 +92,6 @@ class CDrillCycleForm : public CAcUiDialog {
   // Editable cycle fields for the cycle index.
   virtual void ApplyCycleStates() = 0;
   virtual bool CanPickPoints() const { return true; }
-  void SetReadOnly(int id, bool readOnly);
   // The four cycle-value groups, each editable or not.
   void SetCycleFieldsEditable(bool pecks, bool chipBreak, bool dwell, bool shift);
 

@@ -7,6 +7,7 @@
 #include "plugin/milling/drill/drill_dlg.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/drill_tool_markers.h"
+#include "plugin/shell/toolpaths/kept_moves.h"
 #include "plugin/shell/toolpaths/marker_points.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -17,37 +18,13 @@ namespace {
 constexpr const char* kCannotGenerateText = "\n 드릴 공구경로를 생성할 수 없습니다..";
 constexpr double kSamePlace = 0.0001;
 constexpr double kStartAboveClearance = 0.1;
-constexpr int kFeedMoveKind = 4;
 
-// The moves in the order made; any append that fails spoils the whole path.
-class HoleMoves {
+// Holes are reached only by moves that go somewhere.
+class HoleMoves : public KeptMoves {
  public:
-  // A marked rapid tells the post that a hole's cycle starts at its end.
-  void Rapid(const AcGePoint3d& from, const AcGePoint3d& to, bool marked = false) {
-    Keep(AddMoveLine(from, to, ToolpathMoveEncoding::kRapidMoveKind));
-    if (marked && !ids_.isEmpty()) SetCurveThickness(ids_.last(), ToolpathMoveEncoding::FeedToThickness(1));
-  }
-  // Only when it goes somewhere.
   void RapidIfMoving(const AcGePoint3d& from, const AcGePoint3d& to) {
     if (from.distanceTo(to) > kSamePlace) Rapid(from, to);
   }
-  void Feed(const AcGePoint3d& from, const AcGePoint3d& to, int feed) {
-    Keep(AddMoveLineWithFeed(from, to, kFeedMoveKind, feed));
-  }
-  bool failed() const { return failed_; }
-  AcDbObjectIdArray& ids() { return ids_; }
-
- private:
-  void Keep(AcDbObjectId id) {
-    if (id.isNull()) {
-      failed_ = true;
-    } else {
-      ids_.append(id);
-    }
-  }
-
-  AcDbObjectIdArray ids_;
-  bool failed_ = false;
 };
 
 double ClearanceAt(const CDrillDlg& d, const AcGePoint3d& hole, double clearance) {
@@ -107,20 +84,11 @@ void DrillHoles(const CDrillDlg& d, HoleMoves& moves) {
 
 // Circles, cycle marker, tool markers, spindle marker, moves: the order the post reads.
 bool AddMarkers(const CDrillDlg& d, AcDbObjectIdArray& moves, AcDbObjectIdArray& path) {
-  const AcDbObjectId first = moves.first();
   AcDbObjectIdArray toolMarkers;
-  AcDbObjectId spindle;
-  AcDbObjectId cycle;
-  const bool marked = AddDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
-                                          d.m_LengthOffsetOn, d.m_LengthOffsetNumber, first) == 1 &&
-                      AddMarkerPoint(kMarkerSpindle, spindle, d.m_SpindleSpeed, first) &&
-                      AddMarkerPoint(kMarkerCycleStart, cycle, 0.0, first);
+  const bool toolsMarked = AddDrillToolMarkers(toolMarkers, d.m_DrillTool, d.m_ToolNumberOn, d.m_ToolNumber,
+                                               d.m_LengthOffsetOn, d.m_LengthOffsetNumber, moves.first()) == 1;
   path = d.m_CircleIds;
-  if (!cycle.isNull()) path.append(cycle);
-  path.append(toolMarkers);
-  if (!spindle.isNull()) path.append(spindle);
-  path.append(moves);
-  return marked;
+  return AppendDrillCycleMarkers(toolsMarked, toolMarkers, d.m_SpindleSpeed, moves, path);
 }
 
 bool Fail(AcDbObjectIdArray& made) {

@@ -46,6 +46,16 @@ CDrillTipDlg::CDrillTipDlg(CWnd* pParent)
 
 void CDrillTipDlg::UpdateTipLength() { m_TipLength = static_cast<float>(DrillTipLength(m_TipAngle, m_ToolDiameter)); }
 
+void CDrillTipDlg::FollowDrill(float diameter) {
+  m_ToolDiameter = diameter;
+  UpdateTipLength();
+}
+
+void CDrillTipDlg::ShowFor(float diameter) {
+  m_ToolDiameter = diameter;
+  DoModal();
+}
+
 void CDrillTipDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
   DDX_Control(pDX, kThroughEdit, m_ThroughEdit);

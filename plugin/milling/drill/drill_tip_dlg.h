@@ -16,6 +16,10 @@ class CDrillTipDlg : public CDialog {
 
   // The tip length from the tip angle and the tool diameter.
   void UpdateTipLength();
+  // The owner's drill changed: its diameter in, the tip length after it.
+  void FollowDrill(float diameter);
+  // Shown for the owner's drill.
+  void ShowFor(float diameter);
 
   float m_ToolDiameter = 20.0f;  // the owner copies its drill's diameter in
   float m_TipLength;

@@ -8,6 +8,7 @@
 #include "plugin/geometry/forms/operation_limits.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/geometry/polyline/polyline_measure.h"
+#include "plugin/milling/pocket/pocket_pass_fields.h"
 #include "plugin/milling/pocket/pocket_selection.h"
 #include "plugin/shell/settings/message_table.h"
 #include "plugin/shell/settings/param_file.h"
@@ -15,6 +16,8 @@
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
+
+using namespace pocket_pass_ids;
 
 constexpr int kNameEdit = 200;
 constexpr int kSingleRadio = 391;
@@ -38,70 +41,6 @@ constexpr int kZTaperEdit = 280;
 constexpr int kIslandTaperCheck = 282;
 constexpr int kIslandTaperEdit = 283;
 constexpr int kIslandZAllowanceCheck = 312;
-
-constexpr int kRoughOnCheck = 257;
-constexpr int kRoughToolButton = 464;
-constexpr int kRoughToolNumberCheck = 331;
-constexpr int kRoughToolNumberEdit = 329;
-constexpr int kRoughLengthOffsetCheck = 332;
-constexpr int kRoughLengthOffsetEdit = 330;
-constexpr int kPatternList = 258;
-constexpr int kRoughAngleEdit = 217;
-constexpr int kRoughStepoverEdit = 261;
-constexpr int kRoughAllowanceEdit = 260;
-constexpr int kRoughFeedEdit = 262;
-constexpr int kRoughSpindleCheck = 327;
-constexpr int kRoughSpindleEdit = 263;
-constexpr int kLinkFeedCheck = 326;
-constexpr int kLinkFeedEdit = 274;
-constexpr int kStartOutsideCheck = 338;
-constexpr int kRetractBetweenLevelsCheck = 343;
-constexpr int kRapidLinkButton = 345;
-constexpr int kStartPointCheck = 305;
-constexpr int kStartPointButton = 303;
-constexpr int kPlungeButton = 259;
-
-constexpr int kFinishOnCheck = 266;
-constexpr int kFinishToolButton = 276;
-constexpr int kFinishToolNumberCheck = 335;
-constexpr int kFinishToolNumberEdit = 333;
-constexpr int kFinishLengthOffsetCheck = 336;
-constexpr int kFinishLengthOffsetEdit = 334;
-constexpr int kFinishAllowanceEdit = 267;
-constexpr int kFinishStepoverEdit = 268;
-constexpr int kFinishPassesEdit = 272;
-constexpr int kFinishFeedEdit = 270;
-constexpr int kFinishSpindleCheck = 328;
-constexpr int kFinishSpindleEdit = 273;
-constexpr int kCornerRoundCheck = 444;
-constexpr int kFinishLeadButton = 251;
-
-constexpr int kRestOnCheck = 463;
-constexpr int kRestToolButton = 286;
-constexpr int kRestToolNumberCheck = 341;
-constexpr int kRestToolNumberEdit = 339;
-constexpr int kRestLengthOffsetCheck = 342;
-constexpr int kRestLengthOffsetEdit = 340;
-constexpr int kRestAllowanceEdit = 271;
-constexpr int kRestFeedEdit = 281;
-constexpr int kRestSpindleCheck = 337;
-constexpr int kRestSpindleEdit = 284;
-constexpr int kRestAfterFinishCheck = 462;
-constexpr int kRestLeadButton = 252;
-
-constexpr const char* kPatternTexts[kPocketPatternCount] = {
-    "라운드 윤곽 가공(Round Countour)",
-    "윤곽 가공(Countour)",
-    "양방향 직선 가공(Twoway linear)",
-    "일방향 직선 가공(Oneway linear)",
-};
-
-constexpr int kRoughEdits[] = {kRoughAngleEdit,    kRoughAllowanceEdit, kRoughSpindleEdit,
-                               kRoughStepoverEdit, kRoughFeedEdit,      kLinkFeedEdit};
-constexpr int kFinishEdits[] = {kFinishAllowanceEdit, kFinishPassesEdit, kFinishSpindleEdit, kFinishStepoverEdit,
-                                kFinishFeedEdit};
-// The rest pass's check box is disabled with its edits.
-constexpr int kRestEdits[] = {kRestAllowanceEdit, kRestSpindleEdit, kRestFeedEdit, kRestAfterFinishCheck};
 
 constexpr const char* kBaseName = "Pocket";
 constexpr const char* kNotPocketFileText = "포켓 파라메타 파일이 아닙니다.!!!";
@@ -129,57 +68,8 @@ const DialogTemplateRegistration kPocketTemplate(
              res::CheckBox(kIslandTaperCheck, "Island 경사"),
              res::EditText(kIslandTaperEdit, ""),
              res::CheckBox(kIslandZAllowanceCheck, "Island  Z 허용"),
-             res::GroupBox(IDC_STATIC, "<< 황삭조건 >>"),
-             res::CheckBox(kRoughOnCheck, "황삭가공"),
-             res::PushButton(kRoughToolButton, ""),
-             res::CheckBox(kRoughToolNumberCheck, "번호"),
-             res::EditText(kRoughToolNumberEdit, ""),
-             res::CheckBox(kRoughLengthOffsetCheck, "장보정"),
-             res::EditText(kRoughLengthOffsetEdit, ""),
-             res::ComboBox(kPatternList, "가공방법", CBS_DROPDOWNLIST),
-             res::EditText(kRoughAngleEdit, "황삭가공각도"),
-             res::EditText(kRoughStepoverEdit, "황삭 Stepover"),
-             res::EditText(kRoughAllowanceEdit, "가공여유"),
-             res::EditText(kRoughFeedEdit, "황삭 Feed"),
-             res::CheckBox(kRoughSpindleCheck, "주축회전수"),
-             res::EditText(kRoughSpindleEdit, ""),
-             res::CheckBox(kLinkFeedCheck, "연결 Feed"),
-             res::EditText(kLinkFeedEdit, ""),
-             res::CheckBox(kStartOutsideCheck, "외곽 시작"),
-             res::CheckBox(kRetractBetweenLevelsCheck, "레벨간 복귀"),
-             res::PushButton(kRapidLinkButton, "Advance"),
-             res::CheckBox(kStartPointCheck, "시작점"),
-             res::PushButton(kStartPointButton, ""),
-             res::PushButton(kPlungeButton, "진입 / 복귀"),
-             res::GroupBox(IDC_STATIC, "<< 정삭조건 >>"),
-             res::CheckBox(kFinishOnCheck, "정삭가공"),
-             res::PushButton(kFinishToolButton, ""),
-             res::CheckBox(kFinishToolNumberCheck, "번호"),
-             res::EditText(kFinishToolNumberEdit, ""),
-             res::CheckBox(kFinishLengthOffsetCheck, "장보정"),
-             res::EditText(kFinishLengthOffsetEdit, ""),
-             res::EditText(kFinishAllowanceEdit, "가공 여유"),
-             res::EditText(kFinishStepoverEdit, "정삭 Stepover"),
-             res::EditText(kFinishPassesEdit, "정삭 횟수"),
-             res::EditText(kFinishFeedEdit, "정삭 Feed"),
-             res::CheckBox(kFinishSpindleCheck, "주축회전수"),
-             res::EditText(kFinishSpindleEdit, ""),
-             res::CheckBox(kCornerRoundCheck, "코너 라운드"),
-             res::PushButton(kFinishLeadButton, "진입 / 복귀"),
-             res::GroupBox(IDC_STATIC, "<< 잔삭 조건 >>"),
-             res::CheckBox(kRestOnCheck, "잔삭가공"),
-             res::PushButton(kRestToolButton, ""),
-             res::CheckBox(kRestToolNumberCheck, "번호"),
-             res::EditText(kRestToolNumberEdit, ""),
-             res::CheckBox(kRestLengthOffsetCheck, "장보정"),
-             res::EditText(kRestLengthOffsetEdit, ""),
-             res::EditText(kRestAllowanceEdit, "가공 여유"),
-             res::EditText(kRestFeedEdit, "잔삭 Feed"),
-             res::CheckBox(kRestSpindleCheck, "주축회전수"),
-             res::EditText(kRestSpindleEdit, ""),
-             res::CheckBox(kRestAfterFinishCheck, "정삭후 잔삭 "),
-             res::PushButton(kRestLeadButton, "진입 / 복귀"),
          },
+         PocketPassControls("주축회전수"),
          ParameterFileAndCloseButtons(),
      })});
 
@@ -224,12 +114,7 @@ ON_BN_CLICKED(kSaveParametersButton, &CPocketDlg::OnSaveParameters)
 ON_BN_CLICKED(kLoadParametersButton, &CPocketDlg::OnLoadParameters)
 END_MESSAGE_MAP()
 
-CPocketDlg::CPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {
-  m_RestTool.m_Diameter = 10.0f;
-  m_RestTool.FormatToolName();
-}
-
-bool CPocketDlg::RestMeasuresAgainstFinishing() const { return m_RestAfterFinish != 0 && m_FinishOn != 0; }
+CPocketDlg::CPocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) {}
 
 void CPocketDlg::DoDataExchange(CDataExchange* pDX) {
   CAcUiDialog::DoDataExchange(pDX);
@@ -245,52 +130,7 @@ void CPocketDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Limited(pDX, kIslandTaperEdit, m_IslandTaper, kPocketLimits.islandTaper);
   DDX_Check(pDX, kIslandZAllowanceCheck, m_IslandZAllowanceOn);
 
-  DDX_Check(pDX, kRoughOnCheck, m_RoughOn);
-  DDX_Check(pDX, kRoughToolNumberCheck, m_RoughToolNumberOn);
-  DDX_Limited(pDX, kRoughToolNumberEdit, m_RoughToolNumber, kPocketLimits.roughTool.toolNumber);
-  DDX_Check(pDX, kRoughLengthOffsetCheck, m_RoughLengthOffsetOn);
-  DDX_Limited(pDX, kRoughLengthOffsetEdit, m_RoughLengthOffsetNumber, kPocketLimits.roughTool.lengthOffsetNumber);
-  DDX_Limited(pDX, kRoughAngleEdit, m_RoughAngle, kPocketLimits.roughAngle);
-  DDX_Limited(pDX, kRoughStepoverEdit, m_RoughStepover, kPocketLimits.roughStepover);
-  DDX_Limited(pDX, kRoughAllowanceEdit, m_RoughAllowance, kPocketLimits.roughAllowance);
-  DDX_Limited(pDX, kRoughFeedEdit, m_RoughFeed, kPocketLimits.roughFeed);
-  DDX_Check(pDX, kRoughSpindleCheck, m_RoughSpindleOn);
-  DDX_Limited(pDX, kRoughSpindleEdit, m_RoughSpindle, kPocketLimits.roughSpindle);
-  DDX_Check(pDX, kLinkFeedCheck, m_LinkFeedOn);
-  DDX_Limited(pDX, kLinkFeedEdit, m_LinkFeed, kPocketLimits.linkFeed);
-  DDX_Check(pDX, kStartOutsideCheck, m_StartOutside);
-  DDX_Check(pDX, kRetractBetweenLevelsCheck, m_RetractBetweenLevels);
-  DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
-
-  DDX_Check(pDX, kFinishOnCheck, m_FinishOn);
-  DDX_Check(pDX, kFinishToolNumberCheck, m_FinishToolNumberOn);
-  DDX_Limited(pDX, kFinishToolNumberEdit, m_FinishToolNumber, kPocketLimits.finishTool.toolNumber);
-  DDX_Check(pDX, kFinishLengthOffsetCheck, m_FinishLengthOffsetOn);
-  DDX_Limited(pDX, kFinishLengthOffsetEdit, m_FinishLengthOffsetNumber, kPocketLimits.finishTool.lengthOffsetNumber);
-  DDX_Limited(pDX, kFinishAllowanceEdit, m_FinishAllowance, kPocketLimits.finishAllowance);
-  DDX_Limited(pDX, kFinishStepoverEdit, m_FinishStepover, kPocketLimits.finishStepover);
-  DDX_Limited(pDX, kFinishPassesEdit, m_FinishPasses, kPocketLimits.finishPasses);
-  DDX_Limited(pDX, kFinishFeedEdit, m_FinishFeed, kPocketLimits.finishFeed);
-  DDX_Check(pDX, kFinishSpindleCheck, m_FinishSpindleOn);
-  DDX_Limited(pDX, kFinishSpindleEdit, m_FinishSpindle, kPocketLimits.finishSpindle);
-  DDX_Check(pDX, kCornerRoundCheck, m_CornerRound);
-
-  DDX_Check(pDX, kRestOnCheck, m_RestOn);
-  DDX_Check(pDX, kRestToolNumberCheck, m_RestToolNumberOn);
-  DDX_Limited(pDX, kRestToolNumberEdit, m_RestToolNumber, kPocketLimits.restTool.toolNumber);
-  DDX_Check(pDX, kRestLengthOffsetCheck, m_RestLengthOffsetOn);
-  DDX_Limited(pDX, kRestLengthOffsetEdit, m_RestLengthOffsetNumber, kPocketLimits.restTool.lengthOffsetNumber);
-  DDX_Limited(pDX, kRestAllowanceEdit, m_RestAllowance, kPocketLimits.restAllowance);
-  DDX_Limited(pDX, kRestFeedEdit, m_RestFeed, kPocketLimits.restFeed);
-  DDX_Check(pDX, kRestSpindleCheck, m_RestSpindleOn);
-  DDX_Limited(pDX, kRestSpindleEdit, m_RestSpindle, kPocketLimits.restSpindle);
-  DDX_Check(pDX, kRestAfterFinishCheck, m_RestAfterFinish);
-
-  if (!pDX->m_bSaveAndValidate) {
-    SetDlgItemText(kRoughToolButton, m_RoughTool.m_ToolName);
-    SetDlgItemText(kFinishToolButton, m_FinishTool.m_ToolName);
-    SetDlgItemText(kRestToolButton, m_RestTool.m_ToolName);
-  }
+  ExchangePocketPassFields(pDX, *this, kPocketLimits);
 }
 
 BOOL CPocketDlg::OnInitDialog() {
@@ -299,15 +139,11 @@ BOOL CPocketDlg::OnInitDialog() {
     SetDlgItemText(kNameEdit, m_ToolpathName);
   }
 
-  m_RoughTool.FormatToolName();
-  m_FinishTool.FormatToolName();
-  m_RestTool.FormatToolName();
-  SetDlgItemText(kRoughToolButton, m_RoughTool.m_ToolName);
-  SetDlgItemText(kFinishToolButton, m_FinishTool.m_ToolName);
-  SetDlgItemText(kRestToolButton, m_RestTool.m_ToolName);
+  FormatPocketPassToolNames(*this);
+  ShowPocketPassToolNames(*this);
 
   ShowChoices();
-  ShowStartPoint();
+  ShowPocketStartPoint(*this);
   ShowReadOnlyStates();
   m_ClickedAtOpening = TakeClickedValues();
 
@@ -320,12 +156,7 @@ BOOL CPocketDlg::OnInitDialog() {
 }
 
 void CPocketDlg::ShowChoices() {
-  auto* patterns = static_cast<CComboBox*>(GetDlgItem(kPatternList));
-  if (patterns != nullptr) {
-    patterns->ResetContent();
-    for (const char* text : kPatternTexts) patterns->AddString(text);
-    patterns->SetCurSel(m_RoughPattern);
-  }
+  ShowPocketPatterns(*this, m_RoughPattern);
   if (m_SelectMethod >= kSelectSingle && m_SelectMethod <= kSelectPolygon) {
     CheckRadioButton(kSingleRadio, kPolygonRadio, kSingleRadio + m_SelectMethod - kSelectSingle);
   }
@@ -333,56 +164,13 @@ void CPocketDlg::ShowChoices() {
   CheckRadioButton(kAbsoluteRadio, kRelativeRadio, m_AbsoluteZ ? kAbsoluteRadio : kRelativeRadio);
 }
 
-void CPocketDlg::ShowStartPoint() {
-  if (!m_StartPointOn) return;
-  CString text;
-  text.Format("%.1f, %.1f, %.1f", m_StartX, m_StartY, m_StartZ);
-  SetDlgItemText(kStartPointButton, text);
-}
-
-void CPocketDlg::SetReadOnly(int id, bool readOnly) {
-  CWnd* control = GetDlgItem(id);
-  if (control == nullptr) return;
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, control)) {
-    edit->SetReadOnly(readOnly ? TRUE : FALSE);
-  } else {
-    control->EnableWindow(readOnly ? FALSE : TRUE);
-  }
-}
-
 void CPocketDlg::ShowReadOnlyStates() {
-  SetReadOnly(kRoughLengthOffsetEdit, !m_RoughLengthOffsetOn);
-  SetReadOnly(kFinishLengthOffsetEdit, !m_FinishLengthOffsetOn);
-  SetReadOnly(kRestLengthOffsetEdit, !m_RestLengthOffsetOn);
-  for (int id : kRoughEdits) SetReadOnly(id, !m_RoughOn);
-  for (int id : kFinishEdits) SetReadOnly(id, !m_FinishOn);
-  for (int id : kRestEdits) SetReadOnly(id, !m_RestOn);
-  SetReadOnly(kIslandTaperEdit, !m_IslandTaperOn);
-  // The link feed is typed only where it is used: roughing with its own link feed.
-  SetReadOnly(kLinkFeedEdit, !m_RoughOn || !m_LinkFeedOn);
+  ShowPocketPassReadOnlyStates(*this);
+  SetControlReadOnly(*this, kIslandTaperEdit, !m_IslandTaperOn);
 }
 
 CPocketDlg::ClickedValues CPocketDlg::TakeClickedValues() const {
-  return {m_CutDirection,
-          m_AbsoluteZ,
-          m_SelectMethod,
-          m_RoughPattern,
-          m_RoughOn,
-          m_FinishOn,
-          m_RestOn,
-          m_IslandTaperOn,
-          m_LinkFeedOn,
-          m_RoughLengthOffsetOn,
-          m_FinishLengthOffsetOn,
-          m_RestLengthOffsetOn,
-          m_RoughToolNumberOn,
-          m_FinishToolNumberOn,
-          m_RestToolNumberOn,
-          m_RestAfterFinish,
-          m_StartPointOn,
-          m_StartX,
-          m_StartY,
-          m_StartZ};
+  return {m_CutDirection, m_AbsoluteZ, m_SelectMethod, m_RoughPattern, m_IslandTaperOn, TakePocketPassSwitches(*this)};
 }
 
 void CPocketDlg::RestoreClickedValues(const ClickedValues& values) {
@@ -390,27 +178,14 @@ void CPocketDlg::RestoreClickedValues(const ClickedValues& values) {
   m_AbsoluteZ = static_cast<BYTE>(values.absoluteZ);
   m_SelectMethod = values.selectMethod;
   m_RoughPattern = values.roughPattern;
-  m_RoughOn = values.roughOn;
-  m_FinishOn = values.finishOn;
-  m_RestOn = values.restOn;
   m_IslandTaperOn = values.islandTaperOn;
-  m_LinkFeedOn = values.linkFeedOn;
-  m_RoughLengthOffsetOn = values.roughLengthOffsetOn;
-  m_FinishLengthOffsetOn = values.finishLengthOffsetOn;
-  m_RestLengthOffsetOn = values.restLengthOffsetOn;
-  m_RoughToolNumberOn = values.roughToolNumberOn;
-  m_FinishToolNumberOn = values.finishToolNumberOn;
-  m_RestToolNumberOn = values.restToolNumberOn;
-  m_RestAfterFinish = values.restAfterFinish;
-  m_StartPointOn = values.startPointOn;
-  m_StartX = values.startX;
-  m_StartY = values.startY;
-  m_StartZ = values.startZ;
+  RestorePocketPassSwitches(values.passes, *this);
 }
 
 void CPocketDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  if (!CheckAllowances() || !CheckStepovers() || !CheckRestPass() || !CheckToolpathName()) return;
+  if (!CheckPocketPassAllowances(*this) || !CheckStepovers() || !CheckPocketRestPass(*this) || !CheckToolpathName())
+    return;
   if (!m_EditMode && !ChainSelection()) return;
   // A boundary erased since it was picked or reloaded is no boundary either.
   if (!IsLiveEntity(m_Boundary)) {
@@ -420,18 +195,6 @@ void CPocketDlg::OnOK() {
   OrientBoundaryAndIslands();
   // The closing exchange also stores an allowance the rest check wrote into its edit.
   CAcUiDialog::OnOK();
-}
-
-bool CPocketDlg::CheckAllowances() {
-  if (m_RoughOn && m_RoughAllowance < -m_RoughTool.m_Diameter / 2.0) {
-    ShowFormInformation("황삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
-    return false;
-  }
-  if (m_FinishOn && m_FinishAllowance < -m_FinishTool.m_Diameter / 2.0) {
-    ShowFormInformation("정삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
-    return false;
-  }
-  return true;
 }
 
 // A stepover wider than its tool leaves strips between the passes uncut.
@@ -448,32 +211,6 @@ bool CPocketDlg::CheckStepovers() {
   }
   ShowFormInformation(text);
   return false;
-}
-
-bool CPocketDlg::CheckRestPass() {
-  if (!m_RestOn) return true;
-  if (m_RestAllowance < -m_RestTool.m_Diameter / 2.0) {
-    ShowFormInformation("잔삭 가공여유가 공구반경*-1 보다 작을수 없습니다.!!");
-    return false;
-  }
-  const bool finishing = RestMeasuresAgainstFinishing();
-  const CToolShapeDlg& reference = finishing ? m_FinishTool : m_RoughTool;
-  if (m_RestTool.m_Diameter >= reference.m_Diameter) {
-    ShowFormInformation("잔삭 공구가 정삭 공구보다 크거나 같으면 잔삭을 할수 없습니다.!!");
-    return false;
-  }
-  const float referenceAllowance = finishing ? m_FinishAllowance : m_RoughAllowance;
-  if (referenceAllowance > m_RestAllowance) {
-    const char* question = finishing ? "정삭 가공여유가 잔삭 가공 여유보다 큰경우 잔삭을 할수 없습니다.!!\n"
-                                       "잔삭 가공여유를 정삭과 동일하게 하겠습니까?"
-                                     : "황삭 가공여유가 잔삭 가공 여유보다 큰경우 잔삭을 할수 없습니다.!!\n"
-                                       "잔삭 가공여유를 황삭과 동일하게 하겠습니까?";
-    if (!AskFormOkCancel(question)) return false;
-    CString text;
-    text.Format("%.2f", referenceAllowance);
-    SetDlgItemText(kRestAllowanceEdit, text);
-  }
-  return true;
 }
 
 bool CPocketDlg::CheckToolpathName() { return AcceptToolpathName(m_ToolpathName, m_EditMode == 0); }
@@ -520,37 +257,17 @@ void CPocketDlg::OnFinishLead() { m_FinishLead.DoModal(); }
 void CPocketDlg::OnRestLead() { m_RestLead.DoModal(); }
 void CPocketDlg::OnRapidLink() { m_RapidLink.DoModal(); }
 
-void CPocketDlg::RunToolDialog(CToolShapeDlg& tool, int buttonId) {
-  if (tool.DoModal() == IDOK) SetDlgItemText(buttonId, tool.m_ToolName);
-}
-
-void CPocketDlg::OnRoughTool() { RunToolDialog(m_RoughTool, kRoughToolButton); }
-void CPocketDlg::OnFinishTool() { RunToolDialog(m_FinishTool, kFinishToolButton); }
-void CPocketDlg::OnRestTool() { RunToolDialog(m_RestTool, kRestToolButton); }
+void CPocketDlg::OnRoughTool() { RunPassToolDialog(*this, m_RoughTool, kRoughToolButton); }
+void CPocketDlg::OnFinishTool() { RunPassToolDialog(*this, m_FinishTool, kFinishToolButton); }
+void CPocketDlg::OnRestTool() { RunPassToolDialog(*this, m_RestTool, kRestToolButton); }
 
 void CPocketDlg::OnStartPointOn() {
   m_StartPointOn = IsDlgButtonChecked(kStartPointCheck) ? 1 : 0;
-  if (m_StartPointOn) PickStartPoint();
+  if (m_StartPointOn) PickPocketStartPoint(*this);
 }
 
 void CPocketDlg::OnStartPoint() {
-  if (m_StartPointOn) PickStartPoint();
-}
-
-void CPocketDlg::PickStartPoint() {
-  BeginEditorCommand();
-  ads_point picked = {0.0, 0.0, 0.0};
-  acedInitGet(RSG_NONULL, nullptr);
-  if (acedGetPoint(nullptr, "\n 황삭경로의 시작점을 지정하시요 !!", picked) == RTNORM) {
-    m_StartX = picked[0];
-    m_StartY = picked[1];
-    m_StartZ = picked[2];
-    CompleteEditorCommand();
-  } else {
-    CancelEditorCommand();
-  }
-  // Shown either way, so that the button tells which point will be used.
-  ShowStartPoint();
+  if (m_StartPointOn) PickPocketStartPoint(*this);
 }
 
 void CPocketDlg::OnPickZStart() { PickZIntoEdit(*this, "\n Z 시작점을 지정하시요 !!", kZStartEdit); }
@@ -612,23 +329,16 @@ void CPocketDlg::OnRestLengthOffsetOn() {
   ShowReadOnlyStates();
 }
 
-void CPocketDlg::CopyToolNumberWhileNoOffset(int lengthOffsetOn, int toolNumberId, int offsetNumberId) {
-  if (lengthOffsetOn) return;
-  CString text;
-  GetDlgItemText(toolNumberId, text);
-  SetDlgItemText(offsetNumberId, text);
-}
-
 void CPocketDlg::OnRoughToolNumberChange() {
-  CopyToolNumberWhileNoOffset(m_RoughLengthOffsetOn, kRoughToolNumberEdit, kRoughLengthOffsetEdit);
+  CopyToolNumberWhileNoOffset(*this, m_RoughLengthOffsetOn, kRoughToolNumberEdit, kRoughLengthOffsetEdit);
 }
 
 void CPocketDlg::OnFinishToolNumberChange() {
-  CopyToolNumberWhileNoOffset(m_FinishLengthOffsetOn, kFinishToolNumberEdit, kFinishLengthOffsetEdit);
+  CopyToolNumberWhileNoOffset(*this, m_FinishLengthOffsetOn, kFinishToolNumberEdit, kFinishLengthOffsetEdit);
 }
 
 void CPocketDlg::OnRestToolNumberChange() {
-  CopyToolNumberWhileNoOffset(m_RestLengthOffsetOn, kRestToolNumberEdit, kRestLengthOffsetEdit);
+  CopyToolNumberWhileNoOffset(*this, m_RestLengthOffsetOn, kRestToolNumberEdit, kRestLengthOffsetEdit);
 }
 
 void CPocketDlg::OnRoughToolNumberOn() { m_RoughToolNumberOn = IsDlgButtonChecked(kRoughToolNumberCheck) ? 1 : 0; }
@@ -641,7 +351,7 @@ void CPocketDlg::OnSaveParameters() { SaveFormParameters(*this); }
 void CPocketDlg::OnLoadParameters() {
   if (!LoadFormParameters(*this, kToolpathPocket, kNotPocketFileText)) return;
   ShowChoices();
-  ShowStartPoint();
+  ShowPocketStartPoint(*this);
   ShowReadOnlyStates();
   // A load is kept like a confirmed sub-dialog: Cancel goes back to it, not before it.
   m_ClickedAtOpening = TakeClickedValues();

@@ -4,6 +4,7 @@
 #include "plugin/geometry/forms/tool_lines.h"
 #include "plugin/geometry/record_lines.h"
 #include "plugin/milling/pocket/pocket_dlg.h"
+#include "plugin/milling/pocket/pocket_pass_lines.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
@@ -30,18 +31,6 @@ bool ReadZLine(RecordReader& r, CPocketDlg& d) {
                  {d.m_IslandTaper, L.islandTaper}});
 }
 
-bool ReadRoughLine(RecordReader& r, CPocketDlg& d) {
-  return r.Line({{d.m_RoughOn, L.roughOn},
-                 {d.m_RoughFeed, L.roughFeed},
-                 {d.m_LinkFeedOn, L.linkFeedOn},
-                 {d.m_LinkFeed, L.linkFeed},
-                 {d.m_RoughSpindleOn, L.roughSpindleOn},
-                 {d.m_RoughSpindle, L.roughSpindle},
-                 {d.m_RoughAngle, L.roughAngle},
-                 {d.m_RoughAllowance, L.roughAllowance},
-                 {d.m_RoughStepover, L.roughStepover}});
-}
-
 // Version 1 has neither start outside nor retract between levels, 2 and 3 no
 // retract between levels: those keep their values. The point was always read
 // in single precision.
@@ -65,36 +54,6 @@ bool ReadStartLine(RecordReader& r, CPocketDlg& d, int version, float point[3]) 
                  {point[2], L.startZ}});
 }
 
-// Version 1 has no corner round: it keeps its value.
-bool ReadFinishLine(RecordReader& r, CPocketDlg& d, int version) {
-  if (version == 1) {
-    return r.Line({{d.m_FinishOn, L.finishOn},
-                   {d.m_FinishFeed, L.finishFeed},
-                   {d.m_FinishSpindleOn, L.finishSpindleOn},
-                   {d.m_FinishSpindle, L.finishSpindle},
-                   {d.m_FinishPasses, L.finishPasses},
-                   {d.m_FinishAllowance, L.finishAllowance},
-                   {d.m_FinishStepover, L.finishStepover}});
-  }
-  return r.Line({{d.m_FinishOn, L.finishOn},
-                 {d.m_FinishFeed, L.finishFeed},
-                 {d.m_FinishSpindleOn, L.finishSpindleOn},
-                 {d.m_FinishSpindle, L.finishSpindle},
-                 {d.m_FinishPasses, L.finishPasses},
-                 {d.m_CornerRound, L.cornerRound},
-                 {d.m_FinishAllowance, L.finishAllowance},
-                 {d.m_FinishStepover, L.finishStepover}});
-}
-
-bool ReadRestLine(RecordReader& r, CPocketDlg& d) {
-  return r.Line({{d.m_RestOn, L.restOn},
-                 {d.m_RestFeed, L.restFeed},
-                 {d.m_RestSpindleOn, L.restSpindleOn},
-                 {d.m_RestSpindle, L.restSpindle},
-                 {d.m_RestAllowance, L.restAllowance},
-                 {d.m_RestAfterFinish, L.restAfterFinish}});
-}
-
 // What one reading found beside the members: the version decides what follows.
 struct PocketRead {
   int version = 0;
@@ -104,26 +63,14 @@ struct PocketRead {
 
 bool ReadPocketLines(RecordReader& r, CPocketDlg& d, PocketRead& read) {
   if (!r.Head(read.version, read.kind, {{d.m_CutDirection, L.cutDirection}, {d.m_RoughPattern, L.pattern}}) ||
-      !ReadToolNumberLine(
-          r, {d.m_RoughToolNumberOn, d.m_RoughToolNumber, d.m_RoughLengthOffsetOn, d.m_RoughLengthOffsetNumber},
-          L.roughTool) ||
-      !ReadToolShapeLine(r, d.m_RoughTool) || !ReadZLine(r, d) || !ReadRoughLine(r, d) ||
+      !ReadPocketRoughToolLines(r, d, L) || !ReadZLine(r, d) || !ReadPocketRoughLine(r, d, L) ||
       !ReadStartLine(r, d, read.version, read.start) || !ReadPlungeLines(r, d.m_Plunge)) {
     return false;
   }
-  if (read.version >= 3 &&
-      (!ReadToolNumberLine(
-           r, {d.m_FinishToolNumberOn, d.m_FinishToolNumber, d.m_FinishLengthOffsetOn, d.m_FinishLengthOffsetNumber},
-           L.finishTool) ||
-       !ReadToolShapeLine(r, d.m_FinishTool))) {
-    return false;
-  }
-  if (!ReadFinishLine(r, d, read.version) || !ReadLeadMoveLines(r, d.m_FinishLead)) return false;
+  if (read.version >= 3 && !ReadPocketFinishToolLines(r, d, L)) return false;
+  if (!ReadPocketFinishLine(r, d, L, read.version) || !ReadLeadMoveLines(r, d.m_FinishLead)) return false;
   if (read.version < 3) return true;
-  return ReadToolNumberLine(
-             r, {d.m_RestToolNumberOn, d.m_RestToolNumber, d.m_RestLengthOffsetOn, d.m_RestLengthOffsetNumber},
-             L.restTool) &&
-         ReadToolShapeLine(r, d.m_RestTool) && ReadRestLine(r, d) && ReadLeadMoveLines(r, d.m_RestLead);
+  return ReadPocketRestLines(r, d, L);
 }
 
 // After the values went in: names, and the tools older records share.
@@ -150,30 +97,15 @@ CString PocketRecordText(const CPocketDlg& d) {
   CString text;
   AppendRecordLine(text, "%s %d %d %d %d\n", kToolpathRecordTag, kPocketRecordVersion,
                    static_cast<int>(kToolpathPocket), d.m_CutDirection, d.m_RoughPattern);
-  AppendToolNumberLine(text, d.m_RoughToolNumberOn, d.m_RoughToolNumber, d.m_RoughLengthOffsetOn,
-                       d.m_RoughLengthOffsetNumber);
-  AppendToolShapeLine(text, d.m_RoughTool);
+  AppendPocketRoughToolLines(text, d);
   AppendRecordLine(text, " %d %d %d %.2f %.2f %.2f %.2f %.2f %.2f\n", static_cast<int>(d.m_AbsoluteZ),
                    d.m_IslandTaperOn, d.m_IslandZAllowanceOn, d.m_RetractHeight, d.m_ZStart, d.m_ZDepth, d.m_RoughZStep,
                    d.m_ZTaper, d.m_IslandTaper);
-  AppendRecordLine(text, " %d %d %d %d %d %d %.2f %.2f %.2f\n", d.m_RoughOn, d.m_RoughFeed, d.m_LinkFeedOn,
-                   d.m_LinkFeed, d.m_RoughSpindleOn, d.m_RoughSpindle, d.m_RoughAngle, d.m_RoughAllowance,
-                   d.m_RoughStepover);
-  AppendRecordLine(text, " %d %d %d %.2f %.2f %.2f\n", d.m_StartOutside, d.m_RetractBetweenLevels, d.m_StartPointOn,
-                   d.m_StartX, d.m_StartY, d.m_StartZ);
+  AppendPocketRoughLine(text, d);
+  AppendPocketStartLine(text, d);
   text += PlungeRecordText(d.m_Plunge);
-  AppendToolNumberLine(text, d.m_FinishToolNumberOn, d.m_FinishToolNumber, d.m_FinishLengthOffsetOn,
-                       d.m_FinishLengthOffsetNumber);
-  AppendToolShapeLine(text, d.m_FinishTool);
-  AppendRecordLine(text, " %d %d %d %d %d %d %.2f %.2f\n", d.m_FinishOn, d.m_FinishFeed, d.m_FinishSpindleOn,
-                   d.m_FinishSpindle, d.m_FinishPasses, d.m_CornerRound, d.m_FinishAllowance, d.m_FinishStepover);
-  text += LeadMoveRecordText(d.m_FinishLead);
-  AppendToolNumberLine(text, d.m_RestToolNumberOn, d.m_RestToolNumber, d.m_RestLengthOffsetOn,
-                       d.m_RestLengthOffsetNumber);
-  AppendToolShapeLine(text, d.m_RestTool);
-  AppendRecordLine(text, " %d %d %d %d %.2f %d\n", d.m_RestOn, d.m_RestFeed, d.m_RestSpindleOn, d.m_RestSpindle,
-                   d.m_RestAllowance, d.m_RestAfterFinish);
-  text += LeadMoveRecordText(d.m_RestLead);
+  AppendPocketFinishLines(text, d);
+  AppendPocketRestLines(text, d);
   return text;
 }
 

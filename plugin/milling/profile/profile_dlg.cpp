@@ -2,6 +2,7 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/operation_limits.h"
@@ -215,10 +216,7 @@ void CProfileDlg::OnTool() {
 void CProfileDlg::OnLead() { m_Lead.DoModal(); }
 
 void CProfileDlg::OnToolNumberChange() {
-  if (m_LengthOffsetOn) return;
-  CString text;
-  GetDlgItemText(kToolNumberEdit, text);
-  SetDlgItemText(kLengthOffsetEdit, text);
+  CopyToolNumberWhileNoOffset(*this, m_LengthOffsetOn, kToolNumberEdit, kLengthOffsetEdit);
 }
 
 void CProfileDlg::OnLengthOffsetOn() {

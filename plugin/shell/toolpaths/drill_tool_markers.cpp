@@ -23,3 +23,16 @@ int AddLatheDrillToolMarkers(AcDbObjectIdArray& ids, const CLatheDrillToolDlg& t
                              int lengthOffsetOn, int lengthOffsetNumber, AcDbObjectId entityId) {
   return AddDrillToolMarkers(ids, tool, toolNumberOn, toolNumber, lengthOffsetOn, lengthOffsetNumber, entityId);
 }
+
+bool AppendDrillCycleMarkers(bool toolsMarked, const AcDbObjectIdArray& toolMarkers, double spindleSpeed,
+                             const AcDbObjectIdArray& moves, AcDbObjectIdArray& path) {
+  const AcDbObjectId first = moves.first();
+  AcDbObjectId spindle, cycle;
+  const bool marked = toolsMarked && AddMarkerPoint(kMarkerSpindle, spindle, spindleSpeed, first) &&
+                      AddMarkerPoint(kMarkerCycleStart, cycle, 0.0, first);
+  if (!cycle.isNull()) path.append(cycle);
+  path.append(toolMarkers);
+  if (!spindle.isNull()) path.append(spindle);
+  path.append(moves);
+  return marked;
+}

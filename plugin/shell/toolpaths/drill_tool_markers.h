@@ -13,3 +13,9 @@ int AddDrillToolMarkers(AcDbObjectIdArray& ids, const CDrillToolDlg& tool, int t
                         int lengthOffsetOn, int lengthOffsetNumber, AcDbObjectId entityId);
 int AddLatheDrillToolMarkers(AcDbObjectIdArray& ids, const CLatheDrillToolDlg& tool, int toolNumberOn, int toolNumber,
                              int lengthOffsetOn, int lengthOffsetNumber, AcDbObjectId entityId);
+
+// After the tool markers (made when toolsMarked): the spindle and cycle-start
+// markers at the first move, then path extended in the order the posts read:
+// cycle, tools, spindle, moves. False when a marker was not made.
+bool AppendDrillCycleMarkers(bool toolsMarked, const AcDbObjectIdArray& toolMarkers, double spindleSpeed,
+                             const AcDbObjectIdArray& moves, AcDbObjectIdArray& path);
