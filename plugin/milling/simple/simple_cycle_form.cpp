@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_cycle_form.h"
 
 #include "platform/classlib/dialogs/edit.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 
@@ -46,10 +47,6 @@ void ExchangeShapeFields(CDataExchange* pDX, ShapeFields& s, const ShapeControlI
   DDX_Limited(pDX, ids.yCentre, s.yCentre, L.yCentre);
 }
 
-void SetEditReadOnly(CWnd& dlg, int editId, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, dlg.GetDlgItem(editId))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
-}
-
 void ShowShapeInputType(CWnd& dlg, int type, const ShapeControlIds& ids) {
   if (type >= kShapeCentreSize && type <= kShapeMinimumMaximum) {
     dlg.CheckRadioButton(ids.firstTypeRadio, ids.firstTypeRadio + 2, ids.firstTypeRadio + type - kShapeCentreSize);
@@ -58,14 +55,14 @@ void ShowShapeInputType(CWnd& dlg, int type, const ShapeControlIds& ids) {
   const bool minimum = type != kShapeCentreSize;
   const bool size = type != kShapeMinimumMaximum;
   const bool maximum = type == kShapeMinimumMaximum;
-  SetEditReadOnly(dlg, ids.xCentre, !centre);
-  SetEditReadOnly(dlg, ids.yCentre, !centre);
-  SetEditReadOnly(dlg, ids.xMinimum, !minimum);
-  SetEditReadOnly(dlg, ids.yMinimum, !minimum);
-  SetEditReadOnly(dlg, ids.xSize, !size);
-  SetEditReadOnly(dlg, ids.ySize, !size);
-  SetEditReadOnly(dlg, ids.xMaximum, !maximum);
-  SetEditReadOnly(dlg, ids.yMaximum, !maximum);
+  SetControlReadOnly(dlg, ids.xCentre, !centre);
+  SetControlReadOnly(dlg, ids.yCentre, !centre);
+  SetControlReadOnly(dlg, ids.xMinimum, !minimum);
+  SetControlReadOnly(dlg, ids.yMinimum, !minimum);
+  SetControlReadOnly(dlg, ids.xSize, !size);
+  SetControlReadOnly(dlg, ids.ySize, !size);
+  SetControlReadOnly(dlg, ids.xMaximum, !maximum);
+  SetControlReadOnly(dlg, ids.yMaximum, !maximum);
 }
 
 void InitSimpleCycleForm(CWnd& dlg, SimpleCycleFields& f, const char* nameBase, const SimpleCycleControlIds& ids) {
@@ -74,7 +71,7 @@ void InitSimpleCycleForm(CWnd& dlg, SimpleCycleFields& f, const char* nameBase, 
   }
   f.m_Tool.FormatToolName();
   dlg.SetDlgItemText(ids.tool, f.m_Tool.m_ToolName);
-  SetEditReadOnly(dlg, ids.lengthOffset, f.m_LengthOffsetOn == 0);
+  SetControlReadOnly(dlg, ids.lengthOffset, f.m_LengthOffsetOn == 0);
 }
 
 void ExchangeSimpleCycleFields(CDataExchange* pDX, SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
@@ -105,7 +102,7 @@ void ToggleToolNumber(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleControlI
 
 void ToggleLengthOffset(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
   f.m_LengthOffsetOn = dlg.IsDlgButtonChecked(ids.lengthOffsetCheck) ? 1 : 0;
-  SetEditReadOnly(dlg, ids.lengthOffset, f.m_LengthOffsetOn == 0);
+  SetControlReadOnly(dlg, ids.lengthOffset, f.m_LengthOffsetOn == 0);
 }
 
 bool AcceptSimpleCycleName(const SimpleCycleFields& f) {

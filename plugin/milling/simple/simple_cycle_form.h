@@ -50,7 +50,6 @@ struct ShapeControlIds {
 void ExchangeShapeFields(CDataExchange* pDX, ShapeFields& shape, const ShapeControlIds& ids);
 // Checks the type's radio and makes the fields of the other types read-only.
 void ShowShapeInputType(CWnd& dlg, int shapeInputType, const ShapeControlIds& ids);
-void SetEditReadOnly(CWnd& dlg, int editId, bool readOnly);
 
 // The fields every simple cycle has.
 struct SimpleCycleFields {

@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_face_dlg.h"
 
 #include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
 
 namespace {
@@ -109,7 +110,7 @@ void CSimpleFaceDlg::ShowChoices() {
                      kFirstCompensationRadio + m_ToolCompensation - 1);
   }
   // On the outline the tool centre runs on the edges: no stock is left.
-  SetEditReadOnly(*this, kCommonIds.allowance, m_ToolCompensation == kFaceOnOutline);
+  SetControlReadOnly(*this, kCommonIds.allowance, m_ToolCompensation == kFaceOnOutline);
   ShowShapeInputType(*this, m_ShapeInputType, kShapeIds);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
 
 namespace {
@@ -147,12 +148,12 @@ void CSimplePocketDlg::ShowChoices() {
     CheckRadioButton(kFirstTypeRadio, kFirstTypeRadio + 2, kFirstTypeRadio + m_PocketType - 1);
   }
   ShowShapeInputType(*this, m_ShapeInputType, kShapeIds);
-  SetEditReadOnly(*this, kCornerRadiusEdit, m_PocketType != kSimplePocketRounded);
-  SetEditReadOnly(*this, kCircleRadiusEdit, m_PocketType != kSimplePocketCircle);
+  SetControlReadOnly(*this, kCornerRadiusEdit, m_PocketType != kSimplePocketRounded);
+  SetControlReadOnly(*this, kCircleRadiusEdit, m_PocketType != kSimplePocketCircle);
   CheckDlgButton(kSingleTaperCheck, m_SingleTaper ? BST_CHECKED : BST_UNCHECKED);
-  SetEditReadOnly(*this, kSingleTaperAngleEdit, m_SingleTaper == 0);
+  SetControlReadOnly(*this, kSingleTaperAngleEdit, m_SingleTaper == 0);
   for (const int id : {kXPlusTaperEdit, kXMinusTaperEdit, kYPlusTaperEdit, kYMinusTaperEdit}) {
-    SetEditReadOnly(*this, id, m_SingleTaper != 0);
+    SetControlReadOnly(*this, id, m_SingleTaper != 0);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_profile_dlg.h"
 
 #include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
 namespace {
@@ -161,18 +162,18 @@ void CSimpleProfileDlg::ShowStates() {
   ShowShapeInputType(*this, m_ShapeInputType, kShapeIds);
   // A circle has a radius, not sizes.
   if (circle) {
-    SetEditReadOnly(*this, kXSizeEdit, true);
-    SetEditReadOnly(*this, kYSizeEdit, true);
+    SetControlReadOnly(*this, kXSizeEdit, true);
+    SetControlReadOnly(*this, kYSizeEdit, true);
   }
-  SetEditReadOnly(*this, kCornerRadiusEdit, m_ProfileType != kSimpleProfileRounded);
-  SetEditReadOnly(*this, kCircleRadiusEdit, !circle);
+  SetControlReadOnly(*this, kCornerRadiusEdit, m_ProfileType != kSimpleProfileRounded);
+  SetControlReadOnly(*this, kCircleRadiusEdit, !circle);
   const bool on = m_Side == kProfileSideOn;
-  SetEditReadOnly(*this, kPassCountEdit, on);
-  SetEditReadOnly(*this, kStepoverEdit, on);
+  SetControlReadOnly(*this, kPassCountEdit, on);
+  SetControlReadOnly(*this, kStepoverEdit, on);
   const bool single = m_SingleTaper != 0;
-  SetEditReadOnly(*this, kSingleTaperEdit, !single);
+  SetControlReadOnly(*this, kSingleTaperEdit, !single);
   for (const int id : {kXPlusTaperEdit, kXMinusTaperEdit, kYPlusTaperEdit, kYMinusTaperEdit})
-    SetEditReadOnly(*this, id, single);
+    SetControlReadOnly(*this, id, single);
 }
 
 void CSimpleProfileDlg::OnProfileType(UINT id) {

@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_radial_dlg.h"
 
 #include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
 namespace {
@@ -107,7 +108,7 @@ void CSimpleRadialDlg::ShowStates() {
   if (m_ToolCompensation >= kRadialOn && m_ToolCompensation <= kRadialInside)
     CheckRadioButton(kOnRadio, kInsideRadio, kOnRadio + m_ToolCompensation - kRadialOn);
   // On the diameters themselves no stock is left.
-  SetEditReadOnly(*this, kCommonIds.allowance, m_ToolCompensation == kRadialOn);
+  SetControlReadOnly(*this, kCommonIds.allowance, m_ToolCompensation == kRadialOn);
 }
 
 void CSimpleRadialDlg::OnPathShape(UINT id) {

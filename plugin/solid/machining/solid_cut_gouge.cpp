@@ -19,14 +19,15 @@ constexpr double kLeastWidening = 0.01;
 
 // A lightweight polyline copy of the curve at the elevation.
 bool PolylineCopy(AcDbObjectId picked, double elevation, AcDbObjectId& copy) {
+  bool isPolyline = false;
   {
     OpenedObject<AcDbPolyline> polyline(picked, AcDb::kForRead);
-    if (polyline.openStatus() == Acad::eOk) {
-      polyline.close();
-      if (!ClonePolylineAtElevation(picked, copy, elevation)) return false;
-      SetPolylineClosed(copy, true);
-      return true;
-    }
+    isPolyline = polyline.openStatus() == Acad::eOk;
+  }
+  if (isPolyline) {
+    if (!ClonePolylineAtElevation(picked, copy, elevation)) return false;
+    SetPolylineClosed(copy, true);
+    return true;
   }
   AcDbObjectIdArray curves, made;
   curves.append(picked);
