@@ -42,7 +42,8 @@ struct SourceSeg {
   explicit SourceSeg(const BulgeSeg& s) : seg(s), isArc(s.isArc()) {
     if (isArc) arc = s.arc();
     startTangent = tangentAt(0.0);
-    endTangent = tangentAt(1.0);
+    // A line's is the same at both ends.
+    endTangent = isArc ? tangentAt(1.0) : startTangent;
   }
 
   AcGeVector2d tangentAt(double fraction) const {
@@ -99,12 +100,12 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   return true;
 }
 
-AcGeVector2d tangentOf(const Prim2& prim, double fraction) {
-  if (!prim.isArc) {
-    const AcGeVector2d d = prim.p1 - prim.p0;
-    const double len = d.length();
-    return len > 0.0 ? d / len : AcGeVector2d(1.0, 0.0);
-  }
+// The unit direction of a line of the given length (that of p0 to p1).
+AcGeVector2d lineDirection(const Prim2& line, double length) {
+  return length > 0.0 ? (line.p1 - line.p0) / length : AcGeVector2d(1.0, 0.0);
+}
+
+AcGeVector2d arcTangentOf(const Prim2& prim, double fraction) {
   const double angle = prim.arc.startAngle + prim.arc.sweep * fraction;
   const AcGeVector2d radial(std::cos(angle), std::sin(angle));
   return prim.arc.sweep > 0 ? radial.perpVector() : -radial.perpVector();
@@ -179,7 +180,18 @@ struct Curve {
   // The path's vertices its source runs from and to (one for a corner arc).
   int firstVertex = -1, lastVertex = -1;
   bool swallowed = false;
+  // A line's unit direction, worked out once with its length.
+  AcGeVector2d direction{1.0, 0.0};
+
+  void setLength() {
+    length = prim.length();
+    if (!prim.isArc) direction = lineDirection(prim, length);
+  }
 };
+
+AcGeVector2d tangentOf(const Curve& c, double fraction) {
+  return c.prim.isArc ? arcTangentOf(c.prim, fraction) : c.direction;
+}
 
 struct Cut {
   double at = 0.0;
@@ -326,7 +338,7 @@ class OffsetBuilder {
     c.lastVertex = lastVertex;
     c.bandSide = bandSide;
     c.prim = Prim2::of(seg);
-    c.length = c.prim.length();
+    c.setLength();
     // No longer than the tolerance, it is a point.
     if (c.length > tol_) curves_.push_back(std::move(c));
   }
@@ -377,7 +389,7 @@ class OffsetBuilder {
       c.prim = prim;
       c.element = false;
       c.bandSide = bandSide;
-      c.length = prim.length();
+      c.setLength();
       curves_.push_back(std::move(c));
     };
     for (const BulgeSeg& s : segs_) {
@@ -799,7 +811,7 @@ class OffsetBuilder {
       others = true;
       if (!passesThrough(p)) continue;
       const Curve& c = curve(p.curve);
-      const double side = c.bandSide * tangentOf(c.prim, p.at).crossProduct(away);
+      const double side = c.bandSide * tangentOf(c, p.at).crossProduct(away);
       if (side < -kTangentSine && !alongside(p.curve, side)) return true;
     }
     // A loose end that nothing meets lies inside the band of the corner's other side.
@@ -834,8 +846,8 @@ class OffsetBuilder {
       auto alongside = [&](int c, double side) {
         return -side * length <= tol_ && passesThroughNode(c, a.node) && passesThroughNode(c, b.node);
       };
-      if (entersBand(a.node, e, tangentOf(el.prim, a.at), alongside)) continue;
-      if (entersBand(b.node, e, -tangentOf(el.prim, b.at), alongside)) continue;
+      if (entersBand(a.node, e, tangentOf(el, a.at), alongside)) continue;
+      if (entersBand(b.node, e, -tangentOf(el, b.at), alongside)) continue;
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
