@@ -14,15 +14,20 @@ constexpr int kLeafSize = 4;
 
 }  // namespace
 
-BoxTree::BoxTree(std::vector<Box2> boxes) : boxes_(std::move(boxes)) {
+BoxTree::BoxTree(std::vector<Box2> boxes) : BoxTree(std::move(boxes), 0) {}
+
+// depth: that of the root; at kMaxDepth the root is the one leaf.
+BoxTree::BoxTree(std::vector<Box2> boxes, int depth) : boxes_(std::move(boxes)) {
   order_.resize(boxes_.size());
   std::iota(order_.begin(), order_.end(), 0);
   if (!boxes_.empty()) {
     // Splits leave at least two boxes in a leaf, so there are fewer nodes than boxes.
     nodes_.reserve(boxes_.size() + 1);
-    build(0, static_cast<int>(boxes_.size()), 0);
+    build(0, static_cast<int>(boxes_.size()), depth);
   }
 }
+
+BoxTree BoxTree::oneLeaf(std::vector<Box2> boxes) { return BoxTree(std::move(boxes), kMaxDepth); }
 
 BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : BoxTree(std::move(boxes)) {
   if (nodes_.empty()) return;

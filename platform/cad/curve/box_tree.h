@@ -19,6 +19,8 @@ class BoxTree {
   explicit BoxTree(std::vector<Box2> boxes);
   // The boxes of the segments, whose own shapes then bound nearness more tightly.
   BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs);
+  // All boxes in one leaf: over a few, walking them all costs less than building the tree.
+  static BoxTree oneLeaf(std::vector<Box2> boxes);
 
   // Calls visit(index) for every box overlapping the query box.
   template <class Visit>
@@ -54,6 +56,7 @@ class BoxTree {
     int left = -1, right = -1;
     double distanceSqrdTo(const AcGePoint2d& p) const { return bound.distanceSqrdTo(p); }
   };
+  BoxTree(std::vector<Box2> boxes, int depth);
   int build(int first, int count, int depth);
   // centre: that of the run the node lies in, or null.
   void bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,

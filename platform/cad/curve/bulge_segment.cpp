@@ -119,12 +119,14 @@ BulgeSeg BulgeSeg::part(double from, double to) const {
   return s;
 }
 
-Box2 BulgeSeg::box() const {
+Box2 BulgeSeg::box() const { return isArc() ? box(arc()) : box(Arc2{}); }
+
+Box2 BulgeSeg::box(const Arc2& arc) const {
   Box2 b;
   b.add(start);
   b.add(end);
   if (!isArc()) return b;
-  arc().addExtremesTo(b);
+  arc.addExtremesTo(b);
   return b;
 }
 
@@ -136,9 +138,10 @@ void Arc2::addExtremesTo(Box2& box) const {
   }
 }
 
-PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {
+PreparedSeg::PreparedSeg(const BulgeSeg& seg) : PreparedSeg(seg, seg.isArc() ? seg.arc() : Arc2{}) {}
+
+PreparedSeg::PreparedSeg(const BulgeSeg& seg, const Arc2& a) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {
   if (!isArc_) return;
-  const Arc2 a = seg.arc();
   center_ = a.center;
   radius_ = a.radius;
   low_ = (a.sweep > 0 ? start_ : end_) - center_;

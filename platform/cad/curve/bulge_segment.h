@@ -69,6 +69,8 @@ struct BulgeSeg {
   BulgeSeg part(double from, double to) const;
   BulgeSeg reversed() const { return {end, start, -bulge}; }
   Box2 box() const;
+  // The same from its arc worked out already (ignored for a line).
+  Box2 box(const Arc2& arc) const;
 };
 
 // A segment prepared for many distance queries: its arc is worked out once, and a
@@ -78,6 +80,8 @@ class PreparedSeg {
  public:
   PreparedSeg() = default;
   explicit PreparedSeg(const BulgeSeg& seg);
+  // The same from the segment's arc worked out already (ignored for a line).
+  PreparedSeg(const BulgeSeg& seg, const Arc2& arc);
 
   double distanceTo(const AcGePoint2d& p) const { return std::sqrt((p - nearestPoint(p)).lengthSqrd()); }
 

@@ -39,8 +39,9 @@ struct SourceSeg {
   Arc2 arc;
   AcGeVector2d startTangent, endTangent;
 
-  explicit SourceSeg(const BulgeSeg& s) : seg(s), isArc(s.isArc()) {
-    if (isArc) arc = s.arc();
+  // a: the segment's arc, for an arc.
+  SourceSeg(const BulgeSeg& s, const Arc2& a) : seg(s), isArc(s.isArc()) {
+    if (isArc) arc = a;
     startTangent = tangentAt(0.0);
     // A line's is the same at both ends.
     endTangent = isArc ? tangentAt(1.0) : startTangent;
@@ -281,6 +282,19 @@ class ScratchLease {
   BuilderScratch* scratch_ = nullptr;
 };
 
+// The path's length exceeds limit. A segment whose chord alone is twice as long settles
+// it without working out the arcs, whatever the rounding: lengths only add up.
+bool longerThan(const BulgePath& path, double limit) {
+  const int n = path.numSegments();
+  const double plentySqrd = 4.0 * limit * limit;
+  for (int i = 0; i < n; ++i) {
+    const AcGePoint2d& a = path.vertices[static_cast<size_t>(i)].point;
+    const AcGePoint2d& b = path.vertices[static_cast<size_t>((i + 1) % path.vertices.size())].point;
+    if ((b - a).lengthSqrd() > plentySqrd) return true;
+  }
+  return path.length() > limit;
+}
+
 // Offsets a path to the left. The path is moved element by element, convex corners get
 // arcs; each element is cut where it crosses another (and, for open paths or paths that
 // meet themselves, the band's far side and the circles about vertices), and a piece is kept when it lies no nearer to
@@ -298,11 +312,12 @@ class OffsetBuilder {
   OffsetBuilder(const BulgePath& path, double dist, SourceShape shape)
       : path_(path),
         segs_(path.segments()),
-        prepared_(segs_.begin(), segs_.end()),
+        arcs_(arcsOf(segs_)),
+        prepared_(preparedOf(segs_, arcs_)),
         dist_(dist),
         tol_(toleranceFor(path, dist)),
         small_(segs_.size() < kSmallPath),
-        tree_(small_ ? BoxTree(boxesOf(segs_)) : BoxTree(boxesOf(segs_), prepared_)),
+        tree_(small_ ? BoxTree::oneLeaf(boxesOf(segs_, arcs_)) : BoxTree(boxesOf(segs_, arcs_), prepared_)),
         touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
@@ -321,12 +336,29 @@ class OffsetBuilder {
   }
 
  private:
-  static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs) {
+  // Each source arc is worked out once, for everything that needs it.
+  static std::vector<Arc2> arcsOf(const std::vector<BulgeSeg>& segs) {
+    std::vector<Arc2> arcs(segs.size());
+    for (size_t i = 0; i < segs.size(); ++i)
+      if (segs[i].isArc()) arcs[i] = segs[i].arc();
+    return arcs;
+  }
+
+  static std::vector<PreparedSeg> preparedOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs) {
+    std::vector<PreparedSeg> prepared;
+    prepared.reserve(segs.size());
+    for (size_t i = 0; i < segs.size(); ++i) prepared.emplace_back(segs[i], arcs[i]);
+    return prepared;
+  }
+
+  static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs) {
     std::vector<Box2> boxes;
     boxes.reserve(segs.size());
-    for (const BulgeSeg& s : segs) boxes.push_back(s.box());
+    for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
     return boxes;
   }
+
+  SourceSeg source(int i) const { return SourceSeg(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]); }
 
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
@@ -350,13 +382,13 @@ class OffsetBuilder {
     const int n = static_cast<int>(segs_.size());
     const int vertexCount = static_cast<int>(path_.vertices.size());
     // Each segment is worked out once, as the one after the corner and then as the current.
-    const SourceSeg first(segs_.front());
+    const SourceSeg first = source(0);
     SourceSeg current = first;
     for (int i = 0; i < n; ++i) {
       const int end = (i + 1) % vertexCount;
       BulgeSeg moved;
       if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
-      const SourceSeg next = i + 1 < n ? SourceSeg(segs_[static_cast<size_t>(i + 1)]) : first;
+      const SourceSeg next = i + 1 < n ? source(i + 1) : first;
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         double band = 1.0;
@@ -392,9 +424,9 @@ class OffsetBuilder {
       c.setLength();
       curves_.push_back(std::move(c));
     };
-    for (const BulgeSeg& s : segs_) {
+    for (int i = 0; i < static_cast<int>(segs_.size()); ++i) {
       BulgeSeg moved;
-      if (movedSegment(SourceSeg(s), -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
+      if (movedSegment(source(i), -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
     }
     for (const BulgeVertex& v : path_.vertices) addCutter(Prim2::circle(v.point, dist_), -1.0);
   }
@@ -932,7 +964,7 @@ class OffsetBuilder {
       // A closed path gives loops only: an open chain is a stray from rounding.
       if (path_.closed && !closed) continue;
       BulgePath result = toPath(chain, closed);
-      if (result.length() <= kShortestLoop * tol_) continue;
+      if (!longerThan(result, kShortestLoop * tol_)) continue;
       if (path_.closed && !onOffsetSide(result)) continue;
       out.push_back(std::move(result));
     }
@@ -942,9 +974,9 @@ class OffsetBuilder {
   // A loop of a closed path lies on the left of it: inside a counter-clockwise path,
   // outside a clockwise one. Only paths that touch themselves give loops elsewhere.
   bool onOffsetSide(const BulgePath& loop) {
-    if (!sourceArea_) sourceArea_ = signedArea(path_);
+    if (!sourceArea_) sourceArea_ = signedArea(segs_, arcs_);
     const BulgeSeg first = loop.segment(0);
-    const int winding = windingNumber(path_, first.midPoint());
+    const int winding = windingNumber(segs_, arcs_, first.midPoint());
     return *sourceArea_ > 0.0 ? winding != 0 : winding == 0;
   }
 
@@ -979,6 +1011,7 @@ class OffsetBuilder {
 
   const BulgePath& path_;
   std::vector<BulgeSeg> segs_;
+  std::vector<Arc2> arcs_;
   std::vector<PreparedSeg> prepared_;
   double dist_;
   double tol_;

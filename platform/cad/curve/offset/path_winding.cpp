@@ -29,9 +29,7 @@ int chordWinding(const AcGePoint2d& a, const AcGePoint2d& b, const AcGePoint2d& 
 
 // An arc replaces its chord: the region between them (right of the chord for a
 // counter-clockwise arc, left for a clockwise one) is wound once more in the arc's sense.
-int arcCapWinding(const BulgeSeg& seg, const AcGePoint2d& p) {
-  if (!seg.isArc()) return 0;
-  const Arc2 arc = seg.arc();
+int arcCapWinding(const BulgeSeg& seg, const Arc2& arc, const AcGePoint2d& p) {
   if ((p - arc.center).lengthSqrd() >= arc.radius * arc.radius) return 0;
   const int side = sideOf(seg.start, seg.end, p);
   if (seg.bulge > 0.0) return side < 0 ? 1 : 0;
@@ -45,30 +43,55 @@ BulgeSeg closedSegment(const BulgePath& path, int i) {
   return {v.point, path.vertices[static_cast<size_t>((i + 1) % n)].point, i + 1 < n || path.closed ? v.bulge : 0.0};
 }
 
-}  // namespace
-
-int windingNumber(const BulgePath& path, const AcGePoint2d& p) {
-  const int n = static_cast<int>(path.vertices.size());
+// Over n segments, segAt(i) giving the segment and arcOf(seg, i) the arc of an arc one.
+template <class SegAt, class ArcOf>
+int windingOf(int n, SegAt&& segAt, ArcOf&& arcOf, const AcGePoint2d& p) {
   int winding = 0;
   for (int i = 0; i < n; ++i) {
-    const BulgeSeg seg = closedSegment(path, i);
-    winding += chordWinding(seg.start, seg.end, p) + arcCapWinding(seg, p);
+    const BulgeSeg seg = segAt(i);
+    winding += chordWinding(seg.start, seg.end, p) + (seg.isArc() ? arcCapWinding(seg, arcOf(seg, i), p) : 0);
   }
   return winding;
 }
 
-double signedArea(const BulgePath& path) {
-  const int n = static_cast<int>(path.vertices.size());
+template <class SegAt, class ArcOf>
+double signedAreaOf(int n, SegAt&& segAt, ArcOf&& arcOf) {
   double area = 0.0;
   for (int i = 0; i < n; ++i) {
-    const BulgeSeg seg = closedSegment(path, i);
+    const BulgeSeg seg = segAt(i);
     area += seg.start.x * seg.end.y - seg.end.x * seg.start.y;
     if (seg.isArc()) {
-      const Arc2 arc = seg.arc();
+      const Arc2& arc = arcOf(seg, i);
       area += arc.radius * arc.radius * (arc.sweep - std::sin(arc.sweep));
     }
   }
   return area / 2.0;
+}
+
+Arc2 arcOfSeg(const BulgeSeg& seg, int) { return seg.arc(); }
+
+}  // namespace
+
+int windingNumber(const BulgePath& path, const AcGePoint2d& p) {
+  return windingOf(
+      static_cast<int>(path.vertices.size()), [&](int i) { return closedSegment(path, i); }, arcOfSeg, p);
+}
+
+double signedArea(const BulgePath& path) {
+  return signedAreaOf(
+      static_cast<int>(path.vertices.size()), [&](int i) { return closedSegment(path, i); }, arcOfSeg);
+}
+
+int windingNumber(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, const AcGePoint2d& p) {
+  return windingOf(
+      static_cast<int>(segs.size()), [&](int i) { return segs[static_cast<size_t>(i)]; },
+      [&](const BulgeSeg&, int i) -> const Arc2& { return arcs[static_cast<size_t>(i)]; }, p);
+}
+
+double signedArea(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs) {
+  return signedAreaOf(
+      static_cast<int>(segs.size()), [&](int i) { return segs[static_cast<size_t>(i)]; },
+      [&](const BulgeSeg&, int i) -> const Arc2& { return arcs[static_cast<size_t>(i)]; });
 }
 
 bool touchesItself(const BulgePath& path, double tol) {
