@@ -30,7 +30,12 @@ BoxTree::BoxTree(std::vector<Box2> boxes, int depth) : boxes_(std::move(boxes)) 
 BoxTree BoxTree::oneLeaf(std::vector<Box2> boxes) { return BoxTree(std::move(boxes), kMaxDepth); }
 
 BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : BoxTree(std::move(boxes)) {
-  if (nodes_.empty()) return;
+  tighten(segs);
+}
+
+void BoxTree::tighten(const std::vector<PreparedSeg>& segs) {
+  if (tight_ || nodes_.empty()) return;
+  tight_ = true;
   std::vector<std::optional<RunRing>> rings(nodes_.size());
   bound(0, 0, static_cast<int>(boxes_.size()), segs, nullptr, rings);
 }

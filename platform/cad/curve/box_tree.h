@@ -21,6 +21,9 @@ class BoxTree {
   BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs);
   // All boxes in one leaf: over a few, walking them all costs less than building the tree.
   static BoxTree oneLeaf(std::vector<Box2> boxes);
+  // Tightens the bounds of a tree built from the boxes alone to those the constructor
+  // from the segments gives, once; queries then prune more.
+  void tighten(const std::vector<PreparedSeg>& segs);
 
   // Calls visit(index) for every box overlapping the query box.
   template <class Visit>
@@ -68,6 +71,7 @@ class BoxTree {
   std::vector<Box2> boxes_;
   std::vector<int> order_;
   std::vector<Node> nodes_;
+  bool tight_ = false;
 };
 
 template <class Visit>

@@ -237,7 +237,8 @@ struct BuilderScratch {
   std::vector<std::pair<int, Passing>> passingItems;
   std::vector<int> arriving, leaving, order, chain;
   Buckets<int> leavingPieces;
-  std::vector<bool> used, arrived;
+  std::vector<bool> used, arrived, crowded;
+  std::vector<int> partners;
   std::vector<Piece> merged;
   bool inUse = false;
 };
@@ -306,7 +307,9 @@ class OffsetBuilder {
   // Loops no longer than this many tolerances are rounding, not results.
   static constexpr double kShortestLoop = 100.0;
   // Below this many segments the map of depths and the tighter bounds of the tree cost
-  // more than cutting every crossing exactly saves.
+  // more than cutting every crossing exactly saves. An offset's own loop is not mapped
+  // either: its moved elements mostly meet their neighbours only, and where they crowd
+  // near collapse they are mapped then (narrowCrowdedStretches).
   static constexpr size_t kSmallPath = 48;
 
   OffsetBuilder(const BulgePath& path, double dist, SourceShape shape)
@@ -317,7 +320,10 @@ class OffsetBuilder {
         dist_(dist),
         tol_(toleranceFor(path, dist)),
         small_(segs_.size() < kSmallPath),
-        tree_(small_ ? BoxTree::oneLeaf(boxesOf(segs_, arcs_)) : BoxTree(boxesOf(segs_, arcs_), prepared_)),
+        mapped_(!small_ && shape != SourceShape::kSimple),
+        tree_(small_    ? BoxTree::oneLeaf(boxesOf(segs_, arcs_))
+              : mapped_ ? BoxTree(boxesOf(segs_, arcs_), prepared_)
+                        : BoxTree(boxesOf(segs_, arcs_))),
         touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
@@ -561,7 +567,7 @@ class OffsetBuilder {
     deepItems_.clear();
     shallowItems_.clear();
     for (int e = 0; e < elementCount_; ++e) {
-      if (small_)
+      if (!mapped_)
         shallowItems_.emplace_back(e, Stretch{});
       else
         mapDepth(e, false);
@@ -580,6 +586,7 @@ class OffsetBuilder {
     auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)]; };
     std::erase_if(deepItems_, ofCrowded);
     std::erase_if(shallowItems_, ofCrowded);
+    tree_.tighten(prepared_);
     for (int e = 0; e < elementCount_; ++e)
       if (crowded[static_cast<size_t>(e)]) mapDepth(e, true);
     deep_.build(elementCount_, deepItems_);
@@ -700,23 +707,6 @@ class OffsetBuilder {
     return {std::move(owner), BoxTree(std::move(boxes))};
   }
 
-  // The elements whose shallow boxes meet more than a few others; counting stops there.
-  std::vector<bool> crowdedElements(const ShallowBoxes& shallow) const {
-    constexpr int kCrowded = 16;
-    std::vector<bool> crowded(static_cast<size_t>(elementCount_), false);
-    const std::vector<int>& owner = shallow.owner;
-    int met = 0;
-    for (size_t i = 0; i < owner.size(); ++i) {
-      const int a = owner[i];
-      if (!curve(a).element) continue;
-      if (i == 0 || owner[i - 1] != a) met = 0;
-      shallow.tree.queryUntil(shallow.tree.boxAt(static_cast<int>(i)),
-                              [&](int j) { return owner[static_cast<size_t>(j)] == a || ++met <= kCrowded; });
-      if (met > kCrowded) crowded[static_cast<size_t>(a)] = true;
-    }
-    return crowded;
-  }
-
   // Pairs of curves whose shallow stretches come near each other, each pair once.
   // On a small path every curve is one stretch: the pairs whose boxes meet, found
   // by trying them all, in the order the tree would give them.
@@ -738,30 +728,51 @@ class OffsetBuilder {
 
   const std::vector<std::pair<int, int>>& candidatePairs() {
     if (small_) return overlappingPairs();
-    ShallowBoxes shallow = shallowBoxes();
-    if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
+    std::vector<bool>& crowded = (*lease_).crowded;
+    gatherPairs(shallowBoxes(), &crowded);
+    if (narrowCrowdedStretches(crowded)) gatherPairs(shallowBoxes(), nullptr);
+    return (*lease_).pairs;
+  }
+
+  // Pairs of curves whose shallow stretches come near each other, each pair once; and,
+  // where asked, the elements whose shallow boxes meet more than a few others. Once one
+  // is crowded the pairs will be gathered again, so only counting goes on, and it stops
+  // at the few.
+  void gatherPairs(const ShallowBoxes& shallow, std::vector<bool>* crowded) {
+    constexpr int kCrowded = 16;
+    if (crowded != nullptr) crowded->assign(static_cast<size_t>(elementCount_), false);
+    bool anyCrowded = false;
     const std::vector<int>& owner = shallow.owner;
     std::vector<std::pair<int, int>>& pairs = (*lease_).pairs;
     pairs.clear();
     // A curve's boxes follow each other, so its partners are gathered and sorted alone:
     // near collapse the pairs are many and one sort of them all would dominate.
-    std::vector<int> partners;
+    std::vector<int>& partners = (*lease_).partners;
     const int boxCount = static_cast<int>(owner.size());
     for (int i = 0, next = 0; i < boxCount; i = next) {
       const int a = owner[static_cast<size_t>(i)];
       while (next < boxCount && owner[static_cast<size_t>(next)] == a) ++next;
       if (!curve(a).element) continue;
       partners.clear();
+      int met = 0;
       for (int k = i; k < next; ++k)
-        shallow.tree.query(shallow.tree.boxAt(k), [&](int j) {
+        shallow.tree.queryUntil(shallow.tree.boxAt(k), [&](int j) {
           const int b = owner[static_cast<size_t>(j)];
-          if (b != a && (!curve(b).element || b > a)) partners.push_back(b);
+          if (b == a) return true;
+          ++met;
+          if (crowded != nullptr && (anyCrowded || met > kCrowded)) return met <= kCrowded;
+          if (!curve(b).element || b > a) partners.push_back(b);
+          return true;
         });
+      if (crowded != nullptr && met > kCrowded) {
+        (*crowded)[static_cast<size_t>(a)] = true;
+        anyCrowded = true;
+      }
+      if (anyCrowded) continue;
       std::sort(partners.begin(), partners.end());
       partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
       for (int b : partners) pairs.emplace_back(a, b);
     }
-    return pairs;
   }
 
   // A fraction within the tolerance of an end of the element goes to that end.
@@ -1016,6 +1027,7 @@ class OffsetBuilder {
   double dist_;
   double tol_;
   bool small_;
+  bool mapped_;
   BoxTree tree_;
   bool touches_;
   ScratchLease lease_;
