@@ -1,6 +1,7 @@
 #include "platform/cad/curve/bulge_segment.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace curve {
@@ -27,7 +28,9 @@ void Box2::add(const Box2& b) {
 double Box2::size() const { return maxX < minX ? 0.0 : std::max(maxX - minX, maxY - minY); }
 
 double normalizeAngle(double angle) {
-  double a = std::fmod(angle, kTwoPi);
+  // Within a turn either side fmod would give the angle itself.
+  if (angle >= 0.0 && angle < kTwoPi) return angle;
+  double a = angle > -kTwoPi && angle < 0.0 ? angle : std::fmod(angle, kTwoPi);
   if (a < 0.0) a += kTwoPi;
   return a >= kTwoPi ? 0.0 : a;
 }
@@ -131,10 +134,18 @@ Box2 BulgeSeg::box(const Arc2& arc) const {
 }
 
 void Arc2::addExtremesTo(Box2& box) const {
+  // The directions of the quarter turns, as pointAtAngle works them out.
+  static const std::array<AcGeVector2d, 4> kQuarters = [] {
+    std::array<AcGeVector2d, 4> q;
+    for (int k = 0; k < 4; ++k) q[static_cast<size_t>(k)] = {std::cos(k * kPi / 2), std::sin(k * kPi / 2)};
+    return q;
+  }();
   for (int k = 0; k < 4; ++k) {
-    const double ang = k * kPi / 2;
-    const double f = fractionOfAngle(ang);
-    if (f > 0.0 && f < 1.0) box.add(pointAtAngle(ang));
+    const double f = fractionOfAngle(k * kPi / 2);
+    if (f > 0.0 && f < 1.0) {
+      const AcGeVector2d& q = kQuarters[static_cast<size_t>(k)];
+      box.add(AcGePoint2d(center.x + radius * q.x, center.y + radius * q.y));
+    }
   }
 }
 
