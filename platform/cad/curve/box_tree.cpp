@@ -29,6 +29,40 @@ BoxTree::BoxTree(std::vector<Box2> boxes, int depth) : boxes_(std::move(boxes)) 
 
 BoxTree BoxTree::oneLeaf(std::vector<Box2> boxes) { return BoxTree(std::move(boxes), kMaxDepth); }
 
+BoxTree BoxTree::inPathOrder(std::vector<Box2> boxes) {
+  BoxTree tree(std::vector<Box2>{}, 0);
+  tree.boxes_ = std::move(boxes);
+  tree.order_.resize(tree.boxes_.size());
+  std::iota(tree.order_.begin(), tree.order_.end(), 0);
+  if (!tree.boxes_.empty()) {
+    tree.nodes_.reserve(tree.boxes_.size() + 1);
+    tree.buildInOrder(0, static_cast<int>(tree.boxes_.size()));
+  }
+  return tree;
+}
+
+int BoxTree::buildInOrder(int first, int count) {
+  const int index = static_cast<int>(nodes_.size());
+  nodes_.emplace_back();
+  Box2 box;
+  if (count <= kLeafSize) {
+    for (int i = first; i < first + count; ++i) box.add(boxes_[static_cast<size_t>(i)]);
+    nodes_[static_cast<size_t>(index)].first = first;
+    nodes_[static_cast<size_t>(index)].count = count;
+  } else {
+    const int half = count / 2;
+    const int left = buildInOrder(first, half);
+    const int right = buildInOrder(first + half, count - half);
+    box = nodes_[static_cast<size_t>(left)].box;
+    box.add(nodes_[static_cast<size_t>(right)].box);
+    nodes_[static_cast<size_t>(index)].left = left;
+    nodes_[static_cast<size_t>(index)].right = right;
+  }
+  nodes_[static_cast<size_t>(index)].box = box;
+  nodes_[static_cast<size_t>(index)].bound = RunBound(box);
+  return index;
+}
+
 BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : BoxTree(std::move(boxes)) {
   tighten(segs);
 }

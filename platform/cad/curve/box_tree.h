@@ -21,6 +21,10 @@ class BoxTree {
   BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs);
   // All boxes in one leaf: over a few, walking them all costs less than building the tree.
   static BoxTree oneLeaf(std::vector<Box2> boxes);
+  // Boxes of a path's elements in path order, where neighbours lie near each other: split
+  // by halves of the order, which sorts nothing. Queries find the same boxes as in a tree
+  // split by position, in another order.
+  static BoxTree inPathOrder(std::vector<Box2> boxes);
   // Tightens the bounds of a tree built from the boxes alone to those the constructor
   // from the segments gives, once; queries then prune more.
   void tighten(const std::vector<PreparedSeg>& segs);
@@ -61,6 +65,7 @@ class BoxTree {
   };
   BoxTree(std::vector<Box2> boxes, int depth);
   int build(int first, int count, int depth);
+  int buildInOrder(int first, int count);
   // centre: that of the run the node lies in, or null.
   void bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,
              std::vector<std::optional<RunRing>>& rings);

@@ -323,7 +323,7 @@ class OffsetBuilder {
         mapped_(!small_ && shape != SourceShape::kSimple),
         tree_(small_    ? BoxTree::oneLeaf(boxesOf(segs_, arcs_))
               : mapped_ ? BoxTree(boxesOf(segs_, arcs_), prepared_)
-                        : BoxTree(boxesOf(segs_, arcs_))),
+                        : BoxTree::inPathOrder(boxesOf(segs_, arcs_))),
         touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
@@ -704,7 +704,7 @@ class OffsetBuilder {
         owner.push_back(c);
       }
     }
-    return {std::move(owner), BoxTree(std::move(boxes))};
+    return {std::move(owner), BoxTree::inPathOrder(std::move(boxes))};
   }
 
   // Pairs of curves whose shallow stretches come near each other, each pair once.
