@@ -841,19 +841,27 @@ class OffsetBuilder {
     return p.at == 0.0 ? c.prev >= 0 : c.next >= 0;
   }
 
-  // A piece of element e leaving the node in direction `away` runs into the band of
-  // another curve through the node. Curves at a glancing angle tell nothing, nor does one
-  // that `alongside` says the piece runs along within the tolerance.
+  // A piece of element e leaving the node at fraction `at`, forward (sense 1) or back
+  // (sense -1), runs into the band of another curve through the node. Curves at a glancing
+  // angle tell nothing, nor does one that `alongside` says the piece runs along within the
+  // tolerance.
   template <class Alongside>
-  bool entersBand(int node, int e, const AcGeVector2d& away, Alongside&& alongside) {
+  bool entersBand(int node, int e, double at, double sense, Alongside&& alongside) {
     const int root = nodes_.find(node);
     const Curve& el = curve(e);
     bool others = false;
+    // Where the element meets only its neighbours there, its direction is never asked.
+    AcGeVector2d away;
+    bool known = false;
     for (const Passing& p : passing_[root]) {
       if (p.curve == e || (p.curve == el.prev && p.at == 1.0) || (p.curve == el.next && p.at == 0.0)) continue;
       others = true;
       if (!passesThrough(p)) continue;
       const Curve& c = curve(p.curve);
+      if (!known) {
+        away = sense > 0.0 ? tangentOf(el, at) : -tangentOf(el, at);
+        known = true;
+      }
       const double side = c.bandSide * tangentOf(c, p.at).crossProduct(away);
       if (side < -kTangentSine && !alongside(p.curve, side)) return true;
     }
@@ -889,8 +897,8 @@ class OffsetBuilder {
       auto alongside = [&](int c, double side) {
         return -side * length <= tol_ && passesThroughNode(c, a.node) && passesThroughNode(c, b.node);
       };
-      if (entersBand(a.node, e, tangentOf(el, a.at), alongside)) continue;
-      if (entersBand(b.node, e, -tangentOf(el, b.at), alongside)) continue;
+      if (entersBand(a.node, e, a.at, 1.0, alongside)) continue;
+      if (entersBand(b.node, e, b.at, -1.0, alongside)) continue;
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
