@@ -984,7 +984,7 @@ class OffsetBuilder {
       if (path_.closed && !closed) continue;
       BulgePath result = toPath(chain, closed);
       if (!longerThan(result, kShortestLoop * tol_)) continue;
-      if (path_.closed && !onOffsetSide(result)) continue;
+      if (path_.closed && touches_ && !onOffsetSide(result)) continue;
       out.push_back(std::move(result));
     }
     return out;
