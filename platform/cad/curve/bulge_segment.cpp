@@ -27,14 +27,6 @@ void Box2::add(const Box2& b) {
 
 double Box2::size() const { return maxX < minX ? 0.0 : std::max(maxX - minX, maxY - minY); }
 
-double normalizeAngle(double angle) {
-  // Within a turn either side fmod would give the angle itself.
-  if (angle >= 0.0 && angle < kTwoPi) return angle;
-  double a = angle > -kTwoPi && angle < 0.0 ? angle : std::fmod(angle, kTwoPi);
-  if (a < 0.0) a += kTwoPi;
-  return a >= kTwoPi ? 0.0 : a;
-}
-
 double bulgeOfSweep(double sweep) { return std::tan(sweep / 4.0); }
 
 AcGePoint2d Arc2::pointAtAngle(double angle) const {
@@ -42,16 +34,6 @@ AcGePoint2d Arc2::pointAtAngle(double angle) const {
 }
 
 bool Arc2::isFullCircle() const { return std::fabs(sweep) >= kTwoPi - 1e-12; }
-
-double Arc2::fractionOfAngle(double angle) const {
-  if (sweep == 0.0) return 0.0;
-  // Offset from the start in the arc's own direction, 0 .. 2pi.
-  const double along = sweep > 0 ? normalizeAngle(angle - startAngle) : normalizeAngle(startAngle - angle);
-  const double total = std::fabs(sweep);
-  if (along <= total) return along / total;
-  // Outside: the side of the nearer end.
-  return (along - total) < (kTwoPi - along) ? along / total : -(kTwoPi - along) / total;
-}
 
 bool BulgeSeg::isArc() const { return std::fabs(bulge) > kStraightBulge && !start.isEqualTo(end); }
 

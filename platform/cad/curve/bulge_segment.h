@@ -148,7 +148,24 @@ struct BulgePath {
 
 // Signed bulge of an arc part of the given signed sweep.
 double bulgeOfSweep(double sweep);
+
 // Angle brought into [0, 2pi).
-double normalizeAngle(double angle);
+inline double normalizeAngle(double angle) {
+  // Within a turn either side fmod would give the angle itself.
+  if (angle >= 0.0 && angle < kTwoPi) return angle;
+  double a = angle > -kTwoPi && angle < 0.0 ? angle : std::fmod(angle, kTwoPi);
+  if (a < 0.0) a += kTwoPi;
+  return a >= kTwoPi ? 0.0 : a;
+}
+
+inline double Arc2::fractionOfAngle(double angle) const {
+  if (sweep == 0.0) return 0.0;
+  // Offset from the start in the arc's own direction, 0 .. 2pi.
+  const double along = sweep > 0 ? normalizeAngle(angle - startAngle) : normalizeAngle(startAngle - angle);
+  const double total = std::fabs(sweep);
+  if (along <= total) return along / total;
+  // Outside: the side of the nearer end.
+  return (along - total) < (kTwoPi - along) ? along / total : -(kTwoPi - along) / total;
+}
 
 }  // namespace curve
