@@ -791,10 +791,23 @@ class OffsetBuilder {
     return -1;
   }
 
+  // An element and a corner arc joined to it at the very point the arc was built from
+  // touch there only, tangent: that node is theirs already, so nothing is to be cut.
+  bool joinedAtCorner(int a, int b) const {
+    const Curve& ca = curve(a);
+    const Curve& cb = curve(b);
+    if (!ca.element || !cb.element || (ca.next == b) == (cb.next == a)) return false;
+    const Curve& before = ca.next == b ? ca : cb;
+    const Curve& after = ca.next == b ? cb : ca;
+    const bool corner = before.firstVertex == before.lastVertex || after.firstVertex == after.lastVertex;
+    return corner && before.seg.end.x == after.seg.start.x && before.seg.end.y == after.seg.start.y;
+  }
+
   // Every crossing of two curves becomes one node cut into both.
   void findCrossings(const std::vector<std::pair<int, int>>& pairs) {
     cutItems_.clear();
     for (const auto& [a, b] : pairs) {
+      if (joinedAtCorner(a, b)) continue;
       const Curve& ca = curve(a);
       const Curve& cb = curve(b);
       intersect(ca.prim, cb.prim, tol_, hits_);
