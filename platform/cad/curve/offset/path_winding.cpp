@@ -105,12 +105,25 @@ bool touchesItself(const BulgePath& path, double tol) {
   return touchesItself(segs, BoxTree(boxes), tol);
 }
 
+namespace {
+
+// Straight neighbours meeting at a clear angle (its sine at least 1e-3) cross at their
+// common vertex only, and their crossing is worked out there to far within tol.
+bool clearStraightNeighbours(const Prim2& a, const Prim2& b) {
+  if (a.isArc || b.isArc) return false;
+  const AcGeVector2d da = a.p1 - a.p0, db = b.p1 - b.p0;
+  const double cross = da.crossProduct(db);
+  return cross * cross >= 1e-6 * da.lengthSqrd() * db.lengthSqrd();
+}
+
+}  // namespace
+
 bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
   const int n = static_cast<int>(segs.size());
-  std::vector<Prim2> prims;
-  prims.reserve(segs.size());
+  thread_local std::vector<Prim2> prims;
+  prims.clear();
   for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
-  std::vector<Hit2> hits;
+  thread_local std::vector<Hit2> hits;
   // Neighbours meet at their common vertex and there only.
   auto onlyAtCommonVertex = [&](int i, int j) {
     const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
@@ -125,7 +138,10 @@ bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double t
     // Boxes nearer than tol: the query's grown by twice that meets the tree's.
     const bool clear = tree.queryUntil(tree.boxAt(i).grown(2.0 * tol), [&](int j) {
       if (j <= i) return true;
-      intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
+      const Prim2& a = prims[static_cast<size_t>(i)];
+      const Prim2& b = prims[static_cast<size_t>(j)];
+      if ((j == i + 1 || (i == 0 && j == n - 1)) && clearStraightNeighbours(a, b)) return true;
+      intersect(a, b, tol, hits);
       return onlyAtCommonVertex(i, j);
     });
     if (!clear) return true;
