@@ -11,6 +11,9 @@ namespace curve {
 namespace {
 
 constexpr int kLeafSize = 4;
+// Split by the order, leaves of neighbours along a path can be larger: their boxes are
+// tried one after another.
+constexpr int kRunLeafSize = 8;
 
 }  // namespace
 
@@ -45,7 +48,7 @@ int BoxTree::buildInOrder(int first, int count) {
   const int index = static_cast<int>(nodes_.size());
   nodes_.emplace_back();
   Box2 box;
-  if (count <= kLeafSize) {
+  if (count <= kRunLeafSize) {
     for (int i = first; i < first + count; ++i) box.add(boxes_[static_cast<size_t>(i)]);
     nodes_[static_cast<size_t>(index)].first = first;
     nodes_[static_cast<size_t>(index)].count = count;
