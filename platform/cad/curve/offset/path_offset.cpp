@@ -221,6 +221,9 @@ struct Gap {
 // What an offset builds, kept from call to call on a thread so that small offsets
 // allocate nothing once it has grown.
 struct BuilderScratch {
+  std::vector<BulgeSeg> segs;
+  std::vector<Arc2> arcs;
+  std::vector<PreparedSeg> prepared;
   std::vector<Curve> curves;
   OffsetNodes nodes;
   std::vector<std::pair<int, Stretch>> deepItems, shallowItems;
@@ -314,9 +317,9 @@ class OffsetBuilder {
 
   OffsetBuilder(const BulgePath& path, double dist, SourceShape shape)
       : path_(path),
-        segs_(path.segments()),
-        arcs_(arcsOf(segs_)),
-        prepared_(preparedOf(segs_, arcs_)),
+        segs_(segmentsOf(path, (*lease_).segs)),
+        arcs_(arcsOf(segs_, (*lease_).arcs)),
+        prepared_(preparedOf(segs_, arcs_, (*lease_).prepared)),
         dist_(dist),
         tol_(toleranceFor(path, dist)),
         small_(segs_.size() < kSmallPath),
@@ -343,16 +346,24 @@ class OffsetBuilder {
 
  private:
   // Each source arc is worked out once, for everything that needs it.
-  static std::vector<Arc2> arcsOf(const std::vector<BulgeSeg>& segs) {
-    std::vector<Arc2> arcs(segs.size());
+  // The source's segments, their arcs and their prepared forms go into the scratch.
+  static const std::vector<BulgeSeg>& segmentsOf(const BulgePath& path, std::vector<BulgeSeg>& segs) {
+    segs.clear();
+    for (int i = 0; i < path.numSegments(); ++i) segs.push_back(path.segment(i));
+    return segs;
+  }
+
+  // Each source arc is worked out once, for everything that needs it.
+  static const std::vector<Arc2>& arcsOf(const std::vector<BulgeSeg>& segs, std::vector<Arc2>& arcs) {
+    arcs.assign(segs.size(), Arc2{});
     for (size_t i = 0; i < segs.size(); ++i)
       if (segs[i].isArc()) arcs[i] = segs[i].arc();
     return arcs;
   }
 
-  static std::vector<PreparedSeg> preparedOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs) {
-    std::vector<PreparedSeg> prepared;
-    prepared.reserve(segs.size());
+  static const std::vector<PreparedSeg>& preparedOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs,
+                                                    std::vector<PreparedSeg>& prepared) {
+    prepared.clear();
     for (size_t i = 0; i < segs.size(); ++i) prepared.emplace_back(segs[i], arcs[i]);
     return prepared;
   }
@@ -1041,17 +1052,17 @@ class OffsetBuilder {
     return path;
   }
 
+  ScratchLease lease_;
   const BulgePath& path_;
-  std::vector<BulgeSeg> segs_;
-  std::vector<Arc2> arcs_;
-  std::vector<PreparedSeg> prepared_;
+  const std::vector<BulgeSeg>& segs_;
+  const std::vector<Arc2>& arcs_;
+  const std::vector<PreparedSeg>& prepared_;
   double dist_;
   double tol_;
   bool small_;
   bool mapped_;
   BoxTree tree_;
   bool touches_;
-  ScratchLease lease_;
   // The elements of the moved path come first, in path order; cutters follow.
   std::vector<Curve>& curves_ = (*lease_).curves;
   int elementCount_ = 0;
