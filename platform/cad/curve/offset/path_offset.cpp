@@ -1042,6 +1042,7 @@ class OffsetBuilder {
     }
     BulgePath path;
     path.closed = closed;
+    path.vertices.reserve(merged.size() + 1);
     // As BulgeSeg::part would have it.
     for (const Piece& p : merged) {
       const Curve& c = curve(p.element);
@@ -1108,6 +1109,19 @@ OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, SourceShape sha
 
 }  // namespace
 
+namespace {
+
+// Some vertex lies within tol of the one before it (or, closed, the last of the first).
+bool repeatsVertices(const BulgePath& path, double tol) {
+  const double tolSqrd = tol * tol;
+  const std::vector<BulgeVertex>& v = path.vertices;
+  for (size_t i = 1; i < v.size(); ++i)
+    if ((v[i - 1].point - v[i].point).lengthSqrd() <= tolSqrd) return true;
+  return path.closed && v.size() > 1 && (v.back().point - v.front().point).lengthSqrd() <= tolSqrd;
+}
+
+}  // namespace
+
 BulgePath withoutRepeatedVertices(const BulgePath& path, double tol) {
   BulgePath out;
   out.closed = path.closed;
@@ -1132,7 +1146,10 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
   for (const BulgeVertex& v : path.vertices)
     if (!std::isfinite(v.point.x) || !std::isfinite(v.point.y) || !std::isfinite(v.bulge))
       return OffsetStatus::kInvalidInput;
-  const BulgePath clean = withoutRepeatedVertices(path, toleranceFor(path, 0.0));
+  // Most paths repeat no vertex: they are offset as they stand, not copied.
+  std::optional<BulgePath> cleaned;
+  if (repeatsVertices(path, toleranceFor(path, 0.0))) cleaned = withoutRepeatedVertices(path, toleranceFor(path, 0.0));
+  const BulgePath& clean = cleaned ? *cleaned : path;
   if (clean.numSegments() == 0) return OffsetStatus::kInvalidInput;
   const OffsetFault fault = TakeOffsetFault();
   if (fault == OffsetFault::kFail) return OffsetStatus::kFailed;
