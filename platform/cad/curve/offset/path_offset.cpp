@@ -332,7 +332,8 @@ class OffsetBuilder {
   // A closed path crossing itself has no one side to offset to.
   bool sourceCrosses() const { return touches_ && crossesItself(segs_, tree_, tol_); }
 
-  std::vector<BulgePath> run() {
+  // The loops go into out, which is cleared first.
+  void run(std::vector<BulgePath>& out) {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
@@ -341,7 +342,7 @@ class OffsetBuilder {
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
     dropLooseBridges();
-    return chains();
+    chains(out);
   }
 
  private:
@@ -967,7 +968,7 @@ class OffsetBuilder {
     return best;
   }
 
-  std::vector<BulgePath> chains() {
+  void chains(std::vector<BulgePath>& out) {
     std::vector<std::pair<int, int>>& starts = (*lease_).starts;
     starts.clear();
     for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
@@ -976,7 +977,7 @@ class OffsetBuilder {
     leaving.build(nodes_.count(), starts);
     std::vector<bool>& used = (*lease_).used;
     used.assign(pieces_.size(), false);
-    std::vector<BulgePath> out;
+    out.clear();
     // Open chains start where no kept piece arrives; what is left then are loops.
     std::vector<bool>& arrived = (*lease_).arrived;
     arrived.assign(static_cast<size_t>(nodes_.count()), false);
@@ -1011,7 +1012,6 @@ class OffsetBuilder {
       if (path_.closed && touches_ && !onOffsetSide(result)) continue;
       out.push_back(std::move(result));
     }
-    return out;
   }
 
   // A loop of a closed path lies on the left of it: inside a counter-clockwise path,
@@ -1098,12 +1098,23 @@ BulgePath reversed(const BulgePath& path) {
   return out;
 }
 
+// As reversed(path), in the path's own vertices.
+void reverseInPlace(BulgePath& path) {
+  std::vector<BulgeVertex>& v = path.vertices;
+  if (v.empty()) return;
+  std::reverse(v.begin(), v.end());
+  // Each vertex takes the bulge of the segment that now leaves it: the old one before it.
+  const double first = v.front().bulge;
+  for (size_t k = 0; k + 1 < v.size(); ++k) v[k].bulge = -v[k + 1].bulge;
+  v.back().bulge = path.closed ? -first : 0.0;
+}
+
 OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, SourceShape shape, std::vector<BulgePath>& out) {
   const double tol = toleranceFor(path, dist);
   if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return OffsetStatus::kOk;
   OffsetBuilder builder(path, dist, shape);
   if (builder.sourceCrosses()) return OffsetStatus::kSelfCrossing;
-  out = builder.run();
+  builder.run(out);
   return OffsetStatus::kOk;
 }
 
@@ -1161,7 +1172,7 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
     // To the right is to the left of the path run backwards.
     if (const OffsetStatus status = offsetToTheLeft(reversed(clean), -left, shape, out); status != OffsetStatus::kOk)
       return status;
-    for (BulgePath& p : out) p = reversed(p);
+    for (BulgePath& p : out) reverseInPlace(p);
   }
   if (fault == OffsetFault::kOpenCurves)
     for (BulgePath& p : out)
