@@ -134,16 +134,25 @@ bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double t
     }
     return true;
   };
+  auto clearOf = [&](int i, int j) {
+    const Prim2& a = prims[static_cast<size_t>(i)];
+    const Prim2& b = prims[static_cast<size_t>(j)];
+    if ((j == i + 1 || (i == 0 && j == n - 1)) && clearStraightNeighbours(a, b)) return true;
+    intersect(a, b, tol, hits);
+    return onlyAtCommonVertex(i, j);
+  };
+  // Over a few segments the later ones are tried straight away: the tree would try them all.
+  constexpr int kFew = 48;
   for (int i = 0; i < n; ++i) {
     // Boxes nearer than tol: the query's grown by twice that meets the tree's.
-    const bool clear = tree.queryUntil(tree.boxAt(i).grown(2.0 * tol), [&](int j) {
-      if (j <= i) return true;
-      const Prim2& a = prims[static_cast<size_t>(i)];
-      const Prim2& b = prims[static_cast<size_t>(j)];
-      if ((j == i + 1 || (i == 0 && j == n - 1)) && clearStraightNeighbours(a, b)) return true;
-      intersect(a, b, tol, hits);
-      return onlyAtCommonVertex(i, j);
-    });
+    const Box2 box = tree.boxAt(i).grown(2.0 * tol);
+    bool clear = true;
+    if (n < kFew) {
+      for (int j = i + 1; j < n && clear; ++j)
+        if (tree.boxAt(j).overlaps(box)) clear = clearOf(i, j);
+    } else {
+      clear = tree.queryUntil(box, [&](int j) { return j <= i || clearOf(i, j); });
+    }
     if (!clear) return true;
   }
   return false;
