@@ -101,6 +101,12 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   return true;
 }
 
+// p and q lie no farther apart than limit; where a corner arc joins them they are one
+// point, which takes no root.
+bool nearerThan(const AcGePoint2d& p, const AcGePoint2d& q, double limit) {
+  return (p.x == q.x && p.y == q.y && limit >= 0.0) || p.distanceTo(q) <= limit;
+}
+
 // The unit direction of a line of the given length (that of p0 to p1).
 AcGeVector2d lineDirection(const Prim2& line, double length) {
   return length > 0.0 ? (line.p1 - line.p0) / length : AcGeVector2d(1.0, 0.0);
@@ -419,7 +425,7 @@ class OffsetBuilder {
     auto following = [&](int e) { return e + 1 < m ? e + 1 : path_.closed && m > 1 ? 0 : -1; };
     for (int e = 0; e < m; ++e) {
       const int f = following(e);
-      if (f >= 0 && curve(e).seg.end.distanceTo(curve(f).seg.start) <= 4.0 * tol_) {
+      if (f >= 0 && nearerThan(curve(e).seg.end, curve(f).seg.start, 4.0 * tol_)) {
         curve(e).next = f;
         curve(f).prev = e;
       }
