@@ -166,6 +166,9 @@ class Buckets {
   std::span<const T> operator[](int key) const {
     return {items_.data() + begin_[static_cast<size_t>(key)], items_.data() + begin_[static_cast<size_t>(key) + 1]};
   }
+  // Where an item of a group lies among all items.
+  size_t indexOf(const T& item) const { return static_cast<size_t>(&item - items_.data()); }
+  size_t size() const { return items_.size(); }
 
  private:
   std::vector<int> begin_, fill_;
@@ -237,6 +240,9 @@ struct BuilderScratch {
   std::vector<std::pair<int, Cut>> cutItems;
   Buckets<Cut> cuts;
   Buckets<Passing> passing;
+  // The direction of each passing curve there, once asked for.
+  std::vector<AcGeVector2d> passingTangents;
+  std::vector<unsigned char> passingTangentKnown;
   std::vector<Piece> pieces;
   std::vector<Gap> toProbe;
   std::vector<Stretch> deepScratch, shallowScratch;
@@ -861,6 +867,8 @@ class OffsetBuilder {
     for (int c = 0; c < curveCount; ++c)
       for (const Cut& cut : cuts_[c]) passing.push_back({nodes_.find(cut.node), {c, cut.at}});
     passing_.build(nodes_.count(), passing);
+    (*lease_).passingTangents.resize(passing_.size());
+    (*lease_).passingTangentKnown.assign(passing_.size(), 0);
   }
 
   // The curve continues through the node: it is cut inside, or meets the element
@@ -884,20 +892,41 @@ class OffsetBuilder {
     // Where the element meets only its neighbours there, its direction is never asked.
     AcGeVector2d away;
     bool known = false;
-    for (const Passing& p : passing_[root]) {
+    const std::span<const Passing> passings = std::as_const(passing_)[root];
+    for (const Passing& p : passings) {
       if (p.curve == e || (p.curve == el.prev && p.at == 1.0) || (p.curve == el.next && p.at == 0.0)) continue;
       others = true;
       if (!passesThrough(p)) continue;
       const Curve& c = curve(p.curve);
       if (!known) {
-        away = sense > 0.0 ? tangentOf(el, at) : -tangentOf(el, at);
+        away = sense > 0.0 ? ownTangent(passings, e, at) : -ownTangent(passings, e, at);
         known = true;
       }
-      const double side = c.bandSide * tangentOf(c, p.at).crossProduct(away);
+      const double side = c.bandSide * tangentAt(p).crossProduct(away);
       if (side < -kTangentSine && !alongside(p.curve, side)) return true;
     }
     // A loose end that nothing meets lies inside the band of the corner's other side.
     return !others && nodes_.isGap(root);
+  }
+
+  // The direction of the passing curve there: pieces on either side of a crossing, of
+  // both curves, ask for it.
+  const AcGeVector2d& tangentAt(const Passing& p) {
+    const size_t k = passing_.indexOf(p);
+    std::vector<AcGeVector2d>& tangents = (*lease_).passingTangents;
+    std::vector<unsigned char>& known = (*lease_).passingTangentKnown;
+    if (known[k] == 0) {
+      tangents[k] = tangentOf(curve(p.curve), p.at);
+      known[k] = 1;
+    }
+    return tangents[k];
+  }
+
+  // Element e's direction at fraction `at`, where it passes among passings.
+  AcGeVector2d ownTangent(std::span<const Passing> passings, int e, double at) {
+    for (const Passing& p : passings)
+      if (p.curve == e && p.at == at) return tangentAt(p);
+    return tangentOf(curve(e), at);
   }
 
   bool passesThroughNode(int c, int node) {
