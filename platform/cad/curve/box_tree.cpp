@@ -61,8 +61,8 @@ int BoxTree::buildInOrder(int first, int count) {
     nodes_[static_cast<size_t>(index)].left = left;
     nodes_[static_cast<size_t>(index)].right = right;
   }
+  // The bound stays unset: until tighten gives every node one, walks test the box.
   nodes_[static_cast<size_t>(index)].box = box;
-  nodes_[static_cast<size_t>(index)].bound = RunBound(box);
   return index;
 }
 
