@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "platform/cad/ge/ge_tol.h"
+
 namespace curve {
 
 namespace {
@@ -35,7 +37,13 @@ AcGePoint2d Arc2::pointAtAngle(double angle) const {
 
 bool Arc2::isFullCircle() const { return std::fabs(sweep) >= kTwoPi - 1e-12; }
 
-bool BulgeSeg::isArc() const { return std::fabs(bulge) > kStraightBulge && !start.isEqualTo(end); }
+bool BulgeSeg::isArc() const {
+  if (std::fabs(bulge) <= kStraightBulge) return false;
+  // Ends farther apart along an axis than the tolerance are no one point: no root needed.
+  const double tol = AcGeContext::gTol.equalPoint();
+  if (std::fabs(end.x - start.x) > tol || std::fabs(end.y - start.y) > tol) return true;
+  return !start.isEqualTo(end);
+}
 
 Arc2 ArcOfBulge(const AcGePoint2d& start, const AcGePoint2d& end, double bulge) {
   const AcGeVector2d chord = end - start;
