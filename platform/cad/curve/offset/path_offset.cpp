@@ -62,6 +62,13 @@ struct SourceSeg {
   AcGePoint2d movedEnd(double left) const { return seg.end + endTangent.perpVector() * left; }
 };
 
+// p and q lie no farther apart than limit. Points apart along an axis by more, or one
+// point (where a corner arc joins them), take no root.
+bool nearerThan(const AcGePoint2d& p, const AcGePoint2d& q, double limit) {
+  if (std::fabs(p.x - q.x) > limit || std::fabs(p.y - q.y) > limit) return false;
+  return (p.x == q.x && p.y == q.y && limit >= 0.0) || p.distanceTo(q) <= limit;
+}
+
 // The element moved to the left; false when an arc shrinks to nothing.
 bool movedSegment(const SourceSeg& src, double left, double tol, BulgeSeg& out) {
   out = {src.movedStart(left), src.movedEnd(left), src.seg.bulge};
@@ -84,7 +91,7 @@ double movedRadius(const SourceSeg& src, double dist) {
 bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
   const AcGePoint2d p = in.movedEnd(dist);
   const AcGePoint2d q = out.movedStart(dist);
-  if (p.distanceTo(q) <= tol) return false;
+  if (nearerThan(p, q, tol)) return false;
   const AcGeVector2d t0 = in.endTangent, t1 = out.startTangent;
   const double turn = t0.crossProduct(t1);
   const double dot = t0.dotProduct(t1);
@@ -99,12 +106,6 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   arc = {p, q, bulgeOfSweep(convex ? -sweep : sweep)};
   band = convex ? 1.0 : -1.0;
   return true;
-}
-
-// p and q lie no farther apart than limit; where a corner arc joins them they are one
-// point, which takes no root.
-bool nearerThan(const AcGePoint2d& p, const AcGePoint2d& q, double limit) {
-  return (p.x == q.x && p.y == q.y && limit >= 0.0) || p.distanceTo(q) <= limit;
 }
 
 // The unit direction of a line of the given length (that of p0 to p1).
