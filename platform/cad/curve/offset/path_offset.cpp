@@ -22,10 +22,14 @@ namespace {
 // The one length tolerance of an offset: points nearer than this are one point, and a
 // piece nearer than this to the distance lies at it. Relative to the coordinates, so a
 // drawing behaves the same at every scale.
-double toleranceFor(const BulgePath& path, double dist) {
-  double scale = dist;
+// scale: the path's coordinateScale.
+double toleranceFor(double scale, double dist) { return 1e-10 * std::max(dist, scale); }
+
+// The largest coordinate of the path's vertices, worked out once for every tolerance.
+double coordinateScale(const BulgePath& path) {
+  double scale = 0.0;
   for (const BulgeVertex& v : path.vertices) scale = std::max({scale, std::fabs(v.point.x), std::fabs(v.point.y)});
-  return 1e-10 * scale;
+  return scale;
 }
 
 // Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
@@ -328,13 +332,14 @@ class OffsetBuilder {
   // near collapse they are mapped then (narrowCrowdedStretches).
   static constexpr size_t kSmallPath = 48;
 
-  OffsetBuilder(const BulgePath& path, double dist, SourceShape shape)
+  // tol: toleranceFor the path and dist.
+  OffsetBuilder(const BulgePath& path, double dist, double tol, SourceShape shape)
       : path_(path),
         segs_(segmentsOf(path, (*lease_).segs)),
         arcs_(arcsOf(segs_, (*lease_).arcs)),
         prepared_(preparedOf(segs_, arcs_, (*lease_).prepared)),
         dist_(dist),
-        tol_(toleranceFor(path, dist)),
+        tol_(tol),
         small_(segs_.size() < kSmallPath),
         mapped_(!small_ && shape != SourceShape::kSimple),
         tree_(small_    ? BoxTree::oneLeaf(boxesOf(segs_, arcs_))
@@ -1145,10 +1150,12 @@ void reverseInPlace(BulgePath& path) {
   v.back().bulge = path.closed ? -first : 0.0;
 }
 
-OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, SourceShape shape, std::vector<BulgePath>& out) {
-  const double tol = toleranceFor(path, dist);
+// scale: the path's coordinateScale.
+OffsetStatus offsetToTheLeft(const BulgePath& path, double scale, double dist, SourceShape shape,
+                             std::vector<BulgePath>& out) {
+  const double tol = toleranceFor(scale, dist);
   if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return OffsetStatus::kOk;
-  OffsetBuilder builder(path, dist, shape);
+  OffsetBuilder builder(path, dist, tol, shape);
   if (builder.sourceCrosses()) return OffsetStatus::kSelfCrossing;
   builder.run(out);
   return OffsetStatus::kOk;
@@ -1195,18 +1202,23 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
       return OffsetStatus::kInvalidInput;
   // Most paths repeat no vertex: they are offset as they stand, not copied.
   std::optional<BulgePath> cleaned;
-  if (repeatsVertices(path, toleranceFor(path, 0.0))) cleaned = withoutRepeatedVertices(path, toleranceFor(path, 0.0));
+  const double pathScale = coordinateScale(path);
+  if (repeatsVertices(path, toleranceFor(pathScale, 0.0)))
+    cleaned = withoutRepeatedVertices(path, toleranceFor(pathScale, 0.0));
   const BulgePath& clean = cleaned ? *cleaned : path;
   if (clean.numSegments() == 0) return OffsetStatus::kInvalidInput;
+  const double scale = cleaned ? coordinateScale(clean) : pathScale;
   const OffsetFault fault = TakeOffsetFault();
   if (fault == OffsetFault::kFail) return OffsetStatus::kFailed;
-  if (std::fabs(left) <= toleranceFor(clean, 0.0)) {
+  if (std::fabs(left) <= toleranceFor(scale, 0.0)) {
     out.push_back(clean);
   } else if (left > 0.0) {
-    if (const OffsetStatus status = offsetToTheLeft(clean, left, shape, out); status != OffsetStatus::kOk) return status;
+    if (const OffsetStatus status = offsetToTheLeft(clean, scale, left, shape, out); status != OffsetStatus::kOk)
+      return status;
   } else {
     // To the right is to the left of the path run backwards.
-    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), -left, shape, out); status != OffsetStatus::kOk)
+    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), scale, -left, shape, out);
+        status != OffsetStatus::kOk)
       return status;
     for (BulgePath& p : out) reverseInPlace(p);
   }
