@@ -11,21 +11,68 @@ namespace curve {
 namespace {
 
 constexpr int kLeafSize = 4;
+// Split by the order, leaves of neighbours along a path can be larger: their boxes are
+// tried one after another.
+constexpr int kRunLeafSize = 8;
 
 }  // namespace
 
-BoxTree::BoxTree(std::vector<Box2> boxes) : boxes_(std::move(boxes)) {
+BoxTree::BoxTree(std::vector<Box2> boxes) : BoxTree(std::move(boxes), 0) {}
+
+// depth: that of the root; at kMaxDepth the root is the one leaf.
+BoxTree::BoxTree(std::vector<Box2> boxes, int depth) : boxes_(std::move(boxes)) {
   order_.resize(boxes_.size());
   std::iota(order_.begin(), order_.end(), 0);
   if (!boxes_.empty()) {
     // Splits leave at least two boxes in a leaf, so there are fewer nodes than boxes.
     nodes_.reserve(boxes_.size() + 1);
-    build(0, static_cast<int>(boxes_.size()), 0);
+    build(0, static_cast<int>(boxes_.size()), depth);
   }
 }
 
+BoxTree BoxTree::oneLeaf(std::vector<Box2> boxes) { return BoxTree(std::move(boxes), kMaxDepth); }
+
+BoxTree BoxTree::inPathOrder(std::vector<Box2> boxes) {
+  BoxTree tree(std::vector<Box2>{}, 0);
+  tree.boxes_ = std::move(boxes);
+  tree.order_.resize(tree.boxes_.size());
+  std::iota(tree.order_.begin(), tree.order_.end(), 0);
+  if (!tree.boxes_.empty()) {
+    tree.nodes_.reserve(tree.boxes_.size() + 1);
+    tree.buildInOrder(0, static_cast<int>(tree.boxes_.size()));
+  }
+  return tree;
+}
+
+int BoxTree::buildInOrder(int first, int count) {
+  const int index = static_cast<int>(nodes_.size());
+  nodes_.emplace_back();
+  Box2 box;
+  if (count <= kRunLeafSize) {
+    for (int i = first; i < first + count; ++i) box.add(boxes_[static_cast<size_t>(i)]);
+    nodes_[static_cast<size_t>(index)].first = first;
+    nodes_[static_cast<size_t>(index)].count = count;
+  } else {
+    const int half = count / 2;
+    const int left = buildInOrder(first, half);
+    const int right = buildInOrder(first + half, count - half);
+    box = nodes_[static_cast<size_t>(left)].box;
+    box.add(nodes_[static_cast<size_t>(right)].box);
+    nodes_[static_cast<size_t>(index)].left = left;
+    nodes_[static_cast<size_t>(index)].right = right;
+  }
+  // The bound stays unset: until tighten gives every node one, walks test the box.
+  nodes_[static_cast<size_t>(index)].box = box;
+  return index;
+}
+
 BoxTree::BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs) : BoxTree(std::move(boxes)) {
-  if (nodes_.empty()) return;
+  tighten(segs);
+}
+
+void BoxTree::tighten(const std::vector<PreparedSeg>& segs) {
+  if (tight_ || nodes_.empty()) return;
+  tight_ = true;
   std::vector<std::optional<RunRing>> rings(nodes_.size());
   bound(0, 0, static_cast<int>(boxes_.size()), segs, nullptr, rings);
 }

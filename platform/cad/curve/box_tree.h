@@ -19,6 +19,15 @@ class BoxTree {
   explicit BoxTree(std::vector<Box2> boxes);
   // The boxes of the segments, whose own shapes then bound nearness more tightly.
   BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs);
+  // All boxes in one leaf: over a few, walking them all costs less than building the tree.
+  static BoxTree oneLeaf(std::vector<Box2> boxes);
+  // Boxes of a path's elements in path order, where neighbours lie near each other: split
+  // by halves of the order, which sorts nothing. Queries find the same boxes as in a tree
+  // split by position, in another order.
+  static BoxTree inPathOrder(std::vector<Box2> boxes);
+  // Tightens the bounds of a tree built from the boxes alone to those the constructor
+  // from the segments gives, once; queries then prune more.
+  void tighten(const std::vector<PreparedSeg>& segs);
 
   // Calls visit(index) for every box overlapping the query box.
   template <class Visit>
@@ -52,9 +61,20 @@ class BoxTree {
     int first = 0;   // into order_ for a leaf
     int count = 0;   // 0 for an inner node
     int left = -1, right = -1;
-    double distanceSqrdTo(const AcGePoint2d& p) const { return bound.distanceSqrdTo(p); }
   };
+  BoxTree(std::vector<Box2> boxes, int depth);
   int build(int first, int count, int depth);
+  // Until the bounds are tightened each is its node's box, whose own test is quicker.
+  template <bool Tight>
+  static double nodeDistanceSqrd(const Node& node, const AcGePoint2d& p) {
+    if constexpr (Tight) return node.bound.distanceSqrdTo(p);
+    return node.box.distanceSqrdTo(p);
+  }
+  template <bool Tight, class Distance>
+  double nearestBy(const AcGePoint2d& p, double bound, Distance&& distance) const;
+  template <bool Tight, class Within>
+  bool anyWithinBy(const AcGePoint2d& p, double limit, Within&& within) const;
+  int buildInOrder(int first, int count);
   // centre: that of the run the node lies in, or null.
   void bound(int index, int first, int count, const std::vector<PreparedSeg>& segs, const AcGePoint2d* centre,
              std::vector<std::optional<RunRing>>& rings);
@@ -65,6 +85,7 @@ class BoxTree {
   std::vector<Box2> boxes_;
   std::vector<int> order_;
   std::vector<Node> nodes_;
+  bool tight_ = false;
 };
 
 template <class Visit>
@@ -91,19 +112,24 @@ bool BoxTree::queryUntil(const Box2& box, Visit&& visit) const {
 
 template <class Distance>
 double BoxTree::nearest(const AcGePoint2d& p, double bound, Distance&& distance) const {
+  return tight_ ? nearestBy<true>(p, bound, distance) : nearestBy<false>(p, bound, distance);
+}
+
+template <bool Tight, class Distance>
+double BoxTree::nearestBy(const AcGePoint2d& p, double bound, Distance&& distance) const {
   if (nodes_.empty()) return bound;
   double best = bound;
   // Each entry: a node and the square of its box's distance from p.
   std::array<std::pair<int, double>, kMaxDepth + 2> stack;
   int top = 0;
-  stack[static_cast<std::size_t>(top++)] = {0, nodes_[0].distanceSqrdTo(p)};
+  stack[static_cast<std::size_t>(top++)] = {0, nodeDistanceSqrd<Tight>(nodes_[0], p)};
   while (top > 0) {
     const auto [index, boxDistSqrd] = stack[static_cast<std::size_t>(--top)];
     if (boxDistSqrd >= best * best) continue;
     const Node& node = nodes_[static_cast<std::size_t>(index)];
     if (node.count == 0) {
-      const double l = nodes_[static_cast<std::size_t>(node.left)].distanceSqrdTo(p);
-      const double r = nodes_[static_cast<std::size_t>(node.right)].distanceSqrdTo(p);
+      const double l = nodeDistanceSqrd<Tight>(nodes_[static_cast<std::size_t>(node.left)], p);
+      const double r = nodeDistanceSqrd<Tight>(nodes_[static_cast<std::size_t>(node.right)], p);
       // The nearer child goes on top.
       if (l <= r) {
         stack[static_cast<std::size_t>(top++)] = {node.right, r};
@@ -124,17 +150,22 @@ double BoxTree::nearest(const AcGePoint2d& p, double bound, Distance&& distance)
 
 template <class Within>
 bool BoxTree::anyWithin(const AcGePoint2d& p, double limit, Within&& within) const {
+  return tight_ ? anyWithinBy<true>(p, limit, within) : anyWithinBy<false>(p, limit, within);
+}
+
+template <bool Tight, class Within>
+bool BoxTree::anyWithinBy(const AcGePoint2d& p, double limit, Within&& within) const {
   if (nodes_.empty() || limit <= 0.0) return false;
   const double limitSqrd = limit * limit;
   std::array<int, kMaxDepth + 2> stack;
   int top = 0;
-  if (nodes_[0].distanceSqrdTo(p) < limitSqrd) stack[static_cast<std::size_t>(top++)] = 0;
+  if (nodeDistanceSqrd<Tight>(nodes_[0], p) < limitSqrd) stack[static_cast<std::size_t>(top++)] = 0;
   while (top > 0) {
     const Node& node = nodes_[static_cast<std::size_t>(stack[static_cast<std::size_t>(--top)])];
     if (node.count == 0) {
       // Children out of reach are left out; the nearer one goes on top.
-      const double l = nodes_[static_cast<std::size_t>(node.left)].distanceSqrdTo(p);
-      const double r = nodes_[static_cast<std::size_t>(node.right)].distanceSqrdTo(p);
+      const double l = nodeDistanceSqrd<Tight>(nodes_[static_cast<std::size_t>(node.left)], p);
+      const double r = nodeDistanceSqrd<Tight>(nodes_[static_cast<std::size_t>(node.right)], p);
       const bool leftFirst = l <= r;
       if ((leftFirst ? r : l) < limitSqrd) stack[static_cast<std::size_t>(top++)] = leftFirst ? node.right : node.left;
       if ((leftFirst ? l : r) < limitSqrd) stack[static_cast<std::size_t>(top++)] = leftFirst ? node.left : node.right;

@@ -113,3 +113,51 @@ TEST(BoxTree, SegmentTreesFindTheNearestAsAFullSearchDoes) {
     EXPECT_FALSE(tree.anyWithin(p, expected, within(expected)));
   }
 }
+
+// A tree split by path order finds what one split by position finds, before its bounds
+// are tightened and after, over a toothed ring where neighbours along the path lie near
+// each other and some arcs loop far out.
+TEST(BoxTree, TreesInPathOrderFindWhatAFullSearchFinds) {
+  std::vector<BulgeSeg> segs;
+  const int teeth = 1000;
+  auto at = [&](int k) {
+    const double a = k * 2 * 3.14159265358979 / teeth;
+    const double r = 40.0 + (k % 4 < 2 ? 0.5 : 0.0);
+    return AcGePoint2d(r * std::cos(a), r * std::sin(a));
+  };
+  for (int i = 0; i < teeth; ++i) segs.push_back({at(i), at(i + 1), i % 7 == 0 ? -2.5 : (i % 2 == 0 ? 0.3 : 0.0)});
+  std::vector<Box2> boxes;
+  for (const BulgeSeg& s : segs) boxes.push_back(s.box());
+  const std::vector<PreparedSeg> prepared(segs.begin(), segs.end());
+  BoxTree tree = BoxTree::inPathOrder(boxes);
+
+  std::mt19937 rng(6);
+  std::uniform_real_distribution<double> coord(-60.0, 60.0);
+  for (int round = 0; round < 2; ++round) {
+    for (int q = 0; q < 150; ++q) {
+      const double x = coord(rng), y = coord(rng);
+      const Box2 query{x, y, x + 3.0, y + 1.0};
+      std::vector<int> found, expected;
+      tree.query(query, [&](int i) { found.push_back(i); });
+      for (int i = 0; i < static_cast<int>(boxes.size()); ++i)
+        if (boxes[static_cast<size_t>(i)].overlaps(query)) expected.push_back(i);
+      std::sort(found.begin(), found.end());
+      ASSERT_EQ(found, expected);
+
+      const AcGePoint2d p(x, y);
+      double nearest = 1e300;
+      for (const PreparedSeg& s : prepared) nearest = std::min(nearest, s.distanceTo(p));
+      auto distance = [&](int i) { return prepared[static_cast<size_t>(i)].distanceTo(p); };
+      ASSERT_EQ(tree.nearest(p, 1e300, distance), nearest) << round;
+      auto within = [&](double limit) { return [&, limit](int i) { return distance(i) < limit; }; };
+      EXPECT_TRUE(tree.anyWithin(p, nearest * (1 + 1e-12) + 1e-300, within(nearest * (1 + 1e-12) + 1e-300)));
+      EXPECT_FALSE(tree.anyWithin(p, nearest, within(nearest)));
+    }
+    tree.tighten(prepared);
+  }
+
+  EXPECT_TRUE(BoxTree::inPathOrder({}).queryUntil({0, 0, 1, 1}, [](int) { return false; }));
+  int visits = 0;
+  BoxTree::inPathOrder({Box2{0, 0, 1, 1}}).query({0.5, 0.5, 2, 2}, [&](int) { ++visits; });
+  EXPECT_EQ(visits, 1);
+}

@@ -1,7 +1,10 @@
 #include "platform/cad/curve/bulge_segment.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+
+#include "platform/cad/ge/ge_tol.h"
 
 namespace curve {
 
@@ -26,12 +29,6 @@ void Box2::add(const Box2& b) {
 
 double Box2::size() const { return maxX < minX ? 0.0 : std::max(maxX - minX, maxY - minY); }
 
-double normalizeAngle(double angle) {
-  double a = std::fmod(angle, kTwoPi);
-  if (a < 0.0) a += kTwoPi;
-  return a >= kTwoPi ? 0.0 : a;
-}
-
 double bulgeOfSweep(double sweep) { return std::tan(sweep / 4.0); }
 
 AcGePoint2d Arc2::pointAtAngle(double angle) const {
@@ -40,17 +37,13 @@ AcGePoint2d Arc2::pointAtAngle(double angle) const {
 
 bool Arc2::isFullCircle() const { return std::fabs(sweep) >= kTwoPi - 1e-12; }
 
-double Arc2::fractionOfAngle(double angle) const {
-  if (sweep == 0.0) return 0.0;
-  // Offset from the start in the arc's own direction, 0 .. 2pi.
-  const double along = sweep > 0 ? normalizeAngle(angle - startAngle) : normalizeAngle(startAngle - angle);
-  const double total = std::fabs(sweep);
-  if (along <= total) return along / total;
-  // Outside: the side of the nearer end.
-  return (along - total) < (kTwoPi - along) ? along / total : -(kTwoPi - along) / total;
+bool BulgeSeg::isArc() const {
+  if (std::fabs(bulge) <= kStraightBulge) return false;
+  // Ends farther apart along an axis than the tolerance are no one point: no root needed.
+  const double tol = AcGeContext::gTol.equalPoint();
+  if (std::fabs(end.x - start.x) > tol || std::fabs(end.y - start.y) > tol) return true;
+  return !start.isEqualTo(end);
 }
-
-bool BulgeSeg::isArc() const { return std::fabs(bulge) > kStraightBulge && !start.isEqualTo(end); }
 
 Arc2 ArcOfBulge(const AcGePoint2d& start, const AcGePoint2d& end, double bulge) {
   const AcGeVector2d chord = end - start;
@@ -119,26 +112,37 @@ BulgeSeg BulgeSeg::part(double from, double to) const {
   return s;
 }
 
-Box2 BulgeSeg::box() const {
+Box2 BulgeSeg::box() const { return isArc() ? box(arc()) : box(Arc2{}); }
+
+Box2 BulgeSeg::box(const Arc2& arc) const {
   Box2 b;
   b.add(start);
   b.add(end);
   if (!isArc()) return b;
-  arc().addExtremesTo(b);
+  arc.addExtremesTo(b);
   return b;
 }
 
 void Arc2::addExtremesTo(Box2& box) const {
+  // The directions of the quarter turns, as pointAtAngle works them out.
+  static const std::array<AcGeVector2d, 4> kQuarters = [] {
+    std::array<AcGeVector2d, 4> q;
+    for (int k = 0; k < 4; ++k) q[static_cast<size_t>(k)] = {std::cos(k * kPi / 2), std::sin(k * kPi / 2)};
+    return q;
+  }();
   for (int k = 0; k < 4; ++k) {
-    const double ang = k * kPi / 2;
-    const double f = fractionOfAngle(ang);
-    if (f > 0.0 && f < 1.0) box.add(pointAtAngle(ang));
+    const double f = fractionOfAngle(k * kPi / 2);
+    if (f > 0.0 && f < 1.0) {
+      const AcGeVector2d& q = kQuarters[static_cast<size_t>(k)];
+      box.add(AcGePoint2d(center.x + radius * q.x, center.y + radius * q.y));
+    }
   }
 }
 
-PreparedSeg::PreparedSeg(const BulgeSeg& seg) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {
+PreparedSeg::PreparedSeg(const BulgeSeg& seg) : PreparedSeg(seg, seg.isArc() ? seg.arc() : Arc2{}) {}
+
+PreparedSeg::PreparedSeg(const BulgeSeg& seg, const Arc2& a) : start_(seg.start), end_(seg.end), isArc_(seg.isArc()) {
   if (!isArc_) return;
-  const Arc2 a = seg.arc();
   center_ = a.center;
   radius_ = a.radius;
   low_ = (a.sweep > 0 ? start_ : end_) - center_;

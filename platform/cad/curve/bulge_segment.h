@@ -69,6 +69,8 @@ struct BulgeSeg {
   BulgeSeg part(double from, double to) const;
   BulgeSeg reversed() const { return {end, start, -bulge}; }
   Box2 box() const;
+  // The same from its arc worked out already (ignored for a line).
+  Box2 box(const Arc2& arc) const;
 };
 
 // A segment prepared for many distance queries: its arc is worked out once, and a
@@ -78,6 +80,8 @@ class PreparedSeg {
  public:
   PreparedSeg() = default;
   explicit PreparedSeg(const BulgeSeg& seg);
+  // The same from the segment's arc worked out already (ignored for a line).
+  PreparedSeg(const BulgeSeg& seg, const Arc2& arc);
 
   double distanceTo(const AcGePoint2d& p) const { return std::sqrt((p - nearestPoint(p)).lengthSqrd()); }
 
@@ -144,7 +148,24 @@ struct BulgePath {
 
 // Signed bulge of an arc part of the given signed sweep.
 double bulgeOfSweep(double sweep);
+
 // Angle brought into [0, 2pi).
-double normalizeAngle(double angle);
+inline double normalizeAngle(double angle) {
+  // Within a turn either side fmod would give the angle itself.
+  if (angle >= 0.0 && angle < kTwoPi) return angle;
+  double a = angle > -kTwoPi && angle < 0.0 ? angle : std::fmod(angle, kTwoPi);
+  if (a < 0.0) a += kTwoPi;
+  return a >= kTwoPi ? 0.0 : a;
+}
+
+inline double Arc2::fractionOfAngle(double angle) const {
+  if (sweep == 0.0) return 0.0;
+  // Offset from the start in the arc's own direction, 0 .. 2pi.
+  const double along = sweep > 0 ? normalizeAngle(angle - startAngle) : normalizeAngle(startAngle - angle);
+  const double total = std::fabs(sweep);
+  if (along <= total) return along / total;
+  // Outside: the side of the nearer end.
+  return (along - total) < (kTwoPi - along) ? along / total : -(kTwoPi - along) / total;
+}
 
 }  // namespace curve

@@ -62,7 +62,17 @@ namespace {
 double clamp01(double f) { return std::clamp(f, 0.0, 1.0); }
 
 void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
-  double fa = a.fractionOf(p), fb = b.fractionOf(p);
+  // A line's fraction takes no angle: where it rules the point out, the arc's is not asked.
+  double fa = 0.0, fb = 0.0;
+  if (a.isArc && !b.isArc) {
+    fb = b.fractionOf(p);
+    if (!b.holds(fb, tol)) return;
+    fa = a.fractionOf(p);
+  } else {
+    fa = a.fractionOf(p);
+    if (!a.holds(fa, tol)) return;
+    fb = b.fractionOf(p);
+  }
   if (!a.holds(fa, tol) || !b.holds(fb, tol)) return;
   if (!a.unbounded) fa = clamp01(fa);
   if (!b.unbounded) fb = clamp01(fb);

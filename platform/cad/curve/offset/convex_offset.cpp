@@ -27,19 +27,21 @@ AcGeVector2d unit(const AcGeVector2d& v) {
 bool isLeftConvexPolygon(const BulgePath& path, std::vector<AcGeVector2d>& dirs) {
   const size_t n = path.vertices.size();
   dirs.clear();
-  for (size_t i = 0; i < n; ++i) {
-    if (path.vertices[i].bulge != 0.0) return false;
-    dirs.push_back(unit(path.vertices[(i + 1) % n].point - path.vertices[i].point));
-  }
+  for (const BulgeVertex& v : path.vertices)
+    if (v.bulge != 0.0) return false;
   int eastward = 0;
-  for (size_t i = 0; i < n; ++i) {
-    const AcGeVector2d& a = dirs[i];
-    const AcGeVector2d& b = dirs[(i + 1) % n];
+  // Each corner is judged as soon as both its sides are known: most paths turn right early.
+  auto turnsLeft = [&](const AcGeVector2d& a, const AcGeVector2d& b) {
     const double cross = a.crossProduct(b);
     if (cross < -kSmoothTurn || (cross <= kSmoothTurn && a.dotProduct(b) < 0.0)) return false;
     eastward += a.y < 0.0 && b.y >= 0.0;
+    return true;
+  };
+  for (size_t i = 0; i < n; ++i) {
+    dirs.push_back(unit(path.vertices[(i + 1) % n].point - path.vertices[i].point));
+    if (i > 0 && !turnsLeft(dirs[i - 1], dirs[i])) return false;
   }
-  return eastward == 1;
+  return n > 0 && turnsLeft(dirs[n - 1], dirs[0]) && eastward == 1;
 }
 
 // Which way the closed path turns everywhere, when it turns one way only and once around.
@@ -169,7 +171,7 @@ bool longerThan(const BulgePath& loop, double length) {
 bool offsetConvexPath(const BulgePath& path, double dist, double tol, double minLength, std::vector<BulgePath>& out) {
   if (!path.closed || path.numSegments() < 2) return false;
   BulgePath loop;
-  std::vector<AcGeVector2d> dirs;
+  thread_local std::vector<AcGeVector2d> dirs;
   if (isLeftConvexPolygon(path, dirs)) {
     loop = shrunkPolygon(path, dirs, dist, tol);
   } else {

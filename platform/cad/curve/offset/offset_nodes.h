@@ -9,7 +9,11 @@ namespace curve {
 
 class OffsetNodes {
  public:
-  int add(bool gap = false);
+  int add(bool gap = false) {
+    parent_.push_back(count());
+    gap_.push_back(gap);
+    return count() - 1;
+  }
   void join(int a, int b);
   // None left; what was allocated stays for the next.
   void clear() {
@@ -17,7 +21,14 @@ class OffsetNodes {
     gap_.clear();
   }
   // The node standing for all merged with a.
-  int find(int a);
+  int find(int a) {
+    while (parent_[static_cast<std::size_t>(a)] != a) {
+      int& up = parent_[static_cast<std::size_t>(a)];
+      up = parent_[static_cast<std::size_t>(up)];
+      a = up;
+    }
+    return a;
+  }
   // A loose end of one element that nothing continues (a concave corner).
   bool isGap(int node) { return gap_[static_cast<std::size_t>(find(node))]; }
   int count() const { return static_cast<int>(parent_.size()); }

@@ -22,10 +22,14 @@ namespace {
 // The one length tolerance of an offset: points nearer than this are one point, and a
 // piece nearer than this to the distance lies at it. Relative to the coordinates, so a
 // drawing behaves the same at every scale.
-double toleranceFor(const BulgePath& path, double dist) {
-  double scale = dist;
+// scale: the path's coordinateScale.
+double toleranceFor(double scale, double dist) { return 1e-10 * std::max(dist, scale); }
+
+// The largest coordinate of the path's vertices, worked out once for every tolerance.
+double coordinateScale(const BulgePath& path) {
+  double scale = 0.0;
   for (const BulgeVertex& v : path.vertices) scale = std::max({scale, std::fabs(v.point.x), std::fabs(v.point.y)});
-  return 1e-10 * scale;
+  return scale;
 }
 
 // Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
@@ -39,10 +43,12 @@ struct SourceSeg {
   Arc2 arc;
   AcGeVector2d startTangent, endTangent;
 
-  explicit SourceSeg(const BulgeSeg& s) : seg(s), isArc(s.isArc()) {
-    if (isArc) arc = s.arc();
+  // a: the segment's arc, for an arc.
+  SourceSeg(const BulgeSeg& s, const Arc2& a) : seg(s), isArc(s.isArc()) {
+    if (isArc) arc = a;
     startTangent = tangentAt(0.0);
-    endTangent = tangentAt(1.0);
+    // A line's is the same at both ends.
+    endTangent = isArc ? tangentAt(1.0) : startTangent;
   }
 
   AcGeVector2d tangentAt(double fraction) const {
@@ -59,6 +65,13 @@ struct SourceSeg {
   AcGePoint2d movedStart(double left) const { return seg.start + startTangent.perpVector() * left; }
   AcGePoint2d movedEnd(double left) const { return seg.end + endTangent.perpVector() * left; }
 };
+
+// p and q lie no farther apart than limit. Points apart along an axis by more, or one
+// point (where a corner arc joins them), take no root.
+bool nearerThan(const AcGePoint2d& p, const AcGePoint2d& q, double limit) {
+  if (std::fabs(p.x - q.x) > limit || std::fabs(p.y - q.y) > limit) return false;
+  return (p.x == q.x && p.y == q.y && limit >= 0.0) || p.distanceTo(q) <= limit;
+}
 
 // The element moved to the left; false when an arc shrinks to nothing.
 bool movedSegment(const SourceSeg& src, double left, double tol, BulgeSeg& out) {
@@ -82,7 +95,7 @@ double movedRadius(const SourceSeg& src, double dist) {
 bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
   const AcGePoint2d p = in.movedEnd(dist);
   const AcGePoint2d q = out.movedStart(dist);
-  if (p.distanceTo(q) <= tol) return false;
+  if (nearerThan(p, q, tol)) return false;
   const AcGeVector2d t0 = in.endTangent, t1 = out.startTangent;
   const double turn = t0.crossProduct(t1);
   const double dot = t0.dotProduct(t1);
@@ -99,12 +112,12 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   return true;
 }
 
-AcGeVector2d tangentOf(const Prim2& prim, double fraction) {
-  if (!prim.isArc) {
-    const AcGeVector2d d = prim.p1 - prim.p0;
-    const double len = d.length();
-    return len > 0.0 ? d / len : AcGeVector2d(1.0, 0.0);
-  }
+// The unit direction of a line of the given length (that of p0 to p1).
+AcGeVector2d lineDirection(const Prim2& line, double length) {
+  return length > 0.0 ? (line.p1 - line.p0) / length : AcGeVector2d(1.0, 0.0);
+}
+
+AcGeVector2d arcTangentOf(const Prim2& prim, double fraction) {
   const double angle = prim.arc.startAngle + prim.arc.sweep * fraction;
   const AcGeVector2d radial(std::cos(angle), std::sin(angle));
   return prim.arc.sweep > 0 ? radial.perpVector() : -radial.perpVector();
@@ -158,6 +171,9 @@ class Buckets {
   std::span<const T> operator[](int key) const {
     return {items_.data() + begin_[static_cast<size_t>(key)], items_.data() + begin_[static_cast<size_t>(key) + 1]};
   }
+  // Where an item of a group lies among all items.
+  size_t indexOf(const T& item) const { return static_cast<size_t>(&item - items_.data()); }
+  size_t size() const { return items_.size(); }
 
  private:
   std::vector<int> begin_, fill_;
@@ -179,7 +195,18 @@ struct Curve {
   // The path's vertices its source runs from and to (one for a corner arc).
   int firstVertex = -1, lastVertex = -1;
   bool swallowed = false;
+  // A line's unit direction, worked out once with its length.
+  AcGeVector2d direction{1.0, 0.0};
+
+  void setLength() {
+    length = prim.length();
+    if (!prim.isArc) direction = lineDirection(prim, length);
+  }
 };
+
+AcGeVector2d tangentOf(const Curve& c, double fraction) {
+  return c.prim.isArc ? arcTangentOf(c.prim, fraction) : c.direction;
+}
 
 struct Cut {
   double at = 0.0;
@@ -208,6 +235,9 @@ struct Gap {
 // What an offset builds, kept from call to call on a thread so that small offsets
 // allocate nothing once it has grown.
 struct BuilderScratch {
+  std::vector<BulgeSeg> segs;
+  std::vector<Arc2> arcs;
+  std::vector<PreparedSeg> prepared;
   std::vector<Curve> curves;
   OffsetNodes nodes;
   std::vector<std::pair<int, Stretch>> deepItems, shallowItems;
@@ -215,6 +245,9 @@ struct BuilderScratch {
   std::vector<std::pair<int, Cut>> cutItems;
   Buckets<Cut> cuts;
   Buckets<Passing> passing;
+  // The direction of each passing curve there, once asked for.
+  std::vector<AcGeVector2d> passingTangents;
+  std::vector<unsigned char> passingTangentKnown;
   std::vector<Piece> pieces;
   std::vector<Gap> toProbe;
   std::vector<Stretch> deepScratch, shallowScratch;
@@ -224,7 +257,8 @@ struct BuilderScratch {
   std::vector<std::pair<int, Passing>> passingItems;
   std::vector<int> arriving, leaving, order, chain;
   Buckets<int> leavingPieces;
-  std::vector<bool> used, arrived;
+  std::vector<bool> used, arrived, crowded;
+  std::vector<int> partners;
   std::vector<Piece> merged;
   bool inUse = false;
 };
@@ -269,6 +303,19 @@ class ScratchLease {
   BuilderScratch* scratch_ = nullptr;
 };
 
+// The path's length exceeds limit. A segment whose chord alone is twice as long settles
+// it without working out the arcs, whatever the rounding: lengths only add up.
+bool longerThan(const BulgePath& path, double limit) {
+  const int n = path.numSegments();
+  const double plentySqrd = 4.0 * limit * limit;
+  for (int i = 0; i < n; ++i) {
+    const AcGePoint2d& a = path.vertices[static_cast<size_t>(i)].point;
+    const AcGePoint2d& b = path.vertices[static_cast<size_t>((i + 1) % path.vertices.size())].point;
+    if ((b - a).lengthSqrd() > plentySqrd) return true;
+  }
+  return path.length() > limit;
+}
+
 // Offsets a path to the left. The path is moved element by element, convex corners get
 // arcs; each element is cut where it crosses another (and, for open paths or paths that
 // meet themselves, the band's far side and the circles about vertices), and a piece is kept when it lies no nearer to
@@ -280,23 +327,31 @@ class OffsetBuilder {
   // Loops no longer than this many tolerances are rounding, not results.
   static constexpr double kShortestLoop = 100.0;
   // Below this many segments the map of depths and the tighter bounds of the tree cost
-  // more than cutting every crossing exactly saves.
+  // more than cutting every crossing exactly saves. An offset's own loop is not mapped
+  // either: its moved elements mostly meet their neighbours only, and where they crowd
+  // near collapse they are mapped then (narrowCrowdedStretches).
   static constexpr size_t kSmallPath = 48;
 
-  OffsetBuilder(const BulgePath& path, double dist, SourceShape shape)
+  // tol: toleranceFor the path and dist.
+  OffsetBuilder(const BulgePath& path, double dist, double tol, SourceShape shape)
       : path_(path),
-        segs_(path.segments()),
-        prepared_(segs_.begin(), segs_.end()),
+        segs_(segmentsOf(path, (*lease_).segs)),
+        arcs_(arcsOf(segs_, (*lease_).arcs)),
+        prepared_(preparedOf(segs_, arcs_, (*lease_).prepared)),
         dist_(dist),
-        tol_(toleranceFor(path, dist)),
+        tol_(tol),
         small_(segs_.size() < kSmallPath),
-        tree_(small_ ? BoxTree(boxesOf(segs_)) : BoxTree(boxesOf(segs_), prepared_)),
+        mapped_(!small_ && shape != SourceShape::kSimple),
+        tree_(small_    ? BoxTree::oneLeaf(boxesOf(segs_, arcs_))
+              : mapped_ ? BoxTree(boxesOf(segs_, arcs_), prepared_)
+                        : BoxTree::inPathOrder(boxesOf(segs_, arcs_))),
         touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
   bool sourceCrosses() const { return touches_ && crossesItself(segs_, tree_, tol_); }
 
-  std::vector<BulgePath> run() {
+  // The loops go into out, which is cleared first.
+  void run(std::vector<BulgePath>& out) {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
@@ -305,16 +360,41 @@ class OffsetBuilder {
     findCrossings(candidatePairs());
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
     dropLooseBridges();
-    return chains();
+    chains(out);
   }
 
  private:
-  static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs) {
+  // Each source arc is worked out once, for everything that needs it.
+  // The source's segments, their arcs and their prepared forms go into the scratch.
+  static const std::vector<BulgeSeg>& segmentsOf(const BulgePath& path, std::vector<BulgeSeg>& segs) {
+    segs.clear();
+    for (int i = 0; i < path.numSegments(); ++i) segs.push_back(path.segment(i));
+    return segs;
+  }
+
+  // Each source arc is worked out once, for everything that needs it.
+  static const std::vector<Arc2>& arcsOf(const std::vector<BulgeSeg>& segs, std::vector<Arc2>& arcs) {
+    arcs.assign(segs.size(), Arc2{});
+    for (size_t i = 0; i < segs.size(); ++i)
+      if (segs[i].isArc()) arcs[i] = segs[i].arc();
+    return arcs;
+  }
+
+  static const std::vector<PreparedSeg>& preparedOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs,
+                                                    std::vector<PreparedSeg>& prepared) {
+    prepared.clear();
+    for (size_t i = 0; i < segs.size(); ++i) prepared.emplace_back(segs[i], arcs[i]);
+    return prepared;
+  }
+
+  static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs) {
     std::vector<Box2> boxes;
     boxes.reserve(segs.size());
-    for (const BulgeSeg& s : segs) boxes.push_back(s.box());
+    for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
     return boxes;
   }
+
+  SourceSeg source(int i) const { return SourceSeg(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]); }
 
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
@@ -326,7 +406,7 @@ class OffsetBuilder {
     c.lastVertex = lastVertex;
     c.bandSide = bandSide;
     c.prim = Prim2::of(seg);
-    c.length = c.prim.length();
+    c.setLength();
     // No longer than the tolerance, it is a point.
     if (c.length > tol_) curves_.push_back(std::move(c));
   }
@@ -338,13 +418,13 @@ class OffsetBuilder {
     const int n = static_cast<int>(segs_.size());
     const int vertexCount = static_cast<int>(path_.vertices.size());
     // Each segment is worked out once, as the one after the corner and then as the current.
-    const SourceSeg first(segs_.front());
+    const SourceSeg first = source(0);
     SourceSeg current = first;
     for (int i = 0; i < n; ++i) {
       const int end = (i + 1) % vertexCount;
       BulgeSeg moved;
       if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
-      const SourceSeg next = i + 1 < n ? SourceSeg(segs_[static_cast<size_t>(i + 1)]) : first;
+      const SourceSeg next = i + 1 < n ? source(i + 1) : first;
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         double band = 1.0;
@@ -357,7 +437,7 @@ class OffsetBuilder {
     auto following = [&](int e) { return e + 1 < m ? e + 1 : path_.closed && m > 1 ? 0 : -1; };
     for (int e = 0; e < m; ++e) {
       const int f = following(e);
-      if (f >= 0 && curve(e).seg.end.distanceTo(curve(f).seg.start) <= 4.0 * tol_) {
+      if (f >= 0 && nearerThan(curve(e).seg.end, curve(f).seg.start, 4.0 * tol_)) {
         curve(e).next = f;
         curve(f).prev = e;
       }
@@ -377,12 +457,12 @@ class OffsetBuilder {
       c.prim = prim;
       c.element = false;
       c.bandSide = bandSide;
-      c.length = prim.length();
+      c.setLength();
       curves_.push_back(std::move(c));
     };
-    for (const BulgeSeg& s : segs_) {
+    for (int i = 0; i < static_cast<int>(segs_.size()); ++i) {
       BulgeSeg moved;
-      if (movedSegment(SourceSeg(s), -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
+      if (movedSegment(source(i), -dist_, tol_, moved) && moved.length() > tol_) addCutter(Prim2::of(moved), -1.0);
     }
     for (const BulgeVertex& v : path_.vertices) addCutter(Prim2::circle(v.point, dist_), -1.0);
   }
@@ -517,7 +597,7 @@ class OffsetBuilder {
     deepItems_.clear();
     shallowItems_.clear();
     for (int e = 0; e < elementCount_; ++e) {
-      if (small_)
+      if (!mapped_)
         shallowItems_.emplace_back(e, Stretch{});
       else
         mapDepth(e, false);
@@ -536,6 +616,7 @@ class OffsetBuilder {
     auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)]; };
     std::erase_if(deepItems_, ofCrowded);
     std::erase_if(shallowItems_, ofCrowded);
+    tree_.tighten(prepared_);
     for (int e = 0; e < elementCount_; ++e)
       if (crowded[static_cast<size_t>(e)]) mapDepth(e, true);
     deep_.build(elementCount_, deepItems_);
@@ -653,24 +734,7 @@ class OffsetBuilder {
         owner.push_back(c);
       }
     }
-    return {std::move(owner), BoxTree(std::move(boxes))};
-  }
-
-  // The elements whose shallow boxes meet more than a few others; counting stops there.
-  std::vector<bool> crowdedElements(const ShallowBoxes& shallow) const {
-    constexpr int kCrowded = 16;
-    std::vector<bool> crowded(static_cast<size_t>(elementCount_), false);
-    const std::vector<int>& owner = shallow.owner;
-    int met = 0;
-    for (size_t i = 0; i < owner.size(); ++i) {
-      const int a = owner[i];
-      if (!curve(a).element) continue;
-      if (i == 0 || owner[i - 1] != a) met = 0;
-      shallow.tree.queryUntil(shallow.tree.boxAt(static_cast<int>(i)),
-                              [&](int j) { return owner[static_cast<size_t>(j)] == a || ++met <= kCrowded; });
-      if (met > kCrowded) crowded[static_cast<size_t>(a)] = true;
-    }
-    return crowded;
+    return {std::move(owner), BoxTree::inPathOrder(std::move(boxes))};
   }
 
   // Pairs of curves whose shallow stretches come near each other, each pair once.
@@ -694,30 +758,51 @@ class OffsetBuilder {
 
   const std::vector<std::pair<int, int>>& candidatePairs() {
     if (small_) return overlappingPairs();
-    ShallowBoxes shallow = shallowBoxes();
-    if (narrowCrowdedStretches(crowdedElements(shallow))) shallow = shallowBoxes();
+    std::vector<bool>& crowded = (*lease_).crowded;
+    gatherPairs(shallowBoxes(), &crowded);
+    if (narrowCrowdedStretches(crowded)) gatherPairs(shallowBoxes(), nullptr);
+    return (*lease_).pairs;
+  }
+
+  // Pairs of curves whose shallow stretches come near each other, each pair once; and,
+  // where asked, the elements whose shallow boxes meet more than a few others. Once one
+  // is crowded the pairs will be gathered again, so only counting goes on, and it stops
+  // at the few.
+  void gatherPairs(const ShallowBoxes& shallow, std::vector<bool>* crowded) {
+    constexpr int kCrowded = 16;
+    if (crowded != nullptr) crowded->assign(static_cast<size_t>(elementCount_), false);
+    bool anyCrowded = false;
     const std::vector<int>& owner = shallow.owner;
     std::vector<std::pair<int, int>>& pairs = (*lease_).pairs;
     pairs.clear();
     // A curve's boxes follow each other, so its partners are gathered and sorted alone:
     // near collapse the pairs are many and one sort of them all would dominate.
-    std::vector<int> partners;
+    std::vector<int>& partners = (*lease_).partners;
     const int boxCount = static_cast<int>(owner.size());
     for (int i = 0, next = 0; i < boxCount; i = next) {
       const int a = owner[static_cast<size_t>(i)];
       while (next < boxCount && owner[static_cast<size_t>(next)] == a) ++next;
       if (!curve(a).element) continue;
       partners.clear();
+      int met = 0;
       for (int k = i; k < next; ++k)
-        shallow.tree.query(shallow.tree.boxAt(k), [&](int j) {
+        shallow.tree.queryUntil(shallow.tree.boxAt(k), [&](int j) {
           const int b = owner[static_cast<size_t>(j)];
-          if (b != a && (!curve(b).element || b > a)) partners.push_back(b);
+          if (b == a) return true;
+          ++met;
+          if (crowded != nullptr && (anyCrowded || met > kCrowded)) return met <= kCrowded;
+          if (!curve(b).element || b > a) partners.push_back(b);
+          return true;
         });
+      if (crowded != nullptr && met > kCrowded) {
+        (*crowded)[static_cast<size_t>(a)] = true;
+        anyCrowded = true;
+      }
+      if (anyCrowded) continue;
       std::sort(partners.begin(), partners.end());
       partners.erase(std::unique(partners.begin(), partners.end()), partners.end());
       for (int b : partners) pairs.emplace_back(a, b);
     }
-    return pairs;
   }
 
   // A fraction within the tolerance of an end of the element goes to that end.
@@ -736,10 +821,23 @@ class OffsetBuilder {
     return -1;
   }
 
+  // An element and a corner arc joined to it at the very point the arc was built from
+  // touch there only, tangent: that node is theirs already, so nothing is to be cut.
+  bool joinedAtCorner(int a, int b) const {
+    const Curve& ca = curve(a);
+    const Curve& cb = curve(b);
+    if (!ca.element || !cb.element || (ca.next == b) == (cb.next == a)) return false;
+    const Curve& before = ca.next == b ? ca : cb;
+    const Curve& after = ca.next == b ? cb : ca;
+    const bool corner = before.firstVertex == before.lastVertex || after.firstVertex == after.lastVertex;
+    return corner && before.seg.end.x == after.seg.start.x && before.seg.end.y == after.seg.start.y;
+  }
+
   // Every crossing of two curves becomes one node cut into both.
   void findCrossings(const std::vector<std::pair<int, int>>& pairs) {
     cutItems_.clear();
     for (const auto& [a, b] : pairs) {
+      if (joinedAtCorner(a, b)) continue;
       const Curve& ca = curve(a);
       const Curve& cb = curve(b);
       intersect(ca.prim, cb.prim, tol_, hits_);
@@ -775,6 +873,8 @@ class OffsetBuilder {
     for (int c = 0; c < curveCount; ++c)
       for (const Cut& cut : cuts_[c]) passing.push_back({nodes_.find(cut.node), {c, cut.at}});
     passing_.build(nodes_.count(), passing);
+    (*lease_).passingTangents.resize(passing_.size());
+    (*lease_).passingTangentKnown.assign(passing_.size(), 0);
   }
 
   // The curve continues through the node: it is cut inside, or meets the element
@@ -786,24 +886,53 @@ class OffsetBuilder {
     return p.at == 0.0 ? c.prev >= 0 : c.next >= 0;
   }
 
-  // A piece of element e leaving the node in direction `away` runs into the band of
-  // another curve through the node. Curves at a glancing angle tell nothing, nor does one
-  // that `alongside` says the piece runs along within the tolerance.
+  // A piece of element e leaving the node at fraction `at`, forward (sense 1) or back
+  // (sense -1), runs into the band of another curve through the node. Curves at a glancing
+  // angle tell nothing, nor does one that `alongside` says the piece runs along within the
+  // tolerance.
   template <class Alongside>
-  bool entersBand(int node, int e, const AcGeVector2d& away, Alongside&& alongside) {
+  bool entersBand(int node, int e, double at, double sense, Alongside&& alongside) {
     const int root = nodes_.find(node);
     const Curve& el = curve(e);
     bool others = false;
-    for (const Passing& p : passing_[root]) {
+    // Where the element meets only its neighbours there, its direction is never asked.
+    AcGeVector2d away;
+    bool known = false;
+    const std::span<const Passing> passings = std::as_const(passing_)[root];
+    for (const Passing& p : passings) {
       if (p.curve == e || (p.curve == el.prev && p.at == 1.0) || (p.curve == el.next && p.at == 0.0)) continue;
       others = true;
       if (!passesThrough(p)) continue;
       const Curve& c = curve(p.curve);
-      const double side = c.bandSide * tangentOf(c.prim, p.at).crossProduct(away);
+      if (!known) {
+        away = sense > 0.0 ? ownTangent(passings, e, at) : -ownTangent(passings, e, at);
+        known = true;
+      }
+      const double side = c.bandSide * tangentAt(p).crossProduct(away);
       if (side < -kTangentSine && !alongside(p.curve, side)) return true;
     }
     // A loose end that nothing meets lies inside the band of the corner's other side.
     return !others && nodes_.isGap(root);
+  }
+
+  // The direction of the passing curve there: pieces on either side of a crossing, of
+  // both curves, ask for it.
+  const AcGeVector2d& tangentAt(const Passing& p) {
+    const size_t k = passing_.indexOf(p);
+    std::vector<AcGeVector2d>& tangents = (*lease_).passingTangents;
+    std::vector<unsigned char>& known = (*lease_).passingTangentKnown;
+    if (known[k] == 0) {
+      tangents[k] = tangentOf(curve(p.curve), p.at);
+      known[k] = 1;
+    }
+    return tangents[k];
+  }
+
+  // Element e's direction at fraction `at`, where it passes among passings.
+  AcGeVector2d ownTangent(std::span<const Passing> passings, int e, double at) {
+    for (const Passing& p : passings)
+      if (p.curve == e && p.at == at) return tangentAt(p);
+    return tangentOf(curve(e), at);
   }
 
   bool passesThroughNode(int c, int node) {
@@ -834,8 +963,8 @@ class OffsetBuilder {
       auto alongside = [&](int c, double side) {
         return -side * length <= tol_ && passesThroughNode(c, a.node) && passesThroughNode(c, b.node);
       };
-      if (entersBand(a.node, e, tangentOf(el.prim, a.at), alongside)) continue;
-      if (entersBand(b.node, e, -tangentOf(el.prim, b.at), alongside)) continue;
+      if (entersBand(a.node, e, a.at, 1.0, alongside)) continue;
+      if (entersBand(b.node, e, b.at, -1.0, alongside)) continue;
       if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
@@ -880,7 +1009,7 @@ class OffsetBuilder {
     return best;
   }
 
-  std::vector<BulgePath> chains() {
+  void chains(std::vector<BulgePath>& out) {
     std::vector<std::pair<int, int>>& starts = (*lease_).starts;
     starts.clear();
     for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
@@ -889,7 +1018,7 @@ class OffsetBuilder {
     leaving.build(nodes_.count(), starts);
     std::vector<bool>& used = (*lease_).used;
     used.assign(pieces_.size(), false);
-    std::vector<BulgePath> out;
+    out.clear();
     // Open chains start where no kept piece arrives; what is left then are loops.
     std::vector<bool>& arrived = (*lease_).arrived;
     arrived.assign(static_cast<size_t>(nodes_.count()), false);
@@ -920,19 +1049,18 @@ class OffsetBuilder {
       // A closed path gives loops only: an open chain is a stray from rounding.
       if (path_.closed && !closed) continue;
       BulgePath result = toPath(chain, closed);
-      if (result.length() <= kShortestLoop * tol_) continue;
-      if (path_.closed && !onOffsetSide(result)) continue;
+      if (!longerThan(result, kShortestLoop * tol_)) continue;
+      if (path_.closed && touches_ && !onOffsetSide(result)) continue;
       out.push_back(std::move(result));
     }
-    return out;
   }
 
   // A loop of a closed path lies on the left of it: inside a counter-clockwise path,
   // outside a clockwise one. Only paths that touch themselves give loops elsewhere.
   bool onOffsetSide(const BulgePath& loop) {
-    if (!sourceArea_) sourceArea_ = signedArea(path_);
+    if (!sourceArea_) sourceArea_ = signedArea(segs_, arcs_);
     const BulgeSeg first = loop.segment(0);
-    const int winding = windingNumber(path_, first.midPoint());
+    const int winding = windingNumber(segs_, arcs_, first.midPoint());
     return *sourceArea_ > 0.0 ? winding != 0 : winding == 0;
   }
 
@@ -955,6 +1083,7 @@ class OffsetBuilder {
     }
     BulgePath path;
     path.closed = closed;
+    path.vertices.reserve(merged.size() + 1);
     // As BulgeSeg::part would have it.
     for (const Piece& p : merged) {
       const Curve& c = curve(p.element);
@@ -965,15 +1094,17 @@ class OffsetBuilder {
     return path;
   }
 
+  ScratchLease lease_;
   const BulgePath& path_;
-  std::vector<BulgeSeg> segs_;
-  std::vector<PreparedSeg> prepared_;
+  const std::vector<BulgeSeg>& segs_;
+  const std::vector<Arc2>& arcs_;
+  const std::vector<PreparedSeg>& prepared_;
   double dist_;
   double tol_;
   bool small_;
+  bool mapped_;
   BoxTree tree_;
   bool touches_;
-  ScratchLease lease_;
   // The elements of the moved path come first, in path order; cutters follow.
   std::vector<Curve>& curves_ = (*lease_).curves;
   int elementCount_ = 0;
@@ -1008,13 +1139,39 @@ BulgePath reversed(const BulgePath& path) {
   return out;
 }
 
-OffsetStatus offsetToTheLeft(const BulgePath& path, double dist, SourceShape shape, std::vector<BulgePath>& out) {
-  const double tol = toleranceFor(path, dist);
+// As reversed(path), in the path's own vertices.
+void reverseInPlace(BulgePath& path) {
+  std::vector<BulgeVertex>& v = path.vertices;
+  if (v.empty()) return;
+  std::reverse(v.begin(), v.end());
+  // Each vertex takes the bulge of the segment that now leaves it: the old one before it.
+  const double first = v.front().bulge;
+  for (size_t k = 0; k + 1 < v.size(); ++k) v[k].bulge = -v[k + 1].bulge;
+  v.back().bulge = path.closed ? -first : 0.0;
+}
+
+// scale: the path's coordinateScale.
+OffsetStatus offsetToTheLeft(const BulgePath& path, double scale, double dist, SourceShape shape,
+                             std::vector<BulgePath>& out) {
+  const double tol = toleranceFor(scale, dist);
   if (offsetConvexPath(path, dist, tol, OffsetBuilder::kShortestLoop * tol, out)) return OffsetStatus::kOk;
-  OffsetBuilder builder(path, dist, shape);
+  OffsetBuilder builder(path, dist, tol, shape);
   if (builder.sourceCrosses()) return OffsetStatus::kSelfCrossing;
-  out = builder.run();
+  builder.run(out);
   return OffsetStatus::kOk;
+}
+
+}  // namespace
+
+namespace {
+
+// Some vertex lies within tol of the one before it (or, closed, the last of the first).
+bool repeatsVertices(const BulgePath& path, double tol) {
+  const double tolSqrd = tol * tol;
+  const std::vector<BulgeVertex>& v = path.vertices;
+  for (size_t i = 1; i < v.size(); ++i)
+    if ((v[i - 1].point - v[i].point).lengthSqrd() <= tolSqrd) return true;
+  return path.closed && v.size() > 1 && (v.back().point - v.front().point).lengthSqrd() <= tolSqrd;
 }
 
 }  // namespace
@@ -1043,19 +1200,27 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
   for (const BulgeVertex& v : path.vertices)
     if (!std::isfinite(v.point.x) || !std::isfinite(v.point.y) || !std::isfinite(v.bulge))
       return OffsetStatus::kInvalidInput;
-  const BulgePath clean = withoutRepeatedVertices(path, toleranceFor(path, 0.0));
+  // Most paths repeat no vertex: they are offset as they stand, not copied.
+  std::optional<BulgePath> cleaned;
+  const double pathScale = coordinateScale(path);
+  if (repeatsVertices(path, toleranceFor(pathScale, 0.0)))
+    cleaned = withoutRepeatedVertices(path, toleranceFor(pathScale, 0.0));
+  const BulgePath& clean = cleaned ? *cleaned : path;
   if (clean.numSegments() == 0) return OffsetStatus::kInvalidInput;
+  const double scale = cleaned ? coordinateScale(clean) : pathScale;
   const OffsetFault fault = TakeOffsetFault();
   if (fault == OffsetFault::kFail) return OffsetStatus::kFailed;
-  if (std::fabs(left) <= toleranceFor(clean, 0.0)) {
+  if (std::fabs(left) <= toleranceFor(scale, 0.0)) {
     out.push_back(clean);
   } else if (left > 0.0) {
-    if (const OffsetStatus status = offsetToTheLeft(clean, left, shape, out); status != OffsetStatus::kOk) return status;
+    if (const OffsetStatus status = offsetToTheLeft(clean, scale, left, shape, out); status != OffsetStatus::kOk)
+      return status;
   } else {
     // To the right is to the left of the path run backwards.
-    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), -left, shape, out); status != OffsetStatus::kOk)
+    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), scale, -left, shape, out);
+        status != OffsetStatus::kOk)
       return status;
-    for (BulgePath& p : out) p = reversed(p);
+    for (BulgePath& p : out) reverseInPlace(p);
   }
   if (fault == OffsetFault::kOpenCurves)
     for (BulgePath& p : out)

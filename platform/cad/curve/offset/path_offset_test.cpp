@@ -226,6 +226,44 @@ TEST(PathOffset, ToothedRingFromJustOutsideToCollapseIsExactAndComplete) {
   EXPECT_TRUE(out.empty());
 }
 
+// A loop told simple (an offset's own) is cut without the map of depths until its
+// elements crowd near collapse; what is kept must not change by it, pass after pass.
+TEST(PathOffset, LoopsToldSimpleGiveWhatLoopsToldNothingGive) {
+  BulgePath ring;
+  ring.closed = true;
+  const int n = 240;
+  for (int i = 0; i < n; ++i) {
+    const double a = i * kTwoPi / n, r = 40.0 + (i % 4 < 2 ? 2.0 : 0.0);
+    ring.vertices.push_back({{r * std::cos(a), r * std::sin(a)}, i % 2 == 0 ? 0.3 : 0.0});
+  }
+  // Inward down to collapse; outward a few passes.
+  for (const auto& [step, passes] : {std::pair{1.7, 40}, std::pair{-2.3, 6}}) {
+    std::vector<BulgePath> loops{ring}, told, untold;
+    for (int pass = 0; !loops.empty() && pass < passes; ++pass) {
+      std::vector<BulgePath> next;
+      for (const BulgePath& loop : loops) {
+        ASSERT_EQ(offsetPath(loop, step, told, SourceShape::kSimple), OffsetStatus::kOk);
+        ASSERT_EQ(offsetPath(loop, step, untold), OffsetStatus::kOk);
+        ASSERT_EQ(told.size(), untold.size()) << step << " " << pass;
+        for (size_t k = 0; k < told.size(); ++k) {
+          ASSERT_EQ(told[k].vertices.size(), untold[k].vertices.size()) << step << " " << pass;
+          for (size_t v = 0; v < told[k].vertices.size(); ++v) {
+            EXPECT_EQ(told[k].vertices[v].point.x, untold[k].vertices[v].point.x);
+            EXPECT_EQ(told[k].vertices[v].point.y, untold[k].vertices[v].point.y);
+            EXPECT_EQ(told[k].vertices[v].bulge, untold[k].vertices[v].bulge);
+          }
+        }
+        expectAtDistance(loop, told, std::fabs(step));
+        next.insert(next.end(), told.begin(), told.end());
+      }
+      loops.swap(next);
+    }
+    if (step > 0.0) {
+      EXPECT_TRUE(loops.empty());
+    }
+  }
+}
+
 TEST(PathOffset, LongCombKeepsWhatLiesAtTheDistanceOnBothSides) {
   // Long teeth close together: their moved copies run deep inside the neighbours' bands.
   BulgePath comb;

@@ -29,9 +29,7 @@ int chordWinding(const AcGePoint2d& a, const AcGePoint2d& b, const AcGePoint2d& 
 
 // An arc replaces its chord: the region between them (right of the chord for a
 // counter-clockwise arc, left for a clockwise one) is wound once more in the arc's sense.
-int arcCapWinding(const BulgeSeg& seg, const AcGePoint2d& p) {
-  if (!seg.isArc()) return 0;
-  const Arc2 arc = seg.arc();
+int arcCapWinding(const BulgeSeg& seg, const Arc2& arc, const AcGePoint2d& p) {
   if ((p - arc.center).lengthSqrd() >= arc.radius * arc.radius) return 0;
   const int side = sideOf(seg.start, seg.end, p);
   if (seg.bulge > 0.0) return side < 0 ? 1 : 0;
@@ -45,30 +43,55 @@ BulgeSeg closedSegment(const BulgePath& path, int i) {
   return {v.point, path.vertices[static_cast<size_t>((i + 1) % n)].point, i + 1 < n || path.closed ? v.bulge : 0.0};
 }
 
-}  // namespace
-
-int windingNumber(const BulgePath& path, const AcGePoint2d& p) {
-  const int n = static_cast<int>(path.vertices.size());
+// Over n segments, segAt(i) giving the segment and arcOf(seg, i) the arc of an arc one.
+template <class SegAt, class ArcOf>
+int windingOf(int n, SegAt&& segAt, ArcOf&& arcOf, const AcGePoint2d& p) {
   int winding = 0;
   for (int i = 0; i < n; ++i) {
-    const BulgeSeg seg = closedSegment(path, i);
-    winding += chordWinding(seg.start, seg.end, p) + arcCapWinding(seg, p);
+    const BulgeSeg seg = segAt(i);
+    winding += chordWinding(seg.start, seg.end, p) + (seg.isArc() ? arcCapWinding(seg, arcOf(seg, i), p) : 0);
   }
   return winding;
 }
 
-double signedArea(const BulgePath& path) {
-  const int n = static_cast<int>(path.vertices.size());
+template <class SegAt, class ArcOf>
+double signedAreaOf(int n, SegAt&& segAt, ArcOf&& arcOf) {
   double area = 0.0;
   for (int i = 0; i < n; ++i) {
-    const BulgeSeg seg = closedSegment(path, i);
+    const BulgeSeg seg = segAt(i);
     area += seg.start.x * seg.end.y - seg.end.x * seg.start.y;
     if (seg.isArc()) {
-      const Arc2 arc = seg.arc();
+      const Arc2& arc = arcOf(seg, i);
       area += arc.radius * arc.radius * (arc.sweep - std::sin(arc.sweep));
     }
   }
   return area / 2.0;
+}
+
+Arc2 arcOfSeg(const BulgeSeg& seg, int) { return seg.arc(); }
+
+}  // namespace
+
+int windingNumber(const BulgePath& path, const AcGePoint2d& p) {
+  return windingOf(
+      static_cast<int>(path.vertices.size()), [&](int i) { return closedSegment(path, i); }, arcOfSeg, p);
+}
+
+double signedArea(const BulgePath& path) {
+  return signedAreaOf(
+      static_cast<int>(path.vertices.size()), [&](int i) { return closedSegment(path, i); }, arcOfSeg);
+}
+
+int windingNumber(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, const AcGePoint2d& p) {
+  return windingOf(
+      static_cast<int>(segs.size()), [&](int i) { return segs[static_cast<size_t>(i)]; },
+      [&](const BulgeSeg&, int i) -> const Arc2& { return arcs[static_cast<size_t>(i)]; }, p);
+}
+
+double signedArea(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs) {
+  return signedAreaOf(
+      static_cast<int>(segs.size()), [&](int i) { return segs[static_cast<size_t>(i)]; },
+      [&](const BulgeSeg&, int i) -> const Arc2& { return arcs[static_cast<size_t>(i)]; });
 }
 
 bool touchesItself(const BulgePath& path, double tol) {
@@ -82,12 +105,25 @@ bool touchesItself(const BulgePath& path, double tol) {
   return touchesItself(segs, BoxTree(boxes), tol);
 }
 
+namespace {
+
+// Straight neighbours meeting at a clear angle (its sine at least 1e-3) cross at their
+// common vertex only, and their crossing is worked out there to far within tol.
+bool clearStraightNeighbours(const Prim2& a, const Prim2& b) {
+  if (a.isArc || b.isArc) return false;
+  const AcGeVector2d da = a.p1 - a.p0, db = b.p1 - b.p0;
+  const double cross = da.crossProduct(db);
+  return cross * cross >= 1e-6 * da.lengthSqrd() * db.lengthSqrd();
+}
+
+}  // namespace
+
 bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
   const int n = static_cast<int>(segs.size());
-  std::vector<Prim2> prims;
-  prims.reserve(segs.size());
+  thread_local std::vector<Prim2> prims;
+  prims.clear();
   for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
-  std::vector<Hit2> hits;
+  thread_local std::vector<Hit2> hits;
   // Neighbours meet at their common vertex and there only.
   auto onlyAtCommonVertex = [&](int i, int j) {
     const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
@@ -98,13 +134,25 @@ bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double t
     }
     return true;
   };
+  auto clearOf = [&](int i, int j) {
+    const Prim2& a = prims[static_cast<size_t>(i)];
+    const Prim2& b = prims[static_cast<size_t>(j)];
+    if ((j == i + 1 || (i == 0 && j == n - 1)) && clearStraightNeighbours(a, b)) return true;
+    intersect(a, b, tol, hits);
+    return onlyAtCommonVertex(i, j);
+  };
+  // Over a few segments the later ones are tried straight away: the tree would try them all.
+  constexpr int kFew = 48;
   for (int i = 0; i < n; ++i) {
     // Boxes nearer than tol: the query's grown by twice that meets the tree's.
-    const bool clear = tree.queryUntil(tree.boxAt(i).grown(2.0 * tol), [&](int j) {
-      if (j <= i) return true;
-      intersect(prims[static_cast<size_t>(i)], prims[static_cast<size_t>(j)], tol, hits);
-      return onlyAtCommonVertex(i, j);
-    });
+    const Box2 box = tree.boxAt(i).grown(2.0 * tol);
+    bool clear = true;
+    if (n < kFew) {
+      for (int j = i + 1; j < n && clear; ++j)
+        if (tree.boxAt(j).overlaps(box)) clear = clearOf(i, j);
+    } else {
+      clear = tree.queryUntil(box, [&](int j) { return j <= i || clearOf(i, j); });
+    }
     if (!clear) return true;
   }
   return false;

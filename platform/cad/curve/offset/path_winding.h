@@ -16,6 +16,11 @@ int windingNumber(const BulgePath& path, const AcGePoint2d& p);
 // The area enclosed, positive for counter-clockwise paths.
 double signedArea(const BulgePath& path);
 
+// The same two for the segments of a closed path, in order, and their arcs (arcs[i] for
+// an arc segs[i]), where the caller has them already.
+int windingNumber(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, const AcGePoint2d& p);
+double signedArea(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs);
+
 // Two segments of the closed path meet (nearer than tol) elsewhere than neighbours at
 // their common vertex: the path crosses, touches or runs back over itself.
 bool touchesItself(const BulgePath& path, double tol);
