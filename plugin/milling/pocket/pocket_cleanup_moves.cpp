@@ -22,16 +22,15 @@ void AddContourCleanupMoves(const AcDbObjectIdArray& rings, const AcDbObjectIdAr
   const double reach = radius - kReachSlack;
   // Material a ring leaves lies within half a stepover of the halfway ring:
   // probe around each of its points for a place no ring reaches.
-  // Distances are only asked up to just past the reach: nearer is all that counts.
-  const double bound = reach * 1.5 + 1e-6;
+  // Only "nearer than the reach" is asked, never the distance itself.
   auto cleared = [&](const AcGePoint2d& at) {
     // No probe lies farther from a ring than the point itself plus the probe's reach.
-    if (cut.distanceTo(at, bound) + stepover / 2.0 <= reach) return true;
+    if (cut.comesWithin(at, reach, stepover / 2.0)) return true;
     for (double distance : {stepover / 2.0, stepover / 4.0}) {
       for (int k = 0; k < kProbeDirections; ++k) {
         const double angle = 2.0 * M_PI * k / kProbeDirections;
         const AcGePoint2d probe(at.x + distance * std::cos(angle), at.y + distance * std::sin(angle));
-        if (cut.distanceTo(probe, bound) > reach && reachable.contains(probe)) return false;
+        if (!cut.comesWithin(probe, reach) && reachable.contains(probe)) return false;
       }
     }
     return true;
