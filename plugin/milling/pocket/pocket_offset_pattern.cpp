@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -115,8 +116,11 @@ bool LiesOnOneSide(AcDbObjectId loop, AcDbObjectId outline, bool inside) {
   const bool read = plan.read(outline);
   const bool planar = read && plan.facesUp();
   for (int s = 0; s < path.numSegments(); ++s) {
+    const curve::BulgeSeg segment = path.segment(s);
+    const std::optional<curve::Arc2> arc = segment.isArc() ? std::optional(segment.arc()) : std::nullopt;
     for (int i = 0; i < kSamples; ++i) {
-      const AcGePoint2d p = path.segment(s).pointAt((i + 0.5) / kSamples);
+      const double fraction = (i + 0.5) / kSamples;
+      const AcGePoint2d p = arc ? arc->pointAt(fraction) : segment.pointAt(fraction);
       const AcGePoint3d point(p.x, p.y, 0.0);
       if (read && plan.distanceTo(p, kNoPolylineDistance) <= kOffLoop) continue;
       if ((planar ? plan.holds(p) : IsPointInsidePolyline(outline, point)) != inside) return false;
