@@ -46,9 +46,13 @@ std::vector<double> DirectionsAlong(const Vertices& v, bool closed) {
       add(segment.start, segment.end);
       continue;
     }
-    for (int k = 0; k < kArcSamples; ++k) {
-      add(segment.pointAt(static_cast<double>(k) / kArcSamples),
-          segment.pointAt(static_cast<double>(k + 1) / kArcSamples));
+    // The arc worked out once for all its samples; its ends are the segment's own.
+    const curve::Arc2 arc = segment.arc();
+    AcGePoint2d from = segment.start;
+    for (int k = 1; k <= kArcSamples; ++k) {
+      const AcGePoint2d to = k == kArcSamples ? segment.end : arc.pointAt(static_cast<double>(k) / kArcSamples);
+      add(from, to);
+      from = to;
     }
   }
   return directions;

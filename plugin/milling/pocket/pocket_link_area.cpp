@@ -12,6 +12,9 @@ constexpr double kOnOutline = 1e-6;
 constexpr double kHitTolerance = 1e-9;
 // Keeps the inside ray off vertices that lie level with the point.
 constexpr double kRaySlope = 1.234567e-4;
+// Boxes are passed over only when farther than this past the limit, so that
+// rounding in their bounds never hides a segment the limit takes in.
+constexpr double kBoxSlack = 1e-6;
 
 std::vector<curve::BulgeSeg> SegmentsOf(const std::vector<curve::BulgePath>& loops) {
   std::vector<curve::BulgeSeg> segments;
@@ -51,9 +54,16 @@ double PocketLinkArea::distanceTo(const AcGePoint2d& point, double bound) const 
   return tree_.nearest(point, bound, [&](int i) { return segments_[static_cast<std::size_t>(i)].distanceTo(point); });
 }
 
+bool PocketLinkArea::comesWithin(const AcGePoint2d& point, double limit, double added) const {
+  // The sum rounds the same way for every segment, so the least one decides as it would.
+  return tree_.anyWithin(point, limit - added + kBoxSlack, [&](int i) {
+    return segments_[static_cast<std::size_t>(i)].distanceTo(point) + added <= limit;
+  });
+}
+
 bool PocketLinkArea::contains(const AcGePoint2d& point) const {
   if (segments_.empty()) return false;
-  if (distanceTo(point, kOnOutline * 2.0) <= kOnOutline) return true;
+  if (comesWithin(point, kOnOutline)) return true;
   const double reach = extents_.maxX - point.x + 1.0;
   if (reach <= 0.0) return false;
   const AcGePoint2d far(point.x + reach, point.y + reach * kRaySlope);

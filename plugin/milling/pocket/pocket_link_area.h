@@ -25,6 +25,9 @@ class PocketLinkArea {
   bool holdsStraightMove(const AcGePoint2d& from, const AcGePoint2d& to) const;
   // Least distance to the outline; bound when nothing is nearer.
   double distanceTo(const AcGePoint2d& point, double bound) const;
+  // Whether distanceTo(point) + added <= limit, asked as yes or no: the walk stops
+  // at the first segment near enough.
+  bool comesWithin(const AcGePoint2d& point, double limit, double added = 0.0) const;
 
  private:
   static std::vector<curve::Box2> BoxesOf(const std::vector<curve::BulgeSeg>& segments);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -110,13 +111,19 @@ bool LiesOnOneSide(AcDbObjectId loop, AcDbObjectId outline, bool inside) {
   constexpr int kSamples = 8;
   curve::BulgePath path;
   if (!ReadPlanPath(loop, path)) return false;
+  // The outline read once for all the samples; one not facing up is judged in its own plane.
+  PlanOutline plan;
+  const bool read = plan.read(outline);
+  const bool planar = read && plan.facesUp();
   for (int s = 0; s < path.numSegments(); ++s) {
+    const curve::BulgeSeg segment = path.segment(s);
+    const std::optional<curve::Arc2> arc = segment.isArc() ? std::optional(segment.arc()) : std::nullopt;
     for (int i = 0; i < kSamples; ++i) {
-      const AcGePoint2d p = path.segment(s).pointAt((i + 0.5) / kSamples);
+      const double fraction = (i + 0.5) / kSamples;
+      const AcGePoint2d p = arc ? arc->pointAt(fraction) : segment.pointAt(fraction);
       const AcGePoint3d point(p.x, p.y, 0.0);
-      double distance = 0.0;
-      if (DistancePointToPolyline(point, outline, distance) && distance <= kOffLoop) continue;
-      if (IsPointInsidePolyline(outline, point) != inside) return false;
+      if (read && plan.distanceTo(p, kNoPolylineDistance) <= kOffLoop) continue;
+      if ((planar ? plan.holds(p) : IsPointInsidePolyline(outline, point)) != inside) return false;
     }
   }
   return true;

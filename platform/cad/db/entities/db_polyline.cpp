@@ -448,8 +448,15 @@ Acad::ErrorStatus AcDbPolyline::getParamAtPoint(const AcGePoint3d& point, double
     param = 0.0;
     return Acad::eOk;
   }
-  for (unsigned int i = 0; i < numSegments(); ++i)
-    if (paramOnSegment(i, inPlane, param)) return Acad::eOk;
+  // The tolerance weighs every vertex: taken once, not once a segment.
+  const double tolerance = onTolerance();
+  for (unsigned int i = 0; i < numSegments(); ++i) {
+    const Segment s = segmentAt(i);
+    const double f = s.nearestFraction(inPlane);
+    if (s.pointAt(f).distanceTo(inPlane) > tolerance) continue;
+    param = i + f;
+    return Acad::eOk;
+  }
   return Acad::eInvalidInput;
 }
 
