@@ -1,14 +1,7 @@
 // What every simple-cycle dialog (shapes typed in as numbers) shares: the shape
 // input types with their read-only states, the common fields, and the common
-// control behaviour. A cycle dialog derives from its dialog base first and from
-// SimpleCycleFields second, and routes its common handlers here:
-//
-//   BOOL OnInitDialog():   InitSimpleCycleForm(*this, *this, "SimpFace", kCommonIds);
-//   DoDataExchange:        ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
-//   tool button:           RunToolShapeButton(*this, *this, kCommonIds);
-//   tool-number edit:      FollowToolNumber(*this, *this, kCommonIds);
-//   length-offset check:   ToggleLengthOffset(*this, *this, kCommonIds);
-//   OnOK:                  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
+// control behaviour. SimpleCycleDialog (simple_cycle_dialog.h) routes a cycle
+// dialog's common handlers here.
 #pragma once
 
 #include "platform/classlib/afxwin.h"

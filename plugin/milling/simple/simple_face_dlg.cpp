@@ -75,31 +75,20 @@ BEGIN_MESSAGE_MAP(CSimpleFaceDlg, CAcUiDialog)
 ON_CONTROL_RANGE(BN_CLICKED, kFirstDirectionRadio, kFirstDirectionRadio + 3, &CSimpleFaceDlg::OnDirection)
 ON_CONTROL_RANGE(BN_CLICKED, kFirstShapeRadio, kFirstShapeRadio + 2, &CSimpleFaceDlg::OnShapeInputType)
 ON_CONTROL_RANGE(BN_CLICKED, kFirstCompensationRadio, kFirstCompensationRadio + 2, &CSimpleFaceDlg::OnToolCompensation)
-ON_BN_CLICKED(271, &CSimpleFaceDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleFaceDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleFaceDlg::OnLead)
-ON_BN_CLICKED(324, &CSimpleFaceDlg::OnToolNumberCheck)
-ON_EN_CHANGE(322, &CSimpleFaceDlg::OnToolNumberChange)
-ON_BN_CLICKED(325, &CSimpleFaceDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleFaceDlg::CSimpleFaceDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimpleFaceDlg::CSimpleFaceDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpFace", kCommonIds) {}
 
-void CSimpleFaceDlg::DoDataExchange(CDataExchange* pDX) {
-  CAcUiDialog::DoDataExchange(pDX);
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
+void CSimpleFaceDlg::ExchangeOwnFields(CDataExchange* pDX) {
   ExchangeShapeFields(pDX, m_Shape, kShapeIds);
   DDX_Limited(pDX, kStartHeightEdit, m_StartHeight, kSimpleCycleLimits.startHeight);
   DDX_Limited(pDX, kStepoverEdit, m_Stepover, kSimpleCycleLimits.stepover);
   DDX_Check(pDX, kTwoWayCheck, m_TwoWay);
 }
 
-BOOL CSimpleFaceDlg::OnInitDialog() {
-  CAcUiDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpFace", kCommonIds);
-  ShowChoices();
-  m_ClickedAtOpening = {m_Direction, m_ShapeInputType, m_ToolCompensation, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
-}
+void CSimpleFaceDlg::RememberOwnClicks() { m_ClickedAtOpening = {m_Direction, m_ShapeInputType, m_ToolCompensation}; }
 
 void CSimpleFaceDlg::ShowChoices() {
   if (m_Direction >= kFaceAlongXDownward && m_Direction <= kFaceAlongYLeftward) {
@@ -114,18 +103,10 @@ void CSimpleFaceDlg::ShowChoices() {
   ShowShapeInputType(*this, m_ShapeInputType, kShapeIds);
 }
 
-void CSimpleFaceDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CAcUiDialog::OnOK();
-}
-
-void CSimpleFaceDlg::OnCancel() {
+void CSimpleFaceDlg::RestoreOwnClicks() {
   m_Direction = m_ClickedAtOpening.direction;
   m_ShapeInputType = m_ClickedAtOpening.shapeInputType;
   m_ToolCompensation = m_ClickedAtOpening.toolCompensation;
-  m_ToolNumberOn = m_ClickedAtOpening.toolNumberOn;
-  m_LengthOffsetOn = m_ClickedAtOpening.lengthOffsetOn;
-  CAcUiDialog::OnCancel();
 }
 
 void CSimpleFaceDlg::OnDirection(UINT id) { m_Direction = kFaceAlongXDownward + static_cast<int>(id) - kFirstDirectionRadio; }
@@ -140,8 +121,4 @@ void CSimpleFaceDlg::OnToolCompensation(UINT id) {
   ShowChoices();
 }
 
-void CSimpleFaceDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
 void CSimpleFaceDlg::OnLead() { m_Lead.DoModal(); }
-void CSimpleFaceDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-void CSimpleFaceDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-void CSimpleFaceDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }

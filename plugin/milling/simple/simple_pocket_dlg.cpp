@@ -104,18 +104,13 @@ ON_CONTROL_RANGE(BN_CLICKED, kFirstShapeRadio, kFirstShapeRadio + 2, &CSimplePoc
 ON_BN_CLICKED(kSingleTaperCheck, &CSimplePocketDlg::OnSingleTaper)
 ON_BN_CLICKED(kStartPointCheck, &CSimplePocketDlg::OnStartPointCheck)
 ON_BN_CLICKED(kStartPointButton, &CSimplePocketDlg::OnStartPointButton)
-ON_BN_CLICKED(271, &CSimplePocketDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimplePocketDlg, kCommonIds)
 ON_BN_CLICKED(kPlungeButton, &CSimplePocketDlg::OnPlunge)
-ON_BN_CLICKED(324, &CSimplePocketDlg::OnToolNumberCheck)
-ON_EN_CHANGE(322, &CSimplePocketDlg::OnToolNumberChange)
-ON_BN_CLICKED(325, &CSimplePocketDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimplePocketDlg::CSimplePocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimplePocketDlg::CSimplePocketDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpPock", kCommonIds) {}
 
-void CSimplePocketDlg::DoDataExchange(CDataExchange* pDX) {
-  CAcUiDialog::DoDataExchange(pDX);
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
+void CSimplePocketDlg::ExchangeOwnFields(CDataExchange* pDX) {
   DDX_Limited(pDX, kAllowanceEdit, m_Allowance, P.allowance);
   ExchangeShapeFields(pDX, m_Shape, kShapeIds);
   DDX_Limited(pDX, kZStepoverEdit, m_ZStepover, L.zStepover);
@@ -133,14 +128,13 @@ void CSimplePocketDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
 }
 
-BOOL CSimplePocketDlg::OnInitDialog() {
-  CAcUiDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpPock", kCommonIds);
+void CSimplePocketDlg::ShowOwnStates() {
   ShowStartPoint();
   ShowChoices();
-  m_ClickedAtOpening = {m_PocketType,     m_ShapeInputType, m_SingleTaper, m_StartPointOn, m_ToolNumberOn,
-                        m_LengthOffsetOn, m_StartX,         m_StartY,      m_StartZ};
-  return TRUE;
+}
+
+void CSimplePocketDlg::RememberOwnClicks() {
+  m_ClickedAtOpening = {m_PocketType, m_ShapeInputType, m_SingleTaper, m_StartPointOn, m_StartX, m_StartY, m_StartZ};
 }
 
 void CSimplePocketDlg::ShowChoices() {
@@ -163,23 +157,15 @@ void CSimplePocketDlg::ShowStartPoint() {
   SetDlgItemText(kStartPointButton, text);
 }
 
-void CSimplePocketDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CAcUiDialog::OnOK();
-}
-
-void CSimplePocketDlg::OnCancel() {
+void CSimplePocketDlg::RestoreOwnClicks() {
   const ClickedValues& was = m_ClickedAtOpening;
   m_PocketType = was.pocketType;
   m_ShapeInputType = was.shapeInputType;
   m_SingleTaper = was.singleTaper;
   m_StartPointOn = was.startPointOn;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
   m_StartX = was.startX;
   m_StartY = was.startY;
   m_StartZ = was.startZ;
-  CAcUiDialog::OnCancel();
 }
 
 void CSimplePocketDlg::OnPocketType(UINT id) {
@@ -235,8 +221,4 @@ bool CSimplePocketDlg::PickStartPoint() {
   return true;
 }
 
-void CSimplePocketDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
 void CSimplePocketDlg::OnPlunge() { m_Plunge.DoModal(); }
-void CSimplePocketDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-void CSimplePocketDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-void CSimplePocketDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }

@@ -103,20 +103,15 @@ ON_CONTROL_RANGE(BN_CLICKED, kRectangleRadio, kCircleRadio, &CSimpleProfileDlg::
 ON_CONTROL_RANGE(BN_CLICKED, kOnRadio, kOutsideRadio, &CSimpleProfileDlg::OnSide)
 ON_CONTROL_RANGE(BN_CLICKED, kCentreSizeRadio, kMinimumMaximumRadio, &CSimpleProfileDlg::OnShapeInputType)
 ON_BN_CLICKED(kSingleTaperCheck, &CSimpleProfileDlg::OnSingleTaper)
-ON_BN_CLICKED(kToolButton, &CSimpleProfileDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleProfileDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleProfileDlg::OnLead)
-ON_BN_CLICKED(kToolNumberCheck, &CSimpleProfileDlg::OnToolNumberCheck)
-ON_EN_CHANGE(kToolNumberEdit, &CSimpleProfileDlg::OnToolNumberChange)
-ON_BN_CLICKED(kLengthOffsetCheck, &CSimpleProfileDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleProfileDlg::CSimpleProfileDlg(CWnd* pParent) : CDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimpleProfileDlg::CSimpleProfileDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpProf", kCommonIds) {}
 
-void CSimpleProfileDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+void CSimpleProfileDlg::ExchangeOwnFields(CDataExchange* pDX) {
   const SimpleCycleLimits& c = kSimpleCycleLimits;
   const SimpleProfileLimits& p = kSimpleProfileLimits;
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
   ExchangeShapeFields(pDX, m_Shape, kShapeIds);
   DDX_Limited(pDX, kAllowanceEdit, m_Allowance, c.allowance);
   DDX_Limited(pDX, kZStepoverEdit, m_ZStepover, p.zStepover);
@@ -134,23 +129,16 @@ void CSimpleProfileDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Limited(pDX, kYPlusTaperEdit, m_YPlusTaper, c.yPlusTaper);
 }
 
-BOOL CSimpleProfileDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpProf", kCommonIds);
-  ShowStates();
-  m_ClickedAtOpening = {m_ProfileType, m_Side, m_ShapeInputType, m_SingleTaper, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
+void CSimpleProfileDlg::RememberOwnClicks() {
+  m_ClickedAtOpening = {m_ProfileType, m_Side, m_ShapeInputType, m_SingleTaper};
 }
 
-void CSimpleProfileDlg::OnCancel() {
+void CSimpleProfileDlg::RestoreOwnClicks() {
   const ClickedValues& was = m_ClickedAtOpening;
   m_ProfileType = was.profileType;
   m_Side = was.side;
   m_ShapeInputType = was.shapeInputType;
   m_SingleTaper = was.singleTaper;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
-  CDialog::OnCancel();
 }
 
 void CSimpleProfileDlg::ShowStates() {
@@ -203,20 +191,7 @@ void CSimpleProfileDlg::OnSingleTaper() {
   ShowStates();
 }
 
-void CSimpleProfileDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
-
 void CSimpleProfileDlg::OnLead() { m_Lead.DoModal(); }
-
-void CSimpleProfileDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleProfileDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleProfileDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }
-
-void CSimpleProfileDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CDialog::OnOK();
-}
 
 SimpleProfileShape SimpleProfileShapeOf(const CSimpleProfileDlg& dlg) {
   SimpleProfileShape s;

@@ -63,19 +63,14 @@ const DialogTemplateRegistration kSimpleRadialTemplate(CSimpleRadialDlg::IDD,
 BEGIN_MESSAGE_MAP(CSimpleRadialDlg, CAcUiDialog)
 ON_CONTROL_RANGE(BN_CLICKED, kCirclesRadio, kLinesRadio, &CSimpleRadialDlg::OnPathShape)
 ON_CONTROL_RANGE(BN_CLICKED, kOnRadio, kInsideRadio, &CSimpleRadialDlg::OnToolCompensation)
-ON_BN_CLICKED(kToolButton, &CSimpleRadialDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleRadialDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleRadialDlg::OnLead)
-ON_BN_CLICKED(kToolNumberCheck, &CSimpleRadialDlg::OnToolNumberCheck)
-ON_EN_CHANGE(kToolNumberEdit, &CSimpleRadialDlg::OnToolNumberChange)
-ON_BN_CLICKED(kLengthOffsetCheck, &CSimpleRadialDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleRadialDlg::CSimpleRadialDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimpleRadialDlg::CSimpleRadialDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpRadial", kCommonIds) {}
 
-void CSimpleRadialDlg::DoDataExchange(CDataExchange* pDX) {
-  CAcUiDialog::DoDataExchange(pDX);
+void CSimpleRadialDlg::ExchangeOwnFields(CDataExchange* pDX) {
   const SimpleRadialLimits& r = kSimpleRadialLimits;
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
   DDX_Limited(pDX, kInnerDiameterEdit, m_InnerDiameter, r.innerDiameter);
   DDX_Limited(pDX, kDiameterEdit, m_Diameter, r.diameter);
   DDX_Limited(pDX, kStepoverEdit, m_Stepover, r.stepover);
@@ -85,21 +80,11 @@ void CSimpleRadialDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, kStartOutsideCheck, m_StartOutside);
 }
 
-BOOL CSimpleRadialDlg::OnInitDialog() {
-  CAcUiDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpRadial", kCommonIds);
-  ShowStates();
-  m_ClickedAtOpening = {m_PathShape, m_ToolCompensation, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
-}
+void CSimpleRadialDlg::RememberOwnClicks() { m_ClickedAtOpening = {m_PathShape, m_ToolCompensation}; }
 
-void CSimpleRadialDlg::OnCancel() {
-  const ClickedValues& was = m_ClickedAtOpening;
-  m_PathShape = was.pathShape;
-  m_ToolCompensation = was.toolCompensation;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
-  CAcUiDialog::OnCancel();
+void CSimpleRadialDlg::RestoreOwnClicks() {
+  m_PathShape = m_ClickedAtOpening.pathShape;
+  m_ToolCompensation = m_ClickedAtOpening.toolCompensation;
 }
 
 void CSimpleRadialDlg::ShowStates() {
@@ -121,20 +106,7 @@ void CSimpleRadialDlg::OnToolCompensation(UINT id) {
   ShowStates();
 }
 
-void CSimpleRadialDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
-
 void CSimpleRadialDlg::OnLead() { m_Lead.DoModal(); }
-
-void CSimpleRadialDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleRadialDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleRadialDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }
-
-void CSimpleRadialDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CAcUiDialog::OnOK();
-}
 
 SimpleRadialShape SimpleRadialShapeOf(const CSimpleRadialDlg& dlg) {
   SimpleRadialShape s;
