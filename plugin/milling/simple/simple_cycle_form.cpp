@@ -86,14 +86,11 @@ void ExchangeSimpleCycleFields(CDataExchange* pDX, SimpleCycleFields& f, const S
 }
 
 void RunToolShapeButton(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
-  if (f.m_Tool.DoModal() == IDOK) dlg.SetDlgItemText(ids.tool, f.m_Tool.m_ToolName);
+  RunToolShapeDialog(dlg, f.m_Tool, ids.tool);
 }
 
 void FollowToolNumber(CWnd& dlg, const SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
-  if (f.m_LengthOffsetOn != 0) return;
-  CString text;
-  dlg.GetDlgItemText(ids.toolNumber, text);
-  dlg.SetDlgItemText(ids.lengthOffset, text);
+  CopyToolNumberWhileNoOffset(dlg, f.m_LengthOffsetOn, ids.toolNumber, ids.lengthOffset);
 }
 
 void ToggleToolNumber(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
