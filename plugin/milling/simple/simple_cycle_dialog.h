@@ -69,8 +69,8 @@ class SimpleCycleDialog : public DialogBase, public SimpleCycleFields {
 };
 
 // The common fields' handlers in a cycle's message map.
-#define ON_SIMPLE_CYCLE_FIELDS(theClass, ids)                            \
-  ON_BN_CLICKED((ids).tool, &theClass::OnTool)                           \
-  ON_BN_CLICKED((ids).toolNumberCheck, &theClass::OnToolNumberCheck)     \
-  ON_EN_CHANGE((ids).toolNumber, &theClass::OnToolNumberChange)          \
+#define ON_SIMPLE_CYCLE_FIELDS(theClass, ids)                        \
+  ON_BN_CLICKED((ids).tool, &theClass::OnTool)                       \
+  ON_BN_CLICKED((ids).toolNumberCheck, &theClass::OnToolNumberCheck) \
+  ON_EN_CHANGE((ids).toolNumber, &theClass::OnToolNumberChange)      \
   ON_BN_CLICKED((ids).lengthOffsetCheck, &theClass::OnLengthOffsetCheck)

@@ -3,6 +3,7 @@
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
+#include "plugin/geometry/forms/form_controls.h"
 
 namespace {
 
@@ -23,51 +24,44 @@ constexpr int kFirstCompensationRadio = 545;  // 545-547
 constexpr int kTwoWayCheck = 548;
 
 const SimpleCycleControlIds kCommonIds{};
-const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit, kYMinimumEdit,
+const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit,   kYMinimumEdit,
                                 kYSizeEdit,    kXCentreEdit,  kYCentreEdit, kFirstShapeRadio};
 
-const DialogTemplateRegistration kFaceTemplate(
-    CSimpleFaceDlg::IDD,
-    {"단순 평면가공",
-     {
-         res::EditText(kCommonIds.name, "공구경로 이름"),
-         res::GroupBox(IDC_STATIC, "<< 방향 >>"),
-         res::RadioButton(kFirstDirectionRadio, "X+, Y+", WS_GROUP),
-         res::RadioButton(kFirstDirectionRadio + 1, "X+, Y-"),
-         res::RadioButton(kFirstDirectionRadio + 2, "Y+,  X+"),
-         res::RadioButton(kFirstDirectionRadio + 3, "Y+,  X-"),
-         res::GroupBox(IDC_STATIC, "<< 변수 Type >>"),
-         res::RadioButton(kFirstShapeRadio, "중심, 크기", WS_GROUP),
-         res::RadioButton(kFirstShapeRadio + 1, "최소, 크기"),
-         res::RadioButton(kFirstShapeRadio + 2, "최소, 최대"),
-         res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
-         res::RadioButton(kFirstCompensationRadio, "ON", WS_GROUP),
-         res::RadioButton(kFirstCompensationRadio + 1, "외부"),
-         res::RadioButton(kFirstCompensationRadio + 2, "내부"),
-         res::EditText(kXCentreEdit, "X 중심"),
-         res::EditText(kYCentreEdit, "Y 중심"),
-         res::EditText(kXSizeEdit, "X 크기"),
-         res::EditText(kYSizeEdit, "Y 크기"),
-         res::EditText(kXMinimumEdit, "X 최소"),
-         res::EditText(kYMinimumEdit, "Y 최소"),
-         res::EditText(kXMaximumEdit, "X 최대"),
-         res::EditText(kYMaximumEdit, "Y 최대"),
-         res::EditText(kStartHeightEdit, "시작 높이"),
-         res::EditText(kStepoverEdit, "Stepoever"),
-         res::EditText(kCommonIds.allowance, "가공 여유"),
-         res::CheckBox(kTwoWayCheck, "두방향 공구경로"),
-         res::GroupBox(IDC_STATIC, "<< 공구 >>"),
-         res::PushButton(kCommonIds.tool, ""),
-         res::CheckBox(kCommonIds.toolNumberCheck, "번호"),
-         res::EditText(kCommonIds.toolNumber, ""),
-         res::CheckBox(kCommonIds.lengthOffsetCheck, "장보정"),
-         res::EditText(kCommonIds.lengthOffset, ""),
-         res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-         res::EditText(kCommonIds.feed, "가공 피드"),
-         res::PushButton(kLeadButton, "진입 / 복귀"),
-         res::DefPushButton(IDOK, "OK"),
-         res::PushButton(IDCANCEL, "Cancel"),
-     }});
+const DialogTemplateRegistration kFaceTemplate(CSimpleFaceDlg::IDD,
+                                               {"단순 평면가공",
+                                                JoinControls({
+                                                    {
+                                                        res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                        res::GroupBox(IDC_STATIC, "<< 방향 >>"),
+                                                        res::RadioButton(kFirstDirectionRadio, "X+, Y+", WS_GROUP),
+                                                        res::RadioButton(kFirstDirectionRadio + 1, "X+, Y-"),
+                                                        res::RadioButton(kFirstDirectionRadio + 2, "Y+,  X+"),
+                                                        res::RadioButton(kFirstDirectionRadio + 3, "Y+,  X-"),
+                                                    },
+                                                    ShapeInputTypeControls(kShapeIds),
+                                                    {
+                                                        res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
+                                                        res::RadioButton(kFirstCompensationRadio, "ON", WS_GROUP),
+                                                        res::RadioButton(kFirstCompensationRadio + 1, "외부"),
+                                                        res::RadioButton(kFirstCompensationRadio + 2, "내부"),
+                                                    },
+                                                    ShapeFieldControls(kShapeIds),
+                                                    {
+                                                        res::EditText(kStartHeightEdit, "시작 높이"),
+                                                        res::EditText(kStepoverEdit, "Stepoever"),
+                                                        res::EditText(kCommonIds.allowance, "가공 여유"),
+                                                        res::CheckBox(kTwoWayCheck, "두방향 공구경로"),
+                                                        res::GroupBox(IDC_STATIC, "<< 공구 >>"),
+                                                    },
+                                                    SimpleCycleToolControls(kCommonIds),
+                                                    {
+                                                        res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                        res::EditText(kCommonIds.feed, "가공 피드"),
+                                                        res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                        res::DefPushButton(IDOK, "OK"),
+                                                        res::PushButton(IDCANCEL, "Cancel"),
+                                                    },
+                                                })});
 
 }  // namespace
 
@@ -109,7 +103,9 @@ void CSimpleFaceDlg::RestoreOwnClicks() {
   m_ToolCompensation = m_ClickedAtOpening.toolCompensation;
 }
 
-void CSimpleFaceDlg::OnDirection(UINT id) { m_Direction = kFaceAlongXDownward + static_cast<int>(id) - kFirstDirectionRadio; }
+void CSimpleFaceDlg::OnDirection(UINT id) {
+  m_Direction = kFaceAlongXDownward + static_cast<int>(id) - kFirstDirectionRadio;
+}
 
 void CSimpleFaceDlg::OnShapeInputType(UINT id) {
   m_ShapeInputType = kShapeCentreSize + static_cast<int>(id) - kFirstShapeRadio;

@@ -2,6 +2,7 @@
 
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
 namespace {
@@ -37,10 +38,6 @@ constexpr int kYPlusTaperEdit = 519;
 constexpr int kSingleTaperCheck = 520;
 constexpr int kYMinusTaperEdit = 429;
 constexpr int kLeadButton = 308;
-constexpr int kToolButton = 271;
-constexpr int kToolNumberEdit = 322;
-constexpr int kToolNumberCheck = 324;
-constexpr int kLengthOffsetCheck = 325;
 
 const SimpleCycleControlIds kCommonIds{.allowance = 0};
 const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit,   kYMinimumEdit,
@@ -48,53 +45,45 @@ const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMa
 
 const DialogTemplateRegistration kSimpleProfileTemplate(CSimpleProfileDlg::IDD,
                                                         {"단순 윤곽가공",
-                                                         {
-                                                             res::EditText(kCommonIds.name, "공구경로 이름"),
-                                                             res::GroupBox(IDC_STATIC, "<< Profile Type >>"),
-                                                             res::RadioButton(kRectangleRadio, "사각형", WS_GROUP),
-                                                             res::RadioButton(kRoundedRadio, "라운드 사각형"),
-                                                             res::RadioButton(kCircleRadio, "원형"),
-                                                             res::GroupBox(IDC_STATIC, "<< 방향 >>"),
-                                                             res::RadioButton(kOnRadio, "ON", WS_GROUP),
-                                                             res::RadioButton(kInsideRadio, "In side"),
-                                                             res::RadioButton(kOutsideRadio, "Out side"),
-                                                             res::GroupBox(IDC_STATIC, "<< 변수 Type >>"),
-                                                             res::RadioButton(kCentreSizeRadio, "중심, 크기", WS_GROUP),
-                                                             res::RadioButton(kCentreSizeRadio + 1, "최소, 크기"),
-                                                             res::RadioButton(kMinimumMaximumRadio, "최소, 최대"),
-                                                             res::EditText(kXCentreEdit, "X 중심"),
-                                                             res::EditText(kYCentreEdit, "Y 중심"),
-                                                             res::EditText(kXSizeEdit, "X 크기"),
-                                                             res::EditText(kYSizeEdit, "Y 크기"),
-                                                             res::EditText(kXMinimumEdit, "X 최소"),
-                                                             res::EditText(kYMinimumEdit, "Y 최소"),
-                                                             res::EditText(kXMaximumEdit, "X 최대"),
-                                                             res::EditText(kYMaximumEdit, "Y 최대"),
-                                                             res::EditText(kCornerRadiusEdit, "코너반경"),
-                                                             res::EditText(kCircleRadiusEdit, "원형 반경"),
-                                                             res::EditText(kStartHeightEdit, "시작 높이"),
-                                                             res::EditText(kDepthEdit, "Z 깊이"),
-                                                             res::EditText(kZStepoverEdit, "Z Stepover"),
-                                                             res::EditText(kPassCountEdit, "Profile 횟수"),
-                                                             res::EditText(kStepoverEdit, "Stepoever"),
-                                                             res::EditText(kAllowanceEdit, "가공 여유"),
-                                                             res::CheckBox(kSingleTaperCheck, "단일 taper"),
-                                                             res::EditText(kSingleTaperEdit, ""),
-                                                             res::EditText(kXMinusTaperEdit, "X -  taper"),
-                                                             res::EditText(kXPlusTaperEdit, "X + taper"),
-                                                             res::EditText(kYMinusTaperEdit, "Y -  taper"),
-                                                             res::EditText(kYPlusTaperEdit, "Y + taper"),
-                                                             res::PushButton(kCommonIds.tool, ""),
-                                                             res::CheckBox(kCommonIds.toolNumberCheck, "번호"),
-                                                             res::EditText(kCommonIds.toolNumber, ""),
-                                                             res::CheckBox(kCommonIds.lengthOffsetCheck, "장보정"),
-                                                             res::EditText(kCommonIds.lengthOffset, ""),
-                                                             res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-                                                             res::EditText(kCommonIds.feed, "가공 피드"),
-                                                             res::PushButton(kLeadButton, "진입 / 복귀"),
-                                                             res::DefPushButton(IDOK, "OK"),
-                                                             res::PushButton(IDCANCEL, "Cancel"),
-                                                         }});
+                                                         JoinControls({
+                                                             {
+                                                                 res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                                 res::GroupBox(IDC_STATIC, "<< Profile Type >>"),
+                                                                 res::RadioButton(kRectangleRadio, "사각형", WS_GROUP),
+                                                                 res::RadioButton(kRoundedRadio, "라운드 사각형"),
+                                                                 res::RadioButton(kCircleRadio, "원형"),
+                                                                 res::GroupBox(IDC_STATIC, "<< 방향 >>"),
+                                                                 res::RadioButton(kOnRadio, "ON", WS_GROUP),
+                                                                 res::RadioButton(kInsideRadio, "In side"),
+                                                                 res::RadioButton(kOutsideRadio, "Out side"),
+                                                             },
+                                                             ShapeInputTypeControls(kShapeIds),
+                                                             ShapeFieldControls(kShapeIds),
+                                                             {
+                                                                 res::EditText(kCornerRadiusEdit, "코너반경"),
+                                                                 res::EditText(kCircleRadiusEdit, "원형 반경"),
+                                                                 res::EditText(kStartHeightEdit, "시작 높이"),
+                                                                 res::EditText(kDepthEdit, "Z 깊이"),
+                                                                 res::EditText(kZStepoverEdit, "Z Stepover"),
+                                                                 res::EditText(kPassCountEdit, "Profile 횟수"),
+                                                                 res::EditText(kStepoverEdit, "Stepoever"),
+                                                                 res::EditText(kAllowanceEdit, "가공 여유"),
+                                                                 res::CheckBox(kSingleTaperCheck, "단일 taper"),
+                                                                 res::EditText(kSingleTaperEdit, ""),
+                                                                 res::EditText(kXMinusTaperEdit, "X -  taper"),
+                                                                 res::EditText(kXPlusTaperEdit, "X + taper"),
+                                                                 res::EditText(kYMinusTaperEdit, "Y -  taper"),
+                                                                 res::EditText(kYPlusTaperEdit, "Y + taper"),
+                                                             },
+                                                             SimpleCycleToolControls(kCommonIds),
+                                                             {
+                                                                 res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                                 res::EditText(kCommonIds.feed, "가공 피드"),
+                                                                 res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                                 res::DefPushButton(IDOK, "OK"),
+                                                                 res::PushButton(IDCANCEL, "Cancel"),
+                                                             },
+                                                         })});
 
 }  // namespace
 

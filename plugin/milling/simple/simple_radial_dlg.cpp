@@ -2,6 +2,7 @@
 
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
 namespace {
@@ -18,45 +19,41 @@ constexpr int kCentreYEdit = 540;
 constexpr int kZEdit = 541;
 constexpr int kStartOutsideCheck = 549;
 constexpr int kLeadButton = 308;
-constexpr int kToolButton = 271;
-constexpr int kToolNumberEdit = 322;
-constexpr int kToolNumberCheck = 324;
-constexpr int kLengthOffsetCheck = 325;
 
 const SimpleCycleControlIds kCommonIds{};
 
 const DialogTemplateRegistration kSimpleRadialTemplate(CSimpleRadialDlg::IDD,
                                                        {"단순 원가공",
-                                                        {
-                                                            res::EditText(kCommonIds.name, "공구경로 이름"),
-                                                            res::GroupBox(IDC_STATIC, "<< 공구경로 형상 >>"),
-                                                            res::RadioButton(kCirclesRadio, "원형", WS_GROUP),
-                                                            res::RadioButton(kCirclesRadio + 1, "나선형"),
-                                                            res::RadioButton(kLinesRadio, "방사선"),
-                                                            res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
-                                                            res::RadioButton(kOnRadio, "ON", WS_GROUP),
-                                                            res::RadioButton(kOnRadio + 1, "외부"),
-                                                            res::RadioButton(kInsideRadio, "내부"),
-                                                            res::EditText(kInnerDiameterEdit, "내 경"),
-                                                            res::EditText(kDiameterEdit, "직 경"),
-                                                            res::EditText(kStepoverEdit, "Stepover"),
-                                                            res::GroupBox(IDC_STATIC, "<< 중 심 >>"),
-                                                            res::EditText(kCentreXEdit, "X"),
-                                                            res::EditText(kCentreYEdit, "Y"),
-                                                            res::EditText(kZEdit, "Z"),
-                                                            res::CheckBox(kStartOutsideCheck, "외곽에서 시작"),
-                                                            res::EditText(kCommonIds.allowance, "가공 여유"),
-                                                            res::PushButton(kToolButton, ""),
-                                                            res::CheckBox(kToolNumberCheck, "번호"),
-                                                            res::EditText(kToolNumberEdit, ""),
-                                                            res::CheckBox(kLengthOffsetCheck, "장보정"),
-                                                            res::EditText(kCommonIds.lengthOffset, ""),
-                                                            res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-                                                            res::EditText(kCommonIds.feed, "가공 피드"),
-                                                            res::PushButton(kLeadButton, "진입 / 복귀"),
-                                                            res::DefPushButton(IDOK, "OK"),
-                                                            res::PushButton(IDCANCEL, "Cancel"),
-                                                        }});
+                                                        JoinControls({
+                                                            {
+                                                                res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                                res::GroupBox(IDC_STATIC, "<< 공구경로 형상 >>"),
+                                                                res::RadioButton(kCirclesRadio, "원형", WS_GROUP),
+                                                                res::RadioButton(kCirclesRadio + 1, "나선형"),
+                                                                res::RadioButton(kLinesRadio, "방사선"),
+                                                                res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
+                                                                res::RadioButton(kOnRadio, "ON", WS_GROUP),
+                                                                res::RadioButton(kOnRadio + 1, "외부"),
+                                                                res::RadioButton(kInsideRadio, "내부"),
+                                                                res::EditText(kInnerDiameterEdit, "내 경"),
+                                                                res::EditText(kDiameterEdit, "직 경"),
+                                                                res::EditText(kStepoverEdit, "Stepover"),
+                                                                res::GroupBox(IDC_STATIC, "<< 중 심 >>"),
+                                                                res::EditText(kCentreXEdit, "X"),
+                                                                res::EditText(kCentreYEdit, "Y"),
+                                                                res::EditText(kZEdit, "Z"),
+                                                                res::CheckBox(kStartOutsideCheck, "외곽에서 시작"),
+                                                                res::EditText(kCommonIds.allowance, "가공 여유"),
+                                                            },
+                                                            SimpleCycleToolControls(kCommonIds),
+                                                            {
+                                                                res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                                res::EditText(kCommonIds.feed, "가공 피드"),
+                                                                res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                                res::DefPushButton(IDOK, "OK"),
+                                                                res::PushButton(IDCANCEL, "Cancel"),
+                                                            },
+                                                        })});
 
 }  // namespace
 

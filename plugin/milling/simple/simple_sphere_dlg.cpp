@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_sphere_dlg.h"
 
 #include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
@@ -39,36 +40,36 @@ const SimpleCycleControlIds kCommonIds{kNameEdit,         kToolButton,        kT
 
 const DialogTemplateRegistration kSimpleSphereTemplate(CSimpleSphereDlg::IDD,
                                                        {"단순 구형 가공",
-                                                        {
-                                                            res::EditText(kNameEdit, "공구경로 이름"),
-                                                            res::GroupBox(IDC_STATIC, "가공 방법"),
-                                                            res::RadioButton(kCoreRadio, "코아", WS_GROUP),
-                                                            res::RadioButton(kCavityRadio, "캐비티"),
-                                                            res::GroupBox(IDC_STATIC, "가공 방향"),
-                                                            res::RadioButton(kDownCutRadio, "하향가공", WS_GROUP),
-                                                            res::RadioButton(kUpCutRadio, "상향가공"),
-                                                            res::EditText(kXCentreEdit, "X 중심"),
-                                                            res::EditText(kYCentreEdit, "Y 중심"),
-                                                            res::EditText(kZCentreEdit, "Z 중심"),
-                                                            res::EditText(kRadiusEdit, "반경"),
-                                                            res::EditText(kStartAngleEdit, "Z 시작 각도"),
-                                                            res::EditText(kEndAngleEdit, "Z 끝 각도"),
-                                                            res::EditText(kReturnHeightEdit, "복귀 높이"),
-                                                            res::PushButton(kToolButton, ""),
-                                                            res::CheckBox(kToolNumberCheck, "번호"),
-                                                            res::EditText(kToolNumberEdit, ""),
-                                                            res::CheckBox(kLengthOffsetCheck, "장보정"),
-                                                            res::EditText(kLengthOffsetEdit, ""),
-                                                            res::CheckBox(kFinishCheck, "정삭가공"),
-                                                            res::EditText(kAllowanceEdit, "가공 여유"),
-                                                            res::CheckBox(kSpindleCheck, "주축회전수"),
-                                                            res::EditText(kSpindleSpeedEdit, ""),
-                                                            res::EditText(kStepoverEdit, "정삭 Stepover"),
-                                                            res::EditText(kFeedEdit, "정삭 Feed"),
-                                                            res::PushButton(kLeadButton, "진입 / 복귀"),
-                                                            res::DefPushButton(IDOK, "OK"),
-                                                            res::PushButton(IDCANCEL, "Cancel"),
-                                                        }});
+                                                        JoinControls({
+                                                            {
+                                                                res::EditText(kNameEdit, "공구경로 이름"),
+                                                                res::GroupBox(IDC_STATIC, "가공 방법"),
+                                                                res::RadioButton(kCoreRadio, "코아", WS_GROUP),
+                                                                res::RadioButton(kCavityRadio, "캐비티"),
+                                                                res::GroupBox(IDC_STATIC, "가공 방향"),
+                                                                res::RadioButton(kDownCutRadio, "하향가공", WS_GROUP),
+                                                                res::RadioButton(kUpCutRadio, "상향가공"),
+                                                                res::EditText(kXCentreEdit, "X 중심"),
+                                                                res::EditText(kYCentreEdit, "Y 중심"),
+                                                                res::EditText(kZCentreEdit, "Z 중심"),
+                                                                res::EditText(kRadiusEdit, "반경"),
+                                                                res::EditText(kStartAngleEdit, "Z 시작 각도"),
+                                                                res::EditText(kEndAngleEdit, "Z 끝 각도"),
+                                                                res::EditText(kReturnHeightEdit, "복귀 높이"),
+                                                            },
+                                                            SimpleCycleToolControls(kCommonIds),
+                                                            {
+                                                                res::CheckBox(kFinishCheck, "정삭가공"),
+                                                                res::EditText(kAllowanceEdit, "가공 여유"),
+                                                                res::CheckBox(kSpindleCheck, "주축회전수"),
+                                                                res::EditText(kSpindleSpeedEdit, ""),
+                                                                res::EditText(kStepoverEdit, "정삭 Stepover"),
+                                                                res::EditText(kFeedEdit, "정삭 Feed"),
+                                                                res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                                res::DefPushButton(IDOK, "OK"),
+                                                                res::PushButton(IDCANCEL, "Cancel"),
+                                                            },
+                                                        })});
 
 }  // namespace
 
