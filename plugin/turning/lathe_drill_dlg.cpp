@@ -12,6 +12,7 @@
 #include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/milling/drill/drill_control_ids.h"
+#include "plugin/milling/drill/drill_tool_buttons.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_drill_record.h"
 
@@ -181,19 +182,14 @@ void CLatheDrillDlg::OnCycleChange() {
   ApplyCycleStates();
 }
 
-void CLatheDrillDlg::OnDrillTool() {
-  if (m_DrillTool.DoModal() != IDOK) return;
-  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
-}
+void CLatheDrillDlg::OnDrillTool() { RunDrillToolDialog(*this, m_DrillTool, m_DrillTip, kToolButton); }
 
 void CLatheDrillDlg::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CLatheDrillDlg::OnDrillTip() { ShowTipDialog(); }
 
 void CLatheDrillDlg::OnTipCompensationOn() {
-  m_TipCompensationOn = IsDlgButtonChecked(kTipCheck) ? 1 : 0;
-  if (m_TipCompensationOn) ShowTipDialog();
+  ToggleTipCompensation(*this, kTipCheck, m_TipCompensationOn, m_DrillTip, m_DrillTool);
 }
 
 void CLatheDrillDlg::OnLengthOffsetOn() {

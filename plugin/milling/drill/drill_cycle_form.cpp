@@ -8,6 +8,7 @@
 #include "platform/classlib/dialogs/edit.h"
 #include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/milling/drill/drill_control_ids.h"
+#include "plugin/milling/drill/drill_tool_buttons.h"
 #include "plugin/milling/drill/drill_point_picker.h"
 #include "plugin/milling/drill/point_ordering.h"
 #include "plugin/shell/settings/configuration_settings.h"
@@ -223,19 +224,14 @@ void CDrillCycleForm::OnStartPointOn() {
   ShowStartPointStates();
 }
 
-void CDrillCycleForm::OnDrillTool() {
-  if (m_DrillTool.DoModal() != IDOK) return;
-  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
-}
+void CDrillCycleForm::OnDrillTool() { RunDrillToolDialog(*this, m_DrillTool, m_DrillTip, kToolButton); }
 
 void CDrillCycleForm::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CDrillCycleForm::OnDrillTip() { ShowTipDialog(); }
 
 void CDrillCycleForm::OnTipCompensationOn() {
-  m_TipCompensationOn = IsDlgButtonChecked(kTipCheck) ? 1 : 0;
-  if (m_TipCompensationOn) ShowTipDialog();
+  ToggleTipCompensation(*this, kTipCheck, m_TipCompensationOn, m_DrillTip, m_DrillTool);
 }
 
 void CDrillCycleForm::OnAutoSelect() { m_AutoSelect = IsDlgButtonChecked(kAutoSelectCheck) ? 1 : 0; }
