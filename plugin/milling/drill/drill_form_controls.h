@@ -1,5 +1,9 @@
-// The drill and tip-compensation controls the drill forms share.
+// The controls the drill and lathe drill forms share.
 #pragma once
+
+#include <vector>
+
+#include "platform/classlib/dialogs/dialog_template.h"
 
 class CWnd;
 class CDrillToolDlg;
@@ -11,3 +15,6 @@ void RunDrillToolDialog(CWnd& form, CDrillToolDlg& drill, CDrillTipDlg& tip, int
 // The tip-compensation check; switched on, the tip dialog opens for the drill.
 void ToggleTipCompensation(CWnd& form, int checkId, int& tipCompensationOn, CDrillTipDlg& tip,
                            const CDrillToolDlg& drill);
+
+// Spindle, feed, the peck fields, the tip compensation and the start point in plan.
+std::vector<ControlTemplate> DrillCycleValueControls();
