@@ -24,3 +24,14 @@ SimulatedTool MillingToolOf(const CToolShapeDlg& shape) {
   tool.length = shape.m_Length;
   return tool;
 }
+
+bool PocketPassToolOf(int pass, const CToolShapeDlg& rough, const CToolShapeDlg& finish, const CToolShapeDlg& rest,
+                      SimulatedTool& tool) {
+  const CToolShapeDlg* shape = pass == kPocketRoughingPass    ? &rough
+                               : pass == kPocketFinishingPass ? &finish
+                               : pass == kPocketRestPass      ? &rest
+                                                              : nullptr;
+  if (shape == nullptr) return false;
+  tool = MillingToolOf(*shape);
+  return true;
+}

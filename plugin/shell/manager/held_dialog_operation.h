@@ -15,6 +15,12 @@ class CToolShapeDlg;
 void EraseUnstoredCopies(AcDbObjectIdArray& copies, const CString& toolpathName);
 
 SimulatedTool MillingToolOf(const CToolShapeDlg& shape);
+// A pocket's passes: 1 roughing, 2 finishing, 3 rest; false for any other.
+constexpr int kPocketRoughingPass = 1;
+constexpr int kPocketFinishingPass = 2;
+constexpr int kPocketRestPass = 3;
+bool PocketPassToolOf(int pass, const CToolShapeDlg& rough, const CToolShapeDlg& finish, const CToolShapeDlg& rest,
+                      SimulatedTool& tool);
 // category: 2 drilling, 4 lathe drilling.
 template <class DrillTool>
 SimulatedTool DrillToolOf(const DrillTool& drill, double tipLength, int category) {

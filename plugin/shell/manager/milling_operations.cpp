@@ -14,10 +14,6 @@
 
 namespace {
 
-constexpr int kRoughingPass = 1;
-constexpr int kFinishingPass = 2;
-constexpr int kRestPass = 3;
-
 class PocketOperation : public HeldDialogOperation<CPocketDlg> {
  public:
   bool ReloadSource(const char* toolpathName) override {
@@ -30,20 +26,14 @@ class PocketOperation : public HeldDialogOperation<CPocketDlg> {
   void Generate() override { GeneratePocketToolpath(dialog_); }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
     if (pass == 0) pass = FirstPass();
-    const CToolShapeDlg* shape = pass == kRoughingPass    ? &dialog_.m_RoughTool
-                                 : pass == kFinishingPass ? &dialog_.m_FinishTool
-                                 : pass == kRestPass      ? &dialog_.m_RestTool
-                                                          : nullptr;
-    if (shape == nullptr) return false;
-    tool = MillingToolOf(*shape);
-    return true;
+    return PocketPassToolOf(pass, dialog_.m_RoughTool, dialog_.m_FinishTool, dialog_.m_RestTool, tool);
   }
 
  private:
   int FirstPass() const {
-    if (dialog_.m_RoughOn) return kRoughingPass;
-    if (dialog_.m_FinishOn) return kFinishingPass;
-    return dialog_.m_RestOn ? kRestPass : kRoughingPass;
+    if (dialog_.m_RoughOn) return kPocketRoughingPass;
+    if (dialog_.m_FinishOn) return kPocketFinishingPass;
+    return dialog_.m_RestOn ? kPocketRestPass : kPocketRoughingPass;
   }
 };
 

@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int kRoughingPass = 1;
-constexpr int kFinishingPass = 2;
-constexpr int kRestPass = 3;
-
 // The manager's kind-5 holder. A reload clones the stored solids; the
 // generator clones them again into the new toolpath, so the reloaded ones go
 // whatever the outcome.
@@ -43,14 +39,10 @@ class SolidPocketOperation : public HeldDialogOperation<CSolidPocketDlg> {
     dialog_.m_StockId = AcDbObjectId();
   }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
-    if (pass == 0) pass = dialog_.m_RoughOn ? kRoughingPass : dialog_.m_FinishOn ? kFinishingPass : kRestPass;
-    const CToolShapeDlg* shape = pass == kRoughingPass    ? &dialog_.m_RoughTool
-                                 : pass == kFinishingPass ? &dialog_.m_FinishTool
-                                 : pass == kRestPass      ? &dialog_.m_RestTool
-                                                          : nullptr;
-    if (shape == nullptr) return false;
-    tool = MillingToolOf(*shape);
-    return true;
+    if (pass == 0) {
+      pass = dialog_.m_RoughOn ? kPocketRoughingPass : dialog_.m_FinishOn ? kPocketFinishingPass : kPocketRestPass;
+    }
+    return PocketPassToolOf(pass, dialog_.m_RoughTool, dialog_.m_FinishTool, dialog_.m_RestTool, tool);
   }
   void DropDrawingIds() override { DropSolidPocketIds(dialog_); }
 };
