@@ -21,7 +21,7 @@
 #include "plugin/solid/machining/solid_cut_gouge.h"
 #include "plugin/solid/machining/solid_cut_passes.h"
 #include "plugin/solid/machining/solid_cut_picks.h"
-#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
 #include "plugin/solid/machining/solid_source_store.h"
 #include "plugin/solid/slices/solid_slices.h"
 

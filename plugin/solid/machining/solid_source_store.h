@@ -8,7 +8,7 @@
 #include "plugin/shell/selection/region_helpers.h"
 #include "plugin/shell/toolpaths/marker_points.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
-#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
 
 // Stored, the group owns the path and the copies; otherwise they go with the
 // scratch. replaceAgreed: a taken name's old toolpath goes first.

@@ -30,7 +30,7 @@
 #include "plugin/solid/machining/solid_cut_generator.h"
 #include "plugin/solid/machining/solid_cut_gouge.h"
 #include "plugin/solid/machining/solid_cut_picks.h"
-#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
 #include "plugin/solid/machining/solid_source_store.h"
 #include "plugin/solid/machining/z_profile_contours.h"
 #include "plugin/solid/machining/z_profile_dlg.h"
