@@ -7,11 +7,13 @@
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "platform/classlib/dialogs/edit.h"
 #include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/groove_lathe_drill_limits.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/geometry/forms/toolpath_name_rule.h"
 #include "plugin/milling/drill/drill_control_ids.h"
+#include "plugin/milling/drill/drill_form_controls.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/turning/lathe_drill_record.h"
 
@@ -34,42 +36,32 @@ constexpr const char* kCycles[kLatheDrillCycleCount] = {
 };
 
 DialogTemplate LatheDrillTemplate() {
-  return {"선반 드릴가공",
-          {
-              res::EditText(kNameEdit, "공구경로 이름"),
-              res::Text(IDC_STATIC, "공구"),
-              res::PushButton(kToolButton, ""),
-              res::CheckBox(kToolNumberCheck, "번호"),
-              res::EditText(kToolNumberEdit, ""),
-              res::CheckBox(kLengthOffsetCheck, "장보정"),
-              res::EditText(kLengthOffsetEdit, ""),
-              res::ComboBox(kCycleCombo, "가공 싸이클", CBS_DROPDOWNLIST),
-              res::EditText(kDepthEdit, "드릴 깊이"),
-              res::PushButton(kPickDepthButton, "...."),
-              res::EditText(kDrillPointEdit, "드릴 포인트"),
-              res::PushButton(kPickDrillPointButton, "...."),
-              res::EditText(kReturnEdit, "복귀높이"),
-              res::CheckBox(kReturnAbsoluteCheck, "절대값"),
-              res::EditText(kSafetyEdit, "안전거리"),
-              res::CheckBox(kSafetyAbsoluteCheck, "절대값"),
-              res::CheckBox(kSpindleCheck, "주축회전수"),
-              res::EditText(kSpindleEdit, ""),
-              res::EditText(kFeedEdit, "Feed"),
-              res::EditText(kFirstPeckEdit, "처음펙"),
-              res::EditText(kNextPeckEdit, "다음펙"),
-              res::EditText(kPeckReturnEdit, "펙 복귀"),
-              res::EditText(kChipBreakEdit, "칩 브레이크"),
-              res::EditText(kDwellEdit, "드웰"),
-              res::EditText(kShiftEdit, "쉬프트"),
-              res::CheckBox(kTipCheck, ""),
-              res::PushButton(kTipButton, "드릴날 보정"),
-              res::CheckBox(kStartPointCheck, ""),
-              res::EditText(kStartXEdit, "시작점 X :"),
-              res::EditText(kStartYEdit, "Y:"),
-              res::PushButton(kPickStartButton, "...."),
-              res::DefPushButton(IDOK, "OK"),
-              res::PushButton(IDCANCEL, "Cancel"),
-          }};
+  return {"선반 드릴가공", JoinControls({
+                               {
+                                   res::EditText(kNameEdit, "공구경로 이름"),
+                                   res::Text(IDC_STATIC, "공구"),
+                                   res::PushButton(kToolButton, ""),
+                                   res::CheckBox(kToolNumberCheck, "번호"),
+                                   res::EditText(kToolNumberEdit, ""),
+                                   res::CheckBox(kLengthOffsetCheck, "장보정"),
+                                   res::EditText(kLengthOffsetEdit, ""),
+                                   res::ComboBox(kCycleCombo, "가공 싸이클", CBS_DROPDOWNLIST),
+                                   res::EditText(kDepthEdit, "드릴 깊이"),
+                                   res::PushButton(kPickDepthButton, "...."),
+                                   res::EditText(kDrillPointEdit, "드릴 포인트"),
+                                   res::PushButton(kPickDrillPointButton, "...."),
+                                   res::EditText(kReturnEdit, "복귀높이"),
+                                   res::CheckBox(kReturnAbsoluteCheck, "절대값"),
+                                   res::EditText(kSafetyEdit, "안전거리"),
+                                   res::CheckBox(kSafetyAbsoluteCheck, "절대값"),
+                               },
+                               DrillCycleValueControls(),
+                               {
+                                   res::PushButton(kPickStartButton, "...."),
+                                   res::DefPushButton(IDOK, "OK"),
+                                   res::PushButton(IDCANCEL, "Cancel"),
+                               },
+                           })};
 }
 
 const DialogTemplateRegistration kLatheDrillTemplate(CLatheDrillDlg::IDD, LatheDrillTemplate());
@@ -181,19 +173,14 @@ void CLatheDrillDlg::OnCycleChange() {
   ApplyCycleStates();
 }
 
-void CLatheDrillDlg::OnDrillTool() {
-  if (m_DrillTool.DoModal() != IDOK) return;
-  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
-}
+void CLatheDrillDlg::OnDrillTool() { RunDrillToolDialog(*this, m_DrillTool, m_DrillTip, kToolButton); }
 
 void CLatheDrillDlg::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CLatheDrillDlg::OnDrillTip() { ShowTipDialog(); }
 
 void CLatheDrillDlg::OnTipCompensationOn() {
-  m_TipCompensationOn = IsDlgButtonChecked(kTipCheck) ? 1 : 0;
-  if (m_TipCompensationOn) ShowTipDialog();
+  ToggleTipCompensation(*this, kTipCheck, m_TipCompensationOn, m_DrillTip, m_DrillTool);
 }
 
 void CLatheDrillDlg::OnLengthOffsetOn() {

@@ -16,12 +16,9 @@ bool ReadLines(RecordReader& r, LatheDrillRecordValues& v) {
   int version = 0, kind = 0;
   return r.Head(version, kind, {{v.cycleIndex, L.cycleIndex}}) && kind == kToolpathLatheDrill &&
          ReadToolNumberLine(r, {v.toolNumberOn, v.toolNumber, v.lengthOffsetOn, v.lengthOffsetNumber}, L.tool) &&
-         r.Line({{v.toolType, L.toolType}, {v.diameter, L.diameter}, {v.length, L.length}}) &&
+         ReadDrillToolLine(r, v, L) &&
          r.Line({{v.startPointOn, L.startPointOn}, {v.startX, L.startX}, {v.startY, L.startY}}) &&
-         r.Line({{v.tipCompensationOn, L.tipCompensationOn},
-                 {v.throughLength, L.throughLength},
-                 {v.tipLength, L.tipLength},
-                 {v.tipAngle, L.tipAngle}}) &&
+         ReadDrillTipLine(r, v, L) &&
          r.Line({{v.feed, L.feed}, {v.spindleOn, L.spindleOn}, {v.spindleSpeed, L.spindleSpeed}}) &&
          ReadDrillPeckLine(r, v, L) &&
          r.Line({{v.drillDepth, L.drillDepth},

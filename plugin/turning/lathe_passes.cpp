@@ -9,6 +9,7 @@
 #include "plugin/geometry/polyline/polyline_offset.h"
 #include "plugin/geometry/polyline/polyline_properties.h"
 #include "plugin/shell/selection/selection_queries.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/turning/lathe_clearance.h"
 #include "plugin/turning/lathe_dlg.h"
@@ -21,23 +22,6 @@ constexpr double kLeastOffset = 1e-5;
 constexpr double kHatchAngle = 180.0;
 constexpr double kSameY = 1e-6;
 constexpr int kRapid = ToolpathMoveEncoding::kRapidMoveKind;
-
-// Erased on the way out unless handed on.
-class MadeHere {
- public:
-  MadeHere() = default;
-  MadeHere(const MadeHere&) = delete;
-  MadeHere& operator=(const MadeHere&) = delete;
-  ~MadeHere() { EraseEntityArray(ids_); }
-  AcDbObjectIdArray& ids() { return ids_; }
-  void HandTo(AcDbObjectIdArray& owner) {
-    owner.append(ids_);
-    ids_.setLogicalLength(0);
-  }
-
- private:
-  AcDbObjectIdArray ids_;
-};
 
 bool EndPoints(AcDbObjectId id, AcGePoint3d& start, AcGePoint3d& end) {
   return GetCurveEndPoints(id, start, end) != kEntityOther;
@@ -117,7 +101,7 @@ bool OffsetLatheProfile(AcDbObjectId profile, double distance, AcDbObjectIdArray
 }
 
 bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId stock, AcDbObjectIdArray& passes) {
-  MadeHere made;
+  ScratchEntities made;
   // Roughing reads the profile as running toward -X, whichever way it was drawn.
   AcDbObjectId copy;
   if (!ClonePolylineAtElevation(profile, copy, 0.0)) return false;
@@ -150,7 +134,7 @@ bool BuildLatheRoughingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectId
   // part: what would cut into it is left out.
   const LatheProfileClearance clearance(profile);
   const double kept = dlg.m_RoughAllowance + dlg.m_NoseRadius;
-  MadeHere cut;
+  ScratchEntities cut;
   for (const PassLine& line : lines) {
     if (!clearance.KeepsClear(curve::BulgeSeg{line.start, line.end, 0.0}, kept)) continue;
     const AcDbObjectId id = AddTwoPointPolyline(line.start, line.end, 0.0);
@@ -173,7 +157,7 @@ bool BuildLatheFinishingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectI
   const bool toTheLeft = (!dlg.m_OuterOn && backward) || (dlg.m_OuterOn && !backward);
   dlg.m_FinishLead.m_Side = toTheLeft ? 0 : 1;
   dlg.m_FinishLead.m_DefaultFeed = dlg.m_FinishFeed;
-  MadeHere made;
+  ScratchEntities made;
   // The farthest pass first: each later one cuts what the one before left.
   for (int i = dlg.m_FinishPasses; i >= 1; --i) {
     const double distance =
@@ -192,7 +176,7 @@ bool BuildLatheFinishingPasses(CLatheDlg& dlg, AcDbObjectId profile, AcDbObjectI
 }
 
 bool LinkLathePasses(const CLatheDlg& dlg, const AcDbObjectIdArray& passes, AcDbObjectIdArray& linked) {
-  MadeHere moves;
+  ScratchEntities moves;
   AcDbObjectIdArray list;
   const AcGePoint3d home(dlg.m_StartX, dlg.m_StartY, 0.0);
   const double height = dlg.m_ReturnHeight;

@@ -1,6 +1,7 @@
 #include "plugin/geometry/forms/control_states.h"
 
 #include "platform/classlib/afxwin.h"
+#include "plugin/geometry/tool_shape_dlg.h"
 
 void SetControlReadOnly(CWnd& dialog, int id, bool readOnly) {
   CWnd* control = dialog.GetDlgItem(id);
@@ -17,4 +18,8 @@ void CopyToolNumberWhileNoOffset(CWnd& dialog, int lengthOffsetOn, int toolNumbe
   CString text;
   dialog.GetDlgItemText(toolNumberId, text);
   dialog.SetDlgItemText(offsetNumberId, text);
+}
+
+void RunToolShapeDialog(CWnd& dialog, CToolShapeDlg& tool, int buttonId) {
+  if (tool.DoModal() == IDOK) dialog.SetDlgItemText(buttonId, tool.m_ToolName);
 }

@@ -1,6 +1,7 @@
 #include "plugin/milling/drill/drill_cycle_form.h"
 
 #include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_limits.h"
 
 #include "platform/cad/editor/input/aced_input.h"
@@ -8,6 +9,7 @@
 #include "platform/classlib/dialogs/edit.h"
 #include "plugin/geometry/forms/tool_number_exchange.h"
 #include "plugin/milling/drill/drill_control_ids.h"
+#include "plugin/milling/drill/drill_form_controls.h"
 #include "plugin/milling/drill/drill_point_picker.h"
 #include "plugin/milling/drill/point_ordering.h"
 #include "plugin/shell/settings/configuration_settings.h"
@@ -54,48 +56,39 @@ END_MESSAGE_MAP()
 CDrillCycleForm::CDrillCycleForm(UINT idd, CWnd* pParent) : CAcUiDialog(idd, pParent) {}
 
 std::vector<ControlTemplate> CDrillCycleForm::CycleControls() {
-  return {
-      res::EditText(kNameEdit, "공구경로 이름"),
-      res::RadioButton(kFirstModeRadio, "좌표", WS_GROUP),
-      res::RadioButton(kFirstModeRadio + 1, "원, 호"),
-      res::RadioButton(kFirstModeRadio + 2, "Window"),
-      res::RadioButton(kFirstModeRadio + 3, "Polygon"),
-      res::RadioButton(kLastModeRadio, "All"),
-      res::PushButton(kSelectButton, "선택"),
-      res::CheckBox(kAutoSelectCheck, "자동선택"),
-      res::CheckBox(kCirclesOnlyCheck, "원만 선택"),
-      res::PushButton(kSortButton, "정렬"),
-      res::Text(IDC_STATIC, "공구"),
-      res::PushButton(kToolButton, ""),
-      res::CheckBox(kToolNumberCheck, "번호"),
-      res::EditText(kToolNumberEdit, ""),
-      res::CheckBox(kLengthOffsetCheck, "장보정"),
-      res::EditText(kLengthOffsetEdit, ""),
-      res::ComboBox(kCycleCombo, "가공 싸이클", CBS_DROPDOWNLIST),
-      res::GroupBox(IDC_STATIC, "<< Z 값 설정 >>"),
-      res::EditText(kRetractEdit, "복귀 높이"),
-      res::CheckBox(kRetractRelativeCheck, "상대값"),
-      res::EditText(kZStartEdit, "Z 시작"),
-      res::CheckBox(kZStartRelativeCheck, "상대값"),
-      res::EditText(kZDepthEdit, "Z 깊이"),
-      res::CheckBox(kZDepthRelativeCheck, "상대값"),
-      res::CheckBox(kSpindleCheck, "주축회전수"),
-      res::EditText(kSpindleEdit, ""),
-      res::EditText(kFeedEdit, "Feed"),
-      res::EditText(kFirstPeckEdit, "처음펙"),
-      res::EditText(kNextPeckEdit, "다음펙"),
-      res::EditText(kPeckReturnEdit, "펙 복귀"),
-      res::EditText(kChipBreakEdit, "칩 브레이크"),
-      res::EditText(kDwellEdit, "드웰"),
-      res::EditText(kShiftEdit, "쉬프트"),
-      res::CheckBox(kTipCheck, ""),
-      res::PushButton(kTipButton, "드릴날 보정"),
-      res::CheckBox(kStartPointCheck, ""),
-      res::EditText(kStartXEdit, "시작점 X :"),
-      res::EditText(kStartYEdit, "Y:"),
-      res::EditText(kStartZEdit, "Z:"),
-      res::PushButton(kPickStartButton, "...."),
-  };
+  return JoinControls({
+      {
+          res::EditText(kNameEdit, "공구경로 이름"),
+          res::RadioButton(kFirstModeRadio, "좌표", WS_GROUP),
+          res::RadioButton(kFirstModeRadio + 1, "원, 호"),
+          res::RadioButton(kFirstModeRadio + 2, "Window"),
+          res::RadioButton(kFirstModeRadio + 3, "Polygon"),
+          res::RadioButton(kLastModeRadio, "All"),
+          res::PushButton(kSelectButton, "선택"),
+          res::CheckBox(kAutoSelectCheck, "자동선택"),
+          res::CheckBox(kCirclesOnlyCheck, "원만 선택"),
+          res::PushButton(kSortButton, "정렬"),
+          res::Text(IDC_STATIC, "공구"),
+          res::PushButton(kToolButton, ""),
+          res::CheckBox(kToolNumberCheck, "번호"),
+          res::EditText(kToolNumberEdit, ""),
+          res::CheckBox(kLengthOffsetCheck, "장보정"),
+          res::EditText(kLengthOffsetEdit, ""),
+          res::ComboBox(kCycleCombo, "가공 싸이클", CBS_DROPDOWNLIST),
+          res::GroupBox(IDC_STATIC, "<< Z 값 설정 >>"),
+          res::EditText(kRetractEdit, "복귀 높이"),
+          res::CheckBox(kRetractRelativeCheck, "상대값"),
+          res::EditText(kZStartEdit, "Z 시작"),
+          res::CheckBox(kZStartRelativeCheck, "상대값"),
+          res::EditText(kZDepthEdit, "Z 깊이"),
+          res::CheckBox(kZDepthRelativeCheck, "상대값"),
+      },
+      DrillCycleValueControls(),
+      {
+          res::EditText(kStartZEdit, "Z:"),
+          res::PushButton(kPickStartButton, "...."),
+      },
+  });
 }
 
 void CDrillCycleForm::ExchangeCycleFields(CDataExchange* pDX, float zStartMin) {
@@ -223,19 +216,14 @@ void CDrillCycleForm::OnStartPointOn() {
   ShowStartPointStates();
 }
 
-void CDrillCycleForm::OnDrillTool() {
-  if (m_DrillTool.DoModal() != IDOK) return;
-  SetDlgItemText(kToolButton, m_DrillTool.m_ToolName);
-  m_DrillTip.FollowDrill(m_DrillTool.m_Diameter);
-}
+void CDrillCycleForm::OnDrillTool() { RunDrillToolDialog(*this, m_DrillTool, m_DrillTip, kToolButton); }
 
 void CDrillCycleForm::ShowTipDialog() { m_DrillTip.ShowFor(m_DrillTool.m_Diameter); }
 
 void CDrillCycleForm::OnDrillTip() { ShowTipDialog(); }
 
 void CDrillCycleForm::OnTipCompensationOn() {
-  m_TipCompensationOn = IsDlgButtonChecked(kTipCheck) ? 1 : 0;
-  if (m_TipCompensationOn) ShowTipDialog();
+  ToggleTipCompensation(*this, kTipCheck, m_TipCompensationOn, m_DrillTip, m_DrillTool);
 }
 
 void CDrillCycleForm::OnAutoSelect() { m_AutoSelect = IsDlgButtonChecked(kAutoSelectCheck) ? 1 : 0; }

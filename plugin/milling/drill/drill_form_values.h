@@ -74,6 +74,19 @@ void AppendDrillPeckLine(CString& text, const Values& v) {
 }
 
 template <class Values, class Limits>
+bool ReadDrillToolLine(RecordReader& r, Values& v, const Limits& L) {
+  return r.Line({{v.toolType, L.toolType}, {v.diameter, L.diameter}, {v.length, L.length}});
+}
+
+template <class Values, class Limits>
+bool ReadDrillTipLine(RecordReader& r, Values& v, const Limits& L) {
+  return r.Line({{v.tipCompensationOn, L.tipCompensationOn},
+                 {v.throughLength, L.throughLength},
+                 {v.tipLength, L.tipLength},
+                 {v.tipAngle, L.tipAngle}});
+}
+
+template <class Values, class Limits>
 bool ReadDrillPeckLine(RecordReader& r, Values& v, const Limits& L) {
   return r.Line({{v.firstPeck, L.firstPeck},
                  {v.nextPeck, L.nextPeck},

@@ -46,11 +46,7 @@ const DrillLimits& L = kDrillLimits;
 
 bool ReadToolLines(RecordReader& r, DrillRecordValues& v) {
   return ReadToolNumberLine(r, {v.toolNumberOn, v.toolNumber, v.lengthOffsetOn, v.lengthOffsetNumber}, L.tool) &&
-         r.Line({{v.toolType, L.toolType}, {v.diameter, L.diameter}, {v.length, L.length}}) &&
-         r.Line({{v.tipCompensationOn, L.tipCompensationOn},
-                 {v.throughLength, L.throughLength},
-                 {v.tipLength, L.tipLength},
-                 {v.tipAngle, L.tipAngle}});
+         ReadDrillToolLine(r, v, L) && ReadDrillTipLine(r, v, L);
 }
 
 bool ReadStartAndCycleLines(RecordReader& r, DrillRecordValues& v) {

@@ -3,6 +3,7 @@
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/win/message_box.h"
 #include "plugin/geometry/curve_reverse.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/operation_limits.h"
@@ -257,9 +258,9 @@ void CPocketDlg::OnFinishLead() { m_FinishLead.DoModal(); }
 void CPocketDlg::OnRestLead() { m_RestLead.DoModal(); }
 void CPocketDlg::OnRapidLink() { m_RapidLink.DoModal(); }
 
-void CPocketDlg::OnRoughTool() { RunPassToolDialog(*this, m_RoughTool, kRoughToolButton); }
-void CPocketDlg::OnFinishTool() { RunPassToolDialog(*this, m_FinishTool, kFinishToolButton); }
-void CPocketDlg::OnRestTool() { RunPassToolDialog(*this, m_RestTool, kRestToolButton); }
+void CPocketDlg::OnRoughTool() { RunToolShapeDialog(*this, m_RoughTool, kRoughToolButton); }
+void CPocketDlg::OnFinishTool() { RunToolShapeDialog(*this, m_FinishTool, kFinishToolButton); }
+void CPocketDlg::OnRestTool() { RunToolShapeDialog(*this, m_RestTool, kRestToolButton); }
 
 void CPocketDlg::OnStartPointOn() {
   m_StartPointOn = IsDlgButtonChecked(kStartPointCheck) ? 1 : 0;

@@ -91,7 +91,3 @@ bool AskRaiseRestAllowance(CWnd& dialog, bool finishing, float referenceAllowanc
   dialog.SetDlgItemText(kRestAllowanceEdit, text);
   return true;
 }
-
-void RunPassToolDialog(CWnd& dialog, CToolShapeDlg& tool, int buttonId) {
-  if (tool.DoModal() == IDOK) dialog.SetDlgItemText(buttonId, tool.m_ToolName);
-}

@@ -204,9 +204,6 @@ std::vector<ControlTemplate> PocketPassControls(const char* finishSpindleCaption
 // roughing's) and writes it into its edit; false when the user declines.
 bool AskRaiseRestAllowance(CWnd& dialog, bool finishing, float referenceAllowance);
 
-// The tool's own dialog; its button shows the name of a confirmed tool.
-void RunPassToolDialog(CWnd& dialog, CToolShapeDlg& tool, int buttonId);
-
 // The pattern drop list, filled and set to the dialog's pattern.
 void ShowPocketPatterns(CWnd& dialog, int pattern);
 

@@ -210,7 +210,7 @@ void CProfileDlg::OnSideRight() { m_Side = kProfileRight; }
 void CProfileDlg::OnSelectMethod(UINT id) { m_SelectMethod = kSelectSingle + static_cast<int>(id) - kSingleRadio; }
 
 void CProfileDlg::OnTool() {
-  if (m_Tool.DoModal() == IDOK) SetDlgItemText(kToolButton, m_Tool.m_ToolName);
+  RunToolShapeDialog(*this, m_Tool, kToolButton);
 }
 
 void CProfileDlg::OnLead() { m_Lead.DoModal(); }

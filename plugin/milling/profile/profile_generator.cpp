@@ -21,6 +21,7 @@
 #include "plugin/milling/toolpath_curve_links.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/marker_points.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
 #include "plugin/shell/toolpaths/tool_path_info.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
@@ -30,23 +31,6 @@ namespace {
 constexpr double kLeastOffset = 1e-5;
 constexpr const char* kNothingMadeText = "공구경로를 생성할 수 없습니다.!!!";
 constexpr const char* kNoNameText = "\n 공구경로 이름을 입력하시요.!!";
-
-// Erased on the way out unless handed on.
-class ScratchEntities {
- public:
-  ScratchEntities() = default;
-  ScratchEntities(const ScratchEntities&) = delete;
-  ScratchEntities& operator=(const ScratchEntities&) = delete;
-  ~ScratchEntities() { EraseEntityArray(ids_); }
-  AcDbObjectIdArray& ids() { return ids_; }
-  void HandTo(AcDbObjectIdArray& owner) {
-    owner.append(ids_);
-    ids_.setLogicalLength(0);
-  }
-
- private:
-  AcDbObjectIdArray ids_;
-};
 
 // How much farther out the tool centre stays where the wall leans by the taper.
 double TaperTerm(const CProfileDlg& dlg, int level, double step) {

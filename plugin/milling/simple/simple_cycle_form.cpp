@@ -65,6 +65,32 @@ void ShowShapeInputType(CWnd& dlg, int type, const ShapeControlIds& ids) {
   SetControlReadOnly(dlg, ids.yMaximum, !maximum);
 }
 
+std::vector<ControlTemplate> ShapeInputTypeControls(const ShapeControlIds& ids) {
+  return {
+      res::GroupBox(IDC_STATIC, "<< 변수 Type >>"),
+      res::RadioButton(ids.firstTypeRadio, "중심, 크기", WS_GROUP),
+      res::RadioButton(ids.firstTypeRadio + 1, "최소, 크기"),
+      res::RadioButton(ids.firstTypeRadio + 2, "최소, 최대"),
+  };
+}
+
+std::vector<ControlTemplate> ShapeFieldControls(const ShapeControlIds& ids) {
+  return {
+      res::EditText(ids.xCentre, "X 중심"),  res::EditText(ids.yCentre, "Y 중심"),
+      res::EditText(ids.xSize, "X 크기"),    res::EditText(ids.ySize, "Y 크기"),
+      res::EditText(ids.xMinimum, "X 최소"), res::EditText(ids.yMinimum, "Y 최소"),
+      res::EditText(ids.xMaximum, "X 최대"), res::EditText(ids.yMaximum, "Y 최대"),
+  };
+}
+
+std::vector<ControlTemplate> SimpleCycleToolControls(const SimpleCycleControlIds& ids) {
+  return {
+      res::PushButton(ids.tool, ""),       res::CheckBox(ids.toolNumberCheck, "번호"),
+      res::EditText(ids.toolNumber, ""),   res::CheckBox(ids.lengthOffsetCheck, "장보정"),
+      res::EditText(ids.lengthOffset, ""),
+  };
+}
+
 void InitSimpleCycleForm(CWnd& dlg, SimpleCycleFields& f, const char* nameBase, const SimpleCycleControlIds& ids) {
   if (ProposeToolpathName(f.m_RecordMode != 0, f.m_StoredName, nameBase, f.m_ToolpathName)) {
     dlg.SetDlgItemText(ids.name, f.m_ToolpathName);
@@ -86,14 +112,11 @@ void ExchangeSimpleCycleFields(CDataExchange* pDX, SimpleCycleFields& f, const S
 }
 
 void RunToolShapeButton(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
-  if (f.m_Tool.DoModal() == IDOK) dlg.SetDlgItemText(ids.tool, f.m_Tool.m_ToolName);
+  RunToolShapeDialog(dlg, f.m_Tool, ids.tool);
 }
 
 void FollowToolNumber(CWnd& dlg, const SimpleCycleFields& f, const SimpleCycleControlIds& ids) {
-  if (f.m_LengthOffsetOn != 0) return;
-  CString text;
-  dlg.GetDlgItemText(ids.toolNumber, text);
-  dlg.SetDlgItemText(ids.lengthOffset, text);
+  CopyToolNumberWhileNoOffset(dlg, f.m_LengthOffsetOn, ids.toolNumber, ids.lengthOffset);
 }
 
 void ToggleToolNumber(CWnd& dlg, SimpleCycleFields& f, const SimpleCycleControlIds& ids) {

@@ -1,18 +1,14 @@
 // What every simple-cycle dialog (shapes typed in as numbers) shares: the shape
 // input types with their read-only states, the common fields, and the common
-// control behaviour. A cycle dialog derives from its dialog base first and from
-// SimpleCycleFields second, and routes its common handlers here:
-//
-//   BOOL OnInitDialog():   InitSimpleCycleForm(*this, *this, "SimpFace", kCommonIds);
-//   DoDataExchange:        ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
-//   tool button:           RunToolShapeButton(*this, *this, kCommonIds);
-//   tool-number edit:      FollowToolNumber(*this, *this, kCommonIds);
-//   length-offset check:   ToggleLengthOffset(*this, *this, kCommonIds);
-//   OnOK:                  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
+// control behaviour. SimpleCycleDialog (simple_cycle_dialog.h) routes a cycle
+// dialog's common handlers here.
 #pragma once
 
+#include <vector>
 #include "platform/classlib/afxwin.h"
+
 #include "platform/classlib/cstring.h"
+#include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/simple_cycle_limits.h"
 #include "plugin/geometry/tool_shape_dlg.h"
 
@@ -50,6 +46,10 @@ struct ShapeControlIds {
 void ExchangeShapeFields(CDataExchange* pDX, ShapeFields& shape, const ShapeControlIds& ids);
 // Checks the type's radio and makes the fields of the other types read-only.
 void ShowShapeInputType(CWnd& dlg, int shapeInputType, const ShapeControlIds& ids);
+// The group box "<< 변수 Type >>" and its three radios.
+std::vector<ControlTemplate> ShapeInputTypeControls(const ShapeControlIds& ids);
+// The eight shape edits, centres first.
+std::vector<ControlTemplate> ShapeFieldControls(const ShapeControlIds& ids);
 
 // The fields every simple cycle has.
 struct SimpleCycleFields {
@@ -80,6 +80,9 @@ struct SimpleCycleControlIds {
 
 // The name (the stored one in record mode, else a fresh one from the base),
 // the tool's name on its button, the length-offset edit's state.
+// The tool button, the tool number and the length offset with their checks.
+std::vector<ControlTemplate> SimpleCycleToolControls(const SimpleCycleControlIds& ids);
+
 void InitSimpleCycleForm(CWnd& dlg, SimpleCycleFields& fields, const char* nameBase, const SimpleCycleControlIds& ids);
 void ExchangeSimpleCycleFields(CDataExchange* pDX, SimpleCycleFields& fields, const SimpleCycleControlIds& ids);
 void RunToolShapeButton(CWnd& dlg, SimpleCycleFields& fields, const SimpleCycleControlIds& ids);

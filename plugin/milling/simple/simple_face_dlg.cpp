@@ -3,6 +3,7 @@
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
+#include "plugin/geometry/forms/form_controls.h"
 
 namespace {
 
@@ -23,51 +24,44 @@ constexpr int kFirstCompensationRadio = 545;  // 545-547
 constexpr int kTwoWayCheck = 548;
 
 const SimpleCycleControlIds kCommonIds{};
-const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit, kYMinimumEdit,
+const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit,   kYMinimumEdit,
                                 kYSizeEdit,    kXCentreEdit,  kYCentreEdit, kFirstShapeRadio};
 
-const DialogTemplateRegistration kFaceTemplate(
-    CSimpleFaceDlg::IDD,
-    {"단순 평면가공",
-     {
-         res::EditText(kCommonIds.name, "공구경로 이름"),
-         res::GroupBox(IDC_STATIC, "<< 방향 >>"),
-         res::RadioButton(kFirstDirectionRadio, "X+, Y+", WS_GROUP),
-         res::RadioButton(kFirstDirectionRadio + 1, "X+, Y-"),
-         res::RadioButton(kFirstDirectionRadio + 2, "Y+,  X+"),
-         res::RadioButton(kFirstDirectionRadio + 3, "Y+,  X-"),
-         res::GroupBox(IDC_STATIC, "<< 변수 Type >>"),
-         res::RadioButton(kFirstShapeRadio, "중심, 크기", WS_GROUP),
-         res::RadioButton(kFirstShapeRadio + 1, "최소, 크기"),
-         res::RadioButton(kFirstShapeRadio + 2, "최소, 최대"),
-         res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
-         res::RadioButton(kFirstCompensationRadio, "ON", WS_GROUP),
-         res::RadioButton(kFirstCompensationRadio + 1, "외부"),
-         res::RadioButton(kFirstCompensationRadio + 2, "내부"),
-         res::EditText(kXCentreEdit, "X 중심"),
-         res::EditText(kYCentreEdit, "Y 중심"),
-         res::EditText(kXSizeEdit, "X 크기"),
-         res::EditText(kYSizeEdit, "Y 크기"),
-         res::EditText(kXMinimumEdit, "X 최소"),
-         res::EditText(kYMinimumEdit, "Y 최소"),
-         res::EditText(kXMaximumEdit, "X 최대"),
-         res::EditText(kYMaximumEdit, "Y 최대"),
-         res::EditText(kStartHeightEdit, "시작 높이"),
-         res::EditText(kStepoverEdit, "Stepoever"),
-         res::EditText(kCommonIds.allowance, "가공 여유"),
-         res::CheckBox(kTwoWayCheck, "두방향 공구경로"),
-         res::GroupBox(IDC_STATIC, "<< 공구 >>"),
-         res::PushButton(kCommonIds.tool, ""),
-         res::CheckBox(kCommonIds.toolNumberCheck, "번호"),
-         res::EditText(kCommonIds.toolNumber, ""),
-         res::CheckBox(kCommonIds.lengthOffsetCheck, "장보정"),
-         res::EditText(kCommonIds.lengthOffset, ""),
-         res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-         res::EditText(kCommonIds.feed, "가공 피드"),
-         res::PushButton(kLeadButton, "진입 / 복귀"),
-         res::DefPushButton(IDOK, "OK"),
-         res::PushButton(IDCANCEL, "Cancel"),
-     }});
+const DialogTemplateRegistration kFaceTemplate(CSimpleFaceDlg::IDD,
+                                               {"단순 평면가공",
+                                                JoinControls({
+                                                    {
+                                                        res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                        res::GroupBox(IDC_STATIC, "<< 방향 >>"),
+                                                        res::RadioButton(kFirstDirectionRadio, "X+, Y+", WS_GROUP),
+                                                        res::RadioButton(kFirstDirectionRadio + 1, "X+, Y-"),
+                                                        res::RadioButton(kFirstDirectionRadio + 2, "Y+,  X+"),
+                                                        res::RadioButton(kFirstDirectionRadio + 3, "Y+,  X-"),
+                                                    },
+                                                    ShapeInputTypeControls(kShapeIds),
+                                                    {
+                                                        res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
+                                                        res::RadioButton(kFirstCompensationRadio, "ON", WS_GROUP),
+                                                        res::RadioButton(kFirstCompensationRadio + 1, "외부"),
+                                                        res::RadioButton(kFirstCompensationRadio + 2, "내부"),
+                                                    },
+                                                    ShapeFieldControls(kShapeIds),
+                                                    {
+                                                        res::EditText(kStartHeightEdit, "시작 높이"),
+                                                        res::EditText(kStepoverEdit, "Stepoever"),
+                                                        res::EditText(kCommonIds.allowance, "가공 여유"),
+                                                        res::CheckBox(kTwoWayCheck, "두방향 공구경로"),
+                                                        res::GroupBox(IDC_STATIC, "<< 공구 >>"),
+                                                    },
+                                                    SimpleCycleToolControls(kCommonIds),
+                                                    {
+                                                        res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                        res::EditText(kCommonIds.feed, "가공 피드"),
+                                                        res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                        res::DefPushButton(IDOK, "OK"),
+                                                        res::PushButton(IDCANCEL, "Cancel"),
+                                                    },
+                                                })});
 
 }  // namespace
 
@@ -75,31 +69,20 @@ BEGIN_MESSAGE_MAP(CSimpleFaceDlg, CAcUiDialog)
 ON_CONTROL_RANGE(BN_CLICKED, kFirstDirectionRadio, kFirstDirectionRadio + 3, &CSimpleFaceDlg::OnDirection)
 ON_CONTROL_RANGE(BN_CLICKED, kFirstShapeRadio, kFirstShapeRadio + 2, &CSimpleFaceDlg::OnShapeInputType)
 ON_CONTROL_RANGE(BN_CLICKED, kFirstCompensationRadio, kFirstCompensationRadio + 2, &CSimpleFaceDlg::OnToolCompensation)
-ON_BN_CLICKED(271, &CSimpleFaceDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleFaceDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleFaceDlg::OnLead)
-ON_BN_CLICKED(324, &CSimpleFaceDlg::OnToolNumberCheck)
-ON_EN_CHANGE(322, &CSimpleFaceDlg::OnToolNumberChange)
-ON_BN_CLICKED(325, &CSimpleFaceDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleFaceDlg::CSimpleFaceDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimpleFaceDlg::CSimpleFaceDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpFace", kCommonIds) {}
 
-void CSimpleFaceDlg::DoDataExchange(CDataExchange* pDX) {
-  CAcUiDialog::DoDataExchange(pDX);
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
+void CSimpleFaceDlg::ExchangeOwnFields(CDataExchange* pDX) {
   ExchangeShapeFields(pDX, m_Shape, kShapeIds);
   DDX_Limited(pDX, kStartHeightEdit, m_StartHeight, kSimpleCycleLimits.startHeight);
   DDX_Limited(pDX, kStepoverEdit, m_Stepover, kSimpleCycleLimits.stepover);
   DDX_Check(pDX, kTwoWayCheck, m_TwoWay);
 }
 
-BOOL CSimpleFaceDlg::OnInitDialog() {
-  CAcUiDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpFace", kCommonIds);
-  ShowChoices();
-  m_ClickedAtOpening = {m_Direction, m_ShapeInputType, m_ToolCompensation, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
-}
+void CSimpleFaceDlg::RememberOwnClicks() { m_ClickedAtOpening = {m_Direction, m_ShapeInputType, m_ToolCompensation}; }
 
 void CSimpleFaceDlg::ShowChoices() {
   if (m_Direction >= kFaceAlongXDownward && m_Direction <= kFaceAlongYLeftward) {
@@ -114,21 +97,15 @@ void CSimpleFaceDlg::ShowChoices() {
   ShowShapeInputType(*this, m_ShapeInputType, kShapeIds);
 }
 
-void CSimpleFaceDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CAcUiDialog::OnOK();
-}
-
-void CSimpleFaceDlg::OnCancel() {
+void CSimpleFaceDlg::RestoreOwnClicks() {
   m_Direction = m_ClickedAtOpening.direction;
   m_ShapeInputType = m_ClickedAtOpening.shapeInputType;
   m_ToolCompensation = m_ClickedAtOpening.toolCompensation;
-  m_ToolNumberOn = m_ClickedAtOpening.toolNumberOn;
-  m_LengthOffsetOn = m_ClickedAtOpening.lengthOffsetOn;
-  CAcUiDialog::OnCancel();
 }
 
-void CSimpleFaceDlg::OnDirection(UINT id) { m_Direction = kFaceAlongXDownward + static_cast<int>(id) - kFirstDirectionRadio; }
+void CSimpleFaceDlg::OnDirection(UINT id) {
+  m_Direction = kFaceAlongXDownward + static_cast<int>(id) - kFirstDirectionRadio;
+}
 
 void CSimpleFaceDlg::OnShapeInputType(UINT id) {
   m_ShapeInputType = kShapeCentreSize + static_cast<int>(id) - kFirstShapeRadio;
@@ -140,8 +117,4 @@ void CSimpleFaceDlg::OnToolCompensation(UINT id) {
   ShowChoices();
 }
 
-void CSimpleFaceDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
 void CSimpleFaceDlg::OnLead() { m_Lead.DoModal(); }
-void CSimpleFaceDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-void CSimpleFaceDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-void CSimpleFaceDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }

@@ -6,7 +6,7 @@
 #include "platform/cad/editor/acui_dialog.h"
 #include "platform/classlib/cstring.h"
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
-#include "plugin/milling/simple/simple_cycle_form.h"
+#include "plugin/milling/simple/simple_cycle_dialog.h"
 
 enum FaceDirection {
   kFaceAlongXDownward = 1,   // "X+, Y+": passes along +X, top edge first
@@ -21,7 +21,7 @@ enum FaceToolCompensation {
   kFaceInside = 3,
 };
 
-class CSimpleFaceDlg : public CAcUiDialog, public SimpleCycleFields {
+class CSimpleFaceDlg : public SimpleCycleDialog<CAcUiDialog> {
  public:
   enum { IDD = 278 };
   explicit CSimpleFaceDlg(CWnd* pParent = nullptr);
@@ -42,26 +42,22 @@ class CSimpleFaceDlg : public CAcUiDialog, public SimpleCycleFields {
   int m_TwoWay = 0;
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
+  void ExchangeOwnFields(CDataExchange* pDX) override;
+  void ShowOwnStates() override { ShowChoices(); }
+  void RememberOwnClicks() override;
+  void RestoreOwnClicks() override;
 
   void OnDirection(UINT id);
   void OnShapeInputType(UINT id);
   void OnToolCompensation(UINT id);
-  void OnTool();
   void OnLead();
-  void OnToolNumberCheck();
-  void OnToolNumberChange();
-  void OnLengthOffsetCheck();
 
   DECLARE_MESSAGE_MAP()
 
  private:
   // What the clicks change at once; Cancel gives it back.
   struct ClickedValues {
-    int direction, shapeInputType, toolCompensation, toolNumberOn, lengthOffsetOn;
+    int direction, shapeInputType, toolCompensation;
   };
 
   void ShowChoices();

@@ -4,6 +4,7 @@
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/field_limits.h"
+#include "plugin/geometry/forms/form_controls.h"
 
 namespace {
 
@@ -41,60 +42,45 @@ const SimplePocketLimits& P = kSimplePocketLimits;
 // The allowance has the pocket's own range.
 const SimpleCycleControlIds kCommonIds{.allowance = 0};
 constexpr int kAllowanceEdit = 481;
-const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit, kYMinimumEdit,
+const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit,   kYMinimumEdit,
                                 kYSizeEdit,    kXCentreEdit,  kYCentreEdit, kFirstShapeRadio};
 
 const DialogTemplateRegistration kPocketTemplate(
     CSimplePocketDlg::IDD,
     {"단순 포켓 가공",
-     {
-         res::EditText(kCommonIds.name, "공구경로 이름"),
-         res::GroupBox(IDC_STATIC, "<< Pocket Type >>"),
-         res::RadioButton(kFirstTypeRadio, "사각형", WS_GROUP),
-         res::RadioButton(kFirstTypeRadio + 1, "라운드 사각형"),
-         res::RadioButton(kFirstTypeRadio + 2, "원형"),
-         res::GroupBox(IDC_STATIC, "<< 변수 Type >>"),
-         res::RadioButton(kFirstShapeRadio, "중심, 크기", WS_GROUP),
-         res::RadioButton(kFirstShapeRadio + 1, "최소, 크기"),
-         res::RadioButton(kFirstShapeRadio + 2, "최소, 최대"),
-         res::GroupBox(IDC_STATIC, "<< Pocket size >>"),
-         res::EditText(kXCentreEdit, "X 중심"),
-         res::EditText(kYCentreEdit, "Y 중심"),
-         res::EditText(kXSizeEdit, "X 크기"),
-         res::EditText(kYSizeEdit, "Y 크기"),
-         res::EditText(kXMinimumEdit, "X 최소"),
-         res::EditText(kYMinimumEdit, "Y 최소"),
-         res::EditText(kXMaximumEdit, "X 최대"),
-         res::EditText(kYMaximumEdit, "Y 최대"),
-         res::EditText(kCornerRadiusEdit, "코너반경"),
-         res::EditText(kCircleRadiusEdit, "원형 반경"),
-         res::GroupBox(IDC_STATIC, "<< Z 값 >>"),
-         res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-         res::EditText(kStartHeightEdit, "시작 높이"),
-         res::EditText(kDepthEdit, "Z 깊이"),
-         res::EditText(kZStepoverEdit, "Z Stepover"),
-         res::EditText(kXYStepoverEdit, "XY Stepoever"),
-         res::EditText(kAllowanceEdit, "가공 여유"),
-         res::CheckBox(kSingleTaperCheck, "단일 taper"),
-         res::EditText(kSingleTaperAngleEdit, ""),
-         res::GroupBox(IDC_STATIC, "<< 다중 taper angle >>"),
-         res::EditText(kXMinusTaperEdit, "X -  taper"),
-         res::EditText(kXPlusTaperEdit, "X + taper"),
-         res::EditText(kYMinusTaperEdit, "Y -  taper"),
-         res::EditText(kYPlusTaperEdit, "Y + taper"),
-         res::CheckBox(kStartPointCheck, "시작점"),
-         res::PushButton(kStartPointButton, ""),
-         res::GroupBox(IDC_STATIC, "<< 공구 >>"),
-         res::PushButton(kCommonIds.tool, ""),
-         res::CheckBox(kCommonIds.toolNumberCheck, "번호"),
-         res::EditText(kCommonIds.toolNumber, ""),
-         res::CheckBox(kCommonIds.lengthOffsetCheck, "장보정"),
-         res::EditText(kCommonIds.lengthOffset, ""),
-         res::EditText(kCommonIds.feed, "가공 피드"),
-         res::PushButton(kPlungeButton, "진입 / 복귀"),
-         res::DefPushButton(IDOK, "OK"),
-         res::PushButton(IDCANCEL, "Cancel"),
-     }});
+     JoinControls({
+         {
+             res::EditText(kCommonIds.name, "공구경로 이름"),
+             res::GroupBox(IDC_STATIC, "<< Pocket Type >>"),
+             res::RadioButton(kFirstTypeRadio, "사각형", WS_GROUP),
+             res::RadioButton(kFirstTypeRadio + 1, "라운드 사각형"),
+             res::RadioButton(kFirstTypeRadio + 2, "원형"),
+         },
+         ShapeInputTypeControls(kShapeIds),
+         {
+             res::GroupBox(IDC_STATIC, "<< Pocket size >>"),
+         },
+         ShapeFieldControls(kShapeIds),
+         {
+             res::EditText(kCornerRadiusEdit, "코너반경"),  res::EditText(kCircleRadiusEdit, "원형 반경"),
+             res::GroupBox(IDC_STATIC, "<< Z 값 >>"),       res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+             res::EditText(kStartHeightEdit, "시작 높이"),  res::EditText(kDepthEdit, "Z 깊이"),
+             res::EditText(kZStepoverEdit, "Z Stepover"),   res::EditText(kXYStepoverEdit, "XY Stepoever"),
+             res::EditText(kAllowanceEdit, "가공 여유"),    res::CheckBox(kSingleTaperCheck, "단일 taper"),
+             res::EditText(kSingleTaperAngleEdit, ""),      res::GroupBox(IDC_STATIC, "<< 다중 taper angle >>"),
+             res::EditText(kXMinusTaperEdit, "X -  taper"), res::EditText(kXPlusTaperEdit, "X + taper"),
+             res::EditText(kYMinusTaperEdit, "Y -  taper"), res::EditText(kYPlusTaperEdit, "Y + taper"),
+             res::CheckBox(kStartPointCheck, "시작점"),     res::PushButton(kStartPointButton, ""),
+             res::GroupBox(IDC_STATIC, "<< 공구 >>"),
+         },
+         SimpleCycleToolControls(kCommonIds),
+         {
+             res::EditText(kCommonIds.feed, "가공 피드"),
+             res::PushButton(kPlungeButton, "진입 / 복귀"),
+             res::DefPushButton(IDOK, "OK"),
+             res::PushButton(IDCANCEL, "Cancel"),
+         },
+     })});
 
 }  // namespace
 
@@ -104,18 +90,13 @@ ON_CONTROL_RANGE(BN_CLICKED, kFirstShapeRadio, kFirstShapeRadio + 2, &CSimplePoc
 ON_BN_CLICKED(kSingleTaperCheck, &CSimplePocketDlg::OnSingleTaper)
 ON_BN_CLICKED(kStartPointCheck, &CSimplePocketDlg::OnStartPointCheck)
 ON_BN_CLICKED(kStartPointButton, &CSimplePocketDlg::OnStartPointButton)
-ON_BN_CLICKED(271, &CSimplePocketDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimplePocketDlg, kCommonIds)
 ON_BN_CLICKED(kPlungeButton, &CSimplePocketDlg::OnPlunge)
-ON_BN_CLICKED(324, &CSimplePocketDlg::OnToolNumberCheck)
-ON_EN_CHANGE(322, &CSimplePocketDlg::OnToolNumberChange)
-ON_BN_CLICKED(325, &CSimplePocketDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimplePocketDlg::CSimplePocketDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimplePocketDlg::CSimplePocketDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpPock", kCommonIds) {}
 
-void CSimplePocketDlg::DoDataExchange(CDataExchange* pDX) {
-  CAcUiDialog::DoDataExchange(pDX);
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
+void CSimplePocketDlg::ExchangeOwnFields(CDataExchange* pDX) {
   DDX_Limited(pDX, kAllowanceEdit, m_Allowance, P.allowance);
   ExchangeShapeFields(pDX, m_Shape, kShapeIds);
   DDX_Limited(pDX, kZStepoverEdit, m_ZStepover, L.zStepover);
@@ -133,14 +114,13 @@ void CSimplePocketDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, kStartPointCheck, m_StartPointOn);
 }
 
-BOOL CSimplePocketDlg::OnInitDialog() {
-  CAcUiDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpPock", kCommonIds);
+void CSimplePocketDlg::ShowOwnStates() {
   ShowStartPoint();
   ShowChoices();
-  m_ClickedAtOpening = {m_PocketType,     m_ShapeInputType, m_SingleTaper, m_StartPointOn, m_ToolNumberOn,
-                        m_LengthOffsetOn, m_StartX,         m_StartY,      m_StartZ};
-  return TRUE;
+}
+
+void CSimplePocketDlg::RememberOwnClicks() {
+  m_ClickedAtOpening = {m_PocketType, m_ShapeInputType, m_SingleTaper, m_StartPointOn, m_StartX, m_StartY, m_StartZ};
 }
 
 void CSimplePocketDlg::ShowChoices() {
@@ -163,23 +143,15 @@ void CSimplePocketDlg::ShowStartPoint() {
   SetDlgItemText(kStartPointButton, text);
 }
 
-void CSimplePocketDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CAcUiDialog::OnOK();
-}
-
-void CSimplePocketDlg::OnCancel() {
+void CSimplePocketDlg::RestoreOwnClicks() {
   const ClickedValues& was = m_ClickedAtOpening;
   m_PocketType = was.pocketType;
   m_ShapeInputType = was.shapeInputType;
   m_SingleTaper = was.singleTaper;
   m_StartPointOn = was.startPointOn;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
   m_StartX = was.startX;
   m_StartY = was.startY;
   m_StartZ = was.startZ;
-  CAcUiDialog::OnCancel();
 }
 
 void CSimplePocketDlg::OnPocketType(UINT id) {
@@ -193,7 +165,8 @@ void CSimplePocketDlg::OnPocketType(UINT id) {
 }
 
 void CSimplePocketDlg::OnShapeInputType(UINT id) {
-  if (m_PocketType != kSimplePocketCircle) m_ShapeInputType = kShapeCentreSize + static_cast<int>(id) - kFirstShapeRadio;
+  if (m_PocketType != kSimplePocketCircle)
+    m_ShapeInputType = kShapeCentreSize + static_cast<int>(id) - kFirstShapeRadio;
   ShowChoices();
 }
 
@@ -235,8 +208,4 @@ bool CSimplePocketDlg::PickStartPoint() {
   return true;
 }
 
-void CSimplePocketDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
 void CSimplePocketDlg::OnPlunge() { m_Plunge.DoModal(); }
-void CSimplePocketDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-void CSimplePocketDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-void CSimplePocketDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }

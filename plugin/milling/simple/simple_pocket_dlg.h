@@ -6,7 +6,7 @@
 #include "platform/cad/editor/acui_dialog.h"
 #include "platform/classlib/cstring.h"
 #include "plugin/geometry/passes/plunge_dlg.h"
-#include "plugin/milling/simple/simple_cycle_form.h"
+#include "plugin/milling/simple/simple_cycle_dialog.h"
 
 enum SimplePocketType {
   kSimplePocketRectangle = 1,
@@ -14,7 +14,7 @@ enum SimplePocketType {
   kSimplePocketCircle = 3,
 };
 
-class CSimplePocketDlg : public CAcUiDialog, public SimpleCycleFields {
+class CSimplePocketDlg : public SimpleCycleDialog<CAcUiDialog> {
  public:
   enum { IDD = 275 };
   explicit CSimplePocketDlg(CWnd* pParent = nullptr);
@@ -45,28 +45,24 @@ class CSimplePocketDlg : public CAcUiDialog, public SimpleCycleFields {
   float m_SingleTaperAngle = 0.0f;
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
+  void ExchangeOwnFields(CDataExchange* pDX) override;
+  void ShowOwnStates() override;
+  void RememberOwnClicks() override;
+  void RestoreOwnClicks() override;
 
   void OnPocketType(UINT id);
   void OnShapeInputType(UINT id);
   void OnSingleTaper();
   void OnStartPointCheck();
   void OnStartPointButton();
-  void OnTool();
   void OnPlunge();
-  void OnToolNumberCheck();
-  void OnToolNumberChange();
-  void OnLengthOffsetCheck();
 
   DECLARE_MESSAGE_MAP()
 
  private:
   // What the clicks and picks change at once; Cancel gives it back.
   struct ClickedValues {
-    int pocketType, shapeInputType, singleTaper, startPointOn, toolNumberOn, lengthOffsetOn;
+    int pocketType, shapeInputType, singleTaper, startPointOn;
     double startX, startY, startZ;
   };
 

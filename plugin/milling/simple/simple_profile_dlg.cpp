@@ -2,6 +2,7 @@
 
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
 namespace {
@@ -37,10 +38,6 @@ constexpr int kYPlusTaperEdit = 519;
 constexpr int kSingleTaperCheck = 520;
 constexpr int kYMinusTaperEdit = 429;
 constexpr int kLeadButton = 308;
-constexpr int kToolButton = 271;
-constexpr int kToolNumberEdit = 322;
-constexpr int kToolNumberCheck = 324;
-constexpr int kLengthOffsetCheck = 325;
 
 const SimpleCycleControlIds kCommonIds{.allowance = 0};
 const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMaximumEdit,   kYMinimumEdit,
@@ -48,53 +45,45 @@ const ShapeControlIds kShapeIds{kXMaximumEdit, kXMinimumEdit, kXSizeEdit,   kYMa
 
 const DialogTemplateRegistration kSimpleProfileTemplate(CSimpleProfileDlg::IDD,
                                                         {"단순 윤곽가공",
-                                                         {
-                                                             res::EditText(kCommonIds.name, "공구경로 이름"),
-                                                             res::GroupBox(IDC_STATIC, "<< Profile Type >>"),
-                                                             res::RadioButton(kRectangleRadio, "사각형", WS_GROUP),
-                                                             res::RadioButton(kRoundedRadio, "라운드 사각형"),
-                                                             res::RadioButton(kCircleRadio, "원형"),
-                                                             res::GroupBox(IDC_STATIC, "<< 방향 >>"),
-                                                             res::RadioButton(kOnRadio, "ON", WS_GROUP),
-                                                             res::RadioButton(kInsideRadio, "In side"),
-                                                             res::RadioButton(kOutsideRadio, "Out side"),
-                                                             res::GroupBox(IDC_STATIC, "<< 변수 Type >>"),
-                                                             res::RadioButton(kCentreSizeRadio, "중심, 크기", WS_GROUP),
-                                                             res::RadioButton(kCentreSizeRadio + 1, "최소, 크기"),
-                                                             res::RadioButton(kMinimumMaximumRadio, "최소, 최대"),
-                                                             res::EditText(kXCentreEdit, "X 중심"),
-                                                             res::EditText(kYCentreEdit, "Y 중심"),
-                                                             res::EditText(kXSizeEdit, "X 크기"),
-                                                             res::EditText(kYSizeEdit, "Y 크기"),
-                                                             res::EditText(kXMinimumEdit, "X 최소"),
-                                                             res::EditText(kYMinimumEdit, "Y 최소"),
-                                                             res::EditText(kXMaximumEdit, "X 최대"),
-                                                             res::EditText(kYMaximumEdit, "Y 최대"),
-                                                             res::EditText(kCornerRadiusEdit, "코너반경"),
-                                                             res::EditText(kCircleRadiusEdit, "원형 반경"),
-                                                             res::EditText(kStartHeightEdit, "시작 높이"),
-                                                             res::EditText(kDepthEdit, "Z 깊이"),
-                                                             res::EditText(kZStepoverEdit, "Z Stepover"),
-                                                             res::EditText(kPassCountEdit, "Profile 횟수"),
-                                                             res::EditText(kStepoverEdit, "Stepoever"),
-                                                             res::EditText(kAllowanceEdit, "가공 여유"),
-                                                             res::CheckBox(kSingleTaperCheck, "단일 taper"),
-                                                             res::EditText(kSingleTaperEdit, ""),
-                                                             res::EditText(kXMinusTaperEdit, "X -  taper"),
-                                                             res::EditText(kXPlusTaperEdit, "X + taper"),
-                                                             res::EditText(kYMinusTaperEdit, "Y -  taper"),
-                                                             res::EditText(kYPlusTaperEdit, "Y + taper"),
-                                                             res::PushButton(kCommonIds.tool, ""),
-                                                             res::CheckBox(kCommonIds.toolNumberCheck, "번호"),
-                                                             res::EditText(kCommonIds.toolNumber, ""),
-                                                             res::CheckBox(kCommonIds.lengthOffsetCheck, "장보정"),
-                                                             res::EditText(kCommonIds.lengthOffset, ""),
-                                                             res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-                                                             res::EditText(kCommonIds.feed, "가공 피드"),
-                                                             res::PushButton(kLeadButton, "진입 / 복귀"),
-                                                             res::DefPushButton(IDOK, "OK"),
-                                                             res::PushButton(IDCANCEL, "Cancel"),
-                                                         }});
+                                                         JoinControls({
+                                                             {
+                                                                 res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                                 res::GroupBox(IDC_STATIC, "<< Profile Type >>"),
+                                                                 res::RadioButton(kRectangleRadio, "사각형", WS_GROUP),
+                                                                 res::RadioButton(kRoundedRadio, "라운드 사각형"),
+                                                                 res::RadioButton(kCircleRadio, "원형"),
+                                                                 res::GroupBox(IDC_STATIC, "<< 방향 >>"),
+                                                                 res::RadioButton(kOnRadio, "ON", WS_GROUP),
+                                                                 res::RadioButton(kInsideRadio, "In side"),
+                                                                 res::RadioButton(kOutsideRadio, "Out side"),
+                                                             },
+                                                             ShapeInputTypeControls(kShapeIds),
+                                                             ShapeFieldControls(kShapeIds),
+                                                             {
+                                                                 res::EditText(kCornerRadiusEdit, "코너반경"),
+                                                                 res::EditText(kCircleRadiusEdit, "원형 반경"),
+                                                                 res::EditText(kStartHeightEdit, "시작 높이"),
+                                                                 res::EditText(kDepthEdit, "Z 깊이"),
+                                                                 res::EditText(kZStepoverEdit, "Z Stepover"),
+                                                                 res::EditText(kPassCountEdit, "Profile 횟수"),
+                                                                 res::EditText(kStepoverEdit, "Stepoever"),
+                                                                 res::EditText(kAllowanceEdit, "가공 여유"),
+                                                                 res::CheckBox(kSingleTaperCheck, "단일 taper"),
+                                                                 res::EditText(kSingleTaperEdit, ""),
+                                                                 res::EditText(kXMinusTaperEdit, "X -  taper"),
+                                                                 res::EditText(kXPlusTaperEdit, "X + taper"),
+                                                                 res::EditText(kYMinusTaperEdit, "Y -  taper"),
+                                                                 res::EditText(kYPlusTaperEdit, "Y + taper"),
+                                                             },
+                                                             SimpleCycleToolControls(kCommonIds),
+                                                             {
+                                                                 res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                                 res::EditText(kCommonIds.feed, "가공 피드"),
+                                                                 res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                                 res::DefPushButton(IDOK, "OK"),
+                                                                 res::PushButton(IDCANCEL, "Cancel"),
+                                                             },
+                                                         })});
 
 }  // namespace
 
@@ -103,20 +92,15 @@ ON_CONTROL_RANGE(BN_CLICKED, kRectangleRadio, kCircleRadio, &CSimpleProfileDlg::
 ON_CONTROL_RANGE(BN_CLICKED, kOnRadio, kOutsideRadio, &CSimpleProfileDlg::OnSide)
 ON_CONTROL_RANGE(BN_CLICKED, kCentreSizeRadio, kMinimumMaximumRadio, &CSimpleProfileDlg::OnShapeInputType)
 ON_BN_CLICKED(kSingleTaperCheck, &CSimpleProfileDlg::OnSingleTaper)
-ON_BN_CLICKED(kToolButton, &CSimpleProfileDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleProfileDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleProfileDlg::OnLead)
-ON_BN_CLICKED(kToolNumberCheck, &CSimpleProfileDlg::OnToolNumberCheck)
-ON_EN_CHANGE(kToolNumberEdit, &CSimpleProfileDlg::OnToolNumberChange)
-ON_BN_CLICKED(kLengthOffsetCheck, &CSimpleProfileDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleProfileDlg::CSimpleProfileDlg(CWnd* pParent) : CDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimpleProfileDlg::CSimpleProfileDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpProf", kCommonIds) {}
 
-void CSimpleProfileDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+void CSimpleProfileDlg::ExchangeOwnFields(CDataExchange* pDX) {
   const SimpleCycleLimits& c = kSimpleCycleLimits;
   const SimpleProfileLimits& p = kSimpleProfileLimits;
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
   ExchangeShapeFields(pDX, m_Shape, kShapeIds);
   DDX_Limited(pDX, kAllowanceEdit, m_Allowance, c.allowance);
   DDX_Limited(pDX, kZStepoverEdit, m_ZStepover, p.zStepover);
@@ -134,23 +118,16 @@ void CSimpleProfileDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Limited(pDX, kYPlusTaperEdit, m_YPlusTaper, c.yPlusTaper);
 }
 
-BOOL CSimpleProfileDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpProf", kCommonIds);
-  ShowStates();
-  m_ClickedAtOpening = {m_ProfileType, m_Side, m_ShapeInputType, m_SingleTaper, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
+void CSimpleProfileDlg::RememberOwnClicks() {
+  m_ClickedAtOpening = {m_ProfileType, m_Side, m_ShapeInputType, m_SingleTaper};
 }
 
-void CSimpleProfileDlg::OnCancel() {
+void CSimpleProfileDlg::RestoreOwnClicks() {
   const ClickedValues& was = m_ClickedAtOpening;
   m_ProfileType = was.profileType;
   m_Side = was.side;
   m_ShapeInputType = was.shapeInputType;
   m_SingleTaper = was.singleTaper;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
-  CDialog::OnCancel();
 }
 
 void CSimpleProfileDlg::ShowStates() {
@@ -203,20 +180,7 @@ void CSimpleProfileDlg::OnSingleTaper() {
   ShowStates();
 }
 
-void CSimpleProfileDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
-
 void CSimpleProfileDlg::OnLead() { m_Lead.DoModal(); }
-
-void CSimpleProfileDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleProfileDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleProfileDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }
-
-void CSimpleProfileDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CDialog::OnOK();
-}
 
 SimpleProfileShape SimpleProfileShapeOf(const CSimpleProfileDlg& dlg) {
   SimpleProfileShape s;

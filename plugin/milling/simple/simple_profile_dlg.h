@@ -5,10 +5,10 @@
 
 #include "platform/classlib/afxwin.h"
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
-#include "plugin/milling/simple/simple_cycle_form.h"
+#include "plugin/milling/simple/simple_cycle_dialog.h"
 #include "plugin/milling/simple/simple_profile_passes.h"
 
-class CSimpleProfileDlg : public CDialog, public SimpleCycleFields {
+class CSimpleProfileDlg : public SimpleCycleDialog<CDialog> {
  public:
   enum { IDD = 276 };
   explicit CSimpleProfileDlg(CWnd* pParent = nullptr);
@@ -37,27 +37,23 @@ class CSimpleProfileDlg : public CDialog, public SimpleCycleFields {
   float m_YPlusTaper = 0.0f;
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
+  void ExchangeOwnFields(CDataExchange* pDX) override;
+  void ShowOwnStates() override { ShowStates(); }
+  void RememberOwnClicks() override;
+  void RestoreOwnClicks() override;
 
   void OnProfileType(UINT id);
   void OnSide(UINT id);
   void OnShapeInputType(UINT id);
   void OnSingleTaper();
-  void OnTool();
   void OnLead();
-  void OnToolNumberCheck();
-  void OnToolNumberChange();
-  void OnLengthOffsetCheck();
 
   DECLARE_MESSAGE_MAP()
 
  private:
   // What the clicks change at once; Cancel gives it back.
   struct ClickedValues {
-    int profileType, side, shapeInputType, singleTaper, toolNumberOn, lengthOffsetOn;
+    int profileType, side, shapeInputType, singleTaper;
   };
 
   void ShowStates();

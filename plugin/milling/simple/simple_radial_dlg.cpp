@@ -2,6 +2,7 @@
 
 #include "platform/classlib/dialogs/dialog_template.h"
 #include "plugin/geometry/forms/control_states.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
 namespace {
@@ -18,64 +19,55 @@ constexpr int kCentreYEdit = 540;
 constexpr int kZEdit = 541;
 constexpr int kStartOutsideCheck = 549;
 constexpr int kLeadButton = 308;
-constexpr int kToolButton = 271;
-constexpr int kToolNumberEdit = 322;
-constexpr int kToolNumberCheck = 324;
-constexpr int kLengthOffsetCheck = 325;
 
 const SimpleCycleControlIds kCommonIds{};
 
 const DialogTemplateRegistration kSimpleRadialTemplate(CSimpleRadialDlg::IDD,
                                                        {"단순 원가공",
-                                                        {
-                                                            res::EditText(kCommonIds.name, "공구경로 이름"),
-                                                            res::GroupBox(IDC_STATIC, "<< 공구경로 형상 >>"),
-                                                            res::RadioButton(kCirclesRadio, "원형", WS_GROUP),
-                                                            res::RadioButton(kCirclesRadio + 1, "나선형"),
-                                                            res::RadioButton(kLinesRadio, "방사선"),
-                                                            res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
-                                                            res::RadioButton(kOnRadio, "ON", WS_GROUP),
-                                                            res::RadioButton(kOnRadio + 1, "외부"),
-                                                            res::RadioButton(kInsideRadio, "내부"),
-                                                            res::EditText(kInnerDiameterEdit, "내 경"),
-                                                            res::EditText(kDiameterEdit, "직 경"),
-                                                            res::EditText(kStepoverEdit, "Stepover"),
-                                                            res::GroupBox(IDC_STATIC, "<< 중 심 >>"),
-                                                            res::EditText(kCentreXEdit, "X"),
-                                                            res::EditText(kCentreYEdit, "Y"),
-                                                            res::EditText(kZEdit, "Z"),
-                                                            res::CheckBox(kStartOutsideCheck, "외곽에서 시작"),
-                                                            res::EditText(kCommonIds.allowance, "가공 여유"),
-                                                            res::PushButton(kToolButton, ""),
-                                                            res::CheckBox(kToolNumberCheck, "번호"),
-                                                            res::EditText(kToolNumberEdit, ""),
-                                                            res::CheckBox(kLengthOffsetCheck, "장보정"),
-                                                            res::EditText(kCommonIds.lengthOffset, ""),
-                                                            res::EditText(kCommonIds.returnHeight, "복귀 높이"),
-                                                            res::EditText(kCommonIds.feed, "가공 피드"),
-                                                            res::PushButton(kLeadButton, "진입 / 복귀"),
-                                                            res::DefPushButton(IDOK, "OK"),
-                                                            res::PushButton(IDCANCEL, "Cancel"),
-                                                        }});
+                                                        JoinControls({
+                                                            {
+                                                                res::EditText(kCommonIds.name, "공구경로 이름"),
+                                                                res::GroupBox(IDC_STATIC, "<< 공구경로 형상 >>"),
+                                                                res::RadioButton(kCirclesRadio, "원형", WS_GROUP),
+                                                                res::RadioButton(kCirclesRadio + 1, "나선형"),
+                                                                res::RadioButton(kLinesRadio, "방사선"),
+                                                                res::GroupBox(IDC_STATIC, "<< 공구 경 보정 >>"),
+                                                                res::RadioButton(kOnRadio, "ON", WS_GROUP),
+                                                                res::RadioButton(kOnRadio + 1, "외부"),
+                                                                res::RadioButton(kInsideRadio, "내부"),
+                                                                res::EditText(kInnerDiameterEdit, "내 경"),
+                                                                res::EditText(kDiameterEdit, "직 경"),
+                                                                res::EditText(kStepoverEdit, "Stepover"),
+                                                                res::GroupBox(IDC_STATIC, "<< 중 심 >>"),
+                                                                res::EditText(kCentreXEdit, "X"),
+                                                                res::EditText(kCentreYEdit, "Y"),
+                                                                res::EditText(kZEdit, "Z"),
+                                                                res::CheckBox(kStartOutsideCheck, "외곽에서 시작"),
+                                                                res::EditText(kCommonIds.allowance, "가공 여유"),
+                                                            },
+                                                            SimpleCycleToolControls(kCommonIds),
+                                                            {
+                                                                res::EditText(kCommonIds.returnHeight, "복귀 높이"),
+                                                                res::EditText(kCommonIds.feed, "가공 피드"),
+                                                                res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                                res::DefPushButton(IDOK, "OK"),
+                                                                res::PushButton(IDCANCEL, "Cancel"),
+                                                            },
+                                                        })});
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSimpleRadialDlg, CAcUiDialog)
 ON_CONTROL_RANGE(BN_CLICKED, kCirclesRadio, kLinesRadio, &CSimpleRadialDlg::OnPathShape)
 ON_CONTROL_RANGE(BN_CLICKED, kOnRadio, kInsideRadio, &CSimpleRadialDlg::OnToolCompensation)
-ON_BN_CLICKED(kToolButton, &CSimpleRadialDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleRadialDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleRadialDlg::OnLead)
-ON_BN_CLICKED(kToolNumberCheck, &CSimpleRadialDlg::OnToolNumberCheck)
-ON_EN_CHANGE(kToolNumberEdit, &CSimpleRadialDlg::OnToolNumberChange)
-ON_BN_CLICKED(kLengthOffsetCheck, &CSimpleRadialDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleRadialDlg::CSimpleRadialDlg(CWnd* pParent) : CAcUiDialog(IDD, pParent) { m_Tool.FormatToolName(); }
+CSimpleRadialDlg::CSimpleRadialDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpRadial", kCommonIds) {}
 
-void CSimpleRadialDlg::DoDataExchange(CDataExchange* pDX) {
-  CAcUiDialog::DoDataExchange(pDX);
+void CSimpleRadialDlg::ExchangeOwnFields(CDataExchange* pDX) {
   const SimpleRadialLimits& r = kSimpleRadialLimits;
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
   DDX_Limited(pDX, kInnerDiameterEdit, m_InnerDiameter, r.innerDiameter);
   DDX_Limited(pDX, kDiameterEdit, m_Diameter, r.diameter);
   DDX_Limited(pDX, kStepoverEdit, m_Stepover, r.stepover);
@@ -85,21 +77,11 @@ void CSimpleRadialDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, kStartOutsideCheck, m_StartOutside);
 }
 
-BOOL CSimpleRadialDlg::OnInitDialog() {
-  CAcUiDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpRadial", kCommonIds);
-  ShowStates();
-  m_ClickedAtOpening = {m_PathShape, m_ToolCompensation, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
-}
+void CSimpleRadialDlg::RememberOwnClicks() { m_ClickedAtOpening = {m_PathShape, m_ToolCompensation}; }
 
-void CSimpleRadialDlg::OnCancel() {
-  const ClickedValues& was = m_ClickedAtOpening;
-  m_PathShape = was.pathShape;
-  m_ToolCompensation = was.toolCompensation;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
-  CAcUiDialog::OnCancel();
+void CSimpleRadialDlg::RestoreOwnClicks() {
+  m_PathShape = m_ClickedAtOpening.pathShape;
+  m_ToolCompensation = m_ClickedAtOpening.toolCompensation;
 }
 
 void CSimpleRadialDlg::ShowStates() {
@@ -121,20 +103,7 @@ void CSimpleRadialDlg::OnToolCompensation(UINT id) {
   ShowStates();
 }
 
-void CSimpleRadialDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
-
 void CSimpleRadialDlg::OnLead() { m_Lead.DoModal(); }
-
-void CSimpleRadialDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleRadialDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleRadialDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }
-
-void CSimpleRadialDlg::OnOK() {
-  if (!UpdateData(TRUE) || !AcceptSimpleCycleName(*this)) return;
-  CAcUiDialog::OnOK();
-}
 
 SimpleRadialShape SimpleRadialShapeOf(const CSimpleRadialDlg& dlg) {
   SimpleRadialShape s;

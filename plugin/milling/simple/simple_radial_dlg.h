@@ -5,10 +5,10 @@
 
 #include "platform/cad/editor/acui_dialog.h"
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
-#include "plugin/milling/simple/simple_cycle_form.h"
+#include "plugin/milling/simple/simple_cycle_dialog.h"
 #include "plugin/milling/simple/simple_radial_paths.h"
 
-class CSimpleRadialDlg : public CAcUiDialog, public SimpleCycleFields {
+class CSimpleRadialDlg : public SimpleCycleDialog<CAcUiDialog> {
  public:
   enum { IDD = 279 };
   explicit CSimpleRadialDlg(CWnd* pParent = nullptr);
@@ -29,25 +29,21 @@ class CSimpleRadialDlg : public CAcUiDialog, public SimpleCycleFields {
   int m_StartOutside = 1;
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
+  void ExchangeOwnFields(CDataExchange* pDX) override;
+  void ShowOwnStates() override { ShowStates(); }
+  void RememberOwnClicks() override;
+  void RestoreOwnClicks() override;
 
   void OnPathShape(UINT id);
   void OnToolCompensation(UINT id);
-  void OnTool();
   void OnLead();
-  void OnToolNumberCheck();
-  void OnToolNumberChange();
-  void OnLengthOffsetCheck();
 
   DECLARE_MESSAGE_MAP()
 
  private:
   // What the clicks change at once; Cancel gives it back.
   struct ClickedValues {
-    int pathShape, toolCompensation, toolNumberOn, lengthOffsetOn;
+    int pathShape, toolCompensation;
   };
 
   void ShowStates();

@@ -1,6 +1,7 @@
 #include "plugin/milling/simple/simple_sphere_dlg.h"
 
 #include "platform/classlib/dialogs/dialog_template.h"
+#include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/simple_shape_limits.h"
 
@@ -39,36 +40,36 @@ const SimpleCycleControlIds kCommonIds{kNameEdit,         kToolButton,        kT
 
 const DialogTemplateRegistration kSimpleSphereTemplate(CSimpleSphereDlg::IDD,
                                                        {"단순 구형 가공",
-                                                        {
-                                                            res::EditText(kNameEdit, "공구경로 이름"),
-                                                            res::GroupBox(IDC_STATIC, "가공 방법"),
-                                                            res::RadioButton(kCoreRadio, "코아", WS_GROUP),
-                                                            res::RadioButton(kCavityRadio, "캐비티"),
-                                                            res::GroupBox(IDC_STATIC, "가공 방향"),
-                                                            res::RadioButton(kDownCutRadio, "하향가공", WS_GROUP),
-                                                            res::RadioButton(kUpCutRadio, "상향가공"),
-                                                            res::EditText(kXCentreEdit, "X 중심"),
-                                                            res::EditText(kYCentreEdit, "Y 중심"),
-                                                            res::EditText(kZCentreEdit, "Z 중심"),
-                                                            res::EditText(kRadiusEdit, "반경"),
-                                                            res::EditText(kStartAngleEdit, "Z 시작 각도"),
-                                                            res::EditText(kEndAngleEdit, "Z 끝 각도"),
-                                                            res::EditText(kReturnHeightEdit, "복귀 높이"),
-                                                            res::PushButton(kToolButton, ""),
-                                                            res::CheckBox(kToolNumberCheck, "번호"),
-                                                            res::EditText(kToolNumberEdit, ""),
-                                                            res::CheckBox(kLengthOffsetCheck, "장보정"),
-                                                            res::EditText(kLengthOffsetEdit, ""),
-                                                            res::CheckBox(kFinishCheck, "정삭가공"),
-                                                            res::EditText(kAllowanceEdit, "가공 여유"),
-                                                            res::CheckBox(kSpindleCheck, "주축회전수"),
-                                                            res::EditText(kSpindleSpeedEdit, ""),
-                                                            res::EditText(kStepoverEdit, "정삭 Stepover"),
-                                                            res::EditText(kFeedEdit, "정삭 Feed"),
-                                                            res::PushButton(kLeadButton, "진입 / 복귀"),
-                                                            res::DefPushButton(IDOK, "OK"),
-                                                            res::PushButton(IDCANCEL, "Cancel"),
-                                                        }});
+                                                        JoinControls({
+                                                            {
+                                                                res::EditText(kNameEdit, "공구경로 이름"),
+                                                                res::GroupBox(IDC_STATIC, "가공 방법"),
+                                                                res::RadioButton(kCoreRadio, "코아", WS_GROUP),
+                                                                res::RadioButton(kCavityRadio, "캐비티"),
+                                                                res::GroupBox(IDC_STATIC, "가공 방향"),
+                                                                res::RadioButton(kDownCutRadio, "하향가공", WS_GROUP),
+                                                                res::RadioButton(kUpCutRadio, "상향가공"),
+                                                                res::EditText(kXCentreEdit, "X 중심"),
+                                                                res::EditText(kYCentreEdit, "Y 중심"),
+                                                                res::EditText(kZCentreEdit, "Z 중심"),
+                                                                res::EditText(kRadiusEdit, "반경"),
+                                                                res::EditText(kStartAngleEdit, "Z 시작 각도"),
+                                                                res::EditText(kEndAngleEdit, "Z 끝 각도"),
+                                                                res::EditText(kReturnHeightEdit, "복귀 높이"),
+                                                            },
+                                                            SimpleCycleToolControls(kCommonIds),
+                                                            {
+                                                                res::CheckBox(kFinishCheck, "정삭가공"),
+                                                                res::EditText(kAllowanceEdit, "가공 여유"),
+                                                                res::CheckBox(kSpindleCheck, "주축회전수"),
+                                                                res::EditText(kSpindleSpeedEdit, ""),
+                                                                res::EditText(kStepoverEdit, "정삭 Stepover"),
+                                                                res::EditText(kFeedEdit, "정삭 Feed"),
+                                                                res::PushButton(kLeadButton, "진입 / 복귀"),
+                                                                res::DefPushButton(IDOK, "OK"),
+                                                                res::PushButton(IDCANCEL, "Cancel"),
+                                                            },
+                                                        })});
 
 }  // namespace
 
@@ -76,23 +77,18 @@ BEGIN_MESSAGE_MAP(CSimpleSphereDlg, CDialog)
 ON_CONTROL_RANGE(BN_CLICKED, kCoreRadio, kCavityRadio, &CSimpleSphereDlg::OnForm)
 ON_CONTROL_RANGE(BN_CLICKED, kDownCutRadio, kUpCutRadio, &CSimpleSphereDlg::OnCutDirection)
 ON_BN_CLICKED(kFinishCheck, &CSimpleSphereDlg::OnFinish)
-ON_BN_CLICKED(kToolButton, &CSimpleSphereDlg::OnTool)
+ON_SIMPLE_CYCLE_FIELDS(CSimpleSphereDlg, kCommonIds)
 ON_BN_CLICKED(kLeadButton, &CSimpleSphereDlg::OnLead)
-ON_BN_CLICKED(kToolNumberCheck, &CSimpleSphereDlg::OnToolNumberCheck)
-ON_EN_CHANGE(kToolNumberEdit, &CSimpleSphereDlg::OnToolNumberChange)
-ON_BN_CLICKED(kLengthOffsetCheck, &CSimpleSphereDlg::OnLengthOffsetCheck)
 END_MESSAGE_MAP()
 
-CSimpleSphereDlg::CSimpleSphereDlg(CWnd* pParent) : CDialog(IDD, pParent) {
+CSimpleSphereDlg::CSimpleSphereDlg(CWnd* pParent) : SimpleCycleDialog(IDD, pParent, "SimpSphere", kCommonIds) {
   m_Tool.m_ToolType = kBallEndMill;
   m_Tool.FormatToolName();
   m_LengthOffsetNumber = 1;
 }
 
-void CSimpleSphereDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
+void CSimpleSphereDlg::ExchangeOwnFields(CDataExchange* pDX) {
   const SimpleSphereLimits& s = kSimpleSphereLimits;
-  ExchangeSimpleCycleFields(pDX, *this, kCommonIds);
   DDX_Limited(pDX, kEndAngleEdit, m_EndAngle, s.endAngle);
   DDX_Check(pDX, kSpindleCheck, m_SpindleOn);
   DDX_Check(pDX, kFinishCheck, m_FinishOn);
@@ -105,22 +101,13 @@ void CSimpleSphereDlg::DoDataExchange(CDataExchange* pDX) {
   DDX_Limited(pDX, kStepoverEdit, m_FinishStepover, s.finishStepover);
 }
 
-BOOL CSimpleSphereDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  InitSimpleCycleForm(*this, *this, "SimpSphere", kCommonIds);
-  ShowStates();
-  m_ClickedAtOpening = {m_Form, m_CutDirection, m_FinishOn, m_ToolNumberOn, m_LengthOffsetOn};
-  return TRUE;
-}
+void CSimpleSphereDlg::RememberOwnClicks() { m_ClickedAtOpening = {m_Form, m_CutDirection, m_FinishOn}; }
 
-void CSimpleSphereDlg::OnCancel() {
+void CSimpleSphereDlg::RestoreOwnClicks() {
   const ClickedValues& was = m_ClickedAtOpening;
   m_Form = was.form;
   m_CutDirection = was.cutDirection;
   m_FinishOn = was.finishOn;
-  m_ToolNumberOn = was.toolNumberOn;
-  m_LengthOffsetOn = was.lengthOffsetOn;
-  CDialog::OnCancel();
 }
 
 void CSimpleSphereDlg::ShowStates() {
@@ -148,24 +135,12 @@ void CSimpleSphereDlg::OnFinish() {
   ShowStates();
 }
 
-void CSimpleSphereDlg::OnTool() { RunToolShapeButton(*this, *this, kCommonIds); }
-
 void CSimpleSphereDlg::OnLead() { m_Lead.DoModal(); }
 
-void CSimpleSphereDlg::OnToolNumberCheck() { ToggleToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleSphereDlg::OnToolNumberChange() { FollowToolNumber(*this, *this, kCommonIds); }
-
-void CSimpleSphereDlg::OnLengthOffsetCheck() { ToggleLengthOffset(*this, *this, kCommonIds); }
-
-void CSimpleSphereDlg::OnOK() {
-  if (!UpdateData(TRUE)) return;
-  if (!(m_EndAngle - m_StartAngle > 0.0f)) {
-    ShowFormInformation(kAnglesText);
-    return;
-  }
-  if (!AcceptSimpleCycleName(*this)) return;
-  CDialog::OnOK();
+bool CSimpleSphereDlg::AcceptOwnFields() {
+  if (m_EndAngle - m_StartAngle > 0.0f) return true;
+  ShowFormInformation(kAnglesText);
+  return false;
 }
 
 SimpleSphereShape SimpleSphereShapeOf(const CSimpleSphereDlg& dlg) {

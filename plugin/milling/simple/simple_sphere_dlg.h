@@ -5,12 +5,12 @@
 
 #include "platform/classlib/afxwin.h"
 #include "plugin/geometry/passes/lead_in_out_dlg.h"
-#include "plugin/milling/simple/simple_cycle_form.h"
+#include "plugin/milling/simple/simple_cycle_dialog.h"
 #include "plugin/milling/simple/simple_sphere_circles.h"
 
 enum SphereCutDirection { kSphereDownCut = 0, kSphereUpCut = 1 };
 
-class CSimpleSphereDlg : public CDialog, public SimpleCycleFields {
+class CSimpleSphereDlg : public SimpleCycleDialog<CDialog> {
  public:
   enum { IDD = 277 };
   explicit CSimpleSphereDlg(CWnd* pParent = nullptr);
@@ -34,26 +34,23 @@ class CSimpleSphereDlg : public CDialog, public SimpleCycleFields {
   float m_FinishStepover = 2.0f;
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
+  void ExchangeOwnFields(CDataExchange* pDX) override;
+  void ShowOwnStates() override { ShowStates(); }
+  void RememberOwnClicks() override;
+  void RestoreOwnClicks() override;
+  bool AcceptOwnFields() override;
 
   void OnForm(UINT id);
   void OnCutDirection(UINT id);
   void OnFinish();
-  void OnTool();
   void OnLead();
-  void OnToolNumberCheck();
-  void OnToolNumberChange();
-  void OnLengthOffsetCheck();
 
   DECLARE_MESSAGE_MAP()
 
  private:
   // What the clicks change at once; Cancel gives it back.
   struct ClickedValues {
-    int form, cutDirection, finishOn, toolNumberOn, lengthOffsetOn;
+    int form, cutDirection, finishOn;
   };
 
   void ShowStates();

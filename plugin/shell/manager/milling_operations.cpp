@@ -8,65 +8,11 @@
 #include "plugin/milling/pocket/pocket_selection.h"
 #include "plugin/milling/profile/profile_dlg.h"
 #include "plugin/milling/profile/profile_generator.h"
-#include "plugin/shell/held_drawing_ids.h"
+#include "plugin/shell/manager/held_dialog_operation.h"
 #include "plugin/shell/manager/manager_boxes.h"
-#include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 
 namespace {
-
-constexpr int kRoughingPass = 1;
-constexpr int kFinishingPass = 2;
-constexpr int kRestPass = 3;
-
-SimulatedTool MillingTool(const CToolShapeDlg& shape) {
-  SimulatedTool tool;
-  tool.name = shape.m_ToolName;
-  tool.category = 1;
-  tool.shapeType = shape.m_ToolType;
-  tool.diameter = shape.m_Diameter;
-  tool.secondSize = shape.m_CornerRadius;
-  tool.length = shape.m_Length;
-  return tool;
-}
-
-// Copies made by a reload that the stored toolpath of the name did not take.
-void EraseUnstored(AcDbObjectIdArray& copies, const CString& toolpathName) {
-  AcDbObjectIdArray stored;
-  GetToolpathEntityIds(toolpathName, stored);
-  for (const AcDbObjectId& id : copies) {
-    if (!stored.contains(id)) EraseObject(id);
-  }
-  copies.setLogicalLength(0);
-}
-
-// The kind's dialog held as the record's holder, with the copies of the
-// source geometry its reload made.
-template <class Dialog>
-class HeldDialogOperation : public ToolpathOperation {
- public:
-  bool ReadRecord(const char* recordText, const char* toolpathName) override {
-    dialog_.m_EditMode = 1;
-    dialog_.m_ExistingName = toolpathName;
-    dialog_.m_ToolpathName = toolpathName;
-    refusal_.Empty();
-    return dialog_.ReadParamRecord(recordText, &refusal_);
-  }
-  CString RecordRefusal() const override { return refusal_; }
-  bool RunDialog() override { return dialog_.DoModal() == IDOK; }
-  CString ToolpathName() const override { return dialog_.m_ToolpathName; }
-  void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
-  void DiscardUnstoredSource() override { EraseUnstored(reloaded_, dialog_.m_ToolpathName); }
-  void DropDrawingIds() override {
-    ::DropDrawingIds(dialog_);
-    reloaded_.setLogicalLength(0);
-  }
-
- protected:
-  Dialog dialog_;
-  AcDbObjectIdArray reloaded_;
-  CString refusal_;
-};
 
 class PocketOperation : public HeldDialogOperation<CPocketDlg> {
  public:
@@ -80,20 +26,14 @@ class PocketOperation : public HeldDialogOperation<CPocketDlg> {
   void Generate() override { GeneratePocketToolpath(dialog_); }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
     if (pass == 0) pass = FirstPass();
-    const CToolShapeDlg* shape = pass == kRoughingPass    ? &dialog_.m_RoughTool
-                                 : pass == kFinishingPass ? &dialog_.m_FinishTool
-                                 : pass == kRestPass      ? &dialog_.m_RestTool
-                                                          : nullptr;
-    if (shape == nullptr) return false;
-    tool = MillingTool(*shape);
-    return true;
+    return PocketPassToolOf(pass, dialog_.m_RoughTool, dialog_.m_FinishTool, dialog_.m_RestTool, tool);
   }
 
  private:
   int FirstPass() const {
-    if (dialog_.m_RoughOn) return kRoughingPass;
-    if (dialog_.m_FinishOn) return kFinishingPass;
-    return dialog_.m_RestOn ? kRestPass : kRoughingPass;
+    if (dialog_.m_RoughOn) return kPocketRoughingPass;
+    if (dialog_.m_FinishOn) return kPocketFinishingPass;
+    return dialog_.m_RestOn ? kPocketRestPass : kPocketRoughingPass;
   }
 };
 
@@ -109,28 +49,16 @@ class ProfileOperation : public HeldDialogOperation<CProfileDlg> {
   void ReportRegenerated() const override { ShowManagerBox("\n 재생 성이 완료 되었습니다!!!"); }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
     if (pass != 0) return false;
-    tool = MillingTool(dialog_.m_Tool);
+    tool = MillingToolOf(dialog_.m_Tool);
     return true;
   }
 };
 
 // The holes come back as points; the dialog's OK makes their circles, and the
 // generator erases everything it made when it cannot store.
-class DrillOperation : public ToolpathOperation {
+class DrillOperation : public HeldDialogOperation<CDrillDlg> {
  public:
-  bool ReadRecord(const char* recordText, const char* toolpathName) override {
-    dialog_.m_Regenerate = 1;
-    if (dialog_.m_CycleEdit == 0) dialog_.m_CycleEdit = 1;
-    dialog_.m_ToolpathName = toolpathName;
-    dialog_.m_StoredName = toolpathName;
-    refusal_.Empty();
-    return dialog_.ReadParamRecord(recordText, &refusal_);
-  }
-  CString RecordRefusal() const override { return refusal_; }
   bool ReloadSource(const char* toolpathName) override { return ReloadDrillPoints(toolpathName, dialog_.m_Points); }
-  bool RunDialog() override { return dialog_.DoModal() == IDOK; }
-  CString ToolpathName() const override { return dialog_.m_ToolpathName; }
-  void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
   void Generate() override { GenerateDrillToolpath(dialog_); }
   void ReportRegenerated() const override {
     char answer[512] = {};
@@ -138,30 +66,15 @@ class DrillOperation : public ToolpathOperation {
   }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
     if (pass != 0) return false;
-    tool.name = dialog_.m_DrillTool.m_ToolName;
-    tool.category = 2;
-    tool.shapeType = dialog_.m_DrillTool.m_ToolType;
-    tool.diameter = dialog_.m_DrillTool.m_Diameter;
-    tool.secondSize = dialog_.m_DrillTip.m_TipLength;
-    tool.length = dialog_.m_DrillTool.m_Length;
+    tool = DrillToolOf(dialog_.m_DrillTool, dialog_.m_DrillTip.m_TipLength, 2);
     return true;
   }
-  void DropDrawingIds() override { ::DropDrawingIds(dialog_); }
-
- private:
-  CDrillDlg dialog_;
-  CString refusal_;
 };
-
-template <class Operation>
-std::unique_ptr<ToolpathOperation> Make() {
-  return std::make_unique<Operation>();
-}
 
 }  // namespace
 
 std::vector<std::pair<int, ToolpathOperationMaker>> MillingOperationMakers() {
-  return {{kToolpathPocket, &Make<PocketOperation>},
-          {kToolpathProfile, &Make<ProfileOperation>},
-          {kToolpathDrillCycle, &Make<DrillOperation>}};
+  return {{kToolpathPocket, &MakeOperation<PocketOperation>},
+          {kToolpathProfile, &MakeOperation<ProfileOperation>},
+          {kToolpathDrillCycle, &MakeOperation<DrillOperation>}};
 }

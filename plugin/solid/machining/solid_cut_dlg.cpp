@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/cad/editor/input/aced_input.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/solid_machining_limits.h"
@@ -81,10 +82,6 @@ const DialogTemplateRegistration kSolidCutTemplate(CSolidCutDlg::IDD,
                                                         res::PushButton(IDCANCEL, "Cancel"),
                                                     }});
 
-void SetReadOnly(CWnd& dialog, int id, bool readOnly) {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, dialog.GetDlgItem(id))) edit->SetReadOnly(readOnly ? TRUE : FALSE);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSolidCutDlg, CAcUiDialog)
@@ -145,23 +142,20 @@ BOOL CSolidCutDlg::OnInitDialog() {
 }
 
 void CSolidCutDlg::ShowStates() {
-  SetReadOnly(*this, kLengthOffsetEdit, m_LengthOffsetOn == 0);
-  SetReadOnly(*this, kMinAngleEdit, m_AngleLimitOn == 0);
-  SetReadOnly(*this, kMaxAngleEdit, m_AngleLimitOn == 0);
+  SetControlReadOnly(*this, kLengthOffsetEdit, m_LengthOffsetOn == 0);
+  SetControlReadOnly(*this, kMinAngleEdit, m_AngleLimitOn == 0);
+  SetControlReadOnly(*this, kMaxAngleEdit, m_AngleLimitOn == 0);
 }
 
 void CSolidCutDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  if (m_GougeCheckOn && !IsLiveEntity(m_GougeId)) {
-    ShowFormInformation("간섭체크할 폴리라인이 선택되지 않았습니다.!!", "Error message");
-    return;
-  }
+  if (!GougeOutlineReady(m_GougeCheckOn, m_GougeId)) return;
   if (!AcceptToolpathName(m_ToolpathName, m_EditMode == 0)) return;
   CAcUiDialog::OnOK();
 }
 
 void CSolidCutDlg::OnTool() {
-  if (m_Tool.DoModal() == IDOK) SetDlgItemText(kToolButton, m_Tool.m_ToolName);
+  RunToolShapeDialog(*this, m_Tool, kToolButton);
 }
 
 void CSolidCutDlg::OnPlunge() { m_Plunge.DoModal(); }
@@ -169,10 +163,7 @@ void CSolidCutDlg::OnOneWay() { m_TwoWay = 0; }
 void CSolidCutDlg::OnTwoWay() { m_TwoWay = 1; }
 
 void CSolidCutDlg::OnToolNumberChange() {
-  if (m_LengthOffsetOn) return;
-  CString text;
-  GetDlgItemText(kToolNumberEdit, text);
-  SetDlgItemText(kLengthOffsetEdit, text);
+  CopyToolNumberWhileNoOffset(*this, m_LengthOffsetOn, kToolNumberEdit, kLengthOffsetEdit);
 }
 
 void CSolidCutDlg::OnLengthOffsetOn() {
@@ -216,9 +207,4 @@ void CSolidCutDlg::OnPickDirection() {
   SetDlgItemText(kAngleEdit, text);
 }
 
-void CSolidCutDlg::OnPickGouge() {
-  BeginEditorCommand();
-  const AcDbObjectId picked = PickGougePolyline();
-  CompleteEditorCommand();
-  if (!picked.isNull()) m_GougeId = picked;
-}
+void CSolidCutDlg::OnPickGouge() { PickGougeOutline(*this, m_GougeId); }

@@ -21,7 +21,8 @@
 #include "plugin/solid/machining/solid_cut_gouge.h"
 #include "plugin/solid/machining/solid_cut_passes.h"
 #include "plugin/solid/machining/solid_cut_picks.h"
-#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
+#include "plugin/solid/machining/solid_source_store.h"
 #include "plugin/solid/slices/solid_slices.h"
 
 namespace {
@@ -114,14 +115,6 @@ void LinkOneWay(CSolidCutDlg& dlg, const AcDbObjectIdArray& passes, AcDbObjectId
     lastEnd = end;
     first = false;
   }
-}
-
-void AddStartMarkers(const CSolidCutDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& markers) {
-  AddToolInfoMarker(markers, dlg.m_Tool, dlg.m_ToolNumberOn, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
-                    dlg.m_LengthOffsetNumber, first);
-  AcDbObjectId point;
-  if (AddMarkerPoint(kMarkerSpindle, point, dlg.m_SpindleSpeed, first)) markers.append(point);
-  if (AddMarkerPoint(kMarkerSolidCut, point, 0.0, first)) markers.append(point);
 }
 
 // The passes of every slice, in the frame. False when the offset model cannot
@@ -217,23 +210,7 @@ void CreateSolidCutToolpath(CSolidCutDlg& dlg) {
     acutPrintf("\n 공구경로를 생성할 수 없습니다..");
     return;
   }
-  AcDbObjectIdArray markers;
-  AddStartMarkers(dlg, path.ids().first(), markers);
-  ScratchEntities members;
-  if (!AddSolidCutSourceCopies(dlg.m_ModelId, dlg.m_GougeCheckOn ? dlg.m_GougeId : AcDbObjectId::kNull,
-                               members.ids())) {
-    return;
-  }
-  members.ids().append(markers);
-  path.HandTo(members.ids());
-
-  CString record;
-  dlg.WriteParamRecord(record);
-  if (dlg.m_EditMode == 0) ReplaceAgreedToolpath(dlg.m_ToolpathName);
-  AcDbObjectIdArray stored = members.ids();
-  CreateToolpathGroup(dlg.m_ToolpathName, record, stored);
-  // Stored: the group owns them; else the scratch erases path and copies alike.
-  if (IsToolpathGroupName(dlg.m_ToolpathName)) members.ids().setLogicalLength(0);
+  StoreSolidSourcePath(dlg, kMarkerSolidCut, path);
 }
 
 bool AddSolidCutSourceCopies(AcDbObjectId model, AcDbObjectId gouge, AcDbObjectIdArray& members) {

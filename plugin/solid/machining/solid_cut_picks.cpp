@@ -4,6 +4,7 @@
 
 #include "platform/cad/db/curves/db_curve.h"
 #include "platform/cad/db/db_host_services.h"
+#include "platform/cad/editor/acui_dialog.h"
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
 #include "plugin/geometry/forms/operation_form.h"
@@ -73,4 +74,17 @@ AcDbObjectId PickGougePolyline() {
   if (!closed) return AcDbObjectId::kNull;
   HighlightEntity(id);
   return id;
+}
+
+void PickGougeOutline(CAcUiDialog& dialog, AcDbObjectId& gougeId) {
+  dialog.BeginEditorCommand();
+  const AcDbObjectId picked = PickGougePolyline();
+  dialog.CompleteEditorCommand();
+  if (!picked.isNull()) gougeId = picked;
+}
+
+bool GougeOutlineReady(int gougeCheckOn, const AcDbObjectId& gougeId) {
+  if (!gougeCheckOn || IsLiveEntity(gougeId)) return true;
+  ShowFormInformation("간섭체크할 폴리라인이 선택되지 않았습니다.!!", "Error message");
+  return false;
 }

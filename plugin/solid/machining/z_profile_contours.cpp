@@ -14,7 +14,7 @@
 #include "plugin/shell/selection/region_helpers.h"
 #include "plugin/shell/selection/selection_queries.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
-#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "plugin/solid/machining/z_profile_dlg.h"
 
 #include "platform/cad/editor/input/aced_input.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/solid_machining_limits.h"
@@ -165,9 +166,7 @@ BOOL CZProfileDlg::OnInitDialog() {
 }
 
 void CZProfileDlg::ShowStates() {
-  if (auto* edit = DYNAMIC_DOWNCAST(CEdit, GetDlgItem(kLengthOffsetEdit))) {
-    edit->SetReadOnly(m_LengthOffsetOn ? FALSE : TRUE);
-  }
+  SetControlReadOnly(*this, kLengthOffsetEdit, m_LengthOffsetOn == 0);
   for (int id : {kGougeAllowanceEdit, kGougePickButton, kInsideCheck, kCompensationCheck}) {
     Enable(*this, id, m_GougeCheckOn != 0);
   }
@@ -185,10 +184,7 @@ void CZProfileDlg::ShowStartPoint() {
 
 void CZProfileDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  if (m_GougeCheckOn && !IsLiveEntity(m_GougeId)) {
-    ShowFormInformation("간섭체크할 폴리라인이 선택되지 않았습니다.!!", "Error message");
-    return;
-  }
+  if (!GougeOutlineReady(m_GougeCheckOn, m_GougeId)) return;
   // A start below the depth leaves nothing to machine.
   if (m_ZStartOn && m_ZDepthOn && m_ZStart < m_ZDepth) {
     CString text;
@@ -207,16 +203,13 @@ void CZProfileDlg::OnDownCut() { m_CutDirection = 0; }
 void CZProfileDlg::OnUpCut() { m_CutDirection = 1; }
 
 void CZProfileDlg::OnTool() {
-  if (m_Tool.DoModal() == IDOK) SetDlgItemText(kToolButton, m_Tool.m_ToolName);
+  RunToolShapeDialog(*this, m_Tool, kToolButton);
 }
 
 void CZProfileDlg::OnLead() { m_Lead.DoModal(); }
 
 void CZProfileDlg::OnToolNumberChange() {
-  if (m_LengthOffsetOn) return;
-  CString text;
-  GetDlgItemText(kToolNumberEdit, text);
-  SetDlgItemText(kLengthOffsetEdit, text);
+  CopyToolNumberWhileNoOffset(*this, m_LengthOffsetOn, kToolNumberEdit, kLengthOffsetEdit);
 }
 
 void CZProfileDlg::OnLengthOffsetOn() {
@@ -280,9 +273,4 @@ void CZProfileDlg::OnStartPointPick() {
 void CZProfileDlg::OnPickZStart() { PickZIntoEdit(*this, "\n 등고선 가공 시작점을 지정하시요 !!", kZStartEdit); }
 void CZProfileDlg::OnPickZDepth() { PickZIntoEdit(*this, "\n 등고선 가공이 끝나는 점을 지정하시요 !!", kZDepthEdit); }
 
-void CZProfileDlg::OnPickGouge() {
-  BeginEditorCommand();
-  const AcDbObjectId picked = PickGougePolyline();
-  CompleteEditorCommand();
-  if (!picked.isNull()) m_GougeId = picked;
-}
+void CZProfileDlg::OnPickGouge() { PickGougeOutline(*this, m_GougeId); }

@@ -30,7 +30,8 @@
 #include "plugin/solid/machining/solid_cut_generator.h"
 #include "plugin/solid/machining/solid_cut_gouge.h"
 #include "plugin/solid/machining/solid_cut_picks.h"
-#include "plugin/solid/machining/solid_cut_scratch.h"
+#include "plugin/shell/toolpaths/scratch_entities.h"
+#include "plugin/solid/machining/solid_source_store.h"
 #include "plugin/solid/machining/z_profile_contours.h"
 #include "plugin/solid/machining/z_profile_dlg.h"
 #include "plugin/solid/slices/solid_slices.h"
@@ -197,32 +198,6 @@ void MachineLevel(CZProfileDlg& dlg, const AcDbObjectIdArray& loops, const ZProf
   passes.append(contours);
 }
 
-void AddStartMarkers(const CZProfileDlg& dlg, AcDbObjectId first, AcDbObjectIdArray& markers) {
-  AddToolInfoMarker(markers, dlg.m_Tool, dlg.m_ToolNumberOn, dlg.m_ToolNumber, dlg.m_LengthOffsetOn,
-                    dlg.m_LengthOffsetNumber, first);
-  AcDbObjectId point;
-  if (AddMarkerPoint(kMarkerSpindle, point, dlg.m_SpindleSpeed, first)) markers.append(point);
-  if (AddMarkerPoint(kMarkerZProfile, point, 0.0, first)) markers.append(point);
-}
-
-void StorePath(CZProfileDlg& dlg, ScratchEntities& path) {
-  AcDbObjectIdArray markers;
-  AddStartMarkers(dlg, path.ids().first(), markers);
-  ScratchEntities members;
-  if (!AddSolidCutSourceCopies(dlg.m_ModelId, dlg.m_GougeCheckOn ? dlg.m_GougeId : AcDbObjectId::kNull,
-                               members.ids())) {
-    return;
-  }
-  members.ids().append(markers);
-  path.HandTo(members.ids());
-  CString record;
-  dlg.WriteParamRecord(record);
-  if (dlg.m_EditMode == 0) ReplaceAgreedToolpath(dlg.m_ToolpathName);
-  AcDbObjectIdArray stored = members.ids();
-  CreateToolpathGroup(dlg.m_ToolpathName, record, stored);
-  if (IsToolpathGroupName(dlg.m_ToolpathName)) members.ids().setLogicalLength(0);
-}
-
 }  // namespace
 
 std::vector<double> ZProfileLevels(double top, double bottom, double zStep) {
@@ -288,5 +263,5 @@ void CreateZProfileToolpath(CZProfileDlg& dlg) {
   ScratchEntities path;
   if (!LinkToolpathCurves(passes.ids(), path.ids(), dlg.m_Lead, dlg.m_RetractHeight)) return;
   passes.ids().setLogicalLength(0);  // the path holds them now
-  StorePath(dlg, path);
+  StoreSolidSourcePath(dlg, kMarkerZProfile, path);
 }

@@ -5,7 +5,7 @@
 #include "plugin/shell/command_failure.h"
 #include "plugin/shell/command_handlers.h"
 #include "plugin/shell/held_drawing_ids.h"
-#include "plugin/shell/manager/toolpath_operation.h"
+#include "plugin/shell/manager/held_dialog_operation.h"
 #include "plugin/shell/toolpaths/toolpath_entities.h"
 #include "plugin/shell/toolpaths/toolpath_store.h"
 #include "plugin/solid/pocket/solid_pocket_dlg.h"
@@ -13,23 +13,11 @@
 
 namespace {
 
-constexpr int kRoughingPass = 1;
-constexpr int kFinishingPass = 2;
-constexpr int kRestPass = 3;
-
 // The manager's kind-5 holder. A reload clones the stored solids; the
 // generator clones them again into the new toolpath, so the reloaded ones go
 // whatever the outcome.
-class SolidPocketOperation : public ToolpathOperation {
+class SolidPocketOperation : public HeldDialogOperation<CSolidPocketDlg> {
  public:
-  bool ReadRecord(const char* recordText, const char* toolpathName) override {
-    dialog_.m_EditMode = 1;
-    dialog_.m_ExistingName = toolpathName;
-    dialog_.m_ToolpathName = toolpathName;
-    refusal_.Empty();
-    return dialog_.ReadParamRecord(recordText, &refusal_);
-  }
-  CString RecordRefusal() const override { return refusal_; }
   bool ReloadSource(const char* toolpathName) override {
     DiscardUnstoredSource();
     if (!GetSolidPocketModelIds(toolpathName, dialog_.m_ModelId, dialog_.m_StockId)) return false;
@@ -40,9 +28,6 @@ class SolidPocketOperation : public ToolpathOperation {
     }
     return dialog_.m_MachiningMethod != kSolidPocketCore || !dialog_.m_StockId.isNull();
   }
-  bool RunDialog() override { return dialog_.DoModal() == IDOK; }
-  CString ToolpathName() const override { return dialog_.m_ToolpathName; }
-  void SetToolpathName(const char* name) override { dialog_.m_ToolpathName = name; }
   void Generate() override {
     CreateSolidPocketToolpath(dialog_);
     DiscardUnstoredSource();
@@ -54,31 +39,17 @@ class SolidPocketOperation : public ToolpathOperation {
     dialog_.m_StockId = AcDbObjectId();
   }
   bool ToolOf(int pass, SimulatedTool& tool) const override {
-    if (pass == 0) pass = dialog_.m_RoughOn ? kRoughingPass : dialog_.m_FinishOn ? kFinishingPass : kRestPass;
-    const CToolShapeDlg* shape = pass == kRoughingPass    ? &dialog_.m_RoughTool
-                                 : pass == kFinishingPass ? &dialog_.m_FinishTool
-                                 : pass == kRestPass      ? &dialog_.m_RestTool
-                                                          : nullptr;
-    if (shape == nullptr) return false;
-    tool.name = shape->m_ToolName;
-    tool.category = 1;
-    tool.shapeType = shape->m_ToolType;
-    tool.diameter = shape->m_Diameter;
-    tool.secondSize = shape->m_CornerRadius;
-    tool.length = shape->m_Length;
-    return true;
+    if (pass == 0) {
+      pass = dialog_.m_RoughOn ? kPocketRoughingPass : dialog_.m_FinishOn ? kPocketFinishingPass : kPocketRestPass;
+    }
+    return PocketPassToolOf(pass, dialog_.m_RoughTool, dialog_.m_FinishTool, dialog_.m_RestTool, tool);
   }
   void DropDrawingIds() override { DropSolidPocketIds(dialog_); }
-
- private:
-  CSolidPocketDlg dialog_;
-  CString refusal_;
 };
 
-std::unique_ptr<ToolpathOperation> MakeSolidPocketOperation() { return std::make_unique<SolidPocketOperation>(); }
-
 // The plug-in links its parts whole, so the manager finds kind 5 from the start.
-const bool kSolidPocketRegistered = (RegisterToolpathOperation(kToolpathSolidPocket, &MakeSolidPocketOperation), true);
+const bool kSolidPocketRegistered =
+    (RegisterToolpathOperation(kToolpathSolidPocket, &MakeOperation<SolidPocketOperation>), true);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "platform/cad/editor/input/aced_input.h"
 #include "platform/cad/editor/selection/aced_selection.h"
+#include "plugin/geometry/forms/control_states.h"
 #include "plugin/geometry/forms/form_controls.h"
 #include "plugin/geometry/forms/operation_form.h"
 #include "plugin/geometry/forms/solid_pocket_limits.h"
@@ -181,9 +182,9 @@ void CSolidPocketDlg::OnFinishLead() { m_FinishLead.DoModal(); }
 void CSolidPocketDlg::OnRestLead() { m_RestLead.DoModal(); }
 void CSolidPocketDlg::OnRapidLink() { m_RapidLink.DoModal(); }
 
-void CSolidPocketDlg::OnRoughTool() { RunPassToolDialog(*this, m_RoughTool, kRoughToolButton); }
-void CSolidPocketDlg::OnFinishTool() { RunPassToolDialog(*this, m_FinishTool, kFinishToolButton); }
-void CSolidPocketDlg::OnRestTool() { RunPassToolDialog(*this, m_RestTool, kRestToolButton); }
+void CSolidPocketDlg::OnRoughTool() { RunToolShapeDialog(*this, m_RoughTool, kRoughToolButton); }
+void CSolidPocketDlg::OnFinishTool() { RunToolShapeDialog(*this, m_FinishTool, kFinishToolButton); }
+void CSolidPocketDlg::OnRestTool() { RunToolShapeDialog(*this, m_RestTool, kRestToolButton); }
 
 void CSolidPocketDlg::OnStartPointOn() {
   m_StartPointOn = IsDlgButtonChecked(kStartPointCheck) ? 1 : 0;

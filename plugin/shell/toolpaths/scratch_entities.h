@@ -1,4 +1,4 @@
-// Entities a solid operation makes on the way: erased when the run leaves,
+// Entities an operation makes on the way: erased when the run leaves,
 // unless handed on to their owner first.
 #pragma once
 
