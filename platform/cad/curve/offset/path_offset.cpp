@@ -92,7 +92,8 @@ double movedRadius(const SourceSeg& src, double dist) {
 // the moved elements cross near the corner; where they meet at so small an angle that
 // the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
 // them, so that the moved path stays one curve there. band: which side of it the band lies.
-bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, double& band) {
+bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, Prim2& prim,
+               double& band) {
   const AcGePoint2d p = in.movedEnd(dist);
   const AcGePoint2d q = out.movedStart(dist);
   if (nearerThan(p, q, tol)) return false;
@@ -107,7 +108,25 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
     const double tightest = std::min(movedRadius(in, dist), movedRadius(out, dist));
     if (sweep > std::max(1e-3, 4.0 * std::sqrt(tol / tightest))) return false;
   }
-  arc = {p, q, bulgeOfSweep(convex ? -sweep : sweep)};
+  // The arc turns about the vertex from one unit normal to the other: the tan of a
+  // quarter of the sweep is sin(sweep/2) / (1 + cos(sweep/2)), both halves of the
+  // normals' difference and sum.
+  const AcGeVector2d n0 = t0.perpVector(), n1 = t1.perpVector();
+  const double quarterTan = (n1 - n0).length() / (2.0 + (n1 + n0).length());
+  arc = {p, q, convex ? -quarterTan : quarterTan};
+  // So flat an arc is a line to everything else.
+  if (!arc.isArc()) {
+    prim = Prim2::of(arc);
+    band = convex ? 1.0 : -1.0;
+    return true;
+  }
+  const AcGePoint2d& vertex = in.seg.end;
+  prim = Prim2{};
+  prim.isArc = true;
+  prim.arc.center = vertex;
+  prim.arc.radius = std::fabs(dist);
+  prim.arc.startAngle = std::atan2(p.y - vertex.y, p.x - vertex.x);
+  prim.arc.sweep = convex ? -sweep : sweep;
   band = convex ? 1.0 : -1.0;
   return true;
 }
@@ -400,12 +419,16 @@ class OffsetBuilder {
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
 
   void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide = 1.0) {
+    addElement(seg, Prim2::of(seg), firstVertex, lastVertex, bandSide);
+  }
+
+  void addElement(const BulgeSeg& seg, const Prim2& prim, int firstVertex, int lastVertex, double bandSide) {
     Curve c;
     c.seg = seg;
     c.firstVertex = firstVertex;
     c.lastVertex = lastVertex;
     c.bandSide = bandSide;
-    c.prim = Prim2::of(seg);
+    c.prim = prim;
     c.setLength();
     // No longer than the tolerance, it is a point.
     if (c.length > tol_) curves_.push_back(std::move(c));
@@ -427,8 +450,9 @@ class OffsetBuilder {
       const SourceSeg next = i + 1 < n ? source(i + 1) : first;
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
+        Prim2 prim;
         double band = 1.0;
-        if (cornerArc(current, next, dist_, tol_, arc, band)) addElement(arc, end, end, band);
+        if (cornerArc(current, next, dist_, tol_, arc, prim, band)) addElement(arc, prim, end, end, band);
       }
       current = next;
     }
