@@ -48,7 +48,7 @@ double Prim2::fractionOf(const AcGePoint2d& p) const {
   return (kTwoPi - along) * arc.radius < 1e-9 * std::max(1.0, arc.radius) ? 0.0 : f;
 }
 
-double Prim2::length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : p0.distanceTo(p1); }
+double Prim2::length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : std::sqrt((p1 - p0).lengthSqrd()); }
 
 bool Prim2::holds(double fraction, double tol) const {
   if (unbounded || (fraction >= 0.0 && fraction <= 1.0)) return true;
@@ -160,7 +160,7 @@ bool clearOfCircle(const Prim2& line, const Arc2& circle, double tol) {
 void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, bool lineFirst, double tol) {
   if (!line.unbounded && clearOfCircle(line, circ.arc, tol)) return;
   const AcGeVector2d d = line.p1 - line.p0;
-  const double len = d.length();
+  const double len = std::sqrt(d.lengthSqrd());
   const Prim2& a = lineFirst ? line : circ;
   const Prim2& b = lineFirst ? circ : line;
   if (len <= 0.0) {
@@ -171,7 +171,7 @@ void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, b
   const AcGePoint2d& c = circ.arc.center;
   const double along = (c - line.p0).dotProduct(u);
   const AcGePoint2d foot = line.p0 + u * along;
-  const double h = foot.distanceTo(c);
+  const double h = std::sqrt((c - foot).lengthSqrd());
   const double r = circ.arc.radius;
   if (h > r + tol) return;
   const double half = std::sqrt(std::max(r * r - h * h, 0.0));
