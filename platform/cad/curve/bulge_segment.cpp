@@ -8,11 +8,6 @@
 
 namespace curve {
 
-namespace {
-// Bulges this small are straight for every practical size.
-constexpr double kStraightBulge = 1e-12;
-}  // namespace
-
 void Box2::add(const AcGePoint2d& p) {
   minX = std::min(minX, p.x);
   minY = std::min(minY, p.y);
@@ -37,8 +32,7 @@ AcGePoint2d Arc2::pointAtAngle(double angle) const {
 
 bool Arc2::isFullCircle() const { return std::fabs(sweep) >= kTwoPi - 1e-12; }
 
-bool BulgeSeg::isArc() const {
-  if (std::fabs(bulge) <= kStraightBulge) return false;
+bool BulgeSeg::hasArcEnds() const {
   // Ends farther apart along an axis than the tolerance are no one point: no root needed.
   const double tol = AcGeContext::gTol.equalPoint();
   if (std::fabs(end.x - start.x) > tol || std::fabs(end.y - start.y) > tol) return true;

@@ -56,7 +56,11 @@ struct BulgeSeg {
   AcGePoint2d end;
   double bulge = 0.0;
 
-  bool isArc() const;
+  // Bulges this small are straight for every practical size.
+  static constexpr double kStraightBulge = 1e-12;
+
+  // Lines are told inline: most segments are.
+  bool isArc() const { return std::fabs(bulge) > kStraightBulge && hasArcEnds(); }
   Arc2 arc() const;  // only for arcs
   AcGePoint2d pointAt(double fraction) const;
   AcGePoint2d midPoint() const { return pointAt(0.5); }
@@ -71,6 +75,10 @@ struct BulgeSeg {
   Box2 box() const;
   // The same from its arc worked out already (ignored for a line).
   Box2 box(const Arc2& arc) const;
+
+ private:
+  // The ends are not one point.
+  bool hasArcEnds() const;
 };
 
 // A segment prepared for many distance queries: its arc is worked out once, and a

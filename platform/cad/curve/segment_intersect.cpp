@@ -50,8 +50,7 @@ double Prim2::fractionOf(const AcGePoint2d& p) const {
 
 double Prim2::length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : std::sqrt((p1 - p0).lengthSqrd()); }
 
-bool Prim2::holds(double fraction, double tol) const {
-  if (unbounded || (fraction >= 0.0 && fraction <= 1.0)) return true;
+bool Prim2::holdsJustOutside(double fraction, double tol) const {
   const double len = length();
   const double slack = len > 0.0 ? tol / len : 1.0;
   return fraction >= -slack && fraction <= 1.0 + slack;

@@ -20,8 +20,13 @@ struct Prim2 {
   AcGePoint2d pointAt(double fraction) const;
   double fractionOf(const AcGePoint2d& p) const;
   // Within the bounds, give or take tol in length.
-  bool holds(double fraction, double tol) const;
+  bool holds(double fraction, double tol) const {
+    return unbounded || (fraction >= 0.0 && fraction <= 1.0) || holdsJustOutside(fraction, tol);
+  }
   double length() const;
+
+ private:
+  bool holdsJustOutside(double fraction, double tol) const;
 };
 
 struct Hit2 {
