@@ -90,22 +90,30 @@ ChildRun RunTarnwick(const std::string& script_text) {
 
 // Times a Tarnwick script against vim's commands; reference seconds of both
 // (the open alone) are subtracted when given, to time the command itself.
+// Each iteration runs vim right after Tarnwick, and the ratio takes the best
+// run of each, so that a moment of load on a shared machine sways neither.
 void CompareWithVim(benchmark::State& state, const std::string& script, const std::vector<std::string>& vim,
                     double tarnwick_base = 0, double vim_base = 0) {
   ChildRun last;
+  double best = 0;
+  ChildRun vim_best;
+  const bool have_vim = HaveVim();
   for (auto _ : state) {
     last = RunTarnwick(script);
     if (!last.ok) state.SkipWithError("Tarnwick failed");
     state.SetIterationTime(last.seconds);
+    if (best == 0 || last.seconds < best) best = last.seconds;
+    if (!have_vim) continue;
+    const ChildRun vim_run = RunVim(vim);
+    if (vim_best.seconds == 0 || vim_run.seconds < vim_best.seconds) vim_best = vim_run;
   }
   state.counters["peak_MB"] = last.peak_mb;
   state.counters["peak_per_file_size"] = last.peak_mb / Files().megabytes;
-  if (!HaveVim()) return;
-  const ChildRun vim_run = RunVim(vim);
-  state.counters["vim_s"] = vim_run.seconds;
-  state.counters["vim_peak_MB"] = vim_run.peak_mb;
-  const double ours = last.seconds - tarnwick_base;
-  const double theirs = vim_run.seconds - vim_base;
+  if (!have_vim) return;
+  state.counters["vim_s"] = vim_best.seconds;
+  state.counters["vim_peak_MB"] = vim_best.peak_mb;
+  const double ours = best - tarnwick_base;
+  const double theirs = vim_best.seconds - vim_base;
   if (theirs > 0) state.counters["ratio_to_vim"] = ours / theirs;
 }
 
@@ -178,8 +186,8 @@ void BM_ScrollingAtTheEnd(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_OpenToTheFirstColouredScreen)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
-BENCHMARK(BM_OpenToTheLastLine)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_OpenToTheFirstColouredScreen)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_OpenToTheLastLine)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 BENCHMARK(BM_ReplaceAllG01)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 BENCHMARK(BM_TypingAtTheEnd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollingAtTheEnd)->Unit(benchmark::kMicrosecond);

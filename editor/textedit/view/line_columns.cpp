@@ -48,9 +48,13 @@ bool IsPlain(std::string_view line) {
     const std::uint64_t tab_bytes_zero = word ^ (kOnes * '\t');
     tabs |= (tab_bytes_zero - kOnes) & ~tab_bytes_zero & kHighBits;  // non-zero when a byte is a tab
   }
-  for (; at < line.size(); ++at) {
-    high_bits |= static_cast<unsigned char>(line[at]);
-    if (line[at] == '\t') tabs = 1;
+  if (at < line.size()) {
+    // The last few bytes as one word padded with spaces: no byte-by-byte loop on short lines.
+    std::uint64_t word = kOnes * ' ';
+    std::memcpy(&word, line.data() + at, line.size() - at);
+    high_bits |= word;
+    const std::uint64_t tab_bytes_zero = word ^ (kOnes * '\t');
+    tabs |= (tab_bytes_zero - kOnes) & ~tab_bytes_zero & kHighBits;
   }
   return (high_bits & kHighBits) == 0 && tabs == 0;
 }
