@@ -11,6 +11,9 @@ Prim2 Prim2::of(const BulgeSeg& seg, bool extend) {
   if (seg.isArc()) {
     p.isArc = true;
     p.arc = seg.arc();
+    p.endsKnown = true;
+    p.p0 = seg.start;
+    p.p1 = seg.end;
   } else {
     p.p0 = seg.start;
     p.p1 = seg.end;
@@ -60,7 +63,28 @@ namespace {
 
 double clamp01(double f) { return std::clamp(f, 0.0, 1.0); }
 
+// p lies beyond the ends of a bounded arc whose ends are known, so far from both that no
+// angle need tell: within the tolerance of an end in length along the arc, p would lie
+// no farther from that end than its distance from the circle and r'/r times the tolerance.
+bool clearlyOffArc(const Prim2& arc, const AcGePoint2d& p, double tol) {
+  if (!arc.isArc || arc.unbounded || !arc.endsKnown || arc.arc.radius <= 0.0) return false;
+  const AcGeVector2d v = p - arc.arc.center;
+  const double r = std::sqrt(v.lengthSqrd());
+  const double margin = std::fabs(r - arc.arc.radius) + 2.0 * tol * (1.0 + r / arc.arc.radius);
+  const double marginSqrd = margin * margin;
+  if ((p - arc.p0).lengthSqrd() <= marginSqrd || (p - arc.p1).lengthSqrd() <= marginSqrd) return false;
+  const double sweep = arc.arc.sweep;
+  if (std::fabs(sweep) >= kTwoPi) return false;
+  // Counter-clockwise from s to e; a clockwise arc is the same arc read backwards.
+  const AcGeVector2d s = (sweep > 0.0 ? arc.p0 : arc.p1) - arc.arc.center;
+  const AcGeVector2d e = (sweep > 0.0 ? arc.p1 : arc.p0) - arc.arc.center;
+  const double fromStart = s.crossProduct(v), toEnd = v.crossProduct(e);
+  if (std::fabs(sweep) <= kPi) return fromStart < 0.0 || toEnd < 0.0;
+  return fromStart < 0.0 && toEnd < 0.0;
+}
+
 void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
+  if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return;
   // A line's fraction takes no angle: where it rules the point out, the arc's is not asked.
   double fa = 0.0, fb = 0.0;
   if (a.isArc && !b.isArc) {
@@ -81,6 +105,7 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
 }
 
 bool heldByBoth(const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
+  if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return false;
   return a.holds(a.fractionOf(p), tol) && b.holds(b.fractionOf(p), tol);
 }
 

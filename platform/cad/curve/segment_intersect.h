@@ -12,6 +12,8 @@ namespace curve {
 struct Prim2 {
   bool isArc = false;
   bool unbounded = false;
+  // An arc's ends are in p0 and p1 too.
+  bool endsKnown = false;
   AcGePoint2d p0, p1;  // line
   Arc2 arc;            // arc
 

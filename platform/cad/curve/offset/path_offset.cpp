@@ -54,7 +54,7 @@ struct SourceSeg {
   AcGeVector2d tangentAt(double fraction) const {
     if (!isArc) {
       const AcGeVector2d d = seg.end - seg.start;
-      const double len = d.length();
+      const double len = std::sqrt(d.lengthSqrd());
       return len > 0 ? d / len : AcGeVector2d(1.0, 0.0);
     }
     const double ang = arc.startAngle + arc.sweep * fraction;
@@ -102,17 +102,20 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   const double dot = t0.dotProduct(t1);
   const bool reversal = dot < 0.0 && std::fabs(turn) <= 1e-12;
   const bool convex = reversal || turn < 0.0;
-  const double sweep = std::atan2(std::fabs(turn), dot);
   if (!convex) {
     // Circles crossing at angle a seem to touch when a^2 r / 8 is below the tolerance.
     const double tightest = std::min(movedRadius(in, dist), movedRadius(out, dist));
-    if (sweep > std::max(1e-3, 4.0 * std::sqrt(tol / tightest))) return false;
+    const double touching = std::max(1e-3, 4.0 * std::sqrt(tol / tightest));
+    // The unit tangents' cross product is the sine of the angle, never more than the angle.
+    if (touching < 1.0 && (dot <= 0.0 || std::fabs(turn) > touching)) return false;
+    if (std::atan2(std::fabs(turn), dot) > touching) return false;
   }
+  const double sweep = std::atan2(std::fabs(turn), dot);
   // The arc turns about the vertex from one unit normal to the other: the tan of a
   // quarter of the sweep is sin(sweep/2) / (1 + cos(sweep/2)), both halves of the
   // normals' difference and sum.
   const AcGeVector2d n0 = t0.perpVector(), n1 = t1.perpVector();
-  const double quarterTan = (n1 - n0).length() / (2.0 + (n1 + n0).length());
+  const double quarterTan = std::sqrt((n1 - n0).lengthSqrd()) / (2.0 + std::sqrt((n1 + n0).lengthSqrd()));
   arc = {p, q, convex ? -quarterTan : quarterTan};
   // So flat an arc is a line to everything else.
   if (!arc.isArc()) {
@@ -127,6 +130,9 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   prim.arc.radius = std::fabs(dist);
   prim.arc.startAngle = std::atan2(p.y - vertex.y, p.x - vertex.x);
   prim.arc.sweep = convex ? -sweep : sweep;
+  prim.endsKnown = true;
+  prim.p0 = p;
+  prim.p1 = q;
   band = convex ? 1.0 : -1.0;
   return true;
 }
