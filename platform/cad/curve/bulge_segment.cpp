@@ -8,20 +8,6 @@
 
 namespace curve {
 
-void Box2::add(const AcGePoint2d& p) {
-  minX = std::min(minX, p.x);
-  minY = std::min(minY, p.y);
-  maxX = std::max(maxX, p.x);
-  maxY = std::max(maxY, p.y);
-}
-
-void Box2::add(const Box2& b) {
-  minX = std::min(minX, b.minX);
-  minY = std::min(minY, b.minY);
-  maxX = std::max(maxX, b.maxX);
-  maxY = std::max(maxY, b.maxY);
-}
-
 double Box2::size() const { return maxX < minX ? 0.0 : std::max(maxX - minX, maxY - minY); }
 
 double bulgeOfSweep(double sweep) { return std::tan(sweep / 4.0); }

@@ -17,8 +17,18 @@ constexpr double kTwoPi = 2.0 * kPi;
 
 struct Box2 {
   double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300;
-  void add(const AcGePoint2d& p);
-  void add(const Box2& b);
+  void add(const AcGePoint2d& p) {
+    minX = std::min(minX, p.x);
+    minY = std::min(minY, p.y);
+    maxX = std::max(maxX, p.x);
+    maxY = std::max(maxY, p.y);
+  }
+  void add(const Box2& b) {
+    minX = std::min(minX, b.minX);
+    minY = std::min(minY, b.minY);
+    maxX = std::max(maxX, b.maxX);
+    maxY = std::max(maxY, b.maxY);
+  }
   Box2 grown(double by) const { return {minX - by, minY - by, maxX + by, maxY + by}; }
   bool overlaps(const Box2& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
   // Square of the distance from p to the box (0 inside).

@@ -150,7 +150,7 @@ void lineLine(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double to
   if (da.lengthSqrd() > 0.0 && db.lengthSqrd() > 0.0 &&
       ((!b.unbounded && clearOfCarrier(a, b, tol)) || (!a.unbounded && clearOfCarrier(b, a, tol))))
     return;
-  const double la = da.length(), lb = db.length();
+  const double la = std::sqrt(da.lengthSqrd()), lb = std::sqrt(db.lengthSqrd());
   if (la <= 0.0 || lb <= 0.0) {
     // A point: on the other or not.
     const Prim2& pt = la <= 0.0 ? a : b;

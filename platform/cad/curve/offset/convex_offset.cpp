@@ -44,6 +44,24 @@ bool isLeftConvexPolygon(const BulgePath& path, std::vector<AcGeVector2d>& dirs)
   return n > 0 && turnsLeft(dirs[n - 1], dirs[0]) && eastward == 1;
 }
 
+// A polygon of straight sides turning clearly left at one corner and clearly right at
+// another: convex neither way, told without angles (a sine is never more than its angle).
+bool turnsBothWays(const BulgePath& path) {
+  const size_t n = path.vertices.size();
+  for (const BulgeVertex& v : path.vertices)
+    if (v.bulge != 0.0) return false;
+  bool left = false, right = false;
+  AcGeVector2d before = unit(path.vertices[0].point - path.vertices[n - 1].point);
+  for (size_t i = 0; i < n && !(left && right); ++i) {
+    const AcGeVector2d after = unit(path.vertices[(i + 1) % n].point - path.vertices[i].point);
+    const double cross = before.crossProduct(after);
+    left = left || cross > 2.0 * kSmoothTurn;
+    right = right || cross < -2.0 * kSmoothTurn;
+    before = after;
+  }
+  return left && right;
+}
+
 // Which way the closed path turns everywhere, when it turns one way only and once around.
 Convexity convexityOf(const std::vector<BulgeSeg>& segs, bool& smooth) {
   const size_t n = segs.size();
@@ -174,6 +192,8 @@ bool offsetConvexPath(const BulgePath& path, double dist, double tol, double min
   thread_local std::vector<AcGeVector2d> dirs;
   if (isLeftConvexPolygon(path, dirs)) {
     loop = shrunkPolygon(path, dirs, dist, tol);
+  } else if (turnsBothWays(path)) {
+    return false;
   } else {
     const std::vector<BulgeSeg> segs = path.segments();
     bool smooth = false;

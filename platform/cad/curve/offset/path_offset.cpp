@@ -727,12 +727,31 @@ class OffsetBuilder {
     Box2 b;
     b.add(pointOf(c, s.from));
     b.add(pointOf(c, s.to));
-    if (c.prim.isArc) {
+    if (c.prim.isArc && s.from == 0.0 && s.to == 1.0 && c.prim.endsKnown) {
+      addExtremesBetweenEnds(c.prim, b);
+    } else if (c.prim.isArc) {
       const Arc2& a = c.prim.arc;
       const Arc2 part{a.center, a.radius, a.startAngle + a.sweep * s.from, a.sweep * (s.to - s.from)};
       part.addExtremesTo(b);
     }
     return b.grown(tol_);
+  }
+
+  // The circle's points farthest left, right, down and up that a whole arc passes, told
+  // by the sides of its ends' radii: where a quarter turn lies along an end, that end is
+  // the extreme to far within the tolerance the box grows by.
+  static void addExtremesBetweenEnds(const Prim2& prim, Box2& b) {
+    const Arc2& a = prim.arc;
+    const bool ccw = a.sweep > 0.0;
+    const AcGeVector2d s = (ccw ? prim.p0 : prim.p1) - a.center, e = (ccw ? prim.p1 : prim.p0) - a.center;
+    const bool wide = std::fabs(a.sweep) > kPi;
+    constexpr double kQuarters[4][2] = {{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
+    for (const auto& q : kQuarters) {
+      const AcGeVector2d d(q[0], q[1]);
+      const bool afterStart = s.crossProduct(d) > 0.0, beforeEnd = d.crossProduct(e) > 0.0;
+      if (wide ? (afterStart || beforeEnd) : (afterStart && beforeEnd))
+        b.add(AcGePoint2d(a.center.x + a.radius * d.x, a.center.y + a.radius * d.y));
+    }
   }
 
   // The element's point at fraction f, from the arc worked out once; its ends exactly.
