@@ -1133,10 +1133,11 @@ class OffsetBuilder {
     BulgePath path;
     path.closed = closed;
     path.vertices.reserve(merged.size() + 1);
-    // As BulgeSeg::part would have it.
+    // As BulgeSeg::part would have it; a whole arc keeps its own.
     for (const Piece& p : merged) {
       const Curve& c = curve(p.element);
-      const double bulge = c.prim.isArc ? bulgeOfSweep(c.prim.arc.sweep * (p.to - p.from)) : 0.0;
+      const bool whole = p.from == 0.0 && p.to == 1.0;
+      const double bulge = !c.prim.isArc ? 0.0 : whole ? c.seg.bulge : bulgeOfSweep(c.prim.arc.sweep * (p.to - p.from));
       path.vertices.push_back({pointOf(c, p.from), bulge});
     }
     if (!closed) path.vertices.push_back({pointOf(curve(merged.back().element), merged.back().to), 0.0});
