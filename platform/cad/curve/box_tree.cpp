@@ -32,6 +32,15 @@ BoxTree::BoxTree(std::vector<Box2> boxes, int depth) : boxes_(std::move(boxes)) 
 
 BoxTree BoxTree::oneLeaf(std::vector<Box2> boxes) { return BoxTree(std::move(boxes), kMaxDepth); }
 
+void BoxTree::assignOneLeaf(std::span<const Box2> boxes) {
+  boxes_.assign(boxes.begin(), boxes.end());
+  order_.resize(boxes_.size());
+  std::iota(order_.begin(), order_.end(), 0);
+  nodes_.clear();
+  tight_ = false;
+  if (!boxes_.empty()) build(0, static_cast<int>(boxes_.size()), kMaxDepth);
+}
+
 BoxTree BoxTree::inPathOrder(std::vector<Box2> boxes) {
   BoxTree tree(std::vector<Box2>{}, 0);
   tree.boxes_ = std::move(boxes);

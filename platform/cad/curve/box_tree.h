@@ -21,6 +21,8 @@ class BoxTree {
   BoxTree(std::vector<Box2> boxes, const std::vector<PreparedSeg>& segs);
   // All boxes in one leaf: over a few, walking them all costs less than building the tree.
   static BoxTree oneLeaf(std::vector<Box2> boxes);
+  // Makes this the one-leaf tree of the boxes, keeping what it had allocated.
+  void assignOneLeaf(std::span<const Box2> boxes);
   // Boxes of a path's elements in path order, where neighbours lie near each other: split
   // by halves of the order, which sorts nothing. Queries find the same boxes as in a tree
   // split by position, in another order.

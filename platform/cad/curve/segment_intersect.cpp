@@ -84,14 +84,19 @@ bool clearlyOffArc(const Prim2& arc, const AcGePoint2d& p, double tol) {
 }
 
 void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
-  if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return;
-  // A line's fraction takes no angle: where it rules the point out, the arc's is not asked.
+  // A line's fraction takes no angle and no root: where it rules the point out, nothing
+  // of the arc is asked.
   double fa = 0.0, fb = 0.0;
   if (a.isArc && !b.isArc) {
     fb = b.fractionOf(p);
-    if (!b.holds(fb, tol)) return;
+    if (!b.holds(fb, tol) || clearlyOffArc(a, p, tol)) return;
     fa = a.fractionOf(p);
+  } else if (!a.isArc) {
+    fa = a.fractionOf(p);
+    if (!a.holds(fa, tol) || clearlyOffArc(b, p, tol)) return;
+    fb = b.fractionOf(p);
   } else {
+    if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return;
     fa = a.fractionOf(p);
     if (!a.holds(fa, tol)) return;
     fb = b.fractionOf(p);

@@ -30,12 +30,12 @@ class OffsetNodes {
     return a;
   }
   // A loose end of one element that nothing continues (a concave corner).
-  bool isGap(int node) { return gap_[static_cast<std::size_t>(find(node))]; }
+  bool isGap(int node) { return gap_[static_cast<std::size_t>(find(node))] != 0; }
   int count() const { return static_cast<int>(parent_.size()); }
 
  private:
   std::vector<int> parent_;
-  std::vector<bool> gap_;
+  std::vector<unsigned char> gap_;
 };
 
 }  // namespace curve

@@ -105,7 +105,9 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   if (!convex) {
     // Circles crossing at angle a seem to touch when a^2 r / 8 is below the tolerance.
     const double tightest = std::min(movedRadius(in, dist), movedRadius(out, dist));
-    const double touching = std::max(1e-3, 4.0 * std::sqrt(tol / tightest));
+    // Large radii (a line's is 1e300) take the floor straight away: tol over them would be
+    // subnormal, and slow.
+    const double touching = tightest >= 1.6e7 * tol ? 1e-3 : std::max(1e-3, 4.0 * std::sqrt(tol / tightest));
     // The unit tangents' cross product is the sine of the angle, never more than the angle.
     if (touching < 1.0 && (dot <= 0.0 || std::fabs(turn) > touching)) return false;
     if (std::atan2(std::fabs(turn), dot) > touching) return false;
@@ -238,6 +240,22 @@ struct Cut {
   int node = -1;
 };
 
+// Sorted as std::sort sorts a few (by insertion), without its calls: most elements have
+// a few cuts.
+void sortByFraction(std::span<Cut> cuts) {
+  constexpr size_t kFew = 16;
+  if (cuts.size() > kFew) {
+    std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
+    return;
+  }
+  for (size_t i = 1; i < cuts.size(); ++i) {
+    const Cut cut = cuts[i];
+    size_t k = i;
+    for (; k > 0 && cut.at < cuts[k - 1].at; --k) cuts[k] = cuts[k - 1];
+    cuts[k] = cut;
+  }
+}
+
 // A curve passing through (or ending at) a node.
 struct Passing {
   int curve = 0;
@@ -249,6 +267,16 @@ struct Piece {
   int element = 0;
   double from = 0.0, to = 1.0;
   int startNode = 0, endNode = 0;
+};
+
+// A disc holding a box: its centre and half its diagonal, a little more for rounding
+// (a line's ends lie on it).
+struct Disc {
+  double x = 0.0, y = 0.0, radius = 0.0;
+  static Disc about(const Box2& b) {
+    const double w = b.maxX - b.minX, h = b.maxY - b.minY;
+    return {(b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2, 0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9)};
+  }
 };
 
 // A stretch still to probe, and whether a deep stretch lies just before or after it.
@@ -278,11 +306,14 @@ struct BuilderScratch {
   std::vector<Stretch> deepScratch, shallowScratch;
   std::vector<Hit2> hits;
   std::vector<Box2> boxes;
+  BoxTree tree{std::vector<Box2>{}};
+  // About each segment's box, for a small path.
+  std::vector<Disc> discs;
   std::vector<std::pair<int, int>> pairs, starts;
   std::vector<std::pair<int, Passing>> passingItems;
   std::vector<int> arriving, leaving, order, chain;
   Buckets<int> leavingPieces;
-  std::vector<bool> used, arrived, crowded;
+  std::vector<unsigned char> used, arrived, crowded;
   std::vector<int> partners;
   std::vector<Piece> merged;
   bool inUse = false;
@@ -367,9 +398,7 @@ class OffsetBuilder {
         tol_(tol),
         small_(segs_.size() < kSmallPath),
         mapped_(!small_ && shape != SourceShape::kSimple),
-        tree_(small_    ? BoxTree::oneLeaf(boxesOf(segs_, arcs_))
-              : mapped_ ? BoxTree(boxesOf(segs_, arcs_), prepared_)
-                        : BoxTree::inPathOrder(boxesOf(segs_, arcs_))),
+        tree_(treeOf(segs_, arcs_, prepared_, small_, mapped_, *lease_)),
         touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
 
   // A closed path crossing itself has no one side to offset to.
@@ -419,6 +448,23 @@ class OffsetBuilder {
     return boxes;
   }
 
+  // The tree over the source's segments, in the scratch: a small path's one leaf reuses
+  // what the last offset allocated.
+  static BoxTree& treeOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs,
+                         const std::vector<PreparedSeg>& prepared, bool small, bool mapped, BuilderScratch& scratch) {
+    if (small) {
+      std::vector<Box2>& boxes = scratch.boxes;
+      boxes.clear();
+      for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
+      scratch.tree.assignOneLeaf(boxes);
+      scratch.discs.clear();
+      for (const Box2& b : boxes) scratch.discs.push_back(Disc::about(b));
+    } else {
+      scratch.tree = mapped ? BoxTree(boxesOf(segs, arcs), prepared) : BoxTree::inPathOrder(boxesOf(segs, arcs));
+    }
+    return scratch.tree;
+  }
+
   SourceSeg source(int i) const { return SourceSeg(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]); }
 
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
@@ -429,7 +475,7 @@ class OffsetBuilder {
   }
 
   void addElement(const BulgeSeg& seg, const Prim2& prim, int firstVertex, int lastVertex, double bandSide) {
-    Curve c;
+    Curve& c = curves_.emplace_back();
     c.seg = seg;
     c.firstVertex = firstVertex;
     c.lastVertex = lastVertex;
@@ -437,7 +483,7 @@ class OffsetBuilder {
     c.prim = prim;
     c.setLength();
     // No longer than the tolerance, it is a point.
-    if (c.length > tol_) curves_.push_back(std::move(c));
+    if (c.length <= tol_) curves_.pop_back();
   }
 
   // The moved path: moved segments with corner arcs between them, in path order, and the
@@ -522,11 +568,27 @@ class OffsetBuilder {
   bool anyNearer(const AcGePoint2d& p, double limit) {
     if (limit <= 0.0) return false;
     if (lastHolder_ >= 0 && prepared_[static_cast<size_t>(lastHolder_)].distanceTo(p) < limit) return true;
+    if (small_) return anyNearerAmongFew(p, limit);
     return tree_.anyWithin(p, limit, [&](int j) {
       if (prepared_[static_cast<size_t>(j)].distanceTo(p) >= limit) return false;
       lastHolder_ = j;
       return true;
     });
+  }
+
+  // As anyNearer over a small path's segments, each first told by the disc about its box:
+  // a test of fewer steps than the box's own.
+  bool anyNearerAmongFew(const AcGePoint2d& p, double limit) {
+    const std::vector<Disc>& discs = (*lease_).discs;
+    for (size_t j = 0; j < discs.size(); ++j) {
+      const Disc& disc = discs[j];
+      const double dx = p.x - disc.x, dy = p.y - disc.y, reach = disc.radius + limit;
+      if (dx * dx + dy * dy < reach * reach && prepared_[j].distanceTo(p) < limit) {
+        lastHolder_ = static_cast<int>(j);
+        return true;
+      }
+    }
+    return false;
   }
 
   // The stretch around fraction m known to lie deep in the band, or empty: the nearest
@@ -624,6 +686,8 @@ class OffsetBuilder {
   // may count as shallow, which only means it is cut exactly; the elements where that
   // makes too many crossings are probed further afterwards (narrowCrowdedStretches).
   void mapDepths() {
+    // A small path's elements are whole shallow stretches, asked of without a map.
+    if (small_) return;
     deepItems_.clear();
     shallowItems_.clear();
     for (int e = 0; e < elementCount_; ++e) {
@@ -641,9 +705,9 @@ class OffsetBuilder {
   // is deep settles the deep stretch about it; one that is not settles only itself, and
   // the rest of its stretch is probed further towards a deep side, so that what stays
   // shallow shrinks to what is not deep. True when some element was mapped again.
-  bool narrowCrowdedStretches(const std::vector<bool>& crowded) {
-    if (std::find(crowded.begin(), crowded.end(), true) == crowded.end()) return false;
-    auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)]; };
+  bool narrowCrowdedStretches(const std::vector<unsigned char>& crowded) {
+    if (std::find(crowded.begin(), crowded.end(), 1) == crowded.end()) return false;
+    auto ofCrowded = [&](const std::pair<int, Stretch>& item) { return crowded[static_cast<size_t>(item.first)] != 0; };
     std::erase_if(deepItems_, ofCrowded);
     std::erase_if(shallowItems_, ofCrowded);
     tree_.tighten(prepared_);
@@ -790,13 +854,13 @@ class OffsetBuilder {
   // On a small path every curve is one stretch: the pairs whose boxes meet, found
   // by trying them all, in the order the tree would give them.
   const std::vector<std::pair<int, int>>& overlappingPairs() const {
-    const int count = static_cast<int>(curves_.size());
     std::vector<Box2>& boxes = (*lease_).boxes;
     boxes.clear();
     for (const Curve& c : curves_) boxes.push_back(boxOf(c, {}));
     std::vector<std::pair<int, int>>& pairs = (*lease_).pairs;
     pairs.clear();
     // Cutters follow the elements, so the partners of element a are the curves after it.
+    const int count = static_cast<int>(curves_.size());
     for (int a = 0; a < elementCount_; ++a) {
       const Box2& box = boxes[static_cast<size_t>(a)];
       for (int b = a + 1; b < count; ++b)
@@ -807,7 +871,7 @@ class OffsetBuilder {
 
   const std::vector<std::pair<int, int>>& candidatePairs() {
     if (small_) return overlappingPairs();
-    std::vector<bool>& crowded = (*lease_).crowded;
+    std::vector<unsigned char>& crowded = (*lease_).crowded;
     gatherPairs(shallowBoxes(), &crowded);
     if (narrowCrowdedStretches(crowded)) gatherPairs(shallowBoxes(), nullptr);
     return (*lease_).pairs;
@@ -817,7 +881,7 @@ class OffsetBuilder {
   // where asked, the elements whose shallow boxes meet more than a few others. Once one
   // is crowded the pairs will be gathered again, so only counting goes on, and it stops
   // at the few.
-  void gatherPairs(const ShallowBoxes& shallow, std::vector<bool>* crowded) {
+  void gatherPairs(const ShallowBoxes& shallow, std::vector<unsigned char>* crowded) {
     constexpr int kCrowded = 16;
     if (crowded != nullptr) crowded->assign(static_cast<size_t>(elementCount_), false);
     bool anyCrowded = false;
@@ -862,7 +926,7 @@ class OffsetBuilder {
     return f;
   }
 
-  bool inShallowStretch(int c, double f) const { return !curve(c).element || holds(shallow_[c], f); }
+  bool inShallowStretch(int c, double f) const { return small_ || !curve(c).element || holds(shallow_[c], f); }
 
   int nodeAt(const Curve& c, double f) {
     if (c.element && f == 0.0) return c.startNode;
@@ -914,7 +978,7 @@ class OffsetBuilder {
     passing.clear();
     for (int c = 0; c < curveCount; ++c) {
       const std::span<Cut> cuts = cuts_[c];
-      std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
+      sortByFraction(cuts);
       // Cuts at one point of a curve are one node.
       for (size_t k = 1; k < cuts.size(); ++k)
         if ((cuts[k].at - cuts[k - 1].at) * curve(c).length <= tol_) nodes_.join(cuts[k - 1].node, cuts[k].node);
@@ -991,6 +1055,7 @@ class OffsetBuilder {
   }
 
   bool touchesDeepStretch(int e, const Stretch& piece) const {
+    if (small_) return false;
     for (const Stretch& s : deep_[e])
       if (overlaps(s, piece)) return true;
     return false;
@@ -1041,7 +1106,7 @@ class OffsetBuilder {
 
   // The kept piece to follow piece i at its end node: the same element's next piece,
   // else the joined element's first, else any.
-  int successor(int i, const Buckets<int>& leaving, const std::vector<bool>& used) const {
+  int successor(int i, const Buckets<int>& leaving, const std::vector<unsigned char>& used) const {
     const Piece& p = pieces_[static_cast<size_t>(i)];
     int best = -1, bestRank = 3;
     for (int k : leaving[p.endNode]) {
@@ -1065,11 +1130,11 @@ class OffsetBuilder {
       starts.emplace_back(pieces_[static_cast<size_t>(i)].startNode, i);
     Buckets<int>& leaving = (*lease_).leavingPieces;
     leaving.build(nodes_.count(), starts);
-    std::vector<bool>& used = (*lease_).used;
+    std::vector<unsigned char>& used = (*lease_).used;
     used.assign(pieces_.size(), false);
     out.clear();
     // Open chains start where no kept piece arrives; what is left then are loops.
-    std::vector<bool>& arrived = (*lease_).arrived;
+    std::vector<unsigned char>& arrived = (*lease_).arrived;
     arrived.assign(static_cast<size_t>(nodes_.count()), false);
     for (const Piece& p : pieces_) arrived[static_cast<size_t>(p.endNode)] = true;
     std::vector<int>& order = (*lease_).order;
@@ -1153,7 +1218,7 @@ class OffsetBuilder {
   double tol_;
   bool small_;
   bool mapped_;
-  BoxTree tree_;
+  BoxTree& tree_;
   bool touches_;
   // The elements of the moved path come first, in path order; cutters follow.
   std::vector<Curve>& curves_ = (*lease_).curves;
