@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numeric>
 #include <optional>
@@ -262,6 +263,21 @@ struct Passing {
   double at = 0.0;
 };
 
+// Two elements of a small path crossing inside both.
+struct PlainCrossing {
+  int a = 0, b = 0;
+  double fa = 0.0, fb = 0.0;
+  // Each element's direction there.
+  AcGeVector2d ta, tb;
+};
+
+// A cut of a small path's element and its node: at an end, or at a crossing (its index).
+struct PlainCut {
+  double at = 0.0;
+  int node = -1;
+  int crossing = -1;
+};
+
 // A piece of an element between two cuts, kept for the result.
 struct Piece {
   int element = 0;
@@ -273,9 +289,11 @@ struct Piece {
 // (a line's ends lie on it).
 struct Disc {
   double x = 0.0, y = 0.0, radius = 0.0;
+  // (radius + limit)^2 for the limit last asked of.
+  double reachSqrd = 0.0;
   static Disc about(const Box2& b) {
     const double w = b.maxX - b.minX, h = b.maxY - b.minY;
-    return {(b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2, 0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9)};
+    return {(b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2, 0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9), 0.0};
   }
 };
 
@@ -316,6 +334,9 @@ struct BuilderScratch {
   std::vector<unsigned char> used, arrived, crowded;
   std::vector<int> partners;
   std::vector<Piece> merged;
+  std::vector<PlainCrossing> plainCrossings;
+  std::vector<PlainCut> plainCuts;
+  std::vector<int> plainCutBegin, plainCutFill;
   bool inUse = false;
 };
 
@@ -408,6 +429,10 @@ class OffsetBuilder {
   void run(std::vector<BulgePath>& out) {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
+    if (keepPlainPieces()) {
+      chains(out);
+      return;
+    }
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
     if (!path_.closed || touches_) buildCutters();
     mapDepths();
@@ -579,11 +604,16 @@ class OffsetBuilder {
   // As anyNearer over a small path's segments, each first told by the disc about its box:
   // a test of fewer steps than the box's own.
   bool anyNearerAmongFew(const AcGePoint2d& p, double limit) {
-    const std::vector<Disc>& discs = (*lease_).discs;
+    std::vector<Disc>& discs = (*lease_).discs;
+    // Every piece is asked of at one limit: the discs' reach is worked out once for it.
+    if (limit != discLimit_) {
+      for (Disc& disc : discs) disc.reachSqrd = (disc.radius + limit) * (disc.radius + limit);
+      discLimit_ = limit;
+    }
     for (size_t j = 0; j < discs.size(); ++j) {
       const Disc& disc = discs[j];
-      const double dx = p.x - disc.x, dy = p.y - disc.y, reach = disc.radius + limit;
-      if (dx * dx + dy * dy < reach * reach && prepared_[j].distanceTo(p) < limit) {
+      const double dx = p.x - disc.x, dy = p.y - disc.y;
+      if (dx * dx + dy * dy < disc.reachSqrd && prepared_[j].distanceTo(p) < limit) {
         lastHolder_ = static_cast<int>(j);
         return true;
       }
@@ -990,6 +1020,138 @@ class OffsetBuilder {
     (*lease_).passingTangentKnown.assign(passing_.size(), 0);
   }
 
+  // A small closed path that meets itself nowhere and whose moved elements cross each
+  // other only inside, two at a time and apart from every other cut, is the common case:
+  // its pieces are told as findCrossings and keepPiecesOf would tell them, without the
+  // nodes' bookkeeping. False, with nothing changed, when the path is not such a one.
+  bool keepPlainPieces() {
+    if (!small_ || !path_.closed || touches_) return false;
+    for (int e = 0; e < elementCount_; ++e)
+      if (curve(e).bandSide < 0.0) return false;
+    if (!findPlainCrossings(overlappingPairs())) return false;
+    if (!sortPlainCuts()) return false;
+    for (size_t k = 0; k < plainCrossings_.size(); ++k) nodes_.add();
+    for (int e = 0; e < elementCount_; ++e) keepPlainPiecesOf(e);
+    return true;
+  }
+
+  // The element's direction at a point of it: an arc's across its radius there, which
+  // takes no angle.
+  static AcGeVector2d directionAt(const Curve& c, const AcGePoint2d& p) {
+    if (!c.prim.isArc) return c.direction;
+    const AcGeVector2d radial = (p - c.prim.arc.center) / c.prim.arc.radius;
+    return c.prim.arc.sweep > 0 ? radial.perpVector() : -radial.perpVector();
+  }
+
+  // Crossings inside both elements; a hit at the node two elements already share is
+  // that node. False at any other hit on an end.
+  bool findPlainCrossings(const std::vector<std::pair<int, int>>& pairs) {
+    plainCrossings_.clear();
+    for (const auto& [a, b] : pairs) {
+      if (joinedAtCorner(a, b)) continue;
+      const Curve& ca = curve(a);
+      const Curve& cb = curve(b);
+      intersect(ca.prim, cb.prim, tol_, hits_);
+      for (const Hit2& hit : hits_) {
+        const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
+        if (fa > 0.0 && fa < 1.0 && fb > 0.0 && fb < 1.0) {
+          plainCrossings_.push_back({a, b, fa, fb, directionAt(ca, hit.point), directionAt(cb, hit.point)});
+          continue;
+        }
+        const int na = nodeAt(ca, fa);
+        if (na < 0 || na != nodeAt(cb, fb)) return false;
+      }
+    }
+    return true;
+  }
+
+  // Each element's cuts in order: its start, the crossings, its end. False where two
+  // crossings lie within the tolerance of each other (they would be one node).
+  bool sortPlainCuts() {
+    std::vector<int>& begin = (*lease_).plainCutBegin;
+    begin.assign(static_cast<size_t>(elementCount_) + 1, 0);
+    for (const PlainCrossing& x : plainCrossings_) {
+      ++begin[static_cast<size_t>(x.a) + 1];
+      ++begin[static_cast<size_t>(x.b) + 1];
+    }
+    for (int e = 0; e < elementCount_; ++e) begin[static_cast<size_t>(e) + 1] += begin[static_cast<size_t>(e)] + 2;
+    std::vector<PlainCut>& cuts = (*lease_).plainCuts;
+    cuts.resize(static_cast<size_t>(begin.back()));
+    std::vector<int>& fill = (*lease_).plainCutFill;
+    fill.resize(static_cast<size_t>(elementCount_));
+    for (int e = 0; e < elementCount_; ++e) {
+      const size_t first = static_cast<size_t>(begin[static_cast<size_t>(e)]);
+      const size_t last = static_cast<size_t>(begin[static_cast<size_t>(e) + 1]) - 1;
+      cuts[first] = {0.0, curve(e).startNode, -1};
+      cuts[last] = {1.0, curve(e).endNode, -1};
+      fill[static_cast<size_t>(e)] = static_cast<int>(first) + 1;
+    }
+    // The crossings' nodes follow those of the elements' ends, in the order found.
+    const int firstNode = nodes_.count();
+    for (int k = 0; k < static_cast<int>(plainCrossings_.size()); ++k) {
+      const PlainCrossing& x = plainCrossings_[static_cast<size_t>(k)];
+      cuts[static_cast<size_t>(fill[static_cast<size_t>(x.a)]++)] = {x.fa, firstNode + k, k};
+      cuts[static_cast<size_t>(fill[static_cast<size_t>(x.b)]++)] = {x.fb, firstNode + k, k};
+    }
+    for (int e = 0; e < elementCount_; ++e) {
+      const std::span<PlainCut> inner = plainCutsOf(e).subspan(1);
+      for (size_t i = 1; i + 1 < inner.size(); ++i) {
+        const PlainCut cut = inner[i];
+        size_t k = i;
+        for (; k > 0 && cut.at < inner[k - 1].at; --k) inner[k] = inner[k - 1];
+        inner[k] = cut;
+      }
+      const double length = curve(e).length;
+      for (size_t i = 1; i + 2 < inner.size(); ++i)
+        if ((inner[i].at - inner[i - 1].at) * length <= tol_) return false;
+    }
+    return true;
+  }
+
+  std::span<PlainCut> plainCutsOf(int e) const {
+    const std::vector<int>& begin = (*lease_).plainCutBegin;
+    PlainCut* all = (*lease_).plainCuts.data();
+    return {all + begin[static_cast<size_t>(e)], all + begin[static_cast<size_t>(e) + 1]};
+  }
+
+  void keepPlainPiecesOf(int e) {
+    const Curve& el = curve(e);
+    const std::span<const PlainCut> cuts = plainCutsOf(e);
+    for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+      const PlainCut& a = cuts[k];
+      const PlainCut& b = cuts[k + 1];
+      const int from = a.node, to = b.node;
+      if (from == to) continue;
+      const double length = (b.at - a.at) * el.length;
+      if (entersPlainBand(e, a, b, 1.0, length) || entersPlainBand(e, b, a, -1.0, length)) continue;
+      if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
+      pieces_.push_back({e, a.at, b.at, from, to});
+    }
+  }
+
+  // As entersBand at a plain cut: an element's end has only its neighbour there, and a
+  // crossing the one other element. other: the piece's cut at its other end.
+  bool entersPlainBand(int e, const PlainCut& cut, const PlainCut& other, double sense, double length) {
+    if (cut.crossing < 0) return nodes_.isGap(cut.node);
+    const PlainCrossing& x = plainCrossings_[static_cast<size_t>(cut.crossing)];
+    const bool first = x.a == e;
+    const int c = first ? x.b : x.a;
+    const AcGeVector2d& own = first ? x.ta : x.tb;
+    const AcGeVector2d away = sense > 0.0 ? own : -own;
+    const double side = curve(c).bandSide * (first ? x.tb : x.ta).crossProduct(away);
+    if (!(side < -kTangentSine)) return false;
+    return !(-side * length <= tol_ && plainCutMeets(e, other, c));
+  }
+
+  // Curve c passes through the node of element e's cut.
+  bool plainCutMeets(int e, const PlainCut& cut, int c) const {
+    if (cut.crossing >= 0) {
+      const PlainCrossing& x = plainCrossings_[static_cast<size_t>(cut.crossing)];
+      return x.a == c || x.b == c;
+    }
+    return c == (cut.at == 0.0 ? curve(e).prev : curve(e).next);
+  }
+
   // The curve continues through the node: it is cut inside, or meets the element
   // joined to it there.
   bool passesThrough(const Passing& p) const {
@@ -1238,7 +1400,9 @@ class OffsetBuilder {
   std::vector<Stretch>& deepScratch_ = (*lease_).deepScratch;
   std::vector<Stretch>& shallowScratch_ = (*lease_).shallowScratch;
   std::vector<Hit2>& hits_ = (*lease_).hits;
+  std::vector<PlainCrossing>& plainCrossings_ = (*lease_).plainCrossings;
   int lastHolder_ = -1;
+  double discLimit_ = std::numeric_limits<double>::quiet_NaN();
 };
 
 BulgePath reversed(const BulgePath& path) {

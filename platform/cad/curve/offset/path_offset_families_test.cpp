@@ -203,3 +203,31 @@ TEST(OffsetFamilies, SpikesLeaveNoOpenCurve) {
       }
     }
 }
+
+// Arms twice the distance wide: the moved sides of each arm fall on one line and cross
+// each other along it, three and four at one point at the joins. Either way of that
+// distance one loop is left, about the join, where the shape is wider.
+TEST(OffsetFamilies, ArmsAboutTwiceTheDistanceWide) {
+  const BulgePath ell = closedPath({{{0, 0}, 0}, {{20, 0}, 0}, {{20, 4}, 0}, {{4, 4}, 0}, {{4, 20}, 0}, {{0, 20}, 0}});
+  const BulgePath plus = closedPath({{{8, 0}, 0},
+                                     {{12, 0}, 0},
+                                     {{12, 8}, 0},
+                                     {{20, 8}, 0},
+                                     {{20, 12}, 0},
+                                     {{12, 12}, 0},
+                                     {{12, 20}, 0},
+                                     {{8, 20}, 0},
+                                     {{8, 12}, 0},
+                                     {{0, 12}, 0},
+                                     {{0, 8}, 0},
+                                     {{8, 8}, 0}});
+  for (double scale : kScales)
+    for (const BulgePath* shape : {&ell, &plus}) {
+      SCOPED_TRACE(testing::Message() << "scale " << scale << " vertices " << shape->vertices.size());
+      const BulgePath scaledShape = scaled(*shape, scale);
+      expectSound(scaledShape, 2.0 * scale);
+      expectSound(scaledShape, (2.0 - 1e-3) * scale, 1);
+      expectSound(scaledShape, (2.0 + 1e-3) * scale, 1);
+      expectSound(scaledShape, 1.0 * scale, 1);
+    }
+}
