@@ -51,8 +51,6 @@ double Prim2::fractionOf(const AcGePoint2d& p) const {
   return (kTwoPi - along) * arc.radius < 1e-9 * std::max(1.0, arc.radius) ? 0.0 : f;
 }
 
-double Prim2::length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : std::sqrt((p1 - p0).lengthSqrd()); }
-
 bool Prim2::holdsJustOutside(double fraction, double tol) const {
   const double len = length();
   const double slack = len > 0.0 ? tol / len : 1.0;
@@ -186,8 +184,21 @@ bool clearOfCircle(const Prim2& line, const Arc2& circle, double tol) {
   return inside > 0.0 && w0.lengthSqrd() < inside * inside && w1.lengthSqrd() < inside * inside;
 }
 
+// The segment keeps to the far side of the chord of an arc of at most a half turn, more
+// than twice tol from it; the arc bulges to the other side and has only its ends on it.
+bool clearOfArcChord(const Prim2& line, const Prim2& arc, double tol) {
+  if (arc.unbounded || !arc.endsKnown || std::fabs(arc.arc.sweep) > kPi) return false;
+  const AcGeVector2d chord = arc.p1 - arc.p0;
+  // A counter-clockwise arc bulges to the right of its chord.
+  const double away = arc.arc.sweep > 0.0 ? 1.0 : -1.0;
+  const double s0 = away * chord.crossProduct(line.p0 - arc.p0), s1 = away * chord.crossProduct(line.p1 - arc.p0);
+  if (s0 <= 0.0 || s1 <= 0.0) return false;
+  const double limitSqrd = 4.0 * tol * tol * chord.lengthSqrd();
+  return s0 * s0 > limitSqrd && s1 * s1 > limitSqrd;
+}
+
 void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, bool lineFirst, double tol) {
-  if (!line.unbounded && clearOfCircle(line, circ.arc, tol)) return;
+  if (!line.unbounded && (clearOfCircle(line, circ.arc, tol) || clearOfArcChord(line, circ, tol))) return;
   const AcGeVector2d d = line.p1 - line.p0;
   const double len = std::sqrt(d.lengthSqrd());
   const Prim2& a = lineFirst ? line : circ;

@@ -1,6 +1,7 @@
 // Crossings of straight and circular path elements, bounded or extended.
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 #include "platform/cad/curve/bulge_segment.h"
@@ -25,7 +26,7 @@ struct Prim2 {
   bool holds(double fraction, double tol) const {
     return unbounded || (fraction >= 0.0 && fraction <= 1.0) || holdsJustOutside(fraction, tol);
   }
-  double length() const;
+  double length() const { return isArc ? arc.radius * std::fabs(arc.sweep) : std::sqrt((p1 - p0).lengthSqrd()); }
 
  private:
   bool holdsJustOutside(double fraction, double tol) const;

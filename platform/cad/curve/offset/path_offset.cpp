@@ -226,6 +226,13 @@ struct Curve {
   // A line's unit direction, worked out once with its length.
   AcGeVector2d direction{1.0, 0.0};
 
+  Curve() = default;
+  // An element: its fields set one by one, not cleared first as a whole.
+  Curve(const BulgeSeg& s, const Prim2& p, int first, int last, double side)
+      : seg(s), prim(p), bandSide(side), firstVertex(first), lastVertex(last) {
+    setLength();
+  }
+
   void setLength() {
     length = prim.length();
     if (!prim.isArc) direction = lineDirection(prim, length);
@@ -500,13 +507,7 @@ class OffsetBuilder {
   }
 
   void addElement(const BulgeSeg& seg, const Prim2& prim, int firstVertex, int lastVertex, double bandSide) {
-    Curve& c = curves_.emplace_back();
-    c.seg = seg;
-    c.firstVertex = firstVertex;
-    c.lastVertex = lastVertex;
-    c.bandSide = bandSide;
-    c.prim = prim;
-    c.setLength();
+    const Curve& c = curves_.emplace_back(seg, prim, firstVertex, lastVertex, bandSide);
     // No longer than the tolerance, it is a point.
     if (c.length <= tol_) curves_.pop_back();
   }
