@@ -1125,9 +1125,35 @@ class OffsetBuilder {
       if (from == to) continue;
       const double length = (b.at - a.at) * el.length;
       if (entersPlainBand(e, a, b, 1.0, length) || entersPlainBand(e, b, a, -1.0, length)) continue;
-      if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
+      if (anyOtherNearer(el, el.prim.pointAt((a.at + b.at) / 2))) continue;
       pieces_.push_back({e, a.at, b.at, from, to});
     }
+  }
+
+  // As anyNearer(p, keepLimit()) for a point p of a small path's element, passing over
+  // the segments it was moved from: they lie the distance away from every point of it.
+  bool anyOtherNearer(const Curve& el, const AcGePoint2d& p) {
+    const double limit = keepLimit();
+    if (lastHolder_ >= 0 && prepared_[static_cast<size_t>(lastHolder_)].distanceTo(p) < limit) return true;
+    const int n = static_cast<int>(segs_.size());
+    // A moved segment's own, or the two about a corner arc's vertex.
+    const bool corner = el.firstVertex == el.lastVertex;
+    const int own = el.firstVertex, before = corner ? (own + n - 1) % n : own;
+    std::vector<Disc>& discs = (*lease_).discs;
+    if (limit != discLimit_) {
+      for (Disc& disc : discs) disc.reachSqrd = (disc.radius + limit) * (disc.radius + limit);
+      discLimit_ = limit;
+    }
+    for (int j = 0; j < n; ++j) {
+      const Disc& disc = discs[static_cast<size_t>(j)];
+      const double dx = p.x - disc.x, dy = p.y - disc.y;
+      if (dx * dx + dy * dy < disc.reachSqrd && j != own && j != before &&
+          prepared_[static_cast<size_t>(j)].distanceTo(p) < limit) {
+        lastHolder_ = j;
+        return true;
+      }
+    }
+    return false;
   }
 
   // As entersBand at a plain cut: an element's end has only its neighbour there, and a
