@@ -55,6 +55,7 @@ class BoxTree {
   bool anyWithin(const AcGePoint2d& p, double limit, Within&& within) const;
 
   const Box2& boxAt(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
+  std::span<const Box2> boxes() const { return boxes_; }
 
  private:
   struct Node {

@@ -5,22 +5,6 @@
 
 namespace curve {
 
-Prim2 Prim2::of(const BulgeSeg& seg, bool extend) {
-  Prim2 p;
-  p.unbounded = extend;
-  if (seg.isArc()) {
-    p.isArc = true;
-    p.arc = seg.arc();
-    p.endsKnown = true;
-    p.p0 = seg.start;
-    p.p1 = seg.end;
-  } else {
-    p.p0 = seg.start;
-    p.p1 = seg.end;
-  }
-  return p;
-}
-
 Prim2 Prim2::circle(const AcGePoint2d& center, double radius) {
   Prim2 p;
   p.isArc = true;

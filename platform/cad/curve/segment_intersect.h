@@ -18,7 +18,18 @@ struct Prim2 {
   AcGePoint2d p0, p1;  // line
   Arc2 arc;            // arc
 
-  static Prim2 of(const BulgeSeg& seg, bool extend = false);
+  static Prim2 of(const BulgeSeg& seg, bool extend = false) {
+    Prim2 p;
+    p.unbounded = extend;
+    p.p0 = seg.start;
+    p.p1 = seg.end;
+    if (seg.isArc()) {
+      p.isArc = true;
+      p.arc = seg.arc();
+      p.endsKnown = true;
+    }
+    return p;
+  }
   static Prim2 circle(const AcGePoint2d& center, double radius);
   AcGePoint2d pointAt(double fraction) const;
   double fractionOf(const AcGePoint2d& p) const;

@@ -330,7 +330,7 @@ struct BuilderScratch {
   std::vector<Gap> toProbe;
   std::vector<Stretch> deepScratch, shallowScratch;
   std::vector<Hit2> hits;
-  std::vector<Box2> boxes;
+  std::vector<Box2> boxes, sourceBoxes;
   BoxTree tree{std::vector<Box2>{}};
   // About each segment's box, for a small path.
   std::vector<Disc> discs;
@@ -427,10 +427,14 @@ class OffsetBuilder {
         small_(segs_.size() < kSmallPath),
         mapped_(!small_ && shape != SourceShape::kSimple),
         tree_(treeOf(segs_, arcs_, prepared_, small_, mapped_, *lease_)),
-        touches_(path.closed && shape != SourceShape::kSimple && touchesItself(segs_, tree_, tol_)) {}
+        touches_(path.closed && shape != SourceShape::kSimple && touchesSelf()) {}
 
   // A closed path crossing itself has no one side to offset to.
-  bool sourceCrosses() const { return touches_ && crossesItself(segs_, tree_, tol_); }
+  bool sourceCrosses() const {
+    if (!touches_) return false;
+    if (small_) tree_.assignOneLeaf((*lease_).sourceBoxes);
+    return crossesItself(segs_, tree_, tol_);
+  }
 
   // The loops go into out, which is cleared first.
   void run(std::vector<BulgePath>& out) {
@@ -453,8 +457,10 @@ class OffsetBuilder {
   // Each source arc is worked out once, for everything that needs it.
   // The source's segments, their arcs and their prepared forms go into the scratch.
   static const std::vector<BulgeSeg>& segmentsOf(const BulgePath& path, std::vector<BulgeSeg>& segs) {
-    segs.clear();
-    for (int i = 0; i < path.numSegments(); ++i) segs.push_back(path.segment(i));
+    const std::vector<BulgeVertex>& v = path.vertices;
+    const size_t n = static_cast<size_t>(path.numSegments());
+    segs.resize(n);
+    for (size_t i = 0; i < n; ++i) segs[i] = {v[i].point, v[i + 1 < v.size() ? i + 1 : 0].point, v[i].bulge};
     return segs;
   }
 
@@ -480,15 +486,18 @@ class OffsetBuilder {
     return boxes;
   }
 
-  // The tree over the source's segments, in the scratch: a small path's one leaf reuses
-  // what the last offset allocated.
+  bool touchesSelf() const {
+    return small_ ? touchesItselfAmongFew(segs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, tree_, tol_);
+  }
+
+  // The tree over the source's segments, in the scratch. A small path's boxes and discs
+  // are asked of directly; its tree, one leaf, is only grown for the test of crossing.
   static BoxTree& treeOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs,
                          const std::vector<PreparedSeg>& prepared, bool small, bool mapped, BuilderScratch& scratch) {
     if (small) {
-      std::vector<Box2>& boxes = scratch.boxes;
+      std::vector<Box2>& boxes = scratch.sourceBoxes;
       boxes.clear();
       for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
-      scratch.tree.assignOneLeaf(boxes);
       scratch.discs.clear();
       for (const Box2& b : boxes) scratch.discs.push_back(Disc::about(b));
     } else {
@@ -1432,17 +1441,18 @@ class OffsetBuilder {
   double discLimit_ = std::numeric_limits<double>::quiet_NaN();
 };
 
-BulgePath reversed(const BulgePath& path) {
-  BulgePath out;
+// The path run backwards, into out (whose vertices are replaced).
+void reverseInto(const BulgePath& path, BulgePath& out) {
   out.closed = path.closed;
+  out.vertices.clear();
   const int n = static_cast<int>(path.vertices.size());
+  out.vertices.reserve(path.vertices.size());
   for (int i = n - 1; i >= 0; --i) {
     // The segment from i - 1 to i, reversed, leaves vertex i.
     const int before = path.closed ? (i - 1 + n) % n : i - 1;
     const double bulge = before >= 0 ? -path.vertices[static_cast<size_t>(before)].bulge : 0.0;
     out.vertices.push_back({path.vertices[static_cast<size_t>(i)].point, bulge});
   }
-  return out;
 }
 
 // As reversed(path), in the path's own vertices.
@@ -1523,9 +1533,13 @@ OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePat
       return status;
   } else {
     // To the right is to the left of the path run backwards.
-    if (const OffsetStatus status = offsetToTheLeft(reversed(clean), scale, -left, shape, out);
-        status != OffsetStatus::kOk)
-      return status;
+    // The thread keeps a small reversed copy's vertices from call to call.
+    constexpr size_t kKeptVertices = 4096;
+    thread_local BulgePath backwards;
+    reverseInto(clean, backwards);
+    const OffsetStatus status = offsetToTheLeft(backwards, scale, -left, shape, out);
+    if (backwards.vertices.capacity() > kKeptVertices) backwards = BulgePath{};
+    if (status != OffsetStatus::kOk) return status;
     for (BulgePath& p : out) reverseInPlace(p);
   }
   if (fault == OffsetFault::kOpenCurves)

@@ -118,42 +118,66 @@ bool clearStraightNeighbours(const Prim2& a, const Prim2& b) {
 
 }  // namespace
 
-bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
-  const int n = static_cast<int>(segs.size());
-  thread_local std::vector<Prim2> prims;
-  prims.clear();
-  for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
-  thread_local std::vector<Hit2> hits;
-  // Neighbours meet at their common vertex and there only.
-  auto onlyAtCommonVertex = [&](int i, int j) {
+namespace {
+
+// Whether segments i < j of a closed path meet nowhere but, as neighbours, at their
+// common vertex.
+class SelfTouchTest {
+ public:
+  SelfTouchTest(std::span<const BulgeSeg> segs, double tol) : segs_(segs), tol_(tol) {
+    thread_local std::vector<Prim2> prims;
+    thread_local std::vector<Hit2> hits;
+    prims.clear();
+    for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
+    prims_ = &prims;
+    hits_ = &hits;
+  }
+
+  bool clearOf(int i, int j) const {
+    const int n = static_cast<int>(segs_.size());
+    const Prim2& a = (*prims_)[static_cast<size_t>(i)];
+    const Prim2& b = (*prims_)[static_cast<size_t>(j)];
     const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
-    for (const Hit2& h : hits) {
-      const bool atNext = next && h.point.distanceTo(segs[static_cast<size_t>(j)].start) <= tol;
-      const bool atWrap = wraps && h.point.distanceTo(segs[static_cast<size_t>(i)].start) <= tol;
+    if ((next || wraps) && clearStraightNeighbours(a, b)) return true;
+    intersect(a, b, tol_, *hits_);
+    for (const Hit2& h : *hits_) {
+      const bool atNext = next && h.point.distanceTo(segs_[static_cast<size_t>(j)].start) <= tol_;
+      const bool atWrap = wraps && h.point.distanceTo(segs_[static_cast<size_t>(i)].start) <= tol_;
       if (!atNext && !atWrap) return false;
     }
     return true;
-  };
-  auto clearOf = [&](int i, int j) {
-    const Prim2& a = prims[static_cast<size_t>(i)];
-    const Prim2& b = prims[static_cast<size_t>(j)];
-    if ((j == i + 1 || (i == 0 && j == n - 1)) && clearStraightNeighbours(a, b)) return true;
-    intersect(a, b, tol, hits);
-    return onlyAtCommonVertex(i, j);
-  };
+  }
+
+ private:
+  std::span<const BulgeSeg> segs_;
+  double tol_;
+  std::vector<Prim2>* prims_ = nullptr;
+  std::vector<Hit2>* hits_ = nullptr;
+};
+
+}  // namespace
+
+bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
   // Over a few segments the later ones are tried straight away: the tree would try them all.
-  constexpr int kFew = 48;
+  constexpr size_t kFew = 48;
+  if (segs.size() < kFew) return touchesItselfAmongFew(segs, tree.boxes(), tol);
+  const SelfTouchTest test(segs, tol);
+  const int n = static_cast<int>(segs.size());
   for (int i = 0; i < n; ++i) {
     // Boxes nearer than tol: the query's grown by twice that meets the tree's.
     const Box2 box = tree.boxAt(i).grown(2.0 * tol);
-    bool clear = true;
-    if (n < kFew) {
-      for (int j = i + 1; j < n && clear; ++j)
-        if (tree.boxAt(j).overlaps(box)) clear = clearOf(i, j);
-    } else {
-      clear = tree.queryUntil(box, [&](int j) { return j <= i || clearOf(i, j); });
-    }
-    if (!clear) return true;
+    if (!tree.queryUntil(box, [&](int j) { return j <= i || test.clearOf(i, j); })) return true;
+  }
+  return false;
+}
+
+bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Box2> boxes, double tol) {
+  const SelfTouchTest test(segs, tol);
+  const int n = static_cast<int>(segs.size());
+  for (int i = 0; i < n; ++i) {
+    const Box2 box = boxes[static_cast<size_t>(i)].grown(2.0 * tol);
+    for (int j = i + 1; j < n; ++j)
+      if (boxes[static_cast<size_t>(j)].overlaps(box) && !test.clearOf(i, j)) return true;
   }
   return false;
 }
