@@ -1,6 +1,8 @@
 #include "platform/cad/curve/offset/path_offset.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -8,6 +10,10 @@
 #include <optional>
 #include <span>
 #include <utility>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/cad/curve/box_tree.h"
 #include "platform/cad/curve/offset/convex_offset.h"
@@ -274,6 +280,7 @@ struct Passing {
 struct PlainCrossing {
   int a = 0, b = 0;
   double fa = 0.0, fb = 0.0;
+  AcGePoint2d point;
   // Each element's direction there.
   AcGeVector2d ta, tb;
 };
@@ -292,16 +299,55 @@ struct Piece {
   int startNode = 0, endNode = 0;
 };
 
-// A disc holding a box: its centre and half its diagonal, a little more for rounding
-// (a line's ends lie on it).
-struct Disc {
-  double x = 0.0, y = 0.0, radius = 0.0;
-  // (radius + limit)^2 for the limit last asked of.
-  double reachSqrd = 0.0;
-  static Disc about(const Box2& b) {
-    const double w = b.maxX - b.minX, h = b.maxY - b.minY;
-    return {(b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2, 0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9), 0.0};
+// The discs holding the boxes of a small path's segments (fewer than 64): each box's
+// centre and half its diagonal, a little more for rounding (a line's ends lie on it).
+// Kept side by side by coordinate, so that all are told at once.
+class SegmentDiscs {
+ public:
+  static constexpr size_t kMost = 64;
+
+  void assign(std::span<const Box2> boxes) {
+    x_.clear();
+    y_.clear();
+    radius_.clear();
+    for (const Box2& b : boxes) {
+      const double w = b.maxX - b.minX, h = b.maxY - b.minY;
+      x_.push_back((b.minX + b.maxX) / 2);
+      y_.push_back((b.minY + b.maxY) / 2);
+      radius_.push_back(0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9));
+    }
+    reachSqrd_.resize(x_.size());
+    limit_ = std::numeric_limits<double>::quiet_NaN();
   }
+
+  // Bit j set: p lies nearer to disc j than limit.
+  std::uint64_t near(const AcGePoint2d& p, double limit) {
+    // Most questions come at one limit: the reach is worked out once for it.
+    if (limit != limit_) {
+      for (size_t j = 0; j < radius_.size(); ++j) reachSqrd_[j] = (radius_[j] + limit) * (radius_[j] + limit);
+      limit_ = limit;
+    }
+    std::uint64_t bits = 0;
+    size_t j = 0;
+#ifdef __SSE2__
+    // Two at a time: the same products and sums as one by one.
+    const __m128d px = _mm_set1_pd(p.x), py = _mm_set1_pd(p.y);
+    for (; j + 2 <= x_.size(); j += 2) {
+      const __m128d dx = _mm_sub_pd(px, _mm_loadu_pd(&x_[j])), dy = _mm_sub_pd(py, _mm_loadu_pd(&y_[j]));
+      const __m128d distSqrd = _mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy));
+      bits |= static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(distSqrd, _mm_loadu_pd(&reachSqrd_[j])))) << j;
+    }
+#endif
+    for (; j < x_.size(); ++j) {
+      const double dx = p.x - x_[j], dy = p.y - y_[j];
+      bits |= static_cast<std::uint64_t>(dx * dx + dy * dy < reachSqrd_[j]) << j;
+    }
+    return bits;
+  }
+
+ private:
+  std::vector<double> x_, y_, radius_, reachSqrd_;
+  double limit_ = 0.0;
 };
 
 // A stretch still to probe, and whether a deep stretch lies just before or after it.
@@ -333,7 +379,7 @@ struct BuilderScratch {
   std::vector<Box2> boxes, sourceBoxes;
   BoxTree tree{std::vector<Box2>{}};
   // About each segment's box, for a small path.
-  std::vector<Disc> discs;
+  SegmentDiscs discs;
   std::vector<std::pair<int, int>> pairs, starts;
   std::vector<std::pair<int, Passing>> passingItems;
   std::vector<int> arriving, leaving, order, chain;
@@ -498,8 +544,7 @@ class OffsetBuilder {
       std::vector<Box2>& boxes = scratch.sourceBoxes;
       boxes.clear();
       for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
-      scratch.discs.clear();
-      for (const Box2& b : boxes) scratch.discs.push_back(Disc::about(b));
+      scratch.discs.assign(boxes);
     } else {
       scratch.tree = mapped ? BoxTree(boxesOf(segs, arcs), prepared) : BoxTree::inPathOrder(boxesOf(segs, arcs));
     }
@@ -613,18 +658,11 @@ class OffsetBuilder {
 
   // As anyNearer over a small path's segments, each first told by the disc about its box:
   // a test of fewer steps than the box's own.
-  bool anyNearerAmongFew(const AcGePoint2d& p, double limit) {
-    std::vector<Disc>& discs = (*lease_).discs;
-    // Every piece is asked of at one limit: the discs' reach is worked out once for it.
-    if (limit != discLimit_) {
-      for (Disc& disc : discs) disc.reachSqrd = (disc.radius + limit) * (disc.radius + limit);
-      discLimit_ = limit;
-    }
-    for (size_t j = 0; j < discs.size(); ++j) {
-      const Disc& disc = discs[j];
-      const double dx = p.x - disc.x, dy = p.y - disc.y;
-      if (dx * dx + dy * dy < disc.reachSqrd && prepared_[j].distanceTo(p) < limit) {
-        lastHolder_ = static_cast<int>(j);
+  bool anyNearerAmongFew(const AcGePoint2d& p, double limit, std::uint64_t passedOver = 0) {
+    for (std::uint64_t near = (*lease_).discs.near(p, limit) & ~passedOver; near != 0; near &= near - 1) {
+      const int j = std::countr_zero(near);
+      if (prepared_[static_cast<size_t>(j)].distanceTo(p) < limit) {
+        lastHolder_ = j;
         return true;
       }
     }
@@ -1065,7 +1103,7 @@ class OffsetBuilder {
       for (const Hit2& hit : hits_) {
         const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
         if (fa > 0.0 && fa < 1.0 && fb > 0.0 && fb < 1.0) {
-          plainCrossings_.push_back({a, b, fa, fb, directionAt(ca, hit.point), directionAt(cb, hit.point)});
+          plainCrossings_.push_back({a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point)});
           continue;
         }
         const int na = nodeAt(ca, fa);
@@ -1134,9 +1172,26 @@ class OffsetBuilder {
       if (from == to) continue;
       const double length = (b.at - a.at) * el.length;
       if (entersPlainBand(e, a, b, 1.0, length) || entersPlainBand(e, b, a, -1.0, length)) continue;
-      if (anyOtherNearer(el, el.prim.pointAt((a.at + b.at) / 2))) continue;
+      if (anyOtherNearer(el, middleOf(el, a, b))) continue;
       pieces_.push_back({e, a.at, b.at, from, to});
     }
+  }
+
+  AcGePoint2d pointOf(const Curve& el, const PlainCut& cut) const {
+    if (cut.crossing >= 0) return plainCrossings_[static_cast<size_t>(cut.crossing)].point;
+    return cut.at == 0.0 ? el.seg.start : el.seg.end;
+  }
+
+  // The point of the element halfway between two cuts. On an arc piece short of a half
+  // turn it lies across the radius through the middle of its ends, which takes no angle.
+  AcGePoint2d middleOf(const Curve& el, const PlainCut& a, const PlainCut& b) const {
+    const double m = (a.at + b.at) / 2;
+    if (!el.prim.isArc || std::fabs(el.prim.arc.sweep * (b.at - a.at)) > 3.0) return el.prim.pointAt(m);
+    const AcGePoint2d& center = el.prim.arc.center;
+    const AcGeVector2d across = (pointOf(el, a) - center) + (pointOf(el, b) - center);
+    const double length = std::sqrt(across.lengthSqrd());
+    if (!(length > 1e-3 * el.prim.arc.radius)) return el.prim.pointAt(m);
+    return center + across * (el.prim.arc.radius / length);
   }
 
   // As anyNearer(p, keepLimit()) for a point p of a small path's element, passing over
@@ -1146,23 +1201,8 @@ class OffsetBuilder {
     if (lastHolder_ >= 0 && prepared_[static_cast<size_t>(lastHolder_)].distanceTo(p) < limit) return true;
     const int n = static_cast<int>(segs_.size());
     // A moved segment's own, or the two about a corner arc's vertex.
-    const bool corner = el.firstVertex == el.lastVertex;
-    const int own = el.firstVertex, before = corner ? (own + n - 1) % n : own;
-    std::vector<Disc>& discs = (*lease_).discs;
-    if (limit != discLimit_) {
-      for (Disc& disc : discs) disc.reachSqrd = (disc.radius + limit) * (disc.radius + limit);
-      discLimit_ = limit;
-    }
-    for (int j = 0; j < n; ++j) {
-      const Disc& disc = discs[static_cast<size_t>(j)];
-      const double dx = p.x - disc.x, dy = p.y - disc.y;
-      if (dx * dx + dy * dy < disc.reachSqrd && j != own && j != before &&
-          prepared_[static_cast<size_t>(j)].distanceTo(p) < limit) {
-        lastHolder_ = j;
-        return true;
-      }
-    }
-    return false;
+    const int own = el.firstVertex, before = el.firstVertex == el.lastVertex ? (own + n - 1) % n : own;
+    return anyNearerAmongFew(p, limit, (std::uint64_t{1} << own) | (std::uint64_t{1} << before));
   }
 
   // As entersBand at a plain cut: an element's end has only its neighbour there, and a
@@ -1438,7 +1478,6 @@ class OffsetBuilder {
   std::vector<Hit2>& hits_ = (*lease_).hits;
   std::vector<PlainCrossing>& plainCrossings_ = (*lease_).plainCrossings;
   int lastHolder_ = -1;
-  double discLimit_ = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The path run backwards, into out (whose vertices are replaced).
