@@ -182,7 +182,7 @@ bool clearOfArcChord(const Prim2& line, const Prim2& arc, double tol) {
 }
 
 void lineCircle(std::vector<Hit2>& hits, const Prim2& line, const Prim2& circ, bool lineFirst, double tol) {
-  if (!line.unbounded && (clearOfCircle(line, circ.arc, tol) || clearOfArcChord(line, circ, tol))) return;
+  if (!line.unbounded && (clearOfArcChord(line, circ, tol) || clearOfCircle(line, circ.arc, tol))) return;
   const AcGeVector2d d = line.p1 - line.p0;
   const double len = std::sqrt(d.lengthSqrd());
   const Prim2& a = lineFirst ? line : circ;

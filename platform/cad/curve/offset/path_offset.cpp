@@ -236,7 +236,14 @@ struct Curve {
   // An element: its fields set one by one, not cleared first as a whole.
   Curve(const BulgeSeg& s, const Prim2& p, int first, int last, double side)
       : seg(s), prim(p), bandSide(side), firstVertex(first), lastVertex(last) {
-    setLength();
+    if (p.isArc) {
+      length = p.length();
+      return;
+    }
+    // A line's ends are the segment's: worked out from the argument, not read back.
+    const AcGeVector2d d = s.end - s.start;
+    length = std::sqrt(d.lengthSqrd());
+    if (length > 0.0) direction = d / length;
   }
 
   void setLength() {
