@@ -367,6 +367,7 @@ struct Gap {
 // allocate nothing once it has grown.
 struct BuilderScratch {
   std::vector<BulgeSeg> segs;
+  std::vector<SourceSeg> sources;
   std::vector<Arc2> arcs;
   std::vector<PreparedSeg> prepared;
   std::vector<Curve> curves;
@@ -579,21 +580,23 @@ class OffsetBuilder {
   void buildElements() {
     const int n = static_cast<int>(segs_.size());
     const int vertexCount = static_cast<int>(path_.vertices.size());
-    // Each segment is worked out once, as the one after the corner and then as the current.
-    const SourceSeg first = source(0);
-    SourceSeg current = first;
+    // Each segment's tangents are worked out once, all of them first: one segment's roots
+    // need not wait for the last one's elements.
+    std::vector<SourceSeg>& sources = (*lease_).sources;
+    sources.clear();
+    for (int i = 0; i < n; ++i) sources.push_back(source(i));
     for (int i = 0; i < n; ++i) {
       const int end = (i + 1) % vertexCount;
+      const SourceSeg& current = sources[static_cast<size_t>(i)];
       BulgeSeg moved;
       if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
-      const SourceSeg next = i + 1 < n ? source(i + 1) : first;
       if (i + 1 < n || path_.closed) {
         BulgeSeg arc;
         Prim2 prim;
         double band = 1.0;
-        if (cornerArc(current, next, dist_, tol_, arc, prim, band)) addElement(arc, prim, end, end, band);
+        if (cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, arc, prim, band))
+          addElement(arc, prim, end, end, band);
       }
-      current = next;
     }
     elementCount_ = static_cast<int>(curves_.size());
     const int m = elementCount_;
