@@ -494,14 +494,22 @@ class OffsetBuilder {
   void run(std::vector<BulgePath>& out) {
     curves_.reserve(4 * segs_.size() + 1);
     buildElements();
-    if (keepPlainPieces()) {
+    const bool plain = path_.closed && !touches_ && !anyBridge();
+    if (small_ && plain && keepPlainPieces(overlappingPairs())) {
       chains(out);
       return;
     }
     // The moved path alone bounds what is kept only for a closed path that nowhere meets itself.
     if (!path_.closed || touches_) buildCutters();
     mapDepths();
-    findCrossings(candidatePairs());
+    const std::vector<std::pair<int, int>>& pairs = candidatePairs();
+    // A large path all of whose elements are cut whole (an offset's own loop, not crowded)
+    // takes the plain route too.
+    if (!small_ && plain && !mapped_ && !narrowed_ && keepPlainPieces(pairs)) {
+      chains(out);
+      return;
+    }
+    findCrossings(pairs);
     for (int e = 0; e < elementCount_; ++e) keepPiecesOf(e);
     dropLooseBridges();
     chains(out);
@@ -655,11 +663,13 @@ class OffsetBuilder {
   }
 
   // Some source segment lies nearer to p than limit.
-  bool anyNearer(const AcGePoint2d& p, double limit) {
+  // passedOver: segments known to lie no nearer than limit (-1: none).
+  bool anyNearer(const AcGePoint2d& p, double limit, std::pair<int, int> passedOver = {-1, -1}) {
     if (limit <= 0.0) return false;
     if (lastHolder_ >= 0 && prepared_[static_cast<size_t>(lastHolder_)].distanceTo(p) < limit) return true;
     if (small_) return anyNearerAmongFew(p, limit);
     return tree_.anyWithin(p, limit, [&](int j) {
+      if (j == passedOver.first || j == passedOver.second) return false;
       if (prepared_[static_cast<size_t>(j)].distanceTo(p) >= limit) return false;
       lastHolder_ = j;
       return true;
@@ -961,7 +971,8 @@ class OffsetBuilder {
     if (small_) return overlappingPairs();
     std::vector<unsigned char>& crowded = (*lease_).crowded;
     gatherPairs(shallowBoxes(), &crowded);
-    if (narrowCrowdedStretches(crowded)) gatherPairs(shallowBoxes(), nullptr);
+    narrowed_ = narrowCrowdedStretches(crowded);
+    if (narrowed_) gatherPairs(shallowBoxes(), nullptr);
     return (*lease_).pairs;
   }
 
@@ -1078,19 +1089,22 @@ class OffsetBuilder {
     (*lease_).passingTangentKnown.assign(passing_.size(), 0);
   }
 
-  // A small closed path that meets itself nowhere and whose moved elements cross each
+  // A closed path that meets itself nowhere, whose elements are cut whole and cross each
   // other only inside, two at a time and apart from every other cut, is the common case:
   // its pieces are told as findCrossings and keepPiecesOf would tell them, without the
-  // nodes' bookkeeping. False, with nothing changed, when the path is not such a one.
-  bool keepPlainPieces() {
-    if (!small_ || !path_.closed || touches_) return false;
-    for (int e = 0; e < elementCount_; ++e)
-      if (curve(e).bandSide < 0.0) return false;
-    if (!findPlainCrossings(overlappingPairs())) return false;
-    if (!sortPlainCuts()) return false;
+  // nodes' bookkeeping. False, with nothing changed, when the crossings are not such.
+  bool keepPlainPieces(const std::vector<std::pair<int, int>>& pairs) {
+    if (!findPlainCrossings(pairs) || !sortPlainCuts()) return false;
     for (size_t k = 0; k < plainCrossings_.size(); ++k) nodes_.add();
     for (int e = 0; e < elementCount_; ++e) keepPlainPiecesOf(e);
     return true;
+  }
+
+  // Some element bridges a concave corner (the band on its left).
+  bool anyBridge() const {
+    for (int e = 0; e < elementCount_; ++e)
+      if (curve(e).bandSide < 0.0) return true;
+    return false;
   }
 
   // The element's direction at a point of it: an arc's across its radius there, which
@@ -1182,7 +1196,8 @@ class OffsetBuilder {
       if (from == to) continue;
       const double length = (b.at - a.at) * el.length;
       if (entersPlainBand(e, a, b, 1.0, length) || entersPlainBand(e, b, a, -1.0, length)) continue;
-      if (anyOtherNearer(el, middleOf(el, a, b))) continue;
+      const AcGePoint2d middle = middleOf(el, a, b);
+      if (small_ ? anyOtherNearer(el, middle) : anyNearer(middle, keepLimit(), sourcesOf(el))) continue;
       pieces_.push_back({e, a.at, b.at, from, to});
     }
   }
@@ -1202,6 +1217,16 @@ class OffsetBuilder {
     const double length = std::sqrt(across.lengthSqrd());
     if (!(length > 1e-3 * el.prim.arc.radius)) return el.prim.pointAt(m);
     return center + across * (el.prim.arc.radius / length);
+  }
+
+  // The source segments that lie the distance from every point of the element: a moved
+  // segment's own, or the two about a corner arc's vertex. A bridge lies inside the band
+  // and has none.
+  std::pair<int, int> sourcesOf(const Curve& el) const {
+    if (el.bandSide < 0.0) return {-1, -1};
+    const int n = static_cast<int>(segs_.size());
+    const int own = el.firstVertex;
+    return {own, el.firstVertex == el.lastVertex ? (own + n - 1) % n : own};
   }
 
   // As anyNearer(p, keepLimit()) for a point p of a small path's element, passing over
@@ -1327,7 +1352,7 @@ class OffsetBuilder {
       };
       if (entersBand(a.node, e, a.at, 1.0, alongside)) continue;
       if (entersBand(b.node, e, b.at, -1.0, alongside)) continue;
-      if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit())) continue;
+      if (anyNearer(el.prim.pointAt((a.at + b.at) / 2), keepLimit(), sourcesOf(el))) continue;
       pieces_.push_back({e, a.at, b.at, nodes_.find(a.node), nodes_.find(b.node)});
     }
   }
@@ -1488,6 +1513,8 @@ class OffsetBuilder {
   std::vector<Hit2>& hits_ = (*lease_).hits;
   std::vector<PlainCrossing>& plainCrossings_ = (*lease_).plainCrossings;
   int lastHolder_ = -1;
+  // Crowded elements were mapped again for the pairs: some are no longer cut whole.
+  bool narrowed_ = false;
 };
 
 // The path run backwards, into out (whose vertices are replaced).
