@@ -541,7 +541,7 @@ class OffsetBuilder {
   }
 
   bool touchesSelf() const {
-    return small_ ? touchesItselfAmongFew(segs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, tree_, tol_);
+    return small_ ? touchesItselfAmongFew(segs_, arcs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, tree_, tol_);
   }
 
   // The tree over the source's segments, in the scratch. A small path's boxes and discs
