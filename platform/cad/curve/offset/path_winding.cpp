@@ -195,8 +195,10 @@ bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Arc2>
   const SelfTouchTest test(segs, arcs, tol);
   const int n = static_cast<int>(segs.size());
   for (int i = 0; i < n; ++i) {
+    // Neighbours' boxes hold their common vertex, so they meet without asking.
+    if (i + 1 < n && !test.clearOf(i, i + 1)) return true;
     const Box2 box = boxes[static_cast<size_t>(i)].grown(2.0 * tol);
-    for (int j = i + 1; j < n; ++j)
+    for (int j = i + 2; j < n; ++j)
       if (boxes[static_cast<size_t>(j)].overlaps(box) && !test.clearOf(i, j)) return true;
   }
   return false;
