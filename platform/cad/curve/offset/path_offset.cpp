@@ -549,7 +549,7 @@ class OffsetBuilder {
   }
 
   bool touchesSelf() const {
-    return small_ ? touchesItselfAmongFew(segs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, tree_, tol_);
+    return small_ ? touchesItselfAmongFew(segs_, arcs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, tree_, tol_);
   }
 
   // The tree over the source's segments, in the scratch. A small path's boxes and discs
@@ -907,13 +907,16 @@ class OffsetBuilder {
     const bool ccw = a.sweep > 0.0;
     const AcGeVector2d s = (ccw ? prim.p0 : prim.p1) - a.center, e = (ccw ? prim.p1 : prim.p0) - a.center;
     const bool wide = std::fabs(a.sweep) > kPi;
-    constexpr double kQuarters[4][2] = {{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
-    for (const auto& q : kQuarters) {
-      const AcGeVector2d d(q[0], q[1]);
-      const bool afterStart = s.crossProduct(d) > 0.0, beforeEnd = d.crossProduct(e) > 0.0;
-      if (wide ? (afterStart || beforeEnd) : (afterStart && beforeEnd))
-        b.add(AcGePoint2d(a.center.x + a.radius * d.x, a.center.y + a.radius * d.y));
-    }
+    // With the quarter turn d along an axis, the sides s x d and d x e are each the sign
+    // of one coordinate.
+    auto passes = [wide](bool afterStart, bool beforeEnd) {
+      return wide ? afterStart || beforeEnd : afterStart && beforeEnd;
+    };
+    const double x = a.center.x, y = a.center.y, r = a.radius;
+    if (passes(s.y < 0.0, e.y > 0.0)) b.add(AcGePoint2d(x + r, y));
+    if (passes(s.x > 0.0, e.x < 0.0)) b.add(AcGePoint2d(x, y + r));
+    if (passes(s.y > 0.0, e.y < 0.0)) b.add(AcGePoint2d(x - r, y));
+    if (passes(s.x < 0.0, e.x > 0.0)) b.add(AcGePoint2d(x, y - r));
   }
 
   // The element's point at fraction f, from the arc worked out once; its ends exactly.
@@ -952,19 +955,31 @@ class OffsetBuilder {
   // On a small path every curve is one stretch: the pairs whose boxes meet, found
   // by trying them all, in the order the tree would give them.
   const std::vector<std::pair<int, int>>& overlappingPairs() const {
-    std::vector<Box2>& boxes = (*lease_).boxes;
-    boxes.clear();
-    for (const Curve& c : curves_) boxes.push_back(boxOf(c, {}));
+    std::vector<Box2>& boxList = (*lease_).boxes;
+    boxList.resize(curves_.size());
+    // Held apart from the vectors, the boxes need not be read again after each pair is kept.
+    Box2* const boxes = boxList.data();
+    for (size_t c = 0; c < curves_.size(); ++c) boxes[c] = wholeBoxOf(curves_[c]);
     std::vector<std::pair<int, int>>& pairs = (*lease_).pairs;
     pairs.clear();
     // Cutters follow the elements, so the partners of element a are the curves after it.
     const int count = static_cast<int>(curves_.size());
     for (int a = 0; a < elementCount_; ++a) {
-      const Box2& box = boxes[static_cast<size_t>(a)];
+      const Box2 box = boxes[a];
       for (int b = a + 1; b < count; ++b)
-        if (box.overlaps(boxes[static_cast<size_t>(b)])) pairs.emplace_back(a, b);
+        if (box.overlaps(boxes[b])) pairs.emplace_back(a, b);
     }
     return pairs;
+  }
+
+  // boxOf the whole curve, without asking which stretch.
+  Box2 wholeBoxOf(const Curve& c) const {
+    if (!c.element || (c.prim.isArc && !c.prim.endsKnown)) return boxOf(c, {});
+    Box2 b;
+    b.add(c.seg.start);
+    b.add(c.seg.end);
+    if (c.prim.isArc) addExtremesBetweenEnds(c.prim, b);
+    return b.grown(tol_);
   }
 
   const std::vector<std::pair<int, int>>& candidatePairs() {

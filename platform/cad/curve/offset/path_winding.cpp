@@ -109,51 +109,65 @@ namespace {
 
 // Straight neighbours meeting at a clear angle (its sine at least 1e-3) cross at their
 // common vertex only, and their crossing is worked out there to far within tol.
-bool clearStraightNeighbours(const Prim2& a, const Prim2& b) {
-  if (a.isArc || b.isArc) return false;
-  const AcGeVector2d da = a.p1 - a.p0, db = b.p1 - b.p0;
+bool clearStraightNeighbours(const BulgeSeg& a, const BulgeSeg& b) {
+  if (a.isArc() || b.isArc()) return false;
+  const AcGeVector2d da = a.end - a.start, db = b.end - b.start;
   const double cross = da.crossProduct(db);
   return cross * cross >= 1e-6 * da.lengthSqrd() * db.lengthSqrd();
 }
 
-}  // namespace
-
-namespace {
-
 // Whether segments i < j of a closed path meet nowhere but, as neighbours, at their
-// common vertex.
+// common vertex. A segment's primitive is put together only for a pair its box does not
+// settle, from the arc worked out already: most pairs never need one.
 class SelfTouchTest {
  public:
-  SelfTouchTest(std::span<const BulgeSeg> segs, double tol) : segs_(segs), tol_(tol) {
-    thread_local std::vector<Prim2> prims;
-    thread_local std::vector<Hit2> hits;
-    prims.clear();
-    for (const BulgeSeg& s : segs) prims.push_back(Prim2::of(s));
-    prims_ = &prims;
-    hits_ = &hits;
-  }
+  // arcs[i]: the arc of segs[i] where that is an arc.
+  SelfTouchTest(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, double tol)
+      : segs_(segs), arcs_(arcs), tol_(tol) {}
 
   bool clearOf(int i, int j) const {
     const int n = static_cast<int>(segs_.size());
-    const Prim2& a = (*prims_)[static_cast<size_t>(i)];
-    const Prim2& b = (*prims_)[static_cast<size_t>(j)];
+    const BulgeSeg& si = segs_[static_cast<size_t>(i)];
+    const BulgeSeg& sj = segs_[static_cast<size_t>(j)];
     const bool next = j == i + 1, wraps = i == 0 && j == n - 1;
-    if ((next || wraps) && clearStraightNeighbours(a, b)) return true;
-    intersect(a, b, tol_, *hits_);
-    for (const Hit2& h : *hits_) {
-      const bool atNext = next && h.point.distanceTo(segs_[static_cast<size_t>(j)].start) <= tol_;
-      const bool atWrap = wraps && h.point.distanceTo(segs_[static_cast<size_t>(i)].start) <= tol_;
+    if ((next || wraps) && clearStraightNeighbours(si, sj)) return true;
+    thread_local std::vector<Hit2> hits;
+    intersect(primOf(i), primOf(j), tol_, hits);
+    for (const Hit2& h : hits) {
+      const bool atNext = next && h.point.distanceTo(sj.start) <= tol_;
+      const bool atWrap = wraps && h.point.distanceTo(si.start) <= tol_;
       if (!atNext && !atWrap) return false;
     }
     return true;
   }
 
  private:
+  // As Prim2::of gives it.
+  Prim2 primOf(int i) const {
+    const BulgeSeg& s = segs_[static_cast<size_t>(i)];
+    Prim2 p;
+    p.p0 = s.start;
+    p.p1 = s.end;
+    if (s.isArc()) {
+      p.isArc = true;
+      p.arc = arcs_[static_cast<size_t>(i)];
+      p.endsKnown = true;
+    }
+    return p;
+  }
+
   std::span<const BulgeSeg> segs_;
+  std::span<const Arc2> arcs_;
   double tol_;
-  std::vector<Prim2>* prims_ = nullptr;
-  std::vector<Hit2>* hits_ = nullptr;
 };
+
+// Each arc segment's arc, worked out once.
+std::vector<Arc2> arcsOf(std::span<const BulgeSeg> segs) {
+  std::vector<Arc2> arcs(segs.size());
+  for (size_t i = 0; i < segs.size(); ++i)
+    if (segs[i].isArc()) arcs[i] = segs[i].arc();
+  return arcs;
+}
 
 }  // namespace
 
@@ -161,7 +175,8 @@ bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double t
   // Over a few segments the later ones are tried straight away: the tree would try them all.
   constexpr size_t kFew = 48;
   if (segs.size() < kFew) return touchesItselfAmongFew(segs, tree.boxes(), tol);
-  const SelfTouchTest test(segs, tol);
+  const std::vector<Arc2> arcs = arcsOf(segs);
+  const SelfTouchTest test(segs, arcs, tol);
   const int n = static_cast<int>(segs.size());
   for (int i = 0; i < n; ++i) {
     // Boxes nearer than tol: the query's grown by twice that meets the tree's.
@@ -172,11 +187,18 @@ bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double t
 }
 
 bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Box2> boxes, double tol) {
-  const SelfTouchTest test(segs, tol);
+  return touchesItselfAmongFew(segs, arcsOf(segs), boxes, tol);
+}
+
+bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, std::span<const Box2> boxes,
+                           double tol) {
+  const SelfTouchTest test(segs, arcs, tol);
   const int n = static_cast<int>(segs.size());
   for (int i = 0; i < n; ++i) {
+    // Neighbours' boxes hold their common vertex, so they meet without asking.
+    if (i + 1 < n && !test.clearOf(i, i + 1)) return true;
     const Box2 box = boxes[static_cast<size_t>(i)].grown(2.0 * tol);
-    for (int j = i + 1; j < n; ++j)
+    for (int j = i + 2; j < n; ++j)
       if (boxes[static_cast<size_t>(j)].overlaps(box) && !test.clearOf(i, j)) return true;
   }
   return false;

@@ -29,6 +29,9 @@ bool touchesItself(const BulgePath& path, double tol);
 bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol);
 // The same for a few segments and their boxes (boxes[i] for segs[i]), tried pair by pair.
 bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Box2> boxes, double tol);
+// The same with the arcs too (arcs[i] for an arc segs[i]), where the caller has them already.
+bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, std::span<const Box2> boxes,
+                           double tol);
 
 // Some two visits of the closed path pass through one point, each from one side of the
 // other to its other side. Paths that only touch themselves, or run back along
