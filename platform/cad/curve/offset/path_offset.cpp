@@ -80,6 +80,15 @@ bool nearerThan(const AcGePoint2d& p, const AcGePoint2d& q, double limit) {
   return (p.x == q.x && p.y == q.y && limit >= 0.0) || p.distanceTo(q) <= limit;
 }
 
+// The arc bridging a corner of the moved path.
+struct CornerArc {
+  BulgeSeg seg;
+  // About the vertex, unless so flat that it is a line.
+  bool round = false;
+  Arc2 arc;
+  double band = 1.0;
+};
+
 // The element moved to the left; false when an arc shrinks to nothing.
 bool movedSegment(const SourceSeg& src, double left, double tol, BulgeSeg& out) {
   out = {src.movedStart(left), src.movedEnd(left), src.seg.bulge};
@@ -98,9 +107,8 @@ double movedRadius(const SourceSeg& src, double dist) {
 // (a right turn or a reversal) it runs clockwise and bounds the offset. At a concave one
 // the moved elements cross near the corner; where they meet at so small an angle that
 // the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
-// them, so that the moved path stays one curve there. band: which side of it the band lies.
-bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, Prim2& prim,
-               double& band) {
+// them, so that the moved path stays one curve there.
+bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, CornerArc& corner) {
   const AcGePoint2d p = in.movedEnd(dist);
   const AcGePoint2d q = out.movedStart(dist);
   if (nearerThan(p, q, tol)) return false;
@@ -125,24 +133,16 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   // normals' difference and sum.
   const AcGeVector2d n0 = t0.perpVector(), n1 = t1.perpVector();
   const double quarterTan = std::sqrt((n1 - n0).lengthSqrd()) / (2.0 + std::sqrt((n1 + n0).lengthSqrd()));
-  arc = {p, q, convex ? -quarterTan : quarterTan};
+  corner.seg = {p, q, convex ? -quarterTan : quarterTan};
+  corner.band = convex ? 1.0 : -1.0;
   // So flat an arc is a line to everything else.
-  if (!arc.isArc()) {
-    prim = Prim2::of(arc);
-    band = convex ? 1.0 : -1.0;
-    return true;
-  }
+  corner.round = corner.seg.isArc();
+  if (!corner.round) return true;
   const AcGePoint2d& vertex = in.seg.end;
-  prim = Prim2{};
-  prim.isArc = true;
-  prim.arc.center = vertex;
-  prim.arc.radius = std::fabs(dist);
-  prim.arc.startAngle = std::atan2(p.y - vertex.y, p.x - vertex.x);
-  prim.arc.sweep = convex ? -sweep : sweep;
-  prim.endsKnown = true;
-  prim.p0 = p;
-  prim.p1 = q;
-  band = convex ? 1.0 : -1.0;
+  corner.arc.center = vertex;
+  corner.arc.radius = std::fabs(dist);
+  corner.arc.startAngle = std::atan2(p.y - vertex.y, p.x - vertex.x);
+  corner.arc.sweep = convex ? -sweep : sweep;
   return true;
 }
 
@@ -233,17 +233,23 @@ struct Curve {
   AcGeVector2d direction{1.0, 0.0};
 
   Curve() = default;
-  // An element: its fields set one by one, not cleared first as a whole.
-  Curve(const BulgeSeg& s, const Prim2& p, int first, int last, double side)
-      : seg(s), prim(p), bandSide(side), firstVertex(first), lastVertex(last) {
-    if (p.isArc) {
-      length = p.length();
-      return;
-    }
-    // A line's ends are the segment's: worked out from the argument, not read back.
-    const AcGeVector2d d = s.end - s.start;
-    length = std::sqrt(d.lengthSqrd());
-    if (length > 0.0) direction = d / length;
+  // An element, its fields set one by one where it lies, not built apart and copied.
+  // A line: its length as worked out from the segment's ends.
+  Curve(const BulgeSeg& s, double len, int first, int last, double side)
+      : seg(s), length(len), bandSide(side), firstVertex(first), lastVertex(last) {
+    prim.p0 = s.start;
+    prim.p1 = s.end;
+    if (len > 0.0) direction = (s.end - s.start) / len;
+  }
+  // An arc: a, the segment's arc.
+  Curve(const BulgeSeg& s, const Arc2& a, int first, int last, double side)
+      : seg(s), bandSide(side), firstVertex(first), lastVertex(last) {
+    prim.isArc = true;
+    prim.endsKnown = true;
+    prim.p0 = s.start;
+    prim.p1 = s.end;
+    prim.arc = a;
+    length = prim.length();
   }
 
   void setLength() {
@@ -533,10 +539,20 @@ class OffsetBuilder {
     return prepared;
   }
 
+  // As seg.box(arc); a line's, which most are, is told here, its corners kept as they come
+  // and not handed back through memory.
+  static Box2 sourceBox(const BulgeSeg& seg, const Arc2& arc) {
+    if (std::fabs(seg.bulge) > BulgeSeg::kStraightBulge) return seg.box(arc);
+    Box2 b;
+    b.add(seg.start);
+    b.add(seg.end);
+    return b;
+  }
+
   static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs) {
     std::vector<Box2> boxes;
     boxes.reserve(segs.size());
-    for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
+    for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(sourceBox(segs[i], arcs[i]));
     return boxes;
   }
 
@@ -551,7 +567,7 @@ class OffsetBuilder {
     if (small) {
       std::vector<Box2>& boxes = scratch.sourceBoxes;
       boxes.clear();
-      for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
+      for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(sourceBox(segs[i], arcs[i]));
       scratch.discs.assign(boxes);
     } else {
       scratch.tree = mapped ? BoxTree(boxesOf(segs, arcs), prepared) : BoxTree::inPathOrder(boxesOf(segs, arcs));
@@ -564,14 +580,21 @@ class OffsetBuilder {
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
 
-  void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide = 1.0) {
-    addElement(seg, Prim2::of(seg), firstVertex, lastVertex, bandSide);
+  // An element no longer than the tolerance is a point, and left out.
+  void addLine(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide) {
+    const double length = std::sqrt((seg.end - seg.start).lengthSqrd());
+    if (length > tol_) curves_.emplace_back(seg, length, firstVertex, lastVertex, bandSide);
   }
 
-  void addElement(const BulgeSeg& seg, const Prim2& prim, int firstVertex, int lastVertex, double bandSide) {
-    const Curve& c = curves_.emplace_back(seg, prim, firstVertex, lastVertex, bandSide);
-    // No longer than the tolerance, it is a point.
-    if (c.length <= tol_) curves_.pop_back();
+  void addArc(const BulgeSeg& seg, const Arc2& arc, int firstVertex, int lastVertex, double bandSide) {
+    if (arc.radius * std::fabs(arc.sweep) > tol_) curves_.emplace_back(seg, arc, firstVertex, lastVertex, bandSide);
+  }
+
+  void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex) {
+    if (seg.isArc())
+      addArc(seg, seg.arc(), firstVertex, lastVertex, 1.0);
+    else
+      addLine(seg, firstVertex, lastVertex, 1.0);
   }
 
   // The moved path: moved segments with corner arcs between them, in path order, and the
@@ -591,11 +614,12 @@ class OffsetBuilder {
       BulgeSeg moved;
       if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
       if (i + 1 < n || path_.closed) {
-        BulgeSeg arc;
-        Prim2 prim;
-        double band = 1.0;
-        if (cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, arc, prim, band))
-          addElement(arc, prim, end, end, band);
+        CornerArc corner;
+        if (!cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, corner)) continue;
+        if (corner.round)
+          addArc(corner.seg, corner.arc, end, end, corner.band);
+        else
+          addLine(corner.seg, end, end, corner.band);
       }
     }
     elementCount_ = static_cast<int>(curves_.size());
