@@ -320,16 +320,18 @@ class SegmentDiscs {
   static constexpr size_t kMost = 64;
 
   void assign(std::span<const Box2> boxes) {
-    x_.clear();
-    y_.clear();
-    radius_.clear();
-    for (const Box2& b : boxes) {
+    const size_t n = boxes.size();
+    x_.resize(n);
+    y_.resize(n);
+    radius_.resize(n);
+    reachSqrd_.resize(n);
+    for (size_t j = 0; j < n; ++j) {
+      const Box2& b = boxes[j];
       const double w = b.maxX - b.minX, h = b.maxY - b.minY;
-      x_.push_back((b.minX + b.maxX) / 2);
-      y_.push_back((b.minY + b.maxY) / 2);
-      radius_.push_back(0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9));
+      x_[j] = (b.minX + b.maxX) / 2;
+      y_[j] = (b.minY + b.maxY) / 2;
+      radius_[j] = 0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9);
     }
-    reachSqrd_.resize(x_.size());
     limit_ = std::numeric_limits<double>::quiet_NaN();
   }
 
@@ -607,14 +609,15 @@ class OffsetBuilder {
     // need not wait for the last one's elements.
     std::vector<SourceSeg>& sources = (*lease_).sources;
     sources.clear();
-    for (int i = 0; i < n; ++i) sources.push_back(source(i));
+    for (int i = 0; i < n; ++i) sources.emplace_back(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]);
+    // What a corner arc leaves unset is never read.
+    CornerArc corner;
     for (int i = 0; i < n; ++i) {
-      const int end = (i + 1) % vertexCount;
+      const int end = i + 1 < vertexCount ? i + 1 : 0;
       const SourceSeg& current = sources[static_cast<size_t>(i)];
       BulgeSeg moved;
       if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
       if (i + 1 < n || path_.closed) {
-        CornerArc corner;
         if (!cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, corner)) continue;
         if (corner.round)
           addArc(corner.seg, corner.arc, end, end, corner.band);
@@ -624,18 +627,35 @@ class OffsetBuilder {
     }
     elementCount_ = static_cast<int>(curves_.size());
     const int m = elementCount_;
-    auto following = [&](int e) { return e + 1 < m ? e + 1 : path_.closed && m > 1 ? 0 : -1; };
+    const bool wraps = path_.closed && m > 1;
+    const double joinLimit = 4.0 * tol_;
+    int looseEnds = 0;
     for (int e = 0; e < m; ++e) {
-      const int f = following(e);
-      if (f >= 0 && nearerThan(curve(e).seg.end, curve(f).seg.start, 4.0 * tol_)) {
+      const int f = e + 1 < m ? e + 1 : wraps ? 0 : -1;
+      if (f >= 0 && nearerThan(curve(e).seg.end, curve(f).seg.start, joinLimit)) {
         curve(e).next = f;
         curve(f).prev = e;
+      } else {
+        ++looseEnds;
       }
     }
-    for (int e = 0; e < m; ++e) curve(e).startNode = nodes_.add(curve(e).prev < 0 && (path_.closed || e > 0));
+    // Every element's start is a node of its own, numbered in path order; the ends that no
+    // element continues follow, in the same order.
+    const int firstStart = nodes_.addMany(m);
     for (int e = 0; e < m; ++e) {
       Curve& c = curve(e);
-      c.endNode = c.next >= 0 ? curve(c.next).startNode : nodes_.add(following(e) >= 0);
+      c.startNode = firstStart + e;
+      if (c.prev < 0 && (path_.closed || e > 0)) nodes_.setGap(c.startNode);
+    }
+    int looseEnd = nodes_.addMany(looseEnds);
+    for (int e = 0; e < m; ++e) {
+      Curve& c = curve(e);
+      if (c.next >= 0) {
+        c.endNode = firstStart + c.next;
+        continue;
+      }
+      c.endNode = looseEnd++;
+      if (e + 1 < m || wraps) nodes_.setGap(c.endNode);
     }
   }
 
