@@ -32,11 +32,34 @@ namespace {
 // scale: the path's coordinateScale.
 double toleranceFor(double scale, double dist) { return 1e-10 * std::max(dist, scale); }
 
-// The largest coordinate of the path's vertices, worked out once for every tolerance.
+// The largest coordinate of the path's vertices, worked out once for every tolerance;
+// NaN when some coordinate or bulge is not finite, which the same pass tells.
 double coordinateScale(const BulgePath& path) {
+  constexpr double kMost = std::numeric_limits<double>::max();
+#ifdef __SSE2__
+  // Both coordinates at once. The largest of the same values is the same, in any order.
+  const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
+  const __m128d most = _mm_set1_pd(kMost);
+  __m128d largest = _mm_setzero_pd();
+  __m128d finite = _mm_cmpeq_pd(largest, largest);
+  for (const BulgeVertex& v : path.vertices) {
+    const __m128d point = _mm_and_pd(_mm_set_pd(v.point.y, v.point.x), magnitude);
+    const __m128d bulge = _mm_and_pd(_mm_set1_pd(v.bulge), magnitude);
+    largest = _mm_max_pd(largest, point);
+    finite = _mm_and_pd(finite, _mm_and_pd(_mm_cmple_pd(point, most), _mm_cmple_pd(bulge, most)));
+  }
+  if (_mm_movemask_pd(finite) != 3) return std::numeric_limits<double>::quiet_NaN();
+  return std::max(_mm_cvtsd_f64(largest), _mm_cvtsd_f64(_mm_unpackhi_pd(largest, largest)));
+#else
   double scale = 0.0;
-  for (const BulgeVertex& v : path.vertices) scale = std::max({scale, std::fabs(v.point.x), std::fabs(v.point.y)});
-  return scale;
+  bool finite = true;
+  for (const BulgeVertex& v : path.vertices) {
+    const double x = std::fabs(v.point.x), y = std::fabs(v.point.y);
+    finite = finite && x <= kMost && y <= kMost && std::fabs(v.bulge) <= kMost;
+    scale = std::max({scale, x, y});
+  }
+  return finite ? scale : std::numeric_limits<double>::quiet_NaN();
+#endif
 }
 
 // Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
@@ -1606,12 +1629,10 @@ BulgePath withoutRepeatedVertices(const BulgePath& path, double tol) {
 OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out, SourceShape shape) {
   out.clear();
   if (!std::isfinite(left)) return OffsetStatus::kInvalidInput;
-  for (const BulgeVertex& v : path.vertices)
-    if (!std::isfinite(v.point.x) || !std::isfinite(v.point.y) || !std::isfinite(v.bulge))
-      return OffsetStatus::kInvalidInput;
+  const double pathScale = coordinateScale(path);
+  if (std::isnan(pathScale)) return OffsetStatus::kInvalidInput;
   // Most paths repeat no vertex: they are offset as they stand, not copied.
   std::optional<BulgePath> cleaned;
-  const double pathScale = coordinateScale(path);
   if (repeatsVertices(path, toleranceFor(pathScale, 0.0)))
     cleaned = withoutRepeatedVertices(path, toleranceFor(pathScale, 0.0));
   const BulgePath& clean = cleaned ? *cleaned : path;
