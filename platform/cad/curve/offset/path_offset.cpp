@@ -630,9 +630,11 @@ class OffsetBuilder {
     const int vertexCount = static_cast<int>(path_.vertices.size());
     // Each segment's tangents are worked out once, all of them first: one segment's roots
     // need not wait for the last one's elements.
-    std::vector<SourceSeg>& sources = (*lease_).sources;
-    sources.clear();
-    for (int i = 0; i < n; ++i) sources.emplace_back(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]);
+    std::vector<SourceSeg>& sourceList = (*lease_).sources;
+    sourceList.clear();
+    for (int i = 0; i < n; ++i) sourceList.emplace_back(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]);
+    // Held apart from the list, which what the elements are written to might otherwise change.
+    const std::span<const SourceSeg> sources(sourceList);
     // What a corner arc leaves unset is never read.
     CornerArc corner;
     for (int i = 0; i < n; ++i) {
@@ -652,33 +654,33 @@ class OffsetBuilder {
     const int m = elementCount_;
     const bool wraps = path_.closed && m > 1;
     const double joinLimit = 4.0 * tol_;
+    // Held apart from the list, which what is written to the nodes might otherwise change.
+    const std::span<Curve> elements(curves_.data(), static_cast<size_t>(m));
     int looseEnds = 0;
     for (int e = 0; e < m; ++e) {
       const int f = e + 1 < m ? e + 1 : wraps ? 0 : -1;
-      if (f >= 0 && nearerThan(curve(e).seg.end, curve(f).seg.start, joinLimit)) {
-        curve(e).next = f;
-        curve(f).prev = e;
+      Curve& c = elements[static_cast<size_t>(e)];
+      if (f >= 0 && nearerThan(c.seg.end, elements[static_cast<size_t>(f)].seg.start, joinLimit)) {
+        c.next = f;
+        elements[static_cast<size_t>(f)].prev = e;
       } else {
         ++looseEnds;
       }
     }
     // Every element's start is a node of its own, numbered in path order; the ends that no
     // element continues follow, in the same order.
-    const int firstStart = nodes_.addMany(m);
+    const int firstStart = nodes_.addMany(m + looseEnds);
+    int looseEnd = firstStart + m;
     for (int e = 0; e < m; ++e) {
-      Curve& c = curve(e);
+      Curve& c = elements[static_cast<size_t>(e)];
       c.startNode = firstStart + e;
-      if (c.prev < 0 && (path_.closed || e > 0)) nodes_.setGap(c.startNode);
+      c.endNode = c.next >= 0 ? firstStart + c.next : looseEnd++;
     }
-    int looseEnd = nodes_.addMany(looseEnds);
+    if (looseEnds == 0) return;
     for (int e = 0; e < m; ++e) {
-      Curve& c = curve(e);
-      if (c.next >= 0) {
-        c.endNode = firstStart + c.next;
-        continue;
-      }
-      c.endNode = looseEnd++;
-      if (e + 1 < m || wraps) nodes_.setGap(c.endNode);
+      const Curve& c = elements[static_cast<size_t>(e)];
+      if (c.prev < 0 && (path_.closed || e > 0)) nodes_.setGap(c.startNode);
+      if (c.next < 0 && (e + 1 < m || wraps)) nodes_.setGap(c.endNode);
     }
   }
 
