@@ -421,7 +421,7 @@ struct BuilderScratch {
   SegmentDiscs discs;
   std::vector<std::pair<int, int>> pairs, starts;
   std::vector<std::pair<int, Passing>> passingItems;
-  std::vector<int> arriving, leaving, order, chain;
+  std::vector<int> arriving, leaving, chain;
   Buckets<int> leavingPieces;
   std::vector<unsigned char> used, arrived, crowded;
   std::vector<int> partners;
@@ -1466,13 +1466,8 @@ class OffsetBuilder {
     std::vector<unsigned char>& arrived = (*lease_).arrived;
     arrived.assign(static_cast<size_t>(nodes_.count()), false);
     for (const Piece& p : pieces_) arrived[static_cast<size_t>(p.endNode)] = true;
-    std::vector<int>& order = (*lease_).order;
-    order.clear();
-    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
-      if (!arrived[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)]) order.push_back(i);
-    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i) order.push_back(i);
-    for (int first : order) {
-      if (used[static_cast<size_t>(first)]) continue;
+    auto chainFrom = [&](int first) {
+      if (used[static_cast<size_t>(first)]) return;
       std::vector<int>& chain = (*lease_).chain;
       chain.assign(1, first);
       used[static_cast<size_t>(first)] = true;
@@ -1490,12 +1485,16 @@ class OffsetBuilder {
         chain.push_back(next);
       }
       // A closed path gives loops only: an open chain is a stray from rounding.
-      if (path_.closed && !closed) continue;
+      if (path_.closed && !closed) return;
       BulgePath result = toPath(chain, closed);
-      if (!longerThan(result, kShortestLoop * tol_)) continue;
-      if (path_.closed && touches_ && !onOffsetSide(result)) continue;
+      if (!longerThan(result, kShortestLoop * tol_)) return;
+      if (path_.closed && touches_ && !onOffsetSide(result)) return;
       out.push_back(std::move(result));
-    }
+    };
+    const int count = static_cast<int>(pieces_.size());
+    for (int i = 0; i < count; ++i)
+      if (!arrived[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)]) chainFrom(i);
+    for (int i = 0; i < count; ++i) chainFrom(i);
   }
 
   // A loop of a closed path lies on the left of it: inside a counter-clockwise path,
