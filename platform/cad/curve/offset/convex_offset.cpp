@@ -22,13 +22,25 @@ AcGeVector2d unit(const AcGeVector2d& v) {
   return len > 0.0 ? v / len : AcGeVector2d(1.0, 0.0);
 }
 
-// For polygons of straight sides, without trigonometry: the sides' directions, and whether
-// the polygon turns left at every corner and once around (its directions pass east once).
+// Every side is straight.
+bool isPolygon(const BulgePath& path) {
+  for (const BulgeVertex& v : path.vertices)
+    if (v.bulge != 0.0) return false;
+  return true;
+}
+
+// The direction of side i of a closed polygon.
+AcGeVector2d sideDirection(const BulgePath& path, size_t i) {
+  const size_t next = i + 1 < path.vertices.size() ? i + 1 : 0;
+  return unit(path.vertices[next].point - path.vertices[i].point);
+}
+
+// For polygons, without trigonometry: the sides' directions, as far as they were needed,
+// and whether the polygon turns left at every corner and once around (its directions pass
+// east once).
 bool isLeftConvexPolygon(const BulgePath& path, std::vector<AcGeVector2d>& dirs) {
   const size_t n = path.vertices.size();
   dirs.clear();
-  for (const BulgeVertex& v : path.vertices)
-    if (v.bulge != 0.0) return false;
   int eastward = 0;
   // Each corner is judged as soon as both its sides are known: most paths turn right early.
   auto turnsLeft = [&](const AcGeVector2d& a, const AcGeVector2d& b) {
@@ -38,22 +50,22 @@ bool isLeftConvexPolygon(const BulgePath& path, std::vector<AcGeVector2d>& dirs)
     return true;
   };
   for (size_t i = 0; i < n; ++i) {
-    dirs.push_back(unit(path.vertices[(i + 1) % n].point - path.vertices[i].point));
+    dirs.push_back(sideDirection(path, i));
     if (i > 0 && !turnsLeft(dirs[i - 1], dirs[i])) return false;
   }
   return n > 0 && turnsLeft(dirs[n - 1], dirs[0]) && eastward == 1;
 }
 
-// A polygon of straight sides turning clearly left at one corner and clearly right at
-// another: convex neither way, told without angles (a sine is never more than its angle).
-bool turnsBothWays(const BulgePath& path) {
+// A polygon turning clearly left at one corner and clearly right at another: convex
+// neither way, told without angles (a sine is never more than its angle).
+// dirs: the first sides' directions, known already.
+bool turnsBothWays(const BulgePath& path, const std::vector<AcGeVector2d>& dirs) {
   const size_t n = path.vertices.size();
-  for (const BulgeVertex& v : path.vertices)
-    if (v.bulge != 0.0) return false;
+  auto direction = [&](size_t i) { return i < dirs.size() ? dirs[i] : sideDirection(path, i); };
   bool left = false, right = false;
-  AcGeVector2d before = unit(path.vertices[0].point - path.vertices[n - 1].point);
+  AcGeVector2d before = direction(n - 1);
   for (size_t i = 0; i < n && !(left && right); ++i) {
-    const AcGeVector2d after = unit(path.vertices[(i + 1) % n].point - path.vertices[i].point);
+    const AcGeVector2d after = direction(i);
     const double cross = before.crossProduct(after);
     left = left || cross > 2.0 * kSmoothTurn;
     right = right || cross < -2.0 * kSmoothTurn;
@@ -190,9 +202,10 @@ bool offsetConvexPath(const BulgePath& path, double dist, double tol, double min
   if (!path.closed || path.numSegments() < 2) return false;
   BulgePath loop;
   thread_local std::vector<AcGeVector2d> dirs;
-  if (isLeftConvexPolygon(path, dirs)) {
+  const bool polygon = isPolygon(path);
+  if (polygon && isLeftConvexPolygon(path, dirs)) {
     loop = shrunkPolygon(path, dirs, dist, tol);
-  } else if (turnsBothWays(path)) {
+  } else if (polygon && turnsBothWays(path, dirs)) {
     return false;
   } else {
     const std::vector<BulgeSeg> segs = path.segments();

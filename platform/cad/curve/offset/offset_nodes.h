@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <numeric>
 #include <vector>
 
 namespace curve {
@@ -14,6 +15,16 @@ class OffsetNodes {
     gap_.push_back(gap);
     return count() - 1;
   }
+  // As many nodes at once, none a gap yet; the first's number.
+  int addMany(int many) {
+    const int first = count();
+    const std::size_t size = static_cast<std::size_t>(first + many);
+    parent_.resize(size);
+    std::iota(parent_.begin() + first, parent_.end(), first);
+    gap_.resize(size, 0);
+    return first;
+  }
+  void setGap(int node) { gap_[static_cast<std::size_t>(node)] = 1; }
   void join(int a, int b);
   // None left; what was allocated stays for the next.
   void clear() {

@@ -32,11 +32,34 @@ namespace {
 // scale: the path's coordinateScale.
 double toleranceFor(double scale, double dist) { return 1e-10 * std::max(dist, scale); }
 
-// The largest coordinate of the path's vertices, worked out once for every tolerance.
+// The largest coordinate of the path's vertices, worked out once for every tolerance;
+// NaN when some coordinate or bulge is not finite, which the same pass tells.
 double coordinateScale(const BulgePath& path) {
+  constexpr double kMost = std::numeric_limits<double>::max();
+#ifdef __SSE2__
+  // Both coordinates at once. The largest of the same values is the same, in any order.
+  const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
+  const __m128d most = _mm_set1_pd(kMost);
+  __m128d largest = _mm_setzero_pd();
+  __m128d finite = _mm_cmpeq_pd(largest, largest);
+  for (const BulgeVertex& v : path.vertices) {
+    const __m128d point = _mm_and_pd(_mm_set_pd(v.point.y, v.point.x), magnitude);
+    const __m128d bulge = _mm_and_pd(_mm_set1_pd(v.bulge), magnitude);
+    largest = _mm_max_pd(largest, point);
+    finite = _mm_and_pd(finite, _mm_and_pd(_mm_cmple_pd(point, most), _mm_cmple_pd(bulge, most)));
+  }
+  if (_mm_movemask_pd(finite) != 3) return std::numeric_limits<double>::quiet_NaN();
+  return std::max(_mm_cvtsd_f64(largest), _mm_cvtsd_f64(_mm_unpackhi_pd(largest, largest)));
+#else
   double scale = 0.0;
-  for (const BulgeVertex& v : path.vertices) scale = std::max({scale, std::fabs(v.point.x), std::fabs(v.point.y)});
-  return scale;
+  bool finite = true;
+  for (const BulgeVertex& v : path.vertices) {
+    const double x = std::fabs(v.point.x), y = std::fabs(v.point.y);
+    finite = finite && x <= kMost && y <= kMost && std::fabs(v.bulge) <= kMost;
+    scale = std::max({scale, x, y});
+  }
+  return finite ? scale : std::numeric_limits<double>::quiet_NaN();
+#endif
 }
 
 // Crossings at a smaller angle than this (its sine) tell nothing of which side is which.
@@ -80,6 +103,15 @@ bool nearerThan(const AcGePoint2d& p, const AcGePoint2d& q, double limit) {
   return (p.x == q.x && p.y == q.y && limit >= 0.0) || p.distanceTo(q) <= limit;
 }
 
+// The arc bridging a corner of the moved path.
+struct CornerArc {
+  BulgeSeg seg;
+  // About the vertex, unless so flat that it is a line.
+  bool round = false;
+  Arc2 arc;
+  double band = 1.0;
+};
+
 // The element moved to the left; false when an arc shrinks to nothing.
 bool movedSegment(const SourceSeg& src, double left, double tol, BulgeSeg& out) {
   out = {src.movedStart(left), src.movedEnd(left), src.seg.bulge};
@@ -98,9 +130,8 @@ double movedRadius(const SourceSeg& src, double dist) {
 // (a right turn or a reversal) it runs clockwise and bounds the offset. At a concave one
 // the moved elements cross near the corner; where they meet at so small an angle that
 // the crossing may pass for a touch, an arc counter-clockwise inside the band bridges
-// them, so that the moved path stays one curve there. band: which side of it the band lies.
-bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, BulgeSeg& arc, Prim2& prim,
-               double& band) {
+// them, so that the moved path stays one curve there.
+bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double tol, CornerArc& corner) {
   const AcGePoint2d p = in.movedEnd(dist);
   const AcGePoint2d q = out.movedStart(dist);
   if (nearerThan(p, q, tol)) return false;
@@ -125,24 +156,16 @@ bool cornerArc(const SourceSeg& in, const SourceSeg& out, double dist, double to
   // normals' difference and sum.
   const AcGeVector2d n0 = t0.perpVector(), n1 = t1.perpVector();
   const double quarterTan = std::sqrt((n1 - n0).lengthSqrd()) / (2.0 + std::sqrt((n1 + n0).lengthSqrd()));
-  arc = {p, q, convex ? -quarterTan : quarterTan};
+  corner.seg = {p, q, convex ? -quarterTan : quarterTan};
+  corner.band = convex ? 1.0 : -1.0;
   // So flat an arc is a line to everything else.
-  if (!arc.isArc()) {
-    prim = Prim2::of(arc);
-    band = convex ? 1.0 : -1.0;
-    return true;
-  }
+  corner.round = corner.seg.isArc();
+  if (!corner.round) return true;
   const AcGePoint2d& vertex = in.seg.end;
-  prim = Prim2{};
-  prim.isArc = true;
-  prim.arc.center = vertex;
-  prim.arc.radius = std::fabs(dist);
-  prim.arc.startAngle = std::atan2(p.y - vertex.y, p.x - vertex.x);
-  prim.arc.sweep = convex ? -sweep : sweep;
-  prim.endsKnown = true;
-  prim.p0 = p;
-  prim.p1 = q;
-  band = convex ? 1.0 : -1.0;
+  corner.arc.center = vertex;
+  corner.arc.radius = std::fabs(dist);
+  corner.arc.startAngle = std::atan2(p.y - vertex.y, p.x - vertex.x);
+  corner.arc.sweep = convex ? -sweep : sweep;
   return true;
 }
 
@@ -233,17 +256,23 @@ struct Curve {
   AcGeVector2d direction{1.0, 0.0};
 
   Curve() = default;
-  // An element: its fields set one by one, not cleared first as a whole.
-  Curve(const BulgeSeg& s, const Prim2& p, int first, int last, double side)
-      : seg(s), prim(p), bandSide(side), firstVertex(first), lastVertex(last) {
-    if (p.isArc) {
-      length = p.length();
-      return;
-    }
-    // A line's ends are the segment's: worked out from the argument, not read back.
-    const AcGeVector2d d = s.end - s.start;
-    length = std::sqrt(d.lengthSqrd());
-    if (length > 0.0) direction = d / length;
+  // An element, its fields set one by one where it lies, not built apart and copied.
+  // A line: its length as worked out from the segment's ends.
+  Curve(const BulgeSeg& s, double len, int first, int last, double side)
+      : seg(s), length(len), bandSide(side), firstVertex(first), lastVertex(last) {
+    prim.p0 = s.start;
+    prim.p1 = s.end;
+    if (len > 0.0) direction = (s.end - s.start) / len;
+  }
+  // An arc: a, the segment's arc.
+  Curve(const BulgeSeg& s, const Arc2& a, int first, int last, double side)
+      : seg(s), bandSide(side), firstVertex(first), lastVertex(last) {
+    prim.isArc = true;
+    prim.endsKnown = true;
+    prim.p0 = s.start;
+    prim.p1 = s.end;
+    prim.arc = a;
+    length = prim.length();
   }
 
   void setLength() {
@@ -314,16 +343,18 @@ class SegmentDiscs {
   static constexpr size_t kMost = 64;
 
   void assign(std::span<const Box2> boxes) {
-    x_.clear();
-    y_.clear();
-    radius_.clear();
-    for (const Box2& b : boxes) {
+    const size_t n = boxes.size();
+    x_.resize(n);
+    y_.resize(n);
+    radius_.resize(n);
+    reachSqrd_.resize(n);
+    for (size_t j = 0; j < n; ++j) {
+      const Box2& b = boxes[j];
       const double w = b.maxX - b.minX, h = b.maxY - b.minY;
-      x_.push_back((b.minX + b.maxX) / 2);
-      y_.push_back((b.minY + b.maxY) / 2);
-      radius_.push_back(0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9));
+      x_[j] = (b.minX + b.maxX) / 2;
+      y_[j] = (b.minY + b.maxY) / 2;
+      radius_[j] = 0.5 * std::sqrt(w * w + h * h) * (1.0 + 1e-9);
     }
-    reachSqrd_.resize(x_.size());
     limit_ = std::numeric_limits<double>::quiet_NaN();
   }
 
@@ -390,7 +421,7 @@ struct BuilderScratch {
   SegmentDiscs discs;
   std::vector<std::pair<int, int>> pairs, starts;
   std::vector<std::pair<int, Passing>> passingItems;
-  std::vector<int> arriving, leaving, order, chain;
+  std::vector<int> arriving, leaving, chain;
   Buckets<int> leavingPieces;
   std::vector<unsigned char> used, arrived, crowded;
   std::vector<int> partners;
@@ -541,10 +572,32 @@ class OffsetBuilder {
     return prepared;
   }
 
+  // As seg.box(arc), into box; a line's, which most are, is told here and written whole,
+  // its corners handed back through no memory.
+  static void boxInto(const BulgeSeg& seg, const Arc2& arc, Box2& box) {
+    if (std::fabs(seg.bulge) > BulgeSeg::kStraightBulge) {
+      box = seg.box(arc);
+      return;
+    }
+#ifdef __SSE2__
+    // Box2::add's choices, both axes at once: each takes the later point where it is smaller
+    // (larger), else keeps what it has.
+    const Box2 none;
+    const __m128d start = _mm_loadu_pd(&seg.start.x), end = _mm_loadu_pd(&seg.end.x);
+    const __m128d least = _mm_min_pd(end, _mm_min_pd(start, _mm_loadu_pd(&none.minX)));
+    const __m128d most = _mm_max_pd(end, _mm_max_pd(start, _mm_loadu_pd(&none.maxX)));
+    _mm_storeu_pd(&box.minX, least);
+    _mm_storeu_pd(&box.maxX, most);
+#else
+    box = Box2{};
+    box.add(seg.start);
+    box.add(seg.end);
+#endif
+  }
+
   static std::vector<Box2> boxesOf(const std::vector<BulgeSeg>& segs, const std::vector<Arc2>& arcs) {
-    std::vector<Box2> boxes;
-    boxes.reserve(segs.size());
-    for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
+    std::vector<Box2> boxes(segs.size());
+    for (size_t i = 0; i < segs.size(); ++i) boxInto(segs[i], arcs[i], boxes[i]);
     return boxes;
   }
 
@@ -558,8 +611,8 @@ class OffsetBuilder {
                          const std::vector<PreparedSeg>& prepared, bool small, bool mapped, BuilderScratch& scratch) {
     if (small) {
       std::vector<Box2>& boxes = scratch.sourceBoxes;
-      boxes.clear();
-      for (size_t i = 0; i < segs.size(); ++i) boxes.push_back(segs[i].box(arcs[i]));
+      boxes.resize(segs.size());
+      for (size_t i = 0; i < segs.size(); ++i) boxInto(segs[i], arcs[i], boxes[i]);
       scratch.discs.assign(boxes);
     } else {
       scratch.tree = mapped ? BoxTree(boxesOf(segs, arcs), prepared) : BoxTree::inPathOrder(boxesOf(segs, arcs));
@@ -572,14 +625,21 @@ class OffsetBuilder {
   Curve& curve(int c) { return curves_[static_cast<size_t>(c)]; }
   const Curve& curve(int c) const { return curves_[static_cast<size_t>(c)]; }
 
-  void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide = 1.0) {
-    addElement(seg, Prim2::of(seg), firstVertex, lastVertex, bandSide);
+  // An element no longer than the tolerance is a point, and left out.
+  void addLine(const BulgeSeg& seg, int firstVertex, int lastVertex, double bandSide) {
+    const double length = std::sqrt((seg.end - seg.start).lengthSqrd());
+    if (length > tol_) curves_.emplace_back(seg, length, firstVertex, lastVertex, bandSide);
   }
 
-  void addElement(const BulgeSeg& seg, const Prim2& prim, int firstVertex, int lastVertex, double bandSide) {
-    const Curve& c = curves_.emplace_back(seg, prim, firstVertex, lastVertex, bandSide);
-    // No longer than the tolerance, it is a point.
-    if (c.length <= tol_) curves_.pop_back();
+  void addArc(const BulgeSeg& seg, const Arc2& arc, int firstVertex, int lastVertex, double bandSide) {
+    if (arc.radius * std::fabs(arc.sweep) > tol_) curves_.emplace_back(seg, arc, firstVertex, lastVertex, bandSide);
+  }
+
+  void addElement(const BulgeSeg& seg, int firstVertex, int lastVertex) {
+    if (seg.isArc())
+      addArc(seg, seg.arc(), firstVertex, lastVertex, 1.0);
+    else
+      addLine(seg, firstVertex, lastVertex, 1.0);
   }
 
   // The moved path: moved segments with corner arcs between them, in path order, and the
@@ -590,36 +650,57 @@ class OffsetBuilder {
     const int vertexCount = static_cast<int>(path_.vertices.size());
     // Each segment's tangents are worked out once, all of them first: one segment's roots
     // need not wait for the last one's elements.
-    std::vector<SourceSeg>& sources = (*lease_).sources;
-    sources.clear();
-    for (int i = 0; i < n; ++i) sources.push_back(source(i));
+    std::vector<SourceSeg>& sourceList = (*lease_).sources;
+    sourceList.clear();
+    for (int i = 0; i < n; ++i) sourceList.emplace_back(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]);
+    // Held apart from the list, which what the elements are written to might otherwise change.
+    const std::span<const SourceSeg> sources(sourceList);
+    // What a corner arc leaves unset is never read.
+    CornerArc corner;
     for (int i = 0; i < n; ++i) {
-      const int end = (i + 1) % vertexCount;
+      const int end = i + 1 < vertexCount ? i + 1 : 0;
       const SourceSeg& current = sources[static_cast<size_t>(i)];
       BulgeSeg moved;
       if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
       if (i + 1 < n || path_.closed) {
-        BulgeSeg arc;
-        Prim2 prim;
-        double band = 1.0;
-        if (cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, arc, prim, band))
-          addElement(arc, prim, end, end, band);
+        if (!cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, corner)) continue;
+        if (corner.round)
+          addArc(corner.seg, corner.arc, end, end, corner.band);
+        else
+          addLine(corner.seg, end, end, corner.band);
       }
     }
     elementCount_ = static_cast<int>(curves_.size());
     const int m = elementCount_;
-    auto following = [&](int e) { return e + 1 < m ? e + 1 : path_.closed && m > 1 ? 0 : -1; };
+    const bool wraps = path_.closed && m > 1;
+    const double joinLimit = 4.0 * tol_;
+    // Held apart from the list, which what is written to the nodes might otherwise change.
+    const std::span<Curve> elements(curves_.data(), static_cast<size_t>(m));
+    int looseEnds = 0;
     for (int e = 0; e < m; ++e) {
-      const int f = following(e);
-      if (f >= 0 && nearerThan(curve(e).seg.end, curve(f).seg.start, 4.0 * tol_)) {
-        curve(e).next = f;
-        curve(f).prev = e;
+      const int f = e + 1 < m ? e + 1 : wraps ? 0 : -1;
+      Curve& c = elements[static_cast<size_t>(e)];
+      if (f >= 0 && nearerThan(c.seg.end, elements[static_cast<size_t>(f)].seg.start, joinLimit)) {
+        c.next = f;
+        elements[static_cast<size_t>(f)].prev = e;
+      } else {
+        ++looseEnds;
       }
     }
-    for (int e = 0; e < m; ++e) curve(e).startNode = nodes_.add(curve(e).prev < 0 && (path_.closed || e > 0));
+    // Every element's start is a node of its own, numbered in path order; the ends that no
+    // element continues follow, in the same order.
+    const int firstStart = nodes_.addMany(m + looseEnds);
+    int looseEnd = firstStart + m;
     for (int e = 0; e < m; ++e) {
-      Curve& c = curve(e);
-      c.endNode = c.next >= 0 ? curve(c.next).startNode : nodes_.add(following(e) >= 0);
+      Curve& c = elements[static_cast<size_t>(e)];
+      c.startNode = firstStart + e;
+      c.endNode = c.next >= 0 ? firstStart + c.next : looseEnd++;
+    }
+    if (looseEnds == 0) return;
+    for (int e = 0; e < m; ++e) {
+      const Curve& c = elements[static_cast<size_t>(e)];
+      if (c.prev < 0 && (path_.closed || e > 0)) nodes_.setGap(c.startNode);
+      if (c.next < 0 && (e + 1 < m || wraps)) nodes_.setGap(c.endNode);
     }
   }
 
@@ -1425,13 +1506,8 @@ class OffsetBuilder {
     std::vector<unsigned char>& arrived = (*lease_).arrived;
     arrived.assign(static_cast<size_t>(nodes_.count()), false);
     for (const Piece& p : pieces_) arrived[static_cast<size_t>(p.endNode)] = true;
-    std::vector<int>& order = (*lease_).order;
-    order.clear();
-    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i)
-      if (!arrived[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)]) order.push_back(i);
-    for (int i = 0; i < static_cast<int>(pieces_.size()); ++i) order.push_back(i);
-    for (int first : order) {
-      if (used[static_cast<size_t>(first)]) continue;
+    auto chainFrom = [&](int first) {
+      if (used[static_cast<size_t>(first)]) return;
       std::vector<int>& chain = (*lease_).chain;
       chain.assign(1, first);
       used[static_cast<size_t>(first)] = true;
@@ -1449,12 +1525,16 @@ class OffsetBuilder {
         chain.push_back(next);
       }
       // A closed path gives loops only: an open chain is a stray from rounding.
-      if (path_.closed && !closed) continue;
+      if (path_.closed && !closed) return;
       BulgePath result = toPath(chain, closed);
-      if (!longerThan(result, kShortestLoop * tol_)) continue;
-      if (path_.closed && touches_ && !onOffsetSide(result)) continue;
+      if (!longerThan(result, kShortestLoop * tol_)) return;
+      if (path_.closed && touches_ && !onOffsetSide(result)) return;
       out.push_back(std::move(result));
-    }
+    };
+    const int count = static_cast<int>(pieces_.size());
+    for (int i = 0; i < count; ++i)
+      if (!arrived[static_cast<size_t>(pieces_[static_cast<size_t>(i)].startNode)]) chainFrom(i);
+    for (int i = 0; i < count; ++i) chainFrom(i);
   }
 
   // A loop of a closed path lies on the left of it: inside a counter-clockwise path,
@@ -1604,12 +1684,10 @@ BulgePath withoutRepeatedVertices(const BulgePath& path, double tol) {
 OffsetStatus offsetPath(const BulgePath& path, double left, std::vector<BulgePath>& out, SourceShape shape) {
   out.clear();
   if (!std::isfinite(left)) return OffsetStatus::kInvalidInput;
-  for (const BulgeVertex& v : path.vertices)
-    if (!std::isfinite(v.point.x) || !std::isfinite(v.point.y) || !std::isfinite(v.bulge))
-      return OffsetStatus::kInvalidInput;
+  const double pathScale = coordinateScale(path);
+  if (std::isnan(pathScale)) return OffsetStatus::kInvalidInput;
   // Most paths repeat no vertex: they are offset as they stand, not copied.
   std::optional<BulgePath> cleaned;
-  const double pathScale = coordinateScale(path);
   if (repeatsVertices(path, toleranceFor(pathScale, 0.0)))
     cleaned = withoutRepeatedVertices(path, toleranceFor(pathScale, 0.0));
   const BulgePath& clean = cleaned ? *cleaned : path;
