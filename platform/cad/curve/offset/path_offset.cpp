@@ -500,6 +500,7 @@ class OffsetBuilder {
   // either: its moved elements mostly meet their neighbours only, and where they crowd
   // near collapse they are mapped then (narrowCrowdedStretches).
   static constexpr size_t kSmallPath = 48;
+  static_assert(kSmallPath <= SegmentDiscs::kMost, "a small path's discs are told in one bit set");
 
   // tol: toleranceFor the path and dist.
   OffsetBuilder(const BulgePath& path, double dist, double tol, SourceShape shape)
