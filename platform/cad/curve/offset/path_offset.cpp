@@ -339,10 +339,16 @@ class SegmentDiscs {
 #ifdef __SSE2__
     // Two at a time: the same products and sums as one by one.
     const __m128d px = _mm_set1_pd(p.x), py = _mm_set1_pd(p.y);
-    for (; j + 2 <= x_.size(); j += 2) {
-      const __m128d dx = _mm_sub_pd(px, _mm_loadu_pd(&x_[j])), dy = _mm_sub_pd(py, _mm_loadu_pd(&y_[j]));
+    auto twoFrom = [&](size_t k) {
+      const __m128d dx = _mm_sub_pd(px, _mm_loadu_pd(&x_[k])), dy = _mm_sub_pd(py, _mm_loadu_pd(&y_[k]));
       const __m128d distSqrd = _mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy));
-      bits |= static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(distSqrd, _mm_loadu_pd(&reachSqrd_[j])))) << j;
+      return static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(distSqrd, _mm_loadu_pd(&reachSqrd_[k]))));
+    };
+    // Two pairs a round: fewer steps spent on the loop itself.
+    for (; j + 4 <= x_.size(); j += 4) bits |= (twoFrom(j) | twoFrom(j + 2) << 2) << j;
+    if (j + 2 <= x_.size()) {
+      bits |= twoFrom(j) << j;
+      j += 2;
     }
 #endif
     for (; j < x_.size(); ++j) {
