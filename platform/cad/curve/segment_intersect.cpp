@@ -21,19 +21,28 @@ AcGePoint2d Prim2::pointAt(double fraction) const {
   return p0 + (p1 - p0) * fraction;
 }
 
-double Prim2::fractionOf(const AcGePoint2d& p) const {
-  if (!isArc) {
-    const AcGeVector2d d = p1 - p0;
+namespace {
+
+// Prim2::fractionOf, which crossings here ask for without a call through the library's
+// exported entry.
+double fractionAlong(const Prim2& prim, const AcGePoint2d& p) {
+  if (!prim.isArc) {
+    const AcGeVector2d d = prim.p1 - prim.p0;
     const double len2 = d.lengthSqrd();
-    return len2 > 0.0 ? (p - p0).dotProduct(d) / len2 : 0.0;
+    return len2 > 0.0 ? (p - prim.p0).dotProduct(d) / len2 : 0.0;
   }
+  const Arc2& arc = prim.arc;
   const double ang = std::atan2(p.y - arc.center.y, p.x - arc.center.x);
-  if (!unbounded) return arc.fractionOfAngle(ang);
+  if (!prim.unbounded) return arc.fractionOfAngle(ang);
   const double along = arc.sweep > 0 ? normalizeAngle(ang - arc.startAngle) : normalizeAngle(arc.startAngle - ang);
   const double f = along / std::fabs(arc.sweep);
   // Just before the start counts as the start, not as almost a full turn on.
   return (kTwoPi - along) * arc.radius < 1e-9 * std::max(1.0, arc.radius) ? 0.0 : f;
 }
+
+}  // namespace
+
+double Prim2::fractionOf(const AcGePoint2d& p) const { return fractionAlong(*this, p); }
 
 bool Prim2::holdsJustOutside(double fraction, double tol) const {
   const double len = length();
@@ -72,18 +81,18 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
   // of the arc is asked.
   double fa = 0.0, fb = 0.0;
   if (a.isArc && !b.isArc) {
-    fb = b.fractionOf(p);
+    fb = fractionAlong(b, p);
     if (!b.holds(fb, tol) || clearlyOffArc(a, p, tol)) return;
-    fa = a.fractionOf(p);
+    fa = fractionAlong(a, p);
   } else if (!a.isArc) {
-    fa = a.fractionOf(p);
+    fa = fractionAlong(a, p);
     if (!a.holds(fa, tol) || clearlyOffArc(b, p, tol)) return;
-    fb = b.fractionOf(p);
+    fb = fractionAlong(b, p);
   } else {
     if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return;
-    fa = a.fractionOf(p);
+    fa = fractionAlong(a, p);
     if (!a.holds(fa, tol)) return;
-    fb = b.fractionOf(p);
+    fb = fractionAlong(b, p);
   }
   if (!a.holds(fa, tol) || !b.holds(fb, tol)) return;
   if (!a.unbounded) fa = clamp01(fa);
@@ -95,7 +104,7 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
 
 bool heldByBoth(const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
   if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return false;
-  return a.holds(a.fractionOf(p), tol) && b.holds(b.fractionOf(p), tol);
+  return a.holds(fractionAlong(a, p), tol) && b.holds(fractionAlong(b, p), tol);
 }
 
 // Curves passing within tol of each other touch at p, which stands for the two crossings
@@ -144,7 +153,7 @@ void lineLine(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double to
     // A point: on the other or not.
     const Prim2& pt = la <= 0.0 ? a : b;
     const Prim2& other = la <= 0.0 ? b : a;
-    const double f = other.fractionOf(pt.p0);
+    const double f = fractionAlong(other, pt.p0);
     if (other.pointAt(f).distanceTo(pt.p0) <= tol) addHit(hits, a, b, pt.p0, tol);
     return;
   }
