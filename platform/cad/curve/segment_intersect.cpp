@@ -54,26 +54,30 @@ namespace {
 
 double clamp01(double f) { return std::clamp(f, 0.0, 1.0); }
 
+// p, lying beyond the ends of the arc (v from its centre), lies far from both.
+bool farFromArcEnds(const Prim2& arc, const AcGePoint2d& p, const AcGeVector2d& v, double tol) {
+  const double r = std::sqrt(v.lengthSqrd());
+  const double margin = std::fabs(r - arc.arc.radius) + 2.0 * tol * (1.0 + r / arc.arc.radius);
+  const double marginSqrd = margin * margin;
+  return !((p - arc.p0).lengthSqrd() <= marginSqrd || (p - arc.p1).lengthSqrd() <= marginSqrd);
+}
+
 // p lies beyond the ends of a bounded arc whose ends are known, so far from both that no
 // angle need tell: within the tolerance of an end in length along the arc, p would lie
 // no farther from that end than its distance from the circle and r'/r times the tolerance.
-bool clearlyOffArc(const Prim2& arc, const AcGePoint2d& p, double tol) {
+// The side of the ends is told first, in place: most points asked about lie on the arc,
+// and then no root is needed.
+inline bool clearlyOffArc(const Prim2& arc, const AcGePoint2d& p, double tol) {
   if (!arc.isArc || arc.unbounded || !arc.endsKnown || arc.arc.radius <= 0.0) return false;
   const double sweep = arc.arc.sweep;
   if (std::fabs(sweep) >= kTwoPi) return false;
-  // The side of the ends first: most points asked about lie on the arc, and then no
-  // root is needed.
   const AcGeVector2d v = p - arc.arc.center;
   // Counter-clockwise from s to e; a clockwise arc is the same arc read backwards.
   const AcGeVector2d s = (sweep > 0.0 ? arc.p0 : arc.p1) - arc.arc.center;
   const AcGeVector2d e = (sweep > 0.0 ? arc.p1 : arc.p0) - arc.arc.center;
   const double fromStart = s.crossProduct(v), toEnd = v.crossProduct(e);
   const bool beyondEnds = std::fabs(sweep) <= kPi ? fromStart < 0.0 || toEnd < 0.0 : fromStart < 0.0 && toEnd < 0.0;
-  if (!beyondEnds) return false;
-  const double r = std::sqrt(v.lengthSqrd());
-  const double margin = std::fabs(r - arc.arc.radius) + 2.0 * tol * (1.0 + r / arc.arc.radius);
-  const double marginSqrd = margin * margin;
-  return !((p - arc.p0).lengthSqrd() <= marginSqrd || (p - arc.p1).lengthSqrd() <= marginSqrd);
+  return beyondEnds && farFromArcEnds(arc, p, v, tol);
 }
 
 void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
