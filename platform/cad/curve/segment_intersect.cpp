@@ -138,7 +138,8 @@ void addOverlap(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double 
 
 // Both ends of `other` lie on one side of the carrier of `line`, farther from it than
 // twice tol: no point of `other` comes within tol of the line, rounding included.
-bool clearOfCarrier(const Prim2& line, const Prim2& other, double tol) {
+// In place: most pairs of lines near each other end here.
+inline bool clearOfCarrier(const Prim2& line, const Prim2& other, double tol) {
   const AcGeVector2d d = line.p1 - line.p0;
   const double s0 = d.crossProduct(other.p0 - line.p0), s1 = d.crossProduct(other.p1 - line.p0);
   if ((s0 > 0.0) != (s1 > 0.0) || s0 == 0.0 || s1 == 0.0) return false;
