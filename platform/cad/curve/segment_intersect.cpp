@@ -103,7 +103,7 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
   if (!b.unbounded) fb = clamp01(fb);
   for (const Hit2& h : hits)
     if (std::fabs(h.point.x - p.x) <= tol && std::fabs(h.point.y - p.y) <= tol && h.point.distanceTo(p) <= tol) return;
-  hits.push_back({p, fa, fb});
+  hits.emplace_back(p, fa, fb);
 }
 
 bool heldByBoth(const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {

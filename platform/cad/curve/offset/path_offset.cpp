@@ -1119,7 +1119,7 @@ class OffsetBuilder {
       for (const Hit2& hit : hits_) {
         const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
         if (fa > 0.0 && fa < 1.0 && fb > 0.0 && fb < 1.0) {
-          plainCrossings_.push_back({a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point)});
+          plainCrossings_.emplace_back(a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point));
           continue;
         }
         const int na = nodeAt(ca, fa);
@@ -1189,7 +1189,7 @@ class OffsetBuilder {
       const double length = (b.at - a.at) * el.length;
       if (entersPlainBand(e, a, b, 1.0, length) || entersPlainBand(e, b, a, -1.0, length)) continue;
       if (anyOtherNearer(el, middleOf(el, a, b))) continue;
-      pieces_.push_back({e, a.at, b.at, from, to});
+      pieces_.emplace_back(e, a.at, b.at, from, to);
     }
   }
 
