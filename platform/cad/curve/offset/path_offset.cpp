@@ -675,9 +675,14 @@ class OffsetBuilder {
   // As anyNearer over a small path's segments, each first told by the disc about its box:
   // a test of fewer steps than the box's own.
   bool anyNearerAmongFew(const AcGePoint2d& p, double limit, std::uint64_t passedOver = 0) {
+    // Squares clearly apart, by far more than rounding moves either, tell without the root.
+    const bool squaresTell = limit > 1e-150 && limit < 1e150;
+    const double nearerSqrd = squaresTell ? limit * limit * (1.0 - 1e-14) : -1.0;
+    const double fartherSqrd = squaresTell ? limit * limit * (1.0 + 1e-14) : std::numeric_limits<double>::infinity();
     for (std::uint64_t near = (*lease_).discs.near(p, limit) & ~passedOver; near != 0; near &= near - 1) {
       const int j = std::countr_zero(near);
-      if (prepared_[static_cast<size_t>(j)].distanceTo(p) < limit) {
+      const double distSqrd = prepared_[static_cast<size_t>(j)].distanceSqrdTo(p);
+      if (distSqrd < nearerSqrd || (distSqrd <= fartherSqrd && std::sqrt(distSqrd) < limit)) {
         lastHolder_ = j;
         return true;
       }
