@@ -103,7 +103,8 @@ class PreparedSeg {
   // The same from the segment's arc worked out already (ignored for a line).
   PreparedSeg(const BulgeSeg& seg, const Arc2& arc);
 
-  double distanceTo(const AcGePoint2d& p) const { return std::sqrt((p - nearestPoint(p)).lengthSqrd()); }
+  double distanceTo(const AcGePoint2d& p) const { return std::sqrt(distanceSqrdTo(p)); }
+  double distanceSqrdTo(const AcGePoint2d& p) const { return (p - nearestPoint(p)).lengthSqrd(); }
 
   AcGePoint2d nearestPoint(const AcGePoint2d& p) const {
     if (isArc_) {

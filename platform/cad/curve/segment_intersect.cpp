@@ -21,19 +21,28 @@ AcGePoint2d Prim2::pointAt(double fraction) const {
   return p0 + (p1 - p0) * fraction;
 }
 
-double Prim2::fractionOf(const AcGePoint2d& p) const {
-  if (!isArc) {
-    const AcGeVector2d d = p1 - p0;
+namespace {
+
+// Prim2::fractionOf, which crossings here ask for without a call through the library's
+// exported entry.
+double fractionAlong(const Prim2& prim, const AcGePoint2d& p) {
+  if (!prim.isArc) {
+    const AcGeVector2d d = prim.p1 - prim.p0;
     const double len2 = d.lengthSqrd();
-    return len2 > 0.0 ? (p - p0).dotProduct(d) / len2 : 0.0;
+    return len2 > 0.0 ? (p - prim.p0).dotProduct(d) / len2 : 0.0;
   }
+  const Arc2& arc = prim.arc;
   const double ang = std::atan2(p.y - arc.center.y, p.x - arc.center.x);
-  if (!unbounded) return arc.fractionOfAngle(ang);
+  if (!prim.unbounded) return arc.fractionOfAngle(ang);
   const double along = arc.sweep > 0 ? normalizeAngle(ang - arc.startAngle) : normalizeAngle(arc.startAngle - ang);
   const double f = along / std::fabs(arc.sweep);
   // Just before the start counts as the start, not as almost a full turn on.
   return (kTwoPi - along) * arc.radius < 1e-9 * std::max(1.0, arc.radius) ? 0.0 : f;
 }
+
+}  // namespace
+
+double Prim2::fractionOf(const AcGePoint2d& p) const { return fractionAlong(*this, p); }
 
 bool Prim2::holdsJustOutside(double fraction, double tol) const {
   const double len = length();
@@ -45,24 +54,30 @@ namespace {
 
 double clamp01(double f) { return std::clamp(f, 0.0, 1.0); }
 
-// p lies beyond the ends of a bounded arc whose ends are known, so far from both that no
-// angle need tell: within the tolerance of an end in length along the arc, p would lie
-// no farther from that end than its distance from the circle and r'/r times the tolerance.
-bool clearlyOffArc(const Prim2& arc, const AcGePoint2d& p, double tol) {
-  if (!arc.isArc || arc.unbounded || !arc.endsKnown || arc.arc.radius <= 0.0) return false;
-  const AcGeVector2d v = p - arc.arc.center;
+// p, lying beyond the ends of the arc (v from its centre), lies far from both.
+bool farFromArcEnds(const Prim2& arc, const AcGePoint2d& p, const AcGeVector2d& v, double tol) {
   const double r = std::sqrt(v.lengthSqrd());
   const double margin = std::fabs(r - arc.arc.radius) + 2.0 * tol * (1.0 + r / arc.arc.radius);
   const double marginSqrd = margin * margin;
-  if ((p - arc.p0).lengthSqrd() <= marginSqrd || (p - arc.p1).lengthSqrd() <= marginSqrd) return false;
+  return !((p - arc.p0).lengthSqrd() <= marginSqrd || (p - arc.p1).lengthSqrd() <= marginSqrd);
+}
+
+// p lies beyond the ends of a bounded arc whose ends are known, so far from both that no
+// angle need tell: within the tolerance of an end in length along the arc, p would lie
+// no farther from that end than its distance from the circle and r'/r times the tolerance.
+// The side of the ends is told first, in place: most points asked about lie on the arc,
+// and then no root is needed.
+inline bool clearlyOffArc(const Prim2& arc, const AcGePoint2d& p, double tol) {
+  if (!arc.isArc || arc.unbounded || !arc.endsKnown || arc.arc.radius <= 0.0) return false;
   const double sweep = arc.arc.sweep;
   if (std::fabs(sweep) >= kTwoPi) return false;
+  const AcGeVector2d v = p - arc.arc.center;
   // Counter-clockwise from s to e; a clockwise arc is the same arc read backwards.
   const AcGeVector2d s = (sweep > 0.0 ? arc.p0 : arc.p1) - arc.arc.center;
   const AcGeVector2d e = (sweep > 0.0 ? arc.p1 : arc.p0) - arc.arc.center;
   const double fromStart = s.crossProduct(v), toEnd = v.crossProduct(e);
-  if (std::fabs(sweep) <= kPi) return fromStart < 0.0 || toEnd < 0.0;
-  return fromStart < 0.0 && toEnd < 0.0;
+  const bool beyondEnds = std::fabs(sweep) <= kPi ? fromStart < 0.0 || toEnd < 0.0 : fromStart < 0.0 && toEnd < 0.0;
+  return beyondEnds && farFromArcEnds(arc, p, v, tol);
 }
 
 void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
@@ -70,30 +85,30 @@ void addHit(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, const AcGeP
   // of the arc is asked.
   double fa = 0.0, fb = 0.0;
   if (a.isArc && !b.isArc) {
-    fb = b.fractionOf(p);
+    fb = fractionAlong(b, p);
     if (!b.holds(fb, tol) || clearlyOffArc(a, p, tol)) return;
-    fa = a.fractionOf(p);
+    fa = fractionAlong(a, p);
   } else if (!a.isArc) {
-    fa = a.fractionOf(p);
+    fa = fractionAlong(a, p);
     if (!a.holds(fa, tol) || clearlyOffArc(b, p, tol)) return;
-    fb = b.fractionOf(p);
+    fb = fractionAlong(b, p);
   } else {
     if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return;
-    fa = a.fractionOf(p);
+    fa = fractionAlong(a, p);
     if (!a.holds(fa, tol)) return;
-    fb = b.fractionOf(p);
+    fb = fractionAlong(b, p);
   }
   if (!a.holds(fa, tol) || !b.holds(fb, tol)) return;
   if (!a.unbounded) fa = clamp01(fa);
   if (!b.unbounded) fb = clamp01(fb);
   for (const Hit2& h : hits)
     if (std::fabs(h.point.x - p.x) <= tol && std::fabs(h.point.y - p.y) <= tol && h.point.distanceTo(p) <= tol) return;
-  hits.push_back({p, fa, fb});
+  hits.emplace_back(p, fa, fb);
 }
 
 bool heldByBoth(const Prim2& a, const Prim2& b, const AcGePoint2d& p, double tol) {
   if (clearlyOffArc(a, p, tol) || clearlyOffArc(b, p, tol)) return false;
-  return a.holds(a.fractionOf(p), tol) && b.holds(b.fractionOf(p), tol);
+  return a.holds(fractionAlong(a, p), tol) && b.holds(fractionAlong(b, p), tol);
 }
 
 // Curves passing within tol of each other touch at p, which stands for the two crossings
@@ -123,7 +138,8 @@ void addOverlap(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double 
 
 // Both ends of `other` lie on one side of the carrier of `line`, farther from it than
 // twice tol: no point of `other` comes within tol of the line, rounding included.
-bool clearOfCarrier(const Prim2& line, const Prim2& other, double tol) {
+// In place: most pairs of lines near each other end here.
+inline bool clearOfCarrier(const Prim2& line, const Prim2& other, double tol) {
   const AcGeVector2d d = line.p1 - line.p0;
   const double s0 = d.crossProduct(other.p0 - line.p0), s1 = d.crossProduct(other.p1 - line.p0);
   if ((s0 > 0.0) != (s1 > 0.0) || s0 == 0.0 || s1 == 0.0) return false;
@@ -142,7 +158,7 @@ void lineLine(std::vector<Hit2>& hits, const Prim2& a, const Prim2& b, double to
     // A point: on the other or not.
     const Prim2& pt = la <= 0.0 ? a : b;
     const Prim2& other = la <= 0.0 ? b : a;
-    const double f = other.fractionOf(pt.p0);
+    const double f = fractionAlong(other, pt.p0);
     if (other.pointAt(f).distanceTo(pt.p0) <= tol) addHit(hits, a, b, pt.p0, tol);
     return;
   }

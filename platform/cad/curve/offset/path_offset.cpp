@@ -370,10 +370,16 @@ class SegmentDiscs {
 #ifdef __SSE2__
     // Two at a time: the same products and sums as one by one.
     const __m128d px = _mm_set1_pd(p.x), py = _mm_set1_pd(p.y);
-    for (; j + 2 <= x_.size(); j += 2) {
-      const __m128d dx = _mm_sub_pd(px, _mm_loadu_pd(&x_[j])), dy = _mm_sub_pd(py, _mm_loadu_pd(&y_[j]));
+    auto twoFrom = [&](size_t k) {
+      const __m128d dx = _mm_sub_pd(px, _mm_loadu_pd(&x_[k])), dy = _mm_sub_pd(py, _mm_loadu_pd(&y_[k]));
       const __m128d distSqrd = _mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy));
-      bits |= static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(distSqrd, _mm_loadu_pd(&reachSqrd_[j])))) << j;
+      return static_cast<std::uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(distSqrd, _mm_loadu_pd(&reachSqrd_[k]))));
+    };
+    // Two pairs a round: fewer steps spent on the loop itself.
+    for (; j + 4 <= x_.size(); j += 4) bits |= (twoFrom(j) | twoFrom(j + 2) << 2) << j;
+    if (j + 2 <= x_.size()) {
+      bits |= twoFrom(j) << j;
+      j += 2;
     }
 #endif
     for (; j < x_.size(); ++j) {
@@ -761,9 +767,14 @@ class OffsetBuilder {
   // As anyNearer over a small path's segments, each first told by the disc about its box:
   // a test of fewer steps than the box's own.
   bool anyNearerAmongFew(const AcGePoint2d& p, double limit, std::uint64_t passedOver = 0) {
+    // Squares clearly apart, by far more than rounding moves either, tell without the root.
+    const bool squaresTell = limit > 1e-150 && limit < 1e150;
+    const double nearerSqrd = squaresTell ? limit * limit * (1.0 - 1e-14) : -1.0;
+    const double fartherSqrd = squaresTell ? limit * limit * (1.0 + 1e-14) : std::numeric_limits<double>::infinity();
     for (std::uint64_t near = (*lease_).discs.near(p, limit) & ~passedOver; near != 0; near &= near - 1) {
       const int j = std::countr_zero(near);
-      if (prepared_[static_cast<size_t>(j)].distanceTo(p) < limit) {
+      const double distSqrd = prepared_[static_cast<size_t>(j)].distanceSqrdTo(p);
+      if (distSqrd < nearerSqrd || (distSqrd <= fartherSqrd && std::sqrt(distSqrd) < limit)) {
         lastHolder_ = j;
         return true;
       }
@@ -1224,7 +1235,7 @@ class OffsetBuilder {
       for (const Hit2& hit : hits_) {
         const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
         if (fa > 0.0 && fa < 1.0 && fb > 0.0 && fb < 1.0) {
-          plainCrossings_.push_back({a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point)});
+          plainCrossings_.emplace_back(a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point));
           continue;
         }
         const int na = nodeAt(ca, fa);
@@ -1295,7 +1306,7 @@ class OffsetBuilder {
       if (entersPlainBand(e, a, b, 1.0, length) || entersPlainBand(e, b, a, -1.0, length)) continue;
       const AcGePoint2d middle = middleOf(el, a, b);
       if (small_ ? anyOtherNearer(el, middle) : anyNearer(middle, keepLimit(), sourcesOf(el))) continue;
-      pieces_.push_back({e, a.at, b.at, from, to});
+      pieces_.emplace_back(e, a.at, b.at, from, to);
     }
   }
 
