@@ -609,7 +609,7 @@ class OffsetBuilder {
   }
 
   bool touchesSelf() const {
-    return small_ ? touchesItselfAmongFew(segs_, arcs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, tree_, tol_);
+    return small_ ? touchesItselfAmongFew(segs_, arcs_, (*lease_).sourceBoxes, tol_) : touchesItself(segs_, arcs_, tree_, tol_);
   }
 
   // The tree over the source's segments, in the scratch. A small path's boxes and discs
@@ -655,26 +655,35 @@ class OffsetBuilder {
   void buildElements() {
     const int n = static_cast<int>(segs_.size());
     const int vertexCount = static_cast<int>(path_.vertices.size());
-    // Each segment's tangents are worked out once, all of them first: one segment's roots
-    // need not wait for the last one's elements.
+    // Each segment's tangents are worked out once, a block of segments ahead of their
+    // elements: one segment's roots need not wait for the last one's elements, and a long
+    // path's stay few in memory.
+    constexpr int kBlock = 64;
+    const SourceSeg first(segs_[0], arcs_[0]);
     std::vector<SourceSeg>& sourceList = (*lease_).sources;
-    sourceList.clear();
-    for (int i = 0; i < n; ++i) sourceList.emplace_back(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]);
-    // Held apart from the list, which what the elements are written to might otherwise change.
-    const std::span<const SourceSeg> sources(sourceList);
     // What a corner arc leaves unset is never read.
     CornerArc corner;
-    for (int i = 0; i < n; ++i) {
-      const int end = i + 1 < vertexCount ? i + 1 : 0;
-      const SourceSeg& current = sources[static_cast<size_t>(i)];
-      BulgeSeg moved;
-      if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
-      if (i + 1 < n || path_.closed) {
-        if (!cornerArc(current, sources[static_cast<size_t>(i + 1 < n ? i + 1 : 0)], dist_, tol_, corner)) continue;
-        if (corner.round)
-          addArc(corner.seg, corner.arc, end, end, corner.band);
-        else
-          addLine(corner.seg, end, end, corner.band);
+    for (int from = 0; from < n; from += kBlock) {
+      const int to = std::min(n, from + kBlock);
+      sourceList.clear();
+      // With the next block's first, which the block's last corner needs.
+      for (int i = from; i <= to && i < n; ++i)
+        sourceList.emplace_back(segs_[static_cast<size_t>(i)], arcs_[static_cast<size_t>(i)]);
+      // Held apart from the list, which what the elements are written to might otherwise change.
+      const std::span<const SourceSeg> sources(sourceList);
+      for (int i = from; i < to; ++i) {
+        const int end = i + 1 < vertexCount ? i + 1 : 0;
+        const SourceSeg& current = sources[static_cast<size_t>(i - from)];
+        BulgeSeg moved;
+        if (movedSegment(current, dist_, tol_, moved)) addElement(moved, i, end);
+        if (i + 1 < n || path_.closed) {
+          const SourceSeg& next = i + 1 < n ? sources[static_cast<size_t>(i + 1 - from)] : first;
+          if (!cornerArc(current, next, dist_, tol_, corner)) continue;
+          if (corner.round)
+            addArc(corner.seg, corner.arc, end, end, corner.band);
+          else
+            addLine(corner.seg, end, end, corner.band);
+        }
       }
     }
     elementCount_ = static_cast<int>(curves_.size());

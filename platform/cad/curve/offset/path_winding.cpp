@@ -172,10 +172,13 @@ std::vector<Arc2> arcsOf(std::span<const BulgeSeg> segs) {
 }  // namespace
 
 bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol) {
+  return touchesItself(segs, arcsOf(segs), tree, tol);
+}
+
+bool touchesItself(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, const BoxTree& tree, double tol) {
   // Over a few segments the later ones are tried straight away: the tree would try them all.
   constexpr size_t kFew = 48;
-  if (segs.size() < kFew) return touchesItselfAmongFew(segs, tree.boxes(), tol);
-  const std::vector<Arc2> arcs = arcsOf(segs);
+  if (segs.size() < kFew) return touchesItselfAmongFew(segs, arcs, tree.boxes(), tol);
   const SelfTouchTest test(segs, arcs, tol);
   const int n = static_cast<int>(segs.size());
   for (int i = 0; i < n; ++i) {

@@ -27,6 +27,8 @@ bool touchesItself(const BulgePath& path, double tol);
 // The same for the segments of a closed path, in order, and a tree over their boxes
 // (item i for segs[i]), where the caller has them already.
 bool touchesItself(std::span<const BulgeSeg> segs, const BoxTree& tree, double tol);
+// The same with the arcs too (arcs[i] for an arc segs[i]), where the caller has them already.
+bool touchesItself(std::span<const BulgeSeg> segs, std::span<const Arc2> arcs, const BoxTree& tree, double tol);
 // The same for a few segments and their boxes (boxes[i] for segs[i]), tried pair by pair.
 bool touchesItselfAmongFew(std::span<const BulgeSeg> segs, std::span<const Box2> boxes, double tol);
 // The same with the arcs too (arcs[i] for an arc segs[i]), where the caller has them already.
