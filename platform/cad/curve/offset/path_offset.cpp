@@ -1162,26 +1162,35 @@ class OffsetBuilder {
     return corner && before.seg.end.x == after.seg.start.x && before.seg.end.y == after.seg.start.y;
   }
 
-  // Every crossing of two curves becomes one node cut into both.
-  void findCrossings(const std::vector<std::pair<int, int>>& pairs) {
-    cutItems_.clear();
+  // Calls visit(a, b, fa, fb, hit) for every crossing of each pair's curves, with the
+  // fractions snapped to the ends; false as soon as visit is.
+  template <class Visit>
+  bool forEachCrossing(const std::vector<std::pair<int, int>>& pairs, Visit&& visit) {
     for (const auto& [a, b] : pairs) {
       if (joinedAtCorner(a, b)) continue;
       const Curve& ca = curve(a);
       const Curve& cb = curve(b);
       intersect(ca.prim, cb.prim, tol_, hits_);
-      for (const Hit2& hit : hits_) {
-        const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
-        if (!inShallowStretch(a, fa) || !inShallowStretch(b, fb)) continue;
-        int na = nodeAt(ca, fa), nb = nodeAt(cb, fb);
-        if (na < 0 && nb < 0) na = nb = nodes_.add();
-        if (na < 0) na = nb;
-        if (nb < 0) nb = na;
-        nodes_.join(na, nb);
-        cutItems_.push_back({a, {fa, na}});
-        cutItems_.push_back({b, {fb, nb}});
-      }
+      for (const Hit2& hit : hits_)
+        if (!visit(a, b, snapped(ca, hit.fa), snapped(cb, hit.fb), hit)) return false;
     }
+    return true;
+  }
+
+  // Every crossing of two curves becomes one node cut into both.
+  void findCrossings(const std::vector<std::pair<int, int>>& pairs) {
+    cutItems_.clear();
+    forEachCrossing(pairs, [&](int a, int b, double fa, double fb, const Hit2&) {
+      if (!inShallowStretch(a, fa) || !inShallowStretch(b, fb)) return true;
+      int na = nodeAt(curve(a), fa), nb = nodeAt(curve(b), fb);
+      if (na < 0 && nb < 0) na = nb = nodes_.add();
+      if (na < 0) na = nb;
+      if (nb < 0) nb = na;
+      nodes_.join(na, nb);
+      cutItems_.push_back({a, {fa, na}});
+      cutItems_.push_back({b, {fb, nb}});
+      return true;
+    });
     for (int e = 0; e < elementCount_; ++e) {
       const Curve& el = curve(e);
       if (el.swallowed) continue;
@@ -1236,22 +1245,16 @@ class OffsetBuilder {
   // that node. False at any other hit on an end.
   bool findPlainCrossings(const std::vector<std::pair<int, int>>& pairs) {
     plainCrossings_.clear();
-    for (const auto& [a, b] : pairs) {
-      if (joinedAtCorner(a, b)) continue;
+    return forEachCrossing(pairs, [&](int a, int b, double fa, double fb, const Hit2& hit) {
       const Curve& ca = curve(a);
       const Curve& cb = curve(b);
-      intersect(ca.prim, cb.prim, tol_, hits_);
-      for (const Hit2& hit : hits_) {
-        const double fa = snapped(ca, hit.fa), fb = snapped(cb, hit.fb);
-        if (fa > 0.0 && fa < 1.0 && fb > 0.0 && fb < 1.0) {
-          plainCrossings_.emplace_back(a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point));
-          continue;
-        }
-        const int na = nodeAt(ca, fa);
-        if (na < 0 || na != nodeAt(cb, fb)) return false;
+      if (fa > 0.0 && fa < 1.0 && fb > 0.0 && fb < 1.0) {
+        plainCrossings_.emplace_back(a, b, fa, fb, hit.point, directionAt(ca, hit.point), directionAt(cb, hit.point));
+        return true;
       }
-    }
-    return true;
+      const int na = nodeAt(ca, fa);
+      return na >= 0 && na == nodeAt(cb, fb);
+    });
   }
 
   // Each element's cuts in order: its start, the crossings, its end. False where two
